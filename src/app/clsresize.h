@@ -1,0 +1,60 @@
+#pragma once
+// Proportional layout: records the design geometry of every control of a window and rescales
+// each control from it on every resize, so that repeated resizes never accumulate rounding.
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+// A line control, given by its two end points in its parent's coordinates (pixels).
+class Linea : public QWidget {
+    Q_OBJECT
+public:
+    explicit Linea(QWidget* parent = nullptr);
+    QPoint p1() const { return p1_; }
+    QPoint p2() const { return p2_; }
+    void impostaPunti(QPoint a, QPoint b);
+    // The same in twips.
+    void impostaPuntiTwips(int x1, int y1, int x2, int y2);
+protected:
+    void paintEvent(QPaintEvent*) override;
+private:
+    QPoint p1_, p2_;
+};
+
+class clsResize {
+public:
+    struct Controllo {
+        QPointer<QWidget> controllo;
+        qint32 v[4] = {0, 0, 0, 0};   // twips: Left, Top, Width, Height (X1, Y1, X2, Y2 for a line)
+        bool linea = false;
+    };
+
+    clsResize() = default;
+
+    QWidget* SourceForm() const { return SourceForm_; }
+    void setSourceForm(QWidget* finestra) { SourceForm_ = finestra; }
+
+    void ReInitialise() { RecordLayout(); }
+    void SizeFormToScreen(quint8 percent);
+    void ResizeControls();
+
+    qint32 OriginalWidth() const { return OriginalWidth_; }
+    qint32 OriginalHeight() const { return OriginalHeight_; }
+    bool FirstTime() const { return FirstTime_; }
+    const QVector<Controllo>& Layout() const { return Layout_; }
+
+    // The controls a window's layout manages: named descendants of its client area, in creation
+    // order, leaving out the toolkit's own inner parts.
+    static QList<QWidget*> controlli(QWidget* finestra);
+    // The client area of a window (the central widget of a main window).
+    static QWidget* areaInterna(QWidget* finestra);
+
+private:
+    void RecordLayout();
+
+    QPointer<QWidget> SourceForm_;
+    qint32 OriginalWidth_ = 0;
+    qint32 OriginalHeight_ = 0;
+    QVector<Controllo> Layout_;
+    bool FirstTime_ = true;
+};

@@ -1,0 +1,61 @@
+#pragma once
+// The frame shared by the twelve work windows: menus, the 24-position toolbar, Ctrl+A..Ctrl+M,
+// navigation among the numbered windows, help, tips, support, about and exit.
+#include "app/clsresize.h"
+#include "app/finestre.h"
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QPushButton;
+class QToolBar;
+
+class FinestraLavoro : public QMainWindow, public Caricabile {
+    Q_OBJECT
+public:
+    // numero: the window's number 2..13 (1 is the main menu, which has no frame).
+    explicit FinestraLavoro(int numero, QWidget* parent = nullptr);
+    ~FinestraLavoro() override;
+
+    int numero() const { return numero_; }
+    // The client area: the window's controls are its children, placed in twips with posiziona().
+    QWidget* area() const { return area_; }
+    QToolBar* barra() const { return barra_; }
+
+    // Form_Load of the frame: screen sizing with 75, then 9600 x 6825 twips, then the esco tooltip.
+    // A member's carica() calls this first, then runs its own steps.
+    void carica() override;
+
+    // The action behind a menu entry or toolbar position, found by its objectName
+    // ("apri", "salva", "salvanome", "eliminare", "stampa", "stampatutte", "esci", "fin1".."fin13",
+    // "guida", "suggerimenti", "supporto", "informazioni", "finestra").
+    QAction* azione(const QString& nome) const;
+
+    // The frame's handlers, public so that tests and other windows can run them.
+    void visualizza(int n);          // fin1..fin13 and toolbar 6..18
+    void finestra_Click();           // the window-number entry: the window's guide at once
+    static QString nomeGuida(int n); // guidascelta .. guidasentenza
+
+protected:
+    // The window's print action; called only where the window has one.
+    virtual void stampa_Click() {}
+    virtual void stampatutte_Click() {}
+
+    // The common buttons, created where the member's design puts them.
+    QPushButton* creaEsco(int left, int top, int width, int height);
+    QPushButton* creaGuida(const QString& nome, int left, int top, int width, int height,
+                           const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
+
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void costruisciMenu();
+    void costruisciBarra();
+    void barra_ButtonClick(int posizione);
+
+    int numero_;
+    QWidget* area_;
+    QToolBar* barra_ = nullptr;
+    std::unique_ptr<clsResize> resize_;
+};

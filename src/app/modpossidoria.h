@@ -1,0 +1,51 @@
+#pragma once
+// Program-wide state and the three services every window uses.
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+// A choice variable of the case record: empty until the user picks, then the option index.
+// Empty and 0 are different values (the archive writes them differently).
+using Scelta = std::optional<qint16>;
+
+struct DatiCausa {
+    Scelta tipologia, sceltainterr, sceltamodus, sceltapsic, sceltaprov, sceltafed, sceltaacq;
+    Scelta ledatin, ledatfin, interdatin, interdatfin;
+    Scelta obiezmodo, obiezpsiche, obiezprov, obiezfede, obiezacq;
+};
+
+namespace ModPossidoria {
+
+// Identity values, set by impostaidentita.
+inline QString nomeprogramma;
+inline QString sottotitolo;
+inline QString versione;
+inline QString dataversione;
+
+// Derived captions, set by inizializza.
+inline QString titoloaiuto;
+inline QString titolocontrollo;
+inline QString titoloelimina;
+
+inline DatiCausa dati;
+inline QString nomefile;                     // archive last opened or saved
+inline std::optional<int> totalemassime;     // empty until the maxims window has loaded
+inline QStringList articoli = QStringList(33);        // positions 1..32 used
+inline QStringList elencofatti = QStringList(15);     // entries 1..14 used
+inline QStringList elencoobiezioni = QStringList(14); // entries 1..13 used
+inline QString appword;                      // the application that showed the last export
+inline QString docword;                      // the file of the last export
+
+void impostaidentita();
+void inizializza();
+void mostramenu();
+void chiediuscita();
+
+// Str(): decimal with one leading blank for a non-negative number.
+QString str(long long n);
+
+// The folder of the program's own files (tip file, tune, help documents).
+QString cartellaProgramma();
+
+} // namespace ModPossidoria

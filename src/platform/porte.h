@@ -1,0 +1,88 @@
+#pragma once
+// The outside world behind one small interface each: the program asks, the platform does.
+#include <QString>
+#include <QStringList>
+#include <QList>
+
+enum class Icona { Informazione, Esclamazione, Critico, Domanda };
+enum class Pulsanti { Ok, SiNo };
+enum class Risposta { Ok, Si, No };
+
+class PortaMessaggi {
+public:
+    virtual ~PortaMessaggi() = default;
+    // Lines inside testo are separated by "\r"; the implementation shows them as line breaks.
+    virtual Risposta mostra(const QString& testo, const QString& titolo, Icona icona,
+                            Pulsanti pulsanti = Pulsanti::Ok,
+                            Risposta predefinita = Risposta::Ok) = 0;
+};
+
+struct FiltroFile {
+    QString descrizione;   // "Archivio Possidoria"
+    QString schema;        // "Possidoria-dati-*"
+};
+
+class PortaDialoghi {
+public:
+    virtual ~PortaDialoghi() = default;
+    // Both return the chosen path, or an empty string when the user cancels.
+    virtual QString apri(const QString& titolo, const QList<FiltroFile>& filtri,
+                         int filtroIniziale, const QString& nomeIniziale) = 0;
+    virtual QString salva(const QString& titolo, const QList<FiltroFile>& filtri,
+                          int filtroIniziale, const QString& nomeIniziale) = 0;
+};
+
+class PortaMidi {
+public:
+    virtual ~PortaMidi() = default;
+    // False when the file, the soundfont or the audio device is missing: the caller goes on silently.
+    virtual bool apri(const QString& percorso) = 0;
+    virtual void suona() = 0;   // starts, or resumes where pause left off
+    virtual void pausa() = 0;
+    virtual void chiudi() = 0;
+};
+
+// Line printer in the manner of a character device: a vertical position, a font, lines at a column.
+// Every call answers false on an error; the caller then stops without ending the document.
+class PortaStampante {
+public:
+    virtual ~PortaStampante() = default;
+    virtual bool scegli() = 0;                          // printer dialog; false also when cancelled
+    virtual bool posizioneVerticale(int twips) = 0;
+    virtual bool dimensioneFont(int punti) = 0;
+    virtual bool nomeFont(const QString& nome) = 0;
+    virtual bool stampaRiga(int colonna, const QString& testo) = 0;   // colonna counts from 1
+    virtual bool rigaVuota() = 0;
+    virtual bool nuovaPagina() = 0;
+    virtual bool fine() = 0;                            // sends the document to the printer
+};
+
+// A word-processor document built operation by operation, then handed to the desktop's word processor.
+class PortaWord {
+public:
+    virtual ~PortaWord() = default;
+    virtual void nuovoDocumento() = 0;                       // new visible instance with an empty document
+    virtual void fontSelezione(const QString& nome) = 0;
+    virtual void dimensioneSelezione(int punti) = 0;
+    virtual void scrivi(const QString& testo) = 0;           // "\r" starts a paragraph, "\f" a page
+    virtual void aggiungiParagrafoFinale() = 0;              // later paragraph texts go in it
+    virtual void dimensioneParagrafo(int punti) = 0;
+    virtual void testoParagrafo(const QString& testo) = 0;   // appended after the previous one
+    virtual void giustificaTutto() = 0;
+    virtual bool salvaCome(const QString& percorso) = 0;     // false when the file cannot be written
+    // Writes the document where it was saved, or to a fresh temporary file, and opens it in the
+    // desktop's word processor. Returns the path written, empty on failure.
+    virtual QString mostra() = 0;
+};
+
+// The ports the program uses, installed once at start-up (real ones) or by a test (fakes).
+struct Piattaforma {
+    PortaMessaggi* messaggi = nullptr;
+    PortaDialoghi* dialoghi = nullptr;
+    PortaMidi* midi = nullptr;
+    PortaStampante* stampante = nullptr;
+    PortaWord* word = nullptr;
+};
+
+Piattaforma& piattaforma();
+void installaPiattaforma(const Piattaforma& p);
