@@ -5,6 +5,9 @@
 #include "app/frmtip.h"
 #include "app/informa.h"
 #include "app/supportoclienti.h"
+#include "help/guida.h"
+#include "help/sommario.h"
+#include "help/testiguida.h"
 
 template <class T> static void finestra(const char* nome)
 {
@@ -18,4 +21,7 @@ void registraFinestre()
     finestra<FrmTip>("frmTip");
     finestra<Informa>("informa");
     finestra<SupportoClienti>("supportoclienti");
+    finestra<Sommario>("sommario");
+    for (const TestoGuida& t : testiGuida())
+        Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });
 }

@@ -1,0 +1,43 @@
+#pragma once
+// The manual and the fourteen guides: one text window configured by its name, heading and text.
+#include "app/clsresize.h"
+#include "app/finestre.h"
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+class Guida : public QWidget, public Caricabile {
+    Q_OBJECT
+public:
+    // finestra: "manuale", "guidafunzionamento", "guidascelta" ... "guidasentenza".
+    explicit Guida(const QString& finestra, QWidget* parent = nullptr);
+    ~Guida() override;
+
+    void carica() override;
+
+    QString titolo() const;
+    QString testo() const;
+
+    // Design size of the window in twips (the manual is wider than the guides).
+    static int larghezzaTwips(const QString& finestra);
+    static constexpr int altezzaTwips = 6825;
+
+    void cmdchiudi_Click();
+    void cmdstampa_Click();
+    void cmdsommario_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QString finestra_;
+    QLabel* Label1_;
+    QLabel* Label2_;
+    QPushButton* cmdchiudi_;
+    QPushButton* cmdstampa_;
+    QPushButton* cmdsommario_;
+    std::unique_ptr<clsResize> resize_;
+};

@@ -1,0 +1,205 @@
+#include "help/sommario.h"
+#include "help/documentoguida.h"
+#include "help/testiguida.h"
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "platform/porte.h"
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+const QString CATALOGO = QStringLiteral("prodotti");
+constexpr int LARGHEZZA = 3975;
+constexpr int ALTEZZA = 6825;
+
+// Row i sits on line i of the list; row 18 keeps the gap of the missing 17.
+int cimaRiga(int i) { return 600 + (i - 1) * 300; }
+}
+
+Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("sommario"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+
+    auto* titolo = new QLabel(QStringLiteral("Argomenti della guida"), this);
+    titolo->setObjectName(QStringLiteral("Label1"));
+    titolo->setAlignment(Qt::AlignCenter);
+    titolo->setStyleSheet(QStringLiteral("color: rgb(0,0,192);"));
+    QFont ft = titolo->font();
+    ft.setPointSizeF(11);
+    ft.setBold(true);
+    titolo->setFont(ft);
+    posiziona(titolo, 120, 120, LARGHEZZA - 240, 375);
+
+    for (const RigaSommario& r : righeSommario()) {
+        const int i = r.indice;
+        auto* l = new QLabel(r.etichetta, this);
+        l->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        l->setFrameStyle(QFrame::Box | QFrame::Plain);
+        l->setLineWidth(1);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QFont fl = l->font();
+        fl.setPointSizeF(7.5);
+        fl.setBold(false);
+        l->setFont(fl);
+        l->setMouseTracking(true);
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+        posiziona(l, 120, cimaRiga(i), 3240, 270);
+        lbl_.insert(i, l);
+
+        auto* b = new QPushButton(QStringLiteral("--->"), this);
+        b->setObjectName(QStringLiteral("puls(%1)").arg(i));
+        b->setStyleSheet(QStringLiteral("padding: 0px;"));
+        QFont fb = b->font();
+        fb.setPointSizeF(7.5);
+        b->setFont(fb);
+        posiziona(b, 3390, cimaRiga(i), 465, 270);
+        connect(b, &QPushButton::clicked, this, [this, i] { puls_Click(i); });
+        puls_.insert(i, b);
+    }
+
+    struct Pulsante { const char* nome; const char* testo; int left; void (Sommario::*gestore)(); };
+    static const Pulsante pulsanti[3] = {{"cmdstampa", "&Stampa", 120, &Sommario::cmdstampa_Click},
+                                         {"cmdchiudi", "&Chiudi", 1380, &Sommario::cmdchiudi_Click},
+                                         {"Command1", "&USCITA", 2640, &Sommario::Command1_Click}};
+    for (const Pulsante& p : pulsanti) {
+        auto* b = new QPushButton(QString::fromUtf8(p.testo), this);
+        b->setObjectName(QString::fromLatin1(p.nome));
+        posiziona(b, p.left, 6240, 1215, 375);
+        connect(b, &QPushButton::clicked, this, p.gestore);
+    }
+    findChild<QPushButton*>(QStringLiteral("cmdstampa"))
+        ->setToolTip(QStringLiteral("cliccare per avere la copia su carta del sommario"));
+    findChild<QPushButton*>(QStringLiteral("cmdchiudi"))
+        ->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
+
+    resize(twipInPixel(LARGHEZZA, this), twipInPixel(ALTEZZA, this));
+}
+
+Sommario::~Sommario() = default;
+
+void Sommario::carica()
+{
+    resize_ = std::make_unique<clsResize>();
+    resize_->setSourceForm(this);
+    resize_->SizeFormToScreen(75);
+    resize(twipInPixel(LARGHEZZA, this), twipInPixel(ALTEZZA, this));
+
+    for (auto it = puls_.cbegin(); it != puls_.cend(); ++it)
+        it.value()->setToolTip(QStringLiteral("cliccare per visualizzare: ") + lbl_.value(it.key())->text());
+    findChild<QPushButton*>(QStringLiteral("Command1"))
+        ->setToolTip(QStringLiteral("cliccare per uscire da ") + ModPossidoria::nomeprogramma);
+    setWindowTitle(ModPossidoria::nomeprogramma + QStringLiteral(": guida in linea"));
+
+    // The catalogue row is offered only where the program has the catalogue window.
+    const bool catalogo = Finestre::disponibile(CATALOGO);
+    lbl_.value(18)->setVisible(catalogo);
+    puls_.value(18)->setVisible(catalogo);
+}
+
+void Sommario::puls_Click(int i)
+{
+    const QString nome = finestraDellaRiga(i);
+    if (Finestre::disponibile(nome))
+        Finestre::mostra(nome);
+}
+
+void Sommario::lbl_MouseDown(int i)
+{
+    if (QLabel* l = lbl(i))
+        l->setFrameStyle(QFrame::NoFrame);
+    puls_Click(i);
+}
+
+void Sommario::lbl_MouseUp(int i)
+{
+    if (QLabel* l = lbl(i)) {
+        l->setFrameStyle(QFrame::Box | QFrame::Plain);
+        l->setLineWidth(1);
+    }
+}
+
+void Sommario::grassetto(QLabel* l, bool si)
+{
+    QFont f = l->font();
+    if (f.bold() != si) {
+        f.setBold(si);
+        l->setFont(f);
+    }
+}
+
+void Sommario::lbl_MouseMove(int i)
+{
+    for (QLabel* l : std::as_const(lbl_))
+        grassetto(l, false);
+    if (QLabel* l = lbl(i))
+        grassetto(l, true);
+}
+
+void Sommario::Form_MouseMove()
+{
+    for (QLabel* l : std::as_const(lbl_))
+        grassetto(l, false);
+}
+
+void Sommario::cmdstampa_Click()
+{
+    if (PortaWord* word = piattaforma().word)
+        DocumentoGuida::raccolta(*word);
+}
+
+void Sommario::cmdchiudi_Click()
+{
+    hide();
+}
+
+void Sommario::Command1_Click()
+{
+    ModPossidoria::chiediuscita();
+}
+
+bool Sommario::eventFilter(QObject* o, QEvent* e)
+{
+    auto* l = qobject_cast<QLabel*>(o);
+    const int i = l ? lbl_.key(l, 0) : 0;
+    if (i != 0) {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+            lbl_MouseDown(i);
+            return true;
+        case QEvent::MouseButtonRelease:
+            lbl_MouseUp(i);
+            return true;
+        case QEvent::MouseMove:
+            // Handled here, or the window underneath would clear the bold again.
+            lbl_MouseMove(i);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void Sommario::mouseMoveEvent(QMouseEvent* e)
+{
+    Form_MouseMove();
+    QWidget::mouseMoveEvent(e);
+}
+
+void Sommario::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (resize_)
+        resize_->ResizeControls();
+}
+
+void Sommario::closeEvent(QCloseEvent* e)
+{
+    resize_.reset();
+    QWidget::closeEvent(e);
+}
