@@ -1,0 +1,65 @@
+// Time of one decision, over every combination of type, years of possession (0-30), the six
+// answers of the plaintiff and the three objections that can decide (manner, state of mind, faith).
+#include "judgment/regole.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QTextStream>
+#include <QVector>
+
+int main()
+{
+    QVector<QString> durate;
+    for (int anni = 0; anni <= 30; ++anni)
+        durate << QStringLiteral(" %1 %2 e  %3 giorni")
+                      .arg(anni)
+                      .arg(anni == 1 ? QStringLiteral("anno") : QStringLiteral("anni"))
+                      .arg(anni * 7 % 365 + 1);
+
+    QHash<QString, long long> conteggi;
+    long long decisioni = 0;
+    long long vinte = 0;
+    QElapsedTimer cronometro;
+    cronometro.start();
+    Fatti f;
+    for (int tipo = 1; tipo <= 12; ++tipo) {
+        f.tipologia = qint16(tipo);
+        for (const QString& durata : durate) {
+            f.durataPossesso = durata;
+            for (int interr = 1; interr <= 3; ++interr)
+            for (int modus = 1; modus <= 2; ++modus)
+            for (int psic = 1; psic <= 2; ++psic)
+            for (int prov = 1; prov <= 2; ++prov)
+            for (int fed = 1; fed <= 2; ++fed)
+            for (int acq = 1; acq <= 2; ++acq) {
+                f.sceltainterr = qint16(interr);
+                f.sceltamodus = qint16(modus);
+                f.sceltapsic = qint16(psic);
+                f.sceltaprov = qint16(prov);
+                f.sceltafed = qint16(fed);
+                f.sceltaacq = qint16(acq);
+                for (int om = 0; om <= 12; ++om)
+                for (int op = 0; op <= 12; ++op)
+                for (int of = 0; of <= 12; ++of) {
+                    f.obiezmodo = qint16(om);
+                    f.obiezpsiche = qint16(op);
+                    f.obiezfede = qint16(of);
+                    const Decisione d = decidi(f);
+                    ++conteggi[d.chiave];
+                    vinte += d.esito == Esito::Vince;
+                    ++decisioni;
+                }
+            }
+        }
+    }
+    const qint64 ns = cronometro.nsecsElapsed();
+
+    QTextStream out(stdout);
+    out << "decisions: " << decisioni << ", won: " << vinte << ", rules reached: " << conteggi.size()
+        << " of " << tabellaRegole().size() << "\n";
+    out << "total: " << QString::number(ns / 1e9, 'f', 3) << " s, per decision: "
+        << QString::number(double(ns) / double(decisioni), 'f', 1) << " ns\n";
+    for (const Regola& r : tabellaRegole())
+        out << r.chiave << ' ' << conteggi.value(r.chiave) << (r.chiave == QLatin1String("RF") ? "\n" : "  ");
+    return 0;
+}

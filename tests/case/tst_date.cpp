@@ -1,0 +1,476 @@
+// Dates as typed, their long form, the duration count and the block of five controls.
+#include "app/modpossidoria.h"
+#include "case/bloccodate.h"
+#include "case/date.h"
+#include "fakes/piattaformafinta.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+// Day numbers of the real calendar, counted year by year with the Gregorian rule.
+bool gregorianoBisestile(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int giorniDelMese(int y, int m)
+{
+    static const int lunghezze[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && gregorianoBisestile(y) ? 29 : lunghezze[m - 1];
+}
+
+int giornoDellAnno(int y, int m, int d)
+{
+    int n = d;
+    for (int k = 1; k < m; ++k)
+        n += giorniDelMese(y, k);
+    return n;
+}
+
+long long giorniTra(int ys, int ms, int ds, int ye, int me, int de)
+{
+    long long n = giornoDellAnno(ye, me, de) - giornoDellAnno(ys, ms, ds);
+    for (int y = ys; y < ye; ++y)
+        n += gregorianoBisestile(y) ? 366 : 365;
+    for (int y = ye; y < ys; ++y)
+        n -= gregorianoBisestile(y) ? 366 : 365;
+    return n;
+}
+
+// The expected duration text: real calendar days less one for every year divisible by 4 whose
+// 29 February (real or not) lies within the period, both ends included; then years of 365 days.
+QString durataAttesa(int ys, int ms, int ds, int ye, int me, int de)
+{
+    const auto chiave = [](int y, int m, int d) { return (y * 100 + m) * 100 + d; };
+    const int da = chiave(ys, ms, ds);
+    const int a = chiave(ye, me, de);
+    long long g = giorniTra(ys, ms, ds, ye, me, de);
+    for (int y = ys; y <= ye; ++y) {
+        const int febbraio29 = chiave(y, 2, 29);
+        if (y % 4 == 0 && da <= febbraio29 && febbraio29 <= a)
+            --g;
+    }
+    const long long anni = g > 0 ? g / 365 : 0;
+    const long long giorni = g > 0 ? g % 365 : 0;
+    QString t = QStringLiteral(" %1 %2").arg(anni).arg(anni == 1 ? "anno" : "anni");
+    if (giorni > 0)
+        t += QStringLiteral(" e  %1 %2").arg(giorni).arg(giorni == 1 ? "giorno" : "giorni");
+    return t;
+}
+
+const QString avviso = QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa.");
+
+// A window with the five controls of the block, counting the runs of its two steps.
+struct Finestra {
+    QWidget w;
+    QLineEdit* datainizio = new QLineEdit(&w);
+    QLineEdit* datafine = new QLineEdit(&w);
+    QLabel* inizio = new QLabel(&w);
+    QLabel* fine = new QLabel(&w);
+    QLabel* durata = new QLabel(&w);
+    BloccoDate* blocco = nullptr;
+    int completamenti = 0;
+    int passi = 0;
+
+    Finestra()
+    {
+        datainizio->setObjectName(QStringLiteral("datainizio"));
+        datafine->setObjectName(QStringLiteral("datafine"));
+        inizio->setObjectName(QStringLiteral("inizio"));
+        fine->setObjectName(QStringLiteral("fine"));
+        durata->setObjectName(QStringLiteral("durata"));
+        blocco = new BloccoDate(&w);
+        blocco->completamento = [this] { ++completamenti; };
+        blocco->aggiornapasso = [this] { ++passi; };
+    }
+};
+
+} // namespace
+
+class TstDate : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void durata_data();
+    void durata();
+    void durataControllata();
+    void leggi_data();
+    void leggi();
+    void formaLunga_data();
+    void formaLunga();
+    void anni_data();
+    void anni();
+
+    void bloccoDigitazione_data();
+    void bloccoDigitazione();
+    void bloccoCarattereEstraneo_data();
+    void bloccoCarattereEstraneo();
+    void bloccoAvvisoAlTastoSbagliato();
+    void bloccoFermateSilenziose();
+    void bloccoFineAntecedente();
+    void bloccoFineConCarattereEstraneo();
+};
+
+void TstDate::initTestCase()
+{
+    // The long form must come out in Italian whatever the machine's language.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ModPossidoria::titoloaiuto = QStringLiteral("Possidoria: aiuto in linea");
+}
+
+void TstDate::durata_data()
+{
+    QTest::addColumn<QString>("inizio");
+    QTest::addColumn<QString>("fine");
+    QTest::addColumn<QString>("durata");
+
+    QTest::newRow("one common year") << "1/1/1995" << "1/1/1996" << " 1 anno";
+    QTest::newRow("one leap year, its 29 February out") << "1/1/1996" << "1/1/1997" << " 1 anno";
+    QTest::newRow("twenty years and five days") << "10/5/1980" << "15/5/2000" << " 20 anni e  5 giorni";
+    QTest::newRow("twenty years") << "1/1/1970" << "1/1/1990" << " 20 anni";
+    QTest::newRow("one day") << "1/6/1990" << "2/6/1990" << " 0 anni e  1 giorno";
+    QTest::newRow("leap year to its last day") << "1/1/2000" << "31/12/2000" << " 0 anni e  364 giorni";
+    QTest::newRow("leap year, before 29 February") << "1/1/2000" << "15/2/2000" << " 0 anni e  45 giorni";
+    QTest::newRow("29 February to 29 February") << "29/2/1984" << "29/2/2004" << " 19 anni e  364 giorni";
+    QTest::newRow("end before start") << "2/6/1990" << "1/6/1990" << " 0 anni";
+
+    QTest::newRow("end a year before start") << "1/1/2000" << "31/12/1999" << " 0 anni";
+    QTest::newRow("same day") << "5/5/2005" << "5/5/2005" << " 0 anni";
+    QTest::newRow("a 29 February on its own") << "29/2/2000" << "29/2/2000" << " 0 anni";
+    QTest::newRow("leap year, across 29 February") << "1/1/2000" << "1/3/2000" << " 0 anni e  59 giorni";
+    QTest::newRow("from 28 to 29 February") << "28/2/1984" << "29/2/1984" << " 0 anni";
+    QTest::newRow("365 days, no leap day") << "1/3/2001" << "1/3/2002" << " 1 anno";
+    QTest::newRow("364 days") << "1/3/2001" << "28/2/2002" << " 0 anni e  364 giorni";
+    QTest::newRow("1900 counts as leap (inside)") << "1/1/1899" << "1/1/1901" << " 1 anno e  364 giorni";
+    QTest::newRow("2100 counts as leap (at the start)") << "1/2/2100" << "1/2/2101" << " 0 anni e  364 giorni";
+    QTest::newRow("2100 after its February") << "1/3/2100" << "1/3/2101" << " 1 anno";
+    QTest::newRow("1900 at the end") << "1/2/1899" << "1/3/1900" << " 1 anno e  27 giorni";
+    QTest::newRow("120 years from 1900") << "1/1/1900" << "1/1/2020" << " 119 anni e  364 giorni";
+    QTest::newRow("two-digit years") << "8/12/06" << "9/12/26" << " 20 anni e  1 giorno";
+}
+
+void TstDate::durata()
+{
+    QFETCH(QString, inizio);
+    QFETCH(QString, fine);
+    QFETCH(QString, durata);
+    const std::optional<QDate> a = Date::leggi(inizio);
+    const std::optional<QDate> b = Date::leggi(fine);
+    QVERIFY(a && b);
+    QCOMPARE(Date::durata(*a, *b), durata);
+}
+
+// Many periods across 1800-2200 against a count made year by year.
+void TstDate::durataControllata()
+{
+    QRandomGenerator caso(20061208);
+    const QDate primo(1800, 1, 1);
+    const int arco = int(primo.daysTo(QDate(2200, 12, 31)));
+    int provati = 0;
+    for (int i = 0; i < 40000; ++i) {
+        const QDate a = primo.addDays(caso.bounded(arco + 1));
+        // Half the periods short, so that the February boundaries of one year are well covered.
+        const int salto = i % 2 ? caso.bounded(-400, 800) : caso.bounded(-2000, 60000);
+        const QDate b = a.addDays(salto);
+        if (b.year() > 2200 || b.year() < 1800)
+            continue;
+        const QString atteso = durataAttesa(a.year(), a.month(), a.day(), b.year(), b.month(), b.day());
+        if (Date::durata(a, b) != atteso)
+            QFAIL(qPrintable(QStringLiteral("%1 -> %2: %3 instead of %4")
+                                 .arg(a.toString(Qt::ISODate), b.toString(Qt::ISODate),
+                                      Date::durata(a, b), atteso)));
+        ++provati;
+    }
+    // Every start and end around the end of February of a few chosen years.
+    const int anni[] = {1896, 1900, 1904, 1999, 2000, 2001, 2100, 2104};
+    for (int ys : anni)
+        for (int ye : anni)
+            for (int ds = -3; ds <= 3; ++ds)
+                for (int de = -3; de <= 3; ++de) {
+                    const QDate a = QDate(ys, 3, 1).addDays(ds);
+                    const QDate b = QDate(ye, 3, 1).addDays(de);
+                    QCOMPARE(Date::durata(a, b),
+                             durataAttesa(a.year(), a.month(), a.day(), b.year(), b.month(), b.day()));
+                    ++provati;
+                }
+    QVERIFY(provati > 30000);
+}
+
+void TstDate::leggi_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QDate>("data");   // invalid: not a date
+
+    const QDate nessuna;
+    QTest::newRow("d/m/yy") << "8/12/06" << QDate(2006, 12, 8);
+    QTest::newRow("dd/mm/yyyy") << "08/12/2006" << QDate(2006, 12, 8);
+    QTest::newRow("dashes") << "8-12-06" << QDate(2006, 12, 8);
+    QTest::newRow("dots") << "8.12.2006" << QDate(2006, 12, 8);
+    QTest::newRow("blanks around") << "  8/12/06 " << QDate(2006, 12, 8);
+    QTest::newRow("year 00") << "1/1/00" << QDate(2000, 1, 1);
+    QTest::newRow("year 29") << "31/12/29" << QDate(2029, 12, 31);
+    QTest::newRow("year 30") << "1/1/30" << QDate(1930, 1, 1);
+    QTest::newRow("year 99") << "31/12/99" << QDate(1999, 12, 31);
+    QTest::newRow("four-digit year kept") << "1/1/1829" << QDate(1829, 1, 1);
+    QTest::newRow("29 February 2000") << "29/2/2000" << QDate(2000, 2, 29);
+    QTest::newRow("29 February 00") << "29/2/00" << QDate(2000, 2, 29);
+
+    QTest::newRow("31 February") << "31/2/2001" << nessuna;
+    QTest::newRow("day 0") << "0/5/1990" << nessuna;
+    QTest::newRow("29 February 1900") << "29/2/1900" << nessuna;
+    QTest::newRow("29 February 2100") << "29/2/2100" << nessuna;
+    QTest::newRow("29 February 01") << "29/2/01" << nessuna;
+    QTest::newRow("day 32") << "32/1/2000" << nessuna;
+    QTest::newRow("month 13") << "1/13/2000" << nessuna;
+    QTest::newRow("month 0") << "1/0/2000" << nessuna;
+    QTest::newRow("year 0000") << "1/1/0000" << nessuna;
+    QTest::newRow("no year") << "8/12" << nessuna;
+    QTest::newRow("bare number") << "8" << nessuna;
+    QTest::newRow("empty") << "" << nessuna;
+    QTest::newRow("one-digit year") << "8/12/6" << nessuna;
+    QTest::newRow("three-digit year") << "8/12/200" << nessuna;
+    QTest::newRow("five-digit year") << "8/12/20066" << nessuna;
+    QTest::newRow("three-digit day") << "008/12/06" << nessuna;
+    QTest::newRow("mixed separators") << "8/12-06" << nessuna;
+    QTest::newRow("trailing separator") << "8/12/06/" << nessuna;
+    QTest::newRow("blanks inside") << "8 / 12 / 06" << nessuna;
+    QTest::newRow("letters") << "8 dicembre 2006" << nessuna;
+    QTest::newRow("year first") << "2006/12/08" << nessuna;
+    QTest::newRow("other digits") << QString::fromUtf8("٨/١٢/٢٠٠٦") << nessuna;
+}
+
+void TstDate::leggi()
+{
+    QFETCH(QString, testo);
+    QFETCH(QDate, data);
+    const std::optional<QDate> letta = Date::leggi(testo);
+    QCOMPARE(letta.has_value(), data.isValid());
+    if (letta)
+        QCOMPARE(*letta, data);
+}
+
+void TstDate::formaLunga_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("forma");
+
+    QTest::newRow("Friday") << "8/12/06" << QString::fromUtf8("venerdì, 8 dicembre 2006");
+    QTest::newRow("Saturday, January") << "01/01/2000" << "sabato, 1 gennaio 2000";
+    QTest::newRow("Wednesday, February") << "29/2/1984" << QString::fromUtf8("mercoledì, 29 febbraio 1984");
+    QTest::newRow("Sunday, August") << "15-8-1965" << "domenica, 15 agosto 1965";
+    QTest::newRow("not yet a date") << "8/12" << "8/12";
+    QTest::newRow("impossible day") << "31/2/2001" << "31/2/2001";
+    QTest::newRow("words") << "ieri" << "ieri";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TstDate::formaLunga()
+{
+    QFETCH(QString, testo);
+    QTEST(Date::formaLunga(testo), "forma");
+}
+
+void TstDate::anni_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<int>("anni");
+
+    QTest::newRow("years and days") << " 20 anni e  5 giorni" << 20;
+    QTest::newRow("one year") << " 1 anno" << 1;
+    QTest::newRow("zero years and days") << " 0 anni e  364 giorni" << 0;
+    QTest::newRow("three digits") << " 120 anni" << 120;
+    QTest::newRow("four digits") << " 1000 anni e  1 giorno" << 1000;
+    QTest::newRow("no leading blank") << "15 anni" << 15;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("blank only") << " " << 0;
+    QTest::newRow("no number") << " anni" << 0;
+    QTest::newRow("garbled") << "x20 anni" << 0;
+    QTest::newRow("sign") << " -3 anni" << 0;
+}
+
+void TstDate::anni()
+{
+    QFETCH(QString, testo);
+    QTEST(Date::anni(testo), "anni");
+}
+
+void TstDate::bloccoDigitazione_data()
+{
+    QTest::addColumn<QString>("inizio");
+    QTest::addColumn<QString>("fine");
+    QTest::addColumn<QString>("formaInizio");
+    QTest::addColumn<QString>("durata");
+
+    QTest::newRow("short years") << "8/12/06" << "9/12/26" << QString::fromUtf8("venerdì, 8 dicembre 2006")
+                                 << " 20 anni e  1 giorno";
+    QTest::newRow("long years") << "10/05/1980" << "15/05/2000" << "sabato, 10 maggio 1980"
+                                << " 20 anni e  5 giorni";
+    QTest::newRow("dots") << "29.2.84" << "29.2.04" << QString::fromUtf8("mercoledì, 29 febbraio 1984")
+                          << " 19 anni e  364 giorni";
+    QTest::newRow("dashes") << "1-6-1990" << "2-6-1990" << QString::fromUtf8("venerdì, 1 giugno 1990")
+                            << " 0 anni e  1 giorno";
+}
+
+// A correct date typed key by key raises no message at any key; the block ends with both long
+// forms and the duration, and the hint is refreshed at every key of the start field.
+void TstDate::bloccoDigitazione()
+{
+    QFETCH(QString, inizio);
+    QFETCH(QString, fine);
+    QFETCH(QString, formaInizio);
+    QFETCH(QString, durata);
+    PiattaformaFinta finta;
+    Finestra f;
+
+    QTest::keyClicks(f.datainizio, inizio);
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+    QCOMPARE(f.inizio->text(), formaInizio);
+    QCOMPARE(f.fine->text(), QString());
+    QCOMPARE(f.durata->text(), QString());   // the end is still empty
+    QCOMPARE(f.completamenti, 0);
+    QCOMPARE(f.passi, inizio.size());
+
+    QTest::keyClicks(f.datafine, fine);
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+    QCOMPARE(f.fine->text(), Date::formaLunga(*Date::leggi(fine)));
+    QCOMPARE(f.durata->text(), durata);
+    QVERIFY(f.completamenti >= 1);
+    QCOMPARE(f.passi, inizio.size());   // the end field refreshes the hint only through completion
+
+    // Retyping the start over a complete entry recomputes through the end handler.
+    const int prima = f.completamenti;
+    f.datainizio->setText(fine);
+    QCOMPARE(f.durata->text(), QStringLiteral(" 0 anni"));
+    QCOMPARE(f.completamenti, prima + 1);
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+}
+
+void TstDate::bloccoCarattereEstraneo_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("letter o for zero") << "8/12/o6";
+    QTest::newRow("commas") << "8,12,06";
+    QTest::newRow("words") << "ieri";
+    QTest::newRow("backslashes") << "8\\12\\06";
+}
+
+// A start text that holds a sign no date has: the message, the start label and the duration left
+// as they were, the end computation skipped, the hint still refreshed.
+void TstDate::bloccoCarattereEstraneo()
+{
+    QFETCH(QString, testo);
+    PiattaformaFinta finta;
+    Finestra f;
+    f.datainizio->setText(QStringLiteral("1/1/1970"));
+    f.datafine->setText(QStringLiteral("1/1/1990"));
+    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni"));
+    const QString inizioPrima = f.inizio->text();
+    const int completamenti = f.completamenti;
+    const int passi = f.passi;
+
+    f.datainizio->setText(testo);
+    QCOMPARE(finta.messaggi.mostrati.size(), 1);
+    QCOMPARE(finta.messaggi.ultimo().testo, avviso);
+    QCOMPARE(finta.messaggi.ultimo().titolo, QStringLiteral("Possidoria: aiuto in linea"));
+    QCOMPARE(finta.messaggi.ultimo().icona, Icona::Critico);
+    QCOMPARE(finta.messaggi.ultimo().pulsanti, Pulsanti::Ok);
+    QCOMPARE(f.inizio->text(), inizioPrima);
+    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni"));
+    QCOMPARE(f.completamenti, completamenti);
+    QCOMPARE(f.passi, passi + 1);
+}
+
+// The message comes at the wrong key, and only there.
+void TstDate::bloccoAvvisoAlTastoSbagliato()
+{
+    PiattaformaFinta finta;
+    Finestra f;
+    QTest::keyClicks(f.datainizio, QStringLiteral("8/1"));
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+    QTest::keyClick(f.datainizio, Qt::Key_A);
+    QCOMPARE(finta.messaggi.mostrati.size(), 1);
+    QTest::keyClick(f.datainizio, Qt::Key_Backspace);
+    QTest::keyClicks(f.datainizio, QStringLiteral("2/06"));
+    QCOMPARE(finta.messaggi.mostrati.size(), 1);
+    QCOMPARE(f.inizio->text(), QString::fromUtf8("venerdì, 8 dicembre 2006"));
+}
+
+void TstDate::bloccoFermateSilenziose()
+{
+    PiattaformaFinta finta;
+    Finestra f;
+    f.datainizio->setText(QStringLiteral("10/5/1980"));
+    f.datafine->setText(QStringLiteral("15/5/2000"));
+    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e  5 giorni"));
+    QCOMPARE(f.completamenti, 1);
+    QCOMPARE(f.passi, 1);
+
+    // Emptying the end: its label empties, the duration stays, no completion, no hint.
+    f.datafine->clear();
+    QCOMPARE(f.fine->text(), QString());
+    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e  5 giorni"));
+    QCOMPARE(f.completamenti, 1);
+    QCOMPARE(f.passi, 1);
+
+    // An impossible end day: shown as typed, nothing else.
+    f.datafine->setText(QStringLiteral("31/2/2001"));
+    QCOMPARE(f.fine->text(), QStringLiteral("31/2/2001"));
+    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e  5 giorni"));
+    QCOMPARE(f.completamenti, 1);
+
+    // A correct end again, then an impossible start: shown as typed, the hint refreshed.
+    f.datafine->setText(QStringLiteral("15/5/2001"));
+    QCOMPARE(f.durata->text(), QStringLiteral(" 21 anni e  5 giorni"));
+    QCOMPARE(f.completamenti, 2);
+    f.datainizio->setText(QStringLiteral("29/2/1900"));
+    QCOMPARE(f.inizio->text(), QStringLiteral("29/2/1900"));
+    QCOMPARE(f.fine->text(), QString::fromUtf8("martedì, 15 maggio 2001"));
+    QCOMPARE(f.durata->text(), QStringLiteral(" 21 anni e  5 giorni"));
+    QCOMPARE(f.completamenti, 2);
+    QCOMPARE(f.passi, 2);
+
+    // The reset of a case empties both fields from code.
+    f.datainizio->clear();
+    f.datafine->clear();
+    QCOMPARE(f.inizio->text(), QString());
+    QCOMPARE(f.fine->text(), QString());
+    QCOMPARE(f.completamenti, 2);
+    QCOMPARE(f.passi, 3);
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+}
+
+// An end before the start is no error: " 0 anni", and the window completes as usual.
+void TstDate::bloccoFineAntecedente()
+{
+    PiattaformaFinta finta;
+    Finestra f;
+    f.datainizio->setText(QStringLiteral("2/6/1990"));
+    f.datafine->setText(QStringLiteral("1/6/1990"));
+    QCOMPARE(f.durata->text(), QStringLiteral(" 0 anni"));
+    QCOMPARE(f.completamenti, 1);
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+}
+
+// The end field never raises the message; a sign no date has stops it before its label.
+void TstDate::bloccoFineConCarattereEstraneo()
+{
+    PiattaformaFinta finta;
+    Finestra f;
+    f.datainizio->setText(QStringLiteral("1/1/1970"));
+    f.datafine->setText(QStringLiteral("1/1/1990"));
+    const QString finePrima = f.fine->text();
+    f.datafine->setText(QStringLiteral("1/1/199x"));
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+    QCOMPARE(f.fine->text(), finePrima);
+    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni"));
+    QCOMPARE(f.completamenti, 1);
+}
+
+QTEST_MAIN(TstDate)
+#include "tst_date.moc"
