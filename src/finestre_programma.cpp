@@ -5,6 +5,7 @@
 #include "app/frmtip.h"
 #include "app/informa.h"
 #include "app/supportoclienti.h"
+#include "library/norme.h"
 #include "help/guida.h"
 #include "help/sommario.h"
 #include "help/testiguida.h"
@@ -21,6 +22,7 @@ void registraFinestre()
     finestra<FrmTip>("frmTip");
     finestra<Informa>("informa");
     finestra<SupportoClienti>("supportoclienti");
+    finestra<Norme>("norme");
     finestra<Sommario>("sommario");
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });

@@ -1,0 +1,183 @@
+#include "library/norme.h"
+
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "library/codicecivile.h"
+#include "platform/porte.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// A push button whose caption wraps over several lines and shrinks until it fits, so that the
+// long article titles stay readable on buttons of the design size.
+class PulsanteArticolo : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        opt.text.clear();
+        p.drawControl(QStyle::CE_PushButton, opt);
+
+        const QRect area = rect().adjusted(4, 2, -4, -2);
+        const int flag = Qt::AlignCenter | Qt::TextWordWrap;
+        QFont f = font();
+        for (qreal punti = f.pointSizeF(); punti >= 5.0; punti -= 0.5) {
+            f.setPointSizeF(punti);
+            if (QFontMetrics(f).boundingRect(area, flag, text()).height() <= area.height())
+                break;
+        }
+        p.setFont(f);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.drawText(area, flag, text());
+    }
+};
+
+// Shrinks a button's font until its caption fits the design width (the design's captions were
+// laid out for a smaller system font).
+void adattaCarattere(QPushButton* b)
+{
+    QFont f = b->font();
+    QString testo = b->text();
+    testo.remove(QLatin1Char('&'));
+    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(testo) + 10 > b->width())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    b->setFont(f);
+}
+
+QString testoAiuto()
+{
+    return QStringList{
+        QStringLiteral("La finestra è di sola lettura:"),
+        QStringLiteral("- cliccare su uno dei 32 tasti gialli per visualizzare l'artticolo relativo del Codice Civile;"),
+        QStringLiteral("- visualizzare nella casella gialla in basso a quale situazione si riferisce l'informazione;"),
+        QStringLiteral("- cliccare sll'icona della stampante per stampare tutti gli articoli riportati."),
+    }.join(QChar(13));
+}
+
+} // namespace
+
+Norme::Norme()
+    : FinestraLavoro(2)
+{
+    setWindowTitle(QStringLiteral("Possidoria: norme del Codice Civile"));
+    QWidget* a = area();
+
+    static const int sinistra[4] = {120, 2400, 4680, 6960};
+    static const int alto[8] = {720, 1320, 1920, 2520, 3120, 3720, 4320, 4920};
+    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
+        auto* b = new PulsanteArticolo(CodiceCivile::didascalia(k), a);
+        b->setObjectName(QStringLiteral("cmd(%1)").arg(k));
+        b->setStyleSheet(QStringLiteral(
+            "QPushButton { background-color: rgb(255,255,192); border: 1px solid rgb(128,128,128);"
+            " border-radius: 2px; }"
+            "QPushButton:pressed { background-color: rgb(230,230,160); }"));
+        posiziona(b, sinistra[(k - 1) % 4], alto[(k - 1) / 4], 2295, 615);
+        connect(b, &QPushButton::clicked, this, [this, k] { cmd_Click(k); });
+        cmd_[k] = b;
+    }
+
+    passo_ = new QLabel(a);
+    passo_->setObjectName(QStringLiteral("passo"));
+    passo_->setAutoFillBackground(true);
+    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: black; }"));
+    passo_->setWordWrap(true);
+    passo_->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di gestione della finestra"));
+    posiziona(passo_, 2400, 5640, 4695, 450);
+
+    auto* aiuto = new QPushButton(QStringLiteral("&AIUTO"), a);
+    aiuto->setObjectName(QStringLiteral("aiuto"));
+    aiuto->setToolTip(QStringLiteral("cliccare per avere gli aiuti in linea"));
+    posiziona(aiuto, 120, 5760, 1095, 375);
+    connect(aiuto, &QPushButton::clicked, this, &Norme::aiuto_Click);
+
+    adattaCarattere(creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1111, 375,
+                              QStringLiteral("cliccare per visualizzare il Sommario della guida")));
+
+    auto* men = new QPushButton(QStringLiteral("&Menu"), a);
+    men->setObjectName(QStringLiteral("men"));
+    men->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Menu"));
+    posiziona(men, 7200, 5760, 1095, 375);
+    connect(men, &QPushButton::clicked, this, &Norme::men_Click);
+
+    creaEsco(8280, 5760, 1095, 375);
+}
+
+QPushButton* Norme::cmd(int indice) const
+{
+    return indice >= 1 && indice <= CodiceCivile::numeroArticoli ? cmd_[indice] : nullptr;
+}
+
+void Norme::carica()
+{
+    FinestraLavoro::carica();
+    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k)
+        ModPossidoria::articoli[k] = CodiceCivile::testoVisualizzato(k);
+    statoInattivo();
+}
+
+void Norme::statoInattivo()
+{
+    passo_->setText(QStringLiteral(
+        "cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'possidoria"));
+}
+
+void Norme::cmd_Click(int indice)
+{
+    if (!cmd(indice))
+        return;
+    passo_->setText(QStringLiteral("viene visualizzata la norma del Codice Civile contenuta nell'art.")
+                    + ModPossidoria::str(CodiceCivile::numeroStato(indice)));
+    piattaforma().messaggi->mostra(ModPossidoria::articoli[indice],
+                                   QStringLiteral("Possidoria - Normativa di riferimento"),
+                                   Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
+    statoInattivo();
+}
+
+void Norme::men_Click()
+{
+    ModPossidoria::mostramenu();
+}
+
+void Norme::aiuto_Click()
+{
+    piattaforma().messaggi->mostra(testoAiuto(), ModPossidoria::titoloaiuto, Icona::Informazione,
+                                   Pulsanti::Ok, Risposta::Ok);
+}
+
+// Prints every article in Courier: the headings, then each article's caption and its justified
+// lines, with new pages before 1153 and 1164. Any failure ends the print-out silently.
+void Norme::stampa_Click()
+{
+    PortaStampante* s = piattaforma().stampante;
+    if (!s || !s->scegli())
+        return;
+    if (!s->posizioneVerticale(800) || !s->dimensioneFont(18) || !s->nomeFont(QStringLiteral("Courier")))
+        return;
+    if (!s->stampaRiga(7, ModPossidoria::nomeprogramma + QStringLiteral(" - ") + ModPossidoria::sottotitolo))
+        return;
+    if (!s->dimensioneFont(14) || !s->rigaVuota()
+        || !s->stampaRiga(10, QStringLiteral("Norme del Codice Civile sul possesso e sull'possidoria")))
+        return;
+    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
+        if ((k == 14 || k == 26) && (!s->nuovaPagina() || !s->posizioneVerticale(800)))
+            return;
+        if (!s->dimensioneFont(12) || !s->rigaVuota() || !s->stampaRiga(10, cmd_[k]->text()))
+            return;
+        if (!s->dimensioneFont(8))
+            return;
+        for (const QString& riga : CodiceCivile::righeStampa(k))
+            if (!s->stampaRiga(10, riga))
+                return;
+    }
+    s->fine();
+}

@@ -1,0 +1,402 @@
+// The Civil Code browser: its load, the article message boxes with the status line around them,
+// the help message and the print-out, recorded and on a real PDF.
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "fakes/piattaformafinta.h"
+#include "library/codicecivile.h"
+#include "library/norme.h"
+#include "platform/stampantequt.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+
+const QString inattivo = QStringLiteral(
+    "cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'possidoria");
+
+// Message boxes that also note what the status line said while each box was open.
+class MessaggiConStato : public MessaggiFinti {
+public:
+    QLabel* passo = nullptr;
+    QStringList statoDurante;
+    Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti,
+                    Risposta predefinita) override
+    {
+        statoDurante << (passo ? passo->text() : QString());
+        return MessaggiFinti::mostra(testo, titolo, icona, pulsanti, predefinita);
+    }
+};
+
+// The page objects of a PDF file (its page tree nodes are "/Type /Pages").
+int paginePdf(const QString& percorso)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return int(QString::fromLatin1(f.readAll()).count(pagina));
+}
+
+} // namespace
+
+class TstNorme : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void caricaRiempieArticoli();
+    void controlli();
+    void posizioniPulsanti();
+    void articolo_data();
+    void articolo();
+    void articoloSenzaCommento();
+    void aiuto();
+    void menu();
+    void stampaRegistrata();
+    void stampaDaMenuEBarra();
+    void annullaNonStampa();
+    void erroreInterrompe();
+    void stampaPdf();
+    void immagine();
+
+private:
+    Norme* norme();
+    QStringList stampaAttesa() const;
+    PiattaformaFinta* finta_ = nullptr;
+};
+
+void TstNorme::init()
+{
+    finta_ = new PiattaformaFinta;
+    ModPossidoria::articoli = QStringList(33);
+}
+
+void TstNorme::cleanup()
+{
+    delete finta_;
+    finta_ = nullptr;
+}
+
+Norme* TstNorme::norme()
+{
+    auto* n = Finestre::finestra<Norme>(QStringLiteral("norme"));
+    Q_ASSERT(n);
+    return n;
+}
+
+void TstNorme::caricaRiempieArticoli()
+{
+    QVERIFY(!Finestre::caricata(QStringLiteral("norme")));
+    Norme* n = norme();
+    QVERIFY(!n->isVisible());   // loading does not show it
+    QCOMPARE(ModPossidoria::articoli.size(), 33);
+    QVERIFY(ModPossidoria::articoli[0].isEmpty());
+    for (int k = 1; k <= 32; ++k)
+        QCOMPARE(ModPossidoria::articoli[k], CodiceCivile::testoVisualizzato(k));
+    QVERIFY(ModPossidoria::articoli[21].startsWith(QStringLiteral("Articolo 1159 bis del Codice Civile:\r")));
+    QVERIFY(ModPossidoria::articoli[29].startsWith(QStringLiteral("Articolo 1167 del Codice Civile:\r")));
+    QCOMPARE(n->passo()->text(), inattivo);
+
+    // The table outlives the window, and a new load writes the same texts again.
+    const QStringList prima = ModPossidoria::articoli;
+    Finestre::chiudi(QStringLiteral("norme"));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(ModPossidoria::articoli, prima);
+    ModPossidoria::articoli = QStringList(33);
+    norme();
+    QCOMPARE(ModPossidoria::articoli, prima);
+}
+
+void TstNorme::controlli()
+{
+    Norme* n = norme();
+    QCOMPARE(n->objectName(), QStringLiteral("norme"));
+    QCOMPARE(n->windowTitle(), QStringLiteral("Possidoria: norme del Codice Civile"));
+    QCOMPARE(n->numero(), 2);
+    for (int k = 1; k <= 32; ++k) {
+        auto* b = n->findChild<QPushButton*>(QStringLiteral("cmd(%1)").arg(k));
+        QVERIFY(b);
+        QCOMPARE(b, n->cmd(k));
+        QCOMPARE(b->text(), CodiceCivile::didascalia(k));
+        QVERIFY(b->styleSheet().contains(QStringLiteral("rgb(255,255,192)")));
+    }
+    QCOMPARE(n->cmd(1)->text(), QStringLiteral("1140) Possesso"));
+    QCOMPARE(n->cmd(21)->text(), QStringLiteral("1159 bis) Possidoria speciale per la piccola proprietà rurale"));
+    QCOMPARE(n->cmd(32)->text(), QStringLiteral("1170) Azione di manutenzione"));
+
+    struct Atteso { const char* nome; const char* testo; const char* tooltip; };
+    const Atteso attesi[] = {
+        {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea"},
+        {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida"},
+        {"men", "&Menu", "cliccare per visualizzare la finestra Menu"},
+        {"esco", "&USCITA", "cliccare per uscire da Possidoria"},
+    };
+    for (const Atteso& a : attesi) {
+        auto* b = n->findChild<QPushButton*>(QString::fromLatin1(a.nome));
+        QVERIFY2(b, a.nome);
+        QCOMPARE(b->text(), QString::fromUtf8(a.testo));
+        QCOMPARE(b->toolTip(), QString::fromUtf8(a.tooltip));
+    }
+    QCOMPARE(n->passo()->objectName(), QStringLiteral("passo"));
+    QCOMPARE(n->passo()->toolTip(), QStringLiteral("indicazioni sulla corretta procedura di gestione della finestra"));
+    QVERIFY(n->passo()->styleSheet().contains(QStringLiteral("rgb(255,255,0)")));
+
+    QAction* stampa = n->azione(QStringLiteral("stampa"));
+    QVERIFY(stampa);
+    QCOMPARE(stampa->text(), QStringLiteral("S&tampa testo articoli"));
+    QVERIFY(stampa->isEnabled());
+}
+
+void TstNorme::posizioniPulsanti()
+{
+    // At the design size every control stands where the design puts it (a pixel of rounding aside).
+    Norme* n = norme();
+    n->show();
+    QVERIFY(QTest::qWaitForWindowExposed(n));
+    auto vicino = [](const QRect& r, int l, int t, int w, int h) {
+        auto eq = [](int px, int tw) { return qAbs(px - twipInPixel(tw)) <= 2; };
+        return eq(r.x(), l) && eq(r.y(), t) && eq(r.width(), w) && eq(r.height(), h);
+    };
+    const int sinistra[4] = {120, 2400, 4680, 6960};
+    const int alto[8] = {720, 1320, 1920, 2520, 3120, 3720, 4320, 4920};
+    for (int riga = 0; riga < 8; ++riga)
+        for (int colonna = 0; colonna < 4; ++colonna) {
+            const int k = riga * 4 + colonna + 1;
+            QVERIFY2(vicino(n->cmd(k)->geometry(), sinistra[colonna], alto[riga], 2295, 615),
+                     qPrintable(QStringLiteral("cmd(%1)").arg(k)));
+        }
+    QVERIFY(vicino(n->passo()->geometry(), 2400, 5640, 4695, 450));
+    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("aiuto"))->geometry(), 120, 5760, 1095, 375));
+    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("guidainlinea"))->geometry(), 1200, 5760, 1111, 375));
+    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("men"))->geometry(), 7200, 5760, 1095, 375));
+    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("esco"))->geometry(), 8280, 5760, 1095, 375));
+}
+
+void TstNorme::articolo_data()
+{
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<QString>("intestazione");
+    QTest::addColumn<QString>("numeroStato");
+    QTest::newRow("1: 1140") << 1 << QStringLiteral("Articolo 1140 del Codice Civile:") << QStringLiteral("1140");
+    QTest::newRow("14: 1153") << 14 << QStringLiteral("Articolo 1153 del Codice Civile:") << QStringLiteral("1153");
+    QTest::newRow("20: 1159") << 20 << QStringLiteral("Articolo 1159 del Codice Civile:") << QStringLiteral("1159");
+    QTest::newRow("21: 1159 bis") << 21 << QStringLiteral("Articolo 1159 bis del Codice Civile:") << QStringLiteral("1159");
+    QTest::newRow("22: 1160") << 22 << QStringLiteral("Articolo 1160 del Codice Civile:") << QStringLiteral("1160");
+    QTest::newRow("32: 1170") << 32 << QStringLiteral("Articolo 1170 del Codice Civile:") << QStringLiteral("1170");
+}
+
+void TstNorme::articolo()
+{
+    QFETCH(int, indice);
+    QFETCH(QString, intestazione);
+    QFETCH(QString, numeroStato);
+
+    MessaggiConStato messaggi;
+    installaPiattaforma({&messaggi, &finta_->dialoghi, &finta_->midi, &finta_->stampante, &finta_->word});
+    Norme* n = norme();
+    messaggi.passo = n->passo();
+    n->cmd(indice)->click();
+
+    QCOMPARE(messaggi.mostrati.size(), 1);
+    const MessaggioRegistrato& m = messaggi.ultimo();
+    QCOMPARE(m.titolo, QStringLiteral("Possidoria - Normativa di riferimento"));
+    QCOMPARE(m.icona, Icona::Informazione);
+    QCOMPARE(m.pulsanti, Pulsanti::Ok);
+    QVERIFY(m.testo.startsWith(intestazione + QChar(13)));
+    QCOMPARE(m.testo, ModPossidoria::articoli[indice]);
+    QVERIFY(m.testo.contains(QStringLiteral("\r--------------------\rCommento: ")));
+    QCOMPARE(messaggi.statoDurante.value(0),
+             QStringLiteral("viene visualizzata la norma del Codice Civile contenuta nell'art. ") + numeroStato);
+    QCOMPARE(n->passo()->text(), inattivo);
+}
+
+void TstNorme::articoloSenzaCommento()
+{
+    Norme* n = norme();
+    n->cmd(11)->click();
+    const QString t = finta_->messaggi.ultimo().testo;
+    QVERIFY(t.startsWith(QStringLiteral("Articolo 1150 del Codice Civile:\r")));
+    QVERIFY(t.endsWith(QStringLiteral("\r--------------------")));
+    QCOMPARE(t.split(QChar(13)).size(), 7);   // header, five paragraphs, separator
+    QVERIFY(!t.contains(QStringLiteral("Commento")));
+}
+
+void TstNorme::aiuto()
+{
+    norme()->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
+    const MessaggioRegistrato& m = finta_->messaggi.ultimo();
+    QCOMPARE(m.testo,
+             QStringLiteral("La finestra è di sola lettura:\r"
+                            "- cliccare su uno dei 32 tasti gialli per visualizzare l'artticolo relativo del Codice Civile;\r"
+                            "- visualizzare nella casella gialla in basso a quale situazione si riferisce l'informazione;\r"
+                            "- cliccare sll'icona della stampante per stampare tutti gli articoli riportati."));
+    QCOMPARE(m.titolo, QStringLiteral("Possidoria: aiuto in linea"));
+    QCOMPARE(m.icona, Icona::Informazione);
+    QCOMPARE(m.pulsanti, Pulsanti::Ok);
+    QCOMPARE(norme()->passo()->text(), inattivo);
+}
+
+void TstNorme::menu()
+{
+    Norme* n = norme();
+    n->show();
+    n->findChild<QPushButton*>(QStringLiteral("men"))->click();
+    QVERIFY(Finestre::caricata(QStringLiteral("scelta")));
+    QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
+    QVERIFY(n->isVisible());   // the browser stays open behind the menu
+}
+
+// The print-out the algorithm prescribes, built step by step: headings, then each article's
+// caption at 12 points and its print lines at 8, new pages before positions 14 and 26.
+QStringList TstNorme::stampaAttesa() const
+{
+    QStringList op{QStringLiteral("dialog"), QStringLiteral("y 800"), QStringLiteral("size 18"),
+                   QStringLiteral("font Courier"),
+                   QStringLiteral("line 7 Possidoria - causa elettronica con sentenza"),
+                   QStringLiteral("size 14"), QStringLiteral("empty"),
+                   QStringLiteral("line 10 Norme del Codice Civile sul possesso e sull'possidoria")};
+    for (int k = 1; k <= 32; ++k) {
+        if (k == 14 || k == 26)
+            op << QStringLiteral("page") << QStringLiteral("y 800");
+        op << QStringLiteral("size 12") << QStringLiteral("empty")
+           << QStringLiteral("line 10 ") + CodiceCivile::didascalia(k) << QStringLiteral("size 8");
+        for (const QString& r : CodiceCivile::righeStampa(k))
+            op << QStringLiteral("line 10 ") + r;
+    }
+    op << QStringLiteral("end");
+    return op;
+}
+
+void TstNorme::stampaRegistrata()
+{
+    Norme* n = norme();
+    n->stampa_Click();
+    const QStringList& op = finta_->stampante.operazioni;
+    QCOMPARE(op, stampaAttesa());
+
+    // The explicit pages begin with articles 1153 and 1164, right after the top offset.
+    QList<int> pagine;
+    for (int i = 0; i < op.size(); ++i)
+        if (op[i] == QStringLiteral("page"))
+            pagine << i;
+    QCOMPARE(pagine.size(), 2);
+    QCOMPARE(op[pagine[0] + 4], QStringLiteral("line 10 1153) Effetti dell'acquisto del possesso"));
+    QCOMPARE(op[pagine[1] + 4], QStringLiteral("line 10 1164) Interversione del possesso"));
+    // Only Courier, and the article lines never longer than 102 characters.
+    QCOMPARE(op.filter(QRegularExpression(QStringLiteral("^font "))), QStringList{QStringLiteral("font Courier")});
+    for (const QString& o : op.filter(QRegularExpression(QStringLiteral("^line 10 "))))
+        QVERIFY(o.size() - 8 <= 102);
+    // No comment, display header or separator is printed; the window is unchanged.
+    QVERIFY(op.filter(QStringLiteral("Commento")).isEmpty());
+    QVERIFY(op.filter(QStringLiteral("del Codice Civile:")).isEmpty());
+    QVERIFY(op.filter(QStringLiteral("-----")).isEmpty());
+    QCOMPARE(n->passo()->text(), inattivo);
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+}
+
+void TstNorme::stampaDaMenuEBarra()
+{
+    Norme* n = norme();
+    n->azione(QStringLiteral("stampa"))->trigger();
+    QCOMPARE(finta_->stampante.operazioni, stampaAttesa());
+
+    // Toolbar position 4, tooltip "stampa".
+    finta_->stampante.operazioni.clear();
+    const QList<QAction*> pulsanti = n->barra()->actions();
+    QVERIFY(pulsanti.size() >= 4);
+    QCOMPARE(pulsanti[3]->toolTip(), QStringLiteral("stampa"));
+    pulsanti[3]->trigger();
+    QCOMPARE(finta_->stampante.operazioni, stampaAttesa());
+}
+
+void TstNorme::annullaNonStampa()
+{
+    finta_->stampante.annulla = true;
+    norme()->stampa_Click();
+    QCOMPARE(finta_->stampante.operazioni, QStringList{QStringLiteral("dialog cancelled")});
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+}
+
+void TstNorme::erroreInterrompe()
+{
+    // Operation 40 fails somewhere inside the first page: nothing follows it, not even the end.
+    finta_->stampante.erroreAlla = 40;
+    norme()->stampa_Click();
+    const QStringList& op = finta_->stampante.operazioni;
+    QCOMPARE(op.size(), 41);
+    QCOMPARE(op.last(), QStringLiteral("error"));
+    QCOMPARE(op.mid(0, 40), stampaAttesa().mid(0, 40));
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+}
+
+void TstNorme::stampaPdf()
+{
+    QTemporaryDir cartella;
+    QVERIFY(cartella.isValid());
+    const QString pdf = cartella.filePath(QStringLiteral("norme.pdf"));
+    StampanteQt stampante(pdf);
+    installaPiattaforma({&finta_->messaggi, &finta_->dialoghi, &finta_->midi, &stampante, &finta_->word});
+    norme()->stampa_Click();
+
+    QVERIFY(QFile::exists(pdf));
+    const int pagine = paginePdf(pdf);
+    QVERIFY2(pagine >= 3, qPrintable(QString::number(pagine)));
+    QCOMPARE(pagine, stampante.pagine());
+
+    // Every article heading is printed once, in order, each further down or on a later page.
+    const auto& righe = stampante.righe();
+    QVector<int> posti;
+    for (int k = 1; k <= 32; ++k) {
+        int trovata = -1;
+        for (int i = 0; i < righe.size(); ++i)
+            if (righe[i].testo == CodiceCivile::didascalia(k)) {
+                QCOMPARE(trovata, -1);
+                trovata = i;
+                QCOMPARE(righe[i].punti, 12);
+                QCOMPARE(righe[i].colonna, 10);
+            }
+        QVERIFY2(trovata >= 0, qPrintable(CodiceCivile::didascalia(k)));
+        if (!posti.isEmpty()) {
+            const auto& prima = righe[posti.last()];
+            QVERIFY(trovata > posti.last());
+            QVERIFY(righe[trovata].pagina > prima.pagina
+                    || (righe[trovata].pagina == prima.pagina && righe[trovata].twipsDallAlto > prima.twipsDallAlto));
+        }
+        posti << trovata;
+    }
+    // The first heading line at the top offset of page 1; 1153 and 1164 open fresh pages, right
+    // after the empty line that follows the top offset.
+    QCOMPARE(righe.first().pagina, 1);
+    QCOMPARE(righe.first().twipsDallAlto, 800);
+    QCOMPARE(righe.first().punti, 18);
+    QCOMPARE(righe.first().colonna, 7);
+    for (int k : {14, 26}) {
+        const auto& vuota = righe[posti[k - 1] - 1];
+        QVERIFY(vuota.testo.isEmpty());
+        QCOMPARE(vuota.twipsDallAlto, 800);
+        QVERIFY(vuota.pagina > righe[posti[k - 2]].pagina);
+    }
+    for (const auto& r : righe)
+        QCOMPARE(r.font, QStringLiteral("Courier"));
+
+    if (!qEnvironmentVariableIsEmpty("POSSIDORIA_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("POSSIDORIA_PDF"));
+}
+
+void TstNorme::immagine()
+{
+    Norme* n = norme();
+    n->show();
+    QVERIFY(QTest::qWaitForWindowExposed(n));
+    salvaImmagine(n, QStringLiteral("norme"));
+}
+
+QTEST_MAIN(TstNorme)
+#include "tst_norme.moc"
