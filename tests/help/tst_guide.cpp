@@ -8,12 +8,15 @@
 #include "help/guida.h"
 #include "help/sommario.h"
 #include "help/testiguida.h"
+#include "platform/wordqt.h"
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -100,6 +103,7 @@ private slots:
 
     void documentoSingolo();
     void documentoRaccolto();
+    void documentoRaccoltoReale();
     void cartellaNonScrivibile();
     void salvataggioRifiutato();
 
@@ -542,6 +546,56 @@ void TstGuide::documentoRaccolto()
     }
     QCOMPARE(titoli, 15);
     QCOMPARE(p.word.testo.count(QLatin1Char('\f')), 15);
+}
+
+void TstGuide::documentoRaccoltoReale()
+{
+    PiattaformaFinta p;
+    WordQt reale([](const QUrl&) { return true; });
+    Piattaforma porte = piattaforma();
+    porte.word = &reale;
+    installaPiattaforma(porte);
+    Finestre::finestra<Sommario>(QStringLiteral("sommario"))->cmdstampa_Click();
+
+    const QString file = QDir(cartella_.path()).filePath(QStringLiteral("Possidoria-guida.odt"));
+    QVERIFY(QFileInfo(file).size() > 0);
+    const QTextDocument* d = reale.documento();
+    QVERIFY(d);
+
+    auto dimensione = [](const QTextBlock& b) {
+        return b.begin().atEnd() ? b.charFormat().fontPointSize() : b.begin().fragment().charFormat().fontPointSize();
+    };
+    QTextBlock b = d->begin();
+    QCOMPARE(b.text(), QStringLiteral("Possidoria"));
+    QCOMPARE(dimensione(b), 20.0);
+    QCOMPARE(b.begin().fragment().charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Century Gothic"));
+    b = b.next();
+    QCOMPARE(b.text(), QStringLiteral("causa elettronica con sentenza"));
+    QCOMPARE(dimensione(b), 16.0);
+
+    int k = 0;
+    for (; b.isValid(); b = b.next()) {
+        QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+        if (!b.text().startsWith(QLatin1String("Guida: ")))
+            continue;
+        QVERIFY(k < 15);
+        QCOMPARE(b.text(), QStringLiteral("Guida: ") + TITOLI[k]);
+        QCOMPARE(dimensione(b), k == 0 ? 16.0 : 12.0);
+        // Every section after the first starts a page.
+        QCOMPARE(b.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore, k > 0);
+        const QTextBlock vuoto = b.next();
+        QCOMPARE(vuoto.text(), QString());
+        const QTextBlock testo = vuoto.next();
+        QCOMPARE(testo.text(), testiGuida()[k].testo);
+        QCOMPARE(dimensione(testo), 12.0);
+        // The page break after the text puts what follows, the next heading, on a new page.
+        const QTextBlock dopo = testo.next();
+        QVERIFY(dopo.isValid());
+        QCOMPARE(dopo.text(), k < 14 ? QStringLiteral("Guida: ") + TITOLI[k + 1] : QString());
+        QCOMPARE(dopo.blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+        ++k;
+    }
+    QCOMPARE(k, 15);
 }
 
 void TstGuide::cartellaNonScrivibile()
