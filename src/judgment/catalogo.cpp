@@ -44,14 +44,14 @@ std::vector<VoceCatalogo> costruisci()
         u"'La proprietà dei fondi rustici con annessi fabbricati situati in comuni classificati montani "
         u"dalla legge si acquista in virtù del possesso continuato per quindici anni'"_s;
     const QString art1159bisSecondo =
-        u"'Colui che acquista in buona fede da chi non è proprietario un fondo rustico con annessi "
-        u"fabbricati, situati in comuni classificati montani dalla legge, in forza di un titolo che sia "
-        u"idoneo a trasferire la proprietà e che sia debitamente trascritto, ne compie l'usucapione in "
-        u"suo favore col decorso di cinque anni dalla data di trascrizione'"_s;
+        u"'Colui che acquista in buona fede da chi non è proprietario, in forza di un titolo che sia "
+        u"idoneo a trasferire la proprietà e che sia debitamente trascritto, un fondo rustico con "
+        u"annessi fabbricati, situati in comuni classificati montani dalla legge, ne compie "
+        u"l'usucapione in suo favore col decorso di cinque anni dalla data di trascrizione'"_s;
     const QString art1159bisSecondoBreve =
-        u"'Colui che acquista in buona fede da chi non è proprietario un fondo rustico con annessi "
-        u"fabbricati ... ne compie l'usucapione in suo favore col decorso di cinque anni dalla data di "
-        u"trascrizione'"_s;
+        u"'Colui che acquista in buona fede da chi non è proprietario, in forza di un titolo che sia "
+        u"idoneo a trasferire la proprietà e che sia debitamente trascritto, un fondo rustico ... ne "
+        u"compie l'usucapione in suo favore col decorso di cinque anni dalla data di trascrizione'"_s;
     const QString art1160primo =
         u"'L'usucapione di una universalità di mobili o di diritti reali di godimento sopra la "
         u"medesima si compie in virtù del possesso continuato per venti anni'"_s;
@@ -234,10 +234,10 @@ std::vector<VoceCatalogo> costruisci()
              + u"; tuttavia nel corso del giudizio è stata accertata un'interruzione del possesso "
                u"superiore all'anno. Ai sensi dell'art. 1167 "_s
              + art1167 + u", e il tempo richiesto non è quindi maturato."_s,
-         u" deve trovare la prova che il possesso non è stato interrotto; altrimenti il termine "
-         u"decorre di nuovo dalla ripresa del possesso, e dovrà attendere altri quindici anni o, se "
-         u"il fondo non ha i requisiti della piccola proprietà rurale, i vent'anni dell'usucapione "
-         u"ordinaria (art. 1158)."_s},
+         u" deve trovare la prova che il possesso non è stato interrotto; altrimenti dovrà contare il "
+         u"tempo dalla ripresa del possesso e attendere altri quindici anni o, se il fondo non ha i "
+         u"requisiti della piccola proprietà rurale, i vent'anni dell'usucapione ordinaria (art. "
+         u"1158)."_s},
         {"R13", false, 'C',
          perde + u"Difatti ai sensi dell'art. 1163 del Codice Civile "_s + art1163
              + u". L'attore ha acquistato il possesso del fondo in modo violento o clandestino; "
@@ -294,8 +294,8 @@ std::vector<VoceCatalogo> costruisci()
              + u"; tuttavia l'attore, come è emerso nel corso del giudizio, non era in buona fede, e "
                u"nonostante il titolo regolarmente trascritto manca un elemento essenziale "
                u"dell'usucapione quinquennale."_s,
-         u" se non riesce a provare la propria buona fede, deve attendere il decorso dei quindici "
-         u"anni di possesso previsti dal primo comma dello stesso art. 1159-bis."_s},
+         u" deve attendere il decorso dei quindici anni di possesso previsti dal primo comma dello "
+         u"stesso art. 1159-bis, se non riesce a provare la propria buona fede."_s},
         {"R20", false, 'N',
          perde + rurale5
              + u"; tuttavia l'attore, come è emerso nella causa, non dispone di un titolo idoneo a "
@@ -474,7 +474,7 @@ std::vector<VoceCatalogo> costruisci()
                  u"cosa. Ai sensi dell'art. 1154 del Codice Civile "_s
              + art1154
              + u". La conoscenza dell'illegittima provenienza esclude la buona fede, e né il "
-               u"possesso né la sua durata possono giovare all'attore."_s,
+               u"possesso né la durata fin qui maturata possono giovare all'attore."_s,
          u"La mala fede di questo caso non possono essere premiati dalla legge."_s},
         {"R41", true, 'C',
          vince + u"Difatti ai sensi dell'art. 1153 del Codice Civile il caso in esame non è di "
