@@ -65,7 +65,7 @@ const QList<TestoGuida>& testiGuida()
         "sommario degli argomenti della guida, il tasto AIUTO riassume in breve l'uso della "
         "finestra e il tasto USCITA, dopo aver chiesto conferma, chiude tutte le finestre del "
         "programma. Il Menu resta aperto mentre si lavora nelle altre finestre e può essere "
-        "richiamato da ognuna di esse con Ctrl+A.")},
+        "richiamato da ciascuna finestra di lavoro con Ctrl+A.")},
     {QStringLiteral("guidanorme"), QString::fromUtf8("Finestra NORME"),
      QString::fromUtf8(
         "La finestra relativa alle norme del Codice Civile raccoglie i trentadue articoli che "
