@@ -64,6 +64,8 @@ private slots:
     void annullaNonStampa();
     void erroreInterrompe();
     void stampaPdf();
+    void stampanteSenzaScelta();
+    void pdfNonScrivibile();
     void immagine();
 
 private:
@@ -152,6 +154,10 @@ void TstNorme::controlli()
     QVERIFY(stampa);
     QCOMPARE(stampa->text(), QStringLiteral("S&tampa testo articoli"));
     QVERIFY(stampa->isEnabled());
+    // Open and save belong to the case windows: disabled here.
+    for (const char* nome : {"apri", "salva", "salvanome"})
+        QVERIFY2(!n->azione(QString::fromLatin1(nome))->isEnabled(), nome);
+    QVERIFY(n->azione(QStringLiteral("fin2"))->isChecked());
 }
 
 void TstNorme::posizioniPulsanti()
@@ -388,6 +394,36 @@ void TstNorme::stampaPdf()
 
     if (!qEnvironmentVariableIsEmpty("POSSIDORIA_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("POSSIDORIA_PDF"));
+}
+
+void TstNorme::stampanteSenzaScelta()
+{
+    // Without a chosen printer every operation reports an error and nothing is written.
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("mai.pdf"));
+    StampanteQt s(pdf);
+    QVERIFY(!s.posizioneVerticale(800));
+    QVERIFY(!s.dimensioneFont(12));
+    QVERIFY(!s.nomeFont(QStringLiteral("Courier")));
+    QVERIFY(!s.stampaRiga(10, QStringLiteral("testo")));
+    QVERIFY(!s.rigaVuota());
+    QVERIFY(!s.nuovaPagina());
+    QVERIFY(!s.fine());
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(s.righe().isEmpty());
+}
+
+void TstNorme::pdfNonScrivibile()
+{
+    // The document cannot be opened: the print-out stops at its first line, silently.
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("manca/norme.pdf"));
+    StampanteQt stampante(pdf);
+    installaPiattaforma({&finta_->messaggi, &finta_->dialoghi, &finta_->midi, &stampante, &finta_->word});
+    norme()->stampa_Click();
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(stampante.righe().isEmpty());
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
 
 void TstNorme::immagine()
