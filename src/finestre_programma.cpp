@@ -6,6 +6,7 @@
 #include "app/informa.h"
 #include "app/supportoclienti.h"
 #include "library/norme.h"
+#include "library/massime.h"
 #include "help/guida.h"
 #include "help/sommario.h"
 #include "help/testiguida.h"
@@ -23,6 +24,7 @@ void registraFinestre()
     finestra<Informa>("informa");
     finestra<SupportoClienti>("supportoclienti");
     finestra<Norme>("norme");
+    finestra<Massime>("massime");
     finestra<Sommario>("sommario");
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });

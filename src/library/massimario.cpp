@@ -1,0 +1,31 @@
+#include "library/massimario.h"
+
+QStringList argomentiMassime()
+{
+    return {QStringLiteral("Accessione"),  QStringLiteral("Compossesso"), QStringLiteral("Condominio"),
+            QStringLiteral("Distanze"),    QStringLiteral("Forma"),       QStringLiteral("Immobili"),
+            QStringLiteral("Interruzione"), QStringLiteral("Libertà"),    QStringLiteral("Luci"),
+            QStringLiteral("Passaggi"),    QStringLiteral("Possesso"),    QStringLiteral("Servitù"),
+            QStringLiteral("Tolleranza"),  QStringLiteral("Possidoria decennale")};
+}
+
+QStringList massimeArgomento(int argomento)
+{
+    switch (argomento) {
+    case 1: return massime01();
+    case 2: return massime02();
+    case 3: return massime03();
+    case 4: return massime04();
+    case 5: return massime05();
+    case 6: return massime06();
+    case 7: return massime07();
+    case 8: return massime08();
+    case 9: return massime09();
+    case 10: return massime10();
+    case 11: return massime11();
+    case 12: return massime12();
+    case 13: return massime13();
+    case 14: return massime14();
+    default: return {};
+    }
+}

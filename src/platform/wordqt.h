@@ -1,0 +1,46 @@
+#pragma once
+// The word-processor port on the desktop: the document is built in a QTextDocument, written as
+// an ODF text document (.odt) and opened in whatever word processor the desktop has for it.
+#include "platform/porte.h"
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class WordQt : public PortaWord {
+public:
+    // apri hands the written file to the desktop; false when nothing could open it.
+    using Apertura = std::function<bool(const QUrl&)>;
+    explicit WordQt(Apertura apri = {});
+    ~WordQt() override;
+
+    void nuovoDocumento() override;
+    void fontSelezione(const QString& nome) override;
+    void dimensioneSelezione(int punti) override;
+    void scrivi(const QString& testo) override;
+    void aggiungiParagrafoFinale() override;
+    void dimensioneParagrafo(int punti) override;
+    void testoParagrafo(const QString& testo) override;
+    void giustificaTutto() override;
+    bool salvaCome(const QString& percorso) override;
+    // Also records ModPossidoria::appword and docword, the application and file of the last export.
+    QString mostra() override;
+
+    // The document as built so far (nullptr before the first nuovoDocumento).
+    const QTextDocument* documento() const { return documento_.get(); }
+
+private:
+    void inserisci(QTextCursor& cursore, const QString& testo, const QTextCharFormat& formato);
+    void assicuraDocumento();
+    static bool scriviOdf(const QTextDocument& doc, const QString& percorso);
+
+    Apertura apri_;
+    std::unique_ptr<QTextDocument> documento_;
+    QTextCursor selezione_;            // the insertion point of typed text
+    QTextCharFormat formatoSelezione_; // font of what is typed next
+    QTextCharFormat formatoParagrafo_; // font of what is set in the final paragraph next
+    bool paragrafoFinale_ = false;
+    QString salvato_;                  // where salvaCome last wrote the document
+};
