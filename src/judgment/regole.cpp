@@ -178,11 +178,14 @@ Decisione decidi(const Fatti& f)
 {
     Decisione d;
     d.fattori = fattori(f);
-    for (const Regola& r : tabellaRegole()) {
+    const std::vector<Regola>& tabella = tabellaRegole();
+    for (size_t i = 0; i < tabella.size(); ++i) {
+        const Regola& r = tabella[i];
         if (r.vale(d.fattori)) {
             d.chiave = r.chiave;
             d.esito = r.esito;
             d.forma = r.forma;
+            d.riga = int(i);
             return d;
         }
     }

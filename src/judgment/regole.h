@@ -56,6 +56,7 @@ struct Decisione {
     QString chiave;
     Esito esito = Esito::Perde;
     char forma = 'C';
+    int riga = -1;          // position of the rule in tabellaRegole()
     Fattori fattori;
 };
 

@@ -178,6 +178,8 @@ void TstRegole::decisione()
     QCOMPARE(d.chiave, QString::fromLatin1(c.chiave));
     QCOMPARE(d.esito, c.esito == 'W' ? Esito::Vince : Esito::Perde);
     QCOMPARE(d.forma, c.forma);
+    QVERIFY(d.riga >= 0 && d.riga < int(tabellaRegole().size()));
+    QCOMPARE(tabellaRegole()[size_t(d.riga)].chiave, d.chiave);
 }
 
 void TstRegole::ogniRegolaRaggiunta()
