@@ -162,9 +162,9 @@ const QList<TestoGuida>& testiGuida()
         "la diffida. Il tasto con il punto interrogativo accanto alla durata mostra l'art. 1167 del"
         " Codice Civile, sull'interruzione per perdita del possesso protratta oltre un anno. Nella "
         "sentenza un'interruzione che, secondo le date digitate qui, dura almeno un anno fa "
-        "considerare interrotto il possesso dell'attore. Per la legge, in mancanza di una prova "
-        "certa, il possesso si presume ininterrotto (artt. 1142 e 1143): le date vanno indicate "
-        "solo se provate. Il tasto Possesso riporta alla finestra Possesso quando date e prove sono"
+        "considerare interrotto il possesso dell'attore. Per la legge chi possiede ora e ha "
+        "posseduto in un tempo più remoto si presume abbia posseduto anche nel tempo intermedio "
+        "(art. 1142): le date vanno indicate solo se provate. Il tasto Possesso riporta alla finestra Possesso quando date e prove sono"
         " complete.")},
     {QStringLiteral("guidamodo"), QString::fromUtf8("Finestra obiezione MODO"),
      QString::fromUtf8(
