@@ -157,7 +157,7 @@ const std::array<Articolo, numeroArticoli>& articoli()
         {QStringLiteral("1167) Interruzione dell'possidoria per perdita di possesso"),
          {QStringLiteral("L'usucapione è interrotta quando il possessore è stato privato del possesso per oltre un anno."),
           QStringLiteral("L'interruzione si ha come non avvenuta se è stata proposta l'azione diretta a ricuperare il possesso e questo è stato ricuperato.")},
-         QStringLiteral("Commento: i termini per l'possidoria sono interrotti se il possessore perde il possesso per più di un anno, salvo che lo recuperi con l'azione diretta a ricuperarlo.")},
+         QStringLiteral("Commento: i termini per l'possidoria sono interrotti se il possessore perde il possesso per più di un anno, salvo che abbia agito per riaverlo e lo abbia effettivamente recuperato.")},
         // 30: art. 1168
         {QStringLiteral("1168) Azione di reintegrazione"),
          {QStringLiteral("Chi è stato violentemente od occultamente spogliato del possesso può, entro l'anno dal sofferto spoglio, chiedere contro l'autore di esso la reintegrazione del possesso medesimo."),
