@@ -8,7 +8,9 @@
 // durata as it was. Only a start text holding a character that no date can contain (a letter,
 // a comma, ...) raises "Attenzione: digitare dati corretti nella forma gg/mm/aa."; digits,
 // blanks and the separators / - . never do, so a correct date typed key by key, through all
-// its incomplete prefixes, never raises it.
+// its incomplete prefixes, never raises it. After the message the start label, the end
+// computation and durata are left alone; the hint is still refreshed. The same character in the
+// end text stops the end handler silently, its label untouched.
 #include <QLabel>
 #include <QLineEdit>
 #include <QObject>
