@@ -8,6 +8,8 @@
 #include "platform/stampantequt.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -65,6 +67,7 @@ private slots:
     void erroreInterrompe();
     void stampaPdf();
     void stampanteSenzaScelta();
+    void dialogoAnnullato();
     void pdfNonScrivibile();
     void immagine();
 
@@ -411,6 +414,25 @@ void TstNorme::stampanteSenzaScelta()
     QVERIFY(!s.fine());
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(s.righe().isEmpty());
+}
+
+void TstNorme::dialogoAnnullato()
+{
+    // The user closes the system printer dialog with Cancel: nothing is printed.
+    StampanteQt stampante;
+    installaPiattaforma({&finta_->messaggi, &finta_->dialoghi, &finta_->midi, &stampante, &finta_->word});
+    bool visto = false;
+    QTimer::singleShot(0, this, [&visto] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            visto = true;
+            d->reject();
+        }
+    });
+    norme()->stampa_Click();
+    QVERIFY(visto);
+    QCOMPARE(stampante.pagine(), 0);
+    QVERIFY(stampante.righe().isEmpty());
+    QVERIFY(!stampante.fine());   // no document was opened
 }
 
 void TstNorme::pdfNonScrivibile()
