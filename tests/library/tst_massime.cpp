@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -263,6 +264,9 @@ private slots:
     void avvisoSenzaScelta_data();
     void avvisoSenzaScelta();
     void aiuto();
+    void menu();
+    void voceFinestra_data();
+    void voceFinestra();
     void immagine();
 
 private:
@@ -702,6 +706,52 @@ void TestMassime::aiuto()
                           QStringLiteral("- visualizzare il numero di sentenze disponibili nella casella gialla.")}));
     QCOMPARE(msg.titolo, titoloaiuto);
     QCOMPARE(msg.icona, Icona::Informazione);
+}
+
+// The frame's particulars in this window: archive entries, the print submenu, the own entry.
+void TestMassime::menu()
+{
+    Massime* m = finestra();
+    for (const char* nome : {"apri", "salva", "salvanome"})
+        QVERIFY2(!m->azione(QString::fromLatin1(nome))->isEnabled(), nome);
+    QAction* stampa = m->azione(QStringLiteral("stampa"));
+    QAction* tutte = m->azione(QStringLiteral("stampatutte"));
+    QCOMPARE(stampa->text(), QStringLiteral("&Sentenza visualizzata"));
+    QCOMPARE(tutte->text(), QStringLiteral("&Tutte le sentenze dell'argomento"));
+    QVERIFY(stampa->isEnabled() && tutte->isEnabled());
+    auto* sottomenu = qobject_cast<QMenu*>(stampa->parent());
+    QVERIFY(sottomenu);
+    QCOMPARE(sottomenu->title(), QStringLiteral("S&tampa"));
+    QCOMPARE(tutte->parent(), stampa->parent());
+    QVERIFY(m->azione(QStringLiteral("fin3"))->isChecked());
+    QAction* barra4 = m->barra()->findChild<QAction*>(QStringLiteral("Toolbar1(4)"));
+    QVERIFY(barra4->isEnabled());
+    QCOMPARE(barra4->toolTip(), QStringLiteral("stampa dati finestra"));
+}
+
+void TestMassime::voceFinestra_data()
+{
+    QTest::addColumn<Risposta>("risposta");
+    QTest::addColumn<bool>("guida");
+    QTest::newRow("si") << Risposta::Si << true;
+    QTest::newRow("no") << Risposta::No << false;
+}
+
+void TestMassime::voceFinestra()
+{
+    QFETCH(Risposta, risposta);
+    QFETCH(bool, guida);
+    Massime* m = finestra();
+    finta_->messaggi.risposte.enqueue(risposta);
+    m->azione(QStringLiteral("fin3"))->trigger();
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    const MessaggioRegistrato& msg = finta_->messaggi.ultimo();
+    QCOMPARE(msg.testo, QStringLiteral("E' questa la finestra 'Massime': si vuole la guida della finestra?"));
+    QCOMPARE(msg.titolo, titoloaiuto);
+    QCOMPARE(msg.icona, Icona::Domanda);
+    QCOMPARE(msg.pulsanti, Pulsanti::SiNo);
+    QCOMPARE(Finestre::caricata(QStringLiteral("guidamassime")), guida);
+    QVERIFY(m->azione(QStringLiteral("fin3"))->isChecked());
 }
 
 void TestMassime::immagine()
