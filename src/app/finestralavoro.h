@@ -21,6 +21,7 @@ public:
     // The client area: the window's controls are its children, placed in twips with posiziona().
     QWidget* area() const { return area_; }
     QToolBar* barra() const { return barra_; }
+    clsResize* resizer() const { return resize_.get(); }
 
     // Form_Load of the frame: screen sizing with 75, then 9600 x 6825 twips, then the esco tooltip.
     // A member's carica() calls this first, then runs its own steps.
@@ -47,6 +48,7 @@ protected:
                            const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
 
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

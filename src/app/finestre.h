@@ -19,6 +19,7 @@ using Fabbrica = std::function<QWidget*()>;
 
 void registra(const QString& nome, Fabbrica fabbrica);
 bool disponibile(const QString& nome);   // the program has such a window
+QStringList registrate();                // every window the program has, sorted by name
 bool caricata(const QString& nome);      // loaded now; creates nothing
 
 // The window, created and loaded if needed; nullptr for a window the program does not have.

@@ -45,7 +45,9 @@ void chiediuscita();
 // Str(): decimal with one leading blank for a non-negative number.
 QString str(long long n);
 
-// The folder of the program's own files (tip file, tune, help documents).
+// The folder of the program's own files (tip file, tune, help documents): the executable's folder,
+// unless a test has pointed it elsewhere.
 QString cartellaProgramma();
+void impostaCartellaProgramma(const QString& cartella);
 
 } // namespace ModPossidoria

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVector>
 
+class QWidget;
+
 struct MessaggioRegistrato {
     QString testo, titolo;
     Icona icona;

@@ -1,0 +1,163 @@
+#include "app/clsresize.h"
+#include "app/twips.h"
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+Linea::Linea(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Linea::impostaPunti(QPoint a, QPoint b)
+{
+    p1_ = a;
+    p2_ = b;
+    const QRect r = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(r);
+    update();
+}
+
+void Linea::impostaPuntiTwips(int x1, int y1, int x2, int y2)
+{
+    impostaPunti({twipInPixel(x1, this), twipInPixel(y1, this)}, {twipInPixel(x2, this), twipInPixel(y2, this)});
+}
+
+void Linea::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(QPen(palette().windowText().color(), 1));
+    p.drawLine(p1_ - pos(), p2_ - pos());
+}
+
+namespace {
+// Design values are whole twips, halves going to the even neighbour.
+qint32 twipPari(double v) { return qint32(std::nearbyint(v)); }
+
+struct Dimensioni {
+    bool l = true, t = true, w = true, h = true;
+};
+
+Dimensioni leggiTag(const QWidget* c)
+{
+    const QString tag = c->property("Tag").toString().toUpper();
+    if (tag.isEmpty() || tag.at(0) != QLatin1Char('@'))
+        return {};
+    return {tag.contains(QLatin1Char('L')), tag.contains(QLatin1Char('T')), tag.contains(QLatin1Char('W')),
+            tag.contains(QLatin1Char('H'))};
+}
+} // namespace
+
+QWidget* clsResize::areaInterna(QWidget* finestra)
+{
+    if (auto* mw = qobject_cast<QMainWindow*>(finestra))
+        if (mw->centralWidget())
+            return mw->centralWidget();
+    return finestra;
+}
+
+QList<QWidget*> clsResize::controlli(QWidget* finestra)
+{
+    QList<QWidget*> elenco;
+    QWidget* area = areaInterna(finestra);
+    for (QWidget* c : area->findChildren<QWidget*>()) {
+        const QString nome = c->objectName();
+        if (nome.isEmpty() || nome.startsWith(QLatin1String("qt_")) || c->isWindow())
+            continue;
+        elenco << c;
+    }
+    return elenco;
+}
+
+void clsResize::RecordLayout()
+{
+    if (!SourceForm_)
+        return;
+    QWidget* area = areaInterna(SourceForm_);
+    if (qobject_cast<QMdiArea*>(SourceForm_)) {
+        OriginalWidth_ = twipPari(pixelInTwip(SourceForm_->width(), SourceForm_));
+        OriginalHeight_ = twipPari(pixelInTwip(SourceForm_->height(), SourceForm_));
+    } else {
+        OriginalWidth_ = twipPari(pixelInTwip(area->width(), SourceForm_));
+        OriginalHeight_ = twipPari(pixelInTwip(area->height(), SourceForm_));
+    }
+    Layout_.clear();
+    for (QWidget* c : controlli(SourceForm_)) {
+        Controllo r;
+        r.controllo = c;
+        if (auto* l = qobject_cast<Linea*>(c)) {
+            r.linea = true;
+            r.v[0] = twipPari(pixelInTwip(l->p1().x(), c));
+            r.v[1] = twipPari(pixelInTwip(l->p1().y(), c));
+            r.v[2] = twipPari(pixelInTwip(l->p2().x(), c));
+            r.v[3] = twipPari(pixelInTwip(l->p2().y(), c));
+        } else {
+            const QRect g = c->geometry();
+            r.v[0] = twipPari(pixelInTwip(g.x(), c));
+            r.v[1] = twipPari(pixelInTwip(g.y(), c));
+            r.v[2] = twipPari(pixelInTwip(g.width(), c));
+            r.v[3] = twipPari(pixelInTwip(g.height(), c));
+        }
+        Layout_.append(r);
+    }
+    FirstTime_ = false;
+}
+
+void clsResize::SizeFormToScreen(quint8 percent)
+{
+    if (!SourceForm_)
+        return;
+    if (FirstTime_)
+        RecordLayout();
+    const QScreen* s = SourceForm_->screen() ? SourceForm_->screen() : QGuiApplication::primaryScreen();
+    const QRect schermo = s->geometry();
+    const double schermoH = pixelInTwip(schermo.height(), SourceForm_);
+    const double schermoW = pixelInTwip(schermo.width(), SourceForm_);
+    const double altezza = std::floor(percent / 100.0 * schermoH);
+    const double larghezza = std::floor(percent / 100.0 * schermoW);
+    SourceForm_->move(schermo.x() + twipInPixel((schermoW - larghezza) / 2, SourceForm_),
+                      schermo.y() + twipInPixel((schermoH - altezza) / 2, SourceForm_));
+    SourceForm_->resize(twipInPixel(larghezza, SourceForm_), twipInPixel(altezza, SourceForm_));
+    ResizeControls();
+}
+
+void clsResize::ResizeControls()
+{
+    if (!SourceForm_ || SourceForm_->isMinimized() || controlli(SourceForm_).isEmpty())
+        return;
+    if (FirstTime_) {
+        RecordLayout();
+        return;
+    }
+    QWidget* area = areaInterna(SourceForm_);
+    // One repaint for the whole pass instead of one per control.
+    SourceForm_->setUpdatesEnabled(false);
+    const double ry = pixelInTwip(area->height(), SourceForm_) / OriginalHeight_;
+    const double rx = pixelInTwip(area->width(), SourceForm_) / OriginalWidth_;
+    for (const Controllo& r : std::as_const(Layout_)) {
+        QWidget* c = r.controllo;
+        if (!c)
+            continue;   // a control deleted since the record has no position to set
+        const Dimensioni d = leggiTag(c);
+        if (auto* l = qobject_cast<Linea*>(c)) {
+            QPoint a = l->p1(), b = l->p2();
+            if (d.l) a.setX(twipInPixel(r.v[0] * rx, c));
+            if (d.t) a.setY(twipInPixel(r.v[1] * ry, c));
+            if (d.w) b.setX(twipInPixel(r.v[2] * rx, c));
+            if (d.h) b.setY(twipInPixel(r.v[3] * ry, c));
+            l->impostaPunti(a, b);
+            continue;
+        }
+        QRect g = c->geometry();
+        if (d.l) g.moveLeft(twipInPixel(r.v[0] * rx, c));
+        if (d.t) g.moveTop(twipInPixel(r.v[1] * ry, c));
+        if (d.w) g.setWidth(twipInPixel(r.v[2] * rx, c));
+        if (d.h) g.setHeight(twipInPixel(r.v[3] * ry, c));
+        c->setGeometry(g);
+    }
+    SourceForm_->setUpdatesEnabled(true);
+}

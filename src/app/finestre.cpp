@@ -1,0 +1,98 @@
+#include "app/finestre.h"
+#include <QHash>
+
+namespace {
+struct Voce {
+    Finestre::Fabbrica fabbrica;
+    QPointer<QWidget> istanza;
+};
+QHash<QString, Voce>& registro()
+{
+    static QHash<QString, Voce> r;
+    return r;
+}
+} // namespace
+
+namespace Finestre {
+
+void registra(const QString& nome, Fabbrica fabbrica)
+{
+    registro()[nome].fabbrica = std::move(fabbrica);
+}
+
+bool disponibile(const QString& nome)
+{
+    return registro().contains(nome);
+}
+
+QStringList registrate()
+{
+    QStringList nomi = registro().keys();
+    nomi.sort();
+    return nomi;
+}
+
+bool caricata(const QString& nome)
+{
+    auto it = registro().constFind(nome);
+    return it != registro().constEnd() && it->istanza;
+}
+
+QWidget* finestra(const QString& nome)
+{
+    auto it = registro().find(nome);
+    if (it == registro().end())
+        return nullptr;
+    if (!it->istanza) {
+        QWidget* w = it->fabbrica();
+        w->setObjectName(nome);
+        // Stored before the load step, so that a load referring to its own window finds it.
+        it->istanza = w;
+        if (auto* c = dynamic_cast<Caricabile*>(w))
+            c->carica();
+    }
+    return it->istanza;
+}
+
+void mostra(const QString& nome)
+{
+    if (QWidget* w = finestra(nome)) {
+        if (w->isMinimized())
+            w->showNormal();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void chiudi(const QString& nome)
+{
+    auto it = registro().find(nome);
+    if (it == registro().end() || !it->istanza)
+        return;
+    QWidget* w = it->istanza;
+    it->istanza = nullptr;
+    // The window may be closing itself from one of its own handlers: delete it later.
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    w->close();
+    w->hide();
+    w->deleteLater();
+}
+
+const QStringList& ordineChiusura()
+{
+    static const QStringList ordine = {
+        QStringLiteral("scelta"), QStringLiteral("norme"), QStringLiteral("massime"), QStringLiteral("causa"),
+        QStringLiteral("possesso"), QStringLiteral("ledate"), QStringLiteral("interruzione"), QStringLiteral("modo"),
+        QStringLiteral("psiche"), QStringLiteral("provenienza"), QStringLiteral("fede"), QStringLiteral("acquisto"),
+        QStringLiteral("sentenza"), QStringLiteral("sommario"), QStringLiteral("manuale"),
+        QStringLiteral("guidafunzionamento"), QStringLiteral("guidascelta"), QStringLiteral("guidanorme"),
+        QStringLiteral("guidamassime"), QStringLiteral("guidacausa"), QStringLiteral("guidapossesso"),
+        QStringLiteral("guidadurata"), QStringLiteral("guidainterruzione"), QStringLiteral("guidamodo"),
+        QStringLiteral("guidapsiche"), QStringLiteral("guidaprovenienza"), QStringLiteral("guidafede"),
+        QStringLiteral("guidaacquisto"), QStringLiteral("guidasentenza"), QStringLiteral("frmTip"),
+        QStringLiteral("prodotti"), QStringLiteral("supportoclienti"), QStringLiteral("informa")};
+    return ordine;
+}
+
+} // namespace Finestre

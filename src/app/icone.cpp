@@ -1,0 +1,153 @@
+#include "app/icone.h"
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+constexpr int L = 24;
+
+void finestrella(QPainter& p, const QColor& colore, const QString& sigla)
+{
+    // A small window: title bar in the window's colour, its initial in the body.
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(1, 2, 21, 19);
+    p.fillRect(2, 3, 20, 5, colore);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(sigla.size() > 1 ? 9 : 11);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(colore.darker(140));
+    p.drawText(QRect(2, 8, 20, 13), Qt::AlignCenter, sigla);
+}
+
+void cartella(QPainter& p)
+{
+    p.setPen(QPen(QColor(120, 90, 0), 1));
+    p.setBrush(QColor(250, 205, 60));
+    QPainterPath path;
+    path.moveTo(2, 6); path.lineTo(9, 6); path.lineTo(11, 8); path.lineTo(21, 8);
+    path.lineTo(21, 20); path.lineTo(2, 20); path.closeSubpath();
+    p.drawPath(path);
+    p.setBrush(QColor(255, 225, 110));
+    QPolygon davanti({QPoint(4, 11), QPoint(23, 11), QPoint(20, 20), QPoint(2, 20)});
+    p.drawPolygon(davanti);
+}
+
+void dischetto(QPainter& p)
+{
+    p.setPen(QPen(QColor(20, 40, 110), 1));
+    p.setBrush(QColor(40, 80, 180));
+    p.drawRect(3, 3, 18, 18);
+    p.fillRect(7, 4, 10, 6, Qt::white);
+    p.fillRect(13, 5, 3, 4, QColor(40, 80, 180));
+    p.fillRect(6, 14, 12, 7, QColor(220, 220, 220));
+}
+
+void cestino(QPainter& p)
+{
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(4, 2, 13, 18);
+    p.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(9, 10, 21, 22);
+    p.drawLine(21, 10, 9, 22);
+}
+
+void stampante(QPainter& p)
+{
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(7, 2, 10, 8);
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(2, 9, 20, 9);
+    p.setBrush(Qt::white);
+    p.drawRect(7, 15, 10, 7);
+    p.fillRect(18, 11, 2, 2, QColor(0, 170, 0));
+}
+
+void simbolo(QPainter& p, const QColor& fondo, const QString& testo, const QColor& inchiostro = Qt::white)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(fondo);
+    p.drawEllipse(1, 1, 22, 22);
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(17);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(inchiostro);
+    p.drawText(QRect(1, 1, 22, 22), Qt::AlignCenter, testo);
+}
+
+void lampadina(QPainter& p)
+{
+    p.setPen(QPen(QColor(150, 110, 0), 1));
+    p.setBrush(QColor(255, 230, 50));
+    p.drawEllipse(5, 1, 14, 14);
+    p.setBrush(QColor(160, 160, 160));
+    p.drawRect(9, 15, 6, 6);
+    p.drawLine(9, 18, 15, 18);
+}
+
+void salvagente(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 8; ++i) {
+        p.setBrush(i % 2 ? Qt::white : QColor(220, 30, 30));
+        p.drawPie(1, 1, 22, 22, i * 45 * 16, 45 * 16);
+    }
+    p.setBrush(QColor(240, 240, 240));
+    p.setPen(QPen(Qt::gray, 1));
+    p.drawEllipse(7, 7, 10, 10);
+}
+
+void uscita(QPainter& p)
+{
+    p.setPen(QPen(QColor(90, 50, 20), 1));
+    p.setBrush(QColor(160, 100, 50));
+    p.drawRect(3, 2, 11, 20);
+    p.setPen(QPen(QColor(0, 140, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(10, 12, 21, 12);
+    p.drawLine(17, 8, 21, 12);
+    p.drawLine(17, 16, 21, 12);
+}
+
+struct Vista {
+    QColor colore;
+    const char* sigla;
+};
+// Windows 1..13: one colour family per kind of window, the initial in the body.
+const Vista viste[13] = {
+    {QColor(0, 0, 160), "M"},    {QColor(0, 110, 0), "N"},    {QColor(130, 0, 130), "S"},
+    {QColor(180, 90, 0), "C"},   {QColor(0, 120, 160), "P"},  {QColor(190, 0, 0), "D"},
+    {QColor(190, 0, 0), "I"},    {QColor(190, 0, 0), "Mo"},   {QColor(190, 0, 0), "Ps"},
+    {QColor(190, 0, 0), "Pr"},   {QColor(190, 0, 0), "F"},    {QColor(190, 0, 0), "A"},
+    {QColor(90, 60, 0), "§"},
+};
+} // namespace
+
+QIcon iconaBarra(int posizione)
+{
+    QPixmap pm(L, L);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (posizione) {
+    case 1: cartella(p); break;
+    case 2: dischetto(p); break;
+    case 3: cestino(p); break;
+    case 4: stampante(p); break;
+    case 20: simbolo(p, QColor(30, 80, 200), QStringLiteral("?")); break;
+    case 21: lampadina(p); break;
+    case 22: salvagente(p); break;
+    case 23: simbolo(p, QColor(0, 140, 140), QStringLiteral("i")); break;
+    case 24: uscita(p); break;
+    default:
+        if (posizione >= 6 && posizione <= 18) {
+            const Vista& v = viste[posizione - 6];
+            finestrella(p, v.colore, QString::fromUtf8(v.sigla));
+        }
+    }
+    p.end();
+    return QIcon(pm);
+}

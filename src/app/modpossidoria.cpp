@@ -1,0 +1,70 @@
+#include "app/modpossidoria.h"
+#include "app/finestre.h"
+#include "platform/porte.h"
+#include <QApplication>
+#include <QLabel>
+#include <QCoreApplication>
+
+namespace ModPossidoria {
+
+void impostaidentita()
+{
+    nomeprogramma = QStringLiteral("Possidoria");
+    sottotitolo = QStringLiteral("causa elettronica con sentenza");
+    versione = QStringLiteral("2.04.05");
+    dataversione = QStringLiteral("04/11/2004");
+}
+
+void inizializza()
+{
+    impostaidentita();
+    titolocontrollo = nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
+    titoloaiuto = nomeprogramma + QStringLiteral(": aiuto in linea");
+    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+}
+
+void mostramenu()
+{
+    Finestre::mostra(QStringLiteral("scelta"));
+}
+
+void chiediuscita()
+{
+    const Risposta r = piattaforma().messaggi->mostra(
+        QStringLiteral("Vuoi uscire da ") + nomeprogramma + QStringLiteral("?"),
+        QStringLiteral("Attenzione: i dati non archiviati andranno persi !"), Icona::Domanda,
+        Pulsanti::SiNo, Risposta::No);
+    if (r == Risposta::No)
+        return;
+    // The splash survives as the farewell screen: closing the others must not end the program.
+    const bool esci = qApp->quitOnLastWindowClosed();
+    qApp->setQuitOnLastWindowClosed(false);
+    for (const QString& nome : Finestre::ordineChiusura())
+        Finestre::chiudi(nome);
+    QWidget* splash = Finestre::finestra(QStringLiteral("frmSplash"));
+    if (piattaforma().midi)
+        piattaforma().midi->suona();
+    Finestre::mostra(QStringLiteral("frmSplash"));
+    if (auto* etichetta = splash->findChild<QLabel*>(QStringLiteral("label(2)")))
+        etichetta->setText(QStringLiteral("          elaborazione eseguita con"));
+    qApp->setQuitOnLastWindowClosed(esci);
+}
+
+QString str(long long n)
+{
+    return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n);
+}
+
+static QString cartellaImpostata;
+
+QString cartellaProgramma()
+{
+    return cartellaImpostata.isEmpty() ? QCoreApplication::applicationDirPath() : cartellaImpostata;
+}
+
+void impostaCartellaProgramma(const QString& cartella)
+{
+    cartellaImpostata = cartella;
+}
+
+} // namespace ModPossidoria

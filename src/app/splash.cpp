@@ -1,0 +1,136 @@
+#include "app/splash.h"
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "platform/porte.h"
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+using namespace ModPossidoria;
+
+namespace {
+struct Etichetta {
+    int indice;
+    int left, top, width, height;
+    int punti;
+    bool grassetto;
+    const char* testo;
+};
+// Design positions in twips; elements 3, 4 and 5 are filled at load.
+const Etichetta etichette[] = {
+    {1, 300, 240, 6600, 300, 9, false, "Realizzato dagli sviluppatori del progetto Possidoria"},
+    {2, 300, 600, 6600, 300, 10, false, "                        presenta"},
+    {3, 300, 1020, 6600, 900, 36, true, ""},
+    {4, 300, 1980, 6600, 420, 14, false, ""},
+    {5, 300, 2460, 6600, 300, 10, true, ""},
+    {6, 300, 2880, 6600, 300, 9, false, "Il possesso e l'usucapione nel Codice Civile: artt. 1140 - 1170"},
+    {7, 300, 3480, 6600, 480, 8, false,
+     "Programma di studio e di esercitazione: le sentenze che elabora non sostituiscono il parere di un "
+     "avvocato né la decisione di un giudice."},
+    {8, 300, 4080, 6600, 300, 9, false, "(cliccare sulla finestra per iniziare; premere un tasto per uscire)"},
+};
+} // namespace
+
+FrmSplash::FrmSplash()
+{
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Possidoria"));
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 250, 225));
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    for (int i = 0; i <= 12; ++i) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QStringLiteral("label(%1)").arg(i));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        l->setWordWrap(true);
+        l->hide();
+    }
+    for (const Etichetta& e : etichette) {
+        QLabel* l = label(e.indice);
+        posiziona(l, e.left, e.top, e.width, e.height);
+        QFont f(QStringLiteral("DejaVu Serif"));
+        f.setPointSizeF(e.punti);
+        f.setBold(e.grassetto);
+        l->setFont(f);
+        l->setText(QString::fromUtf8(e.testo));
+        l->show();
+    }
+    // The picture is drawn in paintEvent; Image1 is its clickable area.
+    auto* immagine = new QWidget(this);
+    immagine->setObjectName(QStringLiteral("Image1"));
+    posiziona(immagine, 3180, 4500, 840, 420);
+    resize(twipInPixel(7200), twipInPixel(5100));
+}
+
+QLabel* FrmSplash::label(int i) const
+{
+    return findChild<QLabel*>(QStringLiteral("label(%1)").arg(i));
+}
+
+QString FrmSplash::fileMusica()
+{
+    return cartellaProgramma() + QStringLiteral("/Internet.mid");
+}
+
+void FrmSplash::carica()
+{
+    if (PortaMidi* midi = piattaforma().midi)
+        if (midi->apri(fileMusica()))
+            midi->suona();
+    inizializza();
+    impostaidentita();
+    label(3)->setText(nomeprogramma);
+    label(4)->setText(sottotitolo);
+    label(5)->setText(QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + versione);
+    if (const QScreen* s = screen()) {
+        const QRect r = s->geometry();
+        move(r.center() - rect().center());
+    }
+}
+
+void FrmSplash::mousePressEvent(QMouseEvent*)
+{
+    if (PortaMidi* midi = piattaforma().midi)
+        midi->pausa();
+    mostramenu();
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent* e)
+{
+    if (e->text().isEmpty()) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    if (PortaMidi* midi = piattaforma().midi)
+        midi->chiudi();
+    Finestre::chiudi(QStringLiteral("frmSplash"));
+    Finestre::chiudi(QStringLiteral("prodotti"));
+}
+
+void FrmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int m = twipInPixel(90);
+    p.setPen(QPen(QColor(0, 0, 128), 3));
+    p.drawRect(rect().adjusted(m, m, -m, -m));
+    p.setPen(QPen(QColor(160, 120, 0), 1));
+    p.drawRect(rect().adjusted(2 * m, 2 * m, -2 * m, -2 * m));
+    // A pair of scales under the title: the picture of the splash.
+    const QRect r = findChild<QWidget*>(QStringLiteral("Image1"))->geometry();
+    p.setPen(QPen(QColor(160, 120, 0), 2));
+    const int cx = r.center().x(), top = r.top() + 2, bottom = r.bottom() - 2;
+    p.drawLine(cx, top, cx, bottom);
+    p.drawLine(cx - r.width() / 3, top + 4, cx + r.width() / 3, top + 4);
+    p.drawLine(cx - r.width() / 4, bottom, cx + r.width() / 4, bottom);
+    for (int lato : {-1, 1}) {
+        const int x = cx + lato * r.width() / 3;
+        p.drawLine(x, top + 4, x - 6, top + 14);
+        p.drawLine(x, top + 4, x + 6, top + 14);
+        p.drawArc(QRect(x - 8, top + 8, 16, 10), 180 * 16, 180 * 16);
+    }
+}

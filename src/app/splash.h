@@ -1,0 +1,20 @@
+#pragma once
+// The first window of every run, with the tune; reused by the exit sequence as the farewell screen.
+#include "app/finestre.h"
+#include <QLabel>
+#include <QWidget>
+
+class FrmSplash : public QWidget, public Caricabile {
+    Q_OBJECT
+public:
+    FrmSplash();
+    void carica() override;
+    QLabel* label(int i) const;
+
+    static QString fileMusica();   // "Internet.mid" in the program's folder
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+};

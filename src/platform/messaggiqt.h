@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/porte.h"
+
+class MessaggiQt : public PortaMessaggi {
+public:
+    Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti,
+                    Risposta predefinita) override;
+};
+
+class DialoghiQt : public PortaDialoghi {
+public:
+    QString apri(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                 const QString& nomeIniziale) override;
+    QString salva(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                  const QString& nomeIniziale) override;
+};

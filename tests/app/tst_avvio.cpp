@@ -1,0 +1,325 @@
+#include "app/frmtip.h"
+#include "app/informa.h"
+#include "app/modpossidoria.h"
+#include "app/scelta.h"
+#include "app/splash.h"
+#include "app/suggerimenti.h"
+#include "fakes/piattaformafinta.h"
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ModPossidoria;
+
+class TestAvvio : public QObject {
+    Q_OBJECT
+
+    PiattaformaFinta* p = nullptr;
+    QTemporaryDir cartella;
+
+    QString etichetta(QWidget* w, const char* nome) { return w->findChild<QLabel*>(QString::fromLatin1(nome))->text(); }
+
+private slots:
+    void init()
+    {
+        p = new PiattaformaFinta;
+        impostaCartellaProgramma(cartella.path());
+    }
+    void cleanup()
+    {
+        delete p;
+        impostaCartellaProgramma(QString());
+    }
+
+    void splashAllAvvio()
+    {
+        Finestre::mostra(QStringLiteral("frmSplash"));
+        auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
+        QCOMPARE(p->midi.comandi, (QStringList{QStringLiteral("open ") + cartella.path() + QStringLiteral("/Internet.mid"),
+                                               QStringLiteral("play")}));
+        QCOMPARE(s->label(3)->text(), QStringLiteral("Possidoria"));
+        QCOMPARE(s->label(4)->text(), QStringLiteral("causa elettronica con sentenza"));
+        QCOMPARE(s->label(5)->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 2.04.05"));
+        QCOMPARE(s->label(2)->text(), QStringLiteral("                        presenta"));
+        QCOMPARE(titoloaiuto, QStringLiteral("Possidoria: aiuto in linea"));
+        QCOMPARE(titolocontrollo, QStringLiteral("Possidoria: controllo dati immessi nella finestra attiva"));
+        salvaImmagine(s, QStringLiteral("frmSplash"));
+    }
+
+    void splashSenzaMusicaFunziona()
+    {
+        p->midi.apribile = false;
+        Finestre::mostra(QStringLiteral("frmSplash"));
+        QCOMPARE(p->midi.comandi.size(), 1);   // opened, nothing played
+        QTest::mouseClick(Finestre::finestra(QStringLiteral("frmSplash")), Qt::LeftButton);
+        QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
+    }
+
+    void clicSulloSplashApreIlMenu()
+    {
+        Finestre::mostra(QStringLiteral("frmSplash"));
+        auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
+        QTest::mouseClick(s->label(3), Qt::LeftButton);
+        QCOMPARE(p->midi.comandi.last(), QStringLiteral("pause"));
+        QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
+        QVERIFY(s->isVisible());   // stays open behind the menu
+    }
+
+    void tastoSulloSplashChiudeIlProgramma()
+    {
+        // The main menu's load leaves both browsers loaded and hidden: they must not keep the program alive.
+        Finestre::finestra(QStringLiteral("scelta"));
+        Finestre::chiudi(QStringLiteral("scelta"));
+        Finestre::mostra(QStringLiteral("frmSplash"));
+        QTest::keyClick(Finestre::finestra(QStringLiteral("frmSplash")), Qt::Key_X);
+        QCOMPARE(p->midi.comandi.last(), QStringLiteral("close"));
+        QVERIFY(!Finestre::caricata(QStringLiteral("frmSplash")));
+        // The program ends when the last visible window closes.
+        QVERIFY(qApp->quitOnLastWindowClosed());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+
+    void noAllUscitaNonCambiaNulla()
+    {
+        mostramenu();
+        QWidget* menu = Finestre::finestra(QStringLiteral("scelta"));
+        p->messaggi.risposte.enqueue(Risposta::No);
+        menu->findChild<QPushButton*>(QStringLiteral("esco"))->click();
+        const MessaggioRegistrato& m = p->messaggi.ultimo();
+        QCOMPARE(m.testo, QStringLiteral("Vuoi uscire da Possidoria?"));
+        QCOMPARE(m.titolo, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
+        QCOMPARE(m.icona, Icona::Domanda);
+        QCOMPARE(m.pulsanti, Pulsanti::SiNo);
+        QCOMPARE(m.predefinita, Risposta::No);
+        QVERIFY(Finestre::caricata(QStringLiteral("scelta")));
+        QVERIFY(menu->isVisible());
+        QVERIFY(!Finestre::caricata(QStringLiteral("frmSplash")));
+    }
+
+    void siChiudeInOrdineERestaLoSplash()
+    {
+        Finestre::mostra(QStringLiteral("frmSplash"));
+        QTest::mouseClick(Finestre::finestra(QStringLiteral("frmSplash")), Qt::LeftButton);
+        Finestre::mostra(QStringLiteral("informa"));
+        Finestre::mostra(QStringLiteral("frmTip"));
+        Finestre::mostra(QStringLiteral("supportoclienti"));
+        dati.tipologia = 3;
+        QStringList chiuse;
+        for (const QString& nome : Finestre::ordineChiusura())
+            if (Finestre::caricata(nome))
+                connect(Finestre::finestra(nome), &QObject::destroyed, this, [&chiuse, nome] { chiuse << nome; });
+        QVERIFY(chiuse.isEmpty());
+        const QStringList aperte = [] {
+            QStringList a;
+            for (const QString& nome : Finestre::ordineChiusura())
+                if (Finestre::caricata(nome))
+                    a << nome;
+            return a;
+        }();
+        QVERIFY(aperte.contains(QStringLiteral("scelta")) && aperte.contains(QStringLiteral("informa")));
+
+        p->messaggi.risposte.enqueue(Risposta::Si);
+        chiediuscita();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(chiuse, aperte);   // all of them, in the fixed order
+        auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
+        QVERIFY(s->isVisible());
+        QCOMPARE(s->label(2)->text(), QStringLiteral("          elaborazione eseguita con"));
+        QCOMPARE(p->midi.comandi.last(), QStringLiteral("play"));
+        QCOMPARE(dati.tipologia, Scelta(3));   // the case variables keep their values
+
+        // A click on the farewell screen brings the menu back.
+        QTest::mouseClick(s, Qt::LeftButton);
+        QVERIFY(Finestre::caricata(QStringLiteral("scelta")));
+        QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
+        dati = DatiCausa();
+    }
+
+    void uscitaDopoLoSplashChiusoLoRicarica()
+    {
+        mostramenu();
+        p->messaggi.risposte.enqueue(Risposta::Si);
+        chiediuscita();
+        QVERIFY(Finestre::finestra(QStringLiteral("frmSplash"))->isVisible());
+        // The splash was loaded afresh: its load opened and played the tune, then the sequence resumed it.
+        QCOMPARE(p->midi.comandi.mid(1), (QStringList{QStringLiteral("play"), QStringLiteral("play")}));
+    }
+
+    void contatoreDelleMassime()
+    {
+        auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
+        QCOMPARE(etichetta(menu, "contiam"), QStringLiteral("Sono archiviate n.") + str(totalemassime.value_or(0)) +
+                                                 QStringLiteral(" sentenze sull'possidoria."));
+        if (!Finestre::disponibile(QStringLiteral("massime")))
+            QSKIP("the maxims browser is not part of this build");
+        QCOMPARE(etichetta(menu, "contiam"), QStringLiteral("Sono archiviate n. 149 sentenze sull'possidoria."));
+    }
+
+    void strConUnoSpazio_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("zero") << 0 << " 0";
+        QTest::newRow("dodici") << 12 << " 12";
+        QTest::newRow("negativo") << -3 << "-3";
+    }
+    void strConUnoSpazio()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, testo);
+        QCOMPARE(str(n), testo);
+    }
+
+    void sceltaRipetibile()
+    {
+        auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
+        if (!Finestre::disponibile(QStringLiteral("norme")))
+            QSKIP("the Civil Code browser is not part of this build");
+        for (int volta = 0; volta < 2; ++volta) {
+            Finestre::chiudi(QStringLiteral("norme"));
+            QTest::mouseClick(menu->Option1()->pulsante(1), Qt::LeftButton);
+            QVERIFY(Finestre::finestra(QStringLiteral("norme"))->isVisible());
+            QVERIFY(!menu->Option1()->pulsante(1)->isChecked());
+        }
+    }
+
+    void suggerimentiNellaBarraDiStato_data()
+    {
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("sfondo") << 0 << "Elenca le tematiche trattate dal software.";
+        QTest::newRow("norme") << 1 << "Apre una finestra per la visualizzazione delle norme del Codice Civile sull'possidoria.";
+        QTest::newRow("massime") << 2 << "Apre una finestra per la visualizzazione di massime riguardanti l'possidoria.";
+        QTest::newRow("causa") << 3 << "Apre una finestra per lo sviluppo schematico di una causa con una sentenza finale.";
+    }
+    void suggerimentiNellaBarraDiStato()
+    {
+        QFETCH(int, indice);
+        QFETCH(QString, testo);
+        auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
+        menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->statusBar()->clearMessage();
+        QWidget* sotto = indice ? static_cast<QWidget*>(menu->Option1()->pulsante(indice)) : menu->centralWidget();
+        if (!sotto->isEnabled()) {
+            QCOMPARE(FinestraScelta::suggerimento(indice), testo);
+            QSKIP("the procedure's window is not part of this build yet");
+        }
+        QTest::mouseMove(sotto, QPoint(3, 3));
+        QTRY_COMPARE(menu->statusBar()->currentMessage(), testo);
+        QCOMPARE(menu->statusBar()->currentMessage(), testo);
+    }
+
+    void aiutoDelMenu()
+    {
+        auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
+        menu->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
+        QCOMPARE(p->messaggi.ultimo().testo, QStringLiteral("- Scegliere la procedura che si desidera cliccandoci sopra;\r"
+                                                             "- visualizzare le informazioni nella barra di stato muovendosi con il mouse."));
+        QCOMPARE(p->messaggi.ultimo().icona, Icona::Informazione);
+        QCOMPARE(p->messaggi.ultimo().titolo, QStringLiteral("Possidoria: aiuto in linea"));
+        menu->show();
+        salvaImmagine(menu, QStringLiteral("scelta"));
+    }
+
+    void fileDeiSuggerimenti_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QStringList>("mostrati");   // on opening, then after each "Successivo"
+        QTest::newRow("tre righe") << QByteArray("uno\r\ndue\r\ntre\r\n")
+                                   << QStringList{"uno", "due", "tre", "uno"};
+        QTest::newRow("riga vuota in mezzo") << QByteArray("uno\n\ntre") << QStringList{"uno", "", "tre", "uno"};
+        QTest::newRow("file vuoto") << QByteArray() << QStringList{"", ""};
+        QTest::newRow("code page occidentale") << QByteArray("possibilit\xe0\n") << QStringList{QStringLiteral("possibilità")};
+    }
+    void fileDeiSuggerimenti()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QStringList, mostrati);
+        QFile f(cartella.filePath(Suggerimenti::nomeFile()));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+        f.close();
+        Suggerimenti s;
+        QVERIFY(s.carica(f.fileName()));
+        for (int i = 0; i < mostrati.size(); ++i) {
+            QCOMPARE(s.testo(), mostrati[i]);
+            s.successivo();
+        }
+    }
+
+    void precedenteNonRiparte()
+    {
+        QFile f(cartella.filePath(Suggerimenti::nomeFile()));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("uno\ndue\ntre\n");
+        f.close();
+        Finestre::mostra(QStringLiteral("frmTip"));
+        auto* tip = Finestre::finestra<FrmTip>(QStringLiteral("frmTip"));
+        auto testo = [tip] { return tip->findChild<QLabel*>(QStringLiteral("lblTipText"))->text(); };
+        QCOMPARE(testo(), QStringLiteral("uno"));
+        tip->cmdprecedente_Click();
+        QCOMPARE(testo(), QStringLiteral("uno"));
+        tip->cmdNextTip_Click();
+        tip->cmdNextTip_Click();
+        tip->cmdprecedente_Click();
+        QCOMPARE(testo(), QStringLiteral("due"));
+        // "Chiudi" hides; showing it again continues at the same tip without reading the file again.
+        tip->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QVERIFY(!tip->isVisible());
+        QVERIFY(f.remove());
+        Finestre::mostra(QStringLiteral("frmTip"));
+        QCOMPARE(Finestre::finestra<FrmTip>(QStringLiteral("frmTip")), tip);
+        QCOMPARE(testo(), QStringLiteral("due"));
+        salvaImmagine(tip, QStringLiteral("frmTip"));
+    }
+
+    void fileDeiSuggerimentiMancante()
+    {
+        Finestre::mostra(QStringLiteral("frmTip"));
+        auto* tip = Finestre::finestra<FrmTip>(QStringLiteral("frmTip"));
+        auto* etich = tip->findChild<QLabel*>(QStringLiteral("lblTipText"));
+        QCOMPARE(etich->text(), QStringLiteral("Impossibile trovare il file SuggerimentiPossidoria.TXT\n\n"
+                                               "Creare un file di testo denominato SuggerimentiPossidoria.TXT utilizzando il "
+                                               "Blocco note e inserendo un suggerimento per ogni riga. Inserire il file nella "
+                                               "stessa directory dell'applicazione. "));
+        tip->cmdNextTip_Click();
+        tip->cmdprecedente_Click();
+        QVERIFY(etich->text().startsWith(QStringLiteral("Impossibile trovare")));
+        salvaImmagine(tip, QStringLiteral("frmTip-mancante"));
+    }
+
+    void informazioni()
+    {
+        Finestre::mostra(QStringLiteral("informa"));
+        QWidget* w = Finestre::finestra(QStringLiteral("informa"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni su Possidoria"));
+        QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.04.05   2004- 2026"));
+        const QString sistema = etichetta(w, "Label5");
+        QVERIFY2(sistema.startsWith(QStringLiteral("per sistemi ")) && sistema.endsWith(QStringLiteral(" bit")), qPrintable(sistema));
+        QVERIFY(sistema.contains(QString::number(QSysInfo::WordSize)));
+        QVERIFY(!sistema.contains(QStringLiteral("Windows")) || QSysInfo::kernelType() == QLatin1String("winnt"));
+        salvaImmagine(w, QStringLiteral("informa"));
+        w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QVERIFY(!w->isVisible());
+    }
+
+    void supportoClienti()
+    {
+        nomefile = QStringLiteral("/tmp/Possidoria-dati-Rossi");
+        Finestre::mostra(QStringLiteral("supportoclienti"));
+        auto* w = Finestre::finestra<SupportoClienti>(QStringLiteral("supportoclienti"));
+        const QString r = w->resoconto();
+        QVERIFY(r.contains(QStringLiteral("Possidoria 2.04.05")));
+        QVERIFY(r.contains(QStringLiteral("Possidoria-dati-Rossi")));
+        QVERIFY(r.contains(cartella.path()));
+        salvaImmagine(w, QStringLiteral("supportoclienti"));
+        nomefile.clear();
+    }
+};
+
+QTEST_MAIN(TestAvvio)
+#include "tst_avvio.moc"

@@ -1,0 +1,196 @@
+#include "app/finestralavoro.h"
+#include "app/modpossidoria.h"
+#include "fakes/piattaformafinta.h"
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QtTest>
+
+// A work window with nothing of its own: what it shows is the frame alone.
+class FinestraProva : public FinestraLavoro {
+public:
+    explicit FinestraProva(int n) : FinestraLavoro(n)
+    {
+        creaEsco(7920, 5640, 1335, 495);
+        creaGuida(QStringLiteral("guidainlinea"), 6360, 5640, 1455, 495);
+    }
+};
+
+class TestCornice : public QObject {
+    Q_OBJECT
+
+    PiattaformaFinta* p = nullptr;
+
+    static QStringList voci(QMenu* menu)
+    {
+        QStringList v;
+        for (QAction* a : menu->actions())
+            v << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return v;
+    }
+
+private slots:
+    void init()
+    {
+        p = new PiattaformaFinta;
+        // Test doubles of the case windows, so that the frame can be exercised on its own.
+        Finestre::registra(QStringLiteral("causa"), [] { return new FinestraProva(4); });
+        Finestre::registra(QStringLiteral("possesso"), [] { return new FinestraProva(5); });
+        Finestre::registra(QStringLiteral("fede"), [] { return new FinestraProva(11); });
+        Finestre::registra(QStringLiteral("acquisto"), [] { return new FinestraProva(12); });
+    }
+    void cleanup() { delete p; }
+
+    void menuNellOrdine()
+    {
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        const QList<QAction*> menu = w->menuBar()->actions();
+        QCOMPARE(menu.size(), 3);
+        QCOMPARE(voci(menu[0]->menu()), (QStringList{"&Apri...", "-", "&Salva", "Salva con &nome...", "-", "&Elimina...", "-",
+                                                      "S&tampa dati finestra", "-", "Es&ci"}));
+        QCOMPARE(voci(menu[1]->menu()).mid(0, 7), (QStringList{"Finestra Menu", "-", "Finestra Norme", "Finestra Massime",
+                                                                "-", "Finestra Causa", "Finestra Possesso"}));
+        QCOMPARE(voci(menu[2]->menu()), (QStringList{"&Guida in linea", "&Suggerimenti...", "-", "Supporto &prodotto", "-",
+                                                      "&Informazioni su Possidoria"}));
+        QVERIFY(w->azione(QStringLiteral("fin5"))->isChecked());
+        QVERIFY(!w->azione(QStringLiteral("fin4"))->isChecked());
+        QCOMPARE(w->azione(QStringLiteral("fin5"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+        QCOMPARE(w->azione(QStringLiteral("fin13"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+        QCOMPARE(w->azione(QStringLiteral("finestra"))->text(), QStringLiteral("Fi&nestra n.5 di 13"));
+    }
+
+    void differenzeTraFinestre()
+    {
+        auto* fede = Finestre::finestra<FinestraLavoro>(QStringLiteral("fede"));
+        QCOMPARE(fede->azione(QStringLiteral("fin6"))->text(), QStringLiteral("Finestra obiezione Durata"));
+        QCOMPARE(fede->azione(QStringLiteral("fin12"))->text(), QStringLiteral("Finestra obiezione Acquisto"));
+        QCOMPARE(fede->azione(QStringLiteral("fin13"))->text(), QStringLiteral("Finestra Sentenza"));
+        QCOMPARE(fede->azione(QStringLiteral("suggerimenti"))->text(), QStringLiteral("&suggerimenti..."));
+        auto* causa = Finestre::finestra<FinestraLavoro>(QStringLiteral("causa"));
+        QCOMPARE(causa->azione(QStringLiteral("fin6"))->text(), QStringLiteral("Finestra Durata"));
+    }
+
+    void stampaDisabilitataDoveNonCe()
+    {
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        QVERIFY(!w->azione(QStringLiteral("stampa"))->isEnabled());
+        QVERIFY(!w->azione(QStringLiteral("Toolbar1(4)"))->isEnabled());
+        QCOMPARE(w->azione(QStringLiteral("Toolbar1(4)"))->toolTip(), QStringLiteral("stampa dati finestra"));
+        w->azione(QStringLiteral("Toolbar1(4)"))->trigger();
+        QVERIFY(p->word.operazioni.isEmpty());
+        QVERIFY(p->stampante.operazioni.isEmpty());
+    }
+
+    void barraConVentiquattroPosizioni()
+    {
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        const QList<QAction*> azioni = w->barra()->actions();
+        QCOMPARE(azioni.size(), 24);
+        QVERIFY(azioni[4]->isSeparator());
+        QVERIFY(azioni[18]->isSeparator());
+        QCOMPARE(azioni[5]->toolTip(), QStringLiteral("visualizza finestra Menu"));
+        QCOMPARE(azioni[10]->toolTip(), QStringLiteral("visualizza finestra obiezione Durata"));
+        QCOMPARE(azioni[23]->toolTip(), QStringLiteral("uscita da Possidoria"));
+        QVERIFY(azioni[9]->isChecked());   // the window's own button is shown pressed
+        azioni[9]->trigger();
+        QVERIFY(azioni[9]->isChecked());
+        // Every picture is distinct from the others.
+        QSet<qint64> immagini;
+        for (QAction* a : azioni)
+            if (!a->isSeparator())
+                immagini.insert(a->icon().pixmap(24, 24).toImage().cacheKey() ^ qHash(a->icon().pixmap(24, 24).toImage().bits()[0]));
+        QSet<QByteArray> diverse;
+        for (QAction* a : azioni)
+            if (!a->isSeparator()) {
+                const QImage img = a->icon().pixmap(24, 24).toImage();
+                diverse.insert(QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes()));
+            }
+        QCOMPARE(diverse.size(), 22);
+    }
+
+    void domandaSullaFinestraPropria_data()
+    {
+        QTest::addColumn<Risposta>("risposta");
+        QTest::addColumn<bool>("guidaMostrata");
+        QTest::newRow("no: nulla") << Risposta::No << false;
+        QTest::newRow("sì: la guida") << Risposta::Si << true;
+    }
+
+    void domandaSullaFinestraPropria()
+    {
+        QFETCH(Risposta, risposta);
+        QFETCH(bool, guidaMostrata);
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        p->messaggi.risposte.enqueue(risposta);
+        w->azione(QStringLiteral("fin5"))->trigger();
+        QCOMPARE(p->messaggi.mostrati.size(), 1);
+        const MessaggioRegistrato& m = p->messaggi.ultimo();
+        QCOMPARE(m.testo, QStringLiteral("E' questa la finestra 'Possesso': si vuole la guida della finestra?"));
+        QCOMPARE(m.titolo, QStringLiteral("Possidoria: aiuto in linea"));
+        QCOMPARE(m.icona, Icona::Domanda);
+        QCOMPARE(m.pulsanti, Pulsanti::SiNo);
+        const bool mostrata = Finestre::caricata(QStringLiteral("guidapossesso")) &&
+                              Finestre::finestra(QStringLiteral("guidapossesso"))->isVisible();
+        if (!Finestre::disponibile(QStringLiteral("guidapossesso")))
+            QSKIP("the guide windows are not part of this build");
+        QCOMPARE(mostrata, guidaMostrata);
+    }
+
+    void acquistoNonChiede()
+    {
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("acquisto"));
+        w->azione(QStringLiteral("fin12"))->trigger();
+        QVERIFY(p->messaggi.mostrati.isEmpty());
+    }
+
+    void ctrlEApreIlPossesso()
+    {
+        auto* causa = Finestre::finestra<FinestraLavoro>(QStringLiteral("causa"));
+        causa->show();
+        QVERIFY(QTest::qWaitForWindowActive(causa));
+        QVERIFY(!Finestre::caricata(QStringLiteral("possesso")));
+        QTest::keyClick(causa, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(Finestre::caricata(QStringLiteral("possesso")));
+        auto* possesso = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        QVERIFY(possesso->isVisible());
+        QVERIFY(causa->isVisible());   // the current window stays open
+        QVERIFY(p->messaggi.mostrati.isEmpty());
+        // In the possession window itself, Ctrl+E asks the own-window question.
+        p->messaggi.risposte.enqueue(Risposta::No);
+        QVERIFY(QTest::qWaitForWindowActive(possesso));
+        QTest::keyClick(possesso, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(p->messaggi.mostrati.size(), 1);
+    }
+
+    void esciDalMenuFile()
+    {
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("causa"));
+        w->show();
+        p->messaggi.risposte.enqueue(Risposta::No);
+        w->azione(QStringLiteral("esci"))->trigger();
+        QCOMPARE(p->messaggi.ultimo().testo, QStringLiteral("Vuoi uscire da Possidoria?"));
+        QVERIFY(Finestre::caricata(QStringLiteral("causa")));
+        w->findChild<QPushButton*>(QStringLiteral("esco"))->click();
+        QCOMPARE(p->messaggi.mostrati.size(), 2);
+        QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("esco"))->toolTip(), QStringLiteral("cliccare per uscire da Possidoria"));
+    }
+
+    void misureEBarraDeiMenu()
+    {
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(w->size(), QSize(640, 455));
+        // The window-number entry sits at the right end, and the menu bar fits the window.
+        QVERIFY(w->menuBar()->sizeHint().width() <= w->width());
+        QWidget* numero = w->menuBar()->cornerWidget(Qt::TopRightCorner);
+        QVERIFY(numero && numero->isVisible());
+        QVERIFY(numero->geometry().right() >= w->width() - 10);
+        salvaImmagine(w, QStringLiteral("cornice"));
+    }
+};
+
+QTEST_MAIN(TestCornice)
+#include "tst_cornice.moc"
