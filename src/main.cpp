@@ -1,4 +1,5 @@
 #include "app/finestre.h"
+#include "app/modpossidoria.h"
 #include "finestre_programma.h"
 #include "platform/messaggiqt.h"
 #include "platform/midifluid.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication app(argc, argv);
+    ModPossidoria::impostaAspetto();
     MessaggiQt messaggi;
     DialoghiQt dialoghi;
     MidiFluid midi;

@@ -14,6 +14,7 @@ FrmTip::FrmTip() : lblTipText_(new QLabel(this))
     riquadro->setObjectName(QStringLiteral("Riquadro"));
     riquadro->setStyleSheet(QStringLiteral("background: white; border: 1px solid gray;"));
     posiziona(riquadro, 120, 120, 5880, 2880);
+    riquadro->lower();
 
     auto* immagine = new QLabel(this);
     immagine->setObjectName(QStringLiteral("Picture1"));
@@ -42,6 +43,9 @@ FrmTip::FrmTip() : lblTipText_(new QLabel(this))
 
     lblTipText_->setObjectName(QStringLiteral("lblTipText"));
     lblTipText_->setWordWrap(true);
+    QFont ft = lblTipText_->font();
+    ft.setPointSizeF(10);
+    lblTipText_->setFont(ft);
     lblTipText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     posiziona(lblTipText_, 960, 900, 4920, 1980);
 

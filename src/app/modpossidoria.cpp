@@ -2,6 +2,7 @@
 #include "app/finestre.h"
 #include "platform/porte.h"
 #include <QApplication>
+#include <QFont>
 #include <QLabel>
 #include <QCoreApplication>
 
@@ -48,6 +49,13 @@ void chiediuscita()
     if (auto* etichetta = splash->findChild<QLabel*>(QStringLiteral("label(2)")))
         etichetta->setText(QStringLiteral("          elaborazione eseguita con"));
     qApp->setQuitOnLastWindowClosed(esci);
+}
+
+void impostaAspetto()
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(8);
+    QApplication::setFont(f);
 }
 
 QString str(long long n)

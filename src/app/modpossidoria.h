@@ -42,6 +42,9 @@ void inizializza();
 void mostramenu();
 void chiediuscita();
 
+// The program's look: the small sans-serif font every window was designed for.
+void impostaAspetto();
+
 // Str(): decimal with one leading blank for a non-negative number.
 QString str(long long n);
 

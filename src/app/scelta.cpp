@@ -14,7 +14,7 @@ namespace {
 const char* const destinazioni[4] = {"", "norme", "massime", "causa"};
 
 QLabel* etichetta(QWidget* area, const char* nome, const char* testo, int l, int t, int w, int h,
-                  double punti = 10, bool grassetto = false)
+                  double punti = 8, bool grassetto = false)
 {
     auto* lab = new QLabel(QString::fromUtf8(testo), area);
     lab->setObjectName(QString::fromLatin1(nome));
@@ -55,7 +55,7 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     for (int i = 1; i <= 3; ++i) {
         QRadioButton* b = opzioni_->aggiungi(area_, QString::fromUtf8(opzioni[i - 1].testo));
         QFont f = b->font();
-        f.setPointSizeF(11);
+        f.setPointSizeF(10);
         f.setBold(true);
         b->setFont(f);
         b->setMouseTracking(true);
@@ -68,9 +68,9 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     }
     opzioni_->clic = [this](int i) { Option1_Click(i); };
 
-    auto* lb = etichetta(area_, "Lb", "Cliccare sulla tematica prescelta", 360, 4620, 3600, 360, 10);
+    auto* lb = etichetta(area_, "Lb", "Cliccare sulla tematica prescelta", 360, 4620, 3600, 360, 9);
     lb->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
-    auto* contiam = etichetta(area_, "contiam", "", 4320, 4620, 4920, 360, 10, true);
+    auto* contiam = etichetta(area_, "contiam", "", 4320, 4620, 4920, 360, 9, true);
     contiam->setStyleSheet(QStringLiteral("color: rgb(0,0,160);"));
 
     struct Pulsante { const char* nome; const char* testo; const char* tooltip; int left; };

@@ -1,5 +1,6 @@
 #include "fakes/piattaformafinta.h"
 #include "app/finestre.h"
+#include "app/modpossidoria.h"
 #include "finestre_programma.h"
 #include <QApplication>
 #include <QDir>
@@ -68,6 +69,7 @@ PiattaformaFinta::PiattaformaFinta()
 {
     static bool registrate = false;
     if (!registrate) {
+        ModPossidoria::impostaAspetto();
         registraFinestre();
         registrate = true;
     }

@@ -1,0 +1,54 @@
+// Start-up to the main menu loaded (with the two browsers it loads hidden), and one layout pass
+// of the window with the most controls.
+#include "app/finestralavoro.h"
+#include "app/finestre.h"
+#include "app/twips.h"
+#include "fakes/piattaformafinta.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+static double mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    PiattaformaFinta piattaforma;
+
+    std::vector<double> avvii;
+    for (int i = 0; i < 30; ++i) {
+        chiudiTutteLeFinestre();
+        QElapsedTimer t;
+        t.start();
+        Finestre::mostra(QStringLiteral("frmSplash"));
+        Finestre::mostra(QStringLiteral("scelta"));
+        QApplication::processEvents();
+        avvii.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("avvio fino al menu caricato (splash, menu, norme e massime nascoste): prima volta %.2f ms, "
+                "mediana %.2f ms su %zu prove\n", avvii.front(), mediana(avvii), avvii.size());
+
+    auto* norme = Finestre::finestra<FinestraLavoro>(QStringLiteral("norme"));
+    norme->show();
+    QApplication::processEvents();
+    const int controlli = norme->resizer()->Layout().size();
+    std::vector<double> passate;
+    for (int i = 0; i < 200; ++i) {
+        const int w = twipInPixel(i % 2 ? 9600 : 12000);
+        const int h = twipInPixel(i % 2 ? 6825 : 8400);
+        norme->resize(w, h);   // the client area's resize runs one layout pass
+        QElapsedTimer t;
+        t.start();
+        norme->resizer()->ResizeControls();
+        passate.push_back(t.nsecsElapsed() / 1e3);
+    }
+    std::printf("una passata di ridimensionamento di 'norme' (%d controlli): mediana %.1f us su %zu passate\n",
+                controlli, mediana(passate), passate.size());
+    return 0;
+}
