@@ -82,7 +82,7 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
         auto* b = new QPushButton(QString::fromUtf8(p.testo), area_);
         b->setObjectName(QString::fromLatin1(p.nome));
         b->setToolTip(QString::fromUtf8(p.tooltip));
-        posiziona(b, p.left, 5280, 2400, 480);
+        posiziona(b, p.left, 5580, 2400, 480);
     }
     auto* guida = findChild<QPushButton*>(QStringLiteral("guida"));
     guida->setEnabled(Finestre::disponibile(QStringLiteral("sommario")));

@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 MidiFluid::MidiFluid() = default;
+MidiFluid::MidiFluid(const QString& fileAudio) : fileAudio_(fileAudio) {}
 MidiFluid::~MidiFluid() { chiudi(); }
 
 QString MidiFluid::soundfont()
@@ -26,6 +27,10 @@ bool MidiFluid::apri(const QString& percorso)
     for (int livello : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
         fluid_set_log_function(livello, silenzioso, nullptr);
     settings_ = new_fluid_settings();
+    if (!fileAudio_.isEmpty()) {
+        fluid_settings_setstr(settings_, "audio.driver", "file");
+        fluid_settings_setstr(settings_, "audio.file.name", fileAudio_.toLocal8Bit().constData());
+    }
     synth_ = new_fluid_synth(settings_);
     if (fluid_synth_sfload(synth_, sf.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
         chiudi();
@@ -57,6 +62,11 @@ void MidiFluid::pausa()
         fluid_player_stop(player_);
         fluid_synth_all_notes_off(synth_, -1);
     }
+}
+
+int MidiFluid::posizione() const
+{
+    return player_ ? fluid_player_get_current_tick(player_) : -1;
 }
 
 void MidiFluid::chiudi()

@@ -1,0 +1,49 @@
+// The splash tune through FluidSynth, rendered to a file so that no sound card is needed.
+#include "platform/midifluid.h"
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestMidiFluid : public QObject {
+    Q_OBJECT
+    QString brano() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/../Internet.mid"); }
+
+private slots:
+    void fileMancanteNonSuona()
+    {
+        QTemporaryDir cartella;
+        MidiFluid midi(cartella.filePath(QStringLiteral("uscita.wav")));
+        QVERIFY(!midi.apri(cartella.filePath(QStringLiteral("Internet.mid"))));
+        // The other commands are harmless after a failed open.
+        midi.suona();
+        midi.pausa();
+        midi.chiudi();
+        QCOMPARE(midi.posizione(), -1);
+    }
+
+    void pausaTieneLaPosizione()
+    {
+        if (MidiFluid::soundfont().isEmpty())
+            QSKIP("no General MIDI soundfont installed");
+        QVERIFY2(QFileInfo::exists(brano()), qPrintable(brano()));
+        QTemporaryDir cartella;
+        const QString wav = cartella.filePath(QStringLiteral("uscita.wav"));
+        MidiFluid midi(wav);
+        QVERIFY(midi.apri(brano()));
+        midi.suona();
+        QTRY_VERIFY(midi.posizione() > 0);
+        midi.pausa();
+        const int ferma = midi.posizione();
+        QTest::qWait(300);
+        QCOMPARE(midi.posizione(), ferma);
+        midi.suona();
+        // Resumed from where it stopped, not from the start.
+        QTRY_VERIFY(midi.posizione() > ferma);
+        midi.chiudi();
+        QVERIFY(QFileInfo(wav).size() > 44);   // some sound was rendered
+    }
+};
+
+QTEST_MAIN(TestMidiFluid)
+#include "tst_midifluid.moc"
