@@ -16,15 +16,8 @@ using namespace ModPossidoria;
 namespace {
 QLabel* etichetta(QWidget* padre, const char* nome, int l, int t, int w, int h, double punti, bool grassetto)
 {
-    auto* lab = new QLabel(padre);
-    lab->setObjectName(QString::fromLatin1(nome));
+    QLabel* lab = creaEtichetta(padre, QString::fromLatin1(nome), QString(), l, t, w, h, punti, grassetto);
     lab->setAlignment(Qt::AlignCenter);
-    lab->setWordWrap(true);
-    QFont f = lab->font();
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    lab->setFont(f);
-    posiziona(lab, l, t, w, h);
     return lab;
 }
 

@@ -16,15 +16,7 @@ const char* const destinazioni[4] = {"", "norme", "massime", "causa"};
 QLabel* etichetta(QWidget* area, const char* nome, const char* testo, int l, int t, int w, int h,
                   double punti = 8, bool grassetto = false)
 {
-    auto* lab = new QLabel(QString::fromUtf8(testo), area);
-    lab->setObjectName(QString::fromLatin1(nome));
-    lab->setWordWrap(true);
-    QFont f = lab->font();
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    lab->setFont(f);
-    posiziona(lab, l, t, w, h);
-    return lab;
+    return creaEtichetta(area, QString::fromLatin1(nome), QString::fromUtf8(testo), l, t, w, h, punti, grassetto);
 }
 } // namespace
 

@@ -7,5 +7,16 @@ double pixelPerTwip(const QWidget* w = nullptr);
 int twipInPixel(double twips, const QWidget* w = nullptr);
 double pixelInTwip(int pixel, const QWidget* w = nullptr);
 
+class QAbstractButton;
+class QLabel;
+
+// Shrinks a button's font until its caption fits its width: the design's captions were laid out
+// for a smaller system font.
+void adattaTesto(QAbstractButton* b);
+
+// A word-wrapped label at a design position, in the given point size.
+QLabel* creaEtichetta(QWidget* padre, const QString& nome, const QString& testo, int left, int top, int width,
+                      int height, double punti = 8, bool grassetto = false);
+
 // Places a control at a design position given in twips.
 void posiziona(QWidget* controllo, int left, int top, int width, int height);

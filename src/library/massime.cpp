@@ -40,16 +40,6 @@ QPushButton* pulsante(QWidget* area, const char* nome, const QString& testo, con
     return b;
 }
 
-// The design's captions were measured for a smaller system font: shrink until the caption fits.
-void adattaCarattere(QPushButton* b)
-{
-    QFont f = b->font();
-    QString testo = b->text();
-    testo.remove(QLatin1Char('&'));
-    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(testo) + 10 > b->width())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    b->setFont(f);
-}
 
 } // namespace
 
@@ -111,7 +101,7 @@ Massime::Massime(QWidget* parent)
     posiziona(stampiamo, 7200, 5760, 1095, 375);
     esco = creaEsco(8280, 5760, 1095, 375);
     for (QPushButton* b : {aiuto, guidainlinea, stampiamo, esco})
-        adattaCarattere(b);
+        adattaTesto(b);
 
     connect(List1, &QListWidget::currentRowChanged, this, [this](int riga) {
         if (riga >= 0)

@@ -42,17 +42,6 @@ protected:
     }
 };
 
-// Shrinks a button's font until its caption fits the design width (the design's captions were
-// laid out for a smaller system font).
-void adattaCarattere(QPushButton* b)
-{
-    QFont f = b->font();
-    QString testo = b->text();
-    testo.remove(QLatin1Char('&'));
-    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(testo) + 10 > b->width())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    b->setFont(f);
-}
 
 QString testoAiuto()
 {
@@ -100,7 +89,7 @@ Norme::Norme()
     posiziona(aiuto, 120, 5760, 1095, 375);
     connect(aiuto, &QPushButton::clicked, this, &Norme::aiuto_Click);
 
-    adattaCarattere(creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1111, 375,
+    adattaTesto(creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1111, 375,
                               QStringLiteral("cliccare per visualizzare il Sommario della guida")));
 
     auto* men = new QPushButton(QStringLiteral("&Menu"), a);
