@@ -13,6 +13,10 @@ std::vector<VoceCatalogo> costruisci()
         u"'I beni che fanno parte del demanio pubblico sono inalienabili e non possono formare oggetto "
         u"di diritti a favore di terzi, se non nei modi e nei limiti stabiliti dalle leggi che li "
         u"riguardano'"_s;
+    const QString art1061 =
+        u"'Le servitù non apparenti non possono acquistarsi per usucapione o per destinazione del padre "
+        u"di famiglia. Non apparenti sono le servitù quando non si hanno opere visibili e permanenti "
+        u"destinate al loro esercizio'"_s;
     const QString art1140 =
         u"'Il possesso è il potere sulla cosa che si manifesta in un'attività corrispondente "
         u"all'esercizio della proprietà o di altro diritto reale'"_s;
@@ -117,6 +121,16 @@ std::vector<VoceCatalogo> costruisci()
          u" deve cercare altre vie per acquistare il bene: potrà rivolgersi all'ente che lo "
          u"amministra, ma soltanto dopo che il bene sia stato sottratto al demanio pubblico "
          u"(cosiddetta sdemanializzazione) con la procedura prevista dalla legge."_s},
+
+        {"RS", false, 'N',
+         perde + u"Difatti egli chiede di essere dichiarato titolare, per usucapione, di una servitù non "
+                 u"apparente, cioè di una servitù al cui esercizio non sono destinate opere visibili e "
+                 u"permanenti. L'art. 1061 del Codice Civile stabilisce che "_s + art1061
+             + u". La legge esclude dunque che una servitù di questo genere si acquisti con il decorso "
+               u"del tempo, quali che siano la durata e i caratteri del possesso esercitato dall'attore."_s,
+         u" potrà ottenere la servitù soltanto per contratto o per testamento (art. 1058), oppure, quando "
+         u"la legge gliene dà il diritto, facendola costituire con sentenza (art. 1032): per una servitù "
+         u"non apparente nessun possesso, per quanto lungo, gli gioverà."_s},
 
         // Types 1 to 7: ordinary and ten-year prescription of immovables and real rights.
         {"R1", true, 'N',

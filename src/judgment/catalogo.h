@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the judgment: for every rule key ("RD", "R1" .. "R47", "RF") the paragraph that
+// The texts of the judgment: for every rule key ("RD", "RS", "R1" .. "R47", "RF") the paragraph that
 // states the outcome and quotes the Civil Code, and the comment that advises the plaintiff.
 #include <QString>
 #include <vector>
@@ -12,7 +12,7 @@ struct VoceCatalogo {
     QString commento;  // for forms N and A it begins with a blank, to follow the name
 };
 
-// All the entries, in the order the rules are tried: RD, R1 .. R47, RF.
+// All the entries, in the order the rules are tried: RD, RS, R1 .. R47, RF.
 const std::vector<VoceCatalogo>& catalogoSentenze();
 
 // The entry of a rule key, or nullptr for a key that has none.

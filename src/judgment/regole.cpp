@@ -42,10 +42,13 @@ std::vector<Regola> costruisci()
     // Terms of the Civil Code: 20 years (art. 1158), 10 with good faith and a registered title
     // (art. 1159), 15 and 5 for small rural property (art. 1159-bis), 20 and 10 for a universality
     // of movables (art. 1160), 20 and 10 for movables (art. 1161), 10 and 3 for registered
-    // movables (art. 1162); the public domain is never acquired (art. 823).
+    // movables (art. 1162); the public domain (art. 823) and
+    // non-apparent servitudes (art. 1061) are never acquired.
     //      key    types   anni intr modo animo fede acq prov
     return {
         riga("RD", 12, 12,  0,  0,  0,  0,  0,  0,  0, L, 'N'),
+        // A non-apparent servitude is never acquired by prescription (art. 1061).
+        riga("RS",  7,  7,  0,  0,  0,  0,  0,  0,  0, L, 'N'),
         // Types 1 to 7: ownership and the real rights of enjoyment.
         riga("R1",  1,  7, 20,  1,  2,  2,  0,  0,  0, W, 'N'),
         riga("R2",  1,  7, 20,  2,  2,  2,  0,  0,  0, L, 'N'),

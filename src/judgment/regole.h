@@ -1,7 +1,7 @@
 #pragma once
 // The decision of a case: an ordered table of rules over five factors derived from the case
 // record, evaluated top to bottom, the first rule that holds deciding. The texts each rule
-// writes live in the catalogue under the same key ("RD", "R1" .. "R47", "RF").
+// writes live in the catalogue under the same key ("RD", "RS", "R1" .. "R47", "RF").
 #include "app/modpossidoria.h"
 
 #include <QString>
@@ -49,7 +49,7 @@ struct Regola {
     bool vale(const Fattori& x) const;
 };
 
-// RD, R1 .. R47, RF in the order they are tried; RF holds for every case.
+// RD, RS, R1 .. R47, RF in the order they are tried; RF holds for every case.
 const std::vector<Regola>& tabellaRegole();
 
 struct Decisione {

@@ -24,6 +24,7 @@ const QString chiusaR35 = u"'E' possessore di buona fede chi possiede ignorando 
 // must also be quoted, not just named. A token "1160/2" means the second paragraph of art. 1160.
 const QHash<QString, QString> passoUfficiale = {
     {u"823"_s, u"sono inalienabili e non possono formare oggetto di diritti"_s},
+    {u"1061"_s, u"Le servitù non apparenti non possono acquistarsi per usucapione"_s},
     {u"1140"_s, u"il potere sulla cosa che si manifesta in un'attività"_s},
     {u"1141"_s, u"detenzione"_s},
     {u"1141/1"_s, u"quando non si prova che ha cominciato a esercitarlo semplicemente come detenzione"_s},
@@ -50,7 +51,7 @@ const QString perdeFrase = u"L'attore perde la causa."_s;
 
 QStringList chiaviInOrdine()
 {
-    QStringList k{u"RD"_s};
+    QStringList k{u"RD"_s, u"RS"_s};
     for (int i = 1; i <= 47; ++i)
         k << u"R"_s + QString::number(i);
     k << u"RF"_s;
@@ -101,6 +102,7 @@ void TestCatalogo::voce_data()
     };
 
     riga("RD", false, "N", {u"823"_s}, difatti);
+    riga("RS", false, "N", {u"1061"_s}, difatti);
     riga("R1", true, "N", {u"1158"_s}, u"Difatti egli ha posseduto per il tempo necessario (almeno vent'anni) la cosa"_s);
     riga("R2", false, "N", {u"1167"_s}, venti);
     riga("R3", false, "N", {u"1163"_s}, venti);
@@ -229,7 +231,7 @@ void TestCatalogo::elencoCompleto()
         QCOMPARE(voceCatalogo(QString::fromLatin1(v.chiave)), &v);
     }
     QCOMPARE(chiavi, chiaviInOrdine());
-    QCOMPARE(sentenze.size(), 49);   // RD, R1 .. R47, RF: each has its own paragraph
+    QCOMPARE(sentenze.size(), 50);   // RD, RS, R1 .. R47, RF: each has its own paragraph
 
     QVERIFY(!voceCatalogo(QString()));
     QVERIFY(!voceCatalogo(u"R0"_s));
@@ -242,7 +244,7 @@ void TestCatalogo::concordaConLeRegole()
 {
     // The decision table and the catalogue must agree on every key, outcome and comment form.
     const auto& regole = tabellaRegole();
-    QCOMPARE(int(regole.size()), 49);
+    QCOMPARE(int(regole.size()), 50);
     for (const Regola& r : regole) {
         const VoceCatalogo* v = voceCatalogo(r.chiave);
         QVERIFY2(v, qPrintable(r.chiave));

@@ -35,7 +35,9 @@ const Caso casi[] = {
     {"twenty years flawless", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R1", 'W', 'N'},
     {"twenty-five years, bad faith, no title", 1, " 25 anni", 3, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "R1", 'W', 'N'},
     {"twenty-five years, bad faith proved", 1, " 25 anni", 3, 2, 2, 1, 2, 2, 0, 0, 5, "", "", "R1", 'W', 'N'},
-    {"servitude, interrupted under a year", 7, " 20 anni e  1 giorno", 1, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "R1", 'W', 'N'},
+    {"apparent servitude, interrupted under a year", 6, " 20 anni e  1 giorno", 1, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "R1", 'W', 'N'},
+    {"non-apparent servitude, twenty flawless years", 7, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "RS", 'L', 'N'},
+    {"non-apparent servitude, nothing else given", 7, "", V, V, V, V, V, V, V, V, V, "", "", "RS", 'L', 'N'},
     {"120 years read whole", 1, " 120 anni", 3, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "R1", 'W', 'N'},
     {"interruption of 364 days is not a year", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 0 anni e  364 giorni", "R1", 'W', 'N'},
     {"defendant's dates longer than the plaintiff's", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 30 anni", "", "R1", 'W', 'N'},
@@ -54,7 +56,7 @@ const Caso casi[] = {
     {"defendant's dates shorten 22 years to 18", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 18 anni", "", "R5", 'W', 'C'},
     {"faith: no proof offered", 1, " 10 anni", 3, 2, 2, 1, 1, 1, 0, 0, 12, "", "", "R5", 'W', 'C'},
     {"ten years interrupted", 6, " 10 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R6", 'L', 'C'},
-    {"fifteen years violent", 7, " 15 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R7", 'L', 'C'},
+    {"fifteen years violent", 6, " 15 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R7", 'L', 'C'},
     {"ten years as holder", 1, " 10 anni", 3, 2, 1, 1, 1, 1, 0, 0, 0, "", "", "R8", 'L', 'C'},
     {"twelve years, detention proved (10)", 1, " 12 anni", 3, 2, 2, 1, 1, 1, 0, 10, 0, "", "", "R8", 'L', 'C'},
     {"ten years in bad faith", 1, " 10 anni", 3, 2, 2, 1, 2, 1, 0, 0, 0, "", "", "R9", 'L', 'C'},
@@ -193,7 +195,7 @@ void TstRegole::ogniRegolaRaggiunta()
 
 void TstRegole::ordineDellaTabella()
 {
-    QStringList attese{QStringLiteral("RD")};
+    QStringList attese{QStringLiteral("RD"), QStringLiteral("RS")};
     for (int k = 1; k <= 47; ++k)
         attese << QStringLiteral("R%1").arg(k);
     attese << QStringLiteral("RF");
@@ -280,7 +282,7 @@ void TstRegole::fattori()
     QTEST(x.fedeposs, "fedeposs");
 }
 
-// Ownership and the six real rights of enjoyment follow one and the same set of rules.
+// Ownership, the real rights of enjoyment and apparent servitudes follow one and the same set of rules.
 void TstRegole::tipiDaUnoASetteSonoUno()
 {
     int casiProvati = 0;
@@ -302,7 +304,7 @@ void TstRegole::tipiDaUnoASetteSonoUno()
                             const QString primo = decidi(f).chiave;
                             const int n = primo.mid(1).toInt();
                             QVERIFY(primo == QLatin1String("RF") || (n >= 1 && n <= 10));
-                            for (int tipo = 2; tipo <= 7; ++tipo) {
+                            for (int tipo = 2; tipo <= 6; ++tipo) {
                                 f.tipologia = s(tipo);
                                 QCOMPARE(decidi(f).chiave, primo);
                             }
