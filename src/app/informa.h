@@ -11,12 +11,3 @@ public:
     // "per sistemi Linux a 64 bit": the system the program runs on and its word size.
     static QString sistema();
 };
-
-// The support window: what helps a user describe a problem, ready to copy.
-class SupportoClienti : public QWidget, public Caricabile {
-    Q_OBJECT
-public:
-    SupportoClienti();
-    void carica() override;
-    QString resoconto() const;   // the text shown and copied
-};

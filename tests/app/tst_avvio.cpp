@@ -4,6 +4,7 @@
 #include "app/scelta.h"
 #include "app/splash.h"
 #include "app/suggerimenti.h"
+#include "app/supportoclienti.h"
 #include "fakes/piattaformafinta.h"
 #include <QLabel>
 #include <QPushButton>
