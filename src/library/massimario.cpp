@@ -29,3 +29,8 @@ QStringList massimeArgomento(int argomento)
     default: return {};
     }
 }
+
+QString massima(const char* enunciato, const char* citazione)
+{
+    return QString::fromUtf8(enunciato) + QStringLiteral(" - (") + QString::fromUtf8(citazione) + QLatin1Char(')');
+}

@@ -3,6 +3,9 @@
 // the statement of the principle, " - (", the citation, ")".
 #include <QStringList>
 
+// The stored form of one maxim: the statement, " - (", the citation, ")".
+QString massima(const char* enunciato, const char* citazione);
+
 // The 14 topic names in list order (position 0 is topic 1).
 QStringList argomentiMassime();
 // The maxims of topic 1..14 in display order; an empty list for any other number.

@@ -1,17 +1,6 @@
 // Case-law maxims of topics 6 to 11, in display order.
 #include "library/massimario.h"
 
-namespace {
-
-// The stored form: the principle, " - (", the court and date, ")".
-QString massima(const char *enunciato, const char *estremi)
-{
-    return QString::fromUtf8(enunciato) + QStringLiteral(" - (") + QString::fromUtf8(estremi)
-           + QLatin1Char(')');
-}
-
-} // namespace
-
 // Immobili
 QStringList massime06()
 {

@@ -1,16 +1,5 @@
 // Case-law maxims of the topics Servitù, Tolleranza and Possidoria decennale.
-#include "massimario.h"
-
-namespace {
-
-// A maxim is its statement followed by the citation of the decision in parentheses.
-QString massima(const char *enunciato, const char *citazione)
-{
-    return QString::fromUtf8(enunciato) + QStringLiteral(" - (") + QString::fromUtf8(citazione)
-        + QLatin1Char(')');
-}
-
-} // namespace
+#include "library/massimario.h"
 
 // Servitù
 QStringList massime12()
