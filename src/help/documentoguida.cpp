@@ -29,22 +29,24 @@ void intestazione(PortaWord& word)
     word.scrivi(ModPossidoria::sottotitolo + CR + CR + CR);
 }
 
-// Saves beside the program; a folder that refuses the file sends it to the user's documents.
+// Saves beside the program; a folder that refuses the file sends it to the user's documents,
+// which a fresh account may not have yet. Returns the path saved under, empty when none took it.
 QString salvaEMostra(PortaWord& word, const QString& nome)
 {
     word.giustificaTutto();
-    QString percorso = QDir(cartellaSalvataggio(ModPossidoria::cartellaProgramma())).filePath(nome);
-    if (!word.salvaCome(percorso)) {
+    const QString programma = ModPossidoria::cartellaProgramma();
+    const QString accanto = QDir(programma).filePath(nome);
+    QString salvato;
+    if (cartellaSalvataggio(programma) == programma && word.salvaCome(accanto))
+        salvato = accanto;
+    if (salvato.isEmpty()) {
         const QString documenti = cartellaDocumenti();
         const QString altrove = QDir(documenti).filePath(nome);
-        if (altrove != percorso) {
-            QDir().mkpath(documenti);
-            if (word.salvaCome(altrove))
-                percorso = altrove;
-        }
+        if (!documenti.isEmpty() && altrove != accanto && QDir().mkpath(documenti) && word.salvaCome(altrove))
+            salvato = altrove;
     }
     word.mostra();   // the port records appword and docword
-    return percorso;
+    return salvato;
 }
 
 } // namespace

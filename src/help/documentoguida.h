@@ -15,9 +15,11 @@ QString cartellaSalvataggio(const QString& cartellaProgramma);
 QString nomeSingola(const QString& titolo);
 QString nomeRaccolta();
 
-// Build, save and show the document of one guide. Returns the path it was saved under.
+// Build, save and show the document of one guide. Returns the path it was saved under, empty when
+// neither folder took it (the document is shown all the same).
 QString singola(PortaWord& word, const QString& titolo, const QString& testo);
 // Build, save and show the document of all fifteen texts, each section ending with a page break.
+// Returns as singola does.
 QString raccolta(PortaWord& word);
 
 } // namespace DocumentoGuida

@@ -105,6 +105,7 @@ private slots:
     void documentoRaccolto();
     void documentoRaccoltoReale();
     void cartellaNonScrivibile();
+    void cartellaDocumentiDaCreare();
     void salvataggioRifiutato();
 
     void guideDelleFinestreNumerate_data();
@@ -115,6 +116,7 @@ private slots:
 
 private:
     QTemporaryDir cartella_;
+    QTemporaryDir casa_;   // the user's home while testing: its documents folder is ours to remove
 };
 
 void TstGuide::initTestCase()
@@ -123,6 +125,9 @@ void TstGuide::initTestCase()
     ModPossidoria::inizializza();
     QVERIFY(cartella_.isValid());
     ModPossidoria::impostaCartellaProgramma(cartella_.path());
+    QVERIFY(casa_.isValid());
+    qputenv("HOME", QFile::encodeName(casa_.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(casa_.path()).filePath(QStringLiteral(".config"))));
 }
 
 void TstGuide::cleanup()
@@ -619,6 +624,27 @@ void TstGuide::cartellaNonScrivibile()
              QStringList{QStringLiteral("save ") + QDir(documenti).filePath(QStringLiteral("PossidoriaMANUALE D'USO RAPIDO.odt"))});
 }
 
+void TstGuide::cartellaDocumentiDaCreare()
+{
+    // A fresh account may have no documents folder yet: the fallback creates it.
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documenti.startsWith(casa_.path()))
+        QSKIP("the documents folder does not follow HOME on this platform");
+    QDir(documenti).removeRecursively();
+    QVERIFY(!QFileInfo::exists(documenti));
+
+    PiattaformaFinta p;
+    WordQt reale([](const QUrl&) { return true; });
+    ModPossidoria::impostaCartellaProgramma(QStringLiteral("/non/esiste/possidoria"));
+    const QString testo = testoGuida(QStringLiteral("guidafede"))->testo;
+    const QString salvato = DocumentoGuida::singola(reale, QStringLiteral("Finestra obiezione FEDE"), testo);
+
+    const QString atteso = QDir(documenti).filePath(QStringLiteral("PossidoriaFinestra obiezione FEDE.odt"));
+    QCOMPARE(salvato, atteso);
+    QVERIFY(QFileInfo(atteso).isFile() && QFileInfo(atteso).size() > 0);
+    QCOMPARE(ModPossidoria::docword, atteso);
+}
+
 void TstGuide::salvataggioRifiutato()
 {
     // The program's folder refuses the file: it goes to the documents folder instead.
@@ -630,6 +656,10 @@ void TstGuide::salvataggioRifiutato()
              (QStringList{QStringLiteral("save ") + QDir(cartella_.path()).filePath(QStringLiteral("Possidoria-guida.odt")),
                           QStringLiteral("save ") + QDir(documenti).filePath(QStringLiteral("Possidoria-guida.odt"))}));
     // The document is shown all the same.
+    QCOMPARE(p.word.operazioni.last(), QStringLiteral("show"));
+
+    // Called directly, the builder says that no folder took the file.
+    QCOMPARE(DocumentoGuida::raccolta(p.word), QString());
     QCOMPARE(p.word.operazioni.last(), QStringLiteral("show"));
 }
 
