@@ -91,7 +91,7 @@ const std::array<Articolo, numeroArticoli>& articoli()
         // 15: art. 1154
         {QStringLiteral("1154) Conoscenza dell'illegittima provenienza della cosa"),
          {QStringLiteral("A colui che ha acquistato conoscendo l'illegittima provenienza della cosa non giova l'erronea credenza che il suo autore o un precedente possessore ne sia divenuto proprietario.")},
-         QStringLiteral("Commento: l'illegittima provenienza della cosa non può essere ignorata da chi la conosceva: chi acquista sapendo che la cosa è rubata o comunque di provenienza illecita non è in buona fede.")},
+         QStringLiteral("Commento: l'illegittima provenienza della cosa non è sanata dalla convinzione, anche sincera, che il venditore o un possessore precedente ne sia divenuto proprietario: chi acquista sapendo che la cosa è rubata o comunque di provenienza illecita non è in buona fede.")},
         // 16: art. 1155
         {QStringLiteral("1155) Acquisto di buona fede e precedente alienazione ad altri"),
          {QStringLiteral("Se taluno successivamente aliena a più persone un bene mobile, quella tra esse che ne ha acquistato in buona fede il possesso è preferita alle altre, anche se il suo titolo è di data posteriore.")},
@@ -129,7 +129,7 @@ const std::array<Articolo, numeroArticoli>& articoli()
         {QStringLiteral("1161) Possidoria dei beni mobili"),
          {QStringLiteral("In mancanza di titolo idoneo, la proprietà dei beni mobili e gli altri diritti reali di godimento sui beni medesimi si acquistano in virtù del possesso continuato per dieci anni, qualora il possesso sia stato acquistato in buona fede."),
           QStringLiteral("Se il possessore è di mala fede, l'usucapione si compie con il decorso di venti anni.")},
-         QStringLiteral("Commento: l'possidoria dei beni mobili si compie in dieci anni se il possesso è stato acquistato in buona fede, in venti anni se il possessore è in mala fede.")},
+         QStringLiteral("Commento: l'possidoria dei beni mobili si compie, quando manca un titolo idoneo, in dieci anni se il possesso è stato acquistato in buona fede e in venti anni se il possessore è in mala fede; con un titolo idoneo e la buona fede la proprietà si acquista invece subito, con la consegna (art. 1153).")},
         // 24: art. 1162
         {QStringLiteral("1162) Possidoria di beni mobili iscritti in pubblici registri"),
          {QStringLiteral("Colui che acquista in buona fede da chi non è proprietario un bene mobile iscritto in pubblici registri, in forza di un titolo che sia idoneo a trasferire la proprietà e che sia stato debitamente trascritto, ne compie in suo favore l'usucapione col decorso di tre anni dalla data della trascrizione."),
@@ -152,7 +152,7 @@ const std::array<Articolo, numeroArticoli>& articoli()
         {QStringLiteral("1166) Inefficacia delle cause d'impedimento e di sospensione rispetto al terzo..."),
          {QStringLiteral("Nell'usucapione ventennale non hanno luogo, riguardo al terzo possessore di un immobile o di un diritto reale sopra un immobile, né l'impedimento derivante da condizione o da termine, né le cause di sospensione indicate nell'articolo 2942."),
           QStringLiteral("L'impedimento derivante da condizione o da termine e le cause di sospensione menzionate nel comma precedente non sono neppure opponibili al terzo possessore nella prescrizione per non uso dei diritti reali sui beni da lui posseduti.")},
-         QStringLiteral("Commento: le cause di impedimento e di sospensione non sono opponibili al terzo possessore di un immobile o di un diritto reale immobiliare, né nel termine ventennale né nella prescrizione per non uso.")},
+         QStringLiteral("Commento: le cause di impedimento e di sospensione qui considerate, cioè la condizione o il termine a cui è sottoposto il diritto e le sospensioni dell'articolo 2942 (a favore del minore o dell'interdetto senza rappresentante legale e dei militari in tempo di guerra), non sono opponibili al terzo possessore di un immobile o di un diritto reale immobiliare, né nel termine ventennale né nella prescrizione per non uso.")},
         // 29: art. 1167
         {QStringLiteral("1167) Interruzione dell'possidoria per perdita di possesso"),
          {QStringLiteral("L'usucapione è interrotta quando il possessore è stato privato del possesso per oltre un anno."),

@@ -74,6 +74,8 @@ private slots:
     void struttura_data();
     void struttura();
     void esempioArticolo1144();
+    void portataCommenti_data();
+    void portataCommenti();
     void numeroStato_data();
     void numeroStato();
     void fuoriIntervallo();
@@ -178,6 +180,32 @@ void TstCodiceCivile::esempioArticolo1144()
         + QStringLiteral("--------------------") + CR
         + QStringLiteral("Commento: non può esserci possesso con il consenso del proprietario.");
     QCOMPARE(testoVisualizzato(5), atteso);
+}
+
+// A comment must not widen or narrow the rule it explains: each row names what the article's own
+// wording limits the rule to.
+void TstCodiceCivile::portataCommenti_data()
+{
+    QTest::addColumn<int>("posizione");
+    QTest::addColumn<QStringList>("necessari");
+
+    // 1154: what does not help is the belief that the author had become owner meanwhile.
+    QTest::newRow("1154 the erroneous belief") << 15 << QStringList{QStringLiteral("divenuto proprietario")};
+    // 1161 governs acquisition without a suitable title; with one, art. 1153 applies at once.
+    QTest::newRow("1161 without a suitable title")
+        << 23 << QStringList{QStringLiteral("manca un titolo idoneo"), QStringLiteral("1153")};
+    // 1166 leaves out only condition, term and the suspensions of art. 2942, not those of 2941.
+    QTest::newRow("1166 only the causes of 2942")
+        << 28 << QStringList{QStringLiteral("condizione"), QStringLiteral("termine"), QStringLiteral("2942")};
+}
+
+void TstCodiceCivile::portataCommenti()
+{
+    QFETCH(int, posizione);
+    QFETCH(QStringList, necessari);
+    const QString c = commento(posizione);
+    for (const QString& n : necessari)
+        QVERIFY2(c.contains(n), qPrintable(c));
 }
 
 void TstCodiceCivile::numeroStato_data()
