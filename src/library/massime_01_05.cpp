@@ -186,8 +186,9 @@ QStringList massime05()
                        "con diffide o proteste del proprietario, che non ne modificano la natura; esso difetta soltanto "
                        "quando il possesso sia stato acquistato con la violenza, fisica o morale, contro la volontà del "
                        "precedente possessore. Le diffide stragiudiziali, del resto, non interrompono l'usucapione, che "
-                       "è interrotta soltanto dalla perdita del possesso protratta oltre l'anno o dagli atti giudiziali "
-                       "diretti a privarne il possessore."
+                       "è interrotta soltanto dalla perdita del possesso protratta oltre l'anno, dalla domanda "
+                       "giudiziale diretta a privarne il possessore o dal riconoscimento, da parte di questo, del "
+                       "diritto del proprietario (artt. 1165, 1167 e 2944 c.c.)."
                        " - (Appello Napoli, 19 gennaio 1957)"),
         QStringLiteral("Il detentore non può acquistare il possesso se non mediante interversione del titolo, per causa "
                        "proveniente da un terzo o in forza di opposizione da lui fatta contro il possessore (art. 1141, "

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -372,6 +373,11 @@ void TestMassime::forma()
             QVERIFY2(c.unicode() >= 32, "carattere di controllo");
     }
     QCOMPARE(apostrofi, argomento == 3 && numero == 3 ? 2 : 0);
+    // The possessor's recognition of the owner's right interrupts too (artt. 1165, 2944 c.c.):
+    // a maxim that closes the list of interrupting causes must name it.
+    static const QRegularExpression elencoChiuso(QStringLiteral("interrott[ao] soltanto"));
+    if (massima.contains(elencoChiuso))
+        QVERIFY2(massima.contains(QStringLiteral("riconoscimento")), "cause di interruzione senza il riconoscimento");
 }
 
 void TestMassime::testiFissati()
