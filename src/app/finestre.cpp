@@ -1,4 +1,5 @@
 #include "app/finestre.h"
+#include <QApplication>
 #include <QHash>
 
 namespace {
@@ -77,6 +78,17 @@ void chiudi(const QString& nome)
     w->close();
     w->hide();
     w->deleteLater();
+}
+
+void nascondi(QWidget* w)
+{
+    for (QWidget* altra : QApplication::topLevelWidgets())
+        if (altra != w && altra->isVisible() && altra->testAttribute(Qt::WA_QuitOnClose) &&
+            (altra->windowType() == Qt::Window || altra->windowType() == Qt::Dialog)) {
+            w->hide();
+            return;
+        }
+    w->close();
 }
 
 const QStringList& ordineChiusura()

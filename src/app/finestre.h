@@ -28,6 +28,9 @@ template <class T> T* finestra(const QString& nome) { return qobject_cast<T*>(fi
 
 void mostra(const QString& nome);        // create if needed, show modeless, bring to front
 void chiudi(const QString& nome);        // close (and unload) if loaded
+// Hides a window that stays loaded; when no other window is on screen it closes instead, so that
+// the program ends rather than live on with nothing visible.
+void nascondi(QWidget* w);
 
 // The fixed closing order of the exit sequence.
 const QStringList& ordineChiusura();

@@ -92,5 +92,5 @@ void FrmTip::cmdprecedente_Click()
 
 void FrmTip::cmdOK_Click()
 {
-    hide();
+    Finestre::nascondi(this);
 }

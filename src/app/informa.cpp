@@ -51,7 +51,7 @@ Informa::Informa()
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     posiziona(ok, 2400, 2700, 1200, 420);
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(ok, &QPushButton::clicked, this, [this] { Finestre::nascondi(this); });
     setFixedSize(twipInPixel(6000), twipInPixel(3300));
 }
 

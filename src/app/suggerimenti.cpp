@@ -25,7 +25,9 @@ bool Suggerimenti::carica(const QString& percorso)
         testo = QStringDecoder("windows-1252").decode(dati);
     elenco_.clear();
     if (!testo.isEmpty()) {
+        // A line ends with CR LF, LF or a lone CR, whichever editor wrote the file.
         testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        testo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         if (testo.endsWith(QLatin1Char('\n')))
             testo.chop(1);
         elenco_ = testo.split(QLatin1Char('\n'));

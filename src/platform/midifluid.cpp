@@ -71,12 +71,13 @@ int MidiFluid::posizione() const
 
 void MidiFluid::chiudi()
 {
+    // The driver's thread drives the player and the synth: it goes first, before what it uses.
+    if (driver_)
+        delete_fluid_audio_driver(driver_);
     if (player_) {
         fluid_player_stop(player_);
         delete_fluid_player(player_);
     }
-    if (driver_)
-        delete_fluid_audio_driver(driver_);
     if (synth_)
         delete_fluid_synth(synth_);
     if (settings_)

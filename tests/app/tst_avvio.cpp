@@ -234,6 +234,7 @@ private slots:
                                    << QStringList{"uno", "due", "tre", "uno"};
         QTest::newRow("riga vuota in mezzo") << QByteArray("uno\n\ntre") << QStringList{"uno", "", "tre", "uno"};
         QTest::newRow("file vuoto") << QByteArray() << QStringList{"", ""};
+        QTest::newRow("righe chiuse dal solo CR") << QByteArray("uno\rdue\rtre\r") << QStringList{"uno", "due", "tre", "uno"};
         QTest::newRow("code page occidentale") << QByteArray("possibilit\xe0\n") << QStringList{QStringLiteral("possibilità")};
     }
     void fileDeiSuggerimenti()
@@ -258,6 +259,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("uno\ndue\ntre\n");
         f.close();
+        Finestre::mostra(QStringLiteral("frmSplash"));   // the tip is opened over another window
         Finestre::mostra(QStringLiteral("frmTip"));
         auto* tip = Finestre::finestra<FrmTip>(QStringLiteral("frmTip"));
         auto testo = [tip] { return tip->findChild<QLabel*>(QStringLiteral("lblTipText"))->text(); };
@@ -306,6 +308,46 @@ private slots:
         salvaImmagine(w, QStringLiteral("informa"));
         w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         QVERIFY(!w->isVisible());
+    }
+
+    // "OK" of the about window and "Chiudi" of the tip window only hide them; as the last window on
+    // screen they close, so that the program ends instead of living on invisible.
+    void chiusuraDellUltimaFinestraVisibile_data()
+    {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<bool>("altraAperta");
+        QTest::newRow("informa sola") << "informa" << false;
+        QTest::newRow("informa sopra lo splash") << "informa" << true;
+        QTest::newRow("frmTip sola") << "frmTip" << false;
+        QTest::newRow("frmTip sopra lo splash") << "frmTip" << true;
+    }
+    void chiusuraDellUltimaFinestraVisibile()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(bool, altraAperta);
+        // The main menu leaves its two browsers loaded and hidden: they do not count.
+        Finestre::finestra(QStringLiteral("scelta"));
+        Finestre::chiudi(QStringLiteral("scelta"));
+        if (altraAperta)
+            Finestre::mostra(QStringLiteral("frmSplash"));
+        Finestre::mostra(finestra);
+        QWidget* w = Finestre::finestra(finestra);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QVERIFY(!w->isVisible());
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Finestre::caricata(finestra), altraAperta);
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t->isVisible())
+                QVERIFY2(altraAperta && t->objectName() == QLatin1String("frmSplash"), qPrintable(t->objectName()));
+    }
+
+    void ogniFinestraHaIlSuoPostoNellUscita()
+    {
+        // A window left out of the closing order would outlive the exit sequence and keep the program alive.
+        for (const QString& nome : Finestre::registrate())
+            if (nome != QLatin1String("frmSplash"))
+                QVERIFY2(Finestre::ordineChiusura().contains(nome), qPrintable(nome));
     }
 
     void supportoClienti()

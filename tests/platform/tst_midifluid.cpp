@@ -43,6 +43,23 @@ private slots:
         midi.chiudi();
         QVERIFY(QFileInfo(wav).size() > 44);   // some sound was rendered
     }
+
+    void riaperturaMentreSuona()
+    {
+        if (MidiFluid::soundfont().isEmpty())
+            QSKIP("no General MIDI soundfont installed");
+        QTemporaryDir cartella;
+        MidiFluid midi(cartella.filePath(QStringLiteral("uscita.wav")));
+        // Opening again while the tune plays tears the running one down first, its audio thread included.
+        for (int volta = 0; volta < 8; ++volta) {
+            QVERIFY(midi.apri(brano()));
+            QCOMPARE(midi.posizione(), 0);   // a fresh open starts from the beginning
+            midi.suona();
+            QTRY_VERIFY(midi.posizione() > 0);
+        }
+        midi.chiudi();
+        QCOMPARE(midi.posizione(), -1);
+    }
 };
 
 QTEST_MAIN(TestMidiFluid)
