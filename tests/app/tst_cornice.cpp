@@ -72,6 +72,86 @@ private slots:
         QCOMPARE(causa->azione(QStringLiteral("fin6"))->text(), QStringLiteral("Finestra Durata"));
     }
 
+    // The differences between the twelve members, one row each.
+    void differenzeTraLeDodiciFinestre_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("stampa");        // caption of the print entry
+        QTest::addColumn<bool>("stampaAttiva");
+        QTest::addColumn<bool>("soloElimina");      // open, save and save-as disabled
+        QTest::addColumn<bool>("obiezione");        // entries 6..12 read "Finestra obiezione ..."
+        QTest::addColumn<QString>("suggerimenti");
+        QTest::addColumn<QString>("supporto");
+        QTest::addColumn<QString>("domanda");       // the own-window question, empty where none is asked
+        const QString sugg = QStringLiteral("&Suggerimenti..."), suggMin = QStringLiteral("&suggerimenti...");
+        const QString supp = QStringLiteral("Supporto &prodotto"), suppS = QStringLiteral("&Supporto prodotto");
+        const QString dati = QStringLiteral("S&tampa dati finestra");
+        QTest::newRow("2 norme") << 2 << "S&tampa testo articoli" << true << true << false << sugg << supp
+                                 << "E' questa la finestra 'Norme': si vuole la guida della finestra?";
+        QTest::newRow("3 massime") << 3 << "&Sentenza visualizzata" << true << true << false << sugg << supp
+                                   << "E' questa la finestra 'Massime': si vuole la guida della finestra?";
+        QTest::newRow("4 causa") << 4 << dati << false << false << false << sugg << supp
+                                 << "E' questa la finestra 'Causa': si vuole la guida della finestra?";
+        QTest::newRow("5 possesso") << 5 << dati << false << false << false << sugg << supp
+                                    << "E' questa la finestra 'Possesso': si vuole la guida della finestra?";
+        QTest::newRow("6 ledate") << 6 << dati << false << false << false << sugg << supp
+                                  << "E' questa la finestra 'Durata': si vuole la guida della finestra?";
+        QTest::newRow("7 interruzione") << 7 << dati << false << false << false << sugg << supp
+                                        << "E' questa la finestra 'Interruzione': si vuole la guida della finestra?";
+        QTest::newRow("8 modo") << 8 << dati << false << false << false << sugg << suppS
+                                << "E' questa la finestra 'Modo': si vuole la guida della finestra?";
+        QTest::newRow("9 psiche") << 9 << dati << false << false << true << sugg << suppS
+                                  << "E' questa la finestra 'Psicologia': si vuole la guida della finestra?";
+        QTest::newRow("10 provenienza") << 10 << dati << false << false << true << sugg << suppS
+                                        << "E' questa la finestra 'Provenienza': si vuole la guida della finestra?";
+        QTest::newRow("11 fede") << 11 << dati << false << false << true << suggMin << supp
+                                 << "E' questa la finestra 'Fede': si vuole la guida della finestra?";
+        QTest::newRow("12 acquisto") << 12 << dati << false << false << true << suggMin << supp << QString();
+        QTest::newRow("13 sentenza") << 13 << dati << true << false << true << sugg << supp
+                                     << "E' questa la finestra 'Sentenza': si vuole la guida della finestra?";
+    }
+
+    void differenzeTraLeDodiciFinestre()
+    {
+        QFETCH(int, numero);
+        QFETCH(QString, stampa);
+        QFETCH(bool, stampaAttiva);
+        QFETCH(bool, soloElimina);
+        QFETCH(bool, obiezione);
+        QFETCH(QString, suggerimenti);
+        QFETCH(QString, supporto);
+        QFETCH(QString, domanda);
+        FinestraProva w(numero);
+        QCOMPARE(w.azione(QStringLiteral("stampa"))->text(), stampa);
+        QCOMPARE(w.azione(QStringLiteral("stampa"))->isEnabled(), stampaAttiva);
+        QCOMPARE(w.azione(QStringLiteral("Toolbar1(4)"))->isEnabled(), stampaAttiva);
+        QCOMPARE(w.azione(QStringLiteral("Toolbar1(4)"))->toolTip(),
+                 numero == 2 ? QStringLiteral("stampa") : QStringLiteral("stampa dati finestra"));
+        for (const char* nome : {"apri", "salva", "salvanome", "Toolbar1(1)", "Toolbar1(2)"})
+            QVERIFY2(w.azione(QString::fromLatin1(nome))->isEnabled() == !soloElimina, nome);
+        QVERIFY(w.azione(QStringLiteral("eliminare"))->isEnabled());
+        QVERIFY(w.azione(QStringLiteral("Toolbar1(3)"))->isEnabled());
+        QCOMPARE(w.azione(QStringLiteral("fin7"))->text(),
+                 obiezione ? QStringLiteral("Finestra obiezione Interruzione") : QStringLiteral("Finestra Interruzione"));
+        QCOMPARE(w.azione(QStringLiteral("fin13"))->text(), QStringLiteral("Finestra Sentenza"));
+        QCOMPARE(w.azione(QStringLiteral("suggerimenti"))->text(), suggerimenti);
+        QCOMPARE(w.azione(QStringLiteral("supporto"))->text(), supporto);
+        QCOMPARE(w.azione(QStringLiteral("finestra"))->text(), QStringLiteral("Fi&nestra n.%1 di 13").arg(numero));
+        for (int n = 1; n <= 13; ++n)
+            QCOMPARE(w.azione(QStringLiteral("fin%1").arg(n))->isChecked(), n == numero);
+        QCOMPARE(w.azione(QStringLiteral("fin%1").arg(numero))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + numero - 1)));
+        p->messaggi.risposte.enqueue(Risposta::No);
+        w.azione(QStringLiteral("fin%1").arg(numero))->trigger();
+        if (domanda.isEmpty()) {
+            QVERIFY(p->messaggi.mostrati.isEmpty());
+        } else {
+            QCOMPARE(p->messaggi.mostrati.size(), 1);
+            QCOMPARE(p->messaggi.ultimo().testo, domanda);
+        }
+        QVERIFY(w.azione(QStringLiteral("fin%1").arg(numero))->isChecked());
+    }
+
     void stampaDisabilitataDoveNonCe()
     {
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
