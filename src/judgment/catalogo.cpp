@@ -28,7 +28,7 @@ std::vector<VoceCatalogo> costruisci()
         u"titolo non venga a essere mutato per causa proveniente da un terzo o in forza di opposizione "
         u"da lui fatta contro il possessore'"_s;
     const QString art1147 =
-        u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. La buona fede "
+        u"'È possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. La buona fede "
         u"non giova se l'ignoranza dipende da colpa grave'"_s;
     const QString art1153 =
         u"'Colui al quale sono alienati beni mobili da parte di chi non ne è proprietario, ne acquista "
@@ -45,7 +45,7 @@ std::vector<VoceCatalogo> costruisci()
         u"titolo che sia idoneo a trasferire la proprietà e che sia stato debitamente trascritto, ne "
         u"compie l'usucapione in suo favore col decorso di dieci anni dalla data della trascrizione'"_s;
     const QString art1159bisPrimo =
-        u"'La proprietà dei fondi rustici con annessi fabbricati situati in comuni classificati montani "
+        u"'La proprietà dei fondi rustici con annessi fabbricati situati nei comuni classificati montani "
         u"dalla legge si acquista in virtù del possesso continuato per quindici anni'"_s;
     const QString art1159bisSecondo =
         u"'Colui che acquista in buona fede da chi non è proprietario, in forza di un titolo che sia "
@@ -267,8 +267,8 @@ std::vector<VoceCatalogo> costruisci()
                u"semplice detenzione non consente l'usucapione speciale per la piccola proprietà "
                u"rurale, anche se protratta per quindici anni."_s,
          u"Senza il possesso, anche quando il bene è amministrato per conto di altri, non si può "
-         u"invocare l'usucapione; occorre la prova contraria del possesso, ad esempio con il "
-         u"pagamento delle imposte, i lavori eseguiti sul fondo e le relative fatture."_s},
+         u"invocare l'usucapione; occorre dare la prova contraria, cioè dimostrare il possesso, ad "
+         u"esempio con il pagamento delle imposte, i lavori eseguiti sul fondo e le relative fatture."_s},
         {"R15", true, 'C',
          vince + u"Difatti ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s
              + art1159bisSecondo
@@ -324,8 +324,8 @@ std::vector<VoceCatalogo> costruisci()
          vince + u"Difatti ai sensi del primo comma dell'art. 1160 del Codice Civile "_s + art1160primo
              + u". L'attore ha posseduto l'universalità di mobili per almeno vent'anni, senza "
                u"interruzioni superiori all'anno, in modo pacifico e pubblico e con l'animo del "
-               u"proprietario; non rileva che il possesso fosse di mala fede, poiché la norma non "
-               u"richiede né la buona fede né un titolo."_s,
+               u"proprietario; non rileva se il possesso fosse di buona o di mala fede, poiché la norma "
+               u"non richiede né la buona fede né un titolo."_s,
          u"In questo caso non incide nemmeno l'illegittima provenienza della cosa ai sensi di quanto "
          u"dispone l'art.1156 per l'universalità di mobili."_s},
         {"R22", false, 'N',
@@ -590,4 +590,12 @@ QString commentoCompleto(const VoceCatalogo& voce, const QString& nomeAttore)
     default:
         return voce.commento;
     }
+}
+
+Sentenza emettiSentenza(const Fatti& fatti, const QString& nomeAttore)
+{
+    const Decisione d = decidi(fatti);
+    const VoceCatalogo* v = voceCatalogo(d.chiave);
+    Q_ASSERT(v);   // every rule of the table has its entry: the catalogue test checks it
+    return {d.chiave, v->sentenza, commentoCompleto(*v, nomeAttore)};
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The texts of the judgment: for every rule key ("RD", "RS", "R1" .. "R47", "RF") the paragraph that
 // states the outcome and quotes the Civil Code, and the comment that advises the plaintiff.
+#include "judgment/regole.h"
+
 #include <QString>
 #include <vector>
 
@@ -20,3 +22,13 @@ const VoceCatalogo* voceCatalogo(const QString& chiave);
 
 // The comment as the judgment window shows it; the name goes in exactly as typed.
 QString commentoCompleto(const VoceCatalogo& voce, const QString& nomeAttore);
+
+// What the judgment writes for a case: the key of the rule that decided it, the paragraph for
+// testosentenza and the comment for commento, with the plaintiff's name as typed.
+struct Sentenza {
+    QString chiave;
+    QString testo;
+    QString commento;
+};
+
+Sentenza emettiSentenza(const Fatti& fatti, const QString& nomeAttore);

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -46,6 +47,65 @@ const QHash<QString, QString> passoUfficiale = {
     {u"1167"_s, u"privato del possesso per oltre un anno"_s},
 };
 
+// The articles the judgments quote, whole, in the wording of the Civil Code, paragraphs joined by a
+// blank: every passage a judgment puts between single quotes must be taken from one of them.
+const QStringList testiUfficiali = {
+    u"I beni che fanno parte del demanio pubblico sono inalienabili e non possono formare oggetto di "
+    u"diritti a favore di terzi, se non nei modi e nei limiti stabiliti dalle leggi che li riguardano. "
+    u"Spetta all'autorità amministrativa la tutela dei beni che fanno parte del demanio pubblico."_s,
+    u"Le servitù non apparenti non possono acquistarsi per usucapione o per destinazione del padre di "
+    u"famiglia. Non apparenti sono le servitù quando non si hanno opere visibili e permanenti "
+    u"destinate al loro esercizio."_s,
+    u"Il possesso è il potere sulla cosa che si manifesta in un'attività corrispondente all'esercizio "
+    u"della proprietà o di altro diritto reale. Si può possedere direttamente o per mezzo di altra "
+    u"persona, che ha la detenzione della cosa."_s,
+    u"Si presume il possesso in colui che esercita il potere di fatto, quando non si prova che ha "
+    u"cominciato a esercitarlo semplicemente come detenzione. Se alcuno ha cominciato ad avere la "
+    u"detenzione, non può acquistare il possesso finché il titolo non venga a essere mutato per causa "
+    u"proveniente da un terzo o in forza di opposizione da lui fatta contro il possessore. Ciò vale "
+    u"anche per i successori a titolo universale."_s,
+    u"Il possesso delle cose di cui non si può acquistare la proprietà è senza effetto."_s,
+    u"È possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. La buona fede non "
+    u"giova se l'ignoranza dipende da colpa grave. La buona fede è presunta e basta che vi sia stata al "
+    u"tempo dell'acquisto."_s,
+    u"Colui al quale sono alienati beni mobili da parte di chi non ne è proprietario, ne acquista la "
+    u"proprietà mediante il possesso, purché sia in buona fede al momento della consegna e sussista un "
+    u"titolo idoneo al trasferimento della proprietà."_s,
+    u"A colui che ha acquistato conoscendo l'illegittima provenienza della cosa non giova l'erronea "
+    u"credenza che il suo autore o un precedente possessore ne sia divenuto proprietario."_s,
+    u"La proprietà dei beni immobili e gli altri diritti reali di godimento sui beni medesimi si "
+    u"acquistano in virtù del possesso continuato per venti anni."_s,
+    u"Colui che acquista in buona fede da chi non è proprietario un immobile, in forza di un titolo che "
+    u"sia idoneo a trasferire la proprietà e che sia stato debitamente trascritto, ne compie "
+    u"l'usucapione in suo favore col decorso di dieci anni dalla data della trascrizione. La stessa "
+    u"disposizione si applica nel caso di acquisto degli altri diritti reali di godimento sopra un "
+    u"immobile."_s,
+    u"La proprietà dei fondi rustici con annessi fabbricati situati nei comuni classificati montani "
+    u"dalla legge si acquista in virtù del possesso continuato per quindici anni. Colui che acquista in "
+    u"buona fede da chi non è proprietario, in forza di un titolo che sia idoneo a trasferire la "
+    u"proprietà e che sia debitamente trascritto, un fondo rustico con annessi fabbricati, situati in "
+    u"comuni classificati montani dalla legge, ne compie l'usucapione in suo favore col decorso di "
+    u"cinque anni dalla data di trascrizione."_s,
+    u"L'usucapione di una universalità di mobili o di diritti reali di godimento sopra la medesima si "
+    u"compie in virtù del possesso continuato per venti anni. Nel caso di acquisto in buona fede da chi "
+    u"non è proprietario, in forza di titolo idoneo, l'usucapione si compie con il decorso di dieci "
+    u"anni."_s,
+    u"In mancanza di titolo idoneo, la proprietà dei beni mobili e gli altri diritti reali di godimento "
+    u"sui beni medesimi si acquistano in virtù del possesso continuato per dieci anni, qualora il "
+    u"possesso sia stato acquistato in buona fede. Se il possessore è di mala fede, l'usucapione si "
+    u"compie con il decorso di venti anni."_s,
+    u"Colui che acquista in buona fede da chi non è proprietario un bene mobile iscritto in pubblici "
+    u"registri, in forza di un titolo che sia idoneo a trasferire la proprietà e che sia stato "
+    u"debitamente trascritto, ne compie in suo favore l'usucapione col decorso di tre anni dalla data "
+    u"della trascrizione. Se non concorrono le condizioni previste dal comma precedente, l'usucapione "
+    u"si compie col decorso di dieci anni."_s,
+    u"Il possesso acquistato in modo violento o clandestino non giova per l'usucapione se non dal "
+    u"momento in cui la violenza o la clandestinità è cessata."_s,
+    u"L'usucapione è interrotta quando il possessore è stato privato del possesso per oltre un anno. "
+    u"L'interruzione si ha come non avvenuta se è stata proposta l'azione diretta a ricuperare il "
+    u"possesso e questo è stato ricuperato."_s,
+};
+
 const QString vinceFrase = u"L'attore vince la causa."_s;
 const QString perdeFrase = u"L'attore perde la causa."_s;
 
@@ -71,6 +131,9 @@ private slots:
     void commentoCompleto();
     void commentoCondiviso();
     void chiusaDiR35();
+    void citazioniUfficiali();
+    void emettiSentenza_data();
+    void emettiSentenza();
 };
 
 void TestCatalogo::voce_data()
@@ -331,6 +394,84 @@ void TestCatalogo::chiusaDiR35()
     QVERIFY(v->commento.size() > chiusaR35.size());
     QVERIFY(v->commento.contains(u"art. 1147"_s));
     QCOMPARE(::commentoCompleto(*v, u"Mario"_s), v->commento);
+}
+
+// Every passage quoted in a judgment is the Code's own wording: each piece between "..." is found
+// word for word in one article. A quotation opens on a quote mark after a blank, a colon or a
+// bracket and closes on the first quote mark that no letter follows (an apostrophe always has one).
+void TestCatalogo::citazioniUfficiali()
+{
+    static const QRegularExpression citazione(u"(?:^|[\\s:(])'(\\p{L}.*?)'(?!\\p{L})"_s);
+    QStringList senzaCitazioni;
+    for (const VoceCatalogo& v : catalogoSentenze()) {
+        int citazioni = 0;
+        auto it = citazione.globalMatch(v.sentenza);
+        while (it.hasNext()) {
+            const QString passo = it.next().captured(1);
+            ++citazioni;
+            for (const QString& pezzo : passo.split(u" ... "_s)) {
+                // A quotation cut short by a stray quote mark would leave a scrap behind.
+                QVERIFY2(pezzo.size() >= 20, qPrintable(QString::fromLatin1(v.chiave) + u": "_s + pezzo));
+                const bool trovato = std::any_of(testiUfficiali.begin(), testiUfficiali.end(),
+                                                 [&](const QString& t) { return t.contains(pezzo); });
+                QVERIFY2(trovato, qPrintable(QString::fromLatin1(v.chiave) + u": "_s + pezzo));
+            }
+        }
+        if (citazioni == 0)
+            senzaCitazioni << QString::fromLatin1(v.chiave);
+    }
+    // Only R38 and RF quote no article.
+    QCOMPARE(senzaCitazioni, (QStringList{u"R38"_s, u"RF"_s}));
+}
+
+void TestCatalogo::emettiSentenza_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("durata");
+    QTest::addColumn<int>("psic");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("chiave");
+    QTest::addColumn<QString>("inizioCommento");
+
+    // A plaintiff without defects: no interruption, peaceful and public, good faith, a title.
+    QTest::newRow("public domain, form N") << 12 << u" 30 anni"_s << 2 << u"Ada Neri"_s << u"RD"_s
+                                           << u"Ada Neri deve cercare altre vie"_s;
+    QTest::newRow("twenty years, form N") << 1 << u" 20 anni e  3 giorni"_s << 2 << u"Ada Neri"_s
+                                          << u"R1"_s << u"Ada Neri possiede tutti i requisiti"_s;
+    QTest::newRow("rural holder, form A") << 8 << u" 6 anni"_s << 1 << u"Ugo"_s << u"R18"_s
+                                          << u"A Ugo non dovrebbe essere difficile"_s;
+    QTest::newRow("rural holder, no name") << 8 << u" 6 anni"_s << 1 << QString() << u"R18"_s
+                                           << u"A  non dovrebbe essere difficile"_s;
+    QTest::newRow("too few years, form C") << 1 << u" 3 anni"_s << 2 << u"Ugo"_s << u"RF"_s
+                                           << u"Si consiglia di tornare"_s;
+}
+
+// The decision and the catalogue together give the two texts of the judgment window.
+void TestCatalogo::emettiSentenza()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, durata);
+    QFETCH(int, psic);
+    QFETCH(QString, nome);
+    QFETCH(QString, chiave);
+    QFETCH(QString, inizioCommento);
+
+    Fatti f;
+    f.tipologia = qint16(tipo);
+    f.sceltainterr = qint16(3);
+    f.sceltamodus = qint16(2);
+    f.sceltapsic = qint16(psic);
+    f.sceltaprov = qint16(1);
+    f.sceltafed = qint16(1);
+    f.sceltaacq = qint16(1);
+    f.durataPossesso = durata;
+    const Sentenza s = ::emettiSentenza(f, nome);
+    QCOMPARE(s.chiave, chiave);
+    const VoceCatalogo* v = voceCatalogo(chiave);
+    QVERIFY(v);
+    QCOMPARE(s.testo, v->sentenza);
+    QVERIFY2(s.commento.startsWith(inizioCommento), qPrintable(s.commento));
+    QVERIFY(s.commento.endsWith(v->commento));
 }
 
 QTEST_APPLESS_MAIN(TestCatalogo)
