@@ -1,6 +1,9 @@
 #pragma once
 // The frame shared by the twelve work windows: menus, the 24-position toolbar, Ctrl+A..Ctrl+M,
 // navigation among the numbered windows, help, tips, support, about and exit.
+// The archive entries (open, save, save as, delete) call the case header window "causa" through Qt's
+// meta-object system: it must declare apri_Click, salva_Click, salvanome_Click and eliminare_click
+// as slots or Q_INVOKABLE, or the entries do nothing.
 #include "app/clsresize.h"
 #include "app/finestre.h"
 #include <QMainWindow>

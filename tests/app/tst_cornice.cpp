@@ -18,6 +18,18 @@ public:
     }
 };
 
+// The case header window as far as the frame sees it: the four archive commands.
+class CausaFinta : public FinestraProva {
+    Q_OBJECT
+public:
+    CausaFinta() : FinestraProva(4) {}
+    static inline QStringList chiamate;
+    Q_INVOKABLE void apri_Click() { chiamate << QStringLiteral("apri_Click"); }
+    Q_INVOKABLE void salva_Click() { chiamate << QStringLiteral("salva_Click"); }
+    Q_INVOKABLE void salvanome_Click() { chiamate << QStringLiteral("salvanome_Click"); }
+    Q_INVOKABLE void eliminare_click() { chiamate << QStringLiteral("eliminare_click"); }
+};
+
 class TestCornice : public QObject {
     Q_OBJECT
 
@@ -150,6 +162,19 @@ private slots:
             QCOMPARE(p->messaggi.ultimo().testo, domanda);
         }
         QVERIFY(w.azione(QStringLiteral("fin%1").arg(numero))->isChecked());
+    }
+
+    void comandiDellArchivio()
+    {
+        Finestre::registra(QStringLiteral("causa"), [] { return new CausaFinta; });
+        CausaFinta::chiamate.clear();
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        QVERIFY(!Finestre::caricata(QStringLiteral("causa")));
+        for (const char* nome : {"apri", "salva", "salvanome", "eliminare", "Toolbar1(1)", "Toolbar1(2)", "Toolbar1(3)"})
+            w->azione(QString::fromLatin1(nome))->trigger();
+        // The case header window is created by the first command and runs each of them.
+        QCOMPARE(CausaFinta::chiamate, (QStringList{"apri_Click", "salva_Click", "salvanome_Click", "eliminare_click",
+                                                    "apri_Click", "salva_Click", "eliminare_click"}));
     }
 
     void stampaDisabilitataDoveNonCe()
