@@ -154,7 +154,8 @@ void Sommario::cmdstampa_Click()
 
 void Sommario::cmdchiudi_Click()
 {
-    hide();
+    // Stays loaded; as the last window on screen it closes, or the program would live on unseen.
+    Finestre::nascondi(this);
 }
 
 void Sommario::Command1_Click()
