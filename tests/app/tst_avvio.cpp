@@ -214,6 +214,25 @@ private slots:
         QCOMPARE(menu->statusBar()->currentMessage(), testo);
     }
 
+    void suggerimentoRestaSopraGliAltriControlli()
+    {
+        auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
+        menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::mouseMove(menu->centralWidget(), QPoint(2, 2));
+        QTest::mouseMove(menu->Option1()->pulsante(2), QPoint(4, 4));
+        const QString massime = FinestraScelta::suggerimento(2);
+        QTRY_COMPARE(menu->statusBar()->currentMessage(), massime);
+        // A label or a button is neither an option nor the background: the hint stays until the next one.
+        for (const char* nome : {"Label2", "contiam", "aiuto"}) {
+            QTest::mouseMove(menu->findChild<QWidget*>(QString::fromLatin1(nome)), QPoint(5, 5));
+            QApplication::processEvents();
+            QVERIFY2(menu->statusBar()->currentMessage() == massime, nome);
+        }
+        QTest::mouseMove(menu->centralWidget(), QPoint(6, 6));
+        QTRY_COMPARE(menu->statusBar()->currentMessage(), FinestraScelta::suggerimento(0));
+    }
+
     void aiutoDelMenu()
     {
         auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
