@@ -44,10 +44,10 @@ const QList<TestoGuida>& testiGuida()
         " applicati i termini di venti anni per i beni immobili (art. 1158), di dieci anni con "
         "buona fede e titolo trascritto (art. 1159), di quindici e cinque anni per la piccola "
         "proprietà rurale (art. 1159 bis) e quelli previsti per le universalità di mobili, per i "
-        "beni mobili e per i mobili iscritti in pubblici registri (artt. 1160-1162); i beni del "
-        "demanio pubblico non si possono mai usucapire. La prima regola che corrisponde al caso "
-        "determina l'esito: la vittoria o la sconfitta dell'attore, accompagnata da un commento di "
-        "consiglio. Le obiezioni del convenuto contano solo se sostenute da una prova, e la "
+        "beni mobili e per i mobili iscritti in pubblici registri (artt. 1160-1162); non si possono "
+        "mai usucapire i beni del demanio pubblico né le servitù non apparenti (art. 1061). La prima "
+        "regola che corrisponde al caso determina l'esito: la vittoria o la sconfitta dell'attore, "
+        "con un commento di consiglio. Le obiezioni del convenuto contano solo se sostenute da una prova, e la "
         "provenienza della cosa rileva soltanto per i beni mobili.")},
     {QStringLiteral("guidascelta"), QString::fromUtf8("Finestra MENU"),
      QString::fromUtf8(

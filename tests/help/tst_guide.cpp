@@ -8,6 +8,7 @@
 #include "help/guida.h"
 #include "help/sommario.h"
 #include "help/testiguida.h"
+#include "judgment/regole.h"
 #include "platform/wordqt.h"
 #include <QDir>
 #include <QLabel>
@@ -82,6 +83,7 @@ private slots:
 
     void testi_data();
     void testi();
+    void tipiMaiUsucapibili();
     void finestraDiTesto_data();
     void finestraDiTesto();
     void tooltipDelManuale();
@@ -193,6 +195,29 @@ void TstGuide::testi()
     QVERIFY(!t->testo.endsWith(QLatin1Char(' ')));
     // The table keeps the order of the contents window.
     QCOMPARE(TITOLI.indexOf(titolo), int(t - testiGuida().constData()));
+}
+
+void TstGuide::tipiMaiUsucapibili()
+{
+    // Every type the decision loses whatever the facts must be named, with its article, by the
+    // guide that explains how the decision is reached.
+    const QMap<int, QStringList> nomi = {
+        {7, {QString::fromUtf8("servitù non apparenti"), QStringLiteral("1061")}},
+        {12, {QStringLiteral("demanio pubblico")}},
+    };
+    const QString testo = testoGuida(QStringLiteral("guidafunzionamento"))->testo;
+    int trovati = 0;
+    for (const Regola& r : tabellaRegole()) {
+        const bool incondizionata = r.tipoDa != 0 && r.tipoDa == r.tipoA && r.anni == 0 && r.interrotto == 0 &&
+            r.modoacq == 0 && r.animo == 0 && r.fedeposs == 0 && r.sceltaacq == 0 && r.sceltaprov == 0;
+        if (!incondizionata || r.esito != Esito::Perde)
+            continue;
+        QVERIFY2(nomi.contains(r.tipoDa), qPrintable(QStringLiteral("tipologia %1").arg(r.tipoDa)));
+        for (const QString& n : nomi.value(r.tipoDa))
+            QVERIFY2(testo.contains(n), qPrintable(n));
+        ++trovati;
+    }
+    QCOMPARE(trovati, nomi.size());
 }
 
 void TstGuide::finestraDiTesto_data()
