@@ -5,7 +5,9 @@
 #include "platform/porte.h"
 #include <QAction>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -83,6 +85,8 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     costruisciMenu();
     costruisciBarra();
     area_->installEventFilter(this);
+    // Ctrl+A..Ctrl+M must reach the window's entries even while a text field has the focus.
+    qApp->installEventFilter(this);
     // The design size, so that the layout is recorded against the design coordinates.
     resize(twipInPixel(9600, this), twipInPixel(6825, this));
     area_->setGeometry(0, menuBar()->sizeHint().height(), width(), height() - menuBar()->sizeHint().height());
@@ -299,6 +303,22 @@ void FinestraLavoro::resizeEvent(QResizeEvent* e)
 
 bool FinestraLavoro::eventFilter(QObject* o, QEvent* e)
 {
+    if (e->type() == QEvent::ShortcutOverride) {
+        // A text field claims Ctrl+A (select all), Ctrl+C (copy) and other Ctrl keys for itself; the
+        // window's own shortcut wins, as long as its entry is enabled. Left unaccepted, the key goes
+        // on to the shortcut.
+        auto* k = static_cast<QKeyEvent*>(e);
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && w->window() == this && k->modifiers() == Qt::ControlModifier && k->key() >= Qt::Key_A &&
+            k->key() <= Qt::Key_M) {
+            const QAction* a = azione(QStringLiteral("fin%1").arg(k->key() - Qt::Key_A + 1));
+            if (a && a->isEnabled()) {
+                k->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
     if (o == area_ && e->type() == QEvent::Resize && resize_)
         resize_->ResizeControls();
     return QMainWindow::eventFilter(o, e);

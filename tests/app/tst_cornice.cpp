@@ -2,6 +2,7 @@
 #include "app/modpossidoria.h"
 #include "fakes/piattaformafinta.h"
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -267,6 +268,34 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(possesso));
         QTest::keyClick(possesso, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(p->messaggi.mostrati.size(), 1);
+    }
+
+    // The window shortcuts win over a text field's own Ctrl keys (select all, copy, end of line...).
+    void scorciatoieConIlCursoreInUnCampo_data()
+    {
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<QString>("finestra");
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << "scelta";
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << "massime";
+        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << "possesso";
+        QTest::newRow("Ctrl+K") << int(Qt::Key_K) << "fede";
+    }
+    void scorciatoieConIlCursoreInUnCampo()
+    {
+        QFETCH(int, tasto);
+        QFETCH(QString, finestra);
+        auto* causa = Finestre::finestra<FinestraLavoro>(QStringLiteral("causa"));
+        auto* campo = new QLineEdit(QStringLiteral("Mario Rossi"), causa->area());
+        campo->setObjectName(QStringLiteral("attore"));
+        causa->show();
+        QVERIFY(QTest::qWaitForWindowActive(causa));
+        campo->setFocus();
+        QVERIFY(campo->hasFocus());
+        QVERIFY(!Finestre::caricata(finestra) || !Finestre::finestra(finestra)->isVisible());
+        QTest::keyClick(campo, Qt::Key(tasto), Qt::ControlModifier);
+        QVERIFY(Finestre::caricata(finestra));
+        QVERIFY(Finestre::finestra(finestra)->isVisible());
+        QCOMPARE(campo->text(), QStringLiteral("Mario Rossi"));
     }
 
     void esciDalMenuFile()
