@@ -24,9 +24,18 @@ Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona i
     return Risposta::Ok;
 }
 
-static QString filtroQt(const FiltroFile& f)
+QString DialoghiQt::filtroQt(const FiltroFile& f)
 {
-    return f.descrizione + QStringLiteral(" (") + f.schema + QLatin1Char(')');
+    // Qt separates patterns with blanks and its "*.*" wants a dot in the name: "*" lists every
+    // file, the archives without extension included.
+    QStringList schemi = f.schema.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& s : schemi) {
+        s = s.trimmed();
+        if (s == QLatin1String("*.*"))
+            s = QStringLiteral("*");
+    }
+    schemi.removeAll(QString());
+    return f.descrizione.trimmed() + QStringLiteral(" (") + schemi.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
 static QString dialogo(bool salvare, const QString& titolo, const QList<FiltroFile>& filtri,
@@ -34,11 +43,13 @@ static QString dialogo(bool salvare, const QString& titolo, const QList<FiltroFi
 {
     QStringList elenco;
     for (const FiltroFile& f : filtri)
-        elenco << filtroQt(f);
+        elenco << DialoghiQt::filtroQt(f);
     QString scelto = filtroIniziale >= 1 && filtroIniziale <= elenco.size() ? elenco[filtroIniziale - 1] : QString();
     QWidget* padre = QApplication::activeWindow();
     const QString unione = elenco.join(QStringLiteral(";;"));
-    return salvare ? QFileDialog::getSaveFileName(padre, titolo, nomeIniziale, unione, &scelto)
+    // Saving over an existing archive asks nothing: the program never did.
+    return salvare ? QFileDialog::getSaveFileName(padre, titolo, nomeIniziale, unione, &scelto,
+                                                  QFileDialog::DontConfirmOverwrite)
                    : QFileDialog::getOpenFileName(padre, titolo, nomeIniziale, unione, &scelto);
 }
 

@@ -1,0 +1,85 @@
+// The Qt file dialogs behind the archive commands, driven offscreen.
+#include "platform/messaggiqt.h"
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestDialoghiQt : public QObject {
+    Q_OBJECT
+
+    // Runs one dialog, reads what it shows, then gives it the answer.
+    template <class Azione>
+    static void alDialogo(Azione azione)
+    {
+        QTimer::singleShot(0, [azione] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible())
+                    azione(d);
+        });
+    }
+
+private slots:
+    void filtri_data()
+    {
+        QTest::addColumn<QString>("descrizione");
+        QTest::addColumn<QString>("schema");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("tutti i file") << "Tutti i file (*.*)" << " *.*" << "Tutti i file (*.*) (*)";
+        QTest::newRow("archivi") << "File Possidoria-dati- " << " Possidoria-dati-*" << "File Possidoria-dati- (Possidoria-dati-*)";
+        QTest::newRow("più schemi") << "Documenti" << "*.odt;*.doc" << "Documenti (*.odt *.doc)";
+    }
+    void filtri()
+    {
+        QFETCH(QString, descrizione);
+        QFETCH(QString, schema);
+        QFETCH(QString, atteso);
+        QCOMPARE(DialoghiQt::filtroQt({descrizione, schema}), atteso);
+    }
+
+    // "Tutti i file" lists an archive without extension, and saving over it asks nothing.
+    void salvaSopraUnArchivioSenzaDomande()
+    {
+        QTemporaryDir cartella;
+        const QString archivio = cartella.filePath(QStringLiteral("Possidoria-dati-Rossi"));
+        QFile f(archivio);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        const QList<FiltroFile> filtri = {{QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
+                                          {QStringLiteral("File Possidoria-dati-"), QStringLiteral("Possidoria-dati-*")}};
+        bool conferma = true;
+        QString filtroMostrato;
+        alDialogo([&](QFileDialog* d) {
+            conferma = !d->testOption(QFileDialog::DontConfirmOverwrite);
+            filtroMostrato = d->selectedNameFilter();
+            d->selectFile(archivio);
+            if (conferma)
+                d->reject();   // accepting would stop at the overwrite question
+            else
+                static_cast<QDialog*>(d)->accept();   // as the Save button does
+        });
+        const QString scelto = DialoghiQt().salva(QStringLiteral("Salva file con nome"), filtri, 1, archivio);
+        QCOMPARE(QDir::cleanPath(scelto), QDir::cleanPath(archivio));
+        QVERIFY(!conferma);
+        QCOMPARE(filtroMostrato, QStringLiteral("Tutti i file (*.*) (*)"));
+    }
+
+    void apriAnnullato()
+    {
+        const QList<FiltroFile> filtri = {{QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
+                                          {QStringLiteral("File Possidoria-dati-"), QStringLiteral("Possidoria-dati-*")}};
+        QString filtroMostrato;
+        alDialogo([&](QFileDialog* d) {
+            filtroMostrato = d->selectedNameFilter();
+            d->reject();
+        });
+        QVERIFY(DialoghiQt().apri(QStringLiteral("Apri file"), filtri, 2, QString()).isEmpty());
+        QCOMPARE(filtroMostrato, QStringLiteral("File Possidoria-dati- (Possidoria-dati-*)"));
+    }
+};
+
+QTEST_MAIN(TestDialoghiQt)
+#include "tst_dialoghiqt.moc"
