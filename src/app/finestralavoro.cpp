@@ -72,6 +72,38 @@ void comandoArchivio(const char* metodo)
         QMetaObject::invokeMethod(causa, metodo);
 }
 
+// Ctrl+A..Ctrl+M must reach the window's entries even while a text field has the focus: the field
+// claims Ctrl+A (select all), Ctrl+C (copy) and other Ctrl keys for itself. Watching the whole
+// application, it stops that claim for the fields of its window whose entry is enabled; left
+// unaccepted, the key goes on to the shortcut.
+class ScorciatoieFinestra : public QObject {
+public:
+    explicit ScorciatoieFinestra(FinestraLavoro* finestra) : QObject(finestra), finestra_(finestra)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::ShortcutOverride)
+            return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->window() != finestra_ || k->modifiers() != Qt::ControlModifier || k->key() < Qt::Key_A ||
+            k->key() > Qt::Key_M)
+            return false;
+        const QAction* a = finestra_->azione(QStringLiteral("fin%1").arg(k->key() - Qt::Key_A + 1));
+        if (!a || !a->isEnabled())
+            return false;
+        k->ignore();
+        return true;
+    }
+
+private:
+    FinestraLavoro* finestra_;
+};
+
 } // namespace
 
 FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
@@ -85,8 +117,7 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     costruisciMenu();
     costruisciBarra();
     area_->installEventFilter(this);
-    // Ctrl+A..Ctrl+M must reach the window's entries even while a text field has the focus.
-    qApp->installEventFilter(this);
+    new ScorciatoieFinestra(this);
     // The design size, so that the layout is recorded against the design coordinates.
     resize(twipInPixel(9600, this), twipInPixel(6825, this));
     area_->setGeometry(0, menuBar()->sizeHint().height(), width(), height() - menuBar()->sizeHint().height());
@@ -303,22 +334,6 @@ void FinestraLavoro::resizeEvent(QResizeEvent* e)
 
 bool FinestraLavoro::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::ShortcutOverride) {
-        // A text field claims Ctrl+A (select all), Ctrl+C (copy) and other Ctrl keys for itself; the
-        // window's own shortcut wins, as long as its entry is enabled. Left unaccepted, the key goes
-        // on to the shortcut.
-        auto* k = static_cast<QKeyEvent*>(e);
-        auto* w = qobject_cast<QWidget*>(o);
-        if (w && w->window() == this && k->modifiers() == Qt::ControlModifier && k->key() >= Qt::Key_A &&
-            k->key() <= Qt::Key_M) {
-            const QAction* a = azione(QStringLiteral("fin%1").arg(k->key() - Qt::Key_A + 1));
-            if (a && a->isEnabled()) {
-                k->ignore();
-                return true;
-            }
-        }
-        return false;
-    }
     if (o == area_ && e->type() == QEvent::Resize && resize_)
         resize_->ResizeControls();
     return QMainWindow::eventFilter(o, e);
