@@ -47,9 +47,8 @@ static QString dialogo(bool salvare, const QString& titolo, const QList<FiltroFi
     QString scelto = filtroIniziale >= 1 && filtroIniziale <= elenco.size() ? elenco[filtroIniziale - 1] : QString();
     QWidget* padre = QApplication::activeWindow();
     const QString unione = elenco.join(QStringLiteral(";;"));
-    // Saving over an existing archive asks nothing: the program never did.
-    return salvare ? QFileDialog::getSaveFileName(padre, titolo, nomeIniziale, unione, &scelto,
-                                                  QFileDialog::DontConfirmOverwrite)
+    // Saving over an existing archive asks first, so that a saved case is never replaced unawares.
+    return salvare ? QFileDialog::getSaveFileName(padre, titolo, nomeIniziale, unione, &scelto)
                    : QFileDialog::getOpenFileName(padre, titolo, nomeIniziale, unione, &scelto);
 }
 
