@@ -161,3 +161,37 @@ void clsResize::ResizeControls()
     }
     SourceForm_->setUpdatesEnabled(true);
 }
+
+Ridimensionamento::Ridimensionamento(QWidget* finestra)
+    : QObject(finestra), area_(clsResize::areaInterna(finestra)), resize_(std::make_unique<clsResize>())
+{
+    resize_->setSourceForm(finestra);
+    area_->installEventFilter(this);
+    if (area_ != finestra)
+        finestra->installEventFilter(this);
+}
+
+clsResize* Ridimensionamento::collega(QWidget* finestra, quint8 percent)
+{
+    delete finestra->findChild<Ridimensionamento*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* r = new Ridimensionamento(finestra);
+    r->resize_->SizeFormToScreen(percent);
+    return r->resize_.get();
+}
+
+clsResize* Ridimensionamento::di(const QWidget* finestra)
+{
+    const auto* r = finestra->findChild<Ridimensionamento*>(QString(), Qt::FindDirectChildrenOnly);
+    return r ? r->resize_.get() : nullptr;
+}
+
+bool Ridimensionamento::eventFilter(QObject* o, QEvent* e)
+{
+    if (!resize_)
+        return false;
+    if (o == area_ && e->type() == QEvent::Resize)
+        resize_->ResizeControls();
+    else if (o == parent() && e->type() == QEvent::Close)
+        resize_.reset();
+    return false;
+}

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
+#include <memory>
 
 // A line control, given by its two end points in its parent's coordinates (pixels).
 class Linea : public QWidget {
@@ -57,4 +58,22 @@ private:
     qint32 OriginalHeight_ = 0;
     QVector<Controllo> Layout_;
     bool FirstTime_ = true;
+};
+
+// Ties a window to its own clsResize, as every window's load step does: screen sizing with the
+// given percentage, a rescale on every resize of the client area, release when the window closes.
+class Ridimensionamento : public QObject {
+    Q_OBJECT
+public:
+    static clsResize* collega(QWidget* finestra, quint8 percent = 75);
+    // The window's resizer; nullptr before its load step and after it has closed.
+    static clsResize* di(const QWidget* finestra);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    explicit Ridimensionamento(QWidget* finestra);
+    QWidget* area_;
+    std::unique_ptr<clsResize> resize_;
 };

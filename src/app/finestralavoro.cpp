@@ -4,7 +4,6 @@
 #include "app/twips.h"
 #include "platform/porte.h"
 #include <QAction>
-#include <QCloseEvent>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -116,7 +115,6 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     setCentralWidget(area_);
     costruisciMenu();
     costruisciBarra();
-    area_->installEventFilter(this);
     new ScorciatoieFinestra(this);
     // The design size, so that the layout is recorded against the design coordinates.
     resize(twipInPixel(9600, this), twipInPixel(6825, this));
@@ -299,9 +297,7 @@ void FinestraLavoro::finestra_Click()
 void FinestraLavoro::carica()
 {
     ModPossidoria::inizializza();
-    resize_ = std::make_unique<clsResize>();
-    resize_->setSourceForm(this);
-    resize_->SizeFormToScreen(75);
+    Ridimensionamento::collega(this, 75);
     resize(twipInPixel(9600, this), twipInPixel(6825, this));
     if (auto* esco = findChild<QPushButton*>(QStringLiteral("esco")))
         esco->setToolTip(QStringLiteral("cliccare per uscire da ") + ModPossidoria::nomeprogramma);
@@ -325,22 +321,4 @@ QPushButton* FinestraLavoro::creaGuida(const QString& nome, int left, int top, i
     posiziona(b, left, top, width, height);
     connect(b, &QPushButton::clicked, this, [] { Finestre::mostra(QStringLiteral("sommario")); });
     return b;
-}
-
-void FinestraLavoro::resizeEvent(QResizeEvent* e)
-{
-    QMainWindow::resizeEvent(e);
-}
-
-bool FinestraLavoro::eventFilter(QObject* o, QEvent* e)
-{
-    if (o == area_ && e->type() == QEvent::Resize && resize_)
-        resize_->ResizeControls();
-    return QMainWindow::eventFilter(o, e);
-}
-
-void FinestraLavoro::closeEvent(QCloseEvent* e)
-{
-    resize_.reset();
-    QMainWindow::closeEvent(e);
 }

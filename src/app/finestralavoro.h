@@ -7,7 +7,6 @@
 #include "app/clsresize.h"
 #include "app/finestre.h"
 #include <QMainWindow>
-#include <memory>
 
 class QAction;
 class QPushButton;
@@ -24,7 +23,7 @@ public:
     // The client area: the window's controls are its children, placed in twips with posiziona().
     QWidget* area() const { return area_; }
     QToolBar* barra() const { return barra_; }
-    clsResize* resizer() const { return resize_.get(); }
+    clsResize* resizer() const { return Ridimensionamento::di(this); }
 
     // Form_Load of the frame: screen sizing with 75, then 9600 x 6825 twips, then the esco tooltip.
     // A member's carica() calls this first, then runs its own steps.
@@ -50,9 +49,6 @@ protected:
     QPushButton* creaGuida(const QString& nome, int left, int top, int width, int height,
                            const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
 
-    void resizeEvent(QResizeEvent* e) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void costruisciMenu();
@@ -62,5 +58,4 @@ private:
     int numero_;
     QWidget* area_;
     QToolBar* barra_ = nullptr;
-    std::unique_ptr<clsResize> resize_;
 };

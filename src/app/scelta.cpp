@@ -2,7 +2,6 @@
 #include "app/modpossidoria.h"
 #include "app/twips.h"
 #include "platform/porte.h"
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -90,9 +89,7 @@ FinestraScelta::~FinestraScelta() = default;
 
 void FinestraScelta::carica()
 {
-    resize_ = std::make_unique<clsResize>();
-    resize_->setSourceForm(this);
-    resize_->SizeFormToScreen(75);
+    Ridimensionamento::collega(this, 75);
     resize(twipInPixel(9600, this), twipInPixel(6825, this));
     // The browsers fill the article table and the maxims count while hidden.
     Finestre::finestra(QStringLiteral("norme"));
@@ -140,14 +137,6 @@ bool FinestraScelta::eventFilter(QObject* o, QEvent* e)
                 if (w == opzioni_->pulsante(i))
                     indice = i;
         statusBar()->showMessage(suggerimento(indice));
-    } else if (o == area_ && e->type() == QEvent::Resize && resize_) {
-        resize_->ResizeControls();
     }
     return QMainWindow::eventFilter(o, e);
-}
-
-void FinestraScelta::closeEvent(QCloseEvent* e)
-{
-    resize_.reset();
-    QMainWindow::closeEvent(e);
 }

@@ -4,7 +4,6 @@
 #include "app/finestre.h"
 #include "app/gruppoopzioni.h"
 #include <QMainWindow>
-#include <memory>
 
 class QLabel;
 
@@ -24,10 +23,8 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     QWidget* area_;
     GruppoOpzioni* opzioni_;
-    std::unique_ptr<clsResize> resize_;
 };

@@ -75,9 +75,7 @@ Guida::~Guida() = default;
 
 void Guida::carica()
 {
-    resize_ = std::make_unique<clsResize>();
-    resize_->setSourceForm(this);
-    resize_->SizeFormToScreen(75);
+    Ridimensionamento::collega(this, 75);
     resize(twipInPixel(larghezzaTwips(finestra_), this), twipInPixel(altezzaTwips, this));
 }
 
@@ -98,17 +96,4 @@ void Guida::cmdstampa_Click()
 void Guida::cmdsommario_Click()
 {
     Finestre::mostra(QStringLiteral("sommario"));
-}
-
-void Guida::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    if (resize_)
-        resize_->ResizeControls();
-}
-
-void Guida::closeEvent(QCloseEvent* e)
-{
-    resize_.reset();
-    QWidget::closeEvent(e);
 }

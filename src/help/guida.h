@@ -3,7 +3,6 @@
 #include "app/clsresize.h"
 #include "app/finestre.h"
 #include <QWidget>
-#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -29,8 +28,6 @@ public:
     void cmdsommario_Click();
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     QString finestra_;
@@ -39,5 +36,4 @@ private:
     QPushButton* cmdchiudi_;
     QPushButton* cmdstampa_;
     QPushButton* cmdsommario_;
-    std::unique_ptr<clsResize> resize_;
 };

@@ -84,9 +84,7 @@ Sommario::~Sommario() = default;
 
 void Sommario::carica()
 {
-    resize_ = std::make_unique<clsResize>();
-    resize_->setSourceForm(this);
-    resize_->SizeFormToScreen(75);
+    Ridimensionamento::collega(this, 75);
     resize(twipInPixel(LARGHEZZA, this), twipInPixel(ALTEZZA, this));
 
     for (auto it = puls_.cbegin(); it != puls_.cend(); ++it)
@@ -190,17 +188,4 @@ void Sommario::mouseMoveEvent(QMouseEvent* e)
 {
     Form_MouseMove();
     QWidget::mouseMoveEvent(e);
-}
-
-void Sommario::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    if (resize_)
-        resize_->ResizeControls();
-}
-
-void Sommario::closeEvent(QCloseEvent* e)
-{
-    resize_.reset();
-    QWidget::closeEvent(e);
 }

@@ -4,7 +4,6 @@
 #include "app/finestre.h"
 #include <QMap>
 #include <QWidget>
-#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -32,13 +31,10 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void grassetto(QLabel* l, bool si);
 
     QMap<int, QLabel*> lbl_;
     QMap<int, QPushButton*> puls_;
-    std::unique_ptr<clsResize> resize_;
 };

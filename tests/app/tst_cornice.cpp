@@ -324,6 +324,24 @@ private slots:
         QVERIFY(numero->geometry().right() >= w->width() - 10);
         salvaImmagine(w, QStringLiteral("cornice"));
     }
+
+    void ridimensionaEPoiRilascia()
+    {
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* esco = w->findChild<QPushButton*>(QStringLiteral("esco"));
+        const QRect prima = esco->geometry();
+        // Twice as wide: the button moves and widens in proportion, its height stays.
+        w->resize(2 * w->width(), w->height());
+        QVERIFY(qAbs(esco->x() - 2 * prima.x()) <= 2);
+        QVERIFY(qAbs(esco->width() - 2 * prima.width()) <= 2);
+        QCOMPARE(esco->height(), prima.height());
+        QVERIFY(w->resizer());
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        w->close();
+        QVERIFY(!w->resizer());   // released with the window
+    }
 };
 
 QTEST_MAIN(TestCornice)
