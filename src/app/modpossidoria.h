@@ -3,17 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include "case/daticausa.h"
 #include <optional>
-
-// A choice variable of the case record: empty until the user picks, then the option index.
-// Empty and 0 are different values (the archive writes them differently).
-using Scelta = std::optional<qint16>;
-
-struct DatiCausa {
-    Scelta tipologia, sceltainterr, sceltamodus, sceltapsic, sceltaprov, sceltafed, sceltaacq;
-    Scelta ledatin, ledatfin, interdatin, interdatfin;
-    Scelta obiezmodo, obiezpsiche, obiezprov, obiezfede, obiezacq;
-};
 
 namespace ModPossidoria {
 

@@ -2,7 +2,7 @@
 // The decision of a case: an ordered table of rules over five factors derived from the case
 // record, evaluated top to bottom, the first rule that holds deciding. The texts each rule
 // writes live in the catalogue under the same key ("RD", "RS", "R1" .. "R47", "RF").
-#include "app/modpossidoria.h"
+#include "case/daticausa.h"
 
 #include <QString>
 #include <vector>

@@ -1,0 +1,35 @@
+#pragma once
+// The case record: the sixteen choices made across the case windows and the ten texts typed in them.
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// A choice variable of the case record: empty until the user picks, then the option index.
+// Empty and 0 are different values (the archive writes them differently).
+using Scelta = std::optional<qint16>;
+
+struct DatiCausa {
+    Scelta tipologia, sceltainterr, sceltamodus, sceltapsic, sceltaprov, sceltafed, sceltaacq;
+    Scelta ledatin, ledatfin, interdatin, interdatfin;
+    Scelta obiezmodo, obiezpsiche, obiezprov, obiezfede, obiezacq;
+
+    friend bool operator==(const DatiCausa&, const DatiCausa&) = default;
+};
+
+// The ten texts of a case, in the order the archive stores them.
+struct TestiCausa {
+    QString attore, convenuto, bene, luogo;
+    QString possessoInizio, possessoFine;
+    QString ledateInizio, ledateFine;
+    QString interruzioneInizio, interruzioneFine;
+
+    friend bool operator==(const TestiCausa&, const TestiCausa&) = default;
+};
+
+// A whole case as an archive holds it.
+struct Causa {
+    TestiCausa testi;
+    DatiCausa scelte;
+
+    friend bool operator==(const Causa&, const Causa&) = default;
+};
