@@ -179,6 +179,13 @@ clsResize* Ridimensionamento::collega(QWidget* finestra, quint8 percent)
     return r->resize_.get();
 }
 
+clsResize* Ridimensionamento::caricaFinestra(QWidget* finestra, int larghezzaTwips, int altezzaTwips)
+{
+    clsResize* r = collega(finestra, percentualeSchermo);
+    finestra->resize(twipInPixel(larghezzaTwips, finestra), twipInPixel(altezzaTwips, finestra));
+    return r;
+}
+
 clsResize* Ridimensionamento::di(const QWidget* finestra)
 {
     const auto* r = finestra->findChild<Ridimensionamento*>(QString(), Qt::FindDirectChildrenOnly);

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/twips.h"
 // Proportional layout: records the design geometry of every control of a window and rescales
 // each control from it on every resize, so that repeated resizes never accumulate rounding.
 #include <QPointer>
@@ -65,7 +66,11 @@ private:
 class Ridimensionamento : public QObject {
     Q_OBJECT
 public:
-    static clsResize* collega(QWidget* finestra, quint8 percent = 75);
+    static clsResize* collega(QWidget* finestra, quint8 percent = percentualeSchermo);
+    // The load step of every window: screen sizing, then the window's design size in twips.
+    static clsResize* caricaFinestra(QWidget* finestra, int larghezzaTwips = larghezzaProgetto,
+                                     int altezzaTwips = altezzaProgetto);
+    static constexpr quint8 percentualeSchermo = 75;
     // The window's resizer; nullptr before its load step and after it has closed.
     static clsResize* di(const QWidget* finestra);
 

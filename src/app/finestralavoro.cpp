@@ -1,6 +1,7 @@
 #include "app/finestralavoro.h"
 #include "app/icone.h"
 #include "app/modpossidoria.h"
+#include "app/tabellafinestre.h"
 #include "app/twips.h"
 #include "platform/porte.h"
 #include <QAction>
@@ -19,8 +20,6 @@ enum class Stampa { Disabilitata, Abilitata, Sottomenu, Articoli };
 
 // How the work windows differ from one another; everything else in the frame is common.
 struct Differenze {
-    const char* nome;           // the window's objectName
-    const char* breve;          // its name in the own-window question
     Stampa stampa;
     bool soloElimina;           // open, save and save-as disabled, delete enabled
     bool visteObiezione;        // entries 6..12 read "Finestra obiezione ..."
@@ -35,41 +34,49 @@ const char* const SUPP = "Supporto &prodotto";
 const char* const SUPP_S = "&Supporto prodotto";
 
 // Indexed by window number; 0 and 1 have no frame.
+// Indexed by window number; 0 and 1 have no frame.
 const Differenze tabella[14] = {
     {}, {},
-    {"norme", "Norme", Stampa::Articoli, true, false, SUGG, SUPP, true},
-    {"massime", "Massime", Stampa::Sottomenu, true, false, SUGG, SUPP, true},
-    {"causa", "Causa", Stampa::Disabilitata, false, false, SUGG, SUPP, true},
-    {"possesso", "Possesso", Stampa::Disabilitata, false, false, SUGG, SUPP, true},
-    {"ledate", "Durata", Stampa::Disabilitata, false, false, SUGG, SUPP, true},
-    {"interruzione", "Interruzione", Stampa::Disabilitata, false, false, SUGG, SUPP, true},
-    {"modo", "Modo", Stampa::Disabilitata, false, false, SUGG, SUPP_S, true},
-    {"psiche", "Psicologia", Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},
-    {"provenienza", "Provenienza", Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},
-    {"fede", "Fede", Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, true},
-    {"acquisto", "Acquisto", Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, false},
-    {"sentenza", "Sentenza", Stampa::Abilitata, false, true, SUGG, SUPP, true},
+    {Stampa::Articoli, true, false, SUGG, SUPP, true},        // norme
+    {Stampa::Sottomenu, true, false, SUGG, SUPP, true},       // massime
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // causa
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // possesso
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // ledate
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // interruzione
+    {Stampa::Disabilitata, false, false, SUGG, SUPP_S, true}, // modo
+    {Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},  // psiche
+    {Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},  // provenienza
+    {Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, true},// fede
+    {Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, false},// acquisto
+    {Stampa::Abilitata, false, true, SUGG, SUPP, true},       // sentenza
 };
 
-const char* const nomiFinestre[14] = {"", "scelta", "norme", "massime", "causa", "possesso", "ledate",
-                                      "interruzione", "modo", "psiche", "provenienza", "fede", "acquisto", "sentenza"};
-const char* const vociVisualizza[14] = {"", "Menu", "Norme", "Massime", "Causa", "Possesso", "Durata",
-                                        "Interruzione", "Modo", "Psicologia", "Provenienza", "Fede", "Acquisto", "Sentenza"};
-const char* const tooltipVisualizza[14] = {"", "visualizza finestra Menu", "visualizza finestra Norme",
-    "visualizza finestra Massime", "visualizza finestra Causa", "visualizza finestra Possesso",
-    "visualizza finestra obiezione Durata", "visualizza finestra obiezione Interruzione",
-    "visualizza finestra obiezione Modo", "visualizza finestra obiezione Psicologia",
-    "visualizza finestra obiezione Provenienza", "visualizza finestra obiezione Fede",
-    "visualizza finestra obiezione Acquisto", "visualizza finestra Sentenza"};
+// Toolbar positions: the archive and print commands, the thirteen windows, then help and exit.
+enum PosizioneBarra {
+    BarraApri = 1, BarraSalva, BarraElimina, BarraStampa, BarraSeparatore1,
+    BarraPrimaFinestra = 6, BarraUltimaFinestra = 18, BarraSeparatore2,
+    BarraGuida = 20, BarraSuggerimenti, BarraSupporto, BarraInformazioni, BarraEsci,
+};
+
+// The command behind each non-window toolbar position, and the tooltip of its button.
+struct ComandoBarra {
+    int posizione;
+    const char* azione;
+    const char* tooltip;
+};
+const ComandoBarra comandiBarra[] = {
+    {BarraApri, "apri", "apri file"},
+    {BarraSalva, "salva", "salva file"},
+    {BarraElimina, "eliminare", "cancella file"},
+    {BarraStampa, "stampa", "stampa dati finestra"},
+    {BarraGuida, "guida", "guida in linea"},
+    {BarraSuggerimenti, "suggerimenti", "suggerimenti"},
+    {BarraSupporto, "supporto", "supporto prodotto"},
+    {BarraInformazioni, "informazioni", "informazioni su Possidoria"},
+    {BarraEsci, "esci", "uscita da Possidoria"},
+};
 
 QString u(const char* s) { return QString::fromUtf8(s); }
-
-// The case header window owns the archive commands; they come alive when it exists.
-void comandoArchivio(const char* metodo)
-{
-    if (QWidget* causa = Finestre::finestra(QStringLiteral("causa")))
-        QMetaObject::invokeMethod(causa, metodo);
-}
 
 // Ctrl+A..Ctrl+M must reach the window's entries even while a text field has the focus: the field
 // claims Ctrl+A (select all), Ctrl+C (copy) and other Ctrl keys for itself. Watching the whole
@@ -108,8 +115,9 @@ private:
 FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     : QMainWindow(parent), numero_(numero), area_(new QWidget(this))
 {
-    Q_ASSERT(numero >= 2 && numero <= 13);
-    setObjectName(u(tabella[numero].nome));
+    if (numero < 2 || numero > Finestre::numeroMassimo)
+        qFatal("Numero di finestra di lavoro non valido: %d", numero);
+    setObjectName(Finestre::nomeNumero(numero));
     setAttribute(Qt::WA_DeleteOnClose);
     area_->setObjectName(QStringLiteral("qt_area"));
     setCentralWidget(area_);
@@ -117,7 +125,7 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     costruisciBarra();
     new ScorciatoieFinestra(this);
     // The design size, so that the layout is recorded against the design coordinates.
-    resize(twipInPixel(9600, this), twipInPixel(6825, this));
+    resize(twipInPixel(larghezzaProgetto, this), twipInPixel(altezzaProgetto, this));
     area_->setGeometry(0, menuBar()->sizeHint().height(), width(), height() - menuBar()->sizeHint().height());
 }
 
@@ -125,15 +133,19 @@ FinestraLavoro::~FinestraLavoro() = default;
 
 QString FinestraLavoro::nomeGuida(int n)
 {
-    static const char* const guide[14] = {"", "guidascelta", "guidanorme", "guidamassime", "guidacausa",
-        "guidapossesso", "guidadurata", "guidainterruzione", "guidamodo", "guidapsiche", "guidaprovenienza",
-        "guidafede", "guidaacquisto", "guidasentenza"};
-    return n >= 1 && n <= 13 ? u(guide[n]) : QString();
+    const SchedaFinestra* s = Finestre::scheda(n);
+    return s ? s->guida : QString();
 }
 
 QAction* FinestraLavoro::azione(const QString& nome) const
 {
     return findChild<QAction*>(nome);
+}
+
+QAction* FinestraLavoro::azioneBarra(int posizione) const
+{
+    return barra_->findChild<QToolButton*>(QStringLiteral("Toolbar1(%1)").arg(posizione)) ?
+        barra_->findChild<QToolButton*>(QStringLiteral("Toolbar1(%1)").arg(posizione))->defaultAction() : nullptr;
 }
 
 void FinestraLavoro::costruisciMenu()
@@ -148,12 +160,18 @@ void FinestraLavoro::costruisciMenu()
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnufile"));
-    voce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { comandoArchivio("apri_Click"); })->setEnabled(!d.soloElimina && Finestre::disponibile(QStringLiteral("causa")));
+    const bool archivio = Finestre::archivioDisponibile();
+    voce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { Finestre::archivio()->apri_Click(); })
+        ->setEnabled(!d.soloElimina && archivio);
     file->addSeparator();
-    voce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [] { comandoArchivio("salva_Click"); })->setEnabled(!d.soloElimina && Finestre::disponibile(QStringLiteral("causa")));
-    voce(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."), [] { comandoArchivio("salvanome_Click"); })->setEnabled(!d.soloElimina && Finestre::disponibile(QStringLiteral("causa")));
+    voce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [] { Finestre::archivio()->salva_Click(); })
+        ->setEnabled(!d.soloElimina && archivio);
+    voce(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."),
+         [] { Finestre::archivio()->salvanome_Click(); })
+        ->setEnabled(!d.soloElimina && archivio);
     file->addSeparator();
-    voce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [] { comandoArchivio("eliminare_click"); })->setEnabled(Finestre::disponibile(QStringLiteral("causa")));
+    voce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [] { Finestre::archivio()->eliminare_click(); })
+        ->setEnabled(archivio);
     file->addSeparator();
     switch (d.stampa) {
     case Stampa::Disabilitata:
@@ -178,9 +196,10 @@ void FinestraLavoro::costruisciMenu()
 
     QMenu* vis = menuBar()->addMenu(QStringLiteral("&Visualizza"));
     vis->setObjectName(QStringLiteral("mnuvisualizza"));
-    for (int n = 1; n <= 13; ++n) {
-        const bool obiezione = d.visteObiezione && n >= 6 && n <= 12;
-        const QString testo = QStringLiteral("Finestra ") + (obiezione ? QStringLiteral("obiezione ") : QString()) + u(vociVisualizza[n]);
+    for (int n = 1; n <= Finestre::numeroMassimo; ++n) {
+        const SchedaFinestra& f = *Finestre::scheda(n);
+        const bool obiezione = d.visteObiezione && f.obiezione;
+        const QString testo = QStringLiteral("Finestra ") + (obiezione ? QStringLiteral("obiezione ") : QString()) + f.voce;
         QAction* a = voce(vis, QStringLiteral("fin%1").arg(n), testo, [this, n] { visualizza(n); });
         a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + n - 1)));
         a->setShortcutContext(Qt::WindowShortcut);
@@ -190,7 +209,7 @@ void FinestraLavoro::costruisciMenu()
             a->setChecked(true);
             connect(a, &QAction::triggered, a, [a] { a->setChecked(true); });
         }
-        a->setEnabled(n == numero_ || Finestre::disponibile(u(nomiFinestre[n])));
+        a->setEnabled(n == numero_ || Finestre::disponibile(f.nome));
         if (n == 1 || n == 3)
             vis->addSeparator();
     }
@@ -206,7 +225,7 @@ void FinestraLavoro::costruisciMenu()
     voce(aiuto, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Possidoria"), [] { Finestre::mostra(QStringLiteral("informa")); });
 
     // The window-number entry stands at the right end of the menu bar, within the window's width.
-    auto* numeroFinestra = new QAction(QStringLiteral("Fi&nestra n.%1 di 13").arg(numero_), this);
+    auto* numeroFinestra = new QAction(QStringLiteral("Fi&nestra n.%1 di %2").arg(numero_).arg(Finestre::numeroMassimo), this);
     numeroFinestra->setObjectName(QStringLiteral("finestra"));
     numeroFinestra->setEnabled(Finestre::disponibile(nomeGuida(numero_)));
     connect(numeroFinestra, &QAction::triggered, this, &FinestraLavoro::finestra_Click);
@@ -227,53 +246,34 @@ void FinestraLavoro::costruisciBarra()
     barra_->setIconSize(QSize(twipInPixel(270, this), twipInPixel(270, this)));
     barra_->setProperty("Tag", QStringLiteral("@L,T,W"));
     barra_->setStyleSheet(QStringLiteral("QToolBar { border-bottom: 1px solid palette(mid); }"));
-    static const char* const tooltip[25] = {"", "apri file", "salva file", "cancella file", "stampa dati finestra", "",
-        "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-        "guida in linea", "suggerimenti", "supporto prodotto", "informazioni su Possidoria", "uscita da Possidoria"};
-    for (int pos = 1; pos <= 24; ++pos) {
-        if (pos == 5 || pos == 19) {
+    // Each button is the menu's own action, so that its enabled state and check mark follow it.
+    auto pulsante = [this](int pos, QAction* a, const QString& tooltip, const QIcon& icona) {
+        a->setIcon(icona);
+        a->setIconVisibleInMenu(false);
+        a->setToolTip(tooltip);
+        barra_->addAction(a);
+        barra_->widgetForAction(a)->setObjectName(QStringLiteral("Toolbar1(%1)").arg(pos));
+    };
+    for (const ComandoBarra& c : comandiBarra) {
+        QString tooltip = u(c.tooltip);
+        if (c.posizione == BarraStampa && d.stampa == Stampa::Articoli)
+            tooltip = QStringLiteral("stampa");
+        pulsante(c.posizione, azione(u(c.azione)), tooltip, iconaBarra(c.posizione));
+        if (c.posizione == BarraStampa) {
             barra_->addSeparator();
-            continue;
-        }
-        QAction* a = barra_->addAction(iconaBarra(pos), QString());
-        a->setObjectName(QStringLiteral("Toolbar1(%1)").arg(pos));
-        QString suggerimento = pos >= 6 && pos <= 18 ? u(tooltipVisualizza[pos - 5]) : u(tooltip[pos]);
-        if (pos == 4 && d.stampa == Stampa::Articoli)
-            suggerimento = QStringLiteral("stampa");
-        a->setToolTip(suggerimento);
-        a->setText(suggerimento);
-        connect(a, &QAction::triggered, this, [this, pos] { barra_ButtonClick(pos); });
-        if (pos >= 6 && pos <= 18) {
-            const int n = pos - 5;
-            if (n == numero_) {
-                a->setCheckable(true);
-                a->setChecked(true);
-                connect(a, &QAction::triggered, a, [a] { a->setChecked(true); });
-            }
-            a->setEnabled(azione(QStringLiteral("fin%1").arg(n))->isEnabled());
-        } else {
-            static const char* const azioni[25] = {"", "apri", "salva", "eliminare", "stampa", "", "", "", "",
-                "", "", "", "", "", "", "", "", "", "", "", "guida", "suggerimenti", "supporto", "informazioni", "esci"};
-            a->setEnabled(azione(u(azioni[pos]))->isEnabled());
+            for (int n = 1; n <= Finestre::numeroMassimo; ++n)
+                pulsante(BarraPrimaFinestra + n - 1, azione(QStringLiteral("fin%1").arg(n)),
+                         Finestre::scheda(n)->tooltip, iconaFinestra(*Finestre::scheda(n)));
+            barra_->addSeparator();
         }
     }
-    posiziona(barra_, 0, 0, 9600, 480);
-}
-
-void FinestraLavoro::barra_ButtonClick(int pos)
-{
-    static const char* const azioni[25] = {"", "apri", "salva", "eliminare", "stampa", "", "", "", "",
-        "", "", "", "", "", "", "", "", "", "", "", "guida", "suggerimenti", "supporto", "informazioni", "esci"};
-    if (pos >= 6 && pos <= 18)
-        visualizza(pos - 5);
-    else if (QAction* a = azione(u(azioni[pos])); a && a->isEnabled())
-        a->trigger();
+    posiziona(barra_, 0, 0, larghezzaProgetto, altezzaBarra);
 }
 
 void FinestraLavoro::visualizza(int n)
 {
     if (n != numero_) {
-        Finestre::mostra(u(nomiFinestre[n]));
+        Finestre::mostra(Finestre::nomeNumero(n));
         return;
     }
     const Differenze& d = tabella[numero_];
@@ -283,7 +283,7 @@ void FinestraLavoro::visualizza(int n)
         return;
     }
     const Risposta r = piattaforma().messaggi->mostra(
-        QStringLiteral("E' questa la finestra '") + u(d.breve) + QStringLiteral("': si vuole la guida della finestra?"),
+        QStringLiteral("E' questa la finestra '") + Finestre::scheda(numero_)->voce + QStringLiteral("': si vuole la guida della finestra?"),
         ModPossidoria::titoloaiuto, Icona::Domanda, Pulsanti::SiNo, Risposta::Si);
     if (r != Risposta::No)
         Finestre::mostra(nomeGuida(numero_));
@@ -297,8 +297,7 @@ void FinestraLavoro::finestra_Click()
 void FinestraLavoro::carica()
 {
     ModPossidoria::inizializza();
-    Ridimensionamento::collega(this, 75);
-    resize(twipInPixel(9600, this), twipInPixel(6825, this));
+    Ridimensionamento::caricaFinestra(this);
     if (auto* esco = findChild<QPushButton*>(QStringLiteral("esco")))
         esco->setToolTip(QStringLiteral("cliccare per uscire da ") + ModPossidoria::nomeprogramma);
 }

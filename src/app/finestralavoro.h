@@ -1,9 +1,8 @@
 #pragma once
 // The frame shared by the twelve work windows: menus, the 24-position toolbar, Ctrl+A..Ctrl+M,
 // navigation among the numbered windows, help, tips, support, about and exit.
-// The archive entries (open, save, save as, delete) call the case header window "causa" through Qt's
-// meta-object system: it must declare apri_Click, salva_Click, salvanome_Click and eliminare_click
-// as slots or Q_INVOKABLE, or the entries do nothing.
+// The archive entries (open, save, save as, delete) call the case header window through its
+// ComandiArchivio interface, creating it if needed.
 #include "app/clsresize.h"
 #include "app/finestre.h"
 #include <QMainWindow>
@@ -29,13 +28,16 @@ public:
     // A member's carica() calls this first, then runs its own steps.
     void carica() override;
 
-    // The action behind a menu entry or toolbar position, found by its objectName
-    // ("apri", "salva", "salvanome", "eliminare", "stampa", "stampatutte", "esci", "fin1".."fin13",
-    // "guida", "suggerimenti", "supporto", "informazioni", "finestra").
+    // The action behind a menu entry, found by its objectName ("apri", "salva", "salvanome",
+    // "eliminare", "stampa", "stampatutte", "esci", "fin1".."fin13", "guida", "suggerimenti",
+    // "supporto", "informazioni", "finestra").
     QAction* azione(const QString& nome) const;
+    // The action of toolbar position 1..24 (the same action as its menu entry); nullptr for a separator.
+    QAction* azioneBarra(int posizione) const;
+    static constexpr int altezzaBarra = 480;   // twips
 
     // The frame's handlers, public so that tests and other windows can run them.
-    void visualizza(int n);          // fin1..fin13 and toolbar 6..18
+    void visualizza(int n);          // fin1..fin13, also toolbar positions 6..18
     void finestra_Click();           // the window-number entry: the window's guide at once
     static QString nomeGuida(int n); // guidascelta .. guidasentenza
 
@@ -53,7 +55,6 @@ protected:
 private:
     void costruisciMenu();
     void costruisciBarra();
-    void barra_ButtonClick(int posizione);
 
     int numero_;
     QWidget* area_;

@@ -1,4 +1,5 @@
 #include "app/finestre.h"
+#include "app/tabellafinestre.h"
 #include <QApplication>
 #include <QHash>
 
@@ -18,6 +19,9 @@ namespace Finestre {
 
 void registra(const QString& nome, Fabbrica fabbrica)
 {
+    // Every window has its row, so that the frame, the menus and the exit sequence know it.
+    if (!scheda(nome))
+        qFatal("Finestra senza riga nella tabella delle finestre: %s", qPrintable(nome));
     registro()[nome].fabbrica = std::move(fabbrica);
 }
 
@@ -91,20 +95,23 @@ void nascondi(QWidget* w)
     w->close();
 }
 
-const QStringList& ordineChiusura()
+QStringList ordineChiusura()
 {
-    static const QStringList ordine = {
-        QStringLiteral("scelta"), QStringLiteral("norme"), QStringLiteral("massime"), QStringLiteral("causa"),
-        QStringLiteral("possesso"), QStringLiteral("ledate"), QStringLiteral("interruzione"), QStringLiteral("modo"),
-        QStringLiteral("psiche"), QStringLiteral("provenienza"), QStringLiteral("fede"), QStringLiteral("acquisto"),
-        QStringLiteral("sentenza"), QStringLiteral("sommario"), QStringLiteral("manuale"),
-        QStringLiteral("guidafunzionamento"), QStringLiteral("guidascelta"), QStringLiteral("guidanorme"),
-        QStringLiteral("guidamassime"), QStringLiteral("guidacausa"), QStringLiteral("guidapossesso"),
-        QStringLiteral("guidadurata"), QStringLiteral("guidainterruzione"), QStringLiteral("guidamodo"),
-        QStringLiteral("guidapsiche"), QStringLiteral("guidaprovenienza"), QStringLiteral("guidafede"),
-        QStringLiteral("guidaacquisto"), QStringLiteral("guidasentenza"), QStringLiteral("frmTip"),
-        QStringLiteral("prodotti"), QStringLiteral("supportoclienti"), QStringLiteral("informa")};
+    QStringList ordine;
+    for (const SchedaFinestra& s : schede())
+        if (s.daChiudere)
+            ordine << s.nome;
     return ordine;
+}
+
+ComandiArchivio* archivio()
+{
+    return finestra<ComandiArchivio>(nomeNumero(4));
+}
+
+bool archivioDisponibile()
+{
+    return disponibile(nomeNumero(4));
 }
 
 } // namespace Finestre

@@ -6,6 +6,16 @@
 #include <QWidget>
 #include <functional>
 
+// The archive commands of the case header window, which every case window's File menu calls.
+class ComandiArchivio {
+public:
+    virtual ~ComandiArchivio() = default;
+    virtual void apri_Click() = 0;
+    virtual void salva_Click() = 0;
+    virtual void salvanome_Click() = 0;
+    virtual void eliminare_click() = 0;
+};
+
 // A window with a load step (Form_Load), run once right after creation.
 class Caricabile {
 public:
@@ -17,6 +27,7 @@ namespace Finestre {
 
 using Fabbrica = std::function<QWidget*()>;
 
+// nome must be a row of the window table.
 void registra(const QString& nome, Fabbrica fabbrica);
 bool disponibile(const QString& nome);   // the program has such a window
 QStringList registrate();                // every window the program has, sorted by name
@@ -24,7 +35,16 @@ bool caricata(const QString& nome);      // loaded now; creates nothing
 
 // The window, created and loaded if needed; nullptr for a window the program does not have.
 QWidget* finestra(const QString& nome);
-template <class T> T* finestra(const QString& nome) { return qobject_cast<T*>(finestra(nome)); }
+template <class T> T* finestra(const QString& nome) { return dynamic_cast<T*>(finestra(nome)); }
+
+// Typed access to a window that others call; T names it with `static constexpr const char* nomeFinestra`.
+template <class T> T* di() { return finestra<T>(QString::fromLatin1(T::nomeFinestra)); }
+template <class T> void registra() { registra(QString::fromLatin1(T::nomeFinestra), [] { return new T; }); }
+
+// The case header window, owner of the archive commands, created if needed; nullptr while the
+// program has none.
+ComandiArchivio* archivio();
+bool archivioDisponibile();
 
 void mostra(const QString& nome);        // create if needed, show modeless, bring to front
 void chiudi(const QString& nome);        // close (and unload) if loaded
@@ -33,6 +53,6 @@ void chiudi(const QString& nome);        // close (and unload) if loaded
 void nascondi(QWidget* w);
 
 // The fixed closing order of the exit sequence.
-const QStringList& ordineChiusura();
+QStringList ordineChiusura();
 
 } // namespace Finestre

@@ -24,6 +24,9 @@ int GruppoOpzioni::selezionato() const
 
 void GruppoOpzioni::seleziona(int i)
 {
+    // A value that names no button (an archive's empty or out-of-range choice) selects nothing.
+    if (i < 1 || i > pulsanti_.size())
+        return;
     for (int k = 0; k < pulsanti_.size(); ++k)
         pulsanti_[k]->setChecked(k == i - 1);
     if (clic)

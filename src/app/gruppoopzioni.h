@@ -17,7 +17,7 @@ public:
     int conta() const { return pulsanti_.size(); }
     int selezionato() const;                    // 0 when none
 
-    void seleziona(int i);                      // runs the click handler
+    void seleziona(int i);                      // runs the click handler; out of range: nothing at all
     void deseleziona(int i);                    // no handler
     void deselezionaTutti();
 

@@ -1,4 +1,5 @@
 #include "app/icone.h"
+#include "app/tabellafinestre.h"
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -112,24 +113,30 @@ void uscita(QPainter& p)
     p.drawLine(17, 16, 21, 12);
 }
 
-struct Vista {
-    QColor colore;
-    const char* sigla;
-};
-// Windows 1..13: one colour family per kind of window, the initial in the body.
-const Vista viste[13] = {
-    {QColor(0, 0, 160), "M"},    {QColor(0, 110, 0), "N"},    {QColor(130, 0, 130), "S"},
-    {QColor(180, 90, 0), "C"},   {QColor(0, 120, 160), "P"},  {QColor(190, 0, 0), "D"},
-    {QColor(190, 0, 0), "I"},    {QColor(190, 0, 0), "Mo"},   {QColor(190, 0, 0), "Ps"},
-    {QColor(190, 0, 0), "Pr"},   {QColor(190, 0, 0), "F"},    {QColor(190, 0, 0), "A"},
-    {QColor(90, 60, 0), "§"},
-};
 } // namespace
 
-QIcon iconaBarra(int posizione)
+namespace {
+QPixmap tela()
 {
     QPixmap pm(L, L);
     pm.fill(Qt::transparent);
+    return pm;
+}
+} // namespace
+
+QIcon iconaFinestra(const SchedaFinestra& finestra)
+{
+    QPixmap pm = tela();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    finestrella(p, finestra.colore, finestra.sigla);
+    p.end();
+    return QIcon(pm);
+}
+
+QIcon iconaBarra(int posizione)
+{
+    QPixmap pm = tela();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     switch (posizione) {
@@ -142,11 +149,7 @@ QIcon iconaBarra(int posizione)
     case 22: salvagente(p); break;
     case 23: simbolo(p, QColor(0, 140, 140), QStringLiteral("i")); break;
     case 24: uscita(p); break;
-    default:
-        if (posizione >= 6 && posizione <= 18) {
-            const Vista& v = viste[posizione - 6];
-            finestrella(p, v.colore, QString::fromUtf8(v.sigla));
-        }
+    default: break;
     }
     p.end();
     return QIcon(pm);

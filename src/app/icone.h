@@ -2,5 +2,9 @@
 // The toolbar's pictures, drawn by the program itself so that they are always at hand.
 #include <QIcon>
 
-// The picture of toolbar position 1..24 (separators 5 and 19 have none).
+// The picture of toolbar positions 1..4 and 20..24 (commands, not windows).
 QIcon iconaBarra(int posizione);
+
+struct SchedaFinestra;
+// The picture of a numbered window's toolbar button: a small window in its colour with its initial.
+QIcon iconaFinestra(const SchedaFinestra& finestra);

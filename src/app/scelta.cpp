@@ -81,7 +81,7 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     connect(findChild<QPushButton*>(QStringLiteral("aiuto")), &QPushButton::clicked, this, &FinestraScelta::aiuto_Click);
     connect(findChild<QPushButton*>(QStringLiteral("esco")), &QPushButton::clicked, this, [] { chiediuscita(); });
 
-    resize(twipInPixel(9600), twipInPixel(6825));
+    resize(twipInPixel(larghezzaProgetto), twipInPixel(altezzaProgetto));
     area_->setGeometry(0, 0, width(), height() - statusBar()->sizeHint().height());
 }
 
@@ -89,8 +89,7 @@ FinestraScelta::~FinestraScelta() = default;
 
 void FinestraScelta::carica()
 {
-    Ridimensionamento::collega(this, 75);
-    resize(twipInPixel(9600, this), twipInPixel(6825, this));
+    Ridimensionamento::caricaFinestra(this);
     // The browsers fill the article table and the maxims count while hidden.
     Finestre::finestra(QStringLiteral("norme"));
     Finestre::finestra(QStringLiteral("massime"));

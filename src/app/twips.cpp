@@ -9,8 +9,8 @@
 double pixelPerTwip(const QWidget* w)
 {
     const QScreen* s = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
-    return dpi / 1440.0;
+    const double dpi = s ? s->logicalDotsPerInchY() : dpiPredefiniti;
+    return dpi / twipPerPollice;
 }
 
 int twipInPixel(double twips, const QWidget* w)

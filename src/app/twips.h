@@ -3,6 +3,12 @@
 #include <QRect>
 #include <QWidget>
 
+// Every work window and the main menu were designed at this size.
+inline constexpr int larghezzaProgetto = 9600;
+inline constexpr int altezzaProgetto = 6825;
+inline constexpr double twipPerPollice = 1440.0;
+inline constexpr double dpiPredefiniti = 96.0;
+
 double pixelPerTwip(const QWidget* w = nullptr);
 int twipInPixel(double twips, const QWidget* w = nullptr);
 double pixelInTwip(int pixel, const QWidget* w = nullptr);

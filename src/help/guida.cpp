@@ -75,8 +75,7 @@ Guida::~Guida() = default;
 
 void Guida::carica()
 {
-    Ridimensionamento::collega(this, 75);
-    resize(twipInPixel(larghezzaTwips(finestra_), this), twipInPixel(altezzaTwips, this));
+    Ridimensionamento::caricaFinestra(this, larghezzaTwips(finestra_), altezzaTwips);
 }
 
 QString Guida::titolo() const { return Label1_->text(); }

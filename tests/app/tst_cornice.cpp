@@ -20,15 +20,15 @@ public:
 };
 
 // The case header window as far as the frame sees it: the four archive commands.
-class CausaFinta : public FinestraProva {
+class CausaFinta : public FinestraProva, public ComandiArchivio {
     Q_OBJECT
 public:
     CausaFinta() : FinestraProva(4) {}
     static inline QStringList chiamate;
-    Q_INVOKABLE void apri_Click() { chiamate << QStringLiteral("apri_Click"); }
-    Q_INVOKABLE void salva_Click() { chiamate << QStringLiteral("salva_Click"); }
-    Q_INVOKABLE void salvanome_Click() { chiamate << QStringLiteral("salvanome_Click"); }
-    Q_INVOKABLE void eliminare_click() { chiamate << QStringLiteral("eliminare_click"); }
+    void apri_Click() override { chiamate << QStringLiteral("apri_Click"); }
+    void salva_Click() override { chiamate << QStringLiteral("salva_Click"); }
+    void salvanome_Click() override { chiamate << QStringLiteral("salvanome_Click"); }
+    void eliminare_click() override { chiamate << QStringLiteral("eliminare_click"); }
 };
 
 class TestCornice : public QObject {
@@ -137,13 +137,15 @@ private slots:
         FinestraProva w(numero);
         QCOMPARE(w.azione(QStringLiteral("stampa"))->text(), stampa);
         QCOMPARE(w.azione(QStringLiteral("stampa"))->isEnabled(), stampaAttiva);
-        QCOMPARE(w.azione(QStringLiteral("Toolbar1(4)"))->isEnabled(), stampaAttiva);
-        QCOMPARE(w.azione(QStringLiteral("Toolbar1(4)"))->toolTip(),
+        QCOMPARE(w.azioneBarra(4)->isEnabled(), stampaAttiva);
+        QCOMPARE(w.azioneBarra(4)->toolTip(),
                  numero == 2 ? QStringLiteral("stampa") : QStringLiteral("stampa dati finestra"));
-        for (const char* nome : {"apri", "salva", "salvanome", "Toolbar1(1)", "Toolbar1(2)"})
+        for (const char* nome : {"apri", "salva", "salvanome"})
             QVERIFY2(w.azione(QString::fromLatin1(nome))->isEnabled() == !soloElimina, nome);
+        for (int pos : {1, 2})
+            QCOMPARE(w.azioneBarra(pos)->isEnabled(), !soloElimina);
         QVERIFY(w.azione(QStringLiteral("eliminare"))->isEnabled());
-        QVERIFY(w.azione(QStringLiteral("Toolbar1(3)"))->isEnabled());
+        QVERIFY(w.azioneBarra(3)->isEnabled());
         QCOMPARE(w.azione(QStringLiteral("fin7"))->text(),
                  obiezione ? QStringLiteral("Finestra obiezione Interruzione") : QStringLiteral("Finestra Interruzione"));
         QCOMPARE(w.azione(QStringLiteral("fin13"))->text(), QStringLiteral("Finestra Sentenza"));
@@ -171,8 +173,10 @@ private slots:
         CausaFinta::chiamate.clear();
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
         QVERIFY(!Finestre::caricata(QStringLiteral("causa")));
-        for (const char* nome : {"apri", "salva", "salvanome", "eliminare", "Toolbar1(1)", "Toolbar1(2)", "Toolbar1(3)"})
+        for (const char* nome : {"apri", "salva", "salvanome", "eliminare"})
             w->azione(QString::fromLatin1(nome))->trigger();
+        for (int pos : {1, 2, 3})
+            w->azioneBarra(pos)->trigger();
         // The case header window is created by the first command and runs each of them.
         QCOMPARE(CausaFinta::chiamate, (QStringList{"apri_Click", "salva_Click", "salvanome_Click", "eliminare_click",
                                                     "apri_Click", "salva_Click", "eliminare_click"}));
@@ -182,9 +186,9 @@ private slots:
     {
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
         QVERIFY(!w->azione(QStringLiteral("stampa"))->isEnabled());
-        QVERIFY(!w->azione(QStringLiteral("Toolbar1(4)"))->isEnabled());
-        QCOMPARE(w->azione(QStringLiteral("Toolbar1(4)"))->toolTip(), QStringLiteral("stampa dati finestra"));
-        w->azione(QStringLiteral("Toolbar1(4)"))->trigger();
+        QVERIFY(!w->azioneBarra(4)->isEnabled());
+        QCOMPARE(w->azioneBarra(4)->toolTip(), QStringLiteral("stampa dati finestra"));
+        w->azioneBarra(4)->trigger();
         QVERIFY(p->word.operazioni.isEmpty());
         QVERIFY(p->stampante.operazioni.isEmpty());
     }

@@ -296,7 +296,7 @@ private:
         if (comando == QLatin1String("pulsante"))
             QTest::mouseClick(controllo<QPushButton>("stampiamo"), Qt::LeftButton);
         else if (comando == QLatin1String("barra"))
-            finestra()->barra()->findChild<QAction*>(QStringLiteral("Toolbar1(4)"))->trigger();
+            finestra()->azioneBarra(4)->trigger();
         else
             finestra()->azione(comando)->trigger();
     }
@@ -730,7 +730,7 @@ void TestMassime::menu()
     QCOMPARE(sottomenu->title(), QStringLiteral("S&tampa"));
     QCOMPARE(tutte->parent(), stampa->parent());
     QVERIFY(m->azione(QStringLiteral("fin3"))->isChecked());
-    QAction* barra4 = m->barra()->findChild<QAction*>(QStringLiteral("Toolbar1(4)"));
+    QAction* barra4 = m->azioneBarra(4);
     QVERIFY(barra4->isEnabled());
     QCOMPARE(barra4->toolTip(), QStringLiteral("stampa dati finestra"));
 }
