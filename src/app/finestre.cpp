@@ -104,14 +104,27 @@ QStringList ordineChiusura()
     return ordine;
 }
 
+namespace {
+QString& proprietarioArchivio()
+{
+    static QString nome;
+    return nome;
+}
+} // namespace
+
+void registraArchivio(const QString& nome)
+{
+    proprietarioArchivio() = nome;
+}
+
 ComandiArchivio* archivio()
 {
-    return finestra<ComandiArchivio>(nomeNumero(4));
+    return proprietarioArchivio().isEmpty() ? nullptr : finestra<ComandiArchivio>(proprietarioArchivio());
 }
 
 bool archivioDisponibile()
 {
-    return disponibile(nomeNumero(4));
+    return !proprietarioArchivio().isEmpty() && disponibile(proprietarioArchivio());
 }
 
 } // namespace Finestre

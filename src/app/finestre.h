@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <type_traits>
 
 // The archive commands of the case header window, which every case window's File menu calls.
 class ComandiArchivio {
@@ -39,10 +40,17 @@ template <class T> T* finestra(const QString& nome) { return dynamic_cast<T*>(fi
 
 // Typed access to a window that others call; T names it with `static constexpr const char* nomeFinestra`.
 template <class T> T* di() { return finestra<T>(QString::fromLatin1(T::nomeFinestra)); }
-template <class T> void registra() { registra(QString::fromLatin1(T::nomeFinestra), [] { return new T; }); }
+void registraArchivio(const QString& nome);
+template <class T> void registra()
+{
+    const QString nome = QString::fromLatin1(T::nomeFinestra);
+    registra(nome, [] { return new T; });
+    if constexpr (std::is_base_of_v<ComandiArchivio, T>)
+        registraArchivio(nome);
+}
 
-// The case header window, owner of the archive commands, created if needed; nullptr while the
-// program has none.
+// The window that owns the archive commands (the case header), created if needed; nullptr while
+// no registered window offers them.
 ComandiArchivio* archivio();
 bool archivioDisponibile();
 

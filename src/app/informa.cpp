@@ -55,6 +55,12 @@ Informa::Informa()
     setFixedSize(twipInPixel(6000), twipInPixel(3300));
 }
 
+// The edition runs to the year the program was built: __DATE__ reads "Mmm dd yyyy".
+static QString annoEdizione()
+{
+    return QString::fromLatin1(__DATE__).right(4);
+}
+
 void Informa::carica()
 {
     setWindowTitle(QStringLiteral("Informazioni su ") + nomeprogramma);
@@ -63,6 +69,6 @@ void Informa::carica()
     const int anno = QDate::fromString(dataversione, QStringLiteral("dd/MM/yyyy")).year();
     findChild<QLabel*>(QStringLiteral("Label6"))
         ->setText(QStringLiteral("edizione professionale - versione ") + versione + QStringLiteral("  ") + str(anno) +
-                  QStringLiteral("- 20") + QStringLiteral("26"));
+                  QStringLiteral("- ") + annoEdizione());
     findChild<QLabel*>(QStringLiteral("Label5"))->setText(sistema());
 }

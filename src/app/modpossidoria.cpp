@@ -65,6 +65,19 @@ QString str(long long n)
 
 static QString cartellaImpostata;
 
+void azzeraStato()
+{
+    for (QString* s : {&nomeprogramma, &sottotitolo, &versione, &dataversione, &titoloaiuto, &titolocontrollo,
+                       &titoloelimina, &nomefile, &appword, &docword})
+        s->clear();
+    dati = DatiCausa();
+    totalemassime.reset();
+    articoli = QStringList(33);
+    elencofatti = QStringList(15);
+    elencoobiezioni = QStringList(14);
+    cartellaImpostata.clear();
+}
+
 QString cartellaProgramma()
 {
     return cartellaImpostata.isEmpty() ? QCoreApplication::applicationDirPath() : cartellaImpostata;

@@ -16,7 +16,9 @@ BloccoDate::BloccoDate(QWidget* finestra)
       fine_(finestra->findChild<QLabel*>(QStringLiteral("fine"))),
       durata_(finestra->findChild<QLabel*>(QStringLiteral("durata")))
 {
-    Q_ASSERT(datainizio_ && datafine_ && inizio_ && fine_ && durata_);
+    // A window without the five controls is a programming error, caught at its first load.
+    if (!datainizio_ || !datafine_ || !inizio_ || !fine_ || !durata_)
+        qFatal("La finestra %s non ha i cinque controlli delle date", qPrintable(finestra->objectName()));
     // textChanged, not textEdited: a text set by code runs the handler as typing does.
     connect(datainizio_, &QLineEdit::textChanged, this, &BloccoDate::datainizio_Change);
     connect(datafine_, &QLineEdit::textChanged, this, &BloccoDate::datafine_Change);

@@ -27,8 +27,6 @@ public:
     void cmdstampa_Click();
     void cmdsommario_Click();
 
-protected:
-
 private:
     QString finestra_;
     QLabel* Label1_;

@@ -31,7 +31,6 @@ private slots:
     void cleanup()
     {
         delete p;
-        impostaCartellaProgramma(QString());
     }
 
     void splashAllAvvio()
@@ -136,7 +135,6 @@ private slots:
         QTest::mouseClick(s, Qt::LeftButton);
         QVERIFY(Finestre::caricata(QStringLiteral("scelta")));
         QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
-        dati = DatiCausa();
     }
 
     void uscitaDopoLoSplashChiusoLoRicarica()

@@ -23,6 +23,7 @@ public:
 class CausaFinta : public FinestraProva, public ComandiArchivio {
     Q_OBJECT
 public:
+    static constexpr const char* nomeFinestra = "causa";
     CausaFinta() : FinestraProva(4) {}
     static inline QStringList chiamate;
     void apri_Click() override { chiamate << QStringLiteral("apri_Click"); }
@@ -49,7 +50,7 @@ private slots:
     {
         p = new PiattaformaFinta;
         // Test doubles of the case windows, so that the frame can be exercised on its own.
-        Finestre::registra(QStringLiteral("causa"), [] { return new FinestraProva(4); });
+        Finestre::registra<CausaFinta>();
         Finestre::registra(QStringLiteral("possesso"), [] { return new FinestraProva(5); });
         Finestre::registra(QStringLiteral("fede"), [] { return new FinestraProva(11); });
         Finestre::registra(QStringLiteral("acquisto"), [] { return new FinestraProva(12); });
@@ -169,7 +170,6 @@ private slots:
 
     void comandiDellArchivio()
     {
-        Finestre::registra(QStringLiteral("causa"), [] { return new CausaFinta; });
         CausaFinta::chiamate.clear();
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
         QVERIFY(!Finestre::caricata(QStringLiteral("causa")));

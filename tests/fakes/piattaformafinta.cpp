@@ -73,12 +73,14 @@ PiattaformaFinta::PiattaformaFinta()
         registraFinestre();
         registrate = true;
     }
+    ModPossidoria::azzeraStato();
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
 }
 
 PiattaformaFinta::~PiattaformaFinta()
 {
     chiudiTutteLeFinestre();
+    ModPossidoria::azzeraStato();
     installaPiattaforma({});
 }
 

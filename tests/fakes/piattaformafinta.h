@@ -86,7 +86,8 @@ public:
     QString mostra() override;
 };
 
-// Installs a fresh set of fakes for the lifetime of the object and registers the program's windows.
+// Installs a fresh set of fakes for the lifetime of the object and registers the program's windows;
+// the program state starts and ends as at start-up.
 struct PiattaformaFinta {
     MessaggiFinti messaggi;
     DialoghiFinti dialoghi;

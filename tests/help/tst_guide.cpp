@@ -115,7 +115,6 @@ private slots:
     void guideDelleFinestreNumerate();
     void guidaInLineaDelMenu();
 
-    void immagini();
 
 private:
     QTemporaryDir cartella_;
@@ -757,19 +756,6 @@ void TstGuide::guidaInLineaDelMenu()
     QTest::mouseClick(guida, Qt::LeftButton);
     QVERIFY(Finestre::caricata(QStringLiteral("sommario")));
     QVERIFY(Finestre::finestra(QStringLiteral("sommario"))->isVisible());
-}
-
-void TstGuide::immagini()
-{
-    PiattaformaFinta p;
-    auto* s = Finestre::finestra<Sommario>(QStringLiteral("sommario"));
-    Finestre::mostra(QStringLiteral("sommario"));
-    muovi(s->lbl(9));
-    salvaImmagine(s, QStringLiteral("sommario"));
-    for (const TestoGuida& t : testiGuida()) {
-        Finestre::mostra(t.finestra);
-        salvaImmagine(Finestre::finestra(t.finestra), t.finestra);
-    }
 }
 
 QTEST_MAIN(TstGuide)

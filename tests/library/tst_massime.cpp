@@ -388,7 +388,6 @@ void TestMassime::testiFissati()
 
 void TestMassime::caricamento()
 {
-    totalemassime.reset();
     Massime* m = finestra();
     QCOMPARE(m->objectName(), QStringLiteral("massime"));
     QCOMPARE(m->windowTitle(), QStringLiteral("Possidoria: sentenze"));

@@ -80,7 +80,6 @@ private:
 void TstNorme::init()
 {
     finta_ = new PiattaformaFinta;
-    ModPossidoria::articoli = QStringList(33);
 }
 
 void TstNorme::cleanup()
