@@ -67,15 +67,14 @@ static QString cartellaImpostata;
 
 void azzeraStato()
 {
-    for (QString* s : {&nomeprogramma, &sottotitolo, &versione, &dataversione, &titoloaiuto, &titolocontrollo,
-                       &titoloelimina, &nomefile, &appword, &docword})
+    inizializza();
+    for (QString* s : {&nomefile, &appword, &docword})
         s->clear();
     dati = DatiCausa();
     totalemassime.reset();
     articoli = QStringList(33);
     elencofatti = QStringList(15);
     elencoobiezioni = QStringList(14);
-    cartellaImpostata.clear();
 }
 
 QString cartellaProgramma()

@@ -28,7 +28,8 @@ inline QStringList elencoobiezioni = QStringList(14); // entries 1..13 used
 inline QString appword;                      // the application that showed the last export
 inline QString docword;                      // the file of the last export
 
-// Everything above back to its value at start-up, with no window touched: a fresh program.
+// Everything above back to its value once the program has started (identity and captions set,
+// no case, no archive, nothing loaded), with no window touched: a fresh program.
 void azzeraStato();
 
 void impostaidentita();

@@ -31,6 +31,7 @@ private slots:
     void cleanup()
     {
         delete p;
+        impostaCartellaProgramma(QString());
     }
 
     void splashAllAvvio()

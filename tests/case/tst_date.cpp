@@ -121,7 +121,6 @@ void TstDate::initTestCase()
 {
     // The long form must come out in Italian whatever the machine's language.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ModPossidoria::titoloaiuto = QStringLiteral("Possidoria: aiuto in linea");
 }
 
 void TstDate::durata_data()
