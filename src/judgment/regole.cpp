@@ -2,6 +2,8 @@
 
 #include "case/date.h"
 
+#include <array>
+
 namespace {
 
 int valore(const Scelta& s)
@@ -308,24 +310,47 @@ Difetti difettiPresenti(const Fattori& x)
     return d;
 }
 
+namespace {
+
+// For each type 0..12 the rows that can hold for it, in table order: the rows of that type, then
+// those for any type. Trying only these gives the first match of the whole table, sooner.
+const std::vector<int>& righePerTipo(int tipologia)
+{
+    static const std::array<std::vector<int>, 13> righe = [] {
+        std::array<std::vector<int>, 13> r;
+        const std::vector<Regola>& tabella = tabellaRegole();
+        for (int t = 0; t < int(r.size()); ++t)
+            for (size_t i = 0; i < tabella.size(); ++i)
+                if (tabella[i].tipoDa == 0 || (t >= tabella[i].tipoDa && t <= tabella[i].tipoA))
+                    r[size_t(t)].push_back(int(i));
+        return r;
+    }();
+    return righe[size_t(tipologia >= 0 && tipologia <= 12 ? tipologia : 0)];
+}
+
+} // namespace
+
 Decisione decidi(const Fatti& f)
 {
     Decisione d;
     d.fattori = fattori(f, &d.origini);
-    d.termine = termineMinimo(d.fattori);
-    d.difetti = difettiPresenti(d.fattori);
     const std::vector<Regola>& tabella = tabellaRegole();
-    for (size_t i = 0; i < tabella.size(); ++i) {
-        const Regola& r = tabella[i];
+    for (int i : righePerTipo(d.fattori.tipologia)) {
+        const Regola& r = tabella[size_t(i)];
         if (r.vale(d.fattori)) {
             d.chiave = r.chiave;
             d.esito = r.esito;
             d.forma = r.forma;
-            d.riga = int(i);
-            return d;
+            d.riga = i;
+            break;
         }
     }
-    // Not reached: the last row holds for every case.
-    d.chiave = QStringLiteral("RF");
+    if (d.riga < 0) {
+        // Not reached: the last row holds for every case.
+        d.chiave = QStringLiteral("RF");
+        d.riga = int(tabella.size()) - 1;
+    }
+    d.termine = termineMinimo(d.fattori);
+    d.difetti = difettiPresenti(d.fattori);
     return d;
 }

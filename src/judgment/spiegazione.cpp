@@ -171,7 +171,7 @@ QStringList spiegazione(const Decisione& d)
     righe << u"Regola applicata: "_s + d.chiave
                  + (d.esito == Esito::Vince ? u" (l'attore vince la causa)."_s
                                             : u" (l'attore perde la causa)."_s);
-    righe << (d.fattori.tipologia > 0 ? u"Tipologia di usucapione n. "_s
+    righe << (d.fattori.tipologia > 0 ? u"Tipologia di usucapione: n. "_s
                                             + QString::number(d.fattori.tipologia) + u'.'
                                       : u"Tipologia di usucapione: non indicata."_s);
     righe << rigaAnni(d) << rigaInterruzione(d) << rigaModo(d) << rigaAnimo(d) << rigaFede(d)
