@@ -674,7 +674,7 @@ MotivoRF motivoRF(const Decisione& d)
     return d.difetti ? MotivoRF::Difetti : MotivoRF::DatiIncompleti;
 }
 
-QString motivazioneDifetti(Difetti difetti)
+QString motivazioneDifetti(Difetti difetti, bool senzaTermine)
 {
     QStringList voci;
     for (Difetto d : ordineDifetti)
@@ -682,8 +682,10 @@ QString motivazioneDifetti(Difetti difetti)
             voci << difettoTesto(d);
     const bool uno = voci.size() == 1;
     return u"Difatti egli non possiede i requisiti richiesti dalla legge per l'usucapione del bene "
-           u"oggetto della causa. Non è in questione la durata del possesso, che raggiunge il "
-           u"minimo previsto per il caso in esame, ma "_s
+           u"oggetto della causa. Non è in questione la durata del possesso, "_s
+        + (senzaTermine ? u"che per l'acquisto dei beni mobili in buona fede con un titolo idoneo "
+                          u"non conta (art. 1153), ma "_s
+                        : u"che raggiunge il minimo previsto per il caso in esame, ma "_s)
         + (uno ? u"manca un altro requisito: "_s : u"mancano altri requisiti: "_s)
         + voci.join(u"; "_s)
         + (uno ? u". Tale difetto basta da solo"_s : u". Ciascuno di tali difetti basta da solo"_s)
@@ -753,7 +755,7 @@ QString testoSentenza(const Decisione& d)
     case MotivoRF::Periodo:
         return sentenzaDellaRegola(r);
     case MotivoRF::Difetti:
-        return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d.difetti);
+        return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d.difetti, d.termine == 0);
     case MotivoRF::DatiIncompleti:
         break;
     }

@@ -94,7 +94,9 @@ std::vector<Regola> costruisci()
         riga("R33", 10, 10, 20,  1,  1,  2,  2,  0,  0, L, N),
         riga("R34", 10, 10, 20,  1,  2,  1,  2,  0,  0, L, N),
         riga("R35", 10, 10, 10,  1,  2,  2,  1,  0,  0, W, C),
-        riga("R36", 10, 10, 10,  2,  2,  2,  1,  0,  0, L, N),
+        // An interruption loses only without a title: with one, delivery in good faith has already
+        // made the plaintiff owner (R41), and a later loss of possession takes nothing away.
+        riga("R36", 10, 10, 10,  2,  2,  2,  1,  2,  0, L, N),
         riga("R37", 10, 10, 10,  1,  1,  2,  1,  0,  0, L, N),
         riga("R38", 10, 10, 10,  1,  2,  1,  1,  0,  0, L, N),
         riga("R39", 10, 10, 10,  1,  2,  2,  2,  0,  0, L, N),
@@ -295,7 +297,9 @@ int termineLungo(int tipologia)
 Difetti difettiPresenti(const Fattori& x)
 {
     Difetti d;
-    if (x.interrotto == 2)
+    // Delivery in good faith with a title transfers ownership however the possession went on.
+    const bool consegna = x.tipologia == 10 && x.fedeposs == 1 && x.sceltaacq == 1;
+    if (x.interrotto == 2 && !consegna)
         d |= Difetto::Interruzione;
     if (x.modoacq == 1)
         d |= Difetto::Violenza;

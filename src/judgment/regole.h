@@ -107,7 +107,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Difetti)
 int termineMinimo(const Fattori& x);
 
 // The defects present that by themselves keep the case from winning with the years it has:
-// interruption, manner and state of mind always; bad faith and a missing title only below the
+// manner and state of mind always; interruption unless delivery in good faith with a title made
+// the plaintiff owner of movables (art. 1153); bad faith and a missing title only below the
 // type's longest term, which asks for neither (a title never for type 10, where art. 1161 does
 // without one).
 Difetti difettiPresenti(const Fattori& x);

@@ -463,8 +463,13 @@ void TestCatalogo::motivoDiRF_data()
         << 1 << u" 25 anni"_s << 2 << 1 << 2 << 2 << 2 << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
     QTest::newRow("fifteen years, bad faith and no title")
         << 1 << u" 15 anni"_s << 3 << 2 << 2 << 2 << 2 << QStringList{u"art. 1147"_s, u"titolo idoneo"_s} << false;
-    QTest::newRow("movables in good faith, interrupted and violent")
-        << 10 << u" 25 anni"_s << 2 << 1 << 2 << 1 << 1 << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
+    QTest::newRow("movables without title, interrupted and violent")
+        << 10 << u" 25 anni"_s << 2 << 1 << 2 << 1 << 2 << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
+    // Delivery in good faith with a title makes the interruption irrelevant (art. 1153).
+    QTest::newRow("movables delivered by violence, interrupted")
+        << 10 << u" 2 anni"_s << 2 << 1 << 2 << 1 << 1 << QStringList{u"art. 1163"_s} << false;
+    QTest::newRow("movables delivered, years not counted")
+        << 10 << u" 0 anni"_s << 3 << 2 << 1 << 1 << 1 << QStringList{u"non conta (art. 1153)"_s} << false;
     QTest::newRow("movables delivered to a holder")
         << 10 << u" 2 anni"_s << 3 << 2 << 1 << 1 << 1 << QStringList{u"artt. 1140 e 1141"_s} << false;
     QTest::newRow("manner not given") << 1 << u" 20 anni"_s << 3 << 0 << 2 << 1 << 1 << nessuno << false;
@@ -490,6 +495,7 @@ void TestCatalogo::motivoDiRF()
     QCOMPARE(s.contains(u"periodo minimo di possesso"_s), periodo);
     for (const QString& n : nominati)
         QVERIFY2(s.contains(n), qPrintable(n));
+    QCOMPARE(s.contains(u"art. 1167"_s), nominati.contains(u"art. 1167"_s));
     // One defect is told in the singular, more in the plural.
     if (!nominati.isEmpty())
         QCOMPARE(s.contains(u"mancano altri requisiti"_s), nominati.size() > 1);

@@ -100,7 +100,8 @@ const Caso casi[] = {
     {"movables, ten years in good faith", 10, " 10 anni", 3, 2, 2, 1, 1, 2, 0, 0, 0, "", "", "R35", 'W', 'C'},
     {"movables, good faith for twenty-five years", 10, " 25 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R35", 'W', 'C'},
     {"movables, fifteen years, illegitimate provenance", 10, " 15 anni", 3, 2, 2, 2, 1, 1, 0, 0, 0, "", "", "R35", 'W', 'C'},
-    {"movables, good faith interrupted", 10, " 10 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R36", 'L', 'N'},
+    {"movables, good faith interrupted, no title", 10, " 10 anni", 2, 2, 2, 1, 1, 2, 0, 0, 0, "", "", "R36", 'L', 'N'},
+    {"movables, good faith and title, interrupted", 10, " 12 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R41", 'W', 'C'},
     {"movables, good faith violent", 10, " 10 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R37", 'L', 'N'},
     {"movables, good faith as holder", 10, " 10 anni", 3, 2, 1, 1, 1, 1, 0, 0, 0, "", "", "R38", 'L', 'N'},
     {"movables, twelve years in bad faith", 10, " 12 anni", 3, 2, 2, 1, 2, 1, 0, 0, 0, "", "", "R39", 'L', 'N'},
@@ -417,12 +418,14 @@ void TstRegole::datiCausa()
     QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R35"));
     QCOMPARE(chiave(d, " 12 anni", " 8 anni"), QStringLiteral("R41"));
     // The interruption counts with both its proofs, which the record carries.
+    d.sceltaacq = s(2);
     QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R35"));
     d.interdatin = s(3);
     d.interdatfin = s(4);
     QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R36"));
     d.interdatin = s(ProvaInterruzione::diffidaInizio);
     QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R35"));
+    d.sceltaacq = s(1);
     d.obiezmodo = s(4);
     QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R37"));
     d.obiezmodo = s(0);
@@ -467,7 +470,7 @@ void TstRegole::motivoDiRF_data()
     riga("movables, bad faith without title", 10, D::MalaFede);
     riga("movables, delivery of a thing taken by violence", 0, D::Violenza);
     riga("movables, delivery to a holder for another", 0, D::Detenzione);
-    riga("movables, twenty-five years in good faith, interrupted and violent", 0, D::Interruzione | D::Violenza);
+    riga("movables, twenty-five years in good faith, interrupted and violent", 0, D::Violenza);
     riga("movables, bad faith with two defects", 10, D::Interruzione | D::Violenza);
     riga("registered movables, two years", 3, {});
     riga("registered movables, ten years with every defect", 3, D::Interruzione | D::Violenza | D::Detenzione);
