@@ -35,20 +35,21 @@ const QList<TestoGuida>& testiGuida()
     {QStringLiteral("guidafunzionamento"), QString::fromUtf8("FUNZIONAMENTO DEL PROGRAMMA"),
      QString::fromUtf8(
         "Il funzionamento del presente software è basato sulle leggi italiane che disciplinano il "
-        "possesso e l'usucapione, contenute negli articoli da 1140 a 1170 del Codice Civile. La "
+        "possesso e l'usucapione, contenute negli artt. 1140-1170 del Codice Civile. La "
         "sentenza viene ricavata da una tabella ordinata di regole: ciascuna regola considera la "
         "tipologia di usucapione, gli anni di possesso e i requisiti che la legge richiede, cioè la"
         " continuità senza interruzioni superiori all'anno (art. 1167), l'acquisto pacifico e "
-        "pubblico (art. 1163), l'animo del proprietario (art. 1141), la buona fede (art. 1147), il "
-        "titolo idoneo debitamente trascritto e, per i beni mobili, la provenienza della cosa. Sono"
+        "pubblico (art. 1163), l'animo del titolare del diritto (artt. 1140 e 1141), la buona fede "
+        "(art. 1147), il titolo idoneo e, per i beni mobili, la provenienza della cosa. Sono"
         " applicati i termini di venti anni per i beni immobili (art. 1158), di dieci anni con "
         "buona fede e titolo trascritto (art. 1159), di quindici e cinque anni per la piccola "
         "proprietà rurale (art. 1159 bis) e quelli previsti per le universalità di mobili, per i "
         "beni mobili e per i mobili iscritti in pubblici registri (artt. 1160-1162); non si possono "
         "mai usucapire i beni del demanio pubblico né le servitù non apparenti (art. 1061). La prima "
         "regola che corrisponde al caso determina l'esito: la vittoria o la sconfitta dell'attore, "
-        "con un commento di consiglio. Le obiezioni del convenuto contano solo se sostenute da una prova, e la "
-        "provenienza della cosa rileva soltanto per i beni mobili.")},
+        "con un commento di consiglio. Le obiezioni del convenuto contano solo se sostenute da una "
+        "prova, e la provenienza illegittima rileva soltanto per i beni mobili acquistati in mala "
+        "fede (art. 1154).")},
     {QStringLiteral("guidascelta"), QString::fromUtf8("Finestra MENU"),
      QString::fromUtf8(
         "La prima finestra del programma riguarda la scelta della procedura. Vi si giunge con un "
@@ -155,14 +156,14 @@ const QList<TestoGuida>& testiGuida()
         "finestra il convenuto deve indicare date e prove. Vi si giunge dal tasto obiezione accanto"
         " all'interruzione nella finestra Possesso, quando l'attore ha dichiarato un'interruzione "
         "inferiore all'anno o nessuna interruzione; se l'attore ammette un'interruzione superiore "
-        "all'anno l'obiezione non ha senso e il programma lo segnala. Il convenuto digita la data "
+        "all'anno il programma rifiuta l'obiezione. Il convenuto digita la data "
         "in cui l'interruzione è iniziata e quella in cui è cessata, e il programma ne calcola la "
         "durata; per ciascuna data sceglie la prova più importante fra quelle elencate, che per "
         "l'inizio comprendono anche la notificazione del giudizio, il riconoscimento del diritto e "
         "la diffida. Il tasto con il punto interrogativo accanto alla durata mostra l'art. 1167 del"
-        " Codice Civile, sull'interruzione per perdita del possesso protratta oltre un anno. Nella "
-        "sentenza un'interruzione che, secondo le date digitate qui, dura almeno un anno fa "
-        "considerare interrotto il possesso dell'attore. Per la legge chi possiede ora e ha "
+        " Codice Civile. Nella sentenza un'interruzione che, secondo le date digitate qui, dura "
+        "oltre un anno fa considerare interrotto il possesso dell'attore, purché l'inizio e la fine "
+        "siano provati: nessuna prova e la diffida la lasciano senza effetto. Per la legge chi possiede ora e ha "
         "posseduto in un tempo più remoto si presume abbia posseduto anche nel tempo intermedio "
         "(art. 1142): le date vanno indicate solo se provate. Il tasto Possesso riporta alla finestra Possesso quando date e prove sono"
         " complete.")},
@@ -186,7 +187,8 @@ const QList<TestoGuida>& testiGuida()
     {QStringLiteral("guidapsiche"), QString::fromUtf8("Finestra obiezione PSICOLOGIA"),
      QString::fromUtf8(
         "L'obiezione  formulata dalla controparte sulla condizione psicologica del possessore è "
-        "decisiva, perché solo chi possiede con l'animo del proprietario può usucapire, mentre chi "
+        "decisiva, perché solo chi possiede con l'animo del proprietario o del titolare del diritto "
+        "può usucapire, mentre chi "
         "ha la cosa per conto altrui è semplice detentore (art. 1140). Il possesso si presume in "
         "chi esercita il potere di fatto, se non si prova che egli ha cominciato a esercitarlo come"
         " semplice detenzione; chi ha cominciato come detentore non può acquistare il possesso "
@@ -206,8 +208,9 @@ const QList<TestoGuida>& testiGuida()
         "mobili, nei quali la buona fede dell'acquirente dipende da ciò che egli sapeva "
         "sull'origine della cosa: secondo l'art. 1154 del Codice Civile, a chi ha acquistato "
         "conoscendo l'illegittima provenienza della cosa non giova l'erronea credenza che il suo "
-        "autore ne fosse divenuto proprietario. Per i beni immobili, invece, la provenienza non "
-        "incide sui termini dell'usucapione. La finestra si apre dalla finestra Possesso soltanto "
+        "autore ne fosse divenuto proprietario. Per i beni immobili la provenienza in sé non incide "
+        "sui termini dell'usucapione, ma chi la sapeva illegittima non è in buona fede e non può "
+        "giovarsi dei dieci anni dell'art. 1159. La finestra si apre dalla finestra Possesso soltanto "
         "se l'attore ha dichiarato legittima la provenienza. Il convenuto sceglie fra dodici mezzi "
         "di prova, dagli atti di disposizione fino alla diffida e messa in mora, quello con cui "
         "dimostra la provenienza illegittima; il tasto con il punto interrogativo accanto a "
@@ -215,7 +218,7 @@ const QList<TestoGuida>& testiGuida()
         "Sentenza tra le obiezioni del convenuto, ma il calcolo della sentenza si basa sulla "
         "provenienza dichiarata nella finestra Possesso: se la prova è convincente conviene quindi "
         "correggere anche quella risposta. Dopo la scelta, il tasto Possesso riporta alla finestra "
-        "Possesso e aggiorna il numero delle obiezioni formulate, come indica la casella gialla.")},
+        "Possesso e aggiorna il numero delle obiezioni formulate.")},
     {QStringLiteral("guidafede"), QString::fromUtf8("Finestra obiezione FEDE"),
      QString::fromUtf8(
         "L'obiezione che la controparte esprime deve essere opportunamente provata, perché la buona"
@@ -238,8 +241,9 @@ const QList<TestoGuida>& testiGuida()
         "un titolo idoneo a trasferire la proprietà e debitamente trascritto, consente l'usucapione"
         " in dieci anni dalla data della trascrizione (art. 1159 del Codice Civile); termini "
         "ridotti valgono anche per la piccola proprietà rurale (art. 1159 bis) e per i beni mobili "
-        "iscritti in pubblici registri (art. 1162), mentre per gli altri beni mobili l'acquisto in "
-        "buona fede con titolo idoneo ne trasferisce subito la proprietà (art. 1153). Con questa "
+        "iscritti in pubblici registri (art. 1162), mentre per i beni mobili diversi da questi e "
+        "dalle universalità l'acquisto in buona fede con titolo idoneo ne trasferisce "
+        "subito la proprietà (artt. 1153 e 1156). Con questa "
         "finestra il convenuto contesta che l'attore abbia acquistato con un titolo idoneo e "
         "trascritto, scegliendo fra dodici mezzi di prova quello su cui fonda la contestazione; il "
         "tasto con il punto interrogativo ne spiega il valore. La prova scelta viene riportata "

@@ -1,5 +1,7 @@
 #include "judgment/catalogo.h"
 
+#include <QStringList>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -45,7 +47,7 @@ std::vector<VoceCatalogo> costruisci()
         u"titolo che sia idoneo a trasferire la proprietà e che sia stato debitamente trascritto, ne "
         u"compie l'usucapione in suo favore col decorso di dieci anni dalla data della trascrizione'"_s;
     const QString art1159bisPrimo =
-        u"'La proprietà dei fondi rustici con annessi fabbricati situati nei comuni classificati montani "
+        u"'La proprietà dei fondi rustici con annessi fabbricati situati in comuni classificati montani "
         u"dalla legge si acquista in virtù del possesso continuato per quindici anni'"_s;
     const QString art1159bisSecondo =
         u"'Colui che acquista in buona fede da chi non è proprietario, in forza di un titolo che sia "
@@ -57,7 +59,7 @@ std::vector<VoceCatalogo> costruisci()
         u"idoneo a trasferire la proprietà e che sia debitamente trascritto, un fondo rustico ... ne "
         u"compie l'usucapione in suo favore col decorso di cinque anni dalla data di trascrizione'"_s;
     const QString art1160primo =
-        u"'L'usucapione di una universalità di mobili o di diritti reali di godimento sopra la "
+        u"'L'usucapione di un'universalità di mobili o di diritti reali di godimento sopra la "
         u"medesima si compie in virtù del possesso continuato per venti anni'"_s;
     const QString art1160secondo =
         u"'Nel caso di acquisto in buona fede da chi non è proprietario, in forza di titolo idoneo, "
@@ -82,9 +84,6 @@ std::vector<VoceCatalogo> costruisci()
     const QString art1167 =
         u"'L'usucapione è interrotta quando il possessore è stato privato del possesso per oltre un "
         u"anno'"_s;
-
-    const QString vince = u"L'attore vince la causa. "_s;
-    const QString perde = u"L'attore perde la causa. "_s;
 
     // Openings shared by the rules of one type.
     const QString ventennioPerso =
@@ -112,8 +111,8 @@ std::vector<VoceCatalogo> costruisci()
         u" deve cercare di proporre l'azione diretta a ricuperare il possesso (II° comma dell'art.1167)."_s;
 
     return {
-        {"RD", false, 'N',
-         perde + u"Difatti i beni che appartengono al demanio pubblico sono sottratti al commercio "
+        {"RD",
+         u"Difatti i beni che appartengono al demanio pubblico sono sottratti al commercio "
                  u"giuridico. Ai sensi dell'art. 823 del Codice Civile "_s + art823
              + u". Su tali beni l'usucapione è impossibile, quali che siano la durata e i caratteri "
                u"del possesso esercitato dall'attore, poiché, come dispone l'art. 1145, 'Il possesso "
@@ -122,8 +121,8 @@ std::vector<VoceCatalogo> costruisci()
          u"amministra, ma soltanto dopo che il bene sia stato sottratto al demanio pubblico "
          u"(cosiddetta sdemanializzazione) con la procedura prevista dalla legge."_s},
 
-        {"RS", false, 'N',
-         perde + u"Difatti egli chiede di essere dichiarato titolare, per usucapione, di una servitù non "
+        {"RS",
+         u"Difatti egli chiede di essere dichiarato titolare, per usucapione, di una servitù non "
                  u"apparente, cioè di una servitù al cui esercizio non sono destinate opere visibili e "
                  u"permanenti. L'art. 1061 del Codice Civile stabilisce che "_s + art1061
              + u". La legge esclude dunque che una servitù di questo genere si acquisti con il decorso "
@@ -133,9 +132,9 @@ std::vector<VoceCatalogo> costruisci()
          u"non apparente nessun possesso, per quanto lungo, gli gioverà."_s},
 
         // Types 1 to 7: ordinary and ten-year prescription of immovables and real rights.
-        {"R1", true, 'N',
-         vince + u"Difatti egli ha posseduto per il tempo necessario (almeno vent'anni) la cosa, senza "
-                 u"interruzioni o con interruzioni inferiori all'anno, in modo pacifico e pubblico e "
+        {"R1",
+         u"Difatti egli ha posseduto per il tempo necessario (almeno vent'anni) la cosa, senza "
+                 u"interruzioni o con interruzioni non superiori all'anno, in modo pacifico e pubblico e "
                  u"con l'animo del titolare del diritto. Ricorrono pertanto i presupposti "
                  u"dell'usucapione ordinaria prevista dall'art. 1158 del Codice Civile: "_s
              + art1158
@@ -143,8 +142,8 @@ std::vector<VoceCatalogo> costruisci()
                u"l'esistenza di un titolo di acquisto."_s,
          u" possiede tutti i requisiti dell'usucapione ventennale, che non dipende dalla buona fede "
          u"né da un titolo: basta il possesso continuato, pacifico e pubblico per vent'anni."_s},
-        {"R2", false, 'N',
-         perde + ventennioPerso
+        {"R2",
+         ventennioPerso
              + u" è stato privato del possesso per oltre un anno, come è stato accertato nel corso "
                u"del giudizio. Ai sensi dell'art. 1167 del Codice Civile "_s
              + art1167
@@ -153,8 +152,8 @@ std::vector<VoceCatalogo> costruisci()
          u" non può sommare i periodi di possesso anteriore e posteriore all'interruzione; se uno di "
          u"essi basta da solo a compiere l'usucapione, la causa potrà essere riproposta con i nuovi "
          u"dati."_s},
-        {"R3", false, 'N',
-         perde + ventennioPerso
+        {"R3",
+         ventennioPerso
              + u" senza interruzioni apprezzabili, ne ha tuttavia acquistato il possesso in modo "
                u"violento o clandestino. Dispone l'art. 1163 del Codice Civile: "_s
              + art1163
@@ -164,17 +163,17 @@ std::vector<VoceCatalogo> costruisci()
          u"leggere l'art. 1170 sull'azione di manutenzione del possesso, che regola anche il possesso "
          u"acquistato in modo violento o clandestino, nella finestra degli articoli del Codice "
          u"Civile."_s},
-        {"R4", false, 'N',
-         perde + ventennioPerso
+        {"R4",
+         ventennioPerso
              + u" in modo pacifico e pubblico, non l'ha fatto con l'animo del titolare del diritto: "
                u"egli si è comportato come detentore e non come possessore. Ai sensi del secondo "
                u"comma dell'art. 1141 del Codice Civile "_s
              + art1141secondo
              + u". Finché il titolo non è mutato, la detenzione non giova all'usucapione."_s,
          u" deve dimostrare quando il titolo è mutato."_s},
-        {"R5", true, 'C',
-         vince + u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa, senza "
-                 u"interruzioni o con interruzioni inferiori all'anno, in modo pacifico e pubblico e "
+        {"R5",
+         u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa, senza "
+                 u"interruzioni o con interruzioni non superiori all'anno, in modo pacifico e pubblico e "
                  u"con l'animo del titolare del diritto; egli era inoltre in buona fede e ha "
                  u"acquistato in forza di un atto regolarmente trascritto. Ricorrono quindi i "
                  u"presupposti dell'usucapione abbreviata dell'art. 1159 del Codice Civile: "_s
@@ -182,18 +181,18 @@ std::vector<VoceCatalogo> costruisci()
          u"Sono presenti tutti i requisiti dell'usucapione decennale: buona fede, titolo idoneo "
          u"debitamente trascritto e possesso continuato, pacifico e pubblico per dieci anni dalla "
          u"trascrizione."_s},
-        {"R6", false, 'C',
-         perde + decennioPerso
+        {"R6",
+         decennioPerso
              + u" è stato privato del possesso per oltre un anno. La buona fede e il titolo "
                u"trascritto restano perciò irrilevanti: non trova applicazione l'art. 1159 del Codice "
                u"Civile, per il quale l'acquirente di buona fede compie l'usucapione 'col decorso di "
                u"dieci anni dalla data della trascrizione', bensì l'art. 1167, secondo il quale "_s
              + art1167 + u"."_s,
          u"Manca un requisito essenziale dell'usucapione decennale, la continuità del possesso: "
-         u"occorre provare che non vi è stata alcuna interruzione o che essa è durata meno di un "
-         u"anno."_s},
-        {"R7", false, 'C',
-         perde + decennioPerso
+         u"occorre provare che non vi è stata alcuna interruzione o che essa non è durata più di "
+         u"un anno."_s},
+        {"R7",
+         decennioPerso
              + u" non ne ha acquistato il possesso in modo pacifico e pubblico. Dispone l'art. 1163 "
                u"del Codice Civile: "_s
              + art1163
@@ -202,8 +201,8 @@ std::vector<VoceCatalogo> costruisci()
          u"Il vizio iniziale del possesso ne infetta l'intera durata: l'usucapione è possibile "
          u"soltanto computando il tempo dal momento in cui il possesso è divenuto pacifico e "
          u"pubblico."_s},
-        {"R8", false, 'C',
-         perde + decennioPerso
+        {"R8",
+         decennioPerso
              + u" in modo pacifico e pubblico, non l'ha tenuta con l'animo del titolare del diritto: "
                u"egli ne ha avuto la semplice detenzione, non il possesso. Ai sensi del primo comma "
                u"dell'art. 1141 del Codice Civile "_s
@@ -212,8 +211,8 @@ std::vector<VoceCatalogo> costruisci()
                u"restano perciò privi di rilievo."_s,
          u"Anche con un atto di acquisto da chi non è proprietario occorre sempre il possesso, e non "
          u"la semplice detenzione: il titolo da solo non basta a compiere l'usucapione."_s},
-        {"R9", false, 'C',
-         perde + decennioPerso
+        {"R9",
+         decennioPerso
              + u" in modo pacifico e pubblico e con l'animo del titolare del diritto, non era in "
                u"buona fede. L'art. 1159 del Codice Civile richiede espressamente la buona fede "
                u"dell'acquirente: "_s
@@ -222,8 +221,8 @@ std::vector<VoceCatalogo> costruisci()
                u"occorre il possesso ventennale."_s,
          u"La buona fede è imprescindibile e se viene provata la mala fede dalla controparte la "
          u"causa è persa."_s},
-        {"R10", false, 'C',
-         perde + decennioPerso
+        {"R10",
+         decennioPerso
              + u" in modo pacifico e pubblico, con l'animo del titolare del diritto e in buona fede, "
                u"non dispone di un titolo idoneo debitamente trascritto. L'art. 1159 del Codice "
                u"Civile subordina a tale titolo l'usucapione decennale: "_s
@@ -233,8 +232,8 @@ std::vector<VoceCatalogo> costruisci()
          u"possesso (art. 1158)."_s},
 
         // Type 8: small rural property in mountain communes.
-        {"R11", true, 'C',
-         vince + u"Difatti ai sensi del primo comma dell'art. 1159-bis del Codice Civile "_s
+        {"R11",
+         u"Difatti ai sensi del primo comma dell'art. 1159-bis del Codice Civile "_s
              + art1159bisPrimo
              + u". L'attore ha posseduto il fondo per almeno quindici anni, senza interruzioni "
                u"superiori all'anno, in modo pacifico e pubblico e con l'animo del proprietario: "
@@ -243,8 +242,8 @@ std::vector<VoceCatalogo> costruisci()
          u"La buona o la mala fede del possessore non ha alcun rilievo, perché il possesso "
          u"continuato per quindici anni è di per sé sufficiente a compiere l'usucapione del "
          u"fondo."_s},
-        {"R12", false, 'N',
-         perde + rurale15
+        {"R12",
+         rurale15
              + u"; tuttavia nel corso del giudizio è stata accertata un'interruzione del possesso "
                u"superiore all'anno. Ai sensi dell'art. 1167 "_s
              + art1167 + u", e il tempo richiesto non è quindi maturato."_s,
@@ -252,16 +251,16 @@ std::vector<VoceCatalogo> costruisci()
          u"tempo dalla ripresa del possesso e attendere altri quindici anni o, se il fondo non ha i "
          u"requisiti della piccola proprietà rurale, i vent'anni dell'usucapione ordinaria (art. "
          u"1158)."_s},
-        {"R13", false, 'C',
-         perde + u"Difatti ai sensi dell'art. 1163 del Codice Civile "_s + art1163
+        {"R13",
+         u"Difatti ai sensi dell'art. 1163 del Codice Civile "_s + art1163
              + u". L'attore ha acquistato il possesso del fondo in modo violento o clandestino; "
                u"restano perciò irrilevanti gli altri requisiti dell'usucapione speciale per la "
                u"piccola proprietà rurale, compreso il decorso dei quindici anni."_s,
          u"Con un possesso viziato da violenza (ad esempio ottenuto con minacce) o da clandestinità "
          u"(acquistato in modo non palese agli altri) non è possibile alcuna usucapione, se non "
          u"computando il tempo dal momento in cui il vizio è cessato."_s},
-        {"R14", false, 'C',
-         perde + u"Difatti ai sensi del primo comma dell'art. 1141 del Codice Civile "_s + art1141primo
+        {"R14",
+         u"Difatti ai sensi del primo comma dell'art. 1141 del Codice Civile "_s + art1141primo
              + u". Nel caso in esame è stato provato che l'attore ha tenuto il fondo per conto del "
                u"proprietario e non come proprietario: gli è mancato l'animo del possessore, e la "
                u"semplice detenzione non consente l'usucapione speciale per la piccola proprietà "
@@ -269,8 +268,8 @@ std::vector<VoceCatalogo> costruisci()
          u"Senza il possesso, anche quando il bene è amministrato per conto di altri, non si può "
          u"invocare l'usucapione; occorre dare la prova contraria, cioè dimostrare il possesso, ad "
          u"esempio con il pagamento delle imposte, i lavori eseguiti sul fondo e le relative fatture."_s},
-        {"R15", true, 'C',
-         vince + u"Difatti ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s
+        {"R15",
+         u"Difatti ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s
              + art1159bisSecondo
              + u". L'attore ha acquistato il fondo in buona fede da chi non ne era proprietario, con "
                u"un titolo idoneo regolarmente trascritto, e lo ha posseduto per almeno cinque anni "
@@ -278,24 +277,24 @@ std::vector<VoceCatalogo> costruisci()
                u"proprietario."_s,
          u"Poiché l'acquirente era in buona fede e dispone di un titolo idoneo trascritto, "
          u"l'usucapione si compie in soli cinque anni dalla data della trascrizione."_s},
-        {"R16", false, 'N',
-         perde + u"Difatti è pur vero che ai sensi del secondo comma dell'art. 1159-bis del Codice "
+        {"R16",
+         u"Difatti è pur vero che ai sensi del secondo comma dell'art. 1159-bis del Codice "
                  u"Civile sarebbero bastati cinque anni di possesso, poiché "_s
              + art1159bisSecondoBreve
              + u"; tuttavia l'attore ha perso il possesso per oltre un anno, e l'usucapione si è "
                u"interrotta secondo l'art. 1167: "_s
              + art1167 + u"."_s,
          ricuperaPossesso},
-        {"R17", false, 'N',
-         perde + u"Difatti ai sensi dell'art. 1163 del Codice Civile "_s + art1163
+        {"R17",
+         u"Difatti ai sensi dell'art. 1163 del Codice Civile "_s + art1163
              + u". Pur ricorrendo gli altri requisiti dell'usucapione quinquennale della piccola "
                u"proprietà rurale (buona fede, titolo idoneo trascritto, durata di almeno cinque "
                u"anni), il possesso dell'attore è viziato dal modo, violento o clandestino, in cui è "
                u"stato acquistato, e non giova all'usucapione."_s,
          u" deve provare che il possesso non è stato acquistato con violenza o clandestinità, "
          u"oppure computarne di nuovo la durata dal momento in cui il vizio è cessato."_s},
-        {"R18", false, 'A',
-         perde + rurale5
+        {"R18",
+         rurale5
              + u". Ma l'attore, nonostante il titolo trascritto, non ha avuto l'animo del "
                u"proprietario: egli ha esercitato sul fondo una semplice detenzione per conto del "
                u"possessore, che non consente di usucapire."_s,
@@ -303,15 +302,16 @@ std::vector<VoceCatalogo> costruisci()
          u"esempio con ricevute di pagamento, lavori eseguiti e testimoni; in ogni caso egli può "
          u"mutare la detenzione in possesso con un'opposizione, anche giudiziale, contro il "
          u"possessore (art. 1141)."_s},
-        {"R19", false, 'N',
-         perde + rurale5
+        {"R19",
+         rurale5
              + u"; tuttavia l'attore, come è emerso nel corso del giudizio, non era in buona fede, e "
                u"nonostante il titolo regolarmente trascritto manca un elemento essenziale "
                u"dell'usucapione quinquennale."_s,
          u" deve attendere il decorso dei quindici anni di possesso previsti dal primo comma dello "
-         u"stesso art. 1159-bis, se non riesce a provare la propria buona fede."_s},
-        {"R20", false, 'N',
-         perde + rurale5
+         u"stesso art. 1159-bis, se non riesce a vincere la prova della mala fede: la buona fede è "
+         u"presunta (art. 1147) e non occorre dimostrarla."_s},
+        {"R20",
+         rurale5
              + u"; tuttavia l'attore, come è emerso nella causa, non dispone di un titolo idoneo a "
                u"trasferire la proprietà e regolarmente trascritto, sicché non può giovarsi del "
                u"termine abbreviato di cinque anni."_s,
@@ -320,49 +320,49 @@ std::vector<VoceCatalogo> costruisci()
          u"cinque anni non si applica."_s},
 
         // Type 9: universality of movables.
-        {"R21", true, 'C',
-         vince + u"Difatti ai sensi del primo comma dell'art. 1160 del Codice Civile "_s + art1160primo
+        {"R21",
+         u"Difatti ai sensi del primo comma dell'art. 1160 del Codice Civile "_s + art1160primo
              + u". L'attore ha posseduto l'universalità di mobili per almeno vent'anni, senza "
                u"interruzioni superiori all'anno, in modo pacifico e pubblico e con l'animo del "
-               u"proprietario; non rileva se il possesso fosse di buona o di mala fede, poiché la norma "
+               u"titolare del diritto; non rileva se il possesso fosse di buona o di mala fede, poiché la norma "
                u"non richiede né la buona fede né un titolo."_s,
          u"In questo caso non incide nemmeno l'illegittima provenienza della cosa ai sensi di quanto "
          u"dispone l'art.1156 per l'universalità di mobili."_s},
-        {"R22", false, 'N',
-         perde + universalita20
+        {"R22",
+         universalita20
              + u"; tuttavia l'attore è stato privato del possesso per oltre un anno e, a norma "
                u"dell'art. 1167, "_s
              + art1167
              + u". Sarebbero stati necessari vent'anni di possesso continuato, che per effetto "
                u"dell'interruzione non sono maturati."_s,
          ricuperaPossesso},
-        {"R23", false, 'N',
-         perde + universalita20
+        {"R23",
+         universalita20
              + u"; ma l'attore ha acquistato il possesso in modo violento o clandestino, e l'art. "
                u"1163 dispone che "_s
              + art1163
              + u". Il possesso dell'attore, così viziato, non è utile per l'usucapione."_s,
          u" deve cercare prove che il suo possesso è stato pubblico e pacifico."_s},
-        {"R24", false, 'N',
-         perde + universalita20
+        {"R24",
+         universalita20
              + u"; tuttavia il Codice distingue il possesso dalla detenzione e stabilisce che "_s
              + art1141primo
              + u". Nel corso del giudizio è stato provato che l'attore ha avuto la mera detenzione "
-               u"dell'universalità di mobili, senza l'animo del proprietario, e il detentore non può "
+               u"dell'universalità di mobili, senza l'animo del titolare del diritto, e il detentore non può "
                u"usucapire."_s,
          u" deve trovare prove (lavori eseguiti, pagamenti, ricevute) di essersi comportato come "
-         u"proprietario dei beni, e quindi del proprio possesso."_s},
-        {"R25", true, 'C',
-         vince + u"Difatti ai sensi del secondo comma dell'art. 1160 del Codice Civile "_s
+         u"titolare del diritto sui beni, e quindi del proprio possesso."_s},
+        {"R25",
+         u"Difatti ai sensi del secondo comma dell'art. 1160 del Codice Civile "_s
              + art1160secondo
              + u". L'attore ha provato di aver acquistato l'universalità di mobili in buona fede da "
                u"chi non ne era proprietario, in forza di un titolo idoneo, e di averla posseduta per "
                u"almeno dieci anni senza interruzioni superiori all'anno, in modo pacifico e "
-               u"pubblico e con l'animo del proprietario."_s,
+               u"pubblico e con l'animo del titolare del diritto."_s,
          u"In questo caso è necessario il titolo idoneo al trasferimento dell'universalità di "
          u"mobili."_s},
-        {"R26", false, 'N',
-         perde + universalita10
+        {"R26",
+         universalita10
              + u"; tuttavia il possesso dell'attore è stato interrotto per oltre un anno, e l'art. "
                u"1167 stabilisce che "_s
              + art1167
@@ -370,33 +370,36 @@ std::vector<VoceCatalogo> costruisci()
                u"irrilevanti."_s,
          u" deve cercare prove che il possesso non è stato interrotto e riprovare la causa con i "
          u"nuovi dati."_s},
-        {"R27", false, 'N',
-         perde + universalita10
+        {"R27",
+         universalita10
              + u"; ma l'attore ha acquistato il possesso in modo violento o clandestino, e ai sensi "
                u"dell'art. 1163 "_s
              + art1163
              + u". Il possesso dell'attore è dunque viziato dal modo del suo acquisto e non giova "
                u"all'usucapione."_s,
-         u" deve provare che il possesso non è stato acquistato con violenza (la clandestinità è "
-         u"esclusa dall'esistenza dell'atto di acquisto) e riproporre la causa con i nuovi dati."_s},
-        {"R28", false, 'N',
-         perde + universalita10
-             + u"; tuttavia l'attore non ha posseduto con l'animo del proprietario: egli ha tenuto "
+         u" deve provare che il possesso non è stato acquistato né con violenza né clandestinamente, e "
+         u"riproporre la causa con i nuovi dati: l'atto di acquisto da chi non è proprietario non "
+         u"esclude da solo la clandestinità, perché non rende il possesso conoscibile al vero "
+         u"proprietario."_s},
+        {"R28",
+         universalita10
+             + u"; tuttavia l'attore non ha posseduto con l'animo del titolare del diritto: egli ha tenuto "
                u"l'universalità di mobili per conto di altri, da lui ritenuti i veri possessori, e ne "
                u"ha avuto perciò la semplice detenzione, che non consente l'usucapione nemmeno con "
                u"un titolo idoneo e la buona fede."_s,
-         u" deve provare di aver posseduto con l'animo del proprietario, il che non dovrebbe essere "
+         u" deve provare di aver posseduto con l'animo del titolare del diritto, il che non dovrebbe essere "
          u"difficile disponendo di un atto di acquisto, e riproporre la causa con i nuovi dati."_s},
-        {"R29", false, 'N',
-         perde + universalita10
+        {"R29",
+         universalita10
              + u"; tuttavia, come è stato dimostrato in giudizio, l'attore non era in buona fede. "
                u"Ai sensi dell'art. 1147 del Codice Civile "_s
              + art1147
              + u"; mancando la buona fede, il termine abbreviato di dieci anni non si applica."_s,
-         u" deve provare la propria buona fede oppure attendere il decorso dei vent'anni di "
-         u"possesso previsti dal primo comma dell'art. 1160."_s},
-        {"R30", false, 'N',
-         perde + universalita10
+         u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147) e "
+         u"non va dimostrata, oppure attendere il decorso dei vent'anni di possesso previsti dal "
+         u"primo comma dell'art. 1160."_s},
+        {"R30",
+         universalita10
              + u"; tuttavia l'attore non dispone di un titolo idoneo al trasferimento "
                u"dell'universalità di mobili da parte di chi non ne era proprietario, e senza tale "
                u"titolo il termine di dieci anni non può operare."_s,
@@ -405,8 +408,8 @@ std::vector<VoceCatalogo> costruisci()
          u"previsti dal primo comma."_s},
 
         // Type 10: movable goods.
-        {"R31", true, 'C',
-         vince + u"Difatti egli ha posseduto i beni mobili per oltre venti anni, senza interruzioni "
+        {"R31",
+         u"Difatti egli ha posseduto i beni mobili per oltre venti anni, senza interruzioni "
                  u"superiori all'anno, in modo pacifico e pubblico e con l'animo del proprietario. Ai "
                  u"sensi del secondo comma dell'art. 1161 del Codice Civile "_s
              + art1161secondo
@@ -415,8 +418,8 @@ std::vector<VoceCatalogo> costruisci()
          u"La mala fede sussiste non solo quando il possessore sa di ledere l'altrui diritto, ma "
          u"anche quando la sua ignoranza dipende da colpa grave (art. 1147); in ogni caso, decorsi "
          u"vent'anni, l'usucapione dei beni mobili si compie anche in mala fede."_s},
-        {"R32", false, 'N',
-         perde + u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
+        {"R32",
+         u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
                  u"pacifico e pubblico e con l'animo del proprietario, è stato privato del possesso "
                  u"per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
              + art1167
@@ -425,32 +428,32 @@ std::vector<VoceCatalogo> costruisci()
          u" deve provare che l'interruzione non vi è stata, oppure attendere che dalla ripresa del "
          u"possesso maturino di nuovo i termini dell'art. 1161: dieci anni in buona fede, venti in "
          u"mala fede."_s},
-        {"R33", false, 'N',
-         perde + u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, senza "
+        {"R33",
+         u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, senza "
                  u"interruzioni superiori all'anno, ne ha acquistato il possesso con violenza o "
                  u"clandestinità: manca quindi il possesso pacifico e pubblico. Ai sensi dell'art. "
                  u"1163 del Codice Civile "_s
              + art1163 + u"."_s,
          u" deve provare che non vi è stata violenza né clandestinità, oppure computare il tempo del "
          u"possesso dal momento in cui esse sono cessate."_s},
-        {"R34", false, 'N',
-         perde + u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
+        {"R34",
+         u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
                  u"pacifico e pubblico, non li ha tenuti con l'animo del proprietario, ma ne ha avuto "
                  u"la semplice detenzione. Ai sensi del primo comma dell'art. 1140 del Codice Civile "_s
              + art1140
              + u"; la detenzione, priva dell'animo del possessore, non giova all'usucapione."_s,
          u" deve provare di aver avuto l'animo del proprietario e di non aver tenuto i beni per conto "
          u"di altri (art. 1140); senza il possesso non può trovare applicazione l'art. 1161."_s},
-        {"R35", true, 'C',
-         vince + u"Difatti egli ha posseduto i beni mobili per oltre dieci anni, senza interruzioni "
+        {"R35",
+         u"Difatti egli ha posseduto i beni mobili per oltre dieci anni, senza interruzioni "
                  u"superiori all'anno, in modo pacifico e pubblico, con l'animo del proprietario e in "
                  u"buona fede. Ai sensi del primo comma dell'art. 1161 del Codice Civile "_s
              + art1161primo + u"."_s,
          u"La buona fede è presunta e ricorre quando il possessore ignora di ledere il diritto "
          u"altrui; basta che vi sia stata al momento dell'acquisto. Dispone infatti l'art. 1147: "
          u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s},
-        {"R36", false, 'N',
-         perde + u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
+        {"R36",
+         u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
                  u"in modo pacifico e pubblico e con l'animo del proprietario, è stato privato del "
                  u"possesso per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
              + art1167
@@ -458,15 +461,15 @@ std::vector<VoceCatalogo> costruisci()
          u" deve provare che non vi è stata interruzione, così da rientrare nell'art. 1161; "
          u"altrimenti il termine va computato dalla fine dell'interruzione, cioè dal giorno in cui ha "
          u"ripreso il possesso."_s},
-        {"R37", false, 'N',
-         perde + u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
+        {"R37",
+         u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
                  u"ne ha acquistato il possesso in modo violento o clandestino, e l'usucapione è "
                  u"perciò impossibile. Ai sensi dell'art. 1163 del Codice Civile "_s
              + art1163 + u"."_s,
          u" deve provare che il suo possesso è stato sempre pacifico e pubblico; altrimenti il tempo "
          u"va computato dal momento in cui la violenza o la clandestinità sono cessate."_s},
-        {"R38", false, 'N',
-         perde + u"Difatti egli pur avendo gestito i beni mobili per oltre dieci anni in buona fede, in "
+        {"R38",
+         u"Difatti egli pur avendo gestito i beni mobili per oltre dieci anni in buona fede, in "
                  u"modo pacifico e pubblico e senza interruzioni rilevanti, non ha avuto l'animo del "
                  u"proprietario: egli ha esercitato una semplice detenzione per conto di un altro "
                  u"soggetto, vero possessore dei beni. Il detentore non possiede per sé e non può "
@@ -474,40 +477,44 @@ std::vector<VoceCatalogo> costruisci()
          u" deve provare di aver esercitato sui beni il potere richiesto dall'art. 1140, e non per "
          u"conto di altri; altrimenti non vi è possesso, e senza possesso non vi è usucapione ai "
          u"sensi dell'art. 1161."_s},
-        {"R39", false, 'N',
-         perde + u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni, in modo "
+        {"R39",
+         u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni, in modo "
                  u"pacifico e pubblico e con l'animo del proprietario, non era in buona fede. Il primo "
                  u"comma dell'art. 1161 del Codice Civile consente l'usucapione decennale soltanto "
                  u"'qualora il possesso sia stato acquistato in buona fede', mentre il secondo comma "
                  u"dispone: "_s
              + art1161secondo + u". Il possesso ventennale non è stato dimostrato."_s,
-         u" deve provare la propria buona fede oppure attendere il decorso dei vent'anni previsti "
-         u"dal secondo comma dell'art. 1161."_s},
-        {"R40", false, 'C',
-         perde + u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della "
+         u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147), "
+         u"oppure attendere il decorso dei vent'anni previsti dal secondo comma dell'art. 1161."_s},
+        {"R40",
+         u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della "
                  u"cosa. Ai sensi dell'art. 1154 del Codice Civile "_s
              + art1154
-             + u". La conoscenza dell'illegittima provenienza esclude la buona fede, e né il "
-               u"possesso né la durata fin qui maturata possono giovare all'attore."_s,
+             + u". La conoscenza dell'illegittima provenienza esclude la buona fede: all'attore non "
+               u"giovano né l'acquisto immediato che l'art. 1153 riserva a chi riceve la cosa in "
+               u"buona fede, né il termine decennale dell'art. 1161, e il suo possesso non ha i "
+               u"requisiti dell'usucapione ventennale che lo stesso articolo consente al possessore "
+               u"di mala fede."_s,
          u"La mala fede di questo caso non possono essere premiati dalla legge."_s},
-        {"R41", true, 'C',
-         vince + u"Difatti ai sensi dell'art. 1153 del Codice Civile il caso in esame non è di "
+        {"R41",
+         u"Difatti ai sensi dell'art. 1153 del Codice Civile il caso in esame non è di "
                  u"usucapione, bensì di trasferimento della proprietà per effetto del possesso: "_s
              + art1153
              + u". L'attore ha ricevuto la consegna dei beni in buona fede e in forza di un titolo "
-               u"idoneo, e ne è quindi divenuto proprietario, indipendentemente dalla durata del "
-               u"possesso."_s,
+               u"idoneo, ne ha acquistato il possesso in modo pacifico e pubblico e li tiene come "
+               u"proprietario, non per conto di altri: ne è quindi divenuto proprietario, quali che "
+               u"siano la provenienza della cosa e la durata del possesso."_s,
          u"Per i beni mobili non occorre l'usucapione quando la proprietà è passata con un titolo "
          u"idoneo a un acquirente in buona fede; l'usucapione va invocata quando il titolo manca "
          u"(art. 1161)."_s},
-        {"R42", false, 'N',
-         perde + mobili1153
+        {"R42",
+         mobili1153
              + u". Tale disposizione non giova all'attore, che non era in buona fede al momento "
                u"della consegna e non ha perciò acquistato la proprietà dei beni."_s,
          u" deve fondare la sua domanda sull'art. 1161, che in mala fede richiede vent'anni di "
          u"possesso (dieci soltanto in buona fede)."_s},
-        {"R43", false, 'N',
-         perde + mobili1153
+        {"R43",
+         mobili1153
              + u". Tale disposizione non giova all'attore, perché manca un titolo idoneo al "
                u"trasferimento della proprietà: senza titolo la consegna non gli ha fatto acquistare "
                u"la proprietà dei beni."_s,
@@ -515,33 +522,102 @@ std::vector<VoceCatalogo> costruisci()
          u"richiede dieci anni di possesso in buona fede e venti in mala fede."_s},
 
         // Type 11: movables entered in public registers.
-        {"R44", true, 'C',
-         vince + u"Difatti è sufficiente il possesso di dieci anni: per i beni mobili iscritti in "
+        {"R44",
+         u"Difatti è sufficiente il possesso di dieci anni: per i beni mobili iscritti in "
                  u"pubblici registri il secondo comma dell'art. 1162 del Codice Civile dispone che "_s
              + art1162secondo
-             + u". L'attore ha posseduto il bene per almeno dieci anni, e ciò basta, senza che "
-               u"rilevino la buona fede o il titolo di acquisto."_s,
+             + u". L'attore ha posseduto il bene per almeno dieci anni, senza interruzioni superiori "
+               u"all'anno, in modo pacifico e pubblico e con l'animo del proprietario, e ciò basta, "
+               u"senza che rilevino la buona fede o il titolo di acquisto."_s,
          u"Per i beni mobili iscritti in pubblici registri (navi e galleggianti, aeromobili, "
-         u"autoveicoli) bastano dieci anni di possesso, anche in mala fede e senza titolo."_s},
-        {"R45", true, 'C',
-         vince + u"Difatti è sufficiente la sua buona fede ed il decorso di tre anni: ai sensi del "
+         u"autoveicoli) bastano dieci anni di possesso continuo, pacifico e pubblico, anche in mala "
+         u"fede e senza titolo."_s},
+
+        // Ten years with one defect of the possession itself.
+        {"R44I",
+         u"Difatti egli, pur avendo posseduto il bene per almeno dieci anni, termine che per i "
+         u"beni mobili iscritti in pubblici registri il secondo comma dell'art. 1162 del Codice "
+         u"Civile ritiene sufficiente ("_s
+             + art1162secondo
+             + u"), è stato privato del possesso per oltre un anno. Ai sensi dell'art. 1167 "_s
+             + art1167
+             + u": il tempo anteriore all'interruzione va perduto, e il termine decennale non è "
+               u"maturato."_s,
+         u" deve provare che l'interruzione non vi è stata o che non è durata più di un anno, "
+         u"oppure computare i dieci anni dal giorno in cui ha ripreso il possesso."_s},
+        {"R44V",
+         u"Difatti egli, pur avendo posseduto il bene per almeno dieci anni, termine che per i "
+         u"beni mobili iscritti in pubblici registri il secondo comma dell'art. 1162 del Codice "
+         u"Civile ritiene sufficiente, ne ha acquistato il possesso in modo violento o "
+         u"clandestino. Dispone l'art. 1163 del Codice Civile: "_s
+             + art1163
+             + u". Il termine dei dieci anni non può dunque essere computato dall'inizio del "
+               u"possesso, e la buona fede o il titolo restano privi di rilievo."_s,
+         u" deve provare che il possesso non è stato acquistato né con violenza né "
+         u"clandestinamente, oppure computare i dieci anni dal momento in cui la violenza o la "
+         u"clandestinità sono cessate."_s},
+        {"R44D",
+         u"Difatti egli, pur avendo avuto il bene per almeno dieci anni, termine che per i beni "
+         u"mobili iscritti in pubblici registri il secondo comma dell'art. 1162 del Codice Civile "
+         u"ritiene sufficiente, non lo ha tenuto con l'animo del proprietario: egli ne ha avuto la "
+         u"semplice detenzione. Ai sensi del secondo comma dell'art. 1141 "_s
+             + art1141secondo
+             + u". Finché il titolo non è mutato, la detenzione non giova all'usucapione, quale "
+               u"che ne sia la durata."_s,
+         u" deve provare di aver tenuto il bene come proprietario e non per conto di altri, oppure "
+         u"dimostrare quando il titolo della detenzione è mutato: il tempo decorre da quel "
+         u"mutamento."_s},
+        {"R45",
+         u"Difatti è sufficiente la sua buona fede ed il decorso di tre anni: ai sensi del "
                  u"primo comma dell'art. 1162 del Codice Civile "_s
              + art1162primo
              + u". L'attore ha acquistato in buona fede con un titolo idoneo trascritto e ha "
-               u"posseduto il bene per almeno tre anni."_s,
+               u"posseduto il bene per almeno tre anni, senza interruzioni superiori all'anno, in "
+               u"modo pacifico e pubblico e con l'animo del proprietario."_s,
          u"Occorrono un titolo idoneo e la sua trascrizione nei pubblici registri previsti per il "
          u"bene (navi e galleggianti, aeromobili, autoveicoli): il termine di tre anni decorre dalla "
          u"data della trascrizione."_s},
-        {"R46", false, 'N',
-         perde + u"Difatti sarebbe stata sufficiente la sua buona fede, unita al decorso di tre anni, "
+
+        // Three years with good faith and a title, and one defect of the possession itself.
+        {"R45I",
+         u"Difatti egli ha acquistato il bene in buona fede, con un titolo idoneo debitamente "
+         u"trascritto, e ai sensi del primo comma dell'art. 1162 del Codice Civile "_s
+             + art1162primo
+             + u"; tuttavia è stato privato del possesso per oltre un anno, e ai sensi dell'art. "
+               u"1167 "_s
+             + art1167 + u". Il termine triennale, così interrotto, non è maturato."_s,
+         u" deve provare che l'interruzione non vi è stata o che non è durata più di un anno; "
+         u"altrimenti i tre anni si computano di nuovo dal giorno in cui ha ripreso il possesso."_s},
+        {"R45V",
+         u"Difatti egli ha acquistato il bene in buona fede, con un titolo idoneo debitamente "
+         u"trascritto, e ai sensi del primo comma dell'art. 1162 del Codice Civile "_s
+             + art1162primo
+             + u"; tuttavia ne ha acquistato il possesso in modo violento o clandestino, e l'art. "
+               u"1163 dispone che "_s
+             + art1163 + u". Il possesso così viziato non giova all'usucapione."_s,
+         u" deve provare che il possesso non è stato acquistato né con violenza né "
+         u"clandestinamente; altrimenti il tempo utile decorre soltanto dal momento in cui la "
+         u"violenza o la clandestinità sono cessate."_s},
+        {"R45D",
+         u"Difatti egli ha acquistato il bene in buona fede, con un titolo idoneo debitamente "
+         u"trascritto, e ai sensi del primo comma dell'art. 1162 del Codice Civile "_s
+             + art1162primo
+             + u"; tuttavia lo ha tenuto per conto di altri, e ai sensi dell'art. 1140 "_s
+             + art1140
+             + u": la semplice detenzione non consente l'usucapione."_s,
+         u" deve provare di aver esercitato sul bene il potere che corrisponde alla proprietà, e non "
+         u"di averlo tenuto per conto di altri: il titolo trascritto può aiutarlo in questa prova."_s},
+        {"R46",
+         u"Difatti sarebbe stata sufficiente la sua buona fede, unita al decorso di tre anni, "
                  u"ai sensi del primo comma dell'art. 1162 del Codice Civile: "_s
              + art1162primo
              + u". Ma l'attore non era in buona fede, e senza di essa il termine triennale non si "
                u"applica."_s,
-         u" deve trovare la prova della propria buona fede e riproporre la causa, oppure attendere "
-         u"il decorso dei dieci anni previsti dal secondo comma dell'art. 1162."_s},
-        {"R47", false, 'N',
-         perde + u"Difatti egli non ha acquistato il bene nel modo richiesto dal primo comma "
+         u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147), e "
+         u"riproporre la causa, oppure attendere il decorso dei dieci anni previsti dal secondo "
+         u"comma dell'art. 1162."_s},
+        {"R47",
+         u"Difatti egli non ha acquistato il bene nel modo richiesto dal primo comma "
                  u"dell'art. 1162 del Codice Civile, secondo il quale "_s
              + art1162primo
              + u". Manca infatti un titolo idoneo debitamente trascritto, sicché la buona fede "
@@ -550,8 +626,8 @@ std::vector<VoceCatalogo> costruisci()
          u" non ha i requisiti del primo comma dell'art. 1162; può valersi soltanto del secondo "
          u"comma, che richiede dieci anni di possesso."_s},
 
-        {"RF", false, 'C',
-         perde + u"Difatti egli non possiede i requisiti richiesti dalla legge per l'usucapione del "
+        {"RF",
+         u"Difatti egli non possiede i requisiti richiesti dalla legge per l'usucapione del "
                  u"bene oggetto della causa; in particolare manca il periodo minimo di possesso "
                  u"previsto per il caso in esame. Trattandosi di una questione pregiudiziale, ogni "
                  u"altro requisito del possesso, come la continuità, la pacificità, la pubblicità, "
@@ -562,6 +638,59 @@ std::vector<VoceCatalogo> costruisci()
          u"requisiti necessari per vincere la causa, in particolare la durata minima del "
          u"possesso."_s},
     };
+}
+
+// RF when the years suffice: each defect with the article that makes it decisive.
+QString difettoTesto(Difetto d)
+{
+    switch (d) {
+    case Difetto::Interruzione:
+        return u"il possesso è stato interrotto per oltre un anno (art. 1167)"_s;
+    case Difetto::Violenza:
+        return u"il possesso è stato acquistato in modo violento o clandestino (art. 1163)"_s;
+    case Difetto::Detenzione:
+        return u"l'attore ha avuto la semplice detenzione della cosa, non il possesso (artt. 1140 e "
+               u"1141)"_s;
+    case Difetto::MalaFede:
+        return u"l'attore è possessore di mala fede, mentre il termine maturato richiede la buona "
+               u"fede (art. 1147)"_s;
+    case Difetto::SenzaTitolo:
+        return u"manca il titolo idoneo che il termine maturato richiede"_s;
+    }
+    return {};
+}
+
+constexpr Difetto ordineDifetti[] = {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione,
+                                     Difetto::MalaFede, Difetto::SenzaTitolo};
+
+enum class MotivoRF { Periodo, Difetti, DatiIncompleti };
+
+MotivoRF motivoRF(const Decisione& d)
+{
+    if (d.termine < 0)
+        return MotivoRF::DatiIncompleti;
+    if (d.fattori.anni < d.termine)
+        return MotivoRF::Periodo;
+    return d.difetti ? MotivoRF::Difetti : MotivoRF::DatiIncompleti;
+}
+
+QString motivazioneDifetti(Difetti difetti, bool senzaTermine)
+{
+    QStringList voci;
+    for (Difetto d : ordineDifetti)
+        if (difetti.testFlag(d))
+            voci << difettoTesto(d);
+    const bool uno = voci.size() == 1;
+    return u"Difatti egli non possiede i requisiti richiesti dalla legge per l'usucapione del bene "
+           u"oggetto della causa. Non è in questione la durata del possesso, "_s
+        + (senzaTermine ? u"che per l'acquisto dei beni mobili in buona fede con un titolo idoneo "
+                          u"non conta (art. 1153), ma "_s
+                        : u"che raggiunge il minimo previsto per il caso in esame, ma "_s)
+        + (uno ? u"manca un altro requisito: "_s : u"mancano altri requisiti: "_s)
+        + voci.join(u"; "_s)
+        + (uno ? u". Tale difetto basta da solo"_s : u". Ciascuno di tali difetti basta da solo"_s)
+        + u" a escludere l'acquisto del diritto, e gli altri caratteri del possesso, pur "
+          u"favorevoli all'attore, restano privi di rilievo ai fini della decisione."_s;
 }
 
 } // namespace
@@ -580,22 +709,86 @@ const VoceCatalogo* voceCatalogo(const QString& chiave)
     return nullptr;
 }
 
-QString commentoCompleto(const VoceCatalogo& voce, const QString& nomeAttore)
+QString fraseEsito(Esito esito)
 {
-    switch (voce.forma) {
-    case 'N':
-        return nomeAttore + voce.commento;
-    case 'A':
-        return u"A "_s + nomeAttore + voce.commento;
-    default:
-        return voce.commento;
+    return esito == Esito::Vince ? u"L'attore vince la causa."_s : u"L'attore perde la causa."_s;
+}
+
+QString sentenzaDellaRegola(const Regola& regola)
+{
+    const VoceCatalogo* v = voceCatalogo(regola.chiave);
+    return v ? fraseEsito(regola.esito) + u' ' + v->motivazione : QString();
+}
+
+QString commentoCompleto(FormaCommento forma, const QString& testo, const QString& nomeAttore)
+{
+    switch (forma) {
+    case FormaCommento::Nome:
+        return nomeAttore + testo;
+    case FormaCommento::ANome:
+        return u"A "_s + nomeAttore + testo;
+    case FormaCommento::Testo:
+        break;
     }
+    return testo;
+}
+
+namespace {
+
+// The row that decided, or RF's when the decision names no row of the table.
+const Regola& regolaDi(const Decisione& d)
+{
+    const std::vector<Regola>& tabella = tabellaRegole();
+    if (d.riga >= 0 && size_t(d.riga) < tabella.size() && tabella[size_t(d.riga)].chiave == d.chiave)
+        return tabella[size_t(d.riga)];
+    return tabella.back();
+}
+
+} // namespace
+
+QString testoSentenza(const Decisione& d)
+{
+    const Regola& r = regolaDi(d);
+    if (r.chiave != u"RF"_s)
+        return sentenzaDellaRegola(r);
+    switch (motivoRF(d)) {
+    case MotivoRF::Periodo:
+        return sentenzaDellaRegola(r);
+    case MotivoRF::Difetti:
+        return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d.difetti, d.termine == 0);
+    case MotivoRF::DatiIncompleti:
+        break;
+    }
+    return fraseEsito(r.esito) + u' '
+        + u"Difatti dagli atti non risultano tutti gli elementi necessari per decidere: mancano le "
+          u"indicazioni sul tipo di usucapione o su alcuni caratteri del possesso, e in loro "
+          u"assenza non può dirsi provato alcuno dei requisiti che la legge richiede per "
+          u"l'usucapione del bene oggetto della causa. Spetta all'attore, che chiede di essere "
+          u"dichiarato titolare del diritto, dare la prova dei fatti su cui la domanda si fonda, "
+          u"e tale prova non è stata data."_s;
+}
+
+QString testoCommento(const Decisione& d, const QString& nomeAttore)
+{
+    const Regola& r = regolaDi(d);
+    QString testo;
+    if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::Difetti) {
+        testo = u"Si consiglia di tornare alla finestra del possesso e di verificare, con i pulsanti "
+                u"\"?\" e con quelli degli articoli del Codice Civile oppure nella finestra delle "
+                u"norme, i requisiti che mancano e le prove che possono sostenerli: ogni difetto "
+                u"indicato deve essere superato perché la causa possa essere vinta."_s;
+    } else if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::DatiIncompleti) {
+        testo = u"Si consiglia di tornare alle finestre della causa e del possesso e di completare "
+                u"tutte le risposte: soltanto con i dati completi la sentenza può valutare i "
+                u"requisiti dell'usucapione."_s;
+    } else if (const VoceCatalogo* v = voceCatalogo(r.chiave)) {
+        testo = v->commento;
+    }
+    return commentoCompleto(r.forma, testo, nomeAttore);
 }
 
 Sentenza emettiSentenza(const Fatti& fatti, const QString& nomeAttore)
 {
     const Decisione d = decidi(fatti);
-    const VoceCatalogo* v = voceCatalogo(d.chiave);
-    Q_ASSERT(v);   // every rule of the table has its entry: the catalogue test checks it
-    return {d.chiave, v->sentenza, commentoCompleto(*v, nomeAttore)};
+    return {d.chiave, testoSentenza(d), testoCommento(d, nomeAttore)};
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The texts of the judgment: for every rule key ("RD", "RS", "R1" .. "R47", "RF") the paragraph that
-// states the outcome and quotes the Civil Code, and the comment that advises the plaintiff.
+// The texts of the judgment: for every rule key the reasoning that follows the outcome sentence and
+// quotes the Civil Code, and the comment that advises the plaintiff. The outcome and the comment
+// form are the rule's own (regole.h); this table holds only words.
 #include "judgment/regole.h"
 
 #include <QString>
@@ -8,20 +9,29 @@
 
 struct VoceCatalogo {
     const char* chiave;
-    bool vince;        // the paragraph opens "L'attore vince la causa." rather than "... perde ..."
-    char forma;        // 'C' the comment alone, 'N' name + comment, 'A' "A " + name + comment
-    QString sentenza;  // one paragraph, no line breaks
-    QString commento;  // for forms N and A it begins with a blank, to follow the name
+    QString motivazione;  // one paragraph, no line breaks, after "L'attore vince/perde la causa. "
+    QString commento;     // for forms N and A it begins with a blank, to follow the name
 };
 
-// All the entries, in the order the rules are tried: RD, RS, R1 .. R47, RF.
+// All the entries, in the order the rules are tried. RF's entry holds its texts for a possession
+// too short for the case; when the years suffice, its texts name the defects instead.
 const std::vector<VoceCatalogo>& catalogoSentenze();
 
 // The entry of a rule key, or nullptr for a key that has none.
 const VoceCatalogo* voceCatalogo(const QString& chiave);
 
+// "L'attore vince la causa." or "L'attore perde la causa."
+QString fraseEsito(Esito esito);
+
+// The judgment paragraph of a rule as it stands in the table: outcome sentence, blank, reasoning.
+QString sentenzaDellaRegola(const Regola& regola);
+
 // The comment as the judgment window shows it; the name goes in exactly as typed.
-QString commentoCompleto(const VoceCatalogo& voce, const QString& nomeAttore);
+QString commentoCompleto(FormaCommento forma, const QString& testo, const QString& nomeAttore);
+
+// The two texts of a decision: for RF they follow its reason (period, defects or missing answers).
+QString testoSentenza(const Decisione& d);
+QString testoCommento(const Decisione& d, const QString& nomeAttore);
 
 // What the judgment writes for a case: the key of the rule that decided it, the paragraph for
 // testosentenza and the comment for commento, with the plaintiff's name as typed.

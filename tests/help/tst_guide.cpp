@@ -84,6 +84,8 @@ private slots:
     void testi_data();
     void testi();
     void tipiMaiUsucapibili();
+    void concordaConIlCodice_data();
+    void concordaConIlCodice();
     void finestraDiTesto_data();
     void finestraDiTesto();
     void tooltipDelManuale();
@@ -217,6 +219,45 @@ void TstGuide::tipiMaiUsucapibili()
         ++trovati;
     }
     QCOMPARE(trovati, nomi.size());
+}
+
+// Where a guide states the law it states what the Code says: each row names the guide, a phrase the
+// rule needs and one that would misstate it.
+void TstGuide::concordaConIlCodice_data()
+{
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<QString>("necessario");
+    QTest::addColumn<QString>("vietato");
+
+    // Art. 1167 interrupts for a loss of over one year, and an unproved objection does nothing.
+    QTest::newRow("interruption over a year") << "guidainterruzione" << QString::fromUtf8("oltre un anno fa considerare interrotto")
+                                              << QString::fromUtf8("almeno un anno");
+    QTest::newRow("interruption proved at both ends") << "guidainterruzione" << QString::fromUtf8("nessuna prova e la diffida")
+                                                      << QString();
+    // The rules cover real rights of enjoyment as well as ownership.
+    QTest::newRow("the holder of the right") << "guidafunzionamento" << QString::fromUtf8("l'animo del titolare del diritto")
+                                             << QString::fromUtf8("l'animo del proprietario (");
+    QTest::newRow("provenance of movables in bad faith") << "guidafunzionamento" << QString::fromUtf8("mala fede (art. 1154)")
+                                                         << QString();
+    QTest::newRow("psyche: the holder of the right") << "guidapsiche" << QString::fromUtf8("o del titolare del diritto")
+                                                     << QString();
+    // Knowing the illegitimate provenance of an immovable is bad faith: no ten years of art. 1159.
+    QTest::newRow("provenance of immovables") << "guidaprovenienza" << QString::fromUtf8("dieci anni dell'art. 1159")
+                                              << QString::fromUtf8("la provenienza non incide");
+    // Art. 1153 does not reach universalities and registered movables (art. 1156).
+    QTest::newRow("delivery of movables") << "guidaacquisto" << QString::fromUtf8("1156")
+                                          << QString::fromUtf8("per gli altri beni mobili");
+}
+
+void TstGuide::concordaConIlCodice()
+{
+    QFETCH(QString, finestra);
+    QFETCH(QString, necessario);
+    QFETCH(QString, vietato);
+    const QString testo = testoGuida(finestra)->testo;
+    QVERIFY2(testo.contains(necessario), qPrintable(necessario));
+    if (!vietato.isEmpty())
+        QVERIFY2(!testo.contains(vietato), qPrintable(vietato));
 }
 
 void TstGuide::finestraDiTesto_data()

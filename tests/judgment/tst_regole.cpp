@@ -23,7 +23,8 @@ struct Caso {
     const char* interruzione;
     const char* chiave;
     char esito;             // 'W' the plaintiff wins, 'L' loses
-    char forma;
+    char forma;             // 'C' comment alone, 'N' name + comment, 'A' "A " + name + comment
+    int interdatin = 0, interdatfin = 0;   // proofs of the interruption's start and end
 };
 
 // Answers of a flawless plaintiff: no interruption (3), peaceful and public (2), as owner (2),
@@ -39,13 +40,19 @@ const Caso casi[] = {
     {"non-apparent servitude, twenty flawless years", 7, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "RS", 'L', 'N'},
     {"non-apparent servitude, nothing else given", 7, "", V, V, V, V, V, V, V, V, V, "", "", "RS", 'L', 'N'},
     {"120 years read whole", 1, " 120 anni", 3, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "R1", 'W', 'N'},
-    {"interruption of 364 days is not a year", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 0 anni e  364 giorni", "R1", 'W', 'N'},
+    {"interruption of 364 days is not a year", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 0 anni e  364 giorni", "R1", 'W', 'N', 1, 1},
+    {"interruption of exactly a year is not over a year", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 1 anno", "R1", 'W', 'N', 1, 1},
+    {"interruption over a year, start without proof (13)", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 3 anni", "R1", 'W', 'N', 13, 1},
+    {"interruption over a year, end without proof (10)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", " 3 anni", "R1", 'W', 'N', 1, 10},
+    {"interruption over a year, proofs never chosen", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", " 3 anni", "R1", 'W', 'N', 0, 0},
+    {"interruption begun by a formal notice (12)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", " 3 anni", "R1", 'W', 'N', 12, 9},
     {"defendant's dates longer than the plaintiff's", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 30 anni", "", "R1", 'W', 'N'},
     {"defendant's dates equal to the plaintiff's", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 22 anni e  3 giorni", "", "R1", 'W', 'N'},
     {"manner: no proof offered", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 12, 0, 0, "", "", "R1", 'W', 'N'},
 
     {"twenty years interrupted", 2, " 20 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R2", 'L', 'N'},
-    {"interruption of a year proved by the defendant", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 1 anno", "R2", 'L', 'N'},
+    {"interruption of a year and a day, proved", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 1 anno e  1 giorno", "R2", 'L', 'N', 1, 1},
+    {"interruption proved by recognition (11) and an oath (9)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", " 1 anno e  14 giorni", "R2", 'L', 'N', 11, 9},
     {"twenty years violent", 3, " 21 anni e  3 giorni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R3", 'L', 'N'},
     {"manner proved by the defendant (11)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 11, 0, 0, "", "", "R3", 'L', 'N'},
     {"manner proved by the defendant (1)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 1, 0, 0, "", "", "R3", 'L', 'N'},
@@ -93,23 +100,42 @@ const Caso casi[] = {
     {"movables, ten years in good faith", 10, " 10 anni", 3, 2, 2, 1, 1, 2, 0, 0, 0, "", "", "R35", 'W', 'C'},
     {"movables, good faith for twenty-five years", 10, " 25 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R35", 'W', 'C'},
     {"movables, fifteen years, illegitimate provenance", 10, " 15 anni", 3, 2, 2, 2, 1, 1, 0, 0, 0, "", "", "R35", 'W', 'C'},
-    {"movables, good faith interrupted", 10, " 10 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R36", 'L', 'N'},
+    {"movables, good faith interrupted, no title", 10, " 10 anni", 2, 2, 2, 1, 1, 2, 0, 0, 0, "", "", "R36", 'L', 'N'},
+    {"movables, good faith and title, interrupted", 10, " 12 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R41", 'W', 'C'},
     {"movables, good faith violent", 10, " 10 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R37", 'L', 'N'},
     {"movables, good faith as holder", 10, " 10 anni", 3, 2, 1, 1, 1, 1, 0, 0, 0, "", "", "R38", 'L', 'N'},
     {"movables, twelve years in bad faith", 10, " 12 anni", 3, 2, 2, 1, 2, 1, 0, 0, 0, "", "", "R39", 'L', 'N'},
-    {"movables, two years, illegitimate provenance", 10, " 2 anni", 3, 2, 2, 2, 1, 1, 0, 0, 0, "", "", "R40", 'L', 'C'},
-    {"movables, no duration read, illegitimate provenance", 10, "", V, V, V, 2, V, V, 0, 0, 0, "", "", "R40", 'L', 'C'},
+    {"movables, two years in bad faith, illegitimate provenance", 10, " 2 anni", 3, 2, 2, 2, 2, 1, 0, 0, 0, "", "", "R40", 'L', 'C'},
+    {"movables, bad faith proved, illegitimate provenance", 10, " 5 anni", 3, 2, 2, 2, 1, 2, 0, 0, 4, "", "", "R40", 'L', 'C'},
+    {"movables, no duration read, bad faith, illegitimate provenance", 10, "", V, V, V, 2, 2, V, 0, 0, 0, "", "", "R40", 'L', 'C'},
+    {"movables, no duration read, illegitimate provenance, faith unknown", 10, "", V, V, V, 2, V, V, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"movables, two years, delivery in good faith with title", 10, " 2 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R41", 'W', 'C'},
+    {"movables, delivery in good faith, illegitimate provenance", 10, " 2 anni", 3, 2, 2, 2, 1, 1, 0, 0, 0, "", "", "R41", 'W', 'C'},
+    {"movables, delivery in good faith, interrupted", 10, " 2 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R41", 'W', 'C'},
+    {"movables, delivery of a thing taken by violence", 10, " 2 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
+    {"movables, delivery to a holder for another", 10, " 2 anni", 3, 2, 1, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
+    {"movables, twenty-five years in good faith, interrupted and violent", 10, " 25 anni", 2, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"movables, garbled duration, delivery with title", 10, "xyz", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R41", 'W', 'C'},
     {"movables, two years in bad faith", 10, " 2 anni", 3, 2, 2, 1, 2, 1, 0, 0, 0, "", "", "R42", 'L', 'N'},
-    {"movables, bad faith with two defects", 10, " 20 anni", 2, 1, 2, 1, 2, 1, 0, 0, 0, "", "", "R42", 'L', 'N'},
+    {"movables, bad faith with two defects", 10, " 20 anni", 2, 1, 2, 1, 2, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"movables, two years without title", 10, " 2 anni", 3, 2, 2, 1, 1, 2, 0, 0, 0, "", "", "R43", 'L', 'N'},
 
-    {"registered movables, ten years whatever else", 11, " 10 anni", 2, 1, 1, 2, 2, 2, 0, 0, 0, "", "", "R44", 'W', 'C'},
-    {"registered movables, objections notwithstanding", 11, " 10 anni", 3, 2, 2, 1, 1, 1, 3, 3, 3, "", "", "R44", 'W', 'C'},
+    {"registered movables, ten years in bad faith without title", 11, " 10 anni", 3, 2, 2, 2, 2, 2, 0, 0, 0, "", "", "R44", 'W', 'C'},
+    {"registered movables, ten years, faith objected", 11, " 10 anni", 3, 2, 2, 1, 1, 1, 0, 0, 3, "", "", "R44", 'W', 'C'},
+    {"registered movables, ten years interrupted", 11, " 10 anni", 2, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "R44I", 'L', 'N'},
+    {"registered movables, interruption proved", 11, " 12 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 2 anni", "R44I", 'L', 'N', 5, 6},
+    {"registered movables, ten years violent", 11, " 10 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R44V", 'L', 'N'},
+    {"registered movables, violence proved", 11, " 15 anni", 3, 2, 2, 1, 1, 1, 7, 0, 0, "", "", "R44V", 'L', 'N'},
+    {"registered movables, ten years as holder", 11, " 10 anni", 3, 2, 1, 1, 2, 2, 0, 0, 0, "", "", "R44D", 'L', 'N'},
+    {"registered movables, ten years with every defect", 11, " 10 anni", 2, 1, 1, 2, 2, 2, 0, 0, 0, "", "", "RF", 'L', 'C'},
+    {"registered movables, objections on manner and mind", 11, " 10 anni", 3, 2, 2, 1, 1, 1, 3, 3, 3, "", "", "RF", 'L', 'C'},
     {"registered movables, three years with title", 11, " 3 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R45", 'W', 'C'},
-    {"registered movables, three years violent but in good faith", 11, " 3 anni", 2, 1, 1, 1, 1, 1, 0, 0, 0, "", "", "R45", 'W', 'C'},
+    {"registered movables, three years interrupted", 11, " 3 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R45I", 'L', 'N'},
+    {"registered movables, three years violent but in good faith", 11, " 3 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R45V", 'L', 'N'},
+    {"registered movables, three years as holder", 11, " 9 anni", 3, 2, 1, 1, 1, 1, 0, 0, 0, "", "", "R45D", 'L', 'N'},
+    {"registered movables, three years violent and interrupted", 11, " 3 anni", 2, 1, 1, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"registered movables, three years in bad faith", 11, " 3 anni", 3, 2, 2, 1, 2, 1, 0, 0, 0, "", "", "R46", 'L', 'N'},
+    {"registered movables, bad faith and interrupted", 11, " 5 anni", 2, 2, 2, 1, 2, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"registered movables, nine years without title", 11, " 9 anni", 3, 2, 2, 1, 1, 2, 0, 0, 0, "", "", "R47", 'L', 'N'},
 
     {"nine years flawless", 1, " 9 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
@@ -141,6 +167,8 @@ Fatti fattiDi(const Caso& c)
     f.durataPossesso = QString::fromUtf8(c.possesso);
     f.durataDate = QString::fromUtf8(c.date);
     f.durataInterruzione = QString::fromUtf8(c.interruzione);
+    f.interdatin = s(c.interdatin);
+    f.interdatfin = s(c.interdatfin);
     return f;
 }
 
@@ -163,6 +191,10 @@ private slots:
     void tipiDaUnoASetteSonoUno();
     void obiezioniSenzaPeso();
     void datiCausa();
+    void motivoDiRF_data();
+    void motivoDiRF();
+    void origini_data();
+    void origini();
 };
 
 void TstRegole::decisione_data()
@@ -179,7 +211,9 @@ void TstRegole::decisione()
     const Decisione d = decidi(fattiDi(c));
     QCOMPARE(d.chiave, QString::fromLatin1(c.chiave));
     QCOMPARE(d.esito, c.esito == 'W' ? Esito::Vince : Esito::Perde);
-    QCOMPARE(d.forma, c.forma);
+    const FormaCommento forma = c.forma == 'N' ? FormaCommento::Nome
+                                : c.forma == 'A' ? FormaCommento::ANome : FormaCommento::Testo;
+    QCOMPARE(d.forma, forma);
     QVERIFY(d.riga >= 0 && d.riga < int(tabellaRegole().size()));
     QCOMPARE(tabellaRegole()[size_t(d.riga)].chiave, d.chiave);
 }
@@ -196,8 +230,13 @@ void TstRegole::ogniRegolaRaggiunta()
 void TstRegole::ordineDellaTabella()
 {
     QStringList attese{QStringLiteral("RD"), QStringLiteral("RS")};
-    for (int k = 1; k <= 47; ++k)
+    for (int k = 1; k <= 47; ++k) {
         attese << QStringLiteral("R%1").arg(k);
+        // Registered movables: each term is followed by its three defects of the possession.
+        if (k == 44 || k == 45)
+            for (const char* difetto : {"I", "V", "D"})
+                attese << QStringLiteral("R%1").arg(k) + QLatin1String(difetto);
+    }
     attese << QStringLiteral("RF");
     QStringList chiavi;
     for (const Regola& r : tabellaRegole())
@@ -222,6 +261,8 @@ void TstRegole::fattori_data()
     QTest::addColumn<int>("obmodo");
     QTest::addColumn<int>("obpsiche");
     QTest::addColumn<int>("obfede");
+    QTest::addColumn<int>("interdatin");
+    QTest::addColumn<int>("interdatfin");
     QTest::addColumn<int>("anni");
     QTest::addColumn<int>("interrotto");
     QTest::addColumn<int>("modoacq");
@@ -229,24 +270,32 @@ void TstRegole::fattori_data()
     QTest::addColumn<int>("fedeposs");
 
     const QString p22 = QStringLiteral(" 22 anni e  17 giorni");
-    QTest::newRow("plaintiff's own answers") << p22 << "" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 22 << 1 << 2 << 2 << 1;
-    QTest::newRow("the other answers") << p22 << "" << "" << 1 << 1 << 1 << 2 << 0 << 0 << 0 << 22 << 1 << 1 << 1 << 2;
-    QTest::newRow("interrupted over a year") << p22 << "" << "" << 2 << 2 << 2 << 1 << 0 << 0 << 0 << 22 << 2 << 2 << 2 << 1;
-    QTest::newRow("interruption window, one year") << p22 << "" << " 1 anno" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 22 << 2 << 2 << 2 << 1;
-    QTest::newRow("interruption window, days only") << p22 << "" << " 0 anni e  300 giorni" << 1 << 2 << 2 << 1 << 0 << 0 << 0 << 22 << 1 << 2 << 2 << 1;
-    QTest::newRow("interruption window garbled") << p22 << "" << "??" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 22 << 1 << 2 << 2 << 1;
-    QTest::newRow("defendant's dates shorter") << p22 << " 18 anni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 18 << 1 << 2 << 2 << 1;
-    QTest::newRow("defendant's dates longer") << p22 << " 30 anni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 22 << 1 << 2 << 2 << 1;
-    QTest::newRow("defendant's dates under a year") << p22 << " 0 anni e  2 giorni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 0 << 1 << 2 << 2 << 1;
-    QTest::newRow("no possession duration") << "" << " 5 anni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 0 << 1 << 2 << 2 << 1;
-    QTest::newRow("120 years") << " 120 anni" << "" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 120 << 1 << 2 << 2 << 1;
-    QTest::newRow("objections at their lower bound") << p22 << "" << "" << 3 << 2 << 2 << 1 << 1 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
-    QTest::newRow("objections at 10") << p22 << "" << "" << 3 << 2 << 2 << 1 << 10 << 10 << 10 << 22 << 1 << 1 << 1 << 2;
-    QTest::newRow("objections at 11") << p22 << "" << "" << 3 << 2 << 2 << 1 << 11 << 11 << 11 << 22 << 1 << 1 << 2 << 2;
-    QTest::newRow("no proof offered (12)") << p22 << "" << "" << 3 << 2 << 2 << 1 << 12 << 12 << 12 << 22 << 1 << 2 << 2 << 1;
-    QTest::newRow("objections never raised") << p22 << "" << "" << 3 << 2 << 2 << 1 << V << V << V << 22 << 1 << 2 << 2 << 1;
-    QTest::newRow("objections do not improve") << p22 << "" << "" << 3 << 1 << 1 << 2 << 12 << 11 << 12 << 22 << 1 << 1 << 1 << 2;
-    QTest::newRow("answers left empty") << p22 << "" << "" << V << V << V << V << 0 << 0 << 0 << 22 << 1 << 0 << 0 << 0;
+    QTest::newRow("plaintiff's own answers") << p22 << "" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("the other answers") << p22 << "" << "" << 1 << 1 << 1 << 2 << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
+    QTest::newRow("interrupted over a year") << p22 << "" << "" << 2 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 2 << 2 << 2 << 1;
+    QTest::newRow("interruption window, exactly one year") << p22 << "" << " 1 anno" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("interruption window, a year and a day") << p22 << "" << " 1 anno e  1 giorno" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 2 << 2 << 2 << 1;
+    QTest::newRow("interruption window, 1 anno e 14 giorni") << p22 << "" << " 1 anno e  14 giorni" << 1 << 2 << 2 << 1 << 0 << 0 << 0 << 10 << 9 << 22 << 2 << 2 << 2 << 1;
+    QTest::newRow("interruption, last start proof (11)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 11 << 1 << 22 << 2 << 2 << 2 << 1;
+    QTest::newRow("interruption, formal notice (12)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 12 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("interruption, no proof of the start (13)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 13 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("interruption, no proof of the end (10)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 10 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("interruption, proofs never chosen") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << V << V << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("interruption unproved, plaintiff conceded one") << p22 << "" << " 2 anni" << 2 << 2 << 2 << 1 << 0 << 0 << 0 << 13 << 10 << 22 << 2 << 2 << 2 << 1;
+    QTest::newRow("interruption window, days only") << p22 << "" << " 0 anni e  300 giorni" << 1 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("interruption window garbled") << p22 << "" << "??" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("defendant's dates shorter") << p22 << " 18 anni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 18 << 1 << 2 << 2 << 1;
+    QTest::newRow("defendant's dates longer") << p22 << " 30 anni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("defendant's dates under a year") << p22 << " 0 anni e  2 giorni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 0 << 1 << 2 << 2 << 1;
+    QTest::newRow("no possession duration") << "" << " 5 anni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 0 << 1 << 2 << 2 << 1;
+    QTest::newRow("120 years") << " 120 anni" << "" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 120 << 1 << 2 << 2 << 1;
+    QTest::newRow("objections at their lower bound") << p22 << "" << "" << 3 << 2 << 2 << 1 << 1 << 1 << 1 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
+    QTest::newRow("objections at 10") << p22 << "" << "" << 3 << 2 << 2 << 1 << 10 << 10 << 10 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
+    QTest::newRow("objections at 11") << p22 << "" << "" << 3 << 2 << 2 << 1 << 11 << 11 << 11 << 1 << 1 << 22 << 1 << 1 << 2 << 2;
+    QTest::newRow("no proof offered (12)") << p22 << "" << "" << 3 << 2 << 2 << 1 << 12 << 12 << 12 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("objections never raised") << p22 << "" << "" << 3 << 2 << 2 << 1 << V << V << V << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("objections do not improve") << p22 << "" << "" << 3 << 1 << 1 << 2 << 12 << 11 << 12 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
+    QTest::newRow("answers left empty") << p22 << "" << "" << V << V << V << V << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 0 << 0 << 0;
 }
 
 void TstRegole::fattori()
@@ -261,6 +310,8 @@ void TstRegole::fattori()
     QFETCH(int, obmodo);
     QFETCH(int, obpsiche);
     QFETCH(int, obfede);
+    QFETCH(int, interdatin);
+    QFETCH(int, interdatfin);
 
     Fatti f;
     f.tipologia = s(1);
@@ -274,6 +325,8 @@ void TstRegole::fattori()
     f.durataPossesso = possesso;
     f.durataDate = date;
     f.durataInterruzione = interruzione;
+    f.interdatin = s(interdatin);
+    f.interdatfin = s(interdatfin);
     const Fattori x = ::fattori(f);
     QTEST(x.anni, "anni");
     QTEST(x.interrotto, "interrotto");
@@ -313,7 +366,8 @@ void TstRegole::tipiDaUnoASetteSonoUno()
     QCOMPARE(casiProvati, 31 * 3 * 16);
 }
 
-// The objections on provenance and on acquisition from a non-owner never change the outcome.
+// The objections on provenance and on acquisition from a non-owner, and the proofs of the
+// defendant's dates, never change the outcome.
 void TstRegole::obiezioniSenzaPeso()
 {
     for (const Caso& c : casi) {
@@ -329,12 +383,14 @@ void TstRegole::obiezioniSenzaPeso()
         d.obiezmodo = f.obiezmodo;
         d.obiezpsiche = f.obiezpsiche;
         d.obiezfede = f.obiezfede;
+        d.interdatin = f.interdatin;
+        d.interdatfin = f.interdatfin;
         for (int prov = 0; prov <= 12; prov += 3)
             for (int acq = 0; acq <= 12; acq += 4) {
                 d.obiezprov = s(prov);
                 d.obiezacq = s(acq);
                 d.ledatin = s(prov % 3 + 1);
-                d.interdatfin = s(acq % 2 + 1);
+                d.ledatfin = s(acq % 2 + 1);
                 const Fatti g = Fatti::da(d, f.durataPossesso, f.durataDate, f.durataInterruzione);
                 QCOMPARE(decidi(g).chiave, QString::fromLatin1(c.chiave));
             }
@@ -344,6 +400,12 @@ void TstRegole::obiezioniSenzaPeso()
 // The record of the case reaches every factor the rules test.
 void TstRegole::datiCausa()
 {
+    const auto chiave = [](const DatiCausa& d, const char* possesso, const char* date = "",
+                           const char* interruzione = "") {
+        return decidi(Fatti::da(d, QString::fromUtf8(possesso), QString::fromUtf8(date),
+                                QString::fromUtf8(interruzione)))
+            .chiave;
+    };
     DatiCausa d;
     d.tipologia = s(10);
     d.sceltainterr = s(3);
@@ -352,24 +414,142 @@ void TstRegole::datiCausa()
     d.sceltaprov = s(1);
     d.sceltafed = s(1);
     d.sceltaacq = s(1);
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 2 anni"), QString(), QString())).chiave, QStringLiteral("R41"));
-    d.sceltaprov = s(2);
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 2 anni"), QString(), QString())).chiave, QStringLiteral("R40"));
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 12 anni"), QString(), QString())).chiave, QStringLiteral("R35"));
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 12 anni"), QString(), QStringLiteral(" 2 anni"))).chiave, QStringLiteral("R36"));
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 12 anni"), QStringLiteral(" 8 anni"), QString())).chiave, QStringLiteral("R40"));
+    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R41"));
+    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R35"));
+    QCOMPARE(chiave(d, " 12 anni", " 8 anni"), QStringLiteral("R41"));
+    // The interruption counts with both its proofs, which the record carries.
+    d.sceltaacq = s(2);
+    QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R35"));
+    d.interdatin = s(3);
+    d.interdatfin = s(4);
+    QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R36"));
+    d.interdatin = s(ProvaInterruzione::diffidaInizio);
+    QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R35"));
+    d.sceltaacq = s(1);
     d.obiezmodo = s(4);
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 12 anni"), QString(), QString())).chiave, QStringLiteral("R37"));
+    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R37"));
     d.obiezmodo = s(0);
     d.obiezpsiche = s(4);
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 12 anni"), QString(), QString())).chiave, QStringLiteral("R38"));
+    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R38"));
     d.obiezpsiche = s(0);
     d.obiezfede = s(4);
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 12 anni"), QString(), QString())).chiave, QStringLiteral("R39"));
-    d.sceltaacq = s(2);
+    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R39"));
+    d.sceltaprov = s(2);
+    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R40"));
     d.sceltaprov = s(1);
+    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R42"));
+    d.sceltaacq = s(2);
     d.obiezfede = s(0);
-    QCOMPARE(decidi(Fatti::da(d, QStringLiteral(" 2 anni"), QString(), QString())).chiave, QStringLiteral("R43"));
+    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R43"));
+}
+
+// What RF rests on: the shortest term of the type, and the defects that matter with the years held.
+void TstRegole::motivoDiRF_data()
+{
+    QTest::addColumn<int>("i");
+    QTest::addColumn<int>("termine");
+    QTest::addColumn<int>("difetti");
+
+    const auto riga = [](const char* nome, int termine, Difetti difetti) {
+        for (int i = 0; i < int(std::size(casi)); ++i)
+            if (qstrcmp(casi[i].nome, nome) == 0) {
+                QTest::newRow(nome) << i << termine << int(difetti);
+                return;
+            }
+        QFAIL(nome);
+    };
+    using D = Difetto;
+    riga("nine years flawless", 10, {});
+    riga("twenty-five years with two defects", 10, D::Interruzione | D::Violenza);
+    // Below twenty years faith and title count; at twenty they do not.
+    riga("fifteen years, bad faith and no title", 10, D::MalaFede | D::SenzaTitolo);
+    riga("rural, four years", 5, {});
+    riga("universality, nine years", 10, {});
+    // Movables: a title is never a requirement of art. 1161; delivery in good faith with a title
+    // needs no time at all.
+    riga("movables, bad faith without title", 10, D::MalaFede);
+    riga("movables, delivery of a thing taken by violence", 0, D::Violenza);
+    riga("movables, delivery to a holder for another", 0, D::Detenzione);
+    riga("movables, twenty-five years in good faith, interrupted and violent", 0, D::Violenza);
+    riga("movables, bad faith with two defects", 10, D::Interruzione | D::Violenza);
+    riga("registered movables, two years", 3, {});
+    riga("registered movables, ten years with every defect", 3, D::Interruzione | D::Violenza | D::Detenzione);
+    riga("registered movables, bad faith and interrupted", 3, D::Interruzione | D::MalaFede);
+    riga("no type chosen", -1, {});
+    riga("manner left empty", 10, {});
+}
+
+void TstRegole::motivoDiRF()
+{
+    QFETCH(int, i);
+    QFETCH(int, termine);
+    QFETCH(int, difetti);
+    const Decisione d = decidi(fattiDi(casi[i]));
+    QCOMPARE(d.chiave, QStringLiteral("RF"));
+    QCOMPARE(d.termine, termine);
+    QCOMPARE(int(d.difetti), difetti);
+}
+
+// Where each factor came from, as the decision keeps it for the account of its reasons.
+void TstRegole::origini_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("interruzione");
+    QTest::addColumn<int>("interr");
+    QTest::addColumn<int>("interdatin");
+    QTest::addColumn<int>("interdatfin");
+    QTest::addColumn<int>("obmodo");
+    QTest::addColumn<int>("modus");
+    QTest::addColumn<int>("anniConvenuto");
+    QTest::addColumn<bool>("anniDelConvenuto");
+    QTest::addColumn<Opposizione>("opposizione");
+    QTest::addColumn<bool>("interruzioneDelConvenuto");
+    QTest::addColumn<bool>("modoDelConvenuto");
+
+    QTest::newRow("the plaintiff's word") << "" << "" << 3 << 0 << 0 << 0 << 2 << -1 << false << Opposizione::NonProposta << false << false;
+    QTest::newRow("shorter dates of the defendant") << " 18 anni" << "" << 3 << 0 << 0 << 0 << 2 << 18 << true << Opposizione::NonProposta << false << false;
+    QTest::newRow("longer dates of the defendant") << " 30 anni" << "" << 3 << 0 << 0 << 0 << 2 << 30 << false << Opposizione::NonProposta << false << false;
+    QTest::newRow("interruption proved") << "" << " 2 anni" << 1 << 1 << 1 << 0 << 2 << -1 << false << Opposizione::Efficace << true << false;
+    QTest::newRow("interruption of a year") << "" << " 1 anno" << 1 << 1 << 1 << 0 << 2 << -1 << false << Opposizione::NonOltreUnAnno << false << false;
+    QTest::newRow("interruption without proof") << "" << " 2 anni" << 1 << 13 << 1 << 0 << 2 << -1 << false << Opposizione::SenzaProva << false << false;
+    QTest::newRow("interruption by formal notice") << "" << " 2 anni" << 1 << 12 << 1 << 0 << 2 << -1 << false << Opposizione::Diffida << false << false;
+    QTest::newRow("interruption conceded and objected") << "" << " 2 anni" << 2 << 1 << 1 << 0 << 2 << -1 << false << Opposizione::Efficace << false << false;
+    QTest::newRow("violence proved") << "" << "" << 3 << 0 << 0 << 5 << 2 << -1 << false << Opposizione::NonProposta << false << true;
+    QTest::newRow("violence conceded") << "" << "" << 3 << 0 << 0 << 5 << 1 << -1 << false << Opposizione::NonProposta << false << false;
+}
+
+void TstRegole::origini()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, interruzione);
+    QFETCH(int, interr);
+    QFETCH(int, interdatin);
+    QFETCH(int, interdatfin);
+    QFETCH(int, obmodo);
+    QFETCH(int, modus);
+
+    Fatti f;
+    f.tipologia = s(1);
+    f.durataPossesso = QStringLiteral(" 22 anni");
+    f.durataDate = date;
+    f.durataInterruzione = interruzione;
+    f.sceltainterr = s(interr);
+    f.interdatin = s(interdatin);
+    f.interdatfin = s(interdatfin);
+    f.obiezmodo = s(obmodo);
+    f.sceltamodus = s(modus);
+    f.sceltapsic = s(2);
+    f.sceltafed = s(1);
+    f.obiezfede = s(12);
+    const Origini o = decidi(f).origini;
+    QCOMPARE(o.anniAttore, 22);
+    QTEST(o.anniConvenuto, "anniConvenuto");
+    QTEST(o.anni == Fonte::Convenuto, "anniDelConvenuto");
+    QTEST(o.opposizione, "opposizione");
+    QTEST(o.interruzione == Fonte::Convenuto, "interruzioneDelConvenuto");
+    QTEST(o.modo == Fonte::Convenuto, "modoDelConvenuto");
+    QCOMPARE(o.animo, Fonte::Attore);
+    QCOMPARE(o.fede, Fonte::Attore);   // "nessuna prova" leaves the plaintiff's word
 }
 
 QTEST_APPLESS_MAIN(TstRegole)

@@ -74,6 +74,7 @@ private slots:
     void struttura_data();
     void struttura();
     void esempioArticolo1144();
+    void nomeDellIstituto();
     void portataCommenti_data();
     void portataCommenti();
     void numeroStato_data();
@@ -116,16 +117,16 @@ void TstCodiceCivile::struttura_data()
         {"1156", 1, "Commento: gli articoli 1153, 1154 e"},
         {"1157", 1, "Commento: la buona fede nel possesso"},
         {"1158", 1, "Commento: la proprietà di beni immobili,"},
-        {"1159", 2, "Commento: per l'possidoria decennale occorre la"},
+        {"1159", 2, "Commento: per l'usucapione decennale occorre la"},
         {"1159 bis", 4, "Commento: la proprietà rurale si può"},
-        {"1160", 2, "Commento: l'possidoria sui beni mobili (con"},
-        {"1161", 2, "Commento: l'possidoria dei beni mobili si"},
-        {"1162", 3, "Commento: l'possidoria si compie in tre"},
+        {"1160", 2, "Commento: l'usucapione di un'universalità di"},
+        {"1161", 2, "Commento: l'usucapione dei beni mobili si"},
+        {"1162", 3, "Commento: l'usucapione si compie in tre"},
         {"1163", 1, "Commento: non è possibile usucapire un"},
         {"1164", 1, "Commento: il possesso dovuto ad un"},
         {"1165", 1, "Commento: richiama le norme relative alla"},
         {"1166", 2, "Commento: le cause di impedimento e"},
-        {"1167", 2, "Commento: i termini per l'possidoria sono"},
+        {"1167", 2, "Commento: i termini per l'usucapione sono"},
         {"1168", 4, "Commento: chi perde il possesso per"},
         {"1169", 1, "Commento: si può chiedere di essere"},
         {"1170", 3, "Commento: chi ha il possesso da"},
@@ -182,6 +183,21 @@ void TstCodiceCivile::esempioArticolo1144()
     QCOMPARE(testoVisualizzato(5), atteso);
 }
 
+// The Code names the institute "usucapione": the program's own name never stands for it in a
+// heading, a paragraph or a comment.
+void TstCodiceCivile::nomeDellIstituto()
+{
+    int rubricheUsucapione = 0;
+    for (int k = 1; k <= numeroArticoli; ++k) {
+        const QString testo = didascalia(k) + commi(k).join(QLatin1Char(' ')) + commento(k);
+        QVERIFY2(!testo.contains(QStringLiteral("possidoria"), Qt::CaseInsensitive), qPrintable(didascalia(k)));
+        rubricheUsucapione += didascalia(k).contains(QStringLiteral(") Usucapione "));
+    }
+    // 1158, 1159, 1159 bis, 1160, 1161, 1162 open their headings with it; 1167 names it within.
+    QCOMPARE(rubricheUsucapione, 6);
+    QVERIFY(didascalia(29).contains(QStringLiteral("dell'usucapione")));
+}
+
 // A comment must not widen or narrow the rule it explains: each row names what the article's own
 // wording limits the rule to.
 void TstCodiceCivile::portataCommenti_data()
@@ -197,6 +213,19 @@ void TstCodiceCivile::portataCommenti_data()
     // 1166 leaves out only condition, term and the suspensions of art. 2942, not those of 2941.
     QTest::newRow("1166 only the causes of 2942")
         << 28 << QStringList{QStringLiteral("condizione"), QStringLiteral("termine"), QStringLiteral("2942")};
+    // 1149 refers to art. 821, which limits the refund to the value of the fruits.
+    QTest::newRow("1149 within the value of the fruits")
+        << 10 << QStringList{QStringLiteral("valore dei frutti"), QStringLiteral("821")};
+    // 1153 does not reach universalities and registered movables.
+    QTest::newRow("1153 not for the goods of 1156") << 14 << QStringList{QStringLiteral("1156")};
+    // All possession of credit instruments, not only good faith, follows arts. 1992 ff.
+    QTest::newRow("1157 credit instruments, arts. 1992 ff.")
+        << 18 << QStringList{QStringLiteral("ogni altro aspetto del loro possesso"), QStringLiteral("1992")};
+    // 1160 concerns universalities of movables, not movables at large.
+    QTest::newRow("1160 universalities") << 22 << QStringList{QStringLiteral("universalità di mobili")};
+    // 1163: the defect is in how possession was acquired; the useful time runs from when it ceased.
+    QTest::newRow("1163 manner of acquisition")
+        << 25 << QStringList{QStringLiteral("acquistato"), QStringLiteral("sono cessate")};
 }
 
 void TstCodiceCivile::portataCommenti()
@@ -239,6 +268,10 @@ void TstCodiceCivile::fuoriIntervallo()
     }
     QVERIFY(commiCitati(1140).isEmpty());
     QVERIFY(testoCitato(812).isEmpty());   // no comment, not shown as an article box
+    // Quoted by the judgments only: no article box of their own.
+    QCOMPARE(commiCitati(823).size(), 1);
+    QCOMPARE(commiCitati(1061).size(), 2);
+    QVERIFY(testoCitato(823).isEmpty() && testoCitato(1061).isEmpty());
 }
 
 void TstCodiceCivile::giustifica_data()

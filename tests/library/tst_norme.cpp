@@ -132,7 +132,7 @@ void TstNorme::controlli()
         QVERIFY(b->styleSheet().contains(QStringLiteral("rgb(255,255,192)")));
     }
     QCOMPARE(n->cmd(1)->text(), QStringLiteral("1140) Possesso"));
-    QCOMPARE(n->cmd(21)->text(), QStringLiteral("1159 bis) Possidoria speciale per la piccola proprietà rurale"));
+    QCOMPARE(n->cmd(21)->text(), QStringLiteral("1159 bis) Usucapione speciale per la piccola proprietà rurale"));
     QCOMPARE(n->cmd(32)->text(), QStringLiteral("1170) Azione di manutenzione"));
 
     struct Atteso { const char* nome; const char* testo; const char* tooltip; };
