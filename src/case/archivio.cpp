@@ -1,0 +1,387 @@
+#include "case/archivio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <optional>
+
+namespace {
+
+const char* const codifica = "windows-1252";
+
+// How many fields each record takes, and which of them are texts (the rest are choices).
+struct FormaRecord {
+    int campi;
+    int testi;   // the first `testi` fields are texts
+};
+constexpr std::array<FormaRecord, 9> formaRecord = {{
+    {5, 4}, {8, 2}, {4, 2}, {4, 2}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0},
+}};
+
+// Where each field of a record lives in the case.
+struct Posti {
+    std::array<QString*, 4> testi{};
+    std::array<Scelta*, 6> scelte{};
+};
+
+Posti postiRecord(Causa& c, int record)
+{
+    TestiCausa& t = c.testi;
+    DatiCausa& s = c.scelte;
+    switch (record) {
+    case 0: return {{&t.attore, &t.convenuto, &t.bene, &t.luogo}, {&s.tipologia}};
+    case 1: return {{&t.possessoInizio, &t.possessoFine},
+                    {&s.sceltainterr, &s.sceltamodus, &s.sceltapsic, &s.sceltaprov, &s.sceltafed, &s.sceltaacq}};
+    case 2: return {{&t.ledateInizio, &t.ledateFine}, {&s.ledatin, &s.ledatfin}};
+    case 3: return {{&t.interruzioneInizio, &t.interruzioneFine}, {&s.interdatin, &s.interdatfin}};
+    case 4: return {{}, {&s.obiezmodo}};
+    case 5: return {{}, {&s.obiezpsiche}};
+    case 6: return {{}, {&s.obiezprov}};
+    case 7: return {{}, {&s.obiezfede}};
+    default: return {{}, {&s.obiezacq}};
+    }
+}
+
+// The Unicode characters of the 256 Windows-1252 bytes, and the byte of each (for the check).
+const std::array<char16_t, 256>& caratteri1252()
+{
+    static const std::array<char16_t, 256> tabella = [] {
+        QByteArray tutti(256, Qt::Uninitialized);
+        for (int i = 0; i < 256; ++i)
+            tutti[i] = char(i);
+        QStringDecoder decodifica(codifica);
+        const QString s = decodifica.decode(tutti);
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 256 && i < s.size(); ++i)
+            t[i] = s.at(i).unicode();
+        return t;
+    }();
+    return tabella;
+}
+
+bool carattereArchiviabile(char32_t c)
+{
+    if (c == U'"' || c == 0)
+        return false;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    const auto& t = caratteri1252();
+    for (int i = 0x80; i < 0xA0; ++i)
+        if (t[i] == c)
+            return true;
+    return false;
+}
+
+// One field as it stands in the file.
+struct Campo {
+    bool virgolettato = false;
+    QByteArray grezzo;
+};
+
+class Lettore
+{
+public:
+    explicit Lettore(const QByteArray& dati) : d(dati) {}
+
+    // The next field, or nothing when the data is over.
+    std::optional<Campo> prossimo()
+    {
+        while (pos < d.size() && (d[pos] == ' ' || d[pos] == '\t'))
+            ++pos;
+        if (pos >= d.size()) {
+            if (!dopoVirgola)
+                return std::nullopt;
+            dopoVirgola = false;
+            return Campo{};
+        }
+        dopoVirgola = false;
+        Campo c;
+        if (d[pos] == '"') {
+            c.virgolettato = true;
+            const qsizetype chiusa = d.indexOf('"', pos + 1);
+            const qsizetype fine = chiusa < 0 ? d.size() : chiusa;
+            c.grezzo = d.mid(pos + 1, fine - pos - 1);
+            pos = chiusa < 0 ? d.size() : chiusa + 1;
+            saltaAlSeparatore();
+        } else {
+            const qsizetype inizio = pos;
+            saltaAlSeparatore();
+            qsizetype fine = finePrimaDelSeparatore;
+            while (fine > inizio && (d[fine - 1] == ' ' || d[fine - 1] == '\t'))
+                --fine;
+            c.grezzo = d.mid(inizio, fine - inizio);
+        }
+        return c;
+    }
+
+private:
+    // Moves past the next comma or line end; notes where the field's text stopped.
+    void saltaAlSeparatore()
+    {
+        while (pos < d.size() && d[pos] != ',' && d[pos] != '\r' && d[pos] != '\n')
+            ++pos;
+        finePrimaDelSeparatore = pos;
+        if (pos >= d.size())
+            return;
+        if (d[pos] == ',') {
+            dopoVirgola = true;
+            ++pos;
+        } else if (d[pos] == '\r') {
+            ++pos;
+            if (pos < d.size() && d[pos] == '\n')
+                ++pos;
+        } else {
+            ++pos;
+        }
+    }
+
+    const QByteArray& d;
+    qsizetype pos = 0;
+    qsizetype finePrimaDelSeparatore = 0;
+    bool dopoVirgola = false;
+};
+
+// A choice field: empty, or a whole number of 16 bits written bare.
+std::optional<Scelta> sceltaDa(const Campo& c)
+{
+    if (c.virgolettato)
+        return std::nullopt;
+    if (c.grezzo.isEmpty())
+        return Scelta{};
+    qsizetype i = c.grezzo.startsWith('-') || c.grezzo.startsWith('+') ? 1 : 0;
+    if (i == c.grezzo.size())
+        return std::nullopt;
+    for (qsizetype k = i; k < c.grezzo.size(); ++k)
+        if (c.grezzo[k] < '0' || c.grezzo[k] > '9')
+            return std::nullopt;
+    bool ok = false;
+    const int n = c.grezzo.toInt(&ok);
+    if (!ok || n < -32768 || n > 32767)
+        return std::nullopt;
+    return Scelta{qint16(n)};
+}
+
+const QString nomiRecordPrimi[2] = {
+    QStringLiteral("dati della causa"),
+    QStringLiteral("dati sul possesso"),
+};
+
+QString nomeFile(const QString& percorso)
+{
+    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(percorso));
+}
+
+} // namespace
+
+QByteArray scriviArchivio(const Causa& causa)
+{
+    Causa c = causa;
+    QStringEncoder codificatore(codifica);
+    QByteArray out;
+    out.reserve(512);
+    for (int r = 0; r < 9; ++r) {
+        const Posti p = postiRecord(c, r);
+        const FormaRecord f = formaRecord[r];
+        for (int k = 0; k < f.campi; ++k) {
+            if (k > 0)
+                out += ',';
+            if (k < f.testi) {
+                out += '"';
+                out += QByteArray(codificatore.encode(*p.testi[k]));
+                out += '"';
+            } else if (const Scelta& s = *p.scelte[k - f.testi]; s) {
+                out += QByteArray::number(*s);
+            }
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+LetturaArchivio leggiArchivio(const QByteArray& dati)
+{
+    LetturaArchivio esito;
+    if (dati.size() > Archivio::dimensioneMassima) {
+        esito.errore = QStringLiteral("il file è troppo grande per essere un archivio di causa "
+                                      "(%1 byte, al massimo %2)")
+                           .arg(dati.size())
+                           .arg(Archivio::dimensioneMassima);
+        return esito;
+    }
+    if (dati.isEmpty()) {
+        esito.errore = QStringLiteral("il file è vuoto");
+        return esito;
+    }
+    if (dati.contains('\0')) {
+        esito.errore = QStringLiteral("il file contiene dati binari e non è un archivio di causa");
+        return esito;
+    }
+
+    QStringDecoder decodifica(codifica);
+    Lettore lettore(dati);
+    bool finiti = false;
+    for (int r = 0; r < 9 && !finiti; ++r) {
+        const FormaRecord f = formaRecord[r];
+        const Posti p = postiRecord(esito.causa, r);
+        bool buono = true;
+        int campoErrato = 0;
+        for (int k = 0; k < f.campi; ++k) {
+            const std::optional<Campo> campo = lettore.prossimo();
+            if (!campo) {
+                finiti = true;
+                buono = false;
+                break;
+            }
+            if (k < f.testi) {
+                *p.testi[k] = decodifica.decode(campo->grezzo);
+            } else if (const std::optional<Scelta> s = sceltaDa(*campo); s) {
+                *p.scelte[k - f.testi] = *s;
+            } else if (buono) {
+                buono = false;
+                campoErrato = k + 1;
+            }
+        }
+        if (!buono) {
+            // A record not read whole leaves nothing half-filled behind.
+            for (int k = 0; k < f.testi; ++k)
+                p.testi[k]->clear();
+            for (int k = f.testi; k < f.campi; ++k)
+                p.scelte[k - f.testi]->reset();
+            if (r < 2) {
+                esito.errore = finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
+                                      : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
+                                                       "non è un numero")
+                                            .arg(nomiRecordPrimi[r])
+                                            .arg(campoErrato);
+                esito.causa = Causa{};
+                return esito;
+            }
+        }
+        esito.letti[r] = buono;
+    }
+
+    const QString controllo = controlloPrimiRecord(esito.causa.scelte);
+    if (!controllo.isEmpty()) {
+        esito.errore = controllo;
+        esito.causa = Causa{};
+        esito.letti = {};
+        return esito;
+    }
+    esito.valido = true;
+    return esito;
+}
+
+LetturaArchivio leggiFileArchivio(const QString& percorso)
+{
+    LetturaArchivio esito;
+    const auto fallito = [&](const QString& motivo) {
+        LetturaArchivio rifiuto;
+        rifiuto.errore = QStringLiteral("Impossibile aprire l'archivio %1: %2.").arg(nomeFile(percorso), motivo);
+        return rifiuto;
+    };
+    const QFileInfo info(percorso);
+    if (percorso.isEmpty() || !info.exists())
+        return fallito(QStringLiteral("il file non esiste"));
+    // Only a regular file: a folder, a device or a pipe could block or never end.
+    if (!info.isFile())
+        return fallito(QStringLiteral("non è un file ma una cartella o un dispositivo"));
+    if (info.size() > Archivio::dimensioneMassima)
+        return fallito(QStringLiteral("il file è troppo grande per essere un archivio di causa "
+                                      "(%1 byte, al massimo %2)")
+                           .arg(info.size())
+                           .arg(Archivio::dimensioneMassima));
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return fallito(file.error() == QFileDevice::PermissionsError || !info.isReadable()
+                           ? QStringLiteral("non si hanno i permessi per leggere il file")
+                           : QStringLiteral("il file non si può leggere (%1)").arg(file.errorString()));
+    // One byte more than allowed tells a file that grew after the check.
+    const QByteArray dati = file.read(Archivio::dimensioneMassima + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fallito(QStringLiteral("il file non si può leggere (%1)").arg(file.errorString()));
+    esito = leggiArchivio(dati);
+    if (!esito.valido)
+        return fallito(esito.errore);
+    return esito;
+}
+
+EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
+{
+    const auto fallito = [&](const QString& motivo) {
+        return EsitoScrittura{false, QStringLiteral("Impossibile salvare l'archivio %1: %2.")
+                                         .arg(nomeFile(percorso), motivo)};
+    };
+    const TestiCausa& t = causa.testi;
+    for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio,
+                                 &t.possessoFine, &t.ledateInizio, &t.ledateFine,
+                                 &t.interruzioneInizio, &t.interruzioneFine}) {
+        if (!testoArchiviabile(*testo))
+            return fallito(QStringLiteral("il testo «%1» contiene virgolette doppie o caratteri che "
+                                          "l'archivio non può registrare")
+                               .arg(*testo));
+    }
+    if (percorso.isEmpty())
+        return fallito(QStringLiteral("manca il nome del file"));
+    const QFileInfo info(percorso);
+    if (info.isDir())
+        return fallito(QStringLiteral("il nome indica una cartella"));
+    if (!info.absoluteDir().exists())
+        return fallito(QStringLiteral("la cartella non esiste"));
+    const EsitoScrittura scritto = scriviFileIntero(percorso, scriviArchivio(causa));
+    if (scritto)
+        return scritto;
+    // The system's own words follow the likely cause, which is said in Italian.
+    QString motivo;
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        motivo = QStringLiteral("non si hanno i permessi per scrivere nella cartella");
+    else if (info.exists() && !info.isWritable())
+        motivo = QStringLiteral("il file è protetto dalla scrittura");
+    else
+        motivo = QStringLiteral("la scrittura non è stata completata, il file precedente è rimasto "
+                                "com'era");
+    return fallito(QStringLiteral("%1 (%2)").arg(motivo, scritto.errore));
+}
+
+bool nominaPulsante(Scelta scelta, int pulsanti)
+{
+    return scelta && *scelta >= 1 && *scelta <= pulsanti;
+}
+
+QString controlloPrimiRecord(const DatiCausa& s)
+{
+    if (!nominaPulsante(s.tipologia, Archivio::pulsantiTipologia))
+        return QStringLiteral("il file è danneggiato: il tipo di causa non è tra quelli previsti");
+    const std::array<Scelta, 6> possesso = {s.sceltainterr, s.sceltamodus, s.sceltapsic,
+                                            s.sceltaprov, s.sceltafed, s.sceltaacq};
+    for (size_t i = 0; i < possesso.size(); ++i)
+        if (!nominaPulsante(possesso[i], Archivio::pulsantiPossesso[i]))
+            return QStringLiteral("il file è danneggiato: i dati sul possesso non indicano una "
+                                  "scelta prevista");
+    return {};
+}
+
+bool testoArchiviabile(QStringView testo)
+{
+    for (const char32_t c : testo.toUcs4())
+        if (!carattereArchiviabile(c))
+            return false;
+    return true;
+}
+
+QString soloCaratteriArchiviabili(QStringView testo)
+{
+    QString out;
+    out.reserve(testo.size());
+    for (const char32_t c : testo.toUcs4())
+        if (carattereArchiviabile(c))
+            out += QChar(char16_t(c));
+    return out;
+}
+
+QString avvisoCarattereNonArchiviabile()
+{
+    return QStringLiteral("Carattere non ammesso: l'archivio non può registrare le virgolette "
+                          "doppie (\") né i simboli estranei all'alfabeto dell'Europa occidentale.");
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The case archive: a whole case as nine text records, and back.
+//
+// The file is Windows-1252, every record ends with CR LF, fields are separated by a comma:
+//   1  attore, convenuto, bene, luogo (texts), tipologia
+//   2  possession start and end (texts), sceltainterr, sceltamodus, sceltapsic, sceltaprov,
+//      sceltafed, sceltaacq
+//   3  dates window start and end (texts), ledatin, ledatfin
+//   4  interruption window start and end (texts), interdatin, interdatfin
+//   5..9  obiezmodo, obiezpsiche, obiezprov, obiezfede, obiezacq
+// A text is written between double quotes exactly as typed (there is no escape), a choice as
+// its bare decimal digits, an empty choice as nothing at all (so an unanswered objection is an
+// empty line).
+//
+// Reading: blanks before a field are skipped; a field opening with a double quote runs to the
+// next double quote (commas and line ends included) and anything after it up to the separator
+// is ignored; any other field runs to the next comma or line end (CR LF, CR or LF) and loses its
+// trailing blanks. A line end separates fields like a comma, so the reader takes 5, 8, 4, 4, 1,
+// 1, 1, 1, 1 fields in turn without looking at where the lines end. A comma just before the end
+// of the data still opens one (empty) field; a line end there does not.
+// Where a choice is expected the field must be empty or an unquoted whole number of 16 bits;
+// a quoted field or any other text there makes the record unreadable.
+#include "case/daticausa.h"
+#include "platform/scritturafile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <array>
+
+namespace Archivio {
+
+// An archive is a few hundred bytes; anything larger is not one, and is never read whole.
+inline constexpr qsizetype dimensioneMassima = 64 * 1024;
+
+// Buttons of the option groups that records 1 and 2 must name: the twelve types of case and
+// the six possession groups (interruption, manner, state of mind, provenance, faith, acquisition).
+inline constexpr int pulsantiTipologia = 12;
+inline constexpr std::array<int, 6> pulsantiPossesso = {3, 2, 2, 2, 2, 2};
+
+} // namespace Archivio
+
+// The result of reading an archive.
+//   valido  records 1 and 2 are whole, their choices are numbers and each names a button of its
+//           group (type 1..12, possession groups as above): only then may the case on screen be
+//           replaced. When false, errore says why (Italian, fit for a message) and nothing else
+//           in the result is to be used.
+//   letti   letti[i] tells whether record i + 1 was read whole; records 1 and 2 are always read
+//           when valido. The fields of a record not read are left empty in causa, and the caller
+//           skips that record (the file may be short or that record damaged). A record read may
+//           still hold a choice naming no button (0, out of range, or empty): it selects nothing.
+struct LetturaArchivio {
+    bool valido = false;
+    QString errore;
+    Causa causa;
+    std::array<bool, 9> letti{};
+};
+
+// The nine records of a case. Texts are written as they are: one that fails
+// testoArchiviabile() would not read back the same (salvaFileArchivio refuses it).
+QByteArray scriviArchivio(const Causa& causa);
+
+// Reads archive bytes (at most Archivio::dimensioneMassima; more, or any NUL byte, is refused).
+// Never fails on any input other than by reporting it.
+LetturaArchivio leggiArchivio(const QByteArray& dati);
+
+// Reads an archive file: only a regular file, never more than Archivio::dimensioneMassima + 1
+// bytes of it. errore names the file and the reason: missing, not a file, unreadable, too big,
+// damaged.
+LetturaArchivio leggiFileArchivio(const QString& percorso);
+
+// Writes the case to the file whole or not at all: a failure leaves an existing file as it was.
+// A case holding a text the format cannot carry is refused before anything is written.
+// On failure errore names the file and the reason, in Italian.
+EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa);
+
+// True when the choice names a button of a group with that many buttons (1..pulsanti).
+bool nominaPulsante(Scelta scelta, int pulsanti);
+
+// Empty when records 1 and 2 of this case name a button in every group; otherwise the reason,
+// in Italian. leggiArchivio() applies it; the windows may use it before saving.
+QString controlloPrimiRecord(const DatiCausa& scelte);
+
+// True when the archive can carry the text and give it back identical: no double quote (it would
+// end the field), no NUL, and every character in Windows-1252.
+bool testoArchiviabile(QStringView testo);
+
+// The text without the characters testoArchiviabile() refuses (for a paste that holds some).
+QString soloCaratteriArchiviabili(QStringView testo);
+
+// Short hint shown when a header text box refuses a character.
+QString avvisoCarattereNonArchiviabile();
