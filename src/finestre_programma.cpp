@@ -5,6 +5,9 @@
 #include "app/frmtip.h"
 #include "app/informa.h"
 #include "app/supportoclienti.h"
+#include "case/finestracausa.h"
+#include "case/finestrapossesso.h"
+#include "judgment/finestrasentenza.h"
 #include "library/norme.h"
 #include "library/massime.h"
 #include "help/guida.h"
@@ -26,6 +29,9 @@ void registraFinestre()
     finestra<Norme>("norme");
     finestra<Massime>("massime");
     finestra<Sommario>("sommario");
+    Finestre::registra<FinestraCausa>();
+    Finestre::registra<FinestraPossesso>();
+    Finestre::registra<FinestraSentenza>();
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });
 }

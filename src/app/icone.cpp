@@ -154,3 +154,27 @@ QIcon iconaBarra(int posizione)
     p.end();
     return QIcon(pm);
 }
+
+QPixmap immagineObiezione()
+{
+    // A red flag on a pole: the item has been contested.
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.drawLine(8, 4, 8, 29);
+    p.setPen(QPen(QColor(120, 0, 0), 1));
+    p.setBrush(QColor(220, 20, 20));
+    QPainterPath bandiera;
+    bandiera.moveTo(9, 5);
+    bandiera.cubicTo(15, 2, 20, 9, 27, 6);
+    bandiera.lineTo(27, 17);
+    bandiera.cubicTo(20, 20, 15, 13, 9, 16);
+    bandiera.closeSubpath();
+    p.drawPath(bandiera);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawEllipse(QPointF(8, 29), 3, 1.5);
+    return pm;
+}

@@ -1,0 +1,435 @@
+#include "case/finestrapossesso.h"
+
+#include "app/gruppoopzioni.h"
+#include "app/icone.h"
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "case/bloccodate.h"
+#include "case/finestracausa.h"
+#include "case/giudiziocausa.h"
+#include "library/codicecivile.h"
+#include "platform/porte.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace ModPossidoria;
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// One requirement group: its frame, its options, where its markers start, its case variable and
+// what its objection button says and opens.
+struct Requisito {
+    const char* nome;           // the option group's name
+    const char* titolo;         // caption of its frame
+    std::vector<const char*> opzioni;
+    int base;                   // marker of option i is Image1(i + base)
+    Scelta DatiCausa::*variabile;
+    int articolo;               // cod(i): position in articoli (0: depends on the case type)
+    const char* tooltipObiezione;
+    int concessione;            // the plaintiff's own answer that makes the objection pointless; 0 none
+    const char* messaggioConcessione;
+    const char* messaggioMancante;
+    const char* finestra;       // the objection window it opens
+};
+
+const std::vector<Requisito>& requisiti()
+{
+    static const std::vector<Requisito> t = {
+        {"interr", "Interruzione del possesso tra le due date",
+         {"per meno di un anno", "per oltre un anno", "nessuna interruzione del possesso"}, 0,
+         &DatiCausa::sceltainterr, 29, "cliccare per opporsi alla interruzione del possesso", 2,
+         "L'obiezione non ha senso in quanto l'attore riconosce che il possesso è stato interrotto per oltre un anno.",
+         "Scegliere prima la tipologia della maggiore interruzione del possesso.", "interruzione"},
+        {"modus", "Modo di acquisto del possesso",
+         {"acquistato in modo violento o clandestino", "acquistato in modo pacifico e pubblico"}, 3,
+         &DatiCausa::sceltamodus, 25, "cliccare per opporsi al modo di acquisto del possesso", 1,
+         "L'obiezione non ha senso in quanto l'attore riconosce che il modo di acquisto del possesso è stato 'violento o clandestino'.",
+         "Scegliere prima l'opzione sul modo di acquisto del possesso.", "modo"},
+        {"psic", "Condizione psicologica del possessore",
+         {"ha posseduto per conto del proprietario", "ha posseduto con l'animo del padrone"}, 5,
+         &DatiCausa::sceltapsic, 2, "cliccare per opporsi alla condizione psicologica del possessore", 1,
+         "L'obiezione non ha senso in quanto l'attore riconosce di aver posseduto per conto del proprietario.",
+         "Scegliere prima l'opzione sulla condizione psicologica del possessore.", "psiche"},
+        {"prov", "Provenienza della cosa",
+         {"la provenienza della cosa è legittima", "la provenienza della cosa è illegittima"}, 7,
+         &DatiCausa::sceltaprov, 15, "cliccare per opporsi alla provenienza della cosa", 2,
+         "L'obiezione non ha senso in quanto l'attore riconosce che la provenienza della cosa da usucapire è 'illegittima'.",
+         "Scegliere prima l'opzione sulla provenienza della cosa.", "provenienza"},
+        {"fed", "Fede del possessore",
+         {"il possessore è di buona fede", "il possessore è di mala fede"}, 9,
+         &DatiCausa::sceltafed, 8, "cliccare per opporsi alla fede del possessore", 2,
+         "L'obiezione non ha senso in quanto l'attore riconosce di essere in 'mala fede'.",
+         "Scegliere prima l'opzione sulla fede del possessore.", "fede"},
+        {"acq", "Acquisto da chi non è proprietario", {"sì, con atto regolare", "no"}, 11,
+         &DatiCausa::sceltaacq, 0, "cliccare per opporsi alle modalità di acquisto della proprietà", 0, "",
+         "Scegliere prima l'opzione sull'acquisto da chi non è propretario.", "acquisto"},
+    };
+    return t;
+}
+
+// Design geometry, in twips.
+constexpr int rigaData = 870;       // first date row
+constexpr int passoRiga = 330;
+constexpr int primoRiquadro = 1860; // top of Frame(1)
+constexpr int altezzaRiquadro = 480;
+constexpr int passoRiquadro = 525;
+constexpr int larghezzaRiquadro = 6975;
+constexpr int lato = 300;           // a marker
+
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setObjectName(nome);
+    l->setToolTip(tooltip);
+    return l;
+}
+
+QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip)
+{
+    auto* b = new QPushButton(testo, padre);
+    b->setObjectName(nome);
+    b->setToolTip(tooltip);
+    return b;
+}
+
+} // namespace
+
+FinestraPossesso::FinestraPossesso(QWidget* parent)
+    : FinestraLavoro(5, parent)
+{
+    setWindowTitle(QStringLiteral("Possidoria: dati sul possesso"));
+    QWidget* a = area();
+    const QString giallo = QStringLiteral("QLabel { background-color: rgb(255,255,0); color: rgb(0,0,192); }");
+
+    auto* banner = etichetta(a, QStringLiteral("Label4"),
+                             QStringLiteral("Le prove digitate e scelte in questa pagina sono supportate dall'attore"),
+                             QStringLiteral("i dati vengono riferiti all'attore"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(192,0,0); color: rgb(255,255,0); font-weight: bold; }"));
+    posiziona(banner, 120, 540, 9255, 270);
+
+    // The date block: two fields of at most 8 characters, centred, with their long forms and the duration.
+    const QString tooltipData = QStringLiteral("utilizzare un formato di data tipo gg/mm/aa");
+    struct RigaData { const char* etichetta; const char* testo; const char* tooltip; const char* campo; const char* lungo; };
+    const RigaData righe[2] = {
+        {"Label36", "Data di inizio del possesso.........................:",
+         "la data in cui è iniziato il possesso della cosa o del diritto reale di godimento", "datainizio", "inizio"},
+        {"Label1", "Data di fine del possesso...........................:",
+         "la data in cui è cessato il possesso della cosa o del diritto reale di godimento", "datafine", "fine"},
+    };
+    for (int r = 0; r < 2; ++r) {
+        const int y = rigaData + r * passoRiga;
+        posiziona(etichetta(a, u(righe[r].etichetta), u(righe[r].testo), u(righe[r].tooltip)), 120, y + 30, 3135, 255);
+        auto* campo = new QLineEdit(a);
+        campo->setObjectName(u(righe[r].campo));
+        campo->setMaxLength(8);
+        campo->setAlignment(Qt::AlignCenter);
+        campo->setToolTip(tooltipData);
+        posiziona(campo, 3300, y, 1095, 300);
+        auto* lungo = etichetta(a, u(righe[r].lungo), QString(), QString());
+        lungo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); }"));
+        posiziona(lungo, 4500, y + 30, 3135, 255);
+    }
+    const int yDurata = rigaData + 2 * passoRiga;
+    posiziona(etichetta(a, QStringLiteral("Label2"), QStringLiteral("Durata del possesso:"),
+                        QStringLiteral("la durata del possesso viene calcolata in automatico")),
+              120, yDurata + 30, 3135, 255);
+    auto* durata = etichetta(a, QStringLiteral("durata"), QString(), QString());
+    durata->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); font-weight: bold; }"));
+    posiziona(durata, 3300, yDurata + 30, 2415, 255);
+    auto* cmddurata = pulsante(a, QStringLiteral("cmddurata"), QStringLiteral("?"),
+                               QStringLiteral("cliccare per avere informazioni sulla durata del possesso"));
+    posiziona(cmddurata, 5760, yDurata, 375, 300);
+    connect(cmddurata, &QPushButton::clicked, this, [this] { cmddurata_Click(); });
+    blocco_ = new BloccoDate(this);
+    blocco_->completamento = [this] { completamento(); };
+    blocco_->aggiornapasso = [this] { aggiornapasso(); };
+
+    const QPixmap marcatore = immagineObiezione();
+    auto creaMarcatore = [&](QWidget* padre, int i) {
+        auto* m = new QLabel(padre);
+        m->setObjectName(QStringLiteral("Image1(%1)").arg(i));
+        m->setPixmap(marcatore);
+        m->setScaledContents(true);
+        image1_[i] = m;
+        return m;
+    };
+    image1_.resize(marcatori);
+
+    // The dates' objection button and marker stand on the first date row.
+    auto* opposDate = pulsante(a, QStringLiteral("oppos1(1)"), QStringLiteral("obiezione"),
+                               QStringLiteral("cliccare per opporsi alla date del possesso"));
+    posiziona(opposDate, 8280, rigaData + passoRiga / 2, 1095, 300);
+    connect(opposDate, &QPushButton::clicked, this, [this] { oppos1_Click(1); });
+    posiziona(creaMarcatore(a, 0), 7860, rigaData + passoRiga / 2, lato, lato);
+
+    // The six requirement frames, one row each; their Civil Code and objection buttons beside them,
+    // outside the frame, so that they stay usable while it is disabled.
+    for (int k = 1; k <= gruppi; ++k) {
+        const Requisito& r = requisiti()[k - 1];
+        const int y = primoRiquadro + (k - 1) * passoRiquadro;
+        auto* f = new QGroupBox(u(r.titolo), a);
+        f->setObjectName(QStringLiteral("Frame(%1)").arg(k));
+        posiziona(f, 120, y, larghezzaRiquadro, altezzaRiquadro);
+        frame_ << f;
+
+        auto* g = new GruppoOpzioni(u(r.nome), this);
+        const int n = int(r.opzioni.size());
+        const int spazio = (larghezzaRiquadro - 120) / n;
+        for (int i = 1; i <= n; ++i) {
+            QRadioButton* b = g->aggiungi(f, u(r.opzioni[i - 1]));
+            const int x = 120 + (i - 1) * spazio;
+            posiziona(b, x, 195, spazio - lato - 120, 255);
+            posiziona(creaMarcatore(f, i + r.base), x + spazio - lato - 90, 165, lato, lato);
+        }
+        g->clic = [this, k](int i) { opzione_Click(k, i); };
+        gruppi_ << g;
+
+        auto* cod = pulsante(a, QStringLiteral("cod(%1)").arg(k), QStringLiteral("Codice Civile"), QString());
+        posiziona(cod, 7200, y + 150, 1095, 300);
+        connect(cod, &QPushButton::clicked, this, [this, k] { cod_Click(k); });
+        auto* oppos = pulsante(a, QStringLiteral("oppos1(%1)").arg(k + 1), QStringLiteral("obiezione"),
+                               u(r.tooltipObiezione));
+        posiziona(oppos, 8280, y + 150, 1095, 300);
+        connect(oppos, &QPushButton::clicked, this, [this, k] { oppos1_Click(k + 1); });
+    }
+    if (QRadioButton* si = acq()->pulsante(1))
+        si->setToolTip(u("con titolo idoneo al trasferimento della proprietà e debitamente trascritto (se trattasi di beni immobili)"));
+    if (QRadioButton* no = acq()->pulsante(2))
+        no->setToolTip(QStringLiteral("cliccare qui in tutti gli altri casi"));
+
+    numobiez_ = etichetta(a, QStringLiteral("numobiez"), QString(),
+                          QStringLiteral("il numero delle obiezioni formulate dal convenuto, aggiornato al ritorno da una finestra di obiezione"));
+    numobiez_->setStyleSheet(giallo);
+    numobiez_->setAutoFillBackground(true);
+    posiziona(numobiez_, 120, 5070, 6975, 270);
+
+    passo_ = etichetta(a, QStringLiteral("passo"), QString(),
+                       QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    passo_->setStyleSheet(giallo);
+    passo_->setWordWrap(true);
+    posiziona(passo_, 2400, 5520, 4695, 570);
+
+    auto* aiuto = pulsante(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),
+                           QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
+    posiziona(aiuto, 120, 5760, 1095, 375);
+    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1095, 375);
+    auto* avanti = pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Sentenza"),
+                            QStringLiteral("cliccare per visualizzare la finestra Sentenza con il risultato della causa"));
+    posiziona(avanti, 7200, 5760, 1095, 375);
+    connect(avanti, &QPushButton::clicked, this, [this] { cmdavanti_Click(); });
+    QPushButton* esco = creaEsco(8280, 5760, 1095, 375);
+    for (QPushButton* b : {aiuto, guida, avanti, esco})
+        adattaTesto(b);
+}
+
+QLineEdit* FinestraPossesso::datainizio() const { return blocco_->datainizio(); }
+QLineEdit* FinestraPossesso::datafine() const { return blocco_->datafine(); }
+QLabel* FinestraPossesso::durata() const { return blocco_->durata(); }
+
+void FinestraPossesso::carica()
+{
+    FinestraLavoro::carica();
+    for (int i = 1; i <= gruppi; ++i) {
+        frame(i)->setEnabled(false);
+        frame(i)->setToolTip(QStringLiteral("scegliere l'opzione o cliccare su Codice Civile per visualizzare gli articoli di riferimento"));
+        findChild<QPushButton*>(QStringLiteral("cod(%1)").arg(i))
+            ->setToolTip(QStringLiteral("cliccare per visualizzare le norme del Codice Civile relative"));
+    }
+    for (QLabel* m : std::as_const(image1_))
+        m->hide();
+    aggiornapasso();
+}
+
+void FinestraPossesso::completamento()
+{
+    if (!durata()->text().isEmpty())
+        for (QGroupBox* f : std::as_const(frame_))
+            f->setEnabled(true);
+    marcatore(0)->hide();
+    aggiornapasso();
+}
+
+void FinestraPossesso::aggiornapasso()
+{
+    if (datainizio()->text().isEmpty()) {
+        passo_->setText(QStringLiteral("digitare la data iniziale del possesso"));
+        return;
+    }
+    if (datafine()->text().isEmpty()) {
+        passo_->setText(QStringLiteral("digitare la data finale del possesso"));
+        return;
+    }
+    mancanodati_ = 1;
+    controlliamo();
+    if (mancanodati_ == 1)
+        passo_->setText(QStringLiteral("scegliere ognuna delle tipologie di dati visualizzate"));
+    else
+        passo_->setText(QStringLiteral("correggere, archiviare quanto immesso, scegliere delle obiezioni, "
+                                       "visualizzare il risultato cliccando sull'apposito tasto ----------------->"));
+}
+
+void FinestraPossesso::controlliamo()
+{
+    mancanodati_ = 0;
+    for (GruppoOpzioni* g : std::as_const(gruppi_))
+        if (g->selezionato() == 0)
+            mancanodati_ = 1;
+}
+
+void FinestraPossesso::opzione_Click(int k, int i)
+{
+    const Requisito& r = requisiti()[k - 1];
+    dati.*(r.variabile) = qint16(i);
+    for (int j = 1; j <= int(r.opzioni.size()); ++j)
+        marcatore(j + r.base)->hide();
+    aggiornapasso();
+}
+
+void FinestraPossesso::oppos1_Click(int k)
+{
+    if (k == 1) {
+        if (durata()->text().isEmpty()) {
+            piattaforma().messaggi->mostra(QStringLiteral("Digitare prima entrambe le date della durata del possesso."),
+                                           titoloaiuto, Icona::Critico);
+            return;
+        }
+        marcatore(0)->show();
+        if (Finestre::disponibile(QStringLiteral("ledate")))
+            Finestre::mostra(QStringLiteral("ledate"));
+        return;
+    }
+    if (k < 2 || k > obiezioni)
+        return;
+    const Requisito& r = requisiti()[k - 2];
+    GruppoOpzioni* g = gruppo(k - 1);
+    bool risposta = false;
+    for (int i = 1; i <= g->conta(); ++i)
+        if (g->pulsante(i)->isChecked()) {
+            marcatore(i + r.base)->show();
+            risposta = true;
+        }
+    if (r.concessione != 0 && g->pulsante(r.concessione)->isChecked()) {
+        piattaforma().messaggi->mostra(u(r.messaggioConcessione), titoloaiuto, Icona::Esclamazione);
+        return;
+    }
+    if (!risposta) {
+        piattaforma().messaggi->mostra(u(r.messaggioMancante), titoloaiuto, Icona::Critico);
+        return;
+    }
+    // The objection window comes alive once the program has it.
+    const QString nome = u(r.finestra);
+    if (Finestre::disponibile(nome))
+        Finestre::mostra(nome);
+}
+
+void FinestraPossesso::numobiezioni()
+{
+    int n = 0;
+    for (QLabel* m : std::as_const(image1_))
+        if (!m->isHidden())
+            ++n;
+    numobiez_->setText(QStringLiteral("Sono state formulate n.") + str(n) + QStringLiteral(" obiezioni."));
+}
+
+QString FinestraPossesso::articoloAcquisto(int tipologia)
+{
+    switch (tipologia) {
+    case 7: return QStringLiteral("1061");      // a non-apparent servitude is never acquired
+    case 8: return QStringLiteral("1159 bis");
+    case 9: return QStringLiteral("1160");
+    case 10: return QStringLiteral("1153");
+    case 11: return QStringLiteral("1162");
+    default: return QStringLiteral("1159");
+    }
+}
+
+void FinestraPossesso::cod_Click(int i)
+{
+    static const int posizioni[gruppi + 1] = {0, 29, 25, 2, 15, 8, 0};
+    if (i < 1 || i > gruppi)
+        return;
+    QString testo;
+    if (i < gruppi) {
+        testo = articoli.value(posizioni[i]);
+    } else {
+        const QString numero = articoloAcquisto(dati.tipologia.value_or(0));
+        if (numero == QLatin1String("1061"))
+            testo = CodiceCivile::testoArticolo(numero, CodiceCivile::commiCitati(1061), CodiceCivile::commentoCitato(1061));
+        for (int p = 1; testo.isEmpty() && p <= CodiceCivile::numeroArticoli; ++p)
+            if (CodiceCivile::numeroArticolo(p) == numero)
+                testo = articoli.value(p);
+    }
+    piattaforma().messaggi->mostra(testo, titoloaiuto, Icona::Informazione);
+}
+
+void FinestraPossesso::cmddurata_Click()
+{
+    piattaforma().messaggi->mostra(
+        u("La durata del possesso richiesta dalle norme italiane è di 20 anni per i beni immobili (ridotti a 10 per "
+          "acquisti in buona fede), di 15 e 5 per la piccola proprietà rurale, di 10 anni per il possesso in buona "
+          "fede di beni mobili (20 in mala fede), ridotti a 3 per gli acquisti in buona fede di beni mobili iscritti "
+          "in pubblici registri (10 se in mala fede o per acquisti senza titolo idoneo).\r"
+          "Secondo il caso ricorrente il software valuterà la durata indicata: per un approfondimento si consiglia di "
+          "leggere le norme del Codice Civile relative, nella finestra Norme."),
+        titoloaiuto, Icona::Informazione);
+}
+
+void FinestraPossesso::aiuto_Click()
+{
+    piattaforma().messaggi->mostra(
+        QStringList{
+            QStringLiteral("- Digitare le date necessarie per calcolare la durata del possesso;"),
+            QStringLiteral("- scegliere ognuna delle singole opzioni cliccandoci sopra;"),
+            QStringLiteral("- visualizzare le norme relative cliccando sul tasto Codice Civile;"),
+            QStringLiteral("- scegliere un'obiezione cliccando sul relativo tasto per ogni dato;"),
+            QStringLiteral("- o aprire un file archiviato per prelevare i dati;"),
+            QStringLiteral("- seguire le indicazioni in linea nella casella gialla;"),
+            QStringLiteral("- visualizzare la sentenza cliccando sul tasto Sentenza."),
+        }.join(QChar(13)),
+        titoloaiuto, Icona::Informazione);
+}
+
+void FinestraPossesso::cmdavanti_Click()
+{
+    mancanodati_ = 1;
+    controlliamo();
+    if (mancanodati_ == 1) {
+        piattaforma().messaggi->mostra(
+            u("Non sono stati immessi tutti i dati necessari: non è possibile procedere."), titoloaiuto, Icona::Critico);
+        return;
+    }
+    FinestraCausa* causa = Finestre::di<FinestraCausa>();
+    if (!causa || !causa->datiGeneraliCompleti() || dati.tipologia.value_or(0) == 0) {
+        piattaforma().messaggi->mostra(QStringLiteral("Non sono stati inseriti i dati genarali della causa."),
+                                       titoloaiuto, Icona::Esclamazione);
+        Finestre::mostra(QString::fromLatin1(FinestraCausa::nomeFinestra));
+        return;
+    }
+    if (auto* sentenza = Finestre::finestra<GiudizioCausa>(QString::fromLatin1(GiudizioCausa::nomeFinestra))) {
+        sentenza->Form_Load();
+        Finestre::mostra(QString::fromLatin1(GiudizioCausa::nomeFinestra));
+    }
+}
+
+void FinestraPossesso::azzera()
+{
+    // Through the handlers, as typing would do; the duration shown goes too.
+    datainizio()->setText(QString());
+    datafine()->setText(QString());
+    durata()->setText(QString());
+    for (int k = 1; k <= gruppi; ++k)
+        gruppo(k)->deseleziona((dati.*(requisiti()[k - 1].variabile)).value_or(0));
+    // A new case has no objections yet.
+    for (QLabel* m : std::as_const(image1_))
+        m->hide();
+    numobiez_->clear();
+    aggiornapasso();
+}

@@ -1,0 +1,351 @@
+#include "judgment/finestrasentenza.h"
+
+#include "app/gruppoopzioni.h"
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "case/finestracausa.h"
+#include "case/finestrapossesso.h"
+#include "judgment/catalogo.h"
+#include "judgment/regole.h"
+#include "platform/porte.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace ModPossidoria;
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+const QString nessuna = QStringLiteral("nessuna obiezione");
+
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip,
+                  int left, int top, int width, int height, double punti = 0, bool grassetto = false)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setObjectName(nome);
+    l->setToolTip(tooltip);
+    if (punti > 0 || grassetto) {
+        QFont f = l->font();
+        if (punti > 0)
+            f.setPointSizeF(punti);
+        f.setBold(grassetto);
+        l->setFont(f);
+    }
+    posiziona(l, left, top, width, height);
+    return l;
+}
+
+QPlainTextEdit* testo(QWidget* padre, const QString& nome, const QString& tooltip, int left, int top, int width,
+                      int height)
+{
+    auto* t = new QPlainTextEdit(padre);
+    t->setObjectName(nome);
+    t->setReadOnly(true);
+    t->setToolTip(tooltip);
+    t->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: white; color: rgb(0,0,192); }"));
+    posiziona(t, left, top, width, height);
+    return t;
+}
+
+QScrollBar* barraScorrimento(QWidget* padre, const QString& nome, int massimo, int pagina, int left, int top)
+{
+    auto* s = new QScrollBar(Qt::Vertical, padre);
+    s->setObjectName(nome);
+    s->setRange(1, massimo);
+    s->setPageStep(pagina);
+    s->setSingleStep(1);
+    s->setValue(1);
+    // Like a scroll bar's Change event: a drag counts once, when the thumb is let go.
+    s->setTracking(false);
+    posiziona(s, left, top, 255, 1695);
+    return s;
+}
+
+// The caption of option i of a group, empty for an index naming no button.
+QString didascalia(const GruppoOpzioni* g, const Scelta& scelta)
+{
+    const QRadioButton* b = g ? g->pulsante(scelta.value_or(0)) : nullptr;
+    return b ? b->text() : QString();
+}
+
+// An objection window's controls, read by name; the window is created if the program has it.
+class Obiettante {
+public:
+    explicit Obiettante(const char* nome)
+        : w_(Finestre::disponibile(QString::fromLatin1(nome)) ? Finestre::finestra(QString::fromLatin1(nome)) : nullptr)
+    {
+    }
+    bool esiste() const { return w_ != nullptr; }
+    QString campo(const char* nome) const
+    {
+        const auto* c = w_ ? w_->findChild<QLineEdit*>(QString::fromLatin1(nome)) : nullptr;
+        return c ? c->text() : QString();
+    }
+    QString etichetta(const char* nome) const
+    {
+        const auto* c = w_ ? w_->findChild<QLabel*>(QString::fromLatin1(nome)) : nullptr;
+        return c ? c->text() : QString();
+    }
+    QString riquadro(const char* nome) const
+    {
+        const auto* c = w_ ? w_->findChild<QGroupBox*>(QString::fromLatin1(nome)) : nullptr;
+        return c ? c->title() : QString();
+    }
+    QString opzione(const char* gruppo, const Scelta& scelta) const
+    {
+        const auto* b = w_ ? w_->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppo)).arg(scelta.value_or(0)))
+                           : nullptr;
+        return b ? FinestraSentenza::senzaPunti(b->text()) : QString();
+    }
+
+private:
+    QWidget* w_;
+};
+
+// The document's line breaks are carriage returns alone.
+QString soloCr(QString t)
+{
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    t.replace(QChar('\n'), QChar('\r'));
+    return t;
+}
+
+} // namespace
+
+FinestraSentenza::FinestraSentenza(QWidget* parent)
+    : FinestraLavoro(13, parent)
+{
+    setWindowTitle(QStringLiteral("Possidoria: sentenza sulla causa svolta"));
+    QWidget* a = area();
+
+    etichetta(a, QStringLiteral("Label7"), QStringLiteral("Svolgimento del processo"),
+              QStringLiteral("ricapitolo dei dati inseriti"), 120, 600, 5655, 435, 13.5, true);
+    etichetta(a, QStringLiteral("Label4"), QStringLiteral("Fatti sostenuti dall'attore"),
+              QStringLiteral("tutti gli elementi della causa ricavati dalle dichiarazioni dell'attore"), 120, 1200, 5655,
+              315, 9.75, true);
+    for (int k = 1; k <= righeVisibili; ++k)
+        azione_[k - 1] = etichetta(a, QStringLiteral("azione(%1)").arg(k), QString(), QString(), 120,
+                                   1560 + 240 * (k - 1), 5415, 255);
+    vscroll1_ = barraScorrimento(a, QStringLiteral("VScroll1"), 8, 7, 5520, 1560);
+
+    etichetta(a, QStringLiteral("Label6"), QStringLiteral("Sentenza"), QStringLiteral("risultati della causa"), 5880,
+              600, 3495, 435, 13.5, true);
+    testosentenza_ = testo(a, QStringLiteral("testosentenza"), QStringLiteral("testo della sentenza elettronica"), 5880,
+                           1200, 3495, 2055);
+    testosentenza_->setPlainText(QStringLiteral("nessuna sentenza ancora possibile per \r\nmancanza di dati\r\n"));
+
+    etichetta(a, QStringLiteral("Label5"), QStringLiteral("Obiezioni sostenute dal convenuto"),
+              QStringLiteral("tutte le obiezioni ai fatti dichiarati dall'attore"), 120, 3360, 7335, 315, 9.75, true);
+    for (int k = 1; k <= righeVisibili; ++k)
+        obiezione_[k - 1] = etichetta(a, QStringLiteral("obiezione(%1)").arg(k), QString(), QString(), 120,
+                                      3720 + 240 * (k - 1), 7095, 255);
+    vscroll2_ = barraScorrimento(a, QStringLiteral("VScroll2"), 7, 6, 7200, 3720);
+
+    etichetta(a, QStringLiteral("Label1"), QStringLiteral("Commenti"),
+              QStringLiteral("suggerimenti per l'attore o commenti alla sentenza"), 7560, 3360, 1815, 375, 9.75, true);
+    commento_ = testo(a, QStringLiteral("commento"), QString(), 7560, 3840, 1815, 1575);
+    commento_->setPlainText(
+        QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n"));
+
+    passo_ = etichetta(a, QStringLiteral("passo"), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"),
+                       QString(), 2400, 5640, 4695, 450);
+    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: rgb(0,0,192); }"));
+    passo_->setAutoFillBackground(true);
+    passo_->setWordWrap(true);
+
+    auto* aiuto = new QPushButton(QStringLiteral("&AIUTO"), a);
+    aiuto->setObjectName(QStringLiteral("aiuto"));
+    aiuto->setToolTip(QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
+    posiziona(aiuto, 120, 5760, 1095, 375);
+    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1095, 375);
+    auto* possesso = new QPushButton(QStringLiteral("&Possesso"), a);
+    possesso->setObjectName(QStringLiteral("cmdpossesso"));
+    possesso->setToolTip(QStringLiteral("cliccare per tornare alla finestra Possesso"));
+    posiziona(possesso, 7200, 5760, 1095, 375);
+    connect(possesso, &QPushButton::clicked, this, [this] { cmdpossesso_Click(); });
+    QPushButton* esco = creaEsco(8280, 5760, 1095, 375);
+    for (QPushButton* b : {aiuto, guida, possesso, esco})
+        adattaTesto(b);
+
+    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+}
+
+void FinestraSentenza::carica()
+{
+    // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
+    FinestraLavoro::carica();
+    Form_Load();
+}
+
+QString FinestraSentenza::senzaPunti(const QString& didascalia)
+{
+    QString t = didascalia;
+    t.remove(QChar('.'));
+    return t;
+}
+
+void FinestraSentenza::Form_Load()
+{
+    const DatiCausa& d = dati;
+    for (const Scelta& s : {d.tipologia, d.sceltainterr, d.sceltamodus, d.sceltapsic, d.sceltaprov, d.sceltafed,
+                            d.sceltaacq})
+        if (s.value_or(0) == 0)
+            return;
+    costruisciFatti();
+    VScroll1_Change();
+    costruisciObiezioni();
+    VScroll2_Change();
+    passo_->setText(QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
+                                   "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
+    emettisentenza();
+}
+
+void FinestraSentenza::costruisciFatti()
+{
+    const FinestraCausa* c = Finestre::di<FinestraCausa>();
+    const FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+    const DatiCausa& d = dati;
+    QStringList& f = elencofatti;
+    f[1] = QStringLiteral("- nome dell'attore: ") + c->attore()->text();
+    f[2] = QStringLiteral("- nome del convenuto: ") + c->convenuto()->text();
+    f[3] = QStringLiteral("- bene: ") + c->bene()->text();
+    f[4] = QStringLiteral("- luogo: ") + c->luogo()->text();
+    f[5] = QStringLiteral("- tipologia di possidoria: ") + senzaPunti(didascalia(c->Option1(), d.tipologia));
+    f[6] = QStringLiteral("- data d'inizio del possesso: ") + p->datainizio()->text();
+    f[7] = QStringLiteral("- data di fine del possesso: ") + p->datafine()->text();
+    f[8] = QStringLiteral("- durata del possesso: ") + p->durata()->text();
+    f[9] = QStringLiteral("- durata dell'interruzione del possesso: ") + didascalia(p->interr(), d.sceltainterr);
+    f[10] = QStringLiteral("- modo di acquisto del possesso: ") + didascalia(p->modus(), d.sceltamodus);
+    f[11] = QStringLiteral("- psicologia del possessore: ") + didascalia(p->psic(), d.sceltapsic);
+    f[12] = QStringLiteral("- provenienza della cosa: ") + didascalia(p->prov(), d.sceltaprov);
+    f[13] = QStringLiteral("- fede del possessore: ") + didascalia(p->fed(), d.sceltafed);
+    f[14] = u("- acquisto del bene da chi non è proprietario: ") + didascalia(p->acq(), d.sceltaacq);
+}
+
+void FinestraSentenza::costruisciObiezioni()
+{
+    const DatiCausa& d = dati;
+    QStringList& o = elencoobiezioni;
+    const QString trattino = QStringLiteral("- ");
+
+    // The two date windows: the choice of the start proof alone says whether there is an objection.
+    struct Date { const char* finestra; Scelta inizio, fine; const char* prefissoInizio; const char* prefissoFine; int prima; };
+    const Date date[2] = {
+        {"ledate", d.ledatin, d.ledatfin, "- data d'inizio del possesso: ", "- data di fine del possesso: ", 1},
+        {"interruzione", d.interdatin, d.interdatfin, "- data d'inizio dell'interruzione del possesso: ",
+         "- data di fine dell'interruzione del possesso: ", 5},
+    };
+    for (const Date& x : date) {
+        const Obiettante w(x.finestra);
+        const bool obiezione = w.esiste() && x.inizio.value_or(0) != 0;
+        o[x.prima] = u(x.prefissoInizio) + (obiezione ? w.campo("datainizio") : nessuna);
+        o[x.prima + 1] = u(x.prefissoFine) + (obiezione ? w.campo("datafine") : nessuna);
+        o[x.prima + 2] = trattino + w.riquadro("Frame1") + (obiezione ? w.opzione("datin", x.inizio) : nessuna);
+        o[x.prima + 3] = trattino + w.riquadro("Frame2") + (obiezione ? w.opzione("datfin", x.fine) : nessuna);
+    }
+
+    struct Questionario { const char* finestra; const char* gruppo; Scelta scelta; };
+    const Questionario questionari[5] = {
+        {"modo", "viol", d.obiezmodo},       {"psiche", "datfin", d.obiezpsiche},
+        {"provenienza", "datfin", d.obiezprov}, {"fede", "datfin", d.obiezfede},
+        {"acquisto", "datfin", d.obiezacq},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const Obiettante w(questionari[i].finestra);
+        const bool obiezione = w.esiste() && questionari[i].scelta.value_or(0) != 0;
+        o[9 + i] = trattino + w.riquadro("Frame1") +
+                   (obiezione ? w.opzione(questionari[i].gruppo, questionari[i].scelta) : nessuna);
+    }
+}
+
+void FinestraSentenza::emettisentenza()
+{
+    // The durations of the objection windows are those shown there; empty while a window is missing.
+    const Obiettante ledate("ledate");
+    const Obiettante interruzione("interruzione");
+    const QString possesso = Finestre::di<FinestraPossesso>()->durata()->text();
+    const Fatti f = Fatti::da(dati, possesso, ledate.etichetta("durata"), interruzione.etichetta("durata"));
+    const Sentenza s = emettiSentenza(f, Finestre::di<FinestraCausa>()->attore()->text());
+    testosentenza_->setPlainText(s.testo);
+    commento_->setPlainText(s.commento);
+}
+
+void FinestraSentenza::VScroll1_Change()
+{
+    const int v = vscroll1_->value();
+    for (int k = 1; k <= righeVisibili; ++k)
+        azione_[k - 1]->setText(elencofatti.value(v + k - 1));
+}
+
+void FinestraSentenza::VScroll2_Change()
+{
+    const int v = vscroll2_->value();
+    for (int k = 1; k <= righeVisibili; ++k)
+        obiezione_[k - 1]->setText(elencoobiezioni.value(v + k - 1));
+}
+
+void FinestraSentenza::svuota()
+{
+    testosentenza_->clear();
+    commento_->clear();
+    VScroll1_Change();
+    VScroll2_Change();
+}
+
+void FinestraSentenza::stampa_Click()
+{
+    passo_->setText(QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    PortaWord* word = piattaforma().word;
+    word->nuovoDocumento();
+    word->fontSelezione(QStringLiteral("Century Gothic"));
+    word->aggiungiParagrafoFinale();
+    auto passo = [word](int punti, const QString& testo) {
+        word->dimensioneParagrafo(punti);
+        word->testoParagrafo(testo);
+    };
+    const QString cr(QChar(13));
+    passo(18, nomeprogramma + QStringLiteral(" - ") + sottotitolo + cr + cr);
+    passo(14, QStringLiteral("Svolgimento del processo") + cr + cr);
+    passo(12, QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr);
+    word->dimensioneParagrafo(10);
+    for (int i = 1; i <= fatti; ++i)
+        word->testoParagrafo(str(i) + QStringLiteral(") ") + elencofatti.value(i) + cr);
+    passo(12, cr + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr);
+    word->dimensioneParagrafo(10);
+    for (int i = 1; i <= obiezioni; ++i)
+        word->testoParagrafo(str(i) + QStringLiteral(") ") + elencoobiezioni.value(i) + cr);
+    passo(14, cr + QStringLiteral("Sentenza:") + cr + cr);
+    passo(12, soloCr(testosentenza_->toPlainText()) + cr);
+    passo(12, cr + QStringLiteral("Commenti:") + cr + cr);
+    passo(10, soloCr(commento_->toPlainText()));
+    word->giustificaTutto();
+    // The document stays open for the user; nothing is saved or printed here.
+    word->mostra();
+}
+
+void FinestraSentenza::aiuto_Click()
+{
+    piattaforma().messaggi->mostra(
+        QStringList{
+            u("- La finestra è di sola lettura: in essa vengono visualizzati gli elementi sostenuti dalle parti nel "
+              "corso della causa e la sentenza finale."),
+            QStringLiteral("- E' possibile apportare delle modifiche tornando alla finestra Possesso cliccando "
+                           "sull'apposito tasto;"),
+            QStringLiteral("- oppure stampare i dati visualizzati o archiviarli in un apposito file."),
+        }.join(QChar(13)),
+        titoloaiuto, Icona::Informazione);
+}
+
+void FinestraSentenza::cmdpossesso_Click()
+{
+    Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
+}

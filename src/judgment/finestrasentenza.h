@@ -1,0 +1,57 @@
+#pragma once
+// The judgment window: the facts claimed by the plaintiff and the defendant's objections in two
+// scrolling lists, the judgment paragraph and the comment, and their export to a document.
+#include "app/finestralavoro.h"
+#include "case/giudiziocausa.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QScrollBar;
+
+class FinestraSentenza : public FinestraLavoro, public GiudizioCausa {
+    Q_OBJECT
+public:
+    static constexpr const char* nomeFinestra = "sentenza";
+    static constexpr int righeVisibili = 7;   // azione(1..7), obiezione(1..7)
+    static constexpr int fatti = 14;          // elencofatti(1..14)
+    static constexpr int obiezioni = 13;      // elencoobiezioni(1..13)
+
+    explicit FinestraSentenza(QWidget* parent = nullptr);
+
+    // Creation: the window's layout, then the load operation.
+    void carica() override;
+    // The load operation: with all seven choices made, fact and objection lines, hint, judgment.
+    void Form_Load() override;
+    void svuota() override;
+
+    // The list refreshes, also the scroll bars' change events.
+    void VScroll1_Change();
+    void VScroll2_Change();
+
+    // Handlers, public so that tests can run them.
+    void stampa_Click() override;   // the export to a word-processor document
+    void aiuto_Click();
+    void cmdpossesso_Click();
+
+    QPlainTextEdit* testosentenza() const { return testosentenza_; }
+    QPlainTextEdit* commento() const { return commento_; }
+    QScrollBar* VScroll1() const { return vscroll1_; }
+    QScrollBar* VScroll2() const { return vscroll2_; }
+    QLabel* passo() const { return passo_; }
+
+    // A caption with every "." taken out.
+    static QString senzaPunti(const QString& didascalia);
+
+private:
+    void costruisciFatti();
+    void costruisciObiezioni();
+    void emettisentenza();
+
+    QPlainTextEdit* testosentenza_ = nullptr;
+    QPlainTextEdit* commento_ = nullptr;
+    QScrollBar* vscroll1_ = nullptr;
+    QScrollBar* vscroll2_ = nullptr;
+    QLabel* passo_ = nullptr;
+    QLabel* azione_[righeVisibili] = {};
+    QLabel* obiezione_[righeVisibili] = {};
+};
