@@ -130,7 +130,8 @@ FinestraCausa::FinestraCausa(QWidget* parent)
     auto* label8 = creaEtichetta(a, QStringLiteral("Label8"),
                                  QStringLiteral("Scegli una delle tipologie di causa che corrispondono a differenti normative "
                                                 "del Codice Civile. Clicca sul tasto ? per avere delucidazioni in proposito."),
-                                 120, 2640, 4335, 555);
+                                 120, 2520, 4335, 780);
+    label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label8->setToolTip(QStringLiteral("come scegliere la tipologia di possidoria"));
 
     const char* const beni[3] = {"Beni immobili", "Beni mobili", "Beni del demanio"};
@@ -140,7 +141,8 @@ FinestraCausa::FinestraCausa(QWidget* parent)
         l->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); text-decoration: underline; }"));
         l->setToolTip(i == 3 ? QStringLiteral("sono definiti dall'art.822 del Codice Civile (clicca per visualizzarli)")
                              : QStringLiteral("sono definiti dall'art.812 del Codice Civile (clicca per visualizzarli)"));
-        posiziona(l, 120 + (i - 1) * 1440, 3300, 1380, 255);
+        static const int x[3][2] = {{120, 1260}, {1500, 1200}, {2820, 1635}};
+        posiziona(l, x[i - 1][0], 3330, x[i - 1][1], 255);
     }
 
     auto* guidafinestra = creaEtichetta(
@@ -149,7 +151,8 @@ FinestraCausa::FinestraCausa(QWidget* parent)
           "dall'attore e ogni obiezione del convenuto devono poggiare su prove adeguate, che le finestre "
           "successive permettono di indicare. La sentenza può essere emessa soltanto quando sono stati "
           "immessi tutti i dati della causa e del possesso."),
-        120, 3660, 4335, 1035);
+        120, 3660, 4335, 1440);
+    guidafinestra->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     guidafinestra->setToolTip(QStringLiteral("informazioni sull'uso della finestra"));
     guidafinestra->setStyleSheet(QStringLiteral("QLabel { color: rgb(128,0,0); }"));
 
@@ -172,7 +175,7 @@ FinestraCausa::FinestraCausa(QWidget* parent)
     auto* azzera = pulsante(a, QStringLiteral("azzera"), QStringLiteral("canc"),
                             QStringLiteral("cliccare per cancellare tutti i dati e iniziare una nuova causa"));
     azzera->setIcon(iconaBarra(3));
-    posiziona(azzera, 120, 4860, 1095, 420);
+    posiziona(azzera, 120, 5160, 1095, 420);
     connect(azzera, &QPushButton::clicked, this, [this] { azzera_Click(); });
 
     passo_ = etichetta(a, QStringLiteral("passo"), QString(),

@@ -10,6 +10,7 @@
 #include "library/codicecivile.h"
 #include "platform/porte.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,13 +75,22 @@ const std::vector<Requisito>& requisiti()
 }
 
 // Design geometry, in twips.
-constexpr int rigaData = 870;       // first date row
-constexpr int passoRiga = 330;
-constexpr int primoRiquadro = 1860; // top of Frame(1)
-constexpr int altezzaRiquadro = 480;
-constexpr int passoRiquadro = 525;
-constexpr int larghezzaRiquadro = 6975;
+constexpr int rigaData = 840;       // first date row
+constexpr int passoRiga = 300;
+constexpr int primoRiquadro = 1770; // top of Frame(1)
+constexpr int altezzaRiquadro = 555;
+constexpr int passoRiquadro = 585;
+constexpr int larghezzaRiquadro = 8055;
 constexpr int lato = 300;           // a marker
+
+// Shrinks an option's font until its caption fits beside the indicator.
+void adattaOpzione(QRadioButton* b)
+{
+    QFont f = b->font();
+    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(b->text()) + 22 > b->width())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    b->setFont(f);
+}
 
 QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip)
 {
@@ -112,7 +122,7 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
                              QStringLiteral("i dati vengono riferiti all'attore"));
     banner->setAlignment(Qt::AlignCenter);
     banner->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(192,0,0); color: rgb(255,255,0); font-weight: bold; }"));
-    posiziona(banner, 120, 540, 9255, 270);
+    posiziona(banner, 120, 540, 9255, 255);
 
     // The date block: two fields of at most 8 characters, centred, with their long forms and the duration.
     const QString tooltipData = QStringLiteral("utilizzare un formato di data tipo gg/mm/aa");
@@ -125,27 +135,27 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
     };
     for (int r = 0; r < 2; ++r) {
         const int y = rigaData + r * passoRiga;
-        posiziona(etichetta(a, u(righe[r].etichetta), u(righe[r].testo), u(righe[r].tooltip)), 120, y + 30, 3135, 255);
+        posiziona(etichetta(a, u(righe[r].etichetta), u(righe[r].testo), u(righe[r].tooltip)), 120, y + 15, 3615, 255);
         auto* campo = new QLineEdit(a);
         campo->setObjectName(u(righe[r].campo));
         campo->setMaxLength(8);
         campo->setAlignment(Qt::AlignCenter);
         campo->setToolTip(tooltipData);
-        posiziona(campo, 3300, y, 1095, 300);
+        posiziona(campo, 3780, y, 1095, 285);
         auto* lungo = etichetta(a, u(righe[r].lungo), QString(), QString());
         lungo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); }"));
-        posiziona(lungo, 4500, y + 30, 3135, 255);
+        posiziona(lungo, 4980, y + 15, 3135, 255);
     }
     const int yDurata = rigaData + 2 * passoRiga;
     posiziona(etichetta(a, QStringLiteral("Label2"), QStringLiteral("Durata del possesso:"),
                         QStringLiteral("la durata del possesso viene calcolata in automatico")),
-              120, yDurata + 30, 3135, 255);
+              120, yDurata + 15, 3615, 255);
     auto* durata = etichetta(a, QStringLiteral("durata"), QString(), QString());
     durata->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); font-weight: bold; }"));
-    posiziona(durata, 3300, yDurata + 30, 2415, 255);
+    posiziona(durata, 3780, yDurata + 15, 2415, 255);
     auto* cmddurata = pulsante(a, QStringLiteral("cmddurata"), QStringLiteral("?"),
                                QStringLiteral("cliccare per avere informazioni sulla durata del possesso"));
-    posiziona(cmddurata, 5760, yDurata, 375, 300);
+    posiziona(cmddurata, 6240, yDurata, 375, 285);
     connect(cmddurata, &QPushButton::clicked, this, [this] { cmddurata_Click(); });
     blocco_ = new BloccoDate(this);
     blocco_->completamento = [this] { completamento(); };
@@ -181,22 +191,32 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
 
         auto* g = new GruppoOpzioni(u(r.nome), this);
         const int n = int(r.opzioni.size());
-        const int spazio = (larghezzaRiquadro - 120) / n;
+        // Each option gets room in proportion to its caption, its marker right after it.
+        QVector<int> misure;
+        int totale = 0;
         for (int i = 1; i <= n; ++i) {
             QRadioButton* b = g->aggiungi(f, u(r.opzioni[i - 1]));
-            const int x = 120 + (i - 1) * spazio;
-            posiziona(b, x, 195, spazio - lato - 120, 255);
-            posiziona(creaMarcatore(f, i + r.base), x + spazio - lato - 90, 165, lato, lato);
+            misure << QFontMetrics(b->font()).horizontalAdvance(b->text()) + 60;
+            totale += misure.last();
+        }
+        int x = 120;
+        for (int i = 1; i <= n; ++i) {
+            const int spazio = (larghezzaRiquadro - 120) * misure[i - 1] / totale;
+            QRadioButton* b = g->pulsante(i);
+            posiziona(b, x, 225, spazio - lato - 60, 270);
+            adattaOpzione(b);
+            posiziona(creaMarcatore(f, i + r.base), x + spazio - lato - 60, 210, lato, lato);
+            x += spazio;
         }
         g->clic = [this, k](int i) { opzione_Click(k, i); };
         gruppi_ << g;
 
         auto* cod = pulsante(a, QStringLiteral("cod(%1)").arg(k), QStringLiteral("Codice Civile"), QString());
-        posiziona(cod, 7200, y + 150, 1095, 300);
+        posiziona(cod, 8280, y + 15, 1095, 270);
         connect(cod, &QPushButton::clicked, this, [this, k] { cod_Click(k); });
         auto* oppos = pulsante(a, QStringLiteral("oppos1(%1)").arg(k + 1), QStringLiteral("obiezione"),
                                u(r.tooltipObiezione));
-        posiziona(oppos, 8280, y + 150, 1095, 300);
+        posiziona(oppos, 8280, y + 285, 1095, 270);
         connect(oppos, &QPushButton::clicked, this, [this, k] { oppos1_Click(k + 1); });
     }
     if (QRadioButton* si = acq()->pulsante(1))
@@ -208,13 +228,13 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
                           QStringLiteral("il numero delle obiezioni formulate dal convenuto, aggiornato al ritorno da una finestra di obiezione"));
     numobiez_->setStyleSheet(giallo);
     numobiez_->setAutoFillBackground(true);
-    posiziona(numobiez_, 120, 5070, 6975, 270);
+    posiziona(numobiez_, 120, 5310, 8055, 255);
 
     passo_ = etichetta(a, QStringLiteral("passo"), QString(),
                        QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     passo_->setStyleSheet(giallo);
     passo_->setWordWrap(true);
-    posiziona(passo_, 2400, 5520, 4695, 570);
+    posiziona(passo_, 2400, 5640, 4695, 450);
 
     auto* aiuto = pulsante(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),
                            QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
