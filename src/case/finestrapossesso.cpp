@@ -144,7 +144,7 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
         posiziona(campo, 3780, y, 1095, 285);
         auto* lungo = etichetta(a, u(righe[r].lungo), QString(), QString());
         lungo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); }"));
-        posiziona(lungo, 4980, y + 15, 3135, 255);
+        posiziona(lungo, 4980, y + 15, 2760, 255);
     }
     const int yDurata = rigaData + 2 * passoRiga;
     posiziona(etichetta(a, QStringLiteral("Label2"), QStringLiteral("Durata del possesso:"),
@@ -203,7 +203,7 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
         for (int i = 1; i <= n; ++i) {
             const int spazio = (larghezzaRiquadro - 120) * misure[i - 1] / totale;
             QRadioButton* b = g->pulsante(i);
-            posiziona(b, x, 225, spazio - lato - 60, 270);
+            posiziona(b, x, 225, spazio - lato - 105, 270);
             adattaOpzione(b);
             posiziona(creaMarcatore(f, i + r.base), x + spazio - lato - 60, 210, lato, lato);
             x += spazio;
@@ -234,7 +234,12 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
                        QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     passo_->setStyleSheet(giallo);
     passo_->setWordWrap(true);
-    posiziona(passo_, 2400, 5640, 4695, 450);
+    {
+        QFont f = passo_->font();
+        f.setPointSizeF(7.5);
+        passo_->setFont(f);
+    }
+    posiziona(passo_, 2400, 5610, 4695, 540);
 
     auto* aiuto = pulsante(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),
                            QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
