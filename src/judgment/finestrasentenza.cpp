@@ -9,6 +9,7 @@
 #include "judgment/regole.h"
 #include "platform/porte.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,18 @@ private:
     QWidget* w_;
 };
 
+// The hint box keeps its design size: a long hint gets a smaller font rather than lose a line.
+void scriviPasso(QLabel* passo, const QString& testo)
+{
+    passo->setText(testo);
+    QFont f = passo->parentWidget()->font();
+    const QRect area = passo->contentsRect();
+    while (f.pointSizeF() > 6.0 &&
+           QFontMetrics(f).boundingRect(area, Qt::TextWordWrap, testo).height() > area.height())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    passo->setFont(f);
+}
+
 // The document's line breaks are carriage returns alone.
 QString soloCr(QString t)
 {
@@ -204,7 +217,7 @@ void FinestraSentenza::Form_Load()
     VScroll1_Change();
     costruisciObiezioni();
     VScroll2_Change();
-    passo_->setText(QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
+    scriviPasso(passo_, QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
                                    "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
     emettisentenza();
 }
@@ -303,7 +316,7 @@ void FinestraSentenza::svuota()
 
 void FinestraSentenza::stampa_Click()
 {
-    passo_->setText(QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    scriviPasso(passo_, QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
     PortaWord* word = piattaforma().word;
     word->nuovoDocumento();
     word->fontSelezione(QStringLiteral("Century Gothic"));

@@ -1,0 +1,444 @@
+// The judgment window: its controls, the load with its guard, the fact and objection lines, the
+// scroll bars, the export, and a whole case driven from the main menu to the exported judgment.
+#include "app/gruppoopzioni.h"
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "case/finestracausa.h"
+#include "case/finestrapossesso.h"
+#include "fakes/piattaformafinta.h"
+#include "judgment/catalogo.h"
+#include "judgment/finestrasentenza.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace ModPossidoria;
+
+namespace {
+
+const QString iniziale = QStringLiteral("nessuna sentenza ancora possibile per \nmancanza di dati\n");
+const QString commentoIniziale = QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\n");
+
+// A stand-in for the dates-objection window, with the controls the judgment reads by name.
+class ObiezioneDate : public QWidget {
+public:
+    ObiezioneDate()
+    {
+        auto* inizio = new QLineEdit(QStringLiteral("1/1/80"), this);
+        inizio->setObjectName(QStringLiteral("datainizio"));
+        auto* fine = new QLineEdit(QStringLiteral("1/1/95"), this);
+        fine->setObjectName(QStringLiteral("datafine"));
+        auto* durata = new QLabel(QStringLiteral(" 15 anni"), this);
+        durata->setObjectName(QStringLiteral("durata"));
+        const char* gruppi[2][2] = {{"Frame1", "datin"}, {"Frame2", "datfin"}};
+        const char* titoli[2] = {"la data iniziale del possesso risulta da: ", "la data finale del possesso risulta da: "};
+        for (int g = 0; g < 2; ++g) {
+            auto* f = new QGroupBox(QString::fromUtf8(titoli[g]), this);
+            f->setObjectName(QString::fromLatin1(gruppi[g][0]));
+            const char* prove[3] = {"testimoni.......", "atti pubblici....", "presunzioni (art.2727)........"};
+            for (int i = 1; i <= 3; ++i) {
+                auto* b = new QRadioButton(QString::fromUtf8(prove[i - 1]), f);
+                b->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[g][1])).arg(i));
+            }
+        }
+    }
+};
+
+} // namespace
+
+class TstSentenza : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controlli_data();
+    void controlli();
+    void apertaPrimaDelTempo();
+    void righe();
+    void barre_data();
+    void barre();
+    void sentenzaDueVolte();
+    void esportazione();
+    void esportazioneDopoCanc();
+    void messaggiEPossesso();
+    void causaIntera_data();
+    void causaIntera();
+    void senzaPunti_data();
+    void senzaPunti();
+    void obiezioniLette();   // registers a stand-in objection window: keep it last
+    void immagine();
+
+private:
+    FinestraSentenza* sentenza() { return Finestre::di<FinestraSentenza>(); }
+    void causaCompleta(int tipo, const QString& inizio, const QString& fine, const QVector<int>& risposte);
+    PiattaformaFinta* finta_ = nullptr;
+};
+
+void TstSentenza::init()
+{
+    finta_ = new PiattaformaFinta;
+    dati = DatiCausa{};
+    elencofatti = QStringList(15);
+    elencoobiezioni = QStringList(14);
+    Finestre::finestra(QStringLiteral("norme"));
+}
+
+void TstSentenza::cleanup()
+{
+    delete finta_;
+    finta_ = nullptr;
+}
+
+void TstSentenza::causaCompleta(int tipo, const QString& inizio, const QString& fine, const QVector<int>& risposte)
+{
+    FinestraCausa* c = Finestre::di<FinestraCausa>();
+    QTest::keyClicks(c->attore(), QStringLiteral("Mario Rossi"));
+    QTest::keyClicks(c->convenuto(), QStringLiteral("Giulia Bianchi"));
+    QTest::keyClicks(c->bene(), QStringLiteral("fondo rustico"));
+    QTest::keyClicks(c->luogo(), QStringLiteral("Lecco"));
+    c->Option1()->pulsante(tipo)->click();
+    FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+    QTest::keyClicks(p->datainizio(), inizio);
+    QTest::keyClicks(p->datafine(), fine);
+    for (int k = 1; k <= 6; ++k)
+        p->gruppo(k)->pulsante(risposte[k - 1])->click();
+}
+
+void TstSentenza::controlli_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QRect>("posizione");
+    QTest::addColumn<QString>("tooltip");
+    auto riga = [](const char* nome, QRect r, const char* tooltip) {
+        QTest::newRow(nome) << QString::fromLatin1(nome) << r << QString::fromUtf8(tooltip);
+    };
+    riga("Label7", {120, 600, 5655, 435}, "ricapitolo dei dati inseriti");
+    riga("Label4", {120, 1200, 5655, 315}, "tutti gli elementi della causa ricavati dalle dichiarazioni dell'attore");
+    riga("azione(1)", {120, 1560, 5415, 255}, "");
+    riga("azione(7)", {120, 3000, 5415, 255}, "");
+    riga("VScroll1", {5520, 1560, 255, 1695}, "");
+    riga("Label6", {5880, 600, 3495, 435}, "risultati della causa");
+    riga("testosentenza", {5880, 1200, 3495, 2055}, "testo della sentenza elettronica");
+    riga("Label5", {120, 3360, 7335, 315}, "tutte le obiezioni ai fatti dichiarati dall'attore");
+    riga("obiezione(7)", {120, 5160, 7095, 255}, "");
+    riga("VScroll2", {7200, 3720, 255, 1695}, "");
+    riga("Label1", {7560, 3360, 1815, 375}, "suggerimenti per l'attore o commenti alla sentenza");
+    riga("commento", {7560, 3840, 1815, 1575}, "");
+    riga("passo", {2400, 5640, 4695, 450}, "");
+    riga("cmdpossesso", {7200, 5760, 1095, 375}, "cliccare per tornare alla finestra Possesso");
+}
+
+void TstSentenza::controlli()
+{
+    QFETCH(QString, nome);
+    QFETCH(QRect, posizione);
+    QFETCH(QString, tooltip);
+    QWidget* w = sentenza()->findChild<QWidget*>(nome);
+    QVERIFY2(w, qPrintable(nome));
+    QCOMPARE(w->toolTip(), tooltip);
+    // At the design size every control stands where the design puts it (to the pixel).
+    const QRect atteso(twipInPixel(posizione.x(), w), twipInPixel(posizione.y(), w), twipInPixel(posizione.width(), w),
+                       twipInPixel(posizione.height(), w));
+    QCOMPARE(w->geometry(), atteso);
+}
+
+void TstSentenza::apertaPrimaDelTempo()
+{
+    // From the window menu, before the possession window is complete.
+    dati.tipologia = qint16(1);
+    dati.sceltainterr = qint16(3);
+    Finestre::di<FinestraCausa>()->visualizza(13);
+    FinestraSentenza* s = sentenza();
+    QVERIFY(s->isVisible());
+    QCOMPARE(s->windowTitle(), QStringLiteral("Possidoria: sentenza sulla causa svolta"));
+    QCOMPARE(s->testosentenza()->toPlainText(), iniziale);
+    QCOMPARE(s->commento()->toPlainText(), commentoIniziale);
+    QCOMPARE(s->passo()->text(), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    for (int k = 1; k <= 7; ++k)
+        QVERIFY(s->findChild<QLabel*>(QStringLiteral("azione(%1)").arg(k))->text().isEmpty());
+    QVERIFY(elencofatti.value(1).isEmpty());
+    QVERIFY(s->azione(QStringLiteral("stampa"))->isEnabled());
+}
+
+void TstSentenza::righe()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    const QStringList fatti = {
+        QString(),
+        QStringLiteral("- nome dell'attore: Mario Rossi"),
+        QStringLiteral("- nome del convenuto: Giulia Bianchi"),
+        QStringLiteral("- bene: fondo rustico"),
+        QStringLiteral("- luogo: Lecco"),
+        QString::fromUtf8("- tipologia di possidoria: proprietà"),
+        QStringLiteral("- data d'inizio del possesso: 1/1/70"),
+        QStringLiteral("- data di fine del possesso: 1/1/95"),
+        QStringLiteral("- durata del possesso:  25 anni"),
+        QStringLiteral("- durata dell'interruzione del possesso: nessuna interruzione del possesso"),
+        QStringLiteral("- modo di acquisto del possesso: acquistato in modo pacifico e pubblico"),
+        QStringLiteral("- psicologia del possessore: ha posseduto con l'animo del padrone"),
+        QString::fromUtf8("- provenienza della cosa: la provenienza della cosa è legittima"),
+        QString::fromUtf8("- fede del possessore: il possessore è di mala fede"),
+        QString::fromUtf8("- acquisto del bene da chi non è proprietario: no"),
+    };
+    QCOMPARE(elencofatti, fatti);
+    // Objection windows the program does not have yet raise no objection.
+    QCOMPARE(elencoobiezioni.value(1), QStringLiteral("- data d'inizio del possesso: nessuna obiezione"));
+    QCOMPARE(elencoobiezioni.value(6), QStringLiteral("- data di fine dell'interruzione del possesso: nessuna obiezione"));
+    for (int i = 1; i <= 13; ++i)
+        QVERIFY2(elencoobiezioni.value(i).startsWith(QStringLiteral("- ")) &&
+                     elencoobiezioni.value(i).endsWith(QStringLiteral("nessuna obiezione")),
+                 qPrintable(elencoobiezioni.value(i)));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), fatti[1]);
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(7)"))->text(), fatti[7]);
+    QCOMPARE(sentenza()->passo()->text(),
+             QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti forniti "
+                            "nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
+}
+
+void TstSentenza::barre_data()
+{
+    QTest::addColumn<QString>("barra");
+    QTest::addColumn<QString>("riga");
+    QTest::addColumn<int>("massimo");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<int>("primaVisibile");   // the entry the first line shows at the maximum
+    QTest::newRow("fatti") << QStringLiteral("VScroll1") << QStringLiteral("azione") << 8 << 7 << 8;
+    QTest::newRow("obiezioni") << QStringLiteral("VScroll2") << QStringLiteral("obiezione") << 7 << 6 << 7;
+}
+
+void TstSentenza::barre()
+{
+    QFETCH(QString, barra);
+    QFETCH(QString, riga);
+    QFETCH(int, massimo);
+    QFETCH(int, pagina);
+    QFETCH(int, primaVisibile);
+    causaCompleta(3, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    const QStringList& elenco = barra == QLatin1String("VScroll1") ? elencofatti : elencoobiezioni;
+    auto* b = sentenza()->findChild<QScrollBar*>(barra);
+    QCOMPARE(b->minimum(), 1);
+    QCOMPARE(b->maximum(), massimo);
+    QCOMPARE(b->pageStep(), pagina);
+    QCOMPARE(b->value(), 1);
+    b->triggerAction(QAbstractSlider::SliderPageStepAdd);   // a click in the track
+    QCOMPARE(b->value(), 1 + pagina);
+    b->setValue(b->maximum() + 5);
+    QCOMPARE(b->value(), massimo);
+    for (int k = 1; k <= 7; ++k)
+        QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(riga).arg(k))->text(),
+                 elenco.value(primaVisibile + k - 1));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("%1(7)").arg(riga))->text(),
+             elenco.value(barra == QLatin1String("VScroll1") ? 14 : 13));
+}
+
+void TstSentenza::sentenzaDueVolte()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+    p->cmdavanti_Click();
+    sentenza()->VScroll1()->setValue(4);
+    const QString prima = sentenza()->testosentenza()->toPlainText();
+    p->cmdavanti_Click();
+    QCOMPARE(sentenza()->testosentenza()->toPlainText(), prima);
+    QCOMPARE(sentenza()->VScroll1()->value(), 4);
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), elencofatti.value(4));
+}
+
+void TstSentenza::esportazione()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    // The toolbar's print button and the menu entry are the same action.
+    sentenza()->azioneBarra(4)->trigger();
+    const QStringList& op = finta_->word.operazioni;
+    QCOMPARE(sentenza()->passo()->text(), QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    QStringList atteso = {QStringLiteral("new"), QStringLiteral("font Century Gothic"), QStringLiteral("paragraph"),
+                          QStringLiteral("psize 18"), QStringLiteral("ptext Possidoria - causa elettronica con sentenza\r\r"),
+                          QStringLiteral("psize 14"), QStringLiteral("ptext Svolgimento del processo\r\r"),
+                          QStringLiteral("psize 12"), QStringLiteral("ptext Fatti sostenuti dall'attore:\r\r"),
+                          QStringLiteral("psize 10")};
+    for (int i = 1; i <= 14; ++i)
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + elencofatti[i] + QStringLiteral("\r");
+    atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rObiezioni sostenute dal convenuto:\r\r")
+           << QStringLiteral("psize 10");
+    for (int i = 1; i <= 13; ++i)
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + elencoobiezioni[i] + QStringLiteral("\r");
+    atteso << QStringLiteral("psize 14") << QStringLiteral("ptext \rSentenza:\r\r") << QStringLiteral("psize 12")
+           << QStringLiteral("ptext ") + sentenza()->testosentenza()->toPlainText() + QStringLiteral("\r")
+           << QStringLiteral("psize 12") << QStringLiteral("ptext \rCommenti:\r\r") << QStringLiteral("psize 10")
+           << QStringLiteral("ptext ") + sentenza()->commento()->toPlainText() << QStringLiteral("justify")
+           << QStringLiteral("show");
+    QCOMPARE(op, atteso);
+    QVERIFY(op.contains(QStringLiteral("ptext  1) - nome dell'attore: Mario Rossi\r")));
+    QVERIFY(!finta_->word.testo.contains(QChar('\n')));
+}
+
+void TstSentenza::esportazioneDopoCanc()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    Finestre::di<FinestraCausa>()->azzera_Click();
+    sentenza()->stampa_Click();
+    const QStringList& op = finta_->word.operazioni;
+    QStringList numerate;
+    for (const QString& o : op)
+        if (o.startsWith(QStringLiteral("ptext ")) && o.contains(QStringLiteral(") ")) && o.endsWith(QChar('\r')) &&
+            o.size() <= 12)
+            numerate << o;
+    QStringList attese;
+    for (int i = 1; i <= 14; ++i)
+        attese << QStringLiteral("ptext ") + str(i) + QStringLiteral(") \r");
+    for (int i = 1; i <= 13; ++i)
+        attese << QStringLiteral("ptext ") + str(i) + QStringLiteral(") \r");
+    QCOMPARE(numerate, attese);
+    QVERIFY(op.contains(QStringLiteral("ptext \r")));   // the emptied judgment
+    QCOMPARE(op.last(), QStringLiteral("show"));
+}
+
+void TstSentenza::messaggiEPossesso()
+{
+    sentenza()->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    const QStringList righe = finta_->messaggi.ultimo().testo.split(QChar(13));
+    QCOMPARE(righe.size(), 3);
+    QVERIFY(righe[0].startsWith(QString::fromUtf8("- La finestra è di sola lettura:")));
+    QCOMPARE(righe[2], QStringLiteral("- oppure stampare i dati visualizzati o archiviarli in un apposito file."));
+    sentenza()->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
+    QVERIFY(Finestre::finestra(QStringLiteral("possesso"))->isVisible());
+    QVERIFY(Finestre::caricata(QStringLiteral("sentenza")));
+}
+
+void TstSentenza::causaIntera_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("inizio");
+    QTest::addColumn<QString>("fine");
+    QTest::addColumn<QVector<int>>("risposte");
+    QTest::addColumn<QString>("chiave");
+    QTest::addColumn<bool>("vince");
+    // Twenty-five years, uninterrupted, peaceful and public, as owner: ordinary prescription.
+    QTest::newRow("R1 proprietà") << 1 << "1/1/70" << "1/1/95" << QVector<int>{3, 2, 2, 1, 2, 2} << "R1" << true;
+    // Five years in good faith with a title is too short for every rule.
+    QTest::newRow("RF troppo breve") << 4 << "1/1/90" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RF" << false;
+    QTest::newRow("RD demanio") << 12 << "1/1/50" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RD" << false;
+    QTest::newRow("RS servitù") << 7 << "1/1/50" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RS" << false;
+}
+
+void TstSentenza::causaIntera()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, inizio);
+    QFETCH(QString, fine);
+    QFETCH(QVector<int>, risposte);
+    QFETCH(QString, chiave);
+    QFETCH(bool, vince);
+
+    // The main menu, its third option, and every window found by name as a user would reach it.
+    Finestre::mostra(QStringLiteral("scelta"));
+    QWidget* scelta = Finestre::finestra(QStringLiteral("scelta"));
+    scelta->findChild<QRadioButton*>(QStringLiteral("Option1(3)"))->click();
+    QWidget* causa = Finestre::finestra(QStringLiteral("causa"));
+    QVERIFY(causa->isVisible());
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("attore")), QStringLiteral("Mario Rossi"));
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("convenuto")), QStringLiteral("Giulia Bianchi"));
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("bene")), QStringLiteral("fondo"));
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("luogo")), QStringLiteral("Lecco"));
+    causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(tipo))->click();
+    causa->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
+
+    QWidget* possesso = Finestre::finestra(QStringLiteral("possesso"));
+    QVERIFY(possesso->isVisible());
+    QTest::keyClicks(possesso->findChild<QLineEdit*>(QStringLiteral("datainizio")), inizio);
+    QTest::keyClicks(possesso->findChild<QLineEdit*>(QStringLiteral("datafine")), fine);
+    const char* gruppi[6] = {"interr", "modus", "psic", "prov", "fed", "acq"};
+    for (int k = 0; k < 6; ++k)
+        possesso->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[k])).arg(risposte[k]))->click();
+    possesso->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+
+    QWidget* s = Finestre::finestra(QStringLiteral("sentenza"));
+    QVERIFY(s->isVisible());
+    const VoceCatalogo* voce = voceCatalogo(chiave);
+    QVERIFY(voce);
+    QCOMPARE(voce->vince, vince);
+    const QString testo = s->findChild<QPlainTextEdit*>(QStringLiteral("testosentenza"))->toPlainText();
+    const QString commento = s->findChild<QPlainTextEdit*>(QStringLiteral("commento"))->toPlainText();
+    QCOMPARE(testo, voce->sentenza);
+    QCOMPARE(commento, commentoCompleto(*voce, QStringLiteral("Mario Rossi")));
+    QVERIFY(testo.startsWith(vince ? QStringLiteral("L'attore vince la causa.") : QStringLiteral("L'attore perde la causa.")));
+
+    // The export, from the window's File menu.
+    qobject_cast<FinestraLavoro*>(s)->azione(QStringLiteral("stampa"))->trigger();
+    const QStringList& op = finta_->word.operazioni;
+    QCOMPARE(op.first(), QStringLiteral("new"));
+    QVERIFY(op.contains(QStringLiteral("ptext ") + testo + QStringLiteral("\r")));
+    QCOMPARE(op.at(op.size() - 3), QStringLiteral("ptext ") + commento);
+    QCOMPARE(op.last(), QStringLiteral("show"));
+    QVERIFY(finta_->word.testo.contains(QStringLiteral(" 5) - tipologia di possidoria: ") +
+                                        FinestraSentenza::senzaPunti(
+                                            causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(tipo))->text())));
+}
+
+void TstSentenza::senzaPunti_data()
+{
+    QTest::addColumn<QString>("didascalia");
+    QTest::addColumn<QString>("attesa");
+    QTest::newRow("proprietà") << QString::fromUtf8("proprietà.........................................")
+                               << QString::fromUtf8("proprietà");
+    QTest::newRow("art.2727") << QStringLiteral("presunzioni (art.2727)........") << QStringLiteral("presunzioni (art2727)");
+    QTest::newRow("senza punti") << QStringLiteral("no") << QStringLiteral("no");
+}
+
+void TstSentenza::senzaPunti()
+{
+    QFETCH(QString, didascalia);
+    QFETCH(QString, attesa);
+    QCOMPARE(FinestraSentenza::senzaPunti(didascalia), attesa);
+}
+
+void TstSentenza::obiezioniLette()
+{
+    Finestre::registra(QStringLiteral("ledate"), [] { return new ObiezioneDate; });
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+
+    // With no start-date objection all four lines read "nessuna obiezione", whatever the end proof.
+    dati.ledatfin = qint16(2);
+    p->cmdavanti_Click();
+    QCOMPARE(elencoobiezioni.value(3), QStringLiteral("- la data iniziale del possesso risulta da: nessuna obiezione"));
+    QCOMPARE(elencoobiezioni.value(4), QStringLiteral("- la data finale del possesso risulta da: nessuna obiezione"));
+    QCOMPARE(elencoobiezioni.value(2), QStringLiteral("- data di fine del possesso: nessuna obiezione"));
+    // Its duration shortens the possession all the same: 15 years are not enough for R1.
+    QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
+
+    dati.ledatin = qint16(3);
+    p->cmdavanti_Click();
+    QCOMPARE(elencoobiezioni.value(1), QStringLiteral("- data d'inizio del possesso: 1/1/80"));
+    QCOMPARE(elencoobiezioni.value(2), QStringLiteral("- data di fine del possesso: 1/1/95"));
+    QCOMPARE(elencoobiezioni.value(3), QStringLiteral("- la data iniziale del possesso risulta da: presunzioni (art2727)"));
+    QCOMPARE(elencoobiezioni.value(4), QStringLiteral("- la data finale del possesso risulta da: atti pubblici"));
+}
+
+void TstSentenza::immagine()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(QTest::qWaitForWindowExposed(sentenza()));
+    salvaImmagine(sentenza(), QStringLiteral("sentenza-emessa"));
+    for (int k = 1; k <= 7; ++k) {
+        auto* l = sentenza()->findChild<QLabel*>(QStringLiteral("azione(%1)").arg(k));
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width() + 40, qPrintable(l->text()));
+    }
+}
+
+QTEST_MAIN(TstSentenza)
+#include "tst_sentenza.moc"
