@@ -324,7 +324,7 @@ void TstPossesso::acquistoPerTipologia()
     QVERIFY2(testo.startsWith(QStringLiteral("Articolo ") + articolo + QStringLiteral(" del Codice Civile:")), qPrintable(testo));
     // The article's own text follows, as the Civil Code browser holds it.
     if (articolo == QLatin1String("1061"))
-        QCOMPARE(testo, CodiceCivile::testoCitato(1061));
+        QVERIFY(testo.contains(CodiceCivile::commiCitati(1061).join(QChar(13))));
     else
         QVERIFY(articoli.contains(testo));
 }
