@@ -92,8 +92,13 @@ void svuotaFinestra(const QString& nome, bool date, std::initializer_list<std::p
     }
     for (const auto& [gruppo, scelta] : gruppi)
         if (scelta.value_or(0) > 0)
-            if (auto* b = w->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppo)).arg(*scelta)))
+            if (auto* b = w->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppo)).arg(*scelta))) {
+                // Deselected without its handler, even where the button is exclusive by itself.
+                const bool esclusivo = b->autoExclusive();
+                b->setAutoExclusive(false);
                 b->setChecked(false);
+                b->setAutoExclusive(esclusivo);
+            }
 }
 
 } // namespace

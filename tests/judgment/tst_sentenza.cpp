@@ -428,6 +428,18 @@ void TstSentenza::obiezioniLette()
     QCOMPARE(elencoobiezioni.value(2), QStringLiteral("- data di fine del possesso: 1/1/95"));
     QCOMPARE(elencoobiezioni.value(3), QStringLiteral("- la data iniziale del possesso risulta da: presunzioni (art2727)"));
     QCOMPARE(elencoobiezioni.value(4), QStringLiteral("- la data finale del possesso risulta da: atti pubblici"));
+
+    // A new case clears that window too, through the buttons its variables name.
+    QWidget* w = Finestre::finestra(QStringLiteral("ledate"));
+    w->findChild<QRadioButton*>(QStringLiteral("datin(3)"))->setChecked(true);
+    w->findChild<QRadioButton*>(QStringLiteral("datfin(2)"))->setChecked(true);
+    Finestre::di<FinestraCausa>()->azzera_Click();
+    QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("datainizio"))->text().isEmpty());
+    QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("datafine"))->text().isEmpty());
+    QVERIFY(w->findChild<QLabel*>(QStringLiteral("durata"))->text().isEmpty());
+    QVERIFY(!w->findChild<QRadioButton*>(QStringLiteral("datin(3)"))->isChecked());
+    QVERIFY(!w->findChild<QRadioButton*>(QStringLiteral("datfin(2)"))->isChecked());
+    QCOMPARE(dati.ledatin, Scelta());
 }
 
 void TstSentenza::immagine()
