@@ -213,6 +213,9 @@ void FinestraSentenza::Form_Load()
                             d.sceltaacq})
         if (s.value_or(0) == 0)
             return;
+    // The lines read the header and possession windows (created here if need be).
+    if (!Finestre::di<FinestraCausa>() || !Finestre::di<FinestraPossesso>())
+        return;
     costruisciFatti();
     VScroll1_Change();
     costruisciObiezioni();
