@@ -6,7 +6,9 @@
 #include "app/informa.h"
 #include "app/supportoclienti.h"
 #include "case/finestracausa.h"
+#include "case/finestradate.h"
 #include "case/finestrapossesso.h"
+#include "case/questionario.h"
 #include "judgment/finestrasentenza.h"
 #include "library/norme.h"
 #include "library/massime.h"
@@ -31,6 +33,10 @@ void registraFinestre()
     finestra<Sommario>("sommario");
     Finestre::registra<FinestraCausa>();
     Finestre::registra<FinestraPossesso>();
+    for (const char* nome : {FinestraDate::nomeDate, FinestraDate::nomeInterruzione})
+        Finestre::registra(QString::fromLatin1(nome), [nome] { return new FinestraDate(QString::fromLatin1(nome)); });
+    for (const QString& nome : Questionario::nomi())
+        Finestre::registra(nome, [nome] { return new Questionario(nome); });
     Finestre::registra<FinestraSentenza>();
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });

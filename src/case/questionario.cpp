@@ -1,0 +1,254 @@
+#include "case/questionario.h"
+
+#include "app/gruppoopzioni.h"
+#include "app/modpossidoria.h"
+#include "app/twips.h"
+#include "case/finestrapossesso.h"
+#include "case/prove.h"
+#include "platform/porte.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+// What one questionnaire has of its own.
+struct Questionario::Valori {
+    QString nome;
+    int numero;
+    QString gruppo;                 // the option group's name
+    Scelta DatiCausa::*variabile;   // the case variable it writes
+    QString titolo, frame, frameTip, passoA, passoB;
+    QString label1;
+    QString spiega11, spiega12;
+};
+
+namespace {
+
+const QString APERTURA = QStringLiteral("Per una corretta scelta dei casi disponibili è opportuno leggere le informazioni fornite cliccando sul tasto con il punto interrogativo. ");
+
+const QString PASSO_B = QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso");
+
+const QString NESSUNA_PROVA = Prove::spiegazioneNessunaProva();
+
+const QString DIFFIDA = QStringLiteral(
+    "La diffida e la messa in mora non sono atti efficaci per interrompere la durata del possesso: "
+    "occorre una domanda giudiziale, come precisa l'art.2943 del Codice Civile e come più volte "
+    "affermato dalla Cassazione (vedi l'opzione 'notificazione atto di inizio giudizio' nelle "
+    "finestre di obiezione sulla durata e sull'interruzione).");
+
+const QVector<Questionario::Valori>& tabella()
+{
+    static const QVector<Questionario::Valori> t{
+        {QStringLiteral("modo"), 8, QStringLiteral("viol"), &DatiCausa::obiezmodo,
+         QStringLiteral("Possidoria: opposizione al modo di acquisto del possesso"), QStringLiteral("il possesso acquistato in modo violento o clandestino risulta da: "), QStringLiteral("scegliere l'opzione come prova dell'acquisto del possesso in modo violento o clandestino"),
+         QStringLiteral("scegliere l'opzione che ricorre come prova del possesso in modo violento e clandestino"), QStringLiteral("cliccare sul tasto Possesso per procedere con la causa"),
+         APERTURA + QStringLiteral(
+             "L'acquisto del possesso in modo violento o clandestino può essere provato con ogni mezzo "
+             "ammesso dalla legge, e la prova spetta al convenuto che lo afferma. Il possesso si presume "
+             "infatti di buona fede finché non si provi il contrario (art.1147 del Codice Civile); se la "
+             "violenza o la clandestinità risultano provate, il possesso giova all'usucapione soltanto dal "
+             "momento in cui sono cessate (art.1163 del Codice Civile)."),
+         QStringLiteral("La diffida e la messa in mora, pur non essendo atti efficaci per l'interruzione della durata del possesso, possono acquistare significato quando il possesso è acquistato in modo violento o clandestino."), QStringLiteral("In questo caso l'opposizione non ha motivo di lamentarsi dei vizi del possesso per l'acquisto in modo violento o clandestino.")},
+        {QStringLiteral("psiche"), 9, QStringLiteral("datfin"), &DatiCausa::obiezpsiche,
+         QStringLiteral("Possidoria: opposizione alla condizione psicologica del possessore"), QStringLiteral("il possesso dell'attore per conto del padrone risulta da: "), QStringLiteral("cliccare sull'opzione scelta come prova della detenzione da parte dell'attore per conto del padrone"),
+         QStringLiteral("scegliere una delle opzioni disponibili come prova della data finale del possesso"), PASSO_B,
+         APERTURA + QStringLiteral(
+             "La condizione psicologica del possessore è decisiva: giova all'usucapione soltanto il possesso "
+             "esercitato con l'animo del padrone. Chi tiene la cosa per conto del proprietario, come "
+             "l'inquilino o il comodatario, ne è semplice detentore e non può usucapirla finché il titolo non "
+             "sia mutato per causa proveniente da un terzo o per sua opposizione contro il possessore "
+             "(art.1141 del Codice Civile). Poiché il possesso si presume in chi esercita il potere di fatto, "
+             "è il convenuto a dover provare la detenzione."),
+         DIFFIDA, NESSUNA_PROVA},
+        {QStringLiteral("provenienza"), 10, QStringLiteral("datfin"), &DatiCausa::obiezprov,
+         QStringLiteral("Possidoria: opposizione sulla provenienza della cosa"), QStringLiteral("la provenienza illegittima della cosa risulta da: "), QStringLiteral("cliccare sull'opzione scelta come prova della provenienza illegittima della cosa da usucapire"),
+         QStringLiteral("scegliere una delle opzioni disponibili come prova della provenienza illegittima della cosa"), PASSO_B,
+         APERTURA + QStringLiteral(
+             "La provenienza della cosa conta soltanto per i beni mobili, perché decide della buona fede di "
+             "chi li ha acquistati: a chi ha acquistato conoscendo l'illegittima provenienza della cosa non "
+             "giova l'erronea convinzione che il suo autore o un precedente possessore ne fosse divenuto "
+             "proprietario (art.1154 del Codice Civile). Spetta al convenuto provare che la provenienza è "
+             "illegittima e che l'attore lo sapeva al momento dell'acquisto."),
+         DIFFIDA, NESSUNA_PROVA},
+        {QStringLiteral("fede"), 11, QStringLiteral("datfin"), &DatiCausa::obiezfede,
+         QStringLiteral("Possidoria: opposizione sulla buona fede del possesso"), QStringLiteral("la mala fede del possessore risulta da: "), QStringLiteral("scegliere la prova della mala fede del possessore della cosa"),
+         QStringLiteral("scegliere una delle opzioni disponibili come prova della mala fede del possesso"), PASSO_B,
+         APERTURA + QStringLiteral(
+             "La buona o la mala fede del possessore decide la durata del possesso che la legge richiede per "
+             "l'usucapione: dieci anni anziché venti per i beni mobili e per gli immobili acquistati con un "
+             "titolo idoneo debitamente trascritto. La buona fede è sempre presunta e basta che vi sia stata "
+             "al tempo dell'acquisto (art.1147 del Codice Civile): spetta perciò al convenuto provare la "
+             "mala fede del possessore."),
+         DIFFIDA, NESSUNA_PROVA},
+        {QStringLiteral("acquisto"), 12, QStringLiteral("datfin"), &DatiCausa::obiezacq,
+         QStringLiteral("Possidoria: opposizione all'acquisto del bene da chi non è proprietario"), QStringLiteral("l'acquisto da non proprietari senza titolo idoneo e/o senza registrazione risulta da: "), QStringLiteral("scegliere la prova che dimostra che l'attore ha acquistato il bene da chi non è proprietario senza un titolo idoneo e senza la trascrizione dell'atto"),
+         QStringLiteral("scegliere una delle opzioni disponibili come prova della mala fede del possesso"), PASSO_B,
+         APERTURA + QStringLiteral(
+             "Chi acquista in buona fede da chi non è proprietario usucapisce in un tempo più breve soltanto "
+             "se l'acquisto si fonda su un titolo idoneo a trasferire la proprietà, debitamente trascritto "
+             "quando si tratta di immobili: per questi i dieci anni decorrono dalla data della trascrizione "
+             "(art.1159 del Codice Civile). In questa finestra è il convenuto a dover provare che l'attore "
+             "ha acquistato senza un titolo idoneo o senza la trascrizione dell'atto."),
+         DIFFIDA, NESSUNA_PROVA},
+    };
+    return t;
+}
+
+const Questionario::Valori& valori(const QString& nome)
+{
+    for (const Questionario::Valori& v : tabella())
+        if (v.nome == nome)
+            return v;
+    qFatal("Questionario sconosciuto: %s", qPrintable(nome));
+}
+
+// The twelve means of proof, captions padded with periods like those of the date windows.
+QString didascalia(int i)
+{
+    switch (i) {
+    case 10: return QStringLiteral("atti di tolleranza............................");
+    case 11: return Prove::didascalia(Prove::DiffidaMora);
+    case 12: return Prove::didascalia(Prove::NessunaProva);
+    default: return Prove::didascalia(Prove::Prova(i));
+    }
+}
+
+// The acts of tolerance, the same in every questionnaire.
+const QString TOLLERANZA = QStringLiteral(
+    "Secondo l'art.1144 del Codice Civile gli atti compiuti con l'altrui tolleranza non possono servire "
+    "di fondamento all'acquisto del possesso. Se il godimento dell'attore si fonda su atti di tolleranza "
+    "manca, quindi, un elemento importante del possesso utile all'usucapione e, poiché l'onere della "
+    "prova grava sull'attore, la causa sarà persa.");
+
+constexpr int altoFrame = 2340, altezzaFrame = 3120, colonna = 4680, passoRiga = 450;
+
+} // namespace
+
+QStringList Questionario::nomi()
+{
+    QStringList n;
+    for (const Valori& v : tabella())
+        n << v.nome;
+    return n;
+}
+
+Questionario::Questionario(const QString& nome)
+    : FinestraLavoro(valori(nome).numero), v_(valori(nome))
+{
+    setWindowTitle(v_.titolo);
+    QWidget* a = area();
+
+    QLabel* banner = creaEtichetta(a, QStringLiteral("Label4"), QStringLiteral("Le prove scelte in questa pagina sono supportate dal convenuto"), 120, 600, 9360, 330, 8, true);
+    banner->setToolTip(QStringLiteral("i dati vengono riferiti al convenuto"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(192,0,0); color: rgb(255,255,0); }"));
+    QLabel* label1 = creaEtichetta(a, QStringLiteral("Label1"), v_.label1, 120, 1020, 9360, 1200);
+    label1->setAlignment(Qt::AlignJustify | Qt::AlignTop);
+
+    auto* frame = new QGroupBox(v_.frame, a);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setToolTip(v_.frameTip);
+    posiziona(frame, 120, altoFrame, 9360, altezzaFrame);
+    gruppo_ = new GruppoOpzioni(v_.gruppo, this);
+    gruppo_->setObjectName(v_.gruppo);
+    for (int i = 1; i <= 12; ++i) {
+        const int left = 420 + colonna * ((i - 1) / 6);
+        const int alto = 330 + passoRiga * ((i - 1) % 6);
+        QRadioButton* o = gruppo_->aggiungi(frame, didascalia(i));
+        posiziona(o, left, alto, 3540, 300);
+        auto* b = new QPushButton(QStringLiteral("?"), frame);
+        b->setObjectName(QStringLiteral("spiega1(%1)").arg(i));
+        posiziona(b, left + 3600, alto + 8, 270, 270);
+        connect(b, &QPushButton::clicked, this, [this, i] { spiega1_Click(i); });
+        spiega1_[i] = b;
+    }
+    gruppo_->clic = [this](int i) { opzione_Click(i); };
+
+    auto* aiuto = new QPushButton(QStringLiteral("&AIUTO"), a);
+    aiuto->setObjectName(QStringLiteral("aiuto"));
+    aiuto->setToolTip(QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
+    posiziona(aiuto, 120, 5760, 1095, 375);
+    connect(aiuto, &QPushButton::clicked, this, &Questionario::aiuto_Click);
+    adattaTesto(creaGuida(QStringLiteral("guidainlinea"), 1290, 5760, 1215, 375));
+
+    passo_ = new QLabel(a);
+    passo_->setObjectName(QStringLiteral("passo"));
+    passo_->setWordWrap(true);
+    passo_->setAlignment(Qt::AlignCenter);
+    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: black; border: 1px solid rgb(128,128,128); }"));
+    QFont piccolo = passo_->font();
+    piccolo.setPointSizeF(7.5);
+    passo_->setFont(piccolo);
+    posiziona(passo_, 2580, 5580, 4560, 600);
+
+    auto* cmdpossesso = new QPushButton(QStringLiteral("&Possesso"), a);
+    cmdpossesso->setObjectName(QStringLiteral("cmdpossesso"));
+    cmdpossesso->setToolTip(QStringLiteral("cliccare per tornare alla finestra Possesso"));
+    posiziona(cmdpossesso, 7200, 5760, 1095, 375);
+    connect(cmdpossesso, &QPushButton::clicked, this, &Questionario::cmdpossesso_Click);
+    creaEsco(8385, 5760, 1095, 375);
+}
+
+Questionario::~Questionario() = default;
+
+QPushButton* Questionario::spiega1(int i) const
+{
+    return i >= 1 && i <= 12 ? spiega1_[i] : nullptr;
+}
+
+void Questionario::carica()
+{
+    FinestraLavoro::carica();
+    for (int i = 1; i <= 12; ++i) {
+        gruppo_->pulsante(i)->setToolTip(QStringLiteral("cliccare su ? a lato per avere delucidazioni sulla tipologia della prova"));
+        spiega1_[i]->setToolTip(QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia della prova"));
+    }
+    aggiornapasso();
+}
+
+void Questionario::aggiornapasso()
+{
+    passo_->setText(sceltaFatta_ ? v_.passoB : v_.passoA);
+}
+
+void Questionario::opzione_Click(int i)
+{
+    ModPossidoria::dati.*(v_.variabile) = qint16(i);
+    sceltaFatta_ = true;
+    aggiornapasso();
+}
+
+void Questionario::spiega1_Click(int i)
+{
+    QString testo;
+    switch (i) {
+    case 10: testo = TOLLERANZA; break;
+    case 11: testo = v_.spiega11; break;
+    case 12: testo = v_.spiega12; break;
+    default:
+        if (i < 1 || i > 12)
+            return;
+        testo = Prove::spiegazione(Prove::Prova(i));
+    }
+    piattaforma().messaggi->mostra(testo, ModPossidoria::titoloaiuto, Icona::Informazione);
+}
+
+void Questionario::aiuto_Click()
+{
+    piattaforma().messaggi->mostra(QStringList{QStringLiteral("- Scegliere l'opzione che risponde meglio alla situazione dei fatti;"), QStringLiteral("- cliccare sul tasto relativo con ? per avere informazioni sulle norme vigenti;"),
+                                               QStringLiteral("- leggere le spiegazioni visualizzare nella casella gialla laterale;"), QStringLiteral("- tornare alla finestra Possesso cliccando sull'apposito tasto in basso per continuare la causa.")}
+                                       .join(QChar(13)),
+                                   ModPossidoria::titoloaiuto, Icona::Informazione);
+}
+
+void Questionario::cmdpossesso_Click()
+{
+    if (!sceltaFatta_) {
+        piattaforma().messaggi->mostra(QStringLiteral("Scegliere l'opzione che ricorre o tornare alla finestra Possesso utilizzando il tasto relativo della barra degli strumenti."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
+        return;
+    }
+    Finestre::di<FinestraPossesso>()->numobiezioni();
+    Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
+}
