@@ -4,6 +4,7 @@
 #include "app/icone.h"
 #include "app/modpossidoria.h"
 #include "app/twips.h"
+#include "case/archiviocausa.h"
 #include "case/finestrapossesso.h"
 #include "case/giudiziocausa.h"
 #include "library/codicecivile.h"
@@ -189,6 +190,8 @@ FinestraCausa::FinestraCausa(QWidget* parent)
     passo_->setAutoFillBackground(true);
     passo_->setWordWrap(true);
     posiziona(passo_, 2400, 5520, 4695, 570);
+    for (QLineEdit* t : {attore_, convenuto_, bene_, luogo_})
+        ArchivioCausa::accettaSoloArchiviabile(t, passo_);
 
     auto* aiuto = pulsante(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),
                            QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
@@ -366,3 +369,8 @@ void FinestraCausa::azzera_Click()
     dati = DatiCausa{};
     aggiornapasso();
 }
+
+void FinestraCausa::apri_Click() { ArchivioCausa::apri(); }
+void FinestraCausa::salva_Click() { ArchivioCausa::salva(false); }
+void FinestraCausa::salvanome_Click() { ArchivioCausa::salva(true); }
+void FinestraCausa::eliminare_click() { ArchivioCausa::elimina(); }

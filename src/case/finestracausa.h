@@ -1,15 +1,16 @@
 #pragma once
 // The case header window: the parties, the property, the place and one of twelve types of
 // acquisitive prescription; the way on to the possession window and the reset that starts a new
-// case. The archive commands (open, save, save as, delete) will live here as well.
+// case. The archive commands (open, save, save as, delete) are called here and done by case/archiviocausa.
 #include "app/finestralavoro.h"
+#include "app/finestre.h"
 
 class GruppoOpzioni;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class FinestraCausa : public FinestraLavoro {
+class FinestraCausa : public FinestraLavoro, public ComandiArchivio {
     Q_OBJECT
 public:
     static constexpr const char* nomeFinestra = "causa";
@@ -45,7 +46,11 @@ public:
     // The explanation of type i (1..12; any other index as type 1).
     static QString spiegazione(int i);
 
-    // The archive commands come here: apri_Click, salva_Click, salvanome_Click, eliminare_click.
+    // The archive commands.
+    void apri_Click() override;
+    void salva_Click() override;
+    void salvanome_Click() override;
+    void eliminare_click() override;
 
 private:
     void aggiornapasso();

@@ -1,0 +1,33 @@
+#pragma once
+// The case archive as the windows use it: open, save, save as and delete. The file's records
+// are the codec's (case/archivio.h); this unit moves them between the file and the windows,
+// through the windows' own controls and handlers.
+#include "case/archivio.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace ArchivioCausa {
+
+// "&Apri...": the file is read and checked before anything on screen changes; only a file whose
+// first two records are whole resets the case and fills the windows. A cancelled dialog forgets
+// nomefile and changes nothing else; a file that cannot be used is named in a message.
+void apri();
+// "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the two completeness checks, the
+// dialog when there is no name, then a whole-or-nothing write; a failure is told with its reason.
+void salva(bool nuovoNome);
+// "&Elimina...": the chosen file is deleted; nomefile stays as it was.
+void elimina();
+
+// The case the windows hold now, as the archive stores it (windows not loaded give empty texts).
+Causa causaSulloSchermo();
+// Resets the case and fills the windows from a reading whose first two records are whole:
+// texts are set and buttons selected through the windows' handlers, windows not loaded are
+// created hidden, and the window in front stays in front.
+void riempi(const LetturaArchivio& lettura);
+
+// A header text box keeps only what the archive can carry: characters it cannot are dropped as
+// they are typed or pasted, and the hint says why.
+void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso);
+
+} // namespace ArchivioCausa
