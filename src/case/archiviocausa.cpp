@@ -211,7 +211,7 @@ void elimina()
 
 void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso)
 {
-    QObject::connect(campo, &QLineEdit::textEdited, campo, [campo, avviso](const QString& testo) {
+    QObject::connect(campo, &QLineEdit::textChanged, campo, [campo, avviso](const QString& testo) {
         if (testoArchiviabile(testo))
             return;
         const int cursore = int(soloCaratteriArchiviabili(QStringView(testo).left(campo->cursorPosition())).size());

@@ -1,0 +1,391 @@
+// The case archive through the windows: a whole case saved and reopened gives the same judgment,
+// the dialogs and nomefile, a cancelled or failed command that leaves the case and the files alone,
+// and the header boxes that keep only what a file can carry.
+#include "app/gruppoopzioni.h"
+#include "app/modpossidoria.h"
+#include "case/archiviocausa.h"
+#include "case/bloccodate.h"
+#include "case/finestracausa.h"
+#include "case/finestradate.h"
+#include "case/finestrapossesso.h"
+#include "case/questionario.h"
+#include "fakes/piattaformafinta.h"
+#include "judgment/finestrasentenza.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace ModPossidoria;
+
+namespace {
+
+FinestraCausa* causa() { return Finestre::di<FinestraCausa>(); }
+FinestraPossesso* possesso() { return Finestre::di<FinestraPossesso>(); }
+FinestraDate* date(const char* nome) { return Finestre::finestra<FinestraDate>(QString::fromLatin1(nome)); }
+Questionario* questionario(const char* nome) { return Finestre::finestra<Questionario>(QString::fromLatin1(nome)); }
+
+QByteArray contenuto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
+}
+
+void scriviFile(const QString& percorso, const QByteArray& dati)
+{
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(dati);
+}
+
+// A whole case typed and clicked as a user would: accents, "’", "€" and a comma in the texts, every
+// possession group, the dates objection with its proofs and the five questionnaires except good
+// faith, left unanswered.
+void compilaCaso()
+{
+    causa()->attore()->setText(QStringLiteral("Niccolò Ferrè"));
+    causa()->convenuto()->setText(QStringLiteral("Società l’Edera, in liquidazione"));
+    causa()->bene()->setText(QStringLiteral("fondo rustico del valore di 150.000 €"));
+    causa()->luogo()->setText(QStringLiteral("Città di Castello"));
+    causa()->Option1()->seleziona(1);
+    possesso()->datainizio()->setText(QStringLiteral("8/12/70"));
+    possesso()->datafine()->setText(QStringLiteral("1/3/95"));
+    for (int k = 1; k <= 6; ++k)
+        possesso()->gruppo(k)->seleziona(1);
+    FinestraDate* d = date(FinestraDate::nomeDate);
+    d->blocco()->datainizio()->setText(QStringLiteral("10/1/80"));
+    d->blocco()->datafine()->setText(QStringLiteral("1/3/95"));
+    d->datin()->seleziona(1);
+    d->datfin()->seleziona(2);
+    const std::pair<const char*, int> risposte[] = {{"modo", 3}, {"psiche", 1}, {"provenienza", 2}, {"acquisto", 1}};
+    for (const auto& [nome, i] : risposte)
+        questionario(nome)->gruppo()->seleziona(i);
+}
+
+// A File-menu entry of any window, as the user picks it.
+void menu(QWidget* finestra, const char* voce)
+{
+    QAction* a = finestra->findChild<QAction*>(QString::fromLatin1(voce));
+    QVERIFY(a && a->isEnabled());
+    a->trigger();
+}
+
+QString sentenza()
+{
+    possesso()->cmdavanti_Click();
+    auto* s = Finestre::di<FinestraSentenza>();
+    return s->isVisible() ? s->testosentenza()->toPlainText() : QString();
+}
+
+} // namespace
+
+class TstArchivioCausa : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void casoCompletoTornaUguale();
+    void salvaDopoApriSenzaDialogo();
+    void dialoghiAnnullati_data();
+    void dialoghiAnnullati();
+    void fileCorto();
+    void provaInizioDieciSovrascriveInizio();
+    void fallimenti_data();
+    void fallimenti();
+    void scritturaInterrottaLasciaIlVecchio();
+    void datiIncompletiNonScrivono_data();
+    void datiIncompletiNonScrivono();
+    void testiNonArchiviabiliRifiutati();
+
+private:
+    PiattaformaFinta* finta_ = nullptr;
+    QTemporaryDir* cartella_ = nullptr;
+    QString percorso(const char* nome) const { return cartella_->filePath(QString::fromUtf8(nome)); }
+    // The program closed and started again; the files stay.
+    void riavvia()
+    {
+        delete finta_;
+        finta_ = new PiattaformaFinta;
+    }
+};
+
+void TstArchivioCausa::init()
+{
+    finta_ = new PiattaformaFinta;
+    cartella_ = new QTemporaryDir;
+}
+
+void TstArchivioCausa::cleanup()
+{
+    delete finta_;
+    finta_ = nullptr;
+    delete cartella_;
+    cartella_ = nullptr;
+}
+
+// Saved, program closed and started again, reopened: the same windows, the same record, the
+// same judgment; the windows opened hidden and the user's window still in front.
+void TstArchivioCausa::casoCompletoTornaUguale()
+{
+    compilaCaso();
+    const QString giudizio = sentenza();
+    QVERIFY(giudizio.startsWith(QStringLiteral("L'attore")));
+    const Causa scritta = ArchivioCausa::causaSulloSchermo();
+    QCOMPARE(scritta.scelte.obiezfede, Scelta());
+
+    const QString file = percorso("Possidoria-dati-Ferrè");
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->salvanome_Click();
+    QCOMPARE(finta_->dialoghi.aperti.size(), 1);
+    QCOMPARE(finta_->dialoghi.aperti[0].tipo, QStringLiteral("salva"));
+    QCOMPARE(finta_->dialoghi.aperti[0].titolo, QStringLiteral("Salva file con nome"));
+    QCOMPARE(nomefile, file);
+    const QByteArray byte = contenuto(file);
+    QVERIFY(byte.startsWith("\"Niccol\xF2 Ferr\xE8\",\"Societ\xE0 l\x92" "Edera, in liquidazione\",\"fondo rustico del valore di 150.000 \x80\""));
+    QVERIFY(byte.endsWith("3\r\n1\r\n2\r\n\r\n1\r\n"));   // good faith never answered: an empty eighth line
+
+    riavvia();
+    Finestre::mostra(QStringLiteral("possesso"));
+    QWidget* davanti = possesso();
+    davanti->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(davanti));
+    finta_->dialoghi.risposte.enqueue(file);
+    menu(davanti, "apri");
+    QCOMPARE(finta_->dialoghi.aperti[0].titolo, QStringLiteral("Apri file"));
+    QCOMPARE(finta_->dialoghi.aperti[0].filtroIniziale, 2);
+    QCOMPARE(finta_->dialoghi.aperti[0].filtri.size(), 2);
+    QCOMPARE(nomefile, file);
+    QCOMPARE(ArchivioCausa::causaSulloSchermo(), scritta);
+    QCOMPARE(dati, scritta.scelte);
+    QVERIFY(!causa()->isVisible());
+    QVERIFY(!date(FinestraDate::nomeDate)->isVisible());
+    QVERIFY(!questionario("acquisto")->isVisible());
+    QCOMPARE(questionario("fede")->gruppo()->selezionato(), 0);
+    QCOMPARE(questionario("modo")->gruppo()->selezionato(), 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), davanti);
+    QCOMPARE(sentenza(), giudizio);
+}
+
+void TstArchivioCausa::salvaDopoApriSenzaDialogo()
+{
+    compilaCaso();
+    const QString file = percorso("Possidoria-dati-1");
+    QVERIFY(salvaFileArchivio(file, ArchivioCausa::causaSulloSchermo()));
+    riavvia();
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->apri_Click();
+    causa()->luogo()->setText(QStringLiteral("Gubbio, frazione Padule"));
+    menu(possesso(), "salva");
+    QCOMPARE(finta_->dialoghi.aperti.size(), 1);   // only the open's
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    const LetturaArchivio l = leggiFileArchivio(file);
+    QVERIFY(l.valido);
+    QCOMPARE(l.causa.testi.luogo, QStringLiteral("Gubbio, frazione Padule"));
+    QCOMPARE(nomefile, file);
+}
+
+// Cancelling any dialog writes and deletes nothing and leaves the case on screen; only a
+// cancelled open or save-as forgets nomefile.
+void TstArchivioCausa::dialoghiAnnullati_data()
+{
+    QTest::addColumn<int>("comando");
+    QTest::addColumn<bool>("nomeDimenticato");
+    QTest::newRow("apri") << 0 << true;
+    QTest::newRow("salva con nome") << 1 << true;
+    QTest::newRow("elimina") << 2 << false;
+}
+
+void TstArchivioCausa::dialoghiAnnullati()
+{
+    QFETCH(int, comando);
+    QFETCH(bool, nomeDimenticato);
+    compilaCaso();
+    const QString file = percorso("Possidoria-dati-vecchio");
+    scriviFile(file, "vecchio");
+    nomefile = file;
+    const Causa prima = ArchivioCausa::causaSulloSchermo();
+    switch (comando) {
+    case 0: causa()->apri_Click(); break;
+    case 1: causa()->salvanome_Click(); break;
+    default: causa()->eliminare_click(); break;
+    }
+    QCOMPARE(finta_->dialoghi.aperti.size(), 1);
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    QCOMPARE(contenuto(file), QByteArray("vecchio"));
+    QCOMPARE(QDir(cartella_->path()).entryList(QDir::Files), QStringList{QStringLiteral("Possidoria-dati-vecchio")});
+    QCOMPARE(ArchivioCausa::causaSulloSchermo(), prima);
+    QCOMPARE(nomefile, nomeDimenticato ? QString() : file);
+}
+
+// Only the first two records: the rest of the old case is gone, no window is created for
+// records that are not there, and nothing is said.
+void TstArchivioCausa::fileCorto()
+{
+    compilaCaso();
+    const QString file = percorso("corto");
+    scriviFile(file, "\"Anna\",\"Bruno\",\"orto\",\"Pisa\",2\r\n\"1/1/80\",\"1/1/01\",1,1,1,1,1,1\r\n");
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->apri_Click();
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    QCOMPARE(causa()->attore()->text(), QStringLiteral("Anna"));
+    QCOMPARE(causa()->Option1()->selezionato(), 2);
+    QCOMPARE(possesso()->datafine()->text(), QStringLiteral("1/1/01"));
+    QCOMPARE(dati.obiezmodo, Scelta());
+    QCOMPARE(questionario("modo")->gruppo()->selezionato(), 0);
+    QCOMPARE(date(FinestraDate::nomeDate)->blocco()->datainizio()->text(), QString());
+    QCOMPARE(nomefile, file);
+}
+
+// The stored "no proof" of the start runs its handler after the text is set: the plaintiff's start wins.
+void TstArchivioCausa::provaInizioDieciSovrascriveInizio()
+{
+    const QString file = percorso("dieci");
+    scriviFile(file, "\"A\",\"B\",\"C\",\"D\",1\r\n\"8/12/70\",\"1/3/95\",1,1,1,1,1,1\r\n"
+                     "\"10/1/80\",\"1/3/95\",10,1\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->apri_Click();
+    FinestraDate* d = date(FinestraDate::nomeDate);
+    QCOMPARE(d->blocco()->datainizio()->text(), QStringLiteral("8/12/70"));
+    QCOMPARE(d->datin()->selezionato(), 10);
+    QCOMPARE(dati.ledatin, Scelta(10));
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);   // the window's own warning, as a click gives it
+    QVERIFY(!d->isVisible());
+}
+
+// A command that fails says why, naming the file, and changes neither the case nor the files.
+void TstArchivioCausa::fallimenti_data()
+{
+    QTest::addColumn<int>("comando");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QByteArray>("dati");   // the file's bytes before; "-" for no file
+    QTest::addColumn<QString>("nelMessaggio");
+    QTest::newRow("apri: manca") << 0 << "assente" << QByteArray("-") << "assente";
+    QTest::newRow("apri: record 2 guasto") << 0 << "guasto" << QByteArray("\"A\",\"B\",\"C\",\"D\",1\r\n\"x\",\"y\",1,9,1,1,1,1\r\n") << "guasto";
+    QTest::newRow("apri: binario") << 0 << "binario" << QByteArray("\x00\xff\x01\"\r\n", 6) << "binario";
+    QTest::newRow("apri: troppo grande") << 0 << "grande" << QByteArray(70 * 1024, 'a') << "grande";
+    QTest::newRow("salva: cartella assente") << 1 << "manca/Possidoria-dati-x" << QByteArray("-") << "Possidoria-dati-x";
+    QTest::newRow("elimina: manca") << 2 << "assente" << QByteArray("-") << "assente";
+    QTest::newRow("elimina: cartella") << 2 << "sotto" << QByteArray("dir") << "sotto";
+}
+
+void TstArchivioCausa::fallimenti()
+{
+    QFETCH(int, comando);
+    QFETCH(QString, nome);
+    QFETCH(QByteArray, dati);
+    QFETCH(QString, nelMessaggio);
+    compilaCaso();
+    const QString file = cartella_->filePath(nome);
+    if (dati == "dir")
+        QVERIFY(QDir().mkpath(file));
+    else if (dati != "-")
+        scriviFile(file, dati);
+    const Causa prima = ArchivioCausa::causaSulloSchermo();
+    finta_->dialoghi.risposte.enqueue(file);
+    switch (comando) {
+    case 0: causa()->apri_Click(); break;
+    case 1: causa()->salvanome_Click(); break;
+    default: causa()->eliminare_click(); break;
+    }
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QVERIFY2(finta_->messaggi.ultimo().testo.contains(nelMessaggio), qPrintable(finta_->messaggi.ultimo().testo));
+    QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Critico);
+    QCOMPARE(ArchivioCausa::causaSulloSchermo(), prima);
+    if (dati == "dir")
+        QVERIFY(QFileInfo(file).isDir());
+    else
+        QCOMPARE(contenuto(file), dati == "-" ? QByteArray("<assente>") : dati);
+    if (comando == 0)
+        QCOMPARE(nomefile, QString());   // a file that could not be used is not the case's file
+}
+
+// A write cut short by a file-size limit keeps the old archive whole and says so.
+void TstArchivioCausa::scritturaInterrottaLasciaIlVecchio()
+{
+    compilaCaso();
+    const QString file = percorso("Possidoria-dati-limite");
+    scriviFile(file, "vecchio");
+    nomefile = file;
+    const auto vecchioSegnale = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit vecchio{};
+    getrlimit(RLIMIT_FSIZE, &vecchio);
+    rlimit limite = vecchio;
+    limite.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    menu(possesso(), "salva");
+    setrlimit(RLIMIT_FSIZE, &vecchio);
+    std::signal(SIGXFSZ, vecchioSegnale);
+    QCOMPARE(finta_->dialoghi.aperti.size(), 0);
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QVERIFY(finta_->messaggi.ultimo().testo.contains(QStringLiteral("Possidoria-dati-limite")));
+    QCOMPARE(contenuto(file), QByteArray("vecchio"));
+}
+
+// The two checks before any dialog: their message, the window brought forward, nothing written.
+void TstArchivioCausa::datiIncompletiNonScrivono_data()
+{
+    QTest::addColumn<bool>("testata");
+    QTest::addColumn<QString>("messaggio");
+    QTest::addColumn<QString>("finestra");
+    QTest::newRow("testata") << false << "Inserire tutti i dati della causa per poter archiviare." << "causa";
+    QTest::newRow("possesso") << true << "Inserire tutti i dati sul possesso per poter archiviare." << "possesso";
+}
+
+void TstArchivioCausa::datiIncompletiNonScrivono()
+{
+    QFETCH(bool, testata);
+    QFETCH(QString, messaggio);
+    QFETCH(QString, finestra);
+    if (testata) {
+        causa()->attore()->setText(QStringLiteral("A"));
+        causa()->convenuto()->setText(QStringLiteral("B"));
+        causa()->bene()->setText(QStringLiteral("C"));
+        causa()->Option1()->seleziona(1);
+    }
+    nomefile = percorso("Possidoria-dati-x");
+    menu(Finestre::di<FinestraSentenza>(), "salva");
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QCOMPARE(finta_->messaggi.ultimo().testo, messaggio);
+    QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
+    QVERIFY(Finestre::finestra(finestra)->isVisible());
+    QVERIFY(finta_->dialoghi.aperti.isEmpty());
+    QVERIFY(!QFile::exists(nomefile));
+}
+
+// Typed or pasted, a double quote or a character outside the code page never reaches the box.
+void TstArchivioCausa::testiNonArchiviabiliRifiutati()
+{
+    QLineEdit* attore = causa()->attore();
+    attore->setFocus();
+    QTest::keyClicks(attore, QStringLiteral("Ro\""));
+    QCOMPARE(attore->text(), QStringLiteral("Ro"));
+    QCOMPARE(causa()->passo()->text(), avvisoCarattereNonArchiviabile());
+    QTest::keyClicks(attore, QStringLiteral("sa"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" “Ω” Neri €"));
+    attore->paste();
+    QCOMPARE(attore->text(), QStringLiteral("Rosa “” Neri €"));   // curly quotes are in the code page, Ω is not
+    QCOMPARE(attore->cursorPosition(), attore->text().size());
+    QVERIFY(testoArchiviabile(attore->text()));
+    // Typed letters of the code page are kept (keyClicks takes ASCII only).
+    QTest::keyClicks(causa()->luogo(), QStringLiteral("Forl"));
+    for (const QString& t : {QStringLiteral("ì"), QStringLiteral("Ω")}) {
+        QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, t);
+        QApplication::sendEvent(causa()->luogo(), &tasto);
+    }
+    QCOMPARE(causa()->luogo()->text(), QStringLiteral("Forlì"));
+}
+
+QTEST_MAIN(TstArchivioCausa)
+#include "tst_archiviocausa.moc"
