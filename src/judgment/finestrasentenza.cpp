@@ -7,12 +7,15 @@
 #include "case/finestrapossesso.h"
 #include "judgment/catalogo.h"
 #include "judgment/regole.h"
+#include "judgment/spiegazione.h"
 #include "platform/porte.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAction>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -153,6 +156,18 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
     testosentenza_ = testo(a, QStringLiteral("testosentenza"), QStringLiteral("testo della sentenza elettronica"), 5880,
                            1200, 3495, 2055);
     testosentenza_->setPlainText(QStringLiteral("nessuna sentenza ancora possibile per \r\nmancanza di dati\r\n"));
+    // "Perché?" joins the text box's own menu: the rule and the facts behind the judgment shown.
+    auto* perche = new QAction(QStringLiteral("Perché?"), testosentenza_);
+    perche->setObjectName(QStringLiteral("perche"));
+    connect(perche, &QAction::triggered, this, [this] { perche_Click(); });
+    testosentenza_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(testosentenza_, &QWidget::customContextMenuRequested, this, [this, perche](const QPoint& punto) {
+        QMenu* menu = testosentenza_->createStandardContextMenu(punto);
+        menu->addSeparator();
+        menu->addAction(perche);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(testosentenza_->viewport()->mapToGlobal(punto));
+    });
 
     etichetta(a, QStringLiteral("Label5"), QStringLiteral("Obiezioni sostenute dal convenuto"),
               QStringLiteral("tutte le obiezioni ai fatti dichiarati dall'attore"), 120, 3360, 7335, 315, 9.75, true);
@@ -286,13 +301,39 @@ void FinestraSentenza::costruisciObiezioni()
 void FinestraSentenza::emettisentenza()
 {
     // The durations of the objection windows are those shown there; empty while a window is missing.
+    const Sentenza s = emettiSentenza(fattiDellaCausa(), Finestre::di<FinestraCausa>()->attore()->text());
+    testosentenza_->setPlainText(s.testo);
+    commento_->setPlainText(s.commento);
+    emessa_ = true;
+}
+
+Fatti FinestraSentenza::fattiDellaCausa() const
+{
     const Obiettante ledate("ledate");
     const Obiettante interruzione("interruzione");
     const QString possesso = Finestre::di<FinestraPossesso>()->durata()->text();
-    const Fatti f = Fatti::da(dati, possesso, ledate.etichetta("durata"), interruzione.etichetta("durata"));
-    const Sentenza s = emettiSentenza(f, Finestre::di<FinestraCausa>()->attore()->text());
-    testosentenza_->setPlainText(s.testo);
-    commento_->setPlainText(s.commento);
+    return Fatti::da(dati, possesso, ledate.etichetta("durata"), interruzione.etichetta("durata"));
+}
+
+std::optional<Decisione> FinestraSentenza::decisione() const
+{
+    if (!emessa_)
+        return std::nullopt;
+    return decidi(fattiDellaCausa());
+}
+
+QStringList FinestraSentenza::perche() const
+{
+    const std::optional<Decisione> d = decisione();
+    return d ? spiegazione(*d) : QStringList();
+}
+
+void FinestraSentenza::perche_Click()
+{
+    const QStringList righe = perche();
+    piattaforma().messaggi->mostra(righe.isEmpty() ? QStringLiteral("Nessuna sentenza è stata ancora emessa.")
+                                                   : righe.join(QChar(13)),
+                                   QStringLiteral("Perché?"), Icona::Informazione);
 }
 
 void FinestraSentenza::VScroll1_Change()
@@ -313,6 +354,7 @@ void FinestraSentenza::svuota()
 {
     testosentenza_->clear();
     commento_->clear();
+    emessa_ = false;
     VScroll1_Change();
     VScroll2_Change();
 }

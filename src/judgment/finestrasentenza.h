@@ -3,6 +3,9 @@
 // scrolling lists, the judgment paragraph and the comment, and their export to a document.
 #include "app/finestralavoro.h"
 #include "case/giudiziocausa.h"
+#include "judgment/regole.h"
+
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -33,6 +36,11 @@ public:
     void aiuto_Click();
     void cmdpossesso_Click();
 
+    // The decision behind the judgment shown, and its account ("Perché?"); empty while none is shown.
+    std::optional<Decisione> decisione() const;
+    QStringList perche() const;
+    void perche_Click();   // the account in a message
+
     QPlainTextEdit* testosentenza() const { return testosentenza_; }
     QPlainTextEdit* commento() const { return commento_; }
     QScrollBar* VScroll1() const { return vscroll1_; }
@@ -46,12 +54,14 @@ private:
     void costruisciFatti();
     void costruisciObiezioni();
     void emettisentenza();
+    Fatti fattiDellaCausa() const;
 
     QPlainTextEdit* testosentenza_ = nullptr;
     QPlainTextEdit* commento_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
     QScrollBar* vscroll2_ = nullptr;
     QLabel* passo_ = nullptr;
+    bool emessa_ = false;
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};
 };
