@@ -1,0 +1,154 @@
+// The command-line judge on archives the program wrote, and "Perché?" in the judgment window:
+// both tell the rule the judgment used, from the decision itself.
+#include "app/modpossidoria.h"
+#include "case/archiviocausa.h"
+#include "case/finestrapossesso.h"
+#include "fakes/piattaformafinta.h"
+#include "judgment/finestrasentenza.h"
+#include "judgment/spiegazione.h"
+
+#include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Ownership of land, no interruption, peaceful, as owner, lawful origin, good faith, with a title.
+Causa caso(const char* inizio, Scelta obiezmodo)
+{
+    Causa c;
+    c.testi.attore = QStringLiteral("Niccolò Ferrè");
+    c.testi.convenuto = QStringLiteral("Società l’Edera");
+    c.testi.bene = QStringLiteral("fondo, con casa colonica");
+    c.testi.luogo = QStringLiteral("Città di Castello");
+    c.testi.possessoInizio = QString::fromLatin1(inizio);
+    c.testi.possessoFine = QStringLiteral("1/1/95");
+    c.scelte.tipologia = 1;
+    c.scelte.sceltainterr = 3, c.scelte.sceltamodus = 2, c.scelte.sceltapsic = 2;
+    c.scelte.sceltaprov = 1, c.scelte.sceltafed = 1, c.scelte.sceltaacq = 1;
+    c.scelte.obiezmodo = obiezmodo;
+    return c;
+}
+
+QString giudice()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../possidoria-sentenza");
+}
+
+} // namespace
+
+class TstGiudice : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void sentenzeDaRiga_data();
+    void sentenzeDaRiga();
+    void fileGuastoStato2();
+    void percheNominaLaRegola();
+
+private:
+    QTemporaryDir cartella_;
+    QString file(const char* nome) const { return cartella_.filePath(QString::fromLatin1(nome)); }
+};
+
+void TstGiudice::initTestCase()
+{
+    QVERIFY2(QFileInfo(giudice()).isExecutable(), qPrintable(giudice()));
+    QVERIFY(salvaFileArchivio(file("vinta"), caso("1/1/70", {})));
+    // Twelve years with a title would win (R5); the manner's objection proved by a formal notice loses it.
+    QVERIFY(salvaFileArchivio(file("obiezione"), caso("1/1/83", qint16(11))));
+    QFile guasto(file("guasto"));
+    QVERIFY(guasto.open(QIODevice::WriteOnly));
+    guasto.write("\"A\",\"B\",\"C\",\"D\",1\r\n\"1/1/70\",\"1/1/95\",3,2,9,1,1,1\r\n");
+}
+
+void TstGiudice::sentenzeDaRiga_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("regola");
+    QTest::addColumn<bool>("vince");
+    QTest::addColumn<QString>("obiezione");
+    QTest::newRow("vinta") << "vinta" << "R1" << true << "";
+    QTest::newRow("persa per obiezione") << "obiezione" << "R7" << false << "diffida";
+}
+
+void TstGiudice::sentenzeDaRiga()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, regola);
+    QFETCH(bool, vince);
+    QFETCH(QString, obiezione);
+    QProcess p;
+    p.start(giudice(), {QStringLiteral("--json"), cartella_.filePath(nome)});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QJsonArray tutti = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+    QCOMPARE(tutti.size(), 1);
+    const QJsonObject r = tutti[0].toObject();
+    QCOMPARE(r[QStringLiteral("regola")].toString(), regola);
+    QCOMPARE(r[QStringLiteral("vince")].toBool(), vince);
+    QVERIFY(r[QStringLiteral("sentenza")].toString().startsWith(vince ? QStringLiteral("L'attore vince la causa.")
+                                                                         : QStringLiteral("L'attore perde la causa.")));
+    const QJsonArray perche = r[QStringLiteral("perche")].toArray();
+    QVERIFY(perche.size() > 3);
+    QVERIFY(perche[0].toString().contains(regola));
+    QCOMPARE(r[QStringLiteral("fatti")].toArray()[0].toString(), QStringLiteral("- nome dell'attore: Niccolò Ferrè"));
+    QCOMPARE(r[QStringLiteral("obiezioni")].toArray().size(), 13);
+    if (!obiezione.isEmpty())
+        QVERIFY(r[QStringLiteral("obiezioni")].toArray()[8].toString().contains(obiezione));
+
+    // The plain text names the same rule, in UTF-8.
+    p.start(giudice(), {cartella_.filePath(nome)});
+    QVERIFY(p.waitForFinished(60000));
+    const QString testo = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY(testo.contains(QStringLiteral("Regola: ") + regola + QLatin1Char('\n')));
+    QVERIFY(testo.contains(QStringLiteral("Città di Castello")));
+}
+
+// A damaged archive among good ones: the good ones are judged, the damaged one named with its
+// reason, and the status is 2.
+void TstGiudice::fileGuastoStato2()
+{
+    QProcess p;
+    p.start(giudice(), {file("vinta"), file("guasto"), file("assente")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 2);
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(errori.contains(file("guasto") + QStringLiteral(": Impossibile aprire l'archivio")), qPrintable(errori));
+    QVERIFY2(errori.contains(file("assente")), qPrintable(errori));
+    QCOMPARE(errori.count(QLatin1Char('\n')), 2);
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R1")));
+}
+
+// The entry of the text's menu shows the account of the decision the window used.
+void TstGiudice::percheNominaLaRegola()
+{
+    PiattaformaFinta finta;
+    auto* s = Finestre::di<FinestraSentenza>();
+    QAction* perche = s->testosentenza()->findChild<QAction*>(QStringLiteral("perche"));
+    QVERIFY(perche);
+    QCOMPARE(perche->text(), QStringLiteral("Perché?"));
+    perche->trigger();   // before any judgment
+    QCOMPARE(finta.messaggi.ultimo().testo, QStringLiteral("Nessuna sentenza è stata ancora emessa."));
+
+    finta.dialoghi.risposte.enqueue(file("obiezione"));
+    ArchivioCausa::apri();
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    const QString sentenza = s->testosentenza()->toPlainText();
+    const int prima = finta.messaggi.mostrati.size();
+    perche->trigger();
+    QCOMPARE(finta.messaggi.mostrati.size(), prima + 1);
+    const MessaggioRegistrato& m = finta.messaggi.ultimo();
+    QCOMPARE(m.titolo, QStringLiteral("Perché?"));
+    QVERIFY2(m.testo.startsWith(QStringLiteral("Regola applicata: R7 ")), qPrintable(m.testo));
+    QCOMPARE(m.testo, spiegazione(*s->decisione()).join(QChar(13)));
+    QCOMPARE(s->testosentenza()->toPlainText(), sentenza);   // the window's texts stay as they were
+}
+
+QTEST_MAIN(TstGiudice)
+#include "tst_giudice.moc"
