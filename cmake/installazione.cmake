@@ -30,10 +30,12 @@ set(CPACK_PACKAGE_NAME possidoria)
 set(CPACK_PACKAGE_VENDOR "Possidoria")
 set(CPACK_PACKAGE_CONTACT "Sviluppatori di Possidoria <possidoria@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "causa elettronica con sentenza sull'usucapione")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Programma in italiano sull'usucapione secondo gli articoli 1140-1170 del Codice Civile: l'utente espone i fatti\n di una causa e ottiene la sentenza che le norme danno, con un commento; consulta gli articoli e le massime.")
+set(CPACK_PACKAGE_DESCRIPTION "Programma in italiano sull'usucapione (artt. 1140-1170 del Codice Civile):
+l'utente espone i fatti di una causa civile e ottiene la sentenza che le norme
+danno, con un commento per l'attore; consulta gli articoli e le massime.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries do not name: the screen plugins, Qt's Italian texts, the program's font.

@@ -1,13 +1,28 @@
 // Warnings are seen whole: a message box holds its whole caption, a printed line wider than the
-// page goes on below instead of running off the paper.
+// page goes on below instead of running off the paper; a missing launcher is told once, by the program.
 #include "platform/messaggiqt.h"
 #include "platform/stampantequt.h"
+#include "platform/wordqt.h"
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+namespace {
+struct MessaggiContati : PortaMessaggi {
+    QStringList testi;
+    Risposta mostra(const QString& testo, const QString&, Icona, Pulsanti, Risposta) override
+    {
+        testi << testo;
+        return Risposta::Ok;
+    }
+};
+
+QStringList terminale;
+void registraTerminale(QtMsgType, const QMessageLogContext&, const QString& m) { terminale << m; }
+} // namespace
 
 class TestAvvisi : public QObject {
     Q_OBJECT
@@ -101,6 +116,31 @@ private slots:
         QCOMPARE(pezzi.join(separatore), testo);
         QCOMPARE(stampate.last().testo, QStringLiteral("seguito"));
         QVERIFY(stampate.last().twipsDallAlto > stampate[righe - 1].twipsDallAlto);
+    }
+
+    // No launcher on the path: the terminal stays quiet and the user reads one message of the program.
+    void lanciatoreMancante()
+    {
+        QTemporaryDir vuota;
+        const QByteArray percorso = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(vuota.path()));
+        MessaggiContati messaggi;
+        installaPiattaforma({&messaggi});
+        terminale.clear();
+        const QtMessageHandler prima = qInstallMessageHandler(registraTerminale);
+        WordQt word;
+        word.nuovoDocumento();
+        word.scrivi(QStringLiteral("Sentenza"));
+        const QString scritto = word.mostra();
+        qInstallMessageHandler(prima);
+        qputenv("PATH", percorso);
+        installaPiattaforma({});
+        QFile::remove(scritto);
+
+        QVERIFY(!scritto.isEmpty());
+        QVERIFY2(terminale.isEmpty(), qPrintable(terminale.join(QLatin1Char('\n'))));
+        QCOMPARE(messaggi.testi.size(), 1);
+        QVERIFY(messaggi.testi.first().startsWith(QStringLiteral("Nessun programma di videoscrittura")));
     }
 };
 
