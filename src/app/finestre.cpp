@@ -1,4 +1,5 @@
 #include "app/finestre.h"
+#include "app/accessibilita.h"
 #include "app/tabellafinestre.h"
 #include <QApplication>
 #include <QHash>
@@ -55,6 +56,8 @@ QWidget* finestra(const QString& nome)
         it->istanza = w;
         if (auto* c = dynamic_cast<Caricabile*>(w))
             c->carica();
+        // Once its controls exist, the window is readable by a screen reader.
+        Accessibilita::nomina(w);
     }
     return it->istanza;
 }
@@ -62,6 +65,7 @@ QWidget* finestra(const QString& nome)
 void mostra(const QString& nome)
 {
     if (QWidget* w = finestra(nome)) {
+        Accessibilita::nomina(w);   // controls a handler added since the load
         if (w->isMinimized())
             w->showNormal();
         w->show();

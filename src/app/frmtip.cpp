@@ -1,5 +1,6 @@
 #include "app/frmtip.h"
 #include "app/modpossidoria.h"
+#include "app/tastiera.h"
 #include "app/twips.h"
 #include <QLabel>
 #include <QPainter>
@@ -60,6 +61,9 @@ FrmTip::FrmTip() : lblTipText_(new QLabel(this))
         connect(b, &QPushButton::clicked, this, p.gestore);
     }
     setFixedSize(twipInPixel(7680), twipInPixel(3120));
+    // Enter reads on, Escape puts the tips away.
+    Tastiera::comeDialogo(this, findChild<QPushButton*>(QStringLiteral("cmdNextTip")),
+                          findChild<QPushButton*>(QStringLiteral("cmdOK")));
 }
 
 void FrmTip::carica()

@@ -1,5 +1,6 @@
 #include "app/informa.h"
 #include "app/modpossidoria.h"
+#include "app/tastiera.h"
 #include "app/twips.h"
 #include <QDate>
 #include <QLabel>
@@ -53,6 +54,7 @@ Informa::Informa()
     posiziona(ok, 2400, 2700, 1200, 420);
     connect(ok, &QPushButton::clicked, this, [this] { Finestre::nascondi(this); });
     setFixedSize(twipInPixel(6000), twipInPixel(3300));
+    Tastiera::comeDialogo(this, ok, ok);
 }
 
 // The edition runs to the year the program was built: __DATE__ reads "Mmm dd yyyy".

@@ -1,10 +1,13 @@
 #include "app/modpossidoria.h"
 #include "app/finestre.h"
+#include "app/lingua.h"
 #include "platform/porte.h"
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace ModPossidoria {
 
@@ -56,6 +59,9 @@ void impostaAspetto()
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSizeF(8);
     QApplication::setFont(f);
+    Lingua::carica();
+    // Ties the windows to the installed desktop entry, whose icon the desktop then shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("possidoria"));
 }
 
 QString str(long long n)
@@ -77,9 +83,20 @@ void azzeraStato()
     elencoobiezioni = QStringList(14);
 }
 
+QString cartellaProgrammaPer(const QString& cartellaEseguibile)
+{
+    const QDir accanto(cartellaEseguibile);
+    if (accanto.exists(QStringLiteral("SuggerimentiPossidoria.TXT")) || accanto.exists(QStringLiteral("Internet.mid")))
+        return cartellaEseguibile;
+    // Installed: the executable in <prefix>/bin, its files in <prefix>/share/possidoria.
+    const QString dati = QDir::cleanPath(accanto.filePath(QStringLiteral(POSSIDORIA_DATI_RELATIVI)));
+    return QFileInfo(dati).isDir() ? dati : cartellaEseguibile;
+}
+
 QString cartellaProgramma()
 {
-    return cartellaImpostata.isEmpty() ? QCoreApplication::applicationDirPath() : cartellaImpostata;
+    return cartellaImpostata.isEmpty() ? cartellaProgrammaPer(QCoreApplication::applicationDirPath())
+                                       : cartellaImpostata;
 }
 
 void impostaCartellaProgramma(const QString& cartella)

@@ -37,15 +37,19 @@ void inizializza();
 void mostramenu();
 void chiediuscita();
 
-// The program's look: the small sans-serif font every window was designed for.
+// The program's look and language: the small sans-serif font every window was designed for, and
+// Qt's own texts in Italian.
 void impostaAspetto();
 
 // Str(): decimal with one leading blank for a non-negative number.
 QString str(long long n);
 
 // The folder of the program's own files (tip file, tune, help documents): the executable's folder,
-// unless a test has pointed it elsewhere.
+// or the installation's data folder when the files are there; unless a test has pointed it elsewhere.
 QString cartellaProgramma();
+// The same for an executable in cartellaEseguibile: the folder itself when it holds the tip file or
+// the tune (a build tree, a folder of its own), else <prefix>/share/possidoria when that exists.
+QString cartellaProgrammaPer(const QString& cartellaEseguibile);
 void impostaCartellaProgramma(const QString& cartella);
 
 } // namespace ModPossidoria

@@ -1,6 +1,7 @@
 #include "app/supportoclienti.h"
 #include "app/informa.h"
 #include "app/modpossidoria.h"
+#include "app/tastiera.h"
 #include "app/twips.h"
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +25,7 @@ SupportoClienti::SupportoClienti()
     auto* testo = new QPlainTextEdit(this);
     testo->setObjectName(QStringLiteral("resoconto"));
     testo->setReadOnly(true);
+    testo->setTabChangesFocus(true);
     posiziona(testo, 240, 840, 6720, 1800);
     auto* copia = new QPushButton(QStringLiteral("&Copia negli appunti"), this);
     copia->setObjectName(QStringLiteral("copia"));
@@ -34,6 +36,7 @@ SupportoClienti::SupportoClienti()
     posiziona(chiudi, 5520, 2820, 1440, 420);
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
     setFixedSize(twipInPixel(7200), twipInPixel(3480));
+    Tastiera::comeDialogo(this, copia, chiudi);
 }
 
 QString SupportoClienti::resoconto() const

@@ -1,6 +1,7 @@
 #include "help/guida.h"
 #include "help/documentoguida.h"
 #include "help/testiguida.h"
+#include "app/tastiera.h"
 #include "app/twips.h"
 #include "platform/porte.h"
 #include <QLabel>
@@ -69,6 +70,7 @@ Guida::Guida(const QString& finestra, QWidget* parent)
     connect(cmdsommario_, &QPushButton::clicked, this, &Guida::cmdsommario_Click);
 
     resize(twipInPixel(larghezza, this), twipInPixel(altezzaTwips, this));
+    Tastiera::comeDialogo(this, cmdchiudi_, cmdchiudi_);
 }
 
 Guida::~Guida() = default;

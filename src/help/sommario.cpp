@@ -2,6 +2,7 @@
 #include "help/documentoguida.h"
 #include "help/testiguida.h"
 #include "app/modpossidoria.h"
+#include "app/tastiera.h"
 #include "app/twips.h"
 #include "platform/porte.h"
 #include <QEvent>
@@ -78,6 +79,8 @@ Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window)
         ->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
 
     resize(twipInPixel(LARGHEZZA, this), twipInPixel(ALTEZZA, this));
+    // The first topic has the focus, Escape puts the contents away.
+    Tastiera::comeDialogo(this, puls_.value(1), findChild<QPushButton*>(QStringLiteral("cmdchiudi")));
 }
 
 Sommario::~Sommario() = default;

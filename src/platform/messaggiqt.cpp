@@ -1,8 +1,32 @@
 #include "platform/messaggiqt.h"
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+
+// The window manager writes the caption in its own bold font, larger than the program's, beside an
+// icon and three buttons. A box sized for its text alone cuts a caption that carries the warning
+// ("Attenzione: i dati non archiviati andranno persi !"): the box is widened to hold it whole.
+int MessaggiQt::larghezzaPerTitolo(const QString& titolo, const QWidget* box)
+{
+    QFont f = QApplication::font();
+    f.setBold(true);
+    f.setPointSizeF(qMax(f.pointSizeF(), 11.0));
+    const double scala = (box ? box->logicalDpiX() : 96) / 96.0;
+    return QFontMetrics(f, box).horizontalAdvance(titolo) + qRound(170 * scala);
+}
+
+static void allargaPerTitolo(QMessageBox& box)
+{
+    // The box fixes its own size from its layout's minimum width when shown: a spacer as wide as
+    // the caption needs raises that minimum.
+    if (auto* griglia = qobject_cast<QGridLayout*>(box.layout()))
+        griglia->addItem(new QSpacerItem(MessaggiQt::larghezzaPerTitolo(box.windowTitle(), &box), 0,
+                                         QSizePolicy::Fixed, QSizePolicy::Minimum),
+                         griglia->rowCount(), 0, 1, griglia->columnCount());
+}
 
 Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona icona,
                             Pulsanti pulsanti, Risposta predefinita)
@@ -16,10 +40,12 @@ Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona i
         QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
         box.setDefaultButton(predefinita == Risposta::No ? no : si);
         box.setEscapeButton(no);
+        allargaPerTitolo(box);
         box.exec();
         return box.clickedButton() == si ? Risposta::Si : Risposta::No;
     }
     box.addButton(QMessageBox::Ok);
+    allargaPerTitolo(box);
     box.exec();
     return Risposta::Ok;
 }

@@ -1,10 +1,14 @@
 #pragma once
 #include "platform/porte.h"
 
+class QWidget;
+
 class MessaggiQt : public PortaMessaggi {
 public:
     Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti,
                     Risposta predefinita) override;
+    // The width a box needs for its caption to show whole in the window manager's title bar.
+    static int larghezzaPerTitolo(const QString& titolo, const QWidget* box);
 };
 
 class DialoghiQt : public PortaDialoghi {

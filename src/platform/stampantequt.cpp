@@ -142,6 +142,30 @@ bool StampanteQt::aCapo(double altezzaRiga)
     return true;
 }
 
+// A line wider than the page goes on at the same column on the lines below, broken at a blank
+// (inside a word only when the word alone is wider), instead of running off the paper.
+static QStringList spezzaRiga(const QString& testo, double larghezza, const QFontMetricsF& m)
+{
+    QStringList pezzi;
+    QString resto = testo;
+    while (m.horizontalAdvance(resto) > larghezza) {
+        int entra = 0;
+        while (entra < resto.size() && m.horizontalAdvance(resto.left(entra + 1)) <= larghezza)
+            ++entra;
+        int taglio = resto.lastIndexOf(QLatin1Char(' '), entra);
+        if (taglio <= 0)
+            taglio = qMax(entra, 1);
+        pezzi << resto.left(taglio);
+        while (pezzi.last().endsWith(QLatin1Char(' ')))
+            pezzi.last().chop(1);
+        resto = resto.mid(taglio);
+        while (resto.startsWith(QLatin1Char(' ')))
+            resto.remove(0, 1);
+    }
+    pezzi << resto;
+    return pezzi;
+}
+
 bool StampanteQt::riga(int colonna, const QString& testo)
 {
     if (!avvia())
@@ -150,15 +174,18 @@ bool StampanteQt::riga(int colonna, const QString& testo)
     const QFontMetricsF m(f, stampante_.get());
     const double ppt = pixelPerTwip();
     const double altezza = m.lineSpacing() / ppt;
-    if (!aCapo(altezza))
-        return false;
-    if (!testo.isEmpty()) {
-        pittore_->setFont(f);
-        pittore_->setPen(Qt::black);
-        const double x = (colonna - 1) * m.averageCharWidth();
-        pittore_->drawText(QPointF(x, y_ * ppt + m.ascent()), testo);
+    const double x = (colonna - 1) * m.averageCharWidth();
+    const double larghezza = stampante_->pageLayout().paintRectPixels(stampante_->resolution()).width() - x;
+    for (const QString& pezzo : spezzaRiga(testo, larghezza, m)) {
+        if (!aCapo(altezza))
+            return false;
+        if (!pezzo.isEmpty()) {
+            pittore_->setFont(f);
+            pittore_->setPen(Qt::black);
+            pittore_->drawText(QPointF(x, y_ * ppt + m.ascent()), pezzo);
+        }
+        righe_.append({pagina_, qRound(y_), colonna, nomeFont_, punti_, pezzo});
+        y_ += altezza;
     }
-    righe_.append({pagina_, qRound(y_), colonna, nomeFont_, punti_, testo});
-    y_ += altezza;
     return true;
 }

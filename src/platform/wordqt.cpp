@@ -39,10 +39,35 @@ void impostaFont(QTextCharFormat& formato, const QString& nome)
     formato.setProperty(QTextFormat::OldFontFamily, nome);
 }
 
+// Hands the document to the desktop without a word on the terminal: the launcher's own complaints go
+// nowhere, and a desktop without a launcher answers false, which the program reports in its message.
+bool apriInSilenzio(const QUrl& u)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!xdgOpen.isEmpty()) {
+        QProcess p;
+        p.setProgram(xdgOpen);
+        p.setArguments({u.toString()});
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.setStandardErrorFile(QProcess::nullDevice());
+        return p.startDetached();
+    }
+#endif
+    static QtMessageHandler precedente = nullptr;
+    precedente = qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
+        if (t != QtWarningMsg && precedente)
+            precedente(t, c, m);
+    });
+    const bool aperto = QDesktopServices::openUrl(u);
+    qInstallMessageHandler(precedente);
+    return aperto;
+}
+
 } // namespace
 
 WordQt::WordQt(Apertura apri)
-    : apri_(apri ? std::move(apri) : Apertura([](const QUrl& u) { return QDesktopServices::openUrl(u); }))
+    : apri_(apri ? std::move(apri) : Apertura(apriInSilenzio))
 {
 }
 
