@@ -15,13 +15,12 @@ using namespace ModPossidoria;
 
 namespace {
 
-const QString stileGiallo = QStringLiteral("QLabel { background-color: rgb(255,255,0); color: rgb(0,0,192); }");
-
 QLabel* etichettaGialla(QWidget* area, const char* nome, double punti, const QString& tooltip)
 {
     auto* l = new QLabel(area);
     l->setObjectName(QString::fromLatin1(nome));
-    l->setStyleSheet(stileGiallo);
+    colora(l, QPalette::Window, QColor(255, 255, 0));
+    colora(l, QPalette::WindowText, QColor(0, 0, 192));
     l->setAutoFillBackground(true);
     if (punti > 0) {
         QFont f = l->font();

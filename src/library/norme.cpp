@@ -78,7 +78,8 @@ Norme::Norme()
     passo_ = new QLabel(a);
     passo_->setObjectName(QStringLiteral("passo"));
     passo_->setAutoFillBackground(true);
-    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: black; }"));
+    colora(passo_, QPalette::Window, QColor(255, 255, 0));
+    colora(passo_, QPalette::WindowText, Qt::black);
     passo_->setWordWrap(true);
     passo_->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di gestione della finestra"));
     posiziona(passo_, 2400, 5640, 4695, 450);
