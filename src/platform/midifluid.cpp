@@ -52,19 +52,25 @@ const Fluid* fluid()
 void alsaMuto(const char*, int, const char*, int, const char*, ...) {}
 
 // Opens and closes ALSA's default playback device, the one FluidSynth is then told to use. ALSA's
-// own error printing is silenced first: without a sound card it fills the terminal.
+// own error printing is silenced first: without a sound card it fills the terminal. Without a
+// device the library is of no further use and is let go, with the configuration it read.
 bool dispositivoAlsa()
 {
     QLibrary libreria(QStringLiteral("asound"), 2);
     auto gestore = reinterpret_cast<decltype(&snd_lib_error_set_handler)>(libreria.resolve("snd_lib_error_set_handler"));
     auto apri = reinterpret_cast<decltype(&snd_pcm_open)>(libreria.resolve("snd_pcm_open"));
     auto chiudi = reinterpret_cast<decltype(&snd_pcm_close)>(libreria.resolve("snd_pcm_close"));
-    if (!gestore || !apri || !chiudi)
+    auto dimentica = reinterpret_cast<decltype(&snd_config_update_free_global)>(
+        libreria.resolve("snd_config_update_free_global"));
+    if (!gestore || !apri || !chiudi || !dimentica)
         return false;
     gestore(alsaMuto);
     snd_pcm_t* pcm = nullptr;
-    if (apri(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
+    if (apri(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+        dimentica();
+        libreria.unload();
         return false;
+    }
     chiudi(pcm);
     return true;
 }
