@@ -103,39 +103,48 @@ struct MidiFluid::Brano {
 void MidiFluid::Brano::prepara()
 {
     const bool suFile = !fileAudio.isEmpty();
-#ifdef POSSIDORIA_ALSA
     // The device first: a machine without sound loads neither the synthesizer nor the soundfont.
-    if (!suFile && !dispositivoAlsa()) {
-        const std::lock_guard<std::mutex> l(guardia);
-        inPreparazione = false;
-        return;
+    bool dispositivoProvato = suFile;
+#ifdef POSSIDORIA_ALSA
+    if (!suFile) {
+        if (!dispositivoAlsa()) {
+            const std::lock_guard<std::mutex> l(guardia);
+            inPreparazione = false;
+            return;
+        }
+        dispositivoProvato = true;
     }
 #endif
     const Fluid* fs = annullato ? nullptr : fluid();
-    fluid_settings_t* s = nullptr;
+    fluid_settings_t* s = fs ? fs->new_fluid_settings() : nullptr;
     fluid_synth_t* sy = nullptr;
     fluid_audio_driver_t* d = nullptr;
     fluid_player_t* p = nullptr;
-    bool riuscito = false;
-    if (fs && !annullato && (s = fs->new_fluid_settings())) {
+    bool riuscito = s != nullptr;
+    if (riuscito) {
         if (suFile) {
             fs->fluid_settings_setstr(s, "audio.driver", "file");
             fs->fluid_settings_setstr(s, "audio.file.name", fileAudio.constData());
-        }
-#ifdef POSSIDORIA_ALSA
-        else
+        } else if (dispositivoProvato) {
             fs->fluid_settings_setstr(s, "audio.driver", "alsa");
-#endif
-        // Samples are read when a preset is chosen, so only the tune's instruments are loaded.
-        fs->fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
-        sy = fs->new_fluid_synth(s);
-        if (sy && !annullato)
-            d = fs->new_fluid_audio_driver(s, sy);
-        if (d && !annullato && fs->fluid_synth_sfload(sy, soundfont.constData(), 1) != FLUID_FAILED) {
-            p = fs->new_fluid_player(sy);
-            riuscito = p && fs->fluid_player_add(p, percorso.constData()) == FLUID_OK;
         }
+        // Samples are read when a preset is chosen, so only the tune's instruments are loaded; and
+        // a three-part tune never sounds more than a few dozen voices at once.
+        fs->fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+        fs->fluid_settings_setint(s, "synth.polyphony", 64);
+        riuscito = (sy = fs->new_fluid_synth(s)) != nullptr;
     }
+    // Untested, the device is tried through FluidSynth's own driver, before the soundfont.
+    if (riuscito && !dispositivoProvato)
+        riuscito = !annullato && (d = fs->new_fluid_audio_driver(s, sy)) != nullptr;
+    if (riuscito)
+        riuscito = !annullato && fs->fluid_synth_sfload(sy, soundfont.constData(), 1) != FLUID_FAILED;
+    if (riuscito)
+        riuscito = (p = fs->new_fluid_player(sy)) != nullptr && fs->fluid_player_add(p, percorso.constData()) == FLUID_OK;
+    // A tested device gets its driver last: its audio thread does not run while the soundfont is read.
+    if (riuscito && !d)
+        riuscito = !annullato && (d = fs->new_fluid_audio_driver(s, sy)) != nullptr;
+
     const std::lock_guard<std::mutex> l(guardia);
     inPreparazione = false;
     f = fs;
