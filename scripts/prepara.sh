@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pacchetti=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-           libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core xvfb xauth
+           libfluidsynth-dev libasound2-dev timgm6mb-soundfont fonts-dejavu-core xvfb xauth
            qt6-translations-l10n desktop-file-utils dpkg-dev)
 mancanti=()
 for p in "${pacchetti[@]}"; do

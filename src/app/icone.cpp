@@ -1,8 +1,10 @@
 #include "app/icone.h"
 #include "app/tabellafinestre.h"
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <functional>
 
 namespace {
 constexpr int L = 24;
@@ -113,28 +115,66 @@ void uscita(QPainter& p)
     p.drawLine(17, 16, 21, 12);
 }
 
-} // namespace
-
-namespace {
 QPixmap tela()
 {
     QPixmap pm(L, L);
     pm.fill(Qt::transparent);
     return pm;
 }
-} // namespace
 
-QIcon iconaFinestra(const SchedaFinestra& finestra)
+// Draws its picture the first time it is shown: the browsers the main menu loads hidden never show
+// their toolbars, and a picture drawn is the same whenever it is drawn.
+class IconaAlBisogno : public QIconEngine {
+public:
+    explicit IconaAlBisogno(std::function<QIcon()> disegno) : disegno_(std::move(disegno)) {}
+
+    void paint(QPainter* p, const QRect& r, QIcon::Mode m, QIcon::State s) override
+    {
+        disegnata().paint(p, r, Qt::AlignCenter, m, s);
+    }
+    QPixmap pixmap(const QSize& dim, QIcon::Mode m, QIcon::State s) override
+    {
+        return disegnata().pixmap(dim, 1.0, m, s);
+    }
+    QPixmap scaledPixmap(const QSize& dim, QIcon::Mode m, QIcon::State s, qreal scala) override
+    {
+        return disegnata().pixmap(dim / scala, scala, m, s);
+    }
+    // As a picture of L x L pixels answers, without drawing it.
+    QSize actualSize(const QSize& dim, QIcon::Mode, QIcon::State) override
+    {
+        QSize d(L, L);
+        if (d.width() > dim.width() || d.height() > dim.height())
+            d.scale(dim, Qt::KeepAspectRatio);
+        return d;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(L, L)}; }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new IconaAlBisogno(*this); }
+
+private:
+    const QIcon& disegnata()
+    {
+        if (icona_.isNull())
+            icona_ = disegno_();
+        return icona_;
+    }
+
+    std::function<QIcon()> disegno_;
+    QIcon icona_;
+};
+
+QIcon disegnaFinestra(const QColor& colore, const QString& sigla)
 {
     QPixmap pm = tela();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    finestrella(p, finestra.colore, finestra.sigla);
+    finestrella(p, colore, sigla);
     p.end();
     return QIcon(pm);
 }
 
-QIcon iconaBarra(int posizione)
+QIcon disegnaBarra(int posizione)
 {
     QPixmap pm = tela();
     QPainter p(&pm);
@@ -153,6 +193,20 @@ QIcon iconaBarra(int posizione)
     }
     p.end();
     return QIcon(pm);
+}
+
+} // namespace
+
+QIcon iconaFinestra(const SchedaFinestra& finestra)
+{
+    return QIcon(new IconaAlBisogno([colore = finestra.colore, sigla = finestra.sigla] {
+        return disegnaFinestra(colore, sigla);
+    }));
+}
+
+QIcon iconaBarra(int posizione)
+{
+    return QIcon(new IconaAlBisogno([posizione] { return disegnaBarra(posizione); }));
 }
 
 QPixmap immagineObiezione()

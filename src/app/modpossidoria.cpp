@@ -1,10 +1,10 @@
 #include "app/modpossidoria.h"
 #include "app/finestre.h"
 #include "app/lingua.h"
+#include "app/splash.h"
 #include "platform/porte.h"
 #include <QApplication>
 #include <QFont>
-#include <QLabel>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -45,12 +45,12 @@ void chiediuscita()
     qApp->setQuitOnLastWindowClosed(false);
     for (const QString& nome : Finestre::ordineChiusura())
         Finestre::chiudi(nome);
-    QWidget* splash = Finestre::finestra(QStringLiteral("frmSplash"));
+    auto* splash = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
     if (piattaforma().midi)
         piattaforma().midi->suona();
     Finestre::mostra(QStringLiteral("frmSplash"));
-    if (auto* etichetta = splash->findChild<QLabel*>(QStringLiteral("label(2)")))
-        etichetta->setText(QStringLiteral("          elaborazione eseguita con"));
+    if (splash)
+        splash->congedo();
     qApp->setQuitOnLastWindowClosed(esci);
 }
 

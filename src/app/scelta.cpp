@@ -31,7 +31,7 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     auto* titolo = etichetta(area_, "Label61", "Procedure disponibili", 360, 240, 3600, 420, 14, true);
-    titolo->setStyleSheet(QStringLiteral("color: rgb(0,0,160);"));
+    colora(titolo, QPalette::WindowText, QColor(0, 0, 160));
     etichetta(area_, "Label71", " il programma visualizza...", 4320, 300, 4800, 360, 10, true);
 
     static const struct { const char* testo; int top; } opzioni[3] = {
@@ -60,9 +60,9 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     opzioni_->clic = [this](int i) { Option1_Click(i); };
 
     auto* lb = etichetta(area_, "Lb", "Cliccare sulla tematica prescelta", 360, 4620, 3600, 360, 9);
-    lb->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
+    colora(lb, QPalette::WindowText, QColor(128, 0, 0));
     auto* contiam = etichetta(area_, "contiam", "", 4320, 4620, 4920, 360, 9, true);
-    contiam->setStyleSheet(QStringLiteral("color: rgb(0,0,160);"));
+    colora(contiam, QPalette::WindowText, QColor(0, 0, 160));
 
     struct Pulsante { const char* nome; const char* testo; const char* tooltip; int left; };
     static const Pulsante pulsanti[3] = {

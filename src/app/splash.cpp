@@ -71,6 +71,11 @@ QLabel* FrmSplash::label(int i) const
     return findChild<QLabel*>(QStringLiteral("label(%1)").arg(i));
 }
 
+void FrmSplash::congedo()
+{
+    label(2)->setText(QStringLiteral("          elaborazione eseguita con"));
+}
+
 QString FrmSplash::fileMusica()
 {
     return cartellaProgramma() + QStringLiteral("/Internet.mid");

@@ -10,6 +10,8 @@ public:
     FrmSplash();
     void carica() override;
     QLabel* label(int i) const;
+    // The farewell screen of the exit sequence: the start-up line under the maker's name changes.
+    void congedo();
 
     static QString fileMusica();   // "Internet.mid" in the program's folder
 

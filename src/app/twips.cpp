@@ -47,6 +47,13 @@ QLabel* creaEtichetta(QWidget* padre, const QString& nome, const QString& testo,
     return l;
 }
 
+void colora(QWidget* controllo, QPalette::ColorRole ruolo, const QColor& colore)
+{
+    QPalette p = controllo->palette();
+    p.setColor(ruolo, colore);
+    controllo->setPalette(p);
+}
+
 void posiziona(QWidget* controllo, int left, int top, int width, int height)
 {
     controllo->setGeometry(twipInPixel(left, controllo), twipInPixel(top, controllo),

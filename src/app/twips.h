@@ -24,5 +24,9 @@ void adattaTesto(QAbstractButton* b);
 QLabel* creaEtichetta(QWidget* padre, const QString& nome, const QString& testo, int left, int top, int width,
                       int height, double punti = 8, bool grassetto = false);
 
+// One colour of a control, in every state: for a label, the same as a one-rule style sheet, at a
+// fraction of the cost of a style sheet per control.
+void colora(QWidget* controllo, QPalette::ColorRole ruolo, const QColor& colore);
+
 // Places a control at a design position given in twips.
 void posiziona(QWidget* controllo, int left, int top, int width, int height);

@@ -3,6 +3,7 @@
 #include "app/twips.h"
 #include "library/massimario.h"
 #include "platform/porte.h"
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -15,13 +16,12 @@ using namespace ModPossidoria;
 
 namespace {
 
-const QString stileGiallo = QStringLiteral("QLabel { background-color: rgb(255,255,0); color: rgb(0,0,192); }");
-
 QLabel* etichettaGialla(QWidget* area, const char* nome, double punti, const QString& tooltip)
 {
     auto* l = new QLabel(area);
     l->setObjectName(QString::fromLatin1(nome));
-    l->setStyleSheet(stileGiallo);
+    colora(l, QPalette::Window, QColor(255, 255, 0));
+    colora(l, QPalette::WindowText, QColor(0, 0, 192));
     l->setAutoFillBackground(true);
     if (punti > 0) {
         QFont f = l->font();
@@ -56,7 +56,6 @@ Massime::Massime(QWidget* parent)
 
     List1 = new QListWidget(a);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setStyleSheet(QStringLiteral("QListWidget { background-color: white; }"));
     posiziona(List1, 120, 1080, 2535, 4350);
 
     Label2 = etichettaGialla(a, "Label2", 13.5, QStringLiteral("argomento relativo alle sentenze visualizzate"));
@@ -80,7 +79,6 @@ Massime::Massime(QWidget* parent)
     sent->setObjectName(QStringLiteral("sent"));
     sent->setReadOnly(true);
     sent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    sent->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: white; color: rgb(0,0,192); }"));
     {
         QFont f = sent->font();
         f.setPointSizeF(9.75);
@@ -110,6 +108,18 @@ Massime::Massime(QWidget* parent)
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
     connect(stampiamo, &QPushButton::clicked, this, [this] { stampiamo_Click(); });
+}
+
+bool Massime::event(QEvent* e)
+{
+    // The list and the text get their style sheets when the window is first shown, before it is
+    // drawn: the main menu loads this window hidden.
+    if (e->type() == QEvent::Show && !stilato_) {
+        stilato_ = true;
+        List1->setStyleSheet(QStringLiteral("QListWidget { background-color: white; }"));
+        sent->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: white; color: rgb(0,0,192); }"));
+    }
+    return FinestraLavoro::event(e);
 }
 
 void Massime::carica()

@@ -40,6 +40,9 @@ public:
     // massimario(t, n): the empty text outside the stored maxims and outside the table.
     QString massimario(int argomento, int numero) const;
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
     void esporta();
 
@@ -61,4 +64,5 @@ private:
     std::optional<qint16> numero_;
     std::optional<qint16> disponibili_;
     std::optional<qint16> tutte_;
+    bool stilato_ = false;
 };

@@ -5,6 +5,7 @@
 #include "library/codicecivile.h"
 #include "platform/porte.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -66,10 +67,6 @@ Norme::Norme()
     for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
         auto* b = new PulsanteArticolo(CodiceCivile::didascalia(k), a);
         b->setObjectName(QStringLiteral("cmd(%1)").arg(k));
-        b->setStyleSheet(QStringLiteral(
-            "QPushButton { background-color: rgb(255,255,192); border: 1px solid rgb(128,128,128);"
-            " border-radius: 2px; }"
-            "QPushButton:pressed { background-color: rgb(230,230,160); }"));
         posiziona(b, sinistra[(k - 1) % 4], alto[(k - 1) / 4], 2295, 615);
         connect(b, &QPushButton::clicked, this, [this, k] { cmd_Click(k); });
         cmd_[k] = b;
@@ -78,7 +75,8 @@ Norme::Norme()
     passo_ = new QLabel(a);
     passo_->setObjectName(QStringLiteral("passo"));
     passo_->setAutoFillBackground(true);
-    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: black; }"));
+    colora(passo_, QPalette::Window, QColor(255, 255, 0));
+    colora(passo_, QPalette::WindowText, Qt::black);
     passo_->setWordWrap(true);
     passo_->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di gestione della finestra"));
     posiziona(passo_, 2400, 5640, 4695, 450);
@@ -99,6 +97,21 @@ Norme::Norme()
     connect(men, &QPushButton::clicked, this, &Norme::men_Click);
 
     creaEsco(8280, 5760, 1095, 375);
+}
+
+bool Norme::event(QEvent* e)
+{
+    // The yellow keys get their look when the window is first shown, before it is drawn: the main
+    // menu loads this window hidden, and 32 style sheets are a large part of its load.
+    if (e->type() == QEvent::Show && !tastiStilati_) {
+        tastiStilati_ = true;
+        for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k)
+            cmd_[k]->setStyleSheet(QStringLiteral(
+                "QPushButton { background-color: rgb(255,255,192); border: 1px solid rgb(128,128,128);"
+                " border-radius: 2px; }"
+                "QPushButton:pressed { background-color: rgb(230,230,160); }"));
+    }
+    return FinestraLavoro::event(e);
 }
 
 QPushButton* Norme::cmd(int indice) const

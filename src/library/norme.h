@@ -21,9 +21,13 @@ public:
     void aiuto_Click();
     void stampa_Click() override;
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
     void statoInattivo();
 
     QPushButton* cmd_[33] = {};
     QLabel* passo_ = nullptr;
+    bool tastiStilati_ = false;
 };

@@ -765,6 +765,10 @@ void TestMassime::immagine()
     m->show();
     QVERIFY(QTest::qWaitForWindowExposed(m));
     salvaImmagine(m, QStringLiteral("massime-caricata"));
+    // On screen the maxim is dark blue on white.
+    auto* sent = m->findChild<QPlainTextEdit*>(QStringLiteral("sent"));
+    QCOMPARE(sent->palette().color(QPalette::Text), QColor(0, 0, 192));
+    QCOMPARE(sent->viewport()->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
     scegli(5);
     mostraNumero(3);
     salvaImmagine(m, QStringLiteral("massime-forma-3"));

@@ -44,6 +44,29 @@ private slots:
         QVERIFY(QFileInfo(wav).size() > 44);   // some sound was rendered
     }
 
+    void pausaDuranteLaPreparazione()
+    {
+        if (MidiFluid::soundfont().isEmpty())
+            QSKIP("no General MIDI soundfont installed");
+        QTemporaryDir cartella;
+        MidiFluid midi(cartella.filePath(QStringLiteral("uscita.wav")));
+        // Play and pause given before the tune is ready: the last one holds once it is.
+        QVERIFY(midi.apri(brano()));
+        midi.suona();
+        midi.pausa();
+        QVERIFY(midi.attendi());
+        QTest::qWait(300);
+        QCOMPARE(midi.posizione(), 0);
+        midi.suona();
+        QTRY_VERIFY(midi.posizione() > 0);
+        // Closed while a fresh preparation may still be under way: nothing is left sounding.
+        QVERIFY(midi.apri(brano()));
+        midi.suona();
+        midi.chiudi();
+        QCOMPARE(midi.posizione(), -1);
+        QVERIFY(!midi.attendi());
+    }
+
     void riaperturaMentreSuona()
     {
         if (MidiFluid::soundfont().isEmpty())
