@@ -375,6 +375,9 @@ void TstArchivioCausa::testiNonArchiviabiliRifiutati()
     QTest::keyClicks(attore, QStringLiteral("Ro\""));
     QCOMPARE(attore->text(), QStringLiteral("Ro"));
     QCOMPARE(causa()->passo()->text(), avvisoCarattereNonArchiviabile());
+    causa()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(causa()));
+    salvaImmagine(causa(), QStringLiteral("causa-carattere-rifiutato"));
     QTest::keyClicks(attore, QStringLiteral("sa"));
     QGuiApplication::clipboard()->setText(QStringLiteral(" “Ω” Neri €"));
     attore->paste();
