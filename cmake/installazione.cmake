@@ -1,5 +1,5 @@
 # Installation where a desktop finds the program, and a Debian package of the same files:
-#   <prefix>/bin/possidoria
+#   <prefix>/bin/possidoria, possidoria-sentenza (the command-line judge)
 #   <prefix>/share/possidoria/SuggerimentiPossidoria.TXT, Internet.mid
 #   <prefix>/share/applications/possidoria.desktop
 #   <prefix>/share/icons/hicolor/scalable/apps/possidoria.svg
@@ -10,7 +10,7 @@ set(POSSIDORIA_CARTELLA_DATI ${CMAKE_INSTALL_DATADIR}/possidoria)
 file(RELATIVE_PATH _dati_relativi /prefisso/${CMAKE_INSTALL_BINDIR} /prefisso/${POSSIDORIA_CARTELLA_DATI})
 target_compile_definitions(pos_app PRIVATE POSSIDORIA_DATI_RELATIVI="${_dati_relativi}")
 
-install(TARGETS possidoria RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS possidoria possidoria-sentenza RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_BINARY_DIR}/SuggerimentiPossidoria.TXT ${CMAKE_BINARY_DIR}/Internet.mid
         DESTINATION ${POSSIDORIA_CARTELLA_DATI})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/possidoria.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

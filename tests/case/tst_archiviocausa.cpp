@@ -1,6 +1,7 @@
 // The case archive through the windows: a whole case saved and reopened gives the same judgment,
 // the dialogs and nomefile, a cancelled or failed command that leaves the case and the files alone,
 // and the header boxes that keep only what a file can carry.
+#include "app/finestralavoro.h"
 #include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
 #include "case/archiviocausa.h"
@@ -107,6 +108,8 @@ private slots:
     void datiIncompletiNonScrivono_data();
     void datiIncompletiNonScrivono();
     void testiNonArchiviabiliRifiutati();
+    void comandiDaOgniFinestra_data();
+    void comandiDaOgniFinestra();
 
 private:
     PiattaformaFinta* finta_ = nullptr;
@@ -372,6 +375,9 @@ void TstArchivioCausa::testiNonArchiviabiliRifiutati()
     QTest::keyClicks(attore, QStringLiteral("Ro\""));
     QCOMPARE(attore->text(), QStringLiteral("Ro"));
     QCOMPARE(causa()->passo()->text(), avvisoCarattereNonArchiviabile());
+    causa()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(causa()));
+    salvaImmagine(causa(), QStringLiteral("causa-carattere-rifiutato"));
     QTest::keyClicks(attore, QStringLiteral("sa"));
     QGuiApplication::clipboard()->setText(QStringLiteral(" “Ω” Neri €"));
     attore->paste();
@@ -385,6 +391,53 @@ void TstArchivioCausa::testiNonArchiviabiliRifiutati()
         QApplication::sendEvent(causa()->luogo(), &tasto);
     }
     QCOMPARE(causa()->luogo()->text(), QStringLiteral("Forlì"));
+}
+
+// Every case window opens, saves and deletes through the header's commands, by menu and toolbar,
+// creating the header when needed (toolbar buttons 1, 2, 3: open, save, delete); the two browsers only delete.
+void TstArchivioCausa::comandiDaOgniFinestra_data()
+{
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<bool>("soloElimina");
+    for (const char* nome : {"possesso", "ledate", "interruzione", "modo", "psiche", "provenienza", "fede", "acquisto",
+                             "sentenza", "causa"})
+        QTest::newRow(nome) << QString::fromLatin1(nome) << false;
+    QTest::newRow("norme") << "norme" << true;
+    QTest::newRow("massime") << "massime" << true;
+}
+
+void TstArchivioCausa::comandiDaOgniFinestra()
+{
+    QFETCH(QString, finestra);
+    QFETCH(bool, soloElimina);
+    auto* w = Finestre::finestra<FinestraLavoro>(finestra);
+    QVERIFY(w);
+    QCOMPARE(Finestre::caricata(QStringLiteral("causa")), finestra == QLatin1String("causa"));
+    for (const char* voce : {"apri", "salva", "salvanome"})
+        QCOMPARE(w->azione(QString::fromLatin1(voce))->isEnabled(), !soloElimina);
+    QCOMPARE(w->azioneBarra(1)->isEnabled(), !soloElimina);
+    QCOMPARE(w->azioneBarra(2)->isEnabled(), !soloElimina);
+
+    const QString vittima = percorso("Possidoria-dati-da-eliminare");
+    scriviFile(vittima, "x");
+    nomefile = percorso("Possidoria-dati-corrente");
+    finta_->dialoghi.risposte.enqueue(vittima);
+    w->azioneBarra(3)->trigger();
+    QVERIFY(!QFile::exists(vittima));
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());   // a delete that succeeds says nothing
+    const DialogoRegistrato& d = finta_->dialoghi.aperti.last();
+    QCOMPARE(d.tipo, QStringLiteral("apri"));
+    QCOMPARE(d.titolo, titoloelimina);
+    QCOMPARE(d.filtroIniziale, 2);
+    QCOMPARE(d.filtri.value(1).schema.trimmed(), QStringLiteral("Possidoria-dati-*"));
+    QCOMPARE(d.nomeIniziale, nomefile);
+    QCOMPARE(nomefile, percorso("Possidoria-dati-corrente"));   // kept
+    if (soloElimina)
+        return;
+    w->azioneBarra(1)->trigger();
+    QCOMPARE(finta_->dialoghi.aperti.last().titolo, QStringLiteral("Apri file"));
+    QCOMPARE(finta_->dialoghi.aperti.size(), 2);
+    QVERIFY(Finestre::caricata(QStringLiteral("causa")));
 }
 
 QTEST_MAIN(TstArchivioCausa)

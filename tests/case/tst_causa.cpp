@@ -367,7 +367,7 @@ void TstCausa::menuEScelta()
     for (const char* nome : {"fin4", "fin5", "fin13"})
         QVERIFY2(causa()->azione(QString::fromLatin1(nome))->isEnabled(), nome);
     QVERIFY(!causa()->azione(QStringLiteral("stampa"))->isEnabled());
-    // The header carries the archive commands: its entries and toolbar buttons are usable.
+    // The header carries the archive commands: their entries and toolbar buttons are usable.
     QVERIFY(Finestre::archivioDisponibile());
     for (const char* nome : {"apri", "salva", "salvanome", "eliminare"})
         QVERIFY2(causa()->azione(QString::fromLatin1(nome))->isEnabled(), nome);
