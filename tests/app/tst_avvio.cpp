@@ -361,6 +361,8 @@ private slots:
         Finestre::mostra(QStringLiteral("frmTip"));
         auto* etich = Finestre::finestra<FrmTip>(QStringLiteral("frmTip"))->findChild<QLabel*>(QStringLiteral("lblTipText"));
         const QString testo = etich->text();
+        if (tipo == QLatin1String("errore"))
+            salvaImmagine(etich->window(), QStringLiteral("frmTip-illeggibile"));
         QDir(nome).removeRecursively();
         QFile::remove(nome);
         QVERIFY2(testo.startsWith(inizio), qPrintable(testo.left(200)));
