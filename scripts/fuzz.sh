@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer (in build-fuzz/) and runs each for a bounded time,
-# starting from its seed corpus in fuzz/<name>/ (the seeds are read, never changed).
+# starting from its seed corpus in fuzz/<name>/semi/ (the seeds are read, never changed).
 #   scripts/fuzz.sh [seconds per target, default 20] [names...]
 # Prints the executions each target reached; stops with an error on a crash, a hang or a leak
 # (the input that caused it lands in build-fuzz/artefatti/).
@@ -23,7 +23,7 @@ cmake --build build-fuzz -j"$(nproc)"
 
 nomi=("$@")
 if [ ${#nomi[@]} -eq 0 ]; then
-  for f in fuzz/*.cpp; do nomi+=("$(basename "$f" .cpp)"); done
+  for f in fuzz/*/fuzz_*.cpp; do nomi+=("$(basename "$(dirname "$f")")"); done
 fi
 mkdir -p build-fuzz/artefatti
 for nome in "${nomi[@]}"; do
@@ -32,7 +32,7 @@ for nome in "${nomi[@]}"; do
   registro="build-fuzz/$nome.log"
   if ! "build-fuzz/fuzz/fuzz_$nome" -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 \
        -print_final_stats=1 -artifact_prefix="build-fuzz/artefatti/$nome-" \
-       "$lavoro" "fuzz/$nome" >"$registro" 2>&1; then
+       "$lavoro" "fuzz/$nome/semi" >"$registro" 2>&1; then
     tail -n 40 "$registro"
     echo "fuzz_$nome: FALLITO (vedi $registro e build-fuzz/artefatti/)" >&2
     exit 1

@@ -1,5 +1,5 @@
 // Whole-or-nothing writing: a write the disk cuts short is a failure, and the old file stays as it was.
-#include "fakes/limitefile.h"
+#include "limitefile.h"
 #include "platform/scritturafile.h"
 #include <QDir>
 #include <QFile>

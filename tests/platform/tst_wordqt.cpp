@@ -1,7 +1,7 @@
 // The desktop word-processor port: the document it builds, the file it writes, what it opens.
 #include "app/esportazione.h"
 #include "app/modpossidoria.h"
-#include "fakes/limitefile.h"
+#include "limitefile.h"
 #include "fakes/piattaformafinta.h"
 #include "platform/wordqt.h"
 #include <QDir>
