@@ -3,7 +3,7 @@
 # tests there, offscreen; any finding fails its test.
 #   scripts/verifica-sanitizzata.sh           every test
 #   scripts/verifica-sanitizzata.sh logica    only the tests of pure logic (no window, no fake), and
-#                                             only what they link is built
+#                                             only what they link is built (with the tune they play)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/prepara.sh --solo-pacchetti
@@ -12,7 +12,7 @@ cd build-san
 export QT_QPA_PLATFORM=offscreen
 if [ "${1:-}" = "logica" ]; then
   obiettivi=$(ctest -N -L '^logica$' | sed -n 's/^ *Test *#[0-9]*: //p')
-  cmake --build . -j"$(nproc)" --target $obiettivi
+  cmake --build . -j"$(nproc)" --target musica $obiettivi
   ctest --output-on-failure -j"$(nproc)" -L '^logica$'
 else
   cmake --build . -j"$(nproc)"
