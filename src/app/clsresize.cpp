@@ -136,8 +136,9 @@ void clsResize::ResizeControls()
     QWidget* area = areaInterna(SourceForm_);
     // One repaint for the whole pass instead of one per control.
     SourceForm_->setUpdatesEnabled(false);
-    const double ry = pixelInTwip(area->height(), SourceForm_) / OriginalHeight_;
-    const double rx = pixelInTwip(area->width(), SourceForm_) / OriginalWidth_;
+    // A window recorded without width or height gives no scale along it: the design values stay.
+    const double ry = OriginalHeight_ > 0 ? pixelInTwip(area->height(), SourceForm_) / OriginalHeight_ : 1.0;
+    const double rx = OriginalWidth_ > 0 ? pixelInTwip(area->width(), SourceForm_) / OriginalWidth_ : 1.0;
     for (const Controllo& r : std::as_const(Layout_)) {
         QWidget* c = r.controllo;
         if (!c)

@@ -44,6 +44,8 @@ FrmTip::FrmTip() : lblTipText_(new QLabel(this))
 
     lblTipText_->setObjectName(QStringLiteral("lblTipText"));
     lblTipText_->setWordWrap(true);
+    // A tip is plain text: "<b>" in the file is shown as written, never interpreted.
+    lblTipText_->setTextFormat(Qt::PlainText);
     QFont ft = lblTipText_->font();
     ft.setPointSizeF(10);
     lblTipText_->setFont(ft);
@@ -68,10 +70,18 @@ FrmTip::FrmTip() : lblTipText_(new QLabel(this))
 
 void FrmTip::carica()
 {
-    if (tips_.carica(ModPossidoria::cartellaProgramma() + QLatin1Char('/') + Suggerimenti::nomeFile()))
+    auto avviso = [this](QString testo) { lblTipText_->setText(testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); };
+    switch (tips_.carica(ModPossidoria::cartellaProgramma() + QLatin1Char('/') + Suggerimenti::nomeFile())) {
+    case Suggerimenti::Lettura::Riuscita:
         mostraSuggerimento();
-    else
-        lblTipText_->setText(QString(Suggerimenti::testoFileMancante()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        break;
+    case Suggerimenti::Lettura::Mancante:
+        avviso(Suggerimenti::testoFileMancante());
+        break;
+    case Suggerimenti::Lettura::Illeggibile:
+        avviso(Suggerimenti::testoFileIlleggibile());
+        break;
+    }
 }
 
 void FrmTip::mostraSuggerimento()

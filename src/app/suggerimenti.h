@@ -1,16 +1,28 @@
 #pragma once
 // The tips of the day: one tip per line of a text file, shown in file order and wrapping after the last.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 class Suggerimenti {
 public:
     static QString nomeFile() { return QStringLiteral("SuggerimentiPossidoria.TXT"); }
-    // The text shown when the file cannot be read.
+    // No tip file comes near this; anything larger is not one.
+    static constexpr qint64 dimensioneMassima = 1024 * 1024;
+    // The text shown when there is no tip file.
     static QString testoFileMancante();
+    // The text shown when the file is there but cannot be read.
+    static QString testoFileIlleggibile();
 
-    // Reads the file; false when the path is empty or the file does not exist or cannot be opened.
-    bool carica(const QString& percorso);
+    enum class Lettura { Riuscita, Mancante, Illeggibile };
+    // Reads the file. Mancante: the path is empty, or names no regular file, or one larger than
+    // dimensioneMassima; Illeggibile: the file is there but opening or reading it fails.
+    Lettura carica(const QString& percorso);
+
+    // The tips held in a file's bytes: one per line, whatever the line ends (CR LF, LF, lone CR);
+    // each line read as UTF-8, or in the Western European code page when it is not valid UTF-8.
+    static QStringList righe(const QByteArray& dati);
+
     void successivo();   // "&Successivo": next tip, after the last the first
     void precedente();   // "&Precedente": previous tip, no wrap
     int corrente() const { return CurrentTip_; }

@@ -1,5 +1,6 @@
 #include "help/documentoguida.h"
 #include "help/testiguida.h"
+#include "app/esportazione.h"
 #include "app/modpossidoria.h"
 #include "platform/porte.h"
 #include <QDir>
@@ -45,7 +46,8 @@ QString salvaEMostra(PortaWord& word, const QString& nome)
         if (!documenti.isEmpty() && altrove != accanto && QDir().mkpath(documenti) && word.salvaCome(altrove))
             salvato = altrove;
     }
-    word.mostra();   // the port records appword and docword
+    // Shown from where it was saved, never written a second time.
+    Esportazione::mostra(word);
     return salvato;
 }
 

@@ -1,4 +1,5 @@
 #include "library/massime.h"
+#include "app/esportazione.h"
 #include "app/modpossidoria.h"
 #include "app/twips.h"
 #include "library/massimario.h"
@@ -138,7 +139,7 @@ void Massime::carica()
 
     int totale = 0;
     List1->clear();
-    for (int k = 1; k <= nomi.size(); ++k) {
+    for (int k = 1; k <= nomi.size() && k <= maxArgomenti; ++k) {
         List1->addItem(argomenti_.at(k));
         for (int n = 1; n <= maxMassime; ++n)
             if (!massimario_[k][n].isEmpty())
@@ -209,14 +210,16 @@ void Massime::esporta()
 {
     const int quante = disponibili_.value_or(0);
     if (quante == 0) {
-        piattaforma().messaggi->mostra(
-            QStringLiteral("Non vi è nulla da stampare: scegliere un argomento da visualizzare."),
-            titolocontrollo, Icona::Esclamazione);
+        if (PortaMessaggi* messaggi = piattaforma().messaggi)
+            messaggi->mostra(QStringLiteral("Non vi è nulla da stampare: scegliere un argomento da visualizzare."),
+                             titolocontrollo, Icona::Esclamazione);
         return;
     }
+    PortaWord* word = piattaforma().word;
+    if (!word)
+        return;
     passo->setText(QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
 
-    PortaWord* word = piattaforma().word;
     word->nuovoDocumento();
     word->fontSelezione(QStringLiteral("Century Gothic"));
     word->aggiungiParagrafoFinale();
@@ -235,8 +238,8 @@ void Massime::esporta()
         HScroll1->setValue(HScroll1->value() + 1);
     } while (HScroll1->value() <= quante);
     word->giustificaTutto();
-    // The document stays open for the user; the port records where it went.
-    word->mostra();
+    // The document stays open for the user; the program keeps where it went.
+    Esportazione::mostra(*word);
 }
 
 void Massime::aiuto_Click()

@@ -157,29 +157,42 @@ void Norme::aiuto_Click()
 }
 
 // Prints every article in Courier: the headings, then each article's caption and its justified
-// lines, with new pages before 1153 and 1164. Any failure ends the print-out silently.
+// lines, with new pages before 1153 and 1164. Stops at the first operation the printer refuses.
+bool Norme::stampaArticoli(PortaStampante& s) const
+{
+    if (!s.posizioneVerticale(800) || !s.dimensioneFont(18) || !s.nomeFont(QStringLiteral("Courier")))
+        return false;
+    if (!s.stampaRiga(7, ModPossidoria::nomeprogramma + QStringLiteral(" - ") + ModPossidoria::sottotitolo))
+        return false;
+    if (!s.dimensioneFont(14) || !s.rigaVuota()
+        || !s.stampaRiga(10, QStringLiteral("Norme del Codice Civile sul possesso e sull'possidoria")))
+        return false;
+    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
+        if ((k == 14 || k == 26) && (!s.nuovaPagina() || !s.posizioneVerticale(800)))
+            return false;
+        if (!s.dimensioneFont(12) || !s.rigaVuota() || !s.stampaRiga(10, cmd_[k]->text()))
+            return false;
+        if (!s.dimensioneFont(8))
+            return false;
+        for (const QString& riga : CodiceCivile::righeStampa(k))
+            if (!s.stampaRiga(10, riga))
+                return false;
+    }
+    return s.fine();
+}
+
+// A cancelled printer dialog prints nothing and says nothing; a print-out that stops on an error
+// is not left to look complete.
 void Norme::stampa_Click()
 {
     PortaStampante* s = piattaforma().stampante;
     if (!s || !s->scegli())
         return;
-    if (!s->posizioneVerticale(800) || !s->dimensioneFont(18) || !s->nomeFont(QStringLiteral("Courier")))
+    if (stampaArticoli(*s))
         return;
-    if (!s->stampaRiga(7, ModPossidoria::nomeprogramma + QStringLiteral(" - ") + ModPossidoria::sottotitolo))
-        return;
-    if (!s->dimensioneFont(14) || !s->rigaVuota()
-        || !s->stampaRiga(10, QStringLiteral("Norme del Codice Civile sul possesso e sull'possidoria")))
-        return;
-    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
-        if ((k == 14 || k == 26) && (!s->nuovaPagina() || !s->posizioneVerticale(800)))
-            return;
-        if (!s->dimensioneFont(12) || !s->rigaVuota() || !s->stampaRiga(10, cmd_[k]->text()))
-            return;
-        if (!s->dimensioneFont(8))
-            return;
-        for (const QString& riga : CodiceCivile::righeStampa(k))
-            if (!s->stampaRiga(10, riga))
-                return;
-    }
-    s->fine();
+    if (PortaMessaggi* messaggi = piattaforma().messaggi)
+        messaggi->mostra(QStringLiteral("La stampa degli articoli non è stata completata: la stampante, "
+                                        "o il file di stampa, non ha accettato il documento.\r"
+                                        "Controllare la stampante scelta e ripetere la stampa."),
+                         windowTitle(), Icona::Esclamazione);
 }

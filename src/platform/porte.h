@@ -57,6 +57,16 @@ public:
     virtual bool fine() = 0;                            // sends the document to the printer
 };
 
+// What became of a document handed to the word processor. The port only reports it: what to
+// record and what to tell the user is the program's decision.
+struct DocumentoMostrato {
+    bool scritto = false;        // the file holds the whole document
+    QString percorso;            // the file written, or the one that could not be (empty: no folder took it)
+    bool cartellaRipiego = false;// the temporary folder was missing or read-only: percorso is elsewhere
+    bool aperto = false;         // a word processor took the file
+    QString applicazione;        // the program the desktop opens such documents with, as far as it has said
+};
+
 // A word-processor document built operation by operation, then handed to the desktop's word processor.
 class PortaWord {
 public:
@@ -69,10 +79,11 @@ public:
     virtual void dimensioneParagrafo(int punti) = 0;
     virtual void testoParagrafo(const QString& testo) = 0;   // appended after the previous one
     virtual void giustificaTutto() = 0;
-    virtual bool salvaCome(const QString& percorso) = 0;     // false when the file cannot be written
-    // Writes the document where it was saved, or to a fresh temporary file, and opens it in the
-    // desktop's word processor. Returns the path written, empty on failure.
-    virtual QString mostra() = 0;
+    // Writes the whole document or nothing (an old file under the name is kept on failure).
+    virtual bool salvaCome(const QString& percorso) = 0;
+    // Opens the document in the desktop's word processor: the file salvaCome wrote, as it is when the
+    // document has not changed since; otherwise the document is written to a fresh file first.
+    virtual DocumentoMostrato mostra() = 0;
 };
 
 // The ports the program uses, installed once at start-up (real ones) or by a test (fakes).

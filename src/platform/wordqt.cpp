@@ -1,7 +1,10 @@
 #include "platform/wordqt.h"
-#include "app/modpossidoria.h"
+#include "platform/scritturafile.h"
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -13,22 +16,43 @@ namespace {
 
 const QString tipoOdt = QStringLiteral("application/vnd.oasis.opendocument.text");
 
-// The desktop entry that opens text documents, as far as the desktop tells; a plain word otherwise.
-QString applicazionePredefinita()
+// The desktop's program for text documents, asked once per run: the answer arrives while the user
+// works, so that no export waits on it. Until it comes, and where the desktop cannot say, a plain word.
+QString& applicazioneNota()
+{
+    static QString nome = QStringLiteral("desktop");
+    return nome;
+}
+
+void chiediApplicazionePredefinita()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    static bool chiesta = false;
+    if (chiesta || !QCoreApplication::instance())
+        return;
+    chiesta = true;
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (!xdgMime.isEmpty()) {
-        QProcess p;
-        p.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), tipoOdt});
-        if (p.waitForFinished(2000) && p.exitCode() == 0) {
-            const QString nome = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-            if (!nome.isEmpty())
-                return nome;
-        }
-    }
+    if (xdgMime.isEmpty())
+        return;
+    auto* p = new QProcess(QCoreApplication::instance());
+    QObject::connect(p, &QProcess::finished, p, [p](int codice, QProcess::ExitStatus stato) {
+        const QString nome = QString::fromLocal8Bit(p->readAllStandardOutput()).trimmed();
+        if (stato == QProcess::NormalExit && codice == 0 && !nome.isEmpty())
+            applicazioneNota() = nome;
+        p->deleteLater();
+    });
+    QObject::connect(p, &QProcess::errorOccurred, p, [p](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            p->deleteLater();
+    });
+    p->start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), tipoOdt});
 #endif
-    return QStringLiteral("desktop");
+}
+
+bool cartellaScrivibile(const QString& cartella)
+{
+    const QFileInfo info(cartella);
+    return !cartella.isEmpty() && info.isDir() && info.isWritable();
 }
 
 // Qt's ODF writer looks for the font under the single-family key (else it writes "Sans"),
@@ -69,6 +93,7 @@ bool apriInSilenzio(const QUrl& u)
 WordQt::WordQt(Apertura apri)
     : apri_(apri ? std::move(apri) : Apertura(apriInSilenzio))
 {
+    chiediApplicazionePredefinita();
 }
 
 WordQt::~WordQt() = default;
@@ -82,6 +107,7 @@ void WordQt::nuovoDocumento()
     formatoParagrafo_ = QTextCharFormat();
     paragrafoFinale_ = false;
     salvato_.clear();
+    intatto_ = false;
 }
 
 void WordQt::assicuraDocumento()
@@ -93,6 +119,7 @@ void WordQt::assicuraDocumento()
 void WordQt::fontSelezione(const QString& nome)
 {
     assicuraDocumento();
+    modificato();
     impostaFont(formatoSelezione_, nome);
     // A paragraph added later starts with the font of the text before it, as in a word processor.
     impostaFont(formatoParagrafo_, nome);
@@ -103,6 +130,7 @@ void WordQt::fontSelezione(const QString& nome)
 void WordQt::dimensioneSelezione(int punti)
 {
     assicuraDocumento();
+    modificato();
     formatoSelezione_.setFontPointSize(punti);
     if (selezione_.block().length() <= 1)
         selezione_.setBlockCharFormat(formatoSelezione_);
@@ -111,12 +139,14 @@ void WordQt::dimensioneSelezione(int punti)
 void WordQt::scrivi(const QString& testo)
 {
     assicuraDocumento();
+    modificato();
     inserisci(selezione_, testo, formatoSelezione_);
 }
 
 void WordQt::aggiungiParagrafoFinale()
 {
     assicuraDocumento();
+    modificato();
     formatoParagrafo_ = formatoSelezione_;
     QTextCursor fine(documento_.get());
     fine.movePosition(QTextCursor::End);
@@ -134,6 +164,7 @@ void WordQt::aggiungiParagrafoFinale()
 void WordQt::dimensioneParagrafo(int punti)
 {
     assicuraDocumento();
+    modificato();
     if (!paragrafoFinale_)
         aggiungiParagrafoFinale();
     formatoParagrafo_.setFontPointSize(punti);
@@ -146,6 +177,7 @@ void WordQt::dimensioneParagrafo(int punti)
 void WordQt::testoParagrafo(const QString& testo)
 {
     assicuraDocumento();
+    modificato();
     if (!paragrafoFinale_)
         aggiungiParagrafoFinale();
     QTextCursor fine(documento_.get());
@@ -156,6 +188,7 @@ void WordQt::testoParagrafo(const QString& testo)
 void WordQt::giustificaTutto()
 {
     assicuraDocumento();
+    modificato();
     QTextCursor tutto(documento_.get());
     tutto.select(QTextCursor::Document);
     QTextBlockFormat giustificato;
@@ -201,58 +234,77 @@ void WordQt::inserisci(QTextCursor& cursore, const QString& testo, const QTextCh
     versaPezzo();
 }
 
+// The document goes to memory first, then to disk whole or not at all: Qt's writer reports success
+// even when the disk refused part of the file.
 bool WordQt::scriviOdf(const QTextDocument& doc, const QString& percorso)
 {
-    QTextDocumentWriter scrittore(percorso, QByteArrayLiteral("odf"));
-    return scrittore.write(&doc);
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    QTextDocumentWriter scrittore(&memoria, QByteArrayLiteral("odf"));
+    if (!scrittore.write(&doc))
+        return false;
+    return bool(scriviFileIntero(percorso, memoria.data()));
 }
 
 bool WordQt::salvaCome(const QString& percorso)
 {
     assicuraDocumento();
-    if (!scriviOdf(*documento_, percorso))
+    if (percorso.isEmpty() || !scriviOdf(*documento_, percorso))
         return false;
     salvato_ = percorso;
+    intatto_ = true;
     return true;
 }
 
-QString WordQt::mostra()
+QString WordQt::cartellaDocumento(bool* ripiego)
+{
+    if (ripiego)
+        *ripiego = false;
+    // With TMPDIR naming a missing folder Qt answers an empty path, which would put the file in "/".
+    const QString temporanea = QDir::tempPath();
+    if (cartellaScrivibile(temporanea))
+        return temporanea;
+    if (ripiego)
+        *ripiego = true;
+    for (auto luogo : {QStandardPaths::CacheLocation, QStandardPaths::DocumentsLocation}) {
+        const QString cartella = QStandardPaths::writableLocation(luogo);
+        if (!cartella.isEmpty() && QDir().mkpath(cartella) && cartellaScrivibile(cartella))
+            return cartella;
+    }
+    return {};
+}
+
+DocumentoMostrato WordQt::mostra()
 {
     assicuraDocumento();
-    QString percorso = salvato_;
-    if (percorso.isEmpty()) {
-        const QString nome = ModPossidoria::nomeprogramma.isEmpty() ? QStringLiteral("documento")
-                                                                    : ModPossidoria::nomeprogramma;
-        QTemporaryFile nuovo(QDir::tempPath() + QLatin1Char('/') + nome + QStringLiteral("-XXXXXX.odt"));
+    DocumentoMostrato esito;
+    esito.percorso = salvato_;
+    if (salvato_.isEmpty()) {
+        const QString cartella = cartellaDocumento(&esito.cartellaRipiego);
+        if (cartella.isEmpty())
+            return esito;
+        const QString nome = QCoreApplication::applicationName().isEmpty() ? QStringLiteral("documento")
+                                                                          : QCoreApplication::applicationName();
+        // Reserves a name no other document has; the whole document then replaces the empty file.
+        QTemporaryFile nuovo(QDir(cartella).filePath(nome + QStringLiteral("-XXXXXX.odt")));
         nuovo.setAutoRemove(false);
-        if (nuovo.open()) {
-            percorso = nuovo.fileName();
-            nuovo.close();
+        if (!nuovo.open())
+            return esito;
+        esito.percorso = nuovo.fileName();
+        nuovo.close();
+        if (!scriviOdf(*documento_, esito.percorso)) {
+            QFile::remove(esito.percorso);
+            return esito;
         }
+    } else if (!intatto_ || !QFileInfo(salvato_).isFile()) {
+        // Written once: an unchanged saved document is opened as it is, never written over.
+        if (!scriviOdf(*documento_, salvato_))
+            return esito;
+        intatto_ = true;
     }
-    if (percorso.isEmpty() || !scriviOdf(*documento_, percorso)) {
-        // The export would otherwise end in silence: say that no document came out of it.
-        if (piattaforma().messaggi)
-            piattaforma().messaggi->mostra(
-                QStringLiteral("Non è stato possibile scrivere il documento") +
-                    (percorso.isEmpty() ? QStringLiteral(" nella cartella temporanea.")
-                                        : QStringLiteral(":\r") + QDir::toNativeSeparators(percorso)),
-                ModPossidoria::titoloaiuto, Icona::Esclamazione);
-        return {};
-    }
-    ModPossidoria::docword = percorso;
-    if (apri_(QUrl::fromLocalFile(percorso))) {
-        ModPossidoria::appword = applicazionePredefinita();
-    } else {
-        ModPossidoria::appword.clear();
-        if (piattaforma().messaggi)
-            piattaforma().messaggi->mostra(
-                QStringLiteral("Nessun programma di videoscrittura ha potuto aprire il documento, "
-                               "che è stato scritto in:\r") +
-                    QDir::toNativeSeparators(percorso) +
-                    QStringLiteral("\rLo si può aprire con un programma che legga i documenti "
-                                   "OpenDocument (.odt)."),
-                ModPossidoria::titoloaiuto, Icona::Esclamazione);
-    }
-    return percorso;
+    esito.scritto = true;
+    esito.aperto = apri_(QUrl::fromLocalFile(esito.percorso));
+    if (esito.aperto)
+        esito.applicazione = applicazioneNota();
+    return esito;
 }

@@ -25,8 +25,11 @@ public:
     void testoParagrafo(const QString& testo) override;
     void giustificaTutto() override;
     bool salvaCome(const QString& percorso) override;
-    // Also records ModPossidoria::appword and docword, the application and file of the last export.
-    QString mostra() override;
+    DocumentoMostrato mostra() override;
+
+    // Where a fresh document goes: the temporary folder when it is a real, writable folder, else the
+    // user's cache folder, else the documents folder (ripiego tells which). Empty when none can be had.
+    static QString cartellaDocumento(bool* ripiego = nullptr);
 
     // The document as built so far (nullptr before the first nuovoDocumento).
     const QTextDocument* documento() const { return documento_.get(); }
@@ -34,6 +37,7 @@ public:
 private:
     void inserisci(QTextCursor& cursore, const QString& testo, const QTextCharFormat& formato);
     void assicuraDocumento();
+    void modificato() { intatto_ = false; }
     static bool scriviOdf(const QTextDocument& doc, const QString& percorso);
 
     Apertura apri_;
@@ -43,4 +47,5 @@ private:
     QTextCharFormat formatoParagrafo_; // font of what is set in the final paragraph next
     bool paragrafoFinale_ = false;
     QString salvato_;                  // where salvaCome last wrote the document
+    bool intatto_ = false;             // the document has not changed since salvaCome wrote it
 };

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace ModPossidoria;
 
@@ -254,6 +255,10 @@ private slots:
         QTest::newRow("file vuoto") << QByteArray() << QStringList{"", ""};
         QTest::newRow("righe chiuse dal solo CR") << QByteArray("uno\rdue\rtre\r") << QStringList{"uno", "due", "tre", "uno"};
         QTest::newRow("code page occidentale") << QByteArray("possibilit\xe0\n") << QStringList{QStringLiteral("possibilità")};
+        // One line in the old code page leaves the UTF-8 lines around it as they are.
+        QTest::newRow("righe di due codifiche") << QByteArray("facolt\xc3\xa0\npossibilit\xe0\nvolont\xc3\xa0")
+                                                << QStringList{QStringLiteral("facoltà"), QStringLiteral("possibilità"),
+                                                               QStringLiteral("volontà"), QStringLiteral("facoltà")};
     }
     void fileDeiSuggerimenti()
     {
@@ -264,7 +269,7 @@ private slots:
         f.write(contenuto);
         f.close();
         Suggerimenti s;
-        QVERIFY(s.carica(f.fileName()));
+        QCOMPARE(s.carica(f.fileName()), Suggerimenti::Lettura::Riuscita);
         for (int i = 0; i < mostrati.size(); ++i) {
             QCOMPARE(s.testo(), mostrati[i]);
             s.successivo();
@@ -311,6 +316,58 @@ private slots:
         tip->cmdprecedente_Click();
         QVERIFY(etich->text().startsWith(QStringLiteral("Impossibile trovare")));
         salvaImmagine(tip, QStringLiteral("frmTip-mancante"));
+    }
+
+    // What stands under the tip file's name decides what the window shows, and it never hangs on it.
+    void fileDeiSuggerimentiInadatto_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QString>("inizio");   // how the window's text starts
+        const QString manca = QStringLiteral("Impossibile trovare il file SuggerimentiPossidoria.TXT\n\n");
+        const QString illeggibile = QStringLiteral("Impossibile leggere il file SuggerimentiPossidoria.TXT\n\n");
+        QTest::newRow("pipe") << "fifo" << manca;
+        QTest::newRow("cartella") << "cartella" << manca;
+        QTest::newRow("collegamento a /dev/zero") << "zero" << manca;
+        QTest::newRow("oltre 1 MiB") << "grande" << manca;
+        QTest::newRow("1 MiB giusto") << "limite" << QStringLiteral("xxxx");
+        // A regular file whose every read fails, even for the system administrator.
+        QTest::newRow("lettura in errore") << "errore" << illeggibile;
+        QTest::newRow("marcatura") << "html" << QStringLiteral("<b>grassetto</b> e <img src=\"x.png\">");
+    }
+    void fileDeiSuggerimentiInadatto()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QString, inizio);
+        const QString nome = cartella.filePath(Suggerimenti::nomeFile());
+        auto scrivi = [&](const QByteArray& dati) {
+            QFile f(nome);
+            return f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size();
+        };
+        if (tipo == QLatin1String("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(nome).constData(), 0600), 0);
+        else if (tipo == QLatin1String("cartella"))
+            QVERIFY(QDir().mkdir(nome));
+        else if (tipo == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), nome));
+        else if (tipo == QLatin1String("errore"))
+            QVERIFY(QFile::link(QStringLiteral("/proc/self/clear_refs"), nome));
+        else if (tipo == QLatin1String("grande"))
+            QVERIFY(scrivi(QByteArray(Suggerimenti::dimensioneMassima + 1, 'x')));
+        else if (tipo == QLatin1String("limite"))
+            QVERIFY(scrivi(QByteArray("xxxx") + QByteArray(Suggerimenti::dimensioneMassima - 4, '\n')));
+        else
+            QVERIFY(scrivi("<b>grassetto</b> e <img src=\"x.png\">\n"));
+
+        Finestre::mostra(QStringLiteral("frmTip"));
+        auto* etich = Finestre::finestra<FrmTip>(QStringLiteral("frmTip"))->findChild<QLabel*>(QStringLiteral("lblTipText"));
+        const QString testo = etich->text();
+        if (tipo == QLatin1String("errore"))
+            salvaImmagine(etich->window(), QStringLiteral("frmTip-illeggibile"));
+        QDir(nome).removeRecursively();
+        QFile::remove(nome);
+        QVERIFY2(testo.startsWith(inizio), qPrintable(testo.left(200)));
+        // A tip is shown as plain text: the marks stay visible, nothing is interpreted.
+        QCOMPARE(etich->textFormat(), Qt::PlainText);
     }
 
     void informazioni()

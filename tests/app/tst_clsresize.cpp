@@ -118,6 +118,22 @@ private slots:
         QCOMPARE(twips(f.pulsante), QRect(600, 300, 750, 225));
     }
 
+    // Recorded while the window had no size: no division by zero, the design positions stay.
+    void registrataSenzaDimensioni()
+    {
+        Finestra f;
+        f.resize(0, 0);
+        clsResize r;
+        r.setSourceForm(&f);
+        r.ReInitialise();
+        QCOMPARE(r.OriginalWidth(), 0);
+        QCOMPARE(r.OriginalHeight(), 0);
+        f.resize(twipInPixel(12000), twipInPixel(9000));
+        r.ResizeControls();
+        QCOMPARE(twips(f.pulsante), QRect(1200, 600, 1500, 450));
+        QCOMPARE(f.linea->p2(), QPoint(twipInPixel(4500), twipInPixel(3000)));
+    }
+
     void finestraSenzaControlli()
     {
         QWidget vuota;

@@ -63,7 +63,7 @@ void WordFinto::dimensioneParagrafo(int p) { operazioni << QStringLiteral("psize
 void WordFinto::testoParagrafo(const QString& t) { operazioni << QStringLiteral("ptext ") + t; testo += t; }
 void WordFinto::giustificaTutto() { operazioni << QStringLiteral("justify"); }
 bool WordFinto::salvaCome(const QString& p) { operazioni << QStringLiteral("save ") + p; return salvataggioRiesce; }
-QString WordFinto::mostra() { operazioni << QStringLiteral("show"); return QStringLiteral("documento-finto.odt"); }
+DocumentoMostrato WordFinto::mostra() { operazioni << QStringLiteral("show"); return esitoMostra; }
 
 PiattaformaFinta::PiattaformaFinta()
 {

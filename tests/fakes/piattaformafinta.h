@@ -74,6 +74,7 @@ public:
                                     // "psize <n>", "ptext <text>", "justify", "save <path>", "show"
     QString testo;                  // every text typed or set, in order
     bool salvataggioRiesce = true;
+    DocumentoMostrato esitoMostra{true, QStringLiteral("documento-finto.odt"), false, true, QStringLiteral("finto")};
     void nuovoDocumento() override;
     void fontSelezione(const QString& nome) override;
     void dimensioneSelezione(int punti) override;
@@ -83,7 +84,7 @@ public:
     void testoParagrafo(const QString& t) override;
     void giustificaTutto() override;
     bool salvaCome(const QString& percorso) override;
-    QString mostra() override;
+    DocumentoMostrato mostra() override;
 };
 
 // Installs a fresh set of fakes for the lifetime of the object and registers the program's windows;

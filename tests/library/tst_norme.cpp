@@ -65,15 +65,17 @@ private slots:
     void stampaDaMenuEBarra();
     void annullaNonStampa();
     void erroreInterrompe();
+    void erroreInterrompe_data();
+    void stampaNonAvviabile();
     void stampaPdf();
     void stampanteSenzaScelta();
     void dialogoAnnullato();
-    void pdfNonScrivibile();
     void immagine();
 
 private:
     Norme* norme();
     QStringList stampaAttesa() const;
+    void verificaAvvisoStampa();
     PiattaformaFinta* finta_ = nullptr;
 };
 
@@ -330,16 +332,48 @@ void TstNorme::annullaNonStampa()
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
 
+// An error stops the print-out at once, not even ending the document, and the user is told.
+void TstNorme::erroreInterrompe_data()
+{
+    QTest::addColumn<int>("erroreAlla");   // the failing operation, counted from 0 (0 is the dialog)
+    QTest::newRow("prima riga") << 1;
+    QTest::newRow("dentro la prima pagina") << 40;
+    QTest::newRow("chiusura del documento") << int(stampaAttesa().size() - 1);
+}
+
 void TstNorme::erroreInterrompe()
 {
-    // Operation 40 fails somewhere inside the first page: nothing follows it, not even the end.
-    finta_->stampante.erroreAlla = 40;
+    QFETCH(int, erroreAlla);
+    finta_->stampante.erroreAlla = erroreAlla;
     norme()->stampa_Click();
     const QStringList& op = finta_->stampante.operazioni;
-    QCOMPARE(op.size(), 41);
+    QCOMPARE(op.size(), erroreAlla + 1);
     QCOMPARE(op.last(), QStringLiteral("error"));
-    QCOMPARE(op.mid(0, 40), stampaAttesa().mid(0, 40));
-    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    QCOMPARE(op.mid(0, erroreAlla), stampaAttesa().mid(0, erroreAlla));
+    verificaAvvisoStampa();
+}
+
+// The PDF file cannot be created: the print-out cannot start, and says so.
+void TstNorme::stampaNonAvviabile()
+{
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("manca/norme.pdf"));
+    StampanteQt stampante(pdf);
+    installaPiattaforma({&finta_->messaggi, &finta_->dialoghi, &finta_->midi, &stampante, &finta_->word});
+    norme()->stampa_Click();
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(stampante.righe().isEmpty());
+    verificaAvvisoStampa();
+}
+
+void TstNorme::verificaAvvisoStampa()
+{
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    const MessaggioRegistrato& m = finta_->messaggi.ultimo();
+    QVERIFY(m.testo.startsWith(QStringLiteral("La stampa degli articoli non è stata completata")));
+    QCOMPARE(m.icona, Icona::Esclamazione);
+    QCOMPARE(m.pulsanti, Pulsanti::Ok);
+    QCOMPARE(m.titolo, QStringLiteral("Possidoria: norme del Codice Civile"));
 }
 
 void TstNorme::stampaPdf()
@@ -441,19 +475,7 @@ void TstNorme::dialogoAnnullato()
     QCOMPARE(stampante.pagine(), 0);
     QVERIFY(stampante.righe().isEmpty());
     QVERIFY(!stampante.fine());   // no document was opened
-}
-
-void TstNorme::pdfNonScrivibile()
-{
-    // The document cannot be opened: the print-out stops at its first line, silently.
-    QTemporaryDir cartella;
-    const QString pdf = cartella.filePath(QStringLiteral("manca/norme.pdf"));
-    StampanteQt stampante(pdf);
-    installaPiattaforma({&finta_->messaggi, &finta_->dialoghi, &finta_->midi, &stampante, &finta_->word});
-    norme()->stampa_Click();
-    QVERIFY(!QFile::exists(pdf));
-    QVERIFY(stampante.righe().isEmpty());
-    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());   // a choice of the user, not a failure
 }
 
 void TstNorme::immagine()

@@ -1,5 +1,6 @@
 // Warnings are seen whole: a message box holds its whole caption, a printed line wider than the
 // page goes on below instead of running off the paper; a missing launcher is told once, by the program.
+#include "app/esportazione.h"
 #include "platform/messaggiqt.h"
 #include "platform/stampantequt.h"
 #include "platform/wordqt.h"
@@ -131,7 +132,7 @@ private slots:
         WordQt word;
         word.nuovoDocumento();
         word.scrivi(QStringLiteral("Sentenza"));
-        const QString scritto = word.mostra();
+        const QString scritto = Esportazione::mostra(word);
         qInstallMessageHandler(prima);
         qputenv("PATH", percorso);
         installaPiattaforma({});

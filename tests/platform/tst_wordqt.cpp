@@ -1,5 +1,7 @@
 // The desktop word-processor port: the document it builds, the file it writes, what it opens.
+#include "app/esportazione.h"
 #include "app/modpossidoria.h"
+#include "limitefile.h"
 #include "fakes/piattaformafinta.h"
 #include "platform/wordqt.h"
 #include <QDir>
@@ -46,6 +48,11 @@ bool conSaltoPagina(const QTextBlock& b)
 class TestWordQt : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        tmpdir_ = qgetenv("TMPDIR");
+        cache_ = qgetenv("XDG_CACHE_HOME");
+    }
     void init()
     {
         finta_ = std::make_unique<PiattaformaFinta>();
@@ -56,6 +63,8 @@ private slots:
     }
     void cleanup()
     {
+        ripristina("TMPDIR", tmpdir_);
+        ripristina("XDG_CACHE_HOME", cache_);
         for (const QString& p : std::as_const(daCancellare_))
             QFile::remove(p);
         daCancellare_.clear();
@@ -72,8 +81,18 @@ private slots:
     void mostraDopoSalvataggio();
     void mostraSenzaProgramma();
     void mostraSenzaCartella();
+    void discoPieno();
+    void cartellaTemporaneaInutilizzabile_data();
+    void cartellaTemporaneaInutilizzabile();
 
 private:
+    static void ripristina(const char* nome, const QByteArray& valore)
+    {
+        if (valore.isNull())
+            qunsetenv(nome);
+        else
+            qputenv(nome, valore);
+    }
     WordQt::Apertura registraApertura(bool riesce)
     {
         return [this, riesce](const QUrl& u) {
@@ -84,6 +103,7 @@ private:
     std::unique_ptr<PiattaformaFinta> finta_;
     QList<QUrl> aperti_;
     QStringList daCancellare_;
+    QByteArray tmpdir_, cache_;
 };
 
 // Typed text: "\r" ends a paragraph, "\f" sends what follows to a new page.
@@ -195,7 +215,7 @@ void TestWordQt::nuovoDocumentoRiparteDaZero()
     w.nuovoDocumento();
     QVERIFY(w.documento()->isEmpty());
     // The new document is not the saved one: it goes to a file of its own.
-    const QString p = w.mostra();
+    const QString p = w.mostra().percorso;
     daCancellare_ << p;
     QVERIFY(!p.isEmpty());
     QVERIFY(!p.endsWith(QStringLiteral("vecchio.odt")));
@@ -225,24 +245,29 @@ void TestWordQt::mostraSenzaSalvataggio()
     WordQt w(registraApertura(true));
     w.nuovoDocumento();
     w.scrivi(QStringLiteral("sentenza"));
-    const QString p = w.mostra();
+    const DocumentoMostrato esito = w.mostra();
+    const QString p = esito.percorso;
     daCancellare_ << p;
+    QVERIFY(esito.scritto);
+    QVERIFY(esito.aperto);
+    QVERIFY(!esito.cartellaRipiego);
+    QVERIFY(!esito.applicazione.isEmpty());
     QVERIFY(QFileInfo(p).isFile());
     QCOMPARE(QFileInfo(p).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
     QVERIFY(p.endsWith(QStringLiteral(".odt")));
     QCOMPARE(aperti_, QList<QUrl>{QUrl::fromLocalFile(p)});
-    QCOMPARE(ModPossidoria::docword, p);
-    QVERIFY(!ModPossidoria::appword.isEmpty());
-    QVERIFY(ModPossidoria::appword != QStringLiteral("prima"));
+    // The port only reports: the record of the last export and any message are the program's.
+    QCOMPARE(ModPossidoria::docword, QStringLiteral("prima"));
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 
     // A second export never overwrites the first document.
-    const QString q = w.mostra();
+    const QString q = w.mostra().percorso;
     daCancellare_ << q;
     QVERIFY(q != p);
     QVERIFY(QFileInfo(p).isFile());
 }
 
+// A saved document is opened as it is, not written a second time; changed after saving, it is.
 void TestWordQt::mostraDopoSalvataggio()
 {
     QTemporaryDir cartella;
@@ -251,9 +276,22 @@ void TestWordQt::mostraDopoSalvataggio()
     w.scrivi(QStringLiteral("guida"));
     const QString percorso = cartella.filePath(QStringLiteral("Possidoria-guida.odt"));
     QVERIFY(w.salvaCome(percorso));
-    QCOMPARE(w.mostra(), percorso);
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("segno");
+    f.close();
+
+    DocumentoMostrato esito = w.mostra();
+    QVERIFY(esito.scritto);
+    QCOMPARE(esito.percorso, percorso);
     QCOMPARE(aperti_, QList<QUrl>{QUrl::fromLocalFile(percorso)});
-    QCOMPARE(ModPossidoria::docword, percorso);
+    QCOMPARE(QFileInfo(percorso).size(), 5);
+
+    w.scrivi(QStringLiteral(" aggiunta"));
+    esito = w.mostra();
+    QVERIFY(esito.scritto);
+    QCOMPARE(esito.percorso, percorso);
+    QVERIFY(QFileInfo(percorso).size() > 5);
 }
 
 void TestWordQt::mostraSenzaProgramma()
@@ -261,20 +299,16 @@ void TestWordQt::mostraSenzaProgramma()
     WordQt w(registraApertura(false));
     w.nuovoDocumento();
     w.scrivi(QStringLiteral("sentenza"));
-    const QString p = w.mostra();
-    daCancellare_ << p;
-    QVERIFY(QFileInfo(p).isFile());
-    QCOMPARE(ModPossidoria::docword, p);
-    QVERIFY(ModPossidoria::appword.isEmpty());
-    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
-    const MessaggioRegistrato& m = finta_->messaggi.ultimo();
-    QVERIFY(m.testo.contains(QDir::toNativeSeparators(p)));
-    QCOMPARE(m.titolo, ModPossidoria::titoloaiuto);
-    QCOMPARE(m.icona, Icona::Esclamazione);
-    QCOMPARE(m.pulsanti, Pulsanti::Ok);
+    const DocumentoMostrato esito = w.mostra();
+    daCancellare_ << esito.percorso;
+    QVERIFY(esito.scritto);
+    QVERIFY(QFileInfo(esito.percorso).isFile());
+    QVERIFY(!esito.aperto);
+    QVERIFY(esito.applicazione.isEmpty());
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
 
-// Saved where it cannot be written: mostra reports it instead of opening a stale file.
+// Saved where it cannot be written any more: mostra reports it instead of opening a stale file.
 void TestWordQt::mostraSenzaCartella()
 {
     QTemporaryDir cartella;
@@ -283,12 +317,78 @@ void TestWordQt::mostraSenzaCartella()
     w.nuovoDocumento();
     QVERIFY(w.salvaCome(percorso));
     QVERIFY(cartella.remove());
-    QVERIFY(w.mostra().isEmpty());
+    const DocumentoMostrato esito = w.mostra();
+    QVERIFY(!esito.scritto);
+    QCOMPARE(esito.percorso, percorso);
+    QVERIFY(aperti_.isEmpty());
+}
+
+// A disk that fills up mid-write: nothing is reported as written, nothing is opened, the old file
+// stays, no fragment is left behind, and the export tells the user and records nothing.
+void TestWordQt::discoPieno()
+{
+    QTemporaryDir temporanea;
+    QTemporaryDir cartella;
+    qputenv("TMPDIR", temporanea.path().toLocal8Bit());
+    const QString salvato = cartella.filePath(QStringLiteral("guida.odt"));
+    {
+        QFile f(salvato);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("vecchio");
+    }
+    WordQt w(registraApertura(true));
+    w.nuovoDocumento();
+    w.scrivi(QStringLiteral("Un testo che non ci sta.\r"));
+    {
+        // Even the smallest document is a zip of several parts, well over 200 bytes.
+        LimiteFile disco(200);
+        QVERIFY(disco.attivo());
+        QVERIFY(!w.salvaCome(salvato));
+        QVERIFY(!w.mostra().scritto);
+        QVERIFY(Esportazione::mostra(w).isEmpty());
+    }
+    QFile f(salvato);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("vecchio"));
+    QCOMPARE(QDir(temporanea.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     QVERIFY(aperti_.isEmpty());
     QCOMPARE(ModPossidoria::docword, QStringLiteral("prima"));
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
-    QVERIFY(finta_->messaggi.ultimo().testo.contains(QDir::toNativeSeparators(percorso)));
+    QVERIFY(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("Non è stato possibile scrivere il documento")));
+}
+
+// TMPDIR naming no usable folder: Qt answers an empty temporary path, and the document would land in
+// the root folder. It goes to the user's cache folder instead, and the export says where.
+void TestWordQt::cartellaTemporaneaInutilizzabile_data()
+{
+    QTest::addColumn<bool>("file");   // TMPDIR names a file, not a folder
+    QTest::newRow("mancante") << false;
+    QTest::newRow("un file") << true;
+}
+
+void TestWordQt::cartellaTemporaneaInutilizzabile()
+{
+    QFETCH(bool, file);
+    QTemporaryDir cache;
+    const QString tmpdir = cache.filePath(QStringLiteral("tmp"));
+    if (file) {
+        QFile f(tmpdir);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    qputenv("TMPDIR", tmpdir.toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    WordQt w(registraApertura(true));
+    w.nuovoDocumento();
+    w.scrivi(QStringLiteral("sentenza"));
+    const QString p = Esportazione::mostra(w);
+    QVERIFY(p.startsWith(cache.path() + QLatin1Char('/')));
+    QVERIFY(!p.startsWith(tmpdir));
+    QVERIFY(QFileInfo(p).isFile() && QFileInfo(p).size() > 0);
+    QCOMPARE(ModPossidoria::docword, p);
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Informazione);
+    QVERIFY(finta_->messaggi.ultimo().testo.endsWith(QDir::toNativeSeparators(p)));
 }
 
 QTEST_MAIN(TestWordQt)
