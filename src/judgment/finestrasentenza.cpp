@@ -1,4 +1,5 @@
 #include "judgment/finestrasentenza.h"
+#include "app/esportazione.h"
 
 #include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
@@ -386,8 +387,8 @@ void FinestraSentenza::stampa_Click()
     passo(12, cr + QStringLiteral("Commenti:") + cr + cr);
     passo(10, soloCr(commento_->toPlainText()));
     word->giustificaTutto();
-    // The document stays open for the user; nothing is saved or printed here.
-    word->mostra();
+    // The document stays open for the user; the export step records it and tells of a failure.
+    Esportazione::mostra(*word);
 }
 
 void FinestraSentenza::aiuto_Click()
