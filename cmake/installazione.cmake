@@ -40,5 +40,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries do not name: the screen plugins, Qt's Italian texts, the program's font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libreoffice-writer | abiword")
+# The tune's libraries are loaded at run time (the splash is silent without them), so the
+# library scan cannot see them: they are recommended by name.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, libreoffice-writer | abiword, libfluidsynth3, libasound2, timgm6mb-soundfont | fluid-soundfont-gm")
 include(CPack)
