@@ -5,6 +5,7 @@
 #include "app/twips.h"
 #include "platform/porte.h"
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -309,6 +310,22 @@ QPushButton* FinestraLavoro::creaEsco(int left, int top, int width, int height)
     posiziona(b, left, top, width, height);
     connect(b, &QPushButton::clicked, this, [] { ModPossidoria::chiediuscita(); });
     return b;
+}
+
+QLabel* FinestraLavoro::creaPasso(int left, int top, int width, int height, double punti, const QString& tooltip)
+{
+    auto* passo = new QLabel(area_);
+    passo->setObjectName(QStringLiteral("passo"));
+    passo->setWordWrap(true);
+    passo->setAlignment(Qt::AlignCenter);
+    passo->setToolTip(tooltip);
+    passo->setStyleSheet(QStringLiteral(
+        "QLabel { background-color: rgb(255,255,0); color: black; border: 1px solid rgb(128,128,128); }"));
+    QFont f = passo->font();
+    f.setPointSizeF(punti);
+    passo->setFont(f);
+    posiziona(passo, left, top, width, height);
+    return passo;
 }
 
 QPushButton* FinestraLavoro::creaGuida(const QString& nome, int left, int top, int width, int height,

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
 class QPushButton;
 class QToolBar;
 
@@ -48,6 +49,8 @@ protected:
 
     // The common buttons, created where the member's design puts them.
     QPushButton* creaEsco(int left, int top, int width, int height);
+    // The yellow step-hint box `passo`, word-wrapped and centred, in the given point size.
+    QLabel* creaPasso(int left, int top, int width, int height, double punti, const QString& tooltip = QString());
     QPushButton* creaGuida(const QString& nome, int left, int top, int width, int height,
                            const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
 

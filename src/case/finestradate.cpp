@@ -152,16 +152,8 @@ FinestraDate::FinestraDate(const QString& nome)
     connect(aiuto, &QPushButton::clicked, this, &FinestraDate::aiuto_Click);
     adattaTesto(creaGuida(QStringLiteral("cmdguida"), 1290, 5760, 1215, 375));
 
-    passo_ = new QLabel(a);
-    passo_->setObjectName(QStringLiteral("passo"));
-    passo_->setWordWrap(true);
-    passo_->setAlignment(Qt::AlignCenter);
-    passo_->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
-    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: black; border: 1px solid rgb(128,128,128); }"));
-    QFont piccolo = passo_->font();
-    piccolo.setPointSizeF(7.5);
-    passo_->setFont(piccolo);
-    posiziona(passo_, 2580, 5580, 4560, 600);
+    passo_ = creaPasso(2580, 5580, 4560, 600, 7.5,
+                       QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
 
     auto* cmdpossesso = new QPushButton(QStringLiteral("&Possesso"), a);
     cmdpossesso->setObjectName(QStringLiteral("cmdpossesso"));

@@ -173,15 +173,7 @@ Questionario::Questionario(const QString& nome)
     connect(aiuto, &QPushButton::clicked, this, &Questionario::aiuto_Click);
     adattaTesto(creaGuida(QStringLiteral("guidainlinea"), 1290, 5760, 1215, 375));
 
-    passo_ = new QLabel(a);
-    passo_->setObjectName(QStringLiteral("passo"));
-    passo_->setWordWrap(true);
-    passo_->setAlignment(Qt::AlignCenter);
-    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: black; border: 1px solid rgb(128,128,128); }"));
-    QFont piccolo = passo_->font();
-    piccolo.setPointSizeF(7.5);
-    passo_->setFont(piccolo);
-    posiziona(passo_, 2580, 5580, 4560, 600);
+    passo_ = creaPasso(2580, 5580, 4560, 600, 7.5);
 
     auto* cmdpossesso = new QPushButton(QStringLiteral("&Possesso"), a);
     cmdpossesso->setObjectName(QStringLiteral("cmdpossesso"));
