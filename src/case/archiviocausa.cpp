@@ -154,14 +154,20 @@ void apri()
     const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, QString());
     if (percorso.isEmpty())
         return;
+    apriPercorso(percorso);
+}
+
+bool apriPercorso(const QString& percorso)
+{
     // Checked before the case on screen is touched: a file that cannot be used leaves it as it was.
     const LetturaArchivio lettura = leggiFileArchivio(percorso);
     if (!lettura.valido) {
         avvisa(lettura.errore);
-        return;
+        return false;
     }
     nomefile = percorso;
     riempi(lettura);
+    return true;
 }
 
 void salva(bool nuovoNome)

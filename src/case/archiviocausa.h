@@ -13,6 +13,9 @@ namespace ArchivioCausa {
 // first two records are whole resets the case and fills the windows. A cancelled dialog forgets
 // nomefile and changes nothing else; a file that cannot be used is named in a message.
 void apri();
+// What "&Apri..." does once a file is chosen (also for a file named on the command line, dropped
+// on a window or picked from the recent list): true when the case was opened, else the reason told.
+bool apriPercorso(const QString& percorso);
 // "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the two completeness checks, the
 // dialog when there is no name, then a whole-or-nothing write; a failure is told with its reason.
 void salva(bool nuovoNome);
