@@ -5,6 +5,7 @@
 #include "app/finestre.h"
 #include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
+#include "case/causaviva.h"
 #include "case/finestracausa.h"
 #include "case/finestrapossesso.h"
 #include "fakes/piattaformafinta.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
     }
 
     // A complete case, then the press, repeated on the loaded windows.
-    ModPossidoria::dati = DatiCausa{};
+    CausaViva::attiva().azzera();
     auto* c = Finestre::di<FinestraCausa>();
     c->attore()->setText(QStringLiteral("Mario Rossi"));
     c->convenuto()->setText(QStringLiteral("Giulia Bianchi"));

@@ -5,6 +5,7 @@
 #include "app/frmtip.h"
 #include "app/informa.h"
 #include "app/supportoclienti.h"
+#include "case/causaviva.h"
 #include "case/finestracausa.h"
 #include "case/finestradate.h"
 #include "case/finestrapossesso.h"
@@ -40,4 +41,5 @@ void registraFinestre()
     Finestre::registra<FinestraSentenza>();
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });
+    Finestre::alCongedo([] { CausaViva::attiva().azzera(); });
 }

@@ -132,3 +132,26 @@ bool archivioDisponibile()
 }
 
 } // namespace Finestre
+
+namespace {
+std::function<void()>& azioneCongedo()
+{
+    static std::function<void()> a;
+    return a;
+}
+} // namespace
+
+namespace Finestre {
+
+void alCongedo(std::function<void()> azione)
+{
+    azioneCongedo() = std::move(azione);
+}
+
+void congedo()
+{
+    if (azioneCongedo())
+        azioneCongedo()();
+}
+
+} // namespace Finestre

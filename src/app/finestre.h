@@ -63,4 +63,9 @@ void nascondi(QWidget* w);
 // The fixed closing order of the exit sequence.
 QStringList ordineChiusura();
 
+// What the exit sequence forgets with the windows it closed (the case being worked on): set by the
+// layers above, run by the exit sequence, so that starting again from the farewell splash begins anew.
+void alCongedo(std::function<void()> azione);
+void congedo();
+
 } // namespace Finestre

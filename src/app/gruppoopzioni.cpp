@@ -44,3 +44,9 @@ void GruppoOpzioni::deselezionaTutti()
     for (QRadioButton* b : pulsanti_)
         b->setChecked(false);
 }
+
+void GruppoOpzioni::mostra(int i)
+{
+    for (int k = 0; k < pulsanti_.size(); ++k)
+        pulsanti_[k]->setChecked(k == i - 1);
+}

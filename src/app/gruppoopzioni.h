@@ -20,6 +20,8 @@ public:
     void seleziona(int i);                      // runs the click handler; out of range: nothing at all
     void deseleziona(int i);                    // no handler
     void deselezionaTutti();
+    // Shows button i as the selected one (none for an index naming no button), running nothing.
+    void mostra(int i);
 
     std::function<void(int)> clic;              // the group's Click(Index) handler
 

@@ -45,6 +45,7 @@ void chiediuscita()
     qApp->setQuitOnLastWindowClosed(false);
     for (const QString& nome : Finestre::ordineChiusura())
         Finestre::chiudi(nome);
+    Finestre::congedo();
     auto* splash = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
     if (piattaforma().midi)
         piattaforma().midi->suona();
@@ -74,13 +75,10 @@ static QString cartellaImpostata;
 void azzeraStato()
 {
     inizializza();
-    for (QString* s : {&nomefile, &appword, &docword})
+    for (QString* s : {&appword, &docword})
         s->clear();
-    dati = DatiCausa();
     totalemassime.reset();
     articoli = QStringList(33);
-    elencofatti = QStringList(15);
-    elencoobiezioni = QStringList(14);
 }
 
 QString cartellaProgrammaPer(const QString& cartellaEseguibile)

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include "case/daticausa.h"
 #include <optional>
 
 namespace ModPossidoria {
@@ -19,17 +18,13 @@ inline QString titoloaiuto;
 inline QString titolocontrollo;
 inline QString titoloelimina;
 
-inline DatiCausa dati;
-inline QString nomefile;                     // archive last opened or saved
 inline std::optional<int> totalemassime;     // empty until the maxims window has loaded
 inline QStringList articoli = QStringList(33);        // positions 1..32 used
-inline QStringList elencofatti = QStringList(15);     // entries 1..14 used
-inline QStringList elencoobiezioni = QStringList(14); // entries 1..13 used
 inline QString appword;                      // the application that showed the last export
 inline QString docword;                      // the file of the last export
 
 // Everything above back to its value once the program has started (identity and captions set,
-// no case, no archive, nothing loaded), with no window touched: a fresh program.
+// nothing loaded), with no window touched: a fresh program. The case itself lives in case/.
 void azzeraStato();
 
 void impostaidentita();

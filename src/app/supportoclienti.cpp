@@ -41,10 +41,9 @@ SupportoClienti::SupportoClienti()
 
 QString SupportoClienti::resoconto() const
 {
-    return QStringLiteral("Programma: %1 %2 (%3)\nSistema: %4 - %5\nCartella del programma: %6\nUltimo archivio: %7")
+    return QStringLiteral("Programma: %1 %2 (%3)\nSistema: %4 - %5\nCartella del programma: %6")
         .arg(nomeprogramma, versione, dataversione, QSysInfo::prettyProductName(),
-             Informa::sistema(), QDir::toNativeSeparators(cartellaProgramma()),
-             nomefile.isEmpty() ? QStringLiteral("nessuno") : QDir::toNativeSeparators(nomefile));
+             Informa::sistema(), QDir::toNativeSeparators(cartellaProgramma()));
 }
 
 void SupportoClienti::carica()

@@ -1,16 +1,13 @@
 #include "case/archiviocausa.h"
 
 #include "app/finestre.h"
-#include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
-#include "case/bloccodate.h"
+#include "case/causaviva.h"
 #include "case/finestracausa.h"
-#include "case/finestradate.h"
 #include "case/finestrapossesso.h"
-#include "case/questionario.h"
+#include "case/statocausa.h"
 #include "platform/porte.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -39,118 +36,13 @@ void avvisa(const QString& testo, Icona icona = Icona::Critico)
     piattaforma().messaggi->mostra(testo, nomeprogramma, icona);
 }
 
-int indice(Scelta s) { return s.value_or(0); }
-
-// The five questionnaires with the case variable each one's group fills, in record order 5..9.
-struct Obiezione {
-    const char* finestra;
-    Scelta DatiCausa::*variabile;
-};
-constexpr Obiezione obiezioni[5] = {
-    {"modo", &DatiCausa::obiezmodo},        {"psiche", &DatiCausa::obiezpsiche},
-    {"provenienza", &DatiCausa::obiezprov}, {"fede", &DatiCausa::obiezfede},
-    {"acquisto", &DatiCausa::obiezacq},
-};
-
-// Record 3 or 4 into a date window: texts first, then the two proofs (whose handlers may
-// replace a text, as a click would).
-void riempiDate(const char* nome, const QString& inizio, const QString& fine, Scelta DatiCausa::*sceltaInizio,
-                Scelta DatiCausa::*sceltaFine, const DatiCausa& letti)
-{
-    auto* f = Finestre::finestra<FinestraDate>(QString::fromLatin1(nome));
-    if (!f)
-        return;
-    f->blocco()->datainizio()->setText(inizio);
-    f->blocco()->datafine()->setText(fine);
-    dati.*sceltaInizio = letti.*sceltaInizio;
-    f->datin()->seleziona(indice(letti.*sceltaInizio));
-    dati.*sceltaFine = letti.*sceltaFine;
-    f->datfin()->seleziona(indice(letti.*sceltaFine));
-}
-
 } // namespace
 
 namespace ArchivioCausa {
 
-Causa causaSulloSchermo()
-{
-    Causa c;
-    c.scelte = dati;
-    if (Finestre::caricata(QString::fromLatin1(FinestraCausa::nomeFinestra))) {
-        auto* f = Finestre::di<FinestraCausa>();
-        c.testi.attore = f->attore()->text();
-        c.testi.convenuto = f->convenuto()->text();
-        c.testi.bene = f->bene()->text();
-        c.testi.luogo = f->luogo()->text();
-    }
-    if (Finestre::caricata(QString::fromLatin1(FinestraPossesso::nomeFinestra))) {
-        auto* p = Finestre::di<FinestraPossesso>();
-        c.testi.possessoInizio = p->datainizio()->text();
-        c.testi.possessoFine = p->datafine()->text();
-    }
-    const auto date = [](const char* nome, QString& inizio, QString& fine) {
-        if (!Finestre::caricata(QString::fromLatin1(nome)))
-            return;
-        if (auto* f = Finestre::finestra<FinestraDate>(QString::fromLatin1(nome))) {
-            inizio = f->blocco()->datainizio()->text();
-            fine = f->blocco()->datafine()->text();
-        }
-    };
-    date(FinestraDate::nomeDate, c.testi.ledateInizio, c.testi.ledateFine);
-    date(FinestraDate::nomeInterruzione, c.testi.interruzioneInizio, c.testi.interruzioneFine);
-    return c;
-}
-
-void riempi(const LetturaArchivio& lettura)
-{
-    QWidget* davanti = QApplication::activeWindow();
-    const TestiCausa& t = lettura.causa.testi;
-    const DatiCausa& s = lettura.causa.scelte;
-
-    auto* causa = Finestre::di<FinestraCausa>();
-    causa->azzera_Click();
-    causa->attore()->setText(t.attore);
-    causa->convenuto()->setText(t.convenuto);
-    causa->bene()->setText(t.bene);
-    causa->luogo()->setText(t.luogo);
-    dati.tipologia = s.tipologia;
-    causa->Option1()->seleziona(indice(s.tipologia));
-
-    auto* possesso = Finestre::di<FinestraPossesso>();
-    possesso->datainizio()->setText(t.possessoInizio);
-    possesso->datafine()->setText(t.possessoFine);
-    Scelta DatiCausa::* const gruppi[6] = {&DatiCausa::sceltainterr, &DatiCausa::sceltamodus, &DatiCausa::sceltapsic,
-                                          &DatiCausa::sceltaprov,   &DatiCausa::sceltafed,   &DatiCausa::sceltaacq};
-    for (int k = 1; k <= 6; ++k) {
-        dati.*gruppi[k - 1] = s.*gruppi[k - 1];
-        possesso->gruppo(k)->seleziona(indice(s.*gruppi[k - 1]));
-    }
-
-    // From here on a record that could not be read is skipped and the next one tried.
-    if (lettura.letti[2])
-        riempiDate(FinestraDate::nomeDate, t.ledateInizio, t.ledateFine, &DatiCausa::ledatin, &DatiCausa::ledatfin, s);
-    if (lettura.letti[3])
-        riempiDate(FinestraDate::nomeInterruzione, t.interruzioneInizio, t.interruzioneFine, &DatiCausa::interdatin,
-                   &DatiCausa::interdatfin, s);
-    for (int i = 0; i < 5; ++i) {
-        if (!lettura.letti[4 + i])
-            continue;
-        auto* q = Finestre::finestra<Questionario>(QString::fromLatin1(obiezioni[i].finestra));
-        if (!q)
-            continue;
-        dati.*obiezioni[i].variabile = s.*obiezioni[i].variabile;
-        q->gruppo()->seleziona(indice(s.*obiezioni[i].variabile));
-    }
-
-    if (davanti && davanti->isVisible()) {
-        davanti->raise();
-        davanti->activateWindow();
-    }
-}
-
 void apri()
 {
-    nomefile.clear();
+    CausaViva::attiva().impostaArchivio(QString());
     const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, QString());
     if (percorso.isEmpty())
         return;
@@ -165,46 +57,44 @@ bool apriPercorso(const QString& percorso)
         avvisa(lettura.errore);
         return false;
     }
-    nomefile = percorso;
-    riempi(lettura);
+    // The whole case at once; windows not yet open show it when they open.
+    CausaViva::attiva().sostituisci(lettura.causa, percorso);
     return true;
 }
 
 void salva(bool nuovoNome)
 {
-    if (nuovoNome)
-        nomefile.clear();
-    auto* causa = Finestre::di<FinestraCausa>();
-    causa->controllocausa();
-    if (causa->mancanodati() != 0) {
+    CausaViva& viva = CausaViva::attiva();
+    if (!StatoCausa::intestazioneCompleta(viva.causa())) {
         piattaforma().messaggi->mostra(QStringLiteral("Inserire tutti i dati della causa per poter archiviare."),
                                        titoloaiuto, Icona::Esclamazione);
         Finestre::mostra(QString::fromLatin1(FinestraCausa::nomeFinestra));
         return;
     }
-    auto* possesso = Finestre::di<FinestraPossesso>();
-    possesso->controlliamo();
-    if (possesso->mancanodati() != 0) {
+    if (!StatoCausa::possessoCompleto(viva.causa())) {
         piattaforma().messaggi->mostra(QStringLiteral("Inserire tutti i dati sul possesso per poter archiviare."),
                                        titoloaiuto, Icona::Esclamazione);
         Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
         return;
     }
-    QString percorso = nomefile;
+    QString percorso = nuovoNome ? QString() : viva.archivio();
     if (percorso.isEmpty()) {
-        percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1, nomefile);
+        percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1,
+                                                 viva.archivio());
         if (percorso.isEmpty())
             return;
     }
-    nomefile = percorso;
-    const EsitoScrittura esito = salvaFileArchivio(percorso, causaSulloSchermo());
-    if (!esito)
+    const EsitoScrittura esito = salvaFileArchivio(percorso, viva.causa());
+    if (!esito) {
         avvisa(esito.errore);
+        return;
+    }
+    viva.impostaArchivio(percorso);
 }
 
 void elimina()
 {
-    const QString percorso = piattaforma().dialoghi->apri(titoloelimina, filtri(filtriElimina), 2, nomefile);
+    const QString percorso = piattaforma().dialoghi->apri(titoloelimina, filtri(filtriElimina), 2, CausaViva::attiva().archivio());
     if (percorso.isEmpty())
         return;
     QFile file(percorso);

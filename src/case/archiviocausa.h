@@ -1,7 +1,7 @@
 #pragma once
 // The case archive as the windows use it: open, save, save as and delete. The file's records
-// are the codec's (case/archivio.h); this unit moves them between the file and the windows,
-// through the windows' own controls and handlers.
+// are the codec's (case/archivio.h); this unit moves them between the file and the live case
+// record (case/causaviva.h), which the windows show.
 #include "case/archivio.h"
 
 class QLabel;
@@ -9,9 +9,9 @@ class QLineEdit;
 
 namespace ArchivioCausa {
 
-// "&Apri...": the file is read and checked before anything on screen changes; only a file whose
-// first two records are whole resets the case and fills the windows. A cancelled dialog forgets
-// nomefile and changes nothing else; a file that cannot be used is named in a message.
+// "&Apri...": the file is read and checked before the case changes; only a file whose first two
+// records are whole replaces the live case, in one step. A cancelled dialog forgets the archive
+// name and changes nothing else; a file that cannot be used is named in a message.
 void apri();
 // What "&Apri..." does once a file is chosen (also for a file named on the command line, dropped
 // on a window or picked from the recent list): true when the case was opened, else the reason told.
@@ -19,15 +19,8 @@ bool apriPercorso(const QString& percorso);
 // "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the two completeness checks, the
 // dialog when there is no name, then a whole-or-nothing write; a failure is told with its reason.
 void salva(bool nuovoNome);
-// "&Elimina...": the chosen file is deleted; nomefile stays as it was.
+// "&Elimina...": the chosen file is deleted; the archive name stays as it was.
 void elimina();
-
-// The case the windows hold now, as the archive stores it (windows not loaded give empty texts).
-Causa causaSulloSchermo();
-// Resets the case and fills the windows from a reading whose first two records are whole:
-// texts are set and buttons selected through the windows' handlers, windows not loaded are
-// created hidden, and the window in front stays in front.
-void riempi(const LetturaArchivio& lettura);
 
 // A header text box keeps only what the archive can carry: characters it cannot are dropped as
 // they are typed or pasted, and the hint says why.

@@ -1,15 +1,31 @@
 #include "case/bloccodate.h"
 
 #include "app/modpossidoria.h"
+#include "case/vistacausa.h"
 #include "case/date.h"
+#include "case/statocausa.h"
 #include "platform/porte.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QWidget>
 
-BloccoDate::BloccoDate(QWidget* finestra)
+namespace {
+
+// Typing stops at ten characters ("12/03/1925"); a text set from the record is never cut.
+QValidator* validatoreData(QObject* padre)
+{
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,10}")), padre);
+}
+
+
+} // namespace
+
+BloccoDate::BloccoDate(QWidget* finestra, QString TestiCausa::*inizio, QString TestiCausa::*fine)
     : QObject(finestra),
+      testoInizio_(inizio),
+      testoFine_(fine),
       datainizio_(finestra->findChild<QLineEdit*>(QStringLiteral("datainizio"))),
       datafine_(finestra->findChild<QLineEdit*>(QStringLiteral("datafine"))),
       inizio_(finestra->findChild<QLabel*>(QStringLiteral("inizio"))),
@@ -19,39 +35,30 @@ BloccoDate::BloccoDate(QWidget* finestra)
     // A window without the five controls is a programming error, caught at its first load.
     if (!datainizio_ || !datafine_ || !inizio_ || !fine_ || !durata_)
         qFatal("La finestra %s non ha i cinque controlli delle date", qPrintable(finestra->objectName()));
-    // textChanged, not textEdited: a text set by code runs the handler as typing does.
-    connect(datainizio_, &QLineEdit::textChanged, this, &BloccoDate::datainizio_Change);
-    connect(datafine_, &QLineEdit::textChanged, this, &BloccoDate::datafine_Change);
-}
-
-void BloccoDate::datainizio_Change()
-{
-    const QString t = datainizio_->text();
-    if (Date::caratteriAmmessi(t)) {
-        inizio_->setText(Date::formaLunga(t));
-        datafine_Change();
-    } else {
-        // The text cannot become a date by further typing: say how to write it.
-        piattaforma().messaggi->mostra(
-            QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa."),
-            ModPossidoria::titoloaiuto, Icona::Critico);
+    for (QLineEdit* campo : {datainizio_, datafine_}) {
+        campo->setValidator(validatoreData(campo));
+        connect(campo, &QLineEdit::editingFinished, this, [this, campo] { controlla(campo); });
     }
-    if (aggiornapasso)
-        aggiornapasso();
+    VistaCausa::collega(datainizio_, inizio);
+    VistaCausa::collega(datafine_, fine);
 }
 
-void BloccoDate::datafine_Change()
+void BloccoDate::mostra(const TestiCausa& testi)
 {
-    const QString t = datafine_->text();
-    if (!Date::caratteriAmmessi(t))
-        return;
-    fine_->setText(Date::formaLunga(t));
+    const QString& a = testi.*testoInizio_;
+    const QString& b = testi.*testoFine_;
+    VistaCausa::mostra(datainizio_, a);
+    VistaCausa::mostra(datafine_, b);
+    inizio_->setText(Date::formaLunga(a));
+    fine_->setText(Date::formaLunga(b));
+    durata_->setText(StatoCausa::durata(a, b));
+}
 
-    const std::optional<QDate> a = Date::leggi(datainizio_->text());
-    const std::optional<QDate> b = Date::leggi(t);
-    if (!a || !b)
+void BloccoDate::controlla(const QLineEdit* campo)
+{
+    const QString t = campo->text().trimmed();
+    if (t.isEmpty() || Date::leggi(t))
         return;
-    durata_->setText(Date::durata(*a, *b));
-    if (completamento)
-        completamento();
+    piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa."),
+                                   ModPossidoria::titoloaiuto, Icona::Critico);
 }

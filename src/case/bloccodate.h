@@ -1,34 +1,27 @@
 #pragma once
 // The block of dates shared by the possession, dates-objection and interruption windows: two
-// text fields (datainizio, datafine) and three labels (inizio, fine, durata) of one window.
+// text fields (datainizio, datafine) and three labels (inizio, fine, durata) of one window, a view
+// of two dates of the case record.
 //
-// Every change of a field, typed or set by code, runs its handler. The long form of each date goes
-// to its label; when both texts read as dates the duration goes to durata and the window's
-// completion step runs. A text that is not (yet) a date stops the computation silently, leaving
-// durata as it was. Only a start text holding a character that no date can contain (a letter,
-// a comma, ...) raises "Attenzione: digitare dati corretti nella forma gg/mm/aa."; digits,
-// blanks and the separators / - . never do, so a correct date typed key by key, through all
-// its incomplete prefixes, never raises it. After the message the start label, the end
-// computation and durata are left alone; the hint is still refreshed. The same character in the
-// end text stops the end handler silently, its label untouched.
+// Every change of a field, typed or set by code, goes into the record. Shown from the record, each
+// label has the long form of its text (a text that is not a date stands unchanged) and durata the
+// duration when both texts read as dates, else nothing. A text is checked when the user leaves its
+// field: one that is not a date gets "Attenzione: digitare dati corretti nella forma gg/mm/aa.".
+#include "case/daticausa.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QObject>
-#include <functional>
 
 class BloccoDate : public QObject {
     Q_OBJECT
 public:
-    // finestra: the window whose children are named datainizio, datafine, inizio, fine, durata.
-    explicit BloccoDate(QWidget* finestra);
+    // finestra: the window whose children are named datainizio, datafine, inizio, fine, durata;
+    // inizio and fine: the record's two texts it shows.
+    BloccoDate(QWidget* finestra, QString TestiCausa::*inizio, QString TestiCausa::*fine);
 
-    // The window's completion step, run after every successful computation.
-    std::function<void()> completamento;
-    // The window's hint refresh (aggiornapasso), run at the end of every start change.
-    std::function<void()> aggiornapasso;
-
-    void datainizio_Change();
-    void datafine_Change();
+    // The record's two dates on screen.
+    void mostra(const TestiCausa& testi);
 
     QLineEdit* datainizio() const { return datainizio_; }
     QLineEdit* datafine() const { return datafine_; }
@@ -37,6 +30,10 @@ public:
     QLabel* durata() const { return durata_; }
 
 private:
+    void controlla(const QLineEdit* campo);
+
+    QString TestiCausa::*testoInizio_;
+    QString TestiCausa::*testoFine_;
     // Siblings of this object under the same window, so they live as long as it does.
     QLineEdit* datainizio_;
     QLineEdit* datafine_;

@@ -5,8 +5,10 @@
 #include "app/modpossidoria.h"
 #include "app/twips.h"
 #include "case/archiviocausa.h"
+#include "case/statocausa.h"
+#include "case/tabellecausa.h"
+#include "case/vistacausa.h"
 #include "case/finestrapossesso.h"
-#include "case/giudiziocausa.h"
 #include "library/codicecivile.h"
 #include "platform/porte.h"
 
@@ -22,21 +24,6 @@ using namespace ModPossidoria;
 namespace {
 
 QString u(const char* s) { return QString::fromUtf8(s); }
-
-const char* const didascalie[FinestraCausa::tipologie] = {
-    "proprietà.........................................",
-    "enfiteusi..........................................",
-    "usufrutto.........................................",
-    "uso.................................................",
-    "abitazione.......................................",
-    "servitù apparenti.............................",
-    "servitù non apparenti......................",
-    "piccola proprietà rurale...................",
-    "universalità di mobili........................",
-    "beni mobili......................................",
-    "beni mobili iscritti in pubblici registri",
-    "beni mobili e immobili appartenenti al demanio pubblico",
-};
 
 // A label that answers a click, like the goods links of the window.
 class EtichettaCliccabile : public QLabel {
@@ -75,33 +62,6 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo,
     return b;
 }
 
-// Clears a window of the case that another part of the program owns, by its controls' names:
-// its date fields and duration, and the buttons its case variables name (nothing for 0 or empty).
-void svuotaFinestra(const QString& nome, bool date, std::initializer_list<std::pair<const char*, Scelta>> gruppi)
-{
-    if (!Finestre::disponibile(nome))
-        return;
-    QWidget* w = Finestre::finestra(nome);
-    if (!w)
-        return;
-    if (date) {
-        for (const char* campo : {"datainizio", "datafine"})
-            if (auto* c = w->findChild<QLineEdit*>(QString::fromLatin1(campo)))
-                c->setText(QString());
-        if (auto* d = w->findChild<QLabel*>(QStringLiteral("durata")))
-            d->setText(QString());
-    }
-    for (const auto& [gruppo, scelta] : gruppi)
-        if (scelta.value_or(0) > 0)
-            if (auto* b = w->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppo)).arg(*scelta))) {
-                // Deselected without its handler, even where the button is exclusive by itself.
-                const bool esclusivo = b->autoExclusive();
-                b->setAutoExclusive(false);
-                b->setChecked(false);
-                b->setAutoExclusive(esclusivo);
-            }
-}
-
 } // namespace
 
 FinestraCausa::FinestraCausa(QWidget* parent)
@@ -114,12 +74,12 @@ FinestraCausa::FinestraCausa(QWidget* parent)
                                  120, 600, 4335, 315, 10, true);
     titolo->setToolTip(QStringLiteral("questi dati servono unicamente come informazioni sulla causa"));
 
-    struct Campo { const char* etichetta; const char* testo; const char* nome; const char* tooltip; QLineEdit** campo; };
+    struct Campo { const char* etichetta; const char* testo; const char* nome; const char* tooltip; QLineEdit** campo; QString TestiCausa::*testo_; };
     const Campo campi[4] = {
-        {"Label1", "attore:", "attore", "il nome di chi promuove la causa", &attore_},
-        {"Label2", "convenuto:", "convenuto", "il nome di chi è chiamato in causa", &convenuto_},
-        {"Label3", "bene o diritto:", "bene", "il bene o il diritto sul bene a cui si riferisce la causa", &bene_},
-        {"Label4", "località:", "luogo", "il luogo in cui si trova il bene oggetto di causa", &luogo_},
+        {"Label1", "attore:", "attore", "il nome di chi promuove la causa", &attore_, &TestiCausa::attore},
+        {"Label2", "convenuto:", "convenuto", "il nome di chi è chiamato in causa", &convenuto_, &TestiCausa::convenuto},
+        {"Label3", "bene o diritto:", "bene", "il bene o il diritto sul bene a cui si riferisce la causa", &bene_, &TestiCausa::bene},
+        {"Label4", "località:", "luogo", "il luogo in cui si trova il bene oggetto di causa", &luogo_, &TestiCausa::luogo},
     };
     for (int r = 0; r < 4; ++r) {
         const int y = 1020 + r * 390;
@@ -129,7 +89,7 @@ FinestraCausa::FinestraCausa(QWidget* parent)
         t->setObjectName(u(campi[r].nome));
         t->setToolTip(tooltip);
         posiziona(t, 1500, y, 2955, 300);
-        connect(t, &QLineEdit::textChanged, this, [this] { aggiornapasso(); });
+        VistaCausa::collega(t, campi[r].testo_);
         *campi[r].campo = t;
     }
 
@@ -169,7 +129,7 @@ FinestraCausa::FinestraCausa(QWidget* parent)
     option1_ = new GruppoOpzioni(QStringLiteral("Option1"), this);
     for (int i = 1; i <= tipologie; ++i) {
         const int y = 285 + (i - 1) * 375;
-        QRadioButton* b = option1_->aggiungi(frame7, u(didascalie[i - 1]));
+        QRadioButton* b = option1_->aggiungi(frame7, TabelleCausa::didascaliaTipologia(i));
         posiziona(b, 120, y, 4140, 300);
         adattaTesto(b);
         auto* spiega = pulsante(frame7, QStringLiteral("spiega1(%1)").arg(i), QStringLiteral("?"), QString());
@@ -210,27 +170,39 @@ FinestraCausa::FinestraCausa(QWidget* parent)
 void FinestraCausa::carica()
 {
     FinestraLavoro::carica();
-    dati.tipologia = qint16(0);
     for (int i = 1; i <= tipologie; ++i) {
         option1_->pulsante(i)->setToolTip(QStringLiteral("cliccare su ? a lato per avere delucidazioni sulla tipologia"));
         findChild<QPushButton*>(QStringLiteral("spiega1(%1)").arg(i))
             ->setToolTip(QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia"));
     }
+    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraCausa::mostraCausa);
+    mostraCausa();
+}
+
+void FinestraCausa::mostraCausa()
+{
+    const Causa& c = CausaViva::attiva().causa();
+    VistaCausa::mostra(attore_, c.testi.attore);
+    VistaCausa::mostra(convenuto_, c.testi.convenuto);
+    VistaCausa::mostra(bene_, c.testi.bene);
+    VistaCausa::mostra(luogo_, c.testi.luogo);
+    option1_->mostra(c.scelte.tipologia.value_or(0));
     aggiornapasso();
 }
 
 void FinestraCausa::aggiornapasso()
 {
+    const Causa& c = CausaViva::attiva().causa();
     QString t;
-    if (attore_->text().isEmpty())
+    if (c.testi.attore.isEmpty())
         t = QStringLiteral("aprire un file con i dati archiviati o iniziare l'immissione dei dati digitando il nome dell'attore della causa");
-    else if (convenuto_->text().isEmpty())
+    else if (c.testi.convenuto.isEmpty())
         t = QStringLiteral("digitare il nome del convenuto");
-    else if (bene_->text().isEmpty())
+    else if (c.testi.bene.isEmpty())
         t = QStringLiteral("digitare il tipo di bene da usucapire o il diritto relativo");
-    else if (luogo_->text().isEmpty())
+    else if (c.testi.luogo.isEmpty())
         t = u("digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
-    else if (option1_->selezionato() == 0)
+    else if (TabelleCausa::didascaliaTipologia(c.scelte.tipologia.value_or(0)).isEmpty())
         t = QStringLiteral("scegliere la tipologia di possidoria cliccando in una di esse");
     else
         t = QStringLiteral("correggere, archiviare quanto immesso, procedere con i dati sul possesso cliccando "
@@ -240,27 +212,12 @@ void FinestraCausa::aggiornapasso()
 
 void FinestraCausa::controllocausa()
 {
-    mancanodati_ = 0;
-    if (attore_->text().isEmpty() || convenuto_->text().isEmpty() || bene_->text().isEmpty()) {
-        mancanodati_ = 1;
-        return;
-    }
-    mancanodati_ = 1;
-    for (int i = 1; i <= tipologie; ++i)
-        if (option1_->pulsante(i)->isChecked())
-            mancanodati_ = 0;
-}
-
-bool FinestraCausa::datiGeneraliCompleti() const
-{
-    return !attore_->text().isEmpty() && !convenuto_->text().isEmpty() && !bene_->text().isEmpty() &&
-           !luogo_->text().isEmpty();
+    mancanodati_ = StatoCausa::intestazioneCompleta(CausaViva::attiva().causa()) ? 0 : 1;
 }
 
 void FinestraCausa::Option1_Click(int i)
 {
-    dati.tipologia = qint16(i);
-    aggiornapasso();
+    CausaViva::attiva().imposta(&DatiCausa::tipologia, qint16(i));
 }
 
 void FinestraCausa::cmdavanti_Click()
@@ -339,35 +296,10 @@ void FinestraCausa::aiuto_Click()
 
 void FinestraCausa::azzera_Click()
 {
-    if (dati.tipologia.value_or(0) == 0)
+    if (CausaViva::attiva().scelte().tipologia.value_or(0) == 0)
         return;
-    // The screens are cleared through the buttons the variables name, then the variables themselves
-    // go: a new case must not be judged on the old one's answers and objections.
-    attore_->setText(QString());
-    convenuto_->setText(QString());
-    bene_->setText(QString());
-    luogo_->setText(QString());
-    option1_->deseleziona(*dati.tipologia);
-
-    if (auto* possesso = Finestre::di<FinestraPossesso>())
-        possesso->azzera();
-    svuotaFinestra(QStringLiteral("ledate"), true, {{"datin", dati.ledatin}, {"datfin", dati.ledatfin}});
-    svuotaFinestra(QStringLiteral("interruzione"), true, {{"datin", dati.interdatin}, {"datfin", dati.interdatfin}});
-    svuotaFinestra(QStringLiteral("modo"), false, {{"viol", dati.obiezmodo}});
-    svuotaFinestra(QStringLiteral("psiche"), false, {{"datfin", dati.obiezpsiche}});
-    svuotaFinestra(QStringLiteral("provenienza"), false, {{"datfin", dati.obiezprov}});
-    svuotaFinestra(QStringLiteral("fede"), false, {{"datfin", dati.obiezfede}});
-    svuotaFinestra(QStringLiteral("acquisto"), false, {{"datfin", dati.obiezacq}});
-
-    for (int i = 1; i <= 14; ++i)
-        elencofatti[i].clear();
-    for (int i = 1; i <= 13; ++i)
-        elencoobiezioni[i].clear();
-    if (auto* sentenza = Finestre::finestra<GiudizioCausa>(QString::fromLatin1(GiudizioCausa::nomeFinestra)))
-        sentenza->svuota();
-
-    dati = DatiCausa{};
-    aggiornapasso();
+    // Every window of the case shows the empty record; the archive name goes with the old case.
+    CausaViva::attiva().azzera();
 }
 
 void FinestraCausa::apri_Click() { ArchivioCausa::apri(); }

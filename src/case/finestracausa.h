@@ -25,7 +25,7 @@ public:
     // The check: mancanodati 1 when plaintiff, defendant, property or type is missing (the place is not required).
     void controllocausa();
     int mancanodati() const { return mancanodati_; }
-    // "canc": a new case. Does nothing while no type has been chosen.
+    // "canc": a new case, and no archive name. Does nothing while no type has been chosen.
     void azzera_Click();
 
     // Handlers, public so that tests can run them.
@@ -40,8 +40,6 @@ public:
     QLineEdit* luogo() const { return luogo_; }
     GruppoOpzioni* Option1() const { return option1_; }
     QLabel* passo() const { return passo_; }
-    // All four texts typed (the judgment needs the place too).
-    bool datiGeneraliCompleti() const;
 
     // The explanation of type i (1..12; any other index as type 1).
     static QString spiegazione(int i);
@@ -53,6 +51,7 @@ public:
     void eliminare_click() override;
 
 private:
+    void mostraCausa();
     void aggiornapasso();
     void Option1_Click(int i);
 

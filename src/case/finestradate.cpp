@@ -4,7 +4,10 @@
 #include "app/modpossidoria.h"
 #include "app/twips.h"
 #include "case/bloccodate.h"
+#include "case/causaviva.h"
 #include "case/finestrapossesso.h"
+#include "case/statocausa.h"
+#include "case/tabellecausa.h"
 #include "case/prove.h"
 #include "platform/porte.h"
 
@@ -21,10 +24,7 @@ struct FinestraDate::Differenze {
     int numero;
     QString titolo;
     QString label36, label36Tip, label2, label2Tip, label3, label3Tip, cmddurataTip;
-    QString frame1, frame2;
-    QVector<Prove::Prova> inizio, fine;          // the proofs of datin and datfin, by index
-    Scelta DatiCausa::*sceltaInizio;
-    Scelta DatiCausa::*sceltaFine;
+    int obiezione;                               // its row of the objection table: proofs, choices, dates
     QString label1, label1Tip;
     QString passoInizio, passoFine, passoProve;  // hint steps 1 to 3
     // "nessuna prova" takes the plaintiff's date for that end. Only for the possession's own dates:
@@ -51,9 +51,7 @@ const FinestraDate::Differenze& differenze(const QString& nome)
         QStringLiteral("Data finale del possesso.......:"), QStringLiteral("la data in cui è terminato il possesso della cosa o del diritto reale di godimento"),
         QStringLiteral("Durata del possesso:"), QStringLiteral("la durata del possesso viene calcolata in automatico"),
         QStringLiteral("cliccare per avere informazioni sulla durata del possesso"),
-        QStringLiteral("la data iniziale del possesso risulta da: "), QStringLiteral("la data finale del possesso risulta da: "),
-        Prove::corta(), Prove::lunga(),
-        &DatiCausa::ledatin, &DatiCausa::ledatfin,
+        1,
         TESTO_LABEL1_DATE, QStringLiteral("informazioni sulla durata del possesso"),
         QStringLiteral("digitare la data iniziale del possesso"), QStringLiteral("digitare la data finale del possesso"), QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine del possesso"),
         true, false,
@@ -65,9 +63,7 @@ const FinestraDate::Differenze& differenze(const QString& nome)
         QStringLiteral("Data finale dell'interrizione....:"), QStringLiteral("la data in cui è terminata l'interruzione del possesso della cosa o del diritto reale di godimento"),
         QStringLiteral("Durata dell'interruzione:"), QStringLiteral("la durata dell'interruzione del possesso viene calcolata in automatico"),
         QStringLiteral("cliccare per avere informazioni sull'interruzione della durata del possesso"),
-        QStringLiteral("l'inizio dell'interruzione risulta da:"), QStringLiteral("la fine dell'interruzione risulta da:"),
-        Prove::lunga(), Prove::corta(),
-        &DatiCausa::interdatin, &DatiCausa::interdatfin,
+        2,
         QStringLiteral("L'interruzione del possesso riguarda un periodo di tempo nel quale il possesso medesimo non è stato esercitato. Qualora sia pacifica un'interruzione per meno di un anno, oppure essa non sia affatto avvenuta, può essere chiusa la finestra per tornare agli altri dati sul possesso. In caso contrario bisogna indicare la prova della maggiore interruzione calcolandola anche con le date in cui essa ha operato. Se nessuna delle parti riesce a fornire una prova certa il possesso s'intende ininterrotto (art.1142 e 1143 del Codice Civile)."), QStringLiteral("informazioni sull'interruzione del possesso"),
         QStringLiteral("digitare la data iniziale dell'interruzione del possesso"), QStringLiteral("digitare la data finale dell'interruzione del possesso"), QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine dell'interruzione del possesso"),
         false, true,
@@ -120,16 +116,15 @@ FinestraDate::FinestraDate(const QString& nome)
     posiziona(cmddurata, 5340, 1305, 315, 300);
     connect(cmddurata, &QPushButton::clicked, this, &FinestraDate::cmddurata_Click);
 
-    blocco_ = new BloccoDate(this);
-    blocco_->aggiornapasso = [this] { aggiornapasso(); };
-    blocco_->completamento = [this] { aggiornapasso(); };
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
+    blocco_ = new BloccoDate(this, o.dataInizio, o.dataFine);
 
     datin_ = new GruppoOpzioni(QStringLiteral("datin"), this);
     datin_->setObjectName(QStringLiteral("datin"));
     datfin_ = new GruppoOpzioni(QStringLiteral("datfin"), this);
     datfin_->setObjectName(QStringLiteral("datfin"));
-    creaGruppo(QStringLiteral("Frame1"), d_.frame1, datin_, 1, 120);
-    creaGruppo(QStringLiteral("Frame2"), d_.frame2, datfin_, 1 + int(d_.inizio.size()), 120 + larghezzaFrame + 60);
+    creaGruppo(QStringLiteral("Frame1"), o.titolo, datin_, 1, 120);
+    creaGruppo(QStringLiteral("Frame2"), o.titoloFine, datfin_, 1 + int(o.prove.size()), 120 + larghezzaFrame + 60);
     datin_->clic = [this](int i) { datin_Click(i); };
     datfin_->clic = [this](int j) { datfin_Click(j); };
 
@@ -168,7 +163,8 @@ FinestraDate::~FinestraDate() = default;
 QGroupBox* FinestraDate::creaGruppo(const QString& nomeFrame, const QString& titolo, GruppoOpzioni* gruppo,
                                     int primoSpiega, int left)
 {
-    const QVector<Prove::Prova>& prove = gruppo == datin_ ? d_.inizio : d_.fine;
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
+    const QVector<Prove::Prova>& prove = gruppo == datin_ ? o.prove : o.proveFine;
     auto* frame = new QGroupBox(titolo, area());
     frame->setObjectName(nomeFrame);
     posiziona(frame, left, altoFrame, larghezzaFrame, altezzaFrame);
@@ -200,56 +196,65 @@ void FinestraDate::carica()
             g->pulsante(i)->setToolTip(TIP_OPZIONE);
     for (int k = 1; k <= 23; ++k)
         spiega1_[k]->setToolTip(TIP_SPIEGA);
+    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraDate::mostraCausa);
+    mostraCausa();
+}
+
+void FinestraDate::mostraCausa()
+{
+    const Causa& c = CausaViva::attiva().causa();
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
+    blocco_->mostra(c.testi);
+    datin_->mostra((c.scelte.*o.prova).value_or(0));
+    datfin_->mostra((c.scelte.*o.provaFine).value_or(0));
     aggiornapasso();
 }
 
 void FinestraDate::controllodate()
 {
-    if (blocco_->datainizio()->text().isEmpty() || blocco_->datafine()->text().isEmpty())
-        mancanodati = 1;
-    else
-        mancanodati = datin_->selezionato() != 0 && datfin_->selezionato() != 0 ? 0 : 1;
+    mancanodati = StatoCausa::obiezioneDateCompleta(CausaViva::attiva().causa(), d_.obiezione) ? 0 : 1;
 }
 
 void FinestraDate::aggiornapasso()
 {
-    if (blocco_->datainizio()->text().isEmpty()) {
+    const Causa& c = CausaViva::attiva().causa();
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
+    controllodate();
+    if ((c.testi.*o.dataInizio).isEmpty())
         passo_->setText(d_.passoInizio);
-    } else if (blocco_->datafine()->text().isEmpty()) {
+    else if ((c.testi.*o.dataFine).isEmpty())
         passo_->setText(d_.passoFine);
-    } else {
-        mancanodati = 1;
-        controllodate();
+    else
         passo_->setText(mancanodati == 1 ? d_.passoProve : QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso"));
-    }
 }
 
 void FinestraDate::datin_Click(int i)
 {
-    ModPossidoria::dati.*(d_.sceltaInizio) = qint16(i);
-    if (d_.nessunaProvaCopiaAttore && d_.inizio.value(i - 1) == Prove::NessunaProva) {
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
+    CausaViva::attiva().imposta(o.prova, qint16(i));
+    if (d_.nessunaProvaCopiaAttore && o.prove.value(i - 1) == Prove::NessunaProva) {
         piattaforma().messaggi->mostra(QStringLiteral("In questo modo non viene fornita la prova dell'opposizione all'inizio del possesso: verrà, pertanto, considerata la data d'inizio indicata dall'attore."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
-        blocco_->datainizio()->setText(Finestre::di<FinestraPossesso>()->datainizio()->text());
+        CausaViva::attiva().imposta(o.dataInizio, CausaViva::attiva().testi().possessoInizio);
     }
-    aggiornapasso();
 }
 
 void FinestraDate::datfin_Click(int j)
 {
-    ModPossidoria::dati.*(d_.sceltaFine) = qint16(j);
-    if (d_.nessunaProvaCopiaAttore && d_.fine.value(j - 1) == Prove::NessunaProva) {
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
+    CausaViva::attiva().imposta(o.provaFine, qint16(j));
+    if (d_.nessunaProvaCopiaAttore && o.proveFine.value(j - 1) == Prove::NessunaProva) {
         piattaforma().messaggi->mostra(QStringLiteral("In questo modo non viene fornita la prova dell'opposizione alla fine del possesso: verrà, pertanto, considerata la data finale indicata dall'attore."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
-        blocco_->datafine()->setText(Finestre::di<FinestraPossesso>()->datafine()->text());
+        CausaViva::attiva().imposta(o.dataFine, CausaViva::attiva().testi().possessoFine);
     }
-    aggiornapasso();
 }
 
 void FinestraDate::spiega1_Click(int k)
 {
-    const int inizio = int(d_.inizio.size());
-    if (k < 1 || k > inizio + int(d_.fine.size()))
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
+    const int inizio = int(o.prove.size());
+    if (k < 1 || k > inizio + int(o.proveFine.size()))
         return;
-    const Prove::Prova p = k <= inizio ? d_.inizio[k - 1] : d_.fine[k - inizio - 1];
+    const Prove::Prova p = k <= inizio ? o.prove[k - 1] : o.proveFine[k - inizio - 1];
     piattaforma().messaggi->mostra(Prove::spiegazione(p), ModPossidoria::titoloaiuto, Icona::Informazione);
 }
 
@@ -277,6 +282,5 @@ void FinestraDate::cmdpossesso_Click()
         piattaforma().messaggi->mostra(QStringLiteral("Immettere tutti i dati necessari e segnalati nella casella gialla in basso: altrimenti tornare alla finestra Possesso cliccando sul relativo tasto della barra degli strumenti."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
         return;
     }
-    Finestre::di<FinestraPossesso>()->numobiezioni();
     Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
 }

@@ -44,6 +44,7 @@ public:
     void cmdpossesso_Click();
 
 private:
+    void mostraCausa();
     void aggiornapasso();
     QGroupBox* creaGruppo(const QString& nomeFrame, const QString& titolo, GruppoOpzioni* gruppo,
                           int primoSpiega, int left);

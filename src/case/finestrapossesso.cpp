@@ -6,7 +6,10 @@
 #include "app/twips.h"
 #include "case/bloccodate.h"
 #include "case/finestracausa.h"
+#include "case/causaviva.h"
 #include "case/giudiziocausa.h"
+#include "case/statocausa.h"
+#include "case/tabellecausa.h"
 #include "library/codicecivile.h"
 #include "platform/porte.h"
 
@@ -23,56 +26,8 @@ namespace {
 
 QString u(const char* s) { return QString::fromUtf8(s); }
 
-// One requirement group: its frame, its options, where its markers start, its case variable and
-// what its objection button says and opens.
-struct Requisito {
-    const char* nome;           // the option group's name
-    const char* titolo;         // caption of its frame
-    std::vector<const char*> opzioni;
-    int base;                   // marker of option i is Image1(i + base)
-    Scelta DatiCausa::*variabile;
-    int articolo;               // cod(i): position in articoli (0: depends on the case type)
-    const char* tooltipObiezione;
-    int concessione;            // the plaintiff's own answer that makes the objection pointless; 0 none
-    const char* messaggioConcessione;
-    const char* messaggioMancante;
-    const char* finestra;       // the objection window it opens
-};
-
-const std::vector<Requisito>& requisiti()
-{
-    static const std::vector<Requisito> t = {
-        {"interr", "Interruzione del possesso tra le due date",
-         {"per meno di un anno", "per oltre un anno", "nessuna interruzione del possesso"}, 0,
-         &DatiCausa::sceltainterr, 29, "cliccare per opporsi alla interruzione del possesso", 2,
-         "L'obiezione non ha senso in quanto l'attore riconosce che il possesso è stato interrotto per oltre un anno.",
-         "Scegliere prima la tipologia della maggiore interruzione del possesso.", "interruzione"},
-        {"modus", "Modo di acquisto del possesso",
-         {"acquistato in modo violento o clandestino", "acquistato in modo pacifico e pubblico"}, 3,
-         &DatiCausa::sceltamodus, 25, "cliccare per opporsi al modo di acquisto del possesso", 1,
-         "L'obiezione non ha senso in quanto l'attore riconosce che il modo di acquisto del possesso è stato 'violento o clandestino'.",
-         "Scegliere prima l'opzione sul modo di acquisto del possesso.", "modo"},
-        {"psic", "Condizione psicologica del possessore",
-         {"ha posseduto per conto del proprietario", "ha posseduto con l'animo del padrone"}, 5,
-         &DatiCausa::sceltapsic, 2, "cliccare per opporsi alla condizione psicologica del possessore", 1,
-         "L'obiezione non ha senso in quanto l'attore riconosce di aver posseduto per conto del proprietario.",
-         "Scegliere prima l'opzione sulla condizione psicologica del possessore.", "psiche"},
-        {"prov", "Provenienza della cosa",
-         {"la provenienza della cosa è legittima", "la provenienza della cosa è illegittima"}, 7,
-         &DatiCausa::sceltaprov, 15, "cliccare per opporsi alla provenienza della cosa", 2,
-         "L'obiezione non ha senso in quanto l'attore riconosce che la provenienza della cosa da usucapire è 'illegittima'.",
-         "Scegliere prima l'opzione sulla provenienza della cosa.", "provenienza"},
-        {"fed", "Fede del possessore",
-         {"il possessore è di buona fede", "il possessore è di mala fede"}, 9,
-         &DatiCausa::sceltafed, 8, "cliccare per opporsi alla fede del possessore", 2,
-         "L'obiezione non ha senso in quanto l'attore riconosce di essere in 'mala fede'.",
-         "Scegliere prima l'opzione sulla fede del possessore.", "fede"},
-        {"acq", "Acquisto da chi non è proprietario", {"sì, con atto regolare", "no"}, 11,
-         &DatiCausa::sceltaacq, 0, "cliccare per opporsi alle modalità di acquisto della proprietà", 0, "",
-         "Scegliere prima l'opzione sull'acquisto da chi non è propretario.", "acquisto"},
-    };
-    return t;
-}
+using TabelleCausa::Requisito;
+using TabelleCausa::requisiti;
 
 // Design geometry, in twips.
 constexpr int rigaData = 840;       // first date row
@@ -124,7 +79,7 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
     banner->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(192,0,0); color: rgb(255,255,0); font-weight: bold; }"));
     posiziona(banner, 120, 540, 9255, 255);
 
-    // The date block: two fields of at most 8 characters, centred, with their long forms and the duration.
+    // The date block: two fields, centred, with their long forms and the duration.
     const QString tooltipData = QStringLiteral("utilizzare un formato di data tipo gg/mm/aa");
     struct RigaData { const char* etichetta; const char* testo; const char* tooltip; const char* campo; const char* lungo; };
     const RigaData righe[2] = {
@@ -138,7 +93,6 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
         posiziona(etichetta(a, u(righe[r].etichetta), u(righe[r].testo), u(righe[r].tooltip)), 120, y + 15, 3615, 255);
         auto* campo = new QLineEdit(a);
         campo->setObjectName(u(righe[r].campo));
-        campo->setMaxLength(8);
         campo->setAlignment(Qt::AlignCenter);
         campo->setToolTip(tooltipData);
         posiziona(campo, 3780, y, 1095, 285);
@@ -157,9 +111,7 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
                                QStringLiteral("cliccare per avere informazioni sulla durata del possesso"));
     posiziona(cmddurata, 6240, yDurata, 375, 285);
     connect(cmddurata, &QPushButton::clicked, this, [this] { cmddurata_Click(); });
-    blocco_ = new BloccoDate(this);
-    blocco_->completamento = [this] { completamento(); };
-    blocco_->aggiornapasso = [this] { aggiornapasso(); };
+    blocco_ = new BloccoDate(this, &TestiCausa::possessoInizio, &TestiCausa::possessoFine);
 
     const QPixmap marcatore = immagineObiezione();
     auto creaMarcatore = [&](QWidget* padre, int i) {
@@ -263,38 +215,48 @@ void FinestraPossesso::carica()
 {
     FinestraLavoro::carica();
     for (int i = 1; i <= gruppi; ++i) {
-        frame(i)->setEnabled(false);
         frame(i)->setToolTip(QStringLiteral("scegliere l'opzione o cliccare su Codice Civile per visualizzare gli articoli di riferimento"));
         findChild<QPushButton*>(QStringLiteral("cod(%1)").arg(i))
             ->setToolTip(QStringLiteral("cliccare per visualizzare le norme del Codice Civile relative"));
     }
-    for (QLabel* m : std::as_const(image1_))
-        m->hide();
-    aggiornapasso();
+    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraPossesso::mostraCausa);
+    mostraCausa();
 }
 
-void FinestraPossesso::completamento()
+void FinestraPossesso::mostraCausa()
 {
-    if (!durata()->text().isEmpty())
-        for (QGroupBox* f : std::as_const(frame_))
-            f->setEnabled(true);
-    marcatore(0)->hide();
+    const Causa& c = CausaViva::attiva().causa();
+    blocco_->mostra(c.testi);
+    // The requirements wait for a duration to judge them by.
+    const bool durata = !StatoCausa::durataPossesso(c.testi).isEmpty();
+    for (int k = 1; k <= gruppi; ++k) {
+        frame(k)->setEnabled(durata);
+        gruppo(k)->mostra((c.scelte.*requisiti()[k - 1].variabile).value_or(0));
+    }
+    // A marker stands on the answer an objection of the defendant opposes.
+    for (QLabel* m : std::as_const(image1_))
+        m->hide();
+    if (StatoCausa::obiezioneSollevata(c.scelte, 1))
+        marcatore(0)->show();
+    for (int k = 1; k <= gruppi; ++k) {
+        const Requisito& r = requisiti()[k - 1];
+        const int risposta = (c.scelte.*r.variabile).value_or(0);
+        if (StatoCausa::obiezioneSollevata(c.scelte, k + 1) && risposta >= 1 && risposta <= int(r.opzioni.size()))
+            marcatore(risposta + r.base)->show();
+    }
+    numobiez_->setText(StatoCausa::contatoreObiezioni(StatoCausa::numeroObiezioni(c.scelte)));
     aggiornapasso();
 }
 
 void FinestraPossesso::aggiornapasso()
 {
-    if (datainizio()->text().isEmpty()) {
-        passo_->setText(QStringLiteral("digitare la data iniziale del possesso"));
-        return;
-    }
-    if (datafine()->text().isEmpty()) {
-        passo_->setText(QStringLiteral("digitare la data finale del possesso"));
-        return;
-    }
-    mancanodati_ = 1;
+    const Causa& c = CausaViva::attiva().causa();
     controlliamo();
-    if (mancanodati_ == 1)
+    if (c.testi.possessoInizio.isEmpty())
+        passo_->setText(QStringLiteral("digitare la data iniziale del possesso"));
+    else if (c.testi.possessoFine.isEmpty())
+        passo_->setText(QStringLiteral("digitare la data finale del possesso"));
+    else if (mancanodati_ == 1)
         passo_->setText(QStringLiteral("scegliere ognuna delle tipologie di dati visualizzate"));
     else
         passo_->setText(QStringLiteral("correggere, archiviare quanto immesso, scegliere delle obiezioni, "
@@ -303,30 +265,23 @@ void FinestraPossesso::aggiornapasso()
 
 void FinestraPossesso::controlliamo()
 {
-    mancanodati_ = 0;
-    for (GruppoOpzioni* g : std::as_const(gruppi_))
-        if (g->selezionato() == 0)
-            mancanodati_ = 1;
+    mancanodati_ = StatoCausa::possessoCompleto(CausaViva::attiva().causa()) ? 0 : 1;
 }
 
 void FinestraPossesso::opzione_Click(int k, int i)
 {
-    const Requisito& r = requisiti()[k - 1];
-    dati.*(r.variabile) = qint16(i);
-    for (int j = 1; j <= int(r.opzioni.size()); ++j)
-        marcatore(j + r.base)->hide();
-    aggiornapasso();
+    CausaViva::attiva().imposta(requisiti()[k - 1].variabile, qint16(i));
 }
 
 void FinestraPossesso::oppos1_Click(int k)
 {
+    const DatiCausa& d = CausaViva::attiva().scelte();
     if (k == 1) {
         if (durata()->text().isEmpty()) {
             piattaforma().messaggi->mostra(QStringLiteral("Digitare prima entrambe le date della durata del possesso."),
                                            titoloaiuto, Icona::Critico);
             return;
         }
-        marcatore(0)->show();
         if (Finestre::disponibile(QStringLiteral("ledate")))
             Finestre::mostra(QStringLiteral("ledate"));
         return;
@@ -334,18 +289,12 @@ void FinestraPossesso::oppos1_Click(int k)
     if (k < 2 || k > obiezioni)
         return;
     const Requisito& r = requisiti()[k - 2];
-    GruppoOpzioni* g = gruppo(k - 1);
-    bool risposta = false;
-    for (int i = 1; i <= g->conta(); ++i)
-        if (g->pulsante(i)->isChecked()) {
-            marcatore(i + r.base)->show();
-            risposta = true;
-        }
-    if (r.concessione != 0 && g->pulsante(r.concessione)->isChecked()) {
+    const int risposta = (d.*r.variabile).value_or(0);
+    if (r.concessione != 0 && risposta == r.concessione) {
         piattaforma().messaggi->mostra(u(r.messaggioConcessione), titoloaiuto, Icona::Esclamazione);
         return;
     }
-    if (!risposta) {
+    if (risposta < 1 || risposta > int(r.opzioni.size())) {
         piattaforma().messaggi->mostra(u(r.messaggioMancante), titoloaiuto, Icona::Critico);
         return;
     }
@@ -353,15 +302,6 @@ void FinestraPossesso::oppos1_Click(int k)
     const QString nome = u(r.finestra);
     if (Finestre::disponibile(nome))
         Finestre::mostra(nome);
-}
-
-void FinestraPossesso::numobiezioni()
-{
-    int n = 0;
-    for (QLabel* m : std::as_const(image1_))
-        if (!m->isHidden())
-            ++n;
-    numobiez_->setText(QStringLiteral("Sono state formulate n.") + str(n) + QStringLiteral(" obiezioni."));
 }
 
 QString FinestraPossesso::articoloAcquisto(int tipologia)
@@ -385,7 +325,7 @@ void FinestraPossesso::cod_Click(int i)
     if (i < gruppi) {
         testo = articoli.value(posizioni[i]);
     } else {
-        const QString numero = articoloAcquisto(dati.tipologia.value_or(0));
+        const QString numero = articoloAcquisto(CausaViva::attiva().scelte().tipologia.value_or(0));
         if (numero == QLatin1String("1061"))
             testo = CodiceCivile::testoArticolo(numero, CodiceCivile::commiCitati(1061), CodiceCivile::commentoCitato(1061));
         for (int p = 1; testo.isEmpty() && p <= CodiceCivile::numeroArticoli; ++p)
@@ -424,16 +364,14 @@ void FinestraPossesso::aiuto_Click()
 
 void FinestraPossesso::cmdavanti_Click()
 {
-    mancanodati_ = 1;
-    controlliamo();
-    if (mancanodati_ == 1) {
+    const Causa& c = CausaViva::attiva().causa();
+    if (!StatoCausa::possessoCompleto(c)) {
         piattaforma().messaggi->mostra(
             u("Non sono stati immessi tutti i dati necessari: non è possibile procedere."), titoloaiuto, Icona::Critico);
         return;
     }
-    FinestraCausa* causa = Finestre::di<FinestraCausa>();
-    if (!causa || !causa->datiGeneraliCompleti() || dati.tipologia.value_or(0) == 0) {
-        piattaforma().messaggi->mostra(QStringLiteral("Non sono stati inseriti i dati genarali della causa."),
+    if (!StatoCausa::intestazioneCompleta(c) || !StatoCausa::datiGeneraliCompleti(c.testi)) {
+        piattaforma().messaggi->mostra(QStringLiteral("Non sono stati inseriti i dati generali della causa."),
                                        titoloaiuto, Icona::Esclamazione);
         Finestre::mostra(QString::fromLatin1(FinestraCausa::nomeFinestra));
         return;
@@ -442,19 +380,4 @@ void FinestraPossesso::cmdavanti_Click()
         sentenza->Form_Load();
         Finestre::mostra(QString::fromLatin1(GiudizioCausa::nomeFinestra));
     }
-}
-
-void FinestraPossesso::azzera()
-{
-    // Through the handlers, as typing would do; the duration shown goes too.
-    datainizio()->setText(QString());
-    datafine()->setText(QString());
-    durata()->setText(QString());
-    for (int k = 1; k <= gruppi; ++k)
-        gruppo(k)->deseleziona((dati.*(requisiti()[k - 1].variabile)).value_or(0));
-    // A new case has no objections yet.
-    for (QLabel* m : std::as_const(image1_))
-        m->hide();
-    numobiez_->clear();
-    aggiornapasso();
 }

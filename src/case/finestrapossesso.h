@@ -26,13 +26,10 @@ public:
     void carica() override;
 
     // Public operations other windows call.
-    void controlliamo();                    // sets mancanodati: 0 when all six groups are answered
+    void controlliamo();                    // sets mancanodati: 0 when both dates read and all six groups are answered
     int mancanodati() const { return mancanodati_; }
-    void numobiezioni();                    // recounts the shown markers into the counter line
     void cmddurata_Click();                 // the duration rules message
     void cmdavanti_Click();                 // "&Sentenza"
-    // A new case: dates, duration and answers cleared on screen, markers and counter line hidden.
-    void azzera();
 
     // Handlers, public so that tests and other windows can run them.
     void oppos1_Click(int k);               // 1 the dates, 2..7 the groups
@@ -62,8 +59,9 @@ public:
     static QString articoloAcquisto(int tipologia);
 
 private:
+    // The record on screen: dates, answers, the markers of the objections raised and their count.
+    void mostraCausa();
     void aggiornapasso();
-    void completamento();
     void opzione_Click(int gruppo, int indice);
 
     BloccoDate* blocco_ = nullptr;

@@ -1,12 +1,10 @@
 #pragma once
 // What the case windows ask of the judgment window, which lives a layer above them: its load
-// operation (the judgment built anew) and the clearing a new case needs.
+// operation (the judgment built anew from the live case).
 class GiudizioCausa {
 public:
     static constexpr const char* nomeFinestra = "sentenza";
     virtual ~GiudizioCausa() = default;
     // The load operation: the fact and objection lists, the hint, then the judgment and comment.
     virtual void Form_Load() = 0;
-    // A new case: both texts emptied, both lists cleared and redrawn.
-    virtual void svuota() = 0;
 };

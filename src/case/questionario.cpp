@@ -3,7 +3,9 @@
 #include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
 #include "app/twips.h"
+#include "case/causaviva.h"
 #include "case/finestrapossesso.h"
+#include "case/tabellecausa.h"
 #include "case/prove.h"
 #include "platform/porte.h"
 
@@ -18,8 +20,7 @@ struct Questionario::Valori {
     QString nome;
     int numero;
     QString gruppo;                 // the option group's name
-    Scelta DatiCausa::*variabile;   // the case variable it writes
-    QString titolo, frame, frameTip, passoA, passoB;
+    QString titolo, frameTip, passoA, passoB;
     QString label1;
     QString spiega11, spiega12;
 };
@@ -41,8 +42,8 @@ const QString DIFFIDA = QStringLiteral(
 const QVector<Questionario::Valori>& tabella()
 {
     static const QVector<Questionario::Valori> t{
-        {QStringLiteral("modo"), 8, QStringLiteral("viol"), &DatiCausa::obiezmodo,
-         QStringLiteral("Possidoria: opposizione al modo di acquisto del possesso"), QStringLiteral("il possesso acquistato in modo violento o clandestino risulta da: "), QStringLiteral("scegliere l'opzione come prova dell'acquisto del possesso in modo violento o clandestino"),
+        {QStringLiteral("modo"), 8, QStringLiteral("viol"),
+         QStringLiteral("Possidoria: opposizione al modo di acquisto del possesso"), QStringLiteral("scegliere l'opzione come prova dell'acquisto del possesso in modo violento o clandestino"),
          QStringLiteral("scegliere l'opzione che ricorre come prova del possesso in modo violento e clandestino"), QStringLiteral("cliccare sul tasto Possesso per procedere con la causa"),
          APERTURA + QStringLiteral(
              "L'acquisto del possesso in modo violento o clandestino può essere provato con ogni mezzo "
@@ -51,8 +52,8 @@ const QVector<Questionario::Valori>& tabella()
              "violenza o la clandestinità risultano provate, il possesso giova all'usucapione soltanto dal "
              "momento in cui sono cessate (art.1163 del Codice Civile)."),
          QStringLiteral("La diffida e la messa in mora, pur non essendo atti efficaci per l'interruzione della durata del possesso, possono acquistare significato quando il possesso è acquistato in modo violento o clandestino."), QStringLiteral("In questo caso l'opposizione non ha motivo di lamentarsi dei vizi del possesso per l'acquisto in modo violento o clandestino.")},
-        {QStringLiteral("psiche"), 9, QStringLiteral("datfin"), &DatiCausa::obiezpsiche,
-         QStringLiteral("Possidoria: opposizione alla condizione psicologica del possessore"), QStringLiteral("il possesso dell'attore per conto del padrone risulta da: "), QStringLiteral("cliccare sull'opzione scelta come prova della detenzione da parte dell'attore per conto del padrone"),
+        {QStringLiteral("psiche"), 9, QStringLiteral("datfin"),
+         QStringLiteral("Possidoria: opposizione alla condizione psicologica del possessore"), QStringLiteral("cliccare sull'opzione scelta come prova della detenzione da parte dell'attore per conto del padrone"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova della data finale del possesso"), PASSO_B,
          APERTURA + QStringLiteral(
              "La condizione psicologica del possessore è decisiva: giova all'usucapione soltanto il possesso "
@@ -62,8 +63,8 @@ const QVector<Questionario::Valori>& tabella()
              "(art.1141 del Codice Civile). Poiché il possesso si presume in chi esercita il potere di fatto, "
              "è il convenuto a dover provare la detenzione."),
          DIFFIDA, NESSUNA_PROVA},
-        {QStringLiteral("provenienza"), 10, QStringLiteral("datfin"), &DatiCausa::obiezprov,
-         QStringLiteral("Possidoria: opposizione sulla provenienza della cosa"), QStringLiteral("la provenienza illegittima della cosa risulta da: "), QStringLiteral("cliccare sull'opzione scelta come prova della provenienza illegittima della cosa da usucapire"),
+        {QStringLiteral("provenienza"), 10, QStringLiteral("datfin"),
+         QStringLiteral("Possidoria: opposizione sulla provenienza della cosa"), QStringLiteral("cliccare sull'opzione scelta come prova della provenienza illegittima della cosa da usucapire"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova della provenienza illegittima della cosa"), PASSO_B,
          APERTURA + QStringLiteral(
              "La provenienza della cosa conta soltanto per i beni mobili, perché decide della buona fede di "
@@ -72,8 +73,8 @@ const QVector<Questionario::Valori>& tabella()
              "proprietario (art.1154 del Codice Civile). Spetta al convenuto provare che la provenienza è "
              "illegittima e che l'attore lo sapeva al momento dell'acquisto."),
          DIFFIDA, NESSUNA_PROVA},
-        {QStringLiteral("fede"), 11, QStringLiteral("datfin"), &DatiCausa::obiezfede,
-         QStringLiteral("Possidoria: opposizione sulla buona fede del possesso"), QStringLiteral("la mala fede del possessore risulta da: "), QStringLiteral("scegliere la prova della mala fede del possessore della cosa"),
+        {QStringLiteral("fede"), 11, QStringLiteral("datfin"),
+         QStringLiteral("Possidoria: opposizione sulla buona fede del possesso"), QStringLiteral("scegliere la prova della mala fede del possessore della cosa"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova della mala fede del possesso"), PASSO_B,
          APERTURA + QStringLiteral(
              "La buona o la mala fede del possessore decide la durata del possesso che la legge richiede per "
@@ -82,8 +83,8 @@ const QVector<Questionario::Valori>& tabella()
              "al tempo dell'acquisto (art.1147 del Codice Civile): spetta perciò al convenuto provare la "
              "mala fede del possessore."),
          DIFFIDA, NESSUNA_PROVA},
-        {QStringLiteral("acquisto"), 12, QStringLiteral("datfin"), &DatiCausa::obiezacq,
-         QStringLiteral("Possidoria: opposizione all'acquisto del bene da chi non è proprietario"), QStringLiteral("l'acquisto da non proprietari senza titolo idoneo e/o senza registrazione risulta da: "), QStringLiteral("scegliere la prova che dimostra che l'attore ha acquistato il bene da chi non è proprietario senza un titolo idoneo e senza la trascrizione dell'atto"),
+        {QStringLiteral("acquisto"), 12, QStringLiteral("datfin"),
+         QStringLiteral("Possidoria: opposizione all'acquisto del bene da chi non è proprietario"), QStringLiteral("scegliere la prova che dimostra che l'attore ha acquistato il bene da chi non è proprietario senza un titolo idoneo e senza la trascrizione dell'atto"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova della mala fede del possesso"), PASSO_B,
          APERTURA + QStringLiteral(
              "Chi acquista in buona fede da chi non è proprietario usucapisce in un tempo più breve soltanto "
@@ -104,16 +105,6 @@ const Questionario::Valori& valori(const QString& nome)
     qFatal("Questionario sconosciuto: %s", qPrintable(nome));
 }
 
-// The twelve means of proof, captions padded with periods like those of the date windows.
-QString didascalia(int i)
-{
-    switch (i) {
-    case 10: return QStringLiteral("atti di tolleranza............................");
-    case 11: return Prove::didascalia(Prove::DiffidaMora);
-    case 12: return Prove::didascalia(Prove::NessunaProva);
-    default: return Prove::didascalia(Prove::Prova(i));
-    }
-}
 
 // The acts of tolerance, the same in every questionnaire.
 const QString TOLLERANZA = QStringLiteral(
@@ -147,7 +138,7 @@ Questionario::Questionario(const QString& nome)
     QLabel* label1 = creaEtichetta(a, QStringLiteral("Label1"), v_.label1, 120, 1020, 9360, 1200);
     label1->setAlignment(Qt::AlignJustify | Qt::AlignTop);
 
-    auto* frame = new QGroupBox(v_.frame, a);
+    auto* frame = new QGroupBox(obiezione().titolo, a);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setToolTip(v_.frameTip);
     posiziona(frame, 120, altoFrame, 9360, altezzaFrame);
@@ -156,7 +147,7 @@ Questionario::Questionario(const QString& nome)
     for (int i = 1; i <= 12; ++i) {
         const int left = 420 + colonna * ((i - 1) / 6);
         const int alto = 330 + passoRiga * ((i - 1) % 6);
-        QRadioButton* o = gruppo_->aggiungi(frame, didascalia(i));
+        QRadioButton* o = gruppo_->aggiungi(frame, TabelleCausa::didascaliaProva(obiezione(), qint16(i)));
         posiziona(o, left, alto, 3540, 300);
         auto* b = new QPushButton(QStringLiteral("?"), frame);
         b->setObjectName(QStringLiteral("spiega1(%1)").arg(i));
@@ -197,19 +188,32 @@ void Questionario::carica()
         gruppo_->pulsante(i)->setToolTip(QStringLiteral("cliccare su ? a lato per avere delucidazioni sulla tipologia della prova"));
         spiega1_[i]->setToolTip(QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia della prova"));
     }
-    aggiornapasso();
+    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &Questionario::mostraCausa);
+    mostraCausa();
 }
 
-void Questionario::aggiornapasso()
+const TabelleCausa::Obiezione& Questionario::obiezione() const
 {
-    passo_->setText(sceltaFatta_ ? v_.passoB : v_.passoA);
+    for (const TabelleCausa::Obiezione& o : TabelleCausa::tabellaObiezioni())
+        if (v_.nome == QLatin1String(o.finestra))
+            return o;
+    qFatal("Questionario senza obiezione: %s", qPrintable(v_.nome));
+}
+
+bool Questionario::sceltaFatta() const
+{
+    return (CausaViva::attiva().scelte().*obiezione().prova).value_or(0) != 0;
+}
+
+void Questionario::mostraCausa()
+{
+    gruppo_->mostra((CausaViva::attiva().scelte().*obiezione().prova).value_or(0));
+    passo_->setText(sceltaFatta() ? v_.passoB : v_.passoA);
 }
 
 void Questionario::opzione_Click(int i)
 {
-    ModPossidoria::dati.*(v_.variabile) = qint16(i);
-    sceltaFatta_ = true;
-    aggiornapasso();
+    CausaViva::attiva().imposta(obiezione().prova, qint16(i));
 }
 
 void Questionario::spiega1_Click(int i)
@@ -237,10 +241,9 @@ void Questionario::aiuto_Click()
 
 void Questionario::cmdpossesso_Click()
 {
-    if (!sceltaFatta_) {
+    if (!sceltaFatta()) {
         piattaforma().messaggi->mostra(QStringLiteral("Scegliere l'opzione che ricorre o tornare alla finestra Possesso utilizzando il tasto relativo della barra degli strumenti."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
         return;
     }
-    Finestre::di<FinestraPossesso>()->numobiezioni();
     Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
 }

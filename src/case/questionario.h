@@ -5,6 +5,7 @@
 // twelve means of proof, which the window stores in its case variable at every click.
 #include "app/finestralavoro.h"
 #include "case/daticausa.h"
+#include "case/tabellecausa.h"
 
 class GruppoOpzioni;
 class QLabel;
@@ -27,8 +28,8 @@ public:
     GruppoOpzioni* gruppo() const { return gruppo_; }   // "viol" in modo, "datfin" in the others
     QPushButton* spiega1(int i) const;                  // 1..12
     QLabel* passo() const { return passo_; }
-    // A choice has been made since the window was loaded (hint B); the return is then allowed.
-    bool sceltaFatta() const { return sceltaFatta_; }
+    // The objection has its proof (hint B); the return is then allowed.
+    bool sceltaFatta() const;
 
     void opzione_Click(int i);   // viol_Click / datfin_Click
     void spiega1_Click(int i);
@@ -36,11 +37,11 @@ public:
     void cmdpossesso_Click();
 
 private:
-    void aggiornapasso();
+    const TabelleCausa::Obiezione& obiezione() const;
+    void mostraCausa();
 
     const Valori& v_;
     GruppoOpzioni* gruppo_ = nullptr;
     QLabel* passo_ = nullptr;
     QPushButton* spiega1_[13] = {};
-    bool sceltaFatta_ = false;
 };

@@ -1,152 +1,165 @@
-// possidoria-sentenza: judges archived cases without showing anything. Each file is opened the
-// way "&Apri..." opens it and judged the way "&Sentenza" judges it, on windows that stay hidden;
-// the messages the program would show are collected instead.
-//   possidoria-sentenza [--json] FILE...
-// Exit status 0, or 2 when a file could not be read or judged (the reason on standard error).
-#include "app/finestre.h"
-#include "app/modpossidoria.h"
-#include "case/archiviocausa.h"
-#include "case/finestracausa.h"
-#include "case/finestrapossesso.h"
-#include "finestre_programma.h"
-#include "judgment/finestrasentenza.h"
-#include "platform/porte.h"
+// possidoria-sentenza: judges archived cases from the command line. Each file is read as "&Apri..."
+// reads it and judged as "&Sentenza" judges it, from the case record alone: no window, no screen.
+//   possidoria-sentenza [--json] [--] FILE...
+// Exit status 0; 1 when the output could not be written; 2 when a file could not be judged or the
+// command line is wrong (the reason on standard error).
+#include "case/archivio.h"
+#include "case/statocausa.h"
+#include "judgment/giudizio.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPlainTextEdit>
-#include <QQueue>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
-// Messages are kept, never shown; a question gets its default answer.
-class MessaggiRaccolti : public PortaMessaggi {
-public:
-    QStringList testi;
-    Risposta mostra(const QString& testo, const QString&, Icona, Pulsanti, Risposta predefinita) override
-    {
-        testi << QString(testo).replace(QChar(13), QChar(10));
-        return predefinita;
-    }
-};
+const char* const uso =
+    "Uso: possidoria-sentenza [--json] [--] FILE...\n"
+    "Giudica le cause archiviate da Possidoria e ne stampa la sentenza: la regola applicata, i fatti\n"
+    "su cui poggia, la sentenza, il commento, i fatti dell'attore e le obiezioni del convenuto.\n"
+    "\n"
+    "  --json      un solo documento JSON con un oggetto per ogni file\n"
+    "  --help      questo aiuto\n"
+    "  --version   la versione del programma\n"
+    "  --          i nomi che seguono sono file, anche se iniziano con '-'\n"
+    "\n"
+    "Stato di uscita: 0 tutto giudicato; 1 uscita non scritta; 2 un file non giudicabile o un\n"
+    "argomento errato.\n";
 
-// The open dialog "chooses" the file being judged; nothing is ever saved.
-class DialogoFisso : public PortaDialoghi {
-public:
-    QString percorso;
-    QString apri(const QString&, const QList<FiltroFile>&, int, const QString&) override { return percorso; }
-    QString salva(const QString&, const QList<FiltroFile>&, int, const QString&) override { return {}; }
-};
+// Everything written goes through here, so that a failed write is never taken for success.
+bool scritturaFallita = false;
 
 void scrivi(FILE* f, const QString& testo)
 {
     const QByteArray b = testo.toUtf8();
-    std::fwrite(b.constData(), 1, size_t(b.size()), f);
+    if (std::fwrite(b.constData(), 1, size_t(b.size()), f) != size_t(b.size()))
+        scritturaFallita = true;
 }
 
-// Lines 1..n of a list of the program state, without the empty ones.
-QStringList righe(const QStringList& elenco)
+// A text of the archive, made safe for a terminal: line ends as the program writes them, and every
+// other control character shown escaped, never sent raw.
+QString perTerminale(const QString& testo)
 {
-    QStringList r;
-    for (int i = 1; i < elenco.size(); ++i)
-        if (!elenco[i].isEmpty())
-            r << elenco[i];
+    QString t = testo;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QChar('\r'), QChar('\n'));
+    QString r;
+    r.reserve(t.size());
+    for (const QChar c : std::as_const(t)) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != '\n' && u != '\t') || (u >= 0x7f && u <= 0x9f))
+            r += QStringLiteral("\\x%1").arg(int(u), 2, 16, QChar('0'));
+        else
+            r += c;
+    }
     return r;
 }
 
-void chiudiFinestre()
+// Why a case that was read cannot be judged.
+QString mancanze(const Causa& c)
 {
-    for (const QString& nome : Finestre::ordineChiusura())
-        Finestre::chiudi(nome);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!StatoCausa::intestazioneCompleta(c) || !StatoCausa::datiGeneraliCompleti(c.testi))
+        return QStringLiteral("la causa non può essere giudicata: mancano dati generali della causa "
+                              "(attore, convenuto, bene, località o tipologia).");
+    return QStringLiteral("la causa non può essere giudicata: mancano dati sul possesso "
+                          "(date leggibili e risposte ai sei requisiti).");
 }
 
-// Qt's own notes about the offscreen platform are not the judge's output.
-void soloErroriGravi(QtMsgType tipo, const QMessageLogContext&, const QString& testo)
+QString testo(const QString& file, const Giudizio& g)
 {
-    if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
-        scrivi(stderr, testo + QLatin1Char('\n'));
+    QString r = QStringLiteral("== %1\nRegola: %2\n").arg(perTerminale(file), g.decisione.chiave);
+    r += QStringLiteral("Perché:\n");
+    for (const QString& l : g.perche)
+        r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
+    r += QStringLiteral("Sentenza:\n") + perTerminale(g.sentenza.testo.trimmed()) + QLatin1Char('\n');
+    r += QStringLiteral("Commento:\n") + perTerminale(g.sentenza.commento.trimmed()) + QLatin1Char('\n');
+    r += QStringLiteral("Fatti dichiarati dall'attore:\n");
+    for (const QString& l : g.fatti)
+        r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
+    r += QStringLiteral("Obiezioni del convenuto:\n");
+    for (const QString& l : g.obiezioni)
+        r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
+    return r + QLatin1Char('\n');
+}
+
+QJsonObject json(const QString& file, const Giudizio& g)
+{
+    return {
+        {QStringLiteral("file"), file},
+        {QStringLiteral("regola"), g.decisione.chiave},
+        {QStringLiteral("vince"), g.decisione.esito == Esito::Vince},
+        {QStringLiteral("perche"), QJsonArray::fromStringList(g.perche)},
+        {QStringLiteral("sentenza"), g.sentenza.testo},
+        {QStringLiteral("commento"), g.sentenza.commento},
+        {QStringLiteral("fatti"), QJsonArray::fromStringList(g.fatti)},
+        {QStringLiteral("obiezioni"), QJsonArray::fromStringList(g.obiezioni)},
+    };
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    qInstallMessageHandler(soloErroriGravi);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    QStringList file = app.arguments().mid(1);
-    const bool json = file.removeAll(QStringLiteral("--json")) > 0;
+    // A file-size limit makes a write fail, which is told, rather than end the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    QCoreApplication app(argc, argv);
+
+    // The arguments as given: Qt's own options are not taken out of a judge's file names.
+    QStringList file;
+    bool json = false;
+    bool soloFile = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (soloFile || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            file << a;
+        } else if (a == QLatin1String("--")) {
+            soloFile = true;
+        } else if (a == QLatin1String("--json")) {
+            json = true;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            scrivi(stdout, QString::fromUtf8(uso));
+            return std::fflush(stdout) == 0 && !scritturaFallita ? 0 : 1;
+        } else if (a == QLatin1String("--version")) {
+            scrivi(stdout, QStringLiteral("possidoria-sentenza " POSSIDORIA_VERSIONE "\n"));
+            return std::fflush(stdout) == 0 && !scritturaFallita ? 0 : 1;
+        } else {
+            scrivi(stderr, QStringLiteral("possidoria-sentenza: opzione sconosciuta: %1\n").arg(perTerminale(a)) +
+                               QString::fromUtf8(uso));
+            return 2;
+        }
+    }
     if (file.isEmpty()) {
-        scrivi(stderr, QStringLiteral("Uso: possidoria-sentenza [--json] FILE...\n"
-                                      "Giudica le cause archiviate e ne stampa la sentenza.\n"));
+        scrivi(stderr, QString::fromUtf8(uso));
         return 2;
     }
 
-    ModPossidoria::impostaAspetto();
-    MessaggiRaccolti messaggi;
-    DialogoFisso dialogo;
-    installaPiattaforma({&messaggi, &dialogo, nullptr, nullptr, nullptr});
-    registraFinestre();
-
     int stato = 0;
     QJsonArray risultati;
-    for (const QString& percorso : file) {
-        chiudiFinestre();
-        ModPossidoria::azzeraStato();
-        messaggi.testi.clear();
-        Finestre::finestra(QStringLiteral("norme"));   // the article table, as the main menu leaves it
-        dialogo.percorso = percorso;
-        ArchivioCausa::apri();
-        auto* sentenza = Finestre::di<FinestraSentenza>();
-        if (ModPossidoria::nomefile == percorso)
-            Finestre::di<FinestraPossesso>()->cmdavanti_Click();
-        const std::optional<Decisione> d = sentenza->decisione();
-        if (ModPossidoria::nomefile != percorso || !d) {
-            const QString motivo = messaggi.testi.isEmpty() ? QStringLiteral("la causa non può essere giudicata.")
-                                                            : messaggi.testi.last();
-            scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: %2\n").arg(percorso, motivo));
+    for (const QString& percorso : std::as_const(file)) {
+        const LetturaArchivio lettura = leggiFileArchivio(percorso);
+        const std::optional<Giudizio> g = lettura.valido ? giudica(lettura.causa) : std::nullopt;
+        if (!g) {
+            const QString motivo = lettura.valido ? mancanze(lettura.causa) : lettura.errore;
+            scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: %2\n").arg(perTerminale(percorso), perTerminale(motivo)));
             stato = 2;
             continue;
         }
-        const QStringList perche = sentenza->perche();
-        const QStringList fatti = righe(ModPossidoria::elencofatti);
-        const QStringList obiezioni = righe(ModPossidoria::elencoobiezioni);
-        const QString testo = sentenza->testosentenza()->toPlainText();
-        const QString commento = sentenza->commento()->toPlainText();
-        if (json) {
-            risultati.append(QJsonObject{
-                {QStringLiteral("file"), percorso},
-                {QStringLiteral("regola"), d->chiave},
-                {QStringLiteral("vince"), d->esito == Esito::Vince},
-                {QStringLiteral("perche"), QJsonArray::fromStringList(perche)},
-                {QStringLiteral("sentenza"), testo},
-                {QStringLiteral("commento"), commento},
-                {QStringLiteral("fatti"), QJsonArray::fromStringList(fatti)},
-                {QStringLiteral("obiezioni"), QJsonArray::fromStringList(obiezioni)},
-            });
-            continue;
-        }
-        QString r = QStringLiteral("== %1\nRegola: %2\n").arg(percorso, d->chiave);
-        r += QStringLiteral("Perché:\n");
-        for (const QString& l : perche)
-            r += QStringLiteral("  ") + l + QLatin1Char('\n');
-        r += QStringLiteral("Sentenza:\n") + testo.trimmed() + QLatin1Char('\n');
-        r += QStringLiteral("Commento:\n") + commento.trimmed() + QLatin1Char('\n');
-        r += QStringLiteral("Fatti dichiarati dall'attore:\n");
-        for (const QString& l : fatti)
-            r += QStringLiteral("  ") + l + QLatin1Char('\n');
-        r += QStringLiteral("Obiezioni del convenuto:\n");
-        for (const QString& l : obiezioni)
-            r += QStringLiteral("  ") + l + QLatin1Char('\n');
-        scrivi(stdout, r + QLatin1Char('\n'));
+        if (json)
+            risultati.append(::json(percorso, *g));
+        else
+            scrivi(stdout, testo(percorso, *g));
     }
     if (json)
         scrivi(stdout, QString::fromUtf8(QJsonDocument(risultati).toJson()));
-    chiudiFinestre();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || scritturaFallita) {
+        const int errore = errno;
+        scrivi(stderr, QStringLiteral("possidoria-sentenza: scrittura del risultato non riuscita: %1\n")
+                           .arg(QString::fromLocal8Bit(std::strerror(errore))));
+        return 1;
+    }
     return stato;
 }

@@ -4,11 +4,8 @@
 #include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
 #include "app/twips.h"
-#include "case/finestracausa.h"
+#include "case/causaviva.h"
 #include "case/finestrapossesso.h"
-#include "judgment/catalogo.h"
-#include "judgment/regole.h"
-#include "judgment/spiegazione.h"
 #include "platform/porte.h"
 
 #include <QFontMetrics>
@@ -27,8 +24,6 @@ using namespace ModPossidoria;
 namespace {
 
 QString u(const char* s) { return QString::fromUtf8(s); }
-
-const QString nessuna = QStringLiteral("nessuna obiezione");
 
 QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip,
                   int left, int top, int width, int height, double punti = 0, bool grassetto = false)
@@ -72,47 +67,6 @@ QScrollBar* barraScorrimento(QWidget* padre, const QString& nome, int massimo, i
     posiziona(s, left, top, 255, 1695);
     return s;
 }
-
-// The caption of option i of a group, empty for an index naming no button.
-QString didascalia(const GruppoOpzioni* g, const Scelta& scelta)
-{
-    const QRadioButton* b = g ? g->pulsante(scelta.value_or(0)) : nullptr;
-    return b ? b->text() : QString();
-}
-
-// An objection window's controls, read by name; the window is created if the program has it.
-class Obiettante {
-public:
-    explicit Obiettante(const char* nome)
-        : w_(Finestre::disponibile(QString::fromLatin1(nome)) ? Finestre::finestra(QString::fromLatin1(nome)) : nullptr)
-    {
-    }
-    bool esiste() const { return w_ != nullptr; }
-    QString campo(const char* nome) const
-    {
-        const auto* c = w_ ? w_->findChild<QLineEdit*>(QString::fromLatin1(nome)) : nullptr;
-        return c ? c->text() : QString();
-    }
-    QString etichetta(const char* nome) const
-    {
-        const auto* c = w_ ? w_->findChild<QLabel*>(QString::fromLatin1(nome)) : nullptr;
-        return c ? c->text() : QString();
-    }
-    QString riquadro(const char* nome) const
-    {
-        const auto* c = w_ ? w_->findChild<QGroupBox*>(QString::fromLatin1(nome)) : nullptr;
-        return c ? c->title() : QString();
-    }
-    QString opzione(const char* gruppo, const Scelta& scelta) const
-    {
-        const auto* b = w_ ? w_->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppo)).arg(scelta.value_or(0)))
-                           : nullptr;
-        return b ? FinestraSentenza::senzaPunti(b->text()) : QString();
-    }
-
-private:
-    QWidget* w_;
-};
 
 // The hint box keeps its design size: a long hint gets a smaller font rather than lose a line.
 void scriviPasso(QLabel* passo, const QString& testo)
@@ -212,121 +166,56 @@ void FinestraSentenza::carica()
 {
     // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
     FinestraLavoro::carica();
+    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
     Form_Load();
-}
-
-QString FinestraSentenza::senzaPunti(const QString& didascalia)
-{
-    QString t = didascalia;
-    t.remove(QChar('.'));
-    return t;
 }
 
 void FinestraSentenza::Form_Load()
 {
-    const DatiCausa& d = dati;
-    for (const Scelta& s : {d.tipologia, d.sceltainterr, d.sceltamodus, d.sceltapsic, d.sceltaprov, d.sceltafed,
-                            d.sceltaacq})
-        if (s.value_or(0) == 0)
-            return;
-    // The lines read the header and possession windows (created here if need be).
-    if (!Finestre::di<FinestraCausa>() || !Finestre::di<FinestraPossesso>())
+    std::optional<Giudizio> g = giudica(CausaViva::attiva().causa());
+    if (!g)
         return;
-    costruisciFatti();
+    giudizio_ = std::move(g);
+    superata_ = false;
     VScroll1_Change();
-    costruisciObiezioni();
     VScroll2_Change();
     scriviPasso(passo_, QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
                                    "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
-    emettisentenza();
+    testosentenza_->setPlainText(giudizio_->sentenza.testo);
+    commento_->setPlainText(giudizio_->sentenza.commento);
 }
 
-void FinestraSentenza::costruisciFatti()
+void FinestraSentenza::causaCambiata()
 {
-    const FinestraCausa* c = Finestre::di<FinestraCausa>();
-    const FinestraPossesso* p = Finestre::di<FinestraPossesso>();
-    const DatiCausa& d = dati;
-    QStringList& f = elencofatti;
-    f[1] = QStringLiteral("- nome dell'attore: ") + c->attore()->text();
-    f[2] = QStringLiteral("- nome del convenuto: ") + c->convenuto()->text();
-    f[3] = QStringLiteral("- bene: ") + c->bene()->text();
-    f[4] = QStringLiteral("- luogo: ") + c->luogo()->text();
-    f[5] = QStringLiteral("- tipologia di possidoria: ") + senzaPunti(didascalia(c->Option1(), d.tipologia));
-    f[6] = QStringLiteral("- data d'inizio del possesso: ") + p->datainizio()->text();
-    f[7] = QStringLiteral("- data di fine del possesso: ") + p->datafine()->text();
-    f[8] = QStringLiteral("- durata del possesso: ") + p->durata()->text();
-    f[9] = QStringLiteral("- durata dell'interruzione del possesso: ") + didascalia(p->interr(), d.sceltainterr);
-    f[10] = QStringLiteral("- modo di acquisto del possesso: ") + didascalia(p->modus(), d.sceltamodus);
-    f[11] = QStringLiteral("- psicologia del possessore: ") + didascalia(p->psic(), d.sceltapsic);
-    f[12] = QStringLiteral("- provenienza della cosa: ") + didascalia(p->prov(), d.sceltaprov);
-    f[13] = QStringLiteral("- fede del possessore: ") + didascalia(p->fed(), d.sceltafed);
-    f[14] = u("- acquisto del bene da chi non è proprietario: ") + didascalia(p->acq(), d.sceltaacq);
-}
-
-void FinestraSentenza::costruisciObiezioni()
-{
-    const DatiCausa& d = dati;
-    QStringList& o = elencoobiezioni;
-    const QString trattino = QStringLiteral("- ");
-
-    // The two date windows: the choice of the start proof alone says whether there is an objection.
-    struct Date { const char* finestra; Scelta inizio, fine; const char* prefissoInizio; const char* prefissoFine; int prima; };
-    const Date date[2] = {
-        {"ledate", d.ledatin, d.ledatfin, "- data d'inizio del possesso: ", "- data di fine del possesso: ", 1},
-        {"interruzione", d.interdatin, d.interdatfin, "- data d'inizio dell'interruzione del possesso: ",
-         "- data di fine dell'interruzione del possesso: ", 5},
-    };
-    for (const Date& x : date) {
-        const Obiettante w(x.finestra);
-        const bool obiezione = w.esiste() && x.inizio.value_or(0) != 0;
-        o[x.prima] = u(x.prefissoInizio) + (obiezione ? w.campo("datainizio") : nessuna);
-        o[x.prima + 1] = u(x.prefissoFine) + (obiezione ? w.campo("datafine") : nessuna);
-        o[x.prima + 2] = trattino + w.riquadro("Frame1") + (obiezione ? w.opzione("datin", x.inizio) : nessuna);
-        o[x.prima + 3] = trattino + w.riquadro("Frame2") + (obiezione ? w.opzione("datfin", x.fine) : nessuna);
+    // A new case leaves no judgment; any other change leaves the one shown standing for what it
+    // judged, and says so.
+    if (CausaViva::attiva().causa() == Causa{}) {
+        svuota();
+        return;
     }
-
-    struct Questionario { const char* finestra; const char* gruppo; Scelta scelta; };
-    const Questionario questionari[5] = {
-        {"modo", "viol", d.obiezmodo},       {"psiche", "datfin", d.obiezpsiche},
-        {"provenienza", "datfin", d.obiezprov}, {"fede", "datfin", d.obiezfede},
-        {"acquisto", "datfin", d.obiezacq},
-    };
-    for (int i = 0; i < 5; ++i) {
-        const Obiettante w(questionari[i].finestra);
-        const bool obiezione = w.esiste() && questionari[i].scelta.value_or(0) != 0;
-        o[9 + i] = trattino + w.riquadro("Frame1") +
-                   (obiezione ? w.opzione(questionari[i].gruppo, questionari[i].scelta) : nessuna);
-    }
-}
-
-void FinestraSentenza::emettisentenza()
-{
-    // The durations of the objection windows are those shown there; empty while a window is missing.
-    const Sentenza s = emettiSentenza(fattiDellaCausa(), Finestre::di<FinestraCausa>()->attore()->text());
-    testosentenza_->setPlainText(s.testo);
-    commento_->setPlainText(s.commento);
-    emessa_ = true;
-}
-
-Fatti FinestraSentenza::fattiDellaCausa() const
-{
-    const Obiettante ledate("ledate");
-    const Obiettante interruzione("interruzione");
-    const QString possesso = Finestre::di<FinestraPossesso>()->durata()->text();
-    return Fatti::da(dati, possesso, ledate.etichetta("durata"), interruzione.etichetta("durata"));
+    if (!giudizio_ || superata_)
+        return;
+    superata_ = true;
+    scriviPasso(passo_, QStringLiteral("i dati della causa sono cambiati dopo la sentenza: cliccare sul tasto Sentenza "
+                                       "della finestra Possesso per emetterla di nuovo"));
 }
 
 std::optional<Decisione> FinestraSentenza::decisione() const
 {
-    if (!emessa_)
+    if (!giudizio_)
         return std::nullopt;
-    return decidi(fattiDellaCausa());
+    return giudizio_->decisione;
 }
 
 QStringList FinestraSentenza::perche() const
 {
-    const std::optional<Decisione> d = decisione();
-    return d ? spiegazione(*d) : QStringList();
+    if (!giudizio_)
+        return {};
+    QStringList righe = giudizio_->perche;
+    if (superata_)
+        righe.prepend(QStringLiteral("La sentenza mostrata non tiene conto delle modifiche apportate dopo la sua "
+                                     "emissione: ecco le ragioni della sentenza così come è stata emessa."));
+    return righe;
 }
 
 void FinestraSentenza::perche_Click()
@@ -340,22 +229,25 @@ void FinestraSentenza::perche_Click()
 void FinestraSentenza::VScroll1_Change()
 {
     const int v = vscroll1_->value();
+    const QStringList righe = giudizio_ ? giudizio_->fatti : QStringList();
     for (int k = 1; k <= righeVisibili; ++k)
-        azione_[k - 1]->setText(elencofatti.value(v + k - 1));
+        azione_[k - 1]->setText(righe.value(v + k - 2));
 }
 
 void FinestraSentenza::VScroll2_Change()
 {
     const int v = vscroll2_->value();
+    const QStringList righe = giudizio_ ? giudizio_->obiezioni : QStringList();
     for (int k = 1; k <= righeVisibili; ++k)
-        obiezione_[k - 1]->setText(elencoobiezioni.value(v + k - 1));
+        obiezione_[k - 1]->setText(righe.value(v + k - 2));
 }
 
 void FinestraSentenza::svuota()
 {
     testosentenza_->clear();
     commento_->clear();
-    emessa_ = false;
+    giudizio_.reset();
+    superata_ = false;
     VScroll1_Change();
     VScroll2_Change();
 }
@@ -376,12 +268,14 @@ void FinestraSentenza::stampa_Click()
     passo(14, QStringLiteral("Svolgimento del processo") + cr + cr);
     passo(12, QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr);
     word->dimensioneParagrafo(10);
+    const QStringList righeFatti = giudizio_ ? giudizio_->fatti : QStringList();
     for (int i = 1; i <= fatti; ++i)
-        word->testoParagrafo(str(i) + QStringLiteral(") ") + elencofatti.value(i) + cr);
+        word->testoParagrafo(str(i) + QStringLiteral(") ") + righeFatti.value(i - 1) + cr);
     passo(12, cr + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr);
     word->dimensioneParagrafo(10);
+    const QStringList righeObiezioni = giudizio_ ? giudizio_->obiezioni : QStringList();
     for (int i = 1; i <= obiezioni; ++i)
-        word->testoParagrafo(str(i) + QStringLiteral(") ") + elencoobiezioni.value(i) + cr);
+        word->testoParagrafo(str(i) + QStringLiteral(") ") + righeObiezioni.value(i - 1) + cr);
     passo(14, cr + QStringLiteral("Sentenza:") + cr + cr);
     passo(12, soloCr(testosentenza_->toPlainText()) + cr);
     passo(12, cr + QStringLiteral("Commenti:") + cr + cr);

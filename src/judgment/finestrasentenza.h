@@ -3,7 +3,7 @@
 // scrolling lists, the judgment paragraph and the comment, and their export to a document.
 #include "app/finestralavoro.h"
 #include "case/giudiziocausa.h"
-#include "judgment/regole.h"
+#include "judgment/giudizio.h"
 
 #include <optional>
 
@@ -16,16 +16,18 @@ class FinestraSentenza : public FinestraLavoro, public GiudizioCausa {
 public:
     static constexpr const char* nomeFinestra = "sentenza";
     static constexpr int righeVisibili = 7;   // azione(1..7), obiezione(1..7)
-    static constexpr int fatti = 14;          // elencofatti(1..14)
-    static constexpr int obiezioni = 13;      // elencoobiezioni(1..13)
+    static constexpr int fatti = 14;          // lines of the facts
+    static constexpr int obiezioni = 13;      // lines of the objections
 
     explicit FinestraSentenza(QWidget* parent = nullptr);
 
     // Creation: the window's layout, then the load operation.
     void carica() override;
-    // The load operation: with all seven choices made, fact and objection lines, hint, judgment.
+    // The load operation: the live case judged, when it holds all the judgment needs: fact and
+    // objection lines, hint, judgment and comment, all of one record.
     void Form_Load() override;
-    void svuota() override;
+    // No judgment: both texts emptied, both lists cleared.
+    void svuota();
 
     // The list refreshes, also the scroll bars' change events.
     void VScroll1_Change();
@@ -36,6 +38,9 @@ public:
     void aiuto_Click();
     void cmdpossesso_Click();
 
+    // The judgment shown (empty while none is) and whether the case has changed since.
+    const std::optional<Giudizio>& giudizio() const { return giudizio_; }
+    bool superata() const { return superata_; }
     // The decision behind the judgment shown, and its account ("Perché?"); empty while none is shown.
     std::optional<Decisione> decisione() const;
     QStringList perche() const;
@@ -47,21 +52,16 @@ public:
     QScrollBar* VScroll2() const { return vscroll2_; }
     QLabel* passo() const { return passo_; }
 
-    // A caption with every "." taken out.
-    static QString senzaPunti(const QString& didascalia);
-
 private:
-    void costruisciFatti();
-    void costruisciObiezioni();
-    void emettisentenza();
-    Fatti fattiDellaCausa() const;
+    void causaCambiata();
 
     QPlainTextEdit* testosentenza_ = nullptr;
     QPlainTextEdit* commento_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
     QScrollBar* vscroll2_ = nullptr;
     QLabel* passo_ = nullptr;
-    bool emessa_ = false;
+    std::optional<Giudizio> giudizio_;
+    bool superata_ = false;   // the case changed after the judgment was given
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};
 };

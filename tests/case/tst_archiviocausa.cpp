@@ -1,11 +1,12 @@
 // The case archive through the windows: a whole case saved and reopened gives the same judgment,
-// the dialogs and nomefile, a cancelled or failed command that leaves the case and the files alone,
+// the dialogs and the archive name, a cancelled or failed command that leaves the case and the files alone,
 // and the header boxes that keep only what a file can carry.
 #include "app/finestralavoro.h"
 #include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
 #include "case/archiviocausa.h"
 #include "case/bloccodate.h"
+#include "case/causaviva.h"
 #include "case/finestracausa.h"
 #include "case/finestradate.h"
 #include "case/finestrapossesso.h"
@@ -98,10 +99,12 @@ private slots:
 
     void casoCompletoTornaUguale();
     void salvaDopoApriSenzaDialogo();
+    void riaperturaMostraLeObiezioni();
+    void cancPoiSalvaChiedeIlNome();
     void dialoghiAnnullati_data();
     void dialoghiAnnullati();
     void fileCorto();
-    void provaInizioDieciSovrascriveInizio();
+    void aperturaSenzaAvvisi();
     void fallimenti_data();
     void fallimenti();
     void scritturaInterrottaLasciaIlVecchio();
@@ -144,7 +147,7 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     compilaCaso();
     const QString giudizio = sentenza();
     QVERIFY(giudizio.startsWith(QStringLiteral("L'attore")));
-    const Causa scritta = ArchivioCausa::causaSulloSchermo();
+    const Causa scritta = CausaViva::attiva().causa();
     QCOMPARE(scritta.scelte.obiezfede, Scelta());
 
     const QString file = percorso("Possidoria-dati-Ferrè");
@@ -153,7 +156,7 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(finta_->dialoghi.aperti[0].tipo, QStringLiteral("salva"));
     QCOMPARE(finta_->dialoghi.aperti[0].titolo, QStringLiteral("Salva file con nome"));
-    QCOMPARE(nomefile, file);
+    QCOMPARE(CausaViva::attiva().archivio(), file);
     const QByteArray byte = contenuto(file);
     QVERIFY(byte.startsWith("\"Niccol\xF2 Ferr\xE8\",\"Societ\xE0 l\x92" "Edera, in liquidazione\",\"fondo rustico del valore di 150.000 \x80\""));
     QVERIFY(byte.endsWith("3\r\n1\r\n2\r\n\r\n1\r\n"));   // good faith never answered: an empty eighth line
@@ -168,9 +171,9 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     QCOMPARE(finta_->dialoghi.aperti[0].titolo, QStringLiteral("Apri file"));
     QCOMPARE(finta_->dialoghi.aperti[0].filtroIniziale, 2);
     QCOMPARE(finta_->dialoghi.aperti[0].filtri.size(), 2);
-    QCOMPARE(nomefile, file);
-    QCOMPARE(ArchivioCausa::causaSulloSchermo(), scritta);
-    QCOMPARE(dati, scritta.scelte);
+    QCOMPARE(CausaViva::attiva().archivio(), file);
+    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QCOMPARE(CausaViva::attiva().scelte(), scritta.scelte);
     QVERIFY(!causa()->isVisible());
     QVERIFY(!date(FinestraDate::nomeDate)->isVisible());
     QVERIFY(!questionario("acquisto")->isVisible());
@@ -185,7 +188,7 @@ void TstArchivioCausa::salvaDopoApriSenzaDialogo()
 {
     compilaCaso();
     const QString file = percorso("Possidoria-dati-1");
-    QVERIFY(salvaFileArchivio(file, ArchivioCausa::causaSulloSchermo()));
+    QVERIFY(salvaFileArchivio(file, CausaViva::attiva().causa()));
     riavvia();
     finta_->dialoghi.risposte.enqueue(file);
     causa()->apri_Click();
@@ -196,17 +199,65 @@ void TstArchivioCausa::salvaDopoApriSenzaDialogo()
     const LetturaArchivio l = leggiFileArchivio(file);
     QVERIFY(l.valido);
     QCOMPARE(l.causa.testi.luogo, QStringLiteral("Gubbio, frazione Padule"));
-    QCOMPARE(nomefile, file);
+    QCOMPARE(CausaViva::attiva().archivio(), file);
+}
+
+// Reopened into a program whose possession window is already on screen: the markers and the
+// counter show the objections the case holds (here five: the dates and four questionnaires).
+void TstArchivioCausa::riaperturaMostraLeObiezioni()
+{
+    compilaCaso();
+    const QString file = percorso("Possidoria-dati-obiezioni");
+    QVERIFY(salvaFileArchivio(file, CausaViva::attiva().causa()));
+    riavvia();
+    possesso()->show();
+    QVERIFY(possesso()->numobiez()->text().isEmpty());
+    finta_->dialoghi.risposte.enqueue(file);
+    menu(possesso(), "apri");
+    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 5 obiezioni."));
+    QVERIFY(!possesso()->marcatore(0)->isHidden());
+    QVERIFY(!possesso()->marcatore(4)->isHidden());   // the manner's answer 1 is opposed
+    QVERIFY(possesso()->marcatore(9)->isHidden());    // good faith is not
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+}
+
+// After "canc" the old file is no longer the case's: "&Salva" asks for a name and the old file
+// stays as it was.
+void TstArchivioCausa::cancPoiSalvaChiedeIlNome()
+{
+    compilaCaso();
+    const QString vecchio = percorso("Possidoria-dati-vecchio");
+    QVERIFY(salvaFileArchivio(vecchio, CausaViva::attiva().causa()));
+    finta_->dialoghi.risposte.enqueue(vecchio);
+    causa()->apri_Click();
+    const QByteArray prima = contenuto(vecchio);
+    causa()->azzera_Click();
+    causa()->attore()->setText(QStringLiteral("Anna"));
+    causa()->convenuto()->setText(QStringLiteral("Bruno"));
+    causa()->bene()->setText(QStringLiteral("orto"));
+    causa()->Option1()->seleziona(2);
+    possesso()->datainizio()->setText(QStringLiteral("1/1/80"));
+    possesso()->datafine()->setText(QStringLiteral("1/1/01"));
+    for (int k = 1; k <= 6; ++k)
+        possesso()->gruppo(k)->seleziona(1);
+    const QString nuovo = percorso("Possidoria-dati-nuovo");
+    finta_->dialoghi.risposte.enqueue(nuovo);
+    menu(causa(), "salva");
+    QCOMPARE(finta_->dialoghi.aperti.size(), 2);
+    QCOMPARE(finta_->dialoghi.aperti.last().tipo, QStringLiteral("salva"));
+    QCOMPARE(contenuto(vecchio), prima);
+    QCOMPARE(leggiFileArchivio(nuovo).causa.testi.attore, QStringLiteral("Anna"));
+    QCOMPARE(CausaViva::attiva().archivio(), nuovo);
 }
 
 // Cancelling any dialog writes and deletes nothing and leaves the case on screen; only a
-// cancelled open or save-as forgets nomefile.
+// cancelled open forgets the archive name (a cancelled save-as keeps it: the case is still that file's).
 void TstArchivioCausa::dialoghiAnnullati_data()
 {
     QTest::addColumn<int>("comando");
     QTest::addColumn<bool>("nomeDimenticato");
     QTest::newRow("apri") << 0 << true;
-    QTest::newRow("salva con nome") << 1 << true;
+    QTest::newRow("salva con nome") << 1 << false;
     QTest::newRow("elimina") << 2 << false;
 }
 
@@ -217,8 +268,8 @@ void TstArchivioCausa::dialoghiAnnullati()
     compilaCaso();
     const QString file = percorso("Possidoria-dati-vecchio");
     scriviFile(file, "vecchio");
-    nomefile = file;
-    const Causa prima = ArchivioCausa::causaSulloSchermo();
+    CausaViva::attiva().impostaArchivio(file);
+    const Causa prima = CausaViva::attiva().causa();
     switch (comando) {
     case 0: causa()->apri_Click(); break;
     case 1: causa()->salvanome_Click(); break;
@@ -228,8 +279,8 @@ void TstArchivioCausa::dialoghiAnnullati()
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     QCOMPARE(contenuto(file), QByteArray("vecchio"));
     QCOMPARE(QDir(cartella_->path()).entryList(QDir::Files), QStringList{QStringLiteral("Possidoria-dati-vecchio")});
-    QCOMPARE(ArchivioCausa::causaSulloSchermo(), prima);
-    QCOMPARE(nomefile, nomeDimenticato ? QString() : file);
+    QCOMPARE(CausaViva::attiva().causa(), prima);
+    QCOMPARE(CausaViva::attiva().archivio(), nomeDimenticato ? QString() : file);
 }
 
 // Only the first two records: the rest of the old case is gone, no window is created for
@@ -245,26 +296,29 @@ void TstArchivioCausa::fileCorto()
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Anna"));
     QCOMPARE(causa()->Option1()->selezionato(), 2);
     QCOMPARE(possesso()->datafine()->text(), QStringLiteral("1/1/01"));
-    QCOMPARE(dati.obiezmodo, Scelta());
+    QCOMPARE(CausaViva::attiva().scelte().obiezmodo, Scelta());
     QCOMPARE(questionario("modo")->gruppo()->selezionato(), 0);
     QCOMPARE(date(FinestraDate::nomeDate)->blocco()->datainizio()->text(), QString());
-    QCOMPARE(nomefile, file);
+    QCOMPARE(CausaViva::attiva().archivio(), file);
 }
 
-// The stored "no proof" of the start runs its handler after the text is set: the plaintiff's start wins.
-void TstArchivioCausa::provaInizioDieciSovrascriveInizio()
+// Opening tells nothing per field: a stored "no proof" keeps the defendant's own date as the
+// file has it, and no window is created for it.
+void TstArchivioCausa::aperturaSenzaAvvisi()
 {
     const QString file = percorso("dieci");
     scriviFile(file, "\"A\",\"B\",\"C\",\"D\",1\r\n\"8/12/70\",\"1/3/95\",1,1,1,1,1,1\r\n"
                      "\"10/1/80\",\"1/3/95\",10,1\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     finta_->dialoghi.risposte.enqueue(file);
     causa()->apri_Click();
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    QVERIFY(!Finestre::caricata(QString::fromLatin1(FinestraDate::nomeDate)));
+    QCOMPARE(CausaViva::attiva().testi().ledateInizio, QStringLiteral("10/1/80"));
+    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta(10));
     FinestraDate* d = date(FinestraDate::nomeDate);
-    QCOMPARE(d->blocco()->datainizio()->text(), QStringLiteral("8/12/70"));
+    QCOMPARE(d->blocco()->datainizio()->text(), QStringLiteral("10/1/80"));
     QCOMPARE(d->datin()->selezionato(), 10);
-    QCOMPARE(dati.ledatin, Scelta(10));
-    QCOMPARE(finta_->messaggi.mostrati.size(), 1);   // the window's own warning, as a click gives it
-    QVERIFY(!d->isVisible());
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
 
 // A command that fails says why, naming the file, and changes neither the case nor the files.
@@ -295,7 +349,7 @@ void TstArchivioCausa::fallimenti()
         QVERIFY(QDir().mkpath(file));
     else if (dati != "-")
         scriviFile(file, dati);
-    const Causa prima = ArchivioCausa::causaSulloSchermo();
+    const Causa prima = CausaViva::attiva().causa();
     finta_->dialoghi.risposte.enqueue(file);
     switch (comando) {
     case 0: causa()->apri_Click(); break;
@@ -305,13 +359,13 @@ void TstArchivioCausa::fallimenti()
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY2(finta_->messaggi.ultimo().testo.contains(nelMessaggio), qPrintable(finta_->messaggi.ultimo().testo));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Critico);
-    QCOMPARE(ArchivioCausa::causaSulloSchermo(), prima);
+    QCOMPARE(CausaViva::attiva().causa(), prima);
     if (dati == "dir")
         QVERIFY(QFileInfo(file).isDir());
     else
         QCOMPARE(contenuto(file), dati == "-" ? QByteArray("<assente>") : dati);
-    if (comando == 0)
-        QCOMPARE(nomefile, QString());   // a file that could not be used is not the case's file
+    // A file that could not be opened or written is not the case's file.
+    QCOMPARE(CausaViva::attiva().archivio(), QString());
 }
 
 // A write cut short by a file-size limit keeps the old archive whole and says so.
@@ -320,7 +374,7 @@ void TstArchivioCausa::scritturaInterrottaLasciaIlVecchio()
     compilaCaso();
     const QString file = percorso("Possidoria-dati-limite");
     scriviFile(file, "vecchio");
-    nomefile = file;
+    CausaViva::attiva().impostaArchivio(file);
     const auto vecchioSegnale = std::signal(SIGXFSZ, SIG_IGN);
     rlimit vecchio{};
     getrlimit(RLIMIT_FSIZE, &vecchio);
@@ -357,14 +411,14 @@ void TstArchivioCausa::datiIncompletiNonScrivono()
         causa()->bene()->setText(QStringLiteral("C"));
         causa()->Option1()->seleziona(1);
     }
-    nomefile = percorso("Possidoria-dati-x");
+    CausaViva::attiva().impostaArchivio(percorso("Possidoria-dati-x"));
     menu(Finestre::di<FinestraSentenza>(), "salva");
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().testo, messaggio);
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
     QVERIFY(Finestre::finestra(finestra)->isVisible());
     QVERIFY(finta_->dialoghi.aperti.isEmpty());
-    QVERIFY(!QFile::exists(nomefile));
+    QVERIFY(!QFile::exists(CausaViva::attiva().archivio()));
 }
 
 // Typed or pasted, a double quote or a character outside the code page never reaches the box.
@@ -420,7 +474,7 @@ void TstArchivioCausa::comandiDaOgniFinestra()
 
     const QString vittima = percorso("Possidoria-dati-da-eliminare");
     scriviFile(vittima, "x");
-    nomefile = percorso("Possidoria-dati-corrente");
+    CausaViva::attiva().impostaArchivio(percorso("Possidoria-dati-corrente"));
     finta_->dialoghi.risposte.enqueue(vittima);
     w->azioneBarra(3)->trigger();
     QVERIFY(!QFile::exists(vittima));
@@ -430,8 +484,8 @@ void TstArchivioCausa::comandiDaOgniFinestra()
     QCOMPARE(d.titolo, titoloelimina);
     QCOMPARE(d.filtroIniziale, 2);
     QCOMPARE(d.filtri.value(1).schema.trimmed(), QStringLiteral("Possidoria-dati-*"));
-    QCOMPARE(d.nomeIniziale, nomefile);
-    QCOMPARE(nomefile, percorso("Possidoria-dati-corrente"));   // kept
+    QCOMPARE(d.nomeIniziale, CausaViva::attiva().archivio());
+    QCOMPARE(CausaViva::attiva().archivio(), percorso("Possidoria-dati-corrente"));   // kept
     if (soloElimina)
         return;
     w->azioneBarra(1)->trigger();

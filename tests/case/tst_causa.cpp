@@ -1,6 +1,7 @@
 // The case header window: its controls, the explanations of the twelve types, the hint, the check
 // before the possession window, and the reset that starts a new case.
 #include "app/gruppoopzioni.h"
+#include "case/causaviva.h"
 #include "app/modpossidoria.h"
 #include "case/finestracausa.h"
 #include "case/finestrapossesso.h"
@@ -35,7 +36,7 @@ private slots:
     void cleanup();
     void controlli_data();
     void controlli();
-    void caricaAzzeraTipologia();
+    void caricaMostraLaCausa();
     void spiegazioni_data();
     void spiegazioni();
     void beniMostranoLeSpiegazioni();
@@ -58,7 +59,7 @@ private:
 void TstCausa::init()
 {
     finta_ = new PiattaformaFinta;
-    dati = DatiCausa{};
+    CausaViva::attiva().azzera();
     // The header's type 8 reads the article table, which the main menu fills at start-up.
     Finestre::finestra(QStringLiteral("norme"));
 }
@@ -138,11 +139,15 @@ void TstCausa::controlli()
         QCOMPARE(g->title(), testo);
 }
 
-void TstCausa::caricaAzzeraTipologia()
+void TstCausa::caricaMostraLaCausa()
 {
-    dati.tipologia = qint16(5);
+    // The window shows the case as it stands: a type chosen before it opened is selected.
+    CausaViva::attiva().imposta(&DatiCausa::tipologia, Scelta(qint16(5)));
     causa();
-    QCOMPARE(dati.tipologia, Scelta(qint16(0)));
+    QCOMPARE(CausaViva::attiva().scelte().tipologia, Scelta(qint16(5)));
+    QCOMPARE(causa()->Option1()->selezionato(), 5);
+    CausaViva::attiva().azzera();
+    QCOMPARE(causa()->Option1()->selezionato(), 0);
     QCOMPARE(causa()->windowTitle(), QStringLiteral("Possidoria: dati della causa"));
     QCOMPARE(causa()->passo()->text(), hintAttore);
     QVERIFY(causa()->findChild<QLabel*>(QStringLiteral("guidafinestra"))->text().startsWith(
@@ -238,7 +243,7 @@ void TstCausa::passo()
     compila(testi[0], testi[1], testi[2], testi[3]);
     QCOMPARE(causa()->passo()->text(), atteso);
     if (tipo)
-        QCOMPARE(dati.tipologia, Scelta(qint16(tipo)));
+        QCOMPARE(CausaViva::attiva().scelte().tipologia, Scelta(qint16(tipo)));
 }
 
 void TstCausa::procedi_data()
@@ -281,11 +286,11 @@ void TstCausa::procedi()
 void TstCausa::cancSenzaTipologiaNonFaNulla()
 {
     compila(QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("fondo"), QStringLiteral("Lecco"));
-    dati.sceltainterr = qint16(3);
+    CausaViva::attiva().imposta(&DatiCausa::sceltainterr, Scelta(qint16(3)));
     causa()->findChild<QPushButton*>(QStringLiteral("azzera"))->click();
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Rossi"));
     QCOMPARE(causa()->luogo()->text(), QStringLiteral("Lecco"));
-    QCOMPARE(dati.sceltainterr, Scelta(qint16(3)));
+    QCOMPARE(CausaViva::attiva().scelte().sceltainterr, Scelta(qint16(3)));
     QVERIFY(!Finestre::caricata(QStringLiteral("possesso")));
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
@@ -299,13 +304,13 @@ void TstCausa::cancIniziaUnaNuovaCausa()
     QTest::keyClicks(p->datafine(), QStringLiteral("1/1/95"));
     for (int k = 1; k <= 6; ++k)
         p->gruppo(k)->seleziona(2);
-    p->oppos1_Click(1);            // the dates marker
-    p->oppos1_Click(3);            // manner: shows Image1(5), opens nothing yet
-    p->numobiezioni();
+    // Two objections: the dates and the manner, whose marker stands on the answer opposed.
+    CausaViva::attiva().imposta(&DatiCausa::ledatin, Scelta(qint16(2)));
+    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, Scelta(qint16(4)));
     QCOMPARE(p->numobiez()->text(), QStringLiteral("Sono state formulate n. 2 obiezioni."));
-    // Objections of windows the case also reaches.
-    dati.ledatin = qint16(2);
-    dati.obiezmodo = qint16(4);
+    QVERIFY(!p->marcatore(0)->isHidden());
+    QVERIFY(!p->marcatore(5)->isHidden());
+    CausaViva::attiva().impostaArchivio(QStringLiteral("Possidoria-dati-Rossi"));
 
     causa()->azzera_Click();
 
@@ -319,12 +324,14 @@ void TstCausa::cancIniziaUnaNuovaCausa()
         QCOMPARE(p->gruppo(k)->selezionato(), 0);
     QCOMPARE(causa()->passo()->text(), hintAttore);
     // ...and nothing of the old case stays behind, unseen.
-    QCOMPARE(dati, DatiCausa{});
+    QCOMPARE(CausaViva::attiva().scelte(), DatiCausa{});
     for (int i = 0; i < FinestraPossesso::marcatori; ++i)
         QVERIFY2(p->marcatore(i)->isHidden(), qPrintable(QString::number(i)));
     QVERIFY(p->numobiez()->text().isEmpty());
-    // The frames stay usable: the old duration made them so, and nothing disables them again.
-    QVERIFY(p->frame(1)->isEnabled());
+    // With no duration the requirements wait again.
+    QVERIFY(!p->frame(1)->isEnabled());
+    // The old archive name goes too: "Salva" of the new case asks for a name, never overwrites.
+    QVERIFY(CausaViva::attiva().archivio().isEmpty());
 
     // A new case with new names but no new type is refused, and a second canc does nothing.
     compila(QStringLiteral("Verdi"), QStringLiteral("Neri"), QStringLiteral("casa"), QStringLiteral("Como"));
@@ -355,10 +362,7 @@ void TstCausa::cancSvuotaLaSentenza()
         QVERIFY(s->findChild<QLabel*>(QStringLiteral("azione(%1)").arg(k))->text().isEmpty());
         QVERIFY(s->findChild<QLabel*>(QStringLiteral("obiezione(%1)").arg(k))->text().isEmpty());
     }
-    for (int i = 1; i <= 14; ++i)
-        QVERIFY(elencofatti.value(i).isEmpty());
-    for (int i = 1; i <= 13; ++i)
-        QVERIFY(elencoobiezioni.value(i).isEmpty());
+    QVERIFY(!s->giudizio());
 }
 
 void TstCausa::menuEScelta()

@@ -1,6 +1,8 @@
-// Dates as typed, their long form, the duration count and the block of five controls.
+// Dates as typed, their long form, the duration count and the block of five controls that shows
+// two dates of the case record.
 #include "app/modpossidoria.h"
 #include "case/bloccodate.h"
+#include "case/causaviva.h"
 #include "case/date.h"
 #include "fakes/piattaformafinta.h"
 
@@ -66,7 +68,7 @@ QString durataAttesa(int ys, int ms, int ds, int ye, int me, int de)
 
 const QString avviso = QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa.");
 
-// A window with the five controls of the block, counting the runs of its two steps.
+// A window with the five controls of the block, showing the record's possession dates.
 struct Finestra {
     QWidget w;
     QLineEdit* datainizio = new QLineEdit(&w);
@@ -75,8 +77,6 @@ struct Finestra {
     QLabel* fine = new QLabel(&w);
     QLabel* durata = new QLabel(&w);
     BloccoDate* blocco = nullptr;
-    int completamenti = 0;
-    int passi = 0;
 
     Finestra()
     {
@@ -85,9 +85,9 @@ struct Finestra {
         inizio->setObjectName(QStringLiteral("inizio"));
         fine->setObjectName(QStringLiteral("fine"));
         durata->setObjectName(QStringLiteral("durata"));
-        blocco = new BloccoDate(&w);
-        blocco->completamento = [this] { ++completamenti; };
-        blocco->aggiornapasso = [this] { ++passi; };
+        blocco = new BloccoDate(&w, &TestiCausa::possessoInizio, &TestiCausa::possessoFine);
+        QObject::connect(&CausaViva::attiva(), &CausaViva::cambiata, blocco,
+                         [this] { blocco->mostra(CausaViva::attiva().testi()); });
     }
 };
 
@@ -109,12 +109,10 @@ private slots:
 
     void bloccoDigitazione_data();
     void bloccoDigitazione();
-    void bloccoCarattereEstraneo_data();
-    void bloccoCarattereEstraneo();
-    void bloccoAvvisoAlTastoSbagliato();
-    void bloccoFermateSilenziose();
-    void bloccoFineAntecedente();
-    void bloccoFineConCarattereEstraneo();
+    void bloccoNonData_data();
+    void bloccoNonData();
+    void bloccoSvuotatoEAntecedente();
+    void bloccoLimiteSoloAllaDigitazione();
 };
 
 void TstDate::initTestCase()
@@ -310,14 +308,14 @@ void TstDate::bloccoDigitazione_data()
                                  << " 20 anni e  1 giorno";
     QTest::newRow("long years") << "10/05/1980" << "15/05/2000" << "sabato, 10 maggio 1980"
                                 << " 20 anni e  5 giorni";
-    QTest::newRow("dots") << "29.2.84" << "29.2.04" << QString::fromUtf8("mercoledì, 29 febbraio 1984")
-                          << " 19 anni e  364 giorni";
+    QTest::newRow("before 1930, ten characters") << "12/03/1925" << "12/03/1945"
+                                                 << QString::fromUtf8("giovedì, 12 marzo 1925") << " 20 anni";
     QTest::newRow("dashes") << "1-6-1990" << "2-6-1990" << QString::fromUtf8("venerdì, 1 giugno 1990")
                             << " 0 anni e  1 giorno";
 }
 
-// A correct date typed key by key raises no message at any key; the block ends with both long
-// forms and the duration, and the hint is refreshed at every key of the start field.
+// A correct date typed key by key raises no message at any key, and leaving the field none either;
+// the record holds the texts, the labels their long forms and the duration.
 void TstDate::bloccoDigitazione()
 {
     QFETCH(QString, inizio);
@@ -328,147 +326,87 @@ void TstDate::bloccoDigitazione()
     Finestra f;
 
     QTest::keyClicks(f.datainizio, inizio);
-    QVERIFY(finta.messaggi.mostrati.isEmpty());
+    QTest::keyClick(f.datainizio, Qt::Key_Return);
     QCOMPARE(f.inizio->text(), formaInizio);
-    QCOMPARE(f.fine->text(), QString());
     QCOMPARE(f.durata->text(), QString());   // the end is still empty
-    QCOMPARE(f.completamenti, 0);
-    QCOMPARE(f.passi, inizio.size());
 
     QTest::keyClicks(f.datafine, fine);
+    QTest::keyClick(f.datafine, Qt::Key_Return);
     QVERIFY(finta.messaggi.mostrati.isEmpty());
+    QCOMPARE(CausaViva::attiva().testi().possessoInizio, inizio);
+    QCOMPARE(CausaViva::attiva().testi().possessoFine, fine);
     QCOMPARE(f.fine->text(), Date::formaLunga(*Date::leggi(fine)));
     QCOMPARE(f.durata->text(), durata);
-    QVERIFY(f.completamenti >= 1);
-    QCOMPARE(f.passi, inizio.size());   // the end field refreshes the hint only through completion
-
-    // Retyping the start over a complete entry recomputes through the end handler.
-    const int prima = f.completamenti;
-    f.datainizio->setText(fine);
-    QCOMPARE(f.durata->text(), QStringLiteral(" 0 anni"));
-    QCOMPARE(f.completamenti, prima + 1);
-    QVERIFY(finta.messaggi.mostrati.isEmpty());
 }
 
-void TstDate::bloccoCarattereEstraneo_data()
+void TstDate::bloccoNonData_data()
 {
+    QTest::addColumn<bool>("fine");
     QTest::addColumn<QString>("testo");
-    QTest::newRow("letter o for zero") << "8/12/o6";
-    QTest::newRow("commas") << "8,12,06";
-    QTest::newRow("words") << "ieri";
-    QTest::newRow("backslashes") << "8\\12\\06";
+    QTest::newRow("start, letter o for zero") << false << "8/12/o6";
+    QTest::newRow("start, commas") << false << "8,12,06";
+    QTest::newRow("start, a word") << false << "ieri";
+    QTest::newRow("start, no such day") << false << "31/2/2001";
+    QTest::newRow("end, letter") << true << "1/1/199x";
+    QTest::newRow("end, day and month only") << true << "1/1";
 }
 
-// A start text that holds a sign no date has: the message, the start label and the duration left
-// as they were, the end computation skipped, the hint still refreshed.
-void TstDate::bloccoCarattereEstraneo()
+// A text that is not a date: nothing said while typing; the label shows it as typed and no
+// duration stands; leaving the field says how to write a date, once.
+void TstDate::bloccoNonData()
 {
+    QFETCH(bool, fine);
     QFETCH(QString, testo);
     PiattaformaFinta finta;
     Finestra f;
     f.datainizio->setText(QStringLiteral("1/1/1970"));
     f.datafine->setText(QStringLiteral("1/1/1990"));
     QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni"));
-    const QString inizioPrima = f.inizio->text();
-    const int completamenti = f.completamenti;
-    const int passi = f.passi;
 
-    f.datainizio->setText(testo);
+    QLineEdit* campo = fine ? f.datafine : f.datainizio;
+    campo->clear();
+    QTest::keyClicks(campo, testo);
+    QVERIFY(finta.messaggi.mostrati.isEmpty());
+    QCOMPARE((fine ? f.fine : f.inizio)->text(), testo);
+    QCOMPARE(f.durata->text(), QString());
+
+    QTest::keyClick(campo, Qt::Key_Return);
     QCOMPARE(finta.messaggi.mostrati.size(), 1);
     QCOMPARE(finta.messaggi.ultimo().testo, avviso);
     QCOMPARE(finta.messaggi.ultimo().titolo, QStringLiteral("Possidoria: aiuto in linea"));
     QCOMPARE(finta.messaggi.ultimo().icona, Icona::Critico);
-    QCOMPARE(finta.messaggi.ultimo().pulsanti, Pulsanti::Ok);
-    QCOMPARE(f.inizio->text(), inizioPrima);
-    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni"));
-    QCOMPARE(f.completamenti, completamenti);
-    QCOMPARE(f.passi, passi + 1);
 }
 
-// The message comes at the wrong key, and only there.
-void TstDate::bloccoAvvisoAlTastoSbagliato()
-{
-    PiattaformaFinta finta;
-    Finestra f;
-    QTest::keyClicks(f.datainizio, QStringLiteral("8/1"));
-    QVERIFY(finta.messaggi.mostrati.isEmpty());
-    QTest::keyClick(f.datainizio, Qt::Key_A);
-    QCOMPARE(finta.messaggi.mostrati.size(), 1);
-    QTest::keyClick(f.datainizio, Qt::Key_Backspace);
-    QTest::keyClicks(f.datainizio, QStringLiteral("2/06"));
-    QCOMPARE(finta.messaggi.mostrati.size(), 1);
-    QCOMPARE(f.inizio->text(), QString::fromUtf8("venerdì, 8 dicembre 2006"));
-}
-
-void TstDate::bloccoFermateSilenziose()
+// Emptying a date takes the duration away; an end before the start is no error (" 0 anni").
+void TstDate::bloccoSvuotatoEAntecedente()
 {
     PiattaformaFinta finta;
     Finestra f;
     f.datainizio->setText(QStringLiteral("10/5/1980"));
     f.datafine->setText(QStringLiteral("15/5/2000"));
     QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e  5 giorni"));
-    QCOMPARE(f.completamenti, 1);
-    QCOMPARE(f.passi, 1);
-
-    // Emptying the end: its label empties, the duration stays, no completion, no hint.
     f.datafine->clear();
     QCOMPARE(f.fine->text(), QString());
-    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e  5 giorni"));
-    QCOMPARE(f.completamenti, 1);
-    QCOMPARE(f.passi, 1);
-
-    // An impossible end day: shown as typed, nothing else.
-    f.datafine->setText(QStringLiteral("31/2/2001"));
-    QCOMPARE(f.fine->text(), QStringLiteral("31/2/2001"));
-    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e  5 giorni"));
-    QCOMPARE(f.completamenti, 1);
-
-    // A correct end again, then an impossible start: shown as typed, the hint refreshed.
-    f.datafine->setText(QStringLiteral("15/5/2001"));
-    QCOMPARE(f.durata->text(), QStringLiteral(" 21 anni e  5 giorni"));
-    QCOMPARE(f.completamenti, 2);
-    f.datainizio->setText(QStringLiteral("29/2/1900"));
-    QCOMPARE(f.inizio->text(), QStringLiteral("29/2/1900"));
-    QCOMPARE(f.fine->text(), QString::fromUtf8("martedì, 15 maggio 2001"));
-    QCOMPARE(f.durata->text(), QStringLiteral(" 21 anni e  5 giorni"));
-    QCOMPARE(f.completamenti, 2);
-    QCOMPARE(f.passi, 2);
-
-    // The reset of a case empties both fields from code.
-    f.datainizio->clear();
-    f.datafine->clear();
-    QCOMPARE(f.inizio->text(), QString());
-    QCOMPARE(f.fine->text(), QString());
-    QCOMPARE(f.completamenti, 2);
-    QCOMPARE(f.passi, 3);
-    QVERIFY(finta.messaggi.mostrati.isEmpty());
-}
-
-// An end before the start is no error: " 0 anni", and the window completes as usual.
-void TstDate::bloccoFineAntecedente()
-{
-    PiattaformaFinta finta;
-    Finestra f;
-    f.datainizio->setText(QStringLiteral("2/6/1990"));
-    f.datafine->setText(QStringLiteral("1/6/1990"));
+    QCOMPARE(f.durata->text(), QString());
+    f.datafine->setText(QStringLiteral("1/5/1980"));
     QCOMPARE(f.durata->text(), QStringLiteral(" 0 anni"));
-    QCOMPARE(f.completamenti, 1);
     QVERIFY(finta.messaggi.mostrati.isEmpty());
 }
 
-// The end field never raises the message; a sign no date has stops it before its label.
-void TstDate::bloccoFineConCarattereEstraneo()
+// Typing stops at ten characters; a longer text of the record is shown whole and stays whole.
+void TstDate::bloccoLimiteSoloAllaDigitazione()
 {
     PiattaformaFinta finta;
     Finestra f;
-    f.datainizio->setText(QStringLiteral("1/1/1970"));
-    f.datafine->setText(QStringLiteral("1/1/1990"));
-    const QString finePrima = f.fine->text();
-    f.datafine->setText(QStringLiteral("1/1/199x"));
-    QVERIFY(finta.messaggi.mostrati.isEmpty());
-    QCOMPARE(f.fine->text(), finePrima);
-    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni"));
-    QCOMPARE(f.completamenti, 1);
+    QTest::keyClicks(f.datainizio, QStringLiteral("12/03/19255"));
+    QCOMPARE(f.datainizio->text(), QStringLiteral("12/03/1925"));
+
+    Causa c;
+    c.testi.possessoInizio = QStringLiteral("  8/12/1980  ");
+    CausaViva::attiva().sostituisci(c, QString());
+    QCOMPARE(f.datainizio->text(), c.testi.possessoInizio);
+    QCOMPARE(CausaViva::attiva().testi().possessoInizio, c.testi.possessoInizio);
+    QCOMPARE(f.inizio->text(), QString::fromUtf8("lunedì, 8 dicembre 1980"));
 }
 
 QTEST_MAIN(TstDate)

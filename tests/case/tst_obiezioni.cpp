@@ -1,6 +1,7 @@
 // The defendant's objection windows: the two date windows ("ledate", "interruzione") and the five
 // questionnaires, driven through their controls with the platform fakes answering.
 #include "app/gruppoopzioni.h"
+#include "case/causaviva.h"
 #include "app/modpossidoria.h"
 #include "case/bloccodate.h"
 #include "case/finestracausa.h"
@@ -83,7 +84,7 @@ private:
 void TstObiezioni::init()
 {
     finta_ = new PiattaformaFinta;
-    ModPossidoria::dati = DatiCausa{};
+    CausaViva::attiva().azzera();
 }
 
 void TstObiezioni::cleanup()
@@ -123,10 +124,10 @@ void TstObiezioni::gruppiDiProve()
     const Scelta DatiCausa::*vf = nome == QLatin1String("ledate") ? &DatiCausa::ledatfin : &DatiCausa::interdatfin;
     f->datin()->pulsante(4)->click();
     f->datfin()->pulsante(fine - 1)->click();
-    QCOMPARE(ModPossidoria::dati.*vi, Scelta(4));
-    QCOMPARE(ModPossidoria::dati.*vf, Scelta(fine - 1));
+    QCOMPARE(CausaViva::attiva().scelte().*vi, Scelta(4));
+    QCOMPARE(CausaViva::attiva().scelte().*vf, Scelta(fine - 1));
     f->datin()->pulsante(2)->click();
-    QCOMPARE(ModPossidoria::dati.*vi, Scelta(2));
+    QCOMPARE(CausaViva::attiva().scelte().*vi, Scelta(2));
     QVERIFY(!f->datin()->pulsante(4)->isChecked());
 }
 
@@ -200,11 +201,11 @@ void TstObiezioni::nessunaProvaInizio()
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
     QCOMPARE(f->blocco()->inizio()->text(), QStringLiteral("giovedì, 1 gennaio 1970"));
     QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 25 anni"));
-    QCOMPARE(ModPossidoria::dati.ledatin, Scelta(10));
+    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta(10));
 
     f->datin()->pulsante(3)->click();
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
-    QCOMPARE(ModPossidoria::dati.ledatin, Scelta(3));
+    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta(3));
     possesso()->datainizio()->setText(QStringLiteral("1/1/1960"));
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
@@ -227,14 +228,14 @@ void TstObiezioni::nessunaProvaEntrambe()
     QCOMPARE(f->passo()->text(), PASSO_COMPLETO);
 }
 
-// With the plaintiff's field empty the copy empties the defendant's: the duration stays as it was.
+// With the plaintiff's field empty the copy empties the defendant's, and no duration stands.
 void TstObiezioni::nessunaProvaConAttoreVuoto()
 {
     FinestraDate* f = date(QStringLiteral("ledate"));
     scrivi(f, QStringLiteral("1/1/1980"), QStringLiteral("1/1/1995"));
     f->datfin()->pulsante(13)->click();
     QCOMPARE(f->blocco()->datafine()->text(), QString());
-    QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 15 anni"));
+    QCOMPARE(f->blocco()->durata()->text(), QString());
     QCOMPARE(f->passo()->text(), QStringLiteral("digitare la data finale del possesso"));
 }
 
@@ -294,11 +295,11 @@ void TstObiezioni::interruzioneNonCopiaMai()
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/3/1990"));
     QCOMPARE(f->blocco()->datafine()->text(), QStringLiteral("15/3/1991"));
     QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 1 anno e  14 giorni"));
-    QCOMPARE(ModPossidoria::dati.interdatin, Scelta(13));
-    QCOMPARE(ModPossidoria::dati.interdatfin, Scelta(10));
+    QCOMPARE(CausaViva::attiva().scelte().interdatin, Scelta(13));
+    QCOMPARE(CausaViva::attiva().scelte().interdatfin, Scelta(10));
     // The dates window's variables are another window's: untouched.
-    QCOMPARE(ModPossidoria::dati.ledatin, Scelta());
-    QCOMPARE(ModPossidoria::dati.ledatfin, Scelta());
+    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta());
+    QCOMPARE(CausaViva::attiva().scelte().ledatfin, Scelta());
 }
 
 // Neither window compares its dates with the plaintiff's: a period outside the possession stands.
@@ -380,44 +381,45 @@ void TstObiezioni::questionarioRitorno()
 
     auto* opzione = q->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(gruppo).arg(scelta));
     QVERIFY(opzione);
-    opzione->click();
-    QCOMPARE(ModPossidoria::dati.*variabile, Scelta(scelta));
-    QCOMPARE(q->passo()->text(), passoB);
     const QString contatore = possesso()->numobiez()->text();
+    opzione->click();
+    QCOMPARE(CausaViva::attiva().scelte().*variabile, Scelta(scelta));
+    QCOMPARE(q->passo()->text(), passoB);
     ritorno->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY(possesso()->isVisible());
     QVERIFY(possesso()->numobiez()->text() != contatore);
 
-    // A new case unchecks the option and leaves hint B; the return stays allowed.
-    possesso()->hide();
-    FinestraCausa* causa = Finestre::di<FinestraCausa>();   // its load sets the type to 0
-    ModPossidoria::dati.tipologia = qint16(1);
-    causa->azzera_Click();
-    QVERIFY(!opzione->isChecked());
-    QCOMPARE(q->passo()->text(), passoB);
-    ritorno->click();
-    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
-    QVERIFY(possesso()->isVisible());
-
-    // A window loaded afresh starts over with hint A, whatever the record holds.
-    Finestre::chiudi(nome);
+    // Closed by its title bar and opened again, the window shows the objection it had.
+    q->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(questionario(nome)->passo()->text(), passoA);
+    q = questionario(nome);
+    QCOMPARE(q->gruppo()->selezionato(), scelta);
+    QCOMPARE(q->passo()->text(), passoB);
+
+    // A new case leaves no objection: the option unchecked, hint A, the return refused again.
+    possesso()->hide();
+    CausaViva::attiva().imposta(&DatiCausa::tipologia, Scelta(qint16(1)));
+    Finestre::di<FinestraCausa>()->azzera_Click();
+    QCOMPARE(q->gruppo()->selezionato(), 0);
+    QCOMPARE(q->passo()->text(), passoA);
+    q->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
+    QCOMPARE(finta_->messaggi.mostrati.size(), 2);
+    QCOMPARE(finta_->messaggi.ultimo().testo, RIFIUTO_QUESTIONARIO);
 }
 
-// Selecting from code, as opening a case does, stores the index again and turns the hint to B.
+// A window opened after the case holds its objection shows it; selecting from code stores the index.
 void TstObiezioni::sceltaDaCodice()
 {
-    ModPossidoria::dati.obiezfede = qint16(5);
+    CausaViva::attiva().imposta(&DatiCausa::obiezfede, Scelta(qint16(5)));
     Questionario* q = questionario(QStringLiteral("fede"));
-    QVERIFY(!q->sceltaFatta());
-    QCOMPARE(q->gruppo()->selezionato(), 0);   // the load does not select the stored option
+    QVERIFY(q->sceltaFatta());
+    QCOMPARE(q->gruppo()->selezionato(), 5);
     q->gruppo()->seleziona(8);
-    QCOMPARE(ModPossidoria::dati.obiezfede, Scelta(8));
+    QCOMPARE(CausaViva::attiva().scelte().obiezfede, Scelta(8));
     QVERIFY(q->sceltaFatta());
     q->gruppo()->seleziona(13);                // names no button: nothing at all
-    QCOMPARE(ModPossidoria::dati.obiezfede, Scelta(8));
+    QCOMPARE(CausaViva::attiva().scelte().obiezfede, Scelta(8));
 }
 
 void TstObiezioni::spiegazioniQuestionari_data()
@@ -452,7 +454,7 @@ void TstObiezioni::spiegazioniQuestionari()
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY2(finta_->messaggi.ultimo().testo.startsWith(inizio), qPrintable(finta_->messaggi.ultimo().testo.left(100)));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Informazione);
-    QVERIFY(ModPossidoria::dati == DatiCausa{});   // nothing stored
+    QVERIFY(CausaViva::attiva().scelte() == DatiCausa{});   // nothing stored
 }
 
 // Every window's explanation opens with the invitation to read the "?"; the interruption window's is

@@ -1,6 +1,9 @@
 // The possession window: a fresh window, the date fields, the six groups and their markers, the
 // objection buttons and the counter, the Civil Code buttons and the way on to the judgment.
 #include "app/gruppoopzioni.h"
+#include "case/causaviva.h"
+#include "case/finestradate.h"
+#include "case/tabellecausa.h"
 #include "app/modpossidoria.h"
 #include "case/finestracausa.h"
 #include "case/finestrapossesso.h"
@@ -35,14 +38,15 @@ private slots:
     void nonoCarattere_data();
     void nonoCarattere();
     void cinqueGruppiPoiSentenza();
-    void concessioneLasciaIlMarcatore_data();
-    void concessioneLasciaIlMarcatore();
-    void cambioRispostaNascondeMarcatore();
+    void concessioneNonSollevaObiezione_data();
+    void concessioneNonSollevaObiezione();
+    void marcatoriDallaCausa();
     void obiezioneDate();
     void codiceCivile_data();
     void codiceCivile();
     void acquistoPerTipologia_data();
     void acquistoPerTipologia();
+    void sentenzaConDataSvuotata_data();
     void sentenzaConDataSvuotata();
     void sentenzaSenzaDatiGenerali_data();
     void sentenzaSenzaDatiGenerali();
@@ -60,7 +64,7 @@ private:
 void TstPossesso::init()
 {
     finta_ = new PiattaformaFinta;
-    dati = DatiCausa{};
+    CausaViva::attiva().azzera();
     Finestre::finestra(QStringLiteral("norme"));   // the article table, as the main menu fills it
 }
 
@@ -107,13 +111,10 @@ void TstPossesso::finestraNuova()
     for (int i = 0; i < FinestraPossesso::marcatori; ++i)
         QVERIFY(p->marcatore(i)->isHidden());
     QVERIFY(p->numobiez()->text().isEmpty());
-    QCOMPARE(p->datainizio()->maxLength(), 8);
     QCOMPARE(p->datafine()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     // The counter line says what it counts, not the end date.
     QVERIFY(p->numobiez()->toolTip().contains(QStringLiteral("obiezioni")));
     QVERIFY(!p->numobiez()->toolTip().contains(QStringLiteral("la data")));
-    p->numobiezioni();
-    QCOMPARE(p->numobiez()->text(), QStringLiteral("Sono state formulate n. 0 obiezioni."));
 }
 
 void TstPossesso::obiezioneSenzaRisposta_data()
@@ -127,7 +128,7 @@ void TstPossesso::obiezioneSenzaRisposta_data()
     riga(4, "Scegliere prima l'opzione sulla condizione psicologica del possessore.");
     riga(5, "Scegliere prima l'opzione sulla provenienza della cosa.");
     riga(6, "Scegliere prima l'opzione sulla fede del possessore.");
-    riga(7, "Scegliere prima l'opzione sull'acquisto da chi non è propretario.");
+    riga(7, "Scegliere prima l'opzione sull'acquisto da chi non è proprietario.");
 }
 
 void TstPossesso::obiezioneSenzaRisposta()
@@ -158,19 +159,21 @@ void TstPossesso::dateAbilitanoIRiquadri()
     QCOMPARE(possesso()->passo()->text(),
              QStringLiteral("correggere, archiviare quanto immesso, scegliere delle obiezioni, visualizzare il risultato "
                             "cliccando sull'apposito tasto ----------------->"));
-    // Emptying a date brings the hint back but never disables the frames again.
+    // Emptying a date brings the hint back and the requirements wait for a duration, answers kept.
     possesso()->datainizio()->clear();
     QCOMPARE(possesso()->passo()->text(), QStringLiteral("digitare la data iniziale del possesso"));
-    QVERIFY(possesso()->frame(6)->isEnabled());
-    QCOMPARE(dati.sceltainterr, Scelta(qint16(3)));
-    QCOMPARE(dati.sceltaacq, Scelta(qint16(2)));
+    QVERIFY(!possesso()->frame(6)->isEnabled());
+    QCOMPARE(possesso()->gruppo(6)->selezionato(), 2);
+    QCOMPARE(CausaViva::attiva().scelte().sceltainterr, Scelta(qint16(3)));
+    QCOMPARE(CausaViva::attiva().scelte().sceltaacq, Scelta(qint16(2)));
 }
 
 void TstPossesso::nonoCarattere_data()
 {
     QTest::addColumn<QString>("digitato");
     QTest::addColumn<QString>("campo");
-    QTest::newRow("anno lungo") << QStringLiteral("12/03/1985") << QStringLiteral("12/03/19");
+    QTest::newRow("anno lungo") << QStringLiteral("12/03/1985") << QStringLiteral("12/03/1985");
+    QTest::newRow("undici caratteri") << QStringLiteral("12/03/19255") << QStringLiteral("12/03/1925");
     QTest::newRow("anno breve") << QStringLiteral("12/03/85") << QStringLiteral("12/03/85");
     QTest::newRow("senza zeri") << QStringLiteral("1/3/1985") << QStringLiteral("1/3/1985");
 }
@@ -203,31 +206,30 @@ void TstPossesso::cinqueGruppiPoiSentenza()
     QVERIFY(Finestre::finestra(QStringLiteral("sentenza"))->isVisible());
 }
 
-void TstPossesso::concessioneLasciaIlMarcatore_data()
+void TstPossesso::concessioneNonSollevaObiezione_data()
 {
     QTest::addColumn<int>("k");
     QTest::addColumn<int>("opzione");
-    QTest::addColumn<int>("marcatore");
     QTest::addColumn<QString>("messaggio");
-    auto riga = [](const char* nome, int k, int opzione, int marcatore, const char* m) {
-        QTest::newRow(nome) << k << opzione << marcatore << QString::fromUtf8(m);
+    auto riga = [](const char* nome, int k, int opzione, const char* m) {
+        QTest::newRow(nome) << k << opzione << QString::fromUtf8(m);
     };
-    riga("interruzione", 2, 2, 2,
+    riga("interruzione", 2, 2,
          "L'obiezione non ha senso in quanto l'attore riconosce che il possesso è stato interrotto per oltre un anno.");
-    riga("modo", 3, 1, 4,
+    riga("modo", 3, 1,
          "L'obiezione non ha senso in quanto l'attore riconosce che il modo di acquisto del possesso è stato 'violento o clandestino'.");
-    riga("psiche", 4, 1, 6,
+    riga("psiche", 4, 1,
          "L'obiezione non ha senso in quanto l'attore riconosce di aver posseduto per conto del proprietario.");
-    riga("provenienza", 5, 2, 9,
+    riga("provenienza", 5, 2,
          "L'obiezione non ha senso in quanto l'attore riconosce che la provenienza della cosa da usucapire è 'illegittima'.");
-    riga("fede", 6, 2, 11, "L'obiezione non ha senso in quanto l'attore riconosce di essere in 'mala fede'.");
+    riga("fede", 6, 2, "L'obiezione non ha senso in quanto l'attore riconosce di essere in 'mala fede'.");
 }
 
-void TstPossesso::concessioneLasciaIlMarcatore()
+// An objection to what the plaintiff concedes is pointless: said, and nothing is raised.
+void TstPossesso::concessioneNonSollevaObiezione()
 {
     QFETCH(int, k);
     QFETCH(int, opzione);
-    QFETCH(int, marcatore);
     QFETCH(QString, messaggio);
     date();
     possesso()->gruppo(k - 1)->pulsante(opzione)->click();
@@ -236,49 +238,47 @@ void TstPossesso::concessioneLasciaIlMarcatore()
     QCOMPARE(finta_->messaggi.ultimo().testo, messaggio);
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
     for (int i = 0; i < FinestraPossesso::marcatori; ++i)
-        QCOMPARE(possesso()->marcatore(i)->isHidden(), i != marcatore);
-    // The next recount, as on a return from an objection window, counts it.
-    possesso()->numobiezioni();
-    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezioni."));
+        QVERIFY(possesso()->marcatore(i)->isHidden());
+    QVERIFY(possesso()->numobiez()->text().isEmpty());
+    QVERIFY(!Finestre::caricata(QString::fromLatin1(TabelleCausa::obiezione(k).finestra)));
 }
 
-void TstPossesso::cambioRispostaNascondeMarcatore()
+// The markers and the counter are the objections the case holds, whoever set them.
+void TstPossesso::marcatoriDallaCausa()
 {
     date();
     rispondi({1, 2, 2, 1, 1, 2});
+    QVERIFY(possesso()->numobiez()->text().isEmpty());
     for (int k = 2; k <= 7; ++k)
-        possesso()->oppos1_Click(k);
-    // Objections against answers the plaintiff did not concede show their markers and no message
-    // (their windows come with the objection windows).
-    QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    for (int i : {1, 5, 7, 8, 10, 13})
-        QVERIFY2(!possesso()->marcatore(i)->isHidden(), qPrintable(QString::number(i)));
-    possesso()->numobiezioni();
+        CausaViva::attiva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
+    const QList<int> opposte{1, 5, 7, 8, 10, 13};
+    for (int i = 0; i < FinestraPossesso::marcatori; ++i)
+        QCOMPARE(possesso()->marcatore(i)->isHidden(), !opposte.contains(i));
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 6 obiezioni."));
 
+    // Another answer: the marker follows it. An objection withdrawn: its marker goes, the count drops.
     possesso()->gruppo(2)->pulsante(1)->click();
     QVERIFY(possesso()->marcatore(5)->isHidden());
+    QVERIFY(!possesso()->marcatore(4)->isHidden());
+    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, Scelta());
     QVERIFY(possesso()->marcatore(4)->isHidden());
-    QVERIFY(!possesso()->marcatore(1)->isHidden());
-    // The counter lags until the next recount.
-    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 6 obiezioni."));
-    possesso()->numobiezioni();
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 5 obiezioni."));
-    // A selection made by code stores its variable and hides the markers just the same.
-    possesso()->interr()->seleziona(3);
-    QCOMPARE(dati.sceltainterr, Scelta(qint16(3)));
-    QVERIFY(possesso()->marcatore(1)->isHidden());
+    for (int k = 4; k <= 7; ++k)
+        CausaViva::attiva().imposta(TabelleCausa::obiezione(k).prova, Scelta());
+    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezione."));
 }
 
+// The dates' objection button opens its window; the marker comes with the first proof chosen there.
 void TstPossesso::obiezioneDate()
 {
     date();
     possesso()->oppos1_Click(1);
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    QVERIFY(!possesso()->marcatore(0)->isHidden());
-    // A new duration hides the dates marker.
-    possesso()->datafine()->setText(QStringLiteral("1/1/96"));
+    QVERIFY(Finestre::finestra(QStringLiteral("ledate"))->isVisible());
     QVERIFY(possesso()->marcatore(0)->isHidden());
+    Finestre::finestra<FinestraDate>(QStringLiteral("ledate"))->datin()->pulsante(6)->click();
+    QVERIFY(!possesso()->marcatore(0)->isHidden());
+    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezione."));
 }
 
 void TstPossesso::codiceCivile_data()
@@ -329,20 +329,27 @@ void TstPossesso::acquistoPerTipologia()
         QVERIFY(articoli.contains(testo));
 }
 
+// An emptied or unreadable date leaves no duration, and "&Sentenza" refuses as for a missing date.
+void TstPossesso::sentenzaConDataSvuotata_data()
+{
+    QTest::addColumn<QString>("inizio");
+    QTest::newRow("emptied") << QString();
+    QTest::newRow("no such day") << QStringLiteral("31/2/99");
+}
+
 void TstPossesso::sentenzaConDataSvuotata()
 {
+    QFETCH(QString, inizio);
     intestazione();
     date(QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     rispondi({3, 2, 2, 1, 2, 2});
-    possesso()->datainizio()->clear();
-    QCOMPARE(possesso()->durata()->text(), QStringLiteral(" 25 anni"));
+    possesso()->datainizio()->setText(inizio);
+    QCOMPARE(possesso()->durata()->text(), QString());
     possesso()->cmdavanti_Click();
-    QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    auto* s = Finestre::di<FinestraSentenza>();
-    QCOMPARE(elencofatti.value(8), QStringLiteral("- durata del possesso:  25 anni"));
-    QCOMPARE(elencofatti.value(6), QStringLiteral("- data d'inizio del possesso: "));
-    // Twenty-five years without defects: the plaintiff wins on the last duration computed.
-    QVERIFY(s->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore vince la causa.")));
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QCOMPARE(finta_->messaggi.ultimo().testo,
+             QString::fromUtf8("Non sono stati immessi tutti i dati necessari: non è possibile procedere."));
+    QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
 }
 
 void TstPossesso::sentenzaSenzaDatiGenerali_data()
@@ -366,7 +373,7 @@ void TstPossesso::sentenzaSenzaDatiGenerali()
     rispondi({3, 2, 2, 1, 1, 2});
     possesso()->cmdavanti_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
-    QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Non sono stati inseriti i dati genarali della causa."));
+    QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Non sono stati inseriti i dati generali della causa."));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
     QVERIFY(Finestre::finestra(QStringLiteral("causa"))->isVisible());
     QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
@@ -393,10 +400,8 @@ void TstPossesso::immagine()
     possesso()->show();
     date(QStringLiteral("8/12/86"), QStringLiteral("8/12/06"));
     rispondi({1, 2, 2, 1, 1, 1});
-    for (int k = 2; k <= 7; ++k)
-        possesso()->oppos1_Click(k);
-    possesso()->oppos1_Click(1);
-    possesso()->numobiezioni();
+    for (int k = 1; k <= 7; ++k)
+        CausaViva::attiva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
     QCOMPARE(possesso()->findChild<QLabel*>(QStringLiteral("inizio"))->text(), QString::fromUtf8("lunedì, 8 dicembre 1986"));
     QVERIFY(QTest::qWaitForWindowExposed(possesso()));
     salvaImmagine(possesso(), QStringLiteral("possesso-obiezioni"));

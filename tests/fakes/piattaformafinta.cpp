@@ -1,6 +1,7 @@
 #include "fakes/piattaformafinta.h"
 #include "app/finestre.h"
 #include "app/modpossidoria.h"
+#include "case/causaviva.h"
 #include "finestre_programma.h"
 #include <QApplication>
 #include <QDir>
@@ -74,6 +75,7 @@ PiattaformaFinta::PiattaformaFinta()
         registrate = true;
     }
     ModPossidoria::azzeraStato();
+    CausaViva::attiva().azzera();
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
 }
 
@@ -81,6 +83,7 @@ PiattaformaFinta::~PiattaformaFinta()
 {
     chiudiTutteLeFinestre();
     ModPossidoria::azzeraStato();
+    CausaViva::attiva().azzera();
     installaPiattaforma({});
 }
 

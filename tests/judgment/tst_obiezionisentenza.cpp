@@ -97,7 +97,7 @@ void obietta(const Prova& p)
         q->gruppo()->pulsante(p.provaInizio)->click();
         q->cmdpossesso_Click();
     }
-    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezioni."));
+    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezione."));
 }
 
 } // namespace
@@ -108,7 +108,7 @@ Q_DECLARE_METATYPE(Prova)
 class TstObiezioniSentenza : public QObject {
     Q_OBJECT
 private slots:
-    void init() { finta_ = new PiattaformaFinta; ModPossidoria::dati = DatiCausa{}; }
+    void init() { finta_ = new PiattaformaFinta; }
     void cleanup() { delete finta_; finta_ = nullptr; }
     void obiezioneCambiaSentenza_data();
     void obiezioneCambiaSentenza();

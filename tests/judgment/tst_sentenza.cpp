@@ -5,6 +5,7 @@
 #include "app/twips.h"
 #include "case/finestracausa.h"
 #include "case/finestrapossesso.h"
+#include "case/causaviva.h"
 #include "fakes/piattaformafinta.h"
 #include "judgment/catalogo.h"
 #include "judgment/finestrasentenza.h"
@@ -25,31 +26,6 @@ namespace {
 
 const QString iniziale = QStringLiteral("nessuna sentenza ancora possibile per \nmancanza di dati\n");
 const QString commentoIniziale = QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\n");
-
-// A stand-in for the dates-objection window, with the controls the judgment reads by name.
-class ObiezioneDate : public QWidget {
-public:
-    ObiezioneDate()
-    {
-        auto* inizio = new QLineEdit(QStringLiteral("1/1/80"), this);
-        inizio->setObjectName(QStringLiteral("datainizio"));
-        auto* fine = new QLineEdit(QStringLiteral("1/1/95"), this);
-        fine->setObjectName(QStringLiteral("datafine"));
-        auto* durata = new QLabel(QStringLiteral(" 15 anni"), this);
-        durata->setObjectName(QStringLiteral("durata"));
-        const char* gruppi[2][2] = {{"Frame1", "datin"}, {"Frame2", "datfin"}};
-        const char* titoli[2] = {"la data iniziale del possesso risulta da: ", "la data finale del possesso risulta da: "};
-        for (int g = 0; g < 2; ++g) {
-            auto* f = new QGroupBox(QString::fromUtf8(titoli[g]), this);
-            f->setObjectName(QString::fromLatin1(gruppi[g][0]));
-            const char* prove[3] = {"testimoni.......", "atti pubblici....", "presunzioni (art.2727)........"};
-            for (int i = 1; i <= 3; ++i) {
-                auto* b = new QRadioButton(QString::fromUtf8(prove[i - 1]), f);
-                b->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[g][1])).arg(i));
-            }
-        }
-    }
-};
 
 } // namespace
 
@@ -73,6 +49,7 @@ private slots:
     void senzaPunti_data();
     void senzaPunti();
     void obiezioniLette();   // registers a stand-in objection window: keep it last
+    void percheDopoUnaModifica();
     void immagine();
 
 private:
@@ -84,9 +61,6 @@ private:
 void TstSentenza::init()
 {
     finta_ = new PiattaformaFinta;
-    dati = DatiCausa{};
-    elencofatti = QStringList(15);
-    elencoobiezioni = QStringList(14);
     Finestre::finestra(QStringLiteral("norme"));
 }
 
@@ -152,8 +126,8 @@ void TstSentenza::controlli()
 void TstSentenza::apertaPrimaDelTempo()
 {
     // From the window menu, before the possession window is complete.
-    dati.tipologia = qint16(1);
-    dati.sceltainterr = qint16(3);
+    CausaViva::attiva().imposta(&DatiCausa::tipologia, qint16(1));
+    CausaViva::attiva().imposta(&DatiCausa::sceltainterr, qint16(3));
     Finestre::di<FinestraCausa>()->visualizza(13);
     FinestraSentenza* s = sentenza();
     QVERIFY(s->isVisible());
@@ -163,7 +137,7 @@ void TstSentenza::apertaPrimaDelTempo()
     QCOMPARE(s->passo()->text(), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     for (int k = 1; k <= 7; ++k)
         QVERIFY(s->findChild<QLabel*>(QStringLiteral("azione(%1)").arg(k))->text().isEmpty());
-    QVERIFY(elencofatti.value(1).isEmpty());
+    QVERIFY(!s->giudizio());
     QVERIFY(s->azione(QStringLiteral("stampa"))->isEnabled());
 }
 
@@ -172,15 +146,14 @@ void TstSentenza::righe()
     causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     const QStringList fatti = {
-        QString(),
         QStringLiteral("- nome dell'attore: Mario Rossi"),
         QStringLiteral("- nome del convenuto: Giulia Bianchi"),
         QStringLiteral("- bene: fondo rustico"),
         QStringLiteral("- luogo: Lecco"),
-        QString::fromUtf8("- tipologia di possidoria: proprietà"),
+        QString::fromUtf8("- tipologia di usucapione: proprietà"),
         QStringLiteral("- data d'inizio del possesso: 1/1/70"),
         QStringLiteral("- data di fine del possesso: 1/1/95"),
-        QStringLiteral("- durata del possesso:  25 anni"),
+        QStringLiteral("- durata del possesso: 25 anni"),
         QStringLiteral("- durata dell'interruzione del possesso: nessuna interruzione del possesso"),
         QStringLiteral("- modo di acquisto del possesso: acquistato in modo pacifico e pubblico"),
         QStringLiteral("- psicologia del possessore: ha posseduto con l'animo del padrone"),
@@ -188,16 +161,18 @@ void TstSentenza::righe()
         QString::fromUtf8("- fede del possessore: il possessore è di mala fede"),
         QString::fromUtf8("- acquisto del bene da chi non è proprietario: no"),
     };
-    QCOMPARE(elencofatti, fatti);
-    // Objection windows the program does not have yet raise no objection.
-    QCOMPARE(elencoobiezioni.value(1), QStringLiteral("- data d'inizio del possesso: nessuna obiezione"));
-    QCOMPARE(elencoobiezioni.value(6), QStringLiteral("- data di fine dell'interruzione del possesso: nessuna obiezione"));
-    for (int i = 1; i <= 13; ++i)
-        QVERIFY2(elencoobiezioni.value(i).startsWith(QStringLiteral("- ")) &&
-                     elencoobiezioni.value(i).endsWith(QStringLiteral("nessuna obiezione")),
-                 qPrintable(elencoobiezioni.value(i)));
-    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), fatti[1]);
-    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(7)"))->text(), fatti[7]);
+    const QStringList obiezioni = sentenza()->giudizio()->obiezioni;
+    QCOMPARE(sentenza()->giudizio()->fatti, fatti);
+    // No objection raised: each of the thirteen lines says so after its own heading.
+    QCOMPARE(obiezioni.size(), 13);
+    QCOMPARE(obiezioni.value(0), QStringLiteral("- data d'inizio del possesso: nessuna obiezione"));
+    QCOMPARE(obiezioni.value(5), QStringLiteral("- data di fine dell'interruzione del possesso: nessuna obiezione"));
+    QCOMPARE(obiezioni.value(6), QStringLiteral("- l'inizio dell'interruzione risulta da: nessuna obiezione"));
+    for (const QString& riga : obiezioni)
+        QVERIFY2(riga.startsWith(QStringLiteral("- ")) && riga.endsWith(QStringLiteral(": nessuna obiezione")),
+                 qPrintable(riga));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), fatti[0]);
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(7)"))->text(), fatti[6]);
     QCOMPARE(sentenza()->passo()->text(),
              QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti forniti "
                             "nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
@@ -223,7 +198,8 @@ void TstSentenza::barre()
     QFETCH(int, primaVisibile);
     causaCompleta(3, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
-    const QStringList& elenco = barra == QLatin1String("VScroll1") ? elencofatti : elencoobiezioni;
+    const QStringList elenco = barra == QLatin1String("VScroll1") ? sentenza()->giudizio()->fatti
+                                                                  : sentenza()->giudizio()->obiezioni;
     auto* b = sentenza()->findChild<QScrollBar*>(barra);
     QCOMPARE(b->minimum(), 1);
     QCOMPARE(b->maximum(), massimo);
@@ -235,9 +211,8 @@ void TstSentenza::barre()
     QCOMPARE(b->value(), massimo);
     for (int k = 1; k <= 7; ++k)
         QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(riga).arg(k))->text(),
-                 elenco.value(primaVisibile + k - 1));
-    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("%1(7)").arg(riga))->text(),
-             elenco.value(barra == QLatin1String("VScroll1") ? 14 : 13));
+                 elenco.value(primaVisibile + k - 2));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("%1(7)").arg(riga))->text(), elenco.last());
 }
 
 void TstSentenza::sentenzaDueVolte()
@@ -250,7 +225,7 @@ void TstSentenza::sentenzaDueVolte()
     p->cmdavanti_Click();
     QCOMPARE(sentenza()->testosentenza()->toPlainText(), prima);
     QCOMPARE(sentenza()->VScroll1()->value(), 4);
-    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), elencofatti.value(4));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), sentenza()->giudizio()->fatti.value(3));
 }
 
 void TstSentenza::esportazione()
@@ -267,11 +242,11 @@ void TstSentenza::esportazione()
                           QStringLiteral("psize 12"), QStringLiteral("ptext Fatti sostenuti dall'attore:\r\r"),
                           QStringLiteral("psize 10")};
     for (int i = 1; i <= 14; ++i)
-        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + elencofatti[i] + QStringLiteral("\r");
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->fatti[i - 1] + QStringLiteral("\r");
     atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rObiezioni sostenute dal convenuto:\r\r")
            << QStringLiteral("psize 10");
     for (int i = 1; i <= 13; ++i)
-        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + elencoobiezioni[i] + QStringLiteral("\r");
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->obiezioni[i - 1] + QStringLiteral("\r");
     atteso << QStringLiteral("psize 14") << QStringLiteral("ptext \rSentenza:\r\r") << QStringLiteral("psize 12")
            << QStringLiteral("ptext ") + sentenza()->testosentenza()->toPlainText() + QStringLiteral("\r")
            << QStringLiteral("psize 12") << QStringLiteral("ptext \rCommenti:\r\r") << QStringLiteral("psize 10")
@@ -368,8 +343,7 @@ void TstSentenza::causaIntera()
     QWidget* s = Finestre::finestra(QStringLiteral("sentenza"));
     QVERIFY(s->isVisible());
     // The rule the case lands on, and its texts as the catalogue writes them for it.
-    const QString durata = possesso->findChild<QLabel*>(QStringLiteral("durata"))->text();
-    const Decisione d = decidi(Fatti::da(dati, durata, QString(), QString()));
+    const Decisione d = decidi(fattiDellaCausa(CausaViva::attiva().causa()));
     QCOMPARE(d.chiave, chiave);
     QCOMPARE(d.esito == Esito::Vince, vince);
     const QString testo = s->findChild<QPlainTextEdit*>(QStringLiteral("testosentenza"))->toPlainText();
@@ -385,8 +359,8 @@ void TstSentenza::causaIntera()
     QVERIFY(op.contains(QStringLiteral("ptext ") + testo + QStringLiteral("\r")));
     QCOMPARE(op.at(op.size() - 3), QStringLiteral("ptext ") + commento);
     QCOMPARE(op.last(), QStringLiteral("show"));
-    QVERIFY(finta_->word.testo.contains(QStringLiteral(" 5) - tipologia di possidoria: ") +
-                                        FinestraSentenza::senzaPunti(
+    QVERIFY(finta_->word.testo.contains(QStringLiteral(" 5) - tipologia di usucapione: ") +
+                                        ::senzaPunti(
                                             causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(tipo))->text())));
 }
 
@@ -404,42 +378,62 @@ void TstSentenza::senzaPunti()
 {
     QFETCH(QString, didascalia);
     QFETCH(QString, attesa);
-    QCOMPARE(FinestraSentenza::senzaPunti(didascalia), attesa);
+    QCOMPARE(::senzaPunti(didascalia), attesa);
 }
 
 void TstSentenza::obiezioniLette()
 {
-    Finestre::registra(QStringLiteral("ledate"), [] { return new ObiezioneDate; });
     causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+    CausaViva& c = CausaViva::attiva();
+    c.imposta(&TestiCausa::ledateInizio, QStringLiteral("1/1/80"));
+    c.imposta(&TestiCausa::ledateFine, QStringLiteral("1/1/95"));
 
-    // With no start-date objection all four lines read "nessuna obiezione", whatever the end proof.
-    dati.ledatfin = qint16(2);
+    // With no start proof all four lines read "nessuna obiezione", whatever the end proof.
+    c.imposta(&DatiCausa::ledatfin, qint16(2));
     p->cmdavanti_Click();
-    QCOMPARE(elencoobiezioni.value(3), QStringLiteral("- la data iniziale del possesso risulta da: nessuna obiezione"));
-    QCOMPARE(elencoobiezioni.value(4), QStringLiteral("- la data finale del possesso risulta da: nessuna obiezione"));
-    QCOMPARE(elencoobiezioni.value(2), QStringLiteral("- data di fine del possesso: nessuna obiezione"));
-    // Its duration shortens the possession all the same: 15 years are not enough for R1.
+    QStringList o = sentenza()->giudizio()->obiezioni;
+    QCOMPARE(o.value(1), QStringLiteral("- data di fine del possesso: nessuna obiezione"));
+    QCOMPARE(o.value(2), QStringLiteral("- la data iniziale del possesso risulta da: nessuna obiezione"));
+    QCOMPARE(o.value(3), QStringLiteral("- la data finale del possesso risulta da: nessuna obiezione"));
+
+    // The objection raised: its dates as typed and both proofs, captions without their periods.
+    c.imposta(&DatiCausa::ledatin, qint16(7));
+    c.imposta(&DatiCausa::obiezfede, qint16(20));   // a number naming no proof, as a damaged file may hold
+    p->cmdavanti_Click();
+    o = sentenza()->giudizio()->obiezioni;
+    QCOMPARE(o.value(0), QStringLiteral("- data d'inizio del possesso: 1/1/80"));
+    QCOMPARE(o.value(1), QStringLiteral("- data di fine del possesso: 1/1/95"));
+    QCOMPARE(o.value(2), QStringLiteral("- la data iniziale del possesso risulta da: presunzioni (art2727)"));
+    QCOMPARE(o.value(3), QStringLiteral("- la data finale del possesso risulta da: transazioni"));
+    QCOMPARE(o.value(11), QStringLiteral("- la mala fede del possessore risulta da: prova non riconosciuta (n. 20)"));
+}
+
+// "Perché?" explains the judgment on screen: after a change of the case it says the judgment is
+// out of date and still gives the reasons of the one shown, never those of another.
+void TstSentenza::percheDopoUnaModifica()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    const QString testo = sentenza()->testosentenza()->toPlainText();
+    const QStringList prima = sentenza()->perche();
+    QVERIFY(testo.startsWith(QStringLiteral("L'attore vince la causa.")));
+    QVERIFY(!sentenza()->superata());
+
+    // Violence proved by witnesses would lose the case; the judgment shown has not judged it yet.
+    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));
+    QVERIFY(sentenza()->superata());
+    QCOMPARE(sentenza()->testosentenza()->toPlainText(), testo);
+    const QStringList dopo = sentenza()->perche();
+    QCOMPARE(dopo.mid(1), prima);
+    QVERIFY(dopo.first().contains(QStringLiteral("modifiche")));
+    QVERIFY(sentenza()->passo()->text().startsWith(QStringLiteral("i dati della causa sono cambiati")));
+
+    // Given again, text and reasons move together.
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(!sentenza()->superata());
     QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
-
-    dati.ledatin = qint16(3);
-    p->cmdavanti_Click();
-    QCOMPARE(elencoobiezioni.value(1), QStringLiteral("- data d'inizio del possesso: 1/1/80"));
-    QCOMPARE(elencoobiezioni.value(2), QStringLiteral("- data di fine del possesso: 1/1/95"));
-    QCOMPARE(elencoobiezioni.value(3), QStringLiteral("- la data iniziale del possesso risulta da: presunzioni (art2727)"));
-    QCOMPARE(elencoobiezioni.value(4), QStringLiteral("- la data finale del possesso risulta da: atti pubblici"));
-
-    // A new case clears that window too, through the buttons its variables name.
-    QWidget* w = Finestre::finestra(QStringLiteral("ledate"));
-    w->findChild<QRadioButton*>(QStringLiteral("datin(3)"))->setChecked(true);
-    w->findChild<QRadioButton*>(QStringLiteral("datfin(2)"))->setChecked(true);
-    Finestre::di<FinestraCausa>()->azzera_Click();
-    QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("datainizio"))->text().isEmpty());
-    QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("datafine"))->text().isEmpty());
-    QVERIFY(w->findChild<QLabel*>(QStringLiteral("durata"))->text().isEmpty());
-    QVERIFY(!w->findChild<QRadioButton*>(QStringLiteral("datin(3)"))->isChecked());
-    QVERIFY(!w->findChild<QRadioButton*>(QStringLiteral("datfin(2)"))->isChecked());
-    QCOMPARE(dati.ledatin, Scelta());
+    QCOMPARE(sentenza()->perche().first().contains(sentenza()->giudizio()->decisione.chiave), true);
 }
 
 void TstSentenza::immagine()
