@@ -33,11 +33,15 @@ const char* const uso =
 // Everything written goes through here, so that a failed write is never taken for success.
 bool scritturaFallita = false;
 
-void scrivi(FILE* f, const QString& testo)
+void scrivi(FILE* f, const QByteArray& b)
 {
-    const QByteArray b = testo.toUtf8();
     if (std::fwrite(b.constData(), 1, size_t(b.size()), f) != size_t(b.size()))
         scritturaFallita = true;
+}
+
+void scrivi(FILE* f, const QString& testo)
+{
+    scrivi(f, testo.toUtf8());
 }
 
 // A text of the archive, made safe for a terminal: line ends as the program writes them, and every
@@ -138,7 +142,10 @@ int main(int argc, char* argv[])
     }
 
     int stato = 0;
-    QJsonArray risultati;
+    // JSON goes out one object at a time, an array around them: no document of every judgment in memory.
+    bool primo = true;
+    if (json)
+        scrivi(stdout, QByteArrayLiteral("["));
     for (const QString& percorso : std::as_const(file)) {
         const LetturaArchivio lettura = leggiFileArchivio(percorso);
         const std::optional<Giudizio> g = lettura.valido ? giudica(lettura.causa) : std::nullopt;
@@ -148,13 +155,16 @@ int main(int argc, char* argv[])
             stato = 2;
             continue;
         }
-        if (json)
-            risultati.append(::json(percorso, *g));
-        else
+        if (json) {
+            scrivi(stdout, (primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n")) +
+                               QJsonDocument(::json(percorso, *g)).toJson(QJsonDocument::Compact));
+            primo = false;
+        } else {
             scrivi(stdout, testo(percorso, *g));
+        }
     }
     if (json)
-        scrivi(stdout, QString::fromUtf8(QJsonDocument(risultati).toJson()));
+        scrivi(stdout, QByteArrayLiteral("\n]\n"));
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || scritturaFallita) {
         const int errore = errno;
         scrivi(stderr, QStringLiteral("possidoria-sentenza: scrittura del risultato non riuscita: %1\n")

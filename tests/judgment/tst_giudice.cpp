@@ -49,6 +49,9 @@ private slots:
     void sentenzeDaRiga_data();
     void sentenzeDaRiga();
     void fileGuastoStato2();
+    void rigaDiComando_data();
+    void rigaDiComando();
+    void scritturaFallitaStato1();
     void percheNominaLaRegola();
 
 private:
@@ -62,6 +65,11 @@ void TstGiudice::initTestCase()
     QVERIFY(salvaFileArchivio(file("vinta"), caso("1/1/70", {})));
     // Twelve years with a title would win (R5); the manner's objection proved by a formal notice loses it.
     QVERIFY(salvaFileArchivio(file("obiezione"), caso("1/1/83", qint16(11))));
+    // A hostile archive: an escape sequence in the plaintiff's name, a file name that looks like an option.
+    Causa ostile = caso("1/1/70", {});
+    ostile.testi.attore = QStringLiteral("Rosso\x1b[31mVivo\x07");
+    QVERIFY(salvaFileArchivio(file("ostile"), ostile));
+    QVERIFY(QFile::copy(file("vinta"), file("-platform")));
     QFile guasto(file("guasto"));
     QVERIFY(guasto.open(QIODevice::WriteOnly));
     guasto.write("\"A\",\"B\",\"C\",\"D\",1\r\n\"1/1/70\",\"1/1/95\",3,2,9,1,1,1\r\n");
@@ -123,6 +131,59 @@ void TstGiudice::fileGuastoStato2()
     QVERIFY2(errori.contains(file("assente")), qPrintable(errori));
     QCOMPARE(errori.count(QLatin1Char('\n')), 2);
     QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R1")));
+}
+
+// The judge answers as a command does, with no display at all: Qt Core alone, no platform plugin.
+void TstGiudice::rigaDiComando_data()
+{
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<int>("stato");
+    QTest::addColumn<QString>("uscita");     // in standard output
+    QTest::addColumn<QString>("errori");     // in standard error
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Uso: possidoria-sentenza" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "possidoria-sentenza " POSSIDORIA_VERSIONE_ATTESA << "";
+    QTest::newRow("wrong option") << QStringList{"--colori"} << 2 << "" << "opzione sconosciuta: --colori";
+    QTest::newRow("no file") << QStringList{} << 2 << "" << "Uso: possidoria-sentenza";
+    QTest::newRow("a Qt option is a file name") << QStringList{"--", "-platform"} << 0 << "Regola: R1" << "";
+    QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0
+                                                      << "Rosso\\x1b[31mVivo\\x07" << "";
+}
+
+void TstGiudice::rigaDiComando()
+{
+    QFETCH(QStringList, argomenti);
+    QFETCH(int, stato);
+    QFETCH(QString, uscita);
+    QFETCH(QString, errori);
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY"})
+        ambiente.remove(QString::fromLatin1(v));
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess p;
+    p.setProcessEnvironment(ambiente);
+    p.setWorkingDirectory(cartella_.path());
+    p.start(giudice(), argomenti);
+    QVERIFY(p.waitForFinished(60000));
+    const QByteArray out = p.readAllStandardOutput();
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == stato, qPrintable(err));
+    QVERIFY2(QString::fromUtf8(out).contains(uscita), out.constData());
+    QVERIFY2(err.contains(errori), qPrintable(err));
+    QVERIFY(!out.contains('\x1b') && !out.contains('\x07'));
+}
+
+// Output that cannot be written is a failure, told on standard error, not a success.
+void TstGiudice::scritturaFallitaStato1()
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this system");
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(giudice(), {file("vinta")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("scrittura del risultato non riuscita")));
 }
 
 // The entry of the text's menu shows the account of the decision the window used.
