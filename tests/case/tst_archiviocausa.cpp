@@ -101,6 +101,7 @@ private slots:
     void salvaDopoApriSenzaDialogo();
     void riaperturaMostraLeObiezioni();
     void cancPoiSalvaChiedeIlNome();
+    void testiIntegriTraApriESalva();
     void dialoghiAnnullati_data();
     void dialoghiAnnullati();
     void fileCorto();
@@ -248,6 +249,33 @@ void TstArchivioCausa::cancPoiSalvaChiedeIlNome()
     QCOMPARE(contenuto(vecchio), prima);
     QCOMPARE(leggiFileArchivio(nuovo).causa.testi.attore, QStringLiteral("Anna"));
     QCOMPARE(CausaViva::attiva().archivio(), nuovo);
+}
+
+// Every text of an archive survives opening, being shown and saving, byte for byte: a date of ten
+// characters and a name longer than a text box holds.
+void TstArchivioCausa::testiIntegriTraApriESalva()
+{
+    Causa c;
+    c.testi = {QString(40000, QLatin1Char('N')), QStringLiteral("Bruno"), QStringLiteral("orto"), QStringLiteral("Pisa"),
+               QStringLiteral("8/12/1980"), QStringLiteral("12/03/2005"), QStringLiteral(" 8/12/1980 "),
+               QStringLiteral("1/1/2005"), {}, {}};
+    c.scelte.tipologia = 1;
+    c.scelte.sceltainterr = 3, c.scelte.sceltamodus = 2, c.scelte.sceltapsic = 2;
+    c.scelte.sceltaprov = 1, c.scelte.sceltafed = 1, c.scelte.sceltaacq = 2;
+    c.scelte.ledatin = 13, c.scelte.ledatfin = 10;
+    const QString file = percorso("Possidoria-dati-lungo");
+    QVERIFY(salvaFileArchivio(file, c));
+    const QByteArray prima = contenuto(file);
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->apri_Click();
+    for (const char* nome : {"causa", "possesso", "ledate", "sentenza"})
+        Finestre::mostra(QString::fromLatin1(nome));
+    QCOMPARE(possesso()->datainizio()->text(), QStringLiteral("8/12/1980"));
+    QCOMPARE(possesso()->durata()->text(), QStringLiteral(" 24 anni e  94 giorni"));
+    menu(possesso(), "salva");
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    QCOMPARE(CausaViva::attiva().causa(), c);
+    QCOMPARE(contenuto(file), prima);
 }
 
 // Cancelling any dialog writes and deletes nothing and leaves the case on screen; only a

@@ -47,6 +47,7 @@ private slots:
     void cancSenzaTipologiaNonFaNulla();
     void cancIniziaUnaNuovaCausa();
     void cancSvuotaLaSentenza();
+    void chiusaDallaBarraNonPerdeNulla();
     void menuEScelta();
     void immagine();
 
@@ -363,6 +364,21 @@ void TstCausa::cancSvuotaLaSentenza()
         QVERIFY(s->findChild<QLabel*>(QStringLiteral("obiezione(%1)").arg(k))->text().isEmpty());
     }
     QVERIFY(!s->giudizio());
+}
+
+// The title bar's close button discards no typing: the case stays, and the window opened again shows it.
+void TstCausa::chiusaDallaBarraNonPerdeNulla()
+{
+    causa()->show();
+    compila(QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("fondo"), QStringLiteral("Lecco"));
+    causa()->Option1()->pulsante(6)->click();
+    QVERIFY(causa()->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Finestre::caricata(QStringLiteral("causa")));
+    QCOMPARE(CausaViva::attiva().testi().luogo, QStringLiteral("Lecco"));
+    QCOMPARE(causa()->attore()->text(), QStringLiteral("Rossi"));
+    QCOMPARE(causa()->luogo()->text(), QStringLiteral("Lecco"));
+    QCOMPARE(causa()->Option1()->selezionato(), 6);
 }
 
 void TstCausa::menuEScelta()
