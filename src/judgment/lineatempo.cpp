@@ -277,10 +277,10 @@ void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
     if (g.xTermine) {
         const qreal x = *g.xTermine;
         p.setPen(QPen(coloreTermine, 2, l.raggiunto ? Qt::SolidLine : Qt::DashLine));
-        p.drawLine(QPointF(x, g.asse.top() - 4), QPointF(x, yAsse));
+        p.drawLine(QPointF(x, g.asse.top()), QPointF(x, yAsse));
         const qreal larghezza = fm.horizontalAdvance(etichetta);
         const qreal xs = std::clamp(x - larghezza / 2, area.left() + 2, area.right() - larghezza - 2);
-        p.drawText(QPointF(xs, g.asse.top() - 8), etichetta);
+        p.drawText(QPointF(xs, g.asse.top() - fm.descent() - 4), etichetta);
     } else if (l.termine < 0 && l.inizio) {
         p.setPen(coloreInterruzione);
         p.drawText(QPointF(g.asse.left(), g.asse.top() - 8),
