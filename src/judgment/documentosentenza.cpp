@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 
+#include <memory>
+
 namespace {
 
 const QString famiglia = QStringLiteral("Century Gothic");
@@ -96,11 +98,15 @@ QString DocumentoSentenza::nomeFilePdf(const QString& attore, const QString& con
                            : QStringLiteral("Sentenza %1.pdf").arg(parti.join(QStringLiteral(" - ")));
 }
 
-QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina)
+QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, QPaintDevice* dispositivo)
 {
     auto* doc = new QTextDocument;
+    // Fonts in points resolve at the device's resolution; the page is measured in the same units.
+    if (dispositivo)
+        doc->documentLayout()->setPaintDevice(dispositivo);
+    const qreal k = (dispositivo ? dispositivo->logicalDpiY() : 96) / 72.0;
     doc->setDocumentMargin(0);
-    doc->setPageSize(QSizeF(pagina.width() - 2 * margine, pagina.height() - 2 * margine - altezzaPiede));
+    doc->setPageSize(QSizeF(pagina.width() - 2 * margine, pagina.height() - 2 * margine - altezzaPiede) * k);
     QFont base(famiglia);
     base.setPointSize(10);
     doc->setDefaultFont(base);
@@ -118,7 +124,8 @@ QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina)
         doc->addResource(QTextDocument::ImageResource, QUrl(risorsaLinea), d.lineaTempo);
         QTextImageFormat img;
         img.setName(risorsaLinea);
-        const qreal larghezza = doc->pageSize().width();
+        // Image sizes are taken in screen pixels and scaled to the device by the layout.
+        const qreal larghezza = doc->pageSize().width() * 96.0 / (72.0 * k);
         img.setWidth(larghezza);
         img.setHeight(larghezza * d.lineaTempo.height() / std::max(1, d.lineaTempo.width()));
         c.insertBlock();
@@ -139,11 +146,10 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
     QPainter p;
     if (!p.begin(&dispositivo))
         return false;
-    // Work in points whatever the device's resolution.
+    // Painted in device pixels: k of them to a point.
     const QRectF pagina = dispositivo.pageLayout().fullRect(QPageLayout::Point);
-    const qreal scala = qreal(dispositivo.width()) / pagina.width();
-    p.scale(scala, scala);
-    std::unique_ptr<QTextDocument> doc(documentoTesto(d, pagina.size()));
+    const qreal k = dispositivo.logicalDpiY() / 72.0;
+    std::unique_ptr<QTextDocument> doc(documentoTesto(d, pagina.size(), &dispositivo));
     const int pagine = doc->pageCount();
     const QSizeF corpo = doc->pageSize();
     QFont piede(famiglia);
@@ -155,13 +161,14 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
             return false;
         }
         p.save();
-        p.translate(margine, margine - n * corpo.height());
+        p.translate(margine * k, margine * k - n * corpo.height());
         QAbstractTextDocumentLayout::PaintContext contesto;
         contesto.clip = QRectF(0, n * corpo.height(), corpo.width(), corpo.height());
         p.setClipRect(contesto.clip);
         doc->documentLayout()->draw(&p, contesto);
         p.restore();
-        const QRectF riga(margine, pagina.height() - margine, pagina.width() - 2 * margine, altezzaPiede);
+        const QRectF riga(margine * k, (pagina.height() - margine) * k, (pagina.width() - 2 * margine) * k,
+                          altezzaPiede * k);
         p.setFont(piede);
         p.setPen(Qt::black);
         p.drawLine(riga.topLeft(), riga.topRight());

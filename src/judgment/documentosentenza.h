@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QTextDocument;
 
 struct DocumentoSentenza {
@@ -27,8 +28,9 @@ struct DocumentoSentenza {
     static QString nomeFilePdf(const QString& attore, const QString& convenuto);
 };
 
-// The document laid out for a page of that size in points; the caller owns it.
-QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina);
+// The document laid out for a page of that size in points, with the device's resolution when one
+// is given (a screen's otherwise); the caller owns it.
+QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, QPaintDevice* dispositivo = nullptr);
 
 // Paints the document on the device, page after page, each with its footer. False when the
 // device cannot be painted on.
