@@ -9,6 +9,8 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
+struct DocumentoSentenza;
 class QScrollBar;
 
 class FinestraSentenza : public FinestraLavoro, public GiudizioCausa {
@@ -47,20 +49,34 @@ public:
     QScrollBar* VScroll2() const { return vscroll2_; }
     QLabel* passo() const { return passo_; }
 
+    // The judgment as a document (also the PDF's and the print-out's content), and its exports.
+    DocumentoSentenza documento() const;
+    void esportaPdf_Click();      // "Esporta in PDF...": a file dialog, the name from the parties
+    void stampaSentenza_Click();  // "Stampa...": the printer dialog, then the same pages as the PDF
+    void lineaTempo_Click();      // the timeline shown bigger
+    QLabel* lineaTempo() const { return lineaTempo_; }
+
     // A caption with every "." taken out.
     static QString senzaPunti(const QString& didascalia);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void costruisciFatti();
     void costruisciObiezioni();
     void emettisentenza();
     Fatti fattiDellaCausa() const;
+    void aggiornaLineaTempo();
 
     QPlainTextEdit* testosentenza_ = nullptr;
     QPlainTextEdit* commento_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
     QScrollBar* vscroll2_ = nullptr;
     QLabel* passo_ = nullptr;
+    QLabel* lineaTempo_ = nullptr;
+    QPushButton* esportaPdf_ = nullptr;
+    QPushButton* stampaSentenza_ = nullptr;
     bool emessa_ = false;
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};

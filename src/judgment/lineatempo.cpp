@@ -191,10 +191,12 @@ GeometriaLinea geometria(const LineaTempo& l, const QRectF& area)
         g.annoDa = std::min_element(date.begin(), date.end())->year();
         g.annoA = std::max_element(date.begin(), date.end())->year() + 1;
     }
-    const qreal sinistra = area.left() + area.width() * 0.14;
-    const qreal destra = area.right() - area.width() * 0.03;
-    const qreal alto = area.top() + area.height() * 0.22;
-    const qreal basso = area.top() + area.height() * 0.72;
+    // A thumbnail has no room for words: the bars and the marks fill it.
+    const bool miniatura = GeometriaLinea::miniatura(area);
+    const qreal sinistra = area.left() + (miniatura ? 3 : area.width() * 0.14);
+    const qreal destra = area.right() - (miniatura ? 3 : area.width() * 0.03);
+    const qreal alto = area.top() + area.height() * (miniatura ? 0.08 : 0.22);
+    const qreal basso = area.top() + area.height() * (miniatura ? 0.85 : 0.72);
     g.asse = QRectF(QPointF(sinistra, alto), QPointF(destra, basso));
     const qreal h = g.asse.height() / 4;
     auto barra = [&](const std::optional<QDate>& da, const std::optional<QDate>& a, qreal y) {
@@ -217,6 +219,7 @@ GeometriaLinea geometria(const LineaTempo& l, const QRectF& area)
 void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
 {
     const GeometriaLinea g = geometria(l, area);
+    const bool miniatura = GeometriaLinea::miniatura(area);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QFont font = p.font();
@@ -232,7 +235,7 @@ void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
     const int passo = passoAnni(g.annoA - g.annoDa);
     for (int anno = g.annoDa; anno <= g.annoA; ++anno) {
         const qreal x = g.x(QDate(anno, 1, 1));
-        const bool etichetta = (anno - g.annoDa) % passo == 0;
+        const bool etichetta = !miniatura && (anno - g.annoDa) % passo == 0;
         p.drawLine(QPointF(x, yAsse), QPointF(x, yAsse + (etichetta ? 6 : 3)));
         if (etichetta) {
             const QString s = QString::number(anno);
@@ -241,6 +244,8 @@ void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
     }
 
     auto titolo = [&](const QRectF& r, const QString& s) {
+        if (miniatura)
+            return;
         p.setPen(Qt::black);
         p.drawText(QPointF(area.left() + 4, r.center().y() + fm.ascent() / 2 - 1), s);
     };
@@ -262,11 +267,13 @@ void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
         p.fillRect(r, QBrush(coloreInterruzione, Qt::BDiagPattern));
         p.setPen(QPen(coloreInterruzione, 1));
         p.drawRect(r);
-        const QString s = QStringLiteral("interruzione: ") + LineaTempo::nomeInterruzione(l.interruzione);
-        const qreal x = std::clamp(r.center().x() - fm.horizontalAdvance(s) / 2, area.left() + 2,
-                                   area.right() - fm.horizontalAdvance(s) - 2);
-        p.drawText(QPointF(x, yAsse + 10 + fm.height() + fm.ascent()), s);
-    } else if (l.interruzione == TipoInterruzione::Dichiarata) {
+        if (!miniatura) {
+            const QString s = QStringLiteral("interruzione: ") + LineaTempo::nomeInterruzione(l.interruzione);
+            const qreal x = std::clamp(r.center().x() - fm.horizontalAdvance(s) / 2, area.left() + 2,
+                                       area.right() - fm.horizontalAdvance(s) - 2);
+            p.drawText(QPointF(x, yAsse + 10 + fm.height() + fm.ascent()), s);
+        }
+    } else if (l.interruzione == TipoInterruzione::Dichiarata && !miniatura) {
         p.setPen(coloreInterruzione);
         p.drawText(QPointF(g.asse.left(), yAsse + 10 + fm.height() + fm.ascent()),
                    QStringLiteral("interruzione: ") + LineaTempo::nomeInterruzione(l.interruzione));
@@ -278,10 +285,14 @@ void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
         const qreal x = *g.xTermine;
         p.setPen(QPen(coloreTermine, 2, l.raggiunto ? Qt::SolidLine : Qt::DashLine));
         p.drawLine(QPointF(x, g.asse.top()), QPointF(x, yAsse));
+        if (miniatura) {
+            p.restore();
+            return;
+        }
         const qreal larghezza = fm.horizontalAdvance(etichetta);
         const qreal xs = std::clamp(x - larghezza / 2, area.left() + 2, area.right() - larghezza - 2);
         p.drawText(QPointF(xs, g.asse.top() - fm.descent() - 4), etichetta);
-    } else if (l.termine < 0 && l.inizio) {
+    } else if (l.termine < 0 && l.inizio && !miniatura) {
         p.setPen(coloreInterruzione);
         p.drawText(QPointF(g.asse.left(), g.asse.top() - 8),
                    QStringLiteral("nessun termine: il diritto non si acquista per usucapione"));

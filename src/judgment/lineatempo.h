@@ -51,6 +51,8 @@ struct GeometriaLinea {
     std::optional<qreal> xTermine;
 
     qreal x(const QDate& data) const;
+    // Too low for words: only the bars, the axis and the marks are drawn.
+    static bool miniatura(const QRectF& area) { return area.height() < 60; }
 };
 
 GeometriaLinea geometria(const LineaTempo& linea, const QRectF& area);
