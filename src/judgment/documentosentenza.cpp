@@ -9,7 +9,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
 #include <QTextBlockFormat>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -67,6 +69,38 @@ QStringList paragrafi(const QString& testo)
 QString dataLunga(const QDate& d)
 {
     return QLocale(QLocale::Italian, QLocale::Italy).toString(d, QStringLiteral("d MMMM yyyy"));
+}
+
+// The lines that begin on the page [alto, basso) of the laid-out document. Line by line rather than
+// under a clip: a paragraph running over two pages would otherwise leave its other page's lines in
+// the file, hidden but read by any text extractor or search.
+void disegnaPagina(QPainter& p, QTextDocument& doc, qreal alto, qreal basso)
+{
+    QAbstractTextDocumentLayout* impaginazione = doc.documentLayout();
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QRectF r = impaginazione->blockBoundingRect(b);
+        if (r.bottom() <= alto || r.top() >= basso)
+            continue;
+        if (b.text().contains(QChar::ObjectReplacementCharacter)) {
+            // A picture is one line, never split: drawn whole by the layout, on the page it begins on.
+            if (r.top() >= alto) {
+                QAbstractTextDocumentLayout::PaintContext contesto;
+                contesto.clip = r.adjusted(0, 0.5, 0, -0.5);
+                p.save();
+                p.setClipRect(r);
+                impaginazione->draw(&p, contesto);
+                p.restore();
+            }
+            continue;
+        }
+        const QTextLayout* righe = b.layout();
+        for (int i = 0; i < righe->lineCount(); ++i) {
+            const QTextLine riga = righe->lineAt(i);
+            const qreal y = r.top() + riga.y();
+            if (y >= alto - 0.5 && y < basso - 0.5)
+                riga.draw(&p, r.topLeft());
+        }
+    }
 }
 
 } // namespace
@@ -162,10 +196,7 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
         }
         p.save();
         p.translate(margine * k, margine * k - n * corpo.height());
-        QAbstractTextDocumentLayout::PaintContext contesto;
-        contesto.clip = QRectF(0, n * corpo.height(), corpo.width(), corpo.height());
-        p.setClipRect(contesto.clip);
-        doc->documentLayout()->draw(&p, contesto);
+        disegnaPagina(p, *doc, n * corpo.height(), (n + 1) * corpo.height());
         p.restore();
         const QRectF riga(margine * k, (pagina.height() - margine) * k, (pagina.width() - 2 * margine) * k,
                           altezzaPiede * k);
