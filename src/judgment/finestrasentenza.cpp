@@ -379,7 +379,7 @@ void FinestraSentenza::esportaPdf_Click()
     const QString nome = DocumentoSentenza::nomeFilePdf(causa.testi.attore, causa.testi.convenuto);
     const QString percorso = piattaforma().dialoghi->salva(QStringLiteral("Esporta la sentenza in PDF"),
                                                            {{QStringLiteral("Documento PDF"), QStringLiteral("*.pdf")}},
-                                                           0, nome);
+                                                           1, nome);
     if (percorso.isEmpty())
         return;
     QString errore;
