@@ -1,6 +1,6 @@
 # Installation where a desktop finds the program, and a Debian package of the same files:
 #   <prefix>/bin/possidoria, possidoria-sentenza (the command-line judge)
-#   <prefix>/share/possidoria/SuggerimentiPossidoria.TXT, Internet.mid
+#   <prefix>/share/possidoria/SuggerimentiPossidoria.TXT, Internet.mid, esempi/ (the example cases)
 #   <prefix>/share/applications/possidoria.desktop
 #   <prefix>/share/icons/hicolor/scalable/apps/possidoria.svg
 include(GNUInstallDirs)
@@ -13,6 +13,8 @@ target_compile_definitions(pos_app PRIVATE POSSIDORIA_DATI_RELATIVI="${_dati_rel
 install(TARGETS possidoria possidoria-sentenza RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_BINARY_DIR}/SuggerimentiPossidoria.TXT ${CMAKE_BINARY_DIR}/Internet.mid
         DESTINATION ${POSSIDORIA_CARTELLA_DATI})
+file(GLOB _esempi_installati ${CMAKE_SOURCE_DIR}/resources/esempi/Possidoria-dati-*)
+install(FILES ${_esempi_installati} DESTINATION ${POSSIDORIA_CARTELLA_DATI}/esempi)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/possidoria.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/possidoria.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -164,6 +165,15 @@ void FinestraLavoro::costruisciMenu()
     const bool archivio = Finestre::archivioDisponibile();
     voce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { Finestre::archivio()->apri_Click(); })
         ->setEnabled(!d.soloElimina && archivio);
+    voce(file, QStringLiteral("apriesempio"), QStringLiteral("Apri esempio..."), [] {
+        // The worked examples installed with the program; the chosen one opens as a new, unnamed case.
+        const QString cartella = QDir(ModPossidoria::cartellaProgramma()).filePath(QStringLiteral("esempi"));
+        const QString percorso = piattaforma().dialoghi->apri(
+            QStringLiteral("Apri esempio"), {{QStringLiteral("Casi di esempio"), QStringLiteral("Possidoria-dati-*")}},
+            1, cartella + QLatin1Char('/'));
+        if (!percorso.isEmpty())
+            Finestre::archivio()->apriEsempio(percorso);
+    })->setEnabled(!d.soloElimina && archivio);
     file->addSeparator();
     voce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [] { Finestre::archivio()->salva_Click(); })
         ->setEnabled(!d.soloElimina && archivio);

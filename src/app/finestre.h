@@ -15,6 +15,9 @@ public:
     virtual void salva_Click() = 0;
     virtual void salvanome_Click() = 0;
     virtual void eliminare_click() = 0;
+    // "Apri esempio...": the example at that path opened as "&Apri..." opens a file, then its name
+    // forgotten, so that "&Salva" asks for a new one and the example stays as installed.
+    virtual void apriEsempio(const QString& percorso) = 0;
 };
 
 // A window with a load step (Form_Load), run once right after creation.

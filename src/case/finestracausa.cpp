@@ -303,6 +303,12 @@ void FinestraCausa::azzera_Click()
 }
 
 void FinestraCausa::apri_Click() { ArchivioCausa::apri(); }
+
+void FinestraCausa::apriEsempio(const QString& percorso)
+{
+    if (ArchivioCausa::apriPercorso(percorso))
+        CausaViva::attiva().impostaArchivio(QString());
+}
 void FinestraCausa::salva_Click() { ArchivioCausa::salva(false); }
 void FinestraCausa::salvanome_Click() { ArchivioCausa::salva(true); }
 void FinestraCausa::eliminare_click() { ArchivioCausa::elimina(); }

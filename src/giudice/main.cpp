@@ -1,13 +1,18 @@
 // possidoria-sentenza: judges archived cases from the command line. Each file is read as "&Apri..."
 // reads it and judged as "&Sentenza" judges it, from the case record alone: no window, no screen.
-//   possidoria-sentenza [--json] [--] FILE...
+//   possidoria-sentenza [--json] [--pdf CARTELLA] [--timeline FILE.png] [--] FILE...
 // Exit status 0; 1 when the output could not be written; 2 when a file could not be judged or the
 // command line is wrong (the reason on standard error).
 #include "case/archivio.h"
 #include "case/statocausa.h"
+#include "judgment/documentosentenza.h"
 #include "judgment/giudizio.h"
+#include "judgment/lineatempo.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <memory>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,11 +23,13 @@
 namespace {
 
 const char* const uso =
-    "Uso: possidoria-sentenza [--json] [--] FILE...\n"
+    "Uso: possidoria-sentenza [--json] [--pdf CARTELLA] [--timeline FILE.png] [--] FILE...\n"
     "Giudica le cause archiviate da Possidoria e ne stampa la sentenza: la regola applicata, i fatti\n"
     "su cui poggia, la sentenza, il commento, i fatti dell'attore e le obiezioni del convenuto.\n"
     "\n"
     "  --json      un solo documento JSON con un oggetto per ogni file\n"
+    "  --pdf CARTELLA        scrive in CARTELLA la sentenza di ogni file in PDF\n"
+    "  --timeline FILE.png   disegna in FILE.png la linea del tempo del possesso (un solo file da giudicare)\n"
     "  --help      questo aiuto\n"
     "  --version   la versione del programma\n"
     "  --          i nomi che seguono sono file, anche se iniziano con '-'\n"
@@ -110,12 +117,12 @@ int main(int argc, char* argv[])
 {
     // A file-size limit makes a write fail, which is told, rather than end the process.
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
 
     // The arguments as given: Qt's own options are not taken out of a judge's file names.
     QStringList file;
     bool json = false;
     bool soloFile = false;
+    QString cartellaPdf, lineaTempo;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (soloFile || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
@@ -124,6 +131,8 @@ int main(int argc, char* argv[])
             soloFile = true;
         } else if (a == QLatin1String("--json")) {
             json = true;
+        } else if ((a == QLatin1String("--pdf") || a == QLatin1String("--timeline")) && i + 1 < argc) {
+            (a == QLatin1String("--pdf") ? cartellaPdf : lineaTempo) = QString::fromLocal8Bit(argv[++i]);
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             scrivi(stdout, QString::fromUtf8(uso));
             return std::fflush(stdout) == 0 && !scritturaFallita ? 0 : 1;
@@ -136,12 +145,18 @@ int main(int argc, char* argv[])
             return 2;
         }
     }
-    if (file.isEmpty()) {
+    if (file.isEmpty() || (!lineaTempo.isEmpty() && file.size() != 1)) {
         scrivi(stderr, QString::fromUtf8(uso));
         return 2;
     }
+    // Drawing (a PDF, a picture) needs Qt Gui, offscreen; judging alone needs Qt Core only.
+    const bool disegna = !cartellaPdf.isEmpty() || !lineaTempo.isEmpty();
+    if (disegna)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(disegna ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
 
     int stato = 0;
+    bool documentiMancati = false;   // a PDF or a picture asked for and not written
     // JSON goes out one object at a time, an array around them: no document of every judgment in memory.
     bool primo = true;
     if (json)
@@ -154,6 +169,21 @@ int main(int argc, char* argv[])
             scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: %2\n").arg(perTerminale(percorso), perTerminale(motivo)));
             stato = 2;
             continue;
+        }
+        if (!cartellaPdf.isEmpty()) {
+            const QString pdf = QDir(cartellaPdf).filePath(
+                DocumentoSentenza::nomeFilePdf(g->causa.testi.attore, g->causa.testi.convenuto));
+            QString errore;
+            if (!scriviPdfSentenza(documentoDelGiudizio(*g, QStringLiteral("Possidoria - causa elettronica con sentenza"),
+                                                        QDate::currentDate()),
+                                   pdf, &errore)) {
+                scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: %2\n").arg(perTerminale(percorso), perTerminale(errore)));
+                documentiMancati = true;
+            }
+        }
+        if (!lineaTempo.isEmpty() && !immagineLineaTempo(g->causa).save(lineaTempo, "PNG")) {
+            scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: immagine non scritta\n").arg(perTerminale(lineaTempo)));
+            documentiMancati = true;
         }
         if (json) {
             scrivi(stdout, (primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n")) +
@@ -168,8 +198,8 @@ int main(int argc, char* argv[])
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || scritturaFallita) {
         const int errore = errno;
         scrivi(stderr, QStringLiteral("possidoria-sentenza: scrittura del risultato non riuscita: %1\n")
-                           .arg(QString::fromLocal8Bit(std::strerror(errore))));
+                               .arg(QString::fromLocal8Bit(std::strerror(errore))));
         return 1;
     }
-    return stato;
+    return documentiMancati ? 1 : stato;
 }

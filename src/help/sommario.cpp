@@ -1,4 +1,5 @@
 #include "help/sommario.h"
+#include "help/finestraesempi.h"
 #include "help/documentoguida.h"
 #include "help/testiguida.h"
 #include "app/modpossidoria.h"
@@ -105,6 +106,10 @@ void Sommario::carica()
 void Sommario::puls_Click(int i)
 {
     const QString nome = finestraDellaRiga(i);
+    if (nome == QLatin1String("esempi")) {
+        (new FinestraEsempi(this))->show();
+        return;
+    }
     if (Finestre::disponibile(nome))
         Finestre::mostra(nome);
 }

@@ -306,6 +306,7 @@ const QList<RigaSommario>& righeSommario()
         for (int i = 0; i < testi.size(); ++i)
             r.append({i + 1, QString::fromUtf8(etichette[i]), testi[i].finestra});
         r.append({16, QStringLiteral("  Suggerimento del giorno"), QStringLiteral("frmTip")});
+        r.append({17, QStringLiteral(" Casi di esempio"), QStringLiteral("esempi")});
         r.append({18, QStringLiteral(" Catalogo dei prodotti"), QStringLiteral("prodotti")});
         return r;
     }();

@@ -22,7 +22,8 @@ struct RigaSommario {
     QString finestra;   // the window the row opens
 };
 
-// Rows 1 to 16 and 18, in that order.
+// Rows 1 to 18, in that order; row 17 opens the list of example cases, which is no window of the
+// registry.
 const QList<RigaSommario>& righeSommario();
 
 // The window row i opens: index 1 and any index without a row give the manual.

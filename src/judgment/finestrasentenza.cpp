@@ -6,6 +6,8 @@
 #include "app/twips.h"
 #include "case/causaviva.h"
 #include "case/finestrapossesso.h"
+#include "judgment/documentosentenza.h"
+#include "judgment/lineatempo.h"
 #include "platform/porte.h"
 
 #include <QFontMetrics>
@@ -18,6 +20,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QDialog>
+#include <QDir>
+#include <QMouseEvent>
+#include <QVBoxLayout>
 
 using namespace ModPossidoria;
 
@@ -158,6 +164,28 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
     for (QPushButton* b : {aiuto, guida, possesso, esco})
         adattaTesto(b);
 
+    // The judgment as PDF and on paper beside its heading; the timeline of the possession beside the
+    // heading of the facts.
+    esportaPdf_ = new QPushButton(QStringLiteral("Esporta in PDF..."), a);
+    esportaPdf_->setObjectName(QStringLiteral("esportapdf"));
+    esportaPdf_->setToolTip(QStringLiteral("cliccare per salvare la sentenza in un documento PDF"));
+    posiziona(esportaPdf_, 7395, 630, 1200, 375);
+    connect(esportaPdf_, &QPushButton::clicked, this, [this] { esportaPdf_Click(); });
+    stampaSentenza_ = new QPushButton(QStringLiteral("Stampa..."), a);
+    stampaSentenza_->setObjectName(QStringLiteral("stampasentenza"));
+    stampaSentenza_->setToolTip(QStringLiteral("cliccare per stampare la sentenza"));
+    posiziona(stampaSentenza_, 8610, 630, 765, 375);
+    connect(stampaSentenza_, &QPushButton::clicked, this, [this] { stampaSentenza_Click(); });
+    for (QPushButton* b : {esportaPdf_, stampaSentenza_})
+        adattaTesto(b);
+    lineaTempo_ = new QLabel(a);
+    lineaTempo_->setObjectName(QStringLiteral("lineatempo"));
+    lineaTempo_->setToolTip(QStringLiteral("il possesso nel tempo: cliccare per ingrandire"));
+    lineaTempo_->setCursor(Qt::PointingHandCursor);
+    lineaTempo_->setFrameShape(QFrame::Box);
+    lineaTempo_->installEventFilter(this);
+    posiziona(lineaTempo_, 4140, 600, 1635, 540);
+
     connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
 }
@@ -183,6 +211,7 @@ void FinestraSentenza::Form_Load()
                                    "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
     testosentenza_->setPlainText(giudizio_->sentenza.testo);
     commento_->setPlainText(giudizio_->sentenza.commento);
+    aggiornaLineaTempo();
 }
 
 void FinestraSentenza::causaCambiata()
@@ -198,6 +227,83 @@ void FinestraSentenza::causaCambiata()
     superata_ = true;
     scriviPasso(passo_, QStringLiteral("i dati della causa sono cambiati dopo la sentenza: cliccare sul tasto Sentenza "
                                        "della finestra Possesso per emetterla di nuovo"));
+}
+
+void FinestraSentenza::aggiornaLineaTempo()
+{
+    // Drawn at the panel's own size, so that it stays sharp after the window is resized.
+    const QImage img = giudizio_ ? immagineLineaTempo(giudizio_->causa, lineaTempo_->contentsRect().size())
+                                 : QImage();
+    lineaTempo_->setPixmap(QPixmap::fromImage(img));
+}
+
+DocumentoSentenza FinestraSentenza::documento() const
+{
+    return giudizio_ ? documentoDelGiudizio(*giudizio_, nomeprogramma + QStringLiteral(" - ") + sottotitolo,
+                                            QDate::currentDate())
+                     : DocumentoSentenza{};
+}
+
+void FinestraSentenza::esportaPdf_Click()
+{
+    if (!giudizio_) {
+        piattaforma().messaggi->mostra(QStringLiteral("Nessuna sentenza è stata ancora emessa."), titoloaiuto,
+                                       Icona::Informazione);
+        return;
+    }
+    const Causa& causa = giudizio_->causa;
+    const QString nome = DocumentoSentenza::nomeFilePdf(causa.testi.attore, causa.testi.convenuto);
+    const QString percorso = piattaforma().dialoghi->salva(QStringLiteral("Esporta la sentenza in PDF"),
+                                                           {{QStringLiteral("Documento PDF"), QStringLiteral("*.pdf")}},
+                                                           1, nome);
+    if (percorso.isEmpty())
+        return;
+    QString errore;
+    if (scriviPdfSentenza(documento(), percorso, &errore))
+        scriviPasso(passo_, QStringLiteral("la sentenza è stata esportata in ") + QDir::toNativeSeparators(percorso));
+    else
+        piattaforma().messaggi->mostra(errore, titoloaiuto, Icona::Esclamazione);
+}
+
+void FinestraSentenza::stampaSentenza_Click()
+{
+    if (!giudizio_) {
+        piattaforma().messaggi->mostra(QStringLiteral("Nessuna sentenza è stata ancora emessa."), titoloaiuto,
+                                       Icona::Informazione);
+        return;
+    }
+    PortaStampante* stampante = piattaforma().stampante;
+    if (!stampante->scegli())
+        return;   // cancelled
+    const DocumentoSentenza d = documento();
+    if (!stampante->stampaPagine([&d](QPagedPaintDevice& pagine) { return stampaSentenza(d, pagine); }))
+        piattaforma().messaggi->mostra(QStringLiteral("La stampa della sentenza non è stata completata."),
+                                       titoloaiuto, Icona::Esclamazione);
+}
+
+void FinestraSentenza::lineaTempo_Click()
+{
+    if (!giudizio_)
+        return;
+    auto* finestra = new QDialog(this);
+    finestra->setObjectName(QStringLiteral("lineatempogrande"));
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->setWindowTitle(QStringLiteral("Possidoria: il possesso nel tempo"));
+    auto* immagine = new QLabel(finestra);
+    immagine->setPixmap(QPixmap::fromImage(immagineLineaTempo(giudizio_->causa, QSize(1000, 280))));
+    auto* disposizione = new QVBoxLayout(finestra);
+    disposizione->addWidget(immagine);
+    finestra->show();
+}
+
+bool FinestraSentenza::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == lineaTempo_ && e->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        lineaTempo_Click();
+        return true;
+    }
+    return FinestraLavoro::eventFilter(o, e);
 }
 
 std::optional<Decisione> FinestraSentenza::decisione() const
@@ -248,6 +354,7 @@ void FinestraSentenza::svuota()
     commento_->clear();
     giudizio_.reset();
     superata_ = false;
+    aggiornaLineaTempo();
     VScroll1_Change();
     VScroll2_Change();
 }
@@ -282,7 +389,12 @@ void FinestraSentenza::stampa_Click()
     passo(10, soloCr(commento_->toPlainText()));
     word->giustificaTutto();
     // The document stays open for the user; the export step records it and tells of a failure.
-    Esportazione::mostra(*word);
+    const QString scritto = Esportazione::mostra(*word);
+    // Written but opened by no word processor: the same judgment can be had as PDF.
+    if (!scritto.isEmpty() && appword.isEmpty()
+        && piattaforma().messaggi->mostra(QStringLiteral("Si desidera esportare la sentenza in PDF?"), titoloaiuto,
+                                          Icona::Domanda, Pulsanti::SiNo, Risposta::Si) == Risposta::Si)
+        esportaPdf_Click();
 }
 
 void FinestraSentenza::aiuto_Click()

@@ -9,6 +9,8 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
+struct DocumentoSentenza;
 class QScrollBar;
 
 class FinestraSentenza : public FinestraLavoro, public GiudizioCausa {
@@ -52,8 +54,19 @@ public:
     QScrollBar* VScroll2() const { return vscroll2_; }
     QLabel* passo() const { return passo_; }
 
+    // The judgment as a document (also the PDF's and the print-out's content), and its exports.
+    DocumentoSentenza documento() const;
+    void esportaPdf_Click();      // "Esporta in PDF...": a file dialog, the name from the parties
+    void stampaSentenza_Click();  // "Stampa...": the printer dialog, then the same pages as the PDF
+    void lineaTempo_Click();      // the timeline shown bigger
+    QLabel* lineaTempo() const { return lineaTempo_; }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
     void causaCambiata();
+    void aggiornaLineaTempo();
 
     QPlainTextEdit* testosentenza_ = nullptr;
     QPlainTextEdit* commento_ = nullptr;
@@ -62,6 +75,9 @@ private:
     QLabel* passo_ = nullptr;
     std::optional<Giudizio> giudizio_;
     bool superata_ = false;   // the case changed after the judgment was given
+    QLabel* lineaTempo_ = nullptr;
+    QPushButton* esportaPdf_ = nullptr;
+    QPushButton* stampaSentenza_ = nullptr;
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};
 };

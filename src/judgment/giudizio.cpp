@@ -88,6 +88,7 @@ std::optional<Giudizio> giudica(const Causa& causa)
     if (!StatoCausa::giudicabile(causa))
         return std::nullopt;
     Giudizio g;
+    g.causa = causa;
     g.decisione = decidi(fattiDellaCausa(causa));
     g.sentenza = {g.decisione.chiave, testoSentenza(g.decisione), testoCommento(g.decisione, causa.testi.attore)};
     g.fatti = righeFatti(causa);

@@ -10,6 +10,7 @@
 #include <optional>
 
 struct Giudizio {
+    Causa causa;             // the record judged, as it was then
     Decisione decisione;
     Sentenza sentenza;
     QStringList fatti;       // "- nome dell'attore: …", fourteen lines

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <QList>
+#include <functional>
+
+class QPagedPaintDevice;
 
 enum class Icona { Informazione, Esclamazione, Critico, Domanda };
 enum class Pulsanti { Ok, SiNo };
@@ -55,6 +58,13 @@ public:
     virtual bool rigaVuota() = 0;
     virtual bool nuovaPagina() = 0;
     virtual bool fine() = 0;                            // sends the document to the printer
+    // A laid-out document instead of lines: after scegli(), disegna paints every page on the chosen
+    // printer. False when none was chosen or the painting failed (a port that cannot paint says so).
+    virtual bool stampaPagine(const std::function<bool(QPagedPaintDevice&)>& disegna)
+    {
+        (void)disegna;
+        return false;
+    }
 };
 
 // What became of a document handed to the word processor. The port only reports it: what to

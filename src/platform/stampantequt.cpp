@@ -44,6 +44,16 @@ bool StampanteQt::scegli()
     return true;
 }
 
+bool StampanteQt::stampaPagine(const std::function<bool(QPagedPaintDevice&)>& disegna)
+{
+    // Not after lines of the same print-out: the printer holds one document at a time.
+    if (!stampante_ || pittore_)
+        return false;
+    const bool riuscita = disegna(*stampante_);
+    stampante_.reset();   // the document goes to the printer as the printer object ends
+    return riuscita;
+}
+
 bool StampanteQt::posizioneVerticale(int twips)
 {
     if (!stampante_ || twips < 0)

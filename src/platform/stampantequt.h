@@ -26,6 +26,7 @@ public:
     bool rigaVuota() override;
     bool nuovaPagina() override;
     bool fine() override;
+    bool stampaPagine(const std::function<bool(QPagedPaintDevice&)>& disegna) override;
 
     // Where each printed line went, for a reader of the finished document.
     struct RigaStampata {

@@ -30,6 +30,7 @@ public:
     void salva_Click() override { chiamate << QStringLiteral("salva_Click"); }
     void salvanome_Click() override { chiamate << QStringLiteral("salvanome_Click"); }
     void eliminare_click() override { chiamate << QStringLiteral("eliminare_click"); }
+    void apriEsempio(const QString& percorso) override { chiamate << QStringLiteral("apriEsempio ") + percorso; }
 };
 
 class TestCornice : public QObject {
@@ -62,7 +63,7 @@ private slots:
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
         const QList<QAction*> menu = w->menuBar()->actions();
         QCOMPARE(menu.size(), 3);
-        QCOMPARE(voci(menu[0]->menu()), (QStringList{"&Apri...", "-", "&Salva", "Salva con &nome...", "-", "&Elimina...", "-",
+        QCOMPARE(voci(menu[0]->menu()), (QStringList{"&Apri...", "Apri esempio...", "-", "&Salva", "Salva con &nome...", "-", "&Elimina...", "-",
                                                       "S&tampa dati finestra", "-", "Es&ci"}));
         QCOMPARE(voci(menu[1]->menu()).mid(0, 7), (QStringList{"Finestra Menu", "-", "Finestra Norme", "Finestra Massime",
                                                                 "-", "Finestra Causa", "Finestra Possesso"}));
@@ -180,6 +181,19 @@ private slots:
         // The case header window is created by the first command and runs each of them.
         QCOMPARE(CausaFinta::chiamate, (QStringList{"apri_Click", "salva_Click", "salvanome_Click", "eliminare_click",
                                                     "apri_Click", "salva_Click", "eliminare_click"}));
+    }
+
+    void apriEsempioDalMenu()
+    {
+        CausaFinta::chiamate.clear();
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        p->dialoghi.risposte << QString() << QStringLiteral("esempi/Possidoria-dati-esempio");
+        w->azione(QStringLiteral("apriesempio"))->trigger();   // cancelled: nothing opened
+        w->azione(QStringLiteral("apriesempio"))->trigger();
+        QCOMPARE(p->dialoghi.aperti.size(), 2);
+        QCOMPARE(p->dialoghi.aperti[0].tipo, QStringLiteral("apri"));
+        QVERIFY(p->dialoghi.aperti[0].nomeIniziale.endsWith(QStringLiteral("/esempi/")));
+        QCOMPARE(CausaFinta::chiamate, QStringList{"apriEsempio esempi/Possidoria-dati-esempio"});
     }
 
     void stampaDisabilitataDoveNonCe()

@@ -4,6 +4,8 @@
 #include "case/causaviva.h"
 #include "finestre_programma.h"
 #include <QApplication>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QDir>
 #include <QWidget>
 
@@ -54,6 +56,15 @@ bool StampanteFinta::stampaRiga(int c, const QString& t) { return registra(QStri
 bool StampanteFinta::rigaVuota() { return registra(QStringLiteral("empty")); }
 bool StampanteFinta::nuovaPagina() { return registra(QStringLiteral("page")); }
 bool StampanteFinta::fine() { return registra(QStringLiteral("end")); }
+bool StampanteFinta::stampaPagine(const std::function<bool(QPagedPaintDevice&)>& disegna)
+{
+    if (!registra(QStringLiteral("pages")))
+        return false;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter scrittore(&buffer);
+    return disegna(scrittore);
+}
 
 void WordFinto::nuovoDocumento() { operazioni << QStringLiteral("new"); testo.clear(); }
 void WordFinto::fontSelezione(const QString& n) { operazioni << QStringLiteral("font ") + n; }

@@ -64,6 +64,9 @@ public:
     bool rigaVuota() override;
     bool nuovaPagina() override;
     bool fine() override;
+    // Paints the pages into a PDF kept in pdf; records "pages" (or "error").
+    bool stampaPagine(const std::function<bool(QPagedPaintDevice&)>& disegna) override;
+    QByteArray pdf;
 private:
     bool registra(const QString& op);
 };

@@ -320,8 +320,10 @@ void TstGuide::caricamentoSommario()
     QCOMPARE(uscita->toolTip(), QStringLiteral("cliccare per uscire da Possidoria"));
     QVERIFY(qAbs(inTwips(s->width(), s) - 3975) <= 15);
     QVERIFY(qAbs(inTwips(s->height(), s) - 6825) <= 15);
-    // No row 17.
-    QVERIFY(!s->lbl(17) && !s->puls(17));
+    // Row 17 lists the example cases; there is no row 19.
+    QVERIFY(s->lbl(17) && s->puls(17));
+    QCOMPARE(s->lbl(17)->text().trimmed(), QStringLiteral("Casi di esempio"));
+    QVERIFY(!s->lbl(19) && !s->puls(19));
 }
 
 void TstGuide::righe_data()
@@ -376,7 +378,7 @@ void TstGuide::indiciSenzaRiga_data()
 {
     QTest::addColumn<int>("i");
     QTest::newRow("0") << 0;
-    QTest::newRow("17") << 17;
+    QTest::newRow("20") << 20;
     QTest::newRow("19") << 19;
     QTest::newRow("-1") << -1;
     QTest::newRow("1") << 1;

@@ -1,0 +1,44 @@
+#pragma once
+// The judgment as a document: built from plain data, laid out with QTextDocument and written as
+// PDF or on any paged device (a printer) with the page number and the judgment's date in the
+// footer. No widget: the command-line judge writes the same PDF as the judgment window.
+#include <QDate>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+struct Giudizio;
+class QPagedPaintDevice;
+class QPaintDevice;
+class QTextDocument;
+
+struct DocumentoSentenza {
+    QString titolo;          // the program's name and subtitle, as the word-processor document opens
+    QString parti;           // "Causa Rossi contro Bianchi"
+    QStringList fatti;       // facts declared by the plaintiff
+    QStringList obiezioni;   // objections of the defendant
+    QString sentenza;        // the judgment's text, paragraphs separated by line ends
+    QString commento;
+    QDate data;              // the judgment's date
+    QImage lineaTempo;       // the timeline of the possession; none when null
+
+    // "Causa <attore> contro <convenuto>" (the parties missing: "Causa").
+    static QString titoloPerParti(const QString& attore, const QString& convenuto);
+    // A file name from the parties: "Sentenza Rossi - Bianchi.pdf", without characters a file
+    // system refuses.
+    static QString nomeFilePdf(const QString& attore, const QString& convenuto);
+};
+
+// The document laid out for a page of that size in points, with the device's resolution when one
+// is given (a screen's otherwise); the caller owns it.
+QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, QPaintDevice* dispositivo = nullptr);
+
+// Paints the document on the device, page after page, each with its footer. False when the
+// device cannot be painted on.
+bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo);
+
+// Writes the PDF whole or not at all; on failure errore says why, in Italian.
+bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QString* errore = nullptr);
+
+// The document of a judgment given: its lines, texts and timeline, under the title given, dated.
+DocumentoSentenza documentoDelGiudizio(const Giudizio& g, const QString& titolo, const QDate& data);

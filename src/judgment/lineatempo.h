@@ -1,0 +1,63 @@
+#pragma once
+// The timeline of a possession: read from the case record alone, drawn with QPainter (no widget),
+// so the judgment window, the judgment document and the command-line judge show the same picture.
+#include "case/daticausa.h"
+
+#include <QDate>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <optional>
+
+class QPainter;
+
+// What interrupted the possession, as the proof of the interruption's start tells it.
+enum class TipoInterruzione {
+    Nessuna,
+    PerditaPossesso,   // loss of possession for over a year (art. 1167)
+    Domanda,           // judicial claim (art. 2943)
+    Riconoscimento,    // acknowledgement of the owner's right (art. 2944)
+    Dichiarata,        // the plaintiff concedes a loss of over a year, with no dates
+};
+
+struct LineaTempo {
+    std::optional<QDate> inizio, fine;                 // the plaintiff's possession
+    std::optional<QDate> inizioConvenuto, fineConvenuto; // the defendant's dates, when proved
+    TipoInterruzione interruzione = TipoInterruzione::Nessuna;
+    std::optional<QDate> inizioInterruzione, fineInterruzione;
+    // The term of the type (-1 when the right is never acquired by possession, 0 for art. 1153).
+    int termine = -1;
+    QString articolo;                  // "art. 1158"
+    std::optional<QDate> decorrenza;   // where the term runs from
+    std::optional<QDate> scadenza;     // decorrenza + termine anniversaries
+    bool raggiunto = false;            // the term falls within the possession taken into account
+    int anniMancanti = 0;              // whole years still lacking when not reached
+
+    // The possession taken into account: the plaintiff's, shortened by the defendant's proved dates.
+    std::optional<QDate> inizioUtile() const;
+    std::optional<QDate> fineUtile() const;
+    // "20 anni: art. 1158", "mancano 3 anni (art. 1158)"; empty with no term.
+    QString etichettaTermine() const;
+    static QString nomeInterruzione(TipoInterruzione tipo);
+};
+
+LineaTempo lineaTempo(const Causa& causa);
+
+// Where each part of the picture goes inside an area; empty rectangles for what is not drawn.
+struct GeometriaLinea {
+    int annoDa = 0, annoA = 0;   // the axis runs from 1 January of annoDa to 1 January of annoA
+    QRectF asse;                 // the span of the axis (its height is the band of the bars)
+    QRectF barraAttore, barraConvenuto, interruzione;
+    std::optional<qreal> xTermine;
+
+    qreal x(const QDate& data) const;
+    // Too low for words: only the bars, the axis and the marks are drawn.
+    static bool miniatura(const QRectF& area) { return area.height() < 60; }
+};
+
+GeometriaLinea geometria(const LineaTempo& linea, const QRectF& area);
+
+// Draws the timeline in the area.
+void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& linea);
+// The timeline as a picture of that size, on white.
+QImage immagineLineaTempo(const Causa& causa, const QSize& dimensione = QSize(900, 240));

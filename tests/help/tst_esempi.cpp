@@ -1,0 +1,80 @@
+// The example cases installed with the program: each is a readable archive that the command-line
+// judge decides by the rule the example states, and the folder holds no example the list omits.
+#include "help/esempi.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QString cartellaEsempi()
+{
+    return Esempi::cartella(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+}
+
+} // namespace
+
+class TstEsempi : public QObject {
+    Q_OBJECT
+private slots:
+    void ogniEsempioGiungeAllaSuaRegola_data();
+    void ogniEsempioGiungeAllaSuaRegola();
+    void cartellaEdElencoCoincidono();
+    void regoleDistinte();
+};
+
+void TstEsempi::ogniEsempioGiungeAllaSuaRegola_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("regola");
+    for (const EsempioCausa& e : Esempi::elenco())
+        QTest::newRow(qPrintable(e.file)) << e.file << e.regola;
+}
+
+void TstEsempi::ogniEsempioGiungeAllaSuaRegola()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, regola);
+    const QString percorso = QDir(cartellaEsempi()).filePath(file);
+    QVERIFY2(QFileInfo::exists(percorso), qPrintable(percorso));
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../possidoria-sentenza"),
+            {QStringLiteral("--json"), percorso});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QJsonArray r = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+    QCOMPARE(r.size(), 1);
+    QCOMPARE(r[0].toObject().value(QStringLiteral("regola")).toString(), regola);
+}
+
+void TstEsempi::cartellaEdElencoCoincidono()
+{
+    QSet<QString> elencati;
+    for (const EsempioCausa& e : Esempi::elenco()) {
+        QVERIFY2(!elencati.contains(e.file), qPrintable(e.file));
+        elencati.insert(e.file);
+        QVERIFY(!e.titolo.isEmpty());
+        QVERIFY2(e.spiegazione.contains(QRegularExpression(QStringLiteral("artt?\\. \\d"))), qPrintable(e.file));
+    }
+    const QStringList presenti = QDir(cartellaEsempi()).entryList({QStringLiteral("Possidoria-dati-*")}, QDir::Files);
+    QCOMPARE(QSet<QString>(presenti.begin(), presenti.end()), elencati);
+}
+
+// No two examples show the same rule, and there is one for every family of outcome.
+void TstEsempi::regoleDistinte()
+{
+    QSet<QString> regole;
+    for (const EsempioCausa& e : Esempi::elenco())
+        regole.insert(e.regola);
+    QCOMPARE(regole.size(), Esempi::elenco().size());
+    QVERIFY(Esempi::elenco().size() >= 12);
+}
+
+QTEST_MAIN(TstEsempi)
+#include "tst_esempi.moc"
