@@ -9,12 +9,11 @@
 
 int main()
 {
-    QVector<QString> durate;
+    // Possessions of 0 to 30 years and a few days, all ending on the same day.
+    const QDate fine(2010, 1, 1);
+    QVector<QDate> inizi;
     for (int anni = 0; anni <= 30; ++anni)
-        durate << QStringLiteral(" %1 %2 e  %3 giorni")
-                      .arg(anni)
-                      .arg(anni == 1 ? QStringLiteral("anno") : QStringLiteral("anni"))
-                      .arg(anni * 7 % 365 + 1);
+        inizi << fine.addYears(-anni).addDays(-(anni * 7 % 365 + 1));
 
     QVector<long long> conteggi(int(tabellaRegole().size()));
     long long decisioni = 0;
@@ -24,8 +23,9 @@ int main()
     Fatti f;
     for (int tipo = 1; tipo <= 12; ++tipo) {
         f.tipologia = qint16(tipo);
-        for (const QString& durata : durate) {
-            f.durataPossesso = durata;
+        f.possessoFine = fine;
+        for (const QDate& inizio : inizi) {
+            f.possessoInizio = inizio;
             for (int interr = 1; interr <= 3; ++interr)
             for (int modus = 1; modus <= 2; ++modus)
             for (int psic = 1; psic <= 2; ++psic)

@@ -37,11 +37,11 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     static const struct { const char* testo; int top; } opzioni[3] = {
         {"norme del Codice Civile", 1020}, {"sentenze sul tema", 2220}, {"svolgiamo una causa", 3420}};
     static const char* const spiegazioni[3] = {
-        "...gli articoli del Codice Civile che trattano del possesso e dell'possidoria, ossia dall'art.1140 "
+        "...gli articoli del Codice Civile che trattano del possesso e dell'usucapione, ossia dall'art.1140 "
         "all'art.1170, con una breve spiegazione dell'argomento di ciascuno",
-        "...una serie di massime sull'possidoria della Corte di Cassazione, con gli estremi per l'eventuale "
+        "...una serie di massime sull'usucapione della Corte di Cassazione, con gli estremi per l'eventuale "
         "ricerca dell'intera sentenza",
-        "...uno schema di causa civile sull'possidoria, con la possibilità di scegliere una serie di casi diversi "
+        "...uno schema di causa civile sull'usucapione, con la possibilità di scegliere una serie di casi diversi "
         "ed ottenere, alla fine, una sentenza sull'argomento"};
     for (int i = 1; i <= 3; ++i) {
         QRadioButton* b = opzioni_->aggiungi(area_, QString::fromUtf8(opzioni[i - 1].testo));
@@ -95,7 +95,7 @@ void FinestraScelta::carica()
     Finestre::finestra(QStringLiteral("massime"));
     findChild<QLabel*>(QStringLiteral("contiam"))
         ->setText(QStringLiteral("Sono archiviate n.") + str(totalemassime.value_or(0)) +
-                  QStringLiteral(" sentenze sull'possidoria."));
+                  QStringLiteral(" sentenze sull'usucapione."));
     inizializza();
     findChild<QPushButton*>(QStringLiteral("esco"))->setToolTip(QStringLiteral("cliccare per uscire da ") + nomeprogramma);
 }
@@ -119,9 +119,9 @@ QString FinestraScelta::suggerimento(int indice)
 {
     switch (indice) {
     case 0: return QStringLiteral("Elenca le tematiche trattate dal software.");
-    case 2: return QStringLiteral("Apre una finestra per la visualizzazione di massime riguardanti l'possidoria.");
+    case 2: return QStringLiteral("Apre una finestra per la visualizzazione di massime riguardanti l'usucapione.");
     case 3: return QStringLiteral("Apre una finestra per lo sviluppo schematico di una causa con una sentenza finale.");
-    default: return QStringLiteral("Apre una finestra per la visualizzazione delle norme del Codice Civile sull'possidoria.");
+    default: return QStringLiteral("Apre una finestra per la visualizzazione delle norme del Codice Civile sull'usucapione.");
     }
 }
 

@@ -64,33 +64,18 @@ QString formaLunga(const QString& testo)
 
 Durata calcola(const QDate& inizio, const QDate& fine)
 {
-    long long g = inizio.daysTo(fine);
-    const int ys = inizio.year();
-    const int ye = fine.year();
-
-    // One day less for every 29 February the count would otherwise include.
-    for (int y = ys + 1; y < ye; ++y) {
-        if (bisestile(y))
-            --g;
-    }
-    const bool primaDiMarzo = inizio.month() < 3;
-    const bool dopo28Febbraio = fine.month() > 2 || (fine.month() == 2 && fine.day() > 28);
-    if (ys != ye) {
-        if (bisestile(ys) && primaDiMarzo)
-            --g;
-        if (bisestile(ye) && dopo28Febbraio)
-            --g;
-    } else if (bisestile(ys) && primaDiMarzo && dopo28Febbraio) {
-        --g;
-    }
-
     Durata d;
-    if (g >= 0) {
-        d.anni = int(g / 365);
-        d.giorni = int(g % 365);
-    } else {
-        d.giorni = int(g);
+    if (fine < inizio) {
+        d.giorni = int(inizio.daysTo(fine));
+        return d;
     }
+    // QDate::addYears moves an anniversary on a missing 29 February to the 28th.
+    int anni = fine.year() - inizio.year();
+    QDate anniversario = inizio.addYears(anni);
+    if (anniversario > fine)
+        anniversario = inizio.addYears(--anni);
+    d.anni = anni;
+    d.giorni = int(anniversario.daysTo(fine));
     return d;
 }
 

@@ -27,11 +27,10 @@ QString formaLunga(const QDate& data);
 // The long form of a text that reads as a date; any other text unchanged.
 QString formaLunga(const QString& testo);
 
-// The leap rule of the duration count: every year divisible by 4, centuries included.
-constexpr bool bisestile(int anno) { return anno % 4 == 0; }
-
-// Whole years of 365 days and the days left over. giorni is negative (and anni 0) when the end
-// precedes the start.
+// The whole years of a period and the days after them, as the Civil Code counts time: a year is
+// complete on the anniversary of the start date (a start on 29 February has it on 28 February in
+// common years), and the days are those from the last anniversary reached to the end. giorni is
+// negative (and anni 0) when the end precedes the start.
 struct Durata {
     int anni = 0;
     int giorni = 0;

@@ -98,7 +98,7 @@ FinestraCausa::FinestraCausa(QWidget* parent)
                                                 "del Codice Civile. Clicca sul tasto ? per avere delucidazioni in proposito."),
                                  120, 2520, 4335, 780);
     label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label8->setToolTip(QStringLiteral("come scegliere la tipologia di possidoria"));
+    label8->setToolTip(QStringLiteral("come scegliere la tipologia di usucapione"));
 
     const char* const beni[3] = {"Beni immobili", "Beni mobili", "Beni del demanio"};
     for (int i = 1; i <= 3; ++i) {
@@ -122,7 +122,7 @@ FinestraCausa::FinestraCausa(QWidget* parent)
     guidafinestra->setToolTip(QStringLiteral("informazioni sull'uso della finestra"));
     guidafinestra->setStyleSheet(QStringLiteral("QLabel { color: rgb(128,0,0); }"));
 
-    auto* frame7 = new QGroupBox(QStringLiteral("Tipologia di possidoria:"), a);
+    auto* frame7 = new QGroupBox(QStringLiteral("Tipologia di usucapione:"), a);
     frame7->setObjectName(QStringLiteral("Frame7"));
     frame7->setToolTip(u("scegliere la situazione più rispondente"));
     posiziona(frame7, 4560, 600, 4815, 4815);
@@ -203,7 +203,7 @@ void FinestraCausa::aggiornapasso()
     else if (c.testi.luogo.isEmpty())
         t = u("digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
     else if (TabelleCausa::didascaliaTipologia(c.scelte.tipologia.value_or(0)).isEmpty())
-        t = QStringLiteral("scegliere la tipologia di possidoria cliccando in una di esse");
+        t = QStringLiteral("scegliere la tipologia di usucapione cliccando in una di esse");
     else
         t = QStringLiteral("correggere, archiviare quanto immesso, procedere con i dati sul possesso cliccando "
                            "sull'apposito tasto -------------------------->>>");
@@ -286,7 +286,7 @@ void FinestraCausa::aiuto_Click()
     piattaforma().messaggi->mostra(
         QStringList{
             QStringLiteral("- Digitare le informazioni sui dati generali della causa;"),
-            QStringLiteral("- scegliere una opzione sulla tipologia di possidoria cliccandoci sopra;"),
+            QStringLiteral("- scegliere una opzione sulla tipologia di usucapione cliccandoci sopra;"),
             QStringLiteral("- o aprire un file archiviato per prelevare i dati;"),
             QStringLiteral("- seguire le indicazioni in linea nella casella gialla;"),
             QStringLiteral("- procedere con la causa cliccando sul tasto Procedi."),

@@ -47,14 +47,14 @@ const QVector<Questionario::Valori>& tabella()
          QStringLiteral("scegliere l'opzione che ricorre come prova del possesso in modo violento e clandestino"), QStringLiteral("cliccare sul tasto Possesso per procedere con la causa"),
          APERTURA + QStringLiteral(
              "L'acquisto del possesso in modo violento o clandestino può essere provato con ogni mezzo "
-             "ammesso dalla legge, e la prova spetta al convenuto che lo afferma. Il possesso si presume "
-             "infatti di buona fede finché non si provi il contrario (art.1147 del Codice Civile); se la "
-             "violenza o la clandestinità risultano provate, il possesso giova all'usucapione soltanto dal "
+             "ammesso dalla legge, e la prova spetta al convenuto che lo afferma: chi oppone un fatto che "
+             "impedisce l'acquisto del diritto deve provarlo, secondo la regola generale sull'onere della "
+             "prova (art.2697 del Codice Civile). Se la violenza o la clandestinità risultano provate, il possesso giova all'usucapione soltanto dal "
              "momento in cui sono cessate (art.1163 del Codice Civile)."),
-         QStringLiteral("La diffida e la messa in mora, pur non essendo atti efficaci per l'interruzione della durata del possesso, possono acquistare significato quando il possesso è acquistato in modo violento o clandestino."), QStringLiteral("In questo caso l'opposizione non ha motivo di lamentarsi dei vizi del possesso per l'acquisto in modo violento o clandestino.")},
+         QStringLiteral("La diffida e la messa in mora sono dichiarazioni del convenuto e non provano che il possesso sia stato acquistato con violenza o di nascosto: scelte qui non cambiano nulla, come 'nessuna prova'."), QStringLiteral("In questo caso l'opposizione non ha motivo di lamentarsi dei vizi del possesso per l'acquisto in modo violento o clandestino.")},
         {QStringLiteral("psiche"), 9, QStringLiteral("datfin"),
          QStringLiteral("Possidoria: opposizione alla condizione psicologica del possessore"), QStringLiteral("cliccare sull'opzione scelta come prova della detenzione da parte dell'attore per conto del padrone"),
-         QStringLiteral("scegliere una delle opzioni disponibili come prova della data finale del possesso"), PASSO_B,
+         QStringLiteral("scegliere una delle opzioni disponibili come prova della detenzione dell'attore per conto del proprietario"), PASSO_B,
          APERTURA + QStringLiteral(
              "La condizione psicologica del possessore è decisiva: giova all'usucapione soltanto il possesso "
              "esercitato con l'animo del padrone. Chi tiene la cosa per conto del proprietario, come "
@@ -82,10 +82,11 @@ const QVector<Questionario::Valori>& tabella()
              "titolo idoneo debitamente trascritto. La buona fede è sempre presunta e basta che vi sia stata "
              "al tempo dell'acquisto (art.1147 del Codice Civile): spetta perciò al convenuto provare la "
              "mala fede del possessore."),
-         DIFFIDA, NESSUNA_PROVA},
+         QStringLiteral("La diffida e la messa in mora non provano la mala fede: la buona fede conta al tempo dell'acquisto (art.1147 del Codice Civile), e un avvertimento ricevuto dopo non la fa venir meno. Scelte qui non cambiano nulla, come 'nessuna prova'."),
+         NESSUNA_PROVA},
         {QStringLiteral("acquisto"), 12, QStringLiteral("datfin"),
          QStringLiteral("Possidoria: opposizione all'acquisto del bene da chi non è proprietario"), QStringLiteral("scegliere la prova che dimostra che l'attore ha acquistato il bene da chi non è proprietario senza un titolo idoneo e senza la trascrizione dell'atto"),
-         QStringLiteral("scegliere una delle opzioni disponibili come prova della mala fede del possesso"), PASSO_B,
+         QStringLiteral("scegliere una delle opzioni disponibili come prova dell'acquisto da chi non è proprietario senza un titolo idoneo"), PASSO_B,
          APERTURA + QStringLiteral(
              "Chi acquista in buona fede da chi non è proprietario usucapisce in un tempo più breve soltanto "
              "se l'acquisto si fonda su un titolo idoneo a trasferire la proprietà, debitamente trascritto "
@@ -108,10 +109,10 @@ const Questionario::Valori& valori(const QString& nome)
 
 // The acts of tolerance, the same in every questionnaire.
 const QString TOLLERANZA = QStringLiteral(
-    "Secondo l'art.1144 del Codice Civile gli atti compiuti con l'altrui tolleranza non possono servire "
-    "di fondamento all'acquisto del possesso. Se il godimento dell'attore si fonda su atti di tolleranza "
-    "manca, quindi, un elemento importante del possesso utile all'usucapione e, poiché l'onere della "
-    "prova grava sull'attore, la causa sarà persa.");
+    "Gli atti compiuti con l'altrui tolleranza non fondano il possesso (art.1144 del Codice Civile). Se il "
+    "convenuto prova che l'attore ha goduto della cosa soltanto perché il proprietario lo tollerava, "
+    "manca il possesso stesso e la causa è persa, qualunque siano la durata del godimento, la buona fede "
+    "e il titolo dell'attore.");
 
 constexpr int altoFrame = 2340, altezzaFrame = 3120, colonna = 4680, passoRiga = 450;
 
@@ -234,7 +235,7 @@ void Questionario::spiega1_Click(int i)
 void Questionario::aiuto_Click()
 {
     piattaforma().messaggi->mostra(QStringList{QStringLiteral("- Scegliere l'opzione che risponde meglio alla situazione dei fatti;"), QStringLiteral("- cliccare sul tasto relativo con ? per avere informazioni sulle norme vigenti;"),
-                                               QStringLiteral("- leggere le spiegazioni visualizzare nella casella gialla laterale;"), QStringLiteral("- tornare alla finestra Possesso cliccando sull'apposito tasto in basso per continuare la causa.")}
+                                               QStringLiteral("- leggere le spiegazioni visualizzate nella casella gialla laterale;"), QStringLiteral("- tornare alla finestra Possesso cliccando sull'apposito tasto in basso per continuare la causa.")}
                                        .join(QChar(13)),
                                    ModPossidoria::titoloaiuto, Icona::Informazione);
 }

@@ -1,5 +1,6 @@
 #include "judgment/catalogo.h"
 
+#include <algorithm>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -78,6 +79,9 @@ std::vector<VoceCatalogo> costruisci()
     const QString art1162secondo =
         u"'Se non concorrono le condizioni previste dal comma precedente, l'usucapione si compie col "
         u"decorso di dieci anni'"_s;
+    const QString art1144 =
+        u"'Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto "
+        u"del possesso'"_s;
     const QString art1163 =
         u"'Il possesso acquistato in modo violento o clandestino non giova per l'usucapione se non dal "
         u"momento in cui la violenza o la clandestinità è cessata'"_s;
@@ -108,7 +112,10 @@ std::vector<VoceCatalogo> costruisci()
 
     // The same advice closes the two losses by a year's loss of possession with a short term.
     const QString ricuperaPossesso =
-        u" deve cercare di proporre l'azione diretta a ricuperare il possesso (II° comma dell'art.1167)."_s;
+        u" deve verificare se, entro l'anno dallo spoglio, ha proposto l'azione diretta a ricuperare il "
+        u"possesso (art. 1168): se il possesso è stato così ricuperato, l'interruzione si ha come non "
+        u"avvenuta (art. 1167, secondo comma); altrimenti il tempo decorre di nuovo dal giorno in cui lo "
+        u"ha ripreso."_s;
 
     return {
         {"RD",
@@ -130,6 +137,17 @@ std::vector<VoceCatalogo> costruisci()
          u" potrà ottenere la servitù soltanto per contratto o per testamento (art. 1058), oppure, quando "
          u"la legge gliene dà il diritto, facendola costituire con sentenza (art. 1032): per una servitù "
          u"non apparente nessun possesso, per quanto lungo, gli gioverà."_s},
+
+        {"RT",
+         u"Difatti è stato provato nel corso del giudizio che l'attore ha goduto della cosa per la "
+                 u"tolleranza del proprietario. L'art. 1144 del Codice Civile dispone: "_s
+             + art1144
+             + u". Chi si vale della cosa perché altri lo consente o lo sopporta non ne acquista il "
+               u"possesso, e senza possesso non vi è usucapione, quali che siano la durata del "
+               u"godimento, la buona fede e il titolo dell'attore."_s,
+         u" deve dimostrare di aver esercitato sulla cosa un potere proprio, in modo autonomo e non "
+         u"per la condiscendenza del proprietario: soltanto da quando la sua attività si manifesta "
+         u"come possesso comincia a decorrere il tempo dell'usucapione."_s},
 
         // Types 1 to 7: ordinary and ten-year prescription of immovables and real rights.
         {"R1",
@@ -448,7 +466,10 @@ std::vector<VoceCatalogo> costruisci()
          u"Difatti egli ha posseduto i beni mobili per oltre dieci anni, senza interruzioni "
                  u"superiori all'anno, in modo pacifico e pubblico, con l'animo del proprietario e in "
                  u"buona fede. Ai sensi del primo comma dell'art. 1161 del Codice Civile "_s
-             + art1161primo + u"."_s,
+             + art1161primo
+             + u". Il termine decennale richiede la sola buona fede e non un titolo; se poi l'attore "
+               u"ha ricevuto la cosa da chi non ne era proprietario in forza di un titolo idoneo, la "
+               u"proprietà gli è stata trasferita già con la consegna, come dispone l'art. 1153."_s,
          u"La buona fede è presunta e ricorre quando il possessore ignora di ledere il diritto "
          u"altrui; basta che vi sia stata al momento dell'acquisto. Dispone infatti l'art. 1147: "
          u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s},
@@ -495,7 +516,7 @@ std::vector<VoceCatalogo> costruisci()
                u"buona fede, né il termine decennale dell'art. 1161, e il suo possesso non ha i "
                u"requisiti dell'usucapione ventennale che lo stesso articolo consente al possessore "
                u"di mala fede."_s,
-         u"La mala fede di questo caso non possono essere premiati dalla legge."_s},
+         u"La mala fede di questo caso non può essere premiata dalla legge."_s},
         {"R41",
          u"Difatti ai sensi dell'art. 1153 del Codice Civile il caso in esame non è di "
                  u"usucapione, bensì di trasferimento della proprietà per effetto del possesso: "_s
@@ -640,11 +661,70 @@ std::vector<VoceCatalogo> costruisci()
     };
 }
 
+// A judicial claim or an acknowledgement interrupted the term, not a loss of possession.
+bool interruzioneCivile(const Decisione& d)
+{
+    const TipoInterruzione t = d.origini.tipoInterruzione;
+    return d.fattori.interrotto == 2 && d.origini.interruzione == Fonte::Convenuto
+        && (t == TipoInterruzione::Domanda || t == TipoInterruzione::Riconoscimento);
+}
+
+QString anniTesto(int n)
+{
+    return n == 1 ? u"un anno"_s : QString::number(n) + u" anni"_s;
+}
+
+// The paragraph of a loss by civil interruption (arts. 1165, 2943 to 2945), in place of the rule's
+// own, which speaks of a loss of possession (art. 1167).
+QString motivazioneInterruzioneCivile(const Decisione& d)
+{
+    const bool domanda = d.origini.tipoInterruzione == TipoInterruzione::Domanda;
+    const int termine = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq).anni;
+    QString t = u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
+        + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato un giudizio contro "
+                     u"l'attore. L'art. 1165 del Codice Civile dispone che 'Le disposizioni generali "
+                     u"sulla prescrizione, quelle relative alle cause di sospensione e d'interruzione e al "
+                     u"computo dei termini si osservano, in quanto applicabili, rispetto all'usucapione', e "
+                     u"l'art. 2943 stabilisce che 'La prescrizione è interrotta dalla notificazione "
+                     u"dell'atto con il quale si inizia un giudizio, sia questo di cognizione ovvero "
+                     u"conservativo o esecutivo'."_s
+                   : u"dal riconoscimento del diritto del proprietario compiuto dallo stesso attore. "
+                     u"L'art. 1165 del Codice Civile dispone che 'Le disposizioni generali sulla "
+                     u"prescrizione, quelle relative alle cause di sospensione e d'interruzione e al "
+                     u"computo dei termini si osservano, in quanto applicabili, rispetto all'usucapione', e "
+                     u"l'art. 2944 stabilisce che 'La prescrizione è interrotta dal riconoscimento del "
+                     u"diritto da parte di colui contro il quale il diritto stesso può essere fatto "
+                     u"valere'."_s)
+        + u" Un'interruzione di questo genere opera qualunque ne sia la durata: il limite dell'anno "
+          u"riguarda soltanto la perdita del possesso. Per effetto dell'interruzione s'inizia un nuovo "
+          u"periodo (art. 2945), che "_s
+        + (domanda ? u"per la domanda giudiziale decorre dal passaggio in giudicato della sentenza che "
+                     u"definisce il giudizio"_s
+                   : u"decorre dalla data dell'atto di riconoscimento"_s)
+        + u"; da allora alla fine del possesso sono trascorsi "_s
+        + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
+        + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+        + u", e il tempo dell'usucapione non è quindi maturato."_s;
+    return t;
+}
+
+const QString commentoInterruzioneCivile =
+    u" non può far valere il possesso anteriore all'interruzione: potrà riproporre la domanda quando "
+    u"il nuovo periodo di possesso, che decorre dalla fine dell'interruzione, avrà raggiunto il "
+    u"termine richiesto dalla legge, purché nel frattempo il termine non venga nuovamente "
+    u"interrotto."_s;
+
 // RF when the years suffice: each defect with the article that makes it decisive.
-QString difettoTesto(Difetto d)
+QString difettoTesto(Difetto d, TipoInterruzione tipo)
 {
     switch (d) {
     case Difetto::Interruzione:
+        if (tipo == TipoInterruzione::Domanda)
+            return u"il termine è stato interrotto dalla notificazione di una domanda giudiziale "
+                   u"(artt. 1165 e 2943)"_s;
+        if (tipo == TipoInterruzione::Riconoscimento)
+            return u"il termine è stato interrotto dal riconoscimento del diritto del proprietario "
+                   u"(artt. 1165 e 2944)"_s;
         return u"il possesso è stato interrotto per oltre un anno (art. 1167)"_s;
     case Difetto::Violenza:
         return u"il possesso è stato acquistato in modo violento o clandestino (art. 1163)"_s;
@@ -653,7 +733,7 @@ QString difettoTesto(Difetto d)
                u"1141)"_s;
     case Difetto::MalaFede:
         return u"l'attore è possessore di mala fede, mentre il termine maturato richiede la buona "
-               u"fede (art. 1147)"_s;
+               u"fede (artt. 1159-1162)"_s;
     case Difetto::SenzaTitolo:
         return u"manca il titolo idoneo che il termine maturato richiede"_s;
     }
@@ -674,12 +754,16 @@ MotivoRF motivoRF(const Decisione& d)
     return d.difetti ? MotivoRF::Difetti : MotivoRF::DatiIncompleti;
 }
 
-QString motivazioneDifetti(Difetti difetti, bool senzaTermine)
+QString motivazioneDifetti(const Decisione& decisione)
 {
+    const Difetti difetti = decisione.difetti;
+    const bool senzaTermine = decisione.termine == 0;
+    const TipoInterruzione tipo = interruzioneCivile(decisione) ? decisione.origini.tipoInterruzione
+                                                                : TipoInterruzione::PerditaPossesso;
     QStringList voci;
     for (Difetto d : ordineDifetti)
         if (difetti.testFlag(d))
-            voci << difettoTesto(d);
+            voci << difettoTesto(d, tipo);
     const bool uno = voci.size() == 1;
     return u"Difatti egli non possiede i requisiti richiesti dalla legge per l'usucapione del bene "
            u"oggetto della causa. Non è in questione la durata del possesso, "_s
@@ -749,13 +833,15 @@ const Regola& regolaDi(const Decisione& d)
 QString testoSentenza(const Decisione& d)
 {
     const Regola& r = regolaDi(d);
+    if (r.interrotto == 2 && interruzioneCivile(d))
+        return fraseEsito(r.esito) + u' ' + motivazioneInterruzioneCivile(d);
     if (r.chiave != u"RF"_s)
         return sentenzaDellaRegola(r);
     switch (motivoRF(d)) {
     case MotivoRF::Periodo:
         return sentenzaDellaRegola(r);
     case MotivoRF::Difetti:
-        return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d.difetti, d.termine == 0);
+        return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d);
     case MotivoRF::DatiIncompleti:
         break;
     }
@@ -772,6 +858,8 @@ QString testoCommento(const Decisione& d, const QString& nomeAttore)
 {
     const Regola& r = regolaDi(d);
     QString testo;
+    if (r.interrotto == 2 && interruzioneCivile(d))
+        return commentoCompleto(FormaCommento::Nome, commentoInterruzioneCivile, nomeAttore);
     if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::Difetti) {
         testo = u"Si consiglia di tornare alla finestra del possesso e di verificare, con i pulsanti "
                 u"\"?\" e con quelli degli articoli del Codice Civile oppure nella finestra delle "

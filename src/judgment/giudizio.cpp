@@ -28,8 +28,7 @@ QString senzaPunti(const QString& didascalia)
 
 Fatti fattiDellaCausa(const Causa& causa)
 {
-    return Fatti::da(causa.scelte, StatoCausa::durataPossesso(causa.testi), StatoCausa::durataDate(causa.testi),
-                     StatoCausa::durataInterruzione(causa.testi));
+    return Fatti::da(causa);
 }
 
 QStringList righeFatti(const Causa& causa)

@@ -18,7 +18,7 @@ struct Giudizio {
     QStringList perche;      // the explanation of the decision
 };
 
-// What the decision reads of a case: its choices and the durations of its dates.
+// What the decision reads of a case: its choices and its dates.
 Fatti fattiDellaCausa(const Causa& causa);
 
 QStringList righeFatti(const Causa& causa);

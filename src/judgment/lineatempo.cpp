@@ -8,53 +8,6 @@
 
 namespace {
 
-int valore(const Scelta& s)
-{
-    return s.value_or(0);
-}
-
-// Proof indices: the short list ends with "nessuna prova" at 10, the long one at 13; in the long
-// list 10 is the service of a judicial claim, 11 an acknowledgement, 12 a formal notice.
-constexpr int nessunaCorta = 10, nessunaLunga = 13;
-constexpr int provaDomanda = 10, provaRiconoscimento = 11, provaDiffida = 12;
-
-bool provataCorta(const Scelta& s)
-{
-    return valore(s) >= 1 && valore(s) < nessunaCorta;
-}
-
-bool provataLunga(const Scelta& s)
-{
-    return valore(s) >= 1 && valore(s) < nessunaLunga;
-}
-
-struct Termine {
-    int anni = -1;
-    const char* articolo = "";
-};
-
-// The term of the type, short when good faith and a suitable title are both declared.
-Termine termine(int tipologia, bool fede, bool titolo)
-{
-    const bool breve = fede && titolo;
-    switch (tipologia) {
-    case 1: case 2: case 3: case 4: case 5: case 6:
-        return breve ? Termine{10, "art. 1159"} : Termine{20, "art. 1158"};
-    case 8:
-        return breve ? Termine{5, "art. 1159-bis"} : Termine{15, "art. 1159-bis"};
-    case 9:
-        return breve ? Termine{10, "art. 1160"} : Termine{20, "art. 1160"};
-    case 10:
-        if (breve)
-            return {0, "art. 1153"};
-        return fede ? Termine{10, "art. 1161"} : Termine{20, "art. 1161"};
-    case 11:
-        return breve ? Termine{3, "art. 1162"} : Termine{10, "art. 1162"};
-    default:
-        return {};   // a non-apparent servitude (art. 1061), the public domain (art. 823)
-    }
-}
-
 QString anni(int n)
 {
     return n == 1 ? QStringLiteral("1 anno") : QStringLiteral("%1 anni").arg(n);
@@ -117,36 +70,28 @@ LineaTempo lineaTempo(const Causa& causa)
 {
     const TestiCausa& t = causa.testi;
     const DatiCausa& s = causa.scelte;
+    const Decisione d = decidi(Fatti::da(causa));
+    const Origini& o = d.origini;
     LineaTempo l;
     l.inizio = Date::leggi(t.possessoInizio);
     l.fine = Date::leggi(t.possessoFine);
     if (l.inizio && l.fine && *l.fine < *l.inizio)
         l.fine.reset();
-    if (provataCorta(s.ledatin))
+    if (ProvaData::provataCorta(s.ledatin))
         l.inizioConvenuto = Date::leggi(t.ledateInizio);
-    if (provataLunga(s.ledatfin))
+    if (ProvaData::provataLunga(s.ledatfin))
         l.fineConvenuto = Date::leggi(t.ledateFine);
 
-    // The defendant's interruption counts when both its ends are proved; its kind is the proof
-    // of its start. A formal notice interrupts nothing; a loss of possession only beyond a year.
-    const auto ii = Date::leggi(t.interruzioneInizio);
-    const auto fi = Date::leggi(t.interruzioneFine);
-    const int provaInizio = valore(s.interdatin);
-    if (ii && fi && *ii <= *fi && provaInizio >= 1 && provaInizio < nessunaLunga && provaInizio != provaDiffida
-        && provataCorta(s.interdatfin)) {
-        TipoInterruzione tipo = provaInizio == provaDomanda           ? TipoInterruzione::Domanda
-                                : provaInizio == provaRiconoscimento ? TipoInterruzione::Riconoscimento
-                                                                     : TipoInterruzione::PerditaPossesso;
-        if (tipo != TipoInterruzione::PerditaPossesso || ii->addYears(1) < *fi) {
-            l.interruzione = tipo;
-            l.inizioInterruzione = ii;
-            l.fineInterruzione = fi;
-        }
+    // The interruption as the decision weighed it.
+    if (o.opposizione == Opposizione::Efficace) {
+        l.interruzione = o.tipoInterruzione;
+        l.inizioInterruzione = o.inizioInterruzione;
+        l.fineInterruzione = o.fineInterruzione;
     }
-    if (l.interruzione == TipoInterruzione::Nessuna && valore(s.sceltainterr) == 2)
+    if (d.fattori.interrotto == 2 && o.interruzione == Fonte::Attore)
         l.interruzione = TipoInterruzione::Dichiarata;
 
-    const Termine term = termine(valore(s.tipologia), valore(s.sceltafed) == 1, valore(s.sceltaacq) == 1);
+    const Termine term = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq);
     l.termine = term.anni;
     l.articolo = QString::fromLatin1(term.articolo);
     const auto da = l.inizioUtile();
@@ -154,9 +99,7 @@ LineaTempo lineaTempo(const Causa& causa)
     if (l.termine < 0 || !da || !a || *a < *da)
         return l;
     // After an interruption inside the possession a new term runs from its end.
-    l.decorrenza = da;
-    if (l.fineInterruzione && *l.fineInterruzione > *da && *l.inizioInterruzione <= *a)
-        l.decorrenza = l.fineInterruzione;
+    l.decorrenza = l.fineInterruzione && o.interruzione == Fonte::Convenuto ? l.fineInterruzione : da;
     l.scadenza = l.decorrenza->addYears(l.termine);
     l.raggiunto = l.interruzione != TipoInterruzione::Dichiarata && *l.scadenza <= *a;
     if (!l.raggiunto) {

@@ -2,6 +2,7 @@
 // The timeline of a possession: read from the case record alone, drawn with QPainter (no widget),
 // so the judgment window, the judgment document and the command-line judge show the same picture.
 #include "case/daticausa.h"
+#include "judgment/regole.h"
 
 #include <QDate>
 #include <QImage>
@@ -10,15 +11,6 @@
 #include <optional>
 
 class QPainter;
-
-// What interrupted the possession, as the proof of the interruption's start tells it.
-enum class TipoInterruzione {
-    Nessuna,
-    PerditaPossesso,   // loss of possession for over a year (art. 1167)
-    Domanda,           // judicial claim (art. 2943)
-    Riconoscimento,    // acknowledgement of the owner's right (art. 2944)
-    Dichiarata,        // the plaintiff concedes a loss of over a year, with no dates
-};
 
 struct LineaTempo {
     std::optional<QDate> inizio, fine;                 // the plaintiff's possession

@@ -42,6 +42,13 @@ Regola riga(const char* chiave, int tipoDa, int tipoA, int anni, int interrotto,
     return r;
 }
 
+Regola tollerato()
+{
+    Regola r = riga("RT", 0, 0, 0, 0, 0, 0, 0, 0, 0, L, N);
+    r.tolleranza = 2;
+    return r;
+}
+
 std::vector<Regola> costruisci()
 {
     // Terms of the Civil Code: 20 years (art. 1158), 10 with good faith and a registered title
@@ -55,6 +62,8 @@ std::vector<Regola> costruisci()
         riga("RD",  12, 12,  0,  0,  0,  0,  0,  0,  0, L, N),
         // A non-apparent servitude is never acquired by prescription (art. 1061).
         riga("RS",   7,  7,  0,  0,  0,  0,  0,  0,  0, L, N),
+        // Acts done by the owner's tolerance found no possession (art. 1144), whatever the type.
+        tollerato(),
         // Types 1 to 7: ownership and the real rights of enjoyment.
         riga("R1",   1,  7, 20,  1,  2,  2,  0,  0,  0, W, N),
         riga("R2",   1,  7, 20,  2,  2,  2,  0,  0,  0, L, N),
@@ -131,48 +140,84 @@ bool prova(int richiesto, int valore)
     return richiesto == 0 || richiesto == valore;
 }
 
-// The days after the years of a duration text (" 1 anno e  14 giorni"); 0 when there are none.
-int giorni(const QString& testo)
+// Over a year: a day at least past the anniversary.
+bool oltreUnAnno(const Date::Durata& d)
 {
-    const qsizetype e = testo.indexOf(QLatin1String(" e "));
-    if (e < 0)
-        return 0;
-    return Date::anni(testo.mid(e + 3));
+    return d.anni > 1 || (d.anni == 1 && d.giorni > 0);
 }
 
-// A duration text that begins with a number after its blanks.
-bool leggibile(const QString& testo)
+int anniFra(const std::optional<QDate>& da, const std::optional<QDate>& a)
 {
-    for (QChar c : testo) {
-        if (c != u' ')
-            return c >= u'0' && c <= u'9';
+    return da && a ? Date::calcola(*da, *a).anni : 0;
+}
+
+// The possession taken into account: the plaintiff's, shortened at either end by a date the
+// defendant proved; a date without proof, or that would lengthen the possession, is left aside.
+void periodoUtile(const Fatti& f, Origini& o)
+{
+    o.inizio = f.possessoInizio;
+    o.fine = f.possessoFine;
+    o.anniAttore = anniFra(o.inizio, o.fine);
+    if (f.ledateInizio && !ProvaData::provataCorta(f.ledatin))
+        o.dateConvenutoSenzaProva = true;
+    else if (f.ledateInizio && o.inizio && *f.ledateInizio > *o.inizio) {
+        o.inizio = f.ledateInizio;
+        o.inizioDa = Fonte::Convenuto;
     }
-    return false;
+    if (f.ledateFine && !ProvaData::provataLunga(f.ledatfin))
+        o.dateConvenutoSenzaProva = true;
+    else if (f.ledateFine && o.fine && *f.ledateFine < *o.fine) {
+        o.fine = f.ledateFine;
+        o.fineDa = Fonte::Convenuto;
+    }
+    if (o.inizioDa == Fonte::Convenuto || o.fineDa == Fonte::Convenuto)
+        o.anni = Fonte::Convenuto;
 }
 
-// The defendant's interruption: art. 1167 interrupts for a loss of possession of over one year,
-// and an objection proves nothing when an end lacks proof or begins with a formal notice.
-Opposizione opposizione(const Fatti& f, int anni, int giorni)
+// The defendant's interruption: its kind is the proof of its start; it needs both ends proved and
+// must begin within the possession taken into account. A loss of possession interrupts only beyond
+// a year (art. 1167); a judicial claim or an acknowledgement whatever its length (arts. 2943, 2944).
+void interruzioneOpposta(const Fatti& f, Origini& o)
 {
-    if (!leggibile(f.durataInterruzione))
-        return Opposizione::NonProposta;
-    if (anni < 1 || (anni == 1 && giorni < 1))
-        return Opposizione::NonOltreUnAnno;
+    if (!f.interruzioneInizio || !f.interruzioneFine)
+        return;
+    o.inizioInterruzione = f.interruzioneInizio;
+    o.fineInterruzione = f.interruzioneFine;
+    o.durataInterruzione = Date::calcola(*f.interruzioneInizio, *f.interruzioneFine);
     const int inizio = valore(f.interdatin);
-    const int fine = valore(f.interdatfin);
-    if (inizio < 1 || inizio >= ProvaInterruzione::nessunaProvaInizio || fine < 1
-        || fine >= ProvaInterruzione::nessunaProvaFine)
-        return Opposizione::SenzaProva;
-    if (inizio == ProvaInterruzione::diffidaInizio)
-        return Opposizione::Diffida;
-    return Opposizione::Efficace;
+    o.tipoInterruzione = inizio == ProvaData::domanda          ? TipoInterruzione::Domanda
+                         : inizio == ProvaData::riconoscimento ? TipoInterruzione::Riconoscimento
+                                                               : TipoInterruzione::PerditaPossesso;
+    if (*f.interruzioneFine < *f.interruzioneInizio)
+        o.opposizione = Opposizione::DateInvertite;
+    else if (inizio < 1 || inizio >= ProvaData::nessunaLunga || !ProvaData::provataCorta(f.interdatfin))
+        o.opposizione = Opposizione::SenzaProva;
+    else if (inizio == ProvaData::diffida)
+        o.opposizione = Opposizione::Diffida;
+    else if (!o.inizio || !o.fine || *f.interruzioneInizio < *o.inizio || *f.interruzioneInizio > *o.fine)
+        o.opposizione = Opposizione::FuoriPossesso;
+    else if (o.tipoInterruzione == TipoInterruzione::PerditaPossesso && !oltreUnAnno(o.durataInterruzione))
+        o.opposizione = Opposizione::NonOltreUnAnno;
+    else
+        o.opposizione = Opposizione::Efficace;
 }
 
 } // namespace
 
-Fatti Fatti::da(const DatiCausa& d, const QString& durataPossesso, const QString& durataDate,
-                const QString& durataInterruzione)
+bool ProvaData::provataCorta(const Scelta& s)
 {
+    return fra(s, 1, nessunaCorta - 1);
+}
+
+bool ProvaData::provataLunga(const Scelta& s)
+{
+    return fra(s, 1, nessunaLunga - 1) && valore(s) != diffida;
+}
+
+Fatti Fatti::da(const Causa& causa)
+{
+    const DatiCausa& d = causa.scelte;
+    const TestiCausa& t = causa.testi;
     Fatti f;
     f.tipologia = d.tipologia;
     f.sceltainterr = d.sceltainterr;
@@ -184,11 +229,16 @@ Fatti Fatti::da(const DatiCausa& d, const QString& durataPossesso, const QString
     f.obiezmodo = d.obiezmodo;
     f.obiezpsiche = d.obiezpsiche;
     f.obiezfede = d.obiezfede;
+    f.ledatin = d.ledatin;
+    f.ledatfin = d.ledatfin;
     f.interdatin = d.interdatin;
     f.interdatfin = d.interdatfin;
-    f.durataPossesso = durataPossesso;
-    f.durataDate = durataDate;
-    f.durataInterruzione = durataInterruzione;
+    f.possessoInizio = Date::leggi(t.possessoInizio);
+    f.possessoFine = Date::leggi(t.possessoFine);
+    f.ledateInizio = Date::leggi(t.ledateInizio);
+    f.ledateFine = Date::leggi(t.ledateFine);
+    f.interruzioneInizio = Date::leggi(t.interruzioneInizio);
+    f.interruzioneFine = Date::leggi(t.interruzioneFine);
     return f;
 }
 
@@ -200,36 +250,16 @@ Fattori fattori(const Fatti& f, Origini* origini)
     x.sceltaacq = valore(f.sceltaacq);
     x.sceltaprov = valore(f.sceltaprov);
 
-    // The defendant's dates can only shorten the possession taken into account.
-    o.anniAttore = x.anni = Date::anni(f.durataPossesso);
-    if (!f.durataDate.isEmpty()) {
-        o.anniConvenuto = Date::anni(f.durataDate);
-        if (o.anniConvenuto < x.anni) {
-            x.anni = o.anniConvenuto;
-            o.anni = Fonte::Convenuto;
-        }
-    }
-
-    // Interrupted: by the plaintiff's own answer, or by a loss of over a year that the defendant
-    // proved at both ends.
-    x.interrotto = 1;
-    if (!f.durataInterruzione.isEmpty()) {
-        o.interruzioneAnni = Date::anni(f.durataInterruzione);
-        o.interruzioneGiorni = giorni(f.durataInterruzione);
-        o.opposizione = opposizione(f, o.interruzioneAnni, o.interruzioneGiorni);
-    }
-    if (valore(f.sceltainterr) == 2) {
-        x.interrotto = 2;
-    } else if (o.opposizione == Opposizione::Efficace) {
-        x.interrotto = 2;
-        o.interruzione = Fonte::Convenuto;
-    }
-
-    // Any proof the defendant offers, except "nessuna prova" (12), decides the point against the
-    // plaintiff; for the state of mind a formal notice (11) does not either.
-    const bool modo = fra(f.obiezmodo, 1, 11);
-    const bool animo = fra(f.obiezpsiche, 1, 10);
-    const bool fede = fra(f.obiezfede, 1, 11);
+    // A proof of the defendant's, other than acts of tolerance, a formal notice or "nessuna prova",
+    // decides the point against the plaintiff. Acts of tolerance mean there was no possession.
+    using namespace ProvaQuestionario;
+    const bool modo = fra(f.obiezmodo, 1, tolleranza - 1);
+    const bool animo = fra(f.obiezpsiche, 1, tolleranza - 1);
+    const bool fede = fra(f.obiezfede, 1, tolleranza - 1);
+    o.tolleranzaModo = valore(f.obiezmodo) == tolleranza;
+    o.tolleranzaAnimo = valore(f.obiezpsiche) == tolleranza;
+    o.tolleranzaFede = valore(f.obiezfede) == tolleranza;
+    x.tolleranza = o.tolleranzaModo || o.tolleranzaAnimo || o.tolleranzaFede ? 2 : 1;
     x.modoacq = modo ? 1 : valore(f.sceltamodus);
     x.animo = animo ? 1 : valore(f.sceltapsic);
     x.fedeposs = fede ? 2 : valore(f.sceltafed);
@@ -240,6 +270,26 @@ Fattori fattori(const Fatti& f, Origini* origini)
         o.animo = Fonte::Convenuto;
     if (fede && valore(f.sceltafed) != 2)
         o.fede = Fonte::Convenuto;
+
+    periodoUtile(f, o);
+    x.anni = anniFra(o.inizio, o.fine);
+    interruzioneOpposta(f, o);
+
+    // Interrupted by the plaintiff's own answer, which gives no dates, or by the defendant's proof.
+    // After the latter a new term runs from the interruption's end; when it is complete the
+    // interruption no longer matters.
+    if (valore(f.sceltainterr) == 2) {
+        x.interrotto = 2;
+    } else if (o.opposizione == Opposizione::Efficace) {
+        o.interruzione = Fonte::Convenuto;
+        o.anniDopoInterruzione = anniFra(o.fineInterruzione, o.fine);
+        const int termine = termineApplicabile(x.tipologia, x.fedeposs, x.sceltaacq).anni;
+        o.interruzioneSuperata = termine >= 0 && o.anniDopoInterruzione >= termine;
+        if (o.interruzioneSuperata)
+            x.anni = o.anniDopoInterruzione;
+        else
+            x.interrotto = 2;
+    }
     if (origini)
         *origini = o;
     return x;
@@ -249,7 +299,7 @@ bool Regola::vale(const Fattori& x) const
 {
     if (tipoDa != 0 && (x.tipologia < tipoDa || x.tipologia > tipoA))
         return false;
-    return x.anni >= anni && prova(interrotto, x.interrotto) && prova(modoacq, x.modoacq)
+    return x.anni >= anni && prova(tolleranza, x.tolleranza) && prova(interrotto, x.interrotto) && prova(modoacq, x.modoacq)
            && prova(animo, x.animo) && prova(fedeposs, x.fedeposs)
            && prova(sceltaacq, x.sceltaacq) && prova(sceltaprov, x.sceltaprov);
 }
@@ -273,6 +323,28 @@ int termineMinimo(const Fattori& x)
         return 3;
     default:
         return -1;
+    }
+}
+
+Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq)
+{
+    const bool fede = fedeposs == 1;
+    const bool breve = fede && sceltaacq == 1;
+    switch (tipologia) {
+    case 1: case 2: case 3: case 4: case 5: case 6:
+        return breve ? Termine{10, "art. 1159"} : Termine{20, "art. 1158"};
+    case 8:
+        return breve ? Termine{5, "art. 1159-bis"} : Termine{15, "art. 1159-bis"};
+    case 9:
+        return breve ? Termine{10, "art. 1160"} : Termine{20, "art. 1160"};
+    case 10:
+        if (breve)
+            return {0, "art. 1153"};
+        return fede ? Termine{10, "art. 1161"} : Termine{20, "art. 1161"};
+    case 11:
+        return breve ? Termine{3, "art. 1162"} : Termine{10, "art. 1162"};
+    default:
+        return {};   // a non-apparent servitude (art. 1061), the public domain (art. 823)
     }
 }
 

@@ -2,44 +2,63 @@
 // The decision of a case: an ordered table of rules over factors derived from the case record,
 // evaluated top to bottom, the first rule that holds deciding. The texts each rule writes live in
 // the catalogue under the same key; the outcome and the comment form live here, in the rule's row.
+#include "case/date.h"
 #include "case/daticausa.h"
+
+#include <QDate>
+#include <optional>
 
 #include <QFlags>
 #include <QString>
 #include <vector>
 
-// What the decision reads: the choices of the case and the three duration texts as the possession,
-// dates-objection and interruption windows show them.
+// What the decision reads: the choices of the case and the dates that read as dates.
 struct Fatti {
     Scelta tipologia;
     Scelta sceltainterr, sceltamodus, sceltapsic, sceltaprov, sceltafed, sceltaacq;
     Scelta obiezmodo, obiezpsiche, obiezfede;
+    Scelta ledatin, ledatfin;         // proofs of the defendant's start and end of the possession
     Scelta interdatin, interdatfin;   // proofs of the start and end of the defendant's interruption
-    QString durataPossesso;       // possesso.durata
-    QString durataDate;           // ledate.durata
-    QString durataInterruzione;   // interruzione.durata
+    std::optional<QDate> possessoInizio, possessoFine;           // the plaintiff's
+    std::optional<QDate> ledateInizio, ledateFine;               // the defendant's
+    std::optional<QDate> interruzioneInizio, interruzioneFine;   // the defendant's interruption
 
-    static Fatti da(const DatiCausa& d, const QString& durataPossesso, const QString& durataDate,
-                    const QString& durataInterruzione);
+    static Fatti da(const Causa& causa);
 };
 
-// Proof indices of the interruption window that carry no weight.
-namespace ProvaInterruzione {
-inline constexpr int diffidaInizio = 12;       // "diffida e messa in mora": never interrupts
-inline constexpr int nessunaProvaInizio = 13;
-inline constexpr int nessunaProvaFine = 10;
+// Proof indices of the date windows: the short list ends with "nessuna prova" at 10; in the long
+// one 10 is the service of a judicial claim, 11 an acknowledgement, 12 a formal notice and 13
+// "nessuna prova".
+namespace ProvaData {
+inline constexpr int nessunaCorta = 10;
+inline constexpr int domanda = 10;
+inline constexpr int riconoscimento = 11;
+inline constexpr int diffida = 12;
+inline constexpr int nessunaLunga = 13;
+
+bool provataCorta(const Scelta& s);
+// A formal notice proves no date of the possession.
+bool provataLunga(const Scelta& s);
+}
+
+// Proof indices of the questionnaires (manner, state of mind, provenance, faith, acquisition).
+namespace ProvaQuestionario {
+inline constexpr int tolleranza = 10;   // acts of tolerance: no possession at all (art. 1144)
+inline constexpr int diffida = 11;      // a formal notice proves no fact of the possession
+inline constexpr int nessuna = 12;
 }
 
 // The factors the rules test. An empty choice counts as 0.
 struct Fattori {
     int tipologia = 0;
     int anni = 0;         // years of possession taken into account
-    int interrotto = 1;   // 1 no, 2 possession lost for over a year (art. 1167)
+    int interrotto = 1;   // 1 no, 2 interrupted (art. 1167, or arts. 2943 and 2944)
     int modoacq = 0;      // 1 violent or clandestine, 2 peaceful and public
     int animo = 0;        // 1 held for another (detention), 2 held as owner or holder of the right
     int fedeposs = 0;     // 1 good faith, 2 bad faith
     int sceltaacq = 0;    // 1 suitable registered title, 2 none
     int sceltaprov = 0;   // 1 legitimate provenance, 2 illegitimate
+    int tolleranza = 1;   // 1 no, 2 the plaintiff acted by the owner's tolerance (art. 1144)
 };
 
 // Whose word a factor rests on: the plaintiff's answer, or a proof the defendant offered.
@@ -47,22 +66,43 @@ enum class Fonte { Attore, Convenuto };
 
 // What became of the defendant's interruption objection.
 enum class Opposizione {
-    NonProposta,      // no interruption duration
-    Efficace,         // over a year, proved at both ends
-    NonOltreUnAnno,   // a year or less does not interrupt (art. 1167: "per oltre un anno")
+    NonProposta,      // no interruption dates
+    Efficace,         // proved at both ends, within the possession, of a kind that interrupts
+    NonOltreUnAnno,   // a loss of possession of a year or less does not interrupt (art. 1167)
     SenzaProva,       // one end without proof
     Diffida,          // begun by a formal notice, which does not interrupt possession
+    FuoriPossesso,    // it does not begin within the possession taken into account
+    DateInvertite,    // its end precedes its start
+};
+
+// What interrupted the possession.
+enum class TipoInterruzione {
+    Nessuna,
+    PerditaPossesso,   // loss of possession for over a year (art. 1167)
+    Domanda,           // service of a judicial claim (art. 2943)
+    Riconoscimento,    // acknowledgement of the owner's right (art. 2944)
+    Dichiarata,        // the plaintiff concedes a loss of over a year, with no dates
 };
 
 // Where the factors came from, so that the decision can be told without recomputing it.
 struct Origini {
-    int anniAttore = 0;         // years of the plaintiff's own dates
-    int anniConvenuto = -1;     // years of the defendant's dates; -1 when he gave none
-    Fonte anni = Fonte::Attore;
+    std::optional<QDate> inizio, fine;             // the possession taken into account
+    int anniAttore = 0;                            // years of the plaintiff's own dates
+    Fonte inizioDa = Fonte::Attore, fineDa = Fonte::Attore;
+    bool dateConvenutoSenzaProva = false;   // the defendant gave a date the proofs do not support
+    Fonte anni = Fonte::Attore;             // Convenuto when a proved date of his shortened the possession
     Fonte interruzione = Fonte::Attore;
     Opposizione opposizione = Opposizione::NonProposta;
-    int interruzioneAnni = 0, interruzioneGiorni = 0;   // the defendant's interruption as displayed
+    TipoInterruzione tipoInterruzione = TipoInterruzione::Nessuna;   // of the objection, when it has dates
+    std::optional<QDate> inizioInterruzione, fineInterruzione;
+    Date::Durata durataInterruzione;     // the defendant's interruption, start to end
+    // After an effective interruption the years run again from its end (arts. 1167 and 2945):
+    // superata when those years reach the term, which then decides without the interruption.
+    int anniDopoInterruzione = -1;
+    bool interruzioneSuperata = false;
     Fonte modo = Fonte::Attore, animo = Fonte::Attore, fede = Fonte::Attore;
+    // The questionnaires in which the defendant proved acts of tolerance (art. 1144).
+    bool tolleranzaModo = false, tolleranzaAnimo = false, tolleranzaFede = false;
 };
 
 // Derives the factors, and their origins when asked.
@@ -80,19 +120,20 @@ struct Regola {
     int tipoDa = 0, tipoA = 0;   // range of tipologia; 0 = any type
     int anni = 0;
     int interrotto = 0, modoacq = 0, animo = 0, fedeposs = 0, sceltaacq = 0, sceltaprov = 0;
+    int tolleranza = 0;
     Esito esito = Esito::Perde;
     FormaCommento forma = FormaCommento::Testo;
 
     bool vale(const Fattori& x) const;
 };
 
-// RD, RS, R1 .. R47 with the defect rows of registered movables, RF, in the order they are tried;
+// RD, RS, RT, R1 .. R47 with the defect rows of registered movables, RF, in the order they are tried;
 // RF holds for every case.
 const std::vector<Regola>& tabellaRegole();
 
 // A requirement the possession lacks, for the rule that catches what no other names.
 enum class Difetto {
-    Interruzione = 0x01,   // art. 1167
+    Interruzione = 0x01,   // art. 1167, or arts. 2943 and 2944
     Violenza = 0x02,       // violent or clandestine acquisition, art. 1163
     Detenzione = 0x04,     // held for another, arts. 1140 and 1141
     MalaFede = 0x08,       // where the term reached requires good faith
@@ -105,6 +146,15 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Difetti)
 // type 8, 3 for type 11; for type 10, 10 years, or none at all when good faith and a title make
 // delivery transfer ownership (art. 1153). -1 for a type with no term (7, 12) or no type.
 int termineMinimo(const Fattori& x);
+
+// The term the case's facts call for, and the article that sets it: the short one with good faith
+// and a suitable title (for movables, good faith alone gives ten years), the long one otherwise.
+// -1 for a type with no term, 0 where delivery transfers ownership (art. 1153).
+struct Termine {
+    int anni = -1;
+    const char* articolo = "";
+};
+Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq);
 
 // The defects present that by themselves keep the case from winning with the years it has:
 // manner and state of mind always; interruption unless delivery in good faith with a title made

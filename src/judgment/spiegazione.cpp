@@ -1,5 +1,7 @@
 #include "judgment/spiegazione.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -26,49 +28,119 @@ QString fonte(Fonte f, QChar finale)
                               : u" (provat"_s + finale + u" dal convenuto)"_s;
 }
 
+QString data(const std::optional<QDate>& d)
+{
+    return d ? d->toString(u"d/M/yyyy"_s) : QString();
+}
+
 QString rigaAnni(const Decisione& d)
 {
     const Origini& o = d.origini;
     QString r = u"Anni di possesso considerati: "_s + QString::number(d.fattori.anni);
-    if (o.anni == Fonte::Convenuto)
-        return r + u", secondo le date provate dal convenuto (l'attore ne indicava "_s
-            + QString::number(o.anniAttore) + u")."_s;
+    if (o.interruzioneSuperata)
+        return r + u", dalla fine dell'interruzione ("_s + data(o.fineInterruzione)
+            + u") alla fine del possesso ("_s + data(o.fine) + u")."_s;
+    if (o.anni == Fonte::Convenuto) {
+        const QString quali = o.inizioDa == Fonte::Convenuto && o.fineDa == Fonte::Convenuto
+            ? u"secondo le date provate dal convenuto"_s
+            : o.inizioDa == Fonte::Convenuto ? u"secondo la data d'inizio provata dal convenuto"_s
+                                             : u"secondo la data di fine provata dal convenuto"_s;
+        return r + u", "_s + quali + u" (l'attore ne indicava "_s + QString::number(o.anniAttore) + u")."_s;
+    }
     r += u", secondo le date dell'attore"_s;
-    if (o.anniConvenuto >= 0)
-        r += u" (le date del convenuto, "_s + anni(o.anniConvenuto)
-            + u", non possono allungare il possesso)"_s;
+    if (o.dateConvenutoSenzaProva)
+        r += u" (le date del convenuto prive di prova, o provate soltanto con una diffida, restano "
+             u"senza effetto)"_s;
     return r + u'.';
+}
+
+// The kind of an interruption and the articles that make it one.
+QString nomeInterruzione(TipoInterruzione t)
+{
+    switch (t) {
+    case TipoInterruzione::Domanda:
+        return u"notificazione di una domanda giudiziale"_s;
+    case TipoInterruzione::Riconoscimento:
+        return u"riconoscimento del diritto del proprietario"_s;
+    default:
+        return u"possesso perduto per oltre un anno"_s;
+    }
+}
+
+QString articoliInterruzione(TipoInterruzione t)
+{
+    switch (t) {
+    case TipoInterruzione::Domanda:
+        return u"(artt. 1165 e 2943)"_s;
+    case TipoInterruzione::Riconoscimento:
+        return u"(artt. 1165 e 2944)"_s;
+    default:
+        return u"(art. 1167)"_s;
+    }
 }
 
 QString rigaInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
-    const QString opposta = durata(o.interruzioneAnni, o.interruzioneGiorni);
+    // "dal 1/1/1970 al 1/1/1975 (5 anni)"
+    const QString opposta = u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione) + u" ("_s
+        + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')';
     QString r = u"Interruzione: "_s;
-    if (d.fattori.interrotto == 2)
-        r += o.interruzione == Fonte::Attore
-            ? u"possesso perduto per oltre un anno, come dichiarato dall'attore"_s
-            : u"possesso perduto per oltre un anno ("_s + opposta + u"), come provato dal convenuto"_s;
-    else
+    if (d.fattori.interrotto == 2 && o.interruzione == Fonte::Attore) {
+        r += u"possesso perduto per oltre un anno, come dichiarato dall'attore"_s;
+    } else if (o.interruzione == Fonte::Convenuto) {
+        const int dopo = std::max(0, o.anniDopoInterruzione);
+        r += nomeInterruzione(o.tipoInterruzione) + u", "_s + opposta + u", provata dal convenuto "_s
+            + articoliInterruzione(o.tipoInterruzione) + u"; "_s;
+        if (o.interruzioneSuperata)
+            r += u"dalla sua fine sono trascorsi "_s + anni(dopo) + u", che compiono da soli il termine"_s;
+        else if (dopo == 0)
+            r += u"dalla sua fine non è trascorso nemmeno un anno, e il termine interrotto non è maturato"_s;
+        else
+            r += u"dalla sua fine sono trascorsi soltanto "_s + anni(dopo) + u", e il termine interrotto non è maturato"_s;
+    } else {
         r += u"nessuna interruzione rilevante"_s;
+    }
     switch (o.opposizione) {
     case Opposizione::NonProposta:
     case Opposizione::Efficace:
         break;
     case Opposizione::NonOltreUnAnno:
-        r += u"; l'interruzione opposta dal convenuto ("_s + opposta
-            + u") non supera l'anno e non interrompe il possesso"_s;
+        r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
+            + u", non supera l'anno e non interrompe il possesso"_s;
         break;
     case Opposizione::SenzaProva:
-        r += u"; l'interruzione opposta dal convenuto ("_s + opposta
-            + u") è priva di prova per l'inizio o per la fine ed è inefficace"_s;
+        r += u"; l'interruzione opposta dal convenuto, "_s + opposta
+            + u", è priva di prova per l'inizio o per la fine ed è inefficace"_s;
         break;
     case Opposizione::Diffida:
-        r += u"; l'interruzione opposta dal convenuto ("_s + opposta
-            + u") comincia con una diffida e messa in mora, che non interrompe il possesso"_s;
+        r += u"; l'interruzione opposta dal convenuto, "_s + opposta
+            + u", comincia con una diffida e messa in mora, che non interrompe il possesso"_s;
+        break;
+    case Opposizione::FuoriPossesso:
+        r += u"; l'interruzione opposta dal convenuto, "_s + opposta
+            + u", non comincia durante il possesso considerato e non lo interrompe"_s;
+        break;
+    case Opposizione::DateInvertite:
+        r += u"; nelle date dell'interruzione opposta dal convenuto la fine precede l'inizio, ed essa "
+             u"resta senza effetto"_s;
         break;
     }
     return r + u'.';
+}
+
+QString rigaTolleranza(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    QStringList dove;
+    if (o.tolleranzaModo)
+        dove << u"modo di acquisto"_s;
+    if (o.tolleranzaAnimo)
+        dove << u"condizione psicologica"_s;
+    if (o.tolleranzaFede)
+        dove << u"fede"_s;
+    return u"Tolleranza: il convenuto ha provato atti di tolleranza ("_s + dove.join(u", "_s)
+        + u"), che non fondano il possesso (art. 1144)."_s;
 }
 
 QString rigaModo(const Decisione& d)
@@ -135,7 +207,7 @@ QString nomeDifetto(Difetto d)
 {
     switch (d) {
     case Difetto::Interruzione:
-        return u"interruzione del possesso per oltre un anno"_s;
+        return u"interruzione del termine"_s;
     case Difetto::Violenza:
         return u"acquisto violento o clandestino"_s;
     case Difetto::Detenzione:
@@ -174,7 +246,10 @@ QStringList spiegazione(const Decisione& d)
     righe << (d.fattori.tipologia > 0 ? u"Tipologia di usucapione: n. "_s
                                             + QString::number(d.fattori.tipologia) + u'.'
                                       : u"Tipologia di usucapione: non indicata."_s);
-    righe << rigaAnni(d) << rigaInterruzione(d) << rigaModo(d) << rigaAnimo(d) << rigaFede(d)
+    righe << rigaAnni(d) << rigaInterruzione(d);
+    if (d.fattori.tolleranza == 2)
+        righe << rigaTolleranza(d);
+    righe << rigaModo(d) << rigaAnimo(d) << rigaFede(d)
           << rigaTitolo(d) << rigaProvenienza(d);
     if (d.chiave == u"RF"_s)
         righe << rigaMotivo(d);

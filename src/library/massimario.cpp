@@ -6,7 +6,7 @@ QStringList argomentiMassime()
             QStringLiteral("Distanze"),    QStringLiteral("Forma"),       QStringLiteral("Immobili"),
             QStringLiteral("Interruzione"), QStringLiteral("Libertà"),    QStringLiteral("Luci"),
             QStringLiteral("Passaggi"),    QStringLiteral("Possesso"),    QStringLiteral("Servitù"),
-            QStringLiteral("Tolleranza"),  QStringLiteral("Possidoria decennale")};
+            QStringLiteral("Tolleranza"),  QStringLiteral("Usucapione decennale")};
 }
 
 QStringList massimeArgomento(int argomento)

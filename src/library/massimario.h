@@ -25,4 +25,4 @@ QStringList massime10();  // Passaggi
 QStringList massime11();  // Possesso
 QStringList massime12();  // Servitù
 QStringList massime13();  // Tolleranza
-QStringList massime14();  // Possidoria decennale
+QStringList massime14();  // Usucapione decennale

@@ -1,4 +1,4 @@
-// Case-law maxims of the topics Servitù, Tolleranza and Possidoria decennale.
+// Case-law maxims of the topics Servitù, Tolleranza and Usucapione decennale.
 #include "library/massimario.h"
 
 // Servitù
@@ -71,7 +71,7 @@ QStringList massime13()
     };
 }
 
-// Possidoria decennale
+// Usucapione decennale
 QStringList massime14()
 {
     return {

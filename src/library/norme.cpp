@@ -48,9 +48,9 @@ QString testoAiuto()
 {
     return QStringList{
         QStringLiteral("La finestra è di sola lettura:"),
-        QStringLiteral("- cliccare su uno dei 32 tasti gialli per visualizzare l'artticolo relativo del Codice Civile;"),
+        QStringLiteral("- cliccare su uno dei 32 tasti gialli per visualizzare l'articolo relativo del Codice Civile;"),
         QStringLiteral("- visualizzare nella casella gialla in basso a quale situazione si riferisce l'informazione;"),
-        QStringLiteral("- cliccare sll'icona della stampante per stampare tutti gli articoli riportati."),
+        QStringLiteral("- cliccare sull'icona della stampante per stampare tutti gli articoli riportati."),
     }.join(QChar(13));
 }
 
@@ -130,7 +130,7 @@ void Norme::carica()
 void Norme::statoInattivo()
 {
     passo_->setText(QStringLiteral(
-        "cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'possidoria"));
+        "cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'usucapione"));
 }
 
 void Norme::cmd_Click(int indice)
@@ -165,7 +165,7 @@ bool Norme::stampaArticoli(PortaStampante& s) const
     if (!s.stampaRiga(7, ModPossidoria::nomeprogramma + QStringLiteral(" - ") + ModPossidoria::sottotitolo))
         return false;
     if (!s.dimensioneFont(14) || !s.rigaVuota()
-        || !s.stampaRiga(10, QStringLiteral("Norme del Codice Civile sul possesso e sull'possidoria")))
+        || !s.stampaRiga(10, QStringLiteral("Norme del Codice Civile sul possesso e sull'usucapione")))
         return false;
     for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
         if ((k == 14 || k == 26) && (!s.nuovaPagina() || !s.posizioneVerticale(800)))

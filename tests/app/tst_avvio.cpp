@@ -158,10 +158,10 @@ private slots:
     {
         auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
         QCOMPARE(etichetta(menu, "contiam"), QStringLiteral("Sono archiviate n.") + str(totalemassime.value_or(0)) +
-                                                 QStringLiteral(" sentenze sull'possidoria."));
+                                                 QStringLiteral(" sentenze sull'usucapione."));
         if (!Finestre::disponibile(QStringLiteral("massime")))
             QSKIP("the maxims browser is not part of this build");
-        QCOMPARE(etichetta(menu, "contiam"), QStringLiteral("Sono archiviate n. 149 sentenze sull'possidoria."));
+        QCOMPARE(etichetta(menu, "contiam"), QStringLiteral("Sono archiviate n. 149 sentenze sull'usucapione."));
     }
 
     void strConUnoSpazio_data()
@@ -197,8 +197,8 @@ private slots:
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("testo");
         QTest::newRow("sfondo") << 0 << "Elenca le tematiche trattate dal software.";
-        QTest::newRow("norme") << 1 << "Apre una finestra per la visualizzazione delle norme del Codice Civile sull'possidoria.";
-        QTest::newRow("massime") << 2 << "Apre una finestra per la visualizzazione di massime riguardanti l'possidoria.";
+        QTest::newRow("norme") << 1 << "Apre una finestra per la visualizzazione delle norme del Codice Civile sull'usucapione.";
+        QTest::newRow("massime") << 2 << "Apre una finestra per la visualizzazione di massime riguardanti l'usucapione.";
         QTest::newRow("causa") << 3 << "Apre una finestra per lo sviluppo schematico di una causa con una sentenza finale.";
     }
     void suggerimentiNellaBarraDiStato()

@@ -100,7 +100,7 @@ void TstCausa::controlli_data()
     riga("Label3", "bene o diritto:", "il bene o il diritto sul bene a cui si riferisce la causa");
     riga("Label4", "località:", "il luogo in cui si trova il bene oggetto di causa");
     riga("luogo", "", "il luogo in cui si trova il bene oggetto di causa");
-    riga("Frame7", "Tipologia di possidoria:", "scegliere la situazione più rispondente");
+    riga("Frame7", "Tipologia di usucapione:", "scegliere la situazione più rispondente");
     riga("Option1(1)", "proprietà.........................................",
          "cliccare su ? a lato per avere delucidazioni sulla tipologia");
     riga("Option1(11)", "beni mobili iscritti in pubblici registri",
@@ -110,7 +110,7 @@ void TstCausa::controlli_data()
     riga("spiega1(12)", "?", "cliccare per visualizzare una breve spiegazione della tipologia");
     riga("Label8", "Scegli una delle tipologie di causa che corrispondono a differenti normative del Codice Civile. "
                    "Clicca sul tasto ? per avere delucidazioni in proposito.",
-         "come scegliere la tipologia di possidoria");
+         "come scegliere la tipologia di usucapione");
     riga("lbbeni(2)", "Beni mobili", "sono definiti dall'art.812 del Codice Civile (clicca per visualizzarli)");
     riga("lbbeni(3)", "Beni del demanio", "sono definiti dall'art.822 del Codice Civile (clicca per visualizzarli)");
     riga("passo", "", "indicazioni sulla corretta procedura di immissione dei dati");
@@ -230,7 +230,7 @@ void TstCausa::passo_data()
     QTest::newRow("luogo") << QStringList{"A", "B", "C", ""} << 2
                            << QString::fromUtf8("digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
     QTest::newRow("tipo") << QStringList{"A", "B", "C", "D"} << 0
-                          << QStringLiteral("scegliere la tipologia di possidoria cliccando in una di esse");
+                          << QStringLiteral("scegliere la tipologia di usucapione cliccando in una di esse");
     QTest::newRow("completa") << QStringList{"A", "B", "C", "D"} << 12 << hintFinale;
 }
 

@@ -45,21 +45,19 @@ long long giorniTra(int ys, int ms, int ds, int ye, int me, int de)
     return n;
 }
 
-// The expected duration text: real calendar days less one for every year divisible by 4 whose
-// 29 February (real or not) lies within the period, both ends included; then years of 365 days.
+// The expected duration text, counted as a person would: the anniversaries of the start reached
+// by the end (one on 29 February falls on the 28th in common years), then the days after the last.
 QString durataAttesa(int ys, int ms, int ds, int ye, int me, int de)
 {
     const auto chiave = [](int y, int m, int d) { return (y * 100 + m) * 100 + d; };
-    const int da = chiave(ys, ms, ds);
-    const int a = chiave(ye, me, de);
-    long long g = giorniTra(ys, ms, ds, ye, me, de);
-    for (int y = ys; y <= ye; ++y) {
-        const int febbraio29 = chiave(y, 2, 29);
-        if (y % 4 == 0 && da <= febbraio29 && febbraio29 <= a)
-            --g;
-    }
-    const long long anni = g > 0 ? g / 365 : 0;
-    const long long giorni = g > 0 ? g % 365 : 0;
+    if (chiave(ye, me, de) < chiave(ys, ms, ds))
+        return QStringLiteral(" 0 anni");
+    const auto giornoAnniversario = [&](int y) { return ms == 2 && ds == 29 && !gregorianoBisestile(y) ? 28 : ds; };
+    int anni = ye - ys;
+    if (chiave(ye, me, de) < chiave(ye, ms, giornoAnniversario(ye)))
+        --anni;
+    const int y = ys + anni;
+    const long long giorni = giorniTra(y, ms, giornoAnniversario(y), ye, me, de);
     QString t = QStringLiteral(" %1 %2").arg(anni).arg(anni == 1 ? "anno" : "anni");
     if (giorni > 0)
         t += QStringLiteral(" e  %1 %2").arg(giorni).arg(giorni == 1 ? "giorno" : "giorni");
@@ -132,23 +130,27 @@ void TstDate::durata_data()
     QTest::newRow("twenty years and five days") << "10/5/1980" << "15/5/2000" << " 20 anni e  5 giorni";
     QTest::newRow("twenty years") << "1/1/1970" << "1/1/1990" << " 20 anni";
     QTest::newRow("one day") << "1/6/1990" << "2/6/1990" << " 0 anni e  1 giorno";
-    QTest::newRow("leap year to its last day") << "1/1/2000" << "31/12/2000" << " 0 anni e  364 giorni";
+    QTest::newRow("leap year to its last day") << "1/1/2000" << "31/12/2000" << " 0 anni e  365 giorni";
     QTest::newRow("leap year, before 29 February") << "1/1/2000" << "15/2/2000" << " 0 anni e  45 giorni";
-    QTest::newRow("29 February to 29 February") << "29/2/1984" << "29/2/2004" << " 19 anni e  364 giorni";
+    QTest::newRow("29 February to 29 February") << "29/2/1984" << "29/2/2004" << " 20 anni";
+    QTest::newRow("29 February to its anniversary in a common year") << "29/2/2000" << "28/2/2001" << " 1 anno";
+    QTest::newRow("29 February to the day before") << "29/2/2000" << "27/2/2001" << " 0 anni e  364 giorni";
+    QTest::newRow("over a year across 29 February") << "28/2/2003" << "29/2/2004" << " 1 anno e  1 giorno";
+    QTest::newRow("twenty years across 1900") << "1/1/1890" << "1/1/1910" << " 20 anni";
     QTest::newRow("end before start") << "2/6/1990" << "1/6/1990" << " 0 anni";
 
     QTest::newRow("end a year before start") << "1/1/2000" << "31/12/1999" << " 0 anni";
     QTest::newRow("same day") << "5/5/2005" << "5/5/2005" << " 0 anni";
     QTest::newRow("a 29 February on its own") << "29/2/2000" << "29/2/2000" << " 0 anni";
-    QTest::newRow("leap year, across 29 February") << "1/1/2000" << "1/3/2000" << " 0 anni e  59 giorni";
-    QTest::newRow("from 28 to 29 February") << "28/2/1984" << "29/2/1984" << " 0 anni";
+    QTest::newRow("leap year, across 29 February") << "1/1/2000" << "1/3/2000" << " 0 anni e  60 giorni";
+    QTest::newRow("from 28 to 29 February") << "28/2/1984" << "29/2/1984" << " 0 anni e  1 giorno";
     QTest::newRow("365 days, no leap day") << "1/3/2001" << "1/3/2002" << " 1 anno";
     QTest::newRow("364 days") << "1/3/2001" << "28/2/2002" << " 0 anni e  364 giorni";
-    QTest::newRow("1900 counts as leap (inside)") << "1/1/1899" << "1/1/1901" << " 1 anno e  364 giorni";
-    QTest::newRow("2100 counts as leap (at the start)") << "1/2/2100" << "1/2/2101" << " 0 anni e  364 giorni";
+    QTest::newRow("1900 is a common year") << "1/1/1899" << "1/1/1901" << " 2 anni";
+    QTest::newRow("2100 is a common year") << "1/2/2100" << "1/2/2101" << " 1 anno";
     QTest::newRow("2100 after its February") << "1/3/2100" << "1/3/2101" << " 1 anno";
-    QTest::newRow("1900 at the end") << "1/2/1899" << "1/3/1900" << " 1 anno e  27 giorni";
-    QTest::newRow("120 years from 1900") << "1/1/1900" << "1/1/2020" << " 119 anni e  364 giorni";
+    QTest::newRow("1900 at the end") << "1/2/1899" << "1/3/1900" << " 1 anno e  28 giorni";
+    QTest::newRow("120 years from 1900") << "1/1/1900" << "1/1/2020" << " 120 anni";
     QTest::newRow("two-digit years") << "8/12/06" << "9/12/26" << " 20 anni e  1 giorno";
 }
 
@@ -163,7 +165,7 @@ void TstDate::durata()
     QCOMPARE(Date::durata(*a, *b), durata);
 }
 
-// Many periods across 1800-2200 against a count made year by year.
+// Many periods across 1800-2200 against a count made by anniversaries.
 void TstDate::durataControllata()
 {
     QRandomGenerator caso(20061208);

@@ -348,13 +348,13 @@ void TstObiezioni::questionarioRitorno_data()
                           << "scegliere l'opzione che ricorre come prova del possesso in modo violento e clandestino"
                           << "cliccare sul tasto Possesso per procedere con la causa";
     QTest::newRow("psiche") << "psiche" << "datfin" << 11
-                            << "scegliere una delle opzioni disponibili come prova della data finale del possesso" << b;
+                            << "scegliere una delle opzioni disponibili come prova della detenzione dell'attore per conto del proprietario" << b;
     QTest::newRow("provenienza") << "provenienza" << "datfin" << 1
                                  << "scegliere una delle opzioni disponibili come prova della provenienza illegittima della cosa" << b;
     QTest::newRow("fede") << "fede" << "datfin" << 7
                           << "scegliere una delle opzioni disponibili come prova della mala fede del possesso" << b;
     QTest::newRow("acquisto") << "acquisto" << "datfin" << 10
-                              << "scegliere una delle opzioni disponibili come prova della mala fede del possesso" << b;
+                              << "scegliere una delle opzioni disponibili come prova dell'acquisto da chi non è proprietario senza un titolo idoneo" << b;
 }
 
 void TstObiezioni::questionarioRitorno()
@@ -427,17 +427,19 @@ void TstObiezioni::spiegazioniQuestionari_data()
     QTest::addColumn<QString>("nome");
     QTest::addColumn<int>("i");
     QTest::addColumn<QString>("inizio");
-    const QString tolleranza = QStringLiteral("Secondo l'art.1144 del Codice Civile gli atti compiuti con l'altrui tolleranza");
+    const QString tolleranza = QStringLiteral("Gli atti compiuti con l'altrui tolleranza non fondano il possesso (art.1144");
     const QString diffida = QStringLiteral("La diffida e la messa in mora non sono atti efficaci per interrompere la durata del possesso");
     for (const QString& nome : Questionario::nomi()) {
         const bool modo = nome == QLatin1String("modo");
+        const bool fede = nome == QLatin1String("fede");
         QTest::addRow("%s 5", qPrintable(nome)) << nome << 5 << QStringLiteral("Tali atti, quando hanno una data certa");
         QTest::addRow("%s 8", qPrintable(nome)) << nome << 8 << QStringLiteral("Articolo 2730 del Codice Civile:\r");
         QTest::addRow("%s 10", qPrintable(nome)) << nome << 10 << tolleranza;
         QTest::addRow("%s 11", qPrintable(nome))
             << nome << 11
-            << (modo ? QStringLiteral("La diffida e la messa in mora, pur non essendo atti efficaci per l'interruzione della durata del possesso, possono acquistare significato quando il possesso è acquistato in modo violento o clandestino.")
-                     : diffida);
+            << (modo   ? QStringLiteral("La diffida e la messa in mora sono dichiarazioni del convenuto e non provano")
+                : fede ? QStringLiteral("La diffida e la messa in mora non provano la mala fede")
+                       : diffida);
         QTest::addRow("%s 12", qPrintable(nome))
             << nome << 12
             << (modo ? QStringLiteral("In questo caso l'opposizione non ha motivo di lamentarsi dei vizi del possesso per l'acquisto in modo violento o clandestino.")

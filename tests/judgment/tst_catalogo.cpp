@@ -1,3 +1,4 @@
+#include "comune/periodo.h"
 #include "judgment/catalogo.h"
 #include "judgment/regole.h"
 #include "library/codicecivile.h"
@@ -14,12 +15,12 @@ namespace {
 // Comment texts the judgment must give word for word.
 const QString commentoR4 = u" deve dimostrare quando il titolo è mutato."_s;
 const QString commentoR9 = u"La buona fede è imprescindibile e se viene provata la mala fede dalla controparte la causa è persa."_s;
-const QString commentoR16R22 = u" deve cercare di proporre l'azione diretta a ricuperare il possesso (II° comma dell'art.1167)."_s;
+const QString commentoR16R22 = u" deve verificare se, entro l'anno dallo spoglio, ha proposto l'azione diretta a ricuperare il possesso (art. 1168): se il possesso è stato così ricuperato, l'interruzione si ha come non avvenuta (art. 1167, secondo comma); altrimenti il tempo decorre di nuovo dal giorno in cui lo ha ripreso."_s;
 const QString commentoR21 = u"In questo caso non incide nemmeno l'illegittima provenienza della cosa ai sensi di quanto dispone l'art.1156 per l'universalità di mobili."_s;
 const QString commentoR23 = u" deve cercare prove che il suo possesso è stato pubblico e pacifico."_s;
 const QString commentoR25 = u"In questo caso è necessario il titolo idoneo al trasferimento dell'universalità di mobili."_s;
 const QString commentoR26 = u" deve cercare prove che il possesso non è stato interrotto e riprovare la causa con i nuovi dati."_s;
-const QString commentoR40 = u"La mala fede di questo caso non possono essere premiati dalla legge."_s;
+const QString commentoR40 = u"La mala fede di questo caso non può essere premiata dalla legge."_s;
 const QString chiusaR35 = u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s;
 
 // A few words of each quoted passage in the Code's official wording: an article cited by number
@@ -29,6 +30,7 @@ const QHash<QString, QString> passoUfficiale = {
     {u"1061"_s, u"Le servitù non apparenti non possono acquistarsi per usucapione"_s},
     {u"1140"_s, u"il potere sulla cosa che si manifesta in un'attività"_s},
     {u"1141"_s, u"detenzione"_s},
+    {u"1144"_s, u"Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto del possesso"_s},
     {u"1141/1"_s, u"quando non si prova che ha cominciato a esercitarlo semplicemente come detenzione"_s},
     {u"1147"_s, u"possessore di buona fede chi possiede ignorando di ledere l'altrui diritto"_s},
     {u"1153"_s, u"purché sia in buona fede al momento della consegna"_s},
@@ -65,7 +67,7 @@ const QString perdeFrase = u"L'attore perde la causa."_s;
 
 QStringList chiaviInOrdine()
 {
-    QStringList k{u"RD"_s, u"RS"_s};
+    QStringList k{u"RD"_s, u"RS"_s, u"RT"_s};
     for (int i = 1; i <= 47; ++i) {
         k << u"R"_s + QString::number(i);
         if (i == 44 || i == 45)
@@ -101,7 +103,9 @@ Decisione decisione(int tipo, const QString& durata, int interr = 3, int modus =
     f.sceltaprov = qint16(1);
     f.sceltafed = qint16(fed);
     f.sceltaacq = qint16(acq);
-    f.durataPossesso = durata;
+    const Periodo p = periodo(durata);
+    f.possessoInizio = p.inizio;
+    f.possessoFine = p.fine;
     return decidi(f);
 }
 
@@ -155,6 +159,7 @@ void TestCatalogo::voce_data()
 
     riga("RD", false, "N", {u"823"_s}, difatti);
     riga("RS", false, "N", {u"1061"_s}, difatti);
+    riga("RT", false, "N", {u"1144"_s}, difatti);
     riga("R1", true, "N", {u"1158"_s}, u"Difatti egli ha posseduto per il tempo necessario (almeno vent'anni) la cosa"_s);
     riga("R2", false, "N", {u"1167"_s}, venti);
     riga("R3", false, "N", {u"1163"_s}, venti);
@@ -294,7 +299,7 @@ void TestCatalogo::elencoCompleto()
         QCOMPARE(voceCatalogo(QString::fromLatin1(v.chiave)), &v);
     }
     QCOMPARE(chiavi, chiaviInOrdine());
-    QCOMPARE(sentenze.size(), 56);   // every rule has its own paragraph
+    QCOMPARE(sentenze.size(), 57);   // every rule has its own paragraph
 
     QVERIFY(!voceCatalogo(QString()));
     QVERIFY(!voceCatalogo(u"R0"_s));
@@ -462,7 +467,7 @@ void TestCatalogo::motivoDiRF_data()
     QTest::newRow("twenty-five years, interrupted and violent")
         << 1 << u" 25 anni"_s << 2 << 1 << 2 << 2 << 2 << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
     QTest::newRow("fifteen years, bad faith and no title")
-        << 1 << u" 15 anni"_s << 3 << 2 << 2 << 2 << 2 << QStringList{u"art. 1147"_s, u"titolo idoneo"_s} << false;
+        << 1 << u" 15 anni"_s << 3 << 2 << 2 << 2 << 2 << QStringList{u"artt. 1159-1162"_s, u"titolo idoneo"_s} << false;
     QTest::newRow("movables without title, interrupted and violent")
         << 10 << u" 25 anni"_s << 2 << 1 << 2 << 1 << 2 << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
     // Delivery in good faith with a title makes the interruption irrelevant (art. 1153).
@@ -551,7 +556,9 @@ void TestCatalogo::emettiSentenza()
     f.sceltaprov = qint16(1);
     f.sceltafed = qint16(1);
     f.sceltaacq = qint16(1);
-    f.durataPossesso = durata;
+    const Periodo p = periodo(durata);
+    f.possessoInizio = p.inizio;
+    f.possessoFine = p.fine;
     const Sentenza s = ::emettiSentenza(f, nome);
     QCOMPARE(s.chiave, chiave);
     const VoceCatalogo* v = voceCatalogo(chiave);

@@ -63,8 +63,8 @@ void TstGiudice::initTestCase()
 {
     QVERIFY2(QFileInfo(giudice()).isExecutable(), qPrintable(giudice()));
     QVERIFY(salvaFileArchivio(file("vinta"), caso("1/1/70", {})));
-    // Twelve years with a title would win (R5); the manner's objection proved by a formal notice loses it.
-    QVERIFY(salvaFileArchivio(file("obiezione"), caso("1/1/83", qint16(11))));
+    // Twelve years with a title would win (R5); the manner's objection proved by a deed of gift loses it.
+    QVERIFY(salvaFileArchivio(file("obiezione"), caso("1/1/83", qint16(4))));
     // A hostile archive: an escape sequence in the plaintiff's name, a file name that looks like an option.
     Causa ostile = caso("1/1/70", {});
     ostile.testi.attore = QStringLiteral("Rosso\x1b[31mVivo\x07");
@@ -82,7 +82,7 @@ void TstGiudice::sentenzeDaRiga_data()
     QTest::addColumn<bool>("vince");
     QTest::addColumn<QString>("obiezione");
     QTest::newRow("vinta") << "vinta" << "R1" << true << "";
-    QTest::newRow("persa per obiezione") << "obiezione" << "R7" << false << "diffida";
+    QTest::newRow("persa per obiezione") << "obiezione" << "R7" << false << "donazioni";
 }
 
 void TstGiudice::sentenzeDaRiga()

@@ -139,8 +139,15 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
 
     const Possesso menoDiUnAnno{1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), 1, 1, 2};
     QTest::newRow("interruzione di oltre un anno")
-        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 10, 1}
+        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 1, 1}
         << paragrafo("R1") << paragrafo("R2");
+    // Twenty years run again from the end of the loss: the new term is complete.
+    QTest::newRow("interruzione superata dal nuovo termine")
+        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1972"), QStringLiteral("15/3/1973"), 1, 1}
+        << paragrafo("R1") << paragrafo("R1");
+    QTest::newRow("interruzione prima del possesso")
+        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1960"), QStringLiteral("15/3/1969"), 1, 1}
+        << paragrafo("R1") << paragrafo("R1");
     // An end without proof leaves the objection unproved, and the possession uninterrupted.
     QTest::newRow("interruzione senza prova dell'inizio")
         << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 13, 1}
@@ -149,15 +156,17 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
         << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 10, 10}
         << paragrafo("R1") << paragrafo("R1");
     QTest::newRow("interruzione di meno di un anno")
-        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("28/2/1991"), 10, 1}
+        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("28/2/1991"), 1, 1}
         << paragrafo("R1") << paragrafo("R1");
 
     QTest::newRow("mala fede provata") << mobili << Prova{Obiezione::Fede, {}, {}, 5} << paragrafo("R35") << paragrafo("R39");
     QTest::newRow("mala fede senza prova") << mobili << Prova{Obiezione::Fede, {}, {}, 12} << paragrafo("R35") << paragrafo("R35");
-    QTest::newRow("modo, diffida") << breve << Prova{Obiezione::Modo, {}, {}, 11} << paragrafo("R5") << paragrafo("R7");
+    QTest::newRow("modo, diffida: nulla cambia") << breve << Prova{Obiezione::Modo, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
+    QTest::newRow("modo, testimoni") << breve << Prova{Obiezione::Modo, {}, {}, 6} << paragrafo("R5") << paragrafo("R7");
     QTest::newRow("modo senza prova") << conTitolo << Prova{Obiezione::Modo, {}, {}, 12} << paragrafo("R1") << paragrafo("R1");
-    QTest::newRow("fede, diffida") << breve << Prova{Obiezione::Fede, {}, {}, 11} << paragrafo("R5") << paragrafo("R9");
-    QTest::newRow("psiche, tolleranza") << breve << Prova{Obiezione::Psiche, {}, {}, 10} << paragrafo("R5") << paragrafo("R8");
+    QTest::newRow("fede, diffida: nulla cambia") << breve << Prova{Obiezione::Fede, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
+    QTest::newRow("fede, tolleranza") << conTitolo << Prova{Obiezione::Fede, {}, {}, 10} << paragrafo("R1") << paragrafo("RT");
+    QTest::newRow("psiche, tolleranza") << breve << Prova{Obiezione::Psiche, {}, {}, 10} << paragrafo("R5") << paragrafo("RT");
     QTest::newRow("psiche, diffida: nulla cambia") << breve << Prova{Obiezione::Psiche, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
 }
 

@@ -1,4 +1,6 @@
 // The decision table: every row reached by a case of its own, the order of the rows, the factors.
+#include "comune/periodo.h"
+#include "judgment/catalogo.h"
 #include "judgment/regole.h"
 
 #include <QSet>
@@ -16,15 +18,16 @@ Scelta s(int v)
 struct Caso {
     const char* nome;
     int tipo;
-    const char* possesso;   // possession duration text
+    const char* possesso;   // possession duration, as the window shows it
     int interr, modus, psic, prov, fed, acq;
     int obmodo, obpsiche, obfede;
-    const char* date;       // dates-objection duration text
+    const char* date;       // duration of the defendant's dates, ending with the possession
     const char* interruzione;
     const char* chiave;
     char esito;             // 'W' the plaintiff wins, 'L' loses
     char forma;             // 'C' comment alone, 'N' name + comment, 'A' "A " + name + comment
     int interdatin = 0, interdatfin = 0;   // proofs of the interruption's start and end
+    int ledatin = 0, ledatfin = 0;         // proofs of the defendant's dates
 };
 
 // Answers of a flawless plaintiff: no interruption (3), peaceful and public (2), as owner (2),
@@ -50,24 +53,30 @@ const Caso casi[] = {
     {"defendant's dates equal to the plaintiff's", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 22 anni e  3 giorni", "", "R1", 'W', 'N'},
     {"manner: no proof offered", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 12, 0, 0, "", "", "R1", 'W', 'N'},
 
+    {"acts of tolerance proved on the manner", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 10, 0, 0, "", "", "RT", 'L', 'N'},
+    {"acts of tolerance proved on faith, where faith does not matter", 1, " 25 anni", 3, 2, 2, 1, 2, 2, 0, 0, 10, "", "", "RT", 'L', 'N'},
+    {"acts of tolerance proved on the state of mind of movables", 10, " 2 anni", 3, 2, 2, 1, 1, 1, 0, 10, 0, "", "", "RT", 'L', 'N'},
+
     {"twenty years interrupted", 2, " 20 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R2", 'L', 'N'},
     {"interruption of a year and a day, proved", 1, " 20 anni", 1, 2, 2, 1, 1, 1, 0, 0, 0, "", " 1 anno e  1 giorno", "R2", 'L', 'N', 1, 1},
     {"interruption proved by recognition (11) and an oath (9)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", " 1 anno e  14 giorni", "R2", 'L', 'N', 11, 9},
     {"twenty years violent", 3, " 21 anni e  3 giorni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R3", 'L', 'N'},
-    {"manner proved by the defendant (11)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 11, 0, 0, "", "", "R3", 'L', 'N'},
+    {"manner: a formal notice (11) proves nothing", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 11, 0, 0, "", "", "R1", 'W', 'N'},
+    {"manner proved by the defendant (9)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 9, 0, 0, "", "", "R3", 'L', 'N'},
     {"manner proved by the defendant (1)", 1, " 20 anni", 3, 2, 2, 1, 1, 1, 1, 0, 0, "", "", "R3", 'L', 'N'},
     {"twenty years as holder", 4, " 20 anni", 3, 2, 1, 1, 1, 1, 0, 0, 0, "", "", "R4", 'L', 'N'},
 
     {"ten years, good faith and title", 5, " 10 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R5", 'W', 'C'},
     {"twelve years, formal notice (11) is no proof of detention", 1, " 12 anni", 3, 2, 2, 1, 1, 1, 0, 11, 0, "", "", "R5", 'W', 'C'},
-    {"defendant's dates shorten 22 years to 18", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 18 anni", "", "R5", 'W', 'C'},
+    {"defendant's dates shorten 22 years to 18", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 18 anni", "", "R5", 'W', 'C', 0, 0, 1, 1},
     {"faith: no proof offered", 1, " 10 anni", 3, 2, 2, 1, 1, 1, 0, 0, 12, "", "", "R5", 'W', 'C'},
     {"ten years interrupted", 6, " 10 anni", 2, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "R6", 'L', 'C'},
     {"fifteen years violent", 6, " 15 anni", 3, 1, 2, 1, 1, 1, 0, 0, 0, "", "", "R7", 'L', 'C'},
     {"ten years as holder", 1, " 10 anni", 3, 2, 1, 1, 1, 1, 0, 0, 0, "", "", "R8", 'L', 'C'},
-    {"twelve years, detention proved (10)", 1, " 12 anni", 3, 2, 2, 1, 1, 1, 0, 10, 0, "", "", "R8", 'L', 'C'},
+    {"twelve years, detention proved (9)", 1, " 12 anni", 3, 2, 2, 1, 1, 1, 0, 9, 0, "", "", "R8", 'L', 'C'},
     {"ten years in bad faith", 1, " 10 anni", 3, 2, 2, 1, 2, 1, 0, 0, 0, "", "", "R9", 'L', 'C'},
-    {"bad faith proved by the defendant (11)", 1, " 10 anni", 3, 2, 2, 1, 1, 1, 0, 0, 11, "", "", "R9", 'L', 'C'},
+    {"bad faith: a formal notice (11) proves nothing", 1, " 10 anni", 3, 2, 2, 1, 1, 1, 0, 0, 11, "", "", "R5", 'W', 'C'},
+    {"bad faith proved by the defendant (9)", 1, " 10 anni", 3, 2, 2, 1, 1, 1, 0, 0, 9, "", "", "R9", 'L', 'C'},
     {"almost twenty years without title", 1, " 19 anni e  364 giorni", 3, 2, 2, 1, 1, 2, 0, 0, 0, "", "", "R10", 'L', 'C'},
 
     {"rural, fifteen years in bad faith without title", 8, " 15 anni", 3, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "R11", 'W', 'C'},
@@ -143,7 +152,8 @@ const Caso casi[] = {
     {"fifteen years, bad faith and no title", 1, " 15 anni", 3, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"empty possession duration", 1, "", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"manner left empty", 1, " 20 anni", 3, V, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
-    {"defendant's dates read garbled", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "?", "", "RF", 'L', 'C'},
+    {"twenty-two years, defendant's dates unproved", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 8 anni", "", "R1", 'W', 'N', 0, 0, 10, 13},
+    {"twenty-two years, defendant's end proved by a formal notice", 1, " 22 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, " 8 anni", "", "R1", 'W', 'N', 0, 0, 10, 12},
     {"rural, four years", 8, " 4 anni e  364 giorni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"universality, nine years", 9, " 9 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
     {"movables, bad faith without title", 10, " 5 anni", 3, 2, 2, 1, 2, 2, 0, 0, 0, "", "", "RF", 'L', 'C'},
@@ -151,25 +161,122 @@ const Caso casi[] = {
     {"no type chosen", V, " 30 anni", 3, 2, 2, 1, 1, 1, 0, 0, 0, "", "", "RF", 'L', 'C'},
 };
 
+// A case told by its dates, as the user types them, for the law of time and of proof. The plaintiff
+// is flawless (no interruption conceded, peaceful, as owner, legitimate provenance) unless a field
+// says otherwise; his good faith and title choose the term.
+struct CasoTempo {
+    const char* nome;
+    int tipo;
+    const char* inizio;
+    const char* fine;
+    const char* interruzioneInizio, *interruzioneFine;
+    int interdatin, interdatfin;
+    const char* ledateInizio, *ledateFine;
+    int ledatin, ledatfin;
+    int fed, acq;
+    int obmodo, obfede;
+    const char* chiave;
+    int anni;              // years taken into account
+    const char* cita;      // what the judgment paragraph must say
+    const char* nonCita;   // what it must not
+};
+
+const CasoTempo casiTempo[] = {
+    // Years by anniversaries.
+    {"29/2/1984 to 29/2/2004 is twenty years", 1, "29/2/1984", "29/2/2004", "", "", 0, 0, "", "", 0, 0, 1, 2, 0, 0, "R1", 20, "art. 1158", ""},
+    {"twenty years across the common year 1900", 1, "1/1/1890", "1/1/1910", "", "", 0, 0, "", "", 0, 0, 1, 2, 0, 0, "R1", 20, "art. 1158", ""},
+    {"a day short of twenty years", 1, "2/1/1990", "1/1/2010", "", "", 0, 0, "", "", 0, 0, 1, 2, 0, 0, "R10", 19, "", ""},
+    {"a loss of a year and a day across 29 February", 1, "1/1/1980", "1/1/2010", "28/2/2003", "29/2/2004", 1, 1, "", "", 0, 0, 1, 2, 0, 0, "R2", 30, "art. 1167", ""},
+    {"a loss of exactly a year across 29 February", 1, "1/1/1980", "1/1/2010", "28/2/2003", "28/2/2004", 1, 1, "", "", 0, 0, 1, 2, 0, 0, "R1", 30, "", ""},
+    {"four-digit years before 1930", 1, "12/03/1925", "12/03/1950", "", "", 0, 0, "", "", 0, 0, 1, 2, 0, 0, "R1", 25, "", ""},
+
+    // Interruptions: inside the possession, the term starting again after them.
+    {"a new term of 35 years after a loss", 1, "1/1/1960", "1/1/2010", "1/1/1970", "1/1/1975", 1, 1, "", "", 0, 0, 1, 2, 0, 0, "R1", 35, "", ""},
+    {"ten years after a loss, twenty needed", 1, "1/1/1960", "1/1/2010", "1/1/1995", "1/1/2000", 1, 1, "", "", 0, 0, 1, 2, 0, 0, "R2", 50, "art. 1167", ""},
+    {"ten years after a loss, good faith and title", 1, "1/1/1960", "1/1/2010", "1/1/1995", "1/1/2000", 1, 1, "", "", 0, 0, 1, 1, 0, 0, "R5", 10, "", ""},
+    {"a loss wholly before the possession", 1, "1/1/1985", "1/1/2010", "1/1/1970", "1/1/1975", 1, 1, "", "", 0, 0, 1, 2, 0, 0, "R1", 25, "", ""},
+    {"a loss after the possession", 1, "1/1/1985", "1/1/2010", "1/1/2011", "1/1/2013", 1, 1, "", "", 0, 0, 1, 2, 0, 0, "R1", 25, "", ""},
+    {"a loss before the defendant's proved start", 1, "1/1/1980", "1/1/2010", "1/1/1982", "1/1/1984", 1, 1, "1/1/1985", "1/1/2010", 1, 1, 1, 2, 0, 0, "R1", 25, "", ""},
+    {"a judicial claim of a year, fourteen years before the end", 1, "1/1/1980", "1/1/2010", "1/1/1995", "1/1/1996", 10, 1, "", "", 0, 0, 1, 2, 0, 0, "R2", 30, "art. 2943", "1167"},
+    {"an acknowledgement on one day", 1, "1/1/1980", "1/1/2010", "1/6/2000", "1/6/2000", 11, 1, "", "", 0, 0, 1, 2, 0, 0, "R2", 30, "art. 2944", "1167"},
+    {"an acknowledgement with twenty years after it", 1, "1/1/1980", "1/1/2010", "1/1/1985", "1/1/1985", 11, 1, "", "", 0, 0, 1, 2, 0, 0, "R1", 25, "", ""},
+    {"a judicial claim against movables in good faith", 10, "1/1/1990", "1/1/2010", "1/1/2005", "1/1/2006", 10, 1, "", "", 0, 0, 1, 2, 0, 0, "R36", 20, "art. 2943", "1167"},
+    {"a claim with its end unproved", 1, "1/1/1980", "1/1/2010", "1/1/1995", "1/1/1996", 10, 10, "", "", 0, 0, 1, 2, 0, 0, "R1", 30, "", ""},
+
+    // Proofs that prove.
+    {"the defendant's start without proof", 1, "1/1/1985", "1/1/2010", "", "", 0, 0, "1/1/1995", "1/1/2010", 10, 1, 1, 2, 0, 0, "R1", 25, "", ""},
+    {"the defendant's start with no proof chosen", 1, "1/1/1985", "1/1/2010", "", "", 0, 0, "1/1/1995", "1/1/2010", V, V, 1, 2, 0, 0, "R1", 25, "", ""},
+    {"the defendant's start proved", 1, "1/1/1985", "1/1/2010", "", "", 0, 0, "1/1/1995", "1/1/2010", 1, 1, 1, 2, 0, 0, "R10", 15, "", ""},
+    {"the defendant's end proved by a formal notice", 1, "1/1/1985", "1/1/2010", "", "", 0, 0, "1/1/1985", "1/1/2000", 10, 12, 1, 2, 0, 0, "R1", 25, "", ""},
+    {"the defendant's end proved by witnesses", 1, "1/1/1985", "1/1/2010", "", "", 0, 0, "1/1/1985", "1/1/2000", 10, 6, 1, 2, 0, 0, "R10", 15, "", ""},
+    {"a formal notice proves no violence", 1, "1/1/1985", "1/1/2010", "", "", 0, 0, "", "", 0, 0, 1, 2, 11, 0, "R1", 25, "", ""},
+    {"a formal notice proves no bad faith", 1, "1/1/1995", "1/1/2010", "", "", 0, 0, "", "", 0, 0, 1, 1, 0, 11, "R5", 15, "", ""},
+    {"acts of tolerance, where faith does not matter", 1, "1/1/1985", "1/1/2010", "", "", 0, 0, "", "", 0, 0, 2, 2, 0, 10, "RT", 25,
+     "'Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto del possesso'", ""},
+};
+
+Causa causaDi(const CasoTempo& c)
+{
+    Causa k;
+    TestiCausa& t = k.testi;
+    t.possessoInizio = QString::fromLatin1(c.inizio);
+    t.possessoFine = QString::fromLatin1(c.fine);
+    t.interruzioneInizio = QString::fromLatin1(c.interruzioneInizio);
+    t.interruzioneFine = QString::fromLatin1(c.interruzioneFine);
+    t.ledateInizio = QString::fromLatin1(c.ledateInizio);
+    t.ledateFine = QString::fromLatin1(c.ledateFine);
+    DatiCausa& d = k.scelte;
+    d.tipologia = s(c.tipo);
+    d.sceltainterr = s(3);
+    d.sceltamodus = s(2);
+    d.sceltapsic = s(2);
+    d.sceltaprov = s(1);
+    d.sceltafed = s(c.fed);
+    d.sceltaacq = s(c.acq);
+    d.interdatin = s(c.interdatin);
+    d.interdatfin = s(c.interdatfin);
+    d.ledatin = s(c.ledatin);
+    d.ledatfin = s(c.ledatfin);
+    d.obiezmodo = s(c.obmodo);
+    d.obiezfede = s(c.obfede);
+    return k;
+}
+
+Causa causaDi(const Caso& c)
+{
+    Causa k;
+    DatiCausa& d = k.scelte;
+    d.tipologia = s(c.tipo);
+    d.sceltainterr = s(c.interr);
+    d.sceltamodus = s(c.modus);
+    d.sceltapsic = s(c.psic);
+    d.sceltaprov = s(c.prov);
+    d.sceltafed = s(c.fed);
+    d.sceltaacq = s(c.acq);
+    d.obiezmodo = s(c.obmodo);
+    d.obiezpsiche = s(c.obpsiche);
+    d.obiezfede = s(c.obfede);
+    d.ledatin = s(c.ledatin);
+    d.ledatfin = s(c.ledatfin);
+    d.interdatin = s(c.interdatin);
+    d.interdatfin = s(c.interdatfin);
+    // Every period ends with the possession: an interruption that reaches its end leaves no new term.
+    TestiCausa& t = k.testi;
+    const Periodo possesso = periodo(QString::fromUtf8(c.possesso));
+    const Periodo date = periodo(QString::fromUtf8(c.date));
+    const Periodo interruzione = periodo(QString::fromUtf8(c.interruzione));
+    t.possessoInizio = possesso.testoInizio();
+    t.possessoFine = possesso.testoFine();
+    t.ledateInizio = date.testoInizio();
+    t.ledateFine = date.testoFine();
+    t.interruzioneInizio = interruzione.testoInizio();
+    t.interruzioneFine = interruzione.testoFine();
+    return k;
+}
+
 Fatti fattiDi(const Caso& c)
 {
-    Fatti f;
-    f.tipologia = s(c.tipo);
-    f.sceltainterr = s(c.interr);
-    f.sceltamodus = s(c.modus);
-    f.sceltapsic = s(c.psic);
-    f.sceltaprov = s(c.prov);
-    f.sceltafed = s(c.fed);
-    f.sceltaacq = s(c.acq);
-    f.obiezmodo = s(c.obmodo);
-    f.obiezpsiche = s(c.obpsiche);
-    f.obiezfede = s(c.obfede);
-    f.durataPossesso = QString::fromUtf8(c.possesso);
-    f.durataDate = QString::fromUtf8(c.date);
-    f.durataInterruzione = QString::fromUtf8(c.interruzione);
-    f.interdatin = s(c.interdatin);
-    f.interdatfin = s(c.interdatfin);
-    return f;
+    return Fatti::da(causaDi(c));
 }
 
 QString anniTesto(int n)
@@ -195,6 +302,8 @@ private slots:
     void motivoDiRF();
     void origini_data();
     void origini();
+    void tempoEProve_data();
+    void tempoEProve();
 };
 
 void TstRegole::decisione_data()
@@ -229,7 +338,7 @@ void TstRegole::ogniRegolaRaggiunta()
 
 void TstRegole::ordineDellaTabella()
 {
-    QStringList attese{QStringLiteral("RD"), QStringLiteral("RS")};
+    QStringList attese{QStringLiteral("RD"), QStringLiteral("RS"), QStringLiteral("RT")};
     for (int k = 1; k <= 47; ++k) {
         attese << QStringLiteral("R%1").arg(k);
         // Registered movables: each term is followed by its three defects of the possession.
@@ -276,7 +385,8 @@ void TstRegole::fattori_data()
     QTest::newRow("interruption window, exactly one year") << p22 << "" << " 1 anno" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
     QTest::newRow("interruption window, a year and a day") << p22 << "" << " 1 anno e  1 giorno" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 22 << 2 << 2 << 2 << 1;
     QTest::newRow("interruption window, 1 anno e 14 giorni") << p22 << "" << " 1 anno e  14 giorni" << 1 << 2 << 2 << 1 << 0 << 0 << 0 << 10 << 9 << 22 << 2 << 2 << 2 << 1;
-    QTest::newRow("interruption, last start proof (11)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 11 << 1 << 22 << 2 << 2 << 2 << 1;
+    QTest::newRow("interruption by an acknowledgement (11)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 11 << 1 << 22 << 2 << 2 << 2 << 1;
+    QTest::newRow("a judicial claim of a day interrupts (10)") << p22 << "" << " 0 anni e  1 giorno" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 10 << 1 << 22 << 2 << 2 << 2 << 1;
     QTest::newRow("interruption, formal notice (12)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 12 << 1 << 22 << 1 << 2 << 2 << 1;
     QTest::newRow("interruption, no proof of the start (13)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 13 << 1 << 22 << 1 << 2 << 2 << 1;
     QTest::newRow("interruption, no proof of the end (10)") << p22 << "" << " 2 anni" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 10 << 22 << 1 << 2 << 2 << 1;
@@ -290,8 +400,9 @@ void TstRegole::fattori_data()
     QTest::newRow("no possession duration") << "" << " 5 anni" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 0 << 1 << 2 << 2 << 1;
     QTest::newRow("120 years") << " 120 anni" << "" << "" << 3 << 2 << 2 << 1 << 0 << 0 << 0 << 1 << 1 << 120 << 1 << 2 << 2 << 1;
     QTest::newRow("objections at their lower bound") << p22 << "" << "" << 3 << 2 << 2 << 1 << 1 << 1 << 1 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
-    QTest::newRow("objections at 10") << p22 << "" << "" << 3 << 2 << 2 << 1 << 10 << 10 << 10 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
-    QTest::newRow("objections at 11") << p22 << "" << "" << 3 << 2 << 2 << 1 << 11 << 11 << 11 << 1 << 1 << 22 << 1 << 1 << 2 << 2;
+    QTest::newRow("objections at 9") << p22 << "" << "" << 3 << 2 << 2 << 1 << 9 << 9 << 9 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
+    QTest::newRow("acts of tolerance (10) leave the answers") << p22 << "" << "" << 3 << 2 << 2 << 1 << 10 << 10 << 10 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
+    QTest::newRow("formal notices (11) prove nothing") << p22 << "" << "" << 3 << 2 << 2 << 1 << 11 << 11 << 11 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
     QTest::newRow("no proof offered (12)") << p22 << "" << "" << 3 << 2 << 2 << 1 << 12 << 12 << 12 << 1 << 1 << 22 << 1 << 2 << 2 << 1;
     QTest::newRow("objections never raised") << p22 << "" << "" << 3 << 2 << 2 << 1 << V << V << V << 1 << 1 << 22 << 1 << 2 << 2 << 1;
     QTest::newRow("objections do not improve") << p22 << "" << "" << 3 << 1 << 1 << 2 << 12 << 11 << 12 << 1 << 1 << 22 << 1 << 1 << 1 << 2;
@@ -322,9 +433,15 @@ void TstRegole::fattori()
     f.obiezmodo = s(obmodo);
     f.obiezpsiche = s(obpsiche);
     f.obiezfede = s(obfede);
-    f.durataPossesso = possesso;
-    f.durataDate = date;
-    f.durataInterruzione = interruzione;
+    const Periodo p = periodo(possesso), q = periodo(date), r = periodo(interruzione);
+    f.possessoInizio = p.inizio;
+    f.possessoFine = p.fine;
+    f.ledateInizio = q.inizio;
+    f.ledateFine = q.fine;
+    f.ledatin = s(1);
+    f.ledatfin = s(1);
+    f.interruzioneInizio = r.inizio;
+    f.interruzioneFine = r.fine;
     f.interdatin = s(interdatin);
     f.interdatfin = s(interdatfin);
     const Fattori x = ::fattori(f);
@@ -352,7 +469,9 @@ void TstRegole::tipiDaUnoASetteSonoUno()
                             f.sceltaprov = s(1);
                             f.sceltafed = s(fed);
                             f.sceltaacq = s(acq);
-                            f.durataPossesso = anniTesto(anni);
+                            const Periodo p = periodo(anniTesto(anni));
+                            f.possessoInizio = p.inizio;
+                            f.possessoFine = p.fine;
                             f.tipologia = s(1);
                             const QString primo = decidi(f).chiave;
                             const int n = primo.mid(1).toInt();
@@ -366,33 +485,16 @@ void TstRegole::tipiDaUnoASetteSonoUno()
     QCOMPARE(casiProvati, 31 * 3 * 16);
 }
 
-// The objections on provenance and on acquisition from a non-owner, and the proofs of the
-// defendant's dates, never change the outcome.
+// The objections on provenance and on acquisition from a non-owner never change the outcome.
 void TstRegole::obiezioniSenzaPeso()
 {
     for (const Caso& c : casi) {
-        DatiCausa d;
-        const Fatti f = fattiDi(c);
-        d.tipologia = f.tipologia;
-        d.sceltainterr = f.sceltainterr;
-        d.sceltamodus = f.sceltamodus;
-        d.sceltapsic = f.sceltapsic;
-        d.sceltaprov = f.sceltaprov;
-        d.sceltafed = f.sceltafed;
-        d.sceltaacq = f.sceltaacq;
-        d.obiezmodo = f.obiezmodo;
-        d.obiezpsiche = f.obiezpsiche;
-        d.obiezfede = f.obiezfede;
-        d.interdatin = f.interdatin;
-        d.interdatfin = f.interdatfin;
+        Causa k = causaDi(c);
         for (int prov = 0; prov <= 12; prov += 3)
             for (int acq = 0; acq <= 12; acq += 4) {
-                d.obiezprov = s(prov);
-                d.obiezacq = s(acq);
-                d.ledatin = s(prov % 3 + 1);
-                d.ledatfin = s(acq % 2 + 1);
-                const Fatti g = Fatti::da(d, f.durataPossesso, f.durataDate, f.durataInterruzione);
-                QCOMPARE(decidi(g).chiave, QString::fromLatin1(c.chiave));
+                k.scelte.obiezprov = s(prov);
+                k.scelte.obiezacq = s(acq);
+                QCOMPARE(decidi(Fatti::da(k)).chiave, QString::fromLatin1(c.chiave));
             }
     }
 }
@@ -400,13 +502,11 @@ void TstRegole::obiezioniSenzaPeso()
 // The record of the case reaches every factor the rules test.
 void TstRegole::datiCausa()
 {
-    const auto chiave = [](const DatiCausa& d, const char* possesso, const char* date = "",
-                           const char* interruzione = "") {
-        return decidi(Fatti::da(d, QString::fromUtf8(possesso), QString::fromUtf8(date),
-                                QString::fromUtf8(interruzione)))
-            .chiave;
-    };
-    DatiCausa d;
+    Causa k;
+    k.testi.possessoInizio = QStringLiteral("1/1/1998");
+    k.testi.possessoFine = QStringLiteral("1/1/2010");
+    const auto chiave = [&k] { return decidi(Fatti::da(k)).chiave; };
+    DatiCausa& d = k.scelte;
     d.tipologia = s(10);
     d.sceltainterr = s(3);
     d.sceltamodus = s(2);
@@ -414,33 +514,42 @@ void TstRegole::datiCausa()
     d.sceltaprov = s(1);
     d.sceltafed = s(1);
     d.sceltaacq = s(1);
-    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R41"));
-    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R35"));
-    QCOMPARE(chiave(d, " 12 anni", " 8 anni"), QStringLiteral("R41"));
+    QCOMPARE(chiave(), QStringLiteral("R35"));
+    // The defendant's proved start shortens the possession below ten years.
+    k.testi.ledateInizio = QStringLiteral("1/1/2002");
+    k.testi.ledateFine = QStringLiteral("1/1/2010");
+    d.ledatin = s(2);
+    d.ledatfin = s(2);
+    QCOMPARE(chiave(), QStringLiteral("R41"));
+    d.ledatin = s(10);
+    QCOMPARE(chiave(), QStringLiteral("R35"));
     // The interruption counts with both its proofs, which the record carries.
     d.sceltaacq = s(2);
-    QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R35"));
+    k.testi.interruzioneInizio = QStringLiteral("1/1/2007");
+    k.testi.interruzioneFine = QStringLiteral("1/1/2009");
+    QCOMPARE(chiave(), QStringLiteral("R35"));
     d.interdatin = s(3);
     d.interdatfin = s(4);
-    QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R36"));
-    d.interdatin = s(ProvaInterruzione::diffidaInizio);
-    QCOMPARE(chiave(d, " 12 anni", "", " 2 anni"), QStringLiteral("R35"));
+    QCOMPARE(chiave(), QStringLiteral("R36"));
+    d.interdatin = s(ProvaData::diffida);
+    QCOMPARE(chiave(), QStringLiteral("R35"));
     d.sceltaacq = s(1);
     d.obiezmodo = s(4);
-    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R37"));
+    QCOMPARE(chiave(), QStringLiteral("R37"));
     d.obiezmodo = s(0);
     d.obiezpsiche = s(4);
-    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R38"));
+    QCOMPARE(chiave(), QStringLiteral("R38"));
     d.obiezpsiche = s(0);
     d.obiezfede = s(4);
-    QCOMPARE(chiave(d, " 12 anni"), QStringLiteral("R39"));
+    QCOMPARE(chiave(), QStringLiteral("R39"));
+    k.testi.possessoInizio = QStringLiteral("1/1/2008");
     d.sceltaprov = s(2);
-    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R40"));
+    QCOMPARE(chiave(), QStringLiteral("R40"));
     d.sceltaprov = s(1);
-    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R42"));
+    QCOMPARE(chiave(), QStringLiteral("R42"));
     d.sceltaacq = s(2);
     d.obiezfede = s(0);
-    QCOMPARE(chiave(d, " 2 anni"), QStringLiteral("R43"));
+    QCOMPARE(chiave(), QStringLiteral("R43"));
 }
 
 // What RF rests on: the shortest term of the type, and the defects that matter with the years held.
@@ -500,22 +609,21 @@ void TstRegole::origini_data()
     QTest::addColumn<int>("interdatfin");
     QTest::addColumn<int>("obmodo");
     QTest::addColumn<int>("modus");
-    QTest::addColumn<int>("anniConvenuto");
     QTest::addColumn<bool>("anniDelConvenuto");
     QTest::addColumn<Opposizione>("opposizione");
     QTest::addColumn<bool>("interruzioneDelConvenuto");
     QTest::addColumn<bool>("modoDelConvenuto");
 
-    QTest::newRow("the plaintiff's word") << "" << "" << 3 << 0 << 0 << 0 << 2 << -1 << false << Opposizione::NonProposta << false << false;
-    QTest::newRow("shorter dates of the defendant") << " 18 anni" << "" << 3 << 0 << 0 << 0 << 2 << 18 << true << Opposizione::NonProposta << false << false;
-    QTest::newRow("longer dates of the defendant") << " 30 anni" << "" << 3 << 0 << 0 << 0 << 2 << 30 << false << Opposizione::NonProposta << false << false;
-    QTest::newRow("interruption proved") << "" << " 2 anni" << 1 << 1 << 1 << 0 << 2 << -1 << false << Opposizione::Efficace << true << false;
-    QTest::newRow("interruption of a year") << "" << " 1 anno" << 1 << 1 << 1 << 0 << 2 << -1 << false << Opposizione::NonOltreUnAnno << false << false;
-    QTest::newRow("interruption without proof") << "" << " 2 anni" << 1 << 13 << 1 << 0 << 2 << -1 << false << Opposizione::SenzaProva << false << false;
-    QTest::newRow("interruption by formal notice") << "" << " 2 anni" << 1 << 12 << 1 << 0 << 2 << -1 << false << Opposizione::Diffida << false << false;
-    QTest::newRow("interruption conceded and objected") << "" << " 2 anni" << 2 << 1 << 1 << 0 << 2 << -1 << false << Opposizione::Efficace << false << false;
-    QTest::newRow("violence proved") << "" << "" << 3 << 0 << 0 << 5 << 2 << -1 << false << Opposizione::NonProposta << false << true;
-    QTest::newRow("violence conceded") << "" << "" << 3 << 0 << 0 << 5 << 1 << -1 << false << Opposizione::NonProposta << false << false;
+    QTest::newRow("the plaintiff's word") << "" << "" << 3 << 0 << 0 << 0 << 2 << false << Opposizione::NonProposta << false << false;
+    QTest::newRow("shorter dates of the defendant") << " 18 anni" << "" << 3 << 0 << 0 << 0 << 2 << true << Opposizione::NonProposta << false << false;
+    QTest::newRow("longer dates of the defendant") << " 30 anni" << "" << 3 << 0 << 0 << 0 << 2 << false << Opposizione::NonProposta << false << false;
+    QTest::newRow("interruption proved") << "" << " 2 anni" << 1 << 1 << 1 << 0 << 2 << false << Opposizione::Efficace << true << false;
+    QTest::newRow("interruption of a year") << "" << " 1 anno" << 1 << 1 << 1 << 0 << 2 << false << Opposizione::NonOltreUnAnno << false << false;
+    QTest::newRow("interruption without proof") << "" << " 2 anni" << 1 << 13 << 1 << 0 << 2 << false << Opposizione::SenzaProva << false << false;
+    QTest::newRow("interruption by formal notice") << "" << " 2 anni" << 1 << 12 << 1 << 0 << 2 << false << Opposizione::Diffida << false << false;
+    QTest::newRow("interruption conceded and objected") << "" << " 2 anni" << 2 << 1 << 1 << 0 << 2 << false << Opposizione::Efficace << false << false;
+    QTest::newRow("violence proved") << "" << "" << 3 << 0 << 0 << 5 << 2 << false << Opposizione::NonProposta << false << true;
+    QTest::newRow("violence conceded") << "" << "" << 3 << 0 << 0 << 5 << 1 << false << Opposizione::NonProposta << false << false;
 }
 
 void TstRegole::origini()
@@ -530,9 +638,15 @@ void TstRegole::origini()
 
     Fatti f;
     f.tipologia = s(1);
-    f.durataPossesso = QStringLiteral(" 22 anni");
-    f.durataDate = date;
-    f.durataInterruzione = interruzione;
+    const Periodo p = periodo(QStringLiteral(" 22 anni")), q = periodo(date), r = periodo(interruzione);
+    f.possessoInizio = p.inizio;
+    f.possessoFine = p.fine;
+    f.ledateInizio = q.inizio;
+    f.ledateFine = q.fine;
+    f.ledatin = s(1);
+    f.ledatfin = s(1);
+    f.interruzioneInizio = r.inizio;
+    f.interruzioneFine = r.fine;
     f.sceltainterr = s(interr);
     f.interdatin = s(interdatin);
     f.interdatfin = s(interdatfin);
@@ -543,13 +657,34 @@ void TstRegole::origini()
     f.obiezfede = s(12);
     const Origini o = decidi(f).origini;
     QCOMPARE(o.anniAttore, 22);
-    QTEST(o.anniConvenuto, "anniConvenuto");
     QTEST(o.anni == Fonte::Convenuto, "anniDelConvenuto");
     QTEST(o.opposizione, "opposizione");
     QTEST(o.interruzione == Fonte::Convenuto, "interruzioneDelConvenuto");
     QTEST(o.modo == Fonte::Convenuto, "modoDelConvenuto");
     QCOMPARE(o.animo, Fonte::Attore);
     QCOMPARE(o.fede, Fonte::Attore);   // "nessuna prova" leaves the plaintiff's word
+}
+
+// Time counted by anniversaries, interruptions that restart the term, proofs that prove: each case
+// through the decision and its judgment paragraph.
+void TstRegole::tempoEProve_data()
+{
+    QTest::addColumn<int>("i");
+    for (int i = 0; i < int(std::size(casiTempo)); ++i)
+        QTest::newRow(casiTempo[i].nome) << i;
+}
+
+void TstRegole::tempoEProve()
+{
+    QFETCH(int, i);
+    const CasoTempo& c = casiTempo[i];
+    const Decisione d = decidi(Fatti::da(causaDi(c)));
+    QCOMPARE(d.chiave, QString::fromLatin1(c.chiave));
+    QCOMPARE(d.fattori.anni, c.anni);
+    const QString paragrafo = testoSentenza(d);
+    QVERIFY2(paragrafo.contains(QString::fromUtf8(c.cita)), qPrintable(paragrafo));
+    if (*c.nonCita)
+        QVERIFY2(!paragrafo.contains(QString::fromUtf8(c.nonCita)), qPrintable(paragrafo));
 }
 
 QTEST_APPLESS_MAIN(TstRegole)

@@ -1,4 +1,5 @@
 // The account of a decision: from what decidi() returned, one line per fact that decided it.
+#include "comune/periodo.h"
 #include "judgment/regole.h"
 #include "judgment/spiegazione.h"
 
@@ -7,6 +8,32 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+void possesso(Fatti& f, const QString& durata)
+{
+    const Periodo p = periodo(durata);
+    f.possessoInizio = p.inizio;
+    f.possessoFine = p.fine;
+}
+
+// The defendant's dates, ending with the possession, proved at both ends unless told otherwise.
+void dateConvenuto(Fatti& f, const QString& durata, int provaInizio = 1, int provaFine = 1)
+{
+    const Periodo p = periodo(durata);
+    f.ledateInizio = p.inizio;
+    f.ledateFine = p.fine;
+    f.ledatin = qint16(provaInizio);
+    f.ledatfin = qint16(provaFine);
+}
+
+// The defendant's interruption from the given date for the given time.
+void interruzione(Fatti& f, const QDate& inizio, int anni, int giorni, int provaInizio, int provaFine)
+{
+    f.interruzioneInizio = inizio;
+    f.interruzioneFine = inizio.addYears(anni).addDays(giorni);
+    f.interdatin = qint16(provaInizio);
+    f.interdatfin = qint16(provaFine);
+}
 
 // A flawless plaintiff of type 1 with 22 years, to which each row adds what the defendant proved.
 Fatti base()
@@ -19,7 +46,7 @@ Fatti base()
     f.sceltaprov = qint16(1);
     f.sceltafed = qint16(1);
     f.sceltaacq = qint16(1);
-    f.durataPossesso = u" 22 anni e  3 giorni"_s;
+    possesso(f, u" 22 anni e  3 giorni"_s);   // from 29/12/1987 to 1/1/2010
     return f;
 }
 
@@ -48,40 +75,70 @@ void TstSpiegazione::righe_data()
         u"Fede: buona fede (dichiarata dall'attore)."_s};
 
     f = base();
-    f.durataDate = u" 18 anni"_s;
+    dateConvenuto(f, u" 18 anni"_s);
     QTest::newRow("defendant's dates shorten") << f << QStringList{
         u"Regola applicata: R5"_s,
-        u"Anni di possesso considerati: 18, secondo le date provate dal convenuto (l'attore ne indicava 22)."_s};
+        u"Anni di possesso considerati: 18, secondo la data d'inizio provata dal convenuto (l'attore ne indicava 22)."_s};
 
     f = base();
-    f.durataDate = u" 30 anni"_s;
+    dateConvenuto(f, u" 30 anni"_s);
     QTest::newRow("defendant's dates do not lengthen") << f << QStringList{
-        u"Anni di possesso considerati: 22, secondo le date dell'attore (le date del convenuto, 30 anni, non possono allungare il possesso)."_s};
+        u"Anni di possesso considerati: 22, secondo le date dell'attore."_s};
 
     f = base();
-    f.durataInterruzione = u" 1 anno e  14 giorni"_s;
-    f.interdatin = qint16(2);
-    f.interdatfin = qint16(6);
+    dateConvenuto(f, u" 18 anni"_s, 10, 12);
+    QTest::newRow("defendant's dates unproved") << f << QStringList{
+        u"Regola applicata: R1"_s,
+        u"Anni di possesso considerati: 22, secondo le date dell'attore (le date del convenuto prive di prova"_s};
+
+    f = base();
+    interruzione(f, QDate(1970, 1, 1), 5, 0, 1, 1);
+    possesso(f, u" 50 anni"_s);
+    QTest::newRow("term complete after the interruption") << f << QStringList{
+        u"Regola applicata: R1"_s,
+        u"Anni di possesso considerati: 35, dalla fine dell'interruzione (1/1/1975) alla fine del possesso (1/1/2010)."_s,
+        u"Interruzione: possesso perduto per oltre un anno, dal 1/1/1970 al 1/1/1975 (5 anni), provata dal convenuto (art. 1167); dalla sua fine sono trascorsi 35 anni, che compiono da soli il termine."_s};
+
+    f = base();
+    f.sceltafed = qint16(2);
+    f.sceltaacq = qint16(2);
+    interruzione(f, QDate(1995, 1, 1), 1, 0, 10, 1);
+    QTest::newRow("judicial claim") << f << QStringList{
+        u"Regola applicata: R2 (l'attore perde la causa)."_s,
+        u"Interruzione: notificazione di una domanda giudiziale, dal 1/1/1995 al 1/1/1996 (1 anno), provata dal convenuto (artt. 1165 e 2943); dalla sua fine sono trascorsi soltanto 14 anni, e il termine interrotto non è maturato."_s};
+
+    f = base();
+    interruzione(f, QDate(1980, 1, 1), 2, 0, 1, 1);
+    QTest::newRow("interruption before the possession") << f << QStringList{
+        u"Regola applicata: R1"_s,
+        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/1980 al 1/1/1982 (2 anni), non comincia durante il possesso"_s};
+
+    f = base();
+    f.obiezfede = qint16(10);
+    QTest::newRow("acts of tolerance") << f << QStringList{
+        u"Regola applicata: RT (l'attore perde la causa)."_s,
+        u"Tolleranza: il convenuto ha provato atti di tolleranza (fede), che non fondano il possesso (art. 1144)."_s};
+
+    f = base();
+    interruzione(f, QDate(2008, 1, 1), 1, 14, 2, 6);
     QTest::newRow("interruption proved") << f << QStringList{
         u"Regola applicata: R2 (l'attore perde la causa)."_s,
-        u"Interruzione: possesso perduto per oltre un anno (1 anno e 14 giorni), come provato dal convenuto."_s};
+        u"Interruzione: possesso perduto per oltre un anno, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), provata dal convenuto (art. 1167); dalla sua fine non è trascorso nemmeno un anno"_s};
 
-    f.interdatin = qint16(ProvaInterruzione::diffidaInizio);
+    f.interdatin = qint16(ProvaData::diffida);
     QTest::newRow("interruption by formal notice") << f << QStringList{
         u"Regola applicata: R1"_s,
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto (1 anno e 14 giorni) comincia con una diffida"_s};
+        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), comincia con una diffida"_s};
 
     f.interdatin = qint16(2);
-    f.interdatfin = qint16(ProvaInterruzione::nessunaProvaFine);
+    f.interdatfin = qint16(ProvaData::nessunaCorta);
     QTest::newRow("interruption unproved") << f << QStringList{
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto (1 anno e 14 giorni) è priva di prova"_s};
+        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), è priva di prova"_s};
 
     f = base();
-    f.durataInterruzione = u" 1 anno"_s;
-    f.interdatin = qint16(1);
-    f.interdatfin = qint16(1);
+    interruzione(f, QDate(2008, 1, 1), 1, 0, 1, 1);
     QTest::newRow("interruption of a year") << f << QStringList{
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto (1 anno) non supera l'anno"_s};
+        u"Interruzione: nessuna interruzione rilevante; la perdita del possesso opposta dal convenuto, dal 1/1/2008 al 1/1/2009 (1 anno), non supera l'anno"_s};
 
     f = base();
     f.sceltainterr = qint16(2);
@@ -102,21 +159,21 @@ void TstSpiegazione::righe_data()
     f = base();
     f.sceltafed = qint16(2);
     f.sceltaacq = qint16(2);
-    f.durataPossesso = u" 15 anni"_s;
+    possesso(f, u" 15 anni"_s);
     QTest::newRow("faith and title missing") << f << QStringList{
         u"Fede: mala fede (dichiarata dall'attore)."_s,
         u"Titolo: nessun titolo idoneo."_s,
         u"Motivo: mala fede, mancanza di un titolo idoneo."_s};
 
     f = base();
-    f.durataPossesso = u" 7 anni"_s;
+    possesso(f, u" 7 anni"_s);
     QTest::newRow("too few years") << f << QStringList{
         u"Motivo: il possesso considerato non raggiunge il termine minimo di 10 anni previsto per la tipologia."_s};
 
     f = base();
     f.tipologia = qint16(10);
     f.sceltaprov = qint16(2);
-    f.durataPossesso = u" 2 anni"_s;
+    possesso(f, u" 2 anni"_s);
     QTest::newRow("movables delivered, illegitimate provenance") << f << QStringList{
         u"Regola applicata: R41 (l'attore vince la causa)."_s,
         u"Tipologia di usucapione: n. 10."_s,
@@ -158,7 +215,7 @@ void TstSpiegazione::ordine()
                                    u"Titolo:"_s, u"Provenienza della cosa:"_s};
     Fatti vince = base();
     Fatti perde = base();
-    perde.durataPossesso = u" 3 anni"_s;
+    possesso(perde, u" 3 anni"_s);
     for (const Fatti& f : {vince, perde}) {
         const Decisione d = decidi(f);
         const QStringList righe = spiegazione(d);

@@ -41,7 +41,7 @@ static void righeArgomenti()
     QTest::newRow("Possesso") << 11 << QStringLiteral("Possesso") << 30;
     QTest::newRow("Servitù") << 12 << QStringLiteral("Servitù") << 3;
     QTest::newRow("Tolleranza") << 13 << QStringLiteral("Tolleranza") << 3;
-    QTest::newRow("Possidoria decennale") << 14 << QStringLiteral("Possidoria decennale") << 32;
+    QTest::newRow("Usucapione decennale") << 14 << QStringLiteral("Usucapione decennale") << 32;
 }
 
 // The catalogue: every citation in storage order.
@@ -399,7 +399,7 @@ void TestMassime::caricamento()
     for (int i = 0; i < lista->count(); ++i)
         voci << lista->item(i)->text();
     QCOMPARE(voci, argomentiMassime());
-    QCOMPARE(voci.value(13), QStringLiteral("Possidoria decennale"));
+    QCOMPARE(voci.value(13), QStringLiteral("Usucapione decennale"));
     QCOMPARE(lista->currentRow(), -1);
     QVERIFY(lista->selectedItems().isEmpty());
     QCOMPARE(controllo<QLabel>("Label2")->text(), QString());
@@ -444,7 +444,7 @@ void TestMassime::contatoreMenu()
     QVERIFY(menu);
     QVERIFY(Finestre::caricata(QStringLiteral("massime")));
     QCOMPARE(menu->findChild<QLabel*>(QStringLiteral("contiam"))->text(),
-             QStringLiteral("Sono archiviate n. 149 sentenze sull'possidoria."));
+             QStringLiteral("Sono archiviate n. 149 sentenze sull'usucapione."));
 }
 
 void TestMassime::sceltaArgomento()
@@ -570,7 +570,7 @@ void TestMassime::esportazione_data()
     QTest::newRow("Accessione, tutte") << 1 << 1 << "stampatutte" << 2;
     QTest::newRow("Distanze, tutte") << 4 << 1 << "stampatutte" << 1;
     QTest::newRow("Forma, tutte") << 5 << 1 << "stampatutte" << 37;
-    QTest::newRow("Possidoria decennale dalla 30") << 14 << 30 << "stampatutte" << 32;
+    QTest::newRow("Usucapione decennale dalla 30") << 14 << 30 << "stampatutte" << 32;
     QTest::newRow("Possesso dall'ultima") << 11 << 30 << "stampatutte" << 30;
     // With the end notice showing the one block exported is numbered N + 1 and empty.
     QTest::newRow("Compossesso fine, singola") << 2 << 8 << "pulsante" << 8;

@@ -21,7 +21,7 @@
 namespace {
 
 const QString inattivo = QStringLiteral(
-    "cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'possidoria");
+    "cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'usucapione");
 
 // Message boxes that also note what the status line said while each box was open.
 class MessaggiConStato : public MessaggiFinti {
@@ -242,9 +242,9 @@ void TstNorme::aiuto()
     const MessaggioRegistrato& m = finta_->messaggi.ultimo();
     QCOMPARE(m.testo,
              QStringLiteral("La finestra è di sola lettura:\r"
-                            "- cliccare su uno dei 32 tasti gialli per visualizzare l'artticolo relativo del Codice Civile;\r"
+                            "- cliccare su uno dei 32 tasti gialli per visualizzare l'articolo relativo del Codice Civile;\r"
                             "- visualizzare nella casella gialla in basso a quale situazione si riferisce l'informazione;\r"
-                            "- cliccare sll'icona della stampante per stampare tutti gli articoli riportati."));
+                            "- cliccare sull'icona della stampante per stampare tutti gli articoli riportati."));
     QCOMPARE(m.titolo, QStringLiteral("Possidoria: aiuto in linea"));
     QCOMPARE(m.icona, Icona::Informazione);
     QCOMPARE(m.pulsanti, Pulsanti::Ok);
@@ -269,7 +269,7 @@ QStringList TstNorme::stampaAttesa() const
                    QStringLiteral("font Courier"),
                    QStringLiteral("line 7 Possidoria - causa elettronica con sentenza"),
                    QStringLiteral("size 14"), QStringLiteral("empty"),
-                   QStringLiteral("line 10 Norme del Codice Civile sul possesso e sull'possidoria")};
+                   QStringLiteral("line 10 Norme del Codice Civile sul possesso e sull'usucapione")};
     for (int k = 1; k <= 32; ++k) {
         if (k == 14 || k == 26)
             op << QStringLiteral("page") << QStringLiteral("y 800");
