@@ -60,7 +60,7 @@ const FinestraDate::Differenze& differenze(const QString& nome)
         QString::fromLatin1(FinestraDate::nomeInterruzione), 7,
         QStringLiteral("Possidoria: opposizione sull'interruzione del possesso"),
         QStringLiteral("Data di inizio dell'interruzione:"), QStringLiteral("la data in cui è iniziata l'interruzione del possesso della cosa o del diritto reale di godimento"),
-        QStringLiteral("Data finale dell'interrizione....:"), QStringLiteral("la data in cui è terminata l'interruzione del possesso della cosa o del diritto reale di godimento"),
+        QStringLiteral("Data finale dell'interruzione....:"), QStringLiteral("la data in cui è terminata l'interruzione del possesso della cosa o del diritto reale di godimento"),
         QStringLiteral("Durata dell'interruzione:"), QStringLiteral("la durata dell'interruzione del possesso viene calcolata in automatico"),
         QStringLiteral("cliccare per avere informazioni sull'interruzione della durata del possesso"),
         2,

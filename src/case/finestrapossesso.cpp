@@ -338,10 +338,13 @@ void FinestraPossesso::cod_Click(int i)
 void FinestraPossesso::cmddurata_Click()
 {
     piattaforma().messaggi->mostra(
-        u("La durata del possesso richiesta dalle norme italiane è di 20 anni per i beni immobili (ridotti a 10 per "
-          "acquisti in buona fede), di 15 e 5 per la piccola proprietà rurale, di 10 anni per il possesso in buona "
-          "fede di beni mobili (20 in mala fede), ridotti a 3 per gli acquisti in buona fede di beni mobili iscritti "
-          "in pubblici registri (10 se in mala fede o per acquisti senza titolo idoneo).\r"
+        u("La durata del possesso richiesta dalle norme italiane è di 20 anni per i beni immobili, ridotti a 10 "
+          "dalla data della trascrizione per chi li ha acquistati in buona fede da chi non è proprietario con un "
+          "titolo idoneo debitamente trascritto; di 15 anni per la piccola proprietà rurale (5 dalla trascrizione "
+          "del titolo, alle stesse condizioni); di 10 anni per il possesso in buona fede di beni mobili (20 in mala "
+          "fede); di 10 anni per i beni mobili iscritti in pubblici registri, ridotti a 3 dalla trascrizione del "
+          "titolo per chi li ha acquistati in buona fede.\r"
+          "Gli anni si contano per anniversari della data d'inizio; dopo un'interruzione si contano dalla sua fine.\r"
           "Secondo il caso ricorrente il software valuterà la durata indicata: per un approfondimento si consiglia di "
           "leggere le norme del Codice Civile relative, nella finestra Norme."),
         titoloaiuto, Icona::Informazione);

@@ -385,9 +385,11 @@ void TstPossesso::messaggi()
     possesso()->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 2);
     const QStringList durata = finta_->messaggi.mostrati[0].testo.split(QChar(13));
-    QCOMPARE(durata.size(), 2);
+    QCOMPARE(durata.size(), 3);
     QVERIFY(durata[0].startsWith(QString::fromUtf8("La durata del possesso richiesta dalle norme italiane è di 20 anni")));
-    QVERIFY(durata[1].endsWith(QStringLiteral("nella finestra Norme.")));
+    QVERIFY(durata[0].contains(QString::fromUtf8("dalla data della trascrizione")));
+    QVERIFY(durata[1].startsWith(QString::fromUtf8("Gli anni si contano per anniversari")));
+    QVERIFY(durata[2].endsWith(QStringLiteral("nella finestra Norme.")));
     const QStringList aiuto = finta_->messaggi.mostrati[1].testo.split(QChar(13));
     QCOMPARE(aiuto.size(), 7);
     QCOMPARE(aiuto.last(), QStringLiteral("- visualizzare la sentenza cliccando sul tasto Sentenza."));

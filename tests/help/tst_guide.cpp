@@ -230,8 +230,20 @@ void TstGuide::concordaConIlCodice_data()
     QTest::addColumn<QString>("vietato");
 
     // Art. 1167 interrupts for a loss of over one year, and an unproved objection does nothing.
-    QTest::newRow("interruption over a year") << "guidainterruzione" << QString::fromUtf8("oltre un anno fa considerare interrotto")
+    QTest::newRow("interruption over a year") << "guidainterruzione" << QString::fromUtf8("se dura oltre un anno (art. 1167)")
                                               << QString::fromUtf8("almeno un anno");
+    // A claim or an acknowledgement interrupts whatever its length, and the term starts again.
+    QTest::newRow("civil interruption") << "guidainterruzione" << QString::fromUtf8("qualunque ne sia la durata")
+                                        << QString();
+    QTest::newRow("a new term after the interruption") << "guidainterruzione" << QString::fromUtf8("nuovo periodo (art. 2945)")
+                                                       << QString();
+    // A formal notice proves neither violence nor bad faith; tolerance founds no possession.
+    QTest::newRow("manner: formal notice") << "guidamodo" << QString::fromUtf8("atti di tolleranza")
+                                           << QString::fromUtf8("fino alla diffida e messa in mora, la sentenza");
+    QTest::newRow("faith: formal notice") << "guidafede" << QString::fromUtf8("non toglie la buona fede")
+                                          << QString::fromUtf8("alla diffida e messa in mora, fa sì");
+    QTest::newRow("dates proved one by one") << "guidadurata" << QString::fromUtf8("soltanto se è provata")
+                                             << QString::fromUtf8("soltanto se è più breve");
     QTest::newRow("interruption proved at both ends") << "guidainterruzione" << QString::fromUtf8("nessuna prova e la diffida")
                                                       << QString();
     // The rules cover real rights of enjoyment as well as ownership.
