@@ -16,6 +16,9 @@ struct Esempio {
     int tipo, interr, modus, psic, prov, fed, acq;
     // objections proved by the defendant (0 = none raised): manner, state of mind, faith
     int obiezmodo = 0, obiezpsiche = 0, obiezfede = 0;
+    // the defendant's interruption and the proofs of its start and end
+    const char *interruzioneInizio = "", *interruzioneFine = "";
+    int interdatin = 0, interdatfin = 0;
 };
 
 Scelta s(int v)
@@ -23,10 +26,11 @@ Scelta s(int v)
     return v == 0 ? Scelta() : Scelta(qint16(v));
 }
 
-// Dates as the possession window takes them (eight characters). Choices: interruption 1 under a year, 2 over a year, 3 none; manner 1 violent or clandestine,
+// Dates as a user types them, with two or four digits for the year. Choices: interruption 1 under a year, 2 over a year, 3 none; manner 1 violent or clandestine,
 // 2 peaceful and public; state of mind 1 for the owner, 2 as owner; provenance 1 legitimate,
 // 2 illegitimate; faith 1 good, 2 bad; title 1 yes, 2 no. Objection proofs: 6 witnesses,
-// 3 lease contracts, 8 confession.
+// 3 lease contracts, 8 confession; an interruption's start may also be proved by 10 the service of
+// a judicial claim or 11 an acknowledgement of the owner's right.
 const Esempio esempi[] = {
     {"Possidoria-dati-esempio-01-ventennale", "Mario Rossi", "Giulia Bianchi",
      "fondo agricolo con casolare, foglio 12 particella 48", "Montepulciano (SI)", "03/04/85", "15/09/08",
@@ -67,6 +71,12 @@ const Esempio esempi[] = {
     {"Possidoria-dati-esempio-13-obiezione-provata", "Federico Caruso", "Sara Ferraro",
      "casa colonica con corte in località Le Vigne", "Alba (CN)", "01/07/08", "31/08/21",
      1, 3, 2, 2, 1, 1, 1, 6},
+    {"Possidoria-dati-esempio-14-nuovo-termine", "Giulia Esposito", "Vincenzo De Luca",
+     "uliveto in contrada Lama Balice", "Bitonto (BA)", "01/03/1970", "15/09/2012",
+     1, 3, 2, 2, 1, 2, 2, 0, 0, 0, "01/04/1975", "30/06/1978", 6, 1},
+    {"Possidoria-dati-esempio-15-riconoscimento", "Roberto Galli", "Maria Fontana",
+     "magazzino al piano terra di via Solferino 7", "Cremona", "01/06/1988", "01/06/2016",
+     1, 3, 2, 2, 1, 2, 2, 0, 0, 0, "12/05/2004", "12/05/2004", 11, 5},
 };
 
 } // namespace
@@ -97,6 +107,10 @@ int main(int argc, char* argv[])
         d.obiezmodo = s(e.obiezmodo);
         d.obiezpsiche = s(e.obiezpsiche);
         d.obiezfede = s(e.obiezfede);
+        c.testi.interruzioneInizio = QString::fromLatin1(e.interruzioneInizio);
+        c.testi.interruzioneFine = QString::fromLatin1(e.interruzioneFine);
+        d.interdatin = s(e.interdatin);
+        d.interdatfin = s(e.interdatfin);
         const QString percorso = cartella.filePath(QString::fromLatin1(e.file));
         const EsitoScrittura esito = salvaFileArchivio(percorso, c);
         if (!esito) {

@@ -73,6 +73,17 @@ QVector<EsempioCausa> costruisci()
                 "trascritto, in modo pacifico e pubblico: avrebbe vinto in dieci anni (art. 1159). La convenuta prova con "
                 "testimoni che il possesso è stato acquistato in modo violento o clandestino (art. 1163) e la sentenza "
                 "cambia: l'attore perde. Togliendo l'obiezione si vede l'esito opposto."),
+        esempio("Possidoria-dati-esempio-14-nuovo-termine", "Un nuovo ventennio dopo la perdita del possesso", "R1",
+                "Giulia Esposito possiede dal 1970 al 2012 un uliveto a Bitonto, senza titolo. Il convenuto prova con "
+                "testimoni che dal 1975 al 1978 ella ne fu privata: la perdita del possesso per oltre un anno "
+                "interrompe l'usucapione (art. 1167) e il tempo anteriore va perduto. Ma dalla fine dell'interruzione "
+                "alla domanda sono trascorsi più di trent'anni, e il nuovo ventennio dell'art. 1158 è compiuto: "
+                "l'attrice vince."),
+        esempio("Possidoria-dati-esempio-15-riconoscimento", "Il riconoscimento che interrompe il termine", "R2",
+                "Roberto Galli occupa dal 1988 un magazzino a Cremona, senza titolo. Nel 2004 scrive alla proprietaria "
+                "per offrirsi di comprarlo, riconoscendone così il diritto: il riconoscimento interrompe il termine "
+                "qualunque ne sia la durata (artt. 1165 e 2944), e un nuovo periodo decorre dalla sua data "
+                "(art. 2945). Nel 2016 ne sono trascorsi soltanto dodici anni, non venti: l'attore perde."),
     };
 }
 

@@ -82,15 +82,17 @@ QString articoliInterruzione(TipoInterruzione t)
 QString rigaInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
-    // "dal 1/1/1970 al 1/1/1975 (5 anni)"
-    const QString opposta = u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione) + u" ("_s
-        + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')';
+    // "dal 1/1/1970 al 1/1/1975 (5 anni)", or "il 1/6/2000" for an act of one day
+    const QString opposta = o.inizioInterruzione == o.fineInterruzione
+        ? u"il "_s + data(o.inizioInterruzione)
+        : u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione) + u" ("_s
+            + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')';
     QString r = u"Interruzione: "_s;
     if (d.fattori.interrotto == 2 && o.interruzione == Fonte::Attore) {
         r += u"possesso perduto per oltre un anno, come dichiarato dall'attore"_s;
     } else if (o.interruzione == Fonte::Convenuto) {
         const int dopo = std::max(0, o.anniDopoInterruzione);
-        r += nomeInterruzione(o.tipoInterruzione) + u", "_s + opposta + u", provata dal convenuto "_s
+        r += nomeInterruzione(o.tipoInterruzione) + u", "_s + opposta + u", secondo la prova del convenuto "_s
             + articoliInterruzione(o.tipoInterruzione) + u"; "_s;
         if (o.interruzioneSuperata)
             r += u"dalla sua fine sono trascorsi "_s + anni(dopo) + u", che compiono da soli il termine"_s;

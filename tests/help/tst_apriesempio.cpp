@@ -98,7 +98,7 @@ void TstApriEsempio::dalSommario()
     salvaImmagine(esempi, QStringLiteral("casi-di-esempio"));
     apri->click();
     auto* causa = Finestre::di<FinestraCausa>();
-    QCOMPARE(causa->attore()->text(), QStringLiteral("Federico Caruso"));
+    QCOMPARE(causa->attore()->text(), QStringLiteral("Roberto Galli"));
     QVERIFY(CausaViva::attiva().archivio().isEmpty());
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }

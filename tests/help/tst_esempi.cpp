@@ -66,14 +66,18 @@ void TstEsempi::cartellaEdElencoCoincidono()
     QCOMPARE(QSet<QString>(presenti.begin(), presenti.end()), elencati);
 }
 
-// No two examples show the same rule, and there is one for every family of outcome.
+// Every family of outcome has its example; two more show how time runs again after an interruption.
 void TstEsempi::regoleDistinte()
 {
     QSet<QString> regole;
     for (const EsempioCausa& e : Esempi::elenco())
         regole.insert(e.regola);
-    QCOMPARE(regole.size(), Esempi::elenco().size());
-    QVERIFY(Esempi::elenco().size() >= 12);
+    const QStringList famiglie{QStringLiteral("R1"), QStringLiteral("R5"), QStringLiteral("R2"), QStringLiteral("R3"),
+                               QStringLiteral("R4"), QStringLiteral("R9"), QStringLiteral("R10"), QStringLiteral("R41"),
+                               QStringLiteral("R45"), QStringLiteral("R11"), QStringLiteral("RD"), QStringLiteral("RS"),
+                               QStringLiteral("R7")};
+    for (const QString& r : famiglie)
+        QVERIFY2(regole.contains(r), qPrintable(r));
 }
 
 QTEST_MAIN(TstEsempi)
