@@ -8,6 +8,7 @@
 #include "judgment/spiegazione.h"
 
 #include <QAction>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -52,6 +53,7 @@ private slots:
     void rigaDiComando_data();
     void rigaDiComando();
     void scritturaFallitaStato1();
+    void documenti();
     void percheNominaLaRegola();
 
 private:
@@ -184,6 +186,36 @@ void TstGiudice::scritturaFallitaStato1()
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
     QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("scrittura del risultato non riuscita")));
+}
+
+// --pdf and --timeline write the judgment and the picture; a folder that cannot take them is status 1.
+void TstGiudice::documenti()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    QTemporaryDir uscita;
+    const QString png = uscita.filePath(QStringLiteral("linea.png"));
+    QProcess p;
+    p.start(giudice(), {QStringLiteral("--pdf"), uscita.path(), QStringLiteral("--timeline"), png, file("vinta")});
+    QVERIFY(p.waitForFinished(60000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    const QStringList pdf = QDir(uscita.path()).entryList({QStringLiteral("*.pdf")});
+    QCOMPARE(pdf.size(), 1);
+    QProcess testo;
+    testo.start(pdftotext, {uscita.filePath(pdf[0]), QStringLiteral("-")});
+    QVERIFY(testo.waitForFinished(60000));
+    const QString letto = QString::fromUtf8(testo.readAllStandardOutput()).simplified();
+    QVERIFY2(letto.contains(QStringLiteral("L'attore vince la causa.")), qPrintable(letto.left(300)));
+    QVERIFY(letto.contains(QStringLiteral("Niccolò Ferrè")));
+    const QImage immagine(png);
+    QVERIFY(!immagine.isNull());
+    QVERIFY(immagine.width() > immagine.height());
+
+    p.start(giudice(), {QStringLiteral("--pdf"), uscita.filePath(QStringLiteral("manca/ancora")), file("vinta")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(!p.readAllStandardError().isEmpty());
 }
 
 // The entry of the text's menu shows the account of the decision the window used.
