@@ -158,17 +158,21 @@ void periodoUtile(const Fatti& f, Origini& o)
     o.inizio = f.possessoInizio;
     o.fine = f.possessoFine;
     o.anniAttore = anniFra(o.inizio, o.fine);
-    if (f.ledateInizio && !ProvaData::provataCorta(f.ledatin))
-        o.dateConvenutoSenzaProva = true;
-    else if (f.ledateInizio && o.inizio && *f.ledateInizio > *o.inizio) {
-        o.inizio = f.ledateInizio;
-        o.inizioDa = Fonte::Convenuto;
+    if (f.ledateInizio && o.inizio && *f.ledateInizio > *o.inizio) {
+        if (ProvaData::provataCorta(f.ledatin)) {
+            o.inizio = f.ledateInizio;
+            o.inizioDa = Fonte::Convenuto;
+        } else {
+            o.dateConvenutoSenzaProva = true;
+        }
     }
-    if (f.ledateFine && !ProvaData::provataLunga(f.ledatfin))
-        o.dateConvenutoSenzaProva = true;
-    else if (f.ledateFine && o.fine && *f.ledateFine < *o.fine) {
-        o.fine = f.ledateFine;
-        o.fineDa = Fonte::Convenuto;
+    if (f.ledateFine && o.fine && *f.ledateFine < *o.fine) {
+        if (ProvaData::provataLunga(f.ledatfin)) {
+            o.fine = f.ledateFine;
+            o.fineDa = Fonte::Convenuto;
+        } else {
+            o.dateConvenutoSenzaProva = true;
+        }
     }
     if (o.inizioDa == Fonte::Convenuto || o.fineDa == Fonte::Convenuto)
         o.anni = Fonte::Convenuto;

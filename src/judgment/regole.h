@@ -89,7 +89,7 @@ struct Origini {
     std::optional<QDate> inizio, fine;             // the possession taken into account
     int anniAttore = 0;                            // years of the plaintiff's own dates
     Fonte inizioDa = Fonte::Attore, fineDa = Fonte::Attore;
-    bool dateConvenutoSenzaProva = false;   // the defendant gave a date the proofs do not support
+    bool dateConvenutoSenzaProva = false;   // a date of the defendant's would shorten it, but lacks proof
     Fonte anni = Fonte::Attore;             // Convenuto when a proved date of his shortened the possession
     Fonte interruzione = Fonte::Attore;
     Opposizione opposizione = Opposizione::NonProposta;
