@@ -61,7 +61,8 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
 
     auto* lb = etichetta(area_, "Lb", "Cliccare sulla tematica prescelta", 360, 4620, 3600, 360, 9);
     colora(lb, QPalette::WindowText, QColor(128, 0, 0));
-    auto* contiam = etichetta(area_, "contiam", "", 4320, 4620, 4920, 360, 9, true);
+    // Two lines: the count and the institute do not fit one line at this width.
+    auto* contiam = etichetta(area_, "contiam", "", 4320, 4620, 4920, 540, 9, true);
     colora(contiam, QPalette::WindowText, QColor(0, 0, 160));
 
     struct Pulsante { const char* nome; const char* testo; const char* tooltip; int left; };
