@@ -830,7 +830,9 @@ const Regola& regolaDi(const Decisione& d)
 
 } // namespace
 
-QString testoSentenza(const Decisione& d)
+namespace {
+
+QString paragrafoDellaDecisione(const Decisione& d)
 {
     const Regola& r = regolaDi(d);
     if (r.interrotto == 2 && interruzioneCivile(d))
@@ -852,6 +854,34 @@ QString testoSentenza(const Decisione& d)
           u"l'usucapione del bene oggetto della causa. Spetta all'attore, che chiede di essere "
           u"dichiarato titolare del diritto, dare la prova dei fatti su cui la domanda si fonda, "
           u"e tale prova non è stata data."_s;
+}
+
+// An interruption the new term has overcome: the years the paragraph speaks of run from its end.
+QString dopoInterruzione(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    const auto data = [](const std::optional<QDate>& x) { return x ? x->toString(u"d/M/yyyy"_s) : QString(); };
+    const QString come = o.tipoInterruzione == TipoInterruzione::Domanda
+        ? u"dalla notificazione di una domanda giudiziale (art. 2943)"_s
+        : o.tipoInterruzione == TipoInterruzione::Riconoscimento
+        ? u"dal riconoscimento del diritto del proprietario (art. 2944)"_s
+        : u"dalla perdita del possesso per oltre un anno (art. 1167)"_s;
+    const QString quando = o.inizioInterruzione == o.fineInterruzione
+        ? u"il "_s + data(o.inizioInterruzione)
+        : u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione);
+    return u" Il convenuto ha provato che il possesso è stato interrotto "_s + come + u", "_s + quando
+        + u"; ma per effetto dell'interruzione s'inizia un nuovo periodo (artt. 1165 e 2945), e dalla "
+          u"fine dell'interruzione alla fine del possesso sono trascorsi "_s
+        + anniTesto(o.anniDopoInterruzione) + u" compiuti: il tempo necessario è maturato dopo "
+          u"l'interruzione, e a quel periodo si riferisce quanto sopra."_s;
+}
+
+} // namespace
+
+QString testoSentenza(const Decisione& d)
+{
+    const QString t = paragrafoDellaDecisione(d);
+    return d.origini.interruzioneSuperata ? t + dopoInterruzione(d) : t;
 }
 
 QString testoCommento(const Decisione& d, const QString& nomeAttore)

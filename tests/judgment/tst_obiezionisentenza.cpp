@@ -141,10 +141,6 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
     QTest::newRow("interruzione di oltre un anno")
         << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 1, 1}
         << paragrafo("R1") << paragrafo("R2");
-    // Twenty years run again from the end of the loss: the new term is complete.
-    QTest::newRow("interruzione superata dal nuovo termine")
-        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1972"), QStringLiteral("15/3/1973"), 1, 1}
-        << paragrafo("R1") << paragrafo("R1");
     QTest::newRow("interruzione prima del possesso")
         << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1960"), QStringLiteral("15/3/1969"), 1, 1}
         << paragrafo("R1") << paragrafo("R1");
