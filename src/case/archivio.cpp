@@ -94,6 +94,7 @@ public:
             if (!dopoVirgola)
                 return std::nullopt;
             dopoVirgola = false;
+            troncato = true;
             return Campo{};
         }
         dopoVirgola = false;
@@ -116,6 +117,10 @@ public:
         return c;
     }
 
+    // True once a field was ended by the end of the data rather than by a separator or a line
+    // end: the file was cut there, and what that field holds may be only part of it.
+    bool troncatoInFondo() const { return troncato; }
+
 private:
     // Moves past the next comma or line end; notes where the field's text stopped.
     void saltaAlSeparatore()
@@ -123,8 +128,10 @@ private:
         while (pos < d.size() && d[pos] != ',' && d[pos] != '\r' && d[pos] != '\n')
             ++pos;
         finePrimaDelSeparatore = pos;
-        if (pos >= d.size())
+        if (pos >= d.size()) {
+            troncato = true;
             return;
+        }
         if (d[pos] == ',') {
             dopoVirgola = true;
             ++pos;
@@ -141,6 +148,7 @@ private:
     qsizetype pos = 0;
     qsizetype finePrimaDelSeparatore = 0;
     bool dopoVirgola = false;
+    bool troncato = false;
 };
 
 // A choice field: empty, or a whole number of 16 bits written bare.
@@ -167,6 +175,23 @@ const QString nomiRecordPrimi[2] = {
     QStringLiteral("dati della causa"),
     QStringLiteral("dati sul possesso"),
 };
+
+// Bytes a text editor saved again as UTF-8: valid UTF-8 holding at least one character beyond
+// ASCII. Windows-1252 text is almost never valid UTF-8 (an accented letter is one byte there).
+bool inUtf8(QByteArrayView dati)
+{
+    bool oltreAscii = false;
+    for (const char b : dati)
+        if (uchar(b) >= 0x80) {
+            oltreAscii = true;
+            break;
+        }
+    if (!oltreAscii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString testo = utf8.decode(dati);
+    return !utf8.hasError();
+}
 
 QString nomeFile(const QString& percorso)
 {
@@ -197,6 +222,11 @@ QByteArray scriviArchivio(const Causa& causa)
         }
         out += "\r\n";
     }
+    // Western bytes that happen to be valid UTF-8 (an "Ã¨" typed as such) would read back as UTF-8:
+    // one byte UTF-8 never holds, after the first closing quote, keeps the file Western. Every
+    // reader skips what follows a closing quote up to the separator.
+    if (inUtf8(out))
+        out.insert(out.indexOf('"', 1) + 1, '\xFF');
     return out;
 }
 
@@ -219,21 +249,29 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
         return esito;
     }
 
-    QStringDecoder decodifica(codifica);
-    Lettore lettore(dati);
+    // An archive saved as UTF-8 elsewhere is read as such, its byte-order mark aside; any other
+    // in the Western code page.
+    const bool utf8 = inUtf8(dati);
+    const QByteArray corpo = utf8 && dati.startsWith("\xEF\xBB\xBF") ? dati.sliced(3) : dati;
+    QStringDecoder decodifica = utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(codifica);
+    Lettore lettore(corpo);
     bool finiti = false;
     for (int r = 0; r < 9 && !finiti; ++r) {
         const FormaRecord f = formaRecord[r];
         const Posti p = postiRecord(esito.causa, r);
         bool buono = true;
         int campoErrato = 0;
+        int campiLetti = 0;
         for (int k = 0; k < f.campi; ++k) {
             const std::optional<Campo> campo = lettore.prossimo();
-            if (!campo) {
+            // A field the end of the data cuts may be part of a longer one ("12" cut to "1").
+            if (!campo || lettore.troncatoInFondo()) {
+                campiLetti += campo ? 1 : 0;
                 finiti = true;
                 buono = false;
                 break;
             }
+            ++campiLetti;
             if (k < f.testi) {
                 *p.testi[k] = decodifica.decode(campo->grezzo);
             } else if (const std::optional<Scelta> s = sceltaDa(*campo); s) {
@@ -249,13 +287,17 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
                 p.testi[k]->clear();
             for (int k = f.testi; k < f.campi; ++k)
                 p.scelte[k - f.testi]->reset();
-            if (r < 2) {
-                esito.errore = finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
-                                      : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
-                                                       "non è un numero")
-                                            .arg(nomiRecordPrimi[r])
-                                            .arg(campoErrato);
+            // Records 3..9 may be missing from a short file, but never end half-way.
+            if (r < 2 || (finiti && campiLetti > 0)) {
+                esito.errore = r >= 2 ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
+                                                       "forse perché è stato troncato")
+                               : finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
+                                        : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
+                                                         "non è un numero")
+                                              .arg(nomiRecordPrimi[r])
+                                              .arg(campoErrato);
                 esito.causa = Causa{};
+                esito.letti = {};
                 return esito;
             }
         }

@@ -359,6 +359,9 @@ void TstArchivioCausa::fallimenti_data()
     QTest::newRow("apri: manca") << 0 << "assente" << QByteArray("-") << "assente";
     QTest::newRow("apri: record 2 guasto") << 0 << "guasto" << QByteArray("\"A\",\"B\",\"C\",\"D\",1\r\n\"x\",\"y\",1,9,1,1,1,1\r\n") << "guasto";
     QTest::newRow("apri: binario") << 0 << "binario" << QByteArray("\x00\xff\x01\"\r\n", 6) << "binario";
+    QTest::newRow("apri: troncato dentro un numero")
+        << 0 << "troncato" << QByteArray("\"A\",\"B\",\"C\",\"D\",1\r\n\"8/12/70\",\"1/3/95\",1,1,1,1,1,1\r\n\"\",\"\",,\r\n\"\",\"\",,\r\n1")
+        << "troncato»: il file è incompleto";
     QTest::newRow("apri: troppo grande") << 0 << "grande" << QByteArray(70 * 1024, 'a') << "grande";
     QTest::newRow("salva: cartella assente") << 1 << "manca/Possidoria-dati-x" << QByteArray("-") << "Possidoria-dati-x";
     QTest::newRow("elimina: manca") << 2 << "assente" << QByteArray("-") << "assente";

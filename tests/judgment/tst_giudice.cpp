@@ -70,6 +70,18 @@ void TstGiudice::initTestCase()
     ostile.testi.attore = QStringLiteral("Rosso\x1b[31mVivo\x07");
     QVERIFY(salvaFileArchivio(file("ostile"), ostile));
     QVERIFY(QFile::copy(file("vinta"), file("-platform")));
+    // "12" (no proof) cut to "1" at the end of the file would be another objection: the cut file is refused.
+    Causa senzaProva = caso("1/1/70", {});
+    senzaProva.scelte.obiezacq = 12;
+    QVERIFY(salvaFileArchivio(file("intera"), senzaProva));
+    QFile intera(file("intera"));
+    QVERIFY(intera.open(QIODevice::ReadOnly));
+    const QByteArray byte = intera.readAll();
+    QVERIFY(byte.endsWith("\r\n12\r\n"));
+    QFile troncata(file("troncata"));
+    QVERIFY(troncata.open(QIODevice::WriteOnly));
+    QCOMPARE(troncata.write(byte.chopped(3)), byte.size() - 3);
+    troncata.close();
     QFile guasto(file("guasto"));
     QVERIFY(guasto.open(QIODevice::WriteOnly));
     guasto.write("\"A\",\"B\",\"C\",\"D\",1\r\n\"1/1/70\",\"1/1/95\",3,2,9,1,1,1\r\n");
@@ -145,6 +157,9 @@ void TstGiudice::rigaDiComando_data()
     QTest::newRow("wrong option") << QStringList{"--colori"} << 2 << "" << "opzione sconosciuta: --colori";
     QTest::newRow("no file") << QStringList{} << 2 << "" << "Uso: possidoria-sentenza";
     QTest::newRow("a Qt option is a file name") << QStringList{"--", "-platform"} << 0 << "Regola: R1" << "";
+    QTest::newRow("an archive whole") << QStringList{"intera"} << 0 << "Regola: R1" << "";
+    QTest::newRow("the same archive cut inside a number")
+        << QStringList{"troncata"} << 2 << "" << "troncata: Impossibile aprire l'archivio «troncata»: il file è incompleto";
     QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0
                                                       << "Rosso\\x1b[31mVivo\\x07" << "";
 }
