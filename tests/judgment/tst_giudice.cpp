@@ -16,6 +16,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 // Ownership of land, no interruption, peaceful, as owner, lawful origin, good faith, with a title.
@@ -52,6 +55,7 @@ private slots:
     void rigaDiComando_data();
     void rigaDiComando();
     void scritturaFallitaStato1();
+    void limiteDimensioneStato1();
     void percheNominaLaRegola();
 
 private:
@@ -199,6 +203,26 @@ void TstGiudice::scritturaFallitaStato1()
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
     QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("scrittura del risultato non riuscita")));
+}
+
+// Under a file-size limit (ulimit -f) a PDF that crosses it is a failure told, not the end of the judge.
+void TstGiudice::limiteDimensioneStato1()
+{
+    QTemporaryDir pdf;
+    QProcess p;
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limite{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limite);
+    });
+    p.start(giudice(), {QStringLiteral("--pdf"), pdf.path(), file("vinta")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit, qPrintable(errori));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(errori.contains(file("vinta") + QStringLiteral(": Il file ")), qPrintable(errori));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R1")));
+    QCOMPARE(QDir(pdf.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // The entry of the text's menu shows the account of the decision the window used.
