@@ -1,7 +1,6 @@
 #include "case/archivio.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -317,33 +316,21 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
 
 LetturaArchivio leggiFileArchivio(const QString& percorso)
 {
-    LetturaArchivio esito;
     const auto fallito = [&](const QString& motivo) {
         LetturaArchivio rifiuto;
         rifiuto.errore = QStringLiteral("Impossibile aprire l'archivio %1: %2.").arg(nomeFile(percorso), motivo);
         return rifiuto;
     };
-    const QFileInfo info(percorso);
-    if (percorso.isEmpty() || !info.exists())
-        return fallito(QStringLiteral("il file non esiste"));
-    // Only a regular file: a folder, a device or a pipe could block or never end.
-    if (!info.isFile())
-        return fallito(QStringLiteral("non è un file ma una cartella o un dispositivo"));
-    if (info.size() > Archivio::dimensioneMassima)
+    // One byte more than allowed tells a file too big, or one that grew after it was opened.
+    const LetturaFile file = leggiFileOrdinario(percorso, Archivio::dimensioneMassima + 1);
+    if (!file.riuscita)
+        return fallito(file.errore);
+    if (file.dimensione > Archivio::dimensioneMassima)
         return fallito(QStringLiteral("il file è troppo grande per essere un archivio di causa "
                                       "(%1 byte, al massimo %2)")
-                           .arg(info.size())
+                           .arg(file.dimensione)
                            .arg(Archivio::dimensioneMassima));
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return fallito(file.error() == QFileDevice::PermissionsError || !info.isReadable()
-                           ? QStringLiteral("non si hanno i permessi per leggere il file")
-                           : QStringLiteral("il file non si può leggere (%1)").arg(file.errorString()));
-    // One byte more than allowed tells a file that grew after the check.
-    const QByteArray dati = file.read(Archivio::dimensioneMassima + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fallito(QStringLiteral("il file non si può leggere (%1)").arg(file.errorString()));
-    esito = leggiArchivio(dati);
+    LetturaArchivio esito = leggiArchivio(file.dati);
     if (!esito.valido)
         return fallito(esito.errore);
     return esito;
@@ -366,24 +353,10 @@ EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
     }
     if (percorso.isEmpty())
         return fallito(QStringLiteral("manca il nome del file"));
-    const QFileInfo info(percorso);
-    if (info.isDir())
+    if (QFileInfo(percorso).isDir())
         return fallito(QStringLiteral("il nome indica una cartella"));
-    if (!info.absoluteDir().exists())
-        return fallito(QStringLiteral("la cartella non esiste"));
     const EsitoScrittura scritto = scriviFileIntero(percorso, scriviArchivio(causa));
-    if (scritto)
-        return scritto;
-    // The system's own words follow the likely cause, which is said in Italian.
-    QString motivo;
-    if (!QFileInfo(info.absolutePath()).isWritable())
-        motivo = QStringLiteral("non si hanno i permessi per scrivere nella cartella");
-    else if (info.exists() && !info.isWritable())
-        motivo = QStringLiteral("il file è protetto dalla scrittura");
-    else
-        motivo = QStringLiteral("la scrittura non è stata completata, il file precedente è rimasto "
-                                "com'era");
-    return fallito(QStringLiteral("%1 (%2)").arg(motivo, scritto.errore));
+    return scritto ? scritto : fallito(scritto.errore);
 }
 
 bool nominaPulsante(Scelta scelta, int pulsanti)

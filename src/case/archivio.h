@@ -72,13 +72,14 @@ QByteArray scriviArchivio(const Causa& causa);
 // Never fails on any input other than by reporting it.
 LetturaArchivio leggiArchivio(const QByteArray& dati);
 
-// Reads an archive file: only a regular file, never more than Archivio::dimensioneMassima + 1
-// bytes of it. errore names the file and the reason: missing, not a file, unreadable, too big,
-// damaged.
+// Reads an archive file: only a regular file (what was opened, without waiting, is checked), never
+// more than Archivio::dimensioneMassima + 1 bytes of it. errore names the file and the reason:
+// missing, out of reach, not a file, unreadable, too big, damaged, incomplete.
 LetturaArchivio leggiFileArchivio(const QString& percorso);
 
 // Writes the case to the file whole or not at all: a failure leaves an existing file as it was.
-// A case holding a text the format cannot carry is refused before anything is written.
+// A case holding a text the format cannot carry is refused before anything is written, and so is
+// a name that leads to a device, a pipe or a folder.
 // On failure errore names the file and the reason, in Italian.
 EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa);
 

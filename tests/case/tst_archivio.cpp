@@ -13,6 +13,8 @@
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -484,7 +486,10 @@ private slots:
         QTest::newRow("vuoto") << "file" << QByteArray() << "il file è vuoto";
         QTest::newRow("danneggiato") << "file" << record1 + "\"a\",\"b\",x,1,1,1,1,1\r\n" << "il file è danneggiato";
         QTest::newRow("binario") << "file" << QByteArray::fromHex("7f454c460201010000000000") << "dati binari";
-        QTest::newRow("illeggibile") << "illeggibile" << fileCompleto << "non si hanno i permessi";
+        QTest::newRow("illeggibile") << "illeggibile" << fileCompleto << "non si hanno i permessi per leggere il file";
+        QTest::newRow("coda (FIFO) senza scrittori: nessuna attesa") << "coda" << QByteArray() << "non è un file ma una coda (FIFO)";
+        QTest::newRow("cartella che non si può attraversare")
+            << "chiusa" << fileCompleto << "non si hanno i permessi per entrare nella cartella che contiene il file";
     }
     void fileNonLetto()
     {
@@ -498,12 +503,17 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Possidoria-dati-prova")));
         } else if (tipo.startsWith('/')) {
             percorso = tipo;
+        } else if (tipo == QLatin1String("coda")) {
+            QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0666) == 0);
         } else if (tipo != QLatin1String("nessuno")) {
             scrivi(percorso, dati);
         }
-        if (tipo == QLatin1String("illeggibile")) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-            QFile::setPermissions(percorso, QFile::WriteOwner);
+        if (tipo == QLatin1String("illeggibile") || tipo == QLatin1String("chiusa")) {
+            QFile::setPermissions(dir.path(), tipo == QLatin1String("chiusa")
+                                                  ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                                  : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            if (tipo == QLatin1String("illeggibile"))
+                QFile::setPermissions(percorso, QFile::WriteOwner);
             const auto risposta = inFiglio([&] {
                 return diventaUtenteComune() ? leggiFileArchivio(percorso).errore.toUtf8() : QByteArray("!");
             });
@@ -518,6 +528,54 @@ private slots:
         QVERIFY2(errore.startsWith(inizio) && errore.contains(motivo) && errore.endsWith('.'), qPrintable(errore));
     }
 
+    // A name that leads to a pipe or a device, directly or through a link, is never replaced by a
+    // file (as root, "Salva con nome" onto /dev/null would replace the system's).
+    void salvataggioSuNonFile_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<bool>("collegamento");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("coda (FIFO)") << "coda" << false << "il nome indica una coda (FIFO), non un file";
+        QTest::newRow("collegamento a una coda") << "coda" << true << "il nome indica una coda (FIFO), non un file";
+        QTest::newRow("dispositivo") << "dispositivo" << false << "il nome indica un dispositivo, non un file";
+        QTest::newRow("collegamento a un dispositivo") << "dispositivo" << true << "il nome indica un dispositivo, non un file";
+    }
+    void salvataggioSuNonFile()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(bool, collegamento);
+        QFETCH(QString, motivo);
+        QTemporaryDir tmp;
+        const QByteArray speciale = QFile::encodeName(tmp.filePath(QStringLiteral("speciale")));
+        if (tipo == QLatin1String("coda"))
+            QVERIFY(mkfifo(speciale.constData(), 0666) == 0);
+        else if (mknod(speciale.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)   // the null device's numbers
+            QSKIP("device nodes cannot be made here");
+        struct stat prima {};
+        QVERIFY(stat(speciale.constData(), &prima) == 0);
+        QString bersaglio = QFile::decodeName(speciale);
+        if (collegamento) {
+            bersaglio = tmp.filePath(QStringLiteral("Possidoria-dati-collegamento"));
+            QVERIFY(QFile::link(QFile::decodeName(speciale), bersaglio));
+        }
+
+        const EsitoScrittura esito = salvaFileArchivio(bersaglio, casoCompleto());
+        QVERIFY(!esito.riuscita);
+        QVERIFY2(esito.errore.contains(motivo), qPrintable(esito.errore));
+        struct stat dopo {};
+        QVERIFY(stat(speciale.constData(), &dopo) == 0);
+        QCOMPARE(dopo.st_mode, prima.st_mode);
+        QCOMPARE(dopo.st_rdev, prima.st_rdev);
+        QCOMPARE(dopo.st_ino, prima.st_ino);
+        if (collegamento)
+            QCOMPARE(QFileInfo(bersaglio).symLinkTarget(), QFile::decodeName(speciale));
+        QStringList attesi{QStringLiteral("speciale")};
+        if (collegamento)
+            attesi.prepend(QStringLiteral("Possidoria-dati-collegamento"));
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 attesi);
+    }
+
     // A save that fails says why and leaves the old archive as it was, with no leftovers beside it.
     void salvataggioFallito_data()
     {
@@ -529,6 +587,13 @@ private slots:
         QTest::newRow("cartella mancante") << "mancante" << "la cartella non esiste";
         QTest::newRow("nome di una cartella") << "nome cartella" << "il nome indica una cartella";
         QTest::newRow("testo con virgolette doppie") << "virgolette" << "il testo «Mario \"il Rosso\"» contiene virgolette doppie";
+        QTest::newRow("nuovo file oltre il limite: nessun file precedente")
+            << "limite, nuovo" << "la scrittura non è stata completata (il file supererebbe la dimensione massima "
+                                  "consentita); il file non è stato creato.";
+        QTest::newRow("cartella condivisa, file di un altro utente")
+            << "condivisa" << "la cartella è condivisa e solo il proprietario del file può sostituirlo";
+        QTest::newRow("cartella che non si può attraversare")
+            << "chiusa" << "non si hanno i permessi per entrare nella cartella che contiene il file";
     }
     void salvataggioFallito()
     {
@@ -545,16 +610,29 @@ private slots:
         const auto tutti = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
 
         EsitoScrittura esito;
-        if (caso == QLatin1String("cartella") || caso == QLatin1String("file") || caso == QLatin1String("limite")) {
+        const bool limite = caso.startsWith(QLatin1String("limite"));
+        if (caso == QLatin1String("limite, nuovo"))
+            bersaglio = cartella + QStringLiteral("/Possidoria-dati-nuovo");
+        if (caso == QLatin1String("cartella") || caso == QLatin1String("file") || limite
+            || caso == QLatin1String("condivisa") || caso == QLatin1String("chiusa")) {
+            // Only root can leave a file to another user in a shared folder.
+            if (caso == QLatin1String("condivisa") && geteuid() != 0)
+                QSKIP("needs root to hand the file to another user");
             QFile::setPermissions(tmp.path(), tutti);
             if (caso == QLatin1String("cartella"))
                 QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            else if (caso == QLatin1String("chiusa"))
+                QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther);
+            else if (caso == QLatin1String("condivisa"))
+                QVERIFY(chmod(QFile::encodeName(cartella).constData(), 01777) == 0);
             else
                 QFile::setPermissions(cartella, tutti | QFile::WriteOther);
             if (caso == QLatin1String("file"))
                 QFile::setPermissions(vecchio, QFile::ReadOwner | QFile::ReadOther);
+            if (caso == QLatin1String("condivisa"))
+                QFile::setPermissions(vecchio, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
             const auto risposta = inFiglio([&] {
-                if (caso == QLatin1String("limite")) {
+                if (limite) {
                     signal(SIGXFSZ, SIG_IGN);
                     const rlimit limite{64, 64};
                     if (setrlimit(RLIMIT_FSIZE, &limite) != 0)
@@ -565,6 +643,7 @@ private slots:
                 return comeRisposta(salvaFileArchivio(bersaglio, causa));
             });
             QFile::setPermissions(cartella, tutti | QFile::WriteOther);
+            chmod(QFile::encodeName(cartella).constData(), 0755);
             QVERIFY(risposta && *risposta != "!");
             esito = {risposta->startsWith('1'), QString::fromUtf8(risposta->mid(1))};
         } else {
@@ -580,6 +659,8 @@ private slots:
         QVERIFY(!esito.riuscita);
         const QString inizio = QStringLiteral("Impossibile salvare l'archivio «%1»: ").arg(QDir::toNativeSeparators(bersaglio));
         QVERIFY2(esito.errore.startsWith(inizio) && esito.errore.contains(motivo), qPrintable(esito.errore));
+        QVERIFY2(!esito.errore.contains(QLatin1String("Operation")) && !esito.errore.contains(QLatin1String("denied")),
+                 qPrintable(esito.errore));
         QCOMPARE(contenuto(vecchio), vecchioContenuto);
         QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("Possidoria-dati-causa")});
