@@ -8,6 +8,7 @@
 #include "judgment/documentosentenza.h"
 #include "judgment/giudizio.h"
 #include "judgment/lineatempo.h"
+#include "platform/scritturafile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <QJsonObject>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -198,7 +198,7 @@ int main(int argc, char* argv[])
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || scritturaFallita) {
         const int errore = errno;
         scrivi(stderr, QStringLiteral("possidoria-sentenza: scrittura del risultato non riuscita: %1\n")
-                               .arg(QString::fromLocal8Bit(std::strerror(errore))));
+                               .arg(descriviErrore(errore)));
         return 1;
     }
     return documentiMancati ? 1 : stato;

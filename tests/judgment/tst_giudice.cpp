@@ -202,7 +202,8 @@ void TstGiudice::scritturaFallitaStato1()
     p.start(giudice(), {file("vinta")});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
-    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("scrittura del risultato non riuscita")));
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(errori.contains(QStringLiteral("scrittura del risultato non riuscita: il disco è pieno")), qPrintable(errori));
 }
 
 // Under a file-size limit (ulimit -f) a PDF that crosses it is a failure told, not the end of the judge.
