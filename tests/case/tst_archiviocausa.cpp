@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -105,6 +106,7 @@ private slots:
     void dialoghiAnnullati_data();
     void dialoghiAnnullati();
     void fileCorto();
+    void utf8EOccidentaleStessaCausa();
     void aperturaSenzaAvvisi();
     void fallimenti_data();
     void fallimenti();
@@ -328,6 +330,33 @@ void TstArchivioCausa::fileCorto()
     QCOMPARE(questionario("modo")->gruppo()->selezionato(), 0);
     QCOMPARE(date(FinestraDate::nomeDate)->blocco()->datainizio()->text(), QString());
     QCOMPARE(CausaViva::attiva().archivio(), file);
+}
+
+// The archive the program saved, and the same archive saved again as UTF-8 by a text editor (as
+// "NiccolÃ² FerrÃ¨" it used to open): both open to the same record, and saving writes it back Western.
+void TstArchivioCausa::utf8EOccidentaleStessaCausa()
+{
+    compilaCaso();
+    const Causa scritta = CausaViva::attiva().causa();
+    const QString occidentale = percorso("Possidoria-dati-occidentale");
+    QVERIFY(salvaFileArchivio(occidentale, scritta));
+    const QByteArray byte = contenuto(occidentale);
+    const QString utf8 = percorso("Possidoria-dati-utf8");
+    scriviFile(utf8, QStringDecoder("windows-1252").decode(byte).operator QString().toUtf8());
+    QVERIFY(contenuto(utf8) != byte);
+
+    riavvia();
+    QVERIFY(ArchivioCausa::apriPercorso(utf8));
+    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QCOMPARE(causa()->attore()->text(), QStringLiteral("Niccolò Ferrè"));
+    riavvia();
+    QVERIFY(ArchivioCausa::apriPercorso(occidentale));
+    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+
+    ArchivioCausa::apriPercorso(utf8);
+    menu(causa(), "salva");
+    QCOMPARE(contenuto(utf8), byte);
 }
 
 // Opening tells nothing per field: a stored "no proof" keeps the defendant's own date as the
