@@ -10,6 +10,7 @@
 #include "judgment/lineatempo.h"
 #include "platform/scritturafile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -181,9 +182,19 @@ int main(int argc, char* argv[])
                 documentiMancati = true;
             }
         }
-        if (!lineaTempo.isEmpty() && !immagineLineaTempo(g->causa).save(lineaTempo, "PNG")) {
-            scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: immagine non scritta\n").arg(perTerminale(lineaTempo)));
-            documentiMancati = true;
+        if (!lineaTempo.isEmpty()) {
+            // Whole or nothing, and never onto a pipe or a device, as every file the program writes.
+            QByteArray png;
+            QBuffer memoria(&png);
+            memoria.open(QIODevice::WriteOnly);
+            const EsitoScrittura scritta = immagineLineaTempo(g->causa).save(&memoria, "PNG")
+                                               ? scriviFileIntero(lineaTempo, png)
+                                               : EsitoScrittura{false, QStringLiteral("l'immagine non è stata composta")};
+            if (!scritta) {
+                scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: immagine non scritta: %2\n")
+                                   .arg(perTerminale(lineaTempo), scritta.errore));
+                documentiMancati = true;
+            }
         }
         if (json) {
             scrivi(stdout, (primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n")) +

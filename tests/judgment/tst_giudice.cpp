@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 namespace {
@@ -86,6 +87,7 @@ void TstGiudice::initTestCase()
     QVERIFY(troncata.open(QIODevice::WriteOnly));
     QCOMPARE(troncata.write(byte.chopped(3)), byte.size() - 3);
     troncata.close();
+    QVERIFY(mkfifo(QFile::encodeName(file("coda")).constData(), 0666) == 0);
     QFile guasto(file("guasto"));
     QVERIFY(guasto.open(QIODevice::WriteOnly));
     guasto.write("\"A\",\"B\",\"C\",\"D\",1\r\n\"1/1/70\",\"1/1/95\",3,2,9,1,1,1\r\n");
@@ -164,6 +166,10 @@ void TstGiudice::rigaDiComando_data()
     QTest::newRow("an archive whole") << QStringList{"intera"} << 0 << "Regola: R1" << "";
     QTest::newRow("the same archive cut inside a number")
         << QStringList{"troncata"} << 2 << "" << "troncata: Impossibile aprire l'archivio «troncata»: il file è incompleto";
+    QTest::newRow("a timeline drawn") << QStringList{"--timeline", "linea.png", "vinta"} << 0 << "Regola: R1" << "";
+    QTest::newRow("a timeline onto a pipe: refused, never waited on")
+        << QStringList{"--timeline", "coda", "vinta"} << 1 << "Regola: R1"
+        << "coda: immagine non scritta: il nome indica una coda (FIFO), non un file";
     QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0
                                                       << "Rosso\\x1b[31mVivo\\x07" << "";
 }
