@@ -30,9 +30,17 @@ for nome in "${nomi[@]}"; do
   lavoro="build-fuzz/corpus/$nome"
   mkdir -p "$lavoro"
   registro="build-fuzz/$nome.log"
+  semi=("fuzz/$nome/semi")
+  opzioni=()
+  case "$nome" in
+    # Archives are read up to 64 KiB: inputs reach past the limit, where the reader must refuse.
+    archivio) opzioni=(-max_len=66560) ;;
+    # The judgment starts from archives: the reader's seeds and the worked examples too.
+    giudizio) opzioni=(-max_len=66560); semi+=(fuzz/archivio/semi resources/esempi) ;;
+  esac
   if ! "build-fuzz/fuzz/fuzz_$nome" -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 \
-       -print_final_stats=1 -artifact_prefix="build-fuzz/artefatti/$nome-" \
-       "$lavoro" "fuzz/$nome/semi" >"$registro" 2>&1; then
+       -print_final_stats=1 -artifact_prefix="build-fuzz/artefatti/$nome-" "${opzioni[@]}" \
+       "$lavoro" "${semi[@]}" >"$registro" 2>&1; then
     tail -n 40 "$registro"
     echo "fuzz_$nome: FALLITO (vedi $registro e build-fuzz/artefatti/)" >&2
     exit 1

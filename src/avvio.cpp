@@ -8,12 +8,16 @@
 #include "platform/stampantequt.h"
 #include "platform/wordqt.h"
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 
 namespace Avvio {
 
 int esegui(int argc, char* argv[], const std::function<void()>& pronto)
 {
+    // Under a file-size limit a write that crosses it fails and is told, instead of ending the
+    // program with the case on screen.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fprintf(stderr, "Possidoria: nessuno schermo grafico disponibile (DISPLAY non impostato).\n"

@@ -28,8 +28,8 @@ bool testiArchiviabili(const TestiCausa& t)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Beyond the limit the reader refuses at once; feeding more only slows the search.
-    if (size > size_t(Archivio::dimensioneMassima) + 1)
+    // Past the limit the reader must refuse at once; far past it, feeding more only slows the search.
+    if (size > 2 * size_t(Archivio::dimensioneMassima))
         return 0;
     const QByteArray dati = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const LetturaArchivio l = leggiArchivio(dati);

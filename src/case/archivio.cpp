@@ -1,7 +1,6 @@
 #include "case/archivio.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -94,6 +93,7 @@ public:
             if (!dopoVirgola)
                 return std::nullopt;
             dopoVirgola = false;
+            troncato = true;
             return Campo{};
         }
         dopoVirgola = false;
@@ -116,6 +116,10 @@ public:
         return c;
     }
 
+    // True once a field was ended by the end of the data rather than by a separator or a line
+    // end: the file was cut there, and what that field holds may be only part of it.
+    bool troncatoInFondo() const { return troncato; }
+
 private:
     // Moves past the next comma or line end; notes where the field's text stopped.
     void saltaAlSeparatore()
@@ -123,8 +127,10 @@ private:
         while (pos < d.size() && d[pos] != ',' && d[pos] != '\r' && d[pos] != '\n')
             ++pos;
         finePrimaDelSeparatore = pos;
-        if (pos >= d.size())
+        if (pos >= d.size()) {
+            troncato = true;
             return;
+        }
         if (d[pos] == ',') {
             dopoVirgola = true;
             ++pos;
@@ -141,6 +147,7 @@ private:
     qsizetype pos = 0;
     qsizetype finePrimaDelSeparatore = 0;
     bool dopoVirgola = false;
+    bool troncato = false;
 };
 
 // A choice field: empty, or a whole number of 16 bits written bare.
@@ -167,6 +174,23 @@ const QString nomiRecordPrimi[2] = {
     QStringLiteral("dati della causa"),
     QStringLiteral("dati sul possesso"),
 };
+
+// Bytes a text editor saved again as UTF-8: valid UTF-8 holding at least one character beyond
+// ASCII. Windows-1252 text is almost never valid UTF-8 (an accented letter is one byte there).
+bool inUtf8(QByteArrayView dati)
+{
+    bool oltreAscii = false;
+    for (const char b : dati)
+        if (uchar(b) >= 0x80) {
+            oltreAscii = true;
+            break;
+        }
+    if (!oltreAscii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString testo = utf8.decode(dati);
+    return !utf8.hasError();
+}
 
 QString nomeFile(const QString& percorso)
 {
@@ -197,6 +221,11 @@ QByteArray scriviArchivio(const Causa& causa)
         }
         out += "\r\n";
     }
+    // Western bytes that happen to be valid UTF-8 (an "Ã¨" typed as such) would read back as UTF-8:
+    // one byte UTF-8 never holds, after the first closing quote, keeps the file Western. Every
+    // reader skips what follows a closing quote up to the separator.
+    if (inUtf8(out))
+        out.insert(out.indexOf('"', 1) + 1, '\xFF');
     return out;
 }
 
@@ -219,21 +248,29 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
         return esito;
     }
 
-    QStringDecoder decodifica(codifica);
-    Lettore lettore(dati);
+    // An archive saved as UTF-8 elsewhere is read as such, its byte-order mark aside; any other
+    // in the Western code page.
+    const bool utf8 = inUtf8(dati);
+    const QByteArray corpo = utf8 && dati.startsWith("\xEF\xBB\xBF") ? dati.sliced(3) : dati;
+    QStringDecoder decodifica = utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(codifica);
+    Lettore lettore(corpo);
     bool finiti = false;
     for (int r = 0; r < 9 && !finiti; ++r) {
         const FormaRecord f = formaRecord[r];
         const Posti p = postiRecord(esito.causa, r);
         bool buono = true;
         int campoErrato = 0;
+        int campiLetti = 0;
         for (int k = 0; k < f.campi; ++k) {
             const std::optional<Campo> campo = lettore.prossimo();
-            if (!campo) {
+            // A field the end of the data cuts may be part of a longer one ("12" cut to "1").
+            if (!campo || lettore.troncatoInFondo()) {
+                campiLetti += campo ? 1 : 0;
                 finiti = true;
                 buono = false;
                 break;
             }
+            ++campiLetti;
             if (k < f.testi) {
                 *p.testi[k] = decodifica.decode(campo->grezzo);
             } else if (const std::optional<Scelta> s = sceltaDa(*campo); s) {
@@ -249,13 +286,17 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
                 p.testi[k]->clear();
             for (int k = f.testi; k < f.campi; ++k)
                 p.scelte[k - f.testi]->reset();
-            if (r < 2) {
-                esito.errore = finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
-                                      : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
-                                                       "non è un numero")
-                                            .arg(nomiRecordPrimi[r])
-                                            .arg(campoErrato);
+            // Records 3..9 may be missing from a short file, but never end half-way.
+            if (r < 2 || (finiti && campiLetti > 0)) {
+                esito.errore = r >= 2 ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
+                                                       "forse perché è stato troncato")
+                               : finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
+                                        : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
+                                                         "non è un numero")
+                                              .arg(nomiRecordPrimi[r])
+                                              .arg(campoErrato);
                 esito.causa = Causa{};
+                esito.letti = {};
                 return esito;
             }
         }
@@ -275,33 +316,21 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
 
 LetturaArchivio leggiFileArchivio(const QString& percorso)
 {
-    LetturaArchivio esito;
     const auto fallito = [&](const QString& motivo) {
         LetturaArchivio rifiuto;
         rifiuto.errore = QStringLiteral("Impossibile aprire l'archivio %1: %2.").arg(nomeFile(percorso), motivo);
         return rifiuto;
     };
-    const QFileInfo info(percorso);
-    if (percorso.isEmpty() || !info.exists())
-        return fallito(QStringLiteral("il file non esiste"));
-    // Only a regular file: a folder, a device or a pipe could block or never end.
-    if (!info.isFile())
-        return fallito(QStringLiteral("non è un file ma una cartella o un dispositivo"));
-    if (info.size() > Archivio::dimensioneMassima)
+    // One byte more than allowed tells a file too big, or one that grew after it was opened.
+    const LetturaFile file = leggiFileOrdinario(percorso, Archivio::dimensioneMassima + 1);
+    if (!file.riuscita)
+        return fallito(file.errore);
+    if (file.dimensione > Archivio::dimensioneMassima)
         return fallito(QStringLiteral("il file è troppo grande per essere un archivio di causa "
                                       "(%1 byte, al massimo %2)")
-                           .arg(info.size())
+                           .arg(file.dimensione)
                            .arg(Archivio::dimensioneMassima));
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return fallito(file.error() == QFileDevice::PermissionsError || !info.isReadable()
-                           ? QStringLiteral("non si hanno i permessi per leggere il file")
-                           : QStringLiteral("il file non si può leggere (%1)").arg(file.errorString()));
-    // One byte more than allowed tells a file that grew after the check.
-    const QByteArray dati = file.read(Archivio::dimensioneMassima + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fallito(QStringLiteral("il file non si può leggere (%1)").arg(file.errorString()));
-    esito = leggiArchivio(dati);
+    LetturaArchivio esito = leggiArchivio(file.dati);
     if (!esito.valido)
         return fallito(esito.errore);
     return esito;
@@ -324,24 +353,10 @@ EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
     }
     if (percorso.isEmpty())
         return fallito(QStringLiteral("manca il nome del file"));
-    const QFileInfo info(percorso);
-    if (info.isDir())
+    if (QFileInfo(percorso).isDir())
         return fallito(QStringLiteral("il nome indica una cartella"));
-    if (!info.absoluteDir().exists())
-        return fallito(QStringLiteral("la cartella non esiste"));
     const EsitoScrittura scritto = scriviFileIntero(percorso, scriviArchivio(causa));
-    if (scritto)
-        return scritto;
-    // The system's own words follow the likely cause, which is said in Italian.
-    QString motivo;
-    if (!QFileInfo(info.absolutePath()).isWritable())
-        motivo = QStringLiteral("non si hanno i permessi per scrivere nella cartella");
-    else if (info.exists() && !info.isWritable())
-        motivo = QStringLiteral("il file è protetto dalla scrittura");
-    else
-        motivo = QStringLiteral("la scrittura non è stata completata, il file precedente è rimasto "
-                                "com'era");
-    return fallito(QStringLiteral("%1 (%2)").arg(motivo, scritto.errore));
+    return scritto ? scritto : fallito(scritto.errore);
 }
 
 bool nominaPulsante(Scelta scelta, int pulsanti)

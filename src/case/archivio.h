@@ -18,8 +18,16 @@
 // trailing blanks. A line end separates fields like a comma, so the reader takes 5, 8, 4, 4, 1,
 // 1, 1, 1, 1 fields in turn without looking at where the lines end. A comma just before the end
 // of the data still opens one (empty) field; a line end there does not.
+// A file may stop after any whole record (the records after it are not read), but a field ended
+// by the end of the data, not by its separator or a line end, or a record the data stops inside,
+// makes the file incomplete: it was cut, and a cut number would read as another choice. The
+// writer ends every record, the last included, with its line end.
 // Where a choice is expected the field must be empty or an unquoted whole number of 16 bits;
 // a quoted field or any other text there makes the record unreadable.
+// A file whose bytes are valid UTF-8 with characters beyond ASCII (one a text editor saved again)
+// is read as UTF-8, a byte-order mark at its start skipped; any other is read as Windows-1252.
+// The writer keeps to Windows-1252, and when those bytes would also pass for UTF-8 it puts a byte
+// 0xFF after the first closing quote, where every reader ignores it.
 #include "case/daticausa.h"
 #include "platform/scritturafile.h"
 
@@ -64,13 +72,14 @@ QByteArray scriviArchivio(const Causa& causa);
 // Never fails on any input other than by reporting it.
 LetturaArchivio leggiArchivio(const QByteArray& dati);
 
-// Reads an archive file: only a regular file, never more than Archivio::dimensioneMassima + 1
-// bytes of it. errore names the file and the reason: missing, not a file, unreadable, too big,
-// damaged.
+// Reads an archive file: only a regular file (what was opened, without waiting, is checked), never
+// more than Archivio::dimensioneMassima + 1 bytes of it. errore names the file and the reason:
+// missing, out of reach, not a file, unreadable, too big, damaged, incomplete.
 LetturaArchivio leggiFileArchivio(const QString& percorso);
 
 // Writes the case to the file whole or not at all: a failure leaves an existing file as it was.
-// A case holding a text the format cannot carry is refused before anything is written.
+// A case holding a text the format cannot carry is refused before anything is written, and so is
+// a name that leads to a device, a pipe or a folder.
 // On failure errore names the file and the reason, in Italian.
 EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa);
 

@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <cerrno>
+#include <unistd.h>
+
 using namespace ModPossidoria;
 
 namespace {
@@ -97,12 +100,11 @@ void elimina()
     const QString percorso = piattaforma().dialoghi->apri(titoloelimina, filtri(filtriElimina), 2, CausaViva::attiva().archivio());
     if (percorso.isEmpty())
         return;
-    QFile file(percorso);
     const QString nome = QFileInfo(percorso).fileName();
     if (!QFileInfo(percorso).isFile())
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: non esiste o non è un file.").arg(nome));
-    else if (!file.remove())
-        avvisa(QStringLiteral("Il file «%1» non è stato eliminato: %2.").arg(nome, file.errorString()));
+    else if (::unlink(QFile::encodeName(percorso).constData()) != 0)
+        avvisa(QStringLiteral("Il file «%1» non è stato eliminato: %2.").arg(nome, descriviErrore(errno)));
 }
 
 void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso)

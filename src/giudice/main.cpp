@@ -8,7 +8,9 @@
 #include "judgment/documentosentenza.h"
 #include "judgment/giudizio.h"
 #include "judgment/lineatempo.h"
+#include "platform/scritturafile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -18,7 +20,6 @@
 #include <QJsonObject>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -181,9 +182,19 @@ int main(int argc, char* argv[])
                 documentiMancati = true;
             }
         }
-        if (!lineaTempo.isEmpty() && !immagineLineaTempo(g->causa).save(lineaTempo, "PNG")) {
-            scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: immagine non scritta\n").arg(perTerminale(lineaTempo)));
-            documentiMancati = true;
+        if (!lineaTempo.isEmpty()) {
+            // Whole or nothing, and never onto a pipe or a device, as every file the program writes.
+            QByteArray png;
+            QBuffer memoria(&png);
+            memoria.open(QIODevice::WriteOnly);
+            const EsitoScrittura scritta = immagineLineaTempo(g->causa).save(&memoria, "PNG")
+                                               ? scriviFileIntero(lineaTempo, png)
+                                               : EsitoScrittura{false, QStringLiteral("l'immagine non è stata composta")};
+            if (!scritta) {
+                scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: immagine non scritta: %2\n")
+                                   .arg(perTerminale(lineaTempo), scritta.errore));
+                documentiMancati = true;
+            }
         }
         if (json) {
             scrivi(stdout, (primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n")) +
@@ -198,7 +209,7 @@ int main(int argc, char* argv[])
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || scritturaFallita) {
         const int errore = errno;
         scrivi(stderr, QStringLiteral("possidoria-sentenza: scrittura del risultato non riuscita: %1\n")
-                               .arg(QString::fromLocal8Bit(std::strerror(errore))));
+                               .arg(descriviErrore(errore)));
         return 1;
     }
     return documentiMancati ? 1 : stato;

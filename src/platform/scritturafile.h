@@ -1,13 +1,31 @@
 #pragma once
+// Files of the program's own kind, written and read with the system's answer kept and told in Italian.
 // Writing a whole file or nothing: the bytes go to a temporary file beside the target, which
 // replaces the target only when every byte was written. A failure leaves the old file as it was.
+// Only regular files are written over or read: a device, a pipe or a folder under the name is
+// never replaced, and reading never waits on one.
 #include <QByteArray>
 #include <QString>
 
 struct EsitoScrittura {
     bool riuscita = false;
-    QString errore;   // the system's reason, empty on success
+    QString errore;   // why it failed, in Italian, and what became of an old file; empty on success
     explicit operator bool() const { return riuscita; }
 };
 
+// A link is followed: the file it leads to is the one replaced.
 EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati);
+
+struct LetturaFile {
+    bool riuscita = false;
+    QString errore;          // why it failed, in Italian; empty on success
+    QByteArray dati;         // at most `massimo` bytes
+    qint64 dimensione = 0;   // the file's size when it was opened
+};
+
+// Opens without waiting (a pipe swapped in cannot block), then reads only if what was opened is a
+// regular file, at most `massimo` bytes of it.
+LetturaFile leggiFileOrdinario(const QString& percorso, qint64 massimo);
+
+// The system's error number said in Italian, for a message ("il disco è pieno").
+QString descriviErrore(int codice);

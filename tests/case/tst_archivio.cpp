@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,6 +13,8 @@
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -187,6 +190,18 @@ private slots:
         QTest::newRow("zero, negativo, spazi dentro le virgolette")
             << zeri
             << record1 + record2 + record3 + QByteArray("\"  3/4/1990 \",\"\",2,\r\n0\r\n1\r\n2\r\n4\r\n-1\r\n");
+
+        // "NiccolÃ² FerrÃ¨" in Western bytes is "Niccolò Ferrè" in UTF-8: the byte 0xFF after the
+        // first closing quote keeps the file from reading back as another name.
+        Causa comeUtf8 = casoCompleto();
+        comeUtf8.testi.attore = QStringLiteral("NiccolÃ² FerrÃ¨");
+        comeUtf8.testi.convenuto = QStringLiteral("Edera");
+        comeUtf8.testi.bene = QStringLiteral("fondo");
+        comeUtf8.testi.luogo = QStringLiteral("Pisa");
+        QTest::newRow("occidentale che passerebbe per UTF-8")
+            << comeUtf8
+            << QByteArray("\"Niccol\xC3\xB2 Ferr\xC3\xA8\"\xFF,\"Edera\",\"fondo\",\"Pisa\",7\r\n") + record2 + record3
+                   + record4 + obiezioni;
     }
     void scrittura()
     {
@@ -216,20 +231,14 @@ private slots:
         QTest::newRow("LF soli e spazi iniziali")
             << QByteArray(fileCompleto).replace("\r\n", "\n  ").replace("\",\"", "\", \t\"") << "111111111" << caso << "";
         QTest::newRow("CR soli") << QByteArray(fileCompleto).replace("\r\n", "\r") << "111111111" << caso << "";
-        QTest::newRow("ultima riga senza a capo") << fileCompleto.chopped(2) << "111111111" << caso << "";
         QTest::newRow("resto dopo le virgolette ignorato")
             << QByteArray(fileCompleto).replace("\"1/3/2005\",3", "\"1/3/2005\"xyz ,3") << "111111111" << caso << "";
         QTest::newRow("numero con spazi finali")
             << QByteArray(fileCompleto).replace(",7\r\n", ", 7  \r\n") << "111111111" << caso << "";
 
         QTest::newRow("solo i record 1 e 2") << record1 + record2 << "110000000" << senzaRecordDa(caso, 3) << "";
-        QTest::newRow("interrotto dentro il record 3")
-            << record1 + record2 + "\"10/1/1981\",\"1/3" << "110000000" << senzaRecordDa(caso, 3) << "";
         QTest::newRow("fino al record 6") << record1 + record2 + record3 + record4 + "3\r\n1\r\n" << "111111000"
                                           << senzaRecordDa(caso, 7) << "";
-        Causa virgolaFinale = senzaRecordDa(caso, 6);
-        QTest::newRow("virgola in fondo apre un campo vuoto")
-            << record1 + record2 + record3 + record4 + "3," << "111111000" << virgolaFinale << "";
 
         Causa senzaDate = caso;
         senzaDate.testi.ledateInizio.clear(), senzaDate.testi.ledateFine.clear();
@@ -251,6 +260,21 @@ private slots:
         fuoriScala.scelte.obiezfede = 99;
         QTest::newRow("scelte che non nominano un pulsante: lette lo stesso")
             << QByteArray(fileCompleto).replace("\r\n2\r\n4\r\n", "\r\n0\r\n99\r\n") << "111111111" << fuoriScala << "";
+
+        // The same case saved again as UTF-8 by a text editor, with or without a byte-order mark.
+        const QByteArray inUtf8 = QStringDecoder("windows-1252").decode(fileCompleto).operator QString().toUtf8();
+        QVERIFY(inUtf8 != fileCompleto && inUtf8.contains("Niccol\xC3\xB2"));
+        QTest::newRow("salvato in UTF-8 da un editor") << inUtf8 << "111111111" << caso << "";
+        QTest::newRow("UTF-8 con segno d'ordine") << "\xEF\xBB\xBF" + inUtf8 << "111111111" << caso << "";
+        QTest::newRow("UTF-8 guastato da un byte occidentale: tutto occidentale")
+            << QByteArray(inUtf8).replace("\xC3\xA0 di Castello", "\xE0 di Castello") << "111111111"
+            << [&] {
+                   Causa c = caso;
+                   for (QString* t : {&c.testi.attore, &c.testi.convenuto, &c.testi.bene})
+                       *t = QStringDecoder("windows-1252").decode(t->toUtf8());
+                   return c;
+               }()
+            << "";
 
         QByteArray alLimite = fileCompleto;
         alLimite.append(Archivio::dimensioneMassima - alLimite.size(), ' ');
@@ -278,6 +302,14 @@ private slots:
         rifiuto("solo il record 1", record1, "mancano i dati sul possesso");
         rifiuto("virgolette mai chiuse", "\"Niccol\xF2,7\r\nx,y,1,1,1\r\n", "mancano i dati della causa");
         rifiuto("testo qualsiasi", "Caro amico, ti scrivo\r\n", "mancano i dati della causa");
+        // A cut file is never read as a shorter case: a number cut short is another choice.
+        const char* const troncato = "il file è incompleto: si interrompe a metà di una riga";
+        rifiuto("ultima riga senza a capo", fileCompleto.chopped(2), troncato);
+        rifiuto("obiezione 12 troncata a 1", record1 + record2 + record3 + record4 + "1", troncato);
+        rifiuto("interrotto dentro il record 3", record1 + record2 + "\"10/1/1981\",\"1/3", troncato);
+        rifiuto("record 3 a metà, un campo per riga", record1 + record2 + "\"10/1/1981\"\r\n", troncato);
+        rifiuto("virgola in fondo apre un campo vuoto", record1 + record2 + record3 + record4 + "3,", troncato);
+        rifiuto("record 2 senza a capo", record1 + record2.chopped(2), "il file è incompleto: mancano i dati sul possesso");
     }
     void lettura()
     {
@@ -295,6 +327,29 @@ private slots:
         QVERIFY(l.errore.isEmpty());
         QCOMPARE(lettiComeTesto(l.letti), letti);
         QVERIFY2(l.causa == atteso, scriviArchivio(l.causa).constData());
+    }
+
+    // A file cut anywhere is refused, except right after the line end of record 2 or a later one:
+    // then the records before the cut read as written, and the rest are not read.
+    void ogniTroncamento()
+    {
+        QList<qsizetype> fineRecord;
+        for (qsizetype i = fileCompleto.indexOf("\r\n"); i >= 0; i = fileCompleto.indexOf("\r\n", i + 1))
+            fineRecord << i + 2;
+        QCOMPARE(fineRecord.size(), 9);
+        for (qsizetype n = 0; n <= fileCompleto.size(); ++n) {
+            const LetturaArchivio l = leggiArchivio(fileCompleto.left(n));
+            // Records whole before the cut (a CR alone ends a line too); 0 when the cut is inside one.
+            const int interi = int(fineRecord.indexOf(n > 0 && fileCompleto[n - 1] == '\r' ? n + 1 : n)) + 1;
+            const QString dove = QStringLiteral("cut after %1 bytes (%2 records whole): %3").arg(n).arg(interi).arg(l.errore);
+            if (interi < 2) {
+                QVERIFY2(!l.valido && l.errore.startsWith(QStringLiteral("il file è ")), qPrintable(dove));
+                continue;
+            }
+            QVERIFY2(l.valido, qPrintable(dove));
+            QCOMPARE(lettiComeTesto(l.letti), QString(interi, QLatin1Char('1')) + QString(9 - interi, QLatin1Char('0')));
+            QVERIFY2(l.causa == senzaRecordDa(casoCompleto(), interi + 1), qPrintable(dove));
+        }
     }
 
     // Whatever a written case holds, it reads back the same; and no input, however mangled, harms
@@ -429,9 +484,12 @@ private slots:
         QTest::newRow("dispositivo") << "/dev/zero" << QByteArray() << "non è un file";
         QTest::newRow("troppo grande") << "file" << QByteArray(200 * 1024, 'x') << "troppo grande";
         QTest::newRow("vuoto") << "file" << QByteArray() << "il file è vuoto";
-        QTest::newRow("danneggiato") << "file" << record1 + "\"a\",\"b\",x,1,1,1,1,1" << "il file è danneggiato";
+        QTest::newRow("danneggiato") << "file" << record1 + "\"a\",\"b\",x,1,1,1,1,1\r\n" << "il file è danneggiato";
         QTest::newRow("binario") << "file" << QByteArray::fromHex("7f454c460201010000000000") << "dati binari";
-        QTest::newRow("illeggibile") << "illeggibile" << fileCompleto << "non si hanno i permessi";
+        QTest::newRow("illeggibile") << "illeggibile" << fileCompleto << "non si hanno i permessi per leggere il file";
+        QTest::newRow("coda (FIFO) senza scrittori: nessuna attesa") << "coda" << QByteArray() << "non è un file ma una coda (FIFO)";
+        QTest::newRow("cartella che non si può attraversare")
+            << "chiusa" << fileCompleto << "non si hanno i permessi per entrare nella cartella che contiene il file";
     }
     void fileNonLetto()
     {
@@ -445,12 +503,17 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Possidoria-dati-prova")));
         } else if (tipo.startsWith('/')) {
             percorso = tipo;
+        } else if (tipo == QLatin1String("coda")) {
+            QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0666) == 0);
         } else if (tipo != QLatin1String("nessuno")) {
             scrivi(percorso, dati);
         }
-        if (tipo == QLatin1String("illeggibile")) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-            QFile::setPermissions(percorso, QFile::WriteOwner);
+        if (tipo == QLatin1String("illeggibile") || tipo == QLatin1String("chiusa")) {
+            QFile::setPermissions(dir.path(), tipo == QLatin1String("chiusa")
+                                                  ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                                  : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            if (tipo == QLatin1String("illeggibile"))
+                QFile::setPermissions(percorso, QFile::WriteOwner);
             const auto risposta = inFiglio([&] {
                 return diventaUtenteComune() ? leggiFileArchivio(percorso).errore.toUtf8() : QByteArray("!");
             });
@@ -465,6 +528,54 @@ private slots:
         QVERIFY2(errore.startsWith(inizio) && errore.contains(motivo) && errore.endsWith('.'), qPrintable(errore));
     }
 
+    // A name that leads to a pipe or a device, directly or through a link, is never replaced by a
+    // file (as root, "Salva con nome" onto /dev/null would replace the system's).
+    void salvataggioSuNonFile_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<bool>("collegamento");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("coda (FIFO)") << "coda" << false << "il nome indica una coda (FIFO), non un file";
+        QTest::newRow("collegamento a una coda") << "coda" << true << "il nome indica una coda (FIFO), non un file";
+        QTest::newRow("dispositivo") << "dispositivo" << false << "il nome indica un dispositivo, non un file";
+        QTest::newRow("collegamento a un dispositivo") << "dispositivo" << true << "il nome indica un dispositivo, non un file";
+    }
+    void salvataggioSuNonFile()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(bool, collegamento);
+        QFETCH(QString, motivo);
+        QTemporaryDir tmp;
+        const QByteArray speciale = QFile::encodeName(tmp.filePath(QStringLiteral("speciale")));
+        if (tipo == QLatin1String("coda"))
+            QVERIFY(mkfifo(speciale.constData(), 0666) == 0);
+        else if (mknod(speciale.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)   // the null device's numbers
+            QSKIP("device nodes cannot be made here");
+        struct stat prima {};
+        QVERIFY(stat(speciale.constData(), &prima) == 0);
+        QString bersaglio = QFile::decodeName(speciale);
+        if (collegamento) {
+            bersaglio = tmp.filePath(QStringLiteral("Possidoria-dati-collegamento"));
+            QVERIFY(QFile::link(QFile::decodeName(speciale), bersaglio));
+        }
+
+        const EsitoScrittura esito = salvaFileArchivio(bersaglio, casoCompleto());
+        QVERIFY(!esito.riuscita);
+        QVERIFY2(esito.errore.contains(motivo), qPrintable(esito.errore));
+        struct stat dopo {};
+        QVERIFY(stat(speciale.constData(), &dopo) == 0);
+        QCOMPARE(dopo.st_mode, prima.st_mode);
+        QCOMPARE(dopo.st_rdev, prima.st_rdev);
+        QCOMPARE(dopo.st_ino, prima.st_ino);
+        if (collegamento)
+            QCOMPARE(QFileInfo(bersaglio).symLinkTarget(), QFile::decodeName(speciale));
+        QStringList attesi{QStringLiteral("speciale")};
+        if (collegamento)
+            attesi.prepend(QStringLiteral("Possidoria-dati-collegamento"));
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 attesi);
+    }
+
     // A save that fails says why and leaves the old archive as it was, with no leftovers beside it.
     void salvataggioFallito_data()
     {
@@ -476,6 +587,13 @@ private slots:
         QTest::newRow("cartella mancante") << "mancante" << "la cartella non esiste";
         QTest::newRow("nome di una cartella") << "nome cartella" << "il nome indica una cartella";
         QTest::newRow("testo con virgolette doppie") << "virgolette" << "il testo «Mario \"il Rosso\"» contiene virgolette doppie";
+        QTest::newRow("nuovo file oltre il limite: nessun file precedente")
+            << "limite, nuovo" << "la scrittura non è stata completata (il file supererebbe la dimensione massima "
+                                  "consentita); il file non è stato creato.";
+        QTest::newRow("cartella condivisa, file di un altro utente")
+            << "condivisa" << "la cartella è condivisa e solo il proprietario del file può sostituirlo";
+        QTest::newRow("cartella che non si può attraversare")
+            << "chiusa" << "non si hanno i permessi per entrare nella cartella che contiene il file";
     }
     void salvataggioFallito()
     {
@@ -492,16 +610,29 @@ private slots:
         const auto tutti = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
 
         EsitoScrittura esito;
-        if (caso == QLatin1String("cartella") || caso == QLatin1String("file") || caso == QLatin1String("limite")) {
+        const bool limite = caso.startsWith(QLatin1String("limite"));
+        if (caso == QLatin1String("limite, nuovo"))
+            bersaglio = cartella + QStringLiteral("/Possidoria-dati-nuovo");
+        if (caso == QLatin1String("cartella") || caso == QLatin1String("file") || limite
+            || caso == QLatin1String("condivisa") || caso == QLatin1String("chiusa")) {
+            // Only root can leave a file to another user in a shared folder.
+            if (caso == QLatin1String("condivisa") && geteuid() != 0)
+                QSKIP("needs root to hand the file to another user");
             QFile::setPermissions(tmp.path(), tutti);
             if (caso == QLatin1String("cartella"))
                 QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            else if (caso == QLatin1String("chiusa"))
+                QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther);
+            else if (caso == QLatin1String("condivisa"))
+                QVERIFY(chmod(QFile::encodeName(cartella).constData(), 01777) == 0);
             else
                 QFile::setPermissions(cartella, tutti | QFile::WriteOther);
             if (caso == QLatin1String("file"))
                 QFile::setPermissions(vecchio, QFile::ReadOwner | QFile::ReadOther);
+            if (caso == QLatin1String("condivisa"))
+                QFile::setPermissions(vecchio, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
             const auto risposta = inFiglio([&] {
-                if (caso == QLatin1String("limite")) {
+                if (limite) {
                     signal(SIGXFSZ, SIG_IGN);
                     const rlimit limite{64, 64};
                     if (setrlimit(RLIMIT_FSIZE, &limite) != 0)
@@ -512,6 +643,7 @@ private slots:
                 return comeRisposta(salvaFileArchivio(bersaglio, causa));
             });
             QFile::setPermissions(cartella, tutti | QFile::WriteOther);
+            chmod(QFile::encodeName(cartella).constData(), 0755);
             QVERIFY(risposta && *risposta != "!");
             esito = {risposta->startsWith('1'), QString::fromUtf8(risposta->mid(1))};
         } else {
@@ -527,6 +659,8 @@ private slots:
         QVERIFY(!esito.riuscita);
         const QString inizio = QStringLiteral("Impossibile salvare l'archivio «%1»: ").arg(QDir::toNativeSeparators(bersaglio));
         QVERIFY2(esito.errore.startsWith(inizio) && esito.errore.contains(motivo), qPrintable(esito.errore));
+        QVERIFY2(!esito.errore.contains(QLatin1String("Operation")) && !esito.errore.contains(QLatin1String("denied")),
+                 qPrintable(esito.errore));
         QCOMPARE(contenuto(vecchio), vecchioContenuto);
         QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("Possidoria-dati-causa")});

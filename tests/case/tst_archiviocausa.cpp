@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -105,6 +106,7 @@ private slots:
     void dialoghiAnnullati_data();
     void dialoghiAnnullati();
     void fileCorto();
+    void utf8EOccidentaleStessaCausa();
     void aperturaSenzaAvvisi();
     void fallimenti_data();
     void fallimenti();
@@ -330,6 +332,33 @@ void TstArchivioCausa::fileCorto()
     QCOMPARE(CausaViva::attiva().archivio(), file);
 }
 
+// The archive the program saved, and the same archive saved again as UTF-8 by a text editor (as
+// "NiccolÃ² FerrÃ¨" it used to open): both open to the same record, and saving writes it back Western.
+void TstArchivioCausa::utf8EOccidentaleStessaCausa()
+{
+    compilaCaso();
+    const Causa scritta = CausaViva::attiva().causa();
+    const QString occidentale = percorso("Possidoria-dati-occidentale");
+    QVERIFY(salvaFileArchivio(occidentale, scritta));
+    const QByteArray byte = contenuto(occidentale);
+    const QString utf8 = percorso("Possidoria-dati-utf8");
+    scriviFile(utf8, QStringDecoder("windows-1252").decode(byte).operator QString().toUtf8());
+    QVERIFY(contenuto(utf8) != byte);
+
+    riavvia();
+    QVERIFY(ArchivioCausa::apriPercorso(utf8));
+    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QCOMPARE(causa()->attore()->text(), QStringLiteral("Niccolò Ferrè"));
+    riavvia();
+    QVERIFY(ArchivioCausa::apriPercorso(occidentale));
+    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+
+    ArchivioCausa::apriPercorso(utf8);
+    menu(causa(), "salva");
+    QCOMPARE(contenuto(utf8), byte);
+}
+
 // Opening tells nothing per field: a stored "no proof" keeps the defendant's own date as the
 // file has it, and no window is created for it.
 void TstArchivioCausa::aperturaSenzaAvvisi()
@@ -359,6 +388,9 @@ void TstArchivioCausa::fallimenti_data()
     QTest::newRow("apri: manca") << 0 << "assente" << QByteArray("-") << "assente";
     QTest::newRow("apri: record 2 guasto") << 0 << "guasto" << QByteArray("\"A\",\"B\",\"C\",\"D\",1\r\n\"x\",\"y\",1,9,1,1,1,1\r\n") << "guasto";
     QTest::newRow("apri: binario") << 0 << "binario" << QByteArray("\x00\xff\x01\"\r\n", 6) << "binario";
+    QTest::newRow("apri: troncato dentro un numero")
+        << 0 << "troncato" << QByteArray("\"A\",\"B\",\"C\",\"D\",1\r\n\"8/12/70\",\"1/3/95\",1,1,1,1,1,1\r\n\"\",\"\",,\r\n\"\",\"\",,\r\n1")
+        << "troncato»: il file è incompleto";
     QTest::newRow("apri: troppo grande") << 0 << "grande" << QByteArray(70 * 1024, 'a') << "grande";
     QTest::newRow("salva: cartella assente") << 1 << "manca/Possidoria-dati-x" << QByteArray("-") << "Possidoria-dati-x";
     QTest::newRow("elimina: manca") << 2 << "assente" << QByteArray("-") << "assente";

@@ -17,6 +17,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/resource.h>
+
 namespace {
 
 // Ownership of land, no interruption, peaceful, as owner, lawful origin, good faith, with a title.
@@ -54,6 +58,7 @@ private slots:
     void rigaDiComando();
     void scritturaFallitaStato1();
     void documenti();
+    void limiteDimensioneStato1();
     void percheNominaLaRegola();
 
 private:
@@ -72,6 +77,19 @@ void TstGiudice::initTestCase()
     ostile.testi.attore = QStringLiteral("Rosso\x1b[31mVivo\x07");
     QVERIFY(salvaFileArchivio(file("ostile"), ostile));
     QVERIFY(QFile::copy(file("vinta"), file("-platform")));
+    // "12" (no proof) cut to "1" at the end of the file would be another objection: the cut file is refused.
+    Causa senzaProva = caso("1/1/70", {});
+    senzaProva.scelte.obiezacq = 12;
+    QVERIFY(salvaFileArchivio(file("intera"), senzaProva));
+    QFile intera(file("intera"));
+    QVERIFY(intera.open(QIODevice::ReadOnly));
+    const QByteArray byte = intera.readAll();
+    QVERIFY(byte.endsWith("\r\n12\r\n"));
+    QFile troncata(file("troncata"));
+    QVERIFY(troncata.open(QIODevice::WriteOnly));
+    QCOMPARE(troncata.write(byte.chopped(3)), byte.size() - 3);
+    troncata.close();
+    QVERIFY(mkfifo(QFile::encodeName(file("coda")).constData(), 0666) == 0);
     QFile guasto(file("guasto"));
     QVERIFY(guasto.open(QIODevice::WriteOnly));
     guasto.write("\"A\",\"B\",\"C\",\"D\",1\r\n\"1/1/70\",\"1/1/95\",3,2,9,1,1,1\r\n");
@@ -147,6 +165,13 @@ void TstGiudice::rigaDiComando_data()
     QTest::newRow("wrong option") << QStringList{"--colori"} << 2 << "" << "opzione sconosciuta: --colori";
     QTest::newRow("no file") << QStringList{} << 2 << "" << "Uso: possidoria-sentenza";
     QTest::newRow("a Qt option is a file name") << QStringList{"--", "-platform"} << 0 << "Regola: R1" << "";
+    QTest::newRow("an archive whole") << QStringList{"intera"} << 0 << "Regola: R1" << "";
+    QTest::newRow("the same archive cut inside a number")
+        << QStringList{"troncata"} << 2 << "" << "troncata: Impossibile aprire l'archivio «troncata»: il file è incompleto";
+    QTest::newRow("a timeline drawn") << QStringList{"--timeline", "linea.png", "vinta"} << 0 << "Regola: R1" << "";
+    QTest::newRow("a timeline onto a pipe: refused, never waited on")
+        << QStringList{"--timeline", "coda", "vinta"} << 1 << "Regola: R1"
+        << "coda: immagine non scritta: il nome indica una coda (FIFO), non un file";
     QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0
                                                       << "Rosso\\x1b[31mVivo\\x07" << "";
 }
@@ -185,7 +210,28 @@ void TstGiudice::scritturaFallitaStato1()
     p.start(giudice(), {file("vinta")});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
-    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("scrittura del risultato non riuscita")));
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(errori.contains(QStringLiteral("scrittura del risultato non riuscita: il disco è pieno")), qPrintable(errori));
+}
+
+// Under a file-size limit (ulimit -f) a PDF that crosses it is a failure told, not the end of the judge.
+void TstGiudice::limiteDimensioneStato1()
+{
+    QTemporaryDir pdf;
+    QProcess p;
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limite{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limite);
+    });
+    p.start(giudice(), {QStringLiteral("--pdf"), pdf.path(), file("vinta")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit, qPrintable(errori));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(errori.contains(file("vinta") + QStringLiteral(": Il file ")), qPrintable(errori));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R1")));
+    QCOMPARE(QDir(pdf.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // --pdf and --timeline write the judgment and the picture; a folder that cannot take them is status 1.
