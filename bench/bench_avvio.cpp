@@ -1,5 +1,4 @@
-// Start-up to the main menu loaded (with the two browsers it loads hidden), and one layout pass
-// of the window with the most controls.
+// Start-up to the main menu loaded, and one layout pass of the window with the most controls.
 #include "app/finestralavoro.h"
 #include "app/finestre.h"
 #include "app/twips.h"
@@ -31,7 +30,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         avvii.push_back(t.nsecsElapsed() / 1e6);
     }
-    std::printf("avvio fino al menu caricato (splash, menu, norme e massime nascoste): prima volta %.2f ms, "
+    std::printf("avvio fino al menu caricato (splash e menu): prima volta %.2f ms, "
                 "mediana %.2f ms su %zu prove\n", avvii.front(), mediana(avvii), avvii.size());
 
     auto* norme = Finestre::finestra<FinestraLavoro>(QStringLiteral("norme"));

@@ -1,8 +1,7 @@
-// The maxims window's load, which the main menu pays at every start: building the 149 texts into
-// the table, filling the topic list and counting them. Also the bare building of the texts.
+// The maxims window's load, paid when the user first opens it: building the 149 texts into the
+// table, filling the topic list and counting them. Also the bare building of the texts.
 // Run offscreen: QT_QPA_PLATFORM=offscreen ./bench_massime
 #include "app/finestre.h"
-#include "app/modpossidoria.h"
 #include "fakes/piattaformafinta.h"
 #include "library/massimario.h"
 #include "library/massime.h"
@@ -44,7 +43,7 @@ int main(int argc, char** argv)
         t.start();
         Finestre::finestra(QStringLiteral("massime"));
         caricamenti << t.nsecsElapsed() / 1e6;
-        totale = ModPossidoria::totalemassime.value_or(-1);
+        totale = totaleMassime();
         chiudiTutteLeFinestre();
     }
 

@@ -122,8 +122,8 @@ QPixmap tela()
     return pm;
 }
 
-// Draws its picture the first time it is shown: the browsers the main menu loads hidden never show
-// their toolbars, and a picture drawn is the same whenever it is drawn.
+// Draws its picture the first time it is shown: a window loaded and never shown never shows its
+// toolbar, and a picture drawn is the same whenever it is drawn.
 class IconaAlBisogno : public QIconEngine {
 public:
     explicit IconaAlBisogno(std::function<QIcon()> disegno) : disegno_(std::move(disegno)) {}

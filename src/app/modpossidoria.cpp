@@ -77,8 +77,6 @@ void azzeraStato()
     inizializza();
     for (QString* s : {&appword, &docword})
         s->clear();
-    totalemassime.reset();
-    articoli = QStringList(33);
 }
 
 QString cartellaProgrammaPer(const QString& cartellaEseguibile)

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <optional>
 
 namespace ModPossidoria {
 
@@ -18,8 +17,6 @@ inline QString titoloaiuto;
 inline QString titolocontrollo;
 inline QString titoloelimina;
 
-inline std::optional<int> totalemassime;     // empty until the maxims window has loaded
-inline QStringList articoli = QStringList(33);        // positions 1..32 used
 inline QString appword;                      // the application that showed the last export
 inline QString docword;                      // the file of the last export
 

@@ -1,6 +1,7 @@
 #include "app/scelta.h"
 #include "app/modpossidoria.h"
 #include "app/twips.h"
+#include "library/massimario.h"
 #include "platform/porte.h"
 #include <QLabel>
 #include <QMouseEvent>
@@ -91,11 +92,9 @@ FinestraScelta::~FinestraScelta() = default;
 void FinestraScelta::carica()
 {
     Ridimensionamento::caricaFinestra(this);
-    // The browsers fill the article table and the maxims count while hidden.
-    Finestre::finestra(QStringLiteral("norme"));
-    Finestre::finestra(QStringLiteral("massime"));
+    // The count comes from the content: no browser is built before the user asks for it.
     findChild<QLabel*>(QStringLiteral("contiam"))
-        ->setText(QStringLiteral("Sono archiviate n.") + str(totalemassime.value_or(0)) +
+        ->setText(QStringLiteral("Sono archiviate n.") + str(totaleMassime()) +
                   QStringLiteral(" sentenze sull'usucapione."));
     inizializza();
     findChild<QPushButton*>(QStringLiteral("esco"))->setToolTip(QStringLiteral("cliccare per uscire da ") + nomeprogramma);

@@ -252,7 +252,7 @@ QString FinestraCausa::spiegazione(int i)
                cr + cr + QStringLiteral("Art.1061 - ") + commi.join(cr);
     }
     case 8:
-        return articoli.value(21);
+        return CodiceCivile::testoVisualizzato(21);
     case 9:
         return CodiceCivile::spiegazioneUniversalita();
     case 10:

@@ -9,6 +9,7 @@
 #include "case/statocausa.h"
 #include "case/tabellecausa.h"
 #include "case/prove.h"
+#include "library/codicecivile.h"
 #include "platform/porte.h"
 
 #include <QFont>
@@ -261,7 +262,7 @@ void FinestraDate::spiega1_Click(int k)
 void FinestraDate::cmddurata_Click()
 {
     if (d_.durataArticolo1167)
-        piattaforma().messaggi->mostra(ModPossidoria::articoli.value(29), ModPossidoria::titoloaiuto, Icona::Informazione);
+        piattaforma().messaggi->mostra(CodiceCivile::testoVisualizzato(29), ModPossidoria::titoloaiuto, Icona::Informazione);
     else
         Finestre::di<FinestraPossesso>()->cmddurata_Click();
 }

@@ -323,14 +323,14 @@ void FinestraPossesso::cod_Click(int i)
         return;
     QString testo;
     if (i < gruppi) {
-        testo = articoli.value(posizioni[i]);
+        testo = CodiceCivile::testoVisualizzato(posizioni[i]);
     } else {
         const QString numero = articoloAcquisto(CausaViva::attiva().scelte().tipologia.value_or(0));
         if (numero == QLatin1String("1061"))
             testo = CodiceCivile::testoArticolo(numero, CodiceCivile::commiCitati(1061), CodiceCivile::commentoCitato(1061));
         for (int p = 1; testo.isEmpty() && p <= CodiceCivile::numeroArticoli; ++p)
             if (CodiceCivile::numeroArticolo(p) == numero)
-                testo = articoli.value(p);
+                testo = CodiceCivile::testoVisualizzato(p);
     }
     piattaforma().messaggi->mostra(testo, titoloaiuto, Icona::Informazione);
 }

@@ -30,6 +30,19 @@ QStringList massimeArgomento(int argomento)
     }
 }
 
+int totaleMassime()
+{
+    // Counted once: the texts are built only to be counted, and the content never changes in a run.
+    static const int totale = [] {
+        int n = 0;
+        for (int k = 1; k <= argomentiMassime().size(); ++k)
+            for (const QString& m : massimeArgomento(k))
+                n += !m.isEmpty();
+        return n;
+    }();
+    return totale;
+}
+
 QString massima(const char* enunciato, const char* citazione)
 {
     return QString::fromUtf8(enunciato) + QStringLiteral(" - (") + QString::fromUtf8(citazione) + QLatin1Char(')');

@@ -10,6 +10,8 @@ QString massima(const char* enunciato, const char* citazione);
 QStringList argomentiMassime();
 // The maxims of topic 1..14 in display order; an empty list for any other number.
 QStringList massimeArgomento(int argomento);
+// How many maxims are stored, over every topic: the count the main menu shows.
+int totaleMassime();
 
 // One function per topic, each defined in the content file that holds the topic.
 QStringList massime01();  // Accessione

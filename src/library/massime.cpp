@@ -114,7 +114,7 @@ Massime::Massime(QWidget* parent)
 bool Massime::event(QEvent* e)
 {
     // The list and the text get their style sheets when the window is first shown, before it is
-    // drawn: the main menu loads this window hidden.
+    // drawn: a window loaded and never shown does not pay for them.
     if (e->type() == QEvent::Show && !stilato_) {
         stilato_ = true;
         List1->setStyleSheet(QStringLiteral("QListWidget { background-color: white; }"));
@@ -145,7 +145,6 @@ void Massime::carica()
             if (!massimario_[k][n].isEmpty())
                 ++totale;
     }
-    totalemassime = totale;
 
     Label1->setText(str(totale) + QStringLiteral(" sentenze totali"));
     passo->setText(QStringLiteral("scegliere l'argomento di cui si vuole visualizzare le sentenze disponibili"));

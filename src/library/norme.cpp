@@ -101,8 +101,8 @@ Norme::Norme()
 
 bool Norme::event(QEvent* e)
 {
-    // The yellow keys get their look when the window is first shown, before it is drawn: the main
-    // menu loads this window hidden, and 32 style sheets are a large part of its load.
+    // The yellow keys get their look when the window is first shown, before it is drawn: 32 style
+    // sheets are a large part of the load, which a window loaded and never shown does not pay.
     if (e->type() == QEvent::Show && !tastiStilati_) {
         tastiStilati_ = true;
         for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k)
@@ -122,8 +122,6 @@ QPushButton* Norme::cmd(int indice) const
 void Norme::carica()
 {
     FinestraLavoro::carica();
-    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k)
-        ModPossidoria::articoli[k] = CodiceCivile::testoVisualizzato(k);
     statoInattivo();
 }
 
@@ -139,7 +137,7 @@ void Norme::cmd_Click(int indice)
         return;
     passo_->setText(QStringLiteral("viene visualizzata la norma del Codice Civile contenuta nell'art.")
                     + ModPossidoria::str(CodiceCivile::numeroStato(indice)));
-    piattaforma().messaggi->mostra(ModPossidoria::articoli[indice],
+    piattaforma().messaggi->mostra(CodiceCivile::testoVisualizzato(indice),
                                    QStringLiteral("Possidoria - Normativa di riferimento"),
                                    Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
     statoInattivo();

@@ -16,37 +16,26 @@ namespace {
 
 const QString tipoOdt = QStringLiteral("application/vnd.oasis.opendocument.text");
 
-// The desktop's program for text documents, asked once per run: the answer arrives while the user
-// works, so that no export waits on it. Until it comes, and where the desktop cannot say, a plain word.
-QString& applicazioneNota()
-{
-    static QString nome = QStringLiteral("desktop");
-    return nome;
-}
-
-void chiediApplicazionePredefinita()
+// The desktop's program for text documents (its desktop entry), or empty when it cannot say. Asked
+// only by an export that opened a document, and waited for there, briefly: no process outlives it.
+QString applicazionePredefinita()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    static bool chiesta = false;
-    if (chiesta || !QCoreApplication::instance())
-        return;
-    chiesta = true;
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (xdgMime.isEmpty())
-        return;
-    auto* p = new QProcess(QCoreApplication::instance());
-    QObject::connect(p, &QProcess::finished, p, [p](int codice, QProcess::ExitStatus stato) {
-        const QString nome = QString::fromLocal8Bit(p->readAllStandardOutput()).trimmed();
-        if (stato == QProcess::NormalExit && codice == 0 && !nome.isEmpty())
-            applicazioneNota() = nome;
-        p->deleteLater();
-    });
-    QObject::connect(p, &QProcess::errorOccurred, p, [p](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            p->deleteLater();
-    });
-    p->start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), tipoOdt});
+        return {};
+    QProcess p;
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), tipoOdt});
+    if (!p.waitForFinished(2000)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 #endif
+    return {};
 }
 
 bool cartellaScrivibile(const QString& cartella)
@@ -90,10 +79,10 @@ bool apriInSilenzio(const QUrl& u)
 
 } // namespace
 
-WordQt::WordQt(Apertura apri)
-    : apri_(apri ? std::move(apri) : Apertura(apriInSilenzio))
+WordQt::WordQt(Apertura apri, Applicazione applicazione)
+    : apri_(apri ? std::move(apri) : Apertura(apriInSilenzio)),
+      chiediApplicazione_(applicazione ? std::move(applicazione) : Applicazione(applicazionePredefinita))
 {
-    chiediApplicazionePredefinita();
 }
 
 WordQt::~WordQt() = default;
@@ -305,6 +294,16 @@ DocumentoMostrato WordQt::mostra()
     esito.scritto = true;
     esito.aperto = apri_(QUrl::fromLocalFile(esito.percorso));
     if (esito.aperto)
-        esito.applicazione = applicazioneNota();
+        esito.applicazione = applicazione();
     return esito;
+}
+
+QString WordQt::applicazione()
+{
+    // Asked once: the desktop's choice does not change while the program runs.
+    if (!applicazione_) {
+        const QString nome = chiediApplicazione_();
+        applicazione_ = nome.isEmpty() ? QStringLiteral("desktop") : nome;
+    }
+    return *applicazione_;
 }

@@ -8,12 +8,16 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class WordQt : public PortaWord {
 public:
     // apri hands the written file to the desktop; false when nothing could open it.
     using Apertura = std::function<bool(const QUrl&)>;
-    explicit WordQt(Apertura apri = {});
+    // applicazione names the desktop's program for such documents (empty when it cannot say); it is
+    // asked by the first export that opened a document, never before.
+    using Applicazione = std::function<QString()>;
+    explicit WordQt(Apertura apri = {}, Applicazione applicazione = {});
     ~WordQt() override;
 
     void nuovoDocumento() override;
@@ -39,8 +43,11 @@ private:
     void assicuraDocumento();
     void modificato() { intatto_ = false; }
     static bool scriviOdf(const QTextDocument& doc, const QString& percorso);
+    QString applicazione();
 
     Apertura apri_;
+    Applicazione chiediApplicazione_;
+    std::optional<QString> applicazione_;   // the answer, once asked
     std::unique_ptr<QTextDocument> documento_;
     QTextCursor selezione_;            // the insertion point of typed text
     QTextCharFormat formatoSelezione_; // font of what is typed next

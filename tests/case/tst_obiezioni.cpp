@@ -321,7 +321,7 @@ void TstObiezioni::interruzioneFuoriPossesso()
 // The "?" of the duration: the possession window's rules in "ledate", art. 1167 in "interruzione".
 void TstObiezioni::durataDelleDueFinestre()
 {
-    Finestre::finestra(QStringLiteral("norme"));   // its load fills the article table, as at start-up
+    QVERIFY(!Finestre::caricata(QStringLiteral("norme")));   // the article's text needs no browser
     possesso()->cmddurata_Click();
     const MessaggioRegistrato regole = finta_->messaggi.ultimo();
 

@@ -70,7 +70,6 @@ private:
 void TstSentenzaPdf::init()
 {
     finta_ = new PiattaformaFinta;
-    Finestre::finestra(QStringLiteral("norme"));
 }
 
 void TstSentenzaPdf::cleanup()

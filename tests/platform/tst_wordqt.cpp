@@ -84,6 +84,9 @@ private slots:
     void discoPieno();
     void cartellaTemporaneaInutilizzabile_data();
     void cartellaTemporaneaInutilizzabile();
+    void applicazioneChiestaSoloDallEsportazione_data();
+    void applicazioneChiestaSoloDallEsportazione();
+    void applicazioneDalDesktop();
 
 private:
     static void ripristina(const char* nome, const QByteArray& valore)
@@ -389,6 +392,77 @@ void TestWordQt::cartellaTemporaneaInutilizzabile()
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Informazione);
     QVERIFY(finta_->messaggi.ultimo().testo.endsWith(QDir::toNativeSeparators(p)));
+}
+
+// The desktop's word processor is asked only by an export that opened the document, and only once:
+// building, saving or an export that opened nothing never ask.
+void TestWordQt::applicazioneChiestaSoloDallEsportazione_data()
+{
+    QTest::addColumn<QString>("risposta");
+    QTest::addColumn<QString>("nome");   // what the export reports
+    QTest::newRow("il desktop risponde") << "writer.desktop" << "writer.desktop";
+    QTest::newRow("il desktop non sa") << "" << "desktop";
+}
+
+void TestWordQt::applicazioneChiestaSoloDallEsportazione()
+{
+    QFETCH(QString, risposta);
+    QFETCH(QString, nome);
+    QTemporaryDir cartella;
+    int domande = 0;
+    bool apre = false;
+    WordQt w([&apre](const QUrl&) { return apre; }, [&domande, risposta] {
+        ++domande;
+        return risposta;
+    });
+    w.nuovoDocumento();
+    w.scrivi(QStringLiteral("sentenza"));
+    QVERIFY(w.salvaCome(cartella.filePath(QStringLiteral("sentenza.odt"))));
+    DocumentoMostrato esito = w.mostra();
+    QVERIFY(esito.scritto && !esito.aperto);
+    QVERIFY(esito.applicazione.isEmpty());
+    QCOMPARE(domande, 0);
+    apre = true;
+    for (int volta = 1; volta <= 2; ++volta) {
+        esito = w.mostra();
+        QVERIFY(esito.aperto);
+        QCOMPARE(esito.applicazione, nome);
+    }
+    QCOMPARE(domande, 1);
+}
+
+// The real question goes to xdg-mime on the path: not when the port is made, but when an export
+// opens a document, and its answer is reported.
+void TestWordQt::applicazioneDalDesktop()
+{
+    QTemporaryDir bin;
+    const QString segno = bin.filePath(QStringLiteral("chiesto"));
+    {
+        QFile script(bin.filePath(QStringLiteral("xdg-mime")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$@\" > '" + QFile::encodeName(segno) + "'\necho writer.desktop\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    }
+    struct Percorso {
+        const QByteArray prima = qgetenv("PATH");
+        ~Percorso() { qputenv("PATH", prima); }
+    } percorso;
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    QTemporaryDir cartella;
+    {
+        WordQt w(registraApertura(true));
+        QTest::qWait(50);
+        QVERIFY(!QFile::exists(segno));
+        w.nuovoDocumento();
+        w.scrivi(QStringLiteral("sentenza"));
+        QVERIFY(w.salvaCome(cartella.filePath(QStringLiteral("sentenza.odt"))));
+        QVERIFY(!QFile::exists(segno));
+        QCOMPARE(w.mostra().applicazione, QStringLiteral("writer.desktop"));
+    }
+    QFile f(segno);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().trimmed(), QByteArray("query default application/vnd.oasis.opendocument.text"));
 }
 
 QTEST_MAIN(TestWordQt)
