@@ -4,7 +4,7 @@
 #   <prefix>/share/applications/possidoria.desktop
 #   <prefix>/share/icons/hicolor/scalable/apps/possidoria.svg
 #   <prefix>/share/mime/packages/possidoria.xml (the type of the case archives)
-#   <prefix>/share/metainfo/possidoria.metainfo.xml (AppStream)
+#   <prefix>/share/metainfo/org.example.possidoria.metainfo.xml (AppStream, resources/possidoria.metainfo.xml)
 #   <prefix>/share/man/man1/possidoria.1.gz, possidoria-sentenza.1.gz
 #   <prefix>/share/doc/possidoria/copyright, changelog.gz
 include(GNUInstallDirs)
@@ -24,7 +24,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/possidoria.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/possidoria-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME possidoria.xml)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/possidoria.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# AppStream finds the metadata by the component's id, which names the file.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/possidoria.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+        RENAME org.example.possidoria.metainfo.xml)
 
 # The manual pages carry the build's version; they and the changelog are installed compressed, as
 # Debian installs them (gzip -n: no name or time in the header, the same bytes on every build).

@@ -35,9 +35,9 @@ rm -rf "$cartella/deb"
 cpack --config "$cartella/CPackConfig.cmake" -B "$cartella/deb" >/dev/null
 deb=$(ls "$cartella"/deb/possidoria_*.deb)
 echo "Pacchetto: $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb" Version Depends Recommends
 
-lintian --display-info --no-tag-display-limit "$deb" > "$cartella/lintian.txt" || true
+lintian --display-info --tag-display-limit 0 "$deb" > "$cartella/lintian.txt" || true
 cat "$cartella/lintian.txt"
 errori=$(grep -c '^E:' "$cartella/lintian.txt" || true)
 avvisi=$(grep -c '^W:' "$cartella/lintian.txt" || true)

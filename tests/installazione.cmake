@@ -7,11 +7,11 @@ if(NOT esito EQUAL 0)
 endif()
 set(desktop ${PREFISSO}/${DATADIR}/applications/possidoria.desktop)
 set(mime ${PREFISSO}/${DATADIR}/mime/packages/possidoria.xml)
-set(metainfo ${PREFISSO}/${DATADIR}/metainfo/possidoria.metainfo.xml)
+set(metainfo ${PREFISSO}/${DATADIR}/metainfo/org.example.possidoria.metainfo.xml)
 foreach(f ${BINDIR}/possidoria ${BINDIR}/possidoria-sentenza ${DATADIR}/possidoria/SuggerimentiPossidoria.TXT
           ${DATADIR}/possidoria/Internet.mid ${DATADIR}/applications/possidoria.desktop
           ${DATADIR}/icons/hicolor/scalable/apps/possidoria.svg ${DATADIR}/mime/packages/possidoria.xml
-          ${DATADIR}/metainfo/possidoria.metainfo.xml ${MANDIR}/man1/possidoria.1.gz
+          ${DATADIR}/metainfo/org.example.possidoria.metainfo.xml ${MANDIR}/man1/possidoria.1.gz
           ${MANDIR}/man1/possidoria-sentenza.1.gz ${DATADIR}/doc/possidoria/copyright
           ${DATADIR}/doc/possidoria/changelog.gz)
   if(NOT EXISTS ${PREFISSO}/${f})
@@ -72,7 +72,7 @@ foreach(caso "Possidoria-dati-Rossi=application/x-possidoria-causa" "causa-senza
     message(FATAL_ERROR "${nome}: atteso ${atteso}, trovato:\n${uscita}")
   endif()
 endforeach()
-execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --pedantic ${metainfo}
+execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net --pedantic ${PREFISSO}
                 RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE uscita)
 if(NOT esito EQUAL 0)
   message(FATAL_ERROR "metadati AppStream non validi:\n${uscita}")
