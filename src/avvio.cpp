@@ -8,23 +8,116 @@
 #include "platform/stampantequt.h"
 #include "platform/wordqt.h"
 #include <QApplication>
+#include <QFileInfo>
+#include <QUrl>
 #include <csignal>
 #include <cstdio>
 
 namespace Avvio {
+
+namespace {
+
+// Written whole or reported: a --help sent to a full device is a failure, not a success.
+int scriviEsci(FILE* f, const QString& testo, int stato)
+{
+    const QByteArray b = testo.toLocal8Bit();
+    const bool scritto = std::fwrite(b.constData(), 1, size_t(b.size()), f) == size_t(b.size());
+    return std::fflush(f) == 0 && scritto ? stato : 1;
+}
+
+int usoErrato(const RigaDiComando& riga)
+{
+    return scriviEsci(stderr, QStringLiteral("possidoria: opzione sconosciuta: %1\n").arg(riga.errore) + uso(), 2);
+}
+
+bool schermoDisponibile(const QStringList& argomenti)
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || argomenti.contains(QLatin1String("-platform")) ||
+           argomenti.contains(QLatin1String("--platform"));
+}
+
+} // namespace
+
+RigaDiComando leggiRigaDiComando(const QStringList& argomenti)
+{
+    RigaDiComando riga;
+    bool soloFile = false;
+    for (const QString& a : argomenti) {
+        if (soloFile || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            riga.file << a;
+        } else if (a == QLatin1String("--")) {
+            soloFile = true;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            riga.azione = RigaDiComando::Azione::Aiuto;
+            return riga;
+        } else if (a == QLatin1String("--version")) {
+            riga.azione = RigaDiComando::Azione::Versione;
+            return riga;
+        } else if (riga.errore.isEmpty()) {
+            riga.errore = a;
+        }
+    }
+    // Asking for help or the version anywhere wins over a wrong option before it.
+    if (!riga.errore.isEmpty())
+        riga.azione = RigaDiComando::Azione::Errore;
+    return riga;
+}
+
+QString uso()
+{
+    return QStringLiteral(
+        "Uso: possidoria [OPZIONE...] [--] [FILE]\n"
+        "Avvia Possidoria, causa elettronica con sentenza sull'usucapione (artt. 1140-1170 del Codice\n"
+        "Civile). Con FILE apre la causa archiviata in quel file, come \"Apri...\" del menu File.\n"
+        "\n"
+        "  --help      questo aiuto\n"
+        "  --version   la versione del programma\n"
+        "  --          il nome che segue è un file, anche se inizia con '-'\n"
+        "\n"
+        "Sono accettate anche le opzioni comuni dei programmi Qt (-platform, -style, ...).\n"
+        "Stato di uscita: 0 alla chiusura del programma; 2 un argomento errato o nessuno schermo grafico.\n");
+}
+
+bool apriDallaRigaDiComando(const QString& argomento)
+{
+    // A desktop may pass a file: address; a relative name is taken from the folder the program
+    // was started in, so that the archive name and the recent list hold where the file really is.
+    const QUrl indirizzo(argomento);
+    const QString percorso = indirizzo.isLocalFile() ? indirizzo.toLocalFile() : argomento;
+    ComandiArchivio* archivio = Finestre::archivio();
+    if (!archivio || !archivio->apriFile(QFileInfo(percorso).absoluteFilePath()))
+        return false;
+    Finestre::mostra(QStringLiteral("causa"));
+    return true;
+}
 
 int esegui(int argc, char* argv[], const std::function<void()>& pronto)
 {
     // Under a file-size limit a write that crosses it fails and is told, instead of ending the
     // program with the case on screen.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    QStringList argomenti;
+    for (int i = 1; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    RigaDiComando riga = leggiRigaDiComando(argomenti);
+    if (riga.azione == RigaDiComando::Azione::Aiuto)
+        return scriviEsci(stdout, uso(), 0);
+    if (riga.azione == RigaDiComando::Azione::Versione)
+        return scriviEsci(stdout, QStringLiteral("possidoria " POSSIDORIA_VERSIONE "\n"), 0);
+    if (!schermoDisponibile(argomenti)) {
+        // Without a screen Qt takes none of its options: whatever is left over is wrong.
+        if (riga.azione == RigaDiComando::Azione::Errore)
+            return usoErrato(riga);
         std::fprintf(stderr, "Possidoria: nessuno schermo grafico disponibile (DISPLAY non impostato).\n"
                              "Avviare il programma da una sessione grafica, oppure con: xvfb-run ./possidoria\n");
         return 2;
     }
     QApplication app(argc, argv);
+    // Qt has taken its own options out: what is left belongs to the program.
+    riga = leggiRigaDiComando(QCoreApplication::arguments().mid(1));
+    if (riga.azione == RigaDiComando::Azione::Errore)
+        return usoErrato(riga);
     ModPossidoria::impostaAspetto();
     MessaggiQt messaggi;
     DialoghiQt dialoghi;
@@ -34,6 +127,14 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
     registraFinestre();
     Finestre::mostra(QStringLiteral("frmSplash"));
+    if (!riga.file.isEmpty()) {
+        // One case at a time: the first file named is opened, as a click on the splash leads on.
+        if (riga.file.size() > 1)
+            std::fprintf(stderr, "possidoria: si apre una causa alla volta; aperto solo il primo file.\n");
+        midi.pausa();
+        ModPossidoria::mostramenu();
+        apriDallaRigaDiComando(riga.file.first());
+    }
     if (pronto)
         pronto();
     return app.exec();

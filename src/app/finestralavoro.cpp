@@ -1,6 +1,7 @@
 #include "app/finestralavoro.h"
 #include "app/icone.h"
 #include "app/modpossidoria.h"
+#include "app/recenti.h"
 #include "app/tabellafinestre.h"
 #include "app/twips.h"
 #include "platform/porte.h"
@@ -8,7 +9,10 @@
 #include <QLabel>
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -112,6 +116,50 @@ private:
     FinestraLavoro* finestra_;
 };
 
+// A case archive dropped anywhere on a case window, a text field included, opens as "&Apri..."
+// opens the chosen file: the window's fields would otherwise take the file's name as text.
+class ArchivioTrascinato : public QObject {
+public:
+    explicit ArchivioTrascinato(FinestraLavoro* finestra) : QObject(finestra), finestra_(finestra)
+    {
+        finestra->setAcceptDrops(true);
+        qApp->installEventFilter(this);
+    }
+
+    // The first local file among what is dragged; empty when there is none.
+    static QString fileTrascinato(const QMimeData* dati)
+    {
+        if (!dati || !dati->hasUrls())
+            return {};
+        for (const QUrl& u : dati->urls())
+            if (u.isLocalFile())
+                return u.toLocalFile();
+        return {};
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::DragEnter && e->type() != QEvent::DragMove && e->type() != QEvent::Drop)
+            return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->window() != finestra_)
+            return false;
+        auto* evento = static_cast<QDropEvent*>(e);
+        const QString percorso = fileTrascinato(evento->mimeData());
+        if (percorso.isEmpty())
+            return false;
+        evento->setDropAction(Qt::CopyAction);
+        evento->accept();
+        if (e->type() == QEvent::Drop && Finestre::archivio())
+            Finestre::archivio()->apriFile(percorso);
+        return true;
+    }
+
+private:
+    FinestraLavoro* finestra_;
+};
+
 } // namespace
 
 FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
@@ -126,6 +174,8 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     costruisciMenu();
     costruisciBarra();
     new ScorciatoieFinestra(this);
+    if (Finestre::archivioDisponibile() && !tabella[numero_].soloElimina)
+        new ArchivioTrascinato(this);
     // The design size, so that the layout is recorded against the design coordinates.
     resize(twipInPixel(larghezzaProgetto, this), twipInPixel(altezzaProgetto, this));
     area_->setGeometry(0, menuBar()->sizeHint().height(), width(), height() - menuBar()->sizeHint().height());
@@ -203,7 +253,13 @@ void FinestraLavoro::costruisciMenu()
     }
     }
     file->addSeparator();
-    voce(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [] { ModPossidoria::chiediuscita(); });
+    QAction* esci = voce(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [] { ModPossidoria::chiediuscita(); });
+    if (!d.soloElimina && archivio) {
+        // The recent cases, read afresh each time the menu opens: another window or an earlier run
+        // may have changed them.
+        connect(file, &QMenu::aboutToShow, this, [this, file, esci] { elencaRecenti(file, esci); });
+        elencaRecenti(file, esci);
+    }
 
     QMenu* vis = menuBar()->addMenu(QStringLiteral("&Visualizza"));
     vis->setObjectName(QStringLiteral("mnuvisualizza"));
@@ -247,6 +303,29 @@ void FinestraLavoro::costruisciMenu()
     pulsante->setEnabled(numeroFinestra->isEnabled());
     connect(pulsante, &QToolButton::clicked, numeroFinestra, &QAction::trigger);
     menuBar()->setCornerWidget(pulsante, Qt::TopRightCorner);
+}
+
+void FinestraLavoro::elencaRecenti(QMenu* file, QAction* prima)
+{
+    for (QAction* a : file->actions())
+        if (a->property("recente").isValid())
+            delete a;
+    const QStringList recenti = Recenti::elenco();
+    for (int i = 0; i < recenti.size(); ++i) {
+        const QString percorso = recenti[i];
+        QString nome = QFileInfo(percorso).fileName();
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(nome.replace(QLatin1Char('&'), QStringLiteral("&&"))), file);
+        a->setObjectName(QStringLiteral("recente%1").arg(i + 1));
+        a->setProperty("recente", percorso);
+        a->setStatusTip(QDir::toNativeSeparators(percorso));
+        a->setToolTip(QDir::toNativeSeparators(percorso));
+        connect(a, &QAction::triggered, this, [percorso] { Finestre::archivio()->apriFile(percorso); });
+        file->insertAction(prima, a);
+    }
+    if (!recenti.isEmpty()) {
+        QAction* separatore = file->insertSeparator(prima);
+        separatore->setProperty("recente", QString());
+    }
 }
 
 void FinestraLavoro::costruisciBarra()

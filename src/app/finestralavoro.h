@@ -9,6 +9,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QToolBar;
 
@@ -58,6 +59,8 @@ protected:
 private:
     void costruisciMenu();
     void costruisciBarra();
+    // The File menu's entries of the recent cases, placed before `prima`; rebuilt when it opens.
+    void elencaRecenti(QMenu* file, QAction* prima);
 
     int numero_;
     QWidget* area_;

@@ -18,6 +18,9 @@ public:
     // "Apri esempio...": the example at that path opened as "&Apri..." opens a file, then its name
     // forgotten, so that "&Salva" asks for a new one and the example stays as installed.
     virtual void apriEsempio(const QString& percorso) = 0;
+    // A file named outside the dialog (the command line, a drop, the recent list), opened as
+    // "&Apri..." opens the chosen one; true when the case was opened.
+    virtual bool apriFile(const QString& percorso) = 0;
 };
 
 // A window with a load step (Form_Load), run once right after creation.

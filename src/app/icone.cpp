@@ -209,6 +209,38 @@ QIcon iconaBarra(int posizione)
     return QIcon(new IconaAlBisogno([posizione] { return disegnaBarra(posizione); }));
 }
 
+QIcon iconaProgramma()
+{
+    QIcon icona;
+    for (int lato : {16, 24, 32, 48, 64, 128}) {
+        QPixmap pm(lato, lato);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        // Drawn on the 64 x 64 grid of resources/possidoria.svg.
+        p.scale(lato / 64.0, lato / 64.0);
+        const QColor blu(0x1e, 0x3a, 0x6e), carta(0xf4, 0xf1, 0xe6), oro(0xe8, 0xb9, 0x23);
+        p.setPen(Qt::NoPen);
+        p.setBrush(blu);
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+        p.setBrush(carta);
+        p.drawPolygon(QPolygonF({QPointF(7, 30), QPointF(25, 13), QPointF(43, 30)}));
+        p.drawRect(QRectF(11, 29, 28, 23));
+        p.setBrush(blu);
+        p.drawRect(QRectF(21, 39, 8, 13));
+        p.drawRect(QRectF(14, 33, 5, 5));
+        p.setPen(QPen(carta, 2));
+        p.setBrush(oro);
+        p.drawEllipse(QPointF(47, 46), 11, 11);
+        p.setPen(QPen(blu, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({QPointF(47, 39), QPointF(47, 46), QPointF(52, 49)}));
+        p.end();
+        icona.addPixmap(pm);
+    }
+    return icona;
+}
+
 QPixmap immagineObiezione()
 {
     // A red flag on a pole: the item has been contested.

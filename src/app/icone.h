@@ -10,5 +10,9 @@ struct SchedaFinestra;
 // The picture of a numbered window's toolbar button: a small window in its colour with its initial.
 QIcon iconaFinestra(const SchedaFinestra& finestra);
 
+// The program's own picture, the one the desktop entry names (a house and a clock on the program's
+// blue), for every window's title bar: drawn at the sizes a title bar and a task switcher ask for.
+QIcon iconaProgramma();
+
 // The objection marker of the case windows: a red flag on a 32 x 32 picture.
 QPixmap immagineObiezione();

@@ -1,5 +1,6 @@
 #include "app/modpossidoria.h"
 #include "app/finestre.h"
+#include "app/icone.h"
 #include "app/lingua.h"
 #include "app/splash.h"
 #include "platform/porte.h"
@@ -15,7 +16,7 @@ void impostaidentita()
 {
     nomeprogramma = QStringLiteral("Possidoria");
     sottotitolo = QStringLiteral("causa elettronica con sentenza");
-    versione = QStringLiteral("2.04.05");
+    versione = versioneMostrata(QStringLiteral(POSSIDORIA_VERSIONE));
     dataversione = QStringLiteral("04/11/2004");
 }
 
@@ -63,6 +64,16 @@ void impostaAspetto()
     Lingua::carica();
     // Ties the windows to the installed desktop entry, whose icon the desktop then shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("possidoria"));
+    // A title bar shows the window's own icon, which every window takes from the application's.
+    QApplication::setWindowIcon(iconaProgramma());
+}
+
+QString versioneMostrata(const QString& versione)
+{
+    QStringList parti = versione.split(QLatin1Char('.'));
+    for (int i = 1; i < parti.size(); ++i)
+        parti[i] = parti[i].rightJustified(2, QLatin1Char('0'));
+    return parti.join(QLatin1Char('.'));
 }
 
 QString str(long long n)

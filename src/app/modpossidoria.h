@@ -33,11 +33,15 @@ void chiediuscita();
 // Qt's own texts in Italian.
 void impostaAspetto();
 
+// The build's version (2.4.5) as the program shows it: every part after the first in two digits (2.04.05).
+QString versioneMostrata(const QString& versione);
+
 // Str(): decimal with one leading blank for a non-negative number.
 QString str(long long n);
 
-// The folder of the program's own files (tip file, tune, help documents): the executable's folder,
-// or the installation's data folder when the files are there; unless a test has pointed it elsewhere.
+// The folder of the program's own files (tip file, tune, examples), only ever read: the
+// executable's folder, or the installation's data folder when the files are there; unless a test
+// has pointed it elsewhere.
 QString cartellaProgramma();
 // The same for an executable in cartellaEseguibile: the folder itself when it holds the tip file or
 // the tune (a build tree, a folder of its own), else <prefix>/share/possidoria when that exists.

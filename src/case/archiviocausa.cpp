@@ -2,6 +2,7 @@
 
 #include "app/finestre.h"
 #include "app/modpossidoria.h"
+#include "app/recenti.h"
 #include "case/causaviva.h"
 #include "case/finestracausa.h"
 #include "case/finestrapossesso.h"
@@ -49,7 +50,18 @@ void apri()
     const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, QString());
     if (percorso.isEmpty())
         return;
-    apriPercorso(percorso);
+    apriFile(percorso);
+}
+
+bool apriFile(const QString& percorso)
+{
+    if (apriPercorso(percorso)) {
+        Recenti::aggiungi(percorso);
+        return true;
+    }
+    if (!QFileInfo::exists(percorso))
+        Recenti::togli(percorso);
+    return false;
 }
 
 bool apriPercorso(const QString& percorso)
@@ -93,6 +105,7 @@ void salva(bool nuovoNome)
         return;
     }
     viva.impostaArchivio(percorso);
+    Recenti::aggiungi(percorso);
 }
 
 void elimina()

@@ -16,6 +16,9 @@ void apri();
 // What "&Apri..." does once a file is chosen (also for a file named on the command line, dropped
 // on a window or picked from the recent list): true when the case was opened, else the reason told.
 bool apriPercorso(const QString& percorso);
+// A case the user chose, by the dialog or by naming its file: opened as apriPercorso opens it and
+// kept among the recent cases; a recent file that is gone leaves the list.
+bool apriFile(const QString& percorso);
 // "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the two completeness checks, the
 // dialog when there is no name, then a whole-or-nothing write; a failure is told with its reason.
 void salva(bool nuovoNome);

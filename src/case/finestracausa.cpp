@@ -309,6 +309,7 @@ void FinestraCausa::apriEsempio(const QString& percorso)
     if (ArchivioCausa::apriPercorso(percorso))
         CausaViva::attiva().impostaArchivio(QString());
 }
+bool FinestraCausa::apriFile(const QString& percorso) { return ArchivioCausa::apriFile(percorso); }
 void FinestraCausa::salva_Click() { ArchivioCausa::salva(false); }
 void FinestraCausa::salvanome_Click() { ArchivioCausa::salva(true); }
 void FinestraCausa::eliminare_click() { ArchivioCausa::elimina(); }

@@ -47,6 +47,7 @@ public:
     // The archive commands.
     void apri_Click() override;
     void apriEsempio(const QString& percorso) override;
+    bool apriFile(const QString& percorso) override;
     void salva_Click() override;
     void salvanome_Click() override;
     void eliminare_click() override;

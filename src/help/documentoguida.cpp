@@ -4,7 +4,6 @@
 #include "app/modpossidoria.h"
 #include "platform/porte.h"
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace DocumentoGuida {
@@ -13,11 +12,6 @@ namespace {
 
 const QString CR = QStringLiteral("\r");
 const QString PAGINA = QStringLiteral("\f");
-
-QString cartellaDocumenti()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
 
 // Steps common to both documents: program name at 20 points, subtitle at 16.
 void intestazione(PortaWord& word)
@@ -30,21 +24,17 @@ void intestazione(PortaWord& word)
     word.scrivi(ModPossidoria::sottotitolo + CR + CR + CR);
 }
 
-// Saves beside the program; a folder that refuses the file sends it to the user's documents,
-// which a fresh account may not have yet. Returns the path saved under, empty when none took it.
+// Saves in the documents folder, made when a fresh account has none yet. Returns the path saved
+// under, empty when it could not be saved.
 QString salvaEMostra(PortaWord& word, const QString& nome)
 {
     word.giustificaTutto();
-    const QString programma = ModPossidoria::cartellaProgramma();
-    const QString accanto = QDir(programma).filePath(nome);
+    const QString cartella = cartellaSalvataggio();
     QString salvato;
-    if (cartellaSalvataggio(programma) == programma && word.salvaCome(accanto))
-        salvato = accanto;
-    if (salvato.isEmpty()) {
-        const QString documenti = cartellaDocumenti();
-        const QString altrove = QDir(documenti).filePath(nome);
-        if (!documenti.isEmpty() && altrove != accanto && QDir().mkpath(documenti) && word.salvaCome(altrove))
-            salvato = altrove;
+    if (!cartella.isEmpty() && QDir().mkpath(cartella)) {
+        const QString percorso = QDir(cartella).filePath(nome);
+        if (word.salvaCome(percorso))
+            salvato = percorso;
     }
     // Shown from where it was saved, never written a second time.
     Esportazione::mostra(word);
@@ -53,12 +43,10 @@ QString salvaEMostra(PortaWord& word, const QString& nome)
 
 } // namespace
 
-QString cartellaSalvataggio(const QString& cartellaProgramma)
+QString cartellaSalvataggio()
 {
-    const QFileInfo info(cartellaProgramma);
-    if (!cartellaProgramma.isEmpty() && info.isDir() && info.isWritable())
-        return cartellaProgramma;
-    return cartellaDocumenti();
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documenti.isEmpty() ? QString() : QDir(documenti).filePath(QStringLiteral("Possidoria"));
 }
 
 QString nomeSingola(const QString& titolo)

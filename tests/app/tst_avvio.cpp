@@ -180,6 +180,23 @@ private slots:
         QCOMPARE(str(n), testo);
     }
 
+    // The build's version, as the splash and the about window show it.
+    void versioneMostrata_data()
+    {
+        QTest::addColumn<QString>("build");
+        QTest::addColumn<QString>("mostrata");
+        QTest::newRow("this edition") << "2.4.5" << "2.04.05";
+        QTest::newRow("two digits stay") << "2.10.12" << "2.10.12";
+        QTest::newRow("major and minor only") << "3.0" << "3.00";
+        QTest::newRow("major only") << "7" << "7";
+    }
+    void versioneMostrata()
+    {
+        QFETCH(QString, build);
+        QFETCH(QString, mostrata);
+        QCOMPARE(ModPossidoria::versioneMostrata(build), mostrata);
+    }
+
     void sceltaRipetibile()
     {
         auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));

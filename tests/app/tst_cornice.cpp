@@ -31,6 +31,11 @@ public:
     void salvanome_Click() override { chiamate << QStringLiteral("salvanome_Click"); }
     void eliminare_click() override { chiamate << QStringLiteral("eliminare_click"); }
     void apriEsempio(const QString& percorso) override { chiamate << QStringLiteral("apriEsempio ") + percorso; }
+    bool apriFile(const QString& percorso) override
+    {
+        chiamate << QStringLiteral("apriFile ") + percorso;
+        return true;
+    }
 };
 
 class TestCornice : public QObject {

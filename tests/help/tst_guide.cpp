@@ -35,6 +35,12 @@ const QStringList TITOLI = {
 const QString PROGRAMMA = QStringLiteral("Possidoria");
 const QString SOTTOTITOLO = QStringLiteral("causa elettronica con sentenza");
 
+// Where the help documents go: a folder of the user's documents, inside the test's home.
+QString cartellaDocumenti()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Possidoria"));
+}
+
 int inTwips(int pixel, const QWidget* w) { return qRound(pixelInTwip(pixel, w)); }
 
 void rilascia()
@@ -109,9 +115,11 @@ private slots:
     void documentoSingolo();
     void documentoRaccolto();
     void documentoRaccoltoReale();
-    void cartellaNonScrivibile();
+    void cartellaDellUtente_data();
+    void cartellaDellUtente();
     void cartellaDocumentiDaCreare();
     void salvataggioRifiutato();
+    void cartellaDocumentiImpossibile();
 
     void guideDelleFinestreNumerate_data();
     void guideDelleFinestreNumerate();
@@ -582,7 +590,7 @@ void TstGuide::documentoSingolo()
 
     QTest::mouseClick(g->findChild<QPushButton*>(QStringLiteral("cmdstampa")), Qt::LeftButton);
 
-    const QString percorso = QDir(cartella_.path()).filePath(
+    const QString percorso = QDir(cartellaDocumenti()).filePath(
         QStringLiteral("PossidoriaFinestra obiezione INTERRUZIONE.odt"));
     const QStringList atteso = {
         QStringLiteral("new"),
@@ -617,7 +625,7 @@ void TstGuide::documentoRaccolto()
                                         QStringLiteral("type causa elettronica con sentenza\r\r\r")}));
     QCOMPARE(op.mid(op.size() - 3),
              (QStringList{QStringLiteral("justify"),
-                          QStringLiteral("save ") + QDir(cartella_.path()).filePath(QStringLiteral("Possidoria-guida.odt")),
+                          QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida.odt")),
                           QStringLiteral("show")}));
 
     // Fifteen sections in the contents order, each "Guida: " + heading, its text, and a page break.
@@ -657,8 +665,10 @@ void TstGuide::documentoRaccoltoReale()
     installaPiattaforma(porte);
     Finestre::finestra<Sommario>(QStringLiteral("sommario"))->cmdstampa_Click();
 
-    const QString file = QDir(cartella_.path()).filePath(QStringLiteral("Possidoria-guida.odt"));
+    const QString file = QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida.odt"));
     QVERIFY(QFileInfo(file).size() > 0);
+    // The program's folder, writable here, is left as it was.
+    QVERIFY(QDir(cartella_.path()).entryList(QDir::Files).isEmpty());
     const QTextDocument* d = reale.documento();
     QVERIFY(d);
 
@@ -698,30 +708,33 @@ void TstGuide::documentoRaccoltoReale()
     QCOMPARE(k, 15);
 }
 
-void TstGuide::cartellaNonScrivibile()
+void TstGuide::cartellaDellUtente_data()
 {
-    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QCOMPARE(DocumentoGuida::cartellaSalvataggio(cartella_.path()), cartella_.path());
-    QCOMPARE(DocumentoGuida::cartellaSalvataggio(QStringLiteral("/non/esiste/possidoria")), documenti);
-    QCOMPARE(DocumentoGuida::cartellaSalvataggio(QString()), documenti);
+    QTest::addColumn<QString>("programma");
+    QTest::newRow("cartella scrivibile") << cartella_.path();
+    QTest::newRow("cartella inesistente") << QStringLiteral("/non/esiste/possidoria");
+    QTest::newRow("nessuna cartella") << QString();
+}
 
-    // A file in place of the folder cannot hold the documents either.
-    const QString file = QDir(cartella_.path()).filePath(QStringLiteral("non-una-cartella"));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    QCOMPARE(DocumentoGuida::cartellaSalvataggio(file), documenti);
+void TstGuide::cartellaDellUtente()
+{
+    // Wherever the program is installed, and whether or not its folder can be written (it can, run
+    // as root), the documents go to the user's folder, never beside the program.
+    QFETCH(QString, programma);
+    QVERIFY(cartellaDocumenti().startsWith(casa_.path()));
+    QCOMPARE(DocumentoGuida::cartellaSalvataggio(), cartellaDocumenti());
 
     PiattaformaFinta p;
-    ModPossidoria::impostaCartellaProgramma(QStringLiteral("/non/esiste/possidoria"));
+    ModPossidoria::impostaCartellaProgramma(programma);
     Finestre::finestra<Guida>(QStringLiteral("manuale"))->cmdstampa_Click();
     QCOMPARE(p.word.operazioni.filter(QRegularExpression(QStringLiteral("^save "))),
-             QStringList{QStringLiteral("save ") + QDir(documenti).filePath(QStringLiteral("PossidoriaMANUALE D'USO RAPIDO.odt"))});
+             QStringList{QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("PossidoriaMANUALE D'USO RAPIDO.odt"))});
+    QVERIFY(QDir(cartella_.path()).entryList(QDir::Files).isEmpty());
 }
 
 void TstGuide::cartellaDocumentiDaCreare()
 {
-    // A fresh account may have no documents folder yet: the fallback creates it.
+    // A fresh account may have no documents folder yet: it is made, with the program's folder in it.
     const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documenti.startsWith(casa_.path()))
         QSKIP("the documents folder does not follow HOME on this platform");
@@ -730,32 +743,48 @@ void TstGuide::cartellaDocumentiDaCreare()
 
     PiattaformaFinta p;
     WordQt reale([](const QUrl&) { return true; });
-    ModPossidoria::impostaCartellaProgramma(QStringLiteral("/non/esiste/possidoria"));
     const QString testo = testoGuida(QStringLiteral("guidafede"))->testo;
     const QString salvato = DocumentoGuida::singola(reale, QStringLiteral("Finestra obiezione FEDE"), testo);
 
-    const QString atteso = QDir(documenti).filePath(QStringLiteral("PossidoriaFinestra obiezione FEDE.odt"));
+    const QString atteso = QDir(cartellaDocumenti()).filePath(QStringLiteral("PossidoriaFinestra obiezione FEDE.odt"));
     QCOMPARE(salvato, atteso);
     QVERIFY(QFileInfo(atteso).isFile() && QFileInfo(atteso).size() > 0);
     QCOMPARE(ModPossidoria::docword, atteso);
+    QVERIFY(QDir(cartella_.path()).entryList(QDir::Files).isEmpty());
 }
 
 void TstGuide::salvataggioRifiutato()
 {
-    // The program's folder refuses the file: it goes to the documents folder instead.
+    // The documents folder refuses the file: the document is shown all the same, and nothing is
+    // tried beside the program.
     PiattaformaFinta p;
     p.word.salvataggioRiesce = false;
     Finestre::finestra<Sommario>(QStringLiteral("sommario"))->cmdstampa_Click();
-    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QCOMPARE(p.word.operazioni.filter(QRegularExpression(QStringLiteral("^save "))),
-             (QStringList{QStringLiteral("save ") + QDir(cartella_.path()).filePath(QStringLiteral("Possidoria-guida.odt")),
-                          QStringLiteral("save ") + QDir(documenti).filePath(QStringLiteral("Possidoria-guida.odt"))}));
-    // The document is shown all the same.
+             QStringList{QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida.odt"))});
     QCOMPARE(p.word.operazioni.last(), QStringLiteral("show"));
 
-    // Called directly, the builder says that no folder took the file.
+    // Called directly, the builder says that the file was not saved.
     QCOMPARE(DocumentoGuida::raccolta(p.word), QString());
     QCOMPARE(p.word.operazioni.last(), QStringLiteral("show"));
+}
+
+void TstGuide::cartellaDocumentiImpossibile()
+{
+    // A file where the folder should be: nothing saved, nothing written beside the program, the
+    // document shown all the same.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QDir(cartellaDocumenti()).removeRecursively();
+    QFile f(cartellaDocumenti());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+
+    PiattaformaFinta p;
+    QCOMPARE(DocumentoGuida::raccolta(p.word), QString());
+    QVERIFY(p.word.operazioni.filter(QRegularExpression(QStringLiteral("^save "))).isEmpty());
+    QCOMPARE(p.word.operazioni.last(), QStringLiteral("show"));
+    QVERIFY(QDir(cartella_.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(f.remove());
 }
 
 void TstGuide::guideDelleFinestreNumerate_data()
