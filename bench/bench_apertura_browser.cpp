@@ -63,6 +63,8 @@ double mediana(std::vector<double> v)
 
 int main(int argc, char** argv)
 {
+    // The offscreen platform's complaints at every window shown would bury the figures.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
     PiattaformaFinta finta;
     QStringList nomi;

@@ -1,4 +1,5 @@
 #include "platform/midifluid.h"
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <atomic>
@@ -107,7 +108,7 @@ void MidiFluid::Brano::prepara()
     bool dispositivoProvato = suFile;
 #ifdef POSSIDORIA_ALSA
     if (!suFile) {
-        if (!dispositivoAlsa()) {
+        if (!MidiFluid::dispositivoPossibile() || !dispositivoAlsa()) {
             const std::lock_guard<std::mutex> l(guardia);
             inPreparazione = false;
             return;
@@ -190,6 +191,28 @@ QString MidiFluid::soundfont()
         if (QFileInfo::exists(QString::fromLatin1(p)))
             return QString::fromLatin1(p);
     return {};
+}
+
+bool MidiFluid::dispositivoPossibile(const QString& radice, const QString& casa)
+{
+    if (!qEnvironmentVariableIsEmpty("ALSA_CONFIG_PATH"))
+        return true;
+    const QDir r(radice.isEmpty() ? QDir::rootPath() : radice);
+    const QDir h(casa.isEmpty() ? QDir::homePath() : casa);
+    QStringList configurazioni = {r.filePath(QStringLiteral("etc/asound.conf")), h.filePath(QStringLiteral(".asoundrc")),
+                                  h.filePath(QStringLiteral(".config/alsa/asoundrc"))};
+    if (!qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        configurazioni << qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/alsa/asoundrc");
+    if (QFileInfo::exists(r.filePath(QStringLiteral("dev/snd"))))
+        return true;
+    for (const QString& f : std::as_const(configurazioni))
+        if (QFileInfo::exists(f))
+            return true;
+    // Sound servers' plugins set themselves up as the default device from these folders.
+    for (const char* cartella : {"etc/alsa/conf.d", "usr/share/alsa/alsa.conf.d"})
+        if (!QDir(r.filePath(QString::fromLatin1(cartella))).entryList(QDir::Files | QDir::System).isEmpty())
+            return true;
+    return false;
 }
 
 bool MidiFluid::apri(const QString& percorso)

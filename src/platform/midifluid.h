@@ -21,6 +21,10 @@ public:
 
     // The General MIDI soundfont used, or an empty string when none is installed.
     static QString soundfont();
+    // Whether ALSA may find a playback device: a sound card's device nodes, or a configuration that
+    // can lead the default device elsewhere (a sound server). Without either, ALSA is not even loaded.
+    // radice and casa stand for the root and the home folder (empty: the real ones).
+    static bool dispositivoPossibile(const QString& radice = {}, const QString& casa = {});
     // The player's position in MIDI ticks: 0 while the tune is being prepared, -1 when nothing is
     // open or the preparation failed.
     int posizione() const;

@@ -1,6 +1,7 @@
 // The splash tune through FluidSynth, rendered to a file so that no sound card is needed.
 #include "platform/midifluid.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,6 +11,40 @@ class TestMidiFluid : public QObject {
     QString brano() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/../Internet.mid"); }
 
 private slots:
+    // ALSA is loaded only where it may find a device: device nodes, or a configuration that can lead
+    // the default device to a sound server. A bare system skips it, and the tune stays silent.
+    void dispositivoPossibile_data()
+    {
+        QTest::addColumn<QStringList>("file");   // created under the root ("~/" under the home)
+        QTest::addColumn<bool>("possibile");
+        QTest::newRow("nulla") << QStringList() << false;
+        QTest::newRow("cartelle vuote") << QStringList{"etc/alsa/conf.d/", "usr/share/alsa/alsa.conf.d/"} << false;
+        QTest::newRow("scheda audio") << QStringList{"dev/snd/pcmC0D0p"} << true;
+        QTest::newRow("asound.conf") << QStringList{"etc/asound.conf"} << true;
+        QTest::newRow("server in conf.d") << QStringList{"etc/alsa/conf.d/99-pulse.conf"} << true;
+        QTest::newRow("plugin del pacchetto") << QStringList{"usr/share/alsa/alsa.conf.d/50-pipewire.conf"} << true;
+        QTest::newRow("asoundrc") << QStringList{"~/.asoundrc"} << true;
+        QTest::newRow("asoundrc in .config") << QStringList{"~/.config/alsa/asoundrc"} << true;
+    }
+    void dispositivoPossibile()
+    {
+        QFETCH(QStringList, file);
+        QFETCH(bool, possibile);
+        if (!qEnvironmentVariableIsEmpty("ALSA_CONFIG_PATH") || !qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+            QSKIP("the environment names an ALSA configuration of its own");
+        QTemporaryDir radice, casa;
+        for (QString f : file) {
+            const bool inCasa = f.startsWith(QLatin1String("~/"));
+            const QString percorso = (inCasa ? casa.path() : radice.path()) + QLatin1Char('/') + f.mid(inCasa ? 2 : 0);
+            QVERIFY(QDir().mkpath(QFileInfo(percorso).absolutePath()));
+            if (!f.endsWith(QLatin1Char('/'))) {
+                QFile nuovo(percorso);
+                QVERIFY(nuovo.open(QIODevice::WriteOnly));
+            }
+        }
+        QCOMPARE(MidiFluid::dispositivoPossibile(radice.path(), casa.path()), possibile);
+    }
+
     void fileMancanteNonSuona()
     {
         QTemporaryDir cartella;
