@@ -38,6 +38,26 @@ namespace {
 // Design values are whole twips, halves going to the even neighbour.
 qint32 twipPari(double v) { return qint32(std::nearbyint(v)); }
 
+// A control placed by its parent's layout (a toolbar's buttons, say) is that layout's business:
+// scaling it as well would stack every one of them on the same rectangle.
+bool inLayout(const QLayout* l, const QWidget* c)
+{
+    if (!l)
+        return false;
+    for (int i = 0; i < l->count(); ++i) {
+        QLayoutItem* it = l->itemAt(i);
+        if (it->widget() == c || inLayout(it->layout(), c))
+            return true;
+    }
+    return false;
+}
+
+bool piazzatoDalLayout(const QWidget* c)
+{
+    const QWidget* padre = c->parentWidget();
+    return padre && inLayout(padre->layout(), c);
+}
+
 struct Dimensioni {
     bool l = true, t = true, w = true, h = true;
 };
@@ -66,7 +86,7 @@ QList<QWidget*> clsResize::controlli(QWidget* finestra)
     QWidget* area = areaInterna(finestra);
     for (QWidget* c : area->findChildren<QWidget*>()) {
         const QString nome = c->objectName();
-        if (nome.isEmpty() || nome.startsWith(QLatin1String("qt_")) || c->isWindow())
+        if (nome.isEmpty() || nome.startsWith(QLatin1String("qt_")) || c->isWindow() || piazzatoDalLayout(c))
             continue;
         elenco << c;
     }

@@ -46,7 +46,7 @@ public:
     const QVector<Controllo>& Layout() const { return Layout_; }
 
     // The controls a window's layout manages: named descendants of its client area, in creation
-    // order, leaving out the toolkit's own inner parts.
+    // order, leaving out the toolkit's own inner parts and the controls a layout places.
     static QList<QWidget*> controlli(QWidget* finestra);
     // The client area of a window (the central widget of a main window).
     static QWidget* areaInterna(QWidget* finestra);
