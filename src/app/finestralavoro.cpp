@@ -10,6 +10,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QAbstractSpinBox>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -81,14 +85,27 @@ const ComandoBarra comandiBarra[] = {
 QString u(const char* s) { return QString::fromUtf8(s); }
 
 // Ctrl+A..Ctrl+M must reach the window's entries even while a text field has the focus: the field
-// claims Ctrl+A (select all), Ctrl+C (copy) and other Ctrl keys for itself. Watching the whole
+// claims Ctrl+K (delete to end of line) and other Ctrl keys for itself. Watching the whole
 // application, it stops that claim for the fields of its window whose entry is enabled; left
-// unaccepted, the key goes on to the shortcut.
+// unaccepted, the key goes on to the shortcut. The editing keys every desktop shares (select all,
+// copy, cut, paste, undo, redo) stay with the field: the menu still offers those windows.
 class ScorciatoieFinestra : public QObject {
 public:
     explicit ScorciatoieFinestra(FinestraLavoro* finestra) : QObject(finestra), finestra_(finestra)
     {
         qApp->installEventFilter(this);
+    }
+
+    static bool tastoDiScrittura(QWidget* w, const QKeyEvent* k)
+    {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QTextEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w) &&
+            !qobject_cast<QAbstractSpinBox*>(w))
+            return false;
+        for (auto chiave : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                            QKeySequence::Undo, QKeySequence::Redo})
+            if (k->matches(chiave))
+                return true;
+        return false;
     }
 
 protected:
@@ -99,7 +116,7 @@ protected:
         auto* k = static_cast<QKeyEvent*>(e);
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->window() != finestra_ || k->modifiers() != Qt::ControlModifier || k->key() < Qt::Key_A ||
-            k->key() > Qt::Key_M)
+            k->key() > Qt::Key_M || tastoDiScrittura(w, k))
             return false;
         const QAction* a = finestra_->azione(QStringLiteral("fin%1").arg(k->key() - Qt::Key_A + 1));
         if (!a || !a->isEnabled())

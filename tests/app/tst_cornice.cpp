@@ -2,6 +2,8 @@
 #include "app/modpossidoria.h"
 #include "fakes/piattaformafinta.h"
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -288,32 +290,51 @@ private slots:
         QCOMPARE(p->messaggi.mostrati.size(), 1);
     }
 
-    // The window shortcuts win over a text field's own Ctrl keys (select all, copy, end of line...).
+    // In a text field the desktop's editing keys (select all, copy) do their work; every other
+    // Ctrl+A..Ctrl+M key, and all of them outside a field, bring up their window.
     void scorciatoieConIlCursoreInUnCampo_data()
     {
         QTest::addColumn<int>("tasto");
-        QTest::addColumn<QString>("finestra");
-        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << "scelta";
-        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << "massime";
-        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << "possesso";
-        QTest::newRow("Ctrl+K") << int(Qt::Key_K) << "fede";
+        QTest::addColumn<bool>("nelCampo");
+        QTest::addColumn<QString>("finestra");     // the window it brings up; empty for none
+        QTest::addColumn<QString>("selezione");    // the field's selection afterwards
+        QTest::addColumn<QString>("appunti");      // the clipboard afterwards
+        QTest::newRow("Ctrl+A nel campo") << int(Qt::Key_A) << true << "" << "Mario Rossi" << "prima";
+        QTest::newRow("Ctrl+C nel campo") << int(Qt::Key_C) << true << "" << "Rossi" << "Rossi";
+        QTest::newRow("Ctrl+E nel campo") << int(Qt::Key_E) << true << "possesso" << "Rossi" << "prima";
+        QTest::newRow("Ctrl+K nel campo") << int(Qt::Key_K) << true << "fede" << "Rossi" << "prima";
+        QTest::newRow("Ctrl+A fuori") << int(Qt::Key_A) << false << "scelta" << "Rossi" << "prima";
+        QTest::newRow("Ctrl+C fuori") << int(Qt::Key_C) << false << "massime" << "Rossi" << "prima";
     }
     void scorciatoieConIlCursoreInUnCampo()
     {
         QFETCH(int, tasto);
+        QFETCH(bool, nelCampo);
         QFETCH(QString, finestra);
+        QFETCH(QString, selezione);
+        QFETCH(QString, appunti);
+        QGuiApplication::clipboard()->setText(QStringLiteral("prima"));
         auto* causa = Finestre::finestra<FinestraLavoro>(QStringLiteral("causa"));
         auto* campo = new QLineEdit(QStringLiteral("Mario Rossi"), causa->area());
         campo->setObjectName(QStringLiteral("attore"));
         causa->show();
         QVERIFY(QTest::qWaitForWindowActive(causa));
-        campo->setFocus();
-        QVERIFY(campo->hasFocus());
-        QVERIFY(!Finestre::caricata(finestra) || !Finestre::finestra(finestra)->isVisible());
-        QTest::keyClick(campo, Qt::Key(tasto), Qt::ControlModifier);
-        QVERIFY(Finestre::caricata(finestra));
-        QVERIFY(Finestre::finestra(finestra)->isVisible());
+        campo->setSelection(6, 5);
+        QWidget* fuoco = nelCampo ? static_cast<QWidget*>(campo) : causa->findChild<QPushButton*>(QStringLiteral("esco"));
+        fuoco->setFocus();
+        QVERIFY(fuoco->hasFocus());
+        const QStringList tutte{"scelta", "massime", "possesso", "fede"};
+        for (const QString& f : tutte)
+            QVERIFY(!Finestre::caricata(f) || !Finestre::finestra(f)->isVisible());
+        QTest::keyClick(fuoco, Qt::Key(tasto), Qt::ControlModifier);
+        for (const QString& f : tutte)
+            QCOMPARE(Finestre::caricata(f) && Finestre::finestra(f)->isVisible(), f == finestra);
         QCOMPARE(campo->text(), QStringLiteral("Mario Rossi"));
+        QCOMPARE(campo->selectedText(), selezione);
+        QCOMPARE(QGuiApplication::clipboard()->text(), appunti);
+        // The menu still offers the windows the field's keys leave aside.
+        QCOMPARE(causa->azione(QStringLiteral("fin1"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(causa->azione(QStringLiteral("fin3"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
     }
 
     void esciDalMenuFile()
