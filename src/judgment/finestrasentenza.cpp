@@ -390,6 +390,12 @@ void FinestraSentenza::stampa_Click()
     word->giustificaTutto();
     // The document stays open for the user; the export step records it and tells of a failure.
     const QString scritto = Esportazione::mostra(*word);
+    // The hint tells what became of the export, no longer what it was about to do.
+    const QString dove = QDir::toNativeSeparators(scritto);
+    scriviPasso(passo_, scritto.isEmpty() ? QStringLiteral("la sentenza non è stata esportata: il documento non si è potuto scrivere")
+                        : !appword.isEmpty() ? QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in ") + dove
+                                             : QStringLiteral("la sentenza è stata scritta in ") + dove
+                                                   + QStringLiteral(", ma nessun programma di videoscrittura l'ha aperta"));
     // Written but opened by no word processor: the same judgment can be had as PDF.
     if (!scritto.isEmpty() && appword.isEmpty()
         && piattaforma().messaggi->mostra(QStringLiteral("Si desidera esportare la sentenza in PDF?"), titoloaiuto,

@@ -43,6 +43,8 @@ private slots:
     void sentenzaDueVolte();
     void esportazione();
     void esportazioneDopoCanc();
+    void suggerimentoDopoEsportazione_data();
+    void suggerimentoDopoEsportazione();
     void messaggiEPossesso();
     void causaIntera_data();
     void causaIntera();
@@ -235,7 +237,8 @@ void TstSentenza::esportazione()
     // The toolbar's print button and the menu entry are the same action.
     sentenza()->azioneBarra(4)->trigger();
     const QStringList& op = finta_->word.operazioni;
-    QCOMPARE(sentenza()->passo()->text(), QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    QCOMPARE(sentenza()->passo()->text(),
+             QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in documento-finto.odt"));
     QStringList atteso = {QStringLiteral("new"), QStringLiteral("font Century Gothic"), QStringLiteral("paragraph"),
                           QStringLiteral("psize 18"), QStringLiteral("ptext Possidoria - causa elettronica con sentenza\r\r"),
                           QStringLiteral("psize 14"), QStringLiteral("ptext Svolgimento del processo\r\r"),
@@ -255,6 +258,35 @@ void TstSentenza::esportazione()
     QCOMPARE(op, atteso);
     QVERIFY(op.contains(QStringLiteral("ptext  1) - nome dell'attore: Mario Rossi\r")));
     QVERIFY(!finta_->word.testo.contains(QChar('\n')));
+}
+
+// After an export the hint says what became of it: opened, only written, or not written at all.
+void TstSentenza::suggerimentoDopoEsportazione_data()
+{
+    QTest::addColumn<bool>("scritto");
+    QTest::addColumn<bool>("aperto");
+    QTest::addColumn<QString>("passo");
+    QTest::newRow("aperto") << true << true
+                            << "la sentenza è aperta nel programma di videoscrittura; il documento è in /tmp/sentenza.odt";
+    QTest::newRow("solo scritto") << true << false
+                                  << "la sentenza è stata scritta in /tmp/sentenza.odt, ma nessun programma di videoscrittura l'ha aperta";
+    QTest::newRow("non scritto") << false << false
+                                 << "la sentenza non è stata esportata: il documento non si è potuto scrivere";
+}
+
+void TstSentenza::suggerimentoDopoEsportazione()
+{
+    QFETCH(bool, scritto);
+    QFETCH(bool, aperto);
+    QFETCH(QString, passo);
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    finta_->word.esitoMostra = {scritto, QStringLiteral("/tmp/sentenza.odt"), false, aperto,
+                                aperto ? QStringLiteral("writer") : QString()};
+    finta_->messaggi.risposte << Risposta::Ok << Risposta::No;   // no PDF instead
+    sentenza()->azione(QStringLiteral("stampa"))->trigger();
+    QCOMPARE(sentenza()->passo()->text(), passo);
+    QVERIFY(sentenza()->passo()->font().pointSizeF() >= 8);
 }
 
 void TstSentenza::esportazioneDopoCanc()
