@@ -86,6 +86,14 @@ void scriviPasso(QLabel* passo, const QString& testo)
     passo->setFont(f);
 }
 
+// A line of the facts or objections lists: one row high, so a long one is cut at the row's end;
+// its tooltip holds it whole.
+void mostraRiga(QLabel* l, const QString& riga)
+{
+    l->setText(riga);
+    l->setToolTip(riga);
+}
+
 // The document's line breaks are carriage returns alone.
 QString soloCr(QString t)
 {
@@ -337,7 +345,7 @@ void FinestraSentenza::VScroll1_Change()
     const int v = vscroll1_->value();
     const QStringList righe = giudizio_ ? giudizio_->fatti : QStringList();
     for (int k = 1; k <= righeVisibili; ++k)
-        azione_[k - 1]->setText(righe.value(v + k - 2));
+        mostraRiga(azione_[k - 1], righe.value(v + k - 2));
 }
 
 void FinestraSentenza::VScroll2_Change()
@@ -345,7 +353,7 @@ void FinestraSentenza::VScroll2_Change()
     const int v = vscroll2_->value();
     const QStringList righe = giudizio_ ? giudizio_->obiezioni : QStringList();
     for (int k = 1; k <= righeVisibili; ++k)
-        obiezione_[k - 1]->setText(righe.value(v + k - 2));
+        mostraRiga(obiezione_[k - 1], righe.value(v + k - 2));
 }
 
 void FinestraSentenza::svuota()

@@ -40,6 +40,7 @@ private slots:
     void righe();
     void barre_data();
     void barre();
+    void righeLeggibiliPerIntero();
     void sentenzaDueVolte();
     void esportazione();
     void esportazioneDopoCanc();
@@ -178,6 +179,32 @@ void TstSentenza::righe()
     QCOMPARE(sentenza()->passo()->text(),
              QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti forniti "
                             "nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
+}
+
+// A line of either list that its row cuts (the long manner of acquisition, say) can be read whole
+// in its tooltip, at every position of the scroll bar.
+void TstSentenza::righeLeggibiliPerIntero()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    sentenza()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(sentenza()));
+    int tagliate = 0;
+    for (const auto& [barra, riga] : {std::pair{"VScroll1", "azione"}, std::pair{"VScroll2", "obiezione"}}) {
+        auto* b = sentenza()->findChild<QScrollBar*>(QString::fromLatin1(barra));
+        for (int v = b->minimum(); v <= b->maximum(); ++v) {
+            b->setValue(v);
+            for (int k = 1; k <= 7; ++k) {
+                auto* l = sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(QString::fromLatin1(riga)).arg(k));
+                const int visibile = qMin(l->geometry().right(), b->geometry().left() - 1) - l->x() + 1 - 2 * l->margin();
+                if (l->fontMetrics().horizontalAdvance(l->text()) <= visibile)
+                    continue;
+                ++tagliate;
+                QCOMPARE(l->toolTip(), l->text());
+            }
+        }
+    }
+    QVERIFY(tagliate > 0);   // the case has long lines: the check above has run
 }
 
 void TstSentenza::barre_data()
