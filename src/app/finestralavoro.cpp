@@ -129,6 +129,49 @@ private:
     FinestraLavoro* finestra_;
 };
 
+// The yellow hint box `passo` keeps a readable font: a hint longer than the box makes it grow
+// downwards, as far as the window's bottom, then upwards over what lies above, for as long as the
+// hint lasts. Whatever else sets the box's place (the design, the proportional layout) gives the
+// size it grows from.
+class PassoCresce : public QObject {
+public:
+    explicit PassoCresce(QWidget* area) : QObject(area), area_(area) { area->installEventFilter(this); }
+
+    static void adatta(QLabel* passo)
+    {
+        QWidget* area = passo->parentWidget();
+        const QRect cresciuto = passo->property("passoCresciuto").toRect();
+        if (passo->geometry() != cresciuto)
+            passo->setProperty("passoProgetto", passo->geometry());
+        const QRect base = passo->property("passoProgetto").toRect();
+        const int serve = passo->heightForWidth(base.width());
+        QRect r = base;
+        if (serve > base.height()) {
+            r.setBottom(qMax(base.bottom(), qMin(base.top() + serve, area->height() - 2) - 1));
+            if (r.height() < serve)
+                r.setTop(qMax(0, r.bottom() + 1 - serve));
+            passo->raise();
+        }
+        passo->setProperty("passoCresciuto", r);
+        if (passo->geometry() != r)
+            passo->setGeometry(r);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        // A new text asks the parent for a new layout; a resize or a showing may move the box.
+        if (o == area_ && (e->type() == QEvent::LayoutRequest || e->type() == QEvent::Resize || e->type() == QEvent::Show))
+            for (QLabel* passo : area_->findChildren<QLabel*>(QStringLiteral("passo"), Qt::FindDirectChildrenOnly))
+                if (passo->wordWrap())
+                    adatta(passo);
+        return false;
+    }
+
+private:
+    QWidget* area_;
+};
+
 } // namespace
 
 FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
@@ -143,6 +186,7 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     costruisciMenu();
     costruisciBarra();
     new ScorciatoieFinestra(this);
+    new PassoCresce(area_);
     // The design size, so that the layout is recorded against the design coordinates.
     resize(twipInPixel(larghezzaProgetto, this), twipInPixel(altezzaProgetto, this));
     area_->setGeometry(0, menuBar()->sizeHint().height(), width(), height() - menuBar()->sizeHint().height());
@@ -349,7 +393,7 @@ QLabel* FinestraLavoro::creaPasso(int left, int top, int width, int height, doub
     passo->setStyleSheet(QStringLiteral(
         "QLabel { background-color: rgb(255,255,0); color: black; border: 1px solid rgb(128,128,128); }"));
     QFont f = passo->font();
-    f.setPointSizeF(punti);
+    f.setPointSizeF(qMax(punti, puntiMinimi));
     passo->setFont(f);
     posiziona(passo, left, top, width, height);
     return passo;

@@ -74,16 +74,10 @@ QScrollBar* barraScorrimento(QWidget* padre, const QString& nome, int massimo, i
     return s;
 }
 
-// The hint box keeps its design size: a long hint gets a smaller font rather than lose a line.
+// The hint keeps the window's font: the frame gives a long one room.
 void scriviPasso(QLabel* passo, const QString& testo)
 {
     passo->setText(testo);
-    QFont f = passo->parentWidget()->font();
-    const QRect area = passo->contentsRect();
-    while (f.pointSizeF() > 6.0 &&
-           QFontMetrics(f).boundingRect(area, Qt::TextWordWrap, testo).height() > area.height())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    passo->setFont(f);
 }
 
 // A line of the facts or objections lists: one row high, so a long one is cut at the row's end;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,13 @@ public:
         creaEsco(7920, 5640, 1335, 495);
         creaGuida(QStringLiteral("guidainlinea"), 6360, 5640, 1455, 495);
     }
+};
+
+// A work window with the yellow hint box where the judgment window has it, asked for 7.5 points.
+class FinestraConPasso : public FinestraProva {
+public:
+    QLabel* passo;
+    FinestraConPasso() : FinestraProva(13) { passo = creaPasso(2400, 5640, 4695, 450, 7.5); }
 };
 
 // The case header window as far as the frame sees it: the four archive commands.
@@ -362,6 +370,47 @@ private slots:
         QVERIFY(numero && numero->isVisible());
         QVERIFY(numero->geometry().right() >= w->width() - 10);
         salvaImmagine(w, QStringLiteral("cornice"));
+    }
+
+    // A hint never shrinks below 8 points: one too long for the box makes the box grow, downwards
+    // within the window and then upwards; a short one gives the box back its own place.
+    void passoCresceENonRimpicciolisce()
+    {
+        FinestraConPasso w;
+        w.carica();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QLabel* passo = w.passo;
+        QCOMPARE(passo->font().pointSizeF(), 8.0);
+        const QRect progetto = passo->geometry();
+        const QString breve = QStringLiteral("cliccare su Procedi");
+        const QString lungo = QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
+                                             "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare");
+        for (const QString& testo : {lungo, lungo.repeated(3), breve, lungo}) {
+            passo->setText(testo);
+            QApplication::sendPostedEvents();
+            QCOMPARE(passo->font().pointSizeF(), 8.0);
+            QCOMPARE(passo->width(), progetto.width());
+            QVERIFY(passo->y() >= 0 && passo->geometry().bottom() < w.area()->height());
+            if (testo == breve) {
+                QCOMPARE(passo->geometry(), progetto);
+                continue;
+            }
+            QCOMPARE(passo->height(), passo->heightForWidth(passo->width()));   // every line shows
+            QVERIFY(passo->height() > progetto.height());
+            QVERIFY(passo->y() <= progetto.y());
+            salvaImmagine(&w, testo == lungo ? QStringLiteral("passo-lungo") : QStringLiteral("passo-lunghissimo"));
+        }
+        // Resized and back: the long hint still has its room, the same as before.
+        const QRect cresciuto = passo->geometry();
+        w.resize(w.size() * 3 / 2);
+        QApplication::sendPostedEvents();
+        QVERIFY(passo->height() >= passo->heightForWidth(passo->width()));
+        QVERIFY(passo->geometry().bottom() < w.area()->height());
+        w.resize(w.size() * 2 / 3);
+        QApplication::sendPostedEvents();
+        QCOMPARE(passo->geometry(), cresciuto);
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
     }
 
     void ridimensionaEPoiRilascia()

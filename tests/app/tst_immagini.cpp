@@ -18,6 +18,8 @@ QList<std::pair<QString, QRect>> posti(QWidget* w)
             continue;
         m.append({c->objectName(), QRect(c->mapTo(w, QPoint(0, 0)), c->size())});
     }
+    // By name: a control brought to the front (a grown hint box) changes the order of the children.
+    std::stable_sort(m.begin(), m.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     return m;
 }
 
