@@ -1,5 +1,6 @@
 #include "app/clsresize.h"
 #include "app/twips.h"
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -204,7 +205,30 @@ clsResize* Ridimensionamento::caricaFinestra(QWidget* finestra, int larghezzaTwi
 {
     clsResize* r = collega(finestra, percentualeSchermo);
     finestra->resize(twipInPixel(larghezzaTwips, finestra), twipInPixel(altezzaTwips, finestra));
+    collocaAlCentro(finestra);
     return r;
+}
+
+void Ridimensionamento::collocaAlCentro(QWidget* finestra)
+{
+    const QScreen* s = finestra->screen() ? finestra->screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect schermo = s->availableGeometry();
+    QPoint p = schermo.center() - QPoint(finestra->width() / 2, finestra->height() / 2);
+    // About a title bar's height, so that the window below shows its caption.
+    const int passo = twipInPixel(450, finestra);
+    auto occupato = [finestra](QPoint punto) {
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != finestra && w->isVisible() && w->pos() == punto)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < 16 && occupato(p); ++i)
+        p += QPoint(passo, passo);
+    p.setX(qMax(schermo.left(), qMin(p.x(), schermo.right() + 1 - finestra->width())));
+    p.setY(qMax(schermo.top(), qMin(p.y(), schermo.bottom() + 1 - finestra->height())));
+    finestra->move(p);
 }
 
 clsResize* Ridimensionamento::di(const QWidget* finestra)

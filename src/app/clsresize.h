@@ -67,10 +67,13 @@ class Ridimensionamento : public QObject {
     Q_OBJECT
 public:
     static clsResize* collega(QWidget* finestra, quint8 percent = percentualeSchermo);
-    // The load step of every window: screen sizing, then the window's design size in twips.
+    // The load step of every window: screen sizing, then the window's design size in twips, centred.
     static clsResize* caricaFinestra(QWidget* finestra, int larghezzaTwips = larghezzaProgetto,
                                      int altezzaTwips = altezzaProgetto);
     static constexpr quint8 percentualeSchermo = 75;
+    // Centres a window on its screen's free area; where another window of the program already
+    // stands there, it moves down and right until the one below shows.
+    static void collocaAlCentro(QWidget* finestra);
     // The window's resizer; nullptr before its load step and after it has closed.
     static clsResize* di(const QWidget* finestra);
 

@@ -413,6 +413,29 @@ private slots:
         w.setAttribute(Qt::WA_DeleteOnClose, false);
     }
 
+    // A work window opens centred on the screen; one opened over another at the same place moves
+    // down and right, so that the one below shows.
+    void siApreAlCentroESfalsata()
+    {
+        const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+        QList<QWidget*> aperte;
+        for (const char* nome : {"possesso", "fede", "acquisto"}) {
+            Finestre::mostra(QString::fromLatin1(nome));
+            QWidget* w = Finestre::finestra(QString::fromLatin1(nome));
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            aperte << w;
+        }
+        const QPoint scostamento = aperte[0]->geometry().center() - schermo.center();
+        QVERIFY2(qAbs(scostamento.x()) <= 3 && qAbs(scostamento.y()) <= 3,
+                 qPrintable(QStringLiteral("%1,%2").arg(scostamento.x()).arg(scostamento.y())));
+        for (int i = 1; i < aperte.size(); ++i) {
+            QCOMPARE(aperte[i]->size(), aperte[0]->size());
+            const QPoint scarto = aperte[i]->pos() - aperte[i - 1]->pos();
+            QVERIFY2(scarto.x() >= 20 && scarto.y() >= 20, qPrintable(QStringLiteral("%1,%2").arg(scarto.x()).arg(scarto.y())));
+            QVERIFY(schermo.contains(aperte[i]->geometry()));
+        }
+    }
+
     void ridimensionaEPoiRilascia()
     {
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
