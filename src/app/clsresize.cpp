@@ -1,5 +1,6 @@
 #include "app/clsresize.h"
 #include "app/twips.h"
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -38,6 +39,26 @@ namespace {
 // Design values are whole twips, halves going to the even neighbour.
 qint32 twipPari(double v) { return qint32(std::nearbyint(v)); }
 
+// A control placed by its parent's layout (a toolbar's buttons, say) is that layout's business:
+// scaling it as well would stack every one of them on the same rectangle.
+bool inLayout(const QLayout* l, const QWidget* c)
+{
+    if (!l)
+        return false;
+    for (int i = 0; i < l->count(); ++i) {
+        QLayoutItem* it = l->itemAt(i);
+        if (it->widget() == c || inLayout(it->layout(), c))
+            return true;
+    }
+    return false;
+}
+
+bool piazzatoDalLayout(const QWidget* c)
+{
+    const QWidget* padre = c->parentWidget();
+    return padre && inLayout(padre->layout(), c);
+}
+
 struct Dimensioni {
     bool l = true, t = true, w = true, h = true;
 };
@@ -66,7 +87,7 @@ QList<QWidget*> clsResize::controlli(QWidget* finestra)
     QWidget* area = areaInterna(finestra);
     for (QWidget* c : area->findChildren<QWidget*>()) {
         const QString nome = c->objectName();
-        if (nome.isEmpty() || nome.startsWith(QLatin1String("qt_")) || c->isWindow())
+        if (nome.isEmpty() || nome.startsWith(QLatin1String("qt_")) || c->isWindow() || piazzatoDalLayout(c))
             continue;
         elenco << c;
     }
@@ -184,7 +205,30 @@ clsResize* Ridimensionamento::caricaFinestra(QWidget* finestra, int larghezzaTwi
 {
     clsResize* r = collega(finestra, percentualeSchermo);
     finestra->resize(twipInPixel(larghezzaTwips, finestra), twipInPixel(altezzaTwips, finestra));
+    collocaAlCentro(finestra);
     return r;
+}
+
+void Ridimensionamento::collocaAlCentro(QWidget* finestra)
+{
+    const QScreen* s = finestra->screen() ? finestra->screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect schermo = s->availableGeometry();
+    QPoint p = schermo.center() - QPoint(finestra->width() / 2, finestra->height() / 2);
+    // About a title bar's height, so that the window below shows its caption.
+    const int passo = twipInPixel(450, finestra);
+    auto occupato = [finestra](QPoint punto) {
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != finestra && w->isVisible() && w->pos() == punto)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < 16 && occupato(p); ++i)
+        p += QPoint(passo, passo);
+    p.setX(qMax(schermo.left(), qMin(p.x(), schermo.right() + 1 - finestra->width())));
+    p.setY(qMax(schermo.top(), qMin(p.y(), schermo.bottom() + 1 - finestra->height())));
+    finestra->move(p);
 }
 
 clsResize* Ridimensionamento::di(const QWidget* finestra)

@@ -46,7 +46,7 @@ public:
     const QVector<Controllo>& Layout() const { return Layout_; }
 
     // The controls a window's layout manages: named descendants of its client area, in creation
-    // order, leaving out the toolkit's own inner parts.
+    // order, leaving out the toolkit's own inner parts and the controls a layout places.
     static QList<QWidget*> controlli(QWidget* finestra);
     // The client area of a window (the central widget of a main window).
     static QWidget* areaInterna(QWidget* finestra);
@@ -67,10 +67,13 @@ class Ridimensionamento : public QObject {
     Q_OBJECT
 public:
     static clsResize* collega(QWidget* finestra, quint8 percent = percentualeSchermo);
-    // The load step of every window: screen sizing, then the window's design size in twips.
+    // The load step of every window: screen sizing, then the window's design size in twips, centred.
     static clsResize* caricaFinestra(QWidget* finestra, int larghezzaTwips = larghezzaProgetto,
                                      int altezzaTwips = altezzaProgetto);
     static constexpr quint8 percentualeSchermo = 75;
+    // Centres a window on its screen's free area; where another window of the program already
+    // stands there, it moves down and right until the one below shows.
+    static void collocaAlCentro(QWidget* finestra);
     // The window's resizer; nullptr before its load step and after it has closed.
     static clsResize* di(const QWidget* finestra);
 

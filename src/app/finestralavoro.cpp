@@ -14,6 +14,10 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QAbstractSpinBox>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -85,14 +89,27 @@ const ComandoBarra comandiBarra[] = {
 QString u(const char* s) { return QString::fromUtf8(s); }
 
 // Ctrl+A..Ctrl+M must reach the window's entries even while a text field has the focus: the field
-// claims Ctrl+A (select all), Ctrl+C (copy) and other Ctrl keys for itself. Watching the whole
+// claims Ctrl+K (delete to end of line) and other Ctrl keys for itself. Watching the whole
 // application, it stops that claim for the fields of its window whose entry is enabled; left
-// unaccepted, the key goes on to the shortcut.
+// unaccepted, the key goes on to the shortcut. The editing keys every desktop shares (select all,
+// copy, cut, paste, undo, redo) stay with the field: the menu still offers those windows.
 class ScorciatoieFinestra : public QObject {
 public:
     explicit ScorciatoieFinestra(FinestraLavoro* finestra) : QObject(finestra), finestra_(finestra)
     {
         qApp->installEventFilter(this);
+    }
+
+    static bool tastoDiScrittura(QWidget* w, const QKeyEvent* k)
+    {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QTextEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w) &&
+            !qobject_cast<QAbstractSpinBox*>(w))
+            return false;
+        for (auto chiave : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                            QKeySequence::Undo, QKeySequence::Redo})
+            if (k->matches(chiave))
+                return true;
+        return false;
     }
 
 protected:
@@ -103,7 +120,7 @@ protected:
         auto* k = static_cast<QKeyEvent*>(e);
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->window() != finestra_ || k->modifiers() != Qt::ControlModifier || k->key() < Qt::Key_A ||
-            k->key() > Qt::Key_M)
+            k->key() > Qt::Key_M || tastoDiScrittura(w, k))
             return false;
         const QAction* a = finestra_->azione(QStringLiteral("fin%1").arg(k->key() - Qt::Key_A + 1));
         if (!a || !a->isEnabled())
@@ -160,6 +177,49 @@ private:
     FinestraLavoro* finestra_;
 };
 
+// The yellow hint box `passo` keeps a readable font: a hint longer than the box makes it grow
+// downwards, as far as the window's bottom, then upwards over what lies above, for as long as the
+// hint lasts. Whatever else sets the box's place (the design, the proportional layout) gives the
+// size it grows from.
+class PassoCresce : public QObject {
+public:
+    explicit PassoCresce(QWidget* area) : QObject(area), area_(area) { area->installEventFilter(this); }
+
+    static void adatta(QLabel* passo)
+    {
+        QWidget* area = passo->parentWidget();
+        const QRect cresciuto = passo->property("passoCresciuto").toRect();
+        if (passo->geometry() != cresciuto)
+            passo->setProperty("passoProgetto", passo->geometry());
+        const QRect base = passo->property("passoProgetto").toRect();
+        const int serve = passo->heightForWidth(base.width());
+        QRect r = base;
+        if (serve > base.height()) {
+            r.setBottom(qMax(base.bottom(), qMin(base.top() + serve, area->height() - 2) - 1));
+            if (r.height() < serve)
+                r.setTop(qMax(0, r.bottom() + 1 - serve));
+            passo->raise();
+        }
+        passo->setProperty("passoCresciuto", r);
+        if (passo->geometry() != r)
+            passo->setGeometry(r);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        // A new text asks the parent for a new layout; a resize or a showing may move the box.
+        if (o == area_ && (e->type() == QEvent::LayoutRequest || e->type() == QEvent::Resize || e->type() == QEvent::Show))
+            for (QLabel* passo : area_->findChildren<QLabel*>(QStringLiteral("passo"), Qt::FindDirectChildrenOnly))
+                if (passo->wordWrap())
+                    adatta(passo);
+        return false;
+    }
+
+private:
+    QWidget* area_;
+};
+
 } // namespace
 
 FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
@@ -176,6 +236,7 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     new ScorciatoieFinestra(this);
     if (Finestre::archivioDisponibile() && !tabella[numero_].soloElimina)
         new ArchivioTrascinato(this);
+    new PassoCresce(area_);
     // The design size, so that the layout is recorded against the design coordinates.
     resize(twipInPixel(larghezzaProgetto, this), twipInPixel(altezzaProgetto, this));
     area_->setGeometry(0, menuBar()->sizeHint().height(), width(), height() - menuBar()->sizeHint().height());
@@ -411,7 +472,7 @@ QLabel* FinestraLavoro::creaPasso(int left, int top, int width, int height, doub
     passo->setStyleSheet(QStringLiteral(
         "QLabel { background-color: rgb(255,255,0); color: black; border: 1px solid rgb(128,128,128); }"));
     QFont f = passo->font();
-    f.setPointSizeF(punti);
+    f.setPointSizeF(qMax(punti, puntiMinimi));
     passo->setFont(f);
     posiziona(passo, left, top, width, height);
     return passo;

@@ -37,6 +37,8 @@ public:
     // The action of toolbar position 1..24 (the same action as its menu entry); nullptr for a separator.
     QAction* azioneBarra(int posizione) const;
     static constexpr int altezzaBarra = 480;   // twips
+    // No text of the program is drawn smaller: a hint that does not fit gets room instead.
+    static constexpr double puntiMinimi = 8.0;
 
     // The frame's handlers, public so that tests and other windows can run them.
     void visualizza(int n);          // fin1..fin13, also toolbar positions 6..18
@@ -50,7 +52,8 @@ protected:
 
     // The common buttons, created where the member's design puts them.
     QPushButton* creaEsco(int left, int top, int width, int height);
-    // The yellow step-hint box `passo`, word-wrapped and centred, in the given point size.
+    // The yellow step-hint box `passo`, word-wrapped and centred, in the given point size (8 at least);
+    // a hint too long for it makes it grow, as every word-wrapped `passo` of a work window does.
     QLabel* creaPasso(int left, int top, int width, int height, double punti, const QString& tooltip = QString());
     QPushButton* creaGuida(const QString& nome, int left, int top, int width, int height,
                            const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));

@@ -1,4 +1,5 @@
 #include "app/gruppoopzioni.h"
+#include <QKeyEvent>
 
 GruppoOpzioni::GruppoOpzioni(const QString& nome, QObject* parent) : QObject(parent), nome_(nome) {}
 
@@ -10,7 +11,9 @@ QRadioButton* GruppoOpzioni::aggiungi(QWidget* contenitore, const QString& testo
     // Each button is exclusive by hand, so that the group may also have no selection at all.
     b->setAutoExclusive(false);
     connect(b, &QRadioButton::clicked, this, [this, indice] { seleziona(indice); });
+    b->installEventFilter(this);
     pulsanti_.append(b);
+    aggiornaIngresso();
     return b;
 }
 
@@ -29,6 +32,7 @@ void GruppoOpzioni::seleziona(int i)
         return;
     for (int k = 0; k < pulsanti_.size(); ++k)
         pulsanti_[k]->setChecked(k == i - 1);
+    aggiornaIngresso();
     if (clic)
         clic(i);
 }
@@ -37,16 +41,52 @@ void GruppoOpzioni::deseleziona(int i)
 {
     if (QRadioButton* b = pulsante(i))
         b->setChecked(false);
+    aggiornaIngresso();
 }
 
 void GruppoOpzioni::deselezionaTutti()
 {
     for (QRadioButton* b : pulsanti_)
         b->setChecked(false);
+    aggiornaIngresso();
 }
 
 void GruppoOpzioni::mostra(int i)
 {
     for (int k = 0; k < pulsanti_.size(); ++k)
         pulsanti_[k]->setChecked(k == i - 1);
+    aggiornaIngresso();
+}
+
+void GruppoOpzioni::aggiornaIngresso()
+{
+    const int ingresso = qMax(selezionato(), 1);
+    for (int k = 0; k < pulsanti_.size(); ++k)
+        pulsanti_[k]->setFocusPolicy(k == ingresso - 1 ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool GruppoOpzioni::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    const int k = pulsanti_.indexOf(static_cast<QRadioButton*>(o));
+    const auto* tasto = static_cast<QKeyEvent*>(e);
+    if (k < 0 || (tasto->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    int verso = 0;
+    switch (tasto->key()) {
+    case Qt::Key_Up: case Qt::Key_Left: verso = -1; break;
+    case Qt::Key_Down: case Qt::Key_Right: verso = 1; break;
+    default: return false;
+    }
+    // The next button that can take the focus, round the group; the choice stays as it is.
+    const int n = int(pulsanti_.size());
+    for (int passo = 1; passo < n; ++passo) {
+        QRadioButton* b = pulsanti_[((k + verso * passo) % n + n) % n];
+        if (b->isEnabled() && b->isVisible()) {
+            b->setFocus(verso > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            break;
+        }
+    }
+    return true;
 }

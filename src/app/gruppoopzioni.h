@@ -1,6 +1,8 @@
 #pragma once
 // A group of option buttons indexed from 1 that may have no selection. Selecting from code runs
 // the click handler, exactly as the user's click would; deselecting from code runs nothing.
+// From the keyboard the group is one stop: Tab reaches its chosen button (the first when none is
+// chosen) and the arrow keys move among its buttons; the space bar chooses.
 #include <QObject>
 #include <QRadioButton>
 #include <QVector>
@@ -25,7 +27,12 @@ public:
 
     std::function<void(int)> clic;              // the group's Click(Index) handler
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
+    void aggiornaIngresso();
+
     QString nome_;
     QVector<QRadioButton*> pulsanti_;
 };

@@ -9,8 +9,10 @@
 #include "case/statocausa.h"
 #include "platform/porte.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -40,14 +42,40 @@ void avvisa(const QString& testo, Icona icona = Icona::Critico)
     piattaforma().messaggi->mostra(testo, nomeprogramma, icona);
 }
 
+// The folder of the archive last opened or saved in this session.
+QString ultimaCartella;
+
+// The examples installed with the program are opened apart: their folder is no place for archives.
+bool nellaCartellaProgramma(const QString& cartella)
+{
+    const QString programma = QDir(cartellaProgramma()).canonicalPath();
+    const QString c = QDir(cartella).canonicalPath();
+    return !programma.isEmpty() && (c == programma || c.startsWith(programma + QLatin1Char('/')));
+}
+
+void ricordaCartella(const QString& archivio)
+{
+    const QString cartella = QFileInfo(archivio).absolutePath();
+    if (!nellaCartellaProgramma(cartella))
+        ultimaCartella = cartella;
+}
+
 } // namespace
 
 namespace ArchivioCausa {
 
+QString cartellaDialoghi()
+{
+    if (!ultimaCartella.isEmpty() && QFileInfo(ultimaCartella).isDir() && !nellaCartellaProgramma(ultimaCartella))
+        return ultimaCartella;
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
+}
+
 void apri()
 {
     CausaViva::attiva().impostaArchivio(QString());
-    const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, QString());
+    const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
     apriFile(percorso);
@@ -74,6 +102,7 @@ bool apriPercorso(const QString& percorso)
     }
     // The whole case at once; windows not yet open show it when they open.
     CausaViva::attiva().sostituisci(lettura.causa, percorso);
+    ricordaCartella(percorso);
     return true;
 }
 
@@ -94,8 +123,9 @@ void salva(bool nuovoNome)
     }
     QString percorso = nuovoNome ? QString() : viva.archivio();
     if (percorso.isEmpty()) {
+        // The current archive's name is proposed; a new case starts in the archives' folder.
         percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1,
-                                                 viva.archivio());
+                                                 viva.archivio().isEmpty() ? cartellaDialoghi() : viva.archivio());
         if (percorso.isEmpty())
             return;
     }
@@ -106,18 +136,27 @@ void salva(bool nuovoNome)
     }
     viva.impostaArchivio(percorso);
     Recenti::aggiungi(percorso);
+    ricordaCartella(percorso);
 }
 
 void elimina()
 {
-    const QString percorso = piattaforma().dialoghi->apri(titoloelimina, filtri(filtriElimina), 2, CausaViva::attiva().archivio());
+    // No file is chosen beforehand: the case's own archive is deleted only when the user picks it.
+    const QString percorso = piattaforma().dialoghi->apri(titoloelimina, filtri(filtriElimina), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
     const QString nome = QFileInfo(percorso).fileName();
-    if (!QFileInfo(percorso).isFile())
+    if (!QFileInfo(percorso).isFile()) {
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: non esiste o non è un file.").arg(nome));
-    else if (::unlink(QFile::encodeName(percorso).constData()) != 0)
+        return;
+    }
+    if (piattaforma().messaggi->mostra(QStringLiteral("Eliminare definitivamente «%1»?").arg(nome), nomeprogramma,
+                                       Icona::Domanda, Pulsanti::SiNo, Risposta::No) != Risposta::Si)
+        return;
+    if (::unlink(QFile::encodeName(percorso).constData()) != 0)
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: %2.").arg(nome, descriviErrore(errno)));
+    else
+        avvisa(QStringLiteral("Il file «%1» è stato eliminato.").arg(nome), Icona::Informazione);
 }
 
 void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso)

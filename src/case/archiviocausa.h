@@ -22,8 +22,12 @@ bool apriFile(const QString& percorso);
 // "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the two completeness checks, the
 // dialog when there is no name, then a whole-or-nothing write; a failure is told with its reason.
 void salva(bool nuovoNome);
-// "&Elimina...": the chosen file is deleted; the archive name stays as it was.
+// "&Elimina...": the dialog starts with no file chosen; the chosen file is deleted once the user
+// confirms, and the user is told; the archive name stays as it was.
 void elimina();
+// Where the open, save-as and delete dialogs start: the folder of the archive last opened or saved,
+// else the user's documents folder; never the program's own folder.
+QString cartellaDialoghi();
 
 // A header text box keeps only what the archive can carry: characters it cannot are dropped as
 // they are typed or pasted, and the hint says why.

@@ -165,6 +165,17 @@ FinestraCausa::FinestraCausa(QWidget* parent)
     QPushButton* esco = creaEsco(8280, 5760, 1095, 375);
     for (QPushButton* b : {aiuto, guida, avanti, esco, azzera})
         adattaTesto(b);
+
+    // Tab goes from the four texts to the type (one stop), then straight to "Procedi"; the
+    // explanations of the types come after the window's buttons.
+    QList<QWidget*> ordine{attore_, convenuto_, bene_, luogo_};
+    for (int i = 1; i <= tipologie; ++i)
+        ordine << option1_->pulsante(i);
+    ordine << avanti << esco << azzera << aiuto << guida;
+    for (int i = 1; i <= tipologie; ++i)
+        ordine << findChild<QPushButton*>(QStringLiteral("spiega1(%1)").arg(i));
+    for (int i = 1; i < ordine.size(); ++i)
+        QWidget::setTabOrder(ordine[i - 1], ordine[i]);
 }
 
 void FinestraCausa::carica()

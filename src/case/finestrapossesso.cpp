@@ -186,11 +186,6 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
                        QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     passo_->setStyleSheet(giallo);
     passo_->setWordWrap(true);
-    {
-        QFont f = passo_->font();
-        f.setPointSizeF(7.5);
-        passo_->setFont(f);
-    }
     posiziona(passo_, 2400, 5610, 4695, 540);
 
     auto* aiuto = pulsante(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),

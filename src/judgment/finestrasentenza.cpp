@@ -74,16 +74,18 @@ QScrollBar* barraScorrimento(QWidget* padre, const QString& nome, int massimo, i
     return s;
 }
 
-// The hint box keeps its design size: a long hint gets a smaller font rather than lose a line.
+// The hint keeps the window's font: the frame gives a long one room.
 void scriviPasso(QLabel* passo, const QString& testo)
 {
     passo->setText(testo);
-    QFont f = passo->parentWidget()->font();
-    const QRect area = passo->contentsRect();
-    while (f.pointSizeF() > 6.0 &&
-           QFontMetrics(f).boundingRect(area, Qt::TextWordWrap, testo).height() > area.height())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    passo->setFont(f);
+}
+
+// A line of the facts or objections lists: one row high, so a long one is cut at the row's end;
+// its tooltip holds it whole.
+void mostraRiga(QLabel* l, const QString& riga)
+{
+    l->setText(riga);
+    l->setToolTip(riga);
 }
 
 // The document's line breaks are carriage returns alone.
@@ -337,7 +339,7 @@ void FinestraSentenza::VScroll1_Change()
     const int v = vscroll1_->value();
     const QStringList righe = giudizio_ ? giudizio_->fatti : QStringList();
     for (int k = 1; k <= righeVisibili; ++k)
-        azione_[k - 1]->setText(righe.value(v + k - 2));
+        mostraRiga(azione_[k - 1], righe.value(v + k - 2));
 }
 
 void FinestraSentenza::VScroll2_Change()
@@ -345,7 +347,7 @@ void FinestraSentenza::VScroll2_Change()
     const int v = vscroll2_->value();
     const QStringList righe = giudizio_ ? giudizio_->obiezioni : QStringList();
     for (int k = 1; k <= righeVisibili; ++k)
-        obiezione_[k - 1]->setText(righe.value(v + k - 2));
+        mostraRiga(obiezione_[k - 1], righe.value(v + k - 2));
 }
 
 void FinestraSentenza::svuota()
@@ -390,6 +392,12 @@ void FinestraSentenza::stampa_Click()
     word->giustificaTutto();
     // The document stays open for the user; the export step records it and tells of a failure.
     const QString scritto = Esportazione::mostra(*word);
+    // The hint tells what became of the export, no longer what it was about to do.
+    const QString dove = QDir::toNativeSeparators(scritto);
+    scriviPasso(passo_, scritto.isEmpty() ? QStringLiteral("la sentenza non è stata esportata: il documento non si è potuto scrivere")
+                        : !appword.isEmpty() ? QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in ") + dove
+                                             : QStringLiteral("la sentenza è stata scritta in ") + dove
+                                                   + QStringLiteral(", ma nessun programma di videoscrittura l'ha aperta"));
     // Written but opened by no word processor: the same judgment can be had as PDF.
     if (!scritto.isEmpty() && appword.isEmpty()
         && piattaforma().messaggi->mostra(QStringLiteral("Si desidera esportare la sentenza in PDF?"), titoloaiuto,

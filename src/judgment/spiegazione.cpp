@@ -1,4 +1,5 @@
 #include "judgment/spiegazione.h"
+#include "case/tabellecausa.h"
 
 #include <algorithm>
 
@@ -239,15 +240,28 @@ QString rigaMotivo(const Decisione& d)
 
 } // namespace
 
+namespace {
+
+// The type as the case header lists it, without the periods that pad its caption.
+QString nomeTipologia(int tipologia)
+{
+    if (tipologia <= 0)
+        return u"non indicata"_s;
+    QString nome = TabelleCausa::didascaliaTipologia(tipologia);
+    while (nome.endsWith(u'.'))
+        nome.chop(1);
+    return nome.isEmpty() ? u"n. "_s + QString::number(tipologia) : nome;
+}
+
+} // namespace
+
 QStringList spiegazione(const Decisione& d)
 {
     QStringList righe;
     righe << u"Regola applicata: "_s + d.chiave
                  + (d.esito == Esito::Vince ? u" (l'attore vince la causa)."_s
                                             : u" (l'attore perde la causa)."_s);
-    righe << (d.fattori.tipologia > 0 ? u"Tipologia di usucapione: n. "_s
-                                            + QString::number(d.fattori.tipologia) + u'.'
-                                      : u"Tipologia di usucapione: non indicata."_s);
+    righe << u"Tipologia di usucapione: "_s + nomeTipologia(d.fattori.tipologia) + u'.';
     righe << rigaAnni(d) << rigaInterruzione(d);
     if (d.fattori.tolleranza == 2)
         righe << rigaTolleranza(d);

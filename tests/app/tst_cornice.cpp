@@ -2,6 +2,9 @@
 #include "app/modpossidoria.h"
 #include "fakes/piattaformafinta.h"
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +20,13 @@ public:
         creaEsco(7920, 5640, 1335, 495);
         creaGuida(QStringLiteral("guidainlinea"), 6360, 5640, 1455, 495);
     }
+};
+
+// A work window with the yellow hint box where the judgment window has it, asked for 7.5 points.
+class FinestraConPasso : public FinestraProva {
+public:
+    QLabel* passo;
+    FinestraConPasso() : FinestraProva(13) { passo = creaPasso(2400, 5640, 4695, 450, 7.5); }
 };
 
 // The case header window as far as the frame sees it: the four archive commands.
@@ -293,32 +303,51 @@ private slots:
         QCOMPARE(p->messaggi.mostrati.size(), 1);
     }
 
-    // The window shortcuts win over a text field's own Ctrl keys (select all, copy, end of line...).
+    // In a text field the desktop's editing keys (select all, copy) do their work; every other
+    // Ctrl+A..Ctrl+M key, and all of them outside a field, bring up their window.
     void scorciatoieConIlCursoreInUnCampo_data()
     {
         QTest::addColumn<int>("tasto");
-        QTest::addColumn<QString>("finestra");
-        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << "scelta";
-        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << "massime";
-        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << "possesso";
-        QTest::newRow("Ctrl+K") << int(Qt::Key_K) << "fede";
+        QTest::addColumn<bool>("nelCampo");
+        QTest::addColumn<QString>("finestra");     // the window it brings up; empty for none
+        QTest::addColumn<QString>("selezione");    // the field's selection afterwards
+        QTest::addColumn<QString>("appunti");      // the clipboard afterwards
+        QTest::newRow("Ctrl+A nel campo") << int(Qt::Key_A) << true << "" << "Mario Rossi" << "prima";
+        QTest::newRow("Ctrl+C nel campo") << int(Qt::Key_C) << true << "" << "Rossi" << "Rossi";
+        QTest::newRow("Ctrl+E nel campo") << int(Qt::Key_E) << true << "possesso" << "Rossi" << "prima";
+        QTest::newRow("Ctrl+K nel campo") << int(Qt::Key_K) << true << "fede" << "Rossi" << "prima";
+        QTest::newRow("Ctrl+A fuori") << int(Qt::Key_A) << false << "scelta" << "Rossi" << "prima";
+        QTest::newRow("Ctrl+C fuori") << int(Qt::Key_C) << false << "massime" << "Rossi" << "prima";
     }
     void scorciatoieConIlCursoreInUnCampo()
     {
         QFETCH(int, tasto);
+        QFETCH(bool, nelCampo);
         QFETCH(QString, finestra);
+        QFETCH(QString, selezione);
+        QFETCH(QString, appunti);
+        QGuiApplication::clipboard()->setText(QStringLiteral("prima"));
         auto* causa = Finestre::finestra<FinestraLavoro>(QStringLiteral("causa"));
         auto* campo = new QLineEdit(QStringLiteral("Mario Rossi"), causa->area());
         campo->setObjectName(QStringLiteral("attore"));
         causa->show();
         QVERIFY(QTest::qWaitForWindowActive(causa));
-        campo->setFocus();
-        QVERIFY(campo->hasFocus());
-        QVERIFY(!Finestre::caricata(finestra) || !Finestre::finestra(finestra)->isVisible());
-        QTest::keyClick(campo, Qt::Key(tasto), Qt::ControlModifier);
-        QVERIFY(Finestre::caricata(finestra));
-        QVERIFY(Finestre::finestra(finestra)->isVisible());
+        campo->setSelection(6, 5);
+        QWidget* fuoco = nelCampo ? static_cast<QWidget*>(campo) : causa->findChild<QPushButton*>(QStringLiteral("esco"));
+        fuoco->setFocus();
+        QVERIFY(fuoco->hasFocus());
+        const QStringList tutte{"scelta", "massime", "possesso", "fede"};
+        for (const QString& f : tutte)
+            QVERIFY(!Finestre::caricata(f) || !Finestre::finestra(f)->isVisible());
+        QTest::keyClick(fuoco, Qt::Key(tasto), Qt::ControlModifier);
+        for (const QString& f : tutte)
+            QCOMPARE(Finestre::caricata(f) && Finestre::finestra(f)->isVisible(), f == finestra);
         QCOMPARE(campo->text(), QStringLiteral("Mario Rossi"));
+        QCOMPARE(campo->selectedText(), selezione);
+        QCOMPARE(QGuiApplication::clipboard()->text(), appunti);
+        // The menu still offers the windows the field's keys leave aside.
+        QCOMPARE(causa->azione(QStringLiteral("fin1"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(causa->azione(QStringLiteral("fin3"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
     }
 
     void esciDalMenuFile()
@@ -346,6 +375,70 @@ private slots:
         QVERIFY(numero && numero->isVisible());
         QVERIFY(numero->geometry().right() >= w->width() - 10);
         salvaImmagine(w, QStringLiteral("cornice"));
+    }
+
+    // A hint never shrinks below 8 points: one too long for the box makes the box grow, downwards
+    // within the window and then upwards; a short one gives the box back its own place.
+    void passoCresceENonRimpicciolisce()
+    {
+        FinestraConPasso w;
+        w.carica();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QLabel* passo = w.passo;
+        QCOMPARE(passo->font().pointSizeF(), 8.0);
+        const QRect progetto = passo->geometry();
+        const QString breve = QStringLiteral("cliccare su Procedi");
+        const QString lungo = QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
+                                             "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare");
+        for (const QString& testo : {lungo, lungo.repeated(3), breve, lungo}) {
+            passo->setText(testo);
+            QApplication::sendPostedEvents();
+            QCOMPARE(passo->font().pointSizeF(), 8.0);
+            QCOMPARE(passo->width(), progetto.width());
+            QVERIFY(passo->y() >= 0 && passo->geometry().bottom() < w.area()->height());
+            if (testo == breve) {
+                QCOMPARE(passo->geometry(), progetto);
+                continue;
+            }
+            QCOMPARE(passo->height(), passo->heightForWidth(passo->width()));   // every line shows
+            QVERIFY(passo->height() > progetto.height());
+            QVERIFY(passo->y() <= progetto.y());
+            salvaImmagine(&w, testo == lungo ? QStringLiteral("passo-lungo") : QStringLiteral("passo-lunghissimo"));
+        }
+        // Resized and back: the long hint still has its room, the same as before.
+        const QRect cresciuto = passo->geometry();
+        w.resize(w.size() * 3 / 2);
+        QApplication::sendPostedEvents();
+        QVERIFY(passo->height() >= passo->heightForWidth(passo->width()));
+        QVERIFY(passo->geometry().bottom() < w.area()->height());
+        w.resize(w.size() * 2 / 3);
+        QApplication::sendPostedEvents();
+        QCOMPARE(passo->geometry(), cresciuto);
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+    // A work window opens centred on the screen; one opened over another at the same place moves
+    // down and right, so that the one below shows.
+    void siApreAlCentroESfalsata()
+    {
+        const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+        QList<QWidget*> aperte;
+        for (const char* nome : {"possesso", "fede", "acquisto"}) {
+            Finestre::mostra(QString::fromLatin1(nome));
+            QWidget* w = Finestre::finestra(QString::fromLatin1(nome));
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            aperte << w;
+        }
+        const QPoint scostamento = aperte[0]->geometry().center() - schermo.center();
+        QVERIFY2(qAbs(scostamento.x()) <= 3 && qAbs(scostamento.y()) <= 3,
+                 qPrintable(QStringLiteral("%1,%2").arg(scostamento.x()).arg(scostamento.y())));
+        for (int i = 1; i < aperte.size(); ++i) {
+            QCOMPARE(aperte[i]->size(), aperte[0]->size());
+            const QPoint scarto = aperte[i]->pos() - aperte[i - 1]->pos();
+            QVERIFY2(scarto.x() >= 20 && scarto.y() >= 20, qPrintable(QStringLiteral("%1,%2").arg(scarto.x()).arg(scarto.y())));
+            QVERIFY(schermo.contains(aperte[i]->geometry()));
+        }
     }
 
     void ridimensionaEPoiRilascia()

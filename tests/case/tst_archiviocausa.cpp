@@ -116,6 +116,9 @@ private slots:
     void testiNonArchiviabiliRifiutati();
     void comandiDaOgniFinestra_data();
     void comandiDaOgniFinestra();
+    void eliminaChiedeEDice_data();
+    void eliminaChiedeEDice();
+    void cartellaDeiDialoghi();
 
 private:
     PiattaformaFinta* finta_ = nullptr;
@@ -536,15 +539,16 @@ void TstArchivioCausa::comandiDaOgniFinestra()
     scriviFile(vittima, "x");
     CausaViva::attiva().impostaArchivio(percorso("Possidoria-dati-corrente"));
     finta_->dialoghi.risposte.enqueue(vittima);
+    finta_->messaggi.risposte.enqueue(Risposta::Si);
     w->azioneBarra(3)->trigger();
     QVERIFY(!QFile::exists(vittima));
-    QVERIFY(finta_->messaggi.mostrati.isEmpty());   // a delete that succeeds says nothing
+    QCOMPARE(finta_->messaggi.mostrati.size(), 2);   // the question, then the news
     const DialogoRegistrato& d = finta_->dialoghi.aperti.last();
     QCOMPARE(d.tipo, QStringLiteral("apri"));
     QCOMPARE(d.titolo, titoloelimina);
     QCOMPARE(d.filtroIniziale, 2);
     QCOMPARE(d.filtri.value(1).schema.trimmed(), QStringLiteral("Possidoria-dati-*"));
-    QCOMPARE(d.nomeIniziale, CausaViva::attiva().archivio());
+    QVERIFY(QFileInfo(d.nomeIniziale).isDir());   // a folder, no file chosen
     QCOMPARE(CausaViva::attiva().archivio(), percorso("Possidoria-dati-corrente"));   // kept
     if (soloElimina)
         return;
@@ -552,6 +556,78 @@ void TstArchivioCausa::comandiDaOgniFinestra()
     QCOMPARE(finta_->dialoghi.aperti.last().titolo, QStringLiteral("Apri file"));
     QCOMPARE(finta_->dialoghi.aperti.size(), 2);
     QVERIFY(Finestre::caricata(QStringLiteral("causa")));
+}
+
+// The delete dialog starts with no file chosen, not even the case's own; the chosen file goes
+// only after a question whose default is No, and the user is told it is gone.
+void TstArchivioCausa::eliminaChiedeEDice_data()
+{
+    QTest::addColumn<QList<Risposta>>("risposte");   // empty: Enter on the default button
+    QTest::addColumn<bool>("eliminato");
+    QTest::newRow("sì") << QList<Risposta>{Risposta::Si} << true;
+    QTest::newRow("no") << QList<Risposta>{Risposta::No} << false;
+    QTest::newRow("invio") << QList<Risposta>{} << false;
+}
+
+void TstArchivioCausa::eliminaChiedeEDice()
+{
+    QFETCH(QList<Risposta>, risposte);
+    QFETCH(bool, eliminato);
+    compilaCaso();
+    const QString file = percorso("Possidoria-dati-rossi");
+    scriviFile(file, "x");
+    CausaViva::attiva().impostaArchivio(file);
+    finta_->dialoghi.risposte.enqueue(file);
+    for (Risposta r : risposte)
+        finta_->messaggi.risposte.enqueue(r);
+    menu(possesso(), "eliminare");
+    QCOMPARE(finta_->dialoghi.aperti.size(), 1);
+    QVERIFY(finta_->dialoghi.aperti[0].nomeIniziale != file);
+    QVERIFY(!QFileInfo(finta_->dialoghi.aperti[0].nomeIniziale).isFile());
+    const MessaggioRegistrato domanda = finta_->messaggi.mostrati.value(0);
+    QCOMPARE(domanda.testo, QStringLiteral("Eliminare definitivamente «Possidoria-dati-rossi»?"));
+    QCOMPARE(domanda.icona, Icona::Domanda);
+    QCOMPARE(domanda.pulsanti, Pulsanti::SiNo);
+    QCOMPARE(domanda.predefinita, Risposta::No);
+    QCOMPARE(QFile::exists(file), !eliminato);
+    QCOMPARE(finta_->messaggi.mostrati.size(), eliminato ? 2 : 1);
+    if (eliminato) {
+        QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Il file «Possidoria-dati-rossi» è stato eliminato."));
+        QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Informazione);
+    }
+    QCOMPARE(CausaViva::attiva().archivio(), file);
+}
+
+// Open, save-as and delete start where the archives are: the folder of the case last opened or
+// saved, else the documents folder; never the program's own folder, not even after an example.
+void TstArchivioCausa::cartellaDeiDialoghi()
+{
+    const QString programma = QDir(cartellaProgramma()).canonicalPath();
+    auto partenza = [this] { return QDir(finta_->dialoghi.aperti.last().nomeIniziale).canonicalPath(); };
+    causa()->apri_Click();
+    const QString prima = partenza();
+    QVERIFY(!prima.isEmpty());
+    QVERIFY(prima != programma);
+    compilaCaso();
+    const QString file = percorso("Possidoria-dati-salvato");
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->salvanome_Click();
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(QDir(finta_->dialoghi.aperti.last().nomeIniziale).canonicalPath(), prima);   // a new case: no name yet
+    const QString qui = QDir(cartella_->path()).canonicalPath();
+    causa()->salvanome_Click();
+    QCOMPARE(finta_->dialoghi.aperti.last().nomeIniziale, file);   // the current archive's name
+    causa()->eliminare_click();
+    QCOMPARE(partenza(), qui);
+    // An example opened from the program's folder leaves the archives' folder as it was.
+    QTemporaryDir esempi(programma + QStringLiteral("/esempi-prova-XXXXXX"));
+    QVERIFY(esempi.isValid());
+    const QString esempio = esempi.filePath(QStringLiteral("Possidoria-dati-esempio"));
+    QVERIFY(QFile::copy(file, esempio));
+    causa()->apriEsempio(esempio);
+    QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Niccolò Ferrè"));
+    causa()->apri_Click();
+    QCOMPARE(partenza(), qui);
 }
 
 QTEST_MAIN(TstArchivioCausa)

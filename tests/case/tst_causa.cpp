@@ -48,6 +48,8 @@ private slots:
     void cancIniziaUnaNuovaCausa();
     void cancSvuotaLaSentenza();
     void chiusaDallaBarraNonPerdeNulla();
+    void tabellaDiTabulazione_data();
+    void tabellaDiTabulazione();
     void menuEScelta();
     void immagine();
 
@@ -378,6 +380,46 @@ void TstCausa::chiusaDallaBarraNonPerdeNulla()
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Rossi"));
     QCOMPARE(causa()->luogo()->text(), QStringLiteral("Lecco"));
     QCOMPARE(causa()->Option1()->selezionato(), 6);
+}
+
+// From the last text, Tab stops once on the type (its chosen button, else the first) and then
+// reaches "Procedi"; the arrows move inside the types without choosing; every "?" stays reachable.
+void TstCausa::tabellaDiTabulazione_data()
+{
+    QTest::addColumn<int>("tipologia");
+    QTest::newRow("nessuna") << 0;
+    QTest::newRow("servitù apparenti") << 6;
+}
+
+void TstCausa::tabellaDiTabulazione()
+{
+    QFETCH(int, tipologia);
+    causa()->show();
+    QVERIFY(QTest::qWaitForWindowActive(causa()));
+    if (tipologia)
+        causa()->Option1()->pulsante(tipologia)->click();
+    causa()->luogo()->setFocus();
+    auto tab = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    QWidget* tipo = tab();
+    QCOMPARE(tipo, causa()->Option1()->pulsante(qMax(tipologia, 1)));
+    QCOMPARE(tab()->objectName(), QStringLiteral("cmdavanti"));
+    QTest::keyClick(tipo, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), causa()->Option1()->pulsante(qMax(tipologia, 1) + 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), causa()->Option1()->pulsante(tipologia > 1 ? tipologia - 1 : 12));
+    QCOMPARE(causa()->Option1()->selezionato(), tipologia);
+    // A whole round of Tab: each type button at most once, every "?" once.
+    causa()->luogo()->setFocus();
+    QStringList visti;
+    for (int i = 0; i < 60 && (visti.isEmpty() || QApplication::focusWidget() != causa()->luogo()); ++i)
+        visti << tab()->objectName();
+    QCOMPARE(visti.filter(QStringLiteral("Option1(")).size(), 1);
+    for (int i = 1; i <= 12; ++i)
+        QCOMPARE(visti.count(QStringLiteral("spiega1(%1)").arg(i)), 1);
 }
 
 void TstCausa::menuEScelta()

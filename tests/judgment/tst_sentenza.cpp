@@ -40,9 +40,12 @@ private slots:
     void righe();
     void barre_data();
     void barre();
+    void righeLeggibiliPerIntero();
     void sentenzaDueVolte();
     void esportazione();
     void esportazioneDopoCanc();
+    void suggerimentoDopoEsportazione_data();
+    void suggerimentoDopoEsportazione();
     void messaggiEPossesso();
     void causaIntera_data();
     void causaIntera();
@@ -178,6 +181,32 @@ void TstSentenza::righe()
                             "nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
 }
 
+// A line of either list that its row cuts (the long manner of acquisition, say) can be read whole
+// in its tooltip, at every position of the scroll bar.
+void TstSentenza::righeLeggibiliPerIntero()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    sentenza()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(sentenza()));
+    int tagliate = 0;
+    for (const auto& [barra, riga] : {std::pair{"VScroll1", "azione"}, std::pair{"VScroll2", "obiezione"}}) {
+        auto* b = sentenza()->findChild<QScrollBar*>(QString::fromLatin1(barra));
+        for (int v = b->minimum(); v <= b->maximum(); ++v) {
+            b->setValue(v);
+            for (int k = 1; k <= 7; ++k) {
+                auto* l = sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(QString::fromLatin1(riga)).arg(k));
+                const int visibile = qMin(l->geometry().right(), b->geometry().left() - 1) - l->x() + 1 - 2 * l->margin();
+                if (l->fontMetrics().horizontalAdvance(l->text()) <= visibile)
+                    continue;
+                ++tagliate;
+                QCOMPARE(l->toolTip(), l->text());
+            }
+        }
+    }
+    QVERIFY(tagliate > 0);   // the case has long lines: the check above has run
+}
+
 void TstSentenza::barre_data()
 {
     QTest::addColumn<QString>("barra");
@@ -235,7 +264,8 @@ void TstSentenza::esportazione()
     // The toolbar's print button and the menu entry are the same action.
     sentenza()->azioneBarra(4)->trigger();
     const QStringList& op = finta_->word.operazioni;
-    QCOMPARE(sentenza()->passo()->text(), QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    QCOMPARE(sentenza()->passo()->text(),
+             QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in documento-finto.odt"));
     QStringList atteso = {QStringLiteral("new"), QStringLiteral("font Century Gothic"), QStringLiteral("paragraph"),
                           QStringLiteral("psize 18"), QStringLiteral("ptext Possidoria - causa elettronica con sentenza\r\r"),
                           QStringLiteral("psize 14"), QStringLiteral("ptext Svolgimento del processo\r\r"),
@@ -255,6 +285,35 @@ void TstSentenza::esportazione()
     QCOMPARE(op, atteso);
     QVERIFY(op.contains(QStringLiteral("ptext  1) - nome dell'attore: Mario Rossi\r")));
     QVERIFY(!finta_->word.testo.contains(QChar('\n')));
+}
+
+// After an export the hint says what became of it: opened, only written, or not written at all.
+void TstSentenza::suggerimentoDopoEsportazione_data()
+{
+    QTest::addColumn<bool>("scritto");
+    QTest::addColumn<bool>("aperto");
+    QTest::addColumn<QString>("passo");
+    QTest::newRow("aperto") << true << true
+                            << "la sentenza è aperta nel programma di videoscrittura; il documento è in /tmp/sentenza.odt";
+    QTest::newRow("solo scritto") << true << false
+                                  << "la sentenza è stata scritta in /tmp/sentenza.odt, ma nessun programma di videoscrittura l'ha aperta";
+    QTest::newRow("non scritto") << false << false
+                                 << "la sentenza non è stata esportata: il documento non si è potuto scrivere";
+}
+
+void TstSentenza::suggerimentoDopoEsportazione()
+{
+    QFETCH(bool, scritto);
+    QFETCH(bool, aperto);
+    QFETCH(QString, passo);
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    finta_->word.esitoMostra = {scritto, QStringLiteral("/tmp/sentenza.odt"), false, aperto,
+                                aperto ? QStringLiteral("writer") : QString()};
+    finta_->messaggi.risposte << Risposta::Ok << Risposta::No;   // no PDF instead
+    sentenza()->azione(QStringLiteral("stampa"))->trigger();
+    QCOMPARE(sentenza()->passo()->text(), passo);
+    QVERIFY(sentenza()->passo()->font().pointSizeF() >= 8);
 }
 
 void TstSentenza::esportazioneDopoCanc()
