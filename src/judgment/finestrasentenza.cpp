@@ -385,6 +385,14 @@ void FinestraSentenza::stampa_Click()
     const QStringList righeObiezioni = giudizio_ ? giudizio_->obiezioni : QStringList();
     for (int i = 1; i <= obiezioni; ++i)
         word->testoParagrafo(str(i) + QStringLiteral(") ") + righeObiezioni.value(i - 1) + cr);
+    // The timeline, as in the PDF, when the case has dates to draw.
+    if (giudizio_) {
+        const QImage linea = immagineLineaTempo(giudizio_->causa);
+        if (!linea.isNull()) {
+            passo(12, cr + QStringLiteral("Il possesso nel tempo:") + cr);
+            word->immagineParagrafo(linea);
+        }
+    }
     passo(14, cr + QStringLiteral("Sentenza:") + cr + cr);
     passo(12, soloCr(testosentenza_->toPlainText()) + cr);
     passo(12, cr + QStringLiteral("Commenti:") + cr + cr);

@@ -1,5 +1,6 @@
 #pragma once
 // The outside world behind one small interface each: the program asks, the platform does.
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QList>
@@ -88,6 +89,8 @@ public:
     virtual void aggiungiParagrafoFinale() = 0;              // later paragraph texts go in it
     virtual void dimensioneParagrafo(int punti) = 0;
     virtual void testoParagrafo(const QString& testo) = 0;   // appended after the previous one
+    // A picture in a paragraph of its own, as wide as the text column, after the previous one.
+    virtual void immagineParagrafo(const QImage& immagine) = 0;
     virtual void giustificaTutto() = 0;
     // Writes the whole document or nothing (an old file under the name is kept on failure).
     virtual bool salvaCome(const QString& percorso) = 0;

@@ -10,6 +10,9 @@
 #include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextBlockFormat>
+#include <QTextImageFormat>
+#include <QUrl>
+#include <algorithm>
 #include <QTextDocumentWriter>
 
 namespace {
@@ -172,6 +175,29 @@ void WordQt::testoParagrafo(const QString& testo)
     QTextCursor fine(documento_.get());
     fine.movePosition(QTextCursor::End);
     inserisci(fine, testo, formatoParagrafo_);
+}
+
+void WordQt::immagineParagrafo(const QImage& immagine)
+{
+    assicuraDocumento();
+    modificato();
+    if (!paragrafoFinale_)
+        aggiungiParagrafoFinale();
+    // The document keeps the picture as a resource; the ODF writer stores it inside the file.
+    const QUrl nome(QStringLiteral("possidoria://immagine-%1.png").arg(++immagini_));
+    documento_->addResource(QTextDocument::ImageResource, nome, immagine);
+    QTextImageFormat formato;
+    formato.setName(nome.toString());
+    // About 16 cm wide, the text column of an A4 page.
+    const qreal larghezza = 600;
+    formato.setWidth(larghezza);
+    formato.setHeight(larghezza * immagine.height() / std::max(1, immagine.width()));
+    QTextCursor fine(documento_.get());
+    fine.movePosition(QTextCursor::End);
+    if (fine.block().length() > 1)
+        fine.insertBlock();
+    fine.insertImage(formato);
+    fine.insertBlock();
 }
 
 void WordQt::giustificaTutto()

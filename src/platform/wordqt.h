@@ -27,6 +27,7 @@ public:
     void aggiungiParagrafoFinale() override;
     void dimensioneParagrafo(int punti) override;
     void testoParagrafo(const QString& testo) override;
+    void immagineParagrafo(const QImage& immagine) override;
     void giustificaTutto() override;
     bool salvaCome(const QString& percorso) override;
     DocumentoMostrato mostra() override;
@@ -53,6 +54,7 @@ private:
     QTextCharFormat formatoSelezione_; // font of what is typed next
     QTextCharFormat formatoParagrafo_; // font of what is set in the final paragraph next
     bool paragrafoFinale_ = false;
+    int immagini_ = 0;   // pictures added, for their resource names
     QString salvato_;                  // where salvaCome last wrote the document
     bool intatto_ = false;             // the document has not changed since salvaCome wrote it
 };

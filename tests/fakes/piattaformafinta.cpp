@@ -73,6 +73,10 @@ void WordFinto::scrivi(const QString& t) { operazioni << QStringLiteral("type ")
 void WordFinto::aggiungiParagrafoFinale() { operazioni << QStringLiteral("paragraph"); }
 void WordFinto::dimensioneParagrafo(int p) { operazioni << QStringLiteral("psize %1").arg(p); }
 void WordFinto::testoParagrafo(const QString& t) { operazioni << QStringLiteral("ptext ") + t; testo += t; }
+void WordFinto::immagineParagrafo(const QImage& immagine)
+{
+    operazioni << QStringLiteral("image %1x%2").arg(immagine.width()).arg(immagine.height());
+}
 void WordFinto::giustificaTutto() { operazioni << QStringLiteral("justify"); }
 bool WordFinto::salvaCome(const QString& p) { operazioni << QStringLiteral("save ") + p; return salvataggioRiesce; }
 DocumentoMostrato WordFinto::mostra() { operazioni << QStringLiteral("show"); return esitoMostra; }

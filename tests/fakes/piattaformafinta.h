@@ -74,7 +74,8 @@ private:
 class WordFinto : public PortaWord {
 public:
     QStringList operazioni;         // "new", "font <name>", "size <n>", "type <text>", "paragraph",
-                                    // "psize <n>", "ptext <text>", "justify", "save <path>", "show"
+                                    // "psize <n>", "ptext <text>", "image <w>x<h>", "justify",
+                                    // "save <path>", "show"
     QString testo;                  // every text typed or set, in order
     bool salvataggioRiesce = true;
     DocumentoMostrato esitoMostra{true, QStringLiteral("documento-finto.odt"), false, true, QStringLiteral("finto")};
@@ -85,6 +86,7 @@ public:
     void aggiungiParagrafoFinale() override;
     void dimensioneParagrafo(int punti) override;
     void testoParagrafo(const QString& t) override;
+    void immagineParagrafo(const QImage& immagine) override;
     void giustificaTutto() override;
     bool salvaCome(const QString& percorso) override;
     DocumentoMostrato mostra() override;

@@ -277,6 +277,8 @@ void TstSentenza::esportazione()
            << QStringLiteral("psize 10");
     for (int i = 1; i <= 13; ++i)
         atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->obiezioni[i - 1] + QStringLiteral("\r");
+    // The timeline as in the PDF, at the size the PDF draws it.
+    atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rIl possesso nel tempo:\r") << QStringLiteral("image 900x240");
     atteso << QStringLiteral("psize 14") << QStringLiteral("ptext \rSentenza:\r\r") << QStringLiteral("psize 12")
            << QStringLiteral("ptext ") + sentenza()->testosentenza()->toPlainText() + QStringLiteral("\r")
            << QStringLiteral("psize 12") << QStringLiteral("ptext \rCommenti:\r\r") << QStringLiteral("psize 10")

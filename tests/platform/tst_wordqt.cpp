@@ -6,6 +6,7 @@
 #include "platform/wordqt.h"
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -77,6 +78,7 @@ private slots:
     void giustificaTutto();
     void nuovoDocumentoRiparteDaZero();
     void salvaCome();
+    void immagineNelDocumento();
     void mostraSenzaSalvataggio();
     void mostraDopoSalvataggio();
     void mostraSenzaProgramma();
@@ -241,6 +243,27 @@ void TestWordQt::salvaCome()
     QVERIFY(aperti_.isEmpty());
 
     QVERIFY(!w.salvaCome(cartella.filePath(QStringLiteral("manca/Possidoria-guida.odt"))));
+}
+
+// A picture goes inside the package, in its own paragraph between the texts around it.
+void TestWordQt::immagineNelDocumento()
+{
+    QTemporaryDir cartella;
+    WordQt w(registraApertura(true));
+    w.nuovoDocumento();
+    w.aggiungiParagrafoFinale();
+    w.testoParagrafo(QStringLiteral("prima\r"));
+    QImage immagine(90, 24, QImage::Format_RGB32);
+    immagine.fill(Qt::blue);
+    w.immagineParagrafo(immagine);
+    w.testoParagrafo(QStringLiteral("dopo"));
+    QCOMPARE(w.documento()->toPlainText(), QStringLiteral("prima\n\uFFFC\ndopo"));
+    const QString percorso = cartella.filePath(QStringLiteral("sentenza.odt"));
+    QVERIFY(w.salvaCome(percorso));
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    // Zip entry names are stored as they are: the picture is a member of the package.
+    QVERIFY(f.readAll().contains("Pictures/"));
 }
 
 void TestWordQt::mostraSenzaSalvataggio()
