@@ -16,15 +16,6 @@ namespace {
     std::abort();
 }
 
-bool testiArchiviabili(const TestiCausa& t)
-{
-    for (const QString* s : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
-                             &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine})
-        if (!testoArchiviabile(*s))
-            return false;
-    return true;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -44,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         difetto("a judgment without its rule, its text or its explanation", dati);
     if (g->fatti.size() != 14 || g->obiezioni.size() != 13)
         difetto("a judgment without every line of the facts and the objections", dati);
-    if (!testiArchiviabili(l.causa.testi))
+    if (testoNonArchiviabile(l.causa.testi))
         return 0;
     const LetturaArchivio diNuovo = leggiArchivio(scriviArchivio(l.causa));
     const std::optional<Giudizio> g2 = diNuovo.valido ? giudica(diNuovo.causa) : std::nullopt;

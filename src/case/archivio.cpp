@@ -336,21 +336,25 @@ LetturaArchivio leggiFileArchivio(const QString& percorso)
     return esito;
 }
 
+const QString* testoNonArchiviabile(const TestiCausa& t)
+{
+    for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
+                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine})
+        if (!testoArchiviabile(*testo))
+            return testo;
+    return nullptr;
+}
+
 EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
 {
     const auto fallito = [&](const QString& motivo) {
         return EsitoScrittura{false, QStringLiteral("Impossibile salvare l'archivio %1: %2.")
                                          .arg(nomeFile(percorso), motivo)};
     };
-    const TestiCausa& t = causa.testi;
-    for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio,
-                                 &t.possessoFine, &t.ledateInizio, &t.ledateFine,
-                                 &t.interruzioneInizio, &t.interruzioneFine}) {
-        if (!testoArchiviabile(*testo))
-            return fallito(QStringLiteral("il testo «%1» contiene virgolette doppie o caratteri che "
-                                          "l'archivio non può registrare")
-                               .arg(*testo));
-    }
+    if (const QString* testo = testoNonArchiviabile(causa.testi))
+        return fallito(QStringLiteral("il testo «%1» contiene virgolette doppie o caratteri che "
+                                      "l'archivio non può registrare")
+                           .arg(*testo));
     if (percorso.isEmpty())
         return fallito(QStringLiteral("manca il nome del file"));
     if (QFileInfo(percorso).isDir())

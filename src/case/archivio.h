@@ -93,6 +93,8 @@ QString controlloPrimiRecord(const DatiCausa& scelte);
 // True when the archive can carry the text and give it back identical: no double quote (it would
 // end the field), no NUL, and every character in Windows-1252.
 bool testoArchiviabile(QStringView testo);
+// The first of the case's ten texts that the archive cannot record; nullptr when it can record all.
+const QString* testoNonArchiviabile(const TestiCausa& t);
 
 // The text without the characters testoArchiviabile() refuses (for a paste that holds some).
 QString soloCaratteriArchiviabili(QStringView testo);

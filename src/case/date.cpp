@@ -56,6 +56,11 @@ QString formaLunga(const QDate& data)
     return italiano.toString(data, QStringLiteral("dddd, d MMMM yyyy"));
 }
 
+QString formaBreve(const QDate& data)
+{
+    return data.toString(QStringLiteral("d/M/yyyy"));
+}
+
 QString formaLunga(const QString& testo)
 {
     const std::optional<QDate> d = leggi(testo);

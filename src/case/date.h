@@ -24,6 +24,8 @@ bool caratteriAmmessi(const QString& testo);
 
 // "venerdì, 8 dicembre 2006", in Italian whatever the system locale.
 QString formaLunga(const QDate& data);
+// "8/12/2006": the short form the judgment's texts use.
+QString formaBreve(const QDate& data);
 // The long form of a text that reads as a date; any other text unchanged.
 QString formaLunga(const QString& testo);
 

@@ -272,7 +272,7 @@ void FinestraPossesso::oppos1_Click(int k)
 {
     const DatiCausa& d = CausaViva::attiva().scelte();
     if (k == 1) {
-        if (durata()->text().isEmpty()) {
+        if (StatoCausa::durataPossesso(CausaViva::attiva().testi()).isEmpty()) {
             piattaforma().messaggi->mostra(QStringLiteral("Digitare prima entrambe le date della durata del possesso."),
                                            titoloaiuto, Icona::Critico);
             return;

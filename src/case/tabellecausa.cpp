@@ -44,6 +44,14 @@ QString didascaliaTipologia(int i)
     return i >= 1 && i <= tipologie ? u(didascalie[i - 1]) : QString();
 }
 
+QString nomeTipologia(int i)
+{
+    QString nome = didascaliaTipologia(i);
+    while (nome.endsWith(u'.'))
+        nome.chop(1);
+    return nome;
+}
+
 const std::vector<Requisito>& requisiti()
 {
     static const std::vector<Requisito> t = {

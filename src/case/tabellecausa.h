@@ -14,6 +14,8 @@ namespace TabelleCausa {
 inline constexpr int tipologie = 12;
 // The caption of type i (1..12) as the header window lists it, padded with periods; empty otherwise.
 QString didascaliaTipologia(int i);
+// The caption without the periods that pad it ("proprietà"); empty for a number naming no type.
+QString nomeTipologia(int i);
 
 // One requirement group of the possession window.
 struct Requisito {

@@ -1,4 +1,5 @@
 #include "judgment/catalogo.h"
+#include "case/date.h"
 
 #include <algorithm>
 #include <QStringList>
@@ -719,12 +720,9 @@ QString difettoTesto(Difetto d, TipoInterruzione tipo)
 {
     switch (d) {
     case Difetto::Interruzione:
-        if (tipo == TipoInterruzione::Domanda)
-            return u"il termine è stato interrotto dalla notificazione di una domanda giudiziale "
-                   u"(artt. 1165 e 2943)"_s;
-        if (tipo == TipoInterruzione::Riconoscimento)
-            return u"il termine è stato interrotto dal riconoscimento del diritto del proprietario "
-                   u"(artt. 1165 e 2944)"_s;
+        if (tipo == TipoInterruzione::Domanda || tipo == TipoInterruzione::Riconoscimento)
+            return u"il termine è stato interrotto "_s + nomeInterruzione(tipo).dal + u" ("_s
+                + nomeInterruzione(tipo).articoli + u')';
         return u"il possesso è stato interrotto per oltre un anno (art. 1167)"_s;
     case Difetto::Violenza:
         return u"il possesso è stato acquistato in modo violento o clandestino (art. 1163)"_s;
@@ -791,6 +789,29 @@ const VoceCatalogo* voceCatalogo(const QString& chiave)
         if (chiave == QLatin1String(v.chiave))
             return &v;
     return nullptr;
+}
+
+NomeInterruzione nomeInterruzione(TipoInterruzione tipo)
+{
+    switch (tipo) {
+    case TipoInterruzione::Domanda:
+        return {u"notificazione di una domanda giudiziale"_s, u"dalla notificazione di una domanda giudiziale"_s,
+                u"artt. 1165 e 2943"_s};
+    case TipoInterruzione::Riconoscimento:
+        return {u"riconoscimento del diritto del proprietario"_s,
+                u"dal riconoscimento del diritto del proprietario"_s, u"artt. 1165 e 2944"_s};
+    default:
+        return {u"perdita del possesso per oltre un anno"_s, u"dalla perdita del possesso per oltre un anno"_s,
+                u"art. 1167"_s};
+    }
+}
+
+QString dateInterruzione(const Origini& o)
+{
+    const auto data = [](const std::optional<QDate>& x) { return x ? Date::formaBreve(*x) : QString(); };
+    return o.inizioInterruzione == o.fineInterruzione
+        ? u"il "_s + data(o.inizioInterruzione)
+        : u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione);
 }
 
 QString fraseEsito(Esito esito)
@@ -860,16 +881,9 @@ QString paragrafoDellaDecisione(const Decisione& d)
 QString dopoInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
-    const auto data = [](const std::optional<QDate>& x) { return x ? x->toString(u"d/M/yyyy"_s) : QString(); };
-    const QString come = o.tipoInterruzione == TipoInterruzione::Domanda
-        ? u"dalla notificazione di una domanda giudiziale (art. 2943)"_s
-        : o.tipoInterruzione == TipoInterruzione::Riconoscimento
-        ? u"dal riconoscimento del diritto del proprietario (art. 2944)"_s
-        : u"dalla perdita del possesso per oltre un anno (art. 1167)"_s;
-    const QString quando = o.inizioInterruzione == o.fineInterruzione
-        ? u"il "_s + data(o.inizioInterruzione)
-        : u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione);
-    return u" Il convenuto ha provato che il possesso è stato interrotto "_s + come + u", "_s + quando
+    const NomeInterruzione n = nomeInterruzione(o.tipoInterruzione);
+    return u" Il convenuto ha provato che il possesso è stato interrotto "_s + n.dal + u" ("_s + n.articoli
+        + u"), "_s + dateInterruzione(o)
         + u"; ma per effetto dell'interruzione s'inizia un nuovo periodo (artt. 1165 e 2945), e dalla "
           u"fine dell'interruzione alla fine del possesso sono trascorsi "_s
         + anniTesto(o.anniDopoInterruzione) + u" compiuti: il tempo necessario è maturato dopo "

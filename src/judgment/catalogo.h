@@ -20,6 +20,18 @@ const std::vector<VoceCatalogo>& catalogoSentenze();
 // The entry of a rule key, or nullptr for a key that has none.
 const VoceCatalogo* voceCatalogo(const QString& chiave);
 
+// How the judgment and its account name an interruption the defendant proved: the act, the act
+// after "interrotto" and its articles.
+struct NomeInterruzione {
+    QString nome;       // "notificazione di una domanda giudiziale"
+    QString dal;        // "dalla notificazione di una domanda giudiziale"
+    QString articoli;   // "artt. 1165 e 2943"
+};
+NomeInterruzione nomeInterruzione(TipoInterruzione tipo);
+
+// Its dates: "dal 1/1/1970 al 1/1/1975", or "il 1/6/2000" for an act of one day.
+QString dateInterruzione(const Origini& o);
+
 // "L'attore vince la causa." or "L'attore perde la causa."
 QString fraseEsito(Esito esito);
 

@@ -394,9 +394,10 @@ void FinestraSentenza::stampa_Click()
         }
     }
     passo(14, cr + QStringLiteral("Sentenza:") + cr + cr);
-    passo(12, soloCr(testosentenza_->toPlainText()) + cr);
+    // The judgment from the decision itself; without one, what the window says in its place.
+    passo(12, soloCr(giudizio_ ? giudizio_->sentenza.testo : testosentenza_->toPlainText()) + cr);
     passo(12, cr + QStringLiteral("Commenti:") + cr + cr);
-    passo(10, soloCr(commento_->toPlainText()));
+    passo(10, soloCr(giudizio_ ? giudizio_->sentenza.commento : commento_->toPlainText()));
     word->giustificaTutto();
     // The document stays open for the user; the export step records it and tells of a failure.
     const QString scritto = Esportazione::mostra(*word);

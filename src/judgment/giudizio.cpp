@@ -40,7 +40,7 @@ QStringList righeFatti(const Causa& causa)
         QStringLiteral("- nome del convenuto: ") + t.convenuto,
         QStringLiteral("- bene: ") + t.bene,
         QStringLiteral("- luogo: ") + t.luogo,
-        QStringLiteral("- tipologia di usucapione: ") + senzaPunti(didascaliaTipologia(d.tipologia.value_or(0))),
+        QStringLiteral("- tipologia di usucapione: ") + nomeTipologia(d.tipologia.value_or(0)),
         QStringLiteral("- data d'inizio del possesso: ") + t.possessoInizio,
         QStringLiteral("- data di fine del possesso: ") + t.possessoFine,
         // The duration text opens with its own blank.

@@ -1,4 +1,7 @@
 #include "judgment/spiegazione.h"
+
+#include "case/date.h"
+#include "judgment/catalogo.h"
 #include "case/tabellecausa.h"
 
 #include <algorithm>
@@ -31,7 +34,7 @@ QString fonte(Fonte f, QChar finale)
 
 QString data(const std::optional<QDate>& d)
 {
-    return d ? d->toString(u"d/M/yyyy"_s) : QString();
+    return d ? Date::formaBreve(*d) : QString();
 }
 
 QString rigaAnni(const Decisione& d)
@@ -55,46 +58,21 @@ QString rigaAnni(const Decisione& d)
     return r + u'.';
 }
 
-// The kind of an interruption and the articles that make it one.
-QString nomeInterruzione(TipoInterruzione t)
-{
-    switch (t) {
-    case TipoInterruzione::Domanda:
-        return u"notificazione di una domanda giudiziale"_s;
-    case TipoInterruzione::Riconoscimento:
-        return u"riconoscimento del diritto del proprietario"_s;
-    default:
-        return u"possesso perduto per oltre un anno"_s;
-    }
-}
-
-QString articoliInterruzione(TipoInterruzione t)
-{
-    switch (t) {
-    case TipoInterruzione::Domanda:
-        return u"(artt. 1165 e 2943)"_s;
-    case TipoInterruzione::Riconoscimento:
-        return u"(artt. 1165 e 2944)"_s;
-    default:
-        return u"(art. 1167)"_s;
-    }
-}
-
 QString rigaInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
     // "dal 1/1/1970 al 1/1/1975 (5 anni)", or "il 1/6/2000" for an act of one day
-    const QString opposta = o.inizioInterruzione == o.fineInterruzione
-        ? u"il "_s + data(o.inizioInterruzione)
-        : u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione) + u" ("_s
-            + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')';
+    const QString opposta = dateInterruzione(o)
+        + (o.inizioInterruzione == o.fineInterruzione
+               ? QString()
+               : u" ("_s + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')');
     QString r = u"Interruzione: "_s;
     if (d.fattori.interrotto == 2 && o.interruzione == Fonte::Attore) {
         r += u"possesso perduto per oltre un anno, come dichiarato dall'attore"_s;
     } else if (o.interruzione == Fonte::Convenuto) {
         const int dopo = std::max(0, o.anniDopoInterruzione);
-        r += nomeInterruzione(o.tipoInterruzione) + u", "_s + opposta + u", secondo la prova del convenuto "_s
-            + articoliInterruzione(o.tipoInterruzione) + u"; "_s;
+        const NomeInterruzione n = nomeInterruzione(o.tipoInterruzione);
+        r += n.nome + u", "_s + opposta + u", secondo la prova del convenuto ("_s + n.articoli + u"); "_s;
         if (o.interruzioneSuperata)
             r += u"dalla sua fine sono trascorsi "_s + anni(dopo) + u", che compiono da soli il termine"_s;
         else if (dopo == 0)
@@ -242,14 +220,12 @@ QString rigaMotivo(const Decisione& d)
 
 namespace {
 
-// The type as the case header lists it, without the periods that pad its caption.
-QString nomeTipologia(int tipologia)
+// The type by its caption; its number when no caption names it.
+QString tipologiaDetta(int tipologia)
 {
     if (tipologia <= 0)
         return u"non indicata"_s;
-    QString nome = TabelleCausa::didascaliaTipologia(tipologia);
-    while (nome.endsWith(u'.'))
-        nome.chop(1);
+    const QString nome = TabelleCausa::nomeTipologia(tipologia);
     return nome.isEmpty() ? u"n. "_s + QString::number(tipologia) : nome;
 }
 
@@ -261,7 +237,7 @@ QStringList spiegazione(const Decisione& d)
     righe << u"Regola applicata: "_s + d.chiave
                  + (d.esito == Esito::Vince ? u" (l'attore vince la causa)."_s
                                             : u" (l'attore perde la causa)."_s);
-    righe << u"Tipologia di usucapione: "_s + nomeTipologia(d.fattori.tipologia) + u'.';
+    righe << u"Tipologia di usucapione: "_s + tipologiaDetta(d.fattori.tipologia) + u'.';
     righe << rigaAnni(d) << rigaInterruzione(d);
     if (d.fattori.tolleranza == 2)
         righe << rigaTolleranza(d);

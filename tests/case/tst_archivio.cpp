@@ -132,15 +132,6 @@ Causa senzaRecordDa(Causa c, int da)
     return c;
 }
 
-bool testiArchiviabili(const TestiCausa& t)
-{
-    for (const QString* s : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
-                             &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine})
-        if (!testoArchiviabile(*s))
-            return false;
-    return true;
-}
-
 // Every reading must hold these, whatever the input; returns what is wrong, or nothing.
 QString difettoDiLettura(const QByteArray& dati, bool* valida = nullptr)
 {
@@ -151,7 +142,7 @@ QString difettoDiLettura(const QByteArray& dati, bool* valida = nullptr)
         return l.errore.isEmpty() ? QStringLiteral("refused without a reason") : QString();
     if (!l.errore.isEmpty() || !l.letti[0] || !l.letti[1] || !controlloPrimiRecord(l.causa.scelte).isEmpty())
         return QStringLiteral("accepted with records 1 and 2 not sound");
-    if (!testiArchiviabili(l.causa.testi))
+    if (testoNonArchiviabile(l.causa.testi))
         return {};   // a hand-made field such as ab"c: nothing to write back faithfully
     const QByteArray riscritto = scriviArchivio(l.causa);
     const LetturaArchivio diNuovo = leggiArchivio(riscritto);

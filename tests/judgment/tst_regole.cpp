@@ -199,7 +199,7 @@ const CasoTempo casiTempo[] = {
     {"a loss before the defendant's proved start", 1, "1/1/1980", "1/1/2010", "1/1/1982", "1/1/1984", 1, 1, "1/1/1985", "1/1/2010", 1, 1, 1, 2, 0, 0, "R1", 25, "", ""},
     {"a judicial claim of a year, fourteen years before the end", 1, "1/1/1980", "1/1/2010", "1/1/1995", "1/1/1996", 10, 1, "", "", 0, 0, 1, 2, 0, 0, "R2", 30, "art. 2943", "1167"},
     {"an acknowledgement on one day", 1, "1/1/1980", "1/1/2010", "1/6/2000", "1/6/2000", 11, 1, "", "", 0, 0, 1, 2, 0, 0, "R2", 30, "art. 2944", "1167"},
-    {"an acknowledgement with twenty years after it", 1, "1/1/1980", "1/1/2010", "1/1/1985", "1/1/1985", 11, 1, "", "", 0, 0, 1, 2, 0, 0, "R1", 25, "dal riconoscimento del diritto del proprietario (art. 2944), il 1/1/1985", ""},
+    {"an acknowledgement with twenty years after it", 1, "1/1/1980", "1/1/2010", "1/1/1985", "1/1/1985", 11, 1, "", "", 0, 0, 1, 2, 0, 0, "R1", 25, "dal riconoscimento del diritto del proprietario (artt. 1165 e 2944), il 1/1/1985", ""},
     {"a judicial claim against movables in good faith", 10, "1/1/1990", "1/1/2010", "1/1/2005", "1/1/2006", 10, 1, "", "", 0, 0, 1, 2, 0, 0, "R36", 20, "art. 2943", "1167"},
     {"a claim with its end unproved", 1, "1/1/1980", "1/1/2010", "1/1/1995", "1/1/1996", 10, 10, "", "", 0, 0, 1, 2, 0, 0, "R1", 30, "", ""},
 

@@ -97,7 +97,7 @@ void TstSpiegazione::righe_data()
     QTest::newRow("term complete after the interruption") << f << QStringList{
         u"Regola applicata: R1"_s,
         u"Anni di possesso considerati: 35, dalla fine dell'interruzione (1/1/1975) alla fine del possesso (1/1/2010)."_s,
-        u"Interruzione: possesso perduto per oltre un anno, dal 1/1/1970 al 1/1/1975 (5 anni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi 35 anni, che compiono da soli il termine."_s};
+        u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/1970 al 1/1/1975 (5 anni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi 35 anni, che compiono da soli il termine."_s};
 
     f = base();
     f.sceltafed = qint16(2);
@@ -123,7 +123,7 @@ void TstSpiegazione::righe_data()
     interruzione(f, QDate(2008, 1, 1), 1, 14, 2, 6);
     QTest::newRow("interruption proved") << f << QStringList{
         u"Regola applicata: R2 (l'attore perde la causa)."_s,
-        u"Interruzione: possesso perduto per oltre un anno, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine non è trascorso nemmeno un anno"_s};
+        u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine non è trascorso nemmeno un anno"_s};
 
     f.interdatin = qint16(ProvaData::diffida);
     QTest::newRow("interruption by formal notice") << f << QStringList{
