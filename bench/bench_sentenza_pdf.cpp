@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < giriLinea; ++i) {
         img.fill(Qt::white);
         QPainter p(&img);
-        disegnaLineaTempo(p, QRectF(0, 0, 900, 240), lineaTempo(c));
+        disegnaLineaTempo(p, QRectF(0, 0, 900, 240), lineaTempo(c, decidi(Fatti::da(c))));
     }
     out << "timeline 900x240 drawn from the record: " << QString::number(t.nsecsElapsed() / 1e6 / giriLinea, 'f', 3)
         << " ms (" << giriLinea << " rounds)\n";
@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
                                   .repeated(2);
     d.commento = QStringLiteral("Commento della sentenza, con i consigli per lo studio del caso. ").repeated(4);
     d.data = QDate(2026, 3, 9);
-    d.lineaTempo = immagineLineaTempo(c);
+    d.lineaTempo = immagineLineaTempo(*giudica(c));
 
     QTemporaryDir cartella;
     const QString percorso = cartella.filePath(QStringLiteral("sentenza.pdf"));

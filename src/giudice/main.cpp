@@ -187,7 +187,7 @@ int main(int argc, char* argv[])
             QByteArray png;
             QBuffer memoria(&png);
             memoria.open(QIODevice::WriteOnly);
-            const EsitoScrittura scritta = immagineLineaTempo(g->causa).save(&memoria, "PNG")
+            const EsitoScrittura scritta = immagineLineaTempo(*g).save(&memoria, "PNG")
                                                ? scriviFileIntero(lineaTempo, png)
                                                : EsitoScrittura{false, QStringLiteral("l'immagine non è stata composta")};
             if (!scritta) {

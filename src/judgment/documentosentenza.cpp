@@ -246,6 +246,6 @@ DocumentoSentenza documentoDelGiudizio(const Giudizio& g, const QString& titolo,
     d.sentenza = g.sentenza.testo;
     d.commento = g.sentenza.commento;
     d.data = data;
-    d.lineaTempo = immagineLineaTempo(g.causa);
+    d.lineaTempo = immagineLineaTempo(g);
     return d;
 }

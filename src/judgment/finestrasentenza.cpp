@@ -234,7 +234,7 @@ void FinestraSentenza::causaCambiata()
 void FinestraSentenza::aggiornaLineaTempo()
 {
     // Drawn at the panel's own size, so that it stays sharp after the window is resized.
-    const QImage img = giudizio_ ? immagineLineaTempo(giudizio_->causa, lineaTempo_->contentsRect().size())
+    const QImage img = giudizio_ ? immagineLineaTempo(*giudizio_, lineaTempo_->contentsRect().size())
                                  : QImage();
     lineaTempo_->setPixmap(QPixmap::fromImage(img));
 }
@@ -292,7 +292,7 @@ void FinestraSentenza::lineaTempo_Click()
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     finestra->setWindowTitle(QStringLiteral("Possidoria: il possesso nel tempo"));
     auto* immagine = new QLabel(finestra);
-    immagine->setPixmap(QPixmap::fromImage(immagineLineaTempo(giudizio_->causa, QSize(1000, 280))));
+    immagine->setPixmap(QPixmap::fromImage(immagineLineaTempo(*giudizio_, QSize(1000, 280))));
     auto* disposizione = new QVBoxLayout(finestra);
     disposizione->addWidget(immagine);
     finestra->show();
@@ -387,7 +387,7 @@ void FinestraSentenza::stampa_Click()
         word->testoParagrafo(str(i) + QStringLiteral(") ") + righeObiezioni.value(i - 1) + cr);
     // The timeline, as in the PDF, when the case has dates to draw.
     if (giudizio_) {
-        const QImage linea = immagineLineaTempo(giudizio_->causa);
+        const QImage linea = immagineLineaTempo(*giudizio_);
         if (!linea.isNull()) {
             passo(12, cr + QStringLiteral("Il possesso nel tempo:") + cr);
             word->immagineParagrafo(linea);

@@ -66,11 +66,10 @@ QString LineaTempo::nomeInterruzione(TipoInterruzione tipo)
     return {};
 }
 
-LineaTempo lineaTempo(const Causa& causa)
+LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
 {
     const TestiCausa& t = causa.testi;
     const DatiCausa& s = causa.scelte;
-    const Decisione d = decidi(Fatti::da(causa));
     const Origini& o = d.origini;
     LineaTempo l;
     l.inizio = Date::leggi(t.possessoInizio);
@@ -243,11 +242,11 @@ void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
     p.restore();
 }
 
-QImage immagineLineaTempo(const Causa& causa, const QSize& dimensione)
+QImage immagineLineaTempo(const Giudizio& giudizio, const QSize& dimensione)
 {
     QImage immagine(dimensione, QImage::Format_ARGB32_Premultiplied);
     immagine.fill(Qt::white);
     QPainter p(&immagine);
-    disegnaLineaTempo(p, QRectF(QPointF(0, 0), QSizeF(dimensione)), lineaTempo(causa));
+    disegnaLineaTempo(p, QRectF(QPointF(0, 0), QSizeF(dimensione)), lineaTempo(giudizio.causa, giudizio.decisione));
     return immagine;
 }

@@ -2,6 +2,7 @@
 // The timeline of a possession: read from the case record alone, drawn with QPainter (no widget),
 // so the judgment window, the judgment document and the command-line judge show the same picture.
 #include "case/daticausa.h"
+#include "judgment/giudizio.h"
 #include "judgment/regole.h"
 
 #include <QDate>
@@ -33,7 +34,8 @@ struct LineaTempo {
     static QString nomeInterruzione(TipoInterruzione tipo);
 };
 
-LineaTempo lineaTempo(const Causa& causa);
+// The decision is the one made of the same record: the picture shows what the judgment weighed.
+LineaTempo lineaTempo(const Causa& causa, const Decisione& decisione);
 
 // Where each part of the picture goes inside an area; empty rectangles for what is not drawn.
 struct GeometriaLinea {
@@ -52,4 +54,4 @@ GeometriaLinea geometria(const LineaTempo& linea, const QRectF& area);
 // Draws the timeline in the area.
 void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& linea);
 // The timeline as a picture of that size, on white.
-QImage immagineLineaTempo(const Causa& causa, const QSize& dimensione = QSize(900, 240));
+QImage immagineLineaTempo(const Giudizio& giudizio, const QSize& dimensione = QSize(900, 240));

@@ -129,7 +129,7 @@ void TstLineaTempo::termine()
     QFETCH(bool, raggiunto);
     QFETCH(int, mancano);
     QFETCH(QString, etichetta);
-    const LineaTempo l = lineaTempo(c);
+    const LineaTempo l = lineaTempo(c, decidi(Fatti::da(c)));
     QCOMPARE(l.termine, termine);
     QCOMPARE(l.scadenza.value_or(QDate()), scadenza);
     QCOMPARE(l.raggiunto, raggiunto);
@@ -152,7 +152,7 @@ void TstLineaTempo::barreProporzionaliAgliAnni()
 {
     QFETCH(Causa, c);
     QFETCH(QSize, dimensione);
-    const LineaTempo l = lineaTempo(c);
+    const LineaTempo l = lineaTempo(c, decidi(Fatti::da(c)));
     const QRectF area(QPointF(0, 0), QSizeF(dimensione));
     const GeometriaLinea g = geometria(l, area);
     QVERIFY(area.contains(g.asse));
@@ -198,9 +198,9 @@ void TstLineaTempo::immagini()
 {
     QFETCH(Causa, c);
     QFETCH(QString, nome);
-    const QImage img = immagineLineaTempo(c);
+    const QImage img = immagineLineaTempo(Giudizio{c, decidi(Fatti::da(c)), {}, {}, {}, {}});
     QCOMPARE(img.size(), QSize(900, 240));
-    const LineaTempo l = lineaTempo(c);
+    const LineaTempo l = lineaTempo(c, decidi(Fatti::da(c)));
     const GeometriaLinea g = geometria(l, QRectF(0, 0, 900, 240));
     // The plaintiff's bar is painted in its middle, outside any interruption.
     const QPointF centro = g.barraAttore.center();

@@ -194,7 +194,7 @@ void TstSentenzaPdf::lineaTempoDellaCausa()
     QVERIFY(s);
     QLabel* l = s->lineaTempo();
     QVERIFY(!l->pixmap().isNull());
-    QCOMPARE(l->pixmap().toImage(), immagineLineaTempo(CausaViva::attiva().causa(), l->contentsRect().size())
+    QCOMPARE(l->pixmap().toImage(), immagineLineaTempo(*s->giudizio(), l->contentsRect().size())
                                         .convertToFormat(l->pixmap().toImage().format()));
     QTest::mouseClick(l, Qt::LeftButton);
     auto* grande = s->findChild<QDialog*>(QStringLiteral("lineatempogrande"));
