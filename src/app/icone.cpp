@@ -126,7 +126,10 @@ QPixmap tela()
 // toolbar, and a picture drawn is the same whenever it is drawn.
 class IconaAlBisogno : public QIconEngine {
 public:
-    explicit IconaAlBisogno(std::function<QIcon()> disegno) : disegno_(std::move(disegno)) {}
+    explicit IconaAlBisogno(std::function<QIcon()> disegno, QList<QSize> misure = {QSize(L, L)})
+        : disegno_(std::move(disegno)), misure_(std::move(misure))
+    {
+    }
 
     void paint(QPainter* p, const QRect& r, QIcon::Mode m, QIcon::State s) override
     {
@@ -140,15 +143,21 @@ public:
     {
         return disegnata().pixmap(dim / scala, scala, m, s);
     }
-    // As a picture of L x L pixels answers, without drawing it.
+    // As the drawn pictures answer, without drawing them: the smallest that covers the request,
+    // brought down to it, else the largest.
     QSize actualSize(const QSize& dim, QIcon::Mode, QIcon::State) override
     {
-        QSize d(L, L);
+        QSize d = misure_.last();
+        for (const QSize& m : misure_)
+            if (m.width() >= dim.width() && m.height() >= dim.height()) {
+                d = m;
+                break;
+            }
         if (d.width() > dim.width() || d.height() > dim.height())
             d.scale(dim, Qt::KeepAspectRatio);
         return d;
     }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(L, L)}; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return misure_; }
     bool isNull() override { return false; }
     QIconEngine* clone() const override { return new IconaAlBisogno(*this); }
 
@@ -161,6 +170,7 @@ private:
     }
 
     std::function<QIcon()> disegno_;
+    QList<QSize> misure_;   // from the smallest
     QIcon icona_;
 };
 
@@ -209,10 +219,13 @@ QIcon iconaBarra(int posizione)
     return QIcon(new IconaAlBisogno([posizione] { return disegnaBarra(posizione); }));
 }
 
-QIcon iconaProgramma()
+namespace {
+const int latiProgramma[] = {16, 24, 32, 48, 64, 128};
+
+QIcon disegnaProgramma()
 {
     QIcon icona;
-    for (int lato : {16, 24, 32, 48, 64, 128}) {
+    for (int lato : latiProgramma) {
         QPixmap pm(lato, lato);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
@@ -239,6 +252,17 @@ QIcon iconaProgramma()
         icona.addPixmap(pm);
     }
     return icona;
+}
+
+} // namespace
+
+// Drawn when a title bar first asks for it, at the sizes desktops use.
+QIcon iconaProgramma()
+{
+    QList<QSize> misure;
+    for (int lato : latiProgramma)
+        misure << QSize(lato, lato);
+    return QIcon(new IconaAlBisogno(disegnaProgramma, misure));
 }
 
 QPixmap immagineObiezione()

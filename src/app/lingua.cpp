@@ -15,8 +15,9 @@ bool carica()
     if (installato)
         return true;
     auto* traduttore = new QTranslator(QCoreApplication::instance());
-    // "qt_it" gathers the catalogues of every Qt module the program uses.
-    if (!traduttore->load(italiano, QStringLiteral("qt"), QStringLiteral("_"),
+    // Every Qt module the program uses (Core, Gui, Widgets, PrintSupport) is in "qtbase"; the
+    // "qt" catalogue would load other modules' catalogues as well.
+    if (!traduttore->load(italiano, QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete traduttore;
         return false;

@@ -52,7 +52,7 @@ FrmSplash::FrmSplash()
     for (const Etichetta& e : etichette) {
         QLabel* l = label(e.indice);
         posiziona(l, e.left, e.top, e.width, e.height);
-        QFont f(QStringLiteral("DejaVu Serif"));
+        QFont f(QStringLiteral("DejaVu Sans"));
         f.setPointSizeF(e.punti);
         f.setBold(e.grassetto);
         l->setFont(f);
