@@ -1,5 +1,6 @@
 # Installation where a desktop finds the program, and a Debian package of the same files:
 #   <prefix>/bin/possidoria, possidoria-sentenza (the command-line judge)
+#   <prefix>/lib/<architecture>/possidoria/libpossidoria-stampa.so (the printer, loaded when the user prints)
 #   <prefix>/share/possidoria/SuggerimentiPossidoria.TXT, Internet.mid, esempi/ (the example cases)
 #   <prefix>/share/applications/possidoria.desktop
 #   <prefix>/share/icons/hicolor/scalable/apps/possidoria.svg
@@ -13,8 +14,17 @@ set(POSSIDORIA_CARTELLA_DATI ${CMAKE_INSTALL_DATADIR}/possidoria)
 # The program finds its files from its own folder, wherever the prefix puts both.
 file(RELATIVE_PATH _dati_relativi /prefisso/${CMAKE_INSTALL_BINDIR} /prefisso/${POSSIDORIA_CARTELLA_DATI})
 target_compile_definitions(pos_app PRIVATE POSSIDORIA_DATI_RELATIVI="${_dati_relativi}")
+# The print module is private to the program: a folder of its own under the architecture's libraries.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(POSSIDORIA_CARTELLA_MODULI lib/${CMAKE_LIBRARY_ARCHITECTURE}/possidoria)
+else()
+  set(POSSIDORIA_CARTELLA_MODULI ${CMAKE_INSTALL_LIBDIR}/possidoria)
+endif()
+file(RELATIVE_PATH _moduli_relativi /prefisso/${CMAKE_INSTALL_BINDIR} /prefisso/${POSSIDORIA_CARTELLA_MODULI})
+target_compile_definitions(pos_platform PRIVATE POSSIDORIA_MODULI_RELATIVI="${_moduli_relativi}")
 
 install(TARGETS possidoria possidoria-sentenza RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS possidoria-stampa LIBRARY DESTINATION ${POSSIDORIA_CARTELLA_MODULI})
 install(FILES ${CMAKE_BINARY_DIR}/SuggerimentiPossidoria.TXT ${CMAKE_BINARY_DIR}/Internet.mid
         DESTINATION ${POSSIDORIA_CARTELLA_DATI})
 file(GLOB _esempi_installati ${CMAKE_SOURCE_DIR}/resources/esempi/Possidoria-dati-*)
@@ -72,7 +82,7 @@ find_program(GIO gio)
 add_test(NAME tst_installazione
          COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DPREFISSO=${CMAKE_BINARY_DIR}/prova-installazione
                  -DVALIDA=${DESKTOP_FILE_VALIDATE} -DXMLLINT=${XMLLINT} -DAPPSTREAMCLI=${APPSTREAMCLI} -DGIO=${GIO}
-                 -DSORGENTI=${CMAKE_SOURCE_DIR} -DBINDIR=${CMAKE_INSTALL_BINDIR}
+                 -DSORGENTI=${CMAKE_SOURCE_DIR} -DBINDIR=${CMAKE_INSTALL_BINDIR} -DMODULI=${POSSIDORIA_CARTELLA_MODULI}
                  -DDATADIR=${CMAKE_INSTALL_DATADIR} -DMANDIR=${CMAKE_INSTALL_MANDIR}
                  -P ${CMAKE_SOURCE_DIR}/tests/installazione.cmake)
 

@@ -5,7 +5,7 @@
 #include "platform/messaggiqt.h"
 #include "platform/midifluid.h"
 #include "platform/porte.h"
-#include "platform/stampantequt.h"
+#include "platform/stampantealbisogno.h"
 #include "platform/wordqt.h"
 #include <QApplication>
 #include <QFileInfo>
@@ -122,7 +122,7 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     MessaggiQt messaggi;
     DialoghiQt dialoghi;
     MidiFluid midi;
-    StampanteQt stampante;
+    StampanteAlBisogno stampante;
     WordQt word;
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
     registraFinestre();

@@ -8,7 +8,7 @@ endif()
 set(desktop ${PREFISSO}/${DATADIR}/applications/possidoria.desktop)
 set(mime ${PREFISSO}/${DATADIR}/mime/packages/possidoria.xml)
 set(metainfo ${PREFISSO}/${DATADIR}/metainfo/org.example.possidoria.metainfo.xml)
-foreach(f ${BINDIR}/possidoria ${BINDIR}/possidoria-sentenza ${DATADIR}/possidoria/SuggerimentiPossidoria.TXT
+foreach(f ${BINDIR}/possidoria ${BINDIR}/possidoria-sentenza ${MODULI}/libpossidoria-stampa.so ${DATADIR}/possidoria/SuggerimentiPossidoria.TXT
           ${DATADIR}/possidoria/Internet.mid ${DATADIR}/applications/possidoria.desktop
           ${DATADIR}/icons/hicolor/scalable/apps/possidoria.svg ${DATADIR}/mime/packages/possidoria.xml
           ${DATADIR}/metainfo/org.example.possidoria.metainfo.xml ${MANDIR}/man1/possidoria.1.gz

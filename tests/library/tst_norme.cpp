@@ -5,7 +5,7 @@
 #include "fakes/piattaformafinta.h"
 #include "library/codicecivile.h"
 #include "library/norme.h"
-#include "platform/stampantequt.h"
+#include "stampa/stampantequt.h"
 
 #include <QAction>
 #include <QDialog>

@@ -2,11 +2,14 @@
 // page goes on below instead of running off the paper; a missing launcher is told once, by the program.
 #include "app/esportazione.h"
 #include "platform/messaggiqt.h"
-#include "platform/stampantequt.h"
+#include "platform/stampantealbisogno.h"
+#include "stampa/stampantequt.h"
 #include "platform/wordqt.h"
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -142,6 +145,60 @@ private slots:
         QVERIFY2(terminale.isEmpty(), qPrintable(terminale.join(QLatin1Char('\n'))));
         QCOMPARE(messaggi.testi.size(), 1);
         QVERIFY(messaggi.testi.first().startsWith(QStringLiteral("Nessun programma di videoscrittura")));
+    }
+    // The program's printer comes from its module when the user prints: the lines reach the page.
+    void stampanteDalModulo()
+    {
+        QTemporaryDir cartella;
+        const QString pdf = cartella.filePath(QStringLiteral("prova.pdf"));
+        MessaggiContati messaggi;
+        installaPiattaforma({&messaggi});
+        StampanteAlBisogno s(QStringLiteral(POSSIDORIA_MODULO_STAMPA), pdf);
+        const bool stampato = s.scegli() && s.nomeFont(QStringLiteral("Courier")) && s.dimensioneFont(12) &&
+                              s.stampaRiga(5, QStringLiteral("Art. 1158 Usucapione dei beni immobili")) && s.fine();
+        installaPiattaforma({});
+        QVERIFY(stampato);
+        QVERIFY(messaggi.testi.isEmpty());
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext non installato (poppler-utils)");
+        QProcess p;
+        p.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Art. 1158 Usucapione")));
+    }
+
+    // A module that does not load prints nothing and says so, cause first, at every attempt.
+    void moduloDiStampaMancante()
+    {
+        QTemporaryDir cartella;
+        MessaggiContati messaggi;
+        installaPiattaforma({&messaggi});
+        StampanteAlBisogno s(cartella.filePath(QStringLiteral("libpossidoria-stampa.so")),
+                             cartella.filePath(QStringLiteral("prova.pdf")));
+        const bool primo = s.scegli();
+        const bool riga = s.stampaRiga(1, QStringLiteral("testo"));
+        const bool secondo = s.scegli();
+        installaPiattaforma({});
+        QVERIFY(!primo && !riga && !secondo);
+        QCOMPARE(messaggi.testi.size(), 2);
+        QVERIFY(messaggi.testi.first().startsWith(QStringLiteral("Impossibile stampare: il modulo di stampa")));
+        QVERIFY(messaggi.testi.first().contains(cartella.path()));
+        QVERIFY(!QFile::exists(cartella.filePath(QStringLiteral("prova.pdf"))));
+    }
+
+    // The program of a build tree loads the module built beside it; an installed one, the module
+    // under the installation's library folder, never one beside it that is not there.
+    void moduloCercato()
+    {
+        const QFileInfo costruito(QStringLiteral(POSSIDORIA_MODULO_STAMPA));
+        QCOMPARE(StampanteAlBisogno::moduloPer(costruito.path()), costruito.filePath());
+        QTemporaryDir prefisso;
+        QVERIFY(QDir(prefisso.path()).mkdir(QStringLiteral("bin")));
+        const QString installato = StampanteAlBisogno::moduloPer(prefisso.filePath(QStringLiteral("bin")));
+        QVERIFY2(installato.startsWith(prefisso.path() + QStringLiteral("/lib")) &&
+                     installato.endsWith(QStringLiteral("/possidoria/libpossidoria-stampa.so")),
+                 qPrintable(installato));
     }
 };
 

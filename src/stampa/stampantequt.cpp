@@ -1,4 +1,4 @@
-#include "platform/stampantequt.h"
+#include "stampa/stampantequt.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
