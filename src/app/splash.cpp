@@ -4,6 +4,7 @@
 #include "platform/porte.h"
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 
 using namespace ModPossidoria;
@@ -118,24 +119,33 @@ void FrmSplash::keyPressEvent(QKeyEvent* e)
 
 void FrmSplash::paintEvent(QPaintEvent*)
 {
+    // Filled bands and one-pixel lines only: the first picture of the program does not wait for
+    // Qt's stroking of wide pens.
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    const QColor blu(0, 0, 128), oro(160, 120, 0);
     const int m = twipInPixel(90);
-    p.setPen(QPen(QColor(0, 0, 128), 3));
-    p.drawRect(rect().adjusted(m, m, -m, -m));
-    p.setPen(QPen(QColor(160, 120, 0), 1));
-    p.drawRect(rect().adjusted(2 * m, 2 * m, -2 * m, -2 * m));
+    const QRect esterno = rect().adjusted(m - 1, m - 1, -m + 1, -m + 1);
+    p.fillRect(esterno.x(), esterno.y(), esterno.width(), 3, blu);
+    p.fillRect(esterno.x(), esterno.bottom() - 2, esterno.width(), 3, blu);
+    p.fillRect(esterno.x(), esterno.y(), 3, esterno.height(), blu);
+    p.fillRect(esterno.right() - 2, esterno.y(), 3, esterno.height(), blu);
+    p.setPen(QPen(oro, 0));
+    p.drawRect(rect().adjusted(2 * m, 2 * m, -2 * m - 1, -2 * m - 1));
     // A pair of scales under the title: the picture of the splash.
     const QRect r = findChild<QWidget*>(QStringLiteral("Image1"))->geometry();
-    p.setPen(QPen(QColor(160, 120, 0), 2));
     const int cx = r.center().x(), top = r.top() + 2, bottom = r.bottom() - 2;
-    p.drawLine(cx, top, cx, bottom);
-    p.drawLine(cx - r.width() / 3, top + 4, cx + r.width() / 3, top + 4);
-    p.drawLine(cx - r.width() / 4, bottom, cx + r.width() / 4, bottom);
+    p.fillRect(cx - 1, top, 2, bottom - top + 1, oro);
+    p.fillRect(cx - r.width() / 3, top + 3, 2 * (r.width() / 3), 2, oro);
+    p.fillRect(cx - r.width() / 4, bottom - 1, 2 * (r.width() / 4), 2, oro);
+    p.setRenderHint(QPainter::Antialiasing);
     for (int lato : {-1, 1}) {
-        const int x = cx + lato * r.width() / 3;
-        p.drawLine(x, top + 4, x - 6, top + 14);
-        p.drawLine(x, top + 4, x + 6, top + 14);
-        p.drawArc(QRect(x - 8, top + 8, 16, 10), 180 * 16, 180 * 16);
+        const QPointF gancio(cx + lato * r.width() / 3, top + 4);
+        p.drawLine(gancio, gancio + QPointF(-6, 10));
+        p.drawLine(gancio, gancio + QPointF(6, 10));
+        // The pan: half an ellipse 16 by 10 below the strings, as one cubic curve.
+        QPainterPath piatto(gancio + QPointF(-8, 10));
+        piatto.cubicTo(gancio + QPointF(-8, 16.7), gancio + QPointF(8, 16.7), gancio + QPointF(8, 10));
+        p.drawPath(piatto);
+        p.drawPath(piatto.translated(0, 1));   // the pan's weight, in two thin curves
     }
 }
