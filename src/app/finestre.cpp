@@ -1,4 +1,5 @@
 #include "app/finestre.h"
+#include "app/lingua.h"
 #include "app/accessibilita.h"
 #include "app/tabellafinestre.h"
 #include <QApplication>
@@ -50,6 +51,10 @@ QWidget* finestra(const QString& nome)
     if (it == registro().end())
         return nullptr;
     if (!it->istanza) {
+        // Qt's own Italian texts (context menus, file and print dialogs) are first needed by a
+        // window after the splash and the main menu, which show none: the catalogue waits for it.
+        if (nome != QLatin1String("frmSplash") && nome != QLatin1String("scelta"))
+            Lingua::carica();
         QWidget* w = it->fabbrica();
         w->setObjectName(nome);
         // Stored before the load step, so that a load referring to its own window finds it.

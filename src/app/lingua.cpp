@@ -7,11 +7,19 @@
 
 namespace Lingua {
 
+namespace {
+const QLocale italiano(QLocale::Italian, QLocale::Italy);
+}
+
+void imposta()
+{
+    QLocale::setDefault(italiano);
+}
+
 bool carica()
 {
     static QPointer<QTranslator> installato;
-    const QLocale italiano(QLocale::Italian, QLocale::Italy);
-    QLocale::setDefault(italiano);
+    imposta();
     if (installato)
         return true;
     auto* traduttore = new QTranslator(QCoreApplication::instance());

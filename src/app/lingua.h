@@ -4,6 +4,9 @@
 
 namespace Lingua {
 
+// Makes Italian the default locale (numbers, dates), at start-up.
+void imposta();
+
 // Makes Italian the default locale and installs Qt's Italian translations from Qt's translations
 // folder, once. False when the translations are not installed: Qt's texts then stay in English,
 // without a word on the terminal.

@@ -61,7 +61,9 @@ void impostaAspetto()
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSizeF(8);
     QApplication::setFont(f);
-    Lingua::carica();
+    // Italian for Qt's own texts too; the catalogue itself is loaded by the first window that
+    // shows any (Finestre::finestra).
+    Lingua::imposta();
     // Ties the windows to the installed desktop entry, whose icon the desktop then shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("possidoria"));
     // A title bar shows the window's own icon, which every window takes from the application's.

@@ -31,13 +31,15 @@ const QString APERTURA = QStringLiteral("Per una corretta scelta dei casi dispon
 
 const QString PASSO_B = QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso");
 
-const QString NESSUNA_PROVA = Prove::spiegazioneNessunaProva();
-
 const QString DIFFIDA = QStringLiteral(
     "La diffida e la messa in mora non sono atti efficaci per interrompere la durata del possesso: "
     "occorre una domanda giudiziale, come precisa l'art.2943 del Codice Civile e come più volte "
     "affermato dalla Cassazione (vedi l'opzione 'notificazione atto di inizio giudizio' nelle "
     "finestre di obiezione sulla durata e sull'interruzione).");
+
+// The names alone, for the window registry at start-up: the table itself is built by the first
+// questionnaire opened.
+const char* const nomiQuestionari[] = {"modo", "psiche", "provenienza", "fede", "acquisto"};
 
 const QVector<Questionario::Valori>& tabella()
 {
@@ -62,7 +64,7 @@ const QVector<Questionario::Valori>& tabella()
              "sia mutato per causa proveniente da un terzo o per sua opposizione contro il possessore "
              "(art.1141 del Codice Civile). Poiché il possesso si presume in chi esercita il potere di fatto, "
              "è il convenuto a dover provare la detenzione."),
-         DIFFIDA, NESSUNA_PROVA},
+         DIFFIDA, Prove::spiegazioneNessunaProva()},
         {QStringLiteral("provenienza"), 10, QStringLiteral("datfin"),
          QStringLiteral("Possidoria: opposizione sulla provenienza della cosa"), QStringLiteral("cliccare sull'opzione scelta come prova della provenienza illegittima della cosa da usucapire"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova della provenienza illegittima della cosa"), PASSO_B,
@@ -72,7 +74,7 @@ const QVector<Questionario::Valori>& tabella()
              "giova l'erronea convinzione che il suo autore o un precedente possessore ne fosse divenuto "
              "proprietario (art.1154 del Codice Civile). Spetta al convenuto provare che la provenienza è "
              "illegittima e che l'attore lo sapeva al momento dell'acquisto."),
-         DIFFIDA, NESSUNA_PROVA},
+         DIFFIDA, Prove::spiegazioneNessunaProva()},
         {QStringLiteral("fede"), 11, QStringLiteral("datfin"),
          QStringLiteral("Possidoria: opposizione sulla buona fede del possesso"), QStringLiteral("scegliere la prova della mala fede del possessore della cosa"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova della mala fede del possesso"), PASSO_B,
@@ -83,7 +85,7 @@ const QVector<Questionario::Valori>& tabella()
              "al tempo dell'acquisto (art.1147 del Codice Civile): spetta perciò al convenuto provare la "
              "mala fede del possessore."),
          QStringLiteral("La diffida e la messa in mora non provano la mala fede: la buona fede conta al tempo dell'acquisto (art.1147 del Codice Civile), e un avvertimento ricevuto dopo non la fa venir meno. Scelte qui non cambiano nulla, come 'nessuna prova'."),
-         NESSUNA_PROVA},
+         Prove::spiegazioneNessunaProva()},
         {QStringLiteral("acquisto"), 12, QStringLiteral("datfin"),
          QStringLiteral("Possidoria: opposizione all'acquisto del bene da chi non è proprietario"), QStringLiteral("scegliere la prova che dimostra che l'attore ha acquistato il bene da chi non è proprietario senza un titolo idoneo e senza la trascrizione dell'atto"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova dell'acquisto da chi non è proprietario senza un titolo idoneo"), PASSO_B,
@@ -93,7 +95,7 @@ const QVector<Questionario::Valori>& tabella()
              "quando si tratta di immobili: per questi i dieci anni decorrono dalla data della trascrizione "
              "(art.1159 del Codice Civile). In questa finestra è il convenuto a dover provare che l'attore "
              "ha acquistato senza un titolo idoneo o senza la trascrizione dell'atto."),
-         DIFFIDA, NESSUNA_PROVA},
+         DIFFIDA, Prove::spiegazioneNessunaProva()},
     };
     return t;
 }
@@ -121,8 +123,8 @@ constexpr int altoFrame = 2340, altezzaFrame = 3120, colonna = 4680, passoRiga =
 QStringList Questionario::nomi()
 {
     QStringList n;
-    for (const Valori& v : tabella())
-        n << v.nome;
+    for (const char* nome : nomiQuestionari)
+        n << QString::fromLatin1(nome);
     return n;
 }
 
