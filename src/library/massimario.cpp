@@ -1,5 +1,7 @@
 #include "library/massimario.h"
 
+#include <string>
+
 QStringList argomentiMassime()
 {
     return {QStringLiteral("Accessione"),  QStringLiteral("Compossesso"), QStringLiteral("Condominio"),
@@ -32,15 +34,27 @@ QStringList massimeArgomento(int argomento)
 
 int totaleMassime()
 {
-    // Counted once: the texts are built only to be counted, and the content never changes in a run.
-    static const int totale = [] {
-        int n = 0;
-        for (int k = 1; k <= argomentiMassime().size(); ++k)
-            for (const QString& m : massimeArgomento(k))
-                n += !m.isEmpty();
-        return n;
-    }();
-    return totale;
+    return numeroMassime01_05 + numeroMassime06_11 + numeroMassime12_14;
+}
+
+QStringList elencoMassime(const Massima* massime, std::size_t quante)
+{
+    QStringList elenco;
+    elenco.reserve(qsizetype(quante));
+    for (std::size_t i = 0; i < quante; ++i)
+        elenco << massima(massime[i].enunciato, massime[i].citazione);
+    return elenco;
+}
+
+QStringList elencoMassime(const char16_t* const* testi, std::size_t quante)
+{
+    // The texts are the program's own constants: the strings refer to them without a copy.
+    QStringList elenco;
+    elenco.reserve(qsizetype(quante));
+    for (std::size_t i = 0; i < quante; ++i)
+        elenco << QString::fromRawData(reinterpret_cast<const QChar*>(testi[i]),
+                                       qsizetype(std::char_traits<char16_t>::length(testi[i])));
+    return elenco;
 }
 
 QString massima(const char* enunciato, const char* citazione)

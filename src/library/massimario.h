@@ -2,9 +2,24 @@
 // The case-law maxims, compiled into the program. Each maxim is stored as one plain text:
 // the statement of the principle, " - (", the citation, ")".
 #include <QStringList>
+#include <cstddef>
+#include <iterator>
 
 // The stored form of one maxim: the statement, " - (", the citation, ")".
 QString massima(const char* enunciato, const char* citazione);
+
+// A maxim as the content files write it: as the two parts, or already whole.
+struct Massima {
+    const char* enunciato;
+    const char* citazione;
+};
+QStringList elencoMassime(const Massima* massime, std::size_t quante);
+QStringList elencoMassime(const char16_t* const* testi, std::size_t quante);
+template <std::size_t N> QStringList elencoMassime(const Massima (&massime)[N]) { return elencoMassime(massime, N); }
+template <std::size_t N> QStringList elencoMassime(const char16_t* const (&testi)[N]) { return elencoMassime(testi, N); }
+
+// How many maxims each content file holds.
+extern const int numeroMassime01_05, numeroMassime06_11, numeroMassime12_14;
 
 // The 14 topic names in list order (position 0 is topic 1).
 QStringList argomentiMassime();
