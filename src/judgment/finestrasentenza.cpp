@@ -171,12 +171,13 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
     esportaPdf_ = new QPushButton(QStringLiteral("Esporta in PDF..."), a);
     esportaPdf_->setObjectName(QStringLiteral("esportapdf"));
     esportaPdf_->setToolTip(QStringLiteral("cliccare per salvare la sentenza in un documento PDF"));
-    posiziona(esportaPdf_, 7395, 630, 1200, 375);
+    // One above the other beside the title: side by side, their captions would not fit at a readable size.
+    posiziona(esportaPdf_, 7395, 600, 1980, 255);
     connect(esportaPdf_, &QPushButton::clicked, this, [this] { esportaPdf_Click(); });
     stampaSentenza_ = new QPushButton(QStringLiteral("Stampa..."), a);
     stampaSentenza_->setObjectName(QStringLiteral("stampasentenza"));
     stampaSentenza_->setToolTip(QStringLiteral("cliccare per stampare la sentenza"));
-    posiziona(stampaSentenza_, 8610, 630, 765, 375);
+    posiziona(stampaSentenza_, 7395, 885, 1980, 255);
     connect(stampaSentenza_, &QPushButton::clicked, this, [this] { stampaSentenza_Click(); });
     for (QPushButton* b : {esportaPdf_, stampaSentenza_})
         adattaTesto(b);
