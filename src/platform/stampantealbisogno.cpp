@@ -3,11 +3,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibrary>
 
 namespace {
-const QString nomeModulo = QStringLiteral("libpossidoria-stampa.so");
+const QLatin1String nomeModulo("libpossidoria-stampa.so");
 }
 
 StampanteAlBisogno::StampanteAlBisogno(QString modulo, QString percorsoPdf)
@@ -27,7 +26,7 @@ QString StampanteAlBisogno::moduloPer(const QString& cartellaEseguibile)
     const QDir eseguibile(cartellaEseguibile);
     if (eseguibile.exists(nomeModulo))
         return eseguibile.filePath(nomeModulo);
-    return QDir::cleanPath(eseguibile.filePath(QStringLiteral(POSSIDORIA_MODULI_RELATIVI "/") + nomeModulo));
+    return QDir::cleanPath(eseguibile.filePath(QLatin1String(POSSIDORIA_MODULI_RELATIVI "/") + nomeModulo));
 }
 
 bool StampanteAlBisogno::carica()
