@@ -44,7 +44,7 @@ Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window)
         l->setLineWidth(1);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QFont fl = l->font();
-        fl.setPointSizeF(7.5);
+        fl.setPointSizeF(8);
         fl.setBold(false);
         l->setFont(fl);
         l->setMouseTracking(true);
@@ -57,7 +57,7 @@ Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window)
         b->setObjectName(QStringLiteral("puls(%1)").arg(i));
         b->setStyleSheet(QStringLiteral("padding: 0px;"));
         QFont fb = b->font();
-        fb.setPointSizeF(7.5);
+        fb.setPointSizeF(8);
         b->setFont(fb);
         posiziona(b, 3390, cimaRiga(i), 465, 270);
         connect(b, &QPushButton::clicked, this, [this, i] { puls_Click(i); });
