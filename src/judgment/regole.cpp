@@ -316,18 +316,10 @@ const std::vector<Regola>& tabellaRegole()
 
 int termineMinimo(const Fattori& x)
 {
-    switch (x.tipologia) {
-    case 1: case 2: case 3: case 4: case 5: case 6: case 9:
-        return 10;
-    case 8:
-        return 5;
-    case 10:
-        return x.fedeposs == 1 && x.sceltaacq == 1 ? 0 : 10;
-    case 11:
-        return 3;
-    default:
-        return -1;
-    }
+    // The shortest the type allows, with good faith and a title; a movable delivered in good faith
+    // needs its title to take no time at all, and without it good faith alone shortens the term.
+    const bool consegna = x.fedeposs == 1 && x.sceltaacq == 1;
+    return termineApplicabile(x.tipologia, 1, x.tipologia == 10 && !consegna ? 2 : 1).anni;
 }
 
 Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq)
@@ -352,24 +344,6 @@ Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq)
     }
 }
 
-namespace {
-
-// The term that asks neither good faith nor a title: 20 years (arts. 1158, 1160, 1161), 15 for
-// small rural property (art. 1159-bis), 10 for registered movables (art. 1162).
-int termineLungo(int tipologia)
-{
-    switch (tipologia) {
-    case 8:
-        return 15;
-    case 11:
-        return 10;
-    default:
-        return 20;
-    }
-}
-
-} // namespace
-
 Difetti difettiPresenti(const Fattori& x)
 {
     Difetti d;
@@ -381,7 +355,9 @@ Difetti difettiPresenti(const Fattori& x)
         d |= Difetto::Violenza;
     if (x.animo == 1)
         d |= Difetto::Detenzione;
-    if (x.anni < termineLungo(x.tipologia)) {
+    // Without good faith or a title the long term applies; a type with no term never has the years.
+    const int lungo = termineApplicabile(x.tipologia, 2, 2).anni;
+    if (lungo < 0 || x.anni < lungo) {
         if (x.fedeposs == 2)
             d |= Difetto::MalaFede;
         if (x.sceltaacq == 2 && x.tipologia != 10)
