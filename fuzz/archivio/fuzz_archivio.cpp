@@ -2,19 +2,12 @@
 // with a reason or accepted with sound records 1 and 2, and an accepted case must write back to
 // bytes that read as the same case and write again identically.
 #include "case/archivio.h"
+#include "difetto.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-[[noreturn]] void difetto(const char* cosa, const QByteArray& dati)
-{
-    std::fprintf(stderr, "archive reader: %s\n  input: %s\n", cosa, dati.toPercentEncoding().constData());
-    std::abort();
-}
-
+const char* const bersaglio = "archive reader";
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -26,21 +19,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const LetturaArchivio l = leggiArchivio(dati);
     if (!l.valido) {
         if (l.errore.isEmpty())
-            difetto("refused without a reason", dati);
+            difetto(bersaglio, "refused without a reason", dati);
         return 0;
     }
     if (!l.errore.isEmpty() || !l.letti[0] || !l.letti[1] || !controlloPrimiRecord(l.causa.scelte).isEmpty())
-        difetto("accepted with records 1 and 2 not sound", dati);
+        difetto(bersaglio, "accepted with records 1 and 2 not sound", dati);
     if (testoNonArchiviabile(l.causa.testi))
         return 0;   // a hand-made unquoted field holding a double quote: nothing faithful to write
     const QByteArray riscritto = scriviArchivio(l.causa);
     const LetturaArchivio diNuovo = leggiArchivio(riscritto);
     if (!diNuovo.valido || !(diNuovo.causa == l.causa))
-        difetto("the rewritten case reads back different", dati);
+        difetto(bersaglio, "the rewritten case reads back different", dati);
     for (bool letto : diNuovo.letti)
         if (!letto)
-            difetto("a rewritten record is not read", dati);
+            difetto(bersaglio, "a rewritten record is not read", dati);
     if (scriviArchivio(diNuovo.causa) != riscritto)
-        difetto("the second rewrite differs", dati);
+        difetto(bersaglio, "the second rewrite differs", dati);
     return 0;
 }

@@ -2,20 +2,13 @@
 // command-line judge show: any case an archive opens to is judged without harm, with a rule, both
 // texts and every line, and the case written back and read again is judged the same.
 #include "case/archivio.h"
+#include "difetto.h"
 #include "judgment/giudizio.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-[[noreturn]] void difetto(const char* cosa, const QByteArray& dati)
-{
-    std::fprintf(stderr, "judgment of an archive: %s\n  input: %s\n", cosa, dati.toPercentEncoding().constData());
-    std::abort();
-}
-
+const char* const bersaglio = "judgment of an archive";
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -30,17 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!g)
         return 0;   // a case that lacks what the judgment needs is refused by its caller, with a reason
     if (!(g->causa == l.causa))
-        difetto("the judgment holds another case", dati);
+        difetto(bersaglio, "the judgment holds another case", dati);
     if (g->decisione.chiave.isEmpty() || g->sentenza.testo.trimmed().isEmpty() || g->perche.isEmpty())
-        difetto("a judgment without its rule, its text or its explanation", dati);
+        difetto(bersaglio, "a judgment without its rule, its text or its explanation", dati);
     if (g->fatti.size() != 14 || g->obiezioni.size() != 13)
-        difetto("a judgment without every line of the facts and the objections", dati);
+        difetto(bersaglio, "a judgment without every line of the facts and the objections", dati);
     if (testoNonArchiviabile(l.causa.testi))
         return 0;
     const LetturaArchivio diNuovo = leggiArchivio(scriviArchivio(l.causa));
     const std::optional<Giudizio> g2 = diNuovo.valido ? giudica(diNuovo.causa) : std::nullopt;
     if (!g2 || g2->decisione.chiave != g->decisione.chiave || g2->sentenza.testo != g->sentenza.testo
         || g2->sentenza.commento != g->sentenza.commento || g2->obiezioni != g->obiezioni)
-        difetto("the case written back is judged differently", dati);
+        difetto(bersaglio, "the case written back is judged differently", dati);
     return 0;
 }

@@ -82,6 +82,8 @@ QString rigaInterruzione(const Decisione& d)
     } else {
         r += u"nessuna interruzione rilevante"_s;
     }
+    // Why the defendant's interruption did not count, after its name and dates.
+    const QString interruzioneOpposta = u"; l'interruzione opposta dal convenuto, "_s + opposta + u", "_s;
     switch (o.opposizione) {
     case Opposizione::NonProposta:
     case Opposizione::Efficace:
@@ -91,16 +93,13 @@ QString rigaInterruzione(const Decisione& d)
             + u", non supera l'anno e non interrompe il possesso"_s;
         break;
     case Opposizione::SenzaProva:
-        r += u"; l'interruzione opposta dal convenuto, "_s + opposta
-            + u", è priva di prova per l'inizio o per la fine ed è inefficace"_s;
+        r += interruzioneOpposta + u"è priva di prova per l'inizio o per la fine ed è inefficace"_s;
         break;
     case Opposizione::Diffida:
-        r += u"; l'interruzione opposta dal convenuto, "_s + opposta
-            + u", comincia con una diffida e messa in mora, che non interrompe il possesso"_s;
+        r += interruzioneOpposta + u"comincia con una diffida e messa in mora, che non interrompe il possesso"_s;
         break;
     case Opposizione::FuoriPossesso:
-        r += u"; l'interruzione opposta dal convenuto, "_s + opposta
-            + u", non comincia durante il possesso considerato e non lo interrompe"_s;
+        r += interruzioneOpposta + u"non comincia durante il possesso considerato e non lo interrompe"_s;
         break;
     case Opposizione::DateInvertite:
         r += u"; nelle date dell'interruzione opposta dal convenuto la fine precede l'inizio, ed essa "
