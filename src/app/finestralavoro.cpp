@@ -316,10 +316,9 @@ void FinestraLavoro::costruisciMenu()
     file->addSeparator();
     QAction* esci = voce(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [] { ModPossidoria::chiediuscita(); });
     if (!d.soloElimina && archivio) {
-        // The recent cases, read afresh each time the menu opens: another window or an earlier run
-        // may have changed them.
+        // The recent cases, read when the menu opens (and only then): another window or an earlier
+        // run may have changed them.
         connect(file, &QMenu::aboutToShow, this, [this, file, esci] { elencaRecenti(file, esci); });
-        elencaRecenti(file, esci);
     }
 
     QMenu* vis = menuBar()->addMenu(QStringLiteral("&Visualizza"));
