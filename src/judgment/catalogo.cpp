@@ -1,5 +1,6 @@
 #include "judgment/catalogo.h"
 #include "case/date.h"
+#include "library/codicecivile.h"
 
 #include <algorithm>
 #include <QStringList>
@@ -7,6 +8,16 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The first paragraph of an article as the library holds it, between single quotes and without
+// its closing full stop, so that the sentence around it can go on.
+QString citazione(int articolo)
+{
+    QString comma = CodiceCivile::commiArticolo(articolo).value(0);
+    if (comma.endsWith(u'.'))
+        comma.chop(1);
+    return u'\'' + comma + u'\'';
+}
 
 // Built on first use, so that no other static initialisation can see it half made.
 std::vector<VoceCatalogo> costruisci()
@@ -80,9 +91,7 @@ std::vector<VoceCatalogo> costruisci()
     const QString art1162secondo =
         u"'Se non concorrono le condizioni previste dal comma precedente, l'usucapione si compie col "
         u"decorso di dieci anni'"_s;
-    const QString art1144 =
-        u"'Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto "
-        u"del possesso'"_s;
+    const QString art1144 = citazione(1144);
     const QString art1163 =
         u"'Il possesso acquistato in modo violento o clandestino non giova per l'usucapione se non dal "
         u"momento in cui la violenza o la clandestinità è cessata'"_s;
@@ -682,20 +691,11 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
     const bool domanda = d.origini.tipoInterruzione == TipoInterruzione::Domanda;
     const int termine = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq).anni;
     QString t = u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
-        + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato un giudizio contro "
-                     u"l'attore. L'art. 1165 del Codice Civile dispone che 'Le disposizioni generali "
-                     u"sulla prescrizione, quelle relative alle cause di sospensione e d'interruzione e al "
-                     u"computo dei termini si osservano, in quanto applicabili, rispetto all'usucapione', e "
-                     u"l'art. 2943 stabilisce che 'La prescrizione è interrotta dalla notificazione "
-                     u"dell'atto con il quale si inizia un giudizio, sia questo di cognizione ovvero "
-                     u"conservativo o esecutivo'."_s
-                   : u"dal riconoscimento del diritto del proprietario compiuto dallo stesso attore. "
-                     u"L'art. 1165 del Codice Civile dispone che 'Le disposizioni generali sulla "
-                     u"prescrizione, quelle relative alle cause di sospensione e d'interruzione e al "
-                     u"computo dei termini si osservano, in quanto applicabili, rispetto all'usucapione', e "
-                     u"l'art. 2944 stabilisce che 'La prescrizione è interrotta dal riconoscimento del "
-                     u"diritto da parte di colui contro il quale il diritto stesso può essere fatto "
-                     u"valere'."_s)
+        + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato un giudizio contro l'attore."_s
+                   : u"dal riconoscimento del diritto del proprietario compiuto dallo stesso attore."_s)
+        + u" L'art. 1165 del Codice Civile dispone che "_s + citazione(1165) + u", e l'art. "_s
+        + (domanda ? u"2943 stabilisce che "_s + citazione(2943) : u"2944 stabilisce che "_s + citazione(2944))
+        + u'.'
         + u" Un'interruzione di questo genere opera qualunque ne sia la durata: il limite dell'anno "
           u"riguarda soltanto la perdita del possesso. Per effetto dell'interruzione s'inizia un nuovo "
           u"periodo (art. 2945), che "_s

@@ -310,6 +310,15 @@ QStringList commiCitati(int articolo)
     return a ? a->commi : QStringList();
 }
 
+QStringList commiArticolo(int articolo)
+{
+    const QString numero = QString::number(articolo);
+    for (int p = 1; p <= numeroArticoli; ++p)
+        if (numeroArticolo(p) == numero)
+            return commi(p);
+    return commiCitati(articolo);
+}
+
 QString commentoCitato(int articolo)
 {
     const ArticoloCitato* a = citato(articolo);
