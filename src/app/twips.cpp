@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QEvent>
 #include <QLabel>
 #include <cmath>
 
@@ -23,14 +24,48 @@ double pixelInTwip(int pixel, const QWidget* w)
     return pixel / pixelPerTwip(w);
 }
 
+namespace {
+
+// Keeps a caption within its button at every size the window takes: from the size it was
+// designed with, no larger, down to what fits.
+class AdattaTesto : public QObject {
+public:
+    explicit AdattaTesto(QAbstractButton* b) : QObject(b), punti_(b->font().pointSizeF())
+    {
+        b->installEventFilter(this);
+    }
+
+    void adatta(QAbstractButton* b) const
+    {
+        QFont f = b->font();
+        f.setPointSizeF(punti_);
+        QString testo = b->text();
+        testo.remove(QLatin1Char('&'));
+        while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(testo) + 10 > b->width())
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        if (f != b->font())
+            b->setFont(f);
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            adatta(static_cast<QAbstractButton*>(o));
+        return false;
+    }
+
+private:
+    const double punti_;
+};
+
+} // namespace
+
 void adattaTesto(QAbstractButton* b)
 {
-    QFont f = b->font();
-    QString testo = b->text();
-    testo.remove(QLatin1Char('&'));
-    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(testo) + 10 > b->width())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    b->setFont(f);
+    auto* a = b->findChild<AdattaTesto*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!a)
+        a = new AdattaTesto(b);
+    a->adatta(b);
 }
 
 QLabel* creaEtichetta(QWidget* padre, const QString& nome, const QString& testo, int left, int top, int width,

@@ -16,7 +16,8 @@ double pixelInTwip(int pixel, const QWidget* w = nullptr);
 class QAbstractButton;
 class QLabel;
 
-// Shrinks a button's font until its caption fits its width: the design's captions were laid out
+// Shrinks a button's font until its caption fits its width, and fits it again whenever the button
+// is resized (never above the size it had when first fitted): the design's captions were laid out
 // for a smaller system font.
 void adattaTesto(QAbstractButton* b);
 

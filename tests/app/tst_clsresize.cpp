@@ -160,6 +160,25 @@ private slots:
         QCOMPARE(r.OriginalWidth(), 6000);
         QVERIFY(qAbs(f.pulsante->x() - twipInPixel(1200.0 * pixelInTwip(f.width()) / 6000)) <= 1);
     }
+
+    // A caption shrunk to fit a narrow button regains its size when the window widens the button,
+    // and shrinks again when it narrows: it never runs past the button nor stays small for nothing.
+    void didascaliaAdattataAlleDimensioni()
+    {
+        QPushButton b(QStringLiteral("&Guida in linea"));
+        QFont f = b.font();
+        f.setPointSizeF(8);
+        b.setFont(f);
+        b.resize(60, 25);
+        b.show();
+        adattaTesto(&b);
+        const double stretta = b.font().pointSizeF();
+        QVERIFY(stretta < 8);
+        b.resize(300, 40);
+        QCOMPARE(b.font().pointSizeF(), 8.0);
+        b.resize(60, 25);
+        QCOMPARE(b.font().pointSizeF(), stretta);
+    }
 };
 
 QTEST_MAIN(TestClsResize)
