@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -503,6 +504,8 @@ private slots:
         QTest::addColumn<QByteArray>("dati");
         QTest::addColumn<QString>("motivo");
         QTest::newRow("mancante") << "nessuno" << QByteArray() << "il file non esiste";
+        QTest::newRow("nome non UTF-8") << "non utf8" << fileCompleto << "il nome del file non è scritto in UTF-8";
+        QTest::newRow("nome con U+FFFD che non esiste") << "sostituto" << QByteArray() << "il file non esiste";
         QTest::newRow("cartella") << "cartella" << QByteArray() << "non è un file";
         QTest::newRow("dispositivo") << "/dev/zero" << QByteArray() << "non è un file";
         QTest::newRow("troppo grande") << "file" << QByteArray(200 * 1024, 'x') << "troppo grande";
@@ -522,12 +525,25 @@ private slots:
         QTemporaryDir dir;
         QString percorso = dir.filePath(QStringLiteral("Possidoria-dati-prova"));
         QString errore;
+        QByteArray daTogliere;
         if (tipo == QLatin1String("cartella")) {
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Possidoria-dati-prova")));
         } else if (tipo.startsWith('/')) {
             percorso = tipo;
         } else if (tipo == QLatin1String("coda")) {
             QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0666) == 0);
+        } else if (tipo == QLatin1String("non utf8") || tipo == QLatin1String("sostituto")) {
+            // A name in Latin-1 bytes, as the program receives it (the byte 0xE8 as U+FFFD).
+            const QByteArray grezzo = QFile::encodeName(dir.path()) + "/Possidoria-dati-Ferr\xE8";
+            if (tipo == QLatin1String("non utf8")) {
+                const int fd = ::open(grezzo.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+                QVERIFY(fd >= 0);
+                daTogliere = grezzo;   // a name QTemporaryDir cannot remove
+                QCOMPARE(::write(fd, dati.constData(), size_t(dati.size())), ssize_t(dati.size()));
+                ::close(fd);
+            }
+            percorso = QFile::decodeName(grezzo);
+            QVERIFY(percorso.contains(QChar(0xFFFD)));
         } else if (tipo != QLatin1String("nessuno")) {
             scrivi(percorso, dati);
         }
@@ -547,6 +563,8 @@ private slots:
             QVERIFY(!l.valido);
             errore = l.errore;
         }
+        if (!daTogliere.isEmpty())
+            ::unlink(daTogliere.constData());
         const QString inizio = QStringLiteral("Impossibile aprire l'archivio «%1»: ").arg(QDir::toNativeSeparators(percorso));
         QVERIFY2(errore.startsWith(inizio) && errore.contains(motivo) && errore.endsWith('.'), qPrintable(errore));
     }
