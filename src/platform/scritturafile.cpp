@@ -182,15 +182,15 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
         return {false, descriviErrore(ENAMETOOLONG)};
     const QString conseguenza = esiste ? QStringLiteral("il file precedente è rimasto com'era")
                                        : QStringLiteral("il file non è stato creato");
-    if (esiste && sostituzione == Sostituzione::mai)
-        return {false, QStringLiteral("un file con questo nome esiste già e non viene sostituito"), true};
     if (esiste) {
         // A link under a name the program made up is never followed: it may lead anywhere.
         if (S_ISLNK(prima.st_mode))
-            return {false, QStringLiteral("il nome indica un collegamento simbolico, che non viene seguito né sostituito")};
+            return {false, QStringLiteral("il nome indica un collegamento simbolico, che non viene seguito né sostituito"), true};
         // A device or a pipe under the name would be replaced by a regular file: never.
         if (!S_ISREG(prima.st_mode))
-            return {false, QStringLiteral("il nome indica %1, non un file, che non viene sostituito").arg(tipoNonFile(prima.st_mode))};
+            return {false, QStringLiteral("il nome indica %1, non un file, che non viene sostituito").arg(tipoNonFile(prima.st_mode)), true};
+        if (sostituzione == Sostituzione::mai)
+            return {false, QStringLiteral("un file con questo nome esiste già e non viene sostituito"), true};
         // Through a link, the file it leads to is replaced and the link stays.
         if (char* vero = segue ? realpath(bersaglio.constData(), nullptr) : nullptr) {
             bersaglio = vero;

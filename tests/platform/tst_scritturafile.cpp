@@ -102,9 +102,10 @@ void TestScritturaFile::sostituzione_data()
     QTest::newRow("file ordinario sostituito") << "Sentenza.pdf" << "file" << ordinario << "" << QByteArray("<assente>");
     QTest::newRow("nome libero") << "Sentenza.pdf" << "" << mai << "" << QByteArray("<assente>");
     QTest::newRow("nome occupato da un file") << "Sentenza.pdf" << "file" << mai << "esiste già" << QByteArray("<assente>");
-    QTest::newRow("nome occupato da un collegamento") << "Sentenza.pdf" << "link" << mai << "esiste già" << vittima;
-    QTest::newRow("nome occupato da un collegamento rotto") << "Sentenza.pdf" << "link rotto" << mai << "esiste già"
-                                                            << QByteArray("<assente>");
+    QTest::newRow("nome occupato da un collegamento") << "Sentenza.pdf" << "link" << mai << "collegamento simbolico"
+                                                      << vittima;
+    QTest::newRow("nome occupato da un collegamento rotto") << "Sentenza.pdf" << "link rotto" << mai
+                                                            << "collegamento simbolico" << QByteArray("<assente>");
 }
 
 void TestScritturaFile::sostituzione()
@@ -129,7 +130,7 @@ void TestScritturaFile::sostituzione()
     const EsitoScrittura esito = scriviFileIntero(percorso, "nuovo", modo);
     QVERIFY2(esito.errore.contains(errore), qPrintable(esito.errore));
     QCOMPARE(esito.riuscita, errore.isEmpty());
-    QCOMPARE(esito.occupato, errore.contains(QStringLiteral("esiste già")));
+    QCOMPARE(esito.occupato, !errore.isEmpty() && modo != Sostituzione::seguendoCollegamenti);
     QCOMPARE(contenuto(altro), altroFile);
     if (!errore.isEmpty())
         QCOMPARE(contenuto(percorso), prima);
