@@ -99,6 +99,7 @@ private slots:
     void cleanup();
 
     void casoCompletoTornaUguale();
+    void nomeConVirgolette();
     void salvaDopoApriSenzaDialogo();
     void riaperturaMostraLeObiezioni();
     void cancPoiSalvaChiedeIlNome();
@@ -189,6 +190,23 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::activeWindow(), davanti);
     QCOMPARE(sentenza(), giudizio);
+}
+
+// A name with double quotes is the case's name as typed: saved under it, opened from it, kept as the
+// archive's name.
+void TstArchivioCausa::nomeConVirgolette()
+{
+    compilaCaso();
+    const QString file = percorso("nuovo caso \"q\"");
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->salvanome_Click();
+    QCOMPARE(finta_->messaggi.mostrati.size(), 0);
+    QCOMPARE(QDir(cartella_->path()).entryList(QDir::Files), QStringList{QStringLiteral("nuovo caso \"q\"")});
+    QCOMPARE(CausaViva::attiva().archivio(), file);
+    const Causa scritta = CausaViva::attiva().causa();
+    riavvia();
+    QVERIFY(ArchivioCausa::apriPercorso(file));
+    QCOMPARE(CausaViva::attiva().causa(), scritta);
 }
 
 void TstArchivioCausa::salvaDopoApriSenzaDialogo()
