@@ -343,8 +343,12 @@ int main(int argc, char* argv[])
             }
         }
         if (json) {
+            QJsonObject oggetto = ::json(percorso, *g);
+            // The PDF the case went to, under the name the run gave it.
+            if (!pdfScritto.isEmpty())
+                oggetto.insert(QStringLiteral("pdf"), pdfScritto);
             scrivi(stdout, (primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n")) +
-                               QJsonDocument(::json(percorso, *g)).toJson(QJsonDocument::Compact));
+                               QJsonDocument(oggetto).toJson(QJsonDocument::Compact));
             primo = false;
         } else {
             scrivi(stdout, testo(percorso, *g, pdfScritto));

@@ -382,6 +382,8 @@ void TstGiudice::documentiSenzaDanni_data()
     QTest::newRow("--timeline onto the archive judged, even when asked")
         << QStringList{"--sovrascrivi", "--timeline", "casoA", "casoA"} << "" << 1 << "di questa stessa esecuzione" << 0;
     QTest::newRow("two cases of the same parties") << QStringList{"--pdf", "out", "casoA", "casoB"} << "" << 0 << "" << 0b110;
+    QTest::newRow("two cases of the same parties, in JSON") << QStringList{"--json", "--pdf", "out", "casoA", "casoB"} << ""
+                                                            << 0 << "" << 0b110;
     QTest::newRow("a PDF already there is kept") << QStringList{"--pdf", "out", "casoA"} << "pdf" << 0 << "" << 0b100;
     QTest::newRow("a PDF already there is replaced when asked") << QStringList{"--sovrascrivi", "--pdf", "out", "casoA"}
                                                                 << "pdf" << 0 << "" << 0b010;
@@ -451,7 +453,11 @@ void TstGiudice::documentiSenzaDanni()
         const QString percorso = qui.filePath(QStringLiteral("out/") + numerato(n));
         QVERIFY2(contenuto(percorso).startsWith("%PDF") == scritto, qPrintable(numerato(n)));
         // The judgment names the file it went to.
-        QCOMPARE(uscita.contains(QStringLiteral("PDF: out/") + numerato(n) + QLatin1Char('\n')), scritto);
+        if (argomenti.contains(QStringLiteral("--json")))
+            QCOMPARE(QJsonDocument::fromJson(uscita.toUtf8()).array().at(n - 1)[QStringLiteral("pdf")].toString(),
+                     scritto ? QStringLiteral("out/") + numerato(n) : QString());
+        else
+            QCOMPARE(uscita.contains(QStringLiteral("PDF: out/") + numerato(n) + QLatin1Char('\n')), scritto);
     }
 }
 
