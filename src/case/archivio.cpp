@@ -60,17 +60,50 @@ const std::array<char16_t, 256>& caratteri1252()
     return tabella;
 }
 
-bool carattereArchiviabile(char32_t c)
+// True when Windows-1252 holds the character: then the file stays in the code page every version reads.
+bool inOccidentale(char32_t c)
 {
-    if (c == U'"' || c == 0)
-        return false;
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return true;
+    if (c == 0xFFFD)
+        return false;   // what a decoder gives for a byte it has no character for
     const auto& t = caratteri1252();
     for (int i = 0x80; i < 0xA0; ++i)
         if (t[i] == c)
             return true;
     return false;
+}
+
+// The characters of a text one by one, a surrogate without its pair given as itself (the
+// standard conversion would turn it into U+FFFD and hide it).
+template <class F>
+void perCarattere(QStringView testo, F&& f)
+{
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const char16_t u = testo[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < testo.size() && QChar::isLowSurrogate(testo[i + 1].unicode())) {
+            f(QChar::surrogateToUcs4(u, testo[i + 1].unicode()));
+            ++i;
+        } else {
+            f(char32_t(u));
+        }
+    }
+}
+
+// A double quote would end the field, a NUL is refused by every reader, and a lone surrogate has
+// no form in any encoding: no other character is out of the archive's reach.
+bool carattereArchiviabile(char32_t c)
+{
+    return c != U'"' && c != 0 && !QChar::isSurrogate(c);
+}
+
+bool testiInOccidentale(const TestiCausa& t)
+{
+    bool tutti = true;
+    for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
+                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine})
+        perCarattere(*testo, [&](char32_t c) { tutti = tutti && inOccidentale(c); });
+    return tutti;
 }
 
 // One field as it stands in the file.
@@ -202,6 +235,9 @@ QString nomeFile(const QString& percorso)
 QByteArray scriviArchivio(const Causa& causa)
 {
     Causa c = causa;
+    // The Western code page whenever it holds every text, as every version writes; UTF-8, which
+    // the reader recognises, only for a text that needs it ("Łukasz").
+    const bool utf8 = !testiInOccidentale(c.testi);
     QStringEncoder codificatore(codifica);
     QByteArray out;
     out.reserve(512);
@@ -213,7 +249,7 @@ QByteArray scriviArchivio(const Causa& causa)
                 out += ',';
             if (k < f.testi) {
                 out += '"';
-                out += QByteArray(codificatore.encode(*p.testi[k]));
+                out += utf8 ? p.testi[k]->toUtf8() : QByteArray(codificatore.encode(*p.testi[k]));
                 out += '"';
             } else if (const Scelta& s = *p.scelte[k - f.testi]; s) {
                 out += QByteArray::number(*s);
@@ -224,7 +260,7 @@ QByteArray scriviArchivio(const Causa& causa)
     // Western bytes that happen to be valid UTF-8 (an "Ã¨" typed as such) would read back as UTF-8:
     // one byte UTF-8 never holds, after the first closing quote, keeps the file Western. Every
     // reader skips what follows a closing quote up to the separator.
-    if (inUtf8(out))
+    if (!utf8 && inUtf8(out))
         out.insert(out.indexOf('"', 1) + 1, '\xFF');
     return out;
 }
@@ -286,10 +322,15 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
                 p.testi[k]->clear();
             for (int k = f.testi; k < f.campi; ++k)
                 p.scelte[k - f.testi]->reset();
-            // Records 3..9 may be missing from a short file, but never end half-way.
-            if (r < 2 || (finiti && campiLetti > 0)) {
-                esito.errore = r >= 2 ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
-                                                       "forse perché è stato troncato")
+            // Every version writes the nine records: a file that stops before the ninth was cut,
+            // and reading it as whole would judge another case. A damaged choice in records 3..9
+            // only leaves that record out.
+            if (r < 2 || finiti) {
+                esito.errore = r >= 2 && campiLetti > 0 ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
+                                                                         "forse perché è stato troncato")
+                               : r >= 2 ? QStringLiteral("il file è incompleto: finisce dopo %1 delle nove righe di un "
+                                                         "archivio, forse perché è stato troncato")
+                                              .arg(r)
                                : finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
                                         : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
                                                          "non è un numero")
@@ -352,9 +393,8 @@ EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
                                          .arg(nomeFile(percorso), motivo)};
     };
     if (const QString* testo = testoNonArchiviabile(causa.testi))
-        return fallito(QStringLiteral("il testo «%1» contiene virgolette doppie o caratteri che "
-                                      "l'archivio non può registrare")
-                           .arg(*testo));
+        return fallito(QStringLiteral("il testo «%1» contiene %2, che l'archivio non può registrare")
+                           .arg(*testo, nomeCarattere(*carattereNonArchiviabile(*testo))));
     if (percorso.isEmpty())
         return fallito(QStringLiteral("manca il nome del file"));
     if (QFileInfo(percorso).isDir())
@@ -383,24 +423,44 @@ QString controlloPrimiRecord(const DatiCausa& s)
 
 bool testoArchiviabile(QStringView testo)
 {
-    for (const char32_t c : testo.toUcs4())
-        if (!carattereArchiviabile(c))
-            return false;
-    return true;
+    return !carattereNonArchiviabile(testo);
+}
+
+std::optional<char32_t> carattereNonArchiviabile(QStringView testo)
+{
+    std::optional<char32_t> primo;
+    perCarattere(testo, [&](char32_t c) {
+        if (!primo && !carattereArchiviabile(c))
+            primo = c;
+    });
+    return primo;
+}
+
+QString nomeCarattere(char32_t c)
+{
+    const QString codice = QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    if (c == U'"')
+        return QStringLiteral("le virgolette doppie (\")");
+    if (c == 0)
+        return QStringLiteral("il carattere nullo (%1)").arg(codice);
+    if (QChar::isSurrogate(c))
+        return QStringLiteral("un carattere incompleto (%1, metà di una coppia)").arg(codice);
+    return QStringLiteral("il carattere %1").arg(codice);
 }
 
 QString soloCaratteriArchiviabili(QStringView testo)
 {
     QString out;
     out.reserve(testo.size());
-    for (const char32_t c : testo.toUcs4())
+    perCarattere(testo, [&](char32_t c) {
         if (carattereArchiviabile(c))
-            out += QChar(char16_t(c));
+            out += QStringView(QChar::fromUcs4(c));
+    });
     return out;
 }
 
 QString avvisoCarattereNonArchiviabile()
 {
-    return QStringLiteral("Carattere non ammesso: l'archivio non può registrare le virgolette "
-                          "doppie (\") né i simboli estranei all'alfabeto dell'Europa occidentale.");
+    return QStringLiteral("Carattere non ammesso: l'archivio non può registrare le virgolette doppie (\"); "
+                          "usare « » oppure “ ”.");
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The case archive: a whole case as nine text records, and back.
 //
-// The file is Windows-1252, every record ends with CR LF, fields are separated by a comma:
+// Every record ends with CR LF, fields are separated by a comma:
 //   1  attore, convenuto, bene, luogo (texts), tipologia
 //   2  possession start and end (texts), sceltainterr, sceltamodus, sceltapsic, sceltaprov,
 //      sceltafed, sceltaacq
@@ -18,16 +18,16 @@
 // trailing blanks. A line end separates fields like a comma, so the reader takes 5, 8, 4, 4, 1,
 // 1, 1, 1, 1 fields in turn without looking at where the lines end. A comma just before the end
 // of the data still opens one (empty) field; a line end there does not.
-// A file may stop after any whole record (the records after it are not read), but a field ended
-// by the end of the data, not by its separator or a line end, or a record the data stops inside,
-// makes the file incomplete: it was cut, and a cut number would read as another choice. The
-// writer ends every record, the last included, with its line end.
+// Every version writes all nine records, each with its line end: a file that stops before the end
+// of the ninth, between two records or inside one, was cut (a cut number would read as another
+// choice, missing objections as none) and is refused. What follows the ninth record is not read.
 // Where a choice is expected the field must be empty or an unquoted whole number of 16 bits;
 // a quoted field or any other text there makes the record unreadable.
 // A file whose bytes are valid UTF-8 with characters beyond ASCII (one a text editor saved again)
 // is read as UTF-8, a byte-order mark at its start skipped; any other is read as Windows-1252.
-// The writer keeps to Windows-1252, and when those bytes would also pass for UTF-8 it puts a byte
-// 0xFF after the first closing quote, where every reader ignores it.
+// The writer keeps to Windows-1252 when it holds every text, and when those bytes would also pass
+// for UTF-8 it puts a byte 0xFF after the first closing quote, where every reader ignores it. A
+// text with a character beyond the code page ("Łukasz") makes it write the whole file in UTF-8.
 #include "case/daticausa.h"
 #include "platform/scritturafile.h"
 
@@ -35,6 +35,7 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 namespace Archivio {
 
@@ -54,8 +55,8 @@ inline constexpr std::array<int, 6> pulsantiPossesso = {3, 2, 2, 2, 2, 2};
 //           replaced. When false, errore says why (Italian, fit for a message) and nothing else
 //           in the result is to be used.
 //   letti   letti[i] tells whether record i + 1 was read whole; records 1 and 2 are always read
-//           when valido. The fields of a record not read are left empty in causa, and the caller
-//           skips that record (the file may be short or that record damaged). A record read may
+//           when valido. A record of 3..9 with a choice that is not a number is not read: its
+//           fields are left empty in causa, and the caller skips that record. A record read may
 //           still hold a choice naming no button (0, out of range, or empty): it selects nothing.
 struct LetturaArchivio {
     bool valido = false;
@@ -91,8 +92,13 @@ bool nominaPulsante(Scelta scelta, int pulsanti);
 QString controlloPrimiRecord(const DatiCausa& scelte);
 
 // True when the archive can carry the text and give it back identical: no double quote (it would
-// end the field), no NUL, and every character in Windows-1252.
+// end the field), no NUL, no surrogate without its pair. Any other character is kept, in UTF-8
+// when Windows-1252 lacks it.
 bool testoArchiviabile(QStringView testo);
+// The first character of the text the archive cannot carry; nothing when it can carry them all.
+std::optional<char32_t> carattereNonArchiviabile(QStringView testo);
+// That character named for a message: "le virgolette doppie (")", "il carattere nullo (U+0000)".
+QString nomeCarattere(char32_t c);
 // The first of the case's ten texts that the archive cannot record; nullptr when it can record all.
 const QString* testoNonArchiviabile(const TestiCausa& t);
 

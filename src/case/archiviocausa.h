@@ -29,8 +29,8 @@ void elimina();
 // else the user's documents folder; never the program's own folder.
 QString cartellaDialoghi();
 
-// A header text box keeps only what the archive can carry: characters it cannot are dropped as
-// they are typed or pasted, and the hint says why.
+// A header text box keeps only what the archive can carry: a character it cannot (a double quote)
+// is dropped as it is typed or pasted, and the hint names it.
 void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso);
 
 } // namespace ArchivioCausa

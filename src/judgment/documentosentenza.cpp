@@ -211,7 +211,7 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
     return p.end();
 }
 
-bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QString* errore)
+std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -221,13 +221,21 @@ bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QStr
         pdf.setResolution(300);
         pdf.setTitle(d.parti.isEmpty() ? d.titolo : d.parti);
         pdf.setCreator(d.titolo);
-        if (!stampaSentenza(d, pdf)) {
-            if (errore)
-                *errore = QStringLiteral("Il documento PDF non ha potuto essere composto.");
-            return false;
-        }
+        if (!stampaSentenza(d, pdf))
+            return std::nullopt;
     }
-    const EsitoScrittura esito = scriviFileIntero(percorso, buffer.data());
+    return buffer.data();
+}
+
+bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QString* errore)
+{
+    const std::optional<QByteArray> pdf = pdfSentenza(d);
+    if (!pdf) {
+        if (errore)
+            *errore = QStringLiteral("Il documento PDF non ha potuto essere composto.");
+        return false;
+    }
+    const EsitoScrittura esito = scriviFileIntero(percorso, *pdf);
     if (!esito) {
         if (errore)
             *errore = QStringLiteral("Il file %1 non ha potuto essere scritto: %2").arg(percorso, esito.errore);

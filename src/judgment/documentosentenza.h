@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct Giudizio;
 class QPagedPaintDevice;
@@ -36,6 +37,9 @@ QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, 
 // Paints the document on the device, page after page, each with its footer. False when the
 // device cannot be painted on.
 bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo);
+
+// The PDF's bytes; nothing when the document could not be composed.
+std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d);
 
 // Writes the PDF whole or not at all; on failure errore says why, in Italian.
 bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QString* errore = nullptr);

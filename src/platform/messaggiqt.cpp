@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QDir>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -64,6 +66,54 @@ QString DialoghiQt::filtroQt(const FiltroFile& f)
     return f.descrizione.trimmed() + QStringLiteral(" (") + schemi.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
+namespace {
+
+// Qt's own dialog reads double quotes in a typed name as a list of names ("a" "b"): it would save
+// `nuovo caso "q"` as `q`, or open `q` for it. A typed name holding a double quote is taken whole.
+class DialogoFile : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    QString scelto() const { return nomeIntero_.isEmpty() ? selectedFiles().value(0) : nomeIntero_; }
+
+protected:
+    void accept() override
+    {
+        auto* campo = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!campo || !campo->text().contains(QLatin1Char('"'))) {
+            QFileDialog::accept();
+            return;
+        }
+        const QFileInfo file(directory().absoluteFilePath(campo->text()));
+        if (file.isDir()) {
+            setDirectory(file.absoluteFilePath());
+            campo->clear();
+            return;
+        }
+        // The same questions and notices as Qt's, in its own words and translations.
+        if (acceptMode() == AcceptOpen && !file.exists()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QCoreApplication::translate("QFileDialog", "%1\nFile not found.\nPlease verify the "
+                                                                            "correct file name was given.")
+                                     .arg(file.fileName()));
+            return;
+        }
+        if (acceptMode() == AcceptSave && file.exists() && !testOption(DontConfirmOverwrite)
+            && QMessageBox::warning(this, windowTitle(),
+                                    QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                                        .arg(file.fileName()),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                   != QMessageBox::Yes)
+            return;
+        nomeIntero_ = file.absoluteFilePath();
+        QDialog::accept();
+    }
+
+private:
+    QString nomeIntero_;
+};
+
+} // namespace
+
 static QString dialogo(bool salvare, const QString& titolo, const QList<FiltroFile>& filtri,
                        int filtroIniziale, const QString& nomeIniziale)
 {
@@ -74,8 +124,12 @@ static QString dialogo(bool salvare, const QString& titolo, const QList<FiltroFi
     QWidget* padre = QApplication::activeWindow();
     const QString unione = elenco.join(QStringLiteral(";;"));
     // Saving over an existing archive asks first, so that a saved case is never replaced unawares.
-    return salvare ? QFileDialog::getSaveFileName(padre, titolo, nomeIniziale, unione, &scelto)
-                   : QFileDialog::getOpenFileName(padre, titolo, nomeIniziale, unione, &scelto);
+    DialogoFile d(padre, titolo, nomeIniziale, unione);
+    d.setAcceptMode(salvare ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(salvare ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!scelto.isEmpty())
+        d.selectNameFilter(scelto);
+    return d.exec() == QDialog::Accepted ? d.scelto() : QString();
 }
 
 QString DialoghiQt::apri(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <cerrno>
+#include <dirent.h>
 #include <cstdlib>
 #include <fcntl.h>
 #include <libgen.h>
@@ -40,10 +41,42 @@ bool cartellaPercorribile(const QByteArray& percorso)
     return faccessat(AT_FDCWD, cartellaDi(percorso).constData(), X_OK, AT_EACCESS) == 0;
 }
 
+QByteArray nomeDi(const QByteArray& percorso)
+{
+    const qsizetype barra = percorso.lastIndexOf('/');
+    return barra < 0 ? percorso : percorso.mid(barra + 1);
+}
+
+// A name whose bytes are not UTF-8 reaches the program with U+FFFD in their place, and that name
+// does not exist: true when the folder holds a file that the same substitution names so.
+bool nomeNonUtf8(const QByteArray& percorso)
+{
+    const QByteArray sostituto("\xEF\xBF\xBD");
+    const QByteArray nome = nomeDi(percorso);
+    if (!nome.contains(sostituto))
+        return false;
+    DIR* cartella = opendir(cartellaDi(percorso).constData());
+    if (!cartella)
+        return false;
+    bool trovato = false;
+    while (const dirent* voce = readdir(cartella)) {
+        const QByteArray grezzo(voce->d_name);
+        if (grezzo != nome && QFile::encodeName(QFile::decodeName(grezzo)) == nome) {
+            trovato = true;
+            break;
+        }
+    }
+    closedir(cartella);
+    return trovato;
+}
+
 QString motivoPercorso(int codice, const QByteArray& percorso, const QString& perIlFile)
 {
     switch (codice) {
     case ENOENT:
+        if (nomeNonUtf8(percorso))
+            return QStringLiteral("il nome del file non è scritto in UTF-8, la codifica dei nomi di questo "
+                                  "sistema, e così non si può aprire: rinominare il file");
         return QStringLiteral("il file non esiste");
     case ENOTDIR:
         return QStringLiteral("una parte del percorso non è una cartella");
@@ -80,12 +113,30 @@ private:
     int fd_;
 };
 
-// A fresh file beside the target, made with the usual permissions (the umask applies).
+// The longest name the folder takes (NAME_MAX where the file system does not say).
+qsizetype nomeMassimo(const QByteArray& cartella)
+{
+    const long massimo = pathconf(cartella.constData(), _PC_NAME_MAX);
+    return massimo > 0 ? qsizetype(massimo) : 255;
+}
+
+// A fresh file beside the target, made with the usual permissions (the umask applies). Its name is
+// the target's and seven characters more, the target's shortened (never inside a UTF-8 character)
+// when that would pass the longest name the folder takes.
 int creaTemporaneo(const QByteArray& bersaglio, QByteArray* nome)
 {
     static const char cifre[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QByteArray nomeBersaglio = nomeDi(bersaglio);
+    QByteArray base = bersaglio;
+    const qsizetype eccesso = nomeBersaglio.size() + 7 - nomeMassimo(cartellaDi(bersaglio));
+    if (eccesso > 0) {
+        qsizetype taglio = base.size() - eccesso;
+        while (taglio > base.size() - nomeBersaglio.size() && (uchar(base[taglio]) & 0xC0) == 0x80)
+            --taglio;
+        base.truncate(taglio);
+    }
     for (int tentativo = 0; tentativo < 100; ++tentativo) {
-        *nome = bersaglio + '.';
+        *nome = base + '.';
         for (int i = 0; i < 6; ++i)
             *nome += cifre[QRandomGenerator::global()->bounded(int(sizeof cifre - 1))];
         const int fd = ::open(nome->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -95,23 +146,53 @@ int creaTemporaneo(const QByteArray& bersaglio, QByteArray* nome)
     return -1;
 }
 
+// The temporary file takes the name only if the name is free, in one step: where the file system
+// cannot rename so, a hard link does the same; where it has neither, the name is checked just before.
+bool rinominaSenzaSostituire(const QByteArray& temporaneo, const QByteArray& bersaglio)
+{
+    if (::renameat2(AT_FDCWD, temporaneo.constData(), AT_FDCWD, bersaglio.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+    if (::link(temporaneo.constData(), bersaglio.constData()) == 0) {
+        ::unlink(temporaneo.constData());
+        return true;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
+        return false;
+    struct stat st {};
+    if (::lstat(bersaglio.constData(), &st) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(temporaneo.constData(), bersaglio.constData()) == 0;
+}
+
 } // namespace
 
-EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati)
+EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati, Sostituzione sostituzione)
 {
     QByteArray bersaglio = QFile::encodeName(percorso);
+    const bool segue = sostituzione == Sostituzione::seguendoCollegamenti;
     struct stat prima {};
-    const bool esiste = ::stat(bersaglio.constData(), &prima) == 0;
+    const bool esiste = (segue ? ::stat(bersaglio.constData(), &prima) : ::lstat(bersaglio.constData(), &prima)) == 0;
     if (!esiste && errno != ENOENT)
         return {false, motivoPercorso(errno, bersaglio, QStringLiteral("non si hanno i permessi per raggiungere il file"))};
+    if (nomeDi(bersaglio).size() > nomeMassimo(cartellaDi(bersaglio)))
+        return {false, descriviErrore(ENAMETOOLONG)};
     const QString conseguenza = esiste ? QStringLiteral("il file precedente è rimasto com'era")
                                        : QStringLiteral("il file non è stato creato");
     if (esiste) {
+        // A link under a name the program made up is never followed: it may lead anywhere.
+        if (S_ISLNK(prima.st_mode))
+            return {false, QStringLiteral("il nome indica un collegamento simbolico, che non viene seguito né sostituito"), true};
         // A device or a pipe under the name would be replaced by a regular file: never.
         if (!S_ISREG(prima.st_mode))
-            return {false, QStringLiteral("il nome indica %1, non un file, che non viene sostituito").arg(tipoNonFile(prima.st_mode))};
+            return {false, QStringLiteral("il nome indica %1, non un file, che non viene sostituito").arg(tipoNonFile(prima.st_mode)), true};
+        if (sostituzione == Sostituzione::mai)
+            return {false, QStringLiteral("un file con questo nome esiste già e non viene sostituito"), true};
         // Through a link, the file it leads to is replaced and the link stays.
-        if (char* vero = realpath(bersaglio.constData(), nullptr)) {
+        if (char* vero = segue ? realpath(bersaglio.constData(), nullptr) : nullptr) {
             bersaglio = vero;
             std::free(vero);
         }
@@ -156,9 +237,14 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati)
     if (const int codice = file.chiudi())
         return scartato(codice);
 
-    if (::rename(temporaneo.constData(), bersaglio.constData()) != 0) {
+    // Renaming replaces the entry under the name, a link planted meanwhile included, never what it
+    // leads to.
+    if (sostituzione == Sostituzione::mai ? !rinominaSenzaSostituire(temporaneo, bersaglio)
+                                          : ::rename(temporaneo.constData(), bersaglio.constData()) != 0) {
         const int codice = errno;
         ::unlink(temporaneo.constData());
+        if (codice == EEXIST)
+            return {false, QStringLiteral("un file con questo nome è comparso durante la scrittura e non viene sostituito"), true};
         QString motivo = descriviErrore(codice);
         struct stat cartella {};
         if ((codice == EPERM || codice == EACCES) && esiste && ::stat(cartellaDi(bersaglio).constData(), &cartella) == 0

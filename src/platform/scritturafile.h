@@ -10,11 +10,25 @@
 struct EsitoScrittura {
     bool riuscita = false;
     QString errore;   // why it failed, in Italian, and what became of an old file; empty on success
+    bool occupato = false;   // refused only because what stands under the name may not be replaced
     explicit operator bool() const { return riuscita; }
 };
 
-// A link is followed: the file it leads to is the one replaced.
-EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati);
+// What may stand under the name already.
+enum class Sostituzione {
+    // A regular file is replaced; a link is followed, and the file it leads to is the one replaced
+    // (a file the user chose, such as an archive kept elsewhere behind a link).
+    seguendoCollegamenti,
+    // A regular file is replaced; a link is never followed nor replaced (a name the program made up
+    // in a folder someone else may write in).
+    soloFileOrdinario,
+    // Nothing is replaced: the name must be free, and stays taken by whatever took it meanwhile.
+    mai,
+};
+
+// The temporary file's name fits the folder whenever the target's does.
+EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
+                                Sostituzione sostituzione = Sostituzione::seguendoCollegamenti);
 
 struct LetturaFile {
     bool riuscita = false;

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -189,6 +190,20 @@ private slots:
         comeUtf8.testi.convenuto = QStringLiteral("Edera");
         comeUtf8.testi.bene = QStringLiteral("fondo");
         comeUtf8.testi.luogo = QStringLiteral("Pisa");
+        // One letter beyond the code page: the whole file in UTF-8, which reads back as it was.
+        Causa polacco = casoCompleto();
+        polacco.testi.attore = QStringLiteral("Łukasz Żółw");
+        QTest::newRow("lettere oltre la codifica occidentale: tutto in UTF-8")
+            << polacco
+            << QStringDecoder("windows-1252").decode(fileCompleto).operator QString()
+                   .replace(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Łukasz Żółw")).toUtf8();
+        Causa rovesciato = casoCompleto();
+        rovesciato.testi.luogo = QStringLiteral("Pisa\u202Eo\u200B");
+        QTest::newRow("caratteri di formato conservati")
+            << rovesciato
+            << QStringDecoder("windows-1252").decode(fileCompleto).operator QString()
+                   .replace(QStringLiteral("Città di Castello"), rovesciato.testi.luogo).toUtf8();
+
         QTest::newRow("occidentale che passerebbe per UTF-8")
             << comeUtf8
             << QByteArray("\"Niccol\xC3\xB2 Ferr\xC3\xA8\"\xFF,\"Edera\",\"fondo\",\"Pisa\",7\r\n") + record2 + record3
@@ -227,9 +242,8 @@ private slots:
         QTest::newRow("numero con spazi finali")
             << QByteArray(fileCompleto).replace(",7\r\n", ", 7  \r\n") << "111111111" << caso << "";
 
-        QTest::newRow("solo i record 1 e 2") << record1 + record2 << "110000000" << senzaRecordDa(caso, 3) << "";
-        QTest::newRow("fino al record 6") << record1 + record2 + record3 + record4 + "3\r\n1\r\n" << "111111000"
-                                          << senzaRecordDa(caso, 7) << "";
+        QTest::newRow("righe oltre la nona ignorate") << fileCompleto + "\"un dato aggiunto\",7\r\n" << "111111111"
+                                                      << caso << "";
 
         Causa senzaDate = caso;
         senzaDate.testi.ledateInizio.clear(), senzaDate.testi.ledateFine.clear();
@@ -301,6 +315,12 @@ private slots:
         rifiuto("record 3 a metà, un campo per riga", record1 + record2 + "\"10/1/1981\"\r\n", troncato);
         rifiuto("virgola in fondo apre un campo vuoto", record1 + record2 + record3 + record4 + "3,", troncato);
         rifiuto("record 2 senza a capo", record1 + record2.chopped(2), "il file è incompleto: mancano i dati sul possesso");
+        // Nine records or a cut file: missing objections would read as never raised.
+        rifiuto("solo i record 1 e 2", record1 + record2, "il file è incompleto: finisce dopo 2 delle nove righe");
+        rifiuto("fino al record 6", record1 + record2 + record3 + record4 + "3\r\n1\r\n",
+                "il file è incompleto: finisce dopo 6 delle nove righe");
+        rifiuto("manca solo la nona riga, vuota", record1 + record2 + record3 + record4 + "3\r\n1\r\n2\r\n\r\n",
+                "finisce dopo 8 delle nove righe");
     }
     void lettura()
     {
@@ -320,8 +340,8 @@ private slots:
         QVERIFY2(l.causa == atteso, scriviArchivio(l.causa).constData());
     }
 
-    // A file cut anywhere is refused, except right after the line end of record 2 or a later one:
-    // then the records before the cut read as written, and the rest are not read.
+    // A file cut anywhere is refused, after a record's line end as inside a record; only the whole
+    // file reads, as written.
     void ogniTroncamento()
     {
         QList<qsizetype> fineRecord;
@@ -333,8 +353,9 @@ private slots:
             // Records whole before the cut (a CR alone ends a line too); 0 when the cut is inside one.
             const int interi = int(fineRecord.indexOf(n > 0 && fileCompleto[n - 1] == '\r' ? n + 1 : n)) + 1;
             const QString dove = QStringLiteral("cut after %1 bytes (%2 records whole): %3").arg(n).arg(interi).arg(l.errore);
-            if (interi < 2) {
-                QVERIFY2(!l.valido && l.errore.startsWith(QStringLiteral("il file è ")), qPrintable(dove));
+            if (interi < 9) {
+                QVERIFY2(!l.valido && l.errore.startsWith(n ? QStringLiteral("il file è incompleto") : QStringLiteral("il file è vuoto")),
+                         qPrintable(dove));
                 continue;
             }
             QVERIFY2(l.valido, qPrintable(dove));
@@ -430,24 +451,36 @@ private slots:
     {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("ripulito");   // equal to testo when the archive can carry it
+        QTest::addColumn<QString>("nome");       // the first character refused, as a message names it
 
-        const auto riga = [](const char* nome, const QString& t, const QString& r) { QTest::newRow(nome) << t << r; };
+        const auto riga = [](const char* nome, const QString& t, const QString& r, const QString& n = {}) {
+            QTest::newRow(nome) << t << r << n;
+        };
         riga("lettere accentate", QStringLiteral("àèéìòù ÀÈÉ çñ"), QStringLiteral("àèéìòù ÀÈÉ çñ"));
         riga("apostrofo tipografico, euro, virgolette tipografiche", QStringLiteral("l’€ “così”"),
              QStringLiteral("l’€ “così”"));
         riga("virgola, a capo, tabulazione", QStringLiteral("a,b\r\nc\td"), QStringLiteral("a,b\r\nc\td"));
-        riga("virgolette doppie", QStringLiteral("Mario \"il Rosso\""), QStringLiteral("Mario il Rosso"));
-        riga("lettera greca", QStringLiteral("Ω fondo"), QStringLiteral(" fondo"));
-        riga("emoji", QStringLiteral("casa 🏠!"), QStringLiteral("casa !"));
-        riga("NUL", QString(QChar(0)) + QStringLiteral("x"), QStringLiteral("x"));
-        riga("surrogato isolato", QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), QStringLiteral("ab"));
-        riga("ideogramma", QStringLiteral("東京"), QString());
+        riga("virgolette doppie", QStringLiteral("Mario \"il Rosso\""), QStringLiteral("Mario il Rosso"),
+             QStringLiteral("le virgolette doppie (\")"));
+        riga("NUL", QString(QChar(0)) + QStringLiteral("x"), QStringLiteral("x"), QStringLiteral("il carattere nullo (U+0000)"));
+        riga("surrogato isolato", QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), QStringLiteral("ab"),
+             QStringLiteral("un carattere incompleto (U+D800, metà di una coppia)"));
+        riga("surrogato basso isolato in fondo", QStringLiteral("a") + QChar(0xDC00), QStringLiteral("a"),
+             QStringLiteral("un carattere incompleto (U+DC00, metà di una coppia)"));
+        // Beyond the code page, kept: the file is then written in UTF-8.
+        riga("lettere polacche", QStringLiteral("Łukasz Żółw"), QStringLiteral("Łukasz Żółw"));
+        riga("emoji, una coppia di surrogati", QStringLiteral("casa 🏠!"), QStringLiteral("casa 🏠!"));
+        riga("ideogrammi", QStringLiteral("東京"), QStringLiteral("東京"));
+        riga("carattere di sostituzione", QStringLiteral("a\uFFFDb"), QStringLiteral("a\uFFFDb"));
     }
     void testi()
     {
         QFETCH(QString, testo);
         QFETCH(QString, ripulito);
+        QFETCH(QString, nome);
         QCOMPARE(testoArchiviabile(testo), testo == ripulito);
+        const std::optional<char32_t> rifiutato = carattereNonArchiviabile(testo);
+        QCOMPARE(rifiutato ? nomeCarattere(*rifiutato) : QString(), nome);
         QCOMPARE(soloCaratteriArchiviabili(testo), ripulito);
         QVERIFY(testoArchiviabile(ripulito));
     }
@@ -471,6 +504,8 @@ private slots:
         QTest::addColumn<QByteArray>("dati");
         QTest::addColumn<QString>("motivo");
         QTest::newRow("mancante") << "nessuno" << QByteArray() << "il file non esiste";
+        QTest::newRow("nome non UTF-8") << "non utf8" << fileCompleto << "il nome del file non è scritto in UTF-8";
+        QTest::newRow("nome con U+FFFD che non esiste") << "sostituto" << QByteArray() << "il file non esiste";
         QTest::newRow("cartella") << "cartella" << QByteArray() << "non è un file";
         QTest::newRow("dispositivo") << "/dev/zero" << QByteArray() << "non è un file";
         QTest::newRow("troppo grande") << "file" << QByteArray(200 * 1024, 'x') << "troppo grande";
@@ -490,12 +525,25 @@ private slots:
         QTemporaryDir dir;
         QString percorso = dir.filePath(QStringLiteral("Possidoria-dati-prova"));
         QString errore;
+        QByteArray daTogliere;
         if (tipo == QLatin1String("cartella")) {
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Possidoria-dati-prova")));
         } else if (tipo.startsWith('/')) {
             percorso = tipo;
         } else if (tipo == QLatin1String("coda")) {
             QVERIFY(mkfifo(QFile::encodeName(percorso).constData(), 0666) == 0);
+        } else if (tipo == QLatin1String("non utf8") || tipo == QLatin1String("sostituto")) {
+            // A name in Latin-1 bytes, as the program receives it (the byte 0xE8 as U+FFFD).
+            const QByteArray grezzo = QFile::encodeName(dir.path()) + "/Possidoria-dati-Ferr\xE8";
+            if (tipo == QLatin1String("non utf8")) {
+                const int fd = ::open(grezzo.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+                QVERIFY(fd >= 0);
+                daTogliere = grezzo;   // a name QTemporaryDir cannot remove
+                QCOMPARE(::write(fd, dati.constData(), size_t(dati.size())), ssize_t(dati.size()));
+                ::close(fd);
+            }
+            percorso = QFile::decodeName(grezzo);
+            QVERIFY(percorso.contains(QChar(0xFFFD)));
         } else if (tipo != QLatin1String("nessuno")) {
             scrivi(percorso, dati);
         }
@@ -515,6 +563,8 @@ private slots:
             QVERIFY(!l.valido);
             errore = l.errore;
         }
+        if (!daTogliere.isEmpty())
+            ::unlink(daTogliere.constData());
         const QString inizio = QStringLiteral("Impossibile aprire l'archivio «%1»: ").arg(QDir::toNativeSeparators(percorso));
         QVERIFY2(errore.startsWith(inizio) && errore.contains(motivo) && errore.endsWith('.'), qPrintable(errore));
     }
@@ -577,7 +627,8 @@ private slots:
         QTest::newRow("scrittura interrotta da un limite di dimensione") << "limite" << "la scrittura non è stata completata";
         QTest::newRow("cartella mancante") << "mancante" << "la cartella non esiste";
         QTest::newRow("nome di una cartella") << "nome cartella" << "il nome indica una cartella";
-        QTest::newRow("testo con virgolette doppie") << "virgolette" << "il testo «Mario \"il Rosso\"» contiene virgolette doppie";
+        QTest::newRow("testo con virgolette doppie")
+            << "virgolette" << "il testo «Mario \"il Rosso\"» contiene le virgolette doppie (\"), che l'archivio non può registrare";
         QTest::newRow("nuovo file oltre il limite: nessun file precedente")
             << "limite, nuovo" << "la scrittura non è stata completata (il file supererebbe la dimensione massima "
                                   "consentita); il file non è stato creato.";

@@ -99,6 +99,7 @@ private slots:
     void cleanup();
 
     void casoCompletoTornaUguale();
+    void nomeConVirgolette();
     void salvaDopoApriSenzaDialogo();
     void riaperturaMostraLeObiezioni();
     void cancPoiSalvaChiedeIlNome();
@@ -114,6 +115,7 @@ private slots:
     void datiIncompletiNonScrivono_data();
     void datiIncompletiNonScrivono();
     void testiNonArchiviabiliRifiutati();
+    void testoOltreIlCodiceOccidentale();
     void comandiDaOgniFinestra_data();
     void comandiDaOgniFinestra();
     void eliminaChiedeEDice_data();
@@ -188,6 +190,23 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::activeWindow(), davanti);
     QCOMPARE(sentenza(), giudizio);
+}
+
+// A name with double quotes is the case's name as typed: saved under it, opened from it, kept as the
+// archive's name.
+void TstArchivioCausa::nomeConVirgolette()
+{
+    compilaCaso();
+    const QString file = percorso("nuovo caso \"q\"");
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->salvanome_Click();
+    QCOMPARE(finta_->messaggi.mostrati.size(), 0);
+    QCOMPARE(QDir(cartella_->path()).entryList(QDir::Files), QStringList{QStringLiteral("nuovo caso \"q\"")});
+    QCOMPARE(CausaViva::attiva().archivio(), file);
+    const Causa scritta = CausaViva::attiva().causa();
+    riavvia();
+    QVERIFY(ArchivioCausa::apriPercorso(file));
+    QCOMPARE(CausaViva::attiva().causa(), scritta);
 }
 
 void TstArchivioCausa::salvaDopoApriSenzaDialogo()
@@ -316,23 +335,27 @@ void TstArchivioCausa::dialoghiAnnullati()
     QCOMPARE(CausaViva::attiva().archivio(), nomeDimenticato ? QString() : file);
 }
 
-// Only the first two records: the rest of the old case is gone, no window is created for
-// records that are not there, and nothing is said.
+// A whole case cut after a record's end: the objections it lost would read as never raised and a
+// later "Salva" would make the loss permanent. The file is refused, the case on screen stays.
 void TstArchivioCausa::fileCorto()
 {
     compilaCaso();
+    const QString intero = percorso("Possidoria-dati-intero");
+    QVERIFY(salvaFileArchivio(intero, CausaViva::attiva().causa()));
+    const QByteArray byte = contenuto(intero);
+    const qsizetype dopoIlQuarto = byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n") + 2) + 2) + 2) + 2;
     const QString file = percorso("corto");
-    scriviFile(file, "\"Anna\",\"Bruno\",\"orto\",\"Pisa\",2\r\n\"1/1/80\",\"1/1/01\",1,1,1,1,1,1\r\n");
+    scriviFile(file, byte.left(dopoIlQuarto));
+    const Causa prima = CausaViva::attiva().causa();
     finta_->dialoghi.risposte.enqueue(file);
     causa()->apri_Click();
-    QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    QCOMPARE(causa()->attore()->text(), QStringLiteral("Anna"));
-    QCOMPARE(causa()->Option1()->selezionato(), 2);
-    QCOMPARE(possesso()->datafine()->text(), QStringLiteral("1/1/01"));
-    QCOMPARE(CausaViva::attiva().scelte().obiezmodo, Scelta());
-    QCOMPARE(questionario("modo")->gruppo()->selezionato(), 0);
-    QCOMPARE(date(FinestraDate::nomeDate)->blocco()->datainizio()->text(), QString());
-    QCOMPARE(CausaViva::attiva().archivio(), file);
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("il file è incompleto: finisce dopo 4 delle nove righe")),
+             qPrintable(finta_->messaggi.ultimo().testo));
+    QCOMPARE(CausaViva::attiva().causa(), prima);
+    QCOMPARE(questionario("modo")->gruppo()->selezionato(), 3);
+    QCOMPARE(CausaViva::attiva().archivio(), QString());
+    QCOMPARE(contenuto(file), byte.left(dopoIlQuarto));
 }
 
 // The archive the program saved, and the same archive saved again as UTF-8 by a text editor (as
@@ -368,7 +391,7 @@ void TstArchivioCausa::aperturaSenzaAvvisi()
 {
     const QString file = percorso("dieci");
     scriviFile(file, "\"A\",\"B\",\"C\",\"D\",1\r\n\"8/12/70\",\"1/3/95\",1,1,1,1,1,1\r\n"
-                     "\"10/1/80\",\"1/3/95\",10,1\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+                     "\"10/1/80\",\"1/3/95\",10,1\r\n\"\",\"\",,\r\n\r\n\r\n\r\n\r\n\r\n");
     finta_->dialoghi.risposte.enqueue(file);
     causa()->apri_Click();
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
@@ -484,7 +507,8 @@ void TstArchivioCausa::datiIncompletiNonScrivono()
     QVERIFY(!QFile::exists(CausaViva::attiva().archivio()));
 }
 
-// Typed or pasted, a double quote or a character outside the code page never reaches the box.
+// Typed or pasted, a double quote never reaches the box, and the hint names it; every other
+// character stays.
 void TstArchivioCausa::testiNonArchiviabiliRifiutati()
 {
     QLineEdit* attore = causa()->attore();
@@ -498,16 +522,43 @@ void TstArchivioCausa::testiNonArchiviabiliRifiutati()
     QTest::keyClicks(attore, QStringLiteral("sa"));
     QGuiApplication::clipboard()->setText(QStringLiteral(" “Ω” Neri €"));
     attore->paste();
-    QCOMPARE(attore->text(), QStringLiteral("Rosa “” Neri €"));   // curly quotes are in the code page, Ω is not
+    QCOMPARE(attore->text(), QStringLiteral("Rosa “Ω” Neri €"));
     QCOMPARE(attore->cursorPosition(), attore->text().size());
     QVERIFY(testoArchiviabile(attore->text()));
-    // Typed letters of the code page are kept (keyClicks takes ASCII only).
+    // Typed letters are kept, in the code page or not (keyClicks takes ASCII only).
     QTest::keyClicks(causa()->luogo(), QStringLiteral("Forl"));
-    for (const QString& t : {QStringLiteral("ì"), QStringLiteral("Ω")}) {
+    for (const QString& t : {QStringLiteral("ì"), QStringLiteral("Ω"), QStringLiteral("\"")}) {
         QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, t);
         QApplication::sendEvent(causa()->luogo(), &tasto);
     }
-    QCOMPARE(causa()->luogo()->text(), QStringLiteral("Forlì"));
+    QCOMPARE(causa()->luogo()->text(), QStringLiteral("ForlìΩ"));
+}
+
+// A name beyond the Western code page, from an archive saved in UTF-8: a key typed in its box
+// keeps it, "Salva" keeps it (the file in UTF-8), and it reads back as typed.
+void TstArchivioCausa::testoOltreIlCodiceOccidentale()
+{
+    compilaCaso();
+    Causa scritta = CausaViva::attiva().causa();
+    scritta.testi.attore = QStringLiteral("Łukasz Żółw");
+    const QString file = percorso("Possidoria-dati-polacco");
+    QByteArray byte = scriviArchivio(scritta);
+    QVERIFY(byte.startsWith("\"\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82w\""));
+    scriviFile(file, byte);
+    finta_->dialoghi.risposte.enqueue(file);
+    causa()->apri_Click();
+    QLineEdit* attore = causa()->attore();
+    QCOMPARE(attore->text(), QStringLiteral("Łukasz Żółw"));
+    attore->setFocus();
+    attore->end(false);
+    QTest::keyClicks(attore, QStringLiteral("x"));
+    QCOMPARE(attore->text(), QStringLiteral("Łukasz Żółwx"));
+    menu(causa(), "salva");
+    QCOMPARE(finta_->messaggi.mostrati.size(), 0);
+    const LetturaArchivio l = leggiFileArchivio(file);
+    QVERIFY2(l.valido, qPrintable(l.errore));
+    QCOMPARE(l.causa.testi.attore, QStringLiteral("Łukasz Żółwx"));
+    QCOMPARE(l.causa.testi.convenuto, scritta.testi.convenuto);
 }
 
 // Every case window opens, saves and deletes through the header's commands, by menu and toolbar,

@@ -4,6 +4,7 @@
 #include "case/archiviocausa.h"
 #include "case/finestrapossesso.h"
 #include "fakes/piattaformafinta.h"
+#include "judgment/documentosentenza.h"
 #include "judgment/finestrasentenza.h"
 #include "judgment/spiegazione.h"
 
@@ -18,8 +19,10 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,12 +48,22 @@ QString giudice()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../possidoria-sentenza");
 }
 
+QByteArray contenuto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
+}
+
+// The name of a file no UTF-8 text can give: Latin-1 bytes, as an older system wrote them.
+const char* const nomeLatino = "Possidoria-dati-Ferr\xE8";
+
 } // namespace
 
 class TstGiudice : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void sentenzeDaRiga_data();
     void sentenzeDaRiga();
     void fileGuastoStato2();
@@ -60,6 +73,12 @@ private slots:
     void documenti();
     void limiteDimensioneStato1();
     void percheNominaLaRegola();
+    void archivioTroncato_data();
+    void archivioTroncato();
+    void documentiSenzaDanni_data();
+    void documentiSenzaDanni();
+    void nienteArrivaCrudoAlTerminale();
+    void uscitaChiusa();
 
 private:
     QTemporaryDir cartella_;
@@ -93,6 +112,24 @@ void TstGiudice::initTestCase()
     QFile guasto(file("guasto"));
     QVERIFY(guasto.open(QIODevice::WriteOnly));
     guasto.write("\"A\",\"B\",\"C\",\"D\",1\r\n\"1/1/70\",\"1/1/95\",3,2,9,1,1,1\r\n");
+    guasto.close();
+    // Names and texts that would act on a terminal: a line end, a right-to-left override, the Unicode
+    // line separator, a zero-width space.
+    QVERIFY(QFile::copy(file("vinta"), file("x\nRegola: R99")));
+    QVERIFY(QFile::copy(file("vinta"), file("y\rRegola: R98")));
+    Causa formato = caso("1/1/70", {});
+    formato.testi.attore = QStringLiteral("Rosso\nRegola: R97 \u202Eotsor\u2028Bianco\u200B");
+    QVERIFY(salvaFileArchivio(file("formato"), formato));
+    const QByteArray latino = QFile::encodeName(cartella_.path()) + '/' + nomeLatino;
+    const int fd = ::open(latino.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, byte.constData(), size_t(byte.size())), ssize_t(byte.size()));
+    ::close(fd);
+}
+
+void TstGiudice::cleanupTestCase()
+{
+    ::unlink((QFile::encodeName(cartella_.path()) + '/' + nomeLatino).constData());   // beyond QTemporaryDir's reach
 }
 
 void TstGiudice::sentenzeDaRiga_data()
@@ -174,6 +211,15 @@ void TstGiudice::rigaDiComando_data()
         << "coda: immagine non scritta: il nome indica una coda (FIFO), non un file";
     QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0
                                                       << "Rosso\\x1b[31mVivo\\x07" << "";
+    QTest::newRow("a file name that is not UTF-8: said so, not missing")
+        << QStringList{QString::fromLocal8Bit(nomeLatino)} << 2 << ""
+        << "il nome del file non è scritto in UTF-8, la codifica dei nomi di questo sistema, e così non si può aprire";
+    QTest::newRow("--pdf empty") << QStringList{"--pdf", "", "vinta"} << 2 << "" << "il valore dell'opzione --pdf è vuoto";
+    QTest::newRow("--timeline empty") << QStringList{"--timeline", "", "vinta"} << 2 << ""
+                                      << "il valore dell'opzione --timeline è vuoto";
+    QTest::newRow("--pdf last") << QStringList{"vinta", "--pdf"} << 2 << "" << "all'opzione --pdf manca il valore (CARTELLA)";
+    QTest::newRow("--timeline last") << QStringList{"vinta", "--timeline"} << 2 << ""
+                                     << "all'opzione --timeline manca il valore (FILE.png)";
 }
 
 void TstGiudice::rigaDiComando()
@@ -229,7 +275,7 @@ void TstGiudice::limiteDimensioneStato1()
     const QString errori = QString::fromUtf8(p.readAllStandardError());
     QVERIFY2(p.exitStatus() == QProcess::NormalExit, qPrintable(errori));
     QCOMPARE(p.exitCode(), 1);
-    QVERIFY2(errori.contains(file("vinta") + QStringLiteral(": Il file ")), qPrintable(errori));
+    QVERIFY2(errori.contains(file("vinta") + QStringLiteral(": PDF non scritto in ")), qPrintable(errori));
     QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R1")));
     QCOMPARE(QDir(pdf.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
@@ -287,6 +333,166 @@ void TstGiudice::percheNominaLaRegola()
     QVERIFY2(m.testo.startsWith(QStringLiteral("Regola applicata: R7 ")), qPrintable(m.testo));
     QCOMPARE(m.testo, spiegazione(*s->decisione()).join(QChar(13)));
     QCOMPARE(s->testosentenza()->toPlainText(), sentenza);   // the window's texts stay as they were
+}
+
+// Every record's end is a place a copy can stop: the judge refuses each cut, never judges a shorter case.
+void TstGiudice::archivioTroncato_data()
+{
+    QTest::addColumn<int>("righe");
+    for (int r = 1; r <= 8; ++r)
+        QTest::newRow(qPrintable(QStringLiteral("%1 righe").arg(r))) << r;
+}
+
+void TstGiudice::archivioTroncato()
+{
+    QFETCH(int, righe);
+    const QByteArray intera = contenuto(file("obiezione"));
+    qsizetype fine = 0;
+    for (int r = 0; r < righe; ++r)
+        fine = intera.indexOf("\r\n", fine) + 2;
+    QTemporaryDir lavoro;
+    const QString tagliata = lavoro.filePath(QStringLiteral("tagliata"));
+    QFile f(tagliata);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(intera.left(fine));
+    f.close();
+    QProcess p;
+    p.start(giudice(), {tagliata});
+    QVERIFY(p.waitForFinished(60000));
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY2(errori.contains(QStringLiteral("il file è incompleto")), qPrintable(errori));
+    QVERIFY(!p.readAllStandardOutput().contains("Regola:"));
+}
+
+// The documents a run writes: each case its own PDF, never over a file already there unless asked,
+// never over a file of the run (an archive judged, a document just written), never through a link.
+void TstGiudice::documentiSenzaDanni_data()
+{
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QString>("prima");      // what out/ holds under the first PDF's name: "", "pdf", "link", "archivio"
+    QTest::addColumn<int>("stato");
+    QTest::addColumn<QString>("errori");
+    QTest::addColumn<int>("pdf");            // PDFs written by the run, by their numbers: 1 the plain name, 2 "(2)"...
+
+    QTest::newRow("--timeline taken for a flag") << QStringList{"--timeline", "casoA", "casoB"} << "" << 1
+                                                 << "casoA: immagine non scritta: un file con questo nome esiste già" << 0;
+    QTest::newRow("--timeline onto the archive judged") << QStringList{"--timeline", "casoA", "casoA"} << "" << 1
+                                                        << "casoA: immagine non scritta: il nome indica un file di questa stessa esecuzione" << 0;
+    QTest::newRow("--timeline onto the archive judged, even when asked")
+        << QStringList{"--sovrascrivi", "--timeline", "casoA", "casoA"} << "" << 1 << "di questa stessa esecuzione" << 0;
+    QTest::newRow("two cases of the same parties") << QStringList{"--pdf", "out", "casoA", "casoB"} << "" << 0 << "" << 0b110;
+    QTest::newRow("two cases of the same parties, in JSON") << QStringList{"--json", "--pdf", "out", "casoA", "casoB"} << ""
+                                                            << 0 << "" << 0b110;
+    QTest::newRow("a PDF already there is kept") << QStringList{"--pdf", "out", "casoA"} << "pdf" << 0 << "" << 0b100;
+    QTest::newRow("a PDF already there is replaced when asked") << QStringList{"--sovrascrivi", "--pdf", "out", "casoA"}
+                                                                << "pdf" << 0 << "" << 0b010;
+    QTest::newRow("a planted link is not followed") << QStringList{"--pdf", "out", "casoA"} << "link" << 0 << "" << 0b100;
+    QTest::newRow("a planted link is not followed, even when asked")
+        << QStringList{"--sovrascrivi", "--pdf", "out", "casoA"} << "link" << 0 << "" << 0b100;
+    QTest::newRow("an archive under the PDF's name, judged") << QStringList{"--sovrascrivi", "--pdf", "out", "out/pdf"}
+                                                             << "archivio" << 0 << "" << 0b100;
+    QTest::newRow("the timeline never over a PDF of the run")
+        << QStringList{"--sovrascrivi", "--pdf", "out", "--timeline", "out/pdf", "casoA"} << "" << 1
+        << "immagine non scritta: il nome indica un file di questa stessa esecuzione" << 0b010;
+}
+
+void TstGiudice::documentiSenzaDanni()
+{
+    QFETCH(QStringList, argomenti);
+    QFETCH(QString, prima);
+    QFETCH(int, stato);
+    QFETCH(QString, errori);
+    QFETCH(int, pdf);
+    QTemporaryDir lavoro;
+    QDir qui(lavoro.path());
+    QVERIFY(qui.mkpath(QStringLiteral("out")) && qui.mkpath(QStringLiteral("vittima")));
+    const QString nome = DocumentoSentenza::nomeFilePdf(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Società l’Edera"));
+    const auto numerato = [&](int n) { return n == 1 ? nome : nome.chopped(4) + QStringLiteral(" (%1).pdf").arg(n); };
+    const QString primo = qui.filePath(QStringLiteral("out/") + nome);
+    for (const char* c : {"casoA", "casoB"})
+        QVERIFY(QFile::copy(file("vinta"), qui.filePath(QString::fromLatin1(c))));
+    const QString vittima = qui.filePath(QStringLiteral("vittima/importante.txt"));
+    QFile v(vittima);
+    QVERIFY(v.open(QIODevice::WriteOnly));
+    v.write("importante");
+    v.close();
+    if (prima == QLatin1String("pdf")) {
+        QFile f(primo);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("vecchio");
+    } else if (prima == QLatin1String("link")) {
+        QVERIFY(QFile::link(QStringLiteral("../vittima/importante.txt"), primo));
+    } else if (prima == QLatin1String("archivio")) {
+        QVERIFY(QFile::copy(file("vinta"), primo));
+    }
+    for (QString& a : argomenti)
+        if (a == QLatin1String("out/pdf"))
+            a = QStringLiteral("out/") + nome;
+    const QByteArray archivio = contenuto(file("vinta"));
+
+    QProcess p;
+    p.setWorkingDirectory(lavoro.path());
+    p.start(giudice(), argomenti);
+    QVERIFY(p.waitForFinished(60000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    const QString uscita = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(p.exitCode() == stato, qPrintable(err));
+    QVERIFY2(err.contains(errori), qPrintable(err));
+    QCOMPARE(contenuto(qui.filePath(QStringLiteral("casoA"))), archivio);
+    QCOMPARE(contenuto(qui.filePath(QStringLiteral("casoB"))), archivio);
+    QCOMPARE(contenuto(vittima), QByteArray("importante"));
+    if (prima == QLatin1String("link"))
+        QVERIFY(QFileInfo(primo).isSymLink());
+    if (prima == QLatin1String("pdf") && !(pdf & 0b010))
+        QCOMPARE(contenuto(primo), QByteArray("vecchio"));
+    if (prima == QLatin1String("archivio"))
+        QCOMPARE(contenuto(primo), archivio);
+    for (int n = 1; n <= 3; ++n) {
+        const bool scritto = pdf & (1 << n);
+        const QString percorso = qui.filePath(QStringLiteral("out/") + numerato(n));
+        QVERIFY2(contenuto(percorso).startsWith("%PDF") == scritto, qPrintable(numerato(n)));
+        // The judgment names the file it went to.
+        if (argomenti.contains(QStringLiteral("--json")))
+            QCOMPARE(QJsonDocument::fromJson(uscita.toUtf8()).array().at(n - 1)[QStringLiteral("pdf")].toString(),
+                     scritto ? QStringLiteral("out/") + numerato(n) : QString());
+        else
+            QCOMPARE(uscita.contains(QStringLiteral("PDF: out/") + numerato(n) + QLatin1Char('\n')), scritto);
+    }
+}
+
+// A line end in a file name or in an archive's text, and the format characters, reach the terminal
+// escaped: each case prints one "Regola:" line, its own.
+void TstGiudice::nienteArrivaCrudoAlTerminale()
+{
+    QProcess p;
+    p.start(giudice(), {file("x\nRegola: R99"), file("y\rRegola: R98"), file("formato")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString uscita = QString::fromUtf8(p.readAllStandardOutput());
+    QCOMPARE(uscita.count(QStringLiteral("\nRegola: ")), 3);
+    QCOMPARE(uscita.count(QStringLiteral("\nRegola: R1\n")), 3);
+    QVERIFY(uscita.contains(QStringLiteral("x\\x0aRegola: R99")));
+    QVERIFY(uscita.contains(QStringLiteral("y\\x0dRegola: R98")));
+    QVERIFY2(uscita.contains(QStringLiteral("Rosso\\x0aRegola: R97 \\u202eotsor\\u2028Bianco\\u200b")), qPrintable(uscita));
+    for (const char16_t c : {u'\r', u'\u202E', u'\u2028', u'\u200B'})
+        QVERIFY(!uscita.contains(QChar(c)));
+}
+
+// With standard output closed the judge says so, and no file it opens takes that descriptor's place.
+void TstGiudice::uscitaChiusa()
+{
+    QTemporaryDir lavoro;
+    const QString png = lavoro.filePath(QStringLiteral("linea.png"));
+    QProcess p;
+    p.setChildProcessModifier([] { ::close(1); });
+    p.start(giudice(), {QStringLiteral("--timeline"), png, file("vinta")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(errori.contains(QStringLiteral("scrittura del risultato non riuscita: lo standard output è chiuso")), qPrintable(errori));
+    QVERIFY(contenuto(png).startsWith("\x89PNG"));
+    QVERIFY(!contenuto(png).contains("Regola:"));
 }
 
 QTEST_MAIN(TstGiudice)

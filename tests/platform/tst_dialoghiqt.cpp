@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -62,6 +63,45 @@ private slots:
         QVERIFY(scelto.isEmpty());
         QVERIFY(conferma);
         QCOMPARE(filtroMostrato, QStringLiteral("Tutti i file (*.*) (*)"));
+    }
+
+    // A typed name with double quotes is the name typed, not a list of names: saved as typed, and
+    // opened as typed even when a file is named after the quoted part.
+    void nomeConVirgolette_data()
+    {
+        QTest::addColumn<bool>("salvare");
+        QTest::newRow("salva") << true;
+        QTest::newRow("apri") << false;
+    }
+    void nomeConVirgolette()
+    {
+        QFETCH(bool, salvare);
+        QTemporaryDir cartella;
+        const QString digitato = QStringLiteral("nuovo caso \"q\"");
+        if (!salvare) {
+            for (const QString& nome : {QStringLiteral("q"), digitato}) {
+                QFile f(cartella.filePath(nome));
+                QVERIFY(f.open(QIODevice::WriteOnly));
+            }
+        }
+        bool accettato = false;
+        alDialogo([&](QFileDialog* d) {
+            auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(campo);
+            // Typed: the box has the focus, so the dialog's own selection does not rewrite it.
+            QApplication::setActiveWindow(d);
+            campo->setFocus();
+            campo->setText(digitato);
+            QMetaObject::invokeMethod(d, "accept");   // as the user confirms the name
+            accettato = d->result() == QDialog::Accepted;
+            if (d->isVisible())
+                d->reject();
+        });
+        const QList<FiltroFile> filtri = {{QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")}};
+        const QString scelto = salvare ? DialoghiQt().salva(QStringLiteral("Salva file con nome"), filtri, 1, cartella.path() + QLatin1Char('/'))
+                                       : DialoghiQt().apri(QStringLiteral("Apri file"), filtri, 1, cartella.path() + QLatin1Char('/'));
+        QVERIFY(accettato);
+        QCOMPARE(scelto, QDir(cartella.path()).absoluteFilePath(digitato));
     }
 
     void apriAnnullato()
