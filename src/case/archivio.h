@@ -1,5 +1,5 @@
 #pragma once
-// The case archive: a whole case as nine text records, and back.
+// The case archive: a whole case as ten text records, and back.
 //
 // The file is Windows-1252, every record ends with CR LF, fields are separated by a comma:
 //   1  attore, convenuto, bene, luogo (texts), tipologia
@@ -8,6 +8,10 @@
 //   3  dates window start and end (texts), ledatin, ledatfin
 //   4  interruption window start and end (texts), interdatin, interdatfin
 //   5..9  obiezmodo, obiezpsiche, obiezprov, obiezfede, obiezacq
+//   10 transcription date and date the violence or clandestinity ceased (texts), tipointerr,
+//      domandaestinta, recupero1167
+// A reader that knows nine records stops after the ninth, so the tenth never misleads it; a file
+// that ends after the ninth (every file written before the tenth existed) leaves its facts empty.
 // A text is written between double quotes exactly as typed (there is no escape), a choice as
 // its bare decimal digits, an empty choice as nothing at all (so an unanswered objection is an
 // empty line).
@@ -16,7 +20,8 @@
 // next double quote (commas and line ends included) and anything after it up to the separator
 // is ignored; any other field runs to the next comma or line end (CR LF, CR or LF) and loses its
 // trailing blanks. A line end separates fields like a comma, so the reader takes 5, 8, 4, 4, 1,
-// 1, 1, 1, 1 fields in turn without looking at where the lines end. A comma just before the end
+// 1, 1, 1, 1 fields in turn without looking at where the lines end, then 5 more when anything but
+// blanks and line ends follows. A comma just before the end
 // of the data still opens one (empty) field; a line end there does not.
 // A file may stop after any whole record (the records after it are not read), but a field ended
 // by the end of the data, not by its separator or a line end, or a record the data stops inside,
@@ -93,7 +98,7 @@ QString controlloPrimiRecord(const DatiCausa& scelte);
 // True when the archive can carry the text and give it back identical: no double quote (it would
 // end the field), no NUL, and every character in Windows-1252.
 bool testoArchiviabile(QStringView testo);
-// The first of the case's ten texts that the archive cannot record; nullptr when it can record all.
+// The first of the case's texts that the archive cannot record; nullptr when it can record all.
 const QString* testoNonArchiviabile(const TestiCausa& t);
 
 // The text without the characters testoArchiviabile() refuses (for a paste that holds some).

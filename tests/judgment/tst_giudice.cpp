@@ -83,7 +83,9 @@ void TstGiudice::initTestCase()
     QVERIFY(salvaFileArchivio(file("intera"), senzaProva));
     QFile intera(file("intera"));
     QVERIFY(intera.open(QIODevice::ReadOnly));
-    const QByteArray byte = intera.readAll();
+    // The nine records an earlier version writes, without the later facts after them.
+    const QByteArray tutto = intera.readAll();
+    const QByteArray byte = tutto.left(tutto.indexOf("\r\n12\r\n") + 6);
     QVERIFY(byte.endsWith("\r\n12\r\n"));
     QFile troncata(file("troncata"));
     QVERIFY(troncata.open(QIODevice::WriteOnly));

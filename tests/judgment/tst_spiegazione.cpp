@@ -120,20 +120,22 @@ void TstSpiegazione::righe_data()
         u"Tolleranza: il convenuto ha provato atti di tolleranza (fede), che non fondano il possesso (art. 1144)."_s};
 
     f = base();
-    interruzione(f, QDate(2008, 1, 1), 1, 14, 2, 6);
+    f.sceltafed = qint16(2);
+    f.sceltaacq = qint16(2);
+    interruzione(f, QDate(2007, 1, 1), 1, 14, 2, 6);
     QTest::newRow("interruption proved") << f << QStringList{
         u"Regola applicata: R2 (l'attore perde la causa)."_s,
-        u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine non è trascorso nemmeno un anno"_s};
+        u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi soltanto 1 anno"_s};
 
     f.interdatin = qint16(ProvaData::diffida);
     QTest::newRow("interruption by formal notice") << f << QStringList{
         u"Regola applicata: R1"_s,
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), comincia con una diffida"_s};
+        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), comincia con una diffida"_s};
 
     f.interdatin = qint16(2);
     f.interdatfin = qint16(ProvaData::nessunaCorta);
     QTest::newRow("interruption unproved") << f << QStringList{
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2008 al 15/1/2009 (1 anno e 14 giorni), è priva di prova"_s};
+        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), è priva di prova"_s};
 
     f = base();
     interruzione(f, QDate(2008, 1, 1), 1, 0, 1, 1);
