@@ -337,9 +337,15 @@ void FinestraPossesso::cmddurata_Click()
           "dalla data della trascrizione per chi li ha acquistati in buona fede da chi non è proprietario con un "
           "titolo idoneo debitamente trascritto; di 15 anni per la piccola proprietà rurale (5 dalla trascrizione "
           "del titolo, alle stesse condizioni); di 10 anni per il possesso in buona fede di beni mobili (20 in mala "
-          "fede); di 10 anni per i beni mobili iscritti in pubblici registri, ridotti a 3 dalla trascrizione del "
-          "titolo per chi li ha acquistati in buona fede.\r"
-          "Gli anni si contano per anniversari della data d'inizio; dopo un'interruzione si contano dalla sua fine.\r"
+          "fede); di 20 anni per le universalità di mobili, ridotti a 10 per chi le ha acquistate in buona fede con "
+          "un titolo idoneo; di 10 anni per i beni mobili iscritti in pubblici registri, ridotti a 3 dalla "
+          "trascrizione del titolo per chi li ha acquistati in buona fede.\r"
+          "Gli anni si contano per anniversari della data d'inizio, o di quella in cui sono cessate la violenza o la "
+          "clandestinità, e il termine si compie alla fine del suo ultimo giorno. Dopo un'interruzione si contano "
+          "di nuovo: dal recupero del possesso perduto per oltre un anno, dalla data del riconoscimento del diritto "
+          "del proprietario, dal passaggio in giudicato della sentenza sulla domanda giudiziale o, se il processo si "
+          "è estinto, dalla sua notificazione (art.2945). Un'interruzione successiva al compimento del termine non "
+          "toglie l'usucapione già maturata.\r"
           "Secondo il caso ricorrente il software valuterà la durata indicata: per un approfondimento si consiglia di "
           "leggere le norme del Codice Civile relative, nella finestra Norme."),
         titoloaiuto, Icona::Informazione);

@@ -177,11 +177,11 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza()
     QFETCH(QString, prima);
     QFETCH(QString, dopo);
     avvia(causa);
-    QCOMPARE(sentenza(), prima);
+    QVERIFY2(sentenza().startsWith(prima), qPrintable(sentenza()));
     obietta(prova);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(sentenza(), dopo);
+    QVERIFY2(sentenza().startsWith(dopo), qPrintable(sentenza()));
     QVERIFY(finta_->messaggi.mostrati.size() <= 2);   // at most the two "nessuna prova" notices
 }
 
