@@ -279,6 +279,95 @@ Fatti fattiDi(const Caso& c)
     return Fatti::da(causaDi(c));
 }
 
+
+// The facts the Code weighs, told by their dates: a term complete before an interruption, the act
+// that interrupted and the day the term runs again, the transcription of the title, the end of
+// violence. The plaintiff is peaceful, public and owner unless a field says otherwise.
+struct CasoFatti {
+    const char* nome;
+    int tipo;
+    const char* inizio, *fine;
+    int fed, acq, modus;
+    int tipointerr;                 // 0: an archive that never asked, the start proof tells it
+    const char* interruzioneInizio, *interruzioneFine;
+    int interdatin, interdatfin, estinta, recupero;
+    const char* fineConvenuto;      // the defendant's end of possession, with its proof
+    int ledatfin;
+    const char* trascrizione, *cessazione;
+    const char* chiave;
+    const char* compiuta;           // the day of acquisition, "" when none
+};
+
+const CasoFatti casiFatti[] = {
+    // A term already complete is not undone (art. 2963: it expires at the end of its last day).
+    {"twenty years complete before a loss of possession", 1, "1/1/1970", "1/1/2015", 2, 2, 2, 1, "1/1/2000", "1/1/2003", 1, 1, 0, 0, "", 0, "", "", "R1", "1/1/1990"},
+    {"a claim served the day after the twentieth anniversary", 1, "1/1/1970", "1/1/2015", 2, 2, 2, 2, "2/1/1990", "1/1/2000", 10, 1, 0, 0, "", 0, "", "", "R1", "1/1/1990"},
+    {"a claim served on the anniversary itself", 1, "1/1/1970", "1/1/2015", 2, 2, 2, 2, "1/1/1990", "1/1/2000", 10, 1, 0, 0, "", 0, "", "", "R2", ""},
+    {"registered movables, three years complete before a loss", 11, "1/1/2000", "1/1/2010", 1, 1, 2, 1, "1/1/2005", "1/1/2008", 1, 1, 0, 0, "", 0, "", "", "R45", "1/1/2003"},
+    {"movables in good faith, ten years complete before a loss", 10, "1/1/1990", "1/1/2010", 1, 2, 2, 1, "1/1/2003", "1/1/2006", 1, 1, 0, 0, "", 0, "", "", "R35", "1/1/2000"},
+    {"a loss within the term, a new term complete after it", 1, "1/1/1960", "1/1/2010", 2, 2, 2, 1, "1/1/1970", "1/1/1975", 1, 1, 0, 0, "", 0, "", "", "R1", "1/1/1995"},
+    // The act is a fact of its own; the term runs again as art. 2945 says.
+    {"an acknowledgement proved by a dated document", 1, "1/1/1995", "1/1/2015", 2, 2, 2, 3, "1/6/2005", "", 5, 0, 0, 0, "", 0, "", "", "R2", ""},
+    {"old archive: an acknowledgement runs again from the act", 1, "1/1/1990", "1/1/2016", 2, 2, 2, 0, "1/1/1995", "1/1/2000", 11, 1, 0, 0, "", 0, "", "", "R1", "1/1/2015"},
+    {"old archive: a loss told by its start proof", 1, "1/1/1990", "1/1/2016", 2, 2, 2, 0, "1/1/1995", "1/1/2000", 5, 1, 0, 0, "", 0, "", "", "R2", ""},
+    {"a claim whose proceedings were extinguished", 1, "1/1/1990", "1/1/2016", 2, 2, 2, 2, "1/1/1995", "", 10, 0, 1, 0, "", 0, "", "", "R1", "1/1/2015"},
+    {"a claim decided by a final judgment", 1, "1/1/1990", "1/1/2016", 2, 2, 2, 2, "1/1/1995", "1/1/2000", 10, 1, 0, 0, "", 0, "", "", "R2", ""},
+    {"a claim without the day of its final judgment proves nothing", 1, "1/1/1990", "1/1/2016", 2, 2, 2, 2, "1/1/1995", "", 10, 0, 0, 0, "", 0, "", "", "R1", "1/1/2010"},
+    {"a loss over a year, recovered by the action within the year", 1, "1/1/1990", "1/1/2010", 2, 2, 2, 1, "1/1/1995", "1/6/1996", 1, 1, 0, 1, "", 0, "", "", "R1", "1/1/2010"},
+    {"recovery within the year does not save a claim", 1, "1/1/1990", "1/1/2010", 2, 2, 2, 2, "1/1/1995", "1/6/1996", 10, 1, 0, 1, "", 0, "", "", "R2", ""},
+    // A claim or an acknowledgement given as the end of possession is an interruption on that day.
+    {"the defendant's end proved by a claim, pending", 1, "1/1/1990", "1/1/2015", 2, 2, 2, 0, "", "", 0, 0, 0, 0, "1/1/2005", 10, "", "", "R2", ""},
+    {"the defendant's end proved by an acknowledgement, after the term", 1, "1/1/1980", "1/1/2015", 2, 2, 2, 0, "", "", 0, 0, 0, 0, "1/1/2005", 11, "", "", "R1", "1/1/2000"},
+    {"the defendant's end proved by an acknowledgement, within the term", 1, "1/1/1990", "1/1/2015", 2, 2, 2, 0, "", "", 0, 0, 0, 0, "1/1/2005", 11, "", "", "R2", ""},
+    {"the defendant's end proved by witnesses still ends it", 1, "1/1/1990", "1/1/2015", 2, 2, 2, 0, "", "", 0, 0, 0, 0, "1/1/2005", 6, "", "", "RF", ""},
+    // The short terms run from the transcription of the title.
+    {"ten years from the start, seven from the transcription", 1, "1/1/2000", "1/1/2012", 1, 1, 2, 0, "", "", 0, 0, 0, 0, "", 0, "1/1/2005", "", "RF", ""},
+    {"no transcription date: the start of possession is taken", 1, "1/1/2000", "1/1/2012", 1, 1, 2, 0, "", "", 0, 0, 0, 0, "", 0, "", "", "R5", "1/1/2010"},
+    {"a transcription before the possession", 1, "1/1/2000", "1/1/2012", 1, 1, 2, 0, "", "", 0, 0, 0, 0, "", 0, "1/1/1995", "", "R5", "1/1/2010"},
+    {"rural property, five years from the transcription", 8, "1/1/2000", "1/1/2010", 1, 1, 2, 0, "", "", 0, 0, 0, 0, "", 0, "1/1/2004", "", "R15", "1/1/2009"},
+    {"the long term runs from the start whatever the transcription", 1, "1/1/1990", "1/1/2012", 1, 1, 2, 0, "", "", 0, 0, 0, 0, "", 0, "1/1/2005", "", "R1", "1/1/2010"},
+    // Violent or clandestine possession is useful from when the vice ceased.
+    {"violence ceased: twenty years from then", 1, "1/1/1980", "1/1/2015", 2, 2, 1, 0, "", "", 0, 0, 0, 0, "", 0, "", "1/1/1990", "R1", "1/1/2010"},
+    {"violence ceased too late", 1, "1/1/1980", "1/1/2015", 2, 2, 1, 0, "", "", 0, 0, 0, 0, "", 0, "", "1/1/2000", "RF", ""},
+    {"violence that never ceased", 1, "1/1/1980", "1/1/2015", 2, 2, 1, 0, "", "", 0, 0, 0, 0, "", 0, "", "", "R3", ""},
+    {"violence ceased after the possession ended", 1, "1/1/1980", "1/1/2015", 2, 2, 1, 0, "", "", 0, 0, 0, 0, "", 0, "", "1/1/2020", "R3", ""},
+};
+
+Fatti fattiDi(const CasoFatti& c)
+{
+    Causa k;
+    TestiCausa& t = k.testi;
+    t.possessoInizio = QString::fromLatin1(c.inizio);
+    t.possessoFine = QString::fromLatin1(c.fine);
+    t.interruzioneInizio = QString::fromLatin1(c.interruzioneInizio);
+    t.interruzioneFine = QString::fromLatin1(c.interruzioneFine);
+    if (*c.fineConvenuto) {
+        t.ledateInizio = t.possessoInizio;
+        t.ledateFine = QString::fromLatin1(c.fineConvenuto);
+    }
+    t.trascrizione = QString::fromLatin1(c.trascrizione);
+    t.cessazioneVizio = QString::fromLatin1(c.cessazione);
+    DatiCausa& d = k.scelte;
+    d.tipologia = s(c.tipo);
+    d.sceltainterr = s(3);
+    d.sceltamodus = s(c.modus);
+    d.sceltapsic = s(2);
+    d.sceltaprov = s(1);
+    d.sceltafed = s(c.fed);
+    d.sceltaacq = s(c.acq);
+    if (c.tipointerr)
+        d.tipointerr = s(c.tipointerr);
+    d.interdatin = s(c.interdatin);
+    d.interdatfin = s(c.interdatfin);
+    d.domandaestinta = s(c.estinta);
+    d.recupero1167 = s(c.recupero);
+    if (*c.fineConvenuto) {
+        d.ledatin = s(1);
+        d.ledatfin = s(c.ledatfin);
+    }
+    return Fatti::da(k);
+}
+
 QString anniTesto(int n)
 {
     return QStringLiteral(" %1 %2").arg(n).arg(n == 1 ? QStringLiteral("anno") : QStringLiteral("anni"));
@@ -305,6 +394,8 @@ private slots:
     void origini();
     void tempoEProve_data();
     void tempoEProve();
+    void fattiDelCodice_data();
+    void fattiDelCodice();
 };
 
 void TstRegole::decisione_data()
@@ -726,6 +817,28 @@ void TstRegole::tempoEProve()
     QVERIFY2(paragrafo.contains(QString::fromUtf8(c.cita)), qPrintable(paragrafo));
     if (*c.nonCita)
         QVERIFY2(!paragrafo.contains(QString::fromUtf8(c.nonCita)), qPrintable(paragrafo));
+}
+
+
+void TstRegole::fattiDelCodice_data()
+{
+    QTest::addColumn<int>("i");
+    for (int i = 0; i < int(std::size(casiFatti)); ++i)
+        QTest::newRow(casiFatti[i].nome) << i;
+}
+
+void TstRegole::fattiDelCodice()
+{
+    QFETCH(int, i);
+    const CasoFatti& c = casiFatti[i];
+    const Decisione d = decidi(fattiDi(c));
+    QCOMPARE(d.chiave, QString::fromLatin1(c.chiave));
+    QCOMPARE(d.compiuta ? d.compiuta->toString(QStringLiteral("d/M/yyyy")) : QString(), QString::fromLatin1(c.compiuta));
+    QCOMPARE(d.compiuta.has_value(), d.esito == Esito::Vince);
+    // The same facts decide the same way every time: the decision reads nothing but them.
+    const Decisione ancora = decidi(fattiDi(c));
+    QCOMPARE(ancora.chiave, d.chiave);
+    QCOMPARE(ancora.compiuta, d.compiuta);
 }
 
 QTEST_APPLESS_MAIN(TstRegole)
