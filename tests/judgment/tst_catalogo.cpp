@@ -644,7 +644,7 @@ void TestCatalogo::testiDeiFatti_data()
     domanda.possessoInizio = QDate(1990, 1, 1);
     domanda.interruzioneInizio = QDate(1995, 1, 1);
     domanda.interdatin = qint16(ProvaData::domanda);
-    domanda.tipointerr = qint16(SceltaInterruzione::domanda);
+    domanda.tipointerr = qint16(StatoCausa::AttoInterruttivo::domanda);
     domanda.domandaestinta = qint16(1);
     domanda.possessoFine = QDate(2012, 1, 1);
     QTest::newRow("a claim whose proceedings were extinguished") << domanda
