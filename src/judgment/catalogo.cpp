@@ -955,11 +955,11 @@ QString compimento(const Decisione& d)
                                       : u", con la consegna della cosa."_s);
     QStringList dopo;
     if (o.opposizione == Opposizione::DopoCompimento)
-        dopo << nomeInterruzione(o.tipoInterruzione).nome + u" opposta dal convenuto, "_s + dateInterruzione(o);
+        dopo << nomeInterruzione(o.tipoInterruzione).nome + u", "_s + dateInterruzione(o);
     if (o.attoFineDateDopoCompimento)
         dopo << nomeInterruzione(o.attoFineDate).nome + u" del "_s + Date::formaBreve(*o.dataAttoFineDate);
     if (!dopo.isEmpty())
-        t += u" L'interruzione ("_s + dopo.join(u"; "_s)
+        t += u" L'interruzione opposta dal convenuto ("_s + dopo.join(u"; "_s)
             + u") è successiva a quel giorno: un termine già compiuto non può più essere interrotto, e il "
               u"diritto acquistato non viene meno per la perdita del possesso o per gli atti che seguono."_s;
     return t;

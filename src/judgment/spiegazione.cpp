@@ -101,8 +101,8 @@ QString rigaInterruzione(const Decisione& d)
               u"entro l'anno (art. 1167, secondo comma)"_s;
         break;
     case Opposizione::DopoCompimento:
-        r += u"; "_s + nomeInterruzione(o.tipoInterruzione).nome + u" opposta dal convenuto, "_s + opposta
-            + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
+        r += u"; l'interruzione opposta dal convenuto ("_s + nomeInterruzione(o.tipoInterruzione).nome + u"), "_s
+            + opposta + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
             + u") e non interrompe un'usucapione già compiuta"_s;
         break;
     case Opposizione::SenzaProva:
