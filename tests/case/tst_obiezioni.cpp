@@ -69,6 +69,7 @@ private slots:
     void interruzioneNonCopiaMai();
     void attoInterruttivo_data();
     void attoInterruttivo();
+    void attoDallaProvaDiUnArchivioVecchio();
     void interruzioneFuoriPossesso();
     void durataDelleDueFinestre();
 
@@ -569,6 +570,29 @@ void TstObiezioni::attoInterruttivo()
     salvaImmagine(f, QStringLiteral("interruzione-atto-%1%2").arg(atto).arg(estinto ? QStringLiteral("-estinto") : QString()));
     // Back to the plaintiff's possession: the act is weighed as chosen.
     QCOMPARE(StatoCausa::attoInterruttivo(CausaViva::attiva().scelte().tipointerr, CausaViva::attiva().scelte().interdatin), atto);
+}
+
+// An archive written before the act was asked: the window shows the act its start proof names,
+// and the record keeps it unasked, so that the case is saved and judged as it always was.
+void TstObiezioni::attoDallaProvaDiUnArchivioVecchio()
+{
+    Causa vecchia;
+    vecchia.testi.interruzioneInizio = QStringLiteral("12/05/2004");
+    vecchia.testi.interruzioneFine = QStringLiteral("12/05/2004");
+    vecchia.scelte.interdatin = 11;
+    vecchia.scelte.interdatfin = 5;
+    CausaViva::attiva().sostituisci(vecchia, QString());
+    FinestraDate* f = date(QStringLiteral("interruzione"));
+    QCOMPARE(f->atto()->selezionato(), 3);
+    QVERIFY(!f->blocco()->datafine()->isEnabled());
+    QCOMPARE(CausaViva::attiva().scelte().tipointerr, Scelta());
+    f->datin()->pulsante(10)->click();
+    QCOMPARE(f->atto()->selezionato(), 2);
+    QVERIFY(f->blocco()->datafine()->isEnabled());
+    // Once chosen, the act no longer follows the proof.
+    f->atto()->pulsante(3)->click();
+    f->datin()->pulsante(5)->click();
+    QCOMPARE(f->atto()->selezionato(), 3);
 }
 
 QTEST_MAIN(TstObiezioni)
