@@ -707,10 +707,11 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
                                                 u"giudicato della sentenza che definirà il giudizio, non ancora "
                                                 u"provato"_s)
                    : u"decorre dalla data dell'atto di riconoscimento"_s)
-        + (d.origini.ripresa ? u" ("_s + Date::formaBreve(*d.origini.ripresa) + u')' : QString())
-        + u"; da allora alla fine del possesso sono trascorsi "_s
-        + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
-        + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+        + (d.origini.ripresa ? u" ("_s + Date::formaBreve(*d.origini.ripresa) + u"); da allora alla fine del "
+                                                                                u"possesso sono trascorsi "_s
+                  + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
+                  + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+                             : QString())
         + u", e il tempo dell'usucapione non è quindi maturato."_s;
     return t;
 }

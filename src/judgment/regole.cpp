@@ -446,6 +446,11 @@ Fattori fattori(const Fatti& f, Origini* origini)
         if (o.opposizione == Opposizione::Efficace
             || (o.attoFineDate != TipoInterruzione::Nessuna && !o.attoFineDateDopoCompimento)) {
             o.interruzione = Fonte::Convenuto;
+            // With no interruption of its own window, the act given as the end is the one told.
+            if (o.opposizione == Opposizione::NonProposta) {
+                o.tipoInterruzione = o.attoFineDate;
+                o.inizioInterruzione = o.fineInterruzione = o.dataAttoFineDate;
+            }
             const Corsa& ultima = vinta ? *vinta : decisiva;
             if (ultima.interrotta)
                 o.ripresa = ultima.inizio;

@@ -51,6 +51,9 @@ QString rigaAnni(const Decisione& d)
                                              : u"secondo la data di fine provata dal convenuto"_s;
         return r + u", "_s + quali + u" (l'attore ne indicava "_s + QString::number(o.anniAttore) + u")."_s;
     }
+    if (o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento)
+        return r + u", dall'inizio del termine ("_s + data(o.inizioTermine)
+            + u") all'interruzione successiva al suo compimento."_s;
     if (o.cessazioneVizio)
         return r + u", dal giorno in cui sono cessate la violenza o la clandestinità ("_s + data(o.cessazioneVizio)
             + u", art. 1163) alla fine del possesso ("_s + data(o.fine) + u")."_s;
