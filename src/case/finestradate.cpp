@@ -217,7 +217,7 @@ void FinestraDate::creaAtto()
     estinta_->setToolTip(QStringLiteral("il processo si è estinto: il nuovo periodo decorre dalla notificazione della domanda (art.2945, terzo comma)"));
     recupero_ = new QCheckBox(QStringLiteral("recuperato con l'azione entro l'anno"), a);
     recupero_->setObjectName(QStringLiteral("recupero"));
-    recupero_->setToolTip(QStringLiteral("il possesso è stato recuperato con l'azione proposta entro l'anno: l'interruzione si ha come non avvenuta (art.1167, secondo comma)"));
+    recupero_->setToolTip(QStringLiteral("il possesso è stato recuperato con l'azione proposta entro l'anno: l'interruzione si ha come non avvenuta (art.1167, secondo comma; l'azione si propone entro l'anno, art.1168)"));
     for (QCheckBox* c : {estinta_, recupero_})
         posiziona(c, 120 + larghezzaFrame + 60 + 30, altoFrame + altezzaFine + 90, larghezzaFrame - 60, 300);
     connect(estinta_, &QCheckBox::clicked, this,

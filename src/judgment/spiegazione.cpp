@@ -101,7 +101,7 @@ QString rigaInterruzione(const Decisione& d)
     case Opposizione::Recuperato:
         r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
             + u", si considera non avvenuta, perché il possesso è stato recuperato con l'azione proposta "
-              u"entro l'anno (art. 1167, secondo comma)"_s;
+              u"entro l'anno (art. 1167, secondo comma; per il termine dell'azione, art. 1168)"_s;
         break;
     case Opposizione::DopoCompimento:
         r += u"; l'interruzione opposta dal convenuto ("_s + nomeInterruzione(o.tipoInterruzione).nome + u"), "_s
