@@ -15,9 +15,12 @@ struct FormaRecord {
     int campi;
     int testi;   // the first `testi` fields are texts
 };
-constexpr std::array<FormaRecord, 9> formaRecord = {{
-    {5, 4}, {8, 2}, {4, 2}, {4, 2}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0},
+constexpr std::array<FormaRecord, 10> formaRecord = {{
+    {5, 4}, {8, 2}, {4, 2}, {4, 2}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {5, 2},
 }};
+// The first nine records are those every version reads; the tenth, the facts asked later, is
+// skipped by a reader that knows only nine and missing from the files it wrote.
+constexpr int recordStorici = 9;
 
 // Where each field of a record lives in the case.
 struct Posti {
@@ -39,7 +42,8 @@ Posti postiRecord(Causa& c, int record)
     case 5: return {{}, {&s.obiezpsiche}};
     case 6: return {{}, {&s.obiezprov}};
     case 7: return {{}, {&s.obiezfede}};
-    default: return {{}, {&s.obiezacq}};
+    case 8: return {{}, {&s.obiezacq}};
+    default: return {{&t.trascrizione, &t.cessazioneVizio}, {&s.tipointerr, &s.domandaestinta, &s.recupero1167}};
     }
 }
 
@@ -149,6 +153,15 @@ public:
         return c;
     }
 
+    // True when nothing but blanks and line ends is left.
+    bool soloSpazi() const
+    {
+        for (qsizetype i = pos; i < d.size(); ++i)
+            if (d[i] != ' ' && d[i] != '\t' && d[i] != '\r' && d[i] != '\n')
+                return false;
+        return true;
+    }
+
     // True once a field was ended by the end of the data rather than by a separator or a line
     // end: the file was cut there, and what that field holds may be only part of it.
     bool troncatoInFondo() const { return troncato; }
@@ -241,7 +254,7 @@ QByteArray scriviArchivio(const Causa& causa)
     QStringEncoder codificatore(codifica);
     QByteArray out;
     out.reserve(512);
-    for (int r = 0; r < 9; ++r) {
+    for (int r = 0; r < int(formaRecord.size()); ++r) {
         const Posti p = postiRecord(c, r);
         const FormaRecord f = formaRecord[r];
         for (int k = 0; k < f.campi; ++k) {
@@ -291,7 +304,10 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
     QStringDecoder decodifica = utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(codifica);
     Lettore lettore(corpo);
     bool finiti = false;
-    for (int r = 0; r < 9 && !finiti; ++r) {
+    for (int r = 0; r < int(formaRecord.size()) && !finiti; ++r) {
+        // A file of nine records, blank lines after them included, holds none of the later facts.
+        if (r >= recordStorici && lettore.soloSpazi())
+            break;
         const FormaRecord f = formaRecord[r];
         const Posti p = postiRecord(esito.causa, r);
         bool buono = true;
@@ -341,7 +357,8 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
                 return esito;
             }
         }
-        esito.letti[r] = buono;
+        if (r < recordStorici)
+            esito.letti[size_t(r)] = buono;
     }
 
     const QString controllo = controlloPrimiRecord(esito.causa.scelte);
@@ -380,7 +397,8 @@ LetturaArchivio leggiFileArchivio(const QString& percorso)
 const QString* testoNonArchiviabile(const TestiCausa& t)
 {
     for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
-                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine})
+                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine,
+                                 &t.trascrizione, &t.cessazioneVizio})
         if (!testoArchiviabile(*testo))
             return testo;
     return nullptr;

@@ -1,5 +1,5 @@
 #pragma once
-// The case archive: a whole case as nine text records, and back.
+// The case archive: a whole case as ten text records, and back.
 //
 // Every record ends with CR LF, fields are separated by a comma:
 //   1  attore, convenuto, bene, luogo (texts), tipologia
@@ -8,6 +8,10 @@
 //   3  dates window start and end (texts), ledatin, ledatfin
 //   4  interruption window start and end (texts), interdatin, interdatfin
 //   5..9  obiezmodo, obiezpsiche, obiezprov, obiezfede, obiezacq
+//   10 transcription date and date the violence or clandestinity ceased (texts), tipointerr,
+//      domandaestinta, recupero1167
+// A reader that knows nine records stops after the ninth, so the tenth never misleads it; a file
+// that ends after the ninth (every file written before the tenth existed) leaves its facts empty.
 // A text is written between double quotes exactly as typed (there is no escape), a choice as
 // its bare decimal digits, an empty choice as nothing at all (so an unanswered objection is an
 // empty line).
@@ -16,11 +20,12 @@
 // next double quote (commas and line ends included) and anything after it up to the separator
 // is ignored; any other field runs to the next comma or line end (CR LF, CR or LF) and loses its
 // trailing blanks. A line end separates fields like a comma, so the reader takes 5, 8, 4, 4, 1,
-// 1, 1, 1, 1 fields in turn without looking at where the lines end. A comma just before the end
-// of the data still opens one (empty) field; a line end there does not.
-// Every version writes all nine records, each with its line end: a file that stops before the end
-// of the ninth, between two records or inside one, was cut (a cut number would read as another
-// choice, missing objections as none) and is refused. What follows the ninth record is not read.
+// 1, 1, 1, 1 fields in turn without looking at where the lines end, then 5 more when anything but
+// blanks and line ends follows. A comma just before the end of the data still opens one (empty)
+// field; a line end there does not.
+// Every version writes at least nine records, each with its line end: a file that stops before the
+// end of the ninth, between two records or inside one, was cut (a cut number would read as another
+// choice, missing objections as none) and is refused; so is a tenth record the data stops inside.
 // Where a choice is expected the field must be empty or an unquoted whole number of 16 bits;
 // a quoted field or any other text there makes the record unreadable.
 // A file whose bytes are valid UTF-8 with characters beyond ASCII (one a text editor saved again)
@@ -99,7 +104,7 @@ bool testoArchiviabile(QStringView testo);
 std::optional<char32_t> carattereNonArchiviabile(QStringView testo);
 // That character named for a message: "le virgolette doppie (")", "il carattere nullo (U+0000)".
 QString nomeCarattere(char32_t c);
-// The first of the case's ten texts that the archive cannot record; nullptr when it can record all.
+// The first of the case's texts that the archive cannot record; nullptr when it can record all.
 const QString* testoNonArchiviabile(const TestiCausa& t);
 
 // The text without the characters testoArchiviabile() refuses (for a paste that holds some).

@@ -68,7 +68,8 @@ QString spiegazione(Prova p)
     case Giuramento: return CodiceCivile::testoCitato(2736);
     case NotificazioneGiudizio: return CodiceCivile::testoCitato(2943);
     case Riconoscimento: return CodiceCivile::testoCitato(2944);
-    case DiffidaMora: return QStringLiteral("La diffida e la messa in mora non sono atti efficaci per l'interruzione della durata del possesso: è necessaria una causa come è precisato all'art.2943 del Codice Civile e come più volte stabilito dalla Cassazione. (Vedi 'notificazione atto di inizio giudizio').");
+    // For usucapione the basis is art. 1165 and the case law, not art. 2943, which speaks of debtors.
+    case DiffidaMora: return QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione. L'art.1165 del Codice Civile estende all'usucapione le norme sull'interruzione della prescrizione soltanto in quanto applicabili, e la Cassazione ha più volte affermato che gli atti di costituzione in mora, efficaci per i diritti di credito (art.2943, quarto comma), non bastano contro il possessore: occorre che questi perda il possesso, che sia notificata una domanda giudiziale diretta a recuperarlo o che egli riconosca il diritto del proprietario (vedi 'notificazione atto di inizio giudizio').");
     case NessunaProva: return spiegazioneNessunaProva();
     }
     return {};

@@ -31,11 +31,7 @@ const QString APERTURA = QStringLiteral("Per una corretta scelta dei casi dispon
 
 const QString PASSO_B = QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso");
 
-const QString DIFFIDA = QStringLiteral(
-    "La diffida e la messa in mora non sono atti efficaci per interrompere la durata del possesso: "
-    "occorre una domanda giudiziale, come precisa l'art.2943 del Codice Civile e come più volte "
-    "affermato dalla Cassazione (vedi l'opzione 'notificazione atto di inizio giudizio' nelle "
-    "finestre di obiezione sulla durata e sull'interruzione).");
+const QString DIFFIDA = Prove::spiegazione(Prove::DiffidaMora);
 
 // The names alone, for the window registry at start-up: the table itself is built by the first
 // questionnaire opened.
@@ -90,11 +86,11 @@ const QVector<Questionario::Valori>& tabella()
          QStringLiteral("Possidoria: opposizione all'acquisto del bene da chi non è proprietario"), QStringLiteral("scegliere la prova che dimostra che l'attore ha acquistato il bene da chi non è proprietario senza un titolo idoneo e senza la trascrizione dell'atto"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova dell'acquisto da chi non è proprietario senza un titolo idoneo"), PASSO_B,
          APERTURA + QStringLiteral(
-             "Chi acquista in buona fede da chi non è proprietario usucapisce in un tempo più breve soltanto "
-             "se l'acquisto si fonda su un titolo idoneo a trasferire la proprietà, debitamente trascritto "
-             "quando si tratta di immobili: per questi i dieci anni decorrono dalla data della trascrizione "
-             "(art.1159 del Codice Civile). In questa finestra è il convenuto a dover provare che l'attore "
-             "ha acquistato senza un titolo idoneo o senza la trascrizione dell'atto."),
+             "Il termine più breve di chi acquista in buona fede da chi non è proprietario richiede un titolo "
+             "idoneo, trascritto quando la legge lo vuole, e decorre dalla trascrizione (artt.1159, 1159-bis e "
+             "1162); per i dieci anni dei beni mobili basta la buona fede (art.1161). Il titolo e la "
+             "trascrizione deve provarli l'attore (art.2697); si presume soltanto la buona fede (art.1147). "
+             "Qui il convenuto indica la prova che il titolo manca o non è trascritto."),
          DIFFIDA, Prove::spiegazioneNessunaProva()},
     };
     return t;

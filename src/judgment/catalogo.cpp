@@ -187,10 +187,9 @@ std::vector<VoceCatalogo> costruisci()
              + art1163
              + u". Il possesso così acquistato non giova all'usucapione, e gli altri requisiti "
                u"restano privi di rilievo."_s,
-         u" ha acquistato il possesso in un modo che non giova all'usucapione; si consiglia di "
-         u"leggere l'art. 1170 sull'azione di manutenzione del possesso, che regola anche il possesso "
-         u"acquistato in modo violento o clandestino, nella finestra degli articoli del Codice "
-         u"Civile."_s},
+         u" ha acquistato il possesso in un modo che non giova all'usucapione finché la violenza o la "
+         u"clandestinità durano: se può provare il giorno in cui sono cessate, lo indichi nella "
+         u"finestra del possesso, perché da allora il possesso giova all'usucapione (art. 1163)."_s},
         {"R4",
          ventennioPerso
              + u" in modo pacifico e pubblico, non l'ha fatto con l'animo del titolare del diritto: "
@@ -226,9 +225,9 @@ std::vector<VoceCatalogo> costruisci()
              + art1163
              + u". Restano quindi irrilevanti l'animo del possessore, l'eventuale buona fede e il "
                u"titolo trascritto."_s,
-         u"Il vizio iniziale del possesso ne infetta l'intera durata: l'usucapione è possibile "
-         u"soltanto computando il tempo dal momento in cui il possesso è divenuto pacifico e "
-         u"pubblico."_s},
+         u"Il possesso acquistato con violenza o clandestinamente giova all'usucapione soltanto dal "
+         u"momento in cui la violenza o la clandestinità sono cessate: se quel giorno è noto e provato, "
+         u"va indicato nella finestra del possesso, e il tempo sarà computato da allora."_s},
         {"R8",
          decennioPerso
              + u" in modo pacifico e pubblico, non l'ha tenuta con l'animo del titolare del diritto: "
@@ -691,7 +690,8 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
     const bool domanda = d.origini.tipoInterruzione == TipoInterruzione::Domanda;
     const int termine = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq).anni;
     QString t = u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
-        + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato un giudizio contro l'attore."_s
+        + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato contro l'attore un giudizio "
+                     u"diretto a recuperare il possesso della cosa."_s
                    : u"dal riconoscimento del diritto del proprietario compiuto dallo stesso attore."_s)
         + u" L'art. 1165 del Codice Civile dispone che "_s + citazione(1165) + u", e l'art. "_s
         + (domanda ? u"2943 stabilisce che "_s + citazione(2943) : u"2944 stabilisce che "_s + citazione(2944))
@@ -699,12 +699,19 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
         + u" Un'interruzione di questo genere opera qualunque ne sia la durata: il limite dell'anno "
           u"riguarda soltanto la perdita del possesso. Per effetto dell'interruzione s'inizia un nuovo "
           u"periodo (art. 2945), che "_s
-        + (domanda ? u"per la domanda giudiziale decorre dal passaggio in giudicato della sentenza che "
-                     u"definisce il giudizio"_s
+        + (domanda ? (d.origini.ripresa == d.origini.inizioInterruzione && d.origini.ripresa
+                          ? u"essendosi estinto il processo, decorre dalla data della notificazione"_s
+                          : d.origini.ripresa ? u"per la domanda giudiziale decorre dal passaggio in giudicato della "
+                                                u"sentenza che definisce il giudizio"_s
+                                              : u"per la domanda giudiziale decorrerà soltanto dal passaggio in "
+                                                u"giudicato della sentenza che definirà il giudizio, non ancora "
+                                                u"provato"_s)
                    : u"decorre dalla data dell'atto di riconoscimento"_s)
-        + u"; da allora alla fine del possesso sono trascorsi "_s
-        + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
-        + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+        + (d.origini.ripresa ? u" ("_s + Date::formaBreve(*d.origini.ripresa) + u"); da allora alla fine del "
+                                                                                u"possesso sono trascorsi "_s
+                  + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
+                  + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+                             : QString())
         + u", e il tempo dell'usucapione non è quindi maturato."_s;
     return t;
 }
@@ -741,7 +748,9 @@ QString difettoTesto(Difetto d, TipoInterruzione tipo)
 constexpr Difetto ordineDifetti[] = {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione,
                                      Difetto::MalaFede, Difetto::SenzaTitolo};
 
-enum class MotivoRF { Periodo, Difetti, DatiIncompleti };
+// Anni: the years reach only the short term, which needs the good faith or the title missing here,
+// and the long term that needs neither has not run.
+enum class MotivoRF { Periodo, Anni, Difetti, DatiIncompleti };
 
 MotivoRF motivoRF(const Decisione& d)
 {
@@ -749,7 +758,38 @@ MotivoRF motivoRF(const Decisione& d)
         return MotivoRF::DatiIncompleti;
     if (d.fattori.anni < d.termine)
         return MotivoRF::Periodo;
+    if (d.difetti & (Difetto::MalaFede | Difetto::SenzaTitolo))
+        return MotivoRF::Anni;
     return d.difetti ? MotivoRF::Difetti : MotivoRF::DatiIncompleti;
+}
+
+// The reason of MotivoRF::Anni: both terms named, the years lacking to the long one, and any
+// defect that would bar the case even with those years.
+QString motivazioneAnni(const Decisione& d)
+{
+    const Termine lungo = termineApplicabile(d.fattori.tipologia, 2, 2);
+    const Termine breve = termineApplicabile(d.fattori.tipologia, 1, 1);
+    const bool mobili = d.fattori.tipologia == 10;
+    const bool malaFede = d.difetti.testFlag(Difetto::MalaFede);
+    const bool senzaTitolo = d.difetti.testFlag(Difetto::SenzaTitolo);
+    const int mancano = lungo.anni - d.fattori.anni;
+    const QString richiede = mobili ? u"la buona fede"_s : u"la buona fede e un titolo idoneo"_s;
+    const QString manca = malaFede && senzaTitolo ? u"l'attore è in mala fede e non ha un titolo idoneo"_s
+        : malaFede                                ? u"l'attore è in mala fede"_s
+                                                  : u"l'attore non ha un titolo idoneo"_s;
+    QStringList altri;
+    for (Difetto x : {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione})
+        if (d.difetti.testFlag(x))
+            altri << difettoTesto(x, interruzioneCivile(d) ? d.origini.tipoInterruzione : TipoInterruzione::PerditaPossesso);
+    return u"Difatti il possesso considerato dura "_s + anniTesto(d.fattori.anni) + u", mentre "_s
+        + u"l'usucapione che non richiede né la buona fede né un titolo si compie soltanto con il possesso di "_s
+        + anniTesto(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo) + u"), e ne mancano "_s
+        + anniTesto(mancano) + u". Il termine più breve di "_s + anniTesto(breve.anni) + u" ("_s
+        + QString::fromLatin1(breve.articolo) + u"), che gli anni trascorsi basterebbero a compiere, richiede "_s
+        + richiede + u", e nel caso in esame "_s + manca + u'.'
+        + (altri.isEmpty() ? QString()
+                           : u" Inoltre "_s + altri.join(u"; "_s) + u", e anche questo impedisce l'acquisto."_s)
+        + u" L'usucapione non è quindi compiuta."_s;
 }
 
 QString motivazioneDifetti(const Decisione& decisione)
@@ -863,6 +903,8 @@ QString paragrafoDellaDecisione(const Decisione& d)
     switch (motivoRF(d)) {
     case MotivoRF::Periodo:
         return sentenzaDellaRegola(r);
+    case MotivoRF::Anni:
+        return fraseEsito(r.esito) + u' ' + motivazioneAnni(d);
     case MotivoRF::Difetti:
         return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d);
     case MotivoRF::DatiIncompleti:
@@ -890,12 +932,46 @@ QString dopoInterruzione(const Decisione& d)
           u"l'interruzione, e a quel periodo si riferisce quanto sopra."_s;
 }
 
+// The day of acquisition, and why what came after it, or what was missing, did not change it.
+QString compimento(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    QString t;
+    if (!d.compiuta)
+        return t;
+    if (o.cessazioneVizio)
+        t += u" Il possesso, acquistato in modo violento o clandestino, giova all'usucapione dal giorno in cui "
+             u"la violenza o la clandestinità sono cessate, il "_s
+            + Date::formaBreve(*o.cessazioneVizio) + u" (art. 1163), e da quel giorno è stato computato il termine."_s;
+    if (o.termineCompiuto.daTrascrizione && o.termineDaTrascrizione)
+        t += u" Il termine più breve decorre dalla trascrizione del titolo ("_s
+            + QString::fromLatin1(o.termineCompiuto.articolo) + u")."_s;
+    else if (o.termineCompiuto.daTrascrizione && o.trascrizioneNonIndicata)
+        t += u" Non essendo indicata la data della trascrizione del titolo, dalla quale decorre il termine più "
+             u"breve ("_s
+            + QString::fromLatin1(o.termineCompiuto.articolo)
+            + u"), si è assunta per essa la data d'inizio del possesso."_s;
+    t += u" L'usucapione si è compiuta il "_s + Date::formaBreve(*d.compiuta)
+        + (o.termineCompiuto.anni > 0 ? u", allo scadere dell'ultimo giorno del termine."_s
+                                      : u", con la consegna della cosa."_s);
+    QStringList dopo;
+    if (o.opposizione == Opposizione::DopoCompimento)
+        dopo << nomeInterruzione(o.tipoInterruzione).nome + u", "_s + dateInterruzione(o);
+    if (o.attoFineDateDopoCompimento)
+        dopo << nomeInterruzione(o.attoFineDate).nome + u" del "_s + Date::formaBreve(*o.dataAttoFineDate);
+    if (!dopo.isEmpty())
+        t += u" L'interruzione opposta dal convenuto ("_s + dopo.join(u"; "_s)
+            + u") è successiva a quel giorno: un termine già compiuto non può più essere interrotto, e il "
+              u"diritto acquistato non viene meno per la perdita del possesso o per gli atti che seguono."_s;
+    return t;
+}
+
 } // namespace
 
 QString testoSentenza(const Decisione& d)
 {
     const QString t = paragrafoDellaDecisione(d);
-    return d.origini.interruzioneSuperata ? t + dopoInterruzione(d) : t;
+    return (d.origini.interruzioneSuperata ? t + dopoInterruzione(d) : t) + compimento(d);
 }
 
 QString testoCommento(const Decisione& d, const QString& nomeAttore)
@@ -904,7 +980,15 @@ QString testoCommento(const Decisione& d, const QString& nomeAttore)
     QString testo;
     if (r.interrotto == 2 && interruzioneCivile(d))
         return commentoCompleto(FormaCommento::Nome, commentoInterruzioneCivile, nomeAttore);
-    if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::Difetti) {
+    if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::Anni) {
+        const Termine lungo = termineApplicabile(d.fattori.tipologia, 2, 2);
+        testo = u"Con la mala fede o senza un titolo idoneo l'usucapione richiede il termine più lungo: "
+                u"occorre attendere che il possesso raggiunga "_s
+            + anniTesto(lungo.anni) + u", oppure provare la buona fede e il titolo che consentono il termine "
+                                      u"più breve."_s;
+        if (d.difetti & (Difetto::Interruzione | Difetto::Violenza | Difetto::Detenzione))
+            testo += u" Gli altri difetti indicati devono comunque essere superati."_s;
+    } else if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::Difetti) {
         testo = u"Si consiglia di tornare alla finestra del possesso e di verificare, con i pulsanti "
                 u"\"?\" e con quelli degli articoli del Codice Civile oppure nella finestra delle "
                 u"norme, i requisiti che mancano e le prove che possono sostenerli: ogni difetto "

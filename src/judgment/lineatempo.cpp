@@ -78,7 +78,8 @@ LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
         l.fine.reset();
     if (ProvaData::provataCorta(s.ledatin))
         l.inizioConvenuto = Date::leggi(t.ledateInizio);
-    if (ProvaData::provataLunga(s.ledatfin))
+    // A claim or an acknowledgement ends no possession: the decision weighs it as an interruption.
+    if (ProvaData::provataLunga(s.ledatfin) && o.attoFineDate == TipoInterruzione::Nessuna)
         l.fineConvenuto = Date::leggi(t.ledateFine);
 
     // The interruption as the decision weighed it.
@@ -97,10 +98,16 @@ LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
     const auto a = l.fineUtile();
     if (l.termine < 0 || !da || !a || *a < *da)
         return l;
-    // After an interruption inside the possession a new term runs from its end.
-    l.decorrenza = l.fineInterruzione && o.interruzione == Fonte::Convenuto ? l.fineInterruzione : da;
+    // After an interruption inside the possession a new term runs from the day art. 2945 says.
+    l.decorrenza = o.interruzione == Fonte::Convenuto && (o.ripresa || l.fineInterruzione)
+        ? (o.ripresa ? o.ripresa : l.fineInterruzione) : da;
     l.scadenza = l.decorrenza->addYears(l.termine);
     l.raggiunto = l.interruzione != TipoInterruzione::Dichiarata && *l.scadenza <= *a;
+    // A term already complete is what the decision found, whatever came after it.
+    if (d.compiuta) {
+        l.scadenza = d.compiuta;
+        l.raggiunto = true;
+    }
     if (!l.raggiunto) {
         int compiuti = 0;
         while (compiuti < l.termine && l.decorrenza->addYears(compiuti + 1) <= *a)

@@ -2,6 +2,7 @@
 
 #include "case/date.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -153,6 +154,7 @@ int anniFra(const std::optional<QDate>& da, const std::optional<QDate>& a)
 
 // The possession taken into account: the plaintiff's, shortened at either end by a date the
 // defendant proved; a date without proof, or that would lengthen the possession, is left aside.
+// A claim or an acknowledgement given as the end ends nothing: it is an interruption on that day.
 void periodoUtile(const Fatti& f, Origini& o)
 {
     o.inizio = f.possessoInizio;
@@ -166,8 +168,15 @@ void periodoUtile(const Fatti& f, Origini& o)
             o.dateConvenutoSenzaProva = true;
         }
     }
+    const int provaFine = valore(f.ledatfin);
     if (f.ledateFine && o.fine && *f.ledateFine < *o.fine) {
-        if (ProvaData::provataLunga(f.ledatfin)) {
+        if (provaFine == ProvaData::domanda || provaFine == ProvaData::riconoscimento) {
+            if (!o.inizio || *f.ledateFine >= *o.inizio) {
+                o.attoFineDate = provaFine == ProvaData::domanda ? TipoInterruzione::Domanda
+                                                                : TipoInterruzione::Riconoscimento;
+                o.dataAttoFineDate = f.ledateFine;
+            }
+        } else if (ProvaData::provataLunga(f.ledatfin)) {
             o.fine = f.ledateFine;
             o.fineDa = Fonte::Convenuto;
         } else {
@@ -178,35 +187,106 @@ void periodoUtile(const Fatti& f, Origini& o)
         o.anni = Fonte::Convenuto;
 }
 
-// The defendant's interruption: its kind is the proof of its start; it needs both ends proved and
-// must begin within the possession taken into account. A loss of possession interrupts only beyond
-// a year (art. 1167); a judicial claim or an acknowledgement whatever its length (arts. 2943, 2944).
+// The defendant's interruption: the act chosen, or the one its start proof names; it needs each
+// date it has proved and must begin within the possession taken into account. A loss of
+// possession interrupts only beyond a year, and not when the possession was recovered by the
+// action brought within the year (art. 1167); a judicial claim or an acknowledgement whatever its
+// length (arts. 2943, 2944). The term runs again as art. 2945 says (see Origini::ripresa).
 void interruzioneOpposta(const Fatti& f, Origini& o)
 {
-    if (!f.interruzioneInizio || !f.interruzioneFine)
+    if (!f.interruzioneInizio)
+        return;
+    o.tipoInterruzione = tipoInterruzione(f.tipointerr, f.interdatin);
+    const bool secondaData
+        = StatoCausa::chiedeRipresa(StatoCausa::attoInterruttivo(f.tipointerr, f.interdatin), f.domandaestinta);
+    if (secondaData && !f.interruzioneFine)
         return;
     o.inizioInterruzione = f.interruzioneInizio;
-    o.fineInterruzione = f.interruzioneFine;
-    o.durataInterruzione = Date::calcola(*f.interruzioneInizio, *f.interruzioneFine);
+    o.fineInterruzione = secondaData ? f.interruzioneFine : f.interruzioneInizio;
+    o.ripresa = o.fineInterruzione;
+    o.durataInterruzione = Date::calcola(*o.inizioInterruzione, *o.fineInterruzione);
     const int inizio = valore(f.interdatin);
-    o.tipoInterruzione = inizio == ProvaData::domanda          ? TipoInterruzione::Domanda
-                         : inizio == ProvaData::riconoscimento ? TipoInterruzione::Riconoscimento
-                                                               : TipoInterruzione::PerditaPossesso;
-    if (*f.interruzioneFine < *f.interruzioneInizio)
+    if (*o.fineInterruzione < *o.inizioInterruzione)
         o.opposizione = Opposizione::DateInvertite;
-    else if (inizio < 1 || inizio >= ProvaData::nessunaLunga || !ProvaData::provataCorta(f.interdatfin))
+    else if (inizio < 1 || inizio >= ProvaData::nessunaLunga || (secondaData && !ProvaData::provataCorta(f.interdatfin)))
         o.opposizione = Opposizione::SenzaProva;
     else if (inizio == ProvaData::diffida)
         o.opposizione = Opposizione::Diffida;
-    else if (!o.inizio || !o.fine || *f.interruzioneInizio < *o.inizio || *f.interruzioneInizio > *o.fine)
+    else if (!o.inizio || !o.fine || *o.inizioInterruzione < *o.inizio || *o.inizioInterruzione > *o.fine)
         o.opposizione = Opposizione::FuoriPossesso;
     else if (o.tipoInterruzione == TipoInterruzione::PerditaPossesso && !oltreUnAnno(o.durataInterruzione))
         o.opposizione = Opposizione::NonOltreUnAnno;
+    else if (o.tipoInterruzione == TipoInterruzione::PerditaPossesso && valore(f.recupero1167) == 1)
+        o.opposizione = Opposizione::Recuperato;
     else
         o.opposizione = Opposizione::Efficace;
 }
 
+// An act that interrupted the term on `data`; the term runs again from ripresa, or never.
+struct Atto {
+    QDate data;
+    std::optional<QDate> ripresa;
+};
+
+// One attempt at a term: it runs from `inizio`, each act on or before its last day starts it
+// again, and it is complete when its last day comes within the possession.
+struct Corsa {
+    std::optional<QDate> inizio;     // of the last run; none when it never ran again
+    std::optional<QDate> compiuta;
+    bool interrotta = false;
+    int anni = 0;                    // years of the last run, to the next act or the end
+};
+
+// atti in order of date.
+Corsa corri(QDate inizio, int termine, QDate fine, const std::vector<Atto>& atti)
+{
+    Corsa c;
+    std::optional<QDate> da = inizio;
+    size_t prossimo = 0;   // the acts before it have been weighed
+    while (da) {
+        c.inizio = da;
+        while (prossimo < atti.size() && atti[prossimo].data < *da)
+            ++prossimo;
+        // The term expires at the end of its last day: an act on that very day still interrupts.
+        const QDate ultimo = da->addYears(termine);
+        const bool interrompe = prossimo < atti.size() && atti[prossimo].data <= ultimo && atti[prossimo].data <= fine;
+        if (!interrompe) {
+            const QDate finoA = prossimo < atti.size() ? std::min(atti[prossimo].data, fine) : fine;
+            c.anni = anniFra(*da, finoA);
+            if (ultimo <= fine)
+                c.compiuta = ultimo;
+            return c;
+        }
+        const Atto& atto = atti[prossimo++];
+        c.interrotta = true;
+        c.anni = anniFra(*da, atto.data);
+        // A restart before the act (dates typed the wrong way) never goes back in time.
+        da = atto.ripresa ? std::optional<QDate>(std::max(*atto.ripresa, atto.data)) : std::nullopt;
+        if (da && *da > fine) {
+            c.inizio = da;
+            c.anni = 0;
+            return c;
+        }
+    }
+    c.inizio.reset();
+    c.anni = 0;
+    return c;
+}
+
+
 } // namespace
+
+TipoInterruzione tipoInterruzione(const Scelta& tipointerr, const Scelta& interdatin)
+{
+    switch (StatoCausa::attoInterruttivo(tipointerr, interdatin)) {
+    case StatoCausa::AttoInterruttivo::domanda:
+        return TipoInterruzione::Domanda;
+    case StatoCausa::AttoInterruttivo::riconoscimento:
+        return TipoInterruzione::Riconoscimento;
+    default:
+        return TipoInterruzione::PerditaPossesso;
+    }
+}
 
 bool ProvaData::provataCorta(const Scelta& s)
 {
@@ -233,6 +313,13 @@ Fatti Fatti::da(const Causa& causa)
     f.obiezmodo = d.obiezmodo;
     f.obiezpsiche = d.obiezpsiche;
     f.obiezfede = d.obiezfede;
+    f.obiezprov = d.obiezprov;
+    f.obiezacq = d.obiezacq;
+    f.tipointerr = d.tipointerr;
+    f.domandaestinta = d.domandaestinta;
+    f.recupero1167 = d.recupero1167;
+    f.trascrizione = Date::leggi(t.trascrizione);
+    f.cessazioneVizio = Date::leggi(t.cessazioneVizio);
     f.ledatin = d.ledatin;
     f.ledatfin = d.ledatfin;
     f.interdatin = d.interdatin;
@@ -251,22 +338,28 @@ Fattori fattori(const Fatti& f, Origini* origini)
     Origini o;
     Fattori x;
     x.tipologia = valore(f.tipologia);
-    x.sceltaacq = valore(f.sceltaacq);
-    x.sceltaprov = valore(f.sceltaprov);
 
     // A proof of the defendant's, other than acts of tolerance, a formal notice or "nessuna prova",
-    // decides the point against the plaintiff. Acts of tolerance mean there was no possession.
+    // decides the point against the plaintiff, whatever requirement it concerns. Acts of tolerance
+    // mean there was no possession.
     using namespace ProvaQuestionario;
     const bool modo = fra(f.obiezmodo, 1, tolleranza - 1);
     const bool animo = fra(f.obiezpsiche, 1, tolleranza - 1);
     const bool fede = fra(f.obiezfede, 1, tolleranza - 1);
+    const bool provenienza = fra(f.obiezprov, 1, tolleranza - 1);
+    const bool titolo = fra(f.obiezacq, 1, tolleranza - 1);
     o.tolleranzaModo = valore(f.obiezmodo) == tolleranza;
     o.tolleranzaAnimo = valore(f.obiezpsiche) == tolleranza;
     o.tolleranzaFede = valore(f.obiezfede) == tolleranza;
-    x.tolleranza = o.tolleranzaModo || o.tolleranzaAnimo || o.tolleranzaFede ? 2 : 1;
+    o.tolleranzaProvenienza = valore(f.obiezprov) == tolleranza;
+    o.tolleranzaTitolo = valore(f.obiezacq) == tolleranza;
+    x.tolleranza = o.tolleranzaModo || o.tolleranzaAnimo || o.tolleranzaFede || o.tolleranzaProvenienza
+                || o.tolleranzaTitolo ? 2 : 1;
     x.modoacq = modo ? 1 : valore(f.sceltamodus);
     x.animo = animo ? 1 : valore(f.sceltapsic);
     x.fedeposs = fede ? 2 : valore(f.sceltafed);
+    x.sceltaprov = provenienza ? 2 : valore(f.sceltaprov);
+    x.sceltaacq = titolo ? 2 : valore(f.sceltaacq);
     // A proof that confirms what the plaintiff already conceded changes nothing he said.
     if (modo && valore(f.sceltamodus) != 1)
         o.modo = Fonte::Convenuto;
@@ -274,25 +367,96 @@ Fattori fattori(const Fatti& f, Origini* origini)
         o.animo = Fonte::Convenuto;
     if (fede && valore(f.sceltafed) != 2)
         o.fede = Fonte::Convenuto;
+    if (provenienza && valore(f.sceltaprov) != 2)
+        o.provenienza = Fonte::Convenuto;
+    if (titolo && valore(f.sceltaacq) != 2)
+        o.titolo = Fonte::Convenuto;
 
     periodoUtile(f, o);
-    x.anni = anniFra(o.inizio, o.fine);
     interruzioneOpposta(f, o);
 
-    // Interrupted by the plaintiff's own answer, which gives no dates, or by the defendant's proof.
-    // After the latter a new term runs from the interruption's end; when it is complete the
-    // interruption no longer matters.
+    // Violent or clandestine possession is useful from the day the vice ceased (art. 1163), when
+    // that day falls within the possession; from then on it is peaceful and public.
+    std::optional<QDate> utile = o.inizio;
+    if (x.modoacq == 1 && f.cessazioneVizio && o.inizio && o.fine && *f.cessazioneVizio <= *o.fine) {
+        o.cessazioneVizio = std::max(*f.cessazioneVizio, *o.inizio);
+        utile = o.cessazioneVizio;
+        x.modoacq = 2;
+    }
+
+    // The acts that interrupted, in order of date.
+    std::vector<Atto> atti;
+    if (o.opposizione == Opposizione::Efficace)
+        atti.push_back({*o.inizioInterruzione, o.ripresa});
+    if (o.attoFineDate != TipoInterruzione::Nessuna) {
+        const bool riconoscimento = o.attoFineDate == TipoInterruzione::Riconoscimento;
+        atti.push_back({*o.dataAttoFineDate, riconoscimento ? o.dataAttoFineDate : std::nullopt});
+    }
+    std::sort(atti.begin(), atti.end(), [](const Atto& a, const Atto& b) { return a.data < b.data; });
+
+    x.anni = anniFra(utile, o.fine);
+    const Termine lungo = termineApplicabile(x.tipologia, 2, 2);
+    const Termine applicabile = termineApplicabile(x.tipologia, x.fedeposs, x.sceltaacq);
+    std::optional<QDate> inizioBreve = utile;
+    if (applicabile.daTrascrizione && utile && applicabile.anni < lungo.anni) {
+        if (f.trascrizione && *f.trascrizione > *utile)
+            inizioBreve = f.trascrizione;
+        o.termineDaTrascrizione = f.trascrizione.has_value();
+        o.trascrizioneNonIndicata = !f.trascrizione;
+    }
+    o.inizioTermine = utile;
+
     if (valore(f.sceltainterr) == 2) {
+        // The plaintiff's own answer, which gives no dates: the term is interrupted; only delivery in
+        // good faith with a title, which needs no term, still gives a day of acquisition.
         x.interrotto = 2;
-    } else if (o.opposizione == Opposizione::Efficace) {
-        o.interruzione = Fonte::Convenuto;
-        o.anniDopoInterruzione = anniFra(o.fineInterruzione, o.fine);
-        const int termine = termineApplicabile(x.tipologia, x.fedeposs, x.sceltaacq).anni;
-        o.interruzioneSuperata = termine >= 0 && o.anniDopoInterruzione >= termine;
-        if (o.interruzioneSuperata)
-            x.anni = o.anniDopoInterruzione;
-        else
-            x.interrotto = 2;
+        if (applicabile.anni == 0)
+            o.compiuta = utile;
+    } else if (utile && o.fine && lungo.anni >= 0) {
+        const Corsa l = corri(*utile, lungo.anni, *o.fine, atti);
+        Corsa b;
+        const bool breve = applicabile.anni >= 0 && applicabile.anni < lungo.anni && inizioBreve;
+        if (breve)
+            b = corri(*inizioBreve, applicabile.anni, *o.fine, atti);
+        // The earliest term complete gives the day of acquisition; the years the rules read are
+        // those of the run that completed the long term, else the short one.
+        const Corsa* vinta = nullptr;
+        for (const Corsa* c : {&l, static_cast<const Corsa*>(&b)})
+            if (c->compiuta && (!vinta || *c->compiuta < *vinta->compiuta))
+                vinta = c;
+        const bool lunghiAnni = x.anni >= lungo.anni;
+        const Corsa& decisiva = l.compiuta ? l : (b.compiuta ? b : (breve && !lunghiAnni ? b : l));
+        if (vinta) {
+            x.anni = decisiva.anni;
+            o.inizioTermine = vinta->inizio;
+            o.termineCompiuto = vinta == &l ? lungo : applicabile;
+        } else {
+            if (&decisiva == &b) {
+                x.anni = anniFra(inizioBreve, o.fine);
+                o.inizioTermine = inizioBreve;
+            }
+            x.interrotto = decisiva.interrotta ? 2 : 1;
+        }
+        const std::optional<QDate> giorno = vinta ? vinta->compiuta : std::nullopt;
+        o.compiuta = giorno;
+        const auto dopo = [&](const std::optional<QDate>& d) { return giorno && d && *d > *giorno; };
+        if (o.opposizione == Opposizione::Efficace && dopo(o.inizioInterruzione))
+            o.opposizione = Opposizione::DopoCompimento;
+        o.attoFineDateDopoCompimento = dopo(o.dataAttoFineDate);
+        if (o.opposizione == Opposizione::Efficace
+            || (o.attoFineDate != TipoInterruzione::Nessuna && !o.attoFineDateDopoCompimento)) {
+            o.interruzione = Fonte::Convenuto;
+            // With no interruption of its own window, the act given as the end is the one told.
+            if (o.opposizione == Opposizione::NonProposta) {
+                o.tipoInterruzione = o.attoFineDate;
+                o.inizioInterruzione = o.fineInterruzione = o.dataAttoFineDate;
+            }
+            const Corsa& ultima = vinta ? *vinta : decisiva;
+            if (ultima.interrotta)
+                o.ripresa = ultima.inizio;
+            o.anniDopoInterruzione = anniFra(o.ripresa, o.fine);
+            o.interruzioneSuperata = vinta && vinta->interrotta;
+        }
     }
     if (origini)
         *origini = o;
@@ -328,9 +492,9 @@ Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq)
     const bool breve = fede && sceltaacq == 1;
     switch (tipologia) {
     case 1: case 2: case 3: case 4: case 5: case 6:
-        return breve ? Termine{10, "art. 1159"} : Termine{20, "art. 1158"};
+        return breve ? Termine{10, "art. 1159", true} : Termine{20, "art. 1158"};
     case 8:
-        return breve ? Termine{5, "art. 1159-bis"} : Termine{15, "art. 1159-bis"};
+        return breve ? Termine{5, "art. 1159-bis", true} : Termine{15, "art. 1159-bis"};
     case 9:
         return breve ? Termine{10, "art. 1160"} : Termine{20, "art. 1160"};
     case 10:
@@ -338,7 +502,7 @@ Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq)
             return {0, "art. 1153"};
         return fede ? Termine{10, "art. 1161"} : Termine{20, "art. 1161"};
     case 11:
-        return breve ? Termine{3, "art. 1162"} : Termine{10, "art. 1162"};
+        return breve ? Termine{3, "art. 1162", true} : Termine{10, "art. 1162"};
     default:
         return {};   // a non-apparent servitude (art. 1061), the public domain (art. 823)
     }
@@ -408,5 +572,7 @@ Decisione decidi(const Fatti& f)
     }
     d.termine = termineMinimo(d.fattori);
     d.difetti = difettiPresenti(d.fattori);
+    if (d.esito == Esito::Vince)
+        d.compiuta = d.origini.compiuta;
     return d;
 }

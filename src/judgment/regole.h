@@ -4,6 +4,7 @@
 // the catalogue under the same key; the outcome and the comment form live here, in the rule's row.
 #include "case/date.h"
 #include "case/daticausa.h"
+#include "case/statocausa.h"
 
 #include <QDate>
 #include <optional>
@@ -16,12 +17,17 @@
 struct Fatti {
     Scelta tipologia;
     Scelta sceltainterr, sceltamodus, sceltapsic, sceltaprov, sceltafed, sceltaacq;
-    Scelta obiezmodo, obiezpsiche, obiezfede;
+    Scelta obiezmodo, obiezpsiche, obiezfede, obiezprov, obiezacq;
     Scelta ledatin, ledatfin;         // proofs of the defendant's start and end of the possession
     Scelta interdatin, interdatfin;   // proofs of the start and end of the defendant's interruption
     std::optional<QDate> possessoInizio, possessoFine;           // the plaintiff's
     std::optional<QDate> ledateInizio, ledateFine;               // the defendant's
     std::optional<QDate> interruzioneInizio, interruzioneFine;   // the defendant's interruption
+    Scelta tipointerr;      // the act that interrupted; empty: told by the start proof
+    Scelta domandaestinta;  // 1: the claim's proceedings were extinguished
+    Scelta recupero1167;    // 1: possession recovered through the action brought within the year
+    std::optional<QDate> trascrizione;      // of the title
+    std::optional<QDate> cessazioneVizio;   // the day violence or clandestinity ceased
 
     static Fatti da(const Causa& causa);
 };
@@ -69,6 +75,8 @@ enum class Opposizione {
     NonProposta,      // no interruption dates
     Efficace,         // proved at both ends, within the possession, of a kind that interrupts
     NonOltreUnAnno,   // a loss of possession of a year or less does not interrupt (art. 1167)
+    Recuperato,       // possession recovered by the action brought within the year (art. 1167)
+    DopoCompimento,   // it came after the term was complete, and interrupts nothing
     SenzaProva,       // one end without proof
     Diffida,          // begun by a formal notice, which does not interrupt possession
     FuoriPossesso,    // it does not begin within the possession taken into account
@@ -84,6 +92,19 @@ enum class TipoInterruzione {
     Dichiarata,        // the plaintiff concedes a loss of over a year, with no dates
 };
 
+// The act that interrupted (see StatoCausa::attoInterruttivo).
+TipoInterruzione tipoInterruzione(const Scelta& tipointerr, const Scelta& interdatin);
+
+// The term the case's facts call for, and the article that sets it: the short one with good faith
+// and a suitable title (for movables, good faith alone gives ten years), the long one otherwise.
+// -1 for a type with no term, 0 where delivery transfers ownership (art. 1153).
+struct Termine {
+    int anni = -1;
+    const char* articolo = "";
+    bool daTrascrizione = false;   // runs from the transcription of the title (arts. 1159, 1159-bis, 1162)
+};
+Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq);
+
 // Where the factors came from, so that the decision can be told without recomputing it.
 struct Origini {
     std::optional<QDate> inizio, fine;             // the possession taken into account
@@ -96,13 +117,34 @@ struct Origini {
     TipoInterruzione tipoInterruzione = TipoInterruzione::Nessuna;   // of the objection, when it has dates
     std::optional<QDate> inizioInterruzione, fineInterruzione;
     Date::Durata durataInterruzione;     // the defendant's interruption, start to end
-    // After an effective interruption the years run again from its end (arts. 1167 and 2945):
+    // After an effective interruption the years run again (arts. 1167 and 2945) from ripresa: the
+    // recovery of possession, the act of acknowledgement, the day the judgment on a claim became
+    // final, or its service when the proceedings were extinguished; none while a claim is pending.
     // superata when those years reach the term, which then decides without the interruption.
+    std::optional<QDate> ripresa;
     int anniDopoInterruzione = -1;
     bool interruzioneSuperata = false;
+    // A claim or an acknowledgement the defendant gave as the end of the possession: neither ends
+    // it; it is an interruption on that day, pending for a claim (no day of a final judgment).
+    TipoInterruzione attoFineDate = TipoInterruzione::Nessuna;
+    std::optional<QDate> dataAttoFineDate;
+    bool attoFineDateDopoCompimento = false;
+    // The day from which the term that was completed, or that the years are counted for, ran.
+    std::optional<QDate> inizioTermine;
+    // The violent or clandestine possession counted from the day the vice ceased (art. 1163).
+    std::optional<QDate> cessazioneVizio;
+    // The short term that needs a transcribed title: counted from the transcription, or from the
+    // start of possession when the case gives no transcription date.
+    bool termineDaTrascrizione = false;
+    bool trascrizioneNonIndicata = false;
+    // The term completed, the article that sets it and the day it was completed.
+    Termine termineCompiuto;
+    std::optional<QDate> compiuta;
     Fonte modo = Fonte::Attore, animo = Fonte::Attore, fede = Fonte::Attore;
+    Fonte provenienza = Fonte::Attore, titolo = Fonte::Attore;
     // The questionnaires in which the defendant proved acts of tolerance (art. 1144).
     bool tolleranzaModo = false, tolleranzaAnimo = false, tolleranzaFede = false;
+    bool tolleranzaProvenienza = false, tolleranzaTitolo = false;
 };
 
 // Derives the factors, and their origins when asked.
@@ -147,14 +189,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Difetti)
 // delivery transfer ownership (art. 1153). -1 for a type with no term (7, 12) or no type.
 int termineMinimo(const Fattori& x);
 
-// The term the case's facts call for, and the article that sets it: the short one with good faith
-// and a suitable title (for movables, good faith alone gives ten years), the long one otherwise.
-// -1 for a type with no term, 0 where delivery transfers ownership (art. 1153).
-struct Termine {
-    int anni = -1;
-    const char* articolo = "";
-};
-Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq);
 
 // The defects present that by themselves keep the case from winning with the years it has:
 // manner and state of mind always; interruption unless delivery in good faith with a title made
@@ -172,6 +206,10 @@ struct Decisione {
     Origini origini;
     int termine = -1;       // termineMinimo(fattori)
     Difetti difetti;        // difettiPresenti(fattori)
+    // The day the usucapione was acquired, at the end of which the term expired (art. 2963);
+    // only when the plaintiff wins.
+    std::optional<QDate> compiuta;
 };
 
+// A pure function of the facts, cheap enough to call once for every variant of a case.
 Decisione decidi(const Fatti& f);

@@ -51,6 +51,12 @@ QString rigaAnni(const Decisione& d)
                                              : u"secondo la data di fine provata dal convenuto"_s;
         return r + u", "_s + quali + u" (l'attore ne indicava "_s + QString::number(o.anniAttore) + u")."_s;
     }
+    if (o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento)
+        return r + u", dall'inizio del termine ("_s + data(o.inizioTermine)
+            + u") all'interruzione successiva al suo compimento."_s;
+    if (o.cessazioneVizio)
+        return r + u", dal giorno in cui sono cessate la violenza o la clandestinità ("_s + data(o.cessazioneVizio)
+            + u", art. 1163) alla fine del possesso ("_s + data(o.fine) + u")."_s;
     r += u", secondo le date dell'attore"_s;
     if (o.dateConvenutoSenzaProva)
         r += u" (le date del convenuto prive di prova, o provate soltanto con una diffida, restano "
@@ -92,6 +98,16 @@ QString rigaInterruzione(const Decisione& d)
         r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
             + u", non supera l'anno e non interrompe il possesso"_s;
         break;
+    case Opposizione::Recuperato:
+        r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
+            + u", si considera non avvenuta, perché il possesso è stato recuperato con l'azione proposta "
+              u"entro l'anno (art. 1167, secondo comma; per il termine dell'azione, art. 1168)"_s;
+        break;
+    case Opposizione::DopoCompimento:
+        r += u"; l'interruzione opposta dal convenuto ("_s + nomeInterruzione(o.tipoInterruzione).nome + u"), "_s
+            + opposta + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
+            + u") e non interrompe un'usucapione già compiuta"_s;
+        break;
     case Opposizione::SenzaProva:
         r += interruzioneOpposta + u"è priva di prova per l'inizio o per la fine ed è inefficace"_s;
         break;
@@ -109,6 +125,43 @@ QString rigaInterruzione(const Decisione& d)
     return r + u'.';
 }
 
+// A claim or an acknowledgement the defendant gave as the end of the possession.
+QString rigaAttoFineDate(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    const NomeInterruzione n = nomeInterruzione(o.attoFineDate);
+    QString r = u"Data finale opposta dal convenuto: "_s + n.nome + u" del "_s + data(o.dataAttoFineDate)
+        + u", che non pone fine al possesso ma lo interrompe ("_s + n.articoli + u")"_s;
+    if (o.attoFineDateDopoCompimento)
+        return r + u"; viene però dopo il compimento del termine e resta senza effetto."_s;
+    if (o.attoFineDate == TipoInterruzione::Domanda)
+        return r + u"; non essendo provato il passaggio in giudicato della sentenza, il termine non ha ripreso "
+                   u"a decorrere."_s;
+    return r + u"; il termine riprende a decorrere dalla data dell'atto."_s;
+}
+
+// From when the short term that needs a transcribed title was counted.
+QString rigaTrascrizione(const Decisione& d)
+{
+    const Termine t = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq);
+    if (d.origini.termineDaTrascrizione)
+        return u"Trascrizione: il termine di "_s + anni(t.anni) + u" ("_s + QString::fromLatin1(t.articolo)
+            + u") è computato dalla trascrizione del titolo, o dall'inizio del possesso se è successivo."_s;
+    return u"Trascrizione: la data non è indicata; per il termine di "_s + anni(t.anni) + u" ("_s
+        + QString::fromLatin1(t.articolo) + u"), che decorre dalla trascrizione del titolo, si è assunta la "
+                                            u"data d'inizio del possesso."_s;
+}
+
+QString rigaCompiuta(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    return u"Compiuta il "_s + data(d.compiuta) + u": "_s
+        + (o.termineCompiuto.anni > 0 ? u"termine di "_s + anni(o.termineCompiuto.anni) + u" ("_s
+                  + QString::fromLatin1(o.termineCompiuto.articolo) + u") decorso dal "_s + data(o.inizioTermine)
+                  + u", scaduto alla fine di quel giorno."_s
+                                      : u"acquisto con la consegna della cosa (art. 1153)."_s);
+}
+
 QString rigaTolleranza(const Decisione& d)
 {
     const Origini& o = d.origini;
@@ -119,6 +172,10 @@ QString rigaTolleranza(const Decisione& d)
         dove << u"condizione psicologica"_s;
     if (o.tolleranzaFede)
         dove << u"fede"_s;
+    if (o.tolleranzaProvenienza)
+        dove << u"provenienza"_s;
+    if (o.tolleranzaTitolo)
+        dove << u"titolo"_s;
     return u"Tolleranza: il convenuto ha provato atti di tolleranza ("_s + dove.join(u", "_s)
         + u"), che non fondano il possesso (art. 1144)."_s;
 }
@@ -163,9 +220,9 @@ QString rigaTitolo(const Decisione& d)
 {
     switch (d.fattori.sceltaacq) {
     case 1:
-        return u"Titolo: acquisto da chi non è proprietario con un titolo idoneo."_s;
+        return u"Titolo: acquisto da chi non è proprietario con un titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
     case 2:
-        return u"Titolo: nessun titolo idoneo."_s;
+        return u"Titolo: nessun titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
     default:
         return u"Titolo: non indicato."_s;
     }
@@ -175,9 +232,9 @@ QString rigaProvenienza(const Decisione& d)
 {
     switch (d.fattori.sceltaprov) {
     case 1:
-        return u"Provenienza della cosa: legittima."_s;
+        return u"Provenienza della cosa: legittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
     case 2:
-        return u"Provenienza della cosa: illegittima."_s;
+        return u"Provenienza della cosa: illegittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
     default:
         return u"Provenienza della cosa: non indicata."_s;
     }
@@ -205,6 +262,21 @@ QString rigaMotivo(const Decisione& d)
     if (d.termine >= 0 && d.fattori.anni < d.termine)
         return u"Motivo: il possesso considerato non raggiunge il termine minimo di "_s
             + anni(d.termine) + u" previsto per la tipologia."_s;
+    // Bad faith or no title count only below the long term: the years are what is missing.
+    if (d.termine >= 0 && (d.difetti & (Difetto::MalaFede | Difetto::SenzaTitolo))) {
+        const Termine lungo = termineApplicabile(d.fattori.tipologia, 2, 2);
+        const Termine breve = termineApplicabile(d.fattori.tipologia, 1, 1);
+        QStringList senza;
+        if (d.difetti.testFlag(Difetto::MalaFede))
+            senza << u"la buona fede"_s;
+        if (d.difetti.testFlag(Difetto::SenzaTitolo))
+            senza << u"un titolo idoneo"_s;
+        return u"Motivo: il possesso di "_s + anni(d.fattori.anni) + u" non raggiunge il termine di "_s
+            + anni(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo)
+            + u"), che non richiede né buona fede né titolo: mancano "_s + anni(lungo.anni - d.fattori.anni)
+            + u". Il termine di "_s + anni(breve.anni) + u" ("_s + QString::fromLatin1(breve.articolo)
+            + u") richiederebbe "_s + senza.join(u" e "_s) + u", che mancano."_s;
+    }
     QStringList nomi;
     for (Difetto x : {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione,
                       Difetto::MalaFede, Difetto::SenzaTitolo})
@@ -237,7 +309,13 @@ QStringList spiegazione(const Decisione& d)
                  + (d.esito == Esito::Vince ? u" (l'attore vince la causa)."_s
                                             : u" (l'attore perde la causa)."_s);
     righe << u"Tipologia di usucapione: "_s + tipologiaDetta(d.fattori.tipologia) + u'.';
+    if (d.compiuta)
+        righe << rigaCompiuta(d);
     righe << rigaAnni(d) << rigaInterruzione(d);
+    if (d.origini.attoFineDate != TipoInterruzione::Nessuna)
+        righe << rigaAttoFineDate(d);
+    if (d.origini.termineDaTrascrizione || d.origini.trascrizioneNonIndicata)
+        righe << rigaTrascrizione(d);
     if (d.fattori.tolleranza == 2)
         righe << rigaTolleranza(d);
     righe << rigaModo(d) << rigaAnimo(d) << rigaFede(d)

@@ -1,4 +1,4 @@
-// The case archive: the nine records written and read, the files behind them, texts the format
+// The case archive: the records written and read, the files behind them, texts the format
 // cannot carry, and any input at all read without harm.
 #include "case/archivio.h"
 
@@ -48,7 +48,10 @@ const QByteArray record2 = QByteArrayLiteral("\"8/12/1980\",\"1/3/2005\",3,2,2,1
 const QByteArray record3 = QByteArrayLiteral("\"10/1/1981\",\"1/3/2005\",10,2\r\n");
 const QByteArray record4 = QByteArrayLiteral("\"\",\"\",,\r\n");
 const QByteArray obiezioni = QByteArrayLiteral("3\r\n1\r\n2\r\n4\r\n1\r\n");
+// The nine records every version reads: a file written before the later facts were asked.
 const QByteArray fileCompleto = record1 + record2 + record3 + record4 + obiezioni;
+// The tenth, the later facts, none of them given.
+const QByteArray fattiVuoti = QByteArrayLiteral("\"\",\"\",,,\r\n");
 
 QString lettiComeTesto(const std::array<bool, 9>& letti)
 {
@@ -167,12 +170,25 @@ private slots:
         QTest::addColumn<Causa>("causa");
         QTest::addColumn<QByteArray>("atteso");
 
-        QTest::newRow("caso completo") << casoCompleto() << fileCompleto;
+        QTest::newRow("caso completo") << casoCompleto() << fileCompleto + fattiVuoti;
+
+        // The later facts go after the nine records, which stay byte for byte what they were.
+        Causa fatti = casoCompleto();
+        fatti.testi.interruzioneInizio = QStringLiteral("1/2/1995");
+        fatti.testi.interruzioneFine = QStringLiteral("3/4/1999");
+        fatti.scelte.interdatin = 5, fatti.scelte.interdatfin = 1;
+        fatti.testi.trascrizione = QStringLiteral("20/12/1980");
+        fatti.testi.cessazioneVizio = QStringLiteral("1/1/1982");
+        fatti.scelte.tipointerr = 2, fatti.scelte.domandaestinta = 0, fatti.scelte.recupero1167 = 1;
+        QTest::newRow("fatti successivi nel decimo record")
+            << fatti
+            << record1 + record2 + record3 + QByteArray("\"1/2/1995\",\"3/4/1999\",5,1\r\n") + obiezioni
+                   + QByteArray("\"20/12/1980\",\"1/1/1982\",2,0,1\r\n");
 
         Causa senzaFede = casoCompleto();
         senzaFede.scelte.obiezfede.reset();
         QTest::newRow("buona fede senza risposta: ottava riga vuota")
-            << senzaFede << record1 + record2 + record3 + record4 + QByteArray("3\r\n1\r\n2\r\n\r\n1\r\n");
+            << senzaFede << record1 + record2 + record3 + record4 + QByteArray("3\r\n1\r\n2\r\n\r\n1\r\n") + fattiVuoti;
 
         Causa zeri = casoCompleto();
         zeri.scelte.obiezmodo = 0;
@@ -181,7 +197,7 @@ private slots:
         zeri.testi.interruzioneInizio = QStringLiteral("  3/4/1990 ");
         QTest::newRow("zero, negativo, spazi dentro le virgolette")
             << zeri
-            << record1 + record2 + record3 + QByteArray("\"  3/4/1990 \",\"\",2,\r\n0\r\n1\r\n2\r\n4\r\n-1\r\n");
+            << record1 + record2 + record3 + QByteArray("\"  3/4/1990 \",\"\",2,\r\n0\r\n1\r\n2\r\n4\r\n-1\r\n") + fattiVuoti;
 
         // "NiccolÃ² FerrÃ¨" in Western bytes is "Niccolò Ferrè" in UTF-8: the byte 0xFF after the
         // first closing quote keeps the file from reading back as another name.
@@ -196,18 +212,20 @@ private slots:
         QTest::newRow("lettere oltre la codifica occidentale: tutto in UTF-8")
             << polacco
             << QStringDecoder("windows-1252").decode(fileCompleto).operator QString()
-                   .replace(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Łukasz Żółw")).toUtf8();
+                   .replace(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Łukasz Żółw")).toUtf8()
+                   + fattiVuoti;
         Causa rovesciato = casoCompleto();
         rovesciato.testi.luogo = QStringLiteral("Pisa\u202Eo\u200B");
         QTest::newRow("caratteri di formato conservati")
             << rovesciato
             << QStringDecoder("windows-1252").decode(fileCompleto).operator QString()
-                   .replace(QStringLiteral("Città di Castello"), rovesciato.testi.luogo).toUtf8();
+                   .replace(QStringLiteral("Città di Castello"), rovesciato.testi.luogo).toUtf8()
+                   + fattiVuoti;
 
         QTest::newRow("occidentale che passerebbe per UTF-8")
             << comeUtf8
             << QByteArray("\"Niccol\xC3\xB2 Ferr\xC3\xA8\"\xFF,\"Edera\",\"fondo\",\"Pisa\",7\r\n") + record2 + record3
-                   + record4 + obiezioni;
+                   + record4 + obiezioni + fattiVuoti;
     }
     void scrittura()
     {
@@ -242,8 +260,15 @@ private slots:
         QTest::newRow("numero con spazi finali")
             << QByteArray(fileCompleto).replace(",7\r\n", ", 7  \r\n") << "111111111" << caso << "";
 
-        QTest::newRow("righe oltre la nona ignorate") << fileCompleto + "\"un dato aggiunto\",7\r\n" << "111111111"
-                                                      << caso << "";
+        // Files of every version before the tenth record: its facts empty, the interruption's kind
+        // left to its start proof.
+        QTest::newRow("nove record e righe vuote dopo") << fileCompleto + "\r\n\r\n  \r\n" << "111111111" << caso << "";
+        Causa conFatti = caso;
+        conFatti.testi.trascrizione = QStringLiteral("2/2/1981");
+        conFatti.scelte.tipointerr = 3;
+        QTest::newRow("decimo record") << fileCompleto + "\"2/2/1981\",\"\",3,,\r\n" << "111111111" << conFatti << "";
+        QTest::newRow("decimo record danneggiato: i fatti successivi restano vuoti")
+            << fileCompleto + "\"2/2/1981\",\"\",tre,,\r\n" << "111111111" << caso << "";
 
         Causa senzaDate = caso;
         senzaDate.testi.ledateInizio.clear(), senzaDate.testi.ledateFine.clear();
@@ -311,6 +336,7 @@ private slots:
         const char* const troncato = "il file è incompleto: si interrompe a metà di una riga";
         rifiuto("ultima riga senza a capo", fileCompleto.chopped(2), troncato);
         rifiuto("obiezione 12 troncata a 1", record1 + record2 + record3 + record4 + "1", troncato);
+        rifiuto("interrotto dentro il decimo record", fileCompleto + "\"2/2/1981\",\"\",3", troncato);
         rifiuto("interrotto dentro il record 3", record1 + record2 + "\"10/1/1981\",\"1/3", troncato);
         rifiuto("record 3 a metà, un campo per riga", record1 + record2 + "\"10/1/1981\"\r\n", troncato);
         rifiuto("virgola in fondo apre un campo vuoto", record1 + record2 + record3 + record4 + "3,", troncato);
@@ -492,7 +518,7 @@ private slots:
         scrivi(percorso, QByteArray("un archivio precedente, più lungo di quello nuovo ").repeated(20));
         const EsitoScrittura e = salvaFileArchivio(percorso, casoCompleto());
         QVERIFY2(e.riuscita && e.errore.isEmpty(), qPrintable(e.errore));
-        QCOMPARE(contenuto(percorso), fileCompleto);
+        QCOMPARE(contenuto(percorso), fileCompleto + fattiVuoti);
         const LetturaArchivio l = leggiFileArchivio(percorso);
         QVERIFY2(l.valido, qPrintable(l.errore));
         QVERIFY(l.causa == casoCompleto());

@@ -92,7 +92,7 @@ void TstLineaTempo::termine_data()
         << d("15/06/2005") << true << 0 << QStringLiteral("20 anni: art. 1158");
     QTest::newRow("riconoscimento breve") << interrotta(causa(1, "01/01/1980", "31/12/2002"), "01/03/1995",
                                                         "01/05/1995", 11)
-                                          << 20 << d("01/05/2015") << false << 13
+                                          << 20 << d("01/03/2015") << false << 13
                                           << QStringLiteral("20 anni: art. 1158, mancano 13 anni");
     // Losing possession interrupts only beyond a year; a formal notice never does.
     QTest::newRow("perdita per meno di un anno")

@@ -139,8 +139,12 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
 
     const Possesso menoDiUnAnno{1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), 1, 1, 2};
     QTest::newRow("interruzione di oltre un anno")
-        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 1, 1}
+        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1985"), QStringLiteral("15/3/1986"), 1, 1}
         << paragrafo("R1") << paragrafo("R2");
+    // Twenty years were complete on 1/1/1990: a later loss of possession takes nothing away.
+    QTest::newRow("interruzione dopo il ventennio compiuto")
+        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 1, 1}
+        << paragrafo("R1") << paragrafo("R1");
     QTest::newRow("interruzione prima del possesso")
         << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1960"), QStringLiteral("15/3/1969"), 1, 1}
         << paragrafo("R1") << paragrafo("R1");
@@ -173,11 +177,11 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza()
     QFETCH(QString, prima);
     QFETCH(QString, dopo);
     avvia(causa);
-    QCOMPARE(sentenza(), prima);
+    QVERIFY2(sentenza().startsWith(prima), qPrintable(sentenza()));
     obietta(prova);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(sentenza(), dopo);
+    QVERIFY2(sentenza().startsWith(dopo), qPrintable(sentenza()));
     QVERIFY(finta_->messaggi.mostrati.size() <= 2);   // at most the two "nessuna prova" notices
 }
 
