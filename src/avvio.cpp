@@ -9,6 +9,7 @@
 #include "platform/wordqt.h"
 #include <QApplication>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <QUrl>
 #include <csignal>
 #include <cstdio>
@@ -79,6 +80,13 @@ QString uso()
         "Stato di uscita: 0 alla chiusura del programma; 2 un argomento errato o nessuno schermo grafico.\n");
 }
 
+bool sessioneTermina(bool puoChiedere)
+{
+    if (!Finestre::causaModificata())
+        return true;
+    return puoChiedere && Finestre::lasciaCausa(QStringLiteral("chiudere la sessione"));
+}
+
 bool apriDallaRigaDiComando(const QString& argomento)
 {
     // A desktop may pass a file: address; a relative name is taken from the folder the program
@@ -126,6 +134,15 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     WordQt word;
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
     registraFinestre();
+    // A logout asks about unsaved changes as the exit does, and may be cancelled.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager& sessione) {
+        const bool chiede = sessione.allowsInteraction();
+        const bool termina = sessioneTermina(chiede);
+        if (chiede)
+            sessione.release();
+        if (!termina)
+            sessione.cancel();
+    });
     Finestre::mostra(QStringLiteral("frmSplash"));
     if (!riga.file.isEmpty()) {
         // One case at a time: the first file named is opened, as a click on the splash leads on.

@@ -370,12 +370,13 @@ bool nominaPulsante(Scelta scelta, int pulsanti)
 
 QString controlloPrimiRecord(const DatiCausa& s)
 {
-    if (!nominaPulsante(s.tipologia, Archivio::pulsantiTipologia))
+    // An empty choice is a question not yet answered (a case saved half-way); a number must name a button.
+    if (s.tipologia && !nominaPulsante(s.tipologia, Archivio::pulsantiTipologia))
         return QStringLiteral("il file è danneggiato: il tipo di causa non è tra quelli previsti");
     const std::array<Scelta, 6> possesso = {s.sceltainterr, s.sceltamodus, s.sceltapsic,
                                             s.sceltaprov, s.sceltafed, s.sceltaacq};
     for (size_t i = 0; i < possesso.size(); ++i)
-        if (!nominaPulsante(possesso[i], Archivio::pulsantiPossesso[i]))
+        if (possesso[i] && !nominaPulsante(possesso[i], Archivio::pulsantiPossesso[i]))
             return QStringLiteral("il file è danneggiato: i dati sul possesso non indicano una "
                                   "scelta prevista");
     return {};

@@ -1,11 +1,8 @@
 #include "case/archiviocausa.h"
 
-#include "app/finestre.h"
 #include "app/modpossidoria.h"
 #include "app/recenti.h"
 #include "case/causaviva.h"
-#include "case/finestracausa.h"
-#include "case/finestrapossesso.h"
 #include "case/statocausa.h"
 #include "platform/porte.h"
 
@@ -60,6 +57,30 @@ void ricordaCartella(const QString& archivio)
         ultimaCartella = cartella;
 }
 
+// An archive installed with the program (the examples): opened as any other, never written.
+bool archivioProtetto(const QString& archivio)
+{
+    return !archivio.isEmpty() && nellaCartellaProgramma(QFileInfo(archivio).absolutePath());
+}
+
+// The file read whole and checked before the case on screen is touched: one that cannot be used is
+// told and leaves it as it was. chiedi: unsaved changes of the case on screen are asked about first.
+bool apriLetto(const QString& percorso, bool chiedi)
+{
+    const LetturaArchivio lettura = leggiFileArchivio(percorso);
+    if (!lettura.valido) {
+        avvisa(lettura.errore);
+        return false;
+    }
+    if (chiedi && !ArchivioCausa::lasciaCausa(QStringLiteral("aprirne un'altra")))
+        return false;
+    // The whole case at once; windows not yet open show it when they open.
+    CausaViva::attiva().sostituisci(lettura.causa, percorso);
+    CausaViva::attiva().impostaSolaLettura(archivioProtetto(percorso));
+    ricordaCartella(percorso);
+    return true;
+}
+
 } // namespace
 
 namespace ArchivioCausa {
@@ -72,13 +93,38 @@ QString cartellaDialoghi()
     return QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
 }
 
+bool lasciaCausa(const QString& perFare)
+{
+    CausaViva& viva = CausaViva::attiva();
+    if (!viva.modificata())
+        return true;
+    const QString nome = StatoCausa::nomeCausa(viva.testi(), viva.archivio());
+    const QString stato = viva.archivio().isEmpty() || viva.solaLettura()
+                              ? QStringLiteral("La causa %1 non è stata salvata.").arg(nome)
+                              : QStringLiteral("Le modifiche alla causa %1 non sono state salvate.").arg(nome);
+    switch (piattaforma().messaggi->mostra(stato + QStringLiteral("\rSalvarla prima di %1?").arg(perFare),
+                                           nomeprogramma, Icona::Domanda, Pulsanti::SiNoAnnulla, Risposta::Annulla)) {
+    case Risposta::Si:
+        return salva(false);
+    case Risposta::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void apri()
 {
+    if (!lasciaCausa(QStringLiteral("aprirne un'altra")))
+        return;
     CausaViva::attiva().impostaArchivio(QString());
     const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
-    apriFile(percorso);
+    if (apriLetto(percorso, false))
+        Recenti::aggiungi(percorso);
+    else if (!QFileInfo::exists(percorso))
+        Recenti::togli(percorso);
 }
 
 bool apriFile(const QString& percorso)
@@ -94,49 +140,39 @@ bool apriFile(const QString& percorso)
 
 bool apriPercorso(const QString& percorso)
 {
-    // Checked before the case on screen is touched: a file that cannot be used leaves it as it was.
-    const LetturaArchivio lettura = leggiFileArchivio(percorso);
-    if (!lettura.valido) {
-        avvisa(lettura.errore);
-        return false;
-    }
-    // The whole case at once; windows not yet open show it when they open.
-    CausaViva::attiva().sostituisci(lettura.causa, percorso);
-    ricordaCartella(percorso);
-    return true;
+    return apriLetto(percorso, true);
 }
 
-void salva(bool nuovoNome)
+bool salva(bool nuovoNome)
 {
     CausaViva& viva = CausaViva::attiva();
-    if (!StatoCausa::intestazioneCompleta(viva.causa())) {
-        piattaforma().messaggi->mostra(QStringLiteral("Inserire tutti i dati della causa per poter archiviare."),
-                                       titoloaiuto, Icona::Esclamazione);
-        Finestre::mostra(QString::fromLatin1(FinestraCausa::nomeFinestra));
-        return;
-    }
-    if (!StatoCausa::possessoCompleto(viva.causa())) {
-        piattaforma().messaggi->mostra(QStringLiteral("Inserire tutti i dati sul possesso per poter archiviare."),
-                                       titoloaiuto, Icona::Esclamazione);
-        Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
-        return;
-    }
-    QString percorso = nuovoNome ? QString() : viva.archivio();
+    // An example, or an archive only to be read, is never written: its name goes into the
+    // archives' folder as the new one proposed.
+    const bool protetto = viva.solaLettura() || archivioProtetto(viva.archivio());
+    QString percorso = nuovoNome || protetto ? QString() : viva.archivio();
     if (percorso.isEmpty()) {
-        // The current archive's name is proposed; a new case starts in the archives' folder.
-        percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1,
-                                                 viva.archivio().isEmpty() ? cartellaDialoghi() : viva.archivio());
+        const QString proposta = viva.archivio().isEmpty() ? cartellaDialoghi()
+                                 : protetto ? QDir(cartellaDialoghi()).filePath(QFileInfo(viva.archivio()).fileName())
+                                            : viva.archivio();
+        percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1, proposta);
         if (percorso.isEmpty())
-            return;
+            return false;
+        if (archivioProtetto(percorso)) {
+            avvisa(QStringLiteral("Gli esempi del programma non si sovrascrivono: salvare la causa con un altro nome, "
+                                  "per esempio nella cartella dei documenti."),
+                   Icona::Esclamazione);
+            return false;
+        }
     }
     const EsitoScrittura esito = salvaFileArchivio(percorso, viva.causa());
     if (!esito) {
         avvisa(esito.errore);
-        return;
+        return false;
     }
-    viva.impostaArchivio(percorso);
+    viva.segnaSalvata(percorso);
     Recenti::aggiungi(percorso);
     ricordaCartella(percorso);
+    return true;
 }
 
 void elimina()

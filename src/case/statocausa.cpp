@@ -3,6 +3,8 @@
 #include "case/date.h"
 #include "case/tabellecausa.h"
 
+#include <QFileInfo>
+
 namespace StatoCausa {
 
 QString durata(const QString& inizio, const QString& fine)
@@ -56,6 +58,16 @@ bool obiezioneDateCompleta(const Causa& c, int k)
 bool giudicabile(const Causa& c)
 {
     return intestazioneCompleta(c) && datiGeneraliCompleti(c.testi) && possessoCompleto(c);
+}
+
+QString nomeCausa(const TestiCausa& t, const QString& archivio)
+{
+    const QString attore = t.attore.trimmed(), convenuto = t.convenuto.trimmed();
+    const QString nome = !attore.isEmpty() && !convenuto.isEmpty() ? attore + QStringLiteral(" c. ") + convenuto
+                         : !attore.isEmpty()                       ? attore
+                         : !convenuto.isEmpty()                    ? QStringLiteral("contro ") + convenuto
+                                                                   : QFileInfo(archivio).fileName();
+    return nome.isEmpty() ? QStringLiteral("senza nome") : QStringLiteral("«%1»").arg(nome);
 }
 
 bool obiezioneSollevata(const DatiCausa& d, int k)

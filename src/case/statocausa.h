@@ -26,6 +26,10 @@ bool obiezioneDateCompleta(const Causa& c, int k);
 // Everything the judgment needs.
 bool giudicabile(const Causa& c);
 
+// The case as a question names it: "«Rossi c. Bianchi»", the plaintiff alone, else the archive's
+// file name, else "senza nome".
+QString nomeCausa(const TestiCausa& t, const QString& archivio);
+
 // Objection k (1..7) has been raised: its proof chosen.
 bool obiezioneSollevata(const DatiCausa& d, int k);
 int numeroObiezioni(const DatiCausa& d);

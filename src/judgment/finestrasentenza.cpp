@@ -198,6 +198,7 @@ void FinestraSentenza::carica()
     // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
     FinestraLavoro::carica();
     connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
+    connect(&CausaViva::attiva(), &CausaViva::sostituita, this, &FinestraSentenza::svuota);
     Form_Load();
 }
 
@@ -219,12 +220,8 @@ void FinestraSentenza::Form_Load()
 
 void FinestraSentenza::causaCambiata()
 {
-    // A new case leaves no judgment; any other change leaves the one shown standing for what it
-    // judged, and says so.
-    if (CausaViva::attiva().causa() == Causa{}) {
-        svuota();
-        return;
-    }
+    // A change leaves the judgment shown standing for what it judged, and says so; another case
+    // (opened, new, recovered) leaves none (svuota, on CausaViva::sostituita).
     if (!giudizio_ || superata_)
         return;
     superata_ = true;
@@ -357,6 +354,7 @@ void FinestraSentenza::svuota()
     commento_->clear();
     giudizio_.reset();
     superata_ = false;
+    scriviPasso(passo_, QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     aggiornaLineaTempo();
     VScroll1_Change();
     VScroll2_Change();

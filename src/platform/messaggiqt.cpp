@@ -35,14 +35,21 @@ Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona i
                                               QMessageBox::Critical, QMessageBox::Question};
     QMessageBox box(icone[int(icona)], titolo, QString(testo).replace(QLatin1Char('\r'), QLatin1Char('\n')),
                     QMessageBox::NoButton, QApplication::activeWindow());
-    if (pulsanti == Pulsanti::SiNo) {
+    if (pulsanti == Pulsanti::SiNo || pulsanti == Pulsanti::SiNoAnnulla) {
         QPushButton* si = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-        box.setDefaultButton(predefinita == Risposta::No ? no : si);
-        box.setEscapeButton(no);
+        QPushButton* annulla = pulsanti == Pulsanti::SiNoAnnulla
+                                   ? box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole)
+                                   : nullptr;
+        box.setDefaultButton(predefinita == Risposta::Annulla && annulla ? annulla
+                             : predefinita == Risposta::No              ? no
+                                                                        : si);
+        box.setEscapeButton(annulla ? annulla : no);
         allargaPerTitolo(box);
         box.exec();
-        return box.clickedButton() == si ? Risposta::Si : Risposta::No;
+        if (box.clickedButton() == si)
+            return Risposta::Si;
+        return box.clickedButton() == no || !annulla ? Risposta::No : Risposta::Annulla;
     }
     box.addButton(QMessageBox::Ok);
     allargaPerTitolo(box);

@@ -9,8 +9,9 @@
 class QPagedPaintDevice;
 
 enum class Icona { Informazione, Esclamazione, Critico, Domanda };
-enum class Pulsanti { Ok, SiNo };
-enum class Risposta { Ok, Si, No };
+// SiNoAnnulla: the question before unsaved work is left; Annulla, also the Esc key, keeps it.
+enum class Pulsanti { Ok, SiNo, SiNoAnnulla };
+enum class Risposta { Ok, Si, No, Annulla };
 
 class PortaMessaggi {
 public:

@@ -100,7 +100,7 @@ void TstPossesso::intestazione(int tipo)
 void TstPossesso::finestraNuova()
 {
     FinestraPossesso* p = possesso();
-    QCOMPARE(p->windowTitle(), QStringLiteral("Possidoria: dati sul possesso"));
+    QCOMPARE(p->windowTitle(), QStringLiteral("Possidoria: dati sul possesso[*]"));
     QCOMPARE(p->passo()->text(), QStringLiteral("digitare la data iniziale del possesso"));
     for (int i = 1; i <= 6; ++i) {
         QVERIFY(!p->frame(i)->isEnabled());
