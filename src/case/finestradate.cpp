@@ -225,6 +225,10 @@ void FinestraDate::aggiornapasso()
         passo_->setText(d_.passoInizio);
     else if ((c.testi.*o.dataFine).isEmpty())
         passo_->setText(d_.passoFine);
+    else if (const QString e = StatoCausa::erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine,
+                                                      o.dataInizio == &TestiCausa::interruzioneInizio);
+             !e.isEmpty())
+        passo_->setText(QStringLiteral("correggere le date: ") + e);
     else
         passo_->setText(mancanodati == 1 ? d_.passoProve : QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso"));
 }

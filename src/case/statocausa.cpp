@@ -7,16 +7,53 @@
 
 namespace StatoCausa {
 
-QString durata(const QString& inizio, const QString& fine)
+QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno, const QDate& oggi)
 {
     const std::optional<QDate> a = Date::leggi(inizio);
     const std::optional<QDate> b = Date::leggi(fine);
-    return a && b ? Date::durata(*a, *b) : QString();
+    for (const std::optional<QDate>& d : {a, b})
+        if (d && *d > oggi)
+            return QStringLiteral("la data %1 è successiva a oggi (%2): i fatti della causa non possono "
+                                  "andare oltre la data odierna.")
+                .arg(Date::formaBreve(*d), Date::formaBreve(oggi));
+    if (a && b && *b < *a)
+        return QStringLiteral("la data finale (%1) precede quella iniziale (%2).")
+            .arg(Date::formaBreve(*b), Date::formaBreve(*a));
+    if (a && b && *b == *a && !unGiorno)
+        return QStringLiteral("la data finale coincide con quella iniziale (%1): il periodo deve durare "
+                              "almeno un giorno.")
+            .arg(Date::formaBreve(*a));
+    return {};
+}
+
+QString erroreDateCausa(const TestiCausa& t, const QDate& oggi)
+{
+    const struct {
+        const char* blocco;
+        const QString& inizio;
+        const QString& fine;
+        bool unGiorno;
+    } blocchi[] = {
+        {"Date del possesso", t.possessoInizio, t.possessoFine, false},
+        {"Date dell'obiezione sulla durata", t.ledateInizio, t.ledateFine, false},
+        {"Date dell'interruzione", t.interruzioneInizio, t.interruzioneFine, true},
+    };
+    for (const auto& b : blocchi)
+        if (const QString e = erroreDate(b.inizio, b.fine, b.unGiorno, oggi); !e.isEmpty())
+            return QString::fromUtf8(b.blocco) + QStringLiteral(": ") + e;
+    return {};
+}
+
+QString durata(const QString& inizio, const QString& fine, bool unGiorno)
+{
+    const std::optional<QDate> a = Date::leggi(inizio);
+    const std::optional<QDate> b = Date::leggi(fine);
+    return a && b && erroreDate(inizio, fine, unGiorno).isEmpty() ? Date::durata(*a, *b) : QString();
 }
 
 QString durataPossesso(const TestiCausa& t) { return durata(t.possessoInizio, t.possessoFine); }
 QString durataDate(const TestiCausa& t) { return durata(t.ledateInizio, t.ledateFine); }
-QString durataInterruzione(const TestiCausa& t) { return durata(t.interruzioneInizio, t.interruzioneFine); }
+QString durataInterruzione(const TestiCausa& t) { return durata(t.interruzioneInizio, t.interruzioneFine, true); }
 
 bool intestazioneCompleta(const Causa& c)
 {
@@ -52,12 +89,14 @@ bool obiezioneDateCompleta(const Causa& c, int k)
     if (!o.provaFine)
         return false;
     return !(c.testi.*o.dataInizio).isEmpty() && !(c.testi.*o.dataFine).isEmpty() &&
+           erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, o.dataInizio == &TestiCausa::interruzioneInizio).isEmpty() &&
            (c.scelte.*o.prova).value_or(0) != 0 && (c.scelte.*o.provaFine).value_or(0) != 0;
 }
 
 bool giudicabile(const Causa& c)
 {
-    return intestazioneCompleta(c) && datiGeneraliCompleti(c.testi) && possessoCompleto(c);
+    return intestazioneCompleta(c) && datiGeneraliCompleti(c.testi) && possessoCompleto(c) &&
+           erroreDateCausa(c.testi).isEmpty();
 }
 
 QString nomeCausa(const TestiCausa& t, const QString& archivio)

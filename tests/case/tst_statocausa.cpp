@@ -79,6 +79,20 @@ void TstStatoCausa::completezza_data()
     QTest::newRow("faith unanswered") << Ritocco([](Causa& c) { c.scelte.sceltafed.reset(); }) << true << false << false;
     QTest::newRow("interruption 4 of 3") << Ritocco([](Causa& c) { c.scelte.sceltainterr = 4; }) << true << false
                                          << false;
+    // Dates the Code cannot count from: no judgment rests on them, in the possession or an objection.
+    QTest::newRow("possession ending in 2045") << Ritocco([](Causa& c) {
+        c.testi.possessoFine = QDate::currentDate().addYears(19).toString(QStringLiteral("d/M/yyyy"));
+    }) << true << false << false;
+    QTest::newRow("possession ending where it starts")
+        << Ritocco([](Causa& c) { c.testi.possessoFine = c.testi.possessoInizio; }) << true << false << false;
+    QTest::newRow("objection dates reversed") << Ritocco([](Causa& c) {
+        c.testi.ledateInizio = QStringLiteral("2/1/1990");
+        c.testi.ledateFine = QStringLiteral("1/1/1990");
+    }) << true << true << false;
+    QTest::newRow("interruption of one day (an act)") << Ritocco([](Causa& c) {
+        c.testi.interruzioneInizio = QStringLiteral("12/5/1990");
+        c.testi.interruzioneFine = QStringLiteral("12/5/1990");
+    }) << true << true << true;
 }
 
 void TstStatoCausa::completezza()
