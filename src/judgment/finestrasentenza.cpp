@@ -244,6 +244,23 @@ DocumentoSentenza FinestraSentenza::documento() const
                      : DocumentoSentenza{};
 }
 
+bool FinestraSentenza::attualizza()
+{
+    if (!giudizio_ || !superata_)
+        return true;
+    if (giudica(CausaViva::attiva().causa())) {
+        Form_Load();
+        scriviPasso(passo_, QStringLiteral("la sentenza è stata emessa di nuovo con i dati attuali della causa"));
+        return true;
+    }
+    piattaforma().messaggi->mostra(
+        QStringLiteral("La sentenza mostrata non corrisponde più ai dati della causa, che ora non bastano per "
+                       "emetterla di nuovo: non viene esportata né stampata.\rCompletare o correggere i dati e "
+                       "cliccare sul tasto Sentenza della finestra Possesso."),
+        titoloaiuto, Icona::Esclamazione);
+    return false;
+}
+
 void FinestraSentenza::esportaPdf_Click()
 {
     if (!giudizio_) {
@@ -251,6 +268,8 @@ void FinestraSentenza::esportaPdf_Click()
                                        Icona::Informazione);
         return;
     }
+    if (!attualizza())
+        return;
     const Causa& causa = giudizio_->causa;
     const QString nome = DocumentoSentenza::nomeFilePdf(causa.testi.attore, causa.testi.convenuto);
     const QString percorso = piattaforma().dialoghi->salva(QStringLiteral("Esporta la sentenza in PDF"),
@@ -272,6 +291,8 @@ void FinestraSentenza::stampaSentenza_Click()
                                        Icona::Informazione);
         return;
     }
+    if (!attualizza())
+        return;
     PortaStampante* stampante = piattaforma().stampante;
     if (!stampante->scegli())
         return;   // cancelled
@@ -362,6 +383,8 @@ void FinestraSentenza::svuota()
 
 void FinestraSentenza::stampa_Click()
 {
+    if (!attualizza())
+        return;
     scriviPasso(passo_, QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
     PortaWord* word = piattaforma().word;
     word->nuovoDocumento();
