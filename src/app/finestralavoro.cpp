@@ -415,7 +415,13 @@ void FinestraLavoro::elencaRecenti(QMenu* file, QAction* prima)
     for (QAction* a : file->actions())
         if (a->property("recente").isValid())
             delete a;
-    const QStringList recenti = Recenti::elenco();
+    // An archive deleted or moved since is dropped from the list rather than offered.
+    QStringList recenti = Recenti::elenco();
+    for (const QString& percorso : Recenti::elenco())
+        if (!QFileInfo(percorso).isFile()) {
+            Recenti::togli(percorso);
+            recenti.removeAll(percorso);
+        }
     for (int i = 0; i < recenti.size(); ++i) {
         const QString percorso = recenti[i];
         QString nome = QFileInfo(percorso).fileName();

@@ -1,6 +1,7 @@
 #include "case/archivio.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -361,6 +362,26 @@ EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
         return fallito(QStringLiteral("il nome indica una cartella"));
     const EsitoScrittura scritto = scriviFileIntero(percorso, scriviArchivio(causa));
     return scritto ? scritto : fallito(scritto.errore);
+}
+
+bool sembraArchivio(QByteArrayView inizio)
+{
+    // As the desktop's rule: '"' at 0, '","' starting within 1..512, '\n"' starting within 5..1024.
+    const auto entro = [&](QByteArrayView cercato, qsizetype da, qsizetype a) {
+        const qsizetype i = inizio.indexOf(cercato, da);
+        return i >= 0 && i <= a;
+    };
+    return inizio.startsWith('"') && entro("\",\"", 1, 512) && entro("\n\"", 5, 1024);
+}
+
+bool sembraArchivio(const QString& percorso)
+{
+    QFile f(percorso);
+    const QFileInfo info(percorso);
+    if (!info.isFile() || info.size() > Archivio::dimensioneMassima || !f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inizio = f.read(1026);
+    return sembraArchivio(QByteArrayView(inizio));
 }
 
 bool nominaPulsante(Scelta scelta, int pulsanti)

@@ -84,6 +84,12 @@ LetturaArchivio leggiFileArchivio(const QString& percorso);
 // On failure errore names the file and the reason, in Italian.
 EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa);
 
+// True when the file looks like a case archive, whatever its name: a regular file no bigger than an
+// archive whose first kilobyte opens with a quoted text, holds "\",\"" soon after and a line that
+// opens with a quote (the content rule the desktop's type for archives uses too).
+bool sembraArchivio(const QString& percorso);
+bool sembraArchivio(QByteArrayView inizio);
+
 // True when the choice names a button of a group with that many buttons (1..pulsanti).
 bool nominaPulsante(Scelta scelta, int pulsanti);
 

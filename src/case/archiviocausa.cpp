@@ -25,8 +25,12 @@ QList<FiltroFile> filtri(const QString& definizione)
 {
     const QStringList parti = definizione.split(QLatin1Char('|'));
     QList<FiltroFile> elenco;
-    for (int i = 0; i + 1 < parti.size(); i += 2)
+    for (int i = 0; i + 1 < parti.size(); i += 2) {
         elenco.append({parti[i], parti[i + 1]});
+        // The archives' filter lists an archive saved under any name, known by its content.
+        if (parti[i + 1].contains(QLatin1String("Possidoria-dati-")))
+            elenco.last().riconosce = [](const QString& percorso) { return sembraArchivio(percorso); };
+    }
     return elenco;
 }
 
@@ -178,7 +182,7 @@ bool salva(bool nuovoNome)
 void elimina()
 {
     // No file is chosen beforehand: the case's own archive is deleted only when the user picks it.
-    const QString percorso = piattaforma().dialoghi->apri(titoloelimina, filtri(filtriElimina), 2, cartellaDialoghi());
+    const QString percorso = piattaforma().dialoghi->elimina(titoloelimina, filtri(filtriElimina), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
     const QString nome = QFileInfo(percorso).fileName();
@@ -189,10 +193,13 @@ void elimina()
     if (piattaforma().messaggi->mostra(QStringLiteral("Eliminare definitivamente «%1»?").arg(nome), nomeprogramma,
                                        Icona::Domanda, Pulsanti::SiNo, Risposta::No) != Risposta::Si)
         return;
-    if (::unlink(QFile::encodeName(percorso).constData()) != 0)
+    if (::unlink(QFile::encodeName(percorso).constData()) != 0) {
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: %2.").arg(nome, descriviErrore(errno)));
-    else
-        avvisa(QStringLiteral("Il file «%1» è stato eliminato.").arg(nome), Icona::Informazione);
+        return;
+    }
+    // The recent cases no longer offer it.
+    Recenti::togli(percorso);
+    avvisa(QStringLiteral("Il file «%1» è stato eliminato.").arg(nome), Icona::Informazione);
 }
 
 void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso)

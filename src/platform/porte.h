@@ -25,6 +25,8 @@ public:
 struct FiltroFile {
     QString descrizione;   // "Archivio Possidoria"
     QString schema;        // "Possidoria-dati-*"
+    // When set, the filter also lists the files it recognises by their content, whatever their name.
+    std::function<bool(const QString& percorso)> riconosce = {};
 };
 
 class PortaDialoghi {
@@ -35,6 +37,12 @@ public:
                          int filtroIniziale, const QString& nomeIniziale) = 0;
     virtual QString salva(const QString& titolo, const QList<FiltroFile>& filtri,
                           int filtroIniziale, const QString& nomeIniziale) = 0;
+    // A file to delete: an opening dialog whose button says "Elimina".
+    virtual QString elimina(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                            const QString& nomeIniziale)
+    {
+        return apri(titolo, filtri, filtroIniziale, nomeIniziale);
+    }
 };
 
 class PortaMidi {

@@ -313,6 +313,19 @@ private slots:
         rifiuto("virgola in fondo apre un campo vuoto", record1 + record2 + record3 + record4 + "3,", troncato);
         rifiuto("record 2 senza a capo", record1 + record2.chopped(2), "il file è incompleto: mancano i dati sul possesso");
     }
+    // The content rule that finds an archive under any name: every archive the program writes, even
+    // of a case barely begun, and nothing else.
+    void riconoscimentoDalContenuto()
+    {
+        Causa quasiVuota;
+        quasiVuota.testi.attore = QStringLiteral("Rossi");
+        QVERIFY(sembraArchivio(QByteArrayView(scriviArchivio(quasiVuota))));
+        QVERIFY(sembraArchivio(QByteArrayView(scriviArchivio(Causa{}))));
+        for (const char* altro : {"", "Caro amico, ti scrivo\r\n", "\"solo una riga\"\r\n", "\"a\",\"b\" senza altre righe"})
+            QVERIFY2(!sembraArchivio(QByteArrayView(altro)), altro);
+        QVERIFY(!sembraArchivio(QStringLiteral("/percorso/che/non/esiste")));
+    }
+
     void lettura()
     {
         QFETCH(QByteArray, dati);

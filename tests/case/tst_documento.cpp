@@ -4,6 +4,7 @@
 #include "app/finestralavoro.h"
 #include "app/gruppoopzioni.h"
 #include "app/modpossidoria.h"
+#include "app/recenti.h"
 #include "app/splash.h"
 #include "avvio.h"
 #include "case/archiviocausa.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -43,6 +45,7 @@ private slots:
     void siSalvaPrimaDiLasciare();
     void siConDialogoAnnullatoNonPerdeNulla();
     void esempioMaiSovrascritto();
+    void recentiSenzaArchiviScomparsi();
 
 private:
     // The file the case was opened from, and a second archive to open instead.
@@ -261,6 +264,27 @@ void TstDocumento::esempioMaiSovrascritto()
     QVERIFY(!CausaViva::attiva().solaLettura());
     QCOMPARE(leggiFileArchivio(mio).causa.testi.luogo, QStringLiteral("Lecco"));
     impostaCartellaProgramma(QString());
+}
+
+// The recent list drops an archive deleted by "&Elimina..." or gone from its folder.
+void TstDocumento::recentiSenzaArchiviScomparsi()
+{
+    QVERIFY(causa()->apriFile(altro_));
+    QVERIFY(causa()->apriFile(salvato_));
+    QVERIFY(Recenti::elenco().contains(QFileInfo(altro_).absoluteFilePath()));
+    finta_->dialoghi.risposte.enqueue(altro_);
+    finta_->messaggi.risposte.enqueue(Risposta::Si);   // delete it, yes
+    causa()->eliminare_click();
+    QVERIFY(!QFile::exists(altro_));
+    QVERIFY(!Recenti::elenco().contains(QFileInfo(altro_).absoluteFilePath()));
+    // Gone behind the program's back: the File menu no longer offers it.
+    QVERIFY(QFile::remove(salvato_));
+    QMenu* file = causa()->findChild<QMenu*>(QStringLiteral("mnufile"));
+    QMetaObject::invokeMethod(file, "aboutToShow");
+    QVERIFY(!causa()->findChild<QAction*>(QStringLiteral("recente1")) ||
+            causa()->findChild<QAction*>(QStringLiteral("recente1"))->property("recente").toString() !=
+                QFileInfo(salvato_).absoluteFilePath());
+    QVERIFY(!Recenti::elenco().contains(QFileInfo(salvato_).absoluteFilePath()));
 }
 
 QTEST_MAIN(TstDocumento)
