@@ -1,6 +1,7 @@
 #include "avvio.h"
 #include "app/finestre.h"
 #include "app/modpossidoria.h"
+#include "case/ripristino.h"
 #include "finestre_programma.h"
 #include "platform/messaggiqt.h"
 #include "platform/midifluid.h"
@@ -144,6 +145,13 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
             sessione.cancel();
     });
     Finestre::mostra(QStringLiteral("frmSplash"));
+    Ripristino::Custode custode;
+    // A case left unsaved by a crash is offered back first, on its window.
+    if (Ripristino::offri()) {
+        midi.pausa();
+        ModPossidoria::mostramenu();
+        Finestre::mostra(QStringLiteral("causa"));
+    }
     if (!riga.file.isEmpty()) {
         // One case at a time: the first file named is opened, as a click on the splash leads on.
         if (riga.file.size() > 1)
