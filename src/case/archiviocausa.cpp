@@ -2,10 +2,12 @@
 
 #include "app/modpossidoria.h"
 #include "app/recenti.h"
+#include "case/bloccoarchivio.h"
 #include "case/causaviva.h"
 #include "case/statocausa.h"
 #include "platform/porte.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,8 +69,46 @@ bool archivioProtetto(const QString& archivio)
     return !archivio.isEmpty() && nellaCartellaProgramma(QFileInfo(archivio).absolutePath());
 }
 
+// The archive this instance holds the lock of.
+QString bloccato;
+
+// The lock follows the live case: another case, a new one or the end of the program lets it go.
+void seguiBlocco(const QString& archivio, bool solaLettura)
+{
+    static bool collegato = false;
+    if (!collegato) {
+        collegato = true;
+        QObject::connect(&CausaViva::attiva(), &CausaViva::sostituita, [] {
+            if (CausaViva::attiva().archivio() != bloccato) {
+                BloccoArchivio::lascia(bloccato);
+                bloccato.clear();
+            }
+        });
+        if (QCoreApplication::instance())
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                             [] { BloccoArchivio::lascia(bloccato); });
+    }
+    if (bloccato != archivio) {
+        BloccoArchivio::lascia(bloccato);
+        bloccato.clear();
+    }
+    if (!solaLettura && !archivio.isEmpty() && BloccoArchivio::prendi(archivio))
+        bloccato = archivio;
+}
+
+// The archive no longer holds the case this one was opened from or last saved as: someone else
+// (another program, an instance that opened it read-only) wrote it since.
+bool cambiatoDaAltri(const QString& percorso)
+{
+    if (!QFileInfo::exists(percorso))
+        return false;
+    const LetturaArchivio l = leggiFileArchivio(percorso);
+    return !l.valido || l.causa != CausaViva::attiva().salvata();
+}
+
 // The file read whole and checked before the case on screen is touched: one that cannot be used is
-// told and leaves it as it was. chiedi: unsaved changes of the case on screen are asked about first.
+// told and leaves it as it was. An archive another instance holds may be opened to read only.
+// chiedi: unsaved changes of the case on screen are asked about first.
 bool apriLetto(const QString& percorso, bool chiedi)
 {
     const LetturaArchivio lettura = leggiFileArchivio(percorso);
@@ -76,11 +116,22 @@ bool apriLetto(const QString& percorso, bool chiedi)
         avvisa(lettura.errore);
         return false;
     }
+    bool solaLettura = archivioProtetto(percorso);
+    if (const auto altro = solaLettura ? std::nullopt : BloccoArchivio::altroTitolare(percorso)) {
+        if (piattaforma().messaggi->mostra(
+                QStringLiteral("L'archivio «%1» è già aperto %2.\rAprirlo in sola lettura? Le modifiche si "
+                               "potranno salvare soltanto con un altro nome.")
+                    .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro)),
+                nomeprogramma, Icona::Domanda, Pulsanti::SiNo, Risposta::Si) != Risposta::Si)
+            return false;
+        solaLettura = true;
+    }
     if (chiedi && !ArchivioCausa::lasciaCausa(QStringLiteral("aprirne un'altra")))
         return false;
     // The whole case at once; windows not yet open show it when they open.
     CausaViva::attiva().sostituisci(lettura.causa, percorso);
-    CausaViva::attiva().impostaSolaLettura(archivioProtetto(percorso));
+    CausaViva::attiva().impostaSolaLettura(solaLettura);
+    seguiBlocco(percorso, solaLettura);
     ricordaCartella(percorso);
     return true;
 }
@@ -168,12 +219,33 @@ bool salva(bool nuovoNome)
             return false;
         }
     }
+    // Held by another instance: never written from here, whatever the dialog was given.
+    if (const auto altro = BloccoArchivio::altroTitolare(percorso)) {
+        avvisa(QStringLiteral("L'archivio «%1» è aperto %2: salvare la causa con un altro nome.")
+                   .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro)),
+               Icona::Esclamazione);
+        return false;
+    }
+    // Changed on disk since it was opened or saved here (another program, an instance that had it
+    // read-only): never overwritten unasked.
+    if (percorso == viva.archivio() && cambiatoDaAltri(percorso)) {
+        switch (piattaforma().messaggi->mostra(
+            QStringLiteral("L'archivio «%1» è stato modificato da altri dopo che questa causa è stata aperta o "
+                           "salvata.\rSovrascriverlo con la causa sullo schermo? (No: salvarla con un altro nome)")
+                .arg(QFileInfo(percorso).fileName()),
+            nomeprogramma, Icona::Domanda, Pulsanti::SiNoAnnulla, Risposta::Annulla)) {
+        case Risposta::Si: break;
+        case Risposta::No: return salva(true);
+        default: return false;
+        }
+    }
     const EsitoScrittura esito = salvaFileArchivio(percorso, viva.causa());
     if (!esito) {
         avvisa(esito.errore);
         return false;
     }
     viva.segnaSalvata(percorso);
+    seguiBlocco(percorso, false);
     Recenti::aggiungi(percorso);
     ricordaCartella(percorso);
     return true;

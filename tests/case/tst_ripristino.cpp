@@ -1,6 +1,9 @@
-// Nothing typed is lost to a crash: a program killed while its case is modified leaves a copy in
-// the user's state folder, and the next start offers back the very case that was on screen.
+// Nothing typed is lost to a crash, nor to a second instance: a program killed while its case is
+// modified leaves a copy in the user's state folder, and the next start offers back the very case
+// that was on screen; an archive open in one instance is opened read-only by another, and an
+// archive changed on disk is never overwritten unasked.
 #include "case/archiviocausa.h"
+#include "case/bloccoarchivio.h"
 #include "case/causaviva.h"
 #include "case/finestracausa.h"
 #include "case/ripristino.h"
@@ -23,10 +26,18 @@ FinestraCausa* causa() { return Finestre::di<FinestraCausa>(); }
 const QString attore = QStringLiteral("Niccolò Ferrè");
 const QString bene = QStringLiteral("fondo rustico, Le Querce");
 
-// The child: a case typed into its window, the copy awaited, then "pronto" and a wait for the kill.
+// The child: a case typed into its window, the copy awaited, then "pronto" and a wait for the kill;
+// or, given an archive, that archive opened, then "pronto".
 int figlio()
 {
     PiattaformaFinta finta;
+    if (const QString archivio = qEnvironmentVariable("POSSIDORIA_ARCHIVIO"); !archivio.isEmpty()) {
+        if (!causa()->apriFile(archivio))
+            return 4;
+        std::printf("pronto\n");
+        std::fflush(stdout);
+        return QApplication::exec();
+    }
     Ripristino::Custode custode;
     causa()->show();
     causa()->attore()->setText(attore);   // accents as pasted: the keyboard of a test types ASCII only
@@ -48,6 +59,9 @@ private slots:
     void copiaLettaComeScritta();
     void uccisoERecuperato();
     void salvataggioENoRimuovonoLaCopia();
+    void dueIstanzeSulloStessoArchivio();
+    void bloccoAbbandonatoRipreso();
+    void archivioCambiatoSulDisco();
 
 private:
     QTemporaryDir* stato_ = nullptr;
@@ -141,6 +155,93 @@ void TstRipristino::salvataggioENoRimuovonoLaCopia()
     QVERIFY(!Ripristino::offri());
     QVERIFY(!QFile::exists(abbandonata));
     QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Rossi"));
+}
+
+// A second instance is told who has the archive since when, and may open it read-only; its "Salva"
+// then asks for a new name and the first instance's archive stays as it was.
+void TstRipristino::dueIstanzeSulloStessoArchivio()
+{
+    const QString archivio = stato_->filePath(QStringLiteral("Possidoria-dati-Rossi"));
+    Causa c;
+    c.testi.attore = QStringLiteral("Rossi");
+    QVERIFY(salvaFileArchivio(archivio, c));
+    QProcess prima;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("POSSIDORIA_FIGLIO"), QStringLiteral("1"));
+    env.insert(QStringLiteral("POSSIDORIA_ARCHIVIO"), archivio);
+    prima.setProcessEnvironment(env);
+    prima.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(QTest::qWaitFor([&] { prima.waitForReadyRead(100); return prima.readAllStandardOutput().contains("pronto"); }, 20000));
+    QVERIFY(QFile::exists(BloccoArchivio::percorso(archivio)));
+
+    // "No": not opened at all.
+    finta_->messaggi.risposte.enqueue(Risposta::No);
+    QVERIFY(!causa()->apriFile(archivio));
+    QVERIFY(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("L'archivio «Possidoria-dati-Rossi» è già aperto da ")));
+    QVERIFY(finta_->messaggi.ultimo().testo.contains(QStringLiteral(" dal ")));
+    QVERIFY(CausaViva::attiva().testi().attore.isEmpty());
+    // "Sì": read-only; "Salva" asks a new name and never writes the other's archive.
+    finta_->messaggi.risposte.enqueue(Risposta::Si);
+    QVERIFY(causa()->apriFile(archivio));
+    QVERIFY(CausaViva::attiva().solaLettura());
+    QTest::keyClicks(causa()->luogo(), QStringLiteral("Lecco"));
+    finta_->dialoghi.risposte.enqueue(archivio);   // the user picks the same file in the dialog
+    causa()->salva_Click();
+    QCOMPARE(finta_->dialoghi.aperti.last().tipo, QStringLiteral("salva"));
+    QVERIFY(finta_->messaggi.ultimo().testo.contains(QStringLiteral("salvare la causa con un altro nome")));
+    QCOMPARE(leggiFileArchivio(archivio).causa, c);
+
+    prima.kill();
+    prima.waitForFinished();
+}
+
+// A lock left by a process that no longer runs is taken over without a word.
+void TstRipristino::bloccoAbbandonatoRipreso()
+{
+    const QString archivio = stato_->filePath(QStringLiteral("Possidoria-dati-Neri"));
+    QVERIFY(salvaFileArchivio(archivio, Causa{}));
+    BloccoArchivio::Titolare morto = BloccoArchivio::questaIstanza();
+    morto.pid = 0x7ffffff0;
+    QFile f(BloccoArchivio::percorso(archivio));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(BloccoArchivio::scrivi(morto));
+    f.close();
+    QVERIFY(causa()->apriFile(archivio));
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    QVERIFY(!CausaViva::attiva().solaLettura());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(BloccoArchivio::leggi(f.readAll())->pid, QCoreApplication::applicationPid());
+    f.close();
+    // Another case opened lets it go.
+    CausaViva::attiva().azzera();
+    QVERIFY(!QFile::exists(BloccoArchivio::percorso(archivio)));
+}
+
+// An archive someone else wrote since it was opened: "Salva" asks; Annulla writes nothing, No
+// offers a new name, Sì overwrites.
+void TstRipristino::archivioCambiatoSulDisco()
+{
+    const QString archivio = stato_->filePath(QStringLiteral("Possidoria-dati-Verdi"));
+    Causa c;
+    c.testi.attore = QStringLiteral("Verdi");
+    QVERIFY(salvaFileArchivio(archivio, c));
+    QVERIFY(causa()->apriFile(archivio));
+    Causa loro = c;
+    loro.testi.bene = QStringLiteral("casa");
+    QVERIFY(salvaFileArchivio(archivio, loro));
+    QTest::keyClicks(causa()->luogo(), QStringLiteral("Lecco"));
+    causa()->salva_Click();
+    QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
+    QCOMPARE(finta_->messaggi.ultimo().predefinita, Risposta::Annulla);
+    QCOMPARE(leggiFileArchivio(archivio).causa, loro);
+    finta_->messaggi.risposte.enqueue(Risposta::No);
+    causa()->salva_Click();
+    QCOMPARE(finta_->dialoghi.aperti.last().tipo, QStringLiteral("salva"));
+    QCOMPARE(leggiFileArchivio(archivio).causa, loro);
+    finta_->messaggi.risposte.enqueue(Risposta::Si);
+    causa()->salva_Click();
+    QCOMPARE(leggiFileArchivio(archivio).causa.testi.luogo, QStringLiteral("Lecco"));
+    QVERIFY(!CausaViva::attiva().modificata());
 }
 
 int main(int argc, char* argv[])
