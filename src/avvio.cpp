@@ -146,11 +146,12 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     });
     Finestre::mostra(QStringLiteral("frmSplash"));
     Ripristino::Custode custode;
-    // A case left unsaved by a crash is offered back first, on its window.
-    if (Ripristino::offri()) {
+    // A case left unsaved by a crash is offered back first, over the main menu, then on its window.
+    if (!Ripristino::abbandonate().isEmpty()) {
         midi.pausa();
         ModPossidoria::mostramenu();
-        Finestre::mostra(QStringLiteral("causa"));
+        if (Ripristino::offri())
+            Finestre::mostra(QStringLiteral("causa"));
     }
     if (!riga.file.isEmpty()) {
         // One case at a time: the first file named is opened, as a click on the splash leads on.

@@ -14,11 +14,6 @@ namespace BloccoArchivio {
 
 namespace {
 
-bool vivo(qint64 pid)
-{
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
-}
-
 QString nomeUtente()
 {
     // The full name the system knows, else the login name.
@@ -75,7 +70,7 @@ std::optional<Titolare> altroTitolare(const QString& archivio)
     if (!t)
         return std::nullopt;
     const Titolare io = questaIstanza();
-    if (t->macchina == io.macchina && (t->pid == io.pid || !vivo(t->pid)))
+    if (t->macchina == io.macchina && (t->pid == io.pid || !processoAttivo(t->pid)))
         return std::nullopt;
     return t;
 }
@@ -107,6 +102,19 @@ void lascia(const QString& archivio)
     const Titolare io = questaIstanza();
     if (t && t->pid == io.pid && t->macchina == io.macchina)
         f.remove();
+}
+
+bool processoAttivo(qint64 pid)
+{
+    if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
+        return false;
+    // The state follows the command's closing parenthesis in /proc/<pid>/stat.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray riga = stat.read(1024);
+    const qsizetype chiusa = riga.lastIndexOf(')');
+    return chiusa < 0 || chiusa + 2 >= riga.size() || riga.at(chiusa + 2) != 'Z';
 }
 
 QString descrivi(const Titolare& t)

@@ -32,6 +32,9 @@ bool prendi(const QString& archivio);
 // Removes this instance's lock, never another's.
 void lascia(const QString& archivio);
 
+// True while a process of this machine runs (a zombie, ended but not yet reaped, does not).
+bool processoAttivo(qint64 pid);
+
 // "da mario su studio, dal 11/12/2026 alle 08:15"
 QString descrivi(const Titolare& t);
 

@@ -2,6 +2,7 @@
 
 #include "app/modpossidoria.h"
 #include "case/archivio.h"
+#include "case/bloccoarchivio.h"
 #include "case/causaviva.h"
 #include "case/statocausa.h"
 #include "platform/porte.h"
@@ -14,8 +15,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 
 namespace Ripristino {
 
@@ -33,12 +32,6 @@ std::optional<Causa> daTesto(const QJsonValue& v)
 {
     const LetturaArchivio l = leggiArchivio(QByteArray::fromBase64(v.toString().toLatin1()));
     return l.valido ? std::optional<Causa>(l.causa) : std::nullopt;
-}
-
-// The process is running (or is another user's): its copy is not abandoned.
-bool vivo(qint64 pid)
-{
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
 } // namespace
@@ -91,7 +84,7 @@ QList<Copia> abbandonate()
         if (f.size() > 4 * Archivio::dimensioneMassima || !f.open(QIODevice::ReadOnly))
             continue;
         std::optional<Copia> c = leggi(f.readAll());
-        if (!c || c->pid == QCoreApplication::applicationPid() || vivo(c->pid))
+        if (!c || c->pid == QCoreApplication::applicationPid() || BloccoArchivio::processoAttivo(c->pid))
             continue;
         c->file = f.fileName();
         elenco << *c;
@@ -111,8 +104,12 @@ bool offri()
         QStringLiteral("Possidoria si è chiuso in modo imprevisto mentre la causa %1 aveva modifiche non salvate "
                        "(ultima modifica il %2).\rRecuperarla com'era?")
             .arg(StatoCausa::nomeCausa(c.causa.testi, c.archivio), quando);
-    const Risposta r = piattaforma().messaggi->mostra(testo, ModPossidoria::nomeprogramma, Icona::Domanda,
-                                                      Pulsanti::SiNo, Risposta::Si);
+    // "Annulla" (or Esc) decides nothing: the copy waits for the next start.
+    const Risposta r = piattaforma().messaggi->mostra(testo + QStringLiteral(" (Annulla: decidere al prossimo avvio)"),
+                                                      ModPossidoria::nomeprogramma, Icona::Domanda,
+                                                      Pulsanti::SiNoAnnulla, Risposta::Si);
+    if (r == Risposta::Annulla)
+        return false;
     QFile::remove(c.file);
     if (r != Risposta::Si)
         return false;

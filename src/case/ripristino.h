@@ -35,7 +35,8 @@ std::optional<Copia> leggi(const QByteArray& dati);
 QList<Copia> abbandonate();
 
 // At start: the newest abandoned copy offered back (parties and time named). "Sì" puts it on
-// screen, still modified and unsaved; "No" removes it. True when a case was recovered.
+// screen, still modified and unsaved; "No" removes it; "Annulla" keeps it for the next start.
+// True when a case was recovered.
 bool offri();
 
 // Keeps this instance's copy of the live case.

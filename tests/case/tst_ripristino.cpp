@@ -17,6 +17,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +63,7 @@ private slots:
     void salvataggioENoRimuovonoLaCopia();
     void dueIstanzeSulloStessoArchivio();
     void bloccoAbbandonatoRipreso();
+    void processoFinitoNonAttivo();
     void archivioCambiatoSulDisco();
 
 private:
@@ -123,7 +126,8 @@ void TstRipristino::uccisoERecuperato()
     finta_->messaggi.risposte.enqueue(Risposta::Si);
     QVERIFY(Ripristino::offri());
     QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("«Niccolò Ferrè»")), qPrintable(finta_->messaggi.ultimo().testo));
-    QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNo);
+    QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
+    QCOMPARE(finta_->messaggi.ultimo().predefinita, Risposta::Si);
     QCOMPARE(CausaViva::attiva().testi().attore, attore);
     QCOMPARE(CausaViva::attiva().testi().bene, bene);
     QVERIFY(CausaViva::attiva().modificata());
@@ -151,6 +155,9 @@ void TstRipristino::salvataggioENoRimuovonoLaCopia()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(Ripristino::scrivi(c));
     f.close();
+    finta_->messaggi.risposte.enqueue(Risposta::Annulla);   // undecided: kept for the next start
+    QVERIFY(!Ripristino::offri());
+    QVERIFY(QFile::exists(abbandonata));
     finta_->messaggi.risposte.enqueue(Risposta::No);
     QVERIFY(!Ripristino::offri());
     QVERIFY(!QFile::exists(abbandonata));
@@ -242,6 +249,19 @@ void TstRipristino::archivioCambiatoSulDisco()
     causa()->salva_Click();
     QCOMPARE(leggiFileArchivio(archivio).causa.testi.luogo, QStringLiteral("Lecco"));
     QVERIFY(!CausaViva::attiva().modificata());
+}
+
+// A process that ended, even one its parent has not reaped yet, holds no copy and no lock.
+void TstRipristino::processoFinitoNonAttivo()
+{
+    QVERIFY(BloccoArchivio::processoAttivo(QCoreApplication::applicationPid()));
+    QVERIFY(!BloccoArchivio::processoAttivo(0x7ffffff0));
+    const pid_t figlio = ::fork();
+    if (figlio == 0)
+        ::_exit(0);
+    QVERIFY(figlio > 0);
+    QVERIFY(QTest::qWaitFor([&] { return !BloccoArchivio::processoAttivo(figlio); }, 5000));   // a zombie
+    ::waitpid(figlio, nullptr, 0);
 }
 
 int main(int argc, char* argv[])
