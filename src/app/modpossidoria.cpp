@@ -25,7 +25,8 @@ void inizializza()
     impostaidentita();
     titolocontrollo = nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
     titoloaiuto = nomeprogramma + QStringLiteral(": aiuto in linea");
-    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+    // The delete dialog's button says "Elimina", and so does its title.
+    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Elimina per cancellarlo");
 }
 
 void mostramenu()
