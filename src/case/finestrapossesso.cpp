@@ -368,9 +368,12 @@ void FinestraPossesso::cmdavanti_Click()
     // Dates that cannot be counted, here or in an objection, are named: no judgment rests on them.
     const QString errore = StatoCausa::erroreDateCausa(c.testi);
     if (!StatoCausa::possessoCompleto(c) || !errore.isEmpty()) {
+        // What is missing of the possession is named, so that a case saved half-way can be finished.
+        const QStringList possesso = StatoCausa::mancanzePossesso(c);
         piattaforma().messaggi->mostra(
             u("Non sono stati immessi tutti i dati necessari: non è possibile procedere.") +
-                (errore.isEmpty() ? QString() : QChar(13) + errore),
+                (errore.isEmpty() ? QString() : QChar(13) + errore) +
+                (possesso.isEmpty() ? QString() : QChar(13) + QStringLiteral("Mancano: ") + possesso.join(QStringLiteral(", ")) + QLatin1Char('.')),
             titoloaiuto, Icona::Critico);
         return;
     }

@@ -93,6 +93,37 @@ bool obiezioneDateCompleta(const Causa& c, int k)
            (c.scelte.*o.prova).value_or(0) != 0 && (c.scelte.*o.provaFine).value_or(0) != 0;
 }
 
+QStringList mancanze(const Causa& c)
+{
+    QStringList m;
+    const TestiCausa& t = c.testi;
+    const std::pair<const QString&, const char*> testi[] = {
+        {t.attore, "l'attore"}, {t.convenuto, "il convenuto"}, {t.bene, "il bene o diritto"}, {t.luogo, "la località"}};
+    for (const auto& [testo, nome] : testi)
+        if (testo.trimmed().isEmpty())
+            m << QString::fromUtf8(nome);
+    const int tipo = c.scelte.tipologia.value_or(0);
+    if (tipo < 1 || tipo > TabelleCausa::tipologie)
+        m << QStringLiteral("la tipologia di usucapione");
+    return m + mancanzePossesso(c);
+}
+
+QStringList mancanzePossesso(const Causa& c)
+{
+    QStringList m;
+    const TestiCausa& t = c.testi;
+    if (!Date::leggi(t.possessoInizio))
+        m << QStringLiteral("la data iniziale del possesso");
+    if (!Date::leggi(t.possessoFine))
+        m << QStringLiteral("la data finale del possesso");
+    for (const TabelleCausa::Requisito& r : TabelleCausa::requisiti()) {
+        const int i = (c.scelte.*r.variabile).value_or(0);
+        if (i < 1 || i > int(r.opzioni.size()))
+            m << QStringLiteral("la risposta su «%1»").arg(QString::fromUtf8(r.titolo));
+    }
+    return m;
+}
+
 bool giudicabile(const Causa& c)
 {
     return intestazioneCompleta(c) && datiGeneraliCompleti(c.testi) && possessoCompleto(c) &&

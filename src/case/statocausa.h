@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace StatoCausa {
 
@@ -33,6 +34,12 @@ bool requisitiCompleti(const DatiCausa& d);
 bool possessoCompleto(const Causa& c);
 // A date objection complete: both dates typed and both proofs chosen (k 1 the dates, 2 the interruption).
 bool obiezioneDateCompleta(const Causa& c, int k);
+// What the judgment still lacks, named for the user: "l'attore", "la data finale del possesso",
+// "la risposta su «Fede del possessore»"; empty when nothing is missing.
+QStringList mancanze(const Causa& c);
+// The same, of the possession window alone: its two dates and six answers.
+QStringList mancanzePossesso(const Causa& c);
+
 // Everything the judgment needs, and no date that cannot be counted in any block.
 bool giudicabile(const Causa& c);
 

@@ -194,7 +194,9 @@ void TstPossesso::cinqueGruppiPoiSentenza()
     rispondi({3, 2, 2, 1, 1});
     possesso()->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
-    QCOMPARE(finta_->messaggi.ultimo().testo, mancanoDati);
+    // The refusal names what is missing.
+    QCOMPARE(finta_->messaggi.ultimo().testo,
+             mancanoDati + QStringLiteral("\rMancano: la risposta su «Acquisto da chi non è proprietario»."));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Critico);
     QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
 
@@ -351,7 +353,7 @@ void TstPossesso::sentenzaConDataSvuotata()
     possesso()->cmdavanti_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().testo,
-             QString::fromUtf8("Non sono stati immessi tutti i dati necessari: non è possibile procedere."));
+             mancanoDati + QStringLiteral("\rMancano: la data iniziale del possesso."));
     QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
 }
 

@@ -32,6 +32,7 @@ private slots:
     void durata();
     void completezza_data();
     void completezza();
+    void mancanzeNominate();
     void obiezioni_data();
     void obiezioni();
 };
@@ -103,6 +104,25 @@ void TstStatoCausa::completezza()
     QTEST(StatoCausa::intestazioneCompleta(c), "intestazione");
     QTEST(StatoCausa::possessoCompleto(c), "possesso");
     QTEST(StatoCausa::giudicabile(c), "giudicabile");
+    // A case that cannot be judged for want of data says what it wants.
+    QFETCH(bool, possesso);
+    QCOMPARE(StatoCausa::mancanzePossesso(c).isEmpty(), possesso || !StatoCausa::erroreDateCausa(c.testi).isEmpty());
+}
+
+// A case saved half-way names what the judgment still needs, in the windows' order.
+void TstStatoCausa::mancanzeNominate()
+{
+    Causa c;
+    c.testi.attore = QStringLiteral("Rossi");
+    c.testi.possessoInizio = QStringLiteral("1/1/1980");
+    c.scelte.sceltainterr = 3;
+    const QStringList m = StatoCausa::mancanze(c);
+    QCOMPARE(m.mid(0, 5), (QStringList{QStringLiteral("il convenuto"), QStringLiteral("il bene o diritto"),
+                                        QStringLiteral("la località"), QStringLiteral("la tipologia di usucapione"),
+                                        QStringLiteral("la data finale del possesso")}));
+    QCOMPARE(m.size(), 10);
+    QCOMPARE(m.last(), QStringLiteral("la risposta su «Acquisto da chi non è proprietario»"));
+    QVERIFY(StatoCausa::mancanze(completa()).isEmpty());
 }
 
 void TstStatoCausa::obiezioni_data()
