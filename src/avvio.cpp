@@ -1,6 +1,7 @@
 #include "avvio.h"
 #include "app/finestre.h"
 #include "app/modpossidoria.h"
+#include "case/ripristino.h"
 #include "finestre_programma.h"
 #include "platform/messaggiqt.h"
 #include "platform/midifluid.h"
@@ -9,6 +10,7 @@
 #include "platform/wordqt.h"
 #include <QApplication>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <QUrl>
 #include <csignal>
 #include <cstdio>
@@ -79,6 +81,13 @@ QString uso()
         "Stato di uscita: 0 alla chiusura del programma; 2 un argomento errato o nessuno schermo grafico.\n");
 }
 
+bool sessioneTermina(bool puoChiedere)
+{
+    if (!Finestre::causaModificata())
+        return true;
+    return puoChiedere && Finestre::lasciaCausa(QStringLiteral("chiudere la sessione"));
+}
+
 bool apriDallaRigaDiComando(const QString& argomento)
 {
     // A desktop may pass a file: address; a relative name is taken from the folder the program
@@ -126,7 +135,24 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     WordQt word;
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
     registraFinestre();
+    // A logout asks about unsaved changes as the exit does, and may be cancelled.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager& sessione) {
+        const bool chiede = sessione.allowsInteraction();
+        const bool termina = sessioneTermina(chiede);
+        if (chiede)
+            sessione.release();
+        if (!termina)
+            sessione.cancel();
+    });
     Finestre::mostra(QStringLiteral("frmSplash"));
+    Ripristino::Custode custode;
+    // A case left unsaved by a crash is offered back first, over the main menu, then on its window.
+    if (!Ripristino::abbandonate().isEmpty()) {
+        midi.pausa();
+        ModPossidoria::mostramenu();
+        if (Ripristino::offri())
+            Finestre::mostra(QStringLiteral("causa"));
+    }
     if (!riga.file.isEmpty()) {
         // One case at a time: the first file named is opened, as a click on the splash leads on.
         if (riga.file.size() > 1)

@@ -23,6 +23,10 @@ struct RigaDiComando {
 RigaDiComando leggiRigaDiComando(const QStringList& argomenti);   // without the program's name
 QString uso();
 
+// The desktop's session is ending (a logout): true when it may, the case saved or dropped at the
+// user's word; false when the user kept it. Without a chance to ask, a modified case is kept.
+bool sessioneTermina(bool puoChiedere);
+
 // A case named on the command line: opened as "&Apri..." opens the chosen file, told the same way
 // when it cannot be, and its window brought to the front. Returns true when it was opened.
 bool apriDallaRigaDiComando(const QString& argomento);

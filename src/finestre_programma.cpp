@@ -5,6 +5,8 @@
 #include "app/frmtip.h"
 #include "app/informa.h"
 #include "app/supportoclienti.h"
+#include "app/finestralavoro.h"
+#include "case/archiviocausa.h"
 #include "case/causaviva.h"
 #include "case/finestracausa.h"
 #include "case/finestradate.h"
@@ -42,4 +44,11 @@ void registraFinestre()
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });
     Finestre::alCongedo([] { CausaViva::attiva().azzera(); });
+    Finestre::impostaCustode({[] { return CausaViva::attiva().modificata(); }, &ArchivioCausa::lasciaCausa});
+    // The case windows' titles follow the case: "*" while it has unsaved changes.
+    static bool collegata = false;
+    if (!collegata) {
+        QObject::connect(&CausaViva::attiva(), &CausaViva::modificataCambiata, &FinestraLavoro::segnaCausaModificata);
+        collegata = true;
+    }
 }

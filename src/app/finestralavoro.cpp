@@ -6,6 +6,7 @@
 #include "app/twips.h"
 #include "platform/porte.h"
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QApplication>
 #include <QDir>
@@ -240,6 +241,50 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
     // The design size, so that the layout is recorded against the design coordinates.
     resize(twipInPixel(larghezzaProgetto, this), twipInPixel(altezzaProgetto, this));
     area_->setGeometry(0, menuBar()->sizeHint().height(), width(), height() - menuBar()->sizeHint().height());
+    if (dellaCausa())
+        setWindowModified(Finestre::causaModificata());
+}
+
+bool FinestraLavoro::dellaCausa() const
+{
+    return !tabella[numero_].soloElimina;
+}
+
+void FinestraLavoro::segnaCausaModificata(bool modificata)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<FinestraLavoro*>(w); f && f->dellaCausa())
+            f->setWindowModified(modificata);
+}
+
+void FinestraLavoro::changeEvent(QEvent* e)
+{
+    // The title's place for the mark: the desktop shows "*" there while the case is unsaved.
+    if (e->type() == QEvent::WindowTitleChange && dellaCausa() && !windowTitle().contains(QLatin1String("[*]")))
+        setWindowTitle(windowTitle() + QStringLiteral("[*]"));
+    QMainWindow::changeEvent(e);
+}
+
+void FinestraLavoro::closeEvent(QCloseEvent* e)
+{
+    // Only the user's closing asks (the title bar, a window manager's key): the exit sequence
+    // closes the windows after its own question.
+    if (!property("chiusaDalProgramma").toBool() && dellaCausa() && Finestre::causaModificata()) {
+        bool ultima = true;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<FinestraLavoro*>(w); f && f != this && f->dellaCausa() && f->isVisible())
+                ultima = false;
+        if (ultima) {
+            if (!Finestre::lasciaCausa(QStringLiteral("chiudere la causa"))) {
+                e->ignore();
+                return;
+            }
+            // "No": the case is closed unsaved; saved, it stays for the windows opened again.
+            if (Finestre::causaModificata())
+                Finestre::congedo();
+        }
+    }
+    QMainWindow::closeEvent(e);
 }
 
 FinestraLavoro::~FinestraLavoro() = default;
@@ -370,7 +415,13 @@ void FinestraLavoro::elencaRecenti(QMenu* file, QAction* prima)
     for (QAction* a : file->actions())
         if (a->property("recente").isValid())
             delete a;
-    const QStringList recenti = Recenti::elenco();
+    // An archive deleted or moved since is dropped from the list rather than offered.
+    QStringList recenti = Recenti::elenco();
+    for (const QString& percorso : Recenti::elenco())
+        if (!QFileInfo(percorso).isFile()) {
+            Recenti::togli(percorso);
+            recenti.removeAll(percorso);
+        }
     for (int i = 0; i < recenti.size(); ++i) {
         const QString percorso = recenti[i];
         QString nome = QFileInfo(percorso).fileName();

@@ -45,7 +45,16 @@ public:
     void finestra_Click();           // the window-number entry: the window's guide at once
     static QString nomeGuida(int n); // guidascelta .. guidasentenza
 
+    // A window of the case (4..13): its title carries the desktop's mark of unsaved changes.
+    bool dellaCausa() const;
+    // Marks (or unmarks) every case window open now; a window opened later takes the mark itself.
+    static void segnaCausaModificata(bool modificata);
+
 protected:
+    void changeEvent(QEvent* e) override;
+    // Closing the last case window by its title bar leaves the case: unsaved changes are asked about.
+    void closeEvent(QCloseEvent* e) override;
+
     // The window's print action; called only where the window has one.
     virtual void stampa_Click() {}
     virtual void stampatutte_Click() {}

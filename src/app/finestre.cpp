@@ -88,6 +88,8 @@ void chiudi(const QString& nome)
     it->istanza = nullptr;
     // The window may be closing itself from one of its own handlers: delete it later.
     w->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Closed by the program (the exit sequence asked already), not by the user.
+    w->setProperty("chiusaDalProgramma", true);
     w->close();
     w->hide();
     w->deleteLater();
@@ -157,6 +159,33 @@ void congedo()
 {
     if (azioneCongedo())
         azioneCongedo()();
+}
+
+} // namespace Finestre
+
+namespace {
+Finestre::CustodeCausa& custode()
+{
+    static Finestre::CustodeCausa c;
+    return c;
+}
+} // namespace
+
+namespace Finestre {
+
+void impostaCustode(CustodeCausa c)
+{
+    custode() = std::move(c);
+}
+
+bool causaModificata()
+{
+    return custode().modificata && custode().modificata();
+}
+
+bool lasciaCausa(const QString& perFare)
+{
+    return !causaModificata() || !custode().lascia || custode().lascia(perFare);
 }
 
 } // namespace Finestre

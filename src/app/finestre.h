@@ -69,6 +69,18 @@ void nascondi(QWidget* w);
 // The fixed closing order of the exit sequence.
 QStringList ordineChiusura();
 
+// The case being worked on as the frame sees it, set by the layers above: whether it holds changes
+// not yet saved, and the question asked before it is left (true: go on, it was saved or the user
+// chose to drop it; false: the user kept it, nothing may be discarded).
+struct CustodeCausa {
+    std::function<bool()> modificata;
+    std::function<bool(const QString& perFare)> lascia;
+};
+void impostaCustode(CustodeCausa custode);
+bool causaModificata();
+// perFare completes "Salvarla prima di ...?": "uscire da Possidoria", "chiudere la causa".
+bool lasciaCausa(const QString& perFare);
+
 // What the exit sequence forgets with the windows it closed (the case being worked on): set by the
 // layers above, run by the exit sequence, so that starting again from the farewell splash begins anew.
 void alCongedo(std::function<void()> azione);

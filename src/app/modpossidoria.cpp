@@ -25,7 +25,8 @@ void inizializza()
     impostaidentita();
     titolocontrollo = nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
     titoloaiuto = nomeprogramma + QStringLiteral(": aiuto in linea");
-    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+    // The delete dialog's button says "Elimina", and so does its title.
+    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Elimina per cancellarlo");
 }
 
 void mostramenu()
@@ -35,12 +36,16 @@ void mostramenu()
 
 void chiediuscita()
 {
-    const Risposta r = piattaforma().messaggi->mostra(
-        QStringLiteral("Vuoi uscire da ") + nomeprogramma + QStringLiteral("?"),
-        QStringLiteral("Attenzione: i dati non archiviati andranno persi !"), Icona::Domanda,
-        Pulsanti::SiNo, Risposta::No);
-    if (r == Risposta::No)
+    // A case with unsaved changes is asked about instead (save, drop or stay); a saved one keeps
+    // the program's own question.
+    if (Finestre::causaModificata()) {
+        if (!Finestre::lasciaCausa(QStringLiteral("uscire da ") + nomeprogramma))
+            return;
+    } else if (piattaforma().messaggi->mostra(QStringLiteral("Vuoi uscire da ") + nomeprogramma + QStringLiteral("?"),
+                                              QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
+                                              Icona::Domanda, Pulsanti::SiNo, Risposta::No) == Risposta::No) {
         return;
+    }
     // The splash survives as the farewell screen: closing the others must not end the program.
     const bool esci = qApp->quitOnLastWindowClosed();
     qApp->setQuitOnLastWindowClosed(false);

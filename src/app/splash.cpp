@@ -2,6 +2,7 @@
 #include "app/modpossidoria.h"
 #include "app/twips.h"
 #include "platform/porte.h"
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -111,6 +112,13 @@ void FrmSplash::keyPressEvent(QKeyEvent* e)
         QWidget::keyPressEvent(e);
         return;
     }
+    // The key ends the program when no other window is open: unsaved changes are asked about first.
+    bool ultima = true;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+            ultima = false;
+    if (ultima && !Finestre::lasciaCausa(QStringLiteral("uscire da ") + nomeprogramma))
+        return;
     if (PortaMidi* midi = piattaforma().midi)
         midi->chiudi();
     Finestre::chiudi(QStringLiteral("frmSplash"));

@@ -1,6 +1,7 @@
 #include "case/archivio.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -421,6 +422,26 @@ EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
     return scritto ? scritto : fallito(scritto.errore);
 }
 
+bool sembraArchivio(QByteArrayView inizio)
+{
+    // As the desktop's rule: '"' at 0, '","' starting within 1..512, '\n"' starting within 5..1024.
+    const auto entro = [&](QByteArrayView cercato, qsizetype da, qsizetype a) {
+        const qsizetype i = inizio.indexOf(cercato, da);
+        return i >= 0 && i <= a;
+    };
+    return inizio.startsWith('"') && entro("\",\"", 1, 512) && entro("\n\"", 5, 1024);
+}
+
+bool sembraArchivio(const QString& percorso)
+{
+    QFile f(percorso);
+    const QFileInfo info(percorso);
+    if (!info.isFile() || info.size() > Archivio::dimensioneMassima || !f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inizio = f.read(1026);
+    return sembraArchivio(QByteArrayView(inizio));
+}
+
 bool nominaPulsante(Scelta scelta, int pulsanti)
 {
     return scelta && *scelta >= 1 && *scelta <= pulsanti;
@@ -428,12 +449,13 @@ bool nominaPulsante(Scelta scelta, int pulsanti)
 
 QString controlloPrimiRecord(const DatiCausa& s)
 {
-    if (!nominaPulsante(s.tipologia, Archivio::pulsantiTipologia))
+    // An empty choice is a question not yet answered (a case saved half-way); a number must name a button.
+    if (s.tipologia && !nominaPulsante(s.tipologia, Archivio::pulsantiTipologia))
         return QStringLiteral("il file è danneggiato: il tipo di causa non è tra quelli previsti");
     const std::array<Scelta, 6> possesso = {s.sceltainterr, s.sceltamodus, s.sceltapsic,
                                             s.sceltaprov, s.sceltafed, s.sceltaacq};
     for (size_t i = 0; i < possesso.size(); ++i)
-        if (!nominaPulsante(possesso[i], Archivio::pulsantiPossesso[i]))
+        if (possesso[i] && !nominaPulsante(possesso[i], Archivio::pulsantiPossesso[i]))
             return QStringLiteral("il file è danneggiato: i dati sul possesso non indicano una "
                                   "scelta prevista");
     return {};

@@ -55,8 +55,9 @@ inline constexpr std::array<int, 6> pulsantiPossesso = {3, 2, 2, 2, 2, 2};
 } // namespace Archivio
 
 // The result of reading an archive.
-//   valido  records 1 and 2 are whole, their choices are numbers and each names a button of its
-//           group (type 1..12, possession groups as above): only then may the case on screen be
+//   valido  records 1 and 2 are whole, their choices are empty (not yet answered: a case saved
+//           half-way) or numbers naming a button of the group (type 1..12, possession groups as
+//           above): only then may the case on screen be
 //           replaced. When false, errore says why (Italian, fit for a message) and nothing else
 //           in the result is to be used.
 //   letti   letti[i] tells whether record i + 1 was read whole; records 1 and 2 are always read
@@ -89,10 +90,17 @@ LetturaArchivio leggiFileArchivio(const QString& percorso);
 // On failure errore names the file and the reason, in Italian.
 EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa);
 
+// True when the file looks like a case archive, whatever its name: a regular file no bigger than an
+// archive whose first kilobyte opens with a quoted text, holds "\",\"" soon after and a line that
+// opens with a quote (the content rule the desktop's type for archives uses too).
+bool sembraArchivio(const QString& percorso);
+bool sembraArchivio(QByteArrayView inizio);
+
 // True when the choice names a button of a group with that many buttons (1..pulsanti).
 bool nominaPulsante(Scelta scelta, int pulsanti);
 
-// Empty when records 1 and 2 of this case name a button in every group; otherwise the reason,
+// Empty when every choice of records 1 and 2 is unanswered or names a button of its group (an older
+// version refuses a file with an unanswered one as damaged); otherwise the reason,
 // in Italian. leggiArchivio() applies it; the windows may use it before saving.
 QString controlloPrimiRecord(const DatiCausa& scelte);
 

@@ -1,14 +1,13 @@
 #include "case/archiviocausa.h"
 
-#include "app/finestre.h"
 #include "app/modpossidoria.h"
 #include "app/recenti.h"
+#include "case/bloccoarchivio.h"
 #include "case/causaviva.h"
-#include "case/finestracausa.h"
-#include "case/finestrapossesso.h"
 #include "case/statocausa.h"
 #include "platform/porte.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,8 +27,12 @@ QList<FiltroFile> filtri(const QString& definizione)
 {
     const QStringList parti = definizione.split(QLatin1Char('|'));
     QList<FiltroFile> elenco;
-    for (int i = 0; i + 1 < parti.size(); i += 2)
+    for (int i = 0; i + 1 < parti.size(); i += 2) {
         elenco.append({parti[i], parti[i + 1]});
+        // The archives' filter lists an archive saved under any name, known by its content.
+        if (parti[i + 1].contains(QLatin1String("Possidoria-dati-")))
+            elenco.last().riconosce = [](const QString& percorso) { return sembraArchivio(percorso); };
+    }
     return elenco;
 }
 
@@ -60,6 +63,79 @@ void ricordaCartella(const QString& archivio)
         ultimaCartella = cartella;
 }
 
+// An archive installed with the program (the examples): opened as any other, never written.
+bool archivioProtetto(const QString& archivio)
+{
+    return !archivio.isEmpty() && nellaCartellaProgramma(QFileInfo(archivio).absolutePath());
+}
+
+// The archive this instance holds the lock of.
+QString bloccato;
+
+// The lock follows the live case: another case, a new one or the end of the program lets it go.
+void seguiBlocco(const QString& archivio, bool solaLettura)
+{
+    static bool collegato = false;
+    if (!collegato) {
+        collegato = true;
+        QObject::connect(&CausaViva::attiva(), &CausaViva::sostituita, [] {
+            if (CausaViva::attiva().archivio() != bloccato) {
+                BloccoArchivio::lascia(bloccato);
+                bloccato.clear();
+            }
+        });
+        if (QCoreApplication::instance())
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                             [] { BloccoArchivio::lascia(bloccato); });
+    }
+    if (bloccato != archivio) {
+        BloccoArchivio::lascia(bloccato);
+        bloccato.clear();
+    }
+    if (!solaLettura && !archivio.isEmpty() && BloccoArchivio::prendi(archivio))
+        bloccato = archivio;
+}
+
+// The archive no longer holds the case this one was opened from or last saved as: someone else
+// (another program, an instance that opened it read-only) wrote it since.
+bool cambiatoDaAltri(const QString& percorso)
+{
+    if (!QFileInfo::exists(percorso))
+        return false;
+    const LetturaArchivio l = leggiFileArchivio(percorso);
+    return !l.valido || l.causa != CausaViva::attiva().salvata();
+}
+
+// The file read whole and checked before the case on screen is touched: one that cannot be used is
+// told and leaves it as it was. An archive another instance holds may be opened to read only.
+// chiedi: unsaved changes of the case on screen are asked about first.
+bool apriLetto(const QString& percorso, bool chiedi)
+{
+    const LetturaArchivio lettura = leggiFileArchivio(percorso);
+    if (!lettura.valido) {
+        avvisa(lettura.errore);
+        return false;
+    }
+    bool solaLettura = archivioProtetto(percorso);
+    if (const auto altro = solaLettura ? std::nullopt : BloccoArchivio::altroTitolare(percorso)) {
+        if (piattaforma().messaggi->mostra(
+                QStringLiteral("L'archivio «%1» è già aperto %2.\rAprirlo in sola lettura? Le modifiche si "
+                               "potranno salvare soltanto con un altro nome.")
+                    .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro)),
+                nomeprogramma, Icona::Domanda, Pulsanti::SiNo, Risposta::Si) != Risposta::Si)
+            return false;
+        solaLettura = true;
+    }
+    if (chiedi && !ArchivioCausa::lasciaCausa(QStringLiteral("aprirne un'altra")))
+        return false;
+    // The whole case at once; windows not yet open show it when they open.
+    CausaViva::attiva().sostituisci(lettura.causa, percorso);
+    CausaViva::attiva().impostaSolaLettura(solaLettura);
+    seguiBlocco(percorso, solaLettura);
+    ricordaCartella(percorso);
+    return true;
+}
+
 } // namespace
 
 namespace ArchivioCausa {
@@ -72,13 +148,38 @@ QString cartellaDialoghi()
     return QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
 }
 
+bool lasciaCausa(const QString& perFare)
+{
+    CausaViva& viva = CausaViva::attiva();
+    if (!viva.modificata())
+        return true;
+    const QString nome = StatoCausa::nomeCausa(viva.testi(), viva.archivio());
+    const QString stato = viva.archivio().isEmpty() || viva.solaLettura()
+                              ? QStringLiteral("La causa %1 non è stata salvata.").arg(nome)
+                              : QStringLiteral("Le modifiche alla causa %1 non sono state salvate.").arg(nome);
+    switch (piattaforma().messaggi->mostra(stato + QStringLiteral("\rSalvarla prima di %1?").arg(perFare),
+                                           nomeprogramma, Icona::Domanda, Pulsanti::SiNoAnnulla, Risposta::Annulla)) {
+    case Risposta::Si:
+        return salva(false);
+    case Risposta::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void apri()
 {
+    if (!lasciaCausa(QStringLiteral("aprirne un'altra")))
+        return;
     CausaViva::attiva().impostaArchivio(QString());
     const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
-    apriFile(percorso);
+    if (apriLetto(percorso, false))
+        Recenti::aggiungi(percorso);
+    else if (!QFileInfo::exists(percorso))
+        Recenti::togli(percorso);
 }
 
 bool apriFile(const QString& percorso)
@@ -94,55 +195,66 @@ bool apriFile(const QString& percorso)
 
 bool apriPercorso(const QString& percorso)
 {
-    // Checked before the case on screen is touched: a file that cannot be used leaves it as it was.
-    const LetturaArchivio lettura = leggiFileArchivio(percorso);
-    if (!lettura.valido) {
-        avvisa(lettura.errore);
-        return false;
-    }
-    // The whole case at once; windows not yet open show it when they open.
-    CausaViva::attiva().sostituisci(lettura.causa, percorso);
-    ricordaCartella(percorso);
-    return true;
+    return apriLetto(percorso, true);
 }
 
-void salva(bool nuovoNome)
+bool salva(bool nuovoNome)
 {
     CausaViva& viva = CausaViva::attiva();
-    if (!StatoCausa::intestazioneCompleta(viva.causa())) {
-        piattaforma().messaggi->mostra(QStringLiteral("Inserire tutti i dati della causa per poter archiviare."),
-                                       titoloaiuto, Icona::Esclamazione);
-        Finestre::mostra(QString::fromLatin1(FinestraCausa::nomeFinestra));
-        return;
-    }
-    if (!StatoCausa::possessoCompleto(viva.causa())) {
-        piattaforma().messaggi->mostra(QStringLiteral("Inserire tutti i dati sul possesso per poter archiviare."),
-                                       titoloaiuto, Icona::Esclamazione);
-        Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
-        return;
-    }
-    QString percorso = nuovoNome ? QString() : viva.archivio();
+    // An example, or an archive only to be read, is never written: its name goes into the
+    // archives' folder as the new one proposed.
+    const bool protetto = viva.solaLettura() || archivioProtetto(viva.archivio());
+    QString percorso = nuovoNome || protetto ? QString() : viva.archivio();
     if (percorso.isEmpty()) {
-        // The current archive's name is proposed; a new case starts in the archives' folder.
-        percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1,
-                                                 viva.archivio().isEmpty() ? cartellaDialoghi() : viva.archivio());
+        const QString proposta = viva.archivio().isEmpty() ? cartellaDialoghi()
+                                 : protetto ? QDir(cartellaDialoghi()).filePath(QFileInfo(viva.archivio()).fileName())
+                                            : viva.archivio();
+        percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1, proposta);
         if (percorso.isEmpty())
-            return;
+            return false;
+        if (archivioProtetto(percorso)) {
+            avvisa(QStringLiteral("Gli esempi del programma non si sovrascrivono: salvare la causa con un altro nome, "
+                                  "per esempio nella cartella dei documenti."),
+                   Icona::Esclamazione);
+            return false;
+        }
+    }
+    // Held by another instance: never written from here, whatever the dialog was given.
+    if (const auto altro = BloccoArchivio::altroTitolare(percorso)) {
+        avvisa(QStringLiteral("L'archivio «%1» è aperto %2: salvare la causa con un altro nome.")
+                   .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro)),
+               Icona::Esclamazione);
+        return false;
+    }
+    // Changed on disk since it was opened or saved here (another program, an instance that had it
+    // read-only): never overwritten unasked.
+    if (percorso == viva.archivio() && cambiatoDaAltri(percorso)) {
+        switch (piattaforma().messaggi->mostra(
+            QStringLiteral("L'archivio «%1» è stato modificato da altri dopo che questa causa è stata aperta o "
+                           "salvata.\rSovrascriverlo con la causa sullo schermo? (No: salvarla con un altro nome)")
+                .arg(QFileInfo(percorso).fileName()),
+            nomeprogramma, Icona::Domanda, Pulsanti::SiNoAnnulla, Risposta::Annulla)) {
+        case Risposta::Si: break;
+        case Risposta::No: return salva(true);
+        default: return false;
+        }
     }
     const EsitoScrittura esito = salvaFileArchivio(percorso, viva.causa());
     if (!esito) {
         avvisa(esito.errore);
-        return;
+        return false;
     }
-    viva.impostaArchivio(percorso);
+    viva.segnaSalvata(percorso);
+    seguiBlocco(percorso, false);
     Recenti::aggiungi(percorso);
     ricordaCartella(percorso);
+    return true;
 }
 
 void elimina()
 {
     // No file is chosen beforehand: the case's own archive is deleted only when the user picks it.
-    const QString percorso = piattaforma().dialoghi->apri(titoloelimina, filtri(filtriElimina), 2, cartellaDialoghi());
+    const QString percorso = piattaforma().dialoghi->elimina(titoloelimina, filtri(filtriElimina), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
     const QString nome = QFileInfo(percorso).fileName();
@@ -153,10 +265,13 @@ void elimina()
     if (piattaforma().messaggi->mostra(QStringLiteral("Eliminare definitivamente «%1»?").arg(nome), nomeprogramma,
                                        Icona::Domanda, Pulsanti::SiNo, Risposta::No) != Risposta::Si)
         return;
-    if (::unlink(QFile::encodeName(percorso).constData()) != 0)
+    if (::unlink(QFile::encodeName(percorso).constData()) != 0) {
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: %2.").arg(nome, descriviErrore(errno)));
-    else
-        avvisa(QStringLiteral("Il file «%1» è stato eliminato.").arg(nome), Icona::Informazione);
+        return;
+    }
+    // The recent cases no longer offer it.
+    Recenti::togli(percorso);
+    avvisa(QStringLiteral("Il file «%1» è stato eliminato.").arg(nome), Icona::Informazione);
 }
 
 void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso)

@@ -9,19 +9,26 @@ class QLineEdit;
 
 namespace ArchivioCausa {
 
-// "&Apri...": the file is read and checked before the case changes; only a file whose first two
-// records are whole replaces the live case, in one step. A cancelled dialog forgets the archive
-// name and changes nothing else; a file that cannot be used is named in a message.
+// Before the case on screen is left: true when nothing would be lost, or the user saved it ("Sì")
+// or chose to drop it ("No"); false on "Annulla" (the default) or a save that did not happen.
+// perFare completes the question "Salvarla prima di ...?", which names the case.
+bool lasciaCausa(const QString& perFare);
+// "&Apri...": unsaved changes asked about first; the file is read and checked before the case
+// changes, and only a readable one replaces the live case, in one step. A cancelled dialog forgets
+// the archive name and changes nothing else; a file that cannot be used is named in a message.
 void apri();
 // What "&Apri..." does once a file is chosen (also for a file named on the command line, dropped
-// on a window or picked from the recent list): true when the case was opened, else the reason told.
+// on a window or picked from the recent list): the file checked, then unsaved changes asked about,
+// then the case replaced; true when it was opened, else the reason told (or the user kept the case).
+// An example of the program opens protected: "&Salva" asks for a new name.
 bool apriPercorso(const QString& percorso);
 // A case the user chose, by the dialog or by naming its file: opened as apriPercorso opens it and
 // kept among the recent cases; a recent file that is gone leaves the list.
 bool apriFile(const QString& percorso);
-// "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the two completeness checks, the
-// dialog when there is no name, then a whole-or-nothing write; a failure is told with its reason.
-void salva(bool nuovoNome);
+// "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the case as it stands, complete or
+// not; the dialog when there is no name or the archive is protected, then a whole-or-nothing write.
+// True when written; a failure is told with its reason.
+bool salva(bool nuovoNome);
 // "&Elimina...": the dialog starts with no file chosen; the chosen file is deleted once the user
 // confirms, and the user is told; the archive name stays as it was.
 void elimina();

@@ -51,14 +51,22 @@ void BloccoDate::mostra(const TestiCausa& testi)
     VistaCausa::mostra(datafine_, b);
     inizio_->setText(Date::formaLunga(a));
     fine_->setText(Date::formaLunga(b));
-    durata_->setText(StatoCausa::durata(a, b));
+    durata_->setText(StatoCausa::durata(a, b, unGiorno()));
 }
 
 void BloccoDate::controlla(const QLineEdit* campo)
 {
     const QString t = campo->text().trimmed();
-    if (t.isEmpty() || Date::leggi(t))
+    if (t.isEmpty())
         return;
-    piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa."),
-                                   ModPossidoria::titoloaiuto, Icona::Critico);
+    if (!Date::leggi(t)) {
+        piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa."),
+                                       ModPossidoria::titoloaiuto, Icona::Critico);
+        return;
+    }
+    // A date the Code cannot count from: after today, or not after the start.
+    const QString errore = StatoCausa::erroreDate(datainizio_->text(), datafine_->text(), unGiorno());
+    if (!errore.isEmpty())
+        piattaforma().messaggi->mostra(QStringLiteral("Attenzione: ") + errore, ModPossidoria::titoloaiuto,
+                                       Icona::Critico);
 }

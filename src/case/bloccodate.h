@@ -6,7 +6,9 @@
 // Every change of a field, typed or set by code, goes into the record. Shown from the record, each
 // label has the long form of its text (a text that is not a date stands unchanged) and durata the
 // duration when both texts read as dates, else nothing. A text is checked when the user leaves its
-// field: one that is not a date gets "Attenzione: digitare dati corretti nella forma gg/mm/aa.".
+// field: one that is not a date gets "Attenzione: digitare dati corretti nella forma gg/mm/aa.", a
+// date after today, or an end not after the start, the reason (StatoCausa::erroreDate); such dates
+// give no duration.
 #include "case/daticausa.h"
 
 #include <QLabel>
@@ -31,6 +33,8 @@ public:
 
 private:
     void controlla(const QLineEdit* campo);
+    // The interruption's block: a single act (a claim, an acknowledgment) starts and ends on one day.
+    bool unGiorno() const { return testoInizio_ == &TestiCausa::interruzioneInizio; }
 
     QString TestiCausa::*testoInizio_;
     QString TestiCausa::*testoFine_;

@@ -307,18 +307,22 @@ void FinestraCausa::aiuto_Click()
 
 void FinestraCausa::azzera_Click()
 {
-    if (CausaViva::attiva().scelte().tipologia.value_or(0) == 0)
+    // Whatever was typed or chosen, a type or not; unsaved changes are asked about first.
+    CausaViva& viva = CausaViva::attiva();
+    if ((viva.causa() == Causa{} && viva.archivio().isEmpty()) ||
+        !ArchivioCausa::lasciaCausa(QStringLiteral("iniziare una nuova causa")))
         return;
     // Every window of the case shows the empty record; the archive name goes with the old case.
-    CausaViva::attiva().azzera();
+    viva.azzera();
 }
 
 void FinestraCausa::apri_Click() { ArchivioCausa::apri(); }
 
 void FinestraCausa::apriEsempio(const QString& percorso)
 {
+    // An example stays as installed: "&Salva" asks for a name of the user's own.
     if (ArchivioCausa::apriPercorso(percorso))
-        CausaViva::attiva().impostaArchivio(QString());
+        CausaViva::attiva().impostaSolaLettura(true);
 }
 bool FinestraCausa::apriFile(const QString& percorso) { return ArchivioCausa::apriFile(percorso); }
 void FinestraCausa::salva_Click() { ArchivioCausa::salva(false); }

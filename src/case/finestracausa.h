@@ -25,7 +25,8 @@ public:
     // The check: mancanodati 1 when plaintiff, defendant, property or type is missing (the place is not required).
     void controllocausa();
     int mancanodati() const { return mancanodati_; }
-    // "canc": a new case, and no archive name. Does nothing while no type has been chosen.
+    // "canc": a new case, and no archive name, once unsaved changes are asked about. Does nothing
+    // while the case is already new and empty.
     void azzera_Click();
 
     // Handlers, public so that tests can run them.

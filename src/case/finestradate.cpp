@@ -315,6 +315,11 @@ void FinestraDate::aggiornapasso()
         passo_->setText(c.scelte.tipointerr.value_or(0) == StatoCausa::AttoInterruttivo::domanda
                             ? QStringLiteral("digitare la data in cui la sentenza è passata in giudicato, o indicare che il processo si è estinto")
                             : d_.passoFine);
+    else if (const QString e = StatoCausa::erroreDate(c.testi.*o.dataInizio,
+                                                      fineChiesta ? c.testi.*o.dataFine : c.testi.*o.dataInizio,
+                                                      o.dataInizio == &TestiCausa::interruzioneInizio);
+             !e.isEmpty())
+        passo_->setText(QStringLiteral("correggere le date: ") + e);
     else if (mancanodati == 1)
         passo_->setText(d_.passoProve);
     else

@@ -303,6 +303,8 @@ void FinestraPossesso::aggiornapasso()
         passo_->setText(QStringLiteral("digitare la data iniziale del possesso"));
     else if (c.testi.possessoFine.isEmpty())
         passo_->setText(QStringLiteral("digitare la data finale del possesso"));
+    else if (const QString e = StatoCausa::erroreDate(c.testi.possessoInizio, c.testi.possessoFine); !e.isEmpty())
+        passo_->setText(QStringLiteral("correggere le date: ") + e);
     else if (mancanodati_ == 1)
         passo_->setText(QStringLiteral("scegliere ognuna delle tipologie di dati visualizzate"));
     else
@@ -421,9 +423,16 @@ void FinestraPossesso::aiuto_Click()
 void FinestraPossesso::cmdavanti_Click()
 {
     const Causa& c = CausaViva::attiva().causa();
-    if (!StatoCausa::possessoCompleto(c)) {
+    // Dates that cannot be counted, here or in an objection, are named: no judgment rests on them.
+    const QString errore = StatoCausa::erroreDateCausa(c.testi);
+    if (!StatoCausa::possessoCompleto(c) || !errore.isEmpty()) {
+        // What is missing of the possession is named, so that a case saved half-way can be finished.
+        const QStringList possesso = StatoCausa::mancanzePossesso(c);
         piattaforma().messaggi->mostra(
-            u("Non sono stati immessi tutti i dati necessari: non è possibile procedere."), titoloaiuto, Icona::Critico);
+            u("Non sono stati immessi tutti i dati necessari: non è possibile procedere.") +
+                (errore.isEmpty() ? QString() : QChar(13) + errore) +
+                (possesso.isEmpty() ? QString() : QChar(13) + QStringLiteral("Mancano: ") + possesso.join(QStringLiteral(", ")) + QLatin1Char('.')),
+            titoloaiuto, Icona::Critico);
         return;
     }
     if (!StatoCausa::intestazioneCompleta(c) || !StatoCausa::datiGeneraliCompleti(c.testi)) {

@@ -3,12 +3,23 @@
 // dates, the checks of completeness and the objections raised. Each is defined once, here.
 #include "case/daticausa.h"
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace StatoCausa {
 
-// The duration between two texts, " 20 anni e  5 giorni"; empty unless both read as dates.
-QString durata(const QString& inizio, const QString& fine);
+// Why the dates of a block cannot be counted: a date after today (oggi), an end before its start
+// or, unless unGiorno (an interruption by a single act, a claim or an acknowledgment), on the same
+// day. Empty when they can, or while a text is not (yet) a date.
+QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno = false,
+                   const QDate& oggi = QDate::currentDate());
+// The first such reason among the case's three blocks, naming the block; empty when there is none.
+QString erroreDateCausa(const TestiCausa& t, const QDate& oggi = QDate::currentDate());
+
+// The duration between two texts, " 20 anni e  5 giorni"; empty unless both read as dates that
+// can be counted (erroreDate).
+QString durata(const QString& inizio, const QString& fine, bool unGiorno = false);
 QString durataPossesso(const TestiCausa& t);
 QString durataDate(const TestiCausa& t);
 QString durataInterruzione(const TestiCausa& t);
@@ -23,7 +34,13 @@ bool requisitiCompleti(const DatiCausa& d);
 bool possessoCompleto(const Causa& c);
 // A date objection complete: both dates typed and both proofs chosen (k 1 the dates, 2 the interruption).
 bool obiezioneDateCompleta(const Causa& c, int k);
-// Everything the judgment needs.
+// What the judgment still lacks, named for the user: "l'attore", "la data finale del possesso",
+// "la risposta su «Fede del possessore»"; empty when nothing is missing.
+QStringList mancanze(const Causa& c);
+// The same, of the possession window alone: its two dates and six answers.
+QStringList mancanzePossesso(const Causa& c);
+
+// Everything the judgment needs, and no date that cannot be counted in any block.
 bool giudicabile(const Causa& c);
 
 // The act that interrupted the possession, as tipointerr numbers it: the one chosen, or for an
@@ -39,6 +56,9 @@ int attoInterruttivo(Scelta tipointerr, Scelta interdatin);
 // proceedings were extinguished, where the term runs again from the act (art. 2945).
 bool chiedeRipresa(int atto, Scelta domandaestinta);
 bool interruzioneChiedeFine(const DatiCausa& d);
+// The case as a question names it: "«Rossi c. Bianchi»", the plaintiff alone, else the archive's
+// file name, else "senza nome".
+QString nomeCausa(const TestiCausa& t, const QString& archivio);
 
 // Objection k (1..7) has been raised: its proof chosen.
 bool obiezioneSollevata(const DatiCausa& d, int k);

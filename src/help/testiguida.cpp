@@ -26,12 +26,13 @@ const QList<TestoGuida>& testiGuida()
         "per la stampa. In ogni finestra la casella gialla indica il passo successivo da compiere, "
         "il tasto AIUTO riassume brevemente l'uso della finestra e i tasti con il punto "
         "interrogativo spiegano le singole scelte. Il menu File permette di archiviare la causa in "
-        "un file (il cui nome comincia, per convenzione, con Possidoria-dati-), di riaprirla in "
-        "seguito e di eliminare i file non più utili; il menu Visualizza, la barra degli strumenti "
+        "un file (il cui nome comincia, per convenzione, con Possidoria-dati-), anche incompleta, "
+        "di riaprirla in seguito e di eliminare i file non più utili; il menu Visualizza, la barra degli strumenti "
         "e i tasti da Ctrl+A a Ctrl+M conducono a una qualsiasi delle tredici finestre, mentre la "
         "voce Finestra n. posta all'estremità destra della barra dei menu apre la guida della "
-        "finestra attiva. Il tasto USCITA chiede conferma prima di chiudere il programma: tutti i "
-        "dati non archiviati vanno perduti.")},
+        "finestra attiva. Il tasto USCITA chiede conferma prima di chiudere il programma; se la "
+        "causa ha modifiche non salvate (un asterisco nel titolo), propone di salvarla. Dopo un "
+        "arresto imprevisto la causa si recupera all'avvio.")},
     {QStringLiteral("guidafunzionamento"), QString::fromUtf8("FUNZIONAMENTO DEL PROGRAMMA"),
      QString::fromUtf8(
         "Il funzionamento del presente software è basato sulle leggi italiane che disciplinano il "
@@ -110,12 +111,11 @@ const QList<TestoGuida>& testiGuida()
         " articoli 812 e 822 che li definiscono. La casella gialla indica di volta in volta il dato"
         " che manca. Il tasto Procedi apre la finestra Possesso soltanto quando sono stati indicati"
         " l'attore, il convenuto, il bene e la tipologia; la località può essere aggiunta in "
-        "seguito. Il tasto canc, dopo che è stata scelta una tipologia, svuota senza chiedere "
-        "conferma i dati della causa mostrati in tutte le finestre e permette di iniziarne una "
-        "nuova. Dal menu File o dalla barra degli strumenti la causa può essere archiviata con "
-        "Salva o Salva con nome, riaperta con Apri, che ripristina tutte le finestre, oppure "
-        "eliminata con Elimina. Per archiviare occorrono i dati di questa finestra e tutte le "
-        "risposte della finestra Possesso.")},
+        "seguito. Il tasto canc svuota i dati della causa in tutte le finestre per iniziarne una "
+        "nuova; se vi sono modifiche non salvate, chiede prima se salvarle. Dal menu File o dalla barra degli "
+        "strumenti la causa può essere archiviata con Salva o Salva con nome, anche incompleta, "
+        "riaperta con Apri, che ripristina tutte le finestre, oppure eliminata con Elimina. La "
+        "sentenza richiede i dati di questa finestra e tutte le risposte della finestra Possesso.")},
     {QStringLiteral("guidapossesso"), QString::fromUtf8("Finestra POSSESSO"),
      QString::fromUtf8(
         "La finestra che riguarda il possesso è la più importante per la causa. Contiene i fatti "

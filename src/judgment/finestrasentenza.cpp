@@ -198,6 +198,7 @@ void FinestraSentenza::carica()
     // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
     FinestraLavoro::carica();
     connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
+    connect(&CausaViva::attiva(), &CausaViva::sostituita, this, &FinestraSentenza::svuota);
     Form_Load();
 }
 
@@ -219,12 +220,8 @@ void FinestraSentenza::Form_Load()
 
 void FinestraSentenza::causaCambiata()
 {
-    // A new case leaves no judgment; any other change leaves the one shown standing for what it
-    // judged, and says so.
-    if (CausaViva::attiva().causa() == Causa{}) {
-        svuota();
-        return;
-    }
+    // A change leaves the judgment shown standing for what it judged, and says so; another case
+    // (opened, new, recovered) leaves none (svuota, on CausaViva::sostituita).
     if (!giudizio_ || superata_)
         return;
     superata_ = true;
@@ -247,6 +244,23 @@ DocumentoSentenza FinestraSentenza::documento() const
                      : DocumentoSentenza{};
 }
 
+bool FinestraSentenza::attualizza()
+{
+    if (!giudizio_ || !superata_)
+        return true;
+    if (giudica(CausaViva::attiva().causa())) {
+        Form_Load();
+        scriviPasso(passo_, QStringLiteral("la sentenza è stata emessa di nuovo con i dati attuali della causa"));
+        return true;
+    }
+    piattaforma().messaggi->mostra(
+        QStringLiteral("La sentenza mostrata non corrisponde più ai dati della causa, che ora non bastano per "
+                       "emetterla di nuovo: non viene esportata né stampata.\rCompletare o correggere i dati e "
+                       "cliccare sul tasto Sentenza della finestra Possesso."),
+        titoloaiuto, Icona::Esclamazione);
+    return false;
+}
+
 void FinestraSentenza::esportaPdf_Click()
 {
     if (!giudizio_) {
@@ -254,6 +268,8 @@ void FinestraSentenza::esportaPdf_Click()
                                        Icona::Informazione);
         return;
     }
+    if (!attualizza())
+        return;
     const Causa& causa = giudizio_->causa;
     const QString nome = DocumentoSentenza::nomeFilePdf(causa.testi.attore, causa.testi.convenuto);
     const QString percorso = piattaforma().dialoghi->salva(QStringLiteral("Esporta la sentenza in PDF"),
@@ -275,6 +291,8 @@ void FinestraSentenza::stampaSentenza_Click()
                                        Icona::Informazione);
         return;
     }
+    if (!attualizza())
+        return;
     PortaStampante* stampante = piattaforma().stampante;
     if (!stampante->scegli())
         return;   // cancelled
@@ -357,6 +375,7 @@ void FinestraSentenza::svuota()
     commento_->clear();
     giudizio_.reset();
     superata_ = false;
+    scriviPasso(passo_, QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
     aggiornaLineaTempo();
     VScroll1_Change();
     VScroll2_Change();
@@ -364,6 +383,8 @@ void FinestraSentenza::svuota()
 
 void FinestraSentenza::stampa_Click()
 {
+    if (!attualizza())
+        return;
     scriviPasso(passo_, QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
     PortaWord* word = piattaforma().word;
     word->nuovoDocumento();

@@ -66,6 +66,9 @@ protected:
 
 private:
     void causaCambiata();
+    // Before an export or a print: a judgment the case has changed since is given again from the
+    // case on screen; when the case can no longer be judged, the user is told and false returned.
+    bool attualizza();
     void aggiornaLineaTempo();
 
     QPlainTextEdit* testosentenza_ = nullptr;

@@ -1,8 +1,11 @@
 #include "platform/messaggiqt.h"
 #include <QApplication>
-#include <QFileDialog>
-#include <QFontMetrics>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -37,14 +40,21 @@ Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona i
                                               QMessageBox::Critical, QMessageBox::Question};
     QMessageBox box(icone[int(icona)], titolo, QString(testo).replace(QLatin1Char('\r'), QLatin1Char('\n')),
                     QMessageBox::NoButton, QApplication::activeWindow());
-    if (pulsanti == Pulsanti::SiNo) {
+    if (pulsanti == Pulsanti::SiNo || pulsanti == Pulsanti::SiNoAnnulla) {
         QPushButton* si = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-        box.setDefaultButton(predefinita == Risposta::No ? no : si);
-        box.setEscapeButton(no);
+        QPushButton* annulla = pulsanti == Pulsanti::SiNoAnnulla
+                                   ? box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole)
+                                   : nullptr;
+        box.setDefaultButton(predefinita == Risposta::Annulla && annulla ? annulla
+                             : predefinita == Risposta::No              ? no
+                                                                        : si);
+        box.setEscapeButton(annulla ? annulla : no);
         allargaPerTitolo(box);
         box.exec();
-        return box.clickedButton() == si ? Risposta::Si : Risposta::No;
+        if (box.clickedButton() == si)
+            return Risposta::Si;
+        return box.clickedButton() == no || !annulla ? Risposta::No : Risposta::Annulla;
     }
     box.addButton(QMessageBox::Ok);
     allargaPerTitolo(box);
@@ -112,34 +122,92 @@ private:
     QString nomeIntero_;
 };
 
-} // namespace
+enum class Scopo { Apri, Salva, Elimina };
 
-static QString dialogo(bool salvare, const QString& titolo, const QList<FiltroFile>& filtri,
-                       int filtroIniziale, const QString& nomeIniziale)
+// Under a filter that recognises files by their content, the dialog lists every file its patterns
+// name and every one it recognises; folders always. Any other filter is left to the dialog.
+class FiltroContenuto : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void usa(const FiltroFile* filtro)
+    {
+        filtro_ = filtro && filtro->riconosce ? filtro : nullptr;
+        if (auto* m = qobject_cast<QFileSystemModel*>(sourceModel()); m && filtro_)
+            m->setNameFilters({});   // every file reaches filterAcceptsRow, which decides
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int riga, const QModelIndex& padre) const override
+    {
+        auto* m = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (!filtro_ || !m)
+            return true;
+        const QModelIndex i = m->index(riga, 0, padre);
+        if (m->isDir(i))
+            return true;
+        const QString nome = m->fileName(i);
+        for (const QString& schema : filtro_->schema.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            if (QDir::match(schema.trimmed(), nome))
+                return true;
+        return filtro_->riconosce(m->filePath(i));
+    }
+
+private:
+    const FiltroFile* filtro_ = nullptr;
+};
+
+QString dialogo(Scopo scopo, const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                const QString& nomeIniziale)
 {
     QStringList elenco;
     for (const FiltroFile& f : filtri)
         elenco << DialoghiQt::filtroQt(f);
-    QString scelto = filtroIniziale >= 1 && filtroIniziale <= elenco.size() ? elenco[filtroIniziale - 1] : QString();
-    QWidget* padre = QApplication::activeWindow();
-    const QString unione = elenco.join(QStringLiteral(";;"));
+    DialogoFile d(QApplication::activeWindow(), titolo);
+    // Qt's own dialog, the same on every desktop: it can list archives known by their content.
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(scopo == Scopo::Salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(scopo == Scopo::Salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (scopo == Scopo::Elimina)
+        d.setLabelText(QFileDialog::Accept, QStringLiteral("&Elimina"));
+    auto* contenuto = new FiltroContenuto(&d);
+    d.setProxyModel(contenuto);
     // Saving over an existing archive asks first, so that a saved case is never replaced unawares.
-    DialogoFile d(padre, titolo, nomeIniziale, unione);
-    d.setAcceptMode(salvare ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    d.setFileMode(salvare ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!scelto.isEmpty())
-        d.selectNameFilter(scelto);
+    d.setNameFilters(elenco);
+    QObject::connect(&d, &QFileDialog::filterSelected, contenuto, [&, contenuto](const QString& scelto) {
+        const qsizetype i = elenco.indexOf(scelto);
+        contenuto->usa(i >= 0 ? &filtri[i] : nullptr);
+    });
+    const QFileInfo iniziale(nomeIniziale);
+    if (!nomeIniziale.isEmpty() && iniziale.isDir()) {
+        d.setDirectory(nomeIniziale);
+    } else if (!nomeIniziale.isEmpty()) {
+        d.setDirectory(iniziale.absolutePath());
+        d.selectFile(iniziale.fileName());
+    }
+    if (filtroIniziale >= 1 && filtroIniziale <= elenco.size()) {
+        d.selectNameFilter(elenco[filtroIniziale - 1]);
+        contenuto->usa(&filtri[filtroIniziale - 1]);
+    }
     return d.exec() == QDialog::Accepted ? d.scelto() : QString();
 }
+
+} // namespace
 
 QString DialoghiQt::apri(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
                          const QString& nomeIniziale)
 {
-    return dialogo(false, titolo, filtri, filtroIniziale, nomeIniziale);
+    return dialogo(Scopo::Apri, titolo, filtri, filtroIniziale, nomeIniziale);
 }
 
 QString DialoghiQt::salva(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
                           const QString& nomeIniziale)
 {
-    return dialogo(true, titolo, filtri, filtroIniziale, nomeIniziale);
+    return dialogo(Scopo::Salva, titolo, filtri, filtroIniziale, nomeIniziale);
+}
+
+QString DialoghiQt::elimina(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                            const QString& nomeIniziale)
+{
+    return dialogo(Scopo::Elimina, titolo, filtri, filtroIniziale, nomeIniziale);
 }

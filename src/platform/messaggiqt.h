@@ -17,6 +17,8 @@ public:
                  const QString& nomeIniziale) override;
     QString salva(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
                   const QString& nomeIniziale) override;
+    QString elimina(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                    const QString& nomeIniziale) override;
     // The filter as Qt's dialogs take it: "description (pattern pattern)".
     static QString filtroQt(const FiltroFile& f);
 };

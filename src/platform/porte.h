@@ -9,8 +9,9 @@
 class QPagedPaintDevice;
 
 enum class Icona { Informazione, Esclamazione, Critico, Domanda };
-enum class Pulsanti { Ok, SiNo };
-enum class Risposta { Ok, Si, No };
+// SiNoAnnulla: the question before unsaved work is left; Annulla, also the Esc key, keeps it.
+enum class Pulsanti { Ok, SiNo, SiNoAnnulla };
+enum class Risposta { Ok, Si, No, Annulla };
 
 class PortaMessaggi {
 public:
@@ -24,6 +25,8 @@ public:
 struct FiltroFile {
     QString descrizione;   // "Archivio Possidoria"
     QString schema;        // "Possidoria-dati-*"
+    // When set, the filter also lists the files it recognises by their content, whatever their name.
+    std::function<bool(const QString& percorso)> riconosce = {};
 };
 
 class PortaDialoghi {
@@ -34,6 +37,12 @@ public:
                          int filtroIniziale, const QString& nomeIniziale) = 0;
     virtual QString salva(const QString& titolo, const QList<FiltroFile>& filtri,
                           int filtroIniziale, const QString& nomeIniziale) = 0;
+    // A file to delete: an opening dialog whose button says "Elimina".
+    virtual QString elimina(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                            const QString& nomeIniziale)
+    {
+        return apri(titolo, filtri, filtroIniziale, nomeIniziale);
+    }
 };
 
 class PortaMidi {

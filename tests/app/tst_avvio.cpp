@@ -130,8 +130,10 @@ private slots:
         }();
         QVERIFY(aperte.contains(QStringLiteral("scelta")) && aperte.contains(QStringLiteral("informa")));
 
-        p->messaggi.risposte.enqueue(Risposta::Si);
+        // The case has unsaved changes: the question is whether to save it; "No" leaves it unsaved.
+        p->messaggi.risposte.enqueue(Risposta::No);
         chiediuscita();
+        QCOMPARE(p->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(chiuse, aperte);   // all of them, in the fixed order
         auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));

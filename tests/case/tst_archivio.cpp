@@ -291,6 +291,19 @@ private slots:
         QTest::newRow("scelte che non nominano un pulsante: lette lo stesso")
             << QByteArray(fileCompleto).replace("\r\n2\r\n4\r\n", "\r\n0\r\n99\r\n") << "111111111" << fuoriScala << "";
 
+        // A case saved half-way: an unanswered type or requirement reads back unanswered.
+        Causa senzaTipo = caso;
+        senzaTipo.scelte.tipologia.reset();
+        QTest::newRow("tipo non ancora scelto")
+            << QByteArray(fileCompleto).replace(",7\r\n", ",\r\n") << "111111111" << senzaTipo << "";
+        Causa senzaFede = caso;
+        senzaFede.scelte.sceltafed.reset();
+        QTest::newRow("fede non ancora scelta")
+            << QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",3,2,2,1,,2") << "111111111" << senzaFede << "";
+        Causa soloAttore;
+        soloAttore.testi.attore = QStringLiteral("Rossi");
+        QTest::newRow("solo l'attore") << scriviArchivio(soloAttore) << "111111111" << soloAttore << "";
+
         // The same case saved again as UTF-8 by a text editor, with or without a byte-order mark.
         const QByteArray inUtf8 = QStringDecoder("windows-1252").decode(fileCompleto).operator QString().toUtf8();
         QVERIFY(inUtf8 != fileCompleto && inUtf8.contains("Niccol\xC3\xB2"));
@@ -320,12 +333,10 @@ private slots:
                 "nei dati della causa il campo 5 non è un numero");
         rifiuto("tipo tra virgolette", QByteArray(fileCompleto).replace(",7\r\n", ",\"7\"\r\n"), "non è un numero");
         rifiuto("tipo decimale", QByteArray(fileCompleto).replace(",7\r\n", ",7.5\r\n"), "non è un numero");
-        rifiuto("tipo vuoto", QByteArray(fileCompleto).replace(",7\r\n", ",\r\n"), "tipo di causa");
         rifiuto("tipo zero", QByteArray(fileCompleto).replace(",7\r\n", ",0\r\n"), "tipo di causa");
         rifiuto("tipo 13", QByteArray(fileCompleto).replace(",7\r\n", ",13\r\n"), "tipo di causa");
         rifiuto("interruzione 4", QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",4,2,2,1,1,2"), "possesso");
         rifiuto("acquisto 3", QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",3,2,2,1,1,3"), "possesso");
-        rifiuto("fede vuota", QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",3,2,2,1,,2"), "possesso");
         rifiuto("modo non numerico", QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",3,x,2,1,1,2"),
                 "nei dati sul possesso il campo 4 non è un numero");
         rifiuto("record 2 incompleto", record1 + "\"8/12/1980\",\"1/3/2005\",3,2,2,1,1\r\n", "mancano i dati sul possesso");
@@ -348,6 +359,19 @@ private slots:
         rifiuto("manca solo la nona riga, vuota", record1 + record2 + record3 + record4 + "3\r\n1\r\n2\r\n\r\n",
                 "finisce dopo 8 delle nove righe");
     }
+    // The content rule that finds an archive under any name: every archive the program writes, even
+    // of a case barely begun, and nothing else.
+    void riconoscimentoDalContenuto()
+    {
+        Causa quasiVuota;
+        quasiVuota.testi.attore = QStringLiteral("Rossi");
+        QVERIFY(sembraArchivio(QByteArrayView(scriviArchivio(quasiVuota))));
+        QVERIFY(sembraArchivio(QByteArrayView(scriviArchivio(Causa{}))));
+        for (const char* altro : {"", "Caro amico, ti scrivo\r\n", "\"solo una riga\"\r\n", "\"a\",\"b\" senza altre righe"})
+            QVERIFY2(!sembraArchivio(QByteArrayView(altro)), altro);
+        QVERIFY(!sembraArchivio(QStringLiteral("/percorso/che/non/esiste")));
+    }
+
     void lettura()
     {
         QFETCH(QByteArray, dati);

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ModPossidoria;
@@ -44,7 +45,7 @@ private slots:
     void passo();
     void procedi_data();
     void procedi();
-    void cancSenzaTipologiaNonFaNulla();
+    void cancSenzaTipologiaChiede();
     void cancIniziaUnaNuovaCausa();
     void cancSvuotaLaSentenza();
     void chiusaDallaBarraNonPerdeNulla();
@@ -149,7 +150,8 @@ void TstCausa::caricaMostraLaCausa()
     QCOMPARE(causa()->Option1()->selezionato(), 5);
     CausaViva::attiva().azzera();
     QCOMPARE(causa()->Option1()->selezionato(), 0);
-    QCOMPARE(causa()->windowTitle(), QStringLiteral("Possidoria: dati della causa"));
+    // The caption, with the place of the desktop's mark of unsaved changes.
+    QCOMPARE(causa()->windowTitle(), QStringLiteral("Possidoria: dati della causa[*]"));
     QCOMPARE(causa()->passo()->text(), hintAttore);
     QVERIFY(causa()->findChild<QLabel*>(QStringLiteral("guidafinestra"))->text().startsWith(
         QStringLiteral("Da questo momento in poi i dati vengono")));
@@ -285,16 +287,22 @@ void TstCausa::procedi()
     }
 }
 
-void TstCausa::cancSenzaTipologiaNonFaNulla()
+void TstCausa::cancSenzaTipologiaChiede()
 {
+    // Texts typed without a type are a case too: canc asks, and "Annulla" (the default) keeps it all.
     compila(QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("fondo"), QStringLiteral("Lecco"));
     CausaViva::attiva().imposta(&DatiCausa::sceltainterr, Scelta(qint16(3)));
     causa()->findChild<QPushButton*>(QStringLiteral("azzera"))->click();
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Rossi"));
     QCOMPARE(causa()->luogo()->text(), QStringLiteral("Lecco"));
     QCOMPARE(CausaViva::attiva().scelte().sceltainterr, Scelta(qint16(3)));
-    QVERIFY(!Finestre::caricata(QStringLiteral("possesso")));
-    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    // "No" drops it.
+    finta_->messaggi.risposte.enqueue(Risposta::No);
+    causa()->findChild<QPushButton*>(QStringLiteral("azzera"))->click();
+    QVERIFY(causa()->attore()->text().isEmpty());
+    QCOMPARE(CausaViva::attiva().causa(), Causa{});
 }
 
 void TstCausa::cancIniziaUnaNuovaCausa()
@@ -314,6 +322,7 @@ void TstCausa::cancIniziaUnaNuovaCausa()
     QVERIFY(!p->marcatore(5)->isHidden());
     CausaViva::attiva().impostaArchivio(QStringLiteral("Possidoria-dati-Rossi"));
 
+    finta_->messaggi.risposte.enqueue(Risposta::No);   // not saved: dropped
     causa()->azzera_Click();
 
     // Every screen is cleared...
@@ -335,7 +344,7 @@ void TstCausa::cancIniziaUnaNuovaCausa()
     // The old archive name goes too: "Salva" of the new case asks for a name, never overwrites.
     QVERIFY(CausaViva::attiva().archivio().isEmpty());
 
-    // A new case with new names but no new type is refused, and a second canc does nothing.
+    // A new case with new names but no new type is refused, and a second canc keeps it on "Annulla".
     compila(QStringLiteral("Verdi"), QStringLiteral("Neri"), QStringLiteral("casa"), QStringLiteral("Como"));
     causa()->cmdavanti_Click();
     QCOMPARE(causa()->mancanodati(), 1);
@@ -357,6 +366,7 @@ void TstCausa::cancSvuotaLaSentenza()
     QVERIFY(!s->testosentenza()->toPlainText().isEmpty());
     QVERIFY(!s->findChild<QLabel*>(QStringLiteral("azione(1)"))->text().isEmpty());
 
+    finta_->messaggi.risposte.enqueue(Risposta::No);
     causa()->azzera_Click();
     QVERIFY(s->testosentenza()->toPlainText().isEmpty());
     QVERIFY(s->commento()->toPlainText().isEmpty());
@@ -367,12 +377,18 @@ void TstCausa::cancSvuotaLaSentenza()
     QVERIFY(!s->giudizio());
 }
 
-// The title bar's close button discards no typing: the case stays, and the window opened again shows it.
+// The title bar's close button discards no typing: asked first, the case saved stays, and the
+// window opened again shows it.
 void TstCausa::chiusaDallaBarraNonPerdeNulla()
 {
     causa()->show();
     compila(QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("fondo"), QStringLiteral("Lecco"));
     causa()->Option1()->pulsante(6)->click();
+    QVERIFY(!causa()->close());   // "Annulla", the default
+    QVERIFY(causa()->isVisible());
+    QTemporaryDir cartella;
+    finta_->messaggi.risposte.enqueue(Risposta::Si);
+    finta_->dialoghi.risposte.enqueue(cartella.filePath(QStringLiteral("Possidoria-dati-Rossi")));
     QVERIFY(causa()->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Finestre::caricata(QStringLiteral("causa")));

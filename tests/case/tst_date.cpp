@@ -4,6 +4,7 @@
 #include "case/bloccodate.h"
 #include "case/causaviva.h"
 #include "case/date.h"
+#include "case/statocausa.h"
 #include "fakes/piattaformafinta.h"
 
 #include <QLabel>
@@ -110,6 +111,8 @@ private slots:
     void bloccoNonData_data();
     void bloccoNonData();
     void bloccoSvuotatoEAntecedente();
+    void dateNonComputabili_data();
+    void dateNonComputabili();
     void bloccoLimiteSoloAllaDigitazione();
 };
 
@@ -379,7 +382,7 @@ void TstDate::bloccoNonData()
     QCOMPARE(finta.messaggi.ultimo().icona, Icona::Critico);
 }
 
-// Emptying a date takes the duration away; an end before the start is no error (" 0 anni").
+// Emptying a date takes the duration away.
 void TstDate::bloccoSvuotatoEAntecedente()
 {
     PiattaformaFinta finta;
@@ -390,9 +393,51 @@ void TstDate::bloccoSvuotatoEAntecedente()
     f.datafine->clear();
     QCOMPARE(f.fine->text(), QString());
     QCOMPARE(f.durata->text(), QString());
-    f.datafine->setText(QStringLiteral("1/5/1980"));
-    QCOMPARE(f.durata->text(), QStringLiteral(" 0 anni"));
     QVERIFY(finta.messaggi.mostrati.isEmpty());
+}
+
+// Dates the Code cannot count from give no duration, and leaving the field says why: a date after
+// today, an end before the start or on the same day.
+void TstDate::dateNonComputabili_data()
+{
+    QTest::addColumn<QString>("inizio");
+    QTest::addColumn<QString>("fine");
+    QTest::addColumn<QString>("motivo");
+    const QDate oggi = QDate::currentDate();
+    const QString domani = Date::formaBreve(oggi.addDays(1));
+    QTest::newRow("fine nel futuro") << QStringLiteral("1/1/2020") << Date::formaBreve(oggi.addYears(19))
+                                     << QStringLiteral("è successiva a oggi");
+    QTest::newRow("fine domani") << QStringLiteral("1/1/2020") << domani << QStringLiteral("è successiva a oggi");
+    QTest::newRow("inizio nel futuro") << domani << QString() << QStringLiteral("è successiva a oggi");
+    QTest::newRow("fine prima dell'inizio") << QStringLiteral("2/6/1990") << QStringLiteral("1/6/1990")
+                                            << QStringLiteral("la data finale (1/6/1990) precede quella iniziale (2/6/1990)");
+    QTest::newRow("stesso giorno") << QStringLiteral("1/6/1990") << QStringLiteral("1/6/1990")
+                                   << QStringLiteral("coincide con quella iniziale");
+}
+
+void TstDate::dateNonComputabili()
+{
+    QFETCH(QString, inizio);
+    QFETCH(QString, fine);
+    QFETCH(QString, motivo);
+    QVERIFY(StatoCausa::durata(inizio, fine).isEmpty());
+    QVERIFY(StatoCausa::erroreDate(inizio, fine).contains(motivo));
+    PiattaformaFinta finta;
+    Finestra f;
+    f.datainizio->setText(inizio);
+    f.datafine->setText(fine);
+    QCOMPARE(f.durata->text(), QString());
+    f.datafine->setFocus();
+    QTest::keyClick(fine.isEmpty() ? f.datainizio : f.datafine, Qt::Key_Return);
+    QCOMPARE(finta.messaggi.mostrati.size(), 1);
+    QVERIFY2(finta.messaggi.ultimo().testo.startsWith(QStringLiteral("Attenzione: ")) &&
+                 finta.messaggi.ultimo().testo.contains(motivo),
+             qPrintable(finta.messaggi.ultimo().testo));
+    // Yesterday to today is a day of possession, and an interruption by one act has a single day.
+    QCOMPARE(StatoCausa::durata(Date::formaBreve(QDate::currentDate().addDays(-1)),
+                                Date::formaBreve(QDate::currentDate())),
+             QStringLiteral(" 0 anni e  1 giorno"));
+    QCOMPARE(StatoCausa::durata(QStringLiteral("12/5/2004"), QStringLiteral("12/5/2004"), true), QStringLiteral(" 0 anni"));
 }
 
 // Typing stops at ten characters; a longer text of the record is shown whole and stays whole.

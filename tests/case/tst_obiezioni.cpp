@@ -405,11 +405,12 @@ void TstObiezioni::questionarioRitorno()
     // A new case leaves no objection: the option unchecked, hint A, the return refused again.
     possesso()->hide();
     CausaViva::attiva().imposta(&DatiCausa::tipologia, Scelta(qint16(1)));
+    finta_->messaggi.risposte.enqueue(Risposta::No);   // not saved: dropped
     Finestre::di<FinestraCausa>()->azzera_Click();
     QCOMPARE(q->gruppo()->selezionato(), 0);
     QCOMPARE(q->passo()->text(), passoA);
     q->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
-    QCOMPARE(finta_->messaggi.mostrati.size(), 2);
+    QCOMPARE(finta_->messaggi.mostrati.size(), 3);
     QCOMPARE(finta_->messaggi.ultimo().testo, RIFIUTO_QUESTIONARIO);
 }
 

@@ -102,7 +102,7 @@ void TstPossesso::intestazione(int tipo)
 void TstPossesso::finestraNuova()
 {
     FinestraPossesso* p = possesso();
-    QCOMPARE(p->windowTitle(), QStringLiteral("Possidoria: dati sul possesso"));
+    QCOMPARE(p->windowTitle(), QStringLiteral("Possidoria: dati sul possesso[*]"));
     QCOMPARE(p->passo()->text(), QStringLiteral("digitare la data iniziale del possesso"));
     for (int i = 1; i <= 6; ++i) {
         QVERIFY(!p->frame(i)->isEnabled());
@@ -196,7 +196,9 @@ void TstPossesso::cinqueGruppiPoiSentenza()
     rispondi({3, 2, 2, 1, 1});
     possesso()->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
-    QCOMPARE(finta_->messaggi.ultimo().testo, mancanoDati);
+    // The refusal names what is missing.
+    QCOMPARE(finta_->messaggi.ultimo().testo,
+             mancanoDati + QStringLiteral("\rMancano: la risposta su «Acquisto da chi non è proprietario»."));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Critico);
     QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
 
@@ -353,7 +355,7 @@ void TstPossesso::sentenzaConDataSvuotata()
     possesso()->cmdavanti_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().testo,
-             QString::fromUtf8("Non sono stati immessi tutti i dati necessari: non è possibile procedere."));
+             mancanoDati + QStringLiteral("\rMancano: la data iniziale del possesso."));
     QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
 }
 

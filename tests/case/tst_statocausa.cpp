@@ -32,6 +32,7 @@ private slots:
     void durata();
     void completezza_data();
     void completezza();
+    void mancanzeNominate();
     void obiezioni_data();
     void obiezioni();
 };
@@ -79,6 +80,20 @@ void TstStatoCausa::completezza_data()
     QTest::newRow("faith unanswered") << Ritocco([](Causa& c) { c.scelte.sceltafed.reset(); }) << true << false << false;
     QTest::newRow("interruption 4 of 3") << Ritocco([](Causa& c) { c.scelte.sceltainterr = 4; }) << true << false
                                          << false;
+    // Dates the Code cannot count from: no judgment rests on them, in the possession or an objection.
+    QTest::newRow("possession ending in 2045") << Ritocco([](Causa& c) {
+        c.testi.possessoFine = QDate::currentDate().addYears(19).toString(QStringLiteral("d/M/yyyy"));
+    }) << true << false << false;
+    QTest::newRow("possession ending where it starts")
+        << Ritocco([](Causa& c) { c.testi.possessoFine = c.testi.possessoInizio; }) << true << false << false;
+    QTest::newRow("objection dates reversed") << Ritocco([](Causa& c) {
+        c.testi.ledateInizio = QStringLiteral("2/1/1990");
+        c.testi.ledateFine = QStringLiteral("1/1/1990");
+    }) << true << true << false;
+    QTest::newRow("interruption of one day (an act)") << Ritocco([](Causa& c) {
+        c.testi.interruzioneInizio = QStringLiteral("12/5/1990");
+        c.testi.interruzioneFine = QStringLiteral("12/5/1990");
+    }) << true << true << true;
 }
 
 void TstStatoCausa::completezza()
@@ -89,6 +104,25 @@ void TstStatoCausa::completezza()
     QTEST(StatoCausa::intestazioneCompleta(c), "intestazione");
     QTEST(StatoCausa::possessoCompleto(c), "possesso");
     QTEST(StatoCausa::giudicabile(c), "giudicabile");
+    // A case that cannot be judged for want of data says what it wants.
+    QFETCH(bool, possesso);
+    QCOMPARE(StatoCausa::mancanzePossesso(c).isEmpty(), possesso || !StatoCausa::erroreDateCausa(c.testi).isEmpty());
+}
+
+// A case saved half-way names what the judgment still needs, in the windows' order.
+void TstStatoCausa::mancanzeNominate()
+{
+    Causa c;
+    c.testi.attore = QStringLiteral("Rossi");
+    c.testi.possessoInizio = QStringLiteral("1/1/1980");
+    c.scelte.sceltainterr = 3;
+    const QStringList m = StatoCausa::mancanze(c);
+    QCOMPARE(m.mid(0, 5), (QStringList{QStringLiteral("il convenuto"), QStringLiteral("il bene o diritto"),
+                                        QStringLiteral("la località"), QStringLiteral("la tipologia di usucapione"),
+                                        QStringLiteral("la data finale del possesso")}));
+    QCOMPARE(m.size(), 10);
+    QCOMPARE(m.last(), QStringLiteral("la risposta su «Acquisto da chi non è proprietario»"));
+    QVERIFY(StatoCausa::mancanze(completa()).isEmpty());
 }
 
 void TstStatoCausa::obiezioni_data()

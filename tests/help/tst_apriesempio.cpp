@@ -73,12 +73,15 @@ void TstApriEsempio::dalMenuFile()
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(QDir(finta_->dialoghi.aperti[0].nomeIniziale).canonicalPath(), QDir(cartellaEsempi()).canonicalPath());
     QCOMPARE(causa->attore()->text(), QStringLiteral("Mario Rossi"));
-    QVERIFY(CausaViva::attiva().archivio().isEmpty());
+    QVERIFY(CausaViva::attiva().solaLettura());
 
-    // "&Salva" asks for a name; cancelled, the example is untouched.
+    // "&Salva" asks for a name, the example's own in the user's folder; cancelled, the example is untouched.
     causa->salva_Click();
     QCOMPARE(finta_->dialoghi.aperti.size(), 2);
     QCOMPARE(finta_->dialoghi.aperti[1].tipo, QStringLiteral("salva"));
+    const QFileInfo proposta(finta_->dialoghi.aperti[1].nomeIniziale);
+    QCOMPARE(proposta.fileName(), e.file);
+    QVERIFY(proposta.absolutePath() != QFileInfo(percorso).absolutePath());
     QCOMPARE(impronta(percorso), prima);
 }
 
@@ -101,7 +104,7 @@ void TstApriEsempio::dalSommario()
     // The last example holds the facts of the tenth record: the act that interrupted is read too.
     QCOMPARE(causa->attore()->text(), QStringLiteral("Elisa Ferri"));
     QCOMPARE(CausaViva::attiva().scelte().tipointerr, Scelta(qint16(1)));
-    QVERIFY(CausaViva::attiva().archivio().isEmpty());
+    QVERIFY(CausaViva::attiva().solaLettura());
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
 

@@ -8,9 +8,12 @@
 #include "case/causaviva.h"
 #include "fakes/piattaformafinta.h"
 #include "judgment/catalogo.h"
+#include "judgment/documentosentenza.h"
 #include "judgment/finestrasentenza.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +56,9 @@ private slots:
     void senzaPunti();
     void obiezioniLette();   // registers a stand-in objection window: keep it last
     void percheDopoUnaModifica();
+    void esportazioneSuperata_data();
+    void esportazioneSuperata();
+    void altraCausaNessunaSentenza();
     void immagine();
 
 private:
@@ -134,7 +140,7 @@ void TstSentenza::apertaPrimaDelTempo()
     Finestre::di<FinestraCausa>()->visualizza(13);
     FinestraSentenza* s = sentenza();
     QVERIFY(s->isVisible());
-    QCOMPARE(s->windowTitle(), QStringLiteral("Possidoria: sentenza sulla causa svolta"));
+    QCOMPARE(s->windowTitle(), QStringLiteral("Possidoria: sentenza sulla causa svolta[*]"));
     QCOMPARE(s->testosentenza()->toPlainText(), iniziale);
     QCOMPARE(s->commento()->toPlainText(), commentoIniziale);
     QCOMPARE(s->passo()->text(), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
@@ -322,6 +328,7 @@ void TstSentenza::esportazioneDopoCanc()
 {
     causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    finta_->messaggi.risposte << Risposta::No;   // the case dropped unsaved
     Finestre::di<FinestraCausa>()->azzera_Click();
     sentenza()->stampa_Click();
     const QStringList& op = finta_->word.operazioni;
@@ -507,6 +514,73 @@ void TstSentenza::immagine()
         auto* l = sentenza()->findChild<QLabel*>(QStringLiteral("azione(%1)").arg(k));
         QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width() + 40, qPrintable(l->text()));
     }
+}
+
+// An out-of-date judgment is never exported or printed as if current: the case on screen is
+// judged first, or, when it cannot be, the export is refused with the reason and the mark stays.
+void TstSentenza::esportazioneSuperata_data()
+{
+    QTest::addColumn<int>("via");   // 0 PDF, 1 print, 2 word processor
+    QTest::addColumn<bool>("giudicabile");
+    const char* const vie[] = {"PDF", "stampa", "videoscrittura"};
+    for (int v = 0; v < 3; ++v) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, giudicata di nuovo").arg(QString::fromLatin1(vie[v])))) << v << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1, rifiutata").arg(QString::fromLatin1(vie[v])))) << v << false;
+    }
+}
+
+void TstSentenza::esportazioneSuperata()
+{
+    QFETCH(int, via);
+    QFETCH(bool, giudicabile);
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore vince la causa.")));
+    if (giudicabile)
+        CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));   // violence proved: now lost
+    else
+        CausaViva::attiva().imposta(&DatiCausa::sceltafed, Scelta());
+    QVERIFY(sentenza()->superata());
+    const QString pdf = QDir::temp().filePath(QStringLiteral("sentenza-superata-%1.pdf").arg(QCoreApplication::applicationPid()));
+    finta_->dialoghi.risposte.enqueue(pdf);
+    finta_->messaggi.risposte << Risposta::Ok << Risposta::No;
+    switch (via) {
+    case 0: sentenza()->esportaPdf_Click(); break;
+    case 1: sentenza()->stampaSentenza_Click(); break;
+    default: sentenza()->stampa_Click(); break;
+    }
+    const bool esportata = QFile::exists(pdf) || finta_->stampante.operazioni.contains(QStringLiteral("pages")) ||
+                           finta_->word.operazioni.contains(QStringLiteral("show"));
+    QFile::remove(pdf);
+    if (giudicabile) {
+        QVERIFY(esportata);
+        QVERIFY(!sentenza()->superata());
+        QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
+        QCOMPARE(sentenza()->documento().sentenza, sentenza()->giudizio()->sentenza.testo);
+    } else {
+        QVERIFY(!esportata);
+        QVERIFY(finta_->dialoghi.aperti.isEmpty());
+        QVERIFY(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("La sentenza mostrata non corrisponde più")));
+        QVERIFY(sentenza()->superata());
+        QVERIFY(sentenza()->passo()->text().startsWith(QStringLiteral("i dati della causa sono cambiati")));
+    }
+}
+
+// Another case opened leaves nothing of the previous judgment: no facts, no outcome, no PDF name.
+void TstSentenza::altraCausaNessunaSentenza()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(sentenza()->giudizio());
+    Causa altra;
+    altra.testi.attore = QStringLiteral("Verdi");
+    CausaViva::attiva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
+    QVERIFY(!sentenza()->giudizio());
+    QVERIFY(sentenza()->testosentenza()->toPlainText().isEmpty());
+    QVERIFY(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text().isEmpty());
+    sentenza()->esportaPdf_Click();
+    QVERIFY(finta_->dialoghi.aperti.isEmpty());
+    QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Nessuna sentenza è stata ancora emessa."));
 }
 
 QTEST_MAIN(TstSentenza)

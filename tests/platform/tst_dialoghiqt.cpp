@@ -1,7 +1,10 @@
 // The Qt file dialogs behind the archive commands, driven offscreen.
 #include "platform/messaggiqt.h"
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QListView>
+#include <QPushButton>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -115,6 +118,41 @@ private slots:
         });
         QVERIFY(DialoghiQt().apri(QStringLiteral("Apri file"), filtri, 2, QString()).isEmpty());
         QCOMPARE(filtroMostrato, QStringLiteral("File Possidoria-dati- (Possidoria-dati-*)"));
+    }
+
+    // Under the archives' filter the dialog lists an archive saved under a name of the user's own,
+    // known by its content, and not another file; the delete dialog's button says "Elimina".
+    void archiviRiconosciutiDalContenuto()
+    {
+        QTemporaryDir cartella;
+        const auto scrivi = [&](const char* nome, const QByteArray& dati) {
+            QFile f(cartella.filePath(QString::fromLatin1(nome)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(dati);
+        };
+        scrivi("Rossi contro Bianchi", "\"Rossi\",\"Bianchi\",\"fondo\",\"Lecco\",1\r\n\"1/1/70\",\"\",,,,,,\r\n");
+        scrivi("Possidoria-dati-vuoto", "");
+        scrivi("appunti.txt", "\"una citazione\" e nient'altro\r\n");
+        const QList<FiltroFile> filtri = {
+            {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
+            {QStringLiteral("File Possidoria-dati-"), QStringLiteral("Possidoria-dati-*"),
+             [](const QString& p) { return QFile(p).size() > 0 && !p.endsWith(QLatin1String(".txt")); }}};
+        QStringList elencati;
+        QString pulsante;
+        alDialogo([&](QFileDialog* d) {
+            auto* vista = d->findChild<QListView*>(QStringLiteral("listView"));
+            QAbstractItemModel* m = vista->model();
+            QTest::qWaitFor([&] { return m->rowCount(vista->rootIndex()) >= 2; }, 3000);
+            QTest::qWait(50);
+            for (int r = 0; r < m->rowCount(vista->rootIndex()); ++r)
+                elencati << m->index(r, 0, vista->rootIndex()).data().toString();
+            pulsante = d->findChild<QDialogButtonBox*>()->buttons().first()->text();
+            d->reject();
+        });
+        QVERIFY(DialoghiQt().elimina(QStringLiteral("Elimina"), filtri, 2, cartella.path()).isEmpty());
+        elencati.sort();
+        QCOMPARE(elencati, (QStringList{QStringLiteral("Possidoria-dati-vuoto"), QStringLiteral("Rossi contro Bianchi")}));
+        QCOMPARE(pulsante, QStringLiteral("&Elimina"));
     }
 };
 
