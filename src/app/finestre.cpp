@@ -1,4 +1,5 @@
 #include "app/finestre.h"
+#include "app/clsresize.h"
 #include "app/lingua.h"
 #include "app/accessibilita.h"
 #include "app/tabellafinestre.h"
@@ -71,6 +72,11 @@ void mostra(const QString& nome)
 {
     if (QWidget* w = finestra(nome)) {
         Accessibilita::nomina(w);   // controls a handler added since the load
+        // A window that places itself nowhere (the small ones) opens centred on the free area.
+        if (!w->isVisible() && !Ridimensionamento::di(w) && !w->property("collocata").toBool()) {
+            Ridimensionamento::collocaAlCentro(w);
+            w->setProperty("collocata", true);
+        }
         if (w->isMinimized())
             w->showNormal();
         w->show();

@@ -64,7 +64,7 @@ FrmSplash::FrmSplash()
     auto* immagine = new QWidget(this);
     immagine->setObjectName(QStringLiteral("Image1"));
     posiziona(immagine, 3180, 4500, 840, 420);
-    resize(twipInPixel(7200), twipInPixel(5100));
+    setFixedSize(twipInPixel(7200), twipInPixel(5100));
 }
 
 QLabel* FrmSplash::label(int i) const

@@ -88,8 +88,7 @@ Sommario::~Sommario() = default;
 
 void Sommario::carica()
 {
-    Ridimensionamento::collega(this, 75);
-    resize(twipInPixel(LARGHEZZA, this), twipInPixel(ALTEZZA, this));
+    Ridimensionamento::caricaFinestra(this, LARGHEZZA, ALTEZZA);
 
     for (auto it = puls_.cbegin(); it != puls_.cend(); ++it)
         it.value()->setToolTip(QStringLiteral("cliccare per visualizzare: ") + lbl_.value(it.key())->text());

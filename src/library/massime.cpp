@@ -93,8 +93,8 @@ Massime::Massime(QWidget* parent)
     posiziona(passo, 2400, 5640, 4695, 450);
 
     aiuto = pulsante(a, "aiuto", QStringLiteral("&AIUTO"), QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
-    posiziona(aiuto, 120, 5760, 1095, 375);
-    guidainlinea = creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1095, 375);
+    posiziona(aiuto, 120, 5760, 960, 375);
+    guidainlinea = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
     stampiamo = pulsante(a, "stampiamo", QStringLiteral("&Stampa"),
                          QStringLiteral("cliccare per stampare la sentenza visualizzata"));
     posiziona(stampiamo, 7200, 5760, 1095, 375);

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QtTest>
 
 #include <csignal>
@@ -287,6 +288,16 @@ void TstGiudice::percheNominaLaRegola()
     QVERIFY2(m.testo.startsWith(QStringLiteral("Regola applicata: R7 ")), qPrintable(m.testo));
     QCOMPARE(m.testo, spiegazione(*s->decisione()).join(QChar(13)));
     QCOMPARE(s->testosentenza()->toPlainText(), sentenza);   // the window's texts stay as they were
+
+    // The button in sight, and its key Alt+E, give the same account.
+    const QString spiegata = m.testo;
+    auto* pulsante = s->findChild<QPushButton*>(QStringLiteral("cmdperche"));
+    QVERIFY(pulsante);
+    QVERIFY(pulsante->isVisibleTo(s));
+    QCOMPARE(pulsante->shortcut(), QKeySequence(QStringLiteral("Alt+E")));
+    pulsante->click();
+    QCOMPARE(finta.messaggi.mostrati.size(), prima + 2);
+    QCOMPARE(finta.messaggi.ultimo().testo, spiegata);
 }
 
 QTEST_MAIN(TstGiudice)

@@ -107,7 +107,11 @@ void TstSentenzaPdf::pdfDellaSentenza()
     s->findChild<QPushButton*>(QStringLiteral("esportapdf"))->click();
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(finta_->dialoghi.aperti[0].tipo, QStringLiteral("salva"));
-    QCOMPARE(finta_->dialoghi.aperti[0].nomeIniziale, nome);
+    // The name proposed in a folder of the user's, never the one the program was started from.
+    const QFileInfo proposto(finta_->dialoghi.aperti[0].nomeIniziale);
+    QCOMPARE(proposto.fileName(), nome);
+    QVERIFY(proposto.isAbsolute());
+    QVERIFY(proposto.absolutePath() != QDir::currentPath());
     const QString testo = testoPdf(pdf);
     QVERIFY2(!testo.isEmpty(), "no text in the PDF");
     // Every line of the judgment and of the comment as the window shows them, and the facts.
@@ -119,6 +123,9 @@ void TstSentenzaPdf::pdfDellaSentenza()
     for (const QString& a : attesi)
         QVERIFY2(testo.contains(a), qPrintable(a));
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    // The next export starts where this one went.
+    s->esportaPdf_Click();
+    QCOMPARE(QFileInfo(finta_->dialoghi.aperti.last().nomeIniziale).absolutePath(), QFileInfo(pdf).absolutePath());
 }
 
 void TstSentenzaPdf::pdfAnnullatoOImpossibile()
