@@ -52,6 +52,7 @@ QWidget* finestra(const QString& nome)
     if (it == registro().end())
         return nullptr;
     if (!it->istanza) {
+        Accessibilita::prepara();
         // Qt's own Italian texts (context menus, file and print dialogs) are first needed by a
         // window after the splash and the main menu, which show none: the catalogue waits for it.
         if (nome != QLatin1String("frmSplash") && nome != QLatin1String("scelta"))
