@@ -162,7 +162,7 @@ bool leggibile(const QWidget* c, QSize box)
         const int m = 2 * (l->margin() + l->frameWidth());
         const QRect serve = fm.boundingRect(QRect(0, 0, box.width() - m, 1000000),
                                             int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
-        return serve.width() <= box.width() - m + 1 && serve.height() <= box.height() - m + 1;
+        return serve.width() <= box.width() - m && serve.height() <= box.height() - m;
     }
     const auto* b = qobject_cast<const QAbstractButton*>(c);
     if (!b || b->text().isEmpty() || qobject_cast<const QToolButton*>(b))
@@ -203,7 +203,8 @@ double clsResize::scalaLeggibile() const
             s += passo;
         }
     }
-    return qMin(s, massimo);
+    // One step more where the window grows, against the rounding of each control to whole pixels.
+    return qMin(s > 1.0 ? s + passo : s, massimo);
 }
 
 void clsResize::ResizeControls()
@@ -267,10 +268,11 @@ clsResize* Ridimensionamento::caricaFinestra(QWidget* finestra, int larghezzaTwi
     finestra->resize(twipInPixel(larghezzaTwips, finestra), twipInPixel(altezzaTwips, finestra));
     // Smaller than its design, a window would cut its captions; where a caption is cut even at the
     // design size, the window grows as far as it needs and the screen allows.
-    const QSize area = clsResize::areaInterna(finestra)->size();
-    const QSize cornice = finestra->size() - area;
+    const QSize cornice = finestra->size() - clsResize::areaInterna(finestra)->size();
+    // The scale is of the recorded layout, the one every resize starts from.
     const double s = r->scalaLeggibile();
-    QSize minima = QSize(int(std::ceil(area.width() * s)), int(std::ceil(area.height() * s))) + cornice;
+    QSize minima = QSize(twipInPixel(std::ceil(r->OriginalWidth() * s), finestra),
+                         twipInPixel(std::ceil(r->OriginalHeight() * s), finestra)) + cornice;
     if (const QScreen* schermo = finestra->screen())
         minima = minima.boundedTo(schermo->availableGeometry().size() -
                                   QSize(twipInPixel(120, finestra), twipInPixel(510, finestra)));

@@ -433,7 +433,7 @@ void FinestraLavoro::visualizza(int n)
         return;
     }
     const Risposta r = piattaforma().messaggi->mostra(
-        QStringLiteral("E' questa la finestra '") + Finestre::scheda(numero_)->voce + QStringLiteral("': si vuole la guida della finestra?"),
+        QStringLiteral("È questa la finestra '") + Finestre::scheda(numero_)->voce + QStringLiteral("': si vuole la guida della finestra?"),
         ModPossidoria::titoloaiuto, Icona::Domanda, Pulsanti::SiNo, Risposta::Si);
     if (r != Risposta::No)
         Finestre::mostra(nomeGuida(numero_));

@@ -59,6 +59,6 @@ void BloccoDate::controlla(const QLineEdit* campo)
     const QString t = campo->text().trimmed();
     if (t.isEmpty() || Date::leggi(t))
         return;
-    piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa."),
+    piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aaaa."),
                                    ModPossidoria::titoloaiuto, Icona::Critico);
 }

@@ -73,6 +73,21 @@ QString dataLunga(const QDate& d)
     return QLocale(QLocale::Italian, QLocale::Italy).toString(d, QStringLiteral("d MMMM yyyy"));
 }
 
+} // namespace
+
+QString sentenzaDel(const QDate& data)
+{
+    // The article elides before a number read with a vowel ("otto", "undici"); the first is "primo".
+    const int g = data.day();
+    if (g == 8 || g == 11)
+        return QStringLiteral("Sentenza dell'") + dataLunga(data);
+    if (g == 1)
+        return QStringLiteral("Sentenza del 1º ") + QLocale(QLocale::Italian, QLocale::Italy).toString(data, QStringLiteral("MMMM yyyy"));
+    return QStringLiteral("Sentenza del ") + dataLunga(data);
+}
+
+namespace {
+
 // The lines that begin on the page [alto, basso) of the laid-out document. Line by line rather than
 // under a clip: a paragraph running over two pages would otherwise leave its other page's lines in
 // the file, hidden but read by any text extractor or search.
@@ -190,7 +205,7 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
     const QSizeF corpo = doc->pageSize();
     QFont piede(famiglia);
     piede.setPointSize(9);
-    const QString data = d.data.isValid() ? QStringLiteral("Sentenza del %1").arg(dataLunga(d.data)) : QString();
+    const QString data = d.data.isValid() ? sentenzaDel(d.data) : QString();
     for (int n = 0; n < pagine; ++n) {
         if (n > 0 && !dispositivo.newPage()) {
             p.end();

@@ -398,7 +398,7 @@ private slots:
         Finestre::mostra(QStringLiteral("informa"));
         QWidget* w = Finestre::finestra(QStringLiteral("informa"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni su Possidoria"));
-        QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.04.05   2004- 2026"));
+        QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.04.05 2004–2026"));
         const QString sistema = etichetta(w, "Label5");
         QVERIFY2(sistema.startsWith(QStringLiteral("per sistemi ")) && sistema.endsWith(QStringLiteral(" bit")), qPrintable(sistema));
         QVERIFY(sistema.contains(QString::number(QSysInfo::WordSize)));

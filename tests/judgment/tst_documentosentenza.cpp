@@ -41,6 +41,8 @@ class TstDocumentoSentenza : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void dataDellaSentenza_data();
+    void dataDellaSentenza();
     void testoDelPdf_data();
     void testoDelPdf();
     void scritturaFallita();
@@ -55,6 +57,25 @@ void TstDocumentoSentenza::initTestCase()
 {
     pdftotext_ = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     QVERIFY2(!pdftotext_.isEmpty(), "pdftotext (poppler-utils) is needed");
+}
+
+void TstDocumentoSentenza::dataDellaSentenza_data()
+{
+    QTest::addColumn<QDate>("data");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("consonante") << QDate(2026, 3, 9) << QStringLiteral("Sentenza del 9 marzo 2026");
+    QTest::newRow("otto") << QDate(2026, 3, 8) << QStringLiteral("Sentenza dell'8 marzo 2026");
+    QTest::newRow("undici") << QDate(2026, 12, 11) << QStringLiteral("Sentenza dell'11 dicembre 2026");
+    QTest::newRow("diciotto") << QDate(2026, 12, 18) << QStringLiteral("Sentenza del 18 dicembre 2026");
+    QTest::newRow("primo") << QDate(2026, 4, 1) << QStringLiteral("Sentenza del 1º aprile 2026");
+}
+
+// The article before the day as an Italian reader writes it.
+void TstDocumentoSentenza::dataDellaSentenza()
+{
+    QFETCH(QDate, data);
+    QFETCH(QString, atteso);
+    QCOMPARE(sentenzaDel(data), atteso);
 }
 
 void TstDocumentoSentenza::testoDelPdf_data()

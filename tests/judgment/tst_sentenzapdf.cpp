@@ -40,7 +40,7 @@ QString testoPdf(const QString& percorso)
             {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), percorso, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
-    static const QRegularExpression piede(QStringLiteral("Sentenza del \\d+ \\w+ \\d{4} Pagina \\d+ di \\d+ ?"));
+    static const QRegularExpression piede(QStringLiteral("Sentenza (?:del |dell')\\d+º? \\w+ \\d{4} Pagina \\d+ di \\d+ ?"));
     return QString::fromUtf8(p.readAllStandardOutput())
         .normalized(QString::NormalizationForm_KC)
         .simplified()

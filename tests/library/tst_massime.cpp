@@ -752,7 +752,7 @@ void TestMassime::voceFinestra()
     m->azione(QStringLiteral("fin3"))->trigger();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     const MessaggioRegistrato& msg = finta_->messaggi.ultimo();
-    QCOMPARE(msg.testo, QStringLiteral("E' questa la finestra 'Massime': si vuole la guida della finestra?"));
+    QCOMPARE(msg.testo, QStringLiteral("È questa la finestra 'Massime': si vuole la guida della finestra?"));
     QCOMPARE(msg.titolo, titoloaiuto);
     QCOMPARE(msg.icona, Icona::Domanda);
     QCOMPARE(msg.pulsanti, Pulsanti::SiNo);
