@@ -303,6 +303,37 @@ private slots:
         QCOMPARE(p->messaggi.mostrati.size(), 1);
     }
 
+    // The desktop's usual keys, from a text field too: Ctrl+O, Ctrl+S, Ctrl+Shift+S run the archive
+    // commands, F1 shows the window's own guide.
+    void tastiAbituali_data()
+    {
+        QTest::addColumn<QKeySequence>("tasto");
+        QTest::addColumn<QString>("chiamata");
+        QTest::newRow("Ctrl+O") << QKeySequence(QStringLiteral("Ctrl+O")) << "apri_Click";
+        QTest::newRow("Ctrl+S") << QKeySequence(QStringLiteral("Ctrl+S")) << "salva_Click";
+        QTest::newRow("Ctrl+Shift+S") << QKeySequence(QStringLiteral("Ctrl+Shift+S")) << "salvanome_Click";
+        QTest::newRow("F1") << QKeySequence(QStringLiteral("F1")) << "";
+    }
+    void tastiAbituali()
+    {
+        QFETCH(QKeySequence, tasto);
+        QFETCH(QString, chiamata);
+        CausaFinta::chiamate.clear();
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        auto* campo = new QLineEdit(QStringLiteral("Mario Rossi"), w->area());
+        campo->setObjectName(QStringLiteral("campo"));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        campo->setFocus();
+        QTest::keySequence(campo, tasto);
+        QCOMPARE(CausaFinta::chiamate, chiamata.isEmpty() ? QStringList() : QStringList{chiamata});
+        QCOMPARE(Finestre::caricata(QStringLiteral("guidapossesso")) &&
+                     Finestre::finestra(QStringLiteral("guidapossesso"))->isVisible(), chiamata.isEmpty());
+        QCOMPARE(campo->text(), QStringLiteral("Mario Rossi"));
+        QVERIFY(p->messaggi.mostrati.isEmpty());
+        delete campo;
+    }
+
     // In a text field the desktop's editing keys (select all, copy) do their work; every other
     // Ctrl+A..Ctrl+M key, and all of them outside a field, bring up their window.
     void scorciatoieConIlCursoreInUnCampo_data()
