@@ -17,10 +17,12 @@ struct Etichetta {
     bool grassetto;
     const char* testo;
 };
+const char* const suggerimentoIniziale = "(cliccare sulla finestra per iniziare; premere un tasto per uscire)";
+
 // Design positions in twips; elements 3, 4 and 5 are filled at load.
 const Etichetta etichette[] = {
     {1, 300, 240, 6600, 300, 9, false, "Realizzato dagli sviluppatori del progetto Possidoria"},
-    {2, 300, 600, 6600, 300, 10, false, "                        presenta"},
+    {2, 300, 600, 6600, 300, 10, false, "presenta"},
     {3, 300, 1020, 6600, 900, 36, true, ""},
     {4, 300, 1980, 6600, 420, 14, false, ""},
     {5, 300, 2460, 6600, 300, 10, true, ""},
@@ -28,7 +30,7 @@ const Etichetta etichette[] = {
     {7, 300, 3480, 6600, 480, 8, false,
      "Programma di studio e di esercitazione: le sentenze che elabora non sostituiscono il parere di un "
      "avvocato né la decisione di un giudice."},
-    {8, 300, 4080, 6600, 300, 9, false, "(cliccare sulla finestra per iniziare; premere un tasto per uscire)"},
+    {8, 300, 4080, 6600, 300, 9, false, suggerimentoIniziale},
 };
 } // namespace
 
@@ -65,6 +67,11 @@ FrmSplash::FrmSplash()
     immagine->setObjectName(QStringLiteral("Image1"));
     posiziona(immagine, 3180, 4500, 840, 420);
     setFixedSize(twipInPixel(7200), twipInPixel(5100));
+    chiusura_ = new QTimer(this);
+    chiusura_->setObjectName(QStringLiteral("chiusura"));
+    chiusura_->setSingleShot(true);
+    chiusura_->setInterval(secondiCongedo * 1000);
+    connect(chiusura_, &QTimer::timeout, this, &FrmSplash::termina);
 }
 
 QLabel* FrmSplash::label(int i) const
@@ -74,7 +81,28 @@ QLabel* FrmSplash::label(int i) const
 
 void FrmSplash::congedo()
 {
-    label(2)->setText(QStringLiteral("          elaborazione eseguita con"));
+    label(2)->setText(QStringLiteral("elaborazione eseguita con"));
+    label(8)->setText(QStringLiteral("(premere un tasto per uscire, o attendere qualche secondo; cliccare sulla "
+                                     "finestra per tornare al menu)"));
+    // The farewell shows in a window of its own, which its title bar can close too.
+    const bool visibile = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    if (visibile)
+        show();
+    congedo_ = true;
+    chiusura_->start();
+}
+
+void FrmSplash::termina()
+{
+    if (terminato_)
+        return;
+    terminato_ = true;
+    chiusura_->stop();
+    if (PortaMidi* midi = piattaforma().midi)
+        midi->chiudi();
+    Finestre::chiudi(QStringLiteral("frmSplash"));
+    Finestre::chiudi(QStringLiteral("prodotti"));
 }
 
 QString FrmSplash::fileMusica()
@@ -100,6 +128,12 @@ void FrmSplash::carica()
 
 void FrmSplash::mousePressEvent(QMouseEvent*)
 {
+    // Back to the menu: the farewell no longer ends the program by itself.
+    if (congedo_) {
+        congedo_ = false;
+        chiusura_->stop();
+        label(8)->setText(QString::fromUtf8(suggerimentoIniziale));
+    }
     if (PortaMidi* midi = piattaforma().midi)
         midi->pausa();
     mostramenu();
@@ -107,14 +141,20 @@ void FrmSplash::mousePressEvent(QMouseEvent*)
 
 void FrmSplash::keyPressEvent(QKeyEvent* e)
 {
-    if (e->text().isEmpty()) {
+    // A key that writes a character, or Esc, as the hint promises; Shift or Ctrl alone do nothing.
+    if (e->text().isEmpty() && e->key() != Qt::Key_Escape) {
         QWidget::keyPressEvent(e);
         return;
     }
-    if (PortaMidi* midi = piattaforma().midi)
-        midi->chiudi();
-    Finestre::chiudi(QStringLiteral("frmSplash"));
-    Finestre::chiudi(QStringLiteral("prodotti"));
+    termina();
+}
+
+void FrmSplash::closeEvent(QCloseEvent* e)
+{
+    // Closed from its title bar at farewell, the program ends as by a key.
+    QWidget::closeEvent(e);
+    if (congedo_ && !terminato_)
+        termina();
 }
 
 void FrmSplash::paintEvent(QPaintEvent*)
