@@ -323,6 +323,9 @@ void FinestraSentenza::lineaTempo_Click()
 
 bool FinestraSentenza::eventFilter(QObject* o, QEvent* e)
 {
+    // Drawn anew at every size of its panel, not stretched nor cropped from the size it first had.
+    if (o == lineaTempo_ && e->type() == QEvent::Resize && giudizio_)
+        aggiornaLineaTempo();
     if (o == lineaTempo_ && e->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         lineaTempo_Click();

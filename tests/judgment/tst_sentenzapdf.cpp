@@ -203,6 +203,16 @@ void TstSentenzaPdf::lineaTempoDellaCausa()
     QVERIFY(!l->pixmap().isNull());
     QCOMPARE(l->pixmap().toImage(), immagineLineaTempo(*s->giudizio(), l->contentsRect().size())
                                         .convertToFormat(l->pixmap().toImage().format()));
+    // Grown and brought back, the window draws its timeline anew at each size of the panel.
+    s->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    const QSize prima = s->size();
+    const int larghezza = l->contentsRect().width();
+    for (const QSize& dimensione : {prima * 5 / 4, prima}) {
+        s->resize(dimensione);
+        QTRY_COMPARE(l->contentsRect().width() > larghezza, dimensione != prima);
+        QCOMPARE(l->pixmap().size(), l->contentsRect().size());
+    }
     QTest::mouseClick(l, Qt::LeftButton);
     auto* grande = s->findChild<QDialog*>(QStringLiteral("lineatempogrande"));
     QVERIFY(grande);
