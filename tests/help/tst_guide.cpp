@@ -591,7 +591,7 @@ void TstGuide::documentoSingolo()
     QTest::mouseClick(g->findChild<QPushButton*>(QStringLiteral("cmdstampa")), Qt::LeftButton);
 
     const QString percorso = QDir(cartellaDocumenti()).filePath(
-        QStringLiteral("PossidoriaFinestra obiezione INTERRUZIONE.odt"));
+        QStringLiteral("Possidoria-guida-interruzione.odt"));
     const QStringList atteso = {
         QStringLiteral("new"),
         QStringLiteral("font Century Gothic"),
@@ -728,7 +728,7 @@ void TstGuide::cartellaDellUtente()
     ModPossidoria::impostaCartellaProgramma(programma);
     Finestre::finestra<Guida>(QStringLiteral("manuale"))->cmdstampa_Click();
     QCOMPARE(p.word.operazioni.filter(QRegularExpression(QStringLiteral("^save "))),
-             QStringList{QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("PossidoriaMANUALE D'USO RAPIDO.odt"))});
+             QStringList{QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-manuale.odt"))});
     QVERIFY(QDir(cartella_.path()).entryList(QDir::Files).isEmpty());
 }
 
@@ -744,9 +744,9 @@ void TstGuide::cartellaDocumentiDaCreare()
     PiattaformaFinta p;
     WordQt reale([](const QUrl&) { return true; });
     const QString testo = testoGuida(QStringLiteral("guidafede"))->testo;
-    const QString salvato = DocumentoGuida::singola(reale, QStringLiteral("Finestra obiezione FEDE"), testo);
+    const QString salvato = DocumentoGuida::singola(reale, QStringLiteral("guidafede"), QStringLiteral("Finestra obiezione FEDE"), testo);
 
-    const QString atteso = QDir(cartellaDocumenti()).filePath(QStringLiteral("PossidoriaFinestra obiezione FEDE.odt"));
+    const QString atteso = QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida-fede.odt"));
     QCOMPARE(salvato, atteso);
     QVERIFY(QFileInfo(atteso).isFile() && QFileInfo(atteso).size() > 0);
     QCOMPARE(ModPossidoria::docword, atteso);
