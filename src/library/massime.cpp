@@ -217,7 +217,11 @@ void Massime::esporta()
     PortaWord* word = piattaforma().word;
     if (!word)
         return;
-    passo->setText(QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    // While the document is made the hint says so, naming no program the desktop may not have;
+    // once it is shown, the hint is the window's own again.
+    const QString suggerimento = passo->text();
+    passo->setText(QStringLiteral("preparazione del documento con le sentenze in corso..."));
+    passo->repaint();
 
     word->nuovoDocumento();
     word->fontSelezione(QStringLiteral("Century Gothic"));
@@ -239,6 +243,7 @@ void Massime::esporta()
     word->giustificaTutto();
     // The document stays open for the user; the program keeps where it went.
     Esportazione::mostra(*word);
+    passo->setText(suggerimento);
 }
 
 void Massime::aiuto_Click()
