@@ -11,6 +11,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextLayout>
@@ -226,6 +227,52 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
     return p.end();
 }
 
+QByteArray pdfInLingua(const QByteArray& pdf, const QByteArray& lingua)
+{
+    // The last trailer names the catalogue and where the previous cross-reference table starts.
+    const qsizetype inizioTrailer = pdf.lastIndexOf("trailer");
+    const qsizetype inizioXref = pdf.lastIndexOf("startxref");
+    if (inizioTrailer < 0 || inizioXref < inizioTrailer)
+        return pdf;
+    const QString trailer = QString::fromLatin1(pdf.mid(inizioTrailer, inizioXref - inizioTrailer));
+    static const QRegularExpression radice(QStringLiteral("/Root\\s+(\\d+)\\s+(\\d+)\\s+R"));
+    static const QRegularExpression dimensione(QStringLiteral("/Size\\s+(\\d+)"));
+    static const QRegularExpression info(QStringLiteral("/Info\\s+\\d+\\s+\\d+\\s+R"));
+    static const QRegularExpression precedente(QStringLiteral("startxref\\s+(\\d+)"));
+    const QRegularExpressionMatch r = radice.match(trailer);
+    const QRegularExpressionMatch n = dimensione.match(trailer);
+    const QRegularExpressionMatch x = precedente.match(QString::fromLatin1(pdf.mid(inizioXref)));
+    if (!r.hasMatch() || !n.hasMatch() || !x.hasMatch())
+        return pdf;
+    const QByteArray intestazione = QStringLiteral("%1 %2 obj").arg(r.captured(1), r.captured(2)).toLatin1();
+    // The catalogue's latest version: the last object of that number in the file.
+    qsizetype inizio = -1;
+    for (qsizetype i = pdf.lastIndexOf(intestazione); i >= 0; i = i > 0 ? pdf.lastIndexOf(intestazione, i - 1) : -1)
+        if (i == 0 || pdf.at(i - 1) == '\n' || pdf.at(i - 1) == '\r') {
+            inizio = i;
+            break;
+        }
+    const qsizetype fine = inizio < 0 ? -1 : pdf.indexOf("endobj", inizio);
+    const qsizetype chiusa = fine < 0 ? -1 : pdf.lastIndexOf(">>", fine);
+    if (chiusa <= inizio || pdf.mid(inizio, chiusa - inizio).contains("/Lang"))
+        return pdf;
+    // An incremental update: the catalogue again, with its language, then a table for it alone.
+    QByteArray nuovo = pdf;
+    if (!nuovo.endsWith('\n'))
+        nuovo += '\n';
+    const qsizetype posizione = nuovo.size();
+    nuovo += pdf.mid(inizio, chiusa - inizio) + "/Lang (" + lingua + ")\n>>\nendobj\n";
+    const qsizetype tabella = nuovo.size();
+    nuovo += "xref\n" + r.captured(1).toLatin1() + " 1\n" +
+             QStringLiteral("%1 %2 n \n").arg(posizione, 10, 10, QLatin1Char('0')).arg(r.captured(2).toInt(), 5, 10, QLatin1Char('0')).toLatin1();
+    nuovo += "trailer\n<<\n/Size " + n.captured(1).toLatin1() + "\n/Root " + r.captured(1).toLatin1() + ' ' +
+             r.captured(2).toLatin1() + " R\n";
+    if (const QRegularExpressionMatch i = info.match(trailer); i.hasMatch())
+        nuovo += i.captured(0).toLatin1() + '\n';
+    nuovo += "/Prev " + x.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(tabella) + "\n%%EOF\n";
+    return nuovo;
+}
+
 bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QString* errore)
 {
     QBuffer buffer;
@@ -242,7 +289,8 @@ bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QStr
             return false;
         }
     }
-    const EsitoScrittura esito = scriviFileIntero(percorso, buffer.data());
+    // The reader's spelling and speech take the document as Italian.
+    const EsitoScrittura esito = scriviFileIntero(percorso, pdfInLingua(buffer.data(), "it-IT"));
     if (!esito) {
         if (errore)
             *errore = QStringLiteral("Il file %1 non ha potuto essere scritto: %2").arg(percorso, esito.errore);

@@ -45,6 +45,7 @@ private slots:
     void dataDellaSentenza();
     void testoDelPdf_data();
     void testoDelPdf();
+    void linguaDelPdf();
     void scritturaFallita();
     void nomeFile_data();
     void nomeFile();
@@ -126,6 +127,33 @@ void TstDocumentoSentenza::testoDelPdf()
         QVERIFY2(pagina.contains(QStringLiteral("Pagina %1 di %2").arg(i).arg(n)), qPrintable(pagina));
         QVERIFY(pagina.contains(QStringLiteral("Sentenza del 9 marzo 2026")));
     }
+}
+
+// The PDF says it is Italian, so that a reader checks its spelling and reads it aloud as such;
+// the file stays whole for a reader that follows its updates.
+void TstDocumentoSentenza::linguaDelPdf()
+{
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("sentenza.pdf"));
+    QVERIFY(scriviPdfSentenza(documento(2), pdf));
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray dati = f.readAll();
+    QCOMPARE(dati.count("/Lang (it-IT)"), 1);
+    QVERIFY(dati.endsWith("%%EOF\n"));
+    // Once only, and a file without the structure expected is left as it is.
+    QCOMPARE(pdfInLingua(dati, "it-IT"), dati);
+    QCOMPARE(pdfInLingua("non è un PDF", "it-IT"), QByteArray("non è un PDF"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is needed to read the file back");
+    QProcess p;
+    p.start(pdfinfo, {pdf});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(errori.isEmpty(), qPrintable(errori));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Pages:")));
 }
 
 void TstDocumentoSentenza::scritturaFallita()
