@@ -175,7 +175,7 @@ void TstGuide::testi_data()
     QTest::newRow("guidamodo") << "guidamodo" << QString::fromUtf8("Finestra obiezione MODO")
         << QString::fromUtf8("Come le altre finestre dedicate alle obiezioni del convenuto") << 1240;
     QTest::newRow("guidapsiche") << "guidapsiche" << QString::fromUtf8("Finestra obiezione PSICOLOGIA")
-        << QString::fromUtf8("L'obiezione  formulata dalla controparte sulla condizione psicologica") << 1266;
+        << QString::fromUtf8("L'obiezione formulata dalla controparte sulla condizione psicologica") << 1265;
     QTest::newRow("guidaprovenienza") << "guidaprovenienza" << QString::fromUtf8("Finestra obiezione PROVENIENZA")
         << QString::fromUtf8("L'obiezione alla provenienza della cosa avrà un certo valore") << 1216;
     QTest::newRow("guidafede") << "guidafede" << QString::fromUtf8("Finestra obiezione FEDE")
