@@ -82,8 +82,7 @@ QLabel* FrmSplash::label(int i) const
 void FrmSplash::congedo()
 {
     label(2)->setText(QStringLiteral("elaborazione eseguita con"));
-    label(8)->setText(QStringLiteral("(premere un tasto per uscire, o attendere qualche secondo; cliccare sulla "
-                                     "finestra per tornare al menu)"));
+    label(8)->setText(QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
     // The farewell shows in a window of its own, which its title bar can close too.
     const bool visibile = isVisible();
     setWindowFlag(Qt::FramelessWindowHint, false);

@@ -177,8 +177,9 @@ private slots:
         auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
         QVERIFY(s->isVisible());
         QVERIFY(!s->windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(s->label(8)->text(), QStringLiteral("(premere un tasto per uscire, o attendere qualche secondo; "
-                                                     "cliccare sulla finestra per tornare al menu)"));
+        QCOMPARE(s->label(8)->text(), QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
+        // On its one line, whole.
+        QVERIFY(s->label(8)->fontMetrics().horizontalAdvance(s->label(8)->text()) <= s->label(8)->contentsRect().width());
         auto* timer = s->findChild<QTimer*>(QStringLiteral("chiusura"));
         QVERIFY(timer && timer->isActive());
         QCOMPARE(timer->interval(), FrmSplash::secondiCongedo * 1000);
