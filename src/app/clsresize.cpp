@@ -273,6 +273,11 @@ clsResize* Ridimensionamento::caricaFinestra(QWidget* finestra, int larghezzaTwi
     const double s = r->scalaLeggibile();
     QSize minima = QSize(twipInPixel(std::ceil(r->OriginalWidth() * s), finestra),
                          twipInPixel(std::ceil(r->OriginalHeight() * s), finestra)) + cornice;
+    // The caption is read whole in the title bar, beside the frame's icon and buttons.
+    QFont titolo = finestra->font();
+    titolo.setBold(true);
+    minima.setWidth(qMax(minima.width(), QFontMetrics(titolo).horizontalAdvance(finestra->windowTitle()) +
+                                             twipInPixel(1800, finestra)));
     if (const QScreen* schermo = finestra->screen())
         minima = minima.boundedTo(schermo->availableGeometry().size() -
                                   QSize(twipInPixel(120, finestra), twipInPixel(510, finestra)));

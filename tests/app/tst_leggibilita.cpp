@@ -130,6 +130,12 @@ QStringList difetti(QWidget* w)
         elenco << QStringLiteral("fuori dallo schermo: %1,%2 %3×%4")
                       .arg(w->frameGeometry().x()).arg(w->frameGeometry().y())
                       .arg(w->frameGeometry().width()).arg(w->frameGeometry().height());
+    // The caption in the title bar, in the bold a frame usually takes, beside an icon and three buttons.
+    QFont titolo = w->font();
+    titolo.setBold(true);
+    if (!w->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+        QFontMetrics(titolo).horizontalAdvance(w->windowTitle()) + 120 > w->width())
+        elenco << QStringLiteral("titolo tagliato: ") + w->windowTitle();
     QList<QWidget*> visibili;
     for (QWidget* c : w->findChildren<QWidget*>()) {
         if (!propria(c) || !c->isVisibleTo(w) || qobject_cast<QToolBar*>(c->parentWidget()))
