@@ -101,6 +101,23 @@ bool apriDallaRigaDiComando(const QString& argomento)
     return true;
 }
 
+void apriFileDellaRigaDiComando(const QStringList& file)
+{
+    if (file.isEmpty())
+        return;
+    apriDallaRigaDiComando(file.first());
+    if (file.size() < 2)
+        return;
+    // One case at a time: the first file named is opened, and the user learns where the others went.
+    const QString testo = QStringLiteral("Si lavora su una causa alla volta: è stato aperto soltanto il primo dei file "
+                                         "indicati, \"%1\". Gli altri (%2) non sono stati aperti; si possono aprire "
+                                         "in seguito con \"Apri...\" del menu File.")
+                              .arg(QFileInfo(file.first()).fileName())
+                              .arg(file.mid(1).join(QStringLiteral(", ")));
+    std::fprintf(stderr, "possidoria: si apre una causa alla volta; aperto solo il primo file.\n");
+    piattaforma().messaggi->mostra(testo, ModPossidoria::titoloaiuto, Icona::Esclamazione);
+}
+
 int esegui(int argc, char* argv[], const std::function<void()>& pronto)
 {
     // Under a file-size limit a write that crosses it fails and is told, instead of ending the
@@ -154,12 +171,10 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
             Finestre::mostra(QStringLiteral("causa"));
     }
     if (!riga.file.isEmpty()) {
-        // One case at a time: the first file named is opened, as a click on the splash leads on.
-        if (riga.file.size() > 1)
-            std::fprintf(stderr, "possidoria: si apre una causa alla volta; aperto solo il primo file.\n");
+        // The first file named is opened, as a click on the splash leads on.
         midi.pausa();
         ModPossidoria::mostramenu();
-        apriDallaRigaDiComando(riga.file.first());
+        apriFileDellaRigaDiComando(riga.file);
     }
     if (pronto)
         pronto();

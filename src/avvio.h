@@ -30,5 +30,8 @@ bool sessioneTermina(bool puoChiedere);
 // A case named on the command line: opened as "&Apri..." opens the chosen file, told the same way
 // when it cannot be, and its window brought to the front. Returns true when it was opened.
 bool apriDallaRigaDiComando(const QString& argomento);
+// The files named on the command line: the first is opened; of any others the user is told, in
+// the program, that they were left aside.
+void apriFileDellaRigaDiComando(const QStringList& file);
 
 } // namespace Avvio

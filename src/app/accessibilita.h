@@ -10,4 +10,8 @@ namespace Accessibilita {
 // and labels keep the live name Qt takes from their text; Qt describes every control by its tooltip.
 void nomina(QWidget* finestra);
 
+// Makes option buttons heard as options (a group that may have no choice makes Qt call them check
+// boxes); before the first window is built, since a screen reader's view of a control is kept.
+void prepara();
+
 } // namespace Accessibilita

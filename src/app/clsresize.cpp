@@ -1,6 +1,11 @@
 #include "app/clsresize.h"
 #include "app/twips.h"
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -146,6 +151,62 @@ void clsResize::SizeFormToScreen(quint8 percent)
     ResizeControls();
 }
 
+namespace {
+// Whether a control's caption shows whole in a box of the given size, in the font it has.
+bool leggibile(const QWidget* c, QSize box)
+{
+    const QFontMetrics fm(c->font());
+    if (const auto* l = qobject_cast<const QLabel*>(c)) {
+        if (l->text().isEmpty() || !l->pixmap().isNull() || Qt::mightBeRichText(l->text()))
+            return true;
+        const int m = 2 * (l->margin() + l->frameWidth());
+        const QRect serve = fm.boundingRect(QRect(0, 0, box.width() - m, 1000000),
+                                            int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+        return serve.width() <= box.width() - m && serve.height() <= box.height() - m;
+    }
+    const auto* b = qobject_cast<const QAbstractButton*>(c);
+    if (!b || b->text().isEmpty() || qobject_cast<const QToolButton*>(b))
+        return true;
+    QString testo = b->text();
+    testo.remove(QLatin1Char('&'));
+    if (b->property("aCapo").toBool()) {
+        const QRect area = QRect(QPoint(0, 0), box).adjusted(4, 2, -4, -2);
+        return fm.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, testo).height() <= area.height();
+    }
+    int larga = 0;
+    for (const QString& riga : testo.split(QLatin1Char('\n')))
+        larga = qMax(larga, fm.horizontalAdvance(riga));
+    if (!qobject_cast<const QRadioButton*>(b) && !qobject_cast<const QCheckBox*>(b))
+        return larga + 6 <= box.width();
+    // An option wraps a long caption onto the lines its height gives.
+    const int accanto = b->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, b) +
+                        b->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, b);
+    const QRect serve = fm.boundingRect(QRect(0, 0, box.width() - accanto, 1000000), Qt::TextWordWrap, testo);
+    return serve.width() <= box.width() - accanto && serve.height() <= box.height();
+}
+} // namespace
+
+double clsResize::scalaLeggibile() const
+{
+    // In steps of a fiftieth, up to half as large again as the design.
+    constexpr double passo = 0.02, massimo = 1.5;
+    double s = 1.0;
+    for (const Controllo& r : Layout_) {
+        QWidget* c = r.controllo;
+        if (!c || r.linea || !c->isVisibleTo(SourceForm_))
+            continue;
+        const Dimensioni d = leggiTag(c);
+        while (s < massimo) {
+            const QSize box(twipInPixel(r.v[2] * (d.w ? s : 1.0), c), twipInPixel(r.v[3] * (d.h ? s : 1.0), c));
+            if (leggibile(c, box))
+                break;
+            s += passo;
+        }
+    }
+    // One step more where the window grows, against the rounding of each control to whole pixels.
+    return qMin(s > 1.0 ? s + passo : s, massimo);
+}
+
 void clsResize::ResizeControls()
 {
     if (!SourceForm_ || SourceForm_->isMinimized() || controlli(SourceForm_).isEmpty())
@@ -205,6 +266,23 @@ clsResize* Ridimensionamento::caricaFinestra(QWidget* finestra, int larghezzaTwi
 {
     clsResize* r = collega(finestra, percentualeSchermo);
     finestra->resize(twipInPixel(larghezzaTwips, finestra), twipInPixel(altezzaTwips, finestra));
+    // Smaller than its design, a window would cut its captions; where a caption is cut even at the
+    // design size, the window grows as far as it needs and the screen allows.
+    const QSize cornice = finestra->size() - clsResize::areaInterna(finestra)->size();
+    // The scale is of the recorded layout, the one every resize starts from.
+    const double s = r->scalaLeggibile();
+    QSize minima = QSize(twipInPixel(std::ceil(r->OriginalWidth() * s), finestra),
+                         twipInPixel(std::ceil(r->OriginalHeight() * s), finestra)) + cornice;
+    // The caption is read whole in the title bar, beside the frame's icon and buttons.
+    QFont titolo = finestra->font();
+    titolo.setBold(true);
+    minima.setWidth(qMax(minima.width(), QFontMetrics(titolo).horizontalAdvance(finestra->windowTitle()) +
+                                             twipInPixel(1800, finestra)));
+    if (const QScreen* schermo = finestra->screen())
+        minima = minima.boundedTo(schermo->availableGeometry().size() -
+                                  QSize(twipInPixel(120, finestra), twipInPixel(510, finestra)));
+    finestra->setMinimumSize(minima.expandedTo(finestra->size()));
+    finestra->resize(finestra->minimumSize());
     collocaAlCentro(finestra);
     return r;
 }
@@ -214,7 +292,17 @@ void Ridimensionamento::collocaAlCentro(QWidget* finestra)
     const QScreen* s = finestra->screen() ? finestra->screen() : QGuiApplication::primaryScreen();
     if (!s)
         return;
+    // The frame the window manager adds: known once shown, else about a title bar and a border.
+    QMargins cornice(twipInPixel(60, finestra), twipInPixel(450, finestra), twipInPixel(60, finestra),
+                     twipInPixel(60, finestra));
+    if (finestra->isVisible() && finestra->frameGeometry() != finestra->geometry())
+        cornice = QMargins(finestra->geometry().left() - finestra->frameGeometry().left(),
+                           finestra->geometry().top() - finestra->frameGeometry().top(),
+                           finestra->frameGeometry().right() - finestra->geometry().right(),
+                           finestra->frameGeometry().bottom() - finestra->geometry().bottom());
+    // A window's position is its frame's: centred, the frame lies wholly inside the free area.
     const QRect schermo = s->availableGeometry();
+    const QSize fuori = finestra->size().grownBy(cornice);
     QPoint p = schermo.center() - QPoint(finestra->width() / 2, finestra->height() / 2);
     // About a title bar's height, so that the window below shows its caption.
     const int passo = twipInPixel(450, finestra);
@@ -226,8 +314,8 @@ void Ridimensionamento::collocaAlCentro(QWidget* finestra)
     };
     for (int i = 0; i < 16 && occupato(p); ++i)
         p += QPoint(passo, passo);
-    p.setX(qMax(schermo.left(), qMin(p.x(), schermo.right() + 1 - finestra->width())));
-    p.setY(qMax(schermo.top(), qMin(p.y(), schermo.bottom() + 1 - finestra->height())));
+    p.setX(qMax(schermo.left(), qMin(p.x(), schermo.right() + 1 - fuori.width())));
+    p.setY(qMax(schermo.top(), qMin(p.y(), schermo.bottom() + 1 - fuori.height())));
     finestra->move(p);
 }
 

@@ -44,6 +44,9 @@ public:
     qint32 OriginalHeight() const { return OriginalHeight_; }
     bool FirstTime() const { return FirstTime_; }
     const QVector<Controllo>& Layout() const { return Layout_; }
+    // How much larger than its recorded size the window must be for every caption to show whole
+    // in its control's font (1 when the design fits).
+    double scalaLeggibile() const;
 
     // The controls a window's layout manages: named descendants of its client area, in creation
     // order, leaving out the toolkit's own inner parts and the controls a layout places.

@@ -319,7 +319,14 @@ void FinestraLavoro::costruisciMenu()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnufile"));
     const bool archivio = Finestre::archivioDisponibile();
-    voce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { Finestre::archivio()->apri_Click(); })
+    // The desktop's usual keys, where the window keys Ctrl+A to Ctrl+M leave them free.
+    auto tasto = [this](QAction* a, const QKeySequence& k) {
+        a->setShortcut(k);
+        a->setShortcutContext(Qt::WindowShortcut);
+        return a;
+    };
+    tasto(voce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { Finestre::archivio()->apri_Click(); }),
+          QKeySequence::Open)
         ->setEnabled(!d.soloElimina && archivio);
     voce(file, QStringLiteral("apriesempio"), QStringLiteral("Apri esempio..."), [] {
         // The worked examples installed with the program; the chosen one opens as a new, unnamed case.
@@ -331,10 +338,12 @@ void FinestraLavoro::costruisciMenu()
             Finestre::archivio()->apriEsempio(percorso);
     })->setEnabled(!d.soloElimina && archivio);
     file->addSeparator();
-    voce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [] { Finestre::archivio()->salva_Click(); })
+    tasto(voce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [] { Finestre::archivio()->salva_Click(); }),
+          QKeySequence::Save)
         ->setEnabled(!d.soloElimina && archivio);
-    voce(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."),
-         [] { Finestre::archivio()->salvanome_Click(); })
+    tasto(voce(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."),
+               [] { Finestre::archivio()->salvanome_Click(); }),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))
         ->setEnabled(!d.soloElimina && archivio);
     file->addSeparator();
     voce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [] { Finestre::archivio()->eliminare_click(); })
@@ -345,15 +354,18 @@ void FinestraLavoro::costruisciMenu()
         voce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa dati finestra"), [] {})->setEnabled(false);
         break;
     case Stampa::Abilitata:
-        voce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa dati finestra"), [this] { stampa_Click(); });
+        tasto(voce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa dati finestra"), [this] { stampa_Click(); }),
+              QKeySequence::Print);
         break;
     case Stampa::Articoli:
-        voce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa testo articoli"), [this] { stampa_Click(); });
+        tasto(voce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa testo articoli"), [this] { stampa_Click(); }),
+              QKeySequence::Print);
         break;
     case Stampa::Sottomenu: {
         QMenu* sotto = file->addMenu(QStringLiteral("S&tampa"));
         sotto->setObjectName(QStringLiteral("mnustampa"));
-        voce(sotto, QStringLiteral("stampa"), QStringLiteral("&Sentenza visualizzata"), [this] { stampa_Click(); });
+        tasto(voce(sotto, QStringLiteral("stampa"), QStringLiteral("&Sentenza visualizzata"), [this] { stampa_Click(); }),
+              QKeySequence::Print);
         voce(sotto, QStringLiteral("stampatutte"), QStringLiteral("&Tutte le sentenze dell'argomento"), [this] { stampatutte_Click(); });
         break;
     }
@@ -401,6 +413,9 @@ void FinestraLavoro::costruisciMenu()
     numeroFinestra->setObjectName(QStringLiteral("finestra"));
     numeroFinestra->setEnabled(Finestre::disponibile(nomeGuida(numero_)));
     connect(numeroFinestra, &QAction::triggered, this, &FinestraLavoro::finestra_Click);
+    // F1: the window's own guide, as the window-number entry shows it.
+    tasto(numeroFinestra, QKeySequence::HelpContents);
+    addAction(numeroFinestra);
     auto* pulsante = new QToolButton(menuBar());
     pulsante->setObjectName(QStringLiteral("qt_finestra"));
     pulsante->setText(numeroFinestra->text());
@@ -484,7 +499,7 @@ void FinestraLavoro::visualizza(int n)
         return;
     }
     const Risposta r = piattaforma().messaggi->mostra(
-        QStringLiteral("E' questa la finestra '") + Finestre::scheda(numero_)->voce + QStringLiteral("': si vuole la guida della finestra?"),
+        QStringLiteral("È questa la finestra '") + Finestre::scheda(numero_)->voce + QStringLiteral("': si vuole la guida della finestra?"),
         ModPossidoria::titoloaiuto, Icona::Domanda, Pulsanti::SiNo, Risposta::Si);
     if (r != Risposta::No)
         Finestre::mostra(nomeGuida(numero_));

@@ -1,4 +1,5 @@
 #include "app/finestre.h"
+#include "app/clsresize.h"
 #include "app/lingua.h"
 #include "app/accessibilita.h"
 #include "app/tabellafinestre.h"
@@ -51,6 +52,7 @@ QWidget* finestra(const QString& nome)
     if (it == registro().end())
         return nullptr;
     if (!it->istanza) {
+        Accessibilita::prepara();
         // Qt's own Italian texts (context menus, file and print dialogs) are first needed by a
         // window after the splash and the main menu, which show none: the catalogue waits for it.
         if (nome != QLatin1String("frmSplash") && nome != QLatin1String("scelta"))
@@ -71,6 +73,11 @@ void mostra(const QString& nome)
 {
     if (QWidget* w = finestra(nome)) {
         Accessibilita::nomina(w);   // controls a handler added since the load
+        // A window that places itself nowhere (the small ones) opens centred on the free area.
+        if (!w->isVisible() && !Ridimensionamento::di(w) && !w->property("collocata").toBool()) {
+            Ridimensionamento::collocaAlCentro(w);
+            w->setProperty("collocata", true);
+        }
         if (w->isMinimized())
             w->showNormal();
         w->show();

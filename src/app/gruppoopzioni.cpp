@@ -1,11 +1,42 @@
 #include "app/gruppoopzioni.h"
 #include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// An option whose caption is longer than its row wraps it onto the lines its height gives, rather
+// than cutting it or shrinking it below a readable size.
+class Opzione : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        const QRect area = style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, this);
+        QString testo = opt.text;
+        if (fontMetrics().horizontalAdvance(QString(testo).remove(QLatin1Char('&'))) <= area.width()) {
+            QRadioButton::paintEvent(e);
+            return;
+        }
+        QStylePainter p(this);
+        opt.text.clear();
+        p.drawControl(QStyle::CE_RadioButton, opt);
+        p.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                       isEnabled(), testo, QPalette::WindowText);
+    }
+};
+
+} // namespace
 
 GruppoOpzioni::GruppoOpzioni(const QString& nome, QObject* parent) : QObject(parent), nome_(nome) {}
 
 QRadioButton* GruppoOpzioni::aggiungi(QWidget* contenitore, const QString& testo)
 {
-    auto* b = new QRadioButton(testo, contenitore);
+    auto* b = new Opzione(testo, contenitore);
     const int indice = pulsanti_.size() + 1;
     b->setObjectName(QStringLiteral("%1(%2)").arg(nome_).arg(indice));
     // Each button is exclusive by hand, so that the group may also have no selection at all.

@@ -70,7 +70,7 @@ void Informa::carica()
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(sottotitolo);
     const int anno = QDate::fromString(dataversione, QStringLiteral("dd/MM/yyyy")).year();
     findChild<QLabel*>(QStringLiteral("Label6"))
-        ->setText(QStringLiteral("edizione professionale - versione ") + versione + QStringLiteral("  ") + str(anno) +
-                  QStringLiteral("- ") + annoEdizione());
+        ->setText(QStringLiteral("edizione professionale - versione ") + versione + QLatin1Char(' ') +
+                  QString::number(anno) + QChar(0x2013) + annoEdizione());
     findChild<QLabel*>(QStringLiteral("Label5"))->setText(sistema());
 }

@@ -40,8 +40,8 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     static const char* const spiegazioni[3] = {
         "...gli articoli del Codice Civile che trattano del possesso e dell'usucapione, ossia dall'art.1140 "
         "all'art.1170, con una breve spiegazione dell'argomento di ciascuno",
-        "...una serie di massime sull'usucapione della Corte di Cassazione, con gli estremi per l'eventuale "
-        "ricerca dell'intera sentenza",
+        "...una serie di massime sull'usucapione della Corte di Cassazione e dei giudici di merito, con gli "
+        "estremi per l'eventuale ricerca dell'intera sentenza",
         "...uno schema di causa civile sull'usucapione, con la possibilità di scegliere una serie di casi diversi "
         "ed ottenere, alla fine, una sentenza sull'argomento"};
     for (int i = 1; i <= 3; ++i) {

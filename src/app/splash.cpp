@@ -18,10 +18,12 @@ struct Etichetta {
     bool grassetto;
     const char* testo;
 };
+const char* const suggerimentoIniziale = "(cliccare sulla finestra per iniziare; premere un tasto per uscire)";
+
 // Design positions in twips; elements 3, 4 and 5 are filled at load.
 const Etichetta etichette[] = {
     {1, 300, 240, 6600, 300, 9, false, "Realizzato dagli sviluppatori del progetto Possidoria"},
-    {2, 300, 600, 6600, 300, 10, false, "                        presenta"},
+    {2, 300, 600, 6600, 300, 10, false, "presenta"},
     {3, 300, 1020, 6600, 900, 36, true, ""},
     {4, 300, 1980, 6600, 420, 14, false, ""},
     {5, 300, 2460, 6600, 300, 10, true, ""},
@@ -29,7 +31,7 @@ const Etichetta etichette[] = {
     {7, 300, 3480, 6600, 480, 8, false,
      "Programma di studio e di esercitazione: le sentenze che elabora non sostituiscono il parere di un "
      "avvocato né la decisione di un giudice."},
-    {8, 300, 4080, 6600, 300, 9, false, "(cliccare sulla finestra per iniziare; premere un tasto per uscire)"},
+    {8, 300, 4080, 6600, 300, 9, false, suggerimentoIniziale},
 };
 } // namespace
 
@@ -65,7 +67,12 @@ FrmSplash::FrmSplash()
     auto* immagine = new QWidget(this);
     immagine->setObjectName(QStringLiteral("Image1"));
     posiziona(immagine, 3180, 4500, 840, 420);
-    resize(twipInPixel(7200), twipInPixel(5100));
+    setFixedSize(twipInPixel(7200), twipInPixel(5100));
+    chiusura_ = new QTimer(this);
+    chiusura_->setObjectName(QStringLiteral("chiusura"));
+    chiusura_->setSingleShot(true);
+    chiusura_->setInterval(secondiCongedo * 1000);
+    connect(chiusura_, &QTimer::timeout, this, &FrmSplash::termina);
 }
 
 QLabel* FrmSplash::label(int i) const
@@ -75,7 +82,35 @@ QLabel* FrmSplash::label(int i) const
 
 void FrmSplash::congedo()
 {
-    label(2)->setText(QStringLiteral("          elaborazione eseguita con"));
+    label(2)->setText(QStringLiteral("elaborazione eseguita con"));
+    label(8)->setText(QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
+    // The farewell shows in a window of its own, which its title bar can close too.
+    const bool visibile = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    if (visibile)
+        show();
+    congedo_ = true;
+    chiusura_->start();
+}
+
+bool FrmSplash::termina()
+{
+    if (terminato_)
+        return true;
+    chiusura_->stop();
+    // The program ends when no other window is open: unsaved changes are asked about first.
+    bool ultima = true;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+            ultima = false;
+    if (ultima && !Finestre::lasciaCausa(QStringLiteral("uscire da ") + nomeprogramma))
+        return false;
+    terminato_ = true;
+    if (PortaMidi* midi = piattaforma().midi)
+        midi->chiudi();
+    Finestre::chiudi(QStringLiteral("frmSplash"));
+    Finestre::chiudi(QStringLiteral("prodotti"));
+    return true;
 }
 
 QString FrmSplash::fileMusica()
@@ -101,6 +136,12 @@ void FrmSplash::carica()
 
 void FrmSplash::mousePressEvent(QMouseEvent*)
 {
+    // Back to the menu: the farewell no longer ends the program by itself.
+    if (congedo_) {
+        congedo_ = false;
+        chiusura_->stop();
+        label(8)->setText(QString::fromUtf8(suggerimentoIniziale));
+    }
     if (PortaMidi* midi = piattaforma().midi)
         midi->pausa();
     mostramenu();
@@ -108,21 +149,22 @@ void FrmSplash::mousePressEvent(QMouseEvent*)
 
 void FrmSplash::keyPressEvent(QKeyEvent* e)
 {
-    if (e->text().isEmpty()) {
+    // A key that writes a character, or Esc, as the hint promises; Shift or Ctrl alone do nothing.
+    if (e->text().isEmpty() && e->key() != Qt::Key_Escape) {
         QWidget::keyPressEvent(e);
         return;
     }
-    // The key ends the program when no other window is open: unsaved changes are asked about first.
-    bool ultima = true;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
-            ultima = false;
-    if (ultima && !Finestre::lasciaCausa(QStringLiteral("uscire da ") + nomeprogramma))
+    termina();
+}
+
+void FrmSplash::closeEvent(QCloseEvent* e)
+{
+    // Closed from its title bar at farewell, the program ends as by a key, unless the user keeps it.
+    if (congedo_ && !terminato_ && !termina()) {
+        e->ignore();
         return;
-    if (PortaMidi* midi = piattaforma().midi)
-        midi->chiudi();
-    Finestre::chiudi(QStringLiteral("frmSplash"));
-    Finestre::chiudi(QStringLiteral("prodotti"));
+    }
+    QWidget::closeEvent(e);
 }
 
 void FrmSplash::paintEvent(QPaintEvent*)

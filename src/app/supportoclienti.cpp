@@ -17,8 +17,11 @@ SupportoClienti::SupportoClienti()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Possidoria: supporto prodotto"));
-    auto* intro = new QLabel(QStringLiteral("Per segnalare un problema, descrivete che cosa stavate facendo e che cosa è "
-                                            "accaduto, e allegate le informazioni qui sotto."), this);
+    // The program sends nothing itself: it says so, and gives what a report needs.
+    auto* intro = new QLabel(QStringLiteral("Il programma non invia segnalazioni da sé. Per chiedere assistenza, "
+                                            "scrivete a chi vi ha fornito il programma che cosa stavate facendo e "
+                                            "che cosa è accaduto, e copiate nel messaggio le informazioni qui sotto."),
+                             this);
     intro->setObjectName(QStringLiteral("Label1"));
     intro->setWordWrap(true);
     posiziona(intro, 240, 180, 6720, 600);

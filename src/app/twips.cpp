@@ -41,7 +41,7 @@ public:
         f.setPointSizeF(punti_);
         QString testo = b->text();
         testo.remove(QLatin1Char('&'));
-        while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(testo) + 10 > b->width())
+        while (f.pointSizeF() > puntiLeggibili && QFontMetrics(f).horizontalAdvance(testo) + 10 > b->width())
             f.setPointSizeF(f.pointSizeF() - 0.5);
         if (f != b->font())
             b->setFont(f);
@@ -75,7 +75,7 @@ QLabel* creaEtichetta(QWidget* padre, const QString& nome, const QString& testo,
     l->setObjectName(nome);
     l->setWordWrap(true);
     QFont f = l->font();
-    f.setPointSizeF(punti);
+    f.setPointSizeF(qMax(punti, puntiLeggibili));
     f.setBold(grassetto);
     l->setFont(f);
     posiziona(l, left, top, width, height);

@@ -8,6 +8,8 @@ inline constexpr int larghezzaProgetto = 9600;
 inline constexpr int altezzaProgetto = 6825;
 inline constexpr double twipPerPollice = 1440.0;
 inline constexpr double dpiPredefiniti = 96.0;
+// No text of a window is drawn smaller: below it a caption is no longer read at a glance.
+inline constexpr double puntiLeggibili = 8.0;
 
 double pixelPerTwip(const QWidget* w = nullptr);
 int twipInPixel(double twips, const QWidget* w = nullptr);
@@ -17,11 +19,11 @@ class QAbstractButton;
 class QLabel;
 
 // Shrinks a button's font until its caption fits its width, and fits it again whenever the button
-// is resized (never above the size it had when first fitted): the design's captions were laid out
-// for a smaller system font.
+// is resized (never above the size it had when first fitted, never below puntiLeggibili): the
+// design's captions were laid out for a smaller system font.
 void adattaTesto(QAbstractButton* b);
 
-// A word-wrapped label at a design position, in the given point size.
+// A word-wrapped label at a design position, in the given point size (puntiLeggibili at least).
 QLabel* creaEtichetta(QWidget* padre, const QString& nome, const QString& testo, int left, int top, int width,
                       int height, double punti = 8, bool grassetto = false);
 

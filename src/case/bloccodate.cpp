@@ -60,7 +60,7 @@ void BloccoDate::controlla(const QLineEdit* campo)
     if (t.isEmpty())
         return;
     if (!Date::leggi(t)) {
-        piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa."),
+        piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aaaa."),
                                        ModPossidoria::titoloaiuto, Icona::Critico);
         return;
     }

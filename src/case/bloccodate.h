@@ -6,7 +6,7 @@
 // Every change of a field, typed or set by code, goes into the record. Shown from the record, each
 // label has the long form of its text (a text that is not a date stands unchanged) and durata the
 // duration when both texts read as dates, else nothing. A text is checked when the user leaves its
-// field: one that is not a date gets "Attenzione: digitare dati corretti nella forma gg/mm/aa.", a
+// field: one that is not a date gets "Attenzione: digitare dati corretti nella forma gg/mm/aaaa.", a
 // date after today, or an end not after the start, the reason (StatoCausa::erroreDate); such dates
 // give no duration.
 #include "case/daticausa.h"

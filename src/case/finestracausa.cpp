@@ -130,7 +130,8 @@ FinestraCausa::FinestraCausa(QWidget* parent)
     for (int i = 1; i <= tipologie; ++i) {
         const int y = 285 + (i - 1) * 375;
         QRadioButton* b = option1_->aggiungi(frame7, TabelleCausa::didascaliaTipologia(i));
-        posiziona(b, 120, y, 4140, 300);
+        // The last, longest type takes two lines, in the room below it.
+        posiziona(b, 120, y, 4140, i == tipologie ? 405 : 300);
         adattaTesto(b);
         auto* spiega = pulsante(frame7, QStringLiteral("spiega1(%1)").arg(i), QStringLiteral("?"), QString());
         posiziona(spiega, 4320, y, 375, 300);
@@ -155,9 +156,9 @@ FinestraCausa::FinestraCausa(QWidget* parent)
 
     auto* aiuto = pulsante(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),
                            QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
-    posiziona(aiuto, 120, 5760, 1095, 375);
+    posiziona(aiuto, 120, 5760, 960, 375);
     connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
-    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1095, 375);
+    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
     auto* avanti = pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Procedi"),
                             QStringLiteral("cliccare per visualizzare la finestra Possesso"));
     posiziona(avanti, 7200, 5760, 1095, 375);

@@ -40,11 +40,11 @@ constexpr int passoRiquadro = 585;
 constexpr int larghezzaRiquadro = 8055;
 constexpr int lato = 300;           // a marker
 
-// Shrinks an option's font until its caption fits beside the indicator.
+// Shrinks an option's font until its caption fits beside the indicator, never below a readable size.
 void adattaOpzione(QRadioButton* b)
 {
     QFont f = b->font();
-    while (f.pointSizeF() > 6.0 && QFontMetrics(f).horizontalAdvance(b->text()) + 22 > b->width())
+    while (f.pointSizeF() > puntiLeggibili && QFontMetrics(f).horizontalAdvance(b->text()) + 22 > b->width())
         f.setPointSizeF(f.pointSizeF() - 0.5);
     b->setFont(f);
 }
@@ -231,9 +231,9 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
 
     auto* aiuto = pulsante(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"),
                            QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
-    posiziona(aiuto, 120, 5760, 1095, 375);
+    posiziona(aiuto, 120, 5760, 960, 375);
     connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
-    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1095, 375);
+    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
     auto* avanti = pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Sentenza"),
                             QStringLiteral("cliccare per visualizzare la finestra Sentenza con il risultato della causa"));
     posiziona(avanti, 7200, 5760, 1095, 375);

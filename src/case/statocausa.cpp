@@ -186,8 +186,9 @@ QString contatoreObiezioni(int n)
 {
     if (n <= 0)
         return {};
-    return QStringLiteral("Sono state formulate n. %1 %2.").arg(n).arg(n == 1 ? QStringLiteral("obiezione")
-                                                                              : QStringLiteral("obiezioni"));
+    // The verb agrees with the number: one objection is "stata formulata".
+    return n == 1 ? QStringLiteral("È stata formulata n. 1 obiezione.")
+                  : QStringLiteral("Sono state formulate n. %1 obiezioni.").arg(n);
 }
 
 } // namespace StatoCausa

@@ -63,7 +63,7 @@ QString nomeCausa(const TestiCausa& t, const QString& archivio);
 // Objection k (1..7) has been raised: its proof chosen.
 bool obiezioneSollevata(const DatiCausa& d, int k);
 int numeroObiezioni(const DatiCausa& d);
-// "Sono state formulate n. 2 obiezioni." ("n. 1 obiezione."); empty while there is none.
+// "Sono state formulate n. 2 obiezioni." ("È stata formulata n. 1 obiezione."); empty while there is none.
 QString contatoreObiezioni(int n);
 
 } // namespace StatoCausa

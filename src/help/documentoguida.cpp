@@ -49,9 +49,13 @@ QString cartellaSalvataggio()
     return documenti.isEmpty() ? QString() : QDir(documenti).filePath(QStringLiteral("Possidoria"));
 }
 
-QString nomeSingola(const QString& titolo)
+QString nomeSingola(const QString& finestra)
 {
-    return ModPossidoria::nomeprogramma + titolo + QStringLiteral(".odt");
+    // A name of plain words and hyphens, like the collection's: no blanks or quotes to trip a shell.
+    QString nome = finestra;
+    if (nome.startsWith(QLatin1String("guida")) && nome.size() > 5)
+        nome.insert(5, QLatin1Char('-'));
+    return ModPossidoria::nomeprogramma + QLatin1Char('-') + nome + QStringLiteral(".odt");
 }
 
 QString nomeRaccolta()
@@ -59,13 +63,13 @@ QString nomeRaccolta()
     return ModPossidoria::nomeprogramma + QStringLiteral("-guida.odt");
 }
 
-QString singola(PortaWord& word, const QString& titolo, const QString& testo)
+QString singola(PortaWord& word, const QString& finestra, const QString& titolo, const QString& testo)
 {
     intestazione(word);
     word.scrivi(QStringLiteral("Guida: ") + titolo + CR + CR);
     word.dimensioneSelezione(12);
     word.scrivi(testo + CR);
-    return salvaEMostra(word, nomeSingola(titolo));
+    return salvaEMostra(word, nomeSingola(finestra));
 }
 
 QString raccolta(PortaWord& word)

@@ -11,13 +11,14 @@ namespace DocumentoGuida {
 // program's own folder, which an installation shares among users and its package owns.
 QString cartellaSalvataggio();
 
-// nomeprogramma + heading + ".odt" and nomeprogramma + "-guida.odt".
-QString nomeSingola(const QString& titolo);
+// nomeprogramma + "-" + the guide's name + ".odt" ("Possidoria-manuale.odt", "Possidoria-guida-fede.odt")
+// and nomeprogramma + "-guida.odt".
+QString nomeSingola(const QString& finestra);
 QString nomeRaccolta();
 
 // Build, save and show the document of one guide. Returns the path it was saved under, empty when
 // the folder could not be made or refused the file (the document is shown all the same).
-QString singola(PortaWord& word, const QString& titolo, const QString& testo);
+QString singola(PortaWord& word, const QString& finestra, const QString& titolo, const QString& testo);
 // Build, save and show the document of all fifteen texts, each section ending with a page break.
 // Returns as singola does.
 QString raccolta(PortaWord& word);

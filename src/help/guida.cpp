@@ -91,7 +91,7 @@ void Guida::cmdchiudi_Click()
 void Guida::cmdstampa_Click()
 {
     if (PortaWord* word = piattaforma().word)
-        DocumentoGuida::singola(*word, titolo(), testo());
+        DocumentoGuida::singola(*word, finestra_, titolo(), testo());
 }
 
 void Guida::cmdsommario_Click()

@@ -88,14 +88,13 @@ Sommario::~Sommario() = default;
 
 void Sommario::carica()
 {
-    Ridimensionamento::collega(this, 75);
-    resize(twipInPixel(LARGHEZZA, this), twipInPixel(ALTEZZA, this));
+    setWindowTitle(ModPossidoria::nomeprogramma + QStringLiteral(": guida in linea"));
+    Ridimensionamento::caricaFinestra(this, LARGHEZZA, ALTEZZA);
 
     for (auto it = puls_.cbegin(); it != puls_.cend(); ++it)
         it.value()->setToolTip(QStringLiteral("cliccare per visualizzare: ") + lbl_.value(it.key())->text());
     findChild<QPushButton*>(QStringLiteral("Command1"))
         ->setToolTip(QStringLiteral("cliccare per uscire da ") + ModPossidoria::nomeprogramma);
-    setWindowTitle(ModPossidoria::nomeprogramma + QStringLiteral(": guida in linea"));
 
     // The catalogue row is offered only where the program has the catalogue window.
     const bool catalogo = Finestre::disponibile(CATALOGO);

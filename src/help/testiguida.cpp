@@ -183,7 +183,7 @@ const QList<TestoGuida>& testiGuida()
         "fatta una scelta: dopo, riporta alla finestra Possesso e aggiorna il numero delle obiezioni.")},
     {QStringLiteral("guidapsiche"), QString::fromUtf8("Finestra obiezione PSICOLOGIA"),
      QString::fromUtf8(
-        "L'obiezione  formulata dalla controparte sulla condizione psicologica del possessore è "
+        "L'obiezione formulata dalla controparte sulla condizione psicologica del possessore è "
         "decisiva, perché solo chi possiede con l'animo del proprietario o del titolare del diritto "
         "può usucapire, mentre chi ha la cosa per conto altrui è semplice detentore (art. 1140). Il "
         "possesso si presume in chi esercita il potere di fatto, se non si prova che egli ha "

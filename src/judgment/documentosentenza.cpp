@@ -11,6 +11,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextLayout>
@@ -72,6 +73,21 @@ QString dataLunga(const QDate& d)
 {
     return QLocale(QLocale::Italian, QLocale::Italy).toString(d, QStringLiteral("d MMMM yyyy"));
 }
+
+} // namespace
+
+QString sentenzaDel(const QDate& data)
+{
+    // The article elides before a number read with a vowel ("otto", "undici"); the first is "primo".
+    const int g = data.day();
+    if (g == 8 || g == 11)
+        return QStringLiteral("Sentenza dell'") + dataLunga(data);
+    if (g == 1)
+        return QStringLiteral("Sentenza del 1º ") + QLocale(QLocale::Italian, QLocale::Italy).toString(data, QStringLiteral("MMMM yyyy"));
+    return QStringLiteral("Sentenza del ") + dataLunga(data);
+}
+
+namespace {
 
 // The lines that begin on the page [alto, basso) of the laid-out document. Line by line rather than
 // under a clip: a paragraph running over two pages would otherwise leave its other page's lines in
@@ -190,7 +206,7 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
     const QSizeF corpo = doc->pageSize();
     QFont piede(famiglia);
     piede.setPointSize(9);
-    const QString data = d.data.isValid() ? QStringLiteral("Sentenza del %1").arg(dataLunga(d.data)) : QString();
+    const QString data = d.data.isValid() ? sentenzaDel(d.data) : QString();
     for (int n = 0; n < pagine; ++n) {
         if (n > 0 && !dispositivo.newPage()) {
             p.end();
@@ -211,6 +227,52 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
     return p.end();
 }
 
+QByteArray pdfInLingua(const QByteArray& pdf, const QByteArray& lingua)
+{
+    // The last trailer names the catalogue and where the previous cross-reference table starts.
+    const qsizetype inizioTrailer = pdf.lastIndexOf("trailer");
+    const qsizetype inizioXref = pdf.lastIndexOf("startxref");
+    if (inizioTrailer < 0 || inizioXref < inizioTrailer)
+        return pdf;
+    const QString trailer = QString::fromLatin1(pdf.mid(inizioTrailer, inizioXref - inizioTrailer));
+    static const QRegularExpression radice(QStringLiteral("/Root\\s+(\\d+)\\s+(\\d+)\\s+R"));
+    static const QRegularExpression dimensione(QStringLiteral("/Size\\s+(\\d+)"));
+    static const QRegularExpression info(QStringLiteral("/Info\\s+\\d+\\s+\\d+\\s+R"));
+    static const QRegularExpression precedente(QStringLiteral("startxref\\s+(\\d+)"));
+    const QRegularExpressionMatch r = radice.match(trailer);
+    const QRegularExpressionMatch n = dimensione.match(trailer);
+    const QRegularExpressionMatch x = precedente.match(QString::fromLatin1(pdf.mid(inizioXref)));
+    if (!r.hasMatch() || !n.hasMatch() || !x.hasMatch())
+        return pdf;
+    const QByteArray intestazione = QStringLiteral("%1 %2 obj").arg(r.captured(1), r.captured(2)).toLatin1();
+    // The catalogue's latest version: the last object of that number in the file.
+    qsizetype inizio = -1;
+    for (qsizetype i = pdf.lastIndexOf(intestazione); i >= 0; i = i > 0 ? pdf.lastIndexOf(intestazione, i - 1) : -1)
+        if (i == 0 || pdf.at(i - 1) == '\n' || pdf.at(i - 1) == '\r') {
+            inizio = i;
+            break;
+        }
+    const qsizetype fine = inizio < 0 ? -1 : pdf.indexOf("endobj", inizio);
+    const qsizetype chiusa = fine < 0 ? -1 : pdf.lastIndexOf(">>", fine);
+    if (chiusa <= inizio || pdf.mid(inizio, chiusa - inizio).contains("/Lang"))
+        return pdf;
+    // An incremental update: the catalogue again, with its language, then a table for it alone.
+    QByteArray nuovo = pdf;
+    if (!nuovo.endsWith('\n'))
+        nuovo += '\n';
+    const qsizetype posizione = nuovo.size();
+    nuovo += pdf.mid(inizio, chiusa - inizio) + "/Lang (" + lingua + ")\n>>\nendobj\n";
+    const qsizetype tabella = nuovo.size();
+    nuovo += "xref\n" + r.captured(1).toLatin1() + " 1\n" +
+             QStringLiteral("%1 %2 n \n").arg(posizione, 10, 10, QLatin1Char('0')).arg(r.captured(2).toInt(), 5, 10, QLatin1Char('0')).toLatin1();
+    nuovo += "trailer\n<<\n/Size " + n.captured(1).toLatin1() + "\n/Root " + r.captured(1).toLatin1() + ' ' +
+             r.captured(2).toLatin1() + " R\n";
+    if (const QRegularExpressionMatch i = info.match(trailer); i.hasMatch())
+        nuovo += i.captured(0).toLatin1() + '\n';
+    nuovo += "/Prev " + x.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(tabella) + "\n%%EOF\n";
+    return nuovo;
+}
+
 std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d)
 {
     QBuffer buffer;
@@ -224,7 +286,8 @@ std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d)
         if (!stampaSentenza(d, pdf))
             return std::nullopt;
     }
-    return buffer.data();
+    // The reader's spelling and speech take the document as Italian.
+    return pdfInLingua(buffer.data(), "it-IT");
 }
 
 bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QString* errore)

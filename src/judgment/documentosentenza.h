@@ -32,6 +32,13 @@ struct DocumentoSentenza {
 
 // The document laid out for a page of that size in points, with the device's resolution when one
 // is given (a screen's otherwise); the caller owns it.
+// "Sentenza del 9 marzo 2026", "Sentenza dell'11 dicembre 2026", "Sentenza del 1º aprile 2026".
+QString sentenzaDel(const QDate& data);
+
+// The PDF with its catalogue declaring the language (a BCP 47 tag, "it-IT"), added as an incremental
+// update; unchanged when its structure is not the one expected or it already declares one.
+QByteArray pdfInLingua(const QByteArray& pdf, const QByteArray& lingua);
+
 QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, QPaintDevice* dispositivo = nullptr);
 
 // Paints the document on the device, page after page, each with its footer. False when the

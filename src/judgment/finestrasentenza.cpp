@@ -22,12 +22,27 @@
 #include <QScrollBar>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
 using namespace ModPossidoria;
 
 namespace {
+
+// The folder of the last PDF exported in this session.
+QString cartellaPdf;
+
+// Where the PDF dialog opens: the last export's folder, else the user's documents, never the folder
+// the program happened to be started from.
+QString cartellaEsportazione()
+{
+    if (!cartellaPdf.isEmpty() && QFileInfo(cartellaPdf).isDir())
+        return cartellaPdf;
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
+}
 
 QString u(const char* s) { return QString::fromUtf8(s); }
 
@@ -115,7 +130,7 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
     vscroll1_ = barraScorrimento(a, QStringLiteral("VScroll1"), 8, 7, 5520, 1560);
 
     etichetta(a, QStringLiteral("Label6"), QStringLiteral("Sentenza"), QStringLiteral("risultati della causa"), 5880,
-              600, 3495, 435, 13.5, true);
+              600, 1500, 435, 13.5, true);
     testosentenza_ = testo(a, QStringLiteral("testosentenza"), QStringLiteral("testo della sentenza elettronica"), 5880,
                            1200, 3495, 2055);
     testosentenza_->setPlainText(QStringLiteral("nessuna sentenza ancora possibile per \r\nmancanza di dati\r\n"));
@@ -141,7 +156,13 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
 
     etichetta(a, QStringLiteral("Label1"), QStringLiteral("Commenti"),
               QStringLiteral("suggerimenti per l'attore o commenti alla sentenza"), 7560, 3360, 1815, 375, 9.75, true);
-    commento_ = testo(a, QStringLiteral("commento"), QString(), 7560, 3840, 1815, 1575);
+    commento_ = testo(a, QStringLiteral("commento"), QString(), 7560, 3840, 1815, 1275);
+    // "Perché?" in sight too, under the comment, with its key (Alt+E).
+    auto* cmdperche = new QPushButton(QStringLiteral("P&erché?"), a);
+    cmdperche->setObjectName(QStringLiteral("cmdperche"));
+    cmdperche->setToolTip(QStringLiteral("cliccare per sapere quale regola ha deciso la sentenza e su quali fatti"));
+    posiziona(cmdperche, 7560, 5160, 1815, 330);
+    connect(cmdperche, &QPushButton::clicked, this, [this] { perche_Click(); });
     commento_->setPlainText(
         QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n"));
 
@@ -154,9 +175,9 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
     auto* aiuto = new QPushButton(QStringLiteral("&AIUTO"), a);
     aiuto->setObjectName(QStringLiteral("aiuto"));
     aiuto->setToolTip(QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
-    posiziona(aiuto, 120, 5760, 1095, 375);
+    posiziona(aiuto, 120, 5760, 960, 375);
     connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
-    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1095, 375);
+    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
     auto* possesso = new QPushButton(QStringLiteral("&Possesso"), a);
     possesso->setObjectName(QStringLiteral("cmdpossesso"));
     possesso->setToolTip(QStringLiteral("cliccare per tornare alla finestra Possesso"));
@@ -274,9 +295,10 @@ void FinestraSentenza::esportaPdf_Click()
     const QString nome = DocumentoSentenza::nomeFilePdf(causa.testi.attore, causa.testi.convenuto);
     const QString percorso = piattaforma().dialoghi->salva(QStringLiteral("Esporta la sentenza in PDF"),
                                                            {{QStringLiteral("Documento PDF"), QStringLiteral("*.pdf")}},
-                                                           1, nome);
+                                                           1, QDir(cartellaEsportazione()).filePath(nome));
     if (percorso.isEmpty())
         return;
+    cartellaPdf = QFileInfo(percorso).absolutePath();
     QString errore;
     if (scriviPdfSentenza(documento(), percorso, &errore))
         scriviPasso(passo_, QStringLiteral("la sentenza è stata esportata in ") + QDir::toNativeSeparators(percorso));
@@ -319,6 +341,9 @@ void FinestraSentenza::lineaTempo_Click()
 
 bool FinestraSentenza::eventFilter(QObject* o, QEvent* e)
 {
+    // Drawn anew at every size of its panel, not stretched nor cropped from the size it first had.
+    if (o == lineaTempo_ && e->type() == QEvent::Resize && giudizio_)
+        aggiornaLineaTempo();
     if (o == lineaTempo_ && e->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         lineaTempo_Click();

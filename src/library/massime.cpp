@@ -93,8 +93,8 @@ Massime::Massime(QWidget* parent)
     posiziona(passo, 2400, 5640, 4695, 450);
 
     aiuto = pulsante(a, "aiuto", QStringLiteral("&AIUTO"), QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
-    posiziona(aiuto, 120, 5760, 1095, 375);
-    guidainlinea = creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1095, 375);
+    posiziona(aiuto, 120, 5760, 960, 375);
+    guidainlinea = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
     stampiamo = pulsante(a, "stampiamo", QStringLiteral("&Stampa"),
                          QStringLiteral("cliccare per stampare la sentenza visualizzata"));
     posiziona(stampiamo, 7200, 5760, 1095, 375);
@@ -217,7 +217,11 @@ void Massime::esporta()
     PortaWord* word = piattaforma().word;
     if (!word)
         return;
-    passo->setText(QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    // While the document is made the hint says so, naming no program the desktop may not have;
+    // once it is shown, the hint is the window's own again.
+    const QString suggerimento = passo->text();
+    passo->setText(QStringLiteral("preparazione del documento con le sentenze in corso..."));
+    passo->repaint();
 
     word->nuovoDocumento();
     word->fontSelezione(QStringLiteral("Century Gothic"));
@@ -239,6 +243,7 @@ void Massime::esporta()
     word->giustificaTutto();
     // The document stays open for the user; the program keeps where it went.
     Esportazione::mostra(*word);
+    passo->setText(suggerimento);
 }
 
 void Massime::aiuto_Click()

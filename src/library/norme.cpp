@@ -18,7 +18,11 @@ namespace {
 // long article titles stay readable on buttons of the design size.
 class PulsanteArticolo : public QPushButton {
 public:
-    using QPushButton::QPushButton;
+    PulsanteArticolo(const QString& testo, QWidget* padre) : QPushButton(testo, padre)
+    {
+        // The caption wraps inside the button: the window's layout measures it so.
+        setProperty("aCapo", true);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -32,7 +36,7 @@ protected:
         const QRect area = rect().adjusted(4, 2, -4, -2);
         const int flag = Qt::AlignCenter | Qt::TextWordWrap;
         QFont f = font();
-        for (qreal punti = f.pointSizeF(); punti >= 5.0; punti -= 0.5) {
+        for (qreal punti = f.pointSizeF(); punti > puntiLeggibili; punti -= 0.5) {
             f.setPointSizeF(punti);
             if (QFontMetrics(f).boundingRect(area, flag, text()).height() <= area.height())
                 break;
@@ -84,10 +88,10 @@ Norme::Norme()
     auto* aiuto = new QPushButton(QStringLiteral("&AIUTO"), a);
     aiuto->setObjectName(QStringLiteral("aiuto"));
     aiuto->setToolTip(QStringLiteral("cliccare per avere gli aiuti in linea"));
-    posiziona(aiuto, 120, 5760, 1095, 375);
+    posiziona(aiuto, 120, 5760, 960, 375);
     connect(aiuto, &QPushButton::clicked, this, &Norme::aiuto_Click);
 
-    adattaTesto(creaGuida(QStringLiteral("guidainlinea"), 1200, 5760, 1111, 375,
+    adattaTesto(creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375,
                               QStringLiteral("cliccare per visualizzare il Sommario della guida")));
 
     auto* men = new QPushButton(QStringLiteral("&Menu"), a);

@@ -195,6 +195,20 @@ private slots:
         QCOMPARE(CausaViva::attiva().archivio(), esempio("01-ventennale"));
     }
 
+    // With several files named, the first is opened and the user is told, in the program, of the others.
+    void piuFileSullaRigaDiComando()
+    {
+        Avvio::apriFileDellaRigaDiComando({esempio("02-decennale"), QStringLiteral("/tmp/altra causa")});
+        QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Anna Ferrari"));
+        QCOMPARE(p->messaggi.mostrati.size(), 1);
+        const MessaggioRegistrato& m = p->messaggi.ultimo();
+        QCOMPARE(m.icona, Icona::Esclamazione);
+        QCOMPARE(m.titolo, ModPossidoria::titoloaiuto);
+        QVERIFY2(m.testo.contains(QStringLiteral("Possidoria-dati-esempio-02-decennale")) &&
+                     m.testo.contains(QStringLiteral("/tmp/altra causa")),
+                 qPrintable(m.testo));
+    }
+
     // A file that cannot be used is told as "&Apri..." tells it, and the case on screen stays.
     void erroreComeApri_data()
     {

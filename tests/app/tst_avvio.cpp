@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -45,7 +46,7 @@ private slots:
         QCOMPARE(s->label(3)->text(), QStringLiteral("Possidoria"));
         QCOMPARE(s->label(4)->text(), QStringLiteral("causa elettronica con sentenza"));
         QCOMPARE(s->label(5)->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 2.04.05"));
-        QCOMPARE(s->label(2)->text(), QStringLiteral("                        presenta"));
+        QCOMPARE(s->label(2)->text(), QStringLiteral("presenta"));
         QCOMPARE(titoloaiuto, QStringLiteral("Possidoria: aiuto in linea"));
         QCOMPARE(titolocontrollo, QStringLiteral("Possidoria: controllo dati immessi nella finestra attiva"));
         salvaImmagine(s, QStringLiteral("frmSplash"));
@@ -74,13 +75,23 @@ private slots:
                 QVERIFY2(!Finestre::caricata(nome), qPrintable(nome));
     }
 
+    // Any key that writes, and Esc, as the hint says; Shift alone does nothing.
+    void tastoSulloSplashChiudeIlProgramma_data()
+    {
+        QTest::addColumn<int>("tasto");
+        QTest::newRow("lettera") << int(Qt::Key_X);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
     void tastoSulloSplashChiudeIlProgramma()
     {
+        QFETCH(int, tasto);
         // A menu loaded and closed, with whatever it left loaded, must not keep the program alive.
         Finestre::finestra(QStringLiteral("scelta"));
         Finestre::chiudi(QStringLiteral("scelta"));
         Finestre::mostra(QStringLiteral("frmSplash"));
-        QTest::keyClick(Finestre::finestra(QStringLiteral("frmSplash")), Qt::Key_X);
+        QTest::keyClick(Finestre::finestra(QStringLiteral("frmSplash")), Qt::Key_Shift);
+        QVERIFY(Finestre::caricata(QStringLiteral("frmSplash")));
+        QTest::keyClick(Finestre::finestra(QStringLiteral("frmSplash")), Qt::Key(tasto));
         QCOMPARE(p->midi.comandi.last(), QStringLiteral("close"));
         QVERIFY(!Finestre::caricata(QStringLiteral("frmSplash")));
         // The program ends when the last visible window closes.
@@ -138,7 +149,7 @@ private slots:
         QCOMPARE(chiuse, aperte);   // all of them, in the fixed order
         auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
         QVERIFY(s->isVisible());
-        QCOMPARE(s->label(2)->text(), QStringLiteral("          elaborazione eseguita con"));
+        QCOMPARE(s->label(2)->text(), QStringLiteral("elaborazione eseguita con"));
         QCOMPARE(p->midi.comandi.last(), QStringLiteral("play"));
         // Starting again from here is a new case: no answer, no objection, no archive of the old one.
         QCOMPARE(CausaViva::attiva().causa(), Causa{});
@@ -148,6 +159,56 @@ private slots:
         QTest::mouseClick(s, Qt::LeftButton);
         QVERIFY(Finestre::caricata(QStringLiteral("scelta")));
         QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
+    }
+
+    // The farewell says what a click and a key do, and ends the program by a key, by its title bar
+    // or by itself after a few seconds; a click back to the menu stops the countdown.
+    void congedoSiChiude_data()
+    {
+        QTest::addColumn<QString>("come");
+        QTest::newRow("tasto") << "tasto";
+        QTest::newRow("barra del titolo") << "chiusura";
+        QTest::newRow("da sé") << "attesa";
+    }
+    void congedoSiChiude()
+    {
+        QFETCH(QString, come);
+        mostramenu();
+        p->messaggi.risposte.enqueue(Risposta::Si);
+        chiediuscita();
+        auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
+        QVERIFY(s->isVisible());
+        QVERIFY(!s->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(s->label(8)->text(), QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
+        // On its one line, whole.
+        QVERIFY(s->label(8)->fontMetrics().horizontalAdvance(s->label(8)->text()) <= s->label(8)->contentsRect().width());
+        auto* timer = s->findChild<QTimer*>(QStringLiteral("chiusura"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), FrmSplash::secondiCongedo * 1000);
+        if (come == QLatin1String("tasto"))
+            QTest::keyClick(s, Qt::Key_Escape);
+        else if (come == QLatin1String("chiusura"))
+            s->close();
+        else
+            timer->start(10);
+        QTRY_VERIFY(!Finestre::caricata(QStringLiteral("frmSplash")));
+        QCOMPARE(p->midi.comandi.last(), QStringLiteral("close"));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+
+    void clicSulCongedoFermaLAttesa()
+    {
+        mostramenu();
+        p->messaggi.risposte.enqueue(Risposta::Si);
+        chiediuscita();
+        auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
+        auto* timer = s->findChild<QTimer*>(QStringLiteral("chiusura"));
+        QTest::mouseClick(s, Qt::LeftButton);
+        QVERIFY(!timer->isActive());
+        QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
+        QCOMPARE(s->label(8)->text(), QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
     }
 
     void uscitaDopoLoSplashChiusoLoRicarica()
@@ -400,7 +461,7 @@ private slots:
         Finestre::mostra(QStringLiteral("informa"));
         QWidget* w = Finestre::finestra(QStringLiteral("informa"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni su Possidoria"));
-        QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.04.05   2004- 2026"));
+        QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.04.05 2004–2026"));
         const QString sistema = etichetta(w, "Label5");
         QVERIFY2(sistema.startsWith(QStringLiteral("per sistemi ")) && sistema.endsWith(QStringLiteral(" bit")), qPrintable(sistema));
         QVERIFY(sistema.contains(QString::number(QSysInfo::WordSize)));

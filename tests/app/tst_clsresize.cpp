@@ -161,23 +161,58 @@ private slots:
         QVERIFY(qAbs(f.pulsante->x() - twipInPixel(1200.0 * pixelInTwip(f.width()) / 6000)) <= 1);
     }
 
+    // A window never shrinks below its design; where a caption does not fit even there, it opens
+    // as much larger as the caption needs, and shows it whole at its smallest.
+    void dimensioneMinimaLeggibile_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("cresce");
+        QTest::newRow("entra") << QStringLiteral("breve") << false;
+        QTest::newRow("non entra") << QStringLiteral("un testo che va a capo due volte") << true;
+    }
+    void dimensioneMinimaLeggibile()
+    {
+        QFETCH(QString, testo);
+        QFETCH(bool, cresce);
+        QWidget w;
+        auto* l = new QLabel(testo, &w);
+        l->setObjectName(QStringLiteral("lunga"));
+        l->setWordWrap(true);
+        QFont f = l->font();
+        f.setPointSizeF(8);
+        l->setFont(f);
+        posiziona(l, 120, 120, 1800, 300);
+        w.resize(twipInPixel(6000), twipInPixel(4500));   // as designed, before the load step
+        Ridimensionamento::caricaFinestra(&w, 6000, 4500);
+        const QSize progetto(twipInPixel(6000), twipInPixel(4500));
+        QCOMPARE(w.minimumSize().width() > progetto.width(), cresce);
+        QCOMPARE(w.size(), w.minimumSize());
+        w.resize(1, 1);
+        QCOMPARE(w.size(), w.minimumSize());
+        const QRect serve = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 100000), Qt::TextWordWrap, testo);
+        QVERIFY2(serve.height() <= l->height(), qPrintable(QStringLiteral("%1 in %2").arg(serve.height()).arg(l->height())));
+    }
+
     // A caption shrunk to fit a narrow button regains its size when the window widens the button,
-    // and shrinks again when it narrows: it never runs past the button nor stays small for nothing.
+    // and shrinks again when it narrows: it never stays small for nothing, nor goes below eight
+    // points, where it would no longer be read (the window's minimum size keeps it whole).
     void didascaliaAdattataAlleDimensioni()
     {
         QPushButton b(QStringLiteral("&Guida in linea"));
         QFont f = b.font();
-        f.setPointSizeF(8);
+        f.setPointSizeF(12);
         b.setFont(f);
-        b.resize(60, 25);
+        b.resize(100, 25);
         b.show();
         adattaTesto(&b);
         const double stretta = b.font().pointSizeF();
-        QVERIFY(stretta < 8);
+        QVERIFY(stretta < 12 && stretta >= puntiLeggibili);
         b.resize(300, 40);
-        QCOMPARE(b.font().pointSizeF(), 8.0);
-        b.resize(60, 25);
+        QCOMPARE(b.font().pointSizeF(), 12.0);
+        b.resize(100, 25);
         QCOMPARE(b.font().pointSizeF(), stretta);
+        b.resize(20, 25);
+        QCOMPARE(b.font().pointSizeF(), puntiLeggibili);
     }
 };
 

@@ -117,28 +117,28 @@ private slots:
         const QString supp = QStringLiteral("Supporto &prodotto"), suppS = QStringLiteral("&Supporto prodotto");
         const QString dati = QStringLiteral("S&tampa dati finestra");
         QTest::newRow("2 norme") << 2 << "S&tampa testo articoli" << true << true << false << sugg << supp
-                                 << "E' questa la finestra 'Norme': si vuole la guida della finestra?";
+                                 << "È questa la finestra 'Norme': si vuole la guida della finestra?";
         QTest::newRow("3 massime") << 3 << "&Sentenza visualizzata" << true << true << false << sugg << supp
-                                   << "E' questa la finestra 'Massime': si vuole la guida della finestra?";
+                                   << "È questa la finestra 'Massime': si vuole la guida della finestra?";
         QTest::newRow("4 causa") << 4 << dati << false << false << false << sugg << supp
-                                 << "E' questa la finestra 'Causa': si vuole la guida della finestra?";
+                                 << "È questa la finestra 'Causa': si vuole la guida della finestra?";
         QTest::newRow("5 possesso") << 5 << dati << false << false << false << sugg << supp
-                                    << "E' questa la finestra 'Possesso': si vuole la guida della finestra?";
+                                    << "È questa la finestra 'Possesso': si vuole la guida della finestra?";
         QTest::newRow("6 ledate") << 6 << dati << false << false << false << sugg << supp
-                                  << "E' questa la finestra 'Durata': si vuole la guida della finestra?";
+                                  << "È questa la finestra 'Durata': si vuole la guida della finestra?";
         QTest::newRow("7 interruzione") << 7 << dati << false << false << false << sugg << supp
-                                        << "E' questa la finestra 'Interruzione': si vuole la guida della finestra?";
+                                        << "È questa la finestra 'Interruzione': si vuole la guida della finestra?";
         QTest::newRow("8 modo") << 8 << dati << false << false << false << sugg << suppS
-                                << "E' questa la finestra 'Modo': si vuole la guida della finestra?";
+                                << "È questa la finestra 'Modo': si vuole la guida della finestra?";
         QTest::newRow("9 psiche") << 9 << dati << false << false << true << sugg << suppS
-                                  << "E' questa la finestra 'Psicologia': si vuole la guida della finestra?";
+                                  << "È questa la finestra 'Psicologia': si vuole la guida della finestra?";
         QTest::newRow("10 provenienza") << 10 << dati << false << false << true << sugg << suppS
-                                        << "E' questa la finestra 'Provenienza': si vuole la guida della finestra?";
+                                        << "È questa la finestra 'Provenienza': si vuole la guida della finestra?";
         QTest::newRow("11 fede") << 11 << dati << false << false << true << suggMin << supp
-                                 << "E' questa la finestra 'Fede': si vuole la guida della finestra?";
+                                 << "È questa la finestra 'Fede': si vuole la guida della finestra?";
         QTest::newRow("12 acquisto") << 12 << dati << false << false << true << suggMin << supp << QString();
         QTest::newRow("13 sentenza") << 13 << dati << true << false << true << sugg << supp
-                                     << "E' questa la finestra 'Sentenza': si vuole la guida della finestra?";
+                                     << "È questa la finestra 'Sentenza': si vuole la guida della finestra?";
     }
 
     void differenzeTraLeDodiciFinestre()
@@ -266,7 +266,7 @@ private slots:
         w->azione(QStringLiteral("fin5"))->trigger();
         QCOMPARE(p->messaggi.mostrati.size(), 1);
         const MessaggioRegistrato& m = p->messaggi.ultimo();
-        QCOMPARE(m.testo, QStringLiteral("E' questa la finestra 'Possesso': si vuole la guida della finestra?"));
+        QCOMPARE(m.testo, QStringLiteral("È questa la finestra 'Possesso': si vuole la guida della finestra?"));
         QCOMPARE(m.titolo, QStringLiteral("Possidoria: aiuto in linea"));
         QCOMPARE(m.icona, Icona::Domanda);
         QCOMPARE(m.pulsanti, Pulsanti::SiNo);
@@ -301,6 +301,37 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(possesso));
         QTest::keyClick(possesso, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(p->messaggi.mostrati.size(), 1);
+    }
+
+    // The desktop's usual keys, from a text field too: Ctrl+O, Ctrl+S, Ctrl+Shift+S run the archive
+    // commands, F1 shows the window's own guide.
+    void tastiAbituali_data()
+    {
+        QTest::addColumn<QKeySequence>("tasto");
+        QTest::addColumn<QString>("chiamata");
+        QTest::newRow("Ctrl+O") << QKeySequence(QStringLiteral("Ctrl+O")) << "apri_Click";
+        QTest::newRow("Ctrl+S") << QKeySequence(QStringLiteral("Ctrl+S")) << "salva_Click";
+        QTest::newRow("Ctrl+Shift+S") << QKeySequence(QStringLiteral("Ctrl+Shift+S")) << "salvanome_Click";
+        QTest::newRow("F1") << QKeySequence(QStringLiteral("F1")) << "";
+    }
+    void tastiAbituali()
+    {
+        QFETCH(QKeySequence, tasto);
+        QFETCH(QString, chiamata);
+        CausaFinta::chiamate.clear();
+        auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
+        auto* campo = new QLineEdit(QStringLiteral("Mario Rossi"), w->area());
+        campo->setObjectName(QStringLiteral("campo"));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        campo->setFocus();
+        QTest::keySequence(campo, tasto);
+        QCOMPARE(CausaFinta::chiamate, chiamata.isEmpty() ? QStringList() : QStringList{chiamata});
+        QCOMPARE(Finestre::caricata(QStringLiteral("guidapossesso")) &&
+                     Finestre::finestra(QStringLiteral("guidapossesso"))->isVisible(), chiamata.isEmpty());
+        QCOMPARE(campo->text(), QStringLiteral("Mario Rossi"));
+        QVERIFY(p->messaggi.mostrati.isEmpty());
+        delete campo;
     }
 
     // In a text field the desktop's editing keys (select all, copy) do their work; every other

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -187,9 +188,32 @@ private slots:
         auto* durata = new QLabel(&finestra);
         durata->setObjectName(QStringLiteral("durata"));
         durata->setGeometry(10, 120, 200, 20);
+        // A field with both a label and a tooltip is named by the label; the tooltip describes it.
+        auto* etichettaData = new QLabel(QStringLiteral("Data finale....:"), &finestra);
+        etichettaData->setGeometry(10, 150, 90, 20);
+        auto* data = new QLineEdit(&finestra);
+        data->setObjectName(QStringLiteral("data"));
+        data->setToolTip(QStringLiteral("utilizzare un formato di data tipo gg/mm/aaaa"));
+        data->setGeometry(100, 150, 100, 20);
+        // A "?" says what it explains: the option on its row, without the dots that pad it.
+        auto* opzione = new QRadioButton(QStringLiteral("pro&prietà........"), &finestra);
+        opzione->setObjectName(QStringLiteral("opzione"));
+        opzione->setGeometry(10, 175, 150, 20);
+        auto* spiega = new QPushButton(QStringLiteral("?"), &finestra);
+        spiega->setObjectName(QStringLiteral("spiega"));
+        spiega->setGeometry(170, 175, 20, 20);
 
         Accessibilita::nomina(&finestra);
-        QCOMPARE(nomeAccessibile(attore), QStringLiteral("Attore:"));
+        QCOMPARE(nomeAccessibile(data), QStringLiteral("Data finale"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(data)->text(QAccessible::Description), data->toolTip());
+        QCOMPARE(nomeAccessibile(etichettaData), QStringLiteral("Data finale"));
+        QCOMPARE(nomeAccessibile(spiega), QStringLiteral("spiegazione: proprietà"));
+        QCOMPARE(nomeAccessibile(opzione), QStringLiteral("proprietà"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(opzione)->role(), QAccessible::RadioButton);
+        QVERIFY(!QAccessible::queryAccessibleInterface(opzione)->state().checked);
+        opzione->setChecked(true);
+        QVERIFY(QAccessible::queryAccessibleInterface(opzione)->state().checked);
+        QCOMPARE(nomeAccessibile(attore), QStringLiteral("Attore"));
         QCOMPARE(nomeAccessibile(luogo), QStringLiteral("Luogo"));
         QCOMPARE(nomeAccessibile(bene), QStringLiteral("digitare il bene conteso"));
         durata->setText(QStringLiteral(" 20 anni e  5 giorni"));

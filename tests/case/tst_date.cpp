@@ -65,7 +65,7 @@ QString durataAttesa(int ys, int ms, int ds, int ye, int me, int de)
     return t;
 }
 
-const QString avviso = QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aa.");
+const QString avviso = QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aaaa.");
 
 // A window with the five controls of the block, showing the record's possession dates.
 struct Finestra {

@@ -268,7 +268,7 @@ void TstPossesso::marcatoriDallaCausa()
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 5 obiezioni."));
     for (int k = 4; k <= 7; ++k)
         CausaViva::attiva().imposta(TabelleCausa::obiezione(k).prova, Scelta());
-    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezione."));
+    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("È stata formulata n. 1 obiezione."));
 }
 
 // The dates' objection button opens its window; the marker comes with the first proof chosen there.
@@ -281,7 +281,7 @@ void TstPossesso::obiezioneDate()
     QVERIFY(possesso()->marcatore(0)->isHidden());
     Finestre::finestra<FinestraDate>(QStringLiteral("ledate"))->datin()->pulsante(6)->click();
     QVERIFY(!possesso()->marcatore(0)->isHidden());
-    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezione."));
+    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("È stata formulata n. 1 obiezione."));
 }
 
 void TstPossesso::codiceCivile_data()

@@ -134,7 +134,7 @@ void TstStatoCausa::obiezioni_data()
     // A date objection stands on its start proof alone.
     QTest::newRow("dates, end proof only") << Ritocco([](Causa& c) { c.scelte.ledatfin = 2; }) << 0 << "";
     QTest::newRow("dates") << Ritocco([](Causa& c) { c.scelte.ledatin = 2; }) << 1
-                           << "Sono state formulate n. 1 obiezione.";
+                           << "È stata formulata n. 1 obiezione.";
     QTest::newRow("a proof of 0 is none") << Ritocco([](Causa& c) { c.scelte.obiezmodo = 0; }) << 0 << "";
     QTest::newRow("interruption and three questionnaires") << Ritocco([](Causa& c) {
         c.scelte.interdatin = 13;

@@ -3,6 +3,7 @@
 #include "help/esempi.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,6 +52,18 @@ void TstEsempi::ogniEsempioGiungeAllaSuaRegola()
     const QJsonArray r = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
     QCOMPARE(r.size(), 1);
     QCOMPARE(r[0].toObject().value(QStringLiteral("regola")).toString(), regola);
+
+    // Every date the example writes has its four-digit year: a reader never guesses the century.
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    static const QRegularExpression data(QStringLiteral("\"(\\d{1,2})/(\\d{1,2})/(\\d*)\""));
+    auto it = data.globalMatch(QString::fromLatin1(f.readAll()));
+    int date = 0;
+    for (; it.hasNext(); ++date) {
+        const QRegularExpressionMatch m = it.next();
+        QVERIFY2(m.captured(3).size() == 4, qPrintable(m.captured(0)));
+    }
+    QVERIFY(date >= 2);
 }
 
 void TstEsempi::cartellaEdElencoCoincidono()

@@ -41,8 +41,11 @@ class TstDocumentoSentenza : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void dataDellaSentenza_data();
+    void dataDellaSentenza();
     void testoDelPdf_data();
     void testoDelPdf();
+    void linguaDelPdf();
     void scritturaFallita();
     void nomeFile_data();
     void nomeFile();
@@ -55,6 +58,25 @@ void TstDocumentoSentenza::initTestCase()
 {
     pdftotext_ = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     QVERIFY2(!pdftotext_.isEmpty(), "pdftotext (poppler-utils) is needed");
+}
+
+void TstDocumentoSentenza::dataDellaSentenza_data()
+{
+    QTest::addColumn<QDate>("data");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("consonante") << QDate(2026, 3, 9) << QStringLiteral("Sentenza del 9 marzo 2026");
+    QTest::newRow("otto") << QDate(2026, 3, 8) << QStringLiteral("Sentenza dell'8 marzo 2026");
+    QTest::newRow("undici") << QDate(2026, 12, 11) << QStringLiteral("Sentenza dell'11 dicembre 2026");
+    QTest::newRow("diciotto") << QDate(2026, 12, 18) << QStringLiteral("Sentenza del 18 dicembre 2026");
+    QTest::newRow("primo") << QDate(2026, 4, 1) << QStringLiteral("Sentenza del 1º aprile 2026");
+}
+
+// The article before the day as an Italian reader writes it.
+void TstDocumentoSentenza::dataDellaSentenza()
+{
+    QFETCH(QDate, data);
+    QFETCH(QString, atteso);
+    QCOMPARE(sentenzaDel(data), atteso);
 }
 
 void TstDocumentoSentenza::testoDelPdf_data()
@@ -105,6 +127,33 @@ void TstDocumentoSentenza::testoDelPdf()
         QVERIFY2(pagina.contains(QStringLiteral("Pagina %1 di %2").arg(i).arg(n)), qPrintable(pagina));
         QVERIFY(pagina.contains(QStringLiteral("Sentenza del 9 marzo 2026")));
     }
+}
+
+// The PDF says it is Italian, so that a reader checks its spelling and reads it aloud as such;
+// the file stays whole for a reader that follows its updates.
+void TstDocumentoSentenza::linguaDelPdf()
+{
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("sentenza.pdf"));
+    QVERIFY(scriviPdfSentenza(documento(2), pdf));
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray dati = f.readAll();
+    QCOMPARE(dati.count("/Lang (it-IT)"), 1);
+    QVERIFY(dati.endsWith("%%EOF\n"));
+    // Once only, and a file without the structure expected is left as it is.
+    QCOMPARE(pdfInLingua(dati, "it-IT"), dati);
+    QCOMPARE(pdfInLingua("non è un PDF", "it-IT"), QByteArray("non è un PDF"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is needed to read the file back");
+    QProcess p;
+    p.start(pdfinfo, {pdf});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(errori.isEmpty(), qPrintable(errori));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Pages:")));
 }
 
 void TstDocumentoSentenza::scritturaFallita()

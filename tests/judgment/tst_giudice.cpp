@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QtTest>
 
 #include <csignal>
@@ -336,6 +337,16 @@ void TstGiudice::percheNominaLaRegola()
     QVERIFY2(m.testo.startsWith(QStringLiteral("Regola applicata: R7 ")), qPrintable(m.testo));
     QCOMPARE(m.testo, spiegazione(*s->decisione()).join(QChar(13)));
     QCOMPARE(s->testosentenza()->toPlainText(), sentenza);   // the window's texts stay as they were
+
+    // The button in sight, and its key Alt+E, give the same account.
+    const QString spiegata = m.testo;
+    auto* pulsante = s->findChild<QPushButton*>(QStringLiteral("cmdperche"));
+    QVERIFY(pulsante);
+    QVERIFY(pulsante->isVisibleTo(s));
+    QCOMPARE(pulsante->shortcut(), QKeySequence(QStringLiteral("Alt+E")));
+    pulsante->click();
+    QCOMPARE(finta.messaggi.mostrati.size(), prima + 2);
+    QCOMPARE(finta.messaggi.ultimo().testo, spiegata);
 }
 
 // Every record's end is a place a copy can stop: the judge refuses each cut, never judges a shorter case.

@@ -97,7 +97,7 @@ void obietta(const Prova& p)
         q->gruppo()->pulsante(p.provaInizio)->click();
         q->cmdpossesso_Click();
     }
-    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 1 obiezione."));
+    QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("È stata formulata n. 1 obiezione."));
 }
 
 } // namespace

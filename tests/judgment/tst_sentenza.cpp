@@ -107,13 +107,14 @@ void TstSentenza::controlli_data()
     riga("azione(1)", {120, 1560, 5415, 255}, "");
     riga("azione(7)", {120, 3000, 5415, 255}, "");
     riga("VScroll1", {5520, 1560, 255, 1695}, "");
-    riga("Label6", {5880, 600, 3495, 435}, "risultati della causa");
+    riga("Label6", {5880, 600, 1500, 435}, "risultati della causa");
     riga("testosentenza", {5880, 1200, 3495, 2055}, "testo della sentenza elettronica");
     riga("Label5", {120, 3360, 7335, 315}, "tutte le obiezioni ai fatti dichiarati dall'attore");
     riga("obiezione(7)", {120, 5160, 7095, 255}, "");
     riga("VScroll2", {7200, 3720, 255, 1695}, "");
     riga("Label1", {7560, 3360, 1815, 375}, "suggerimenti per l'attore o commenti alla sentenza");
-    riga("commento", {7560, 3840, 1815, 1575}, "");
+    riga("commento", {7560, 3840, 1815, 1275}, "");
+    riga("cmdperche", {7560, 5160, 1815, 330}, "cliccare per sapere quale regola ha deciso la sentenza e su quali fatti");
     riga("passo", {2400, 5640, 4695, 450}, "");
     riga("cmdpossesso", {7200, 5760, 1095, 375}, "cliccare per tornare alla finestra Possesso");
 }

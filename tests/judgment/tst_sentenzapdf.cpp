@@ -40,7 +40,7 @@ QString testoPdf(const QString& percorso)
             {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), percorso, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
-    static const QRegularExpression piede(QStringLiteral("Sentenza del \\d+ \\w+ \\d{4} Pagina \\d+ di \\d+ ?"));
+    static const QRegularExpression piede(QStringLiteral("Sentenza (?:del |dell')\\d+º? \\w+ \\d{4} Pagina \\d+ di \\d+ ?"));
     return QString::fromUtf8(p.readAllStandardOutput())
         .normalized(QString::NormalizationForm_KC)
         .simplified()
@@ -107,7 +107,11 @@ void TstSentenzaPdf::pdfDellaSentenza()
     s->findChild<QPushButton*>(QStringLiteral("esportapdf"))->click();
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(finta_->dialoghi.aperti[0].tipo, QStringLiteral("salva"));
-    QCOMPARE(finta_->dialoghi.aperti[0].nomeIniziale, nome);
+    // The name proposed in a folder of the user's, never the one the program was started from.
+    const QFileInfo proposto(finta_->dialoghi.aperti[0].nomeIniziale);
+    QCOMPARE(proposto.fileName(), nome);
+    QVERIFY(proposto.isAbsolute());
+    QVERIFY(proposto.absolutePath() != QDir::currentPath());
     const QString testo = testoPdf(pdf);
     QVERIFY2(!testo.isEmpty(), "no text in the PDF");
     // Every line of the judgment and of the comment as the window shows them, and the facts.
@@ -119,6 +123,9 @@ void TstSentenzaPdf::pdfDellaSentenza()
     for (const QString& a : attesi)
         QVERIFY2(testo.contains(a), qPrintable(a));
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
+    // The next export starts where this one went.
+    s->esportaPdf_Click();
+    QCOMPARE(QFileInfo(finta_->dialoghi.aperti.last().nomeIniziale).absolutePath(), QFileInfo(pdf).absolutePath());
 }
 
 void TstSentenzaPdf::pdfAnnullatoOImpossibile()
@@ -196,6 +203,16 @@ void TstSentenzaPdf::lineaTempoDellaCausa()
     QVERIFY(!l->pixmap().isNull());
     QCOMPARE(l->pixmap().toImage(), immagineLineaTempo(*s->giudizio(), l->contentsRect().size())
                                         .convertToFormat(l->pixmap().toImage().format()));
+    // Grown and brought back, the window draws its timeline anew at each size of the panel.
+    s->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    const QSize prima = s->size();
+    const int larghezza = l->contentsRect().width();
+    for (const QSize& dimensione : {prima * 5 / 4, prima}) {
+        s->resize(dimensione);
+        QTRY_COMPARE(l->contentsRect().width() > larghezza, dimensione != prima);
+        QCOMPARE(l->pixmap().size(), l->contentsRect().size());
+    }
     QTest::mouseClick(l, Qt::LeftButton);
     auto* grande = s->findChild<QDialog*>(QStringLiteral("lineatempogrande"));
     QVERIFY(grande);

@@ -1,5 +1,6 @@
 // The Civil Code browser: its load, the article message boxes with the status line around them,
 // the help message and the print-out, recorded and on a real PDF.
+#include "app/clsresize.h"
 #include "app/modpossidoria.h"
 #include "app/twips.h"
 #include "fakes/piattaformafinta.h"
@@ -160,13 +161,20 @@ void TstNorme::controlli()
 
 void TstNorme::posizioniPulsanti()
 {
-    // At the design size every control stands where the design puts it (a pixel of rounding aside).
+    // Every control stands where the design puts it, in proportion to the size the window opens at
+    // (a pixel of rounding aside): larger than the design, where every caption shows whole.
     Norme* n = norme();
     n->show();
     QVERIFY(QTest::qWaitForWindowExposed(n));
-    auto vicino = [](const QRect& r, int l, int t, int w, int h) {
-        auto eq = [](int px, int tw) { return qAbs(px - twipInPixel(tw)) <= 2; };
-        return eq(r.x(), l) && eq(r.y(), t) && eq(r.width(), w) && eq(r.height(), h);
+    const clsResize* r = Ridimensionamento::di(n);
+    QVERIFY(r);
+    const QWidget* area = clsResize::areaInterna(n);
+    const double rx = pixelInTwip(area->width()) / r->OriginalWidth();
+    const double ry = pixelInTwip(area->height()) / r->OriginalHeight();
+    QVERIFY(rx >= 1.0 && ry >= 1.0);
+    auto vicino = [rx, ry](const QRect& q, int l, int t, int w, int h) {
+        auto eq = [](int px, double tw) { return qAbs(px - twipInPixel(tw)) <= 2; };
+        return eq(q.x(), l * rx) && eq(q.y(), t * ry) && eq(q.width(), w * rx) && eq(q.height(), h * ry);
     };
     const int sinistra[4] = {120, 2400, 4680, 6960};
     const int alto[8] = {720, 1320, 1920, 2520, 3120, 3720, 4320, 4920};
@@ -177,8 +185,8 @@ void TstNorme::posizioniPulsanti()
                      qPrintable(QStringLiteral("cmd(%1)").arg(k)));
         }
     QVERIFY(vicino(n->passo()->geometry(), 2400, 5640, 4695, 450));
-    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("aiuto"))->geometry(), 120, 5760, 1095, 375));
-    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("guidainlinea"))->geometry(), 1200, 5760, 1111, 375));
+    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("aiuto"))->geometry(), 120, 5760, 960, 375));
+    QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("guidainlinea"))->geometry(), 1110, 5760, 1260, 375));
     QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("men"))->geometry(), 7200, 5760, 1095, 375));
     QVERIFY(vicino(n->findChild<QWidget*>(QStringLiteral("esco"))->geometry(), 8280, 5760, 1095, 375));
 }
