@@ -66,7 +66,13 @@ void ricordaCartella(const QString& archivio)
 // An archive installed with the program (the examples): opened as any other, never written.
 bool archivioProtetto(const QString& archivio)
 {
-    return !archivio.isEmpty() && nellaCartellaProgramma(QFileInfo(archivio).absolutePath());
+    if (archivio.isEmpty())
+        return false;
+    // Also an example in a folder of examples elsewhere, as the sources keep them.
+    const QFileInfo file(archivio);
+    return nellaCartellaProgramma(file.absolutePath())
+           || (file.dir().dirName() == QLatin1String("esempi")
+               && file.fileName().startsWith(QLatin1String("Possidoria-dati-esempio-")));
 }
 
 // The archive this instance holds the lock of.

@@ -264,6 +264,16 @@ void TstDocumento::esempioMaiSovrascritto()
     QVERIFY(!CausaViva::attiva().solaLettura());
     QCOMPARE(leggiFileArchivio(mio).causa.testi.luogo, QStringLiteral("Lecco"));
     impostaCartellaProgramma(QString());
+
+    // The examples where the sources keep them, outside the program's folder, are examples too.
+    CausaViva::attiva().segnaSalvata(QString());
+    QVERIFY(causa()->apriFile(esempio));
+    QVERIFY(CausaViva::attiva().solaLettura());
+    QTest::keyClicks(causa()->luogo(), QStringLiteral("Como"));
+    finta_->dialoghi.risposte.enqueue(QString());
+    causa()->salva_Click();
+    QCOMPARE(finta_->dialoghi.aperti.last().tipo, QStringLiteral("salva"));
+    QVERIFY(leggiFileArchivio(esempio).causa.testi.luogo.isEmpty());
 }
 
 // The recent list drops an archive deleted by "&Elimina..." or gone from its folder.
