@@ -298,6 +298,9 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
             continue;
         if (r.campo == &Fatti::recupero1167 && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
             continue;
+        // With an interruption of the defendant's in its dates, the one that matters is that one.
+        if (r.campo == &Fatti::sceltainterr && r.valore == 2 && d.origini.opposizione != Opposizione::NonProposta)
+            continue;
         QString clausola = u(r.clausola);
         if (r.campo == &Fatti::sceltaacq && r.valore == 1
             && termineApplicabile(d.fattori.tipologia, 1, 1).daTrascrizione)

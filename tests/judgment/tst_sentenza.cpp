@@ -53,6 +53,7 @@ private slots:
     void senzaPunti();
     void obiezioniLette();   // registers a stand-in objection window: keep it last
     void percheDopoUnaModifica();
+    void cheCosaCambierebbe();
     void immagine();
 
 private:
@@ -495,6 +496,30 @@ void TstSentenza::percheDopoUnaModifica()
     QVERIFY(!sentenza()->superata());
     QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
     QCOMPARE(sentenza()->perche().first().contains(sentenza()->giudizio()->decisione.chiave), true);
+}
+
+// Its own button tells the day and the changes of the judgment shown; "Perché?" ends with them.
+void TstSentenza::cheCosaCambierebbe()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    auto* pulsante = sentenza()->findChild<QPushButton*>(QStringLiteral("cambierebbe"));
+    QVERIFY(pulsante);
+    pulsante->click();
+    const MessaggioRegistrato m = finta_->messaggi.ultimo();
+    QCOMPARE(m.titolo, QStringLiteral("Che cosa cambierebbe la sentenza"));
+    QCOMPARE(m.icona, Icona::Informazione);
+    const QStringList righe = m.testo.split(QChar(13));
+    QCOMPARE(righe.first(), QString::fromUtf8("L'usucapione si è compiuta il 1/1/1990, alla fine dell'ultimo giorno del "
+                                              "termine di 20 anni dell'art. 1158, decorso dal 1/1/1970 (art. 2963)."));
+    QVERIFY2(righe.contains(QStringLiteral("- Se il possesso fosse cominciato dopo il 1/1/1975, l'attore perderebbe "
+                                           "(regola RF).")),
+             qPrintable(m.testo));
+    const QStringList perche = sentenza()->perche();
+    const qsizetype titolo = perche.indexOf(QStringLiteral("Che cosa cambierebbe la sentenza:"));
+    QVERIFY(titolo > 0);
+    QCOMPARE(perche.mid(titolo + 1), righe);
+    QVERIFY(pulsante->fontMetrics().horizontalAdvance(pulsante->text()) <= pulsante->contentsRect().width());
 }
 
 void TstSentenza::immagine()
