@@ -19,6 +19,8 @@ struct Esempio {
     // the defendant's interruption and the proofs of its start and end
     const char *interruzioneInizio = "", *interruzioneFine = "";
     int interdatin = 0, interdatfin = 0;
+    // what interrupted: 1 loss of possession, 2 judicial claim, 3 acknowledgement; 0 not asked
+    int tipointerr = 0;
 };
 
 Scelta s(int v)
@@ -77,6 +79,9 @@ const Esempio esempi[] = {
     {"Possidoria-dati-esempio-15-riconoscimento", "Roberto Galli", "Maria Fontana",
      "magazzino al piano terra di via Solferino 7", "Cremona", "01/06/1988", "01/06/2016",
      1, 3, 2, 2, 1, 2, 2, 0, 0, 0, "12/05/2004", "12/05/2004", 11, 5},
+    {"Possidoria-dati-esempio-16-termine-compiuto", "Elisa Ferri", "Bruno Marchetti",
+     "castagneto in località Le Piastre", "Pistoia", "01/03/1980", "15/09/2015",
+     1, 3, 2, 2, 1, 2, 2, 0, 0, 0, "10/04/2005", "20/06/2008", 6, 6, 1},
 };
 
 } // namespace
@@ -111,6 +116,7 @@ int main(int argc, char* argv[])
         c.testi.interruzioneFine = QString::fromLatin1(e.interruzioneFine);
         d.interdatin = s(e.interdatin);
         d.interdatfin = s(e.interdatfin);
+        d.tipointerr = s(e.tipointerr);
         const QString percorso = cartella.filePath(QString::fromLatin1(e.file));
         const EsitoScrittura esito = salvaFileArchivio(percorso, c);
         if (!esito) {

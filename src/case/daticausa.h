@@ -1,5 +1,5 @@
 #pragma once
-// The case record: the sixteen choices made across the case windows and the ten texts typed in them.
+// The case record: the choices made across the case windows and the texts typed in them.
 #include <QString>
 #include <QtGlobal>
 #include <optional>

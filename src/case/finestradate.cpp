@@ -12,6 +12,7 @@
 #include "library/codicecivile.h"
 #include "platform/porte.h"
 
+#include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -92,9 +93,12 @@ FinestraDate::FinestraDate(const QString& nome)
     setWindowTitle(d_.titolo);
     QWidget* a = area();
 
-    for (QLabel* l : {creaEtichetta(a, QStringLiteral("Label36"), d_.label36, 120, 630, 2580, 255),
-                      creaEtichetta(a, QStringLiteral("Label2"), d_.label2, 120, 990, 2580, 255),
-                      creaEtichetta(a, QStringLiteral("Label3"), d_.label3, 120, 1350, 2580, 255)})
+    // The interruption window asks the act above the dates, whose rows close up to make room.
+    const int riga0 = d_.obiezione == 2 ? 840 : 570, passoDate = d_.obiezione == 2 ? 300 : 360;
+    const int altoCampo = d_.obiezione == 2 ? 300 : 315;
+    for (QLabel* l : {creaEtichetta(a, QStringLiteral("Label36"), d_.label36, 120, riga0 + 60, 2580, 255),
+                      creaEtichetta(a, QStringLiteral("Label2"), d_.label2, 120, riga0 + passoDate + 60, 2580, 255),
+                      creaEtichetta(a, QStringLiteral("Label3"), d_.label3, 120, riga0 + 2 * passoDate + 60, 2580, 240)})
         l->setWordWrap(false);
     a->findChild<QLabel*>(QStringLiteral("Label36"))->setToolTip(d_.label36Tip);
     a->findChild<QLabel*>(QStringLiteral("Label2"))->setToolTip(d_.label2Tip);
@@ -104,17 +108,17 @@ FinestraDate::FinestraDate(const QString& nome)
         e->setObjectName(QString::fromLatin1(campo));
         e->setAlignment(Qt::AlignCenter);
         e->setToolTip(QStringLiteral("utilizzare un formato di data tipo gg/mm/aa"));
-        posiziona(e, 2760, campo[4] == 'i' ? 570 : 930, 1215, 315);
+        posiziona(e, 2760, campo[4] == 'i' ? riga0 : riga0 + passoDate, 1215, altoCampo);
     }
-    creaEtichetta(a, QStringLiteral("inizio"), QString(), 4080, 630, 3360, 255);
-    creaEtichetta(a, QStringLiteral("fine"), QString(), 4080, 990, 3360, 255);
+    creaEtichetta(a, QStringLiteral("inizio"), QString(), 4080, riga0 + 60, 3360, 255);
+    creaEtichetta(a, QStringLiteral("fine"), QString(), 4080, riga0 + passoDate + 60, 3360, 255);
 
-    QLabel* durata = creaEtichetta(a, QStringLiteral("durata"), QString(), 2760, 1350, 2520, 255, 8, true);
+    QLabel* durata = creaEtichetta(a, QStringLiteral("durata"), QString(), 2760, riga0 + 2 * passoDate + 60, 2520, 240, 8, true);
     durata->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* cmddurata = new QPushButton(QStringLiteral("?"), a);
     cmddurata->setObjectName(QStringLiteral("cmddurata"));
     cmddurata->setToolTip(d_.cmddurataTip);
-    posiziona(cmddurata, 5340, 1305, 315, 300);
+    posiziona(cmddurata, 5340, riga0 + 2 * passoDate + 15, 315, d_.obiezione == 2 ? 270 : 300);
     connect(cmddurata, &QPushButton::clicked, this, &FinestraDate::cmddurata_Click);
 
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
@@ -128,6 +132,9 @@ FinestraDate::FinestraDate(const QString& nome)
     creaGruppo(QStringLiteral("Frame2"), o.titoloFine, datfin_, 1 + int(o.prove.size()), 120 + larghezzaFrame + 60);
     datin_->clic = [this](int i) { datin_Click(i); };
     datfin_->clic = [this](int j) { datfin_Click(j); };
+
+    if (d_.obiezione == 2)
+        creaAtto();
 
     const int destra = 120 + 2 * larghezzaFrame + 180;
     const int larghezzaDestra = larghezzaProgetto - 120 - destra;
@@ -160,6 +167,84 @@ FinestraDate::FinestraDate(const QString& nome)
 }
 
 FinestraDate::~FinestraDate() = default;
+
+namespace {
+
+// The second date of the interruption window, by the act: its caption, and its proof's frame.
+struct SecondaData {
+    const char* etichetta;
+    const char* frame;
+};
+SecondaData secondaData(int atto, bool chiesta)
+{
+    if (!chiesta)
+        return {"Data finale (non richiesta)......:", "la seconda data non è richiesta:"};
+    if (atto == StatoCausa::AttoInterruttivo::domanda)
+        return {"Passata in giudicato il..........:", "il passaggio in giudicato risulta da:"};
+    return {"Data finale dell'interruzione....:", "la fine dell'interruzione risulta da:"};
+}
+
+} // namespace
+
+void FinestraDate::creaAtto()
+{
+    QWidget* a = area();
+    // What happened, above the dates: each act has its own new period (art. 2945).
+    atto_ = new GruppoOpzioni(QStringLiteral("atto"), this);
+    atto_->setObjectName(QStringLiteral("atto"));
+    const struct {
+        const char* testo;
+        const char* tip;
+        int left, width;
+    } atti[] = {
+        {"perdita del possesso", "il possessore è stato privato del possesso per oltre un anno (art.1167)", 120, 2100},
+        {"domanda giudiziale", "è stata notificata all'attore una domanda giudiziale diretta a recuperare il possesso (artt.1165 e 2943)", 2280, 2100},
+        {"riconoscimento del diritto", "l'attore ha riconosciuto il diritto del proprietario (artt.1165 e 2944)", 4440, 3000},
+    };
+    for (const auto& x : atti) {
+        QRadioButton* b = atto_->aggiungi(a, QString::fromUtf8(x.testo));
+        b->setToolTip(QString::fromUtf8(x.tip));
+        posiziona(b, x.left, 570, x.width, 255);
+    }
+    atto_->clic = [](int i) {
+        CausaViva::attiva().imposta(&DatiCausa::tipointerr, qint16(i));
+    };
+    // Below the end proofs, which are fewer than the start ones: their frame ends with them.
+    const int altezzaFine = primaRiga + passoRiga * 10 + 60;
+    posiziona(findChild<QGroupBox*>(QStringLiteral("Frame2")), 120 + larghezzaFrame + 60, altoFrame, larghezzaFrame, altezzaFine);
+    estinta_ = new QCheckBox(QStringLiteral("processo estinto"), a);
+    estinta_->setObjectName(QStringLiteral("estinta"));
+    estinta_->setToolTip(QStringLiteral("il processo si è estinto: il nuovo periodo decorre dalla notificazione della domanda (art.2945, terzo comma)"));
+    recupero_ = new QCheckBox(QStringLiteral("recuperato con l'azione entro l'anno"), a);
+    recupero_->setObjectName(QStringLiteral("recupero"));
+    recupero_->setToolTip(QStringLiteral("il possesso è stato recuperato con l'azione proposta entro l'anno: l'interruzione si ha come non avvenuta (art.1167, secondo comma; l'azione si propone entro l'anno, art.1168)"));
+    for (QCheckBox* c : {estinta_, recupero_})
+        posiziona(c, 120 + larghezzaFrame + 60 + 30, altoFrame + altezzaFine + 90, larghezzaFrame - 60, 300);
+    connect(estinta_, &QCheckBox::clicked, this,
+            [](bool si) { CausaViva::attiva().imposta(&DatiCausa::domandaestinta, qint16(si ? 1 : 0)); });
+    connect(recupero_, &QCheckBox::clicked, this,
+            [](bool si) { CausaViva::attiva().imposta(&DatiCausa::recupero1167, qint16(si ? 1 : 0)); });
+}
+
+void FinestraDate::mostraAtto(const Causa& c)
+{
+    const DatiCausa& s = c.scelte;
+    // An archive that never asked shows the act its start proof names, once there is one.
+    const bool detto = s.tipointerr || s.interdatin;
+    const int atto = StatoCausa::attoInterruttivo(s.tipointerr, s.interdatin);
+    atto_->mostra(detto ? atto : 0);
+    const bool chiesta = StatoCausa::interruzioneChiedeFine(s);
+    estinta_->setVisible(atto == StatoCausa::AttoInterruttivo::domanda);
+    estinta_->setChecked(s.domandaestinta.value_or(0) == 1);
+    recupero_->setVisible(atto == StatoCausa::AttoInterruttivo::perdita);
+    recupero_->setChecked(s.recupero1167.value_or(0) == 1);
+    const SecondaData seconda = secondaData(atto, chiesta);
+    findChild<QLabel*>(QStringLiteral("Label2"))->setText(QString::fromUtf8(seconda.etichetta));
+    auto* frame2 = findChild<QGroupBox*>(QStringLiteral("Frame2"));
+    frame2->setTitle(QString::fromUtf8(seconda.frame));
+    frame2->setEnabled(chiesta);
+    findChild<QLineEdit*>(QStringLiteral("datafine"))->setEnabled(chiesta);
+}
 
 QGroupBox* FinestraDate::creaGruppo(const QString& nomeFrame, const QString& titolo, GruppoOpzioni* gruppo,
                                     int primoSpiega, int left)
@@ -208,6 +293,8 @@ void FinestraDate::mostraCausa()
     blocco_->mostra(c.testi);
     datin_->mostra((c.scelte.*o.prova).value_or(0));
     datfin_->mostra((c.scelte.*o.provaFine).value_or(0));
+    if (atto_)
+        mostraAtto(c);
     aggiornapasso();
 }
 
@@ -221,12 +308,17 @@ void FinestraDate::aggiornapasso()
     const Causa& c = CausaViva::attiva().causa();
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
     controllodate();
+    const bool fineChiesta = !atto_ || StatoCausa::interruzioneChiedeFine(c.scelte);
     if ((c.testi.*o.dataInizio).isEmpty())
         passo_->setText(d_.passoInizio);
-    else if ((c.testi.*o.dataFine).isEmpty())
-        passo_->setText(d_.passoFine);
+    else if (fineChiesta && (c.testi.*o.dataFine).isEmpty())
+        passo_->setText(c.scelte.tipointerr.value_or(0) == StatoCausa::AttoInterruttivo::domanda
+                            ? QStringLiteral("digitare la data in cui la sentenza è passata in giudicato, o indicare che il processo si è estinto")
+                            : d_.passoFine);
+    else if (mancanodati == 1)
+        passo_->setText(d_.passoProve);
     else
-        passo_->setText(mancanodati == 1 ? d_.passoProve : QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso"));
+        passo_->setText(QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso"));
 }
 
 void FinestraDate::datin_Click(int i)

@@ -8,6 +8,7 @@
 
 class BloccoDate;
 class GruppoOpzioni;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -31,6 +32,11 @@ public:
     GruppoOpzioni* datfin() const { return datfin_; }
     QPushButton* spiega1(int k) const;   // 1..23
     QLabel* passo() const { return passo_; }
+    // The interruption window only: the act that interrupted, and the two facts that change when
+    // the term runs again (a claim's proceedings extinguished, a loss recovered within the year).
+    GruppoOpzioni* atto() const { return atto_; }
+    QCheckBox* estinta() const { return estinta_; }
+    QCheckBox* recupero() const { return recupero_; }
 
     // The completeness flag: 1 while a date or a proof is missing, 0 when the entry is complete.
     qint16 mancanodati = 1;
@@ -45,7 +51,9 @@ public:
 
 private:
     void mostraCausa();
+    void mostraAtto(const Causa& c);
     void aggiornapasso();
+    void creaAtto();
     QGroupBox* creaGruppo(const QString& nomeFrame, const QString& titolo, GruppoOpzioni* gruppo,
                           int primoSpiega, int left);
 
@@ -53,6 +61,9 @@ private:
     BloccoDate* blocco_ = nullptr;
     GruppoOpzioni* datin_ = nullptr;
     GruppoOpzioni* datfin_ = nullptr;
+    GruppoOpzioni* atto_ = nullptr;
+    QCheckBox* estinta_ = nullptr;
+    QCheckBox* recupero_ = nullptr;
     QLabel* passo_ = nullptr;
     QPushButton* spiega1_[24] = {};
 };

@@ -7,6 +7,7 @@
 #include "case/bloccodate.h"
 #include "case/finestracausa.h"
 #include "case/causaviva.h"
+#include "case/date.h"
 #include "case/giudiziocausa.h"
 #include "case/statocausa.h"
 #include "case/tabellecausa.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
 
 using namespace ModPossidoria;
 
@@ -171,6 +173,45 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
         posiziona(oppos, 8280, y + 285, 1095, 270);
         connect(oppos, &QPushButton::clicked, this, [this, k] { oppos1_Click(k + 1); });
     }
+    // Two optional dates at the right end of their frame's heading: from when violent or clandestine
+    // possession is useful (art. 1163), and from when the short terms run (arts. 1159, 1159-bis, 1162).
+    const struct {
+        int gruppo;
+        const char* nome;
+        const char* etichetta;
+        const char* tip;
+        QString TestiCausa::*campo;
+    } facoltative[] = {
+        {2, "cessazione", "violenza o clandestinità cessate il:",
+         "facoltativa: la data in cui sono cessate la violenza o la clandestinità, dalla quale il possesso giova all'usucapione (art.1163)",
+         &TestiCausa::cessazioneVizio},
+        {6, "trascrizione", "titolo trascritto il:",
+         "facoltativa: la data della trascrizione del titolo, dalla quale decorre il termine più breve (artt.1159, 1159-bis e 1162); "
+         "se manca si assume la data d'inizio del possesso",
+         &TestiCausa::trascrizione},
+    };
+    for (const auto& x : facoltative) {
+        const int y = primoRiquadro + (x.gruppo - 1) * passoRiquadro - 45;
+        auto* l = etichetta(a, QStringLiteral("l") + QString::fromLatin1(x.nome), u(x.etichetta), u(x.tip));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setAutoFillBackground(true);
+        posiziona(l, 3900, y, 2925, 255);
+        auto* e = new QLineEdit(a);
+        e->setObjectName(QString::fromLatin1(x.nome));
+        e->setAlignment(Qt::AlignCenter);
+        e->setToolTip(u(x.tip));
+        posiziona(e, 6900, y, 1215, 270);
+        QString TestiCausa::*campo = x.campo;
+        connect(e, &QLineEdit::textEdited, this, [e, campo](const QString& testo) {
+            // Only what a date can hold: anything else would not read, nor could be archived.
+            if (!Date::caratteriAmmessi(testo)) {
+                e->setText(CausaViva::attiva().testi().*campo);
+                return;
+            }
+            CausaViva::attiva().imposta(campo, testo);
+        });
+        (x.gruppo == 2 ? cessazione_ : trascrizione_) = e;
+    }
     if (QRadioButton* si = acq()->pulsante(1))
         si->setToolTip(u("con titolo idoneo al trasferimento della proprietà e debitamente trascritto (se trattasi di beni immobili)"));
     if (QRadioButton* no = acq()->pulsante(2))
@@ -240,6 +281,17 @@ void FinestraPossesso::mostraCausa()
             marcatore(risposta + r.base)->show();
     }
     numobiez_->setText(StatoCausa::contatoreObiezioni(StatoCausa::numeroObiezioni(c.scelte)));
+    // Each optional date only where it counts: a violent or clandestine possession, a title declared.
+    const int modo = c.scelte.obiezmodo.value_or(0);
+    const bool violento = c.scelte.sceltamodus.value_or(0) == 1 || (modo >= 1 && modo <= 9);
+    const bool titolo = c.scelte.sceltaacq.value_or(0) == 1;
+    for (auto [campo, testo, visibile] : {std::tuple{cessazione_, c.testi.cessazioneVizio, violento},
+                                          std::tuple{trascrizione_, c.testi.trascrizione, titolo}}) {
+        if (campo->text() != testo)
+            campo->setText(testo);
+        campo->setVisible(visibile);
+        findChild<QLabel*>(QStringLiteral("l") + campo->objectName())->setVisible(visibile);
+    }
     aggiornapasso();
 }
 

@@ -41,6 +41,9 @@ public:
     QLineEdit* datafine() const;
     QLabel* durata() const;
     BloccoDate* bloccoDate() const { return blocco_; }
+    // Optional dates: when violence or clandestinity ceased, when the title was transcribed.
+    QLineEdit* cessazione() const { return cessazione_; }
+    QLineEdit* trascrizione() const { return trascrizione_; }
 
     // Group 1..6: interr, modus, psic, prov, fed, acq.
     GruppoOpzioni* gruppo(int k) const { return gruppi_.value(k - 1); }
@@ -65,6 +68,8 @@ private:
     void opzione_Click(int gruppo, int indice);
 
     BloccoDate* blocco_ = nullptr;
+    QLineEdit* cessazione_ = nullptr;
+    QLineEdit* trascrizione_ = nullptr;
     QVector<GruppoOpzioni*> gruppi_;
     QVector<QGroupBox*> frame_;
     QVector<QLabel*> image1_;

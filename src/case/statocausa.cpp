@@ -49,8 +49,32 @@ bool obiezioneDateCompleta(const Causa& c, int k)
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(k);
     if (!o.provaFine)
         return false;
-    return !(c.testi.*o.dataInizio).isEmpty() && !(c.testi.*o.dataFine).isEmpty() &&
-           (c.scelte.*o.prova).value_or(0) != 0 && (c.scelte.*o.provaFine).value_or(0) != 0;
+    const bool inizio = !(c.testi.*o.dataInizio).isEmpty() && (c.scelte.*o.prova).value_or(0) != 0;
+    if (k == 2 && !interruzioneChiedeFine(c.scelte))
+        return inizio;
+    return inizio && !(c.testi.*o.dataFine).isEmpty() && (c.scelte.*o.provaFine).value_or(0) != 0;
+}
+
+int attoInterruttivo(Scelta tipointerr, Scelta interdatin)
+{
+    const int scelto = tipointerr.value_or(0);
+    if (scelto >= AttoInterruttivo::perdita && scelto <= AttoInterruttivo::riconoscimento)
+        return scelto;
+    switch (interdatin.value_or(0)) {
+    case 10: return AttoInterruttivo::domanda;
+    case 11: return AttoInterruttivo::riconoscimento;
+    default: return AttoInterruttivo::perdita;
+    }
+}
+
+bool chiedeRipresa(int atto, Scelta domandaestinta)
+{
+    return atto == AttoInterruttivo::perdita || (atto == AttoInterruttivo::domanda && domandaestinta.value_or(0) != 1);
+}
+
+bool interruzioneChiedeFine(const DatiCausa& d)
+{
+    return chiedeRipresa(attoInterruttivo(d.tipointerr, d.interdatin), d.domandaestinta);
 }
 
 bool giudicabile(const Causa& c)

@@ -26,6 +26,20 @@ bool obiezioneDateCompleta(const Causa& c, int k);
 // Everything the judgment needs.
 bool giudicabile(const Causa& c);
 
+// The act that interrupted the possession, as tipointerr numbers it: the one chosen, or for an
+// archive that never asked, the one its start proof names (10 a claim, 11 an acknowledgement).
+namespace AttoInterruttivo {
+inline constexpr int perdita = 1;          // loss of possession (art. 1167)
+inline constexpr int domanda = 2;          // service of a judicial claim (art. 2943)
+inline constexpr int riconoscimento = 3;   // acknowledgement of the owner's right (art. 2944)
+}
+int attoInterruttivo(Scelta tipointerr, Scelta interdatin);
+// Whether the interruption window asks its second date: the recovery of a lost possession, the day
+// the judgment on a claim became final; not for an acknowledgement nor for a claim whose
+// proceedings were extinguished, where the term runs again from the act (art. 2945).
+bool chiedeRipresa(int atto, Scelta domandaestinta);
+bool interruzioneChiedeFine(const DatiCausa& d);
+
 // Objection k (1..7) has been raised: its proof chosen.
 bool obiezioneSollevata(const DatiCausa& d, int k);
 int numeroObiezioni(const DatiCausa& d);

@@ -136,6 +136,9 @@ QJsonObject json(const QString& file, const Giudizio& g)
         {QStringLiteral("file"), file},
         {QStringLiteral("regola"), g.decisione.chiave},
         {QStringLiteral("vince"), g.decisione.esito == Esito::Vince},
+        // The day the usucapione was acquired, or null when the plaintiff loses.
+        {QStringLiteral("compiuta"), g.decisione.compiuta ? QJsonValue(g.decisione.compiuta->toString(Qt::ISODate))
+                                                          : QJsonValue()},
         {QStringLiteral("perche"), QJsonArray::fromStringList(g.perche)},
         {QStringLiteral("sentenza"), g.sentenza.testo},
         {QStringLiteral("commento"), g.sentenza.commento},

@@ -127,6 +127,12 @@ QVector<EsempioCausa> costruisci()
                 "per offrirsi di comprarlo, riconoscendone così il diritto: il riconoscimento interrompe il termine "
                 "qualunque ne sia la durata (artt. 1165 e 2944), e un nuovo periodo decorre dalla sua data "
                 "(art. 2945). Nel 2016 ne sono trascorsi soltanto dodici anni, non venti: l'attore perde."),
+        esempio("Possidoria-dati-esempio-16-termine-compiuto", "Un ventennio compiuto prima della perdita del possesso", "R1",
+                "Elisa Ferri possiede dal 1° marzo 1980 un castagneto a Pistoia, senza titolo. Il convenuto prova con "
+                "testimoni che dal 2005 al 2008 ella ne fu privata. Ma il ventennio dell'art. 1158 si era compiuto il "
+                "1° marzo 2000, allo scadere del suo ultimo giorno (art. 2963): la perdita del possesso avvenuta dopo "
+                "non interrompe un termine già compiuto e non toglie il diritto acquistato (art. 1167). L'attrice vince, "
+                "e la sentenza indica il giorno in cui l'usucapione si è compiuta."),
     };
 }
 

@@ -151,20 +151,20 @@ const QList<TestoGuida>& testiGuida()
         "mora, che non pone fine al possesso, lascia in vigore quella dell'attore.")},
     {QStringLiteral("guidainterruzione"), QString::fromUtf8("Finestra obiezione INTERRUZIONE"),
      QString::fromUtf8(
-        "Come per l'obiezione, eventualmente proposta, per la durata del possesso, anche in questa finestra il convenuto deve indicare date "
-        "e prove. Vi si giunge dal tasto obiezione accanto all'interruzione nella finestra Possesso, "
-        "quando l'attore non ha ammesso un'interruzione superiore all'anno. Il convenuto digita la "
-        "data in cui l'interruzione è iniziata e quella in cui è cessata, e il programma ne calcola "
-        "la durata; per ciascuna data sceglie la prova più importante, e per l'inizio anche la "
-        "notificazione del giudizio, il riconoscimento del diritto o la diffida. Nella sentenza "
-        "l'interruzione conta soltanto se l'inizio e la fine sono provati e se comincia durante il "
-        "possesso considerato: nessuna prova e la diffida la lasciano senza effetto. La perdita del "
-        "possesso interrompe l'usucapione se dura oltre un anno (art. 1167); la notificazione di un "
-        "giudizio (art. 2943) e il riconoscimento del diritto (art. 2944), richiamati dall'art. 1165, "
-        "la interrompono qualunque ne sia la durata. Dopo l'interruzione comincia un nuovo periodo "
-        "(art. 2945): se gli anni dalla sua fine alla fine del possesso bastano al termine, l'attore "
-        "vince ugualmente. Il possesso attuale e quello remoto fanno presumere il possesso "
-        "intermedio (art. 1142): le date vanno indicate solo se provate.")},
+        "Come per l'obiezione, eventualmente proposta, per la durata del possesso, anche in questa "
+        "finestra il convenuto deve indicare date e prove. Vi si giunge dal tasto obiezione accanto "
+        "all'interruzione nella finestra Possesso, quando l'attore non ha ammesso un'interruzione "
+        "superiore all'anno. Il convenuto indica che cosa è avvenuto (perdita del possesso, domanda "
+        "giudiziale diretta a recuperarlo, riconoscimento del diritto del proprietario), le date e la "
+        "prova di ciascuna. L'interruzione conta soltanto se le date sono provate e se comincia "
+        "durante il possesso: nessuna prova e la diffida la lasciano senza effetto. La perdita del "
+        "possesso interrompe l'usucapione se dura oltre un anno (art. 1167), salvo il recupero con "
+        "l'azione proposta entro l'anno; la domanda (art. 2943) e il riconoscimento (art. 2944), "
+        "richiamati dall'art. 1165, la interrompono qualunque ne sia la durata. Il nuovo periodo "
+        "(art. 2945) decorre dal recupero, dal riconoscimento, dal passaggio in giudicato della "
+        "sentenza o, se il processo si è estinto, dalla notificazione; un termine già compiuto non è "
+        "toccato da un'interruzione successiva. Il possesso attuale e quello remoto fanno presumere "
+        "il possesso intermedio (art. 1142): le date vanno indicate solo se provate.")},
     {QStringLiteral("guidamodo"), QString::fromUtf8("Finestra obiezione MODO"),
      QString::fromUtf8(
         "Come le altre finestre dedicate alle obiezioni del convenuto, anche questa presenta un "

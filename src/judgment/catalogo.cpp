@@ -707,10 +707,11 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
                                                 u"giudicato della sentenza che definirà il giudizio, non ancora "
                                                 u"provato"_s)
                    : u"decorre dalla data dell'atto di riconoscimento"_s)
-        + (d.origini.ripresa ? u" ("_s + Date::formaBreve(*d.origini.ripresa) + u')' : QString())
-        + u"; da allora alla fine del possesso sono trascorsi "_s
-        + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
-        + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+        + (d.origini.ripresa ? u" ("_s + Date::formaBreve(*d.origini.ripresa) + u"); da allora alla fine del "
+                                                                                u"possesso sono trascorsi "_s
+                  + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
+                  + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+                             : QString())
         + u", e il tempo dell'usucapione non è quindi maturato."_s;
     return t;
 }
@@ -955,11 +956,11 @@ QString compimento(const Decisione& d)
                                       : u", con la consegna della cosa."_s);
     QStringList dopo;
     if (o.opposizione == Opposizione::DopoCompimento)
-        dopo << nomeInterruzione(o.tipoInterruzione).nome + u" opposta dal convenuto, "_s + dateInterruzione(o);
+        dopo << nomeInterruzione(o.tipoInterruzione).nome + u", "_s + dateInterruzione(o);
     if (o.attoFineDateDopoCompimento)
         dopo << nomeInterruzione(o.attoFineDate).nome + u" del "_s + Date::formaBreve(*o.dataAttoFineDate);
     if (!dopo.isEmpty())
-        t += u" L'interruzione ("_s + dopo.join(u"; "_s)
+        t += u" L'interruzione opposta dal convenuto ("_s + dopo.join(u"; "_s)
             + u") è successiva a quel giorno: un termine già compiuto non può più essere interrotto, e il "
               u"diritto acquistato non viene meno per la perdita del possesso o per gli atti che seguono."_s;
     return t;

@@ -197,8 +197,8 @@ void interruzioneOpposta(const Fatti& f, Origini& o)
     if (!f.interruzioneInizio)
         return;
     o.tipoInterruzione = tipoInterruzione(f.tipointerr, f.interdatin);
-    const bool estinta = o.tipoInterruzione == TipoInterruzione::Domanda && valore(f.domandaestinta) == 1;
-    const bool secondaData = chiedeRipresa(o.tipoInterruzione, estinta);
+    const bool secondaData
+        = StatoCausa::chiedeRipresa(StatoCausa::attoInterruttivo(f.tipointerr, f.interdatin), f.domandaestinta);
     if (secondaData && !f.interruzioneFine)
         return;
     o.inizioInterruzione = f.interruzioneInizio;
@@ -278,25 +278,14 @@ Corsa corri(QDate inizio, int termine, QDate fine, const std::vector<Atto>& atti
 
 TipoInterruzione tipoInterruzione(const Scelta& tipointerr, const Scelta& interdatin)
 {
-    switch (valore(tipointerr)) {
-    case SceltaInterruzione::perdita:
-        return TipoInterruzione::PerditaPossesso;
-    case SceltaInterruzione::domanda:
+    switch (StatoCausa::attoInterruttivo(tipointerr, interdatin)) {
+    case StatoCausa::AttoInterruttivo::domanda:
         return TipoInterruzione::Domanda;
-    case SceltaInterruzione::riconoscimento:
+    case StatoCausa::AttoInterruttivo::riconoscimento:
         return TipoInterruzione::Riconoscimento;
     default:
-        break;
+        return TipoInterruzione::PerditaPossesso;
     }
-    const int inizio = valore(interdatin);
-    return inizio == ProvaData::domanda          ? TipoInterruzione::Domanda
-           : inizio == ProvaData::riconoscimento ? TipoInterruzione::Riconoscimento
-                                                 : TipoInterruzione::PerditaPossesso;
-}
-
-bool chiedeRipresa(TipoInterruzione tipo, bool estinta)
-{
-    return tipo == TipoInterruzione::PerditaPossesso || (tipo == TipoInterruzione::Domanda && !estinta);
 }
 
 bool ProvaData::provataCorta(const Scelta& s)
@@ -457,6 +446,11 @@ Fattori fattori(const Fatti& f, Origini* origini)
         if (o.opposizione == Opposizione::Efficace
             || (o.attoFineDate != TipoInterruzione::Nessuna && !o.attoFineDateDopoCompimento)) {
             o.interruzione = Fonte::Convenuto;
+            // With no interruption of its own window, the act given as the end is the one told.
+            if (o.opposizione == Opposizione::NonProposta) {
+                o.tipoInterruzione = o.attoFineDate;
+                o.inizioInterruzione = o.fineInterruzione = o.dataAttoFineDate;
+            }
             const Corsa& ultima = vinta ? *vinta : decisiva;
             if (ultima.interrotta)
                 o.ripresa = ultima.inizio;

@@ -4,6 +4,7 @@
 // the catalogue under the same key; the outcome and the comment form live here, in the rule's row.
 #include "case/date.h"
 #include "case/daticausa.h"
+#include "case/statocausa.h"
 
 #include <QDate>
 #include <optional>
@@ -91,19 +92,8 @@ enum class TipoInterruzione {
     Dichiarata,        // the plaintiff concedes a loss of over a year, with no dates
 };
 
-// The act that interrupted: the one chosen, or for an archive that never asked, the one its start
-// proof names (a claim, an acknowledgement, otherwise a loss of possession).
+// The act that interrupted (see StatoCausa::attoInterruttivo).
 TipoInterruzione tipoInterruzione(const Scelta& tipointerr, const Scelta& interdatin);
-// The value of tipointerr that names each act.
-namespace SceltaInterruzione {
-inline constexpr int perdita = 1;
-inline constexpr int domanda = 2;
-inline constexpr int riconoscimento = 3;
-}
-// Whether the interruption window asks a second date for the act: the recovery of a loss of
-// possession, the day the judgment on a claim became final; not for an acknowledgement, nor for a
-// claim whose proceedings were extinguished, where the term runs again from the act itself.
-bool chiedeRipresa(TipoInterruzione tipo, bool estinta);
 
 // The term the case's facts call for, and the article that sets it: the short one with good faith
 // and a suitable title (for movables, good faith alone gives ten years), the long one otherwise.

@@ -51,6 +51,9 @@ QString rigaAnni(const Decisione& d)
                                              : u"secondo la data di fine provata dal convenuto"_s;
         return r + u", "_s + quali + u" (l'attore ne indicava "_s + QString::number(o.anniAttore) + u")."_s;
     }
+    if (o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento)
+        return r + u", dall'inizio del termine ("_s + data(o.inizioTermine)
+            + u") all'interruzione successiva al suo compimento."_s;
     if (o.cessazioneVizio)
         return r + u", dal giorno in cui sono cessate la violenza o la clandestinità ("_s + data(o.cessazioneVizio)
             + u", art. 1163) alla fine del possesso ("_s + data(o.fine) + u")."_s;
@@ -98,11 +101,11 @@ QString rigaInterruzione(const Decisione& d)
     case Opposizione::Recuperato:
         r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
             + u", si considera non avvenuta, perché il possesso è stato recuperato con l'azione proposta "
-              u"entro l'anno (art. 1167, secondo comma)"_s;
+              u"entro l'anno (art. 1167, secondo comma; per il termine dell'azione, art. 1168)"_s;
         break;
     case Opposizione::DopoCompimento:
-        r += u"; "_s + nomeInterruzione(o.tipoInterruzione).nome + u" opposta dal convenuto, "_s + opposta
-            + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
+        r += u"; l'interruzione opposta dal convenuto ("_s + nomeInterruzione(o.tipoInterruzione).nome + u"), "_s
+            + opposta + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
             + u") e non interrompe un'usucapione già compiuta"_s;
         break;
     case Opposizione::SenzaProva:

@@ -6,6 +6,7 @@
 #include "case/bloccodate.h"
 #include "case/finestracausa.h"
 #include "case/finestradate.h"
+#include "case/statocausa.h"
 #include "case/finestrapossesso.h"
 #include "case/questionario.h"
 #include "fakes/piattaformafinta.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QCheckBox>
 #include <QtTest>
 
 namespace {
@@ -65,6 +67,9 @@ private slots:
     void soloProvaFinale_data();
     void soloProvaFinale();
     void interruzioneNonCopiaMai();
+    void attoInterruttivo_data();
+    void attoInterruttivo();
+    void attoDallaProvaDiUnArchivioVecchio();
     void interruzioneFuoriPossesso();
     void durataDelleDueFinestre();
 
@@ -514,6 +519,80 @@ void TstObiezioni::immagini()
         entra(q);
         salvaImmagine(q, QStringLiteral("obiezione-") + nome);
     }
+}
+
+
+// The act that interrupted is chosen on its own; the second date is asked only when the term runs
+// again from it, and the proofs stay the proofs of the dates.
+void TstObiezioni::attoInterruttivo_data()
+{
+    QTest::addColumn<int>("atto");
+    QTest::addColumn<bool>("estinto");
+    QTest::addColumn<bool>("chiedeFine");
+    QTest::addColumn<QString>("etichetta");
+    QTest::newRow("perdita del possesso") << 1 << false << true << "Data finale dell'interruzione....:";
+    QTest::newRow("domanda giudiziale") << 2 << false << true << "Passata in giudicato il..........:";
+    QTest::newRow("domanda, processo estinto") << 2 << true << false << "Data finale (non richiesta)......:";
+    QTest::newRow("riconoscimento") << 3 << false << false << "Data finale (non richiesta)......:";
+}
+
+void TstObiezioni::attoInterruttivo()
+{
+    QFETCH(int, atto);
+    QFETCH(bool, estinto);
+    QFETCH(bool, chiedeFine);
+    QFETCH(QString, etichetta);
+    datePossesso(QStringLiteral("1/1/1970"), QStringLiteral("1/1/1995"));
+    FinestraDate* f = date(QStringLiteral("interruzione"));
+    QVERIFY(f->atto());
+    f->atto()->pulsante(atto)->click();
+    if (estinto)
+        f->estinta()->click();
+    QCOMPARE(CausaViva::attiva().scelte().tipointerr, Scelta(qint16(atto)));
+    QCOMPARE(CausaViva::attiva().scelte().domandaestinta.value_or(0) == 1, estinto);
+    QCOMPARE(f->estinta()->isVisibleTo(f), atto == 2);
+    QCOMPARE(f->recupero()->isVisibleTo(f), atto == 1);
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label2"))->text(), etichetta);
+    QCOMPARE(f->blocco()->datafine()->isEnabled(), chiedeFine);
+    // A dated document proves the act's day; the act is still the one chosen.
+    scrivi(f, QStringLiteral("1/3/1990"), QString());
+    f->datin()->pulsante(5)->click();
+    f->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
+    QCOMPARE(f->mancanodati, chiedeFine ? 1 : 0);
+    if (chiedeFine) {
+        scrivi(f, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1992"));
+        f->datfin()->pulsante(1)->click();
+        f->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
+        QCOMPARE(f->mancanodati, 0);
+    }
+    Finestre::mostra(QStringLiteral("interruzione"));
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    salvaImmagine(f, QStringLiteral("interruzione-atto-%1%2").arg(atto).arg(estinto ? QStringLiteral("-estinto") : QString()));
+    // Back to the plaintiff's possession: the act is weighed as chosen.
+    QCOMPARE(StatoCausa::attoInterruttivo(CausaViva::attiva().scelte().tipointerr, CausaViva::attiva().scelte().interdatin), atto);
+}
+
+// An archive written before the act was asked: the window shows the act its start proof names,
+// and the record keeps it unasked, so that the case is saved and judged as it always was.
+void TstObiezioni::attoDallaProvaDiUnArchivioVecchio()
+{
+    Causa vecchia;
+    vecchia.testi.interruzioneInizio = QStringLiteral("12/05/2004");
+    vecchia.testi.interruzioneFine = QStringLiteral("12/05/2004");
+    vecchia.scelte.interdatin = 11;
+    vecchia.scelte.interdatfin = 5;
+    CausaViva::attiva().sostituisci(vecchia, QString());
+    FinestraDate* f = date(QStringLiteral("interruzione"));
+    QCOMPARE(f->atto()->selezionato(), 3);
+    QVERIFY(!f->blocco()->datafine()->isEnabled());
+    QCOMPARE(CausaViva::attiva().scelte().tipointerr, Scelta());
+    f->datin()->pulsante(10)->click();
+    QCOMPARE(f->atto()->selezionato(), 2);
+    QVERIFY(f->blocco()->datafine()->isEnabled());
+    // Once chosen, the act no longer follows the proof.
+    f->atto()->pulsante(3)->click();
+    f->datin()->pulsante(5)->click();
+    QCOMPARE(f->atto()->selezionato(), 3);
 }
 
 QTEST_MAIN(TstObiezioni)

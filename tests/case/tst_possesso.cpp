@@ -2,6 +2,7 @@
 // objection buttons and the counter, the Civil Code buttons and the way on to the judgment.
 #include "app/gruppoopzioni.h"
 #include "case/causaviva.h"
+#include "judgment/giudizio.h"
 #include "case/finestradate.h"
 #include "case/tabellecausa.h"
 #include "app/modpossidoria.h"
@@ -52,6 +53,7 @@ private slots:
     void sentenzaSenzaDatiGenerali();
     void messaggi();
     void immagine();
+    void dateFacoltative();
 
 private:
     FinestraPossesso* possesso() { return Finestre::di<FinestraPossesso>(); }
@@ -421,6 +423,42 @@ void TstPossesso::immagine()
                 QVERIFY2(!fratello->geometry().intersects(m->geometry()),
                          qPrintable(m->objectName() + QLatin1Char('/') + fratello->objectName()));
     }
+}
+
+
+// The optional dates stand where they count, go into the record as typed, and decide: twenty
+// years from the end of violence win, a transcription after the start shortens the short term.
+void TstPossesso::dateFacoltative()
+{
+    intestazione();
+    possesso()->show();
+    date(QStringLiteral("1/1/1980"), QStringLiteral("1/1/2015"));
+    rispondi({3, 2, 2, 1, 2, 2});
+    QVERIFY(!possesso()->cessazione()->isVisibleTo(possesso()));
+    QVERIFY(!possesso()->trascrizione()->isVisibleTo(possesso()));
+    possesso()->gruppo(2)->pulsante(1)->click();
+    QVERIFY(possesso()->cessazione()->isVisibleTo(possesso()));
+    QTest::keyClicks(possesso()->cessazione(), QStringLiteral("1/1/1990x"));
+    QCOMPARE(CausaViva::attiva().testi().cessazioneVizio, QStringLiteral("1/1/1990"));
+    std::optional<Giudizio> g = giudica(CausaViva::attiva().causa());
+    QVERIFY(g);
+    QCOMPARE(g->decisione.chiave, QStringLiteral("R1"));
+    QVERIFY2(g->sentenza.testo.contains(QStringLiteral("L'usucapione si è compiuta il 1/1/2010")), qPrintable(g->sentenza.testo));
+
+    possesso()->gruppo(2)->pulsante(2)->click();
+    possesso()->gruppo(5)->pulsante(1)->click();
+    possesso()->gruppo(6)->pulsante(1)->click();
+    QVERIFY(!possesso()->cessazione()->isVisibleTo(possesso()));
+    QVERIFY(possesso()->trascrizione()->isVisibleTo(possesso()));
+    possesso()->datainizio()->clear();
+    QTest::keyClicks(possesso()->datainizio(), QStringLiteral("1/1/2000"));
+    possesso()->datafine()->clear();
+    QTest::keyClicks(possesso()->datafine(), QStringLiteral("1/1/2012"));
+    QCOMPARE(giudica(CausaViva::attiva().causa())->decisione.chiave, QStringLiteral("R5"));
+    QTest::keyClicks(possesso()->trascrizione(), QStringLiteral("1/1/2005"));
+    QCOMPARE(giudica(CausaViva::attiva().causa())->decisione.chiave, QStringLiteral("RF"));
+    QVERIFY(QTest::qWaitForWindowExposed(possesso()));
+    salvaImmagine(possesso(), QStringLiteral("possesso-trascrizione"));
 }
 
 QTEST_MAIN(TstPossesso)

@@ -644,13 +644,25 @@ void TestCatalogo::testiDeiFatti_data()
     domanda.possessoInizio = QDate(1990, 1, 1);
     domanda.interruzioneInizio = QDate(1995, 1, 1);
     domanda.interdatin = qint16(ProvaData::domanda);
-    domanda.tipointerr = qint16(SceltaInterruzione::domanda);
+    domanda.tipointerr = qint16(StatoCausa::AttoInterruttivo::domanda);
     domanda.domandaestinta = qint16(1);
     domanda.possessoFine = QDate(2012, 1, 1);
     QTest::newRow("a claim whose proceedings were extinguished") << domanda
         << QStringList{u"diretto a recuperare il possesso della cosa"_s,
                        u"essendosi estinto il processo, decorre dalla data della notificazione (1/1/1995)"_s}
         << QStringList{};
+    // A claim given as the end of the possession ends nothing: it interrupts, and without the day of
+    // its final judgment the term has not run again.
+    Fatti fineDomanda = f;
+    fineDomanda.possessoInizio = QDate(1990, 1, 1);
+    fineDomanda.ledateInizio = QDate(1990, 1, 1);
+    fineDomanda.ledateFine = QDate(2005, 1, 1);
+    fineDomanda.ledatin = qint16(1);
+    fineDomanda.ledatfin = qint16(ProvaData::domanda);
+    QTest::newRow("a claim given as the end of possession") << fineDomanda
+        << QStringList{u"L'attore perde la causa."_s, u"diretto a recuperare il possesso della cosa"_s,
+                       u"giudicato della sentenza che definirà il giudizio, non ancora provato"_s}
+        << QStringList{u"privato del possesso per oltre un anno"_s, u"trascorsi 0 anni"_s};
 }
 
 void TestCatalogo::testiDeiFatti()

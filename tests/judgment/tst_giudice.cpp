@@ -51,6 +51,7 @@ class TstGiudice : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void fattiDelDecimoRecord();
     void sentenzeDaRiga_data();
     void sentenzeDaRiga();
     void fileGuastoStato2();
@@ -313,6 +314,42 @@ void TstGiudice::percheNominaLaRegola()
                        << righeAlternative(dato.alternative, dato.decisione.esito))
                           .join(QChar(13)));
     QCOMPARE(s->testosentenza()->toPlainText(), sentenza);   // the window's texts stay as they were
+}
+
+
+// An acknowledgement proved by a dated document: the act written in the tenth record interrupts the
+// twenty years; the same file as a version of nine records reads it (its kind from the start
+// proof, a one-day loss of possession) judges it as every earlier version did.
+void TstGiudice::fattiDelDecimoRecord()
+{
+    Causa c = caso("1/1/1995", {});
+    c.testi.possessoFine = QStringLiteral("1/1/2016");
+    c.scelte.sceltafed = 2, c.scelte.sceltaacq = 2;
+    c.testi.interruzioneInizio = QStringLiteral("1/6/2005");
+    c.testi.interruzioneFine = QStringLiteral("1/6/2005");
+    c.scelte.interdatin = 5, c.scelte.interdatfin = 5;
+    c.scelte.tipointerr = 3;
+    QVERIFY(salvaFileArchivio(file("riconoscimento"), c));
+    QFile scritto(file("riconoscimento"));
+    QVERIFY(scritto.open(QIODevice::ReadOnly));
+    const QByteArray tutto = scritto.readAll();
+    QFile nove(file("riconoscimento-nove-record"));
+    QVERIFY(nove.open(QIODevice::WriteOnly));
+    const QByteArray primiNove = tutto.left(tutto.lastIndexOf("\r\n", tutto.size() - 3) + 2);
+    QVERIFY(primiNove.endsWith("\r\n\r\n"));   // the ninth record, an unanswered objection, is an empty line
+    nove.write(primiNove);
+    nove.close();
+
+    QProcess p;
+    p.start(giudice(), {QStringLiteral("--json"), file("riconoscimento"), file("riconoscimento-nove-record")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QJsonArray r = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+    QCOMPARE(r.size(), 2);
+    QCOMPARE(r[0].toObject().value(QStringLiteral("regola")).toString(), QStringLiteral("R2"));
+    QVERIFY(r[0].toObject().value(QStringLiteral("compiuta")).isNull());
+    QCOMPARE(r[1].toObject().value(QStringLiteral("regola")).toString(), QStringLiteral("R1"));
+    QCOMPARE(r[1].toObject().value(QStringLiteral("compiuta")).toString(), QStringLiteral("2015-01-01"));
 }
 
 QTEST_MAIN(TstGiudice)
