@@ -122,12 +122,13 @@ QVector<EsempioCausa> costruisci()
                 "alla domanda sono trascorsi più di trent'anni, e il nuovo ventennio dell'art. 1158 è compiuto: "
                 "l'attrice vince."),
         esempio("Possidoria-dati-esempio-15-riconoscimento", "Il riconoscimento che interrompe il termine", "R2",
-                maturerebbe, "2024-05-12", "R1 R1",
+                maturerebbe, "2024-05-12", "R1 R1 R1",
                 "Roberto Galli occupa dal 1988 un magazzino a Cremona, senza titolo. Nel 2004 scrive alla proprietaria "
                 "per offrirsi di comprarlo, riconoscendone così il diritto: il riconoscimento interrompe il termine "
                 "qualunque ne sia la durata (artt. 1165 e 2944), e un nuovo periodo decorre dalla sua data "
                 "(art. 2945). Nel 2016 ne sono trascorsi soltanto dodici anni, non venti: l'attore perde."),
         esempio("Possidoria-dati-esempio-16-termine-compiuto", "Un ventennio compiuto prima della perdita del possesso", "R1",
+                compiuta, "2000-03-01", "R3 R4 R2 R2",
                 "Elisa Ferri possiede dal 1° marzo 1980 un castagneto a Pistoia, senza titolo. Il convenuto prova con "
                 "testimoni che dal 2005 al 2008 ella ne fu privata. Ma il ventennio dell'art. 1158 si era compiuto il "
                 "1° marzo 2000, allo scadere del suo ultimo giorno (art. 2963): la perdita del possesso avvenuta dopo "

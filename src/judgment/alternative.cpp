@@ -118,12 +118,14 @@ const RigaObiezione obiezioniTentate[] = {
     {&Fatti::interdatin, interruzioneProvata, ProvaData::nessunaLunga, "sull'interruzione del possesso"},
 };
 
-// A date of the case moved, and how each direction is told.
+// A date of the case moved, and how each direction is told. Most dates help the plaintiff the
+// earlier they come; an interruption, the later it begins.
 struct RigaData {
     std::optional<QDate> Fatti::*campo;
-    const char* perVincere;   // "Occorrerebbe " + this + " non più tardi del X"
-    const char* perPerdere;   // "Se " + this + " dopo il X"
+    const char* perVincere;   // "Occorrerebbe " + this + " non più tardi del X" ("non prima del X")
+    const char* perPerdere;   // "Se " + this + " dopo il X" ("entro il X")
     const char* articolo;     // after the date, or ""
+    bool primaGiova = true;
 };
 
 const RigaData dateTentate[] = {
@@ -132,6 +134,8 @@ const RigaData dateTentate[] = {
     {&Fatti::cessazioneVizio, "provare che la violenza o la clandestinità sono cessate",
      "la violenza o la clandestinità fossero cessate", " (art. 1163)"},
     {&Fatti::interruzioneFine, "provare che il possesso è stato recuperato", "il possesso fosse stato recuperato", ""},
+    {&Fatti::interruzioneInizio, "provare che l'interruzione è cominciata", "l'interruzione fosse cominciata", "",
+     false},
 };
 
 // The date nearest to `da`, on the way to `verso`, at which the changed case reaches `cercato`,
@@ -371,7 +375,14 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
         if (r.campo == &Fatti::interruzioneFine
             && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
             continue;
-        QDate verso = perduta ? primo : ultimo;
+        // Only an interruption that counted, or that came after the term, is worth moving.
+        if (r.campo == &Fatti::interruzioneInizio && d.origini.opposizione != Opposizione::Efficace
+            && d.origini.opposizione != Opposizione::DopoCompimento)
+            continue;
+        QDate verso = perduta == r.primaGiova ? primo : ultimo;
+        // An interruption moved back no further than the possession, outside which it counts for nothing.
+        if (r.campo == &Fatti::interruzioneInizio && !perduta && d.origini.inizio)
+            verso = *d.origini.inizio;
         if (r.campo == &Fatti::interruzioneFine && perduta && f.interruzioneInizio)
             verso = *f.interruzioneInizio;   // recovered the day it was lost: no interruption at all
         if (!da) {
@@ -385,12 +396,13 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
         const std::optional<Decisione> e = cercaData(g, r.campo, *da, verso, cercato, &trovata);
         if (!e)
             continue;
-        // To lose, the change is any day after the last one that still wins.
-        const QDate detta = perduta ? trovata : trovata.addDays(-1);
+        // To lose by a later date, any day after the last one that still wins.
+        const QDate detta = perduta || !r.primaGiova ? trovata : trovata.addDays(-1);
+        const QString limite = perduta ? (r.primaGiova ? u" non più tardi del "_s : u" non prima del "_s)
+                                        : (r.primaGiova ? u" dopo il "_s : u" entro il "_s);
         const QString testo = perduta
-            ? u"Occorrerebbe "_s + u(r.perVincere) + u" non più tardi del "_s + data(detta) + u(r.articolo) + u": "_s
-                  + esitoDetto(*e) + u'.'
-            : u"Se "_s + u(r.perPerdere) + u" dopo il "_s + data(detta) + u(r.articolo) + u", "_s + esitoDetto(*e) + u'.';
+            ? u"Occorrerebbe "_s + u(r.perVincere) + limite + data(detta) + u(r.articolo) + u": "_s + esitoDetto(*e) + u'.'
+            : u"Se "_s + u(r.perPerdere) + limite + data(detta) + u(r.articolo) + u", "_s + esitoDetto(*e) + u'.';
         dateMosse.push_back(cambiamento(TipoCambiamento::Data, testo, *e, g, trovata));
     }
 

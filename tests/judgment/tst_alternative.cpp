@@ -3,6 +3,7 @@
 #include "judgment/alternative.h"
 
 #include "case/date.h"
+#include "case/statocausa.h"
 
 #include <QTest>
 
@@ -40,7 +41,7 @@ Fatti caso(int tipo, const char* inizio, const char* fine, int fede, int titolo)
 // A loss of possession proved by witnesses at both ends.
 Fatti perdita(Fatti f, const char* da, const char* a)
 {
-    f.tipointerr = s(SceltaInterruzione::perdita);
+    f.tipointerr = s(StatoCausa::AttoInterruttivo::perdita);
     f.interdatin = s(6);
     f.interdatfin = s(6);
     f.interruzioneInizio = d(da);
@@ -51,7 +52,7 @@ Fatti perdita(Fatti f, const char* da, const char* a)
 // An acknowledgement of the owner's right, proved by a dated document.
 Fatti riconoscimento(Fatti f, const char* il)
 {
-    f.tipointerr = s(SceltaInterruzione::riconoscimento);
+    f.tipointerr = s(StatoCausa::AttoInterruttivo::riconoscimento);
     f.interdatin = s(ProvaData::riconoscimento);
     f.interruzioneInizio = d(il);
     return f;
@@ -210,7 +211,12 @@ void TstAlternative::cambiamenti_data()
         << "O:R1";
     QTest::newRow("perdita del possesso oltre l'anno")
         << perdita(caso(1, "1/1/1990", "1/1/2015", 2, 2), "1/4/2000", "30/6/2001")
-        << "O:R1 R:R1 D:R1@31/3/1980 D:R1@1/4/2001";
+        << "O:R1 R:R1 D:R1@31/3/1980 D:R1@1/4/2001 D:R1@30/6/2000";
+    // The twenty years were complete on 1/3/2000: a loss of possession begun that day would still
+    // have interrupted them.
+    QTest::newRow("perdita del possesso dopo il compimento")
+        << perdita(caso(1, "1/3/1980", "1/1/2015", 2, 2), "10/4/2005", "1/6/2008")
+        << "R:R3 R:R4 D:R2@10/4/1985 D:R2@1/3/2000";
     // The three years run from the transcription, when it comes after the start (art. 1162).
     QTest::newRow("mobili registrati: tre anni dalla trascrizione")
         << con(caso(11, "1/3/2017", "1/5/2020", 1, 1), &Fatti::trascrizione, std::optional<QDate>(d("1/6/2017")))
