@@ -64,6 +64,7 @@ int main(int argc, char** argv)
     }
     cercaAlternative(casi[0], decisioni[0]);   // the first call builds the rule table's indexes
     QVector<double> tempi;
+    QVector<QPair<double, int>> perCaso;
     long long cambiamenti = 0;
     QElapsedTimer tutto;
     tutto.start();
@@ -72,13 +73,25 @@ int main(int argc, char** argv)
         t.start();
         const Alternative a = cercaAlternative(casi[i], decisioni[i]);
         tempi << t.nsecsElapsed() / 1e3;
+        perCaso << qMakePair(tempi.last(), i);
         cambiamenti += qint64(a.cambiamenti.size());
     }
     const double totale = tutto.nsecsElapsed() / 1e6;
     std::sort(tempi.begin(), tempi.end());
+    // The slowest case searched again: a figure that a busy machine's pause does not make up.
+    const int lento = std::max_element(perCaso.begin(), perCaso.end())->second;
+    QVector<double> ancora;
+    for (int k = 0; k < 21; ++k) {
+        QElapsedTimer t;
+        t.start();
+        cercaAlternative(casi[lento], decisioni[lento]);
+        ancora << t.nsecsElapsed() / 1e3;
+    }
+    std::sort(ancora.begin(), ancora.end());
     QTextStream out(stdout);
     out << "alternatives of " << quanti << " cases (" << cambiamenti << " changes found): mean "
         << QString::number(totale * 1e3 / quanti, 'f', 1) << " us, median " << QString::number(tempi[quanti / 2], 'f', 1)
-        << " us, slowest " << QString::number(tempi.last(), 'f', 1) << " us per case (target 5000 us)\n";
+        << " us, slowest " << QString::number(tempi.last(), 'f', 1) << " us per case (target 5000 us); the slowest again: "
+        << QString::number(ancora[10], 'f', 1) << " us (median of 21)\n";
     return 0;
 }
