@@ -350,9 +350,10 @@ QStringList FinestraSentenza::cambierebbe() const
 
 void FinestraSentenza::cambierebbe_Click()
 {
+    // A blank line between the day and each change: in a message box they would otherwise run together.
     const QStringList righe = cambierebbe();
     piattaforma().messaggi->mostra(righe.isEmpty() ? QStringLiteral("Nessuna sentenza è stata ancora emessa.")
-                                                   : righe.join(QChar(13)),
+                                                   : righe.join(QStringLiteral("\r\r")),
                                    titoloAlternative(), Icona::Informazione);
 }
 

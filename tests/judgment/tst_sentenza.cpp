@@ -509,7 +509,8 @@ void TstSentenza::cheCosaCambierebbe()
     const MessaggioRegistrato m = finta_->messaggi.ultimo();
     QCOMPARE(m.titolo, QStringLiteral("Che cosa cambierebbe la sentenza"));
     QCOMPARE(m.icona, Icona::Informazione);
-    const QStringList righe = m.testo.split(QChar(13));
+    const QStringList righe = m.testo.split(QChar(13), Qt::SkipEmptyParts);
+    QVERIFY(m.testo.contains(QStringLiteral("\r\r- ")));
     QCOMPARE(righe.first(), QString::fromUtf8("L'usucapione si è compiuta il 1/1/1990, alla fine dell'ultimo giorno del "
                                               "termine di 20 anni dell'art. 1158, decorso dal 1/1/1970 (art. 2963)."));
     QVERIFY2(righe.contains(QStringLiteral("- Se il possesso fosse cominciato dopo il 1/1/1975, l'attore perderebbe "
