@@ -131,6 +131,9 @@ QString testo(const QString& file, const Giudizio& g, const QString& pdf)
     r += QStringLiteral("Perché:\n");
     for (const QString& l : g.perche)
         r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
+    r += titoloAlternative() + QStringLiteral(":\n");
+    for (const QString& l : righeAlternative(g.alternative, g.decisione.esito))
+        r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
     r += QStringLiteral("Sentenza:\n") + corpoPerTerminale(g.sentenza.testo.trimmed(), g.causa.testi) + QLatin1Char('\n');
     r += QStringLiteral("Commento:\n") + corpoPerTerminale(g.sentenza.commento.trimmed(), g.causa.testi) + QLatin1Char('\n');
     r += QStringLiteral("Fatti dichiarati dall'attore:\n");
@@ -144,9 +147,38 @@ QString testo(const QString& file, const Giudizio& g, const QString& pdf)
     return r + QLatin1Char('\n');
 }
 
+// The day of the usucapione and the changes that would turn the outcome, each with its rule.
+QJsonObject jsonGiorno(const GiornoUsucapione& g)
+{
+    const char* const tipi[] = {"nessuno", "compiuta", "maturerebbe", "irraggiungibile"};
+    return {
+        {QStringLiteral("tipo"), QLatin1String(tipi[int(g.tipo)])},
+        {QStringLiteral("data"), g.data ? QJsonValue(g.data->toString(Qt::ISODate)) : QJsonValue()},
+        {QStringLiteral("regola"), g.regola.isEmpty() ? QJsonValue() : QJsonValue(g.regola)},
+        {QStringLiteral("testo"), g.testo},
+    };
+}
+
+QJsonArray jsonCambiamenti(const std::vector<Cambiamento>& cambiamenti)
+{
+    const char* const tipi[] = {"obiezione", "risposta", "data"};
+    QJsonArray r;
+    for (const Cambiamento& c : cambiamenti)
+        r.append(QJsonObject{
+            {QStringLiteral("tipo"), QLatin1String(tipi[int(c.tipo)])},
+            {QStringLiteral("testo"), c.testo},
+            {QStringLiteral("regola"), c.regola},
+            {QStringLiteral("vince"), c.esito == Esito::Vince},
+            {QStringLiteral("data"), c.data ? QJsonValue(c.data->toString(Qt::ISODate)) : QJsonValue()},
+        });
+    return r;
+}
+
 QJsonObject json(const QString& file, const Giudizio& g)
 {
     return {
+        {QStringLiteral("giorno"), jsonGiorno(g.alternative.giorno)},
+        {QStringLiteral("cambierebbe"), jsonCambiamenti(g.alternative.cambiamenti)},
         {QStringLiteral("file"), file},
         {QStringLiteral("regola"), g.decisione.chiave},
         {QStringLiteral("vince"), g.decisione.esito == Esito::Vince},

@@ -1,5 +1,6 @@
 #include "judgment/documentosentenza.h"
 
+#include "judgment/alternative.h"
 #include "judgment/giudizio.h"
 #include "judgment/lineatempo.h"
 #include "platform/scritturafile.h"
@@ -189,6 +190,11 @@ QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, 
     paragrafo(c, QStringLiteral("Commenti:"), 12, true);
     for (const QString& p : paragrafi(d.commento))
         paragrafo(c, p, 10);
+    if (!d.cambierebbe.isEmpty()) {
+        paragrafo(c, titoloAlternative() + QLatin1Char(':'), 12, true);
+        for (const QString& p : d.cambierebbe)
+            paragrafo(c, p, 10, false, 3);
+    }
     return doc;
 }
 
@@ -316,6 +322,7 @@ DocumentoSentenza documentoDelGiudizio(const Giudizio& g, const QString& titolo,
     d.obiezioni = g.obiezioni;
     d.sentenza = g.sentenza.testo;
     d.commento = g.sentenza.commento;
+    d.cambierebbe = righeAlternative(g.alternative, g.decisione.esito);
     d.data = data;
     d.lineaTempo = immagineLineaTempo(g);
     return d;

@@ -147,8 +147,9 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
         menu->popup(testosentenza_->viewport()->mapToGlobal(punto));
     });
 
+    // The heading ends with its words, leaving its row to "Che cosa cambierebbe?".
     etichetta(a, QStringLiteral("Label5"), QStringLiteral("Obiezioni sostenute dal convenuto"),
-              QStringLiteral("tutte le obiezioni ai fatti dichiarati dall'attore"), 120, 3360, 7335, 315, 9.75, true);
+              QStringLiteral("tutte le obiezioni ai fatti dichiarati dall'attore"), 120, 3360, 4140, 315, 9.75, true);
     for (int k = 1; k <= righeVisibili; ++k)
         obiezione_[k - 1] = etichetta(a, QStringLiteral("obiezione(%1)").arg(k), QString(), QString(), 120,
                                       3720 + 240 * (k - 1), 7095, 255);
@@ -202,6 +203,14 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
     connect(stampaSentenza_, &QPushButton::clicked, this, [this] { stampaSentenza_Click(); });
     for (QPushButton* b : {esportaPdf_, stampaSentenza_})
         adattaTesto(b);
+    // What would change the judgment, on its own button where the objections' heading leaves room.
+    cambierebbe_ = new QPushButton(QStringLiteral("Che cosa cambierebbe?"), a);
+    cambierebbe_->setObjectName(QStringLiteral("cambierebbe"));
+    cambierebbe_->setToolTip(QStringLiteral("cliccare per sapere da quale giorno vale l'usucapione e quali fatti "
+                                            "cambierebbero l'esito della causa"));
+    posiziona(cambierebbe_, 4320, 3345, 2775, 300);
+    connect(cambierebbe_, &QPushButton::clicked, this, [this] { cambierebbe_Click(); });
+    adattaTesto(cambierebbe_);
     lineaTempo_ = new QLabel(a);
     lineaTempo_->setObjectName(QStringLiteral("lineatempo"));
     lineaTempo_->setToolTip(QStringLiteral("il possesso nel tempo: cliccare per ingrandire"));
@@ -364,10 +373,32 @@ QStringList FinestraSentenza::perche() const
     if (!giudizio_)
         return {};
     QStringList righe = giudizio_->perche;
+    righe << titoloAlternative() + QLatin1Char(':')
+          << righeAlternative(giudizio_->alternative, giudizio_->decisione.esito);
     if (superata_)
         righe.prepend(QStringLiteral("La sentenza mostrata non tiene conto delle modifiche apportate dopo la sua "
                                      "emissione: ecco le ragioni della sentenza così come è stata emessa."));
     return righe;
+}
+
+QStringList FinestraSentenza::cambierebbe() const
+{
+    if (!giudizio_)
+        return {};
+    QStringList righe = righeAlternative(giudizio_->alternative, giudizio_->decisione.esito);
+    if (superata_)
+        righe.prepend(QStringLiteral("La sentenza mostrata non tiene conto delle modifiche apportate dopo la sua "
+                                     "emissione: ecco che cosa cambierebbe la sentenza così come è stata emessa."));
+    return righe;
+}
+
+void FinestraSentenza::cambierebbe_Click()
+{
+    // A blank line between the day and each change: in a message box they would otherwise run together.
+    const QStringList righe = cambierebbe();
+    piattaforma().messaggi->mostra(righe.isEmpty() ? QStringLiteral("Nessuna sentenza è stata ancora emessa.")
+                                                   : righe.join(QStringLiteral("\r\r")),
+                                   titoloAlternative(), Icona::Informazione);
 }
 
 void FinestraSentenza::perche_Click()

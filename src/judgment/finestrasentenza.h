@@ -47,6 +47,9 @@ public:
     std::optional<Decisione> decisione() const;
     QStringList perche() const;
     void perche_Click();   // the account in a message
+    // What would change the judgment shown: its day and the changes that turn it.
+    QStringList cambierebbe() const;
+    void cambierebbe_Click();   // the same in a message
 
     QPlainTextEdit* testosentenza() const { return testosentenza_; }
     QPlainTextEdit* commento() const { return commento_; }
@@ -81,6 +84,7 @@ private:
     QLabel* lineaTempo_ = nullptr;
     QPushButton* esportaPdf_ = nullptr;
     QPushButton* stampaSentenza_ = nullptr;
+    QPushButton* cambierebbe_ = nullptr;
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};
 };

@@ -88,10 +88,12 @@ std::optional<Giudizio> giudica(const Causa& causa)
         return std::nullopt;
     Giudizio g;
     g.causa = causa;
-    g.decisione = decidi(fattiDellaCausa(causa));
+    const Fatti fatti = fattiDellaCausa(causa);
+    g.decisione = decidi(fatti);
     g.sentenza = {g.decisione.chiave, testoSentenza(g.decisione), testoCommento(g.decisione, causa.testi.attore)};
     g.fatti = righeFatti(causa);
     g.obiezioni = righeObiezioni(causa);
     g.perche = spiegazione(g.decisione);
+    g.alternative = cercaAlternative(fatti, g.decisione);
     return g;
 }

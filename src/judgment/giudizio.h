@@ -3,6 +3,7 @@
 // of the facts and of the objections, and its explanation. The judgment window, its export, the
 // "Perché?" answer and the command-line judge all show this, and nothing recomputes any part of it.
 #include "case/daticausa.h"
+#include "judgment/alternative.h"
 #include "judgment/catalogo.h"
 #include "judgment/regole.h"
 
@@ -16,6 +17,7 @@ struct Giudizio {
     QStringList fatti;       // "- nome dell'attore: …", fourteen lines
     QStringList obiezioni;   // "- data d'inizio del possesso: …", thirteen lines
     QStringList perche;      // the explanation of the decision
+    Alternative alternative; // the day of the usucapione and what would turn the outcome
 };
 
 // What the decision reads of a case: its choices and its dates.

@@ -1,5 +1,6 @@
 // The example cases installed with the program: each is a readable archive that the command-line
-// judge decides by the rule the example states, and the folder holds no example the list omits.
+// judge decides by the rule the example states, with the day and the changes it states, and the
+// folder holds no example the list omits.
 #include "help/esempi.h"
 
 #include <QDir>
@@ -34,8 +35,13 @@ void TstEsempi::ogniEsempioGiungeAllaSuaRegola_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("regola");
+    QTest::addColumn<QString>("giorno");
+    QTest::addColumn<QDate>("data");
+    QTest::addColumn<QStringList>("cambia");
+    const char* const giorni[] = {"nessuno", "compiuta", "maturerebbe", "irraggiungibile"};
     for (const EsempioCausa& e : Esempi::elenco())
-        QTest::newRow(qPrintable(e.file)) << e.file << e.regola;
+        QTest::newRow(qPrintable(e.file)) << e.file << e.regola << QString::fromLatin1(giorni[int(e.giorno)]) << e.data
+                                          << e.cambia;
 }
 
 void TstEsempi::ogniEsempioGiungeAllaSuaRegola()
@@ -51,13 +57,31 @@ void TstEsempi::ogniEsempioGiungeAllaSuaRegola()
     QCOMPARE(p.exitCode(), 0);
     const QJsonArray r = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
     QCOMPARE(r.size(), 1);
-    QCOMPARE(r[0].toObject().value(QStringLiteral("regola")).toString(), regola);
+    const QJsonObject o = r[0].toObject();
+    QCOMPARE(o.value(QStringLiteral("regola")).toString(), regola);
+
+    // The day and the changes, as the example states them.
+    QFETCH(QString, giorno);
+    QFETCH(QDate, data);
+    QFETCH(QStringList, cambia);
+    const QJsonObject g = o.value(QStringLiteral("giorno")).toObject();
+    QCOMPARE(g.value(QStringLiteral("tipo")).toString(), giorno);
+    QCOMPARE(QDate::fromString(g.value(QStringLiteral("data")).toString(), Qt::ISODate), data);
+    if (data.isValid())
+        QVERIFY(g.value(QStringLiteral("testo")).toString().contains(data.toString(QStringLiteral("d/M/yyyy"))));
+    QStringList regole;
+    const bool vince = o.value(QStringLiteral("vince")).toBool();
+    for (const QJsonValue& c : o.value(QStringLiteral("cambierebbe")).toArray()) {
+        regole << c.toObject().value(QStringLiteral("regola")).toString();
+        QCOMPARE(c.toObject().value(QStringLiteral("vince")).toBool(), !vince);
+    }
+    QCOMPARE(regole, cambia);
 
     // Every date the example writes has its four-digit year: a reader never guesses the century.
     QFile f(percorso);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    static const QRegularExpression data(QStringLiteral("\"(\\d{1,2})/(\\d{1,2})/(\\d*)\""));
-    auto it = data.globalMatch(QString::fromLatin1(f.readAll()));
+    static const QRegularExpression formaData(QStringLiteral("\"(\\d{1,2})/(\\d{1,2})/(\\d*)\""));
+    auto it = formaData.globalMatch(QString::fromLatin1(f.readAll()));
     int date = 0;
     for (; it.hasNext(); ++date) {
         const QRegularExpressionMatch m = it.next();

@@ -142,8 +142,13 @@ void TstGiudice::sentenzeDaRiga_data()
     QTest::addColumn<QString>("regola");
     QTest::addColumn<bool>("vince");
     QTest::addColumn<QString>("obiezione");
-    QTest::newRow("vinta") << "vinta" << "R1" << true << "";
-    QTest::newRow("persa per obiezione") << "obiezione" << "R7" << false << "donazioni";
+    QTest::addColumn<QString>("giorno");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("cambiamento");   // the first: its kind, rule and outcome
+    // The ten years from the start of possession, with no transcription date, come first.
+    QTest::newRow("vinta") << "vinta" << "R1" << true << "" << "compiuta" << "1980-01-01" << "risposta R2 perde";
+    QTest::newRow("persa per obiezione") << "obiezione" << "R7" << false << "donazioni" << "irraggiungibile" << ""
+                                         << "obiezione R5 vince";
 }
 
 void TstGiudice::sentenzeDaRiga()
@@ -170,6 +175,20 @@ void TstGiudice::sentenzeDaRiga()
     QCOMPARE(r[QStringLiteral("obiezioni")].toArray().size(), 13);
     if (!obiezione.isEmpty())
         QVERIFY(r[QStringLiteral("obiezioni")].toArray()[8].toString().contains(obiezione));
+    // The day of the usucapione and the changes that would turn the judgment, each with its rule.
+    QFETCH(QString, giorno);
+    QFETCH(QString, data);
+    QFETCH(QString, cambiamento);
+    const QJsonObject g = r[QStringLiteral("giorno")].toObject();
+    QCOMPARE(g[QStringLiteral("tipo")].toString(), giorno);
+    QCOMPARE(g[QStringLiteral("data")].toString(), data);
+    QVERIFY(!g[QStringLiteral("testo")].toString().isEmpty());
+    const QJsonObject primo = r[QStringLiteral("cambierebbe")].toArray().first().toObject();
+    QCOMPARE(QStringList({primo[QStringLiteral("tipo")].toString(), primo[QStringLiteral("regola")].toString(),
+                          primo[QStringLiteral("vince")].toBool() ? QStringLiteral("vince") : QStringLiteral("perde")})
+                 .join(QLatin1Char(' ')),
+             cambiamento);
+    QVERIFY(primo[QStringLiteral("testo")].toString().contains(QStringLiteral("(regola ")));
 
     // The plain text names the same rule, in UTF-8.
     p.start(giudice(), {cartella_.filePath(nome)});
@@ -177,6 +196,7 @@ void TstGiudice::sentenzeDaRiga()
     const QString testo = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY(testo.contains(QStringLiteral("Regola: ") + regola + QLatin1Char('\n')));
     QVERIFY(testo.contains(QStringLiteral("Città di Castello")));
+    QVERIFY(testo.contains(QStringLiteral("\nChe cosa cambierebbe la sentenza:\n  ") + g[QStringLiteral("testo")].toString()));
 }
 
 // A damaged archive among good ones: the good ones are judged, the damaged one named with its
@@ -335,7 +355,11 @@ void TstGiudice::percheNominaLaRegola()
     const MessaggioRegistrato& m = finta.messaggi.ultimo();
     QCOMPARE(m.titolo, QStringLiteral("Perché?"));
     QVERIFY2(m.testo.startsWith(QStringLiteral("Regola applicata: R7 ")), qPrintable(m.testo));
-    QCOMPARE(m.testo, spiegazione(*s->decisione()).join(QChar(13)));
+    // The account, then what would change the judgment.
+    const Giudizio& dato = *s->giudizio();
+    QCOMPARE(m.testo, (spiegazione(*s->decisione()) << titoloAlternative() + QLatin1Char(':')
+                       << righeAlternative(dato.alternative, dato.decisione.esito))
+                          .join(QChar(13)));
     QCOMPARE(s->testosentenza()->toPlainText(), sentenza);   // the window's texts stay as they were
 
     // The button in sight, and its key Alt+E, give the same account.

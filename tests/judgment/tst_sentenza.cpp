@@ -59,6 +59,7 @@ private slots:
     void esportazioneSuperata_data();
     void esportazioneSuperata();
     void altraCausaNessunaSentenza();
+    void cheCosaCambierebbe();
     void immagine();
 
 private:
@@ -109,7 +110,7 @@ void TstSentenza::controlli_data()
     riga("VScroll1", {5520, 1560, 255, 1695}, "");
     riga("Label6", {5880, 600, 1500, 435}, "risultati della causa");
     riga("testosentenza", {5880, 1200, 3495, 2055}, "testo della sentenza elettronica");
-    riga("Label5", {120, 3360, 7335, 315}, "tutte le obiezioni ai fatti dichiarati dall'attore");
+    riga("Label5", {120, 3360, 4140, 315}, "tutte le obiezioni ai fatti dichiarati dall'attore");
     riga("obiezione(7)", {120, 5160, 7095, 255}, "");
     riga("VScroll2", {7200, 3720, 255, 1695}, "");
     riga("Label1", {7560, 3360, 1815, 375}, "suggerimenti per l'attore o commenti alla sentenza");
@@ -503,6 +504,31 @@ void TstSentenza::percheDopoUnaModifica()
     QVERIFY(!sentenza()->superata());
     QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
     QCOMPARE(sentenza()->perche().first().contains(sentenza()->giudizio()->decisione.chiave), true);
+}
+
+// Its own button tells the day and the changes of the judgment shown; "Perché?" ends with them.
+void TstSentenza::cheCosaCambierebbe()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    auto* pulsante = sentenza()->findChild<QPushButton*>(QStringLiteral("cambierebbe"));
+    QVERIFY(pulsante);
+    pulsante->click();
+    const MessaggioRegistrato m = finta_->messaggi.ultimo();
+    QCOMPARE(m.titolo, QStringLiteral("Che cosa cambierebbe la sentenza"));
+    QCOMPARE(m.icona, Icona::Informazione);
+    const QStringList righe = m.testo.split(QChar(13), Qt::SkipEmptyParts);
+    QVERIFY(m.testo.contains(QStringLiteral("\r\r- ")));
+    QCOMPARE(righe.first(), QString::fromUtf8("L'usucapione si è compiuta il 1/1/1990, alla fine dell'ultimo giorno del "
+                                              "termine di 20 anni dell'art. 1158, decorso dal 1/1/1970 (art. 2963)."));
+    QVERIFY2(righe.contains(QStringLiteral("- Se il possesso fosse cominciato dopo il 1/1/1975, l'attore perderebbe "
+                                           "(regola RF).")),
+             qPrintable(m.testo));
+    const QStringList perche = sentenza()->perche();
+    const qsizetype titolo = perche.indexOf(QStringLiteral("Che cosa cambierebbe la sentenza:"));
+    QVERIFY(titolo > 0);
+    QCOMPARE(perche.mid(titolo + 1), righe);
+    QVERIFY(pulsante->fontMetrics().horizontalAdvance(pulsante->text()) <= pulsante->contentsRect().width());
 }
 
 void TstSentenza::immagine()

@@ -120,6 +120,10 @@ void TstSentenzaPdf::pdfDellaSentenza()
         for (const QString& r : t->toPlainText().split(QChar(10), Qt::SkipEmptyParts))
             attesi << r.simplified();
     attesi << s->giudizio()->fatti.value(0).mid(2) << s->giudizio()->obiezioni.value(8).mid(2);
+    // What would change the judgment, after the comment.
+    attesi << QStringLiteral("Che cosa cambierebbe la sentenza:");
+    for (const QString& r : s->cambierebbe())
+        attesi << r.simplified();
     for (const QString& a : attesi)
         QVERIFY2(testo.contains(a), qPrintable(a));
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
