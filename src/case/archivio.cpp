@@ -418,7 +418,12 @@ EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
         return fallito(QStringLiteral("manca il nome del file"));
     if (QFileInfo(percorso).isDir())
         return fallito(QStringLiteral("il nome indica una cartella"));
-    const EsitoScrittura scritto = scriviFileIntero(percorso, scriviArchivio(causa));
+    const QByteArray dati = scriviArchivio(causa);
+    if (dati.size() > Archivio::dimensioneMassima)
+        return fallito(QStringLiteral("i testi della causa sono troppo lunghi: l'archivio supererebbe %1 KiB "
+                                      "e non si potrebbe riaprire")
+                           .arg(Archivio::dimensioneMassima / 1024));
+    const EsitoScrittura scritto = scriviFileIntero(percorso, dati);
     return scritto ? scritto : fallito(scritto.errore);
 }
 

@@ -85,7 +85,8 @@ LetturaArchivio leggiArchivio(const QByteArray& dati);
 LetturaArchivio leggiFileArchivio(const QString& percorso);
 
 // Writes the case to the file whole or not at all: a failure leaves an existing file as it was.
-// A case holding a text the format cannot carry is refused before anything is written, and so is
+// A case holding a text the format cannot carry, or grown past the size an archive may have (it
+// could never be opened again), is refused before anything is written, and so is
 // a name that leads to a device, a pipe or a folder.
 // On failure errore names the file and the reason, in Italian.
 EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa);

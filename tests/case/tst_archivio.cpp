@@ -548,6 +548,22 @@ private slots:
         QVERIFY(l.causa == casoCompleto());
     }
 
+    // A case read from a file near the size limit may write back past it: saved, it could never
+    // be opened again, so it is refused and the file on disk stays as it was.
+    void troppoGrandePerRiaprirsi()
+    {
+        QTemporaryDir dir;
+        const QString percorso = dir.filePath(QStringLiteral("Possidoria-dati-lungo"));
+        scrivi(percorso, fileCompleto);
+        Causa lungo = casoCompleto();
+        lungo.testi.bene = QString(Archivio::dimensioneMassima - 20, QLatin1Char('N'));
+        QVERIFY(scriviArchivio(lungo).size() > Archivio::dimensioneMassima);
+        const EsitoScrittura e = salvaFileArchivio(percorso, lungo);
+        QVERIFY(!e.riuscita);
+        QVERIFY2(e.errore.contains(QStringLiteral("non si potrebbe riaprire")), qPrintable(e.errore));
+        QCOMPARE(contenuto(percorso), fileCompleto);
+    }
+
     void fileNonLetto_data()
     {
         QTest::addColumn<QString>("tipo");
