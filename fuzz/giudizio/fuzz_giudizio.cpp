@@ -30,7 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         difetto(bersaglio, "a judgment without every line of the facts and the objections", dati);
     if (testoNonArchiviabile(l.causa.testi))
         return 0;
-    const LetturaArchivio diNuovo = leggiArchivio(scriviArchivio(l.causa));
+    const QByteArray riscritto = scriviArchivio(l.causa);
+    if (riscritto.size() > Archivio::dimensioneMassima)
+        return 0;   // grown past the limit (the later facts' record): saving refuses it
+    const LetturaArchivio diNuovo = leggiArchivio(riscritto);
     const std::optional<Giudizio> g2 = diNuovo.valido ? giudica(diNuovo.causa) : std::nullopt;
     if (!g2 || g2->decisione.chiave != g->decisione.chiave || g2->sentenza.testo != g->sentenza.testo
         || g2->sentenza.commento != g->sentenza.commento || g2->obiezioni != g->obiezioni)
