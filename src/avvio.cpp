@@ -1,5 +1,7 @@
 #include "avvio.h"
+
 #include "app/finestre.h"
+#include "app/lingua.h"
 #include "app/modpossidoria.h"
 #include "case/ripristino.h"
 #include "finestre_programma.h"
@@ -139,6 +141,7 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
                              "Avviare il programma da una sessione grafica, oppure con: xvfb-run ./possidoria\n");
         return 2;
     }
+    Lingua::sistemaInItaliano();
     QApplication app(argc, argv);
     // Qt has taken its own options out: what is left belongs to the program.
     riga = leggiRigaDiComando(QCoreApplication::arguments().mid(1));

@@ -16,6 +16,18 @@ void imposta()
     QLocale::setDefault(italiano);
 }
 
+void sistemaInItaliano()
+{
+    const bool impostata = qEnvironmentVariableIsSet("LC_ALL");
+    const QByteArray prima = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "it_IT.UTF-8");
+    QLocale::system();
+    if (impostata)
+        qputenv("LC_ALL", prima);
+    else
+        qunsetenv("LC_ALL");
+}
+
 bool carica()
 {
     static QPointer<QTranslator> installato;

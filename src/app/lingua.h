@@ -7,6 +7,11 @@ namespace Lingua {
 // Makes Italian the default locale (numbers, dates), at start-up.
 void imposta();
 
+// Qt's own file dialog dates the files in the system's locale, which Qt reads once: this reads it
+// as Italian, then leaves the environment as it was for the programs the desktop starts. Only
+// before the application object exists.
+void sistemaInItaliano();
+
 // Makes Italian the default locale and installs Qt's Italian translations from Qt's translations
 // folder, once. False when the translations are not installed: Qt's texts then stay in English,
 // without a word on the terminal.
