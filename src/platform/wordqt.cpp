@@ -1,4 +1,6 @@
 #include "platform/wordqt.h"
+
+#include "platform/odflingua.h"
 #include "platform/scritturafile.h"
 #include <QBuffer>
 #include <QCoreApplication>
@@ -258,7 +260,7 @@ bool WordQt::scriviOdf(const QTextDocument& doc, const QString& percorso)
     QTextDocumentWriter scrittore(&memoria, QByteArrayLiteral("odf"));
     if (!scrittore.write(&doc))
         return false;
-    return bool(scriviFileIntero(percorso, memoria.data()));
+    return bool(scriviFileIntero(percorso, OdfLingua::dichiara(memoria.data(), "it", "IT")));
 }
 
 bool WordQt::salvaCome(const QString& percorso)

@@ -4,6 +4,7 @@
 #include "limitefile.h"
 #include "fakes/piattaformafinta.h"
 #include "platform/wordqt.h"
+#include "platform/odflingua.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -240,6 +241,14 @@ void TestWordQt::salvaCome()
     // An OpenDocument package: a zip whose first entry names its type.
     QVERIFY(inizio.startsWith("PK"));
     QVERIFY(inizio.contains("application/vnd.oasis.opendocument.text"));
+    QCOMPARE(inizio.mid(30, 8), QByteArray("mimetype"));
+    // Italian for the word processor's spelling: every text style of the content declares it.
+    f.seek(0);
+    const QByteArray contenuto = OdfLingua::membro(f.readAll(), "content.xml");
+    QVERIFY(contenuto.contains("Guida: prova"));
+    QVERIFY(contenuto.count("<style:text-properties") > 0);
+    QCOMPARE(contenuto.count("<style:text-properties fo:language=\"it\" fo:country=\"IT\""),
+             contenuto.count("<style:text-properties"));
     QVERIFY(aperti_.isEmpty());
 
     QVERIFY(!w.salvaCome(cartella.filePath(QStringLiteral("manca/Possidoria-guida.odt"))));
