@@ -42,6 +42,10 @@ QString comeSiLegge(const QString& didascalia)
 // above it; the nearest one. With `ancheOpzioni`, an option beside it counts as a label too.
 QString etichettaVicina(QWidget* c, QWidget* finestra, bool ancheOpzioni = false)
 {
+    // A label tied to the control names it for certain, shown or not.
+    for (QLabel* l : finestra->findChildren<QLabel*>())
+        if (l->buddy() == c && !comeSiLegge(l->text()).isEmpty())
+            return comeSiLegge(l->text());
     const QRect r(c->mapTo(finestra, QPoint(0, 0)), c->size());
     QString migliore;
     int distanzaMigliore = INT_MAX;
@@ -168,13 +172,18 @@ void nomina(QWidget* finestra)
                 c->setAccessibleName(QStringLiteral("spiegazione: ") + spiegato);
             continue;
         }
-        QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(c);
-        if (!ai || !ai->text(QAccessible::Name).trimmed().isEmpty())
-            continue;
-        // A field is named by its label, as the user sees it; its tooltip describes it.
+        // A field is named by its label, as the user sees it and without the dots that pad it (Qt
+        // would read a tied label whole); its tooltip describes it.
         const bool campo = qobject_cast<QLineEdit*>(c) || qobject_cast<QPlainTextEdit*>(c) ||
                            qobject_cast<QTextEdit*>(c) || qobject_cast<QAbstractItemView*>(c);
         QString nuovo = campo ? etichettaVicina(c, finestra) : QString();
+        if (!nuovo.isEmpty()) {
+            c->setAccessibleName(nuovo);
+            continue;
+        }
+        QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(c);
+        if (!ai || !ai->text(QAccessible::Name).trimmed().isEmpty())
+            continue;
         if (nuovo.isEmpty())
             nuovo = senzaAcceleratori(c->toolTip());
         if (nuovo.isEmpty())

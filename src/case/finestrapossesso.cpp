@@ -92,8 +92,10 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
     };
     for (int r = 0; r < 2; ++r) {
         const int y = rigaData + r * passoRiga;
-        posiziona(etichetta(a, u(righe[r].etichetta), u(righe[r].testo), u(righe[r].tooltip)), 120, y + 15, 3615, 255);
+        QLabel* nome = etichetta(a, u(righe[r].etichetta), u(righe[r].testo), u(righe[r].tooltip));
+        posiziona(nome, 120, y + 15, 3615, 255);
         auto* campo = new QLineEdit(a);
+        nome->setBuddy(campo);
         campo->setObjectName(u(righe[r].campo));
         campo->setAlignment(Qt::AlignCenter);
         campo->setToolTip(tooltipData);
@@ -128,7 +130,8 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
 
     // The dates' objection button and marker stand on the first date row.
     auto* opposDate = pulsante(a, QStringLiteral("oppos1(1)"), QStringLiteral("obiezione"),
-                               QStringLiteral("cliccare per opporsi alla date del possesso"));
+                               QStringLiteral("cliccare per opporsi alle date del possesso"));
+    opposDate->setAccessibleName(QStringLiteral("obiezione: date del possesso"));
     posiziona(opposDate, 8280, rigaData + passoRiga / 2, 1095, 300);
     connect(opposDate, &QPushButton::clicked, this, [this] { oppos1_Click(1); });
     posiziona(creaMarcatore(a, 0), 7860, rigaData + passoRiga / 2, lato, lato);
@@ -168,10 +171,13 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
         auto* cod = pulsante(a, QStringLiteral("cod(%1)").arg(k), QStringLiteral("Codice Civile"), QString());
         posiziona(cod, 8280, y + 15, 1095, 270);
         connect(cod, &QPushButton::clicked, this, [this, k] { cod_Click(k); });
+        // Six buttons of each kind: a screen reader tells them apart by their row.
+        cod->setAccessibleName(QStringLiteral("Codice Civile: ") + f->title());
         auto* oppos = pulsante(a, QStringLiteral("oppos1(%1)").arg(k + 1), QStringLiteral("obiezione"),
                                u(r.tooltipObiezione));
         posiziona(oppos, 8280, y + 285, 1095, 270);
         connect(oppos, &QPushButton::clicked, this, [this, k] { oppos1_Click(k + 1); });
+        oppos->setAccessibleName(QStringLiteral("obiezione: ") + f->title());
     }
     // Two optional dates at the right end of their frame's heading: from when violent or clandestine
     // possession is useful (art. 1163), and from when the short terms run (arts. 1159, 1159-bis, 1162).
@@ -197,6 +203,7 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
         l->setAutoFillBackground(true);
         posiziona(l, 3900, y, 2925, 255);
         auto* e = new QLineEdit(a);
+        l->setBuddy(e);
         e->setObjectName(QString::fromLatin1(x.nome));
         e->setAlignment(Qt::AlignCenter);
         e->setToolTip(u(x.tip));

@@ -165,6 +165,33 @@ private slots:
         }
     }
 
+    // What a screen reader hears in the possession window: each date field by its own label, even
+    // one shown only for some answers, and the buttons repeated on every row by their row.
+    void nomiNellaFinestraPossesso_data()
+    {
+        QTest::addColumn<QString>("controllo");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("inizio") << "datainizio" << "Data di inizio del possesso";
+        QTest::newRow("fine") << "datafine" << "Data di fine del possesso";
+        QTest::newRow("cessazione, nascosta") << "cessazione" << "violenza o clandestinità cessate il";
+        QTest::newRow("trascrizione, nascosta") << "trascrizione" << "titolo trascritto il";
+        QTest::newRow("obiezione alle date") << "oppos1(1)" << "obiezione: date del possesso";
+        QTest::newRow("obiezione al modo") << "oppos1(3)" << "obiezione: Modo di acquisto del possesso";
+        QTest::newRow("articoli dell'interruzione") << "cod(1)" << "Codice Civile: Interruzione del possesso tra le due date";
+    }
+
+    void nomiNellaFinestraPossesso()
+    {
+        QFETCH(QString, controllo);
+        QFETCH(QString, atteso);
+        PiattaformaFinta p;
+        QWidget* w = Finestre::finestra(QStringLiteral("possesso"));
+        QVERIFY(w);
+        auto* c = w->findChild<QWidget*>(controllo);
+        QVERIFY(c);
+        QCOMPARE(nomeAccessibile(c), atteso);
+    }
+
     // A control without a caption is named by its tooltip or by the label beside it; a label keeps
     // announcing the text it shows now, not the one it had at load.
     void nomiDeiControlliSenzaDidascalia()
