@@ -91,8 +91,11 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
     r.reserve(t.size());
     for (qsizetype i = 0; i < t.size(); ++i) {
         char32_t c = t[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < t.size() && t[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(t[i].unicode(), t[++i].unicode());
+        if (QChar::isHighSurrogate(c) && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
+            // The two halves read in order: arguments may be evaluated in any order.
+            c = QChar::surrogateToUcs4(t[i].unicode(), t[i + 1].unicode());
+            ++i;
+        }
         if ((c == '\n' && righe == Righe::piu) || c == '\t' || !daEscludere(c))
             r += QStringView(QChar::fromUcs4(c));
         else if (c <= 0xff)

@@ -122,7 +122,8 @@ void TstGiudice::initTestCase()
     QVERIFY(QFile::copy(file("vinta"), file("x\nRegola: R99")));
     QVERIFY(QFile::copy(file("vinta"), file("y\rRegola: R98")));
     Causa formato = caso("1/1/70", {});
-    formato.testi.attore = QStringLiteral("Rosso\nRegola: R97 \u202Eotsor\u2028Bianco\u200B");
+    // A letter beyond the 16-bit plane (U+1D504) is printed as it is, both its halves in order.
+    formato.testi.attore = QStringLiteral("Rosso\nRegola: R97 \u202Eotsor\u2028Bianco\u200B \U0001D504");
     QVERIFY(salvaFileArchivio(file("formato"), formato));
     const QByteArray latino = QFile::encodeName(cartella_.path()) + '/' + nomeLatino;
     const int fd = ::open(latino.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
@@ -512,7 +513,7 @@ void TstGiudice::nienteArrivaCrudoAlTerminale()
     QCOMPARE(uscita.count(QStringLiteral("\nRegola: R1\n")), 3);
     QVERIFY(uscita.contains(QStringLiteral("x\\x0aRegola: R99")));
     QVERIFY(uscita.contains(QStringLiteral("y\\x0dRegola: R98")));
-    QVERIFY2(uscita.contains(QStringLiteral("Rosso\\x0aRegola: R97 \\u202eotsor\\u2028Bianco\\u200b")), qPrintable(uscita));
+    QVERIFY2(uscita.contains(QStringLiteral("Rosso\\x0aRegola: R97 \\u202eotsor\\u2028Bianco\\u200b \U0001D504")), qPrintable(uscita));
     for (const char16_t c : {u'\r', u'\u202E', u'\u2028', u'\u200B'})
         QVERIFY(!uscita.contains(QChar(c)));
 }
