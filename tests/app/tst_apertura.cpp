@@ -12,6 +12,7 @@
 #include "case/finestrapossesso.h"
 #include "fakes/piattaformafinta.h"
 
+#include <QDir>
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
@@ -198,14 +199,15 @@ private slots:
     // With several files named, the first is opened and the user is told, in the program, of the others.
     void piuFileSullaRigaDiComando()
     {
-        Avvio::apriFileDellaRigaDiComando({esempio("02-decennale"), QStringLiteral("/tmp/altra causa")});
+        const QString altra = QDir::temp().filePath(QStringLiteral("altra causa"));
+        Avvio::apriFileDellaRigaDiComando({esempio("02-decennale"), altra});
         QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Anna Ferrari"));
         QCOMPARE(p->messaggi.mostrati.size(), 1);
         const MessaggioRegistrato& m = p->messaggi.ultimo();
         QCOMPARE(m.icona, Icona::Esclamazione);
         QCOMPARE(m.titolo, ModPossidoria::titoloaiuto);
         QVERIFY2(m.testo.contains(QStringLiteral("Possidoria-dati-esempio-02-decennale")) &&
-                     m.testo.contains(QStringLiteral("/tmp/altra causa")),
+                     m.testo.contains(altra),
                  qPrintable(m.testo));
     }
 

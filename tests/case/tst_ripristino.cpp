@@ -9,6 +9,7 @@
 #include "case/ripristino.h"
 #include "fakes/piattaformafinta.h"
 
+#include <QDir>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -92,7 +93,7 @@ void TstRipristino::copiaLettaComeScritta()
     c.causa.testi.attore = attore;
     c.causa.scelte.tipologia = 3;
     c.salvata.testi.attore = QStringLiteral("Rossi");
-    c.archivio = QStringLiteral("/home/avv/Possidoria-dati-Ferrè");
+    c.archivio = QDir::temp().filePath(QStringLiteral("Possidoria-dati-Ferrè"));
     c.ora = QDateTime(QDate(2026, 12, 11), QTime(8, 15), Qt::UTC);
     c.pid = 4242;
     const std::optional<Ripristino::Copia> letta = Ripristino::leggi(Ripristino::scrivi(c));

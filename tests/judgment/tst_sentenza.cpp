@@ -318,7 +318,7 @@ void TstSentenza::suggerimentoDopoEsportazione()
     QFETCH(QString, passo);
     causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
-    finta_->word.esitoMostra = {scritto, QStringLiteral("/tmp/sentenza.odt"), false, aperto,
+    finta_->word.esitoMostra = {scritto, QDir::temp().filePath(QStringLiteral("sentenza.odt")), false, aperto,
                                 aperto ? QStringLiteral("writer") : QString()};
     finta_->messaggi.risposte << Risposta::Ok << Risposta::No;   // no PDF instead
     sentenza()->azione(QStringLiteral("stampa"))->trigger();
