@@ -163,11 +163,20 @@ void Custode::scriviOra()
     QFile::setPermissions(cartella(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Whole or not at all: a crash while writing leaves the previous copy.
     QSaveFile f(file());
-    if (!f.open(QIODevice::WriteOnly))
-        return;
-    f.write(scrivi({viva.causa(), viva.salvata(), viva.archivio(), QDateTime::currentDateTimeUtc(),
-                    QCoreApplication::applicationPid(), QString()}));
-    f.commit();
+    const bool scritta = f.open(QIODevice::WriteOnly)
+                         && f.write(scrivi({viva.causa(), viva.salvata(), viva.archivio(),
+                                            QDateTime::currentDateTimeUtc(), QCoreApplication::applicationPid(),
+                                            QString()})) >= 0
+                         && f.commit();
+    // The user counts on the copy: told once while it cannot be written, not at every key.
+    if (!scritta && !avvisato_)
+        piattaforma().messaggi->mostra(
+            QStringLiteral("La copia di sicurezza della causa non può essere scritta in %1: se il programma si "
+                           "chiudesse all'improvviso, le modifiche non salvate andrebbero perse. Salvare la causa "
+                           "con \"Salva\".")
+                .arg(QDir::toNativeSeparators(cartella())),
+            ModPossidoria::nomeprogramma, Icona::Esclamazione);
+    avvisato_ = !scritta;
 }
 
 } // namespace Ripristino

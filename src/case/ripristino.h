@@ -53,6 +53,7 @@ private:
     void causaCambiata();
     void scriviOra();
     QTimer attesa_;
+    bool avvisato_ = false;   // the user has been told the copy cannot be written
 };
 
 } // namespace Ripristino

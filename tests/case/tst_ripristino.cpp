@@ -62,6 +62,7 @@ private slots:
     void copiaLettaComeScritta();
     void uccisoERecuperato();
     void salvataggioENoRimuovonoLaCopia();
+    void copiaImpossibileDettaUnaVolta();
     void dueIstanzeSulloStessoArchivio();
     void bloccoAbbandonatoRipreso();
     void processoFinitoNonAttivo();
@@ -163,6 +164,27 @@ void TstRipristino::salvataggioENoRimuovonoLaCopia()
     QVERIFY(!Ripristino::offri());
     QVERIFY(!QFile::exists(abbandonata));
     QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Rossi"));
+}
+
+// A state folder that cannot be written: the user is told once that the copy is missing, not at
+// every key typed afterwards.
+void TstRipristino::copiaImpossibileDettaUnaVolta()
+{
+    const QString nonCartella = stato_->filePath(QStringLiteral("un-file"));
+    QFile f(nonCartella);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    qputenv("XDG_STATE_HOME", nonCartella.toLocal8Bit());
+    Ripristino::Custode custode;
+    QTest::keyClicks(causa()->attore(), QStringLiteral("Rossi"));
+    QVERIFY(QTest::qWaitFor([&] { return !finta_->messaggi.mostrati.isEmpty(); }, 5000));
+    QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
+    QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("copia di sicurezza")),
+             qPrintable(finta_->messaggi.ultimo().testo));
+    QTest::keyClicks(causa()->attore(), QStringLiteral("ni"));
+    QTest::qWait(Ripristino::Custode::ritardo + 500);
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    QVERIFY(!QFile::exists(Ripristino::Custode::file()));
 }
 
 // A second instance is told who has the archive since when, and may open it read-only; its "Salva"
