@@ -13,14 +13,6 @@ QString anni(int n)
     return n == 1 ? QStringLiteral("1 anno") : QStringLiteral("%1 anni").arg(n);
 }
 
-// A step between year labels that keeps them about a dozen or fewer.
-int passoAnni(int span)
-{
-    for (int passo : {1, 2, 5, 10, 20, 50})
-        if (span / passo <= 12)
-            return passo;
-    return 100;
-}
 
 const QColor coloreAttore(0, 90, 170);
 const QColor coloreConvenuto(200, 110, 0);
@@ -28,6 +20,14 @@ const QColor coloreInterruzione(190, 0, 0);
 const QColor coloreTermine(0, 130, 60);
 
 } // namespace
+
+int passoAnni(int durata, qreal pixelAnno, qreal larghezzaEtichetta)
+{
+    for (int passo : {1, 2, 5, 10, 20, 50})
+        if (durata / passo <= 12 && passo * pixelAnno >= 1.5 * larghezzaEtichetta)
+            return passo;
+    return 100;
+}
 
 std::optional<QDate> LineaTempo::inizioUtile() const
 {
@@ -181,7 +181,8 @@ void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& l)
     const qreal yAsse = g.asse.bottom();
     p.setPen(QPen(Qt::black, 1.2));
     p.drawLine(QPointF(g.asse.left(), yAsse), QPointF(g.asse.right(), yAsse));
-    const int passo = passoAnni(g.annoA - g.annoDa);
+    const int passo = passoAnni(g.annoA - g.annoDa, g.x(QDate(g.annoDa + 1, 1, 1)) - g.x(QDate(g.annoDa, 1, 1)),
+                                fm.horizontalAdvance(QStringLiteral("8888")));
     for (int anno = g.annoDa; anno <= g.annoA; ++anno) {
         const qreal x = g.x(QDate(anno, 1, 1));
         const bool etichetta = !miniatura && (anno - g.annoDa) % passo == 0;

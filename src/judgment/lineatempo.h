@@ -53,5 +53,9 @@ GeometriaLinea geometria(const LineaTempo& linea, const QRectF& area);
 
 // Draws the timeline in the area.
 void disegnaLineaTempo(QPainter& p, const QRectF& area, const LineaTempo& linea);
+
+// The step, in years, between the axis' year labels: about a dozen labels or fewer, each at least
+// half a label's width apart from the next, however narrow the picture.
+int passoAnni(int durata, qreal pixelAnno, qreal larghezzaEtichetta);
 // The timeline as a picture of that size, on white.
 QImage immagineLineaTempo(const Giudizio& giudizio, const QSize& dimensione = QSize(900, 240));

@@ -59,6 +59,8 @@ private slots:
     void termine();
     void barreProporzionaliAgliAnni_data();
     void barreProporzionaliAgliAnni();
+    void passoDelleEtichette_data();
+    void passoDelleEtichette();
     void immagini_data();
     void immagini();
 };
@@ -179,6 +181,30 @@ void TstLineaTempo::barreProporzionaliAgliAnni()
 }
 
 // The four stories a lawyer looks at, drawn as the judge draws them; the pictures are kept.
+// Year labels never run together: in the judgment window's small frame they thin out.
+void TstLineaTempo::passoDelleEtichette_data()
+{
+    QTest::addColumn<int>("anni");
+    QTest::addColumn<qreal>("pixelAnno");
+    QTest::addColumn<qreal>("larghezza");
+    QTest::addColumn<int>("passo");
+    QTest::newRow("pochi anni, larghi") << 5 << 100.0 << 30.0 << 1;
+    QTest::newRow("pochi anni, stretti") << 5 << 10.0 << 30.0 << 5;
+    QTest::newRow("ventitré anni, grande") << 23 << 40.0 << 30.0 << 2;
+    QTest::newRow("ventitré anni, riquadro della finestra") << 23 << 7.0 << 25.0 << 10;
+    QTest::newRow("un secolo") << 100 << 9.0 << 25.0 << 10;
+}
+
+void TstLineaTempo::passoDelleEtichette()
+{
+    QFETCH(int, anni);
+    QFETCH(qreal, pixelAnno);
+    QFETCH(qreal, larghezza);
+    QFETCH(int, passo);
+    QCOMPARE(passoAnni(anni, pixelAnno, larghezza), passo);
+    QVERIFY(passo * pixelAnno >= larghezza);
+}
+
 void TstLineaTempo::immagini_data()
 {
     QTest::addColumn<Causa>("c");
