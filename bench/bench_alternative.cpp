@@ -2,7 +2,7 @@
 // an answer, a proof or a date, each judged again. Cases of every type, answer and objection, with
 // interruptions, transcriptions and the end of violence, as the judge's benchmark makes them.
 //   ./bench_alternative [CASES]   (2000 by default)
-#include "judgment/alternative.h"
+#include "core/alternative.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

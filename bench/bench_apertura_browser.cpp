@@ -3,7 +3,7 @@
 // resident memory it adds; then the same for a reopening after closing, which builds it anew.
 // Run offscreen: QT_QPA_PLATFORM=offscreen ./bench_apertura_browser [norme|massime]...
 // (each name opened in the order given; by default the Civil Code browser, then the maxims one).
-#include "app/finestre.h"
+#include "gui/frame/finestre.h"
 #include "fakes/piattaformafinta.h"
 #include <QApplication>
 #include <QElapsedTimer>

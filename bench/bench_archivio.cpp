@@ -1,6 +1,6 @@
 // Time of writing and reading back a complete case: the nine records in memory, then the file
 // (whole-or-nothing save and bounded read) in a temporary folder.
-#include "case/archivio.h"
+#include "core/archivio.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

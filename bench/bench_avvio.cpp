@@ -1,7 +1,7 @@
 // Start-up to the main menu loaded, and one layout pass of the window with the most controls.
-#include "app/finestralavoro.h"
-#include "app/finestre.h"
-#include "app/twips.h"
+#include "gui/frame/finestralavoro.h"
+#include "gui/frame/finestre.h"
+#include "gui/frame/twips.h"
 #include "fakes/piattaformafinta.h"
 #include <QApplication>
 #include <QElapsedTimer>

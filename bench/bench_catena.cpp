@@ -2,14 +2,14 @@
 // a complete case (the judgment window's load: the fact and objection lines, both lists, the
 // decision and its texts).
 // Run offscreen: QT_QPA_PLATFORM=offscreen ./bench_catena
-#include "app/finestre.h"
-#include "app/gruppoopzioni.h"
-#include "app/modpossidoria.h"
-#include "case/causaviva.h"
-#include "case/finestracausa.h"
-#include "case/finestrapossesso.h"
+#include "gui/frame/finestre.h"
+#include "gui/frame/gruppoopzioni.h"
+#include "gui/frame/modpossidoria.h"
+#include "core/causaviva.h"
+#include "gui/case/finestracausa.h"
+#include "gui/case/finestrapossesso.h"
 #include "fakes/piattaformafinta.h"
-#include "judgment/finestrasentenza.h"
+#include "gui/judgment/finestrasentenza.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 //   ./bench_giudice [ARCHIVES]   (1000 by default)
 // Writes that many different complete cases into a temporary folder, then runs the built
 // possidoria-sentenza --json on all of them, eleven times, and prints the median wall time.
-#include "case/archivio.h"
+#include "core/archivio.h"
 
 #include <QCoreApplication>
 #include <QDir>

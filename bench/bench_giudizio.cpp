@@ -1,6 +1,6 @@
 // Time of one decision, over every combination of type, years of possession (0-30), the six
 // answers of the plaintiff and the three objections that can decide (manner, state of mind, faith).
-#include "judgment/regole.h"
+#include "core/regole.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

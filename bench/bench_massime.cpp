@@ -1,10 +1,10 @@
 // The maxims window's load, paid when the user first opens it: building the 149 texts into the
 // table, filling the topic list and counting them. Also the bare building of the texts.
 // Run offscreen: QT_QPA_PLATFORM=offscreen ./bench_massime
-#include "app/finestre.h"
+#include "gui/frame/finestre.h"
 #include "fakes/piattaformafinta.h"
-#include "library/massimario.h"
-#include "library/massime.h"
+#include "core/massimario.h"
+#include "gui/library/massime.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>

@@ -1,10 +1,10 @@
 // Reopening a complete case with "&Apri...": into a fresh program (the record alone, no window),
 // and into the ten case windows already loaded (every view shows the new record).
 // Run offscreen: QT_QPA_PLATFORM=offscreen ./bench_riapertura
-#include "app/finestre.h"
-#include "app/modpossidoria.h"
-#include "case/archiviocausa.h"
-#include "case/causaviva.h"
+#include "gui/frame/finestre.h"
+#include "gui/frame/modpossidoria.h"
+#include "gui/case/archiviocausa.h"
+#include "core/causaviva.h"
 #include "fakes/piattaformafinta.h"
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Time of writing a judgment's PDF (a judgment of usual length with its timeline) and of drawing
 // the timeline alone. Targets: the PDF within 50 ms, the timeline within 5 ms.
-#include "judgment/documentosentenza.h"
-#include "judgment/lineatempo.h"
+#include "documento/documentosentenza.h"
+#include "documento/lineatempo.h"
 
 #include <QGuiApplication>
 #include <QElapsedTimer>

@@ -13,7 +13,7 @@ include(GNUInstallDirs)
 set(POSSIDORIA_CARTELLA_DATI ${CMAKE_INSTALL_DATADIR}/possidoria)
 # The program finds its files from its own folder, wherever the prefix puts both.
 file(RELATIVE_PATH _dati_relativi /prefisso/${CMAKE_INSTALL_BINDIR} /prefisso/${POSSIDORIA_CARTELLA_DATI})
-target_compile_definitions(pos_app PRIVATE POSSIDORIA_DATI_RELATIVI="${_dati_relativi}")
+target_compile_definitions(pos_gui PRIVATE POSSIDORIA_DATI_RELATIVI="${_dati_relativi}")
 # The print module is private to the program: a folder of its own under the architecture's libraries.
 if(CMAKE_LIBRARY_ARCHITECTURE)
   set(POSSIDORIA_CARTELLA_MODULI lib/${CMAKE_LIBRARY_ARCHITECTURE}/possidoria)

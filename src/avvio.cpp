@@ -1,9 +1,9 @@
 #include "avvio.h"
 
-#include "app/finestre.h"
-#include "app/lingua.h"
-#include "app/modpossidoria.h"
-#include "case/ripristino.h"
+#include "gui/frame/finestre.h"
+#include "gui/frame/lingua.h"
+#include "gui/frame/modpossidoria.h"
+#include "gui/case/ripristino.h"
 #include "finestre_programma.h"
 #include "platform/messaggiqt.h"
 #include "platform/midifluid.h"

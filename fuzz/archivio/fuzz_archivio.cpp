@@ -1,7 +1,7 @@
 // libFuzzer target for the case archive reader: any bytes must be read without harm, refused
 // with a reason or accepted with sound records 1 and 2, and an accepted case must write back to
 // bytes that read as the same case and write again identically.
-#include "case/archivio.h"
+#include "core/archivio.h"
 #include "difetto.h"
 
 #include <cstdint>

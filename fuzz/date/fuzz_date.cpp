@@ -1,6 +1,6 @@
 // The date reader on any text: it never fails, and what it reads is a calendar date that reads back
 // the same from its own short form.
-#include "case/date.h"
+#include "core/date.h"
 #include <cstdint>
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // The duration-text reader on any text, and on every text the program itself writes: never fails,
 // never negative, and reads back the years it was given.
-#include "case/date.h"
+#include "core/date.h"
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

@@ -1,9 +1,9 @@
 // libFuzzer target for the step from archive bytes to the judgment that "&Sentenza" and the
 // command-line judge show: any case an archive opens to is judged without harm, with a rule, both
 // texts and every line, and the case written back and read again is judged the same.
-#include "case/archivio.h"
+#include "core/archivio.h"
 #include "difetto.h"
-#include "judgment/giudizio.h"
+#include "core/giudizio.h"
 
 #include <cstdint>
 

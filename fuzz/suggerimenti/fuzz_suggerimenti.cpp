@@ -1,6 +1,6 @@
 // The tip-file reader on any bytes: one tip per line whatever the line ends and the encoding,
 // no line end left inside a tip.
-#include "app/suggerimenti.h"
+#include "core/suggerimenti.h"
 #include <cstdint>
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 #include "platform/stampantealbisogno.h"
-#include "stampa/modulo.h"
+#include "platform/modulostampa.h"
 
 #include <QCoreApplication>
 #include <QDir>

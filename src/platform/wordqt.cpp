@@ -1,7 +1,7 @@
 #include "platform/wordqt.h"
 
 #include "platform/odflingua.h"
-#include "platform/scritturafile.h"
+#include "core/scritturafile.h"
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDesktopServices>

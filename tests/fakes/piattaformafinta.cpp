@@ -1,7 +1,7 @@
 #include "fakes/piattaformafinta.h"
-#include "app/finestre.h"
-#include "app/modpossidoria.h"
-#include "case/causaviva.h"
+#include "gui/frame/finestre.h"
+#include "gui/frame/modpossidoria.h"
+#include "core/causaviva.h"
 #include "finestre_programma.h"
 #include <QApplication>
 #include <QBuffer>

@@ -1,9 +1,9 @@
 // Warnings are seen whole: a message box holds its whole caption, a printed line wider than the
 // page goes on below instead of running off the paper; a missing launcher is told once, by the program.
-#include "app/esportazione.h"
+#include "gui/frame/esportazione.h"
 #include "platform/messaggiqt.h"
 #include "platform/stampantealbisogno.h"
-#include "stampa/stampantequt.h"
+#include "platform/stampa/stampantequt.h"
 #include "platform/wordqt.h"
 #include <QApplication>
 #include <QDir>

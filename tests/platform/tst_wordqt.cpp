@@ -1,7 +1,7 @@
 // The desktop word-processor port: the document it builds, the file it writes, what it opens.
-#include "app/esportazione.h"
-#include "app/modpossidoria.h"
-#include "limitefile.h"
+#include "gui/frame/esportazione.h"
+#include "gui/frame/modpossidoria.h"
+#include "comune/limitefile.h"
 #include "fakes/piattaformafinta.h"
 #include "platform/wordqt.h"
 #include "platform/odflingua.h"

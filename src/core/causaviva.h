@@ -1,0 +1,63 @@
+#pragma once
+// The case being worked on: one record, owned here, that the case windows show and edit, the
+// judgment reads and the archive stores. Every change is announced once by cambiata(); a window
+// shows the record anew when it hears it.
+#include "core/daticausa.h"
+
+#include <QObject>
+#include <QString>
+
+class CausaViva : public QObject {
+    Q_OBJECT
+public:
+    // The one case of the program.
+    static CausaViva& attiva();
+
+    const Causa& causa() const { return causa_; }
+    const TestiCausa& testi() const { return causa_.testi; }
+    const DatiCausa& scelte() const { return causa_.scelte; }
+
+    // The archive the case was last opened from or saved to; empty for a new case.
+    const QString& archivio() const { return archivio_; }
+    void impostaArchivio(const QString& percorso) { archivio_ = percorso; }
+    // An archive "&Salva" must not write (an example of the program, one another instance holds):
+    // saving asks for a new name.
+    bool solaLettura() const { return solaLettura_; }
+    void impostaSolaLettura(bool sola) { solaLettura_ = sola; }
+
+    // True when the case differs from what was last opened or saved (a new case: from the empty
+    // one). The whole record is compared, whatever fields it has.
+    bool modificata() const { return causa_ != salvata_; }
+    // What the archive holds since the last open or save.
+    const Causa& salvata() const { return salvata_; }
+    // The case as it stands is now what its archive holds (a save under that name).
+    void segnaSalvata(const QString& archivio);
+
+    // An edit: a text as typed, or a choice. Announced only when the value changes.
+    void imposta(QString TestiCausa::*campo, const QString& testo);
+    void imposta(Scelta DatiCausa::*campo, Scelta valore);
+
+    // A whole case in one step (an archive opened), with the archive it came from.
+    void sostituisci(const Causa& causa, const QString& archivio);
+    // A new case: nothing typed, nothing chosen, no archive.
+    void azzera();
+    // A case brought back after a crash: on screen as it was, still differing from `salvata`.
+    void ripristina(const Causa& causa, const Causa& salvata, const QString& archivio);
+
+signals:
+    void cambiata();
+    // Another case took this one's place (opened, new, recovered): what was shown of the old one goes.
+    void sostituita();
+    // modificata() turned true or false (an edit, an undone edit, a save, another case).
+    void modificataCambiata(bool modificata);
+
+private:
+    CausaViva() = default;
+    // Announces the change and, when it turned, the modified state.
+    void annuncia(bool eraModificata);
+
+    Causa causa_;
+    Causa salvata_;
+    QString archivio_;
+    bool solaLettura_ = false;
+};

@@ -1,0 +1,116 @@
+#include "core/date.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <limits>
+
+namespace Date {
+
+namespace {
+
+bool separatore(QChar c)
+{
+    return c == u'/' || c == u'-' || c == u'.';
+}
+
+// The sign position of a non-negative number, as every number of a duration text has it.
+QString numero(int n)
+{
+    return QLatin1Char(' ') + QString::number(n);
+}
+
+} // namespace
+
+std::optional<QDate> leggi(const QString& testo)
+{
+    // ASCII digits only: \d would also take digits of other scripts.
+    static const QRegularExpression forma(
+        QStringLiteral("^([0-9]{1,2})([/.-])([0-9]{1,2})\\2([0-9]{4}|[0-9]{2})$"));
+    const QRegularExpressionMatch m = forma.match(testo.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int giorno = m.captured(1).toInt();
+    const int mese = m.captured(3).toInt();
+    const QString a = m.captured(4);
+    int anno = a.toInt();
+    if (a.size() == 2)
+        anno += anno < 30 ? 2000 : 1900;
+    const QDate d(anno, mese, giorno);   // invalid for a day the calendar lacks, and for year 0
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+bool caratteriAmmessi(const QString& testo)
+{
+    for (const QChar c : testo) {
+        if (!(c >= u'0' && c <= u'9') && !separatore(c) && !c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+QString formaLunga(const QDate& data)
+{
+    static const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    return italiano.toString(data, QStringLiteral("dddd, d MMMM yyyy"));
+}
+
+QString formaBreve(const QDate& data)
+{
+    return data.toString(QStringLiteral("d/M/yyyy"));
+}
+
+QString formaLunga(const QString& testo)
+{
+    const std::optional<QDate> d = leggi(testo);
+    return d ? formaLunga(*d) : testo;
+}
+
+Durata calcola(const QDate& inizio, const QDate& fine)
+{
+    Durata d;
+    if (fine < inizio) {
+        d.giorni = int(inizio.daysTo(fine));
+        return d;
+    }
+    // QDate::addYears moves an anniversary on a missing 29 February to the 28th.
+    int anni = fine.year() - inizio.year();
+    QDate anniversario = inizio.addYears(anni);
+    if (anniversario > fine)
+        anniversario = inizio.addYears(--anni);
+    d.anni = anni;
+    d.giorni = int(anniversario.daysTo(fine));
+    return d;
+}
+
+QString testo(const Durata& d)
+{
+    QString t = numero(d.anni) + (d.anni == 1 ? QStringLiteral(" anno") : QStringLiteral(" anni"));
+    if (d.giorni > 0)
+        t += QStringLiteral(" e ") + numero(d.giorni)
+             + (d.giorni == 1 ? QStringLiteral(" giorno") : QStringLiteral(" giorni"));
+    return t;
+}
+
+int anni(const QString& testoDurata)
+{
+    qsizetype i = 0;
+    while (i < testoDurata.size() && testoDurata.at(i) == u' ')
+        ++i;
+    long long n = 0;
+    bool cifre = false;
+    for (; i < testoDurata.size(); ++i) {
+        const QChar c = testoDurata.at(i);
+        if (c < u'0' || c > u'9')
+            break;
+        cifre = true;
+        if (n < std::numeric_limits<int>::max())
+            n = n * 10 + (c.unicode() - u'0');
+    }
+    if (!cifre)
+        return 0;
+    return int(std::min<long long>(n, std::numeric_limits<int>::max()));
+}
+
+} // namespace Date

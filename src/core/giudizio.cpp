@@ -1,0 +1,99 @@
+#include "core/giudizio.h"
+
+#include "core/statocausa.h"
+#include "core/tabellecausa.h"
+#include "core/spiegazione.h"
+
+using namespace TabelleCausa;
+
+namespace {
+
+const QString nessuna = QStringLiteral("nessuna obiezione");
+
+// The proof named by an objection's choice; a number naming no proof of its list is said so.
+QString prova(const Obiezione& o, Scelta scelta, bool fine = false)
+{
+    const QString d = didascaliaProva(o, scelta, fine);
+    return d.isEmpty() ? QStringLiteral("prova non riconosciuta (n. %1)").arg(scelta.value_or(0)) : senzaPunti(d);
+}
+
+} // namespace
+
+QString senzaPunti(const QString& didascalia)
+{
+    QString t = didascalia;
+    t.remove(QChar('.'));
+    return t;
+}
+
+Fatti fattiDellaCausa(const Causa& causa)
+{
+    return Fatti::da(causa);
+}
+
+QStringList righeFatti(const Causa& causa)
+{
+    const TestiCausa& t = causa.testi;
+    const DatiCausa& d = causa.scelte;
+    QStringList f{
+        QStringLiteral("- nome dell'attore: ") + t.attore,
+        QStringLiteral("- nome del convenuto: ") + t.convenuto,
+        QStringLiteral("- bene: ") + t.bene,
+        QStringLiteral("- luogo: ") + t.luogo,
+        QStringLiteral("- tipologia di usucapione: ") + nomeTipologia(d.tipologia.value_or(0)),
+        QStringLiteral("- data d'inizio del possesso: ") + t.possessoInizio,
+        QStringLiteral("- data di fine del possesso: ") + t.possessoFine,
+        // The duration text opens with its own blank.
+        QStringLiteral("- durata del possesso:") + StatoCausa::durataPossesso(t),
+    };
+    const char* const voci[6] = {
+        "- durata dell'interruzione del possesso: ", "- modo di acquisto del possesso: ",
+        "- psicologia del possessore: ", "- provenienza della cosa: ", "- fede del possessore: ",
+        "- acquisto del bene da chi non è proprietario: ",
+    };
+    for (int k = 1; k <= 6; ++k)
+        f << QString::fromUtf8(voci[k - 1]) + didascaliaRisposta(k, d.*requisiti()[size_t(k - 1)].variabile);
+    return f;
+}
+
+QStringList righeObiezioni(const Causa& causa)
+{
+    const TestiCausa& t = causa.testi;
+    const DatiCausa& d = causa.scelte;
+    QStringList o;
+    // A date objection stands on its start proof.
+    const char* const date[2][2] = {
+        {"- data d'inizio del possesso: ", "- data di fine del possesso: "},
+        {"- data d'inizio dell'interruzione del possesso: ", "- data di fine dell'interruzione del possesso: "},
+    };
+    for (int k = 1; k <= 2; ++k) {
+        const Obiezione& x = obiezione(k);
+        const bool sollevata = StatoCausa::obiezioneSollevata(d, k);
+        o << QString::fromUtf8(date[k - 1][0]) + (sollevata ? t.*x.dataInizio : nessuna)
+          << QString::fromUtf8(date[k - 1][1]) + (sollevata ? t.*x.dataFine : nessuna)
+          << QStringLiteral("- ") + x.titolo + (sollevata ? prova(x, d.*x.prova) : nessuna)
+          << QStringLiteral("- ") + x.titoloFine + (sollevata ? prova(x, d.*x.provaFine, true) : nessuna);
+    }
+    for (int k = 3; k <= obiezioni; ++k) {
+        const Obiezione& x = obiezione(k);
+        o << QStringLiteral("- ") + x.titolo +
+                 (StatoCausa::obiezioneSollevata(d, k) ? prova(x, d.*x.prova) : nessuna);
+    }
+    return o;
+}
+
+std::optional<Giudizio> giudica(const Causa& causa)
+{
+    if (!StatoCausa::giudicabile(causa))
+        return std::nullopt;
+    Giudizio g;
+    g.causa = causa;
+    const Fatti fatti = fattiDellaCausa(causa);
+    g.decisione = decidi(fatti);
+    g.sentenza = {g.decisione.chiave, testoSentenza(g.decisione), testoCommento(g.decisione, causa.testi.attore)};
+    g.fatti = righeFatti(causa);
+    g.obiezioni = righeObiezioni(causa);
+    g.perche = spiegazione(g.decisione);
+    g.alternative = cercaAlternative(fatti, g.decisione);
+    return g;
+}

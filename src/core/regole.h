@@ -1,0 +1,215 @@
+#pragma once
+// The decision of a case: an ordered table of rules over factors derived from the case record,
+// evaluated top to bottom, the first rule that holds deciding. The texts each rule writes live in
+// the catalogue under the same key; the outcome and the comment form live here, in the rule's row.
+#include "core/date.h"
+#include "core/daticausa.h"
+#include "core/statocausa.h"
+
+#include <QDate>
+#include <optional>
+
+#include <QFlags>
+#include <QString>
+#include <vector>
+
+// What the decision reads: the choices of the case and the dates that read as dates.
+struct Fatti {
+    Scelta tipologia;
+    Scelta sceltainterr, sceltamodus, sceltapsic, sceltaprov, sceltafed, sceltaacq;
+    Scelta obiezmodo, obiezpsiche, obiezfede, obiezprov, obiezacq;
+    Scelta ledatin, ledatfin;         // proofs of the defendant's start and end of the possession
+    Scelta interdatin, interdatfin;   // proofs of the start and end of the defendant's interruption
+    std::optional<QDate> possessoInizio, possessoFine;           // the plaintiff's
+    std::optional<QDate> ledateInizio, ledateFine;               // the defendant's
+    std::optional<QDate> interruzioneInizio, interruzioneFine;   // the defendant's interruption
+    Scelta tipointerr;      // the act that interrupted; empty: told by the start proof
+    Scelta domandaestinta;  // 1: the claim's proceedings were extinguished
+    Scelta recupero1167;    // 1: possession recovered through the action brought within the year
+    std::optional<QDate> trascrizione;      // of the title
+    std::optional<QDate> cessazioneVizio;   // the day violence or clandestinity ceased
+
+    static Fatti da(const Causa& causa);
+};
+
+// Proof indices of the date windows: the short list ends with "nessuna prova" at 10; in the long
+// one 10 is the service of a judicial claim, 11 an acknowledgement, 12 a formal notice and 13
+// "nessuna prova".
+namespace ProvaData {
+inline constexpr int nessunaCorta = 10;
+inline constexpr int domanda = 10;
+inline constexpr int riconoscimento = 11;
+inline constexpr int diffida = 12;
+inline constexpr int nessunaLunga = 13;
+
+bool provataCorta(const Scelta& s);
+// A formal notice proves no date of the possession.
+bool provataLunga(const Scelta& s);
+}
+
+// Proof indices of the questionnaires (manner, state of mind, provenance, faith, acquisition).
+namespace ProvaQuestionario {
+inline constexpr int tolleranza = 10;   // acts of tolerance: no possession at all (art. 1144)
+inline constexpr int diffida = 11;      // a formal notice proves no fact of the possession
+inline constexpr int nessuna = 12;
+}
+
+// The factors the rules test. An empty choice counts as 0.
+struct Fattori {
+    int tipologia = 0;
+    int anni = 0;         // years of possession taken into account
+    int interrotto = 1;   // 1 no, 2 interrupted (art. 1167, or arts. 2943 and 2944)
+    int modoacq = 0;      // 1 violent or clandestine, 2 peaceful and public
+    int animo = 0;        // 1 held for another (detention), 2 held as owner or holder of the right
+    int fedeposs = 0;     // 1 good faith, 2 bad faith
+    int sceltaacq = 0;    // 1 suitable registered title, 2 none
+    int sceltaprov = 0;   // 1 legitimate provenance, 2 illegitimate
+    int tolleranza = 1;   // 1 no, 2 the plaintiff acted by the owner's tolerance (art. 1144)
+};
+
+// Whose word a factor rests on: the plaintiff's answer, or a proof the defendant offered.
+enum class Fonte { Attore, Convenuto };
+
+// What became of the defendant's interruption objection.
+enum class Opposizione {
+    NonProposta,      // no interruption dates
+    Efficace,         // proved at both ends, within the possession, of a kind that interrupts
+    NonOltreUnAnno,   // a loss of possession of a year or less does not interrupt (art. 1167)
+    Recuperato,       // possession recovered by the action brought within the year (art. 1167)
+    DopoCompimento,   // it came after the term was complete, and interrupts nothing
+    SenzaProva,       // one end without proof
+    Diffida,          // begun by a formal notice, which does not interrupt possession
+    FuoriPossesso,    // it does not begin within the possession taken into account
+    DateInvertite,    // its end precedes its start
+};
+
+// What interrupted the possession.
+enum class TipoInterruzione {
+    Nessuna,
+    PerditaPossesso,   // loss of possession for over a year (art. 1167)
+    Domanda,           // service of a judicial claim (art. 2943)
+    Riconoscimento,    // acknowledgement of the owner's right (art. 2944)
+    Dichiarata,        // the plaintiff concedes a loss of over a year, with no dates
+};
+
+// The act that interrupted (see StatoCausa::attoInterruttivo).
+TipoInterruzione tipoInterruzione(const Scelta& tipointerr, const Scelta& interdatin);
+
+// The term the case's facts call for, and the article that sets it: the short one with good faith
+// and a suitable title (for movables, good faith alone gives ten years), the long one otherwise.
+// -1 for a type with no term, 0 where delivery transfers ownership (art. 1153).
+struct Termine {
+    int anni = -1;
+    const char* articolo = "";
+    bool daTrascrizione = false;   // runs from the transcription of the title (arts. 1159, 1159-bis, 1162)
+};
+Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq);
+
+// Where the factors came from, so that the decision can be told without recomputing it.
+struct Origini {
+    std::optional<QDate> inizio, fine;             // the possession taken into account
+    int anniAttore = 0;                            // years of the plaintiff's own dates
+    Fonte inizioDa = Fonte::Attore, fineDa = Fonte::Attore;
+    bool dateConvenutoSenzaProva = false;   // a date of the defendant's would shorten it, but lacks proof
+    Fonte anni = Fonte::Attore;             // Convenuto when a proved date of his shortened the possession
+    Fonte interruzione = Fonte::Attore;
+    Opposizione opposizione = Opposizione::NonProposta;
+    TipoInterruzione tipoInterruzione = TipoInterruzione::Nessuna;   // of the objection, when it has dates
+    std::optional<QDate> inizioInterruzione, fineInterruzione;
+    Date::Durata durataInterruzione;     // the defendant's interruption, start to end
+    // After an effective interruption the years run again (arts. 1167 and 2945) from ripresa: the
+    // recovery of possession, the act of acknowledgement, the day the judgment on a claim became
+    // final, or its service when the proceedings were extinguished; none while a claim is pending.
+    // superata when those years reach the term, which then decides without the interruption.
+    std::optional<QDate> ripresa;
+    int anniDopoInterruzione = -1;
+    bool interruzioneSuperata = false;
+    // A claim or an acknowledgement the defendant gave as the end of the possession: neither ends
+    // it; it is an interruption on that day, pending for a claim (no day of a final judgment).
+    TipoInterruzione attoFineDate = TipoInterruzione::Nessuna;
+    std::optional<QDate> dataAttoFineDate;
+    bool attoFineDateDopoCompimento = false;
+    // The day from which the term that was completed, or that the years are counted for, ran.
+    std::optional<QDate> inizioTermine;
+    // The violent or clandestine possession counted from the day the vice ceased (art. 1163).
+    std::optional<QDate> cessazioneVizio;
+    // The short term that needs a transcribed title: counted from the transcription, or from the
+    // start of possession when the case gives no transcription date.
+    bool termineDaTrascrizione = false;
+    bool trascrizioneNonIndicata = false;
+    // The term completed, the article that sets it and the day it was completed.
+    Termine termineCompiuto;
+    std::optional<QDate> compiuta;
+    Fonte modo = Fonte::Attore, animo = Fonte::Attore, fede = Fonte::Attore;
+    Fonte provenienza = Fonte::Attore, titolo = Fonte::Attore;
+    // The questionnaires in which the defendant proved acts of tolerance (art. 1144).
+    bool tolleranzaModo = false, tolleranzaAnimo = false, tolleranzaFede = false;
+    bool tolleranzaProvenienza = false, tolleranzaTitolo = false;
+};
+
+// Derives the factors, and their origins when asked.
+Fattori fattori(const Fatti& f, Origini* origini = nullptr);
+
+enum class Esito { Vince, Perde };
+
+// How the comment reaches the judgment window: the text alone (C), the plaintiff's name followed by
+// the text (N), or "A " + name + text (A).
+enum class FormaCommento { Testo, Nome, ANome };
+
+// One row of the table. A zero in a field means "not tested"; anni is a minimum.
+struct Regola {
+    QString chiave;
+    int tipoDa = 0, tipoA = 0;   // range of tipologia; 0 = any type
+    int anni = 0;
+    int interrotto = 0, modoacq = 0, animo = 0, fedeposs = 0, sceltaacq = 0, sceltaprov = 0;
+    int tolleranza = 0;
+    Esito esito = Esito::Perde;
+    FormaCommento forma = FormaCommento::Testo;
+
+    bool vale(const Fattori& x) const;
+};
+
+// RD, RS, RT, R1 .. R47 with the defect rows of registered movables, RF, in the order they are tried;
+// RF holds for every case.
+const std::vector<Regola>& tabellaRegole();
+
+// A requirement the possession lacks, for the rule that catches what no other names.
+enum class Difetto {
+    Interruzione = 0x01,   // art. 1167, or arts. 2943 and 2944
+    Violenza = 0x02,       // violent or clandestine acquisition, art. 1163
+    Detenzione = 0x04,     // held for another, arts. 1140 and 1141
+    MalaFede = 0x08,       // where the term reached requires good faith
+    SenzaTitolo = 0x10,    // where the term reached requires a suitable title
+};
+Q_DECLARE_FLAGS(Difetti, Difetto)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Difetti)
+
+// The shortest term the law sets for the case's type: 10 years for types 1 to 6 and 9, 5 for
+// type 8, 3 for type 11; for type 10, 10 years, or none at all when good faith and a title make
+// delivery transfer ownership (art. 1153). -1 for a type with no term (7, 12) or no type.
+int termineMinimo(const Fattori& x);
+
+
+// The defects present that by themselves keep the case from winning with the years it has:
+// manner and state of mind always; interruption unless delivery in good faith with a title made
+// the plaintiff owner of movables (art. 1153); bad faith and a missing title only below the
+// type's longest term, which asks for neither (a title never for type 10, where art. 1161 does
+// without one).
+Difetti difettiPresenti(const Fattori& x);
+
+struct Decisione {
+    QString chiave;
+    Esito esito = Esito::Perde;
+    FormaCommento forma = FormaCommento::Testo;
+    int riga = -1;          // position of the rule in tabellaRegole()
+    Fattori fattori;
+    Origini origini;
+    int termine = -1;       // termineMinimo(fattori)
+    Difetti difetti;        // difettiPresenti(fattori)
+    // The day the usucapione was acquired, at the end of which the term expired (art. 2963);
+    // only when the plaintiff wins.
+    std::optional<QDate> compiuta;
+};
+
+// A pure function of the facts, cheap enough to call once for every variant of a case.
+Decisione decidi(const Fatti& f);

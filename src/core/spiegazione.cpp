@@ -1,0 +1,326 @@
+#include "core/spiegazione.h"
+
+#include "core/date.h"
+#include "core/catalogo.h"
+#include "core/tabellecausa.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString anni(int n)
+{
+    return n == 1 ? u"1 anno"_s : QString::number(n) + u" anni"_s;
+}
+
+QString giorni(int n)
+{
+    return n == 1 ? u"1 giorno"_s : QString::number(n) + u" giorni"_s;
+}
+
+QString durata(int a, int g)
+{
+    return g > 0 ? anni(a) + u" e "_s + giorni(g) : anni(a);
+}
+
+// " (dichiarato dall'attore)" or " (provata dal convenuto)": the ending agrees with the noun.
+QString fonte(Fonte f, QChar finale)
+{
+    return f == Fonte::Attore ? u" (dichiarat"_s + finale + u" dall'attore)"_s
+                              : u" (provat"_s + finale + u" dal convenuto)"_s;
+}
+
+QString data(const std::optional<QDate>& d)
+{
+    return d ? Date::formaBreve(*d) : QString();
+}
+
+QString rigaAnni(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    QString r = u"Anni di possesso considerati: "_s + QString::number(d.fattori.anni);
+    if (o.interruzioneSuperata)
+        return r + u", dalla fine dell'interruzione ("_s + data(o.fineInterruzione)
+            + u") alla fine del possesso ("_s + data(o.fine) + u")."_s;
+    if (o.anni == Fonte::Convenuto) {
+        const QString quali = o.inizioDa == Fonte::Convenuto && o.fineDa == Fonte::Convenuto
+            ? u"secondo le date provate dal convenuto"_s
+            : o.inizioDa == Fonte::Convenuto ? u"secondo la data d'inizio provata dal convenuto"_s
+                                             : u"secondo la data di fine provata dal convenuto"_s;
+        return r + u", "_s + quali + u" (l'attore ne indicava "_s + QString::number(o.anniAttore) + u")."_s;
+    }
+    if (o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento)
+        return r + u", dall'inizio del termine ("_s + data(o.inizioTermine)
+            + u") all'interruzione successiva al suo compimento."_s;
+    if (o.cessazioneVizio)
+        return r + u", dal giorno in cui sono cessate la violenza o la clandestinità ("_s + data(o.cessazioneVizio)
+            + u", art. 1163) alla fine del possesso ("_s + data(o.fine) + u")."_s;
+    r += u", secondo le date dell'attore"_s;
+    if (o.dateConvenutoSenzaProva)
+        r += u" (le date del convenuto prive di prova, o provate soltanto con una diffida, restano "
+             u"senza effetto)"_s;
+    return r + u'.';
+}
+
+QString rigaInterruzione(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    // "dal 1/1/1970 al 1/1/1975 (5 anni)", or "il 1/6/2000" for an act of one day
+    const QString opposta = dateInterruzione(o)
+        + (o.inizioInterruzione == o.fineInterruzione
+               ? QString()
+               : u" ("_s + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')');
+    QString r = u"Interruzione: "_s;
+    if (d.fattori.interrotto == 2 && o.interruzione == Fonte::Attore) {
+        r += u"possesso perduto per oltre un anno, come dichiarato dall'attore"_s;
+    } else if (o.interruzione == Fonte::Convenuto) {
+        const int dopo = std::max(0, o.anniDopoInterruzione);
+        const NomeInterruzione n = nomeInterruzione(o.tipoInterruzione);
+        r += n.nome + u", "_s + opposta + u", secondo la prova del convenuto ("_s + n.articoli + u"); "_s;
+        if (o.interruzioneSuperata)
+            r += u"dalla sua fine sono trascorsi "_s + anni(dopo) + u", che compiono da soli il termine"_s;
+        else if (dopo == 0)
+            r += u"dalla sua fine non è trascorso nemmeno un anno, e il termine interrotto non è maturato"_s;
+        else
+            r += u"dalla sua fine sono trascorsi soltanto "_s + anni(dopo) + u", e il termine interrotto non è maturato"_s;
+    } else {
+        r += u"nessuna interruzione rilevante"_s;
+    }
+    // Why the defendant's interruption did not count, after its name and dates.
+    const QString interruzioneOpposta = u"; l'interruzione opposta dal convenuto, "_s + opposta + u", "_s;
+    switch (o.opposizione) {
+    case Opposizione::NonProposta:
+    case Opposizione::Efficace:
+        break;
+    case Opposizione::NonOltreUnAnno:
+        r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
+            + u", non supera l'anno e non interrompe il possesso"_s;
+        break;
+    case Opposizione::Recuperato:
+        r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
+            + u", si considera non avvenuta, perché il possesso è stato recuperato con l'azione proposta "
+              u"entro l'anno (art. 1167, secondo comma; per il termine dell'azione, art. 1168)"_s;
+        break;
+    case Opposizione::DopoCompimento:
+        r += u"; l'interruzione opposta dal convenuto ("_s + nomeInterruzione(o.tipoInterruzione).nome + u"), "_s
+            + opposta + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
+            + u") e non interrompe un'usucapione già compiuta"_s;
+        break;
+    case Opposizione::SenzaProva:
+        r += interruzioneOpposta + u"è priva di prova per l'inizio o per la fine ed è inefficace"_s;
+        break;
+    case Opposizione::Diffida:
+        r += interruzioneOpposta + u"comincia con una diffida e messa in mora, che non interrompe il possesso"_s;
+        break;
+    case Opposizione::FuoriPossesso:
+        r += interruzioneOpposta + u"non comincia durante il possesso considerato e non lo interrompe"_s;
+        break;
+    case Opposizione::DateInvertite:
+        r += u"; nelle date dell'interruzione opposta dal convenuto la fine precede l'inizio, ed essa "
+             u"resta senza effetto"_s;
+        break;
+    }
+    return r + u'.';
+}
+
+// A claim or an acknowledgement the defendant gave as the end of the possession.
+QString rigaAttoFineDate(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    const NomeInterruzione n = nomeInterruzione(o.attoFineDate);
+    QString r = u"Data finale opposta dal convenuto: "_s + n.nome + u" del "_s + data(o.dataAttoFineDate)
+        + u", che non pone fine al possesso ma lo interrompe ("_s + n.articoli + u")"_s;
+    if (o.attoFineDateDopoCompimento)
+        return r + u"; viene però dopo il compimento del termine e resta senza effetto."_s;
+    if (o.attoFineDate == TipoInterruzione::Domanda)
+        return r + u"; non essendo provato il passaggio in giudicato della sentenza, il termine non ha ripreso "
+                   u"a decorrere."_s;
+    return r + u"; il termine riprende a decorrere dalla data dell'atto."_s;
+}
+
+// From when the short term that needs a transcribed title was counted.
+QString rigaTrascrizione(const Decisione& d)
+{
+    const Termine t = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq);
+    if (d.origini.termineDaTrascrizione)
+        return u"Trascrizione: il termine di "_s + anni(t.anni) + u" ("_s + QString::fromLatin1(t.articolo)
+            + u") è computato dalla trascrizione del titolo, o dall'inizio del possesso se è successivo."_s;
+    return u"Trascrizione: la data non è indicata; per il termine di "_s + anni(t.anni) + u" ("_s
+        + QString::fromLatin1(t.articolo) + u"), che decorre dalla trascrizione del titolo, si è assunta la "
+                                            u"data d'inizio del possesso."_s;
+}
+
+QString rigaCompiuta(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    return u"Compiuta il "_s + data(d.compiuta) + u": "_s
+        + (o.termineCompiuto.anni > 0 ? u"termine di "_s + anni(o.termineCompiuto.anni) + u" ("_s
+                  + QString::fromLatin1(o.termineCompiuto.articolo) + u") decorso dal "_s + data(o.inizioTermine)
+                  + u", scaduto alla fine di quel giorno."_s
+                                      : u"acquisto con la consegna della cosa (art. 1153)."_s);
+}
+
+QString rigaTolleranza(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    QStringList dove;
+    if (o.tolleranzaModo)
+        dove << u"modo di acquisto"_s;
+    if (o.tolleranzaAnimo)
+        dove << u"condizione psicologica"_s;
+    if (o.tolleranzaFede)
+        dove << u"fede"_s;
+    if (o.tolleranzaProvenienza)
+        dove << u"provenienza"_s;
+    if (o.tolleranzaTitolo)
+        dove << u"titolo"_s;
+    return u"Tolleranza: il convenuto ha provato atti di tolleranza ("_s + dove.join(u", "_s)
+        + u"), che non fondano il possesso (art. 1144)."_s;
+}
+
+QString rigaModo(const Decisione& d)
+{
+    switch (d.fattori.modoacq) {
+    case 1:
+        return u"Modo di acquisto del possesso: violento o clandestino"_s + fonte(d.origini.modo, u'o') + u'.';
+    case 2:
+        return u"Modo di acquisto del possesso: pacifico e pubblico"_s + fonte(d.origini.modo, u'o') + u'.';
+    default:
+        return u"Modo di acquisto del possesso: non indicato."_s;
+    }
+}
+
+QString rigaAnimo(const Decisione& d)
+{
+    switch (d.fattori.animo) {
+    case 1:
+        return u"Animo: semplice detenzione per conto di altri"_s + fonte(d.origini.animo, u'a') + u'.';
+    case 2:
+        return u"Animo: del titolare del diritto"_s + fonte(d.origini.animo, u'o') + u'.';
+    default:
+        return u"Animo: non indicato."_s;
+    }
+}
+
+QString rigaFede(const Decisione& d)
+{
+    switch (d.fattori.fedeposs) {
+    case 1:
+        return u"Fede: buona fede"_s + fonte(d.origini.fede, u'a') + u'.';
+    case 2:
+        return u"Fede: mala fede"_s + fonte(d.origini.fede, u'a') + u'.';
+    default:
+        return u"Fede: non indicata."_s;
+    }
+}
+
+QString rigaTitolo(const Decisione& d)
+{
+    switch (d.fattori.sceltaacq) {
+    case 1:
+        return u"Titolo: acquisto da chi non è proprietario con un titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
+    case 2:
+        return u"Titolo: nessun titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
+    default:
+        return u"Titolo: non indicato."_s;
+    }
+}
+
+QString rigaProvenienza(const Decisione& d)
+{
+    switch (d.fattori.sceltaprov) {
+    case 1:
+        return u"Provenienza della cosa: legittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
+    case 2:
+        return u"Provenienza della cosa: illegittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
+    default:
+        return u"Provenienza della cosa: non indicata."_s;
+    }
+}
+
+QString nomeDifetto(Difetto d)
+{
+    switch (d) {
+    case Difetto::Interruzione:
+        return u"interruzione del termine"_s;
+    case Difetto::Violenza:
+        return u"acquisto violento o clandestino"_s;
+    case Difetto::Detenzione:
+        return u"detenzione anziché possesso"_s;
+    case Difetto::MalaFede:
+        return u"mala fede"_s;
+    case Difetto::SenzaTitolo:
+        return u"mancanza di un titolo idoneo"_s;
+    }
+    return {};
+}
+
+QString rigaMotivo(const Decisione& d)
+{
+    if (d.termine >= 0 && d.fattori.anni < d.termine)
+        return u"Motivo: il possesso considerato non raggiunge il termine minimo di "_s
+            + anni(d.termine) + u" previsto per la tipologia."_s;
+    // Bad faith or no title count only below the long term: the years are what is missing.
+    if (d.termine >= 0 && (d.difetti & (Difetto::MalaFede | Difetto::SenzaTitolo))) {
+        const Termine lungo = termineApplicabile(d.fattori.tipologia, 2, 2);
+        const Termine breve = termineApplicabile(d.fattori.tipologia, 1, 1);
+        QStringList senza;
+        if (d.difetti.testFlag(Difetto::MalaFede))
+            senza << u"la buona fede"_s;
+        if (d.difetti.testFlag(Difetto::SenzaTitolo))
+            senza << u"un titolo idoneo"_s;
+        return u"Motivo: il possesso di "_s + anni(d.fattori.anni) + u" non raggiunge il termine di "_s
+            + anni(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo)
+            + u"), che non richiede né buona fede né titolo: mancano "_s + anni(lungo.anni - d.fattori.anni)
+            + u". Il termine di "_s + anni(breve.anni) + u" ("_s + QString::fromLatin1(breve.articolo)
+            + u") richiederebbe "_s + senza.join(u" e "_s) + u", che mancano."_s;
+    }
+    QStringList nomi;
+    for (Difetto x : {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione,
+                      Difetto::MalaFede, Difetto::SenzaTitolo})
+        if (d.difetti.testFlag(x))
+            nomi << nomeDifetto(x);
+    if (d.termine >= 0 && !nomi.isEmpty())
+        return u"Motivo: "_s + nomi.join(u", "_s) + u'.';
+    return u"Motivo: mancano la tipologia o alcune risposte sul possesso."_s;
+}
+
+} // namespace
+
+namespace {
+
+// The type by its caption; its number when no caption names it.
+QString tipologiaDetta(int tipologia)
+{
+    if (tipologia <= 0)
+        return u"non indicata"_s;
+    const QString nome = TabelleCausa::nomeTipologia(tipologia);
+    return nome.isEmpty() ? u"n. "_s + QString::number(tipologia) : nome;
+}
+
+} // namespace
+
+QStringList spiegazione(const Decisione& d)
+{
+    QStringList righe;
+    righe << u"Regola applicata: "_s + d.chiave
+                 + (d.esito == Esito::Vince ? u" (l'attore vince la causa)."_s
+                                            : u" (l'attore perde la causa)."_s);
+    righe << u"Tipologia di usucapione: "_s + tipologiaDetta(d.fattori.tipologia) + u'.';
+    if (d.compiuta)
+        righe << rigaCompiuta(d);
+    righe << rigaAnni(d) << rigaInterruzione(d);
+    if (d.origini.attoFineDate != TipoInterruzione::Nessuna)
+        righe << rigaAttoFineDate(d);
+    if (d.origini.termineDaTrascrizione || d.origini.trascrizioneNonIndicata)
+        righe << rigaTrascrizione(d);
+    if (d.fattori.tolleranza == 2)
+        righe << rigaTolleranza(d);
+    righe << rigaModo(d) << rigaAnimo(d) << rigaFede(d)
+          << rigaTitolo(d) << rigaProvenienza(d);
+    if (d.chiave == u"RF"_s)
+        righe << rigaMotivo(d);
+    return righe;
+}

@@ -1,0 +1,194 @@
+#include "core/statocausa.h"
+
+#include "core/date.h"
+#include "core/tabellecausa.h"
+
+#include <QFileInfo>
+
+namespace StatoCausa {
+
+QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno, const QDate& oggi)
+{
+    const std::optional<QDate> a = Date::leggi(inizio);
+    const std::optional<QDate> b = Date::leggi(fine);
+    for (const std::optional<QDate>& d : {a, b})
+        if (d && *d > oggi)
+            return QStringLiteral("la data %1 è successiva a oggi (%2): i fatti della causa non possono "
+                                  "andare oltre la data odierna.")
+                .arg(Date::formaBreve(*d), Date::formaBreve(oggi));
+    if (a && b && *b < *a)
+        return QStringLiteral("la data finale (%1) precede quella iniziale (%2).")
+            .arg(Date::formaBreve(*b), Date::formaBreve(*a));
+    if (a && b && *b == *a && !unGiorno)
+        return QStringLiteral("la data finale coincide con quella iniziale (%1): il periodo deve durare "
+                              "almeno un giorno.")
+            .arg(Date::formaBreve(*a));
+    return {};
+}
+
+QString erroreDateCausa(const TestiCausa& t, const QDate& oggi)
+{
+    const struct {
+        const char* blocco;
+        const QString& inizio;
+        const QString& fine;
+        bool unGiorno;
+    } blocchi[] = {
+        {"Date del possesso", t.possessoInizio, t.possessoFine, false},
+        {"Date dell'obiezione sulla durata", t.ledateInizio, t.ledateFine, false},
+        {"Date dell'interruzione", t.interruzioneInizio, t.interruzioneFine, true},
+    };
+    for (const auto& b : blocchi)
+        if (const QString e = erroreDate(b.inizio, b.fine, b.unGiorno, oggi); !e.isEmpty())
+            return QString::fromUtf8(b.blocco) + QStringLiteral(": ") + e;
+    return {};
+}
+
+QString durata(const QString& inizio, const QString& fine, bool unGiorno)
+{
+    const std::optional<QDate> a = Date::leggi(inizio);
+    const std::optional<QDate> b = Date::leggi(fine);
+    return a && b && erroreDate(inizio, fine, unGiorno).isEmpty() ? Date::durata(*a, *b) : QString();
+}
+
+QString durataPossesso(const TestiCausa& t) { return durata(t.possessoInizio, t.possessoFine); }
+QString durataDate(const TestiCausa& t) { return durata(t.ledateInizio, t.ledateFine); }
+QString durataInterruzione(const TestiCausa& t) { return durata(t.interruzioneInizio, t.interruzioneFine, true); }
+
+bool intestazioneCompleta(const Causa& c)
+{
+    const TestiCausa& t = c.testi;
+    const int tipo = c.scelte.tipologia.value_or(0);
+    return !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipo >= 1 &&
+           tipo <= TabelleCausa::tipologie;
+}
+
+bool datiGeneraliCompleti(const TestiCausa& t)
+{
+    return !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && !t.luogo.isEmpty();
+}
+
+bool requisitiCompleti(const DatiCausa& d)
+{
+    for (const TabelleCausa::Requisito& r : TabelleCausa::requisiti()) {
+        const int i = (d.*r.variabile).value_or(0);
+        if (i < 1 || i > int(r.opzioni.size()))
+            return false;
+    }
+    return true;
+}
+
+bool possessoCompleto(const Causa& c)
+{
+    return !durataPossesso(c.testi).isEmpty() && requisitiCompleti(c.scelte);
+}
+
+bool obiezioneDateCompleta(const Causa& c, int k)
+{
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(k);
+    if (!o.provaFine)
+        return false;
+    const bool inizio = !(c.testi.*o.dataInizio).isEmpty() && (c.scelte.*o.prova).value_or(0) != 0;
+    const bool interruzione = o.dataInizio == &TestiCausa::interruzioneInizio;
+    // An act that needs no second date is one day: only the day itself must be one the Code can use.
+    if (k == 2 && !interruzioneChiedeFine(c.scelte))
+        return inizio && erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataInizio, interruzione).isEmpty();
+    return inizio && !(c.testi.*o.dataFine).isEmpty() &&
+           erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, interruzione).isEmpty() &&
+           (c.scelte.*o.provaFine).value_or(0) != 0;
+}
+
+int attoInterruttivo(Scelta tipointerr, Scelta interdatin)
+{
+    const int scelto = tipointerr.value_or(0);
+    if (scelto >= AttoInterruttivo::perdita && scelto <= AttoInterruttivo::riconoscimento)
+        return scelto;
+    switch (interdatin.value_or(0)) {
+    case 10: return AttoInterruttivo::domanda;
+    case 11: return AttoInterruttivo::riconoscimento;
+    default: return AttoInterruttivo::perdita;
+    }
+}
+
+bool chiedeRipresa(int atto, Scelta domandaestinta)
+{
+    return atto == AttoInterruttivo::perdita || (atto == AttoInterruttivo::domanda && domandaestinta.value_or(0) != 1);
+}
+
+bool interruzioneChiedeFine(const DatiCausa& d)
+{
+    return chiedeRipresa(attoInterruttivo(d.tipointerr, d.interdatin), d.domandaestinta);
+}
+
+QStringList mancanze(const Causa& c)
+{
+    QStringList m;
+    const TestiCausa& t = c.testi;
+    const std::pair<const QString&, const char*> testi[] = {
+        {t.attore, "l'attore"}, {t.convenuto, "il convenuto"}, {t.bene, "il bene o diritto"}, {t.luogo, "la località"}};
+    for (const auto& [testo, nome] : testi)
+        if (testo.trimmed().isEmpty())
+            m << QString::fromUtf8(nome);
+    const int tipo = c.scelte.tipologia.value_or(0);
+    if (tipo < 1 || tipo > TabelleCausa::tipologie)
+        m << QStringLiteral("la tipologia di usucapione");
+    return m + mancanzePossesso(c);
+}
+
+QStringList mancanzePossesso(const Causa& c)
+{
+    QStringList m;
+    const TestiCausa& t = c.testi;
+    if (!Date::leggi(t.possessoInizio))
+        m << QStringLiteral("la data iniziale del possesso");
+    if (!Date::leggi(t.possessoFine))
+        m << QStringLiteral("la data finale del possesso");
+    for (const TabelleCausa::Requisito& r : TabelleCausa::requisiti()) {
+        const int i = (c.scelte.*r.variabile).value_or(0);
+        if (i < 1 || i > int(r.opzioni.size()))
+            m << QStringLiteral("la risposta su «%1»").arg(QString::fromUtf8(r.titolo));
+    }
+    return m;
+}
+
+bool giudicabile(const Causa& c)
+{
+    return intestazioneCompleta(c) && datiGeneraliCompleti(c.testi) && possessoCompleto(c) &&
+           erroreDateCausa(c.testi).isEmpty();
+}
+
+QString nomeCausa(const TestiCausa& t, const QString& archivio)
+{
+    const QString attore = t.attore.trimmed(), convenuto = t.convenuto.trimmed();
+    const QString nome = !attore.isEmpty() && !convenuto.isEmpty() ? attore + QStringLiteral(" c. ") + convenuto
+                         : !attore.isEmpty()                       ? attore
+                         : !convenuto.isEmpty()                    ? QStringLiteral("contro ") + convenuto
+                                                                   : QFileInfo(archivio).fileName();
+    return nome.isEmpty() ? QStringLiteral("senza nome") : QStringLiteral("«%1»").arg(nome);
+}
+
+bool obiezioneSollevata(const DatiCausa& d, int k)
+{
+    if (k < 1 || k > TabelleCausa::obiezioni)
+        return false;
+    return (d.*TabelleCausa::obiezione(k).prova).value_or(0) != 0;
+}
+
+int numeroObiezioni(const DatiCausa& d)
+{
+    int n = 0;
+    for (int k = 1; k <= TabelleCausa::obiezioni; ++k)
+        n += obiezioneSollevata(d, k) ? 1 : 0;
+    return n;
+}
+
+QString contatoreObiezioni(int n)
+{
+    if (n <= 0)
+        return {};
+    // The verb agrees with the number: one objection is "stata formulata".
+    return n == 1 ? QStringLiteral("È stata formulata n. 1 obiezione.")
+                  : QStringLiteral("Sono state formulate n. %1 obiezioni.").arg(n);
+}
+
+} // namespace StatoCausa

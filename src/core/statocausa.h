@@ -1,0 +1,69 @@
+#pragma once
+// What the case windows and the judgment derive from the case record: durations read from the
+// dates, the checks of completeness and the objections raised. Each is defined once, here.
+#include "core/daticausa.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace StatoCausa {
+
+// Why the dates of a block cannot be counted: a date after today (oggi), an end before its start
+// or, unless unGiorno (an interruption by a single act, a claim or an acknowledgment), on the same
+// day. Empty when they can, or while a text is not (yet) a date.
+QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno = false,
+                   const QDate& oggi = QDate::currentDate());
+// The first such reason among the case's three blocks, naming the block; empty when there is none.
+QString erroreDateCausa(const TestiCausa& t, const QDate& oggi = QDate::currentDate());
+
+// The duration between two texts, " 20 anni e  5 giorni"; empty unless both read as dates that
+// can be counted (erroreDate).
+QString durata(const QString& inizio, const QString& fine, bool unGiorno = false);
+QString durataPossesso(const TestiCausa& t);
+QString durataDate(const TestiCausa& t);
+QString durataInterruzione(const TestiCausa& t);
+
+// The header lets the case go on: plaintiff, defendant, property and a type (the place may wait).
+bool intestazioneCompleta(const Causa& c);
+// All four texts of the header (the judgment needs the place too).
+bool datiGeneraliCompleti(const TestiCausa& t);
+// Each of the six requirements answered.
+bool requisitiCompleti(const DatiCausa& d);
+// Both possession dates read as dates and every requirement answered.
+bool possessoCompleto(const Causa& c);
+// A date objection complete: both dates typed and both proofs chosen (k 1 the dates, 2 the interruption).
+bool obiezioneDateCompleta(const Causa& c, int k);
+// What the judgment still lacks, named for the user: "l'attore", "la data finale del possesso",
+// "la risposta su «Fede del possessore»"; empty when nothing is missing.
+QStringList mancanze(const Causa& c);
+// The same, of the possession window alone: its two dates and six answers.
+QStringList mancanzePossesso(const Causa& c);
+
+// Everything the judgment needs, and no date that cannot be counted in any block.
+bool giudicabile(const Causa& c);
+
+// The act that interrupted the possession, as tipointerr numbers it: the one chosen, or for an
+// archive that never asked, the one its start proof names (10 a claim, 11 an acknowledgement).
+namespace AttoInterruttivo {
+inline constexpr int perdita = 1;          // loss of possession (art. 1167)
+inline constexpr int domanda = 2;          // service of a judicial claim (art. 2943)
+inline constexpr int riconoscimento = 3;   // acknowledgement of the owner's right (art. 2944)
+}
+int attoInterruttivo(Scelta tipointerr, Scelta interdatin);
+// Whether the interruption window asks its second date: the recovery of a lost possession, the day
+// the judgment on a claim became final; not for an acknowledgement nor for a claim whose
+// proceedings were extinguished, where the term runs again from the act (art. 2945).
+bool chiedeRipresa(int atto, Scelta domandaestinta);
+bool interruzioneChiedeFine(const DatiCausa& d);
+// The case as a question names it: "«Rossi c. Bianchi»", the plaintiff alone, else the archive's
+// file name, else "senza nome".
+QString nomeCausa(const TestiCausa& t, const QString& archivio);
+
+// Objection k (1..7) has been raised: its proof chosen.
+bool obiezioneSollevata(const DatiCausa& d, int k);
+int numeroObiezioni(const DatiCausa& d);
+// "Sono state formulate n. 2 obiezioni." ("È stata formulata n. 1 obiezione."); empty while there is none.
+QString contatoreObiezioni(int n);
+
+} // namespace StatoCausa

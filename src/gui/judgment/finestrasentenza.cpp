@@ -1,0 +1,511 @@
+#include "gui/judgment/finestrasentenza.h"
+#include "gui/frame/esportazione.h"
+
+#include "gui/frame/gruppoopzioni.h"
+#include "gui/frame/modpossidoria.h"
+#include "gui/frame/twips.h"
+#include "core/causaviva.h"
+#include "gui/case/finestrapossesso.h"
+#include "documento/documentosentenza.h"
+#include "documento/lineatempo.h"
+#include "platform/porte.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+using namespace ModPossidoria;
+
+namespace {
+
+// The folder of the last PDF exported in this session.
+QString cartellaPdf;
+
+// Where the PDF dialog opens: the last export's folder, else the user's documents, never the folder
+// the program happened to be started from.
+QString cartellaEsportazione()
+{
+    if (!cartellaPdf.isEmpty() && QFileInfo(cartellaPdf).isDir())
+        return cartellaPdf;
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
+}
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip,
+                  int left, int top, int width, int height, double punti = 0, bool grassetto = false)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setObjectName(nome);
+    l->setToolTip(tooltip);
+    if (punti > 0 || grassetto) {
+        QFont f = l->font();
+        if (punti > 0)
+            f.setPointSizeF(punti);
+        f.setBold(grassetto);
+        l->setFont(f);
+    }
+    posiziona(l, left, top, width, height);
+    return l;
+}
+
+QPlainTextEdit* testo(QWidget* padre, const QString& nome, const QString& tooltip, int left, int top, int width,
+                      int height)
+{
+    auto* t = new QPlainTextEdit(padre);
+    t->setObjectName(nome);
+    t->setReadOnly(true);
+    t->setToolTip(tooltip);
+    t->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: white; color: rgb(0,0,192); }"));
+    posiziona(t, left, top, width, height);
+    return t;
+}
+
+QScrollBar* barraScorrimento(QWidget* padre, const QString& nome, int massimo, int pagina, int left, int top)
+{
+    auto* s = new QScrollBar(Qt::Vertical, padre);
+    s->setObjectName(nome);
+    s->setRange(1, massimo);
+    s->setPageStep(pagina);
+    s->setSingleStep(1);
+    s->setValue(1);
+    // Like a scroll bar's Change event: a drag counts once, when the thumb is let go.
+    s->setTracking(false);
+    posiziona(s, left, top, 255, 1695);
+    return s;
+}
+
+// The hint keeps the window's font: the frame gives a long one room.
+void scriviPasso(QLabel* passo, const QString& testo)
+{
+    passo->setText(testo);
+}
+
+// A line of the facts or objections lists: one row high, so a long one is cut at the row's end;
+// its tooltip holds it whole.
+void mostraRiga(QLabel* l, const QString& riga)
+{
+    l->setText(riga);
+    l->setToolTip(riga);
+}
+
+// The document's line breaks are carriage returns alone.
+QString soloCr(QString t)
+{
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    t.replace(QChar('\n'), QChar('\r'));
+    return t;
+}
+
+} // namespace
+
+FinestraSentenza::FinestraSentenza(QWidget* parent)
+    : FinestraLavoro(13, parent)
+{
+    setWindowTitle(QStringLiteral("Possidoria: sentenza sulla causa svolta"));
+    QWidget* a = area();
+
+    etichetta(a, QStringLiteral("Label7"), QStringLiteral("Svolgimento del processo"),
+              QStringLiteral("ricapitolo dei dati inseriti"), 120, 600, 5655, 435, 13.5, true);
+    etichetta(a, QStringLiteral("Label4"), QStringLiteral("Fatti sostenuti dall'attore"),
+              QStringLiteral("tutti gli elementi della causa ricavati dalle dichiarazioni dell'attore"), 120, 1200, 5655,
+              315, 9.75, true);
+    for (int k = 1; k <= righeVisibili; ++k)
+        azione_[k - 1] = etichetta(a, QStringLiteral("azione(%1)").arg(k), QString(), QString(), 120,
+                                   1560 + 240 * (k - 1), 5415, 255);
+    vscroll1_ = barraScorrimento(a, QStringLiteral("VScroll1"), 8, 7, 5520, 1560);
+
+    etichetta(a, QStringLiteral("Label6"), QStringLiteral("Sentenza"), QStringLiteral("risultati della causa"), 5880,
+              600, 1500, 435, 13.5, true);
+    testosentenza_ = testo(a, QStringLiteral("testosentenza"), QStringLiteral("testo della sentenza elettronica"), 5880,
+                           1200, 3495, 2055);
+    testosentenza_->setPlainText(QStringLiteral("nessuna sentenza ancora possibile per \r\nmancanza di dati\r\n"));
+    // "Perché?" joins the text box's own menu: the rule and the facts behind the judgment shown.
+    auto* perche = new QAction(QStringLiteral("Perché?"), testosentenza_);
+    perche->setObjectName(QStringLiteral("perche"));
+    connect(perche, &QAction::triggered, this, [this] { perche_Click(); });
+    testosentenza_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(testosentenza_, &QWidget::customContextMenuRequested, this, [this, perche](const QPoint& punto) {
+        QMenu* menu = testosentenza_->createStandardContextMenu(punto);
+        menu->addSeparator();
+        menu->addAction(perche);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(testosentenza_->viewport()->mapToGlobal(punto));
+    });
+
+    // The heading ends with its words, leaving its row to "Che cosa cambierebbe?".
+    etichetta(a, QStringLiteral("Label5"), QStringLiteral("Obiezioni sostenute dal convenuto"),
+              QStringLiteral("tutte le obiezioni ai fatti dichiarati dall'attore"), 120, 3360, 4140, 315, 9.75, true);
+    for (int k = 1; k <= righeVisibili; ++k)
+        obiezione_[k - 1] = etichetta(a, QStringLiteral("obiezione(%1)").arg(k), QString(), QString(), 120,
+                                      3720 + 240 * (k - 1), 7095, 255);
+    vscroll2_ = barraScorrimento(a, QStringLiteral("VScroll2"), 7, 6, 7200, 3720);
+
+    etichetta(a, QStringLiteral("Label1"), QStringLiteral("Commenti"),
+              QStringLiteral("suggerimenti per l'attore o commenti alla sentenza"), 7560, 3360, 1815, 375, 9.75, true);
+    commento_ = testo(a, QStringLiteral("commento"), QString(), 7560, 3840, 1815, 1275);
+    // "Perché?" in sight too, under the comment, with its key (Alt+E).
+    auto* cmdperche = new QPushButton(QStringLiteral("P&erché?"), a);
+    cmdperche->setObjectName(QStringLiteral("cmdperche"));
+    cmdperche->setToolTip(QStringLiteral("cliccare per sapere quale regola ha deciso la sentenza e su quali fatti"));
+    posiziona(cmdperche, 7560, 5160, 1815, 330);
+    connect(cmdperche, &QPushButton::clicked, this, [this] { perche_Click(); });
+    commento_->setPlainText(
+        QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n"));
+
+    passo_ = etichetta(a, QStringLiteral("passo"), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"),
+                       QString(), 2400, 5640, 4695, 450);
+    passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: rgb(0,0,192); }"));
+    passo_->setAutoFillBackground(true);
+    passo_->setWordWrap(true);
+
+    auto* aiuto = new QPushButton(QStringLiteral("&AIUTO"), a);
+    aiuto->setObjectName(QStringLiteral("aiuto"));
+    aiuto->setToolTip(QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
+    posiziona(aiuto, 120, 5760, 960, 375);
+    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+    QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
+    auto* possesso = new QPushButton(QStringLiteral("&Possesso"), a);
+    possesso->setObjectName(QStringLiteral("cmdpossesso"));
+    possesso->setToolTip(QStringLiteral("cliccare per tornare alla finestra Possesso"));
+    posiziona(possesso, 7200, 5760, 1095, 375);
+    connect(possesso, &QPushButton::clicked, this, [this] { cmdpossesso_Click(); });
+    QPushButton* esco = creaEsco(8280, 5760, 1095, 375);
+    for (QPushButton* b : {aiuto, guida, possesso, esco})
+        adattaTesto(b);
+
+    // The judgment as PDF and on paper beside its heading; the timeline of the possession beside the
+    // heading of the facts.
+    esportaPdf_ = new QPushButton(QStringLiteral("Esporta in PDF..."), a);
+    esportaPdf_->setObjectName(QStringLiteral("esportapdf"));
+    esportaPdf_->setToolTip(QStringLiteral("cliccare per salvare la sentenza in un documento PDF"));
+    // One above the other beside the title: side by side, their captions would not fit at a readable size.
+    posiziona(esportaPdf_, 7395, 600, 1980, 255);
+    connect(esportaPdf_, &QPushButton::clicked, this, [this] { esportaPdf_Click(); });
+    stampaSentenza_ = new QPushButton(QStringLiteral("Stampa..."), a);
+    stampaSentenza_->setObjectName(QStringLiteral("stampasentenza"));
+    stampaSentenza_->setToolTip(QStringLiteral("cliccare per stampare la sentenza"));
+    posiziona(stampaSentenza_, 7395, 885, 1980, 255);
+    connect(stampaSentenza_, &QPushButton::clicked, this, [this] { stampaSentenza_Click(); });
+    for (QPushButton* b : {esportaPdf_, stampaSentenza_})
+        adattaTesto(b);
+    // What would change the judgment, on its own button where the objections' heading leaves room.
+    cambierebbe_ = new QPushButton(QStringLiteral("Che cosa cambierebbe?"), a);
+    cambierebbe_->setObjectName(QStringLiteral("cambierebbe"));
+    cambierebbe_->setToolTip(QStringLiteral("cliccare per sapere da quale giorno vale l'usucapione e quali fatti "
+                                            "cambierebbero l'esito della causa"));
+    posiziona(cambierebbe_, 4320, 3345, 2775, 300);
+    connect(cambierebbe_, &QPushButton::clicked, this, [this] { cambierebbe_Click(); });
+    adattaTesto(cambierebbe_);
+    lineaTempo_ = new QLabel(a);
+    lineaTempo_->setObjectName(QStringLiteral("lineatempo"));
+    lineaTempo_->setToolTip(QStringLiteral("il possesso nel tempo: cliccare per ingrandire"));
+    lineaTempo_->setCursor(Qt::PointingHandCursor);
+    lineaTempo_->setFrameShape(QFrame::Box);
+    lineaTempo_->installEventFilter(this);
+    posiziona(lineaTempo_, 4140, 600, 1635, 540);
+
+    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+}
+
+void FinestraSentenza::carica()
+{
+    // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
+    FinestraLavoro::carica();
+    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
+    connect(&CausaViva::attiva(), &CausaViva::sostituita, this, &FinestraSentenza::svuota);
+    Form_Load();
+}
+
+void FinestraSentenza::Form_Load()
+{
+    std::optional<Giudizio> g = giudica(CausaViva::attiva().causa());
+    if (!g)
+        return;
+    giudizio_ = std::move(g);
+    superata_ = false;
+    VScroll1_Change();
+    VScroll2_Change();
+    scriviPasso(passo_, QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
+                                   "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
+    testosentenza_->setPlainText(giudizio_->sentenza.testo);
+    commento_->setPlainText(giudizio_->sentenza.commento);
+    aggiornaLineaTempo();
+}
+
+void FinestraSentenza::causaCambiata()
+{
+    // A change leaves the judgment shown standing for what it judged, and says so; another case
+    // (opened, new, recovered) leaves none (svuota, on CausaViva::sostituita).
+    if (!giudizio_ || superata_)
+        return;
+    superata_ = true;
+    scriviPasso(passo_, QStringLiteral("i dati della causa sono cambiati dopo la sentenza: cliccare sul tasto Sentenza "
+                                       "della finestra Possesso per emetterla di nuovo"));
+}
+
+void FinestraSentenza::aggiornaLineaTempo()
+{
+    // Drawn at the panel's own size, so that it stays sharp after the window is resized.
+    const QImage img = giudizio_ ? immagineLineaTempo(*giudizio_, lineaTempo_->contentsRect().size())
+                                 : QImage();
+    lineaTempo_->setPixmap(QPixmap::fromImage(img));
+}
+
+DocumentoSentenza FinestraSentenza::documento() const
+{
+    return giudizio_ ? documentoDelGiudizio(*giudizio_, nomeprogramma + QStringLiteral(" - ") + sottotitolo,
+                                            QDate::currentDate())
+                     : DocumentoSentenza{};
+}
+
+bool FinestraSentenza::attualizza()
+{
+    if (!giudizio_ || !superata_)
+        return true;
+    if (giudica(CausaViva::attiva().causa())) {
+        Form_Load();
+        scriviPasso(passo_, QStringLiteral("la sentenza è stata emessa di nuovo con i dati attuali della causa"));
+        return true;
+    }
+    piattaforma().messaggi->mostra(
+        QStringLiteral("La sentenza mostrata non corrisponde più ai dati della causa, che ora non bastano per "
+                       "emetterla di nuovo: non viene esportata né stampata.\rCompletare o correggere i dati e "
+                       "cliccare sul tasto Sentenza della finestra Possesso."),
+        titoloaiuto, Icona::Esclamazione);
+    return false;
+}
+
+void FinestraSentenza::esportaPdf_Click()
+{
+    if (!giudizio_) {
+        piattaforma().messaggi->mostra(QStringLiteral("Nessuna sentenza è stata ancora emessa."), titoloaiuto,
+                                       Icona::Informazione);
+        return;
+    }
+    if (!attualizza())
+        return;
+    const Causa& causa = giudizio_->causa;
+    const QString nome = DocumentoSentenza::nomeFilePdf(causa.testi.attore, causa.testi.convenuto);
+    const QString percorso = piattaforma().dialoghi->salva(QStringLiteral("Esporta la sentenza in PDF"),
+                                                           {{QStringLiteral("Documento PDF"), QStringLiteral("*.pdf")}},
+                                                           1, QDir(cartellaEsportazione()).filePath(nome));
+    if (percorso.isEmpty())
+        return;
+    cartellaPdf = QFileInfo(percorso).absolutePath();
+    QString errore;
+    if (scriviPdfSentenza(documento(), percorso, &errore))
+        scriviPasso(passo_, QStringLiteral("la sentenza è stata esportata in ") + QDir::toNativeSeparators(percorso));
+    else
+        piattaforma().messaggi->mostra(errore, titoloaiuto, Icona::Esclamazione);
+}
+
+void FinestraSentenza::stampaSentenza_Click()
+{
+    if (!giudizio_) {
+        piattaforma().messaggi->mostra(QStringLiteral("Nessuna sentenza è stata ancora emessa."), titoloaiuto,
+                                       Icona::Informazione);
+        return;
+    }
+    if (!attualizza())
+        return;
+    PortaStampante* stampante = piattaforma().stampante;
+    if (!stampante->scegli())
+        return;   // cancelled
+    const DocumentoSentenza d = documento();
+    if (!stampante->stampaPagine([&d](QPagedPaintDevice& pagine) { return stampaSentenza(d, pagine); }))
+        piattaforma().messaggi->mostra(QStringLiteral("La stampa della sentenza non è stata completata."),
+                                       titoloaiuto, Icona::Esclamazione);
+}
+
+void FinestraSentenza::lineaTempo_Click()
+{
+    if (!giudizio_)
+        return;
+    auto* finestra = new QDialog(this);
+    finestra->setObjectName(QStringLiteral("lineatempogrande"));
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->setWindowTitle(QStringLiteral("Possidoria: il possesso nel tempo"));
+    auto* immagine = new QLabel(finestra);
+    immagine->setPixmap(QPixmap::fromImage(immagineLineaTempo(*giudizio_, QSize(1000, 280))));
+    auto* disposizione = new QVBoxLayout(finestra);
+    disposizione->addWidget(immagine);
+    finestra->show();
+}
+
+bool FinestraSentenza::eventFilter(QObject* o, QEvent* e)
+{
+    // Drawn anew at every size of its panel, not stretched nor cropped from the size it first had.
+    if (o == lineaTempo_ && e->type() == QEvent::Resize && giudizio_)
+        aggiornaLineaTempo();
+    if (o == lineaTempo_ && e->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        lineaTempo_Click();
+        return true;
+    }
+    return FinestraLavoro::eventFilter(o, e);
+}
+
+std::optional<Decisione> FinestraSentenza::decisione() const
+{
+    if (!giudizio_)
+        return std::nullopt;
+    return giudizio_->decisione;
+}
+
+QStringList FinestraSentenza::perche() const
+{
+    if (!giudizio_)
+        return {};
+    QStringList righe = giudizio_->perche;
+    righe << titoloAlternative() + QLatin1Char(':')
+          << righeAlternative(giudizio_->alternative, giudizio_->decisione.esito);
+    if (superata_)
+        righe.prepend(QStringLiteral("La sentenza mostrata non tiene conto delle modifiche apportate dopo la sua "
+                                     "emissione: ecco le ragioni della sentenza così come è stata emessa."));
+    return righe;
+}
+
+QStringList FinestraSentenza::cambierebbe() const
+{
+    if (!giudizio_)
+        return {};
+    QStringList righe = righeAlternative(giudizio_->alternative, giudizio_->decisione.esito);
+    if (superata_)
+        righe.prepend(QStringLiteral("La sentenza mostrata non tiene conto delle modifiche apportate dopo la sua "
+                                     "emissione: ecco che cosa cambierebbe la sentenza così come è stata emessa."));
+    return righe;
+}
+
+void FinestraSentenza::cambierebbe_Click()
+{
+    // A blank line between the day and each change: in a message box they would otherwise run together.
+    const QStringList righe = cambierebbe();
+    piattaforma().messaggi->mostra(righe.isEmpty() ? QStringLiteral("Nessuna sentenza è stata ancora emessa.")
+                                                   : righe.join(QStringLiteral("\r\r")),
+                                   titoloAlternative(), Icona::Informazione);
+}
+
+void FinestraSentenza::perche_Click()
+{
+    const QStringList righe = perche();
+    piattaforma().messaggi->mostra(righe.isEmpty() ? QStringLiteral("Nessuna sentenza è stata ancora emessa.")
+                                                   : righe.join(QChar(13)),
+                                   QStringLiteral("Perché?"), Icona::Informazione);
+}
+
+void FinestraSentenza::VScroll1_Change()
+{
+    const int v = vscroll1_->value();
+    const QStringList righe = giudizio_ ? giudizio_->fatti : QStringList();
+    for (int k = 1; k <= righeVisibili; ++k)
+        mostraRiga(azione_[k - 1], righe.value(v + k - 2));
+}
+
+void FinestraSentenza::VScroll2_Change()
+{
+    const int v = vscroll2_->value();
+    const QStringList righe = giudizio_ ? giudizio_->obiezioni : QStringList();
+    for (int k = 1; k <= righeVisibili; ++k)
+        mostraRiga(obiezione_[k - 1], righe.value(v + k - 2));
+}
+
+void FinestraSentenza::svuota()
+{
+    testosentenza_->clear();
+    commento_->clear();
+    giudizio_.reset();
+    superata_ = false;
+    scriviPasso(passo_, QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    aggiornaLineaTempo();
+    VScroll1_Change();
+    VScroll2_Change();
+}
+
+void FinestraSentenza::stampa_Click()
+{
+    if (!attualizza())
+        return;
+    scriviPasso(passo_, QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    PortaWord* word = piattaforma().word;
+    word->nuovoDocumento();
+    word->fontSelezione(QStringLiteral("Century Gothic"));
+    word->aggiungiParagrafoFinale();
+    auto passo = [word](int punti, const QString& testo) {
+        word->dimensioneParagrafo(punti);
+        word->testoParagrafo(testo);
+    };
+    const QString cr(QChar(13));
+    passo(18, nomeprogramma + QStringLiteral(" - ") + sottotitolo + cr + cr);
+    passo(14, QStringLiteral("Svolgimento del processo") + cr + cr);
+    passo(12, QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr);
+    word->dimensioneParagrafo(10);
+    const QStringList righeFatti = giudizio_ ? giudizio_->fatti : QStringList();
+    for (int i = 1; i <= fatti; ++i)
+        word->testoParagrafo(str(i) + QStringLiteral(") ") + righeFatti.value(i - 1) + cr);
+    passo(12, cr + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr);
+    word->dimensioneParagrafo(10);
+    const QStringList righeObiezioni = giudizio_ ? giudizio_->obiezioni : QStringList();
+    for (int i = 1; i <= obiezioni; ++i)
+        word->testoParagrafo(str(i) + QStringLiteral(") ") + righeObiezioni.value(i - 1) + cr);
+    // The timeline, as in the PDF, when the case has dates to draw.
+    if (giudizio_) {
+        const QImage linea = immagineLineaTempo(*giudizio_);
+        if (!linea.isNull()) {
+            passo(12, cr + QStringLiteral("Il possesso nel tempo:") + cr);
+            word->immagineParagrafo(linea);
+        }
+    }
+    passo(14, cr + QStringLiteral("Sentenza:") + cr + cr);
+    // The judgment from the decision itself; without one, what the window says in its place.
+    passo(12, soloCr(giudizio_ ? giudizio_->sentenza.testo : testosentenza_->toPlainText()) + cr);
+    passo(12, cr + QStringLiteral("Commenti:") + cr + cr);
+    passo(10, soloCr(giudizio_ ? giudizio_->sentenza.commento : commento_->toPlainText()));
+    word->giustificaTutto();
+    // The document stays open for the user; the export step records it and tells of a failure.
+    const QString scritto = Esportazione::mostra(*word);
+    // The hint tells what became of the export, no longer what it was about to do.
+    const QString dove = QDir::toNativeSeparators(scritto);
+    scriviPasso(passo_, scritto.isEmpty() ? QStringLiteral("la sentenza non è stata esportata: il documento non si è potuto scrivere")
+                        : !appword.isEmpty() ? QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in ") + dove
+                                             : QStringLiteral("la sentenza è stata scritta in ") + dove
+                                                   + QStringLiteral(", ma nessun programma di videoscrittura l'ha aperta"));
+    // Written but opened by no word processor: the same judgment can be had as PDF.
+    if (!scritto.isEmpty() && appword.isEmpty()
+        && piattaforma().messaggi->mostra(QStringLiteral("Si desidera esportare la sentenza in PDF?"), titoloaiuto,
+                                          Icona::Domanda, Pulsanti::SiNo, Risposta::Si) == Risposta::Si)
+        esportaPdf_Click();
+}
+
+void FinestraSentenza::aiuto_Click()
+{
+    piattaforma().messaggi->mostra(
+        QStringList{
+            u("- La finestra è di sola lettura: in essa vengono visualizzati gli elementi sostenuti dalle parti nel "
+              "corso della causa e la sentenza finale."),
+            QStringLiteral("- E' possibile apportare delle modifiche tornando alla finestra Possesso cliccando "
+                           "sull'apposito tasto;"),
+            QStringLiteral("- oppure stampare i dati visualizzati o archiviarli in un apposito file."),
+        }.join(QChar(13)),
+        titoloaiuto, Icona::Informazione);
+}
+
+void FinestraSentenza::cmdpossesso_Click()
+{
+    Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
+}

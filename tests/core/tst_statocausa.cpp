@@ -1,0 +1,160 @@
+// What the windows and the judgment derive from a case record, with no window: durations from the
+// dates as typed, the completeness checks, the objections raised and their count.
+#include "core/statocausa.h"
+#include "core/tabellecausa.h"
+
+#include <QtTest>
+
+namespace {
+
+// Ownership, twenty-five years, every requirement answered, no objection.
+Causa completa()
+{
+    Causa c;
+    c.testi = {QStringLiteral("Anna"), QStringLiteral("Bruno"), QStringLiteral("orto"), QStringLiteral("Pisa"),
+               QStringLiteral("1/1/1970"), QStringLiteral("1/1/1995"), {}, {}, {}, {}};
+    c.scelte.tipologia = 1;
+    c.scelte.sceltainterr = 3, c.scelte.sceltamodus = 2, c.scelte.sceltapsic = 2;
+    c.scelte.sceltaprov = 1, c.scelte.sceltafed = 1, c.scelte.sceltaacq = 2;
+    return c;
+}
+
+using Ritocco = std::function<void(Causa&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Ritocco)
+
+class TstStatoCausa : public QObject {
+    Q_OBJECT
+private slots:
+    void durata_data();
+    void durata();
+    void completezza_data();
+    void completezza();
+    void mancanzeNominate();
+    void obiezioni_data();
+    void obiezioni();
+};
+
+void TstStatoCausa::durata_data()
+{
+    QTest::addColumn<QString>("inizio");
+    QTest::addColumn<QString>("fine");
+    QTest::addColumn<QString>("durata");
+    QTest::newRow("both dates") << "1/1/70" << "1/1/95" << " 25 anni";
+    QTest::newRow("blanks around") << " 1/1/1970 " << "1.1.1995" << " 25 anni";
+    QTest::newRow("end missing") << "1/1/70" << "" << "";
+    QTest::newRow("no such day") << "31/2/99" << "1/1/2005" << "";
+    QTest::newRow("cut by a field limit") << "8/12/198" << "8/12/2000" << "";
+}
+
+// A duration stands only on two dates that read; nothing else, whatever was shown before.
+void TstStatoCausa::durata()
+{
+    QFETCH(QString, inizio);
+    QFETCH(QString, fine);
+    QFETCH(QString, durata);
+    TestiCausa t;
+    t.possessoInizio = inizio;
+    t.possessoFine = fine;
+    QCOMPARE(StatoCausa::durataPossesso(t), durata);
+    QCOMPARE(StatoCausa::durata(inizio, fine), durata);
+}
+
+void TstStatoCausa::completezza_data()
+{
+    QTest::addColumn<Ritocco>("ritocco");
+    QTest::addColumn<bool>("intestazione");
+    QTest::addColumn<bool>("possesso");
+    QTest::addColumn<bool>("giudicabile");
+    QTest::newRow("complete") << Ritocco([](Causa&) {}) << true << true << true;
+    // The place lets the case go on, but the judgment needs it.
+    QTest::newRow("no place") << Ritocco([](Causa& c) { c.testi.luogo.clear(); }) << true << true << false;
+    QTest::newRow("no defendant") << Ritocco([](Causa& c) { c.testi.convenuto.clear(); }) << false << true << false;
+    QTest::newRow("type 0") << Ritocco([](Causa& c) { c.scelte.tipologia = 0; }) << false << true << false;
+    QTest::newRow("type 13") << Ritocco([](Causa& c) { c.scelte.tipologia = 13; }) << false << true << false;
+    QTest::newRow("end date emptied") << Ritocco([](Causa& c) { c.testi.possessoFine.clear(); }) << true << false << false;
+    QTest::newRow("start unreadable") << Ritocco([](Causa& c) { c.testi.possessoInizio = QStringLiteral("ieri"); })
+                                      << true << false << false;
+    QTest::newRow("faith unanswered") << Ritocco([](Causa& c) { c.scelte.sceltafed.reset(); }) << true << false << false;
+    QTest::newRow("interruption 4 of 3") << Ritocco([](Causa& c) { c.scelte.sceltainterr = 4; }) << true << false
+                                         << false;
+    // Dates the Code cannot count from: no judgment rests on them, in the possession or an objection.
+    QTest::newRow("possession ending in 2045") << Ritocco([](Causa& c) {
+        c.testi.possessoFine = QDate::currentDate().addYears(19).toString(QStringLiteral("d/M/yyyy"));
+    }) << true << false << false;
+    QTest::newRow("possession ending where it starts")
+        << Ritocco([](Causa& c) { c.testi.possessoFine = c.testi.possessoInizio; }) << true << false << false;
+    QTest::newRow("objection dates reversed") << Ritocco([](Causa& c) {
+        c.testi.ledateInizio = QStringLiteral("2/1/1990");
+        c.testi.ledateFine = QStringLiteral("1/1/1990");
+    }) << true << true << false;
+    QTest::newRow("interruption of one day (an act)") << Ritocco([](Causa& c) {
+        c.testi.interruzioneInizio = QStringLiteral("12/5/1990");
+        c.testi.interruzioneFine = QStringLiteral("12/5/1990");
+    }) << true << true << true;
+}
+
+void TstStatoCausa::completezza()
+{
+    QFETCH(Ritocco, ritocco);
+    Causa c = completa();
+    ritocco(c);
+    QTEST(StatoCausa::intestazioneCompleta(c), "intestazione");
+    QTEST(StatoCausa::possessoCompleto(c), "possesso");
+    QTEST(StatoCausa::giudicabile(c), "giudicabile");
+    // A case that cannot be judged for want of data says what it wants.
+    QFETCH(bool, possesso);
+    QCOMPARE(StatoCausa::mancanzePossesso(c).isEmpty(), possesso || !StatoCausa::erroreDateCausa(c.testi).isEmpty());
+}
+
+// A case saved half-way names what the judgment still needs, in the windows' order.
+void TstStatoCausa::mancanzeNominate()
+{
+    Causa c;
+    c.testi.attore = QStringLiteral("Rossi");
+    c.testi.possessoInizio = QStringLiteral("1/1/1980");
+    c.scelte.sceltainterr = 3;
+    const QStringList m = StatoCausa::mancanze(c);
+    QCOMPARE(m.mid(0, 5), (QStringList{QStringLiteral("il convenuto"), QStringLiteral("il bene o diritto"),
+                                        QStringLiteral("la località"), QStringLiteral("la tipologia di usucapione"),
+                                        QStringLiteral("la data finale del possesso")}));
+    QCOMPARE(m.size(), 10);
+    QCOMPARE(m.last(), QStringLiteral("la risposta su «Acquisto da chi non è proprietario»"));
+    QVERIFY(StatoCausa::mancanze(completa()).isEmpty());
+}
+
+void TstStatoCausa::obiezioni_data()
+{
+    QTest::addColumn<Ritocco>("ritocco");
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<QString>("contatore");
+    QTest::newRow("none") << Ritocco([](Causa&) {}) << 0 << "";
+    // A date objection stands on its start proof alone.
+    QTest::newRow("dates, end proof only") << Ritocco([](Causa& c) { c.scelte.ledatfin = 2; }) << 0 << "";
+    QTest::newRow("dates") << Ritocco([](Causa& c) { c.scelte.ledatin = 2; }) << 1
+                           << "È stata formulata n. 1 obiezione.";
+    QTest::newRow("a proof of 0 is none") << Ritocco([](Causa& c) { c.scelte.obiezmodo = 0; }) << 0 << "";
+    QTest::newRow("interruption and three questionnaires") << Ritocco([](Causa& c) {
+        c.scelte.interdatin = 13;
+        c.scelte.obiezmodo = 4, c.scelte.obiezfede = 12, c.scelte.obiezacq = 1;
+    }) << 4 << "Sono state formulate n. 4 obiezioni.";
+    QTest::newRow("all seven") << Ritocco([](Causa& c) {
+        for (int k = 1; k <= TabelleCausa::obiezioni; ++k)
+            c.scelte.*TabelleCausa::obiezione(k).prova = 1;
+    }) << 7 << "Sono state formulate n. 7 obiezioni.";
+}
+
+void TstStatoCausa::obiezioni()
+{
+    QFETCH(Ritocco, ritocco);
+    QFETCH(int, numero);
+    Causa c = completa();
+    ritocco(c);
+    QCOMPARE(StatoCausa::numeroObiezioni(c.scelte), numero);
+    QTEST(StatoCausa::contatoreObiezioni(numero), "contatore");
+}
+
+QTEST_GUILESS_MAIN(TstStatoCausa)
+#include "tst_statocausa.moc"

@@ -1,0 +1,34 @@
+// The system's locale, which Qt's own file dialog dates files in, reads as Italian whatever the
+// environment says, and the environment is left as it was for the programs started later.
+#include "gui/frame/lingua.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+#include <QTest>
+
+class TstLinguaSistema : public QObject {
+    Q_OBJECT
+private slots:
+    void dateDelSistemaInItaliano()
+    {
+        const QLocale sistema = QLocale::system();
+        QCOMPARE(sistema.language(), QLocale::Italian);
+        QCOMPARE(sistema.monthName(12, QLocale::ShortFormat), QStringLiteral("dic"));
+        QCOMPARE(sistema.toString(QDate(2026, 12, 11), QStringLiteral("d MMM yyyy")), QStringLiteral("11 dic 2026"));
+    }
+    void ambienteInvariato() { QCOMPARE(qgetenv("LC_ALL"), QByteArray("en_US.UTF-8")); }
+};
+
+int main(int argc, char* argv[])
+{
+    // An English session: Qt would read the system's locale as English.
+    qputenv("LC_ALL", "en_US.UTF-8");
+    qputenv("LANG", "en_US.UTF-8");
+    Lingua::sistemaInItaliano();
+    QCoreApplication app(argc, argv);
+    TstLinguaSistema t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_linguasistema.moc"

@@ -1,0 +1,614 @@
+// The judgment window: its controls, the load with its guard, the fact and objection lines, the
+// scroll bars, the export, and a whole case driven from the main menu to the exported judgment.
+#include "gui/frame/gruppoopzioni.h"
+#include "gui/frame/modpossidoria.h"
+#include "gui/frame/twips.h"
+#include "gui/case/finestracausa.h"
+#include "gui/case/finestrapossesso.h"
+#include "core/causaviva.h"
+#include "fakes/piattaformafinta.h"
+#include "core/catalogo.h"
+#include "documento/documentosentenza.h"
+#include "gui/judgment/finestrasentenza.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace ModPossidoria;
+
+namespace {
+
+const QString iniziale = QStringLiteral("nessuna sentenza ancora possibile per \nmancanza di dati\n");
+const QString commentoIniziale = QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\n");
+
+} // namespace
+
+class TstSentenza : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controlli_data();
+    void controlli();
+    void apertaPrimaDelTempo();
+    void righe();
+    void barre_data();
+    void barre();
+    void righeLeggibiliPerIntero();
+    void sentenzaDueVolte();
+    void esportazione();
+    void esportazioneDopoCanc();
+    void suggerimentoDopoEsportazione_data();
+    void suggerimentoDopoEsportazione();
+    void messaggiEPossesso();
+    void causaIntera_data();
+    void causaIntera();
+    void senzaPunti_data();
+    void senzaPunti();
+    void obiezioniLette();   // registers a stand-in objection window: keep it last
+    void percheDopoUnaModifica();
+    void esportazioneSuperata_data();
+    void esportazioneSuperata();
+    void altraCausaNessunaSentenza();
+    void cheCosaCambierebbe();
+    void immagine();
+
+private:
+    FinestraSentenza* sentenza() { return Finestre::di<FinestraSentenza>(); }
+    void causaCompleta(int tipo, const QString& inizio, const QString& fine, const QVector<int>& risposte);
+    PiattaformaFinta* finta_ = nullptr;
+};
+
+void TstSentenza::init()
+{
+    finta_ = new PiattaformaFinta;
+    Finestre::finestra(QStringLiteral("norme"));
+}
+
+void TstSentenza::cleanup()
+{
+    delete finta_;
+    finta_ = nullptr;
+}
+
+void TstSentenza::causaCompleta(int tipo, const QString& inizio, const QString& fine, const QVector<int>& risposte)
+{
+    FinestraCausa* c = Finestre::di<FinestraCausa>();
+    QTest::keyClicks(c->attore(), QStringLiteral("Mario Rossi"));
+    QTest::keyClicks(c->convenuto(), QStringLiteral("Giulia Bianchi"));
+    QTest::keyClicks(c->bene(), QStringLiteral("fondo rustico"));
+    QTest::keyClicks(c->luogo(), QStringLiteral("Lecco"));
+    c->Option1()->pulsante(tipo)->click();
+    FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+    QTest::keyClicks(p->datainizio(), inizio);
+    QTest::keyClicks(p->datafine(), fine);
+    for (int k = 1; k <= 6; ++k)
+        p->gruppo(k)->pulsante(risposte[k - 1])->click();
+}
+
+void TstSentenza::controlli_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QRect>("posizione");
+    QTest::addColumn<QString>("tooltip");
+    auto riga = [](const char* nome, QRect r, const char* tooltip) {
+        QTest::newRow(nome) << QString::fromLatin1(nome) << r << QString::fromUtf8(tooltip);
+    };
+    riga("Label7", {120, 600, 5655, 435}, "ricapitolo dei dati inseriti");
+    riga("Label4", {120, 1200, 5655, 315}, "tutti gli elementi della causa ricavati dalle dichiarazioni dell'attore");
+    riga("azione(1)", {120, 1560, 5415, 255}, "");
+    riga("azione(7)", {120, 3000, 5415, 255}, "");
+    riga("VScroll1", {5520, 1560, 255, 1695}, "");
+    riga("Label6", {5880, 600, 1500, 435}, "risultati della causa");
+    riga("testosentenza", {5880, 1200, 3495, 2055}, "testo della sentenza elettronica");
+    riga("Label5", {120, 3360, 4140, 315}, "tutte le obiezioni ai fatti dichiarati dall'attore");
+    riga("obiezione(7)", {120, 5160, 7095, 255}, "");
+    riga("VScroll2", {7200, 3720, 255, 1695}, "");
+    riga("Label1", {7560, 3360, 1815, 375}, "suggerimenti per l'attore o commenti alla sentenza");
+    riga("commento", {7560, 3840, 1815, 1275}, "");
+    riga("cmdperche", {7560, 5160, 1815, 330}, "cliccare per sapere quale regola ha deciso la sentenza e su quali fatti");
+    riga("passo", {2400, 5640, 4695, 450}, "");
+    riga("cmdpossesso", {7200, 5760, 1095, 375}, "cliccare per tornare alla finestra Possesso");
+}
+
+void TstSentenza::controlli()
+{
+    QFETCH(QString, nome);
+    QFETCH(QRect, posizione);
+    QFETCH(QString, tooltip);
+    QWidget* w = sentenza()->findChild<QWidget*>(nome);
+    QVERIFY2(w, qPrintable(nome));
+    QCOMPARE(w->toolTip(), tooltip);
+    // At the design size every control stands where the design puts it (to the pixel).
+    const QRect atteso(twipInPixel(posizione.x(), w), twipInPixel(posizione.y(), w), twipInPixel(posizione.width(), w),
+                       twipInPixel(posizione.height(), w));
+    QCOMPARE(w->geometry(), atteso);
+}
+
+void TstSentenza::apertaPrimaDelTempo()
+{
+    // From the window menu, before the possession window is complete.
+    CausaViva::attiva().imposta(&DatiCausa::tipologia, qint16(1));
+    CausaViva::attiva().imposta(&DatiCausa::sceltainterr, qint16(3));
+    Finestre::di<FinestraCausa>()->visualizza(13);
+    FinestraSentenza* s = sentenza();
+    QVERIFY(s->isVisible());
+    QCOMPARE(s->windowTitle(), QStringLiteral("Possidoria: sentenza sulla causa svolta[*]"));
+    QCOMPARE(s->testosentenza()->toPlainText(), iniziale);
+    QCOMPARE(s->commento()->toPlainText(), commentoIniziale);
+    QCOMPARE(s->passo()->text(), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    for (int k = 1; k <= 7; ++k)
+        QVERIFY(s->findChild<QLabel*>(QStringLiteral("azione(%1)").arg(k))->text().isEmpty());
+    QVERIFY(!s->giudizio());
+    QVERIFY(s->azione(QStringLiteral("stampa"))->isEnabled());
+}
+
+void TstSentenza::righe()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    const QStringList fatti = {
+        QStringLiteral("- nome dell'attore: Mario Rossi"),
+        QStringLiteral("- nome del convenuto: Giulia Bianchi"),
+        QStringLiteral("- bene: fondo rustico"),
+        QStringLiteral("- luogo: Lecco"),
+        QString::fromUtf8("- tipologia di usucapione: proprietà"),
+        QStringLiteral("- data d'inizio del possesso: 1/1/70"),
+        QStringLiteral("- data di fine del possesso: 1/1/95"),
+        QStringLiteral("- durata del possesso: 25 anni"),
+        QStringLiteral("- durata dell'interruzione del possesso: nessuna interruzione del possesso"),
+        QStringLiteral("- modo di acquisto del possesso: acquistato in modo pacifico e pubblico"),
+        QStringLiteral("- psicologia del possessore: ha posseduto con l'animo del padrone"),
+        QString::fromUtf8("- provenienza della cosa: la provenienza della cosa è legittima"),
+        QString::fromUtf8("- fede del possessore: il possessore è di mala fede"),
+        QString::fromUtf8("- acquisto del bene da chi non è proprietario: no"),
+    };
+    const QStringList obiezioni = sentenza()->giudizio()->obiezioni;
+    QCOMPARE(sentenza()->giudizio()->fatti, fatti);
+    // No objection raised: each of the thirteen lines says so after its own heading.
+    QCOMPARE(obiezioni.size(), 13);
+    QCOMPARE(obiezioni.value(0), QStringLiteral("- data d'inizio del possesso: nessuna obiezione"));
+    QCOMPARE(obiezioni.value(5), QStringLiteral("- data di fine dell'interruzione del possesso: nessuna obiezione"));
+    QCOMPARE(obiezioni.value(6), QStringLiteral("- l'inizio dell'interruzione risulta da: nessuna obiezione"));
+    for (const QString& riga : obiezioni)
+        QVERIFY2(riga.startsWith(QStringLiteral("- ")) && riga.endsWith(QStringLiteral(": nessuna obiezione")),
+                 qPrintable(riga));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), fatti[0]);
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(7)"))->text(), fatti[6]);
+    QCOMPARE(sentenza()->passo()->text(),
+             QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti forniti "
+                            "nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
+}
+
+// A line of either list that its row cuts (the long manner of acquisition, say) can be read whole
+// in its tooltip, at every position of the scroll bar.
+void TstSentenza::righeLeggibiliPerIntero()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    sentenza()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(sentenza()));
+    int tagliate = 0;
+    for (const auto& [barra, riga] : {std::pair{"VScroll1", "azione"}, std::pair{"VScroll2", "obiezione"}}) {
+        auto* b = sentenza()->findChild<QScrollBar*>(QString::fromLatin1(barra));
+        for (int v = b->minimum(); v <= b->maximum(); ++v) {
+            b->setValue(v);
+            for (int k = 1; k <= 7; ++k) {
+                auto* l = sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(QString::fromLatin1(riga)).arg(k));
+                const int visibile = qMin(l->geometry().right(), b->geometry().left() - 1) - l->x() + 1 - 2 * l->margin();
+                if (l->fontMetrics().horizontalAdvance(l->text()) <= visibile)
+                    continue;
+                ++tagliate;
+                QCOMPARE(l->toolTip(), l->text());
+            }
+        }
+    }
+    QVERIFY(tagliate > 0);   // the case has long lines: the check above has run
+}
+
+void TstSentenza::barre_data()
+{
+    QTest::addColumn<QString>("barra");
+    QTest::addColumn<QString>("riga");
+    QTest::addColumn<int>("massimo");
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<int>("primaVisibile");   // the entry the first line shows at the maximum
+    QTest::newRow("fatti") << QStringLiteral("VScroll1") << QStringLiteral("azione") << 8 << 7 << 8;
+    QTest::newRow("obiezioni") << QStringLiteral("VScroll2") << QStringLiteral("obiezione") << 7 << 6 << 7;
+}
+
+void TstSentenza::barre()
+{
+    QFETCH(QString, barra);
+    QFETCH(QString, riga);
+    QFETCH(int, massimo);
+    QFETCH(int, pagina);
+    QFETCH(int, primaVisibile);
+    causaCompleta(3, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    const QStringList elenco = barra == QLatin1String("VScroll1") ? sentenza()->giudizio()->fatti
+                                                                  : sentenza()->giudizio()->obiezioni;
+    auto* b = sentenza()->findChild<QScrollBar*>(barra);
+    QCOMPARE(b->minimum(), 1);
+    QCOMPARE(b->maximum(), massimo);
+    QCOMPARE(b->pageStep(), pagina);
+    QCOMPARE(b->value(), 1);
+    b->triggerAction(QAbstractSlider::SliderPageStepAdd);   // a click in the track
+    QCOMPARE(b->value(), 1 + pagina);
+    b->setValue(b->maximum() + 5);
+    QCOMPARE(b->value(), massimo);
+    for (int k = 1; k <= 7; ++k)
+        QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(riga).arg(k))->text(),
+                 elenco.value(primaVisibile + k - 2));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("%1(7)").arg(riga))->text(), elenco.last());
+}
+
+void TstSentenza::sentenzaDueVolte()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+    p->cmdavanti_Click();
+    sentenza()->VScroll1()->setValue(4);
+    const QString prima = sentenza()->testosentenza()->toPlainText();
+    p->cmdavanti_Click();
+    QCOMPARE(sentenza()->testosentenza()->toPlainText(), prima);
+    QCOMPARE(sentenza()->VScroll1()->value(), 4);
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), sentenza()->giudizio()->fatti.value(3));
+}
+
+void TstSentenza::esportazione()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    // The toolbar's print button and the menu entry are the same action.
+    sentenza()->azioneBarra(4)->trigger();
+    const QStringList& op = finta_->word.operazioni;
+    QCOMPARE(sentenza()->passo()->text(),
+             QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in documento-finto.odt"));
+    QStringList atteso = {QStringLiteral("new"), QStringLiteral("font Century Gothic"), QStringLiteral("paragraph"),
+                          QStringLiteral("psize 18"), QStringLiteral("ptext Possidoria - causa elettronica con sentenza\r\r"),
+                          QStringLiteral("psize 14"), QStringLiteral("ptext Svolgimento del processo\r\r"),
+                          QStringLiteral("psize 12"), QStringLiteral("ptext Fatti sostenuti dall'attore:\r\r"),
+                          QStringLiteral("psize 10")};
+    for (int i = 1; i <= 14; ++i)
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->fatti[i - 1] + QStringLiteral("\r");
+    atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rObiezioni sostenute dal convenuto:\r\r")
+           << QStringLiteral("psize 10");
+    for (int i = 1; i <= 13; ++i)
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->obiezioni[i - 1] + QStringLiteral("\r");
+    // The timeline as in the PDF, at the size the PDF draws it.
+    atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rIl possesso nel tempo:\r") << QStringLiteral("image 900x240");
+    atteso << QStringLiteral("psize 14") << QStringLiteral("ptext \rSentenza:\r\r") << QStringLiteral("psize 12")
+           << QStringLiteral("ptext ") + sentenza()->testosentenza()->toPlainText() + QStringLiteral("\r")
+           << QStringLiteral("psize 12") << QStringLiteral("ptext \rCommenti:\r\r") << QStringLiteral("psize 10")
+           << QStringLiteral("ptext ") + sentenza()->commento()->toPlainText() << QStringLiteral("justify")
+           << QStringLiteral("show");
+    QCOMPARE(op, atteso);
+    QVERIFY(op.contains(QStringLiteral("ptext  1) - nome dell'attore: Mario Rossi\r")));
+    QVERIFY(!finta_->word.testo.contains(QChar('\n')));
+}
+
+// After an export the hint says what became of it: opened, only written, or not written at all.
+void TstSentenza::suggerimentoDopoEsportazione_data()
+{
+    QTest::addColumn<bool>("scritto");
+    QTest::addColumn<bool>("aperto");
+    QTest::addColumn<QString>("passo");
+    QTest::newRow("aperto") << true << true
+                            << "la sentenza è aperta nel programma di videoscrittura; il documento è in /tmp/sentenza.odt";
+    QTest::newRow("solo scritto") << true << false
+                                  << "la sentenza è stata scritta in /tmp/sentenza.odt, ma nessun programma di videoscrittura l'ha aperta";
+    QTest::newRow("non scritto") << false << false
+                                 << "la sentenza non è stata esportata: il documento non si è potuto scrivere";
+}
+
+void TstSentenza::suggerimentoDopoEsportazione()
+{
+    QFETCH(bool, scritto);
+    QFETCH(bool, aperto);
+    QFETCH(QString, passo);
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    finta_->word.esitoMostra = {scritto, QDir::temp().filePath(QStringLiteral("sentenza.odt")), false, aperto,
+                                aperto ? QStringLiteral("writer") : QString()};
+    finta_->messaggi.risposte << Risposta::Ok << Risposta::No;   // no PDF instead
+    sentenza()->azione(QStringLiteral("stampa"))->trigger();
+    QCOMPARE(sentenza()->passo()->text(), passo);
+    QVERIFY(sentenza()->passo()->font().pointSizeF() >= 8);
+}
+
+void TstSentenza::esportazioneDopoCanc()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    finta_->messaggi.risposte << Risposta::No;   // the case dropped unsaved
+    Finestre::di<FinestraCausa>()->azzera_Click();
+    sentenza()->stampa_Click();
+    const QStringList& op = finta_->word.operazioni;
+    QStringList numerate;
+    for (const QString& o : op)
+        if (o.startsWith(QStringLiteral("ptext ")) && o.contains(QStringLiteral(") ")) && o.endsWith(QChar('\r')) &&
+            o.size() <= 12)
+            numerate << o;
+    QStringList attese;
+    for (int i = 1; i <= 14; ++i)
+        attese << QStringLiteral("ptext ") + str(i) + QStringLiteral(") \r");
+    for (int i = 1; i <= 13; ++i)
+        attese << QStringLiteral("ptext ") + str(i) + QStringLiteral(") \r");
+    QCOMPARE(numerate, attese);
+    QVERIFY(op.contains(QStringLiteral("ptext \r")));   // the emptied judgment
+    QCOMPARE(op.last(), QStringLiteral("show"));
+}
+
+void TstSentenza::messaggiEPossesso()
+{
+    sentenza()->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
+    QCOMPARE(finta_->messaggi.mostrati.size(), 1);
+    const QStringList righe = finta_->messaggi.ultimo().testo.split(QChar(13));
+    QCOMPARE(righe.size(), 3);
+    QVERIFY(righe[0].startsWith(QString::fromUtf8("- La finestra è di sola lettura:")));
+    QCOMPARE(righe[2], QStringLiteral("- oppure stampare i dati visualizzati o archiviarli in un apposito file."));
+    sentenza()->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
+    QVERIFY(Finestre::finestra(QStringLiteral("possesso"))->isVisible());
+    QVERIFY(Finestre::caricata(QStringLiteral("sentenza")));
+}
+
+void TstSentenza::causaIntera_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("inizio");
+    QTest::addColumn<QString>("fine");
+    QTest::addColumn<QVector<int>>("risposte");
+    QTest::addColumn<QString>("chiave");
+    QTest::addColumn<bool>("vince");
+    // Twenty-five years, uninterrupted, peaceful and public, as owner: ordinary prescription.
+    QTest::newRow("R1 proprietà") << 1 << "1/1/70" << "1/1/95" << QVector<int>{3, 2, 2, 1, 2, 2} << "R1" << true;
+    // Five years in good faith with a title is too short for every rule.
+    QTest::newRow("RF troppo breve") << 4 << "1/1/90" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RF" << false;
+    QTest::newRow("RD demanio") << 12 << "1/1/50" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RD" << false;
+    QTest::newRow("RS servitù") << 7 << "1/1/50" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RS" << false;
+}
+
+void TstSentenza::causaIntera()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, inizio);
+    QFETCH(QString, fine);
+    QFETCH(QVector<int>, risposte);
+    QFETCH(QString, chiave);
+    QFETCH(bool, vince);
+
+    // The main menu, its third option, and every window found by name as a user would reach it.
+    Finestre::mostra(QStringLiteral("scelta"));
+    QWidget* scelta = Finestre::finestra(QStringLiteral("scelta"));
+    scelta->findChild<QRadioButton*>(QStringLiteral("Option1(3)"))->click();
+    QWidget* causa = Finestre::finestra(QStringLiteral("causa"));
+    QVERIFY(causa->isVisible());
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("attore")), QStringLiteral("Mario Rossi"));
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("convenuto")), QStringLiteral("Giulia Bianchi"));
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("bene")), QStringLiteral("fondo"));
+    QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("luogo")), QStringLiteral("Lecco"));
+    causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(tipo))->click();
+    causa->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
+
+    QWidget* possesso = Finestre::finestra(QStringLiteral("possesso"));
+    QVERIFY(possesso->isVisible());
+    QTest::keyClicks(possesso->findChild<QLineEdit*>(QStringLiteral("datainizio")), inizio);
+    QTest::keyClicks(possesso->findChild<QLineEdit*>(QStringLiteral("datafine")), fine);
+    const char* gruppi[6] = {"interr", "modus", "psic", "prov", "fed", "acq"};
+    for (int k = 0; k < 6; ++k)
+        possesso->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[k])).arg(risposte[k]))->click();
+    possesso->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
+    QVERIFY(finta_->messaggi.mostrati.isEmpty());
+
+    QWidget* s = Finestre::finestra(QStringLiteral("sentenza"));
+    QVERIFY(s->isVisible());
+    // The rule the case lands on, and its texts as the catalogue writes them for it.
+    const Decisione d = decidi(fattiDellaCausa(CausaViva::attiva().causa()));
+    QCOMPARE(d.chiave, chiave);
+    QCOMPARE(d.esito == Esito::Vince, vince);
+    const QString testo = s->findChild<QPlainTextEdit*>(QStringLiteral("testosentenza"))->toPlainText();
+    const QString commento = s->findChild<QPlainTextEdit*>(QStringLiteral("commento"))->toPlainText();
+    QCOMPARE(testo, testoSentenza(d));
+    QCOMPARE(commento, testoCommento(d, QStringLiteral("Mario Rossi")));
+    QVERIFY(testo.startsWith(vince ? QStringLiteral("L'attore vince la causa.") : QStringLiteral("L'attore perde la causa.")));
+
+    // The export, from the window's File menu.
+    qobject_cast<FinestraLavoro*>(s)->azione(QStringLiteral("stampa"))->trigger();
+    const QStringList& op = finta_->word.operazioni;
+    QCOMPARE(op.first(), QStringLiteral("new"));
+    QVERIFY(op.contains(QStringLiteral("ptext ") + testo + QStringLiteral("\r")));
+    QCOMPARE(op.at(op.size() - 3), QStringLiteral("ptext ") + commento);
+    QCOMPARE(op.last(), QStringLiteral("show"));
+    QVERIFY(finta_->word.testo.contains(QStringLiteral(" 5) - tipologia di usucapione: ") +
+                                        ::senzaPunti(
+                                            causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(tipo))->text())));
+}
+
+void TstSentenza::senzaPunti_data()
+{
+    QTest::addColumn<QString>("didascalia");
+    QTest::addColumn<QString>("attesa");
+    QTest::newRow("proprietà") << QString::fromUtf8("proprietà.........................................")
+                               << QString::fromUtf8("proprietà");
+    QTest::newRow("art.2727") << QStringLiteral("presunzioni (art.2727)........") << QStringLiteral("presunzioni (art2727)");
+    QTest::newRow("senza punti") << QStringLiteral("no") << QStringLiteral("no");
+}
+
+void TstSentenza::senzaPunti()
+{
+    QFETCH(QString, didascalia);
+    QFETCH(QString, attesa);
+    QCOMPARE(::senzaPunti(didascalia), attesa);
+}
+
+void TstSentenza::obiezioniLette()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    FinestraPossesso* p = Finestre::di<FinestraPossesso>();
+    CausaViva& c = CausaViva::attiva();
+    c.imposta(&TestiCausa::ledateInizio, QStringLiteral("1/1/80"));
+    c.imposta(&TestiCausa::ledateFine, QStringLiteral("1/1/95"));
+
+    // With no start proof all four lines read "nessuna obiezione", whatever the end proof.
+    c.imposta(&DatiCausa::ledatfin, qint16(2));
+    p->cmdavanti_Click();
+    QStringList o = sentenza()->giudizio()->obiezioni;
+    QCOMPARE(o.value(1), QStringLiteral("- data di fine del possesso: nessuna obiezione"));
+    QCOMPARE(o.value(2), QStringLiteral("- la data iniziale del possesso risulta da: nessuna obiezione"));
+    QCOMPARE(o.value(3), QStringLiteral("- la data finale del possesso risulta da: nessuna obiezione"));
+
+    // The objection raised: its dates as typed and both proofs, captions without their periods.
+    c.imposta(&DatiCausa::ledatin, qint16(7));
+    c.imposta(&DatiCausa::obiezfede, qint16(20));   // a number naming no proof, as a damaged file may hold
+    p->cmdavanti_Click();
+    o = sentenza()->giudizio()->obiezioni;
+    QCOMPARE(o.value(0), QStringLiteral("- data d'inizio del possesso: 1/1/80"));
+    QCOMPARE(o.value(1), QStringLiteral("- data di fine del possesso: 1/1/95"));
+    QCOMPARE(o.value(2), QStringLiteral("- la data iniziale del possesso risulta da: presunzioni (art2727)"));
+    QCOMPARE(o.value(3), QStringLiteral("- la data finale del possesso risulta da: transazioni"));
+    QCOMPARE(o.value(11), QStringLiteral("- la mala fede del possessore risulta da: prova non riconosciuta (n. 20)"));
+}
+
+// "Perché?" explains the judgment on screen: after a change of the case it says the judgment is
+// out of date and still gives the reasons of the one shown, never those of another.
+void TstSentenza::percheDopoUnaModifica()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    const QString testo = sentenza()->testosentenza()->toPlainText();
+    const QStringList prima = sentenza()->perche();
+    QVERIFY(testo.startsWith(QStringLiteral("L'attore vince la causa.")));
+    QVERIFY(!sentenza()->superata());
+
+    // Violence proved by witnesses would lose the case; the judgment shown has not judged it yet.
+    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));
+    QVERIFY(sentenza()->superata());
+    QCOMPARE(sentenza()->testosentenza()->toPlainText(), testo);
+    const QStringList dopo = sentenza()->perche();
+    QCOMPARE(dopo.mid(1), prima);
+    QVERIFY(dopo.first().contains(QStringLiteral("modifiche")));
+    QVERIFY(sentenza()->passo()->text().startsWith(QStringLiteral("i dati della causa sono cambiati")));
+
+    // Given again, text and reasons move together.
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(!sentenza()->superata());
+    QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
+    QCOMPARE(sentenza()->perche().first().contains(sentenza()->giudizio()->decisione.chiave), true);
+}
+
+// Its own button tells the day and the changes of the judgment shown; "Perché?" ends with them.
+void TstSentenza::cheCosaCambierebbe()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    auto* pulsante = sentenza()->findChild<QPushButton*>(QStringLiteral("cambierebbe"));
+    QVERIFY(pulsante);
+    pulsante->click();
+    const MessaggioRegistrato m = finta_->messaggi.ultimo();
+    QCOMPARE(m.titolo, QStringLiteral("Che cosa cambierebbe la sentenza"));
+    QCOMPARE(m.icona, Icona::Informazione);
+    const QStringList righe = m.testo.split(QChar(13), Qt::SkipEmptyParts);
+    QVERIFY(m.testo.contains(QStringLiteral("\r\r- ")));
+    QCOMPARE(righe.first(), QString::fromUtf8("L'usucapione si è compiuta il 1/1/1990, alla fine dell'ultimo giorno del "
+                                              "termine di 20 anni dell'art. 1158, decorso dal 1/1/1970 (art. 2963)."));
+    QVERIFY2(righe.contains(QStringLiteral("- Se il possesso fosse cominciato dopo il 1/1/1975, l'attore perderebbe "
+                                           "(regola RF).")),
+             qPrintable(m.testo));
+    const QStringList perche = sentenza()->perche();
+    const qsizetype titolo = perche.indexOf(QStringLiteral("Che cosa cambierebbe la sentenza:"));
+    QVERIFY(titolo > 0);
+    QCOMPARE(perche.mid(titolo + 1), righe);
+    QVERIFY(pulsante->fontMetrics().horizontalAdvance(pulsante->text()) <= pulsante->contentsRect().width());
+}
+
+void TstSentenza::immagine()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(QTest::qWaitForWindowExposed(sentenza()));
+    salvaImmagine(sentenza(), QStringLiteral("sentenza-emessa"));
+    for (int k = 1; k <= 7; ++k) {
+        auto* l = sentenza()->findChild<QLabel*>(QStringLiteral("azione(%1)").arg(k));
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width() + 40, qPrintable(l->text()));
+    }
+}
+
+// An out-of-date judgment is never exported or printed as if current: the case on screen is
+// judged first, or, when it cannot be, the export is refused with the reason and the mark stays.
+void TstSentenza::esportazioneSuperata_data()
+{
+    QTest::addColumn<int>("via");   // 0 PDF, 1 print, 2 word processor
+    QTest::addColumn<bool>("giudicabile");
+    const char* const vie[] = {"PDF", "stampa", "videoscrittura"};
+    for (int v = 0; v < 3; ++v) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, giudicata di nuovo").arg(QString::fromLatin1(vie[v])))) << v << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1, rifiutata").arg(QString::fromLatin1(vie[v])))) << v << false;
+    }
+}
+
+void TstSentenza::esportazioneSuperata()
+{
+    QFETCH(int, via);
+    QFETCH(bool, giudicabile);
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore vince la causa.")));
+    if (giudicabile)
+        CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));   // violence proved: now lost
+    else
+        CausaViva::attiva().imposta(&DatiCausa::sceltafed, Scelta());
+    QVERIFY(sentenza()->superata());
+    const QString pdf = QDir::temp().filePath(QStringLiteral("sentenza-superata-%1.pdf").arg(QCoreApplication::applicationPid()));
+    finta_->dialoghi.risposte.enqueue(pdf);
+    finta_->messaggi.risposte << Risposta::Ok << Risposta::No;
+    switch (via) {
+    case 0: sentenza()->esportaPdf_Click(); break;
+    case 1: sentenza()->stampaSentenza_Click(); break;
+    default: sentenza()->stampa_Click(); break;
+    }
+    const bool esportata = QFile::exists(pdf) || finta_->stampante.operazioni.contains(QStringLiteral("pages")) ||
+                           finta_->word.operazioni.contains(QStringLiteral("show"));
+    QFile::remove(pdf);
+    if (giudicabile) {
+        QVERIFY(esportata);
+        QVERIFY(!sentenza()->superata());
+        QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
+        QCOMPARE(sentenza()->documento().sentenza, sentenza()->giudizio()->sentenza.testo);
+    } else {
+        QVERIFY(!esportata);
+        QVERIFY(finta_->dialoghi.aperti.isEmpty());
+        QVERIFY(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("La sentenza mostrata non corrisponde più")));
+        QVERIFY(sentenza()->superata());
+        QVERIFY(sentenza()->passo()->text().startsWith(QStringLiteral("i dati della causa sono cambiati")));
+    }
+}
+
+// Another case opened leaves nothing of the previous judgment: no facts, no outcome, no PDF name.
+void TstSentenza::altraCausaNessunaSentenza()
+{
+    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(sentenza()->giudizio());
+    Causa altra;
+    altra.testi.attore = QStringLiteral("Verdi");
+    CausaViva::attiva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
+    QVERIFY(!sentenza()->giudizio());
+    QVERIFY(sentenza()->testosentenza()->toPlainText().isEmpty());
+    QVERIFY(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text().isEmpty());
+    sentenza()->esportaPdf_Click();
+    QVERIFY(finta_->dialoghi.aperti.isEmpty());
+    QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Nessuna sentenza è stata ancora emessa."));
+}
+
+QTEST_MAIN(TstSentenza)
+#include "tst_sentenza.moc"
