@@ -33,6 +33,11 @@ Fatti fattiDellaCausa(const Causa& causa)
 
 QStringList righeFatti(const Causa& causa)
 {
+    return righeFatti(causa, Fatti::da(causa));
+}
+
+QStringList righeFatti(const Causa& causa, const Fatti& fatti)
+{
     const TestiCausa& t = causa.testi;
     const DatiCausa& d = causa.scelte;
     QStringList f{
@@ -44,7 +49,7 @@ QStringList righeFatti(const Causa& causa)
         QStringLiteral("- data d'inizio del possesso: ") + t.possessoInizio,
         QStringLiteral("- data di fine del possesso: ") + t.possessoFine,
         // The duration text opens with its own blank.
-        QStringLiteral("- durata del possesso:") + StatoCausa::durataPossesso(t),
+        QStringLiteral("- durata del possesso:") + StatoCausa::durata(fatti.possessoInizio, fatti.possessoFine),
     };
     const char* const voci[6] = {
         "- durata dell'interruzione del possesso: ", "- modo di acquisto del possesso: ",
@@ -84,14 +89,15 @@ QStringList righeObiezioni(const Causa& causa)
 
 std::optional<Giudizio> giudica(const Causa& causa)
 {
-    if (!StatoCausa::giudicabile(causa))
+    // The record is read once: the completeness, the decision and the lines all read these facts.
+    const Fatti fatti = Fatti::da(causa);
+    if (!StatoCausa::giudicabile(causa, fatti))
         return std::nullopt;
     Giudizio g;
     g.causa = causa;
-    const Fatti fatti = fattiDellaCausa(causa);
     g.decisione = decidi(fatti);
     g.sentenza = {g.decisione.chiave, testoSentenza(g.decisione), testoCommento(g.decisione, causa.testi.attore)};
-    g.fatti = righeFatti(causa);
+    g.fatti = righeFatti(causa, fatti);
     g.obiezioni = righeObiezioni(causa);
     g.perche = spiegazione(g.decisione);
     g.alternative = cercaAlternative(fatti, g.decisione);

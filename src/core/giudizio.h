@@ -24,6 +24,7 @@ struct Giudizio {
 Fatti fattiDellaCausa(const Causa& causa);
 
 QStringList righeFatti(const Causa& causa);
+QStringList righeFatti(const Causa& causa, const Fatti& fatti);
 QStringList righeObiezioni(const Causa& causa);
 
 // The judgment, or nothing while the case lacks something the judgment needs.

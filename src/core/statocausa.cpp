@@ -4,13 +4,17 @@
 #include "core/tabellecausa.h"
 
 #include <QFileInfo>
+#include <array>
 
 namespace StatoCausa {
 
 QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno, const QDate& oggi)
 {
-    const std::optional<QDate> a = Date::leggi(inizio);
-    const std::optional<QDate> b = Date::leggi(fine);
+    return erroreDate(Date::leggi(inizio), Date::leggi(fine), unGiorno, oggi);
+}
+
+QString erroreDate(const std::optional<QDate>& a, const std::optional<QDate>& b, bool unGiorno, const QDate& oggi)
+{
     for (const std::optional<QDate>& d : {a, b})
         if (d && *d > oggi)
             return QStringLiteral("la data %1 è successiva a oggi (%2): i fatti della causa non possono "
@@ -26,29 +30,49 @@ QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno, co
     return {};
 }
 
+namespace {
+
+// The three blocks of dates, in the order they are checked, as a block's reason names them.
+struct Blocco {
+    const char* nome;
+    std::optional<QDate> inizio, fine;
+    bool unGiorno;
+};
+
+QString primoErrore(const std::array<Blocco, 3>& blocchi, const QDate& oggi)
+{
+    for (const Blocco& b : blocchi)
+        if (const QString e = erroreDate(b.inizio, b.fine, b.unGiorno, oggi); !e.isEmpty())
+            return QString::fromUtf8(b.nome) + QStringLiteral(": ") + e;
+    return {};
+}
+
+} // namespace
+
 QString erroreDateCausa(const TestiCausa& t, const QDate& oggi)
 {
-    const struct {
-        const char* blocco;
-        const QString& inizio;
-        const QString& fine;
-        bool unGiorno;
-    } blocchi[] = {
-        {"Date del possesso", t.possessoInizio, t.possessoFine, false},
-        {"Date dell'obiezione sulla durata", t.ledateInizio, t.ledateFine, false},
-        {"Date dell'interruzione", t.interruzioneInizio, t.interruzioneFine, true},
-    };
-    for (const auto& b : blocchi)
-        if (const QString e = erroreDate(b.inizio, b.fine, b.unGiorno, oggi); !e.isEmpty())
-            return QString::fromUtf8(b.blocco) + QStringLiteral(": ") + e;
-    return {};
+    return primoErrore({{{"Date del possesso", Date::leggi(t.possessoInizio), Date::leggi(t.possessoFine), false},
+                         {"Date dell'obiezione sulla durata", Date::leggi(t.ledateInizio), Date::leggi(t.ledateFine), false},
+                         {"Date dell'interruzione", Date::leggi(t.interruzioneInizio), Date::leggi(t.interruzioneFine), true}}},
+                       oggi);
+}
+
+QString erroreDateCausa(const Fatti& f, const QDate& oggi)
+{
+    return primoErrore({{{"Date del possesso", f.possessoInizio, f.possessoFine, false},
+                         {"Date dell'obiezione sulla durata", f.ledateInizio, f.ledateFine, false},
+                         {"Date dell'interruzione", f.interruzioneInizio, f.interruzioneFine, true}}},
+                       oggi);
 }
 
 QString durata(const QString& inizio, const QString& fine, bool unGiorno)
 {
-    const std::optional<QDate> a = Date::leggi(inizio);
-    const std::optional<QDate> b = Date::leggi(fine);
-    return a && b && erroreDate(inizio, fine, unGiorno).isEmpty() ? Date::durata(*a, *b) : QString();
+    return durata(Date::leggi(inizio), Date::leggi(fine), unGiorno);
+}
+
+QString durata(const std::optional<QDate>& a, const std::optional<QDate>& b, bool unGiorno)
+{
+    return a && b && erroreDate(a, b, unGiorno).isEmpty() ? Date::durata(*a, *b) : QString();
 }
 
 QString durataPossesso(const TestiCausa& t) { return durata(t.possessoInizio, t.possessoFine); }
@@ -100,19 +124,12 @@ bool obiezioneDateCompleta(const Causa& c, int k)
 
 int attoInterruttivo(Scelta tipointerr, Scelta interdatin)
 {
-    const int scelto = tipointerr.value_or(0);
-    if (scelto >= AttoInterruttivo::perdita && scelto <= AttoInterruttivo::riconoscimento)
-        return scelto;
-    switch (interdatin.value_or(0)) {
-    case 10: return AttoInterruttivo::domanda;
-    case 11: return AttoInterruttivo::riconoscimento;
-    default: return AttoInterruttivo::perdita;
-    }
+    return int(::attoInterruttivo(daNumero<::AttoInterruttivo>(tipointerr), daNumero<ProvaLunga>(interdatin)));
 }
 
 bool chiedeRipresa(int atto, Scelta domandaestinta)
 {
-    return atto == AttoInterruttivo::perdita || (atto == AttoInterruttivo::domanda && domandaestinta.value_or(0) != 1);
+    return ::chiedeRipresa(::AttoInterruttivo(atto), daNumero<EstinzioneGiudizio>(domandaestinta));
 }
 
 bool interruzioneChiedeFine(const DatiCausa& d)
@@ -153,8 +170,16 @@ QStringList mancanzePossesso(const Causa& c)
 
 bool giudicabile(const Causa& c)
 {
-    return intestazioneCompleta(c) && datiGeneraliCompleti(c.testi) && possessoCompleto(c) &&
-           erroreDateCausa(c.testi).isEmpty();
+    return giudicabile(c, Fatti::da(c));
+}
+
+bool giudicabile(const Causa& c, const Fatti& f)
+{
+    const TestiCausa& t = c.testi;
+    const bool tipo = f.tipologia && *f.tipologia >= Tipologia::Proprieta && *f.tipologia <= Tipologia::DemanioPubblico;
+    const bool intestazione = !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipo;
+    const bool possesso = !durata(f.possessoInizio, f.possessoFine).isEmpty() && requisitiRisposti(f);
+    return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(f).isEmpty();
 }
 
 QString nomeCausa(const TestiCausa& t, const QString& archivio)
