@@ -347,7 +347,7 @@ void TstGiudice::percheNominaLaRegola()
     QCOMPARE(finta.messaggi.ultimo().testo, QStringLiteral("Nessuna sentenza è stata ancora emessa."));
 
     finta.dialoghi.risposte.enqueue(file("obiezione"));
-    ArchivioCausa::apri();
+    ArchivioCausa::apri(causaViva());
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     const QString sentenza = s->testosentenza()->toPlainText();
     const int prima = finta.messaggi.mostrati.size();

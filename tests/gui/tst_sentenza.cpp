@@ -137,8 +137,8 @@ void TstSentenza::controlli()
 void TstSentenza::apertaPrimaDelTempo()
 {
     // From the window menu, before the possession window is complete.
-    CausaViva::attiva().imposta(&DatiCausa::tipologia, qint16(1));
-    CausaViva::attiva().imposta(&DatiCausa::sceltainterr, qint16(3));
+    causaViva().imposta(&DatiCausa::tipologia, qint16(1));
+    causaViva().imposta(&DatiCausa::sceltainterr, qint16(3));
     Finestre::di<FinestraCausa>()->visualizza(13);
     FinestraSentenza* s = sentenza();
     QVERIFY(s->isVisible());
@@ -413,7 +413,7 @@ void TstSentenza::causaIntera()
     QWidget* s = Finestre::finestra(QStringLiteral("sentenza"));
     QVERIFY(s->isVisible());
     // The rule the case lands on, and its texts as the catalogue writes them for it.
-    const Decisione d = decidi(fattiDellaCausa(CausaViva::attiva().causa()));
+    const Decisione d = decidi(fattiDellaCausa(causaViva().causa()));
     QCOMPARE(d.chiave, chiave);
     QCOMPARE(d.esito == Esito::Vince, vince);
     const QString testo = s->findChild<QPlainTextEdit*>(QStringLiteral("testosentenza"))->toPlainText();
@@ -455,7 +455,7 @@ void TstSentenza::obiezioniLette()
 {
     causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
-    CausaViva& c = CausaViva::attiva();
+    CausaViva& c = causaViva();
     c.imposta(&TestiCausa::ledateInizio, QStringLiteral("1/1/80"));
     c.imposta(&TestiCausa::ledateFine, QStringLiteral("1/1/95"));
 
@@ -491,7 +491,7 @@ void TstSentenza::percheDopoUnaModifica()
     QVERIFY(!sentenza()->superata());
 
     // Violence proved by witnesses would lose the case; the judgment shown has not judged it yet.
-    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));
+    causaViva().imposta(&DatiCausa::obiezmodo, qint16(6));
     QVERIFY(sentenza()->superata());
     QCOMPARE(sentenza()->testosentenza()->toPlainText(), testo);
     const QStringList dopo = sentenza()->perche();
@@ -564,9 +564,9 @@ void TstSentenza::esportazioneSuperata()
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore vince la causa.")));
     if (giudicabile)
-        CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));   // violence proved: now lost
+        causaViva().imposta(&DatiCausa::obiezmodo, qint16(6));   // violence proved: now lost
     else
-        CausaViva::attiva().imposta(&DatiCausa::sceltafed, Scelta());
+        causaViva().imposta(&DatiCausa::sceltafed, Scelta());
     QVERIFY(sentenza()->superata());
     const QString pdf = QDir::temp().filePath(QStringLiteral("sentenza-superata-%1.pdf").arg(QCoreApplication::applicationPid()));
     finta_->dialoghi.risposte.enqueue(pdf);
@@ -601,7 +601,7 @@ void TstSentenza::altraCausaNessunaSentenza()
     QVERIFY(sentenza()->giudizio());
     Causa altra;
     altra.testi.attore = QStringLiteral("Verdi");
-    CausaViva::attiva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
+    causaViva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
     QVERIFY(!sentenza()->giudizio());
     QVERIFY(sentenza()->testosentenza()->toPlainText().isEmpty());
     QVERIFY(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text().isEmpty());

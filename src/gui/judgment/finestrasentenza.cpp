@@ -113,8 +113,8 @@ QString soloCr(QString t)
 
 } // namespace
 
-FinestraSentenza::FinestraSentenza(QWidget* parent)
-    : FinestraLavoro(13, parent)
+FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
+    : FinestraLavoro(13, parent), causa_(causa)
 {
     setWindowTitle(QStringLiteral("Possidoria: sentenza sulla causa svolta"));
     QWidget* a = area();
@@ -227,14 +227,14 @@ void FinestraSentenza::carica()
 {
     // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
     FinestraLavoro::carica();
-    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
-    connect(&CausaViva::attiva(), &CausaViva::sostituita, this, &FinestraSentenza::svuota);
+    connect(&causa_, &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
+    connect(&causa_, &CausaViva::sostituita, this, &FinestraSentenza::svuota);
     Form_Load();
 }
 
 void FinestraSentenza::Form_Load()
 {
-    std::optional<Giudizio> g = giudica(CausaViva::attiva().causa());
+    std::optional<Giudizio> g = giudica(causa_.causa());
     if (!g)
         return;
     giudizio_ = std::move(g);
@@ -278,7 +278,7 @@ bool FinestraSentenza::attualizza()
 {
     if (!giudizio_ || !superata_)
         return true;
-    if (giudica(CausaViva::attiva().causa())) {
+    if (giudica(causa_.causa())) {
         Form_Load();
         scriviPasso(passo_, QStringLiteral("la sentenza è stata emessa di nuovo con i dati attuali della causa"));
         return true;

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class CausaViva;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -21,7 +22,7 @@ public:
     static constexpr int fatti = 14;          // lines of the facts
     static constexpr int obiezioni = 13;      // lines of the objections
 
-    explicit FinestraSentenza(QWidget* parent = nullptr);
+    explicit FinestraSentenza(CausaViva& causa, QWidget* parent = nullptr);
 
     // Creation: the window's layout, then the load operation.
     void carica() override;
@@ -87,4 +88,5 @@ private:
     QPushButton* cambierebbe_ = nullptr;
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};
+    CausaViva& causa_;
 };
