@@ -237,8 +237,9 @@ QString irraggiungibile(const Fatti& f, const Decisione& d)
     const Fattori& x = d.fattori;
     const Origini& o = d.origini;
     if (termineApplicabile(x.tipologia, Fede::Mala, Titolo::Mancante).anni < 0)
-        return x.tipologia == Tipologia::ServituNonApparenti ? u"le servitù non apparenti non si acquistano per usucapione (art. 1061)"_s
-                                : u"i beni del demanio pubblico non si acquistano per usucapione (art. 823)"_s;
+        return x.tipologia == Tipologia::ServituNonApparenti
+                   ? u"le servitù non apparenti non si acquistano per usucapione (art. 1061)"_s
+                   : u"i beni del demanio pubblico non si acquistano per usucapione (art. 823)"_s;
     if (x.tolleranza)
         return u"gli atti compiuti con l'altrui tolleranza non fondano il possesso (art. 1144)"_s;
     if (x.animo == Animo::PerContoAltrui)
@@ -349,7 +350,8 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
         // "Under a year" and "no interruption" count alike; the recovery only for a loss of possession.
         if (porta<&Fatti::interruzione, Interruzione::Nessuna>(r) && f.interruzione != Interruzione::OltreUnAnno)
             continue;
-        if (porta<&Fatti::recupero, Recupero::EntroLAnno>(r) && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
+        if (porta<&Fatti::recupero, Recupero::EntroLAnno>(r)
+            && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
             continue;
         // With an interruption of the defendant's in its dates, the one that matters is that one.
         if (porta<&Fatti::interruzione, Interruzione::OltreUnAnno>(r) && d.origini.opposizione != Opposizione::NonProposta)
@@ -432,7 +434,8 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
             verso = *f.interruzioneInizio;   // recovered the day it was lost: no interruption at all
         if (!da) {
             // A violent possession with no day the violence ceased: the day to be proved.
-            if (r.campo != &Fatti::cessazioneVizio || !perduta || d.fattori.modo != Modo::ViolentoClandestino || !d.origini.fine)
+            if (r.campo != &Fatti::cessazioneVizio || !perduta || d.fattori.modo != Modo::ViolentoClandestino
+                || !d.origini.fine)
                 continue;
             da = d.origini.fine;
         }

@@ -45,7 +45,7 @@ QStringList righeFatti(const Causa& causa, const Fatti& fatti)
         QStringLiteral("- nome del convenuto: ") + t.convenuto,
         QStringLiteral("- bene: ") + t.bene,
         QStringLiteral("- luogo: ") + t.luogo,
-        QStringLiteral("- tipologia di usucapione: ") + nomeTipologia(d.tipologia.value_or(0)),
+        QStringLiteral("- tipologia di usucapione: ") + nomeTipologia(d.tipologia),
         QStringLiteral("- data d'inizio del possesso: ") + t.possessoInizio,
         QStringLiteral("- data di fine del possesso: ") + t.possessoFine,
         // The duration text opens with its own blank.
@@ -57,7 +57,7 @@ QStringList righeFatti(const Causa& causa, const Fatti& fatti)
         "- acquisto del bene da chi non è proprietario: ",
     };
     for (int k = 1; k <= 6; ++k)
-        f << QString::fromUtf8(voci[k - 1]) + didascaliaRisposta(k, d.*requisiti()[size_t(k - 1)].variabile);
+        f << QString::fromUtf8(voci[k - 1]) + didascaliaRisposta(k, requisiti()[size_t(k - 1)].variabile.numero(d));
     return f;
 }
 
@@ -76,13 +76,13 @@ QStringList righeObiezioni(const Causa& causa)
         const bool sollevata = StatoCausa::obiezioneSollevata(d, k);
         o << QString::fromUtf8(date[k - 1][0]) + (sollevata ? t.*x.dataInizio : nessuna)
           << QString::fromUtf8(date[k - 1][1]) + (sollevata ? t.*x.dataFine : nessuna)
-          << QStringLiteral("- ") + x.titolo + (sollevata ? prova(x, d.*x.prova) : nessuna)
-          << QStringLiteral("- ") + x.titoloFine + (sollevata ? prova(x, d.*x.provaFine, true) : nessuna);
+          << QStringLiteral("- ") + x.titolo + (sollevata ? prova(x, x.prova.numero(d)) : nessuna)
+          << QStringLiteral("- ") + x.titoloFine + (sollevata ? prova(x, x.provaFine.numero(d), true) : nessuna);
     }
     for (int k = 3; k <= obiezioni; ++k) {
         const Obiezione& x = obiezione(k);
         o << QStringLiteral("- ") + x.titolo +
-                 (StatoCausa::obiezioneSollevata(d, k) ? prova(x, d.*x.prova) : nessuna);
+                 (StatoCausa::obiezioneSollevata(d, k) ? prova(x, x.prova.numero(d)) : nessuna);
     }
     return o;
 }

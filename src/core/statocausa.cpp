@@ -79,12 +79,20 @@ QString durataPossesso(const TestiCausa& t) { return durata(t.possessoInizio, t.
 QString durataDate(const TestiCausa& t) { return durata(t.ledateInizio, t.ledateFine); }
 QString durataInterruzione(const TestiCausa& t) { return durata(t.interruzioneInizio, t.interruzioneFine, true); }
 
+namespace {
+
+// A type of the header window's list.
+bool tipoElencato(const std::optional<Tipologia>& t)
+{
+    return t && *t >= Tipologia::Proprieta && *t <= Tipologia::DemanioPubblico;
+}
+
+} // namespace
+
 bool intestazioneCompleta(const Causa& c)
 {
     const TestiCausa& t = c.testi;
-    const int tipo = c.scelte.tipologia.value_or(0);
-    return !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipo >= 1 &&
-           tipo <= TabelleCausa::tipologie;
+    return !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipoElencato(c.scelte.tipologia);
 }
 
 bool datiGeneraliCompleti(const TestiCausa& t)
@@ -94,12 +102,7 @@ bool datiGeneraliCompleti(const TestiCausa& t)
 
 bool requisitiCompleti(const DatiCausa& d)
 {
-    for (const TabelleCausa::Requisito& r : TabelleCausa::requisiti()) {
-        const int i = (d.*r.variabile).value_or(0);
-        if (i < 1 || i > int(r.opzioni.size()))
-            return false;
-    }
-    return true;
+    return requisitiRisposti(d);
 }
 
 bool possessoCompleto(const Causa& c)
@@ -110,31 +113,23 @@ bool possessoCompleto(const Causa& c)
 bool obiezioneDateCompleta(const Causa& c, int k)
 {
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(k);
-    if (!o.provaFine)
+    if (!o.provaFine.numero)
         return false;
-    const bool inizio = !(c.testi.*o.dataInizio).isEmpty() && (c.scelte.*o.prova).value_or(0) != 0;
+    const DatiCausa& d = c.scelte;
     const bool interruzione = o.dataInizio == &TestiCausa::interruzioneInizio;
+    const bool provaInizio = interruzione ? sollevata(d.provaInizioInterruzione) : sollevata(d.provaInizioDate);
+    const bool provaFine = interruzione ? sollevata(d.provaFineInterruzione) : sollevata(d.provaFineDate);
+    const bool inizio = !(c.testi.*o.dataInizio).isEmpty() && provaInizio;
     // An act that needs no second date is one day: only the day itself must be one the Code can use.
-    if (k == 2 && !interruzioneChiedeFine(c.scelte))
+    if (k == 2 && !interruzioneChiedeFine(d))
         return inizio && erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataInizio, interruzione).isEmpty();
     return inizio && !(c.testi.*o.dataFine).isEmpty() &&
-           erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, interruzione).isEmpty() &&
-           (c.scelte.*o.provaFine).value_or(0) != 0;
-}
-
-int attoInterruttivo(Scelta tipointerr, Scelta interdatin)
-{
-    return int(::attoInterruttivo(daNumero<::AttoInterruttivo>(tipointerr), daNumero<ProvaLunga>(interdatin)));
-}
-
-bool chiedeRipresa(int atto, Scelta domandaestinta)
-{
-    return ::chiedeRipresa(::AttoInterruttivo(atto), daNumero<EstinzioneGiudizio>(domandaestinta));
+           erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, interruzione).isEmpty() && provaFine;
 }
 
 bool interruzioneChiedeFine(const DatiCausa& d)
 {
-    return chiedeRipresa(attoInterruttivo(d.tipointerr, d.interdatin), d.domandaestinta);
+    return d.interruzioneConRipresa();
 }
 
 QStringList mancanze(const Causa& c)
@@ -146,8 +141,7 @@ QStringList mancanze(const Causa& c)
     for (const auto& [testo, nome] : testi)
         if (testo.trimmed().isEmpty())
             m << QString::fromUtf8(nome);
-    const int tipo = c.scelte.tipologia.value_or(0);
-    if (tipo < 1 || tipo > TabelleCausa::tipologie)
+    if (!tipoElencato(c.scelte.tipologia))
         m << QStringLiteral("la tipologia di usucapione");
     return m + mancanzePossesso(c);
 }
@@ -161,7 +155,7 @@ QStringList mancanzePossesso(const Causa& c)
     if (!Date::leggi(t.possessoFine))
         m << QStringLiteral("la data finale del possesso");
     for (const TabelleCausa::Requisito& r : TabelleCausa::requisiti()) {
-        const int i = (c.scelte.*r.variabile).value_or(0);
+        const int i = r.variabile.numero(c.scelte).value_or(0);
         if (i < 1 || i > int(r.opzioni.size()))
             m << QStringLiteral("la risposta su «%1»").arg(QString::fromUtf8(r.titolo));
     }
@@ -176,8 +170,7 @@ bool giudicabile(const Causa& c)
 bool giudicabile(const Causa& c, const Fatti& f)
 {
     const TestiCausa& t = c.testi;
-    const bool tipo = f.tipologia && *f.tipologia >= Tipologia::Proprieta && *f.tipologia <= Tipologia::DemanioPubblico;
-    const bool intestazione = !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipo;
+    const bool intestazione = !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipoElencato(f.tipologia);
     const bool possesso = !durata(f.possessoInizio, f.possessoFine).isEmpty() && requisitiRisposti(f);
     return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(f).isEmpty();
 }
@@ -194,9 +187,16 @@ QString nomeCausa(const TestiCausa& t, const QString& archivio)
 
 bool obiezioneSollevata(const DatiCausa& d, int k)
 {
-    if (k < 1 || k > TabelleCausa::obiezioni)
-        return false;
-    return (d.*TabelleCausa::obiezione(k).prova).value_or(0) != 0;
+    switch (k) {
+    case 1: return sollevata(d.provaInizioDate);
+    case 2: return sollevata(d.provaInizioInterruzione);
+    case 3: return sollevata(d.obiezioneModo);
+    case 4: return sollevata(d.obiezioneAnimo);
+    case 5: return sollevata(d.obiezioneProvenienza);
+    case 6: return sollevata(d.obiezioneFede);
+    case 7: return sollevata(d.obiezioneTitolo);
+    default: return false;
+    }
 }
 
 int numeroObiezioni(const DatiCausa& d)

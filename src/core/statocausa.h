@@ -51,15 +51,7 @@ bool giudicabile(const Causa& c);
 // The same, of the case's facts already read from it.
 bool giudicabile(const Causa& c, const Fatti& f);
 
-// The act that interrupted the possession (::attoInterruttivo()), as tipointerr numbers it.
-namespace AttoInterruttivo {
-inline constexpr int perdita = 1;          // loss of possession (art. 1167)
-inline constexpr int domanda = 2;          // service of a judicial claim (art. 2943)
-inline constexpr int riconoscimento = 3;   // acknowledgement of the owner's right (art. 2944)
-}
-int attoInterruttivo(Scelta tipointerr, Scelta interdatin);
-// Whether the interruption window asks its second date (::chiedeRipresa()).
-bool chiedeRipresa(int atto, Scelta domandaestinta);
+// Whether the interruption window asks its second date (DatiCausa::interruzioneConRipresa()).
 bool interruzioneChiedeFine(const DatiCausa& d);
 // The case as a question names it: "«Rossi c. Bianchi»", the plaintiff alone, else the archive's
 // file name, else "senza nome".

@@ -76,10 +76,10 @@ LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
     l.fine = Date::leggi(t.possessoFine);
     if (l.inizio && l.fine && *l.fine < *l.inizio)
         l.fine.reset();
-    if (dataProvata(daNumero<ProvaCorta>(s.ledatin)))
+    if (dataProvata(s.provaInizioDate))
         l.inizioConvenuto = Date::leggi(t.ledateInizio);
     // A claim or an acknowledgement ends no possession: the decision weighs it as an interruption.
-    if (dataProvata(daNumero<ProvaLunga>(s.ledatfin)) && o.attoFineDate == TipoInterruzione::Nessuna)
+    if (dataProvata(s.provaFineDate) && o.attoFineDate == TipoInterruzione::Nessuna)
         l.fineConvenuto = Date::leggi(t.ledateFine);
 
     // The interruption as the decision weighed it.

@@ -53,8 +53,8 @@ Fatti riconoscimento(Fatti f, const char* il)
     return f;
 }
 
-template <typename T>
-Fatti con(Fatti f, std::optional<T> Fatti::*campo, std::type_identity_t<T> valore)
+template <typename T, typename C>
+Fatti con(Fatti f, std::optional<T> C::*campo, std::type_identity_t<T> valore)
 {
     f.*campo = valore;
     return f;
