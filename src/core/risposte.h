@@ -4,10 +4,10 @@
 // An unanswered question is an empty std::optional.
 //
 // Each enumerator carries the number the archive writes for it, which is also the position of
-// its option in its window (counted from 1): the archive and the windows convert with
-// daNumero()/numero() below, nowhere else. A number an archive holds that names no option (0 or
-// 99 in a damaged file) is kept as read, so that the file writes back the same; it is no answer
-// the rules recognise, and proves nothing.
+// its option in its window (counted from 1): the archive codec and the windows' option groups
+// convert with daNumero()/numero() below (CampoRisposta for a field). A number an archive holds
+// that names no option (99 in a damaged file) is kept as read, so that the file writes back the
+// same; it is no answer the rules recognise, and proves nothing.
 #include <QtGlobal>
 #include <optional>
 
