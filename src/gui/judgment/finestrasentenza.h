@@ -74,6 +74,10 @@ private:
     bool attualizza();
     void aggiornaLineaTempo();
 
+    // What the two texts say while no judgment is shown: the window's first words, nothing once a
+    // case has been replaced. The export writes them in place of a judgment.
+    QString senzaSentenza_;
+    QString senzaCommento_;
     QPlainTextEdit* testosentenza_ = nullptr;
     QPlainTextEdit* commento_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
