@@ -1,7 +1,8 @@
 #pragma once
 // The judgment as a document: built from plain data, laid out with QTextDocument and written as
 // PDF or on any paged device (a printer) with the page number and the judgment's date in the
-// footer. No widget: the command-line judge writes the same PDF as the judgment window.
+// footer, or handed to the word processor step by step. No widget: the command-line judge writes
+// the same PDF as the judgment window.
 #include <QDate>
 #include <QImage>
 #include <QString>

@@ -57,7 +57,8 @@ public:
     QScrollBar* VScroll2() const { return vscroll2_; }
     QLabel* passo() const { return passo_; }
 
-    // The judgment as a document (also the PDF's and the print-out's content), and its exports.
+    // The judgment as a document, the one content of the PDF, the print-out and the word-processor
+    // export; without a judgment, what the window says in its place.
     DocumentoSentenza documento() const;
     void esportaPdf_Click();      // "Esporta in PDF...": a file dialog, the name from the parties
     void stampaSentenza_Click();  // "Stampa...": the printer dialog, then the same pages as the PDF
