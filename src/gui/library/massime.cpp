@@ -5,7 +5,6 @@
 #include "core/massimario.h"
 #include "platform/porte.h"
 #include <QEvent>
-#include <algorithm>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 using namespace ModPossidoria;
 
