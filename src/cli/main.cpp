@@ -1,24 +1,23 @@
 // possidoria-sentenza: judges archived cases from the command line. Each file is read as "&Apri..."
 // reads it and judged as "&Sentenza" judges it, from the case record alone: no window, no screen.
 //   possidoria-sentenza [--json] [--pdf CARTELLA] [--timeline FILE.png] [--sovrascrivi] [--] FILE...
-// Exit status 0; 1 when the output could not be written; 2 when a file could not be judged or the
-// command line is wrong (the reason on standard error).
+// Exit status 0; 1 when the output or a document could not be written (the drawing module missing,
+// nothing is judged); 2 when a file could not be judged or the command line is wrong (the reason on
+// standard error).
+#include "cli/disegno.h"
 #include "core/archivio.h"
 #include "core/statocausa.h"
-#include "documento/documentosentenza.h"
 #include "core/giudizio.h"
-#include "documento/lineatempo.h"
 #include "core/scritturafile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <memory>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLibrary>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -260,6 +259,39 @@ QString nomeNumerato(const QString& nome, int n)
     return n == 1 ? nome : nome.chopped(4) + QStringLiteral(" (%1).pdf").arg(n);
 }
 
+const QLatin1String nomeModuloDisegno("libpossidoria-disegno.so");
+
+// The drawing module: beside the judge in a build, in the program's own library folder once
+// installed. Looked for before any application exists, from the executable's own path.
+QString moduloDisegno()
+{
+    const QDir eseguibile(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    if (eseguibile.exists(nomeModuloDisegno))
+        return eseguibile.filePath(nomeModuloDisegno);
+    return QDir::cleanPath(eseguibile.filePath(QLatin1String(POSSIDORIA_MODULI_RELATIVI "/") + nomeModuloDisegno));
+}
+
+// The module loaded for the rest of the run, or nothing with the reason on standard error.
+const Disegno* caricaDisegno()
+{
+    const QString percorso = moduloDisegno();
+    const QString conseguenza = QStringLiteral("senza di esso non si scrivono né il PDF né l'immagine. "
+                                               "Reinstallare il programma.\n");
+    if (!QFileInfo::exists(percorso)) {
+        scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma non si trova in %1: ")
+                               .arg(perTerminale(percorso)) + conseguenza);
+        return nullptr;
+    }
+    QLibrary libreria(percorso);
+    libreria.setLoadHints(QLibrary::PreventUnloadHint);
+    const auto voce = reinterpret_cast<VoceDisegno>(libreria.resolve(POSSIDORIA_DISEGNO));
+    if (const Disegno* d = voce ? voce() : nullptr)
+        return d;
+    scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma %1 non si carica (%2): ")
+                           .arg(perTerminale(percorso), perTerminale(libreria.errorString())) + conseguenza);
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -322,11 +354,15 @@ int main(int argc, char* argv[])
         scrivi(stderr, QString::fromUtf8(uso));
         return 2;
     }
-    // Drawing (a PDF, a picture) needs Qt Gui, offscreen; judging alone needs Qt Core only.
-    const bool disegna = !cartellaPdf.isEmpty() || !lineaTempo.isEmpty();
-    if (disegna)
+    // Drawing (a PDF, a picture) needs Qt Gui, offscreen, from its module; judging alone needs Qt Core only.
+    const Disegno* disegno = nullptr;
+    if (!cartellaPdf.isEmpty() || !lineaTempo.isEmpty()) {
+        disegno = caricaDisegno();
+        if (!disegno)
+            return 1;
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app(disegna ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    }
+    std::unique_ptr<QCoreApplication> app(disegno ? disegno->applicazione(argc, argv) : new QCoreApplication(argc, argv));
 
     int stato = 0;
     bool documentiMancati = false;   // a PDF or a picture asked for and not written
@@ -347,14 +383,15 @@ int main(int argc, char* argv[])
         }
         QString pdfScritto;
         if (!cartellaPdf.isEmpty()) {
-            const QString nome = DocumentoSentenza::nomeFilePdf(g->causa.testi.attore, g->causa.testi.convenuto);
-            const std::optional<QByteArray> pdf = pdfSentenza(
-                documentoDelGiudizio(*g, QStringLiteral("Possidoria - causa elettronica con sentenza"), QDate::currentDate()));
+            const QString nome = disegno->nomePdf(*g);
+            QByteArray pdf;
+            const bool composto = disegno->pdf(*g, QStringLiteral("Possidoria - causa elettronica con sentenza"),
+                                               QDate::currentDate(), pdf);
             QString pdfTentato = QDir(cartellaPdf).filePath(nome);
             EsitoScrittura scritto{false, QStringLiteral("il documento PDF non ha potuto essere composto")};
-            for (int n = 1; pdf && n <= 1000; ++n) {
+            for (int n = 1; composto && n <= 1000; ++n) {
                 pdfTentato = QDir(cartellaPdf).filePath(nomeNumerato(nome, n));
-                scritto = scriviDocumento(pdfTentato, *pdf);
+                scritto = scriviDocumento(pdfTentato, pdf);
                 if (!scritto.occupato)
                     break;
             }
@@ -369,9 +406,7 @@ int main(int argc, char* argv[])
         if (!lineaTempo.isEmpty()) {
             // Whole or nothing, and never onto a pipe or a device, as every file the program writes.
             QByteArray png;
-            QBuffer memoria(&png);
-            memoria.open(QIODevice::WriteOnly);
-            const EsitoScrittura scritta = immagineLineaTempo(*g).save(&memoria, "PNG")
+            const EsitoScrittura scritta = disegno->lineaTempo(*g, png)
                                                ? scriviDocumento(lineaTempo, png)
                                                : EsitoScrittura{false, QStringLiteral("l'immagine non è stata composta")};
             if (!scritta) {
