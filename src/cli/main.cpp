@@ -66,6 +66,8 @@ void scrivi(FILE* f, const QString& testo)
 // paragraph separators. A surrogate without its pair has no form to send.
 bool daEscludere(char32_t c)
 {
+    if (c >= 0x20 && c < 0x7f)
+        return false;
     if (c < 0x20 || (c >= 0x7f && c <= 0x9f) || QChar::isSurrogate(c))
         return true;
     const QChar::Category categoria = QChar::category(c);
@@ -87,8 +89,10 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
         t.replace(QChar('\r'), QChar('\n'));
     }
     QString r;
-    r.reserve(t.size());
+    // Characters shown as they are go out a run at a time, and a text with nothing to escape as it is.
+    qsizetype daCopiare = 0;
     for (qsizetype i = 0; i < t.size(); ++i) {
+        const qsizetype inizio = i;
         char32_t c = t[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
             // The two halves read in order: arguments may be evaluated in any order.
@@ -96,14 +100,21 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
             ++i;
         }
         if ((c == '\n' && righe == Righe::piu) || c == '\t' || !daEscludere(c))
-            r += QStringView(QChar::fromUcs4(c));
-        else if (c <= 0xff)
+            continue;
+        if (r.isEmpty())
+            r.reserve(t.size() + 16);
+        r += QStringView(t).sliced(daCopiare, inizio - daCopiare);
+        daCopiare = i + 1;
+        if (c <= 0xff)
             r += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QChar('0'));
         else if (c <= 0xffff)
             r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar('0'));
         else
             r += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QChar('0'));
     }
+    if (daCopiare == 0)
+        return t;
+    r += QStringView(t).sliced(daCopiare);
     return r;
 }
 
