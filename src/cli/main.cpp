@@ -16,7 +16,6 @@
 #include <memory>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QLibrary>
 #include <csignal>
 #include <cstdio>
@@ -160,50 +159,119 @@ QString testo(const QString& file, const Giudizio& g, const QString& pdf)
     return r + QLatin1Char('\n');
 }
 
-// The day of the usucapione and the changes that would turn the outcome, each with its rule.
-QJsonObject jsonGiorno(const GiornoUsucapione& g)
+// JSON written straight into one buffer, byte for byte as QJsonDocument writes it compact: a
+// thousand judgments' objects are not built only to be taken apart again.
+void jsonTesto(QByteArray& b, QStringView s)
 {
-    const char* const tipi[] = {"nessuno", "compiuta", "maturerebbe", "irraggiungibile"};
-    return {
-        {QStringLiteral("tipo"), QLatin1String(tipi[int(g.tipo)])},
-        {QStringLiteral("data"), g.data ? QJsonValue(g.data->toString(Qt::ISODate)) : QJsonValue()},
-        {QStringLiteral("regola"), g.regola.isEmpty() ? QJsonValue() : QJsonValue(g.regola)},
-        {QStringLiteral("testo"), g.testo},
-    };
+    // A character beyond the 16-bit plane, or half of one, is rare: Qt's own writer takes the text.
+    for (const QChar c : s)
+        if (c.isSurrogate()) {
+            const QByteArray d = QJsonDocument(QJsonArray{s.toString()}).toJson(QJsonDocument::Compact);
+            b += QByteArrayView(d).sliced(1, d.size() - 2);
+            return;
+        }
+    const QByteArray u = s.toUtf8();
+    b += '"';
+    qsizetype daCopiare = 0;
+    for (qsizetype i = 0; i < u.size(); ++i) {
+        const uchar c = uchar(u[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        b.append(u.constData() + daCopiare, i - daCopiare);
+        daCopiare = i + 1;
+        b += '\\';
+        switch (c) {
+        case '"': b += '"'; break;
+        case '\\': b += '\\'; break;
+        case '\b': b += 'b'; break;
+        case '\f': b += 'f'; break;
+        case '\n': b += 'n'; break;
+        case '\r': b += 'r'; break;
+        case '\t': b += 't'; break;
+        default:
+            b += "u00";
+            b += "0123456789abcdef"[c >> 4];
+            b += "0123456789abcdef"[c & 0xf];
+        }
+    }
+    b.append(u.constData() + daCopiare, u.size() - daCopiare);
+    b += '"';
 }
 
-QJsonArray jsonCambiamenti(const std::vector<Cambiamento>& cambiamenti)
+void jsonData(QByteArray& b, const std::optional<QDate>& d)
 {
-    const char* const tipi[] = {"obiezione", "risposta", "data"};
-    QJsonArray r;
-    for (const Cambiamento& c : cambiamenti)
-        r.append(QJsonObject{
-            {QStringLiteral("tipo"), QLatin1String(tipi[int(c.tipo)])},
-            {QStringLiteral("testo"), c.testo},
-            {QStringLiteral("regola"), c.regola},
-            {QStringLiteral("vince"), c.esito == Esito::Vince},
-            {QStringLiteral("data"), c.data ? QJsonValue(c.data->toString(Qt::ISODate)) : QJsonValue()},
-        });
-    return r;
+    if (d)
+        jsonTesto(b, d->toString(Qt::ISODate));
+    else
+        b += "null";
 }
 
-QJsonObject json(const QString& file, const Giudizio& g)
+void jsonRighe(QByteArray& b, const QStringList& righe)
 {
-    return {
-        {QStringLiteral("giorno"), jsonGiorno(g.alternative.giorno)},
-        {QStringLiteral("cambierebbe"), jsonCambiamenti(g.alternative.cambiamenti)},
-        {QStringLiteral("file"), file},
-        {QStringLiteral("regola"), g.decisione.chiave},
-        {QStringLiteral("vince"), g.decisione.esito == Esito::Vince},
-        // The day the usucapione was acquired, or null when the plaintiff loses.
-        {QStringLiteral("compiuta"), g.decisione.compiuta ? QJsonValue(g.decisione.compiuta->toString(Qt::ISODate))
-                                                          : QJsonValue()},
-        {QStringLiteral("perche"), QJsonArray::fromStringList(g.perche)},
-        {QStringLiteral("sentenza"), g.sentenza.testo},
-        {QStringLiteral("commento"), g.sentenza.commento},
-        {QStringLiteral("fatti"), QJsonArray::fromStringList(g.fatti)},
-        {QStringLiteral("obiezioni"), QJsonArray::fromStringList(g.obiezioni)},
-    };
+    b += '[';
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        if (i)
+            b += ',';
+        jsonTesto(b, righe[i]);
+    }
+    b += ']';
+}
+
+// One judgment, its keys in the order QJsonObject sorts them: the day of the usucapione and the
+// changes that would turn the outcome, each with its rule; the PDF the case went to, under the name
+// the run gave it.
+void json(QByteArray& b, const QString& file, const Giudizio& g, const QString& pdf)
+{
+    const char* const tipiCambiamento[] = {"obiezione", "risposta", "data"};
+    b += "{\"cambierebbe\":[";
+    bool primo = true;
+    for (const Cambiamento& c : g.alternative.cambiamenti) {
+        b += primo ? "{\"data\":" : ",{\"data\":";
+        primo = false;
+        jsonData(b, c.data);
+        b += ",\"regola\":";
+        jsonTesto(b, c.regola);
+        b += ",\"testo\":";
+        jsonTesto(b, c.testo);
+        b += ",\"tipo\":\"";
+        b += tipiCambiamento[int(c.tipo)];
+        b += c.esito == Esito::Vince ? "\",\"vince\":true}" : "\",\"vince\":false}";
+    }
+    b += "],\"commento\":";
+    jsonTesto(b, g.sentenza.commento);
+    // The day the usucapione was acquired, or null when the plaintiff loses.
+    b += ",\"compiuta\":";
+    jsonData(b, g.decisione.compiuta);
+    b += ",\"fatti\":";
+    jsonRighe(b, g.fatti);
+    b += ",\"file\":";
+    jsonTesto(b, file);
+    const char* const tipiGiorno[] = {"nessuno", "compiuta", "maturerebbe", "irraggiungibile"};
+    const GiornoUsucapione& giorno = g.alternative.giorno;
+    b += ",\"giorno\":{\"data\":";
+    jsonData(b, giorno.data);
+    b += ",\"regola\":";
+    if (giorno.regola.isEmpty())
+        b += "null";
+    else
+        jsonTesto(b, giorno.regola);
+    b += ",\"testo\":";
+    jsonTesto(b, giorno.testo);
+    b += ",\"tipo\":\"";
+    b += tipiGiorno[int(giorno.tipo)];
+    b += "\"},\"obiezioni\":";
+    jsonRighe(b, g.obiezioni);
+    if (!pdf.isEmpty()) {
+        b += ",\"pdf\":";
+        jsonTesto(b, pdf);
+    }
+    b += ",\"perche\":";
+    jsonRighe(b, g.perche);
+    b += ",\"regola\":";
+    jsonTesto(b, g.decisione.chiave);
+    b += ",\"sentenza\":";
+    jsonTesto(b, g.sentenza.testo);
+    b += g.decisione.esito == Esito::Vince ? ",\"vince\":true}" : ",\"vince\":false}";
 }
 
 // The output flushed: 0 when all of it was written, else 1 with the reason on standard error.
@@ -427,12 +495,9 @@ int main(int argc, char* argv[])
             }
         }
         if (json) {
-            QJsonObject oggetto = ::json(percorso, *g);
-            // The PDF the case went to, under the name the run gave it.
-            if (!pdfScritto.isEmpty())
-                oggetto.insert(QStringLiteral("pdf"), pdfScritto);
-            scrivi(stdout, (primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n")) +
-                               QJsonDocument(oggetto).toJson(QJsonDocument::Compact));
+            QByteArray oggetto = primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n");
+            ::json(oggetto, percorso, *g, pdfScritto);
+            scrivi(stdout, oggetto);
             primo = false;
         } else {
             scrivi(stdout, testo(percorso, *g, pdfScritto));

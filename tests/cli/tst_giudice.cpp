@@ -85,6 +85,7 @@ private slots:
     void qtGuiSoloPerDisegnare();
     void moduloDiDisegnoMancante_data();
     void moduloDiDisegnoMancante();
+    void jsonComeQt();
 
 private:
     QTemporaryDir cartella_;
@@ -653,6 +654,35 @@ void TstGiudice::moduloDiDisegnoMancante()
         QCOMPARE(uscita, QString());
     }
     QCOMPARE(QDir(lavoro.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Every object of --json is exactly what QJsonDocument writes compact for it: keys in its order,
+// its escapes, a character beyond the 16-bit plane, the PDF's name.
+void TstGiudice::jsonComeQt()
+{
+    QTemporaryDir pdf;
+    const QString strano = file("virgolette \"\\ \t\x01\x7f €");
+    const QString oltre = file("oltre \"\\ \x1f 𝔄");
+    QVERIFY(QFile::copy(file("vinta"), strano));
+    QVERIFY(QFile::copy(file("obiezione"), oltre));
+    QProcess p;
+    p.start(giudice(), {QStringLiteral("--json"), QStringLiteral("--pdf"), pdf.path(), strano, oltre, file("ostile"),
+                        file("formato"), file("x\nRegola: R99")});
+    QVERIFY(p.waitForFinished(60000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    const QByteArray uscita = p.readAllStandardOutput();
+    QVERIFY2(uscita.startsWith("[\n") && uscita.endsWith("\n]\n"), uscita.constData());
+    const QList<QByteArray> righe = uscita.sliced(2, uscita.size() - 5).split('\n');
+    QCOMPARE(righe.size(), 5);
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        const QByteArray oggetto = i + 1 < righe.size() ? righe[i].chopped(1) : righe[i];
+        QJsonParseError errore;
+        const QJsonDocument letto = QJsonDocument::fromJson(oggetto, &errore);
+        QVERIFY2(letto.isObject(), qPrintable(errore.errorString()));
+        QCOMPARE(letto.toJson(QJsonDocument::Compact), oggetto);
+        QVERIFY(letto.object().value(QStringLiteral("pdf")).toString().endsWith(QStringLiteral(".pdf")));
+    }
+    QCOMPARE(QJsonDocument::fromJson(righe[1].chopped(1)).object().value(QStringLiteral("file")).toString(), oltre);
 }
 
 QTEST_MAIN(TstGiudice)
