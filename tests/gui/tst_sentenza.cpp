@@ -372,7 +372,7 @@ void TstSentenza::esportazioneSenzaSentenza()
     if (altraCausa) {
         causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
         Finestre::di<FinestraPossesso>()->cmdavanti_Click();
-        CausaViva::attiva().sostituisci(Causa(), QStringLiteral("Possidoria-dati-Verdi"));
+        causaViva().sostituisci(Causa(), QStringLiteral("Possidoria-dati-Verdi"));
     }
     QVERIFY(!sentenza()->giudizio());
     sentenza()->testosentenza()->setPlainText(QStringLiteral("testo messo nella casella"));
