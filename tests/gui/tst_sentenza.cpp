@@ -57,6 +57,8 @@ private slots:
     void sentenzaDueVolte();
     void esportazione();
     void esportazioneDopoCanc();
+    void esportazioneSenzaSentenza_data();
+    void esportazioneSenzaSentenza();
     void suggerimentoDopoEsportazione_data();
     void suggerimentoDopoEsportazione();
     void messaggiEPossesso();
@@ -362,6 +364,44 @@ void TstSentenza::esportazioneDopoCanc()
         attese << QStringLiteral("ptext ") + str(i) + QStringLiteral(") \r");
     QCOMPARE(numerate, attese);
     QVERIFY(op.contains(QStringLiteral("ptext \r")));   // the emptied judgment
+    QCOMPARE(op.last(), QStringLiteral("show"));
+}
+
+// With no judgment the export writes what the window says in its place, from the window's data
+// and the same document as the PDF's, never from the text boxes, whatever they were made to show.
+void TstSentenza::esportazioneSenzaSentenza_data()
+{
+    QTest::addColumn<bool>("altraCausa");
+    QTest::addColumn<QString>("sentenzaScritta");
+    QTest::addColumn<QString>("commentoScritto");
+    QTest::newRow("finestra appena aperta")
+        << false << QStringLiteral("ptext nessuna sentenza ancora possibile per \rmancanza di dati\r\r")
+        << QStringLiteral("ptext immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r");
+    QTest::newRow("dopo un'altra causa") << true << QStringLiteral("ptext \r") << QStringLiteral("ptext ");
+}
+
+void TstSentenza::esportazioneSenzaSentenza()
+{
+    QFETCH(bool, altraCausa);
+    QFETCH(QString, sentenzaScritta);
+    QFETCH(QString, commentoScritto);
+    if (altraCausa) {
+        causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+        Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+        causaViva().sostituisci(Causa(), QStringLiteral("Possidoria-dati-Verdi"));
+    }
+    QVERIFY(!sentenza()->giudizio());
+    sentenza()->testosentenza()->setPlainText(QStringLiteral("testo messo nella casella"));
+    sentenza()->commento()->setPlainText(QStringLiteral("commento messo nella casella"));
+    sentenza()->stampa_Click();
+    const QStringList& op = finta_->word.operazioni;
+    QVERIFY(!finta_->word.testo.contains(QStringLiteral("nella casella")));
+    QCOMPARE(op.at(op.size() - 3), commentoScritto);
+    const qsizetype titolo = op.indexOf(QStringLiteral("ptext \rSentenza:\r\r"));
+    QVERIFY(titolo > 0);
+    QCOMPARE(op.value(titolo + 2), sentenzaScritta);
+    QCOMPARE(op.filter(QRegularExpression(QStringLiteral("^ptext +\\d+\\) \r$"))).size(), 14 + 13);
+    QVERIFY(!op.contains(QStringLiteral("image 900x240")));
     QCOMPARE(op.last(), QStringLiteral("show"));
 }
 

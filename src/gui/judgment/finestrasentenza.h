@@ -58,7 +58,8 @@ public:
     QScrollBar* VScroll2() const { return vscroll2_; }
     QLabel* passo() const { return passo_; }
 
-    // The judgment as a document (also the PDF's and the print-out's content), and its exports.
+    // The judgment as a document, the one content of the PDF, the print-out and the word-processor
+    // export; without a judgment, what the window says in its place.
     DocumentoSentenza documento() const;
     void esportaPdf_Click();      // "Esporta in PDF...": a file dialog, the name from the parties
     void stampaSentenza_Click();  // "Stampa...": the printer dialog, then the same pages as the PDF
@@ -75,6 +76,10 @@ private:
     bool attualizza();
     void aggiornaLineaTempo();
 
+    // What the two texts say while no judgment is shown: the window's first words, nothing once a
+    // case has been replaced. The export writes them in place of a judgment.
+    QString senzaSentenza_;
+    QString senzaCommento_;
     QPlainTextEdit* testosentenza_ = nullptr;
     QPlainTextEdit* commento_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
