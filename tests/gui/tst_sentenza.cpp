@@ -386,7 +386,7 @@ void TstSentenza::esportazioneSenzaSentenza()
     QFETCH(QString, sentenzaScritta);
     QFETCH(QString, commentoScritto);
     if (altraCausa) {
-        causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+        causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
         Finestre::di<FinestraPossesso>()->cmdavanti_Click();
         causaViva().sostituisci(Causa(), QStringLiteral("Possidoria-dati-Verdi"));
     }
