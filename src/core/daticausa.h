@@ -13,29 +13,29 @@ using Scelta = std::optional<qint16>;
 
 // The answers of a case, each in its own type; an empty one is a question not yet answered.
 struct DatiCausa {
-    std::optional<Tipologia> tipologia;
+    std::optional<Tipologia> tipologia{};
     // The plaintiff's answers on the possession.
-    std::optional<Interruzione> interruzione;
-    std::optional<Modo> modo;
-    std::optional<Animo> animo;
-    std::optional<Provenienza> provenienza;
-    std::optional<Fede> fede;
-    std::optional<Titolo> titolo;
+    std::optional<Interruzione> interruzione{};
+    std::optional<Modo> modo{};
+    std::optional<Animo> animo{};
+    std::optional<Provenienza> provenienza{};
+    std::optional<Fede> fede{};
+    std::optional<Titolo> titolo{};
     // The proofs of the defendant's dates of the possession, and of his interruption.
-    std::optional<ProvaCorta> provaInizioDate;
-    std::optional<ProvaLunga> provaFineDate;
-    std::optional<ProvaLunga> provaInizioInterruzione;
-    std::optional<ProvaCorta> provaFineInterruzione;
+    std::optional<ProvaCorta> provaInizioDate{};
+    std::optional<ProvaLunga> provaFineDate{};
+    std::optional<ProvaLunga> provaInizioInterruzione{};
+    std::optional<ProvaCorta> provaFineInterruzione{};
     // The defendant's proofs against the answers on the possession.
-    std::optional<ProvaRequisito> obiezioneModo, obiezioneAnimo, obiezioneProvenienza, obiezioneFede,
-        obiezioneTitolo;
+    std::optional<ProvaRequisito> obiezioneModo{}, obiezioneAnimo{}, obiezioneProvenienza{}, obiezioneFede{},
+        obiezioneTitolo{};
     // What interrupted the possession; empty in an archive written before it was asked, where the
     // start proof tells it.
-    std::optional<AttoInterruttivo> atto;
+    std::optional<AttoInterruttivo> atto{};
     // Whether the proceedings on a judicial claim were extinguished: the term runs again from its service.
-    std::optional<EstinzioneGiudizio> estinzione;
+    std::optional<EstinzioneGiudizio> estinzione{};
     // Whether the possession lost was recovered through the action brought within the year.
-    std::optional<Recupero> recupero;
+    std::optional<Recupero> recupero{};
 
     // The act that interrupted, as attoInterruttivo() tells it.
     AttoInterruttivo attoInterruzione() const { return attoInterruttivo(atto, provaInizioInterruzione); }

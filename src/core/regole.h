@@ -125,15 +125,15 @@ struct Tipi {
 // One row of the table. An empty field is not tested; anni is a minimum.
 struct Regola {
     QString chiave;
-    std::optional<Tipi> tipi;   // empty: any type
+    std::optional<Tipi> tipi{};   // empty: any type
     int anni = 0;
-    std::optional<bool> interrotto;
-    std::optional<Modo> modo;
-    std::optional<Animo> animo;
-    std::optional<Fede> fede;
-    std::optional<Titolo> titolo;
-    std::optional<Provenienza> provenienza;
-    std::optional<bool> tolleranza;
+    std::optional<bool> interrotto{};
+    std::optional<Modo> modo{};
+    std::optional<Animo> animo{};
+    std::optional<Fede> fede{};
+    std::optional<Titolo> titolo{};
+    std::optional<Provenienza> provenienza{};
+    std::optional<bool> tolleranza{};
     Esito esito = Esito::Perde;
     FormaCommento forma = FormaCommento::Testo;
 
