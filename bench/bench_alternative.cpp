@@ -11,30 +11,32 @@
 
 namespace {
 
-Scelta s(int v)
+// An answer by the number an archive holds for it, any number the sweep reaches.
+template <class E>
+std::optional<E> n(int v)
 {
-    return Scelta(qint16(v));
+    return daNumero<E>(qint16(v));
 }
 
 Fatti caso(int i)
 {
     Fatti f;
-    f.tipologia = s(1 + i % 12);
-    f.sceltainterr = s(1 + i % 3);
-    f.sceltamodus = s(1 + i % 2);
-    f.sceltapsic = s(1 + (i / 2) % 2);
-    f.sceltaprov = s(1 + (i / 3) % 2);
-    f.sceltafed = s(1 + (i / 5) % 2);
-    f.sceltaacq = s(1 + (i / 7) % 2);
-    f.ledatin = s(i % 4);
-    f.ledatfin = s(i % 3);
-    f.interdatin = s(i % 14);
-    f.interdatfin = s(i % 4);
-    f.obiezmodo = s(i % 13);
-    f.obiezpsiche = s(i % 11);
-    f.obiezprov = s(i % 7);
-    f.obiezfede = s(i % 9);
-    f.obiezacq = s(i % 12);
+    f.tipologia = n<Tipologia>(1 + i % 12);
+    f.interruzione = n<Interruzione>(1 + i % 3);
+    f.modo = n<Modo>(1 + i % 2);
+    f.animo = n<Animo>(1 + (i / 2) % 2);
+    f.provenienza = n<Provenienza>(1 + (i / 3) % 2);
+    f.fede = n<Fede>(1 + (i / 5) % 2);
+    f.titolo = n<Titolo>(1 + (i / 7) % 2);
+    f.provaInizioDate = n<ProvaCorta>(i % 4);
+    f.provaFineDate = n<ProvaLunga>(i % 3);
+    f.provaInizioInterruzione = n<ProvaLunga>(i % 14);
+    f.provaFineInterruzione = n<ProvaCorta>(i % 4);
+    f.obiezioneModo = n<ProvaRequisito>(i % 13);
+    f.obiezioneAnimo = n<ProvaRequisito>(i % 11);
+    f.obiezioneProvenienza = n<ProvaRequisito>(i % 7);
+    f.obiezioneFede = n<ProvaRequisito>(i % 9);
+    f.obiezioneTitolo = n<ProvaRequisito>(i % 12);
     f.possessoInizio = QDate(1960 + i % 30, 3, 1);
     f.possessoFine = QDate(1995, 3, 1);
     f.ledateInizio = QDate(1975, 3, 1);
@@ -42,7 +44,7 @@ Fatti caso(int i)
     if (i % 5 != 0) {
         f.interruzioneInizio = QDate(1980, 1, 1);
         f.interruzioneFine = QDate(1981 + i % 3, 6, 1);
-        f.tipointerr = s(1 + i % 3);
+        f.atto = n<AttoInterruttivo>(1 + i % 3);
     }
     if (i % 4 == 1)
         f.trascrizione = QDate(1970 + i % 20, 5, 1);

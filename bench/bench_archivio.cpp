@@ -16,7 +16,22 @@ Causa casoCompleto()
                QStringLiteral("8/12/1980"), QStringLiteral("1/3/2005"),
                QStringLiteral("10/1/1981"), QStringLiteral("1/3/2005"),
                QStringLiteral("2/2/1990"), QStringLiteral("5/5/1991")};
-    c.scelte = {7, 3, 2, 2, 1, 1, 2, 10, 2, 1, 3, 3, 1, 2, 4, 1};
+    c.scelte = {.tipologia = Tipologia::ServituNonApparenti,
+                .interruzione = Interruzione::Nessuna,
+                .modo = Modo::PacificoPubblico,
+                .animo = Animo::DaTitolare,
+                .provenienza = Provenienza::Legittima,
+                .fede = Fede::Buona,
+                .titolo = Titolo::Mancante,
+                .provaInizioDate = ProvaCorta::Nessuna,
+                .provaFineDate = ProvaLunga::Transazioni,
+                .provaInizioInterruzione = ProvaLunga::AttiDisposizione,
+                .provaFineInterruzione = ProvaCorta::ContrattiLocazione,
+                .obiezioneModo = ProvaRequisito::ContrattiLocazione,
+                .obiezioneAnimo = ProvaRequisito::AttiDisposizione,
+                .obiezioneProvenienza = ProvaRequisito::Transazioni,
+                .obiezioneFede = ProvaRequisito::Donazioni,
+                .obiezioneTitolo = ProvaRequisito::AttiDisposizione};
     return c;
 }
 

@@ -28,10 +28,23 @@ int main(int argc, char** argv)
                    QStringLiteral("1/3/%1").arg(1960 + i % 30), QStringLiteral("1/3/1995"),
                    QStringLiteral("1/3/1975"), QStringLiteral("1/3/1995"), QStringLiteral("1/1/1980"),
                    QStringLiteral("1/6/1981")};
-        c.scelte = {qint16(1 + i % 12), qint16(1 + i % 3), qint16(1 + i % 2), qint16(1 + (i / 2) % 2),
-                    qint16(1 + (i / 3) % 2), qint16(1 + (i / 5) % 2), qint16(1 + (i / 7) % 2),
-                    qint16(i % 4), qint16(i % 3), qint16(i % 5), qint16(i % 4),
-                    qint16(i % 13), qint16(i % 11), qint16(i % 7), qint16(i % 9), qint16(i % 12)};
+        // Every answer by the numbers an archive holds, any number the sweep reaches.
+        c.scelte = {.tipologia = Tipologia(1 + i % 12),
+                    .interruzione = Interruzione(1 + i % 3),
+                    .modo = Modo(1 + i % 2),
+                    .animo = Animo(1 + (i / 2) % 2),
+                    .provenienza = Provenienza(1 + (i / 3) % 2),
+                    .fede = Fede(1 + (i / 5) % 2),
+                    .titolo = Titolo(1 + (i / 7) % 2),
+                    .provaInizioDate = ProvaCorta(i % 4),
+                    .provaFineDate = ProvaLunga(i % 3),
+                    .provaInizioInterruzione = ProvaLunga(i % 5),
+                    .provaFineInterruzione = ProvaCorta(i % 4),
+                    .obiezioneModo = ProvaRequisito(i % 13),
+                    .obiezioneAnimo = ProvaRequisito(i % 11),
+                    .obiezioneProvenienza = ProvaRequisito(i % 7),
+                    .obiezioneFede = ProvaRequisito(i % 9),
+                    .obiezioneTitolo = ProvaRequisito(i % 12)};
         const QString percorso = cartella.filePath(QStringLiteral("Possidoria-dati-%1").arg(i));
         if (!salvaFileArchivio(percorso, c)) {
             out << "cannot write " << percorso << "\n";

@@ -22,7 +22,7 @@ int main()
     cronometro.start();
     Fatti f;
     for (int tipo = 1; tipo <= 12; ++tipo) {
-        f.tipologia = qint16(tipo);
+        f.tipologia = Tipologia(tipo);
         f.possessoFine = fine;
         for (const QDate& inizio : inizi) {
             f.possessoInizio = inizio;
@@ -32,18 +32,18 @@ int main()
             for (int prov = 1; prov <= 2; ++prov)
             for (int fed = 1; fed <= 2; ++fed)
             for (int acq = 1; acq <= 2; ++acq) {
-                f.sceltainterr = qint16(interr);
-                f.sceltamodus = qint16(modus);
-                f.sceltapsic = qint16(psic);
-                f.sceltaprov = qint16(prov);
-                f.sceltafed = qint16(fed);
-                f.sceltaacq = qint16(acq);
+                f.interruzione = Interruzione(interr);
+                f.modo = Modo(modus);
+                f.animo = Animo(psic);
+                f.provenienza = Provenienza(prov);
+                f.fede = Fede(fed);
+                f.titolo = Titolo(acq);
                 for (int om = 0; om <= 12; ++om)
                 for (int op = 0; op <= 12; ++op)
                 for (int of = 0; of <= 12; ++of) {
-                    f.obiezmodo = qint16(om);
-                    f.obiezpsiche = qint16(op);
-                    f.obiezfede = qint16(of);
+                    f.obiezioneModo = ProvaRequisito(om);
+                    f.obiezioneAnimo = ProvaRequisito(op);
+                    f.obiezioneFede = ProvaRequisito(of);
                     const Decisione d = decidi(f);
                     ++conteggi[d.riga];
                     vinte += d.esito == Esito::Vince;

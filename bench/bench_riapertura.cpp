@@ -29,9 +29,22 @@ int main(int argc, char** argv)
                QStringLiteral("fondo rustico del valore di 150.000 €"), QStringLiteral("Città di Castello"),
                QStringLiteral("8/12/70"), QStringLiteral("1/3/95"), QStringLiteral("10/1/80"), QStringLiteral("1/3/95"),
                QStringLiteral("5/5/85"), QStringLiteral("6/6/86")};
-    c.scelte = {qint16(1), qint16(1), qint16(1), qint16(1), qint16(1), qint16(1), qint16(1),
-                qint16(1), qint16(2), qint16(1), qint16(2),
-                qint16(3), qint16(1), qint16(2), qint16(4), qint16(1)};
+    c.scelte = {.tipologia = Tipologia::Proprieta,
+                .interruzione = Interruzione::MenoDiUnAnno,
+                .modo = Modo::ViolentoClandestino,
+                .animo = Animo::PerContoAltrui,
+                .provenienza = Provenienza::Legittima,
+                .fede = Fede::Buona,
+                .titolo = Titolo::Idoneo,
+                .provaInizioDate = ProvaCorta::AttiDisposizione,
+                .provaFineDate = ProvaLunga::Transazioni,
+                .provaInizioInterruzione = ProvaLunga::AttiDisposizione,
+                .provaFineInterruzione = ProvaCorta::Transazioni,
+                .obiezioneModo = ProvaRequisito::ContrattiLocazione,
+                .obiezioneAnimo = ProvaRequisito::AttiDisposizione,
+                .obiezioneProvenienza = ProvaRequisito::Transazioni,
+                .obiezioneFede = ProvaRequisito::Donazioni,
+                .obiezioneTitolo = ProvaRequisito::AttiDisposizione};
     if (!salvaFileArchivio(file, c)) {
         out << "cannot write the archive\n";
         return 1;

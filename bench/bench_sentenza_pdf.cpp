@@ -18,7 +18,17 @@ Causa causa()
                QStringLiteral("Montepulciano"), QStringLiteral("01/01/80"), QStringLiteral("31/12/10"),
                QStringLiteral("01/06/85"), QStringLiteral("31/12/10"), QStringLiteral("01/03/90"),
                QStringLiteral("15/06/92")};
-    c.scelte = {1, 3, 2, 2, 1, 2, 2, 3, 6, 10, 6, {}, {}, {}, {}, {}};
+    c.scelte = {.tipologia = Tipologia::Proprieta,
+                .interruzione = Interruzione::Nessuna,
+                .modo = Modo::PacificoPubblico,
+                .animo = Animo::DaTitolare,
+                .provenienza = Provenienza::Legittima,
+                .fede = Fede::Mala,
+                .titolo = Titolo::Mancante,
+                .provaInizioDate = ProvaCorta::ContrattiLocazione,
+                .provaFineDate = ProvaLunga::Testimoni,
+                .provaInizioInterruzione = ProvaLunga::DomandaGiudiziale,
+                .provaFineInterruzione = ProvaCorta::Testimoni};
     return c;
 }
 

@@ -23,11 +23,6 @@ QString anni(int n)
     return n == 1 ? u"1 anno"_s : QString::number(n) + u" anni"_s;
 }
 
-int valore(const Scelta& s)
-{
-    return s.value_or(0);
-}
-
 // The term that gave the day, as a won decision holds it: "termine di 20 anni dell'art. 1158,
 // decorso dal 3/4/1985", or the delivery that needs no term.
 QString termineDetto(const Decisione& d)
@@ -51,71 +46,126 @@ QString esitoDetto(const Decisione& d, bool conTermine = true)
     return r + u')';
 }
 
+// Which answer or proof of the facts a change touches: one tag per field.
+using Campo = const char*;
+template <auto campo>
+inline constexpr char etichetta = 0;
+template <auto campo>
+constexpr Campo campoDi()
+{
+    return &etichetta<campo>;
+}
+
 // One change of the case, as a clause that follows "Occorrerebbe" (towards winning) or "Se il
 // convenuto provasse" (towards losing).
 struct Modifica {
-    Scelta Fatti::*campo = nullptr;
-    qint16 valore = 0;
+    Campo campo = nullptr;
+    void (*applica)(Fatti&) = nullptr;
+    void (*ripristina)(Fatti& g, const Fatti& f) = nullptr;   // the field back as f has it
     TipoCambiamento tipo = TipoCambiamento::Risposta;
     QString clausola;
 };
 
+template <auto campo, auto valore>
+void imposta(Fatti& f)
+{
+    f.*campo = valore;
+}
+
+template <auto campo>
+void ripristina(Fatti& g, const Fatti& f)
+{
+    g.*campo = f.*campo;
+}
+
 // An answer of the plaintiff tried with another value. The answers that lead towards winning are
 // tried on a lost case, the others on a won one.
 struct RigaRisposta {
-    Scelta Fatti::*campo;
-    qint16 valore;
+    Campo campo;
+    bool (*data)(const Fatti&);   // the case already gives that answer
+    void (*applica)(Fatti&);
+    void (*ripristina)(Fatti&, const Fatti&);
     bool versoVittoria;
     const char* clausola;
 };
 
+template <auto campo, auto valore>
+constexpr RigaRisposta risposta(bool versoVittoria, const char* clausola)
+{
+    return {campoDi<campo>(), [](const Fatti& f) { return f.*campo == valore; }, imposta<campo, valore>,
+            ripristina<campo>, versoVittoria, clausola};
+}
+
+// True for the row that gives that answer.
+template <auto campo, auto valore>
+bool porta(const RigaRisposta& r)
+{
+    return r.applica == &imposta<campo, valore>;
+}
+
 const RigaRisposta risposte[] = {
     // The short term's requirements first: they are what most often separates the two outcomes.
-    {&Fatti::sceltaacq, 1, true, "provare un titolo idoneo a trasferire il diritto"},
-    {&Fatti::sceltafed, 1, true, "la buona fede del possessore, che la legge presume (art. 1147)"},
-    {&Fatti::sceltainterr, 3, true, "provare che il possesso non è stato perduto per oltre un anno (art. 1167)"},
-    {&Fatti::sceltamodus, 2, true, "provare che il possesso è stato acquistato in modo pacifico e pubblico (art. 1163)"},
-    {&Fatti::sceltapsic, 2, true,
-     "provare che l'attore ha posseduto come titolare del diritto e non per conto d'altri (art. 1140)"},
-    {&Fatti::sceltaprov, 1, true, "provare la provenienza legittima della cosa"},
-    {&Fatti::recupero1167, 1, true,
-     "provare che il possesso è stato recuperato con l'azione proposta entro l'anno (art. 1167, secondo comma)"},
-    {&Fatti::sceltaacq, 2, false, "che manca un titolo idoneo"},
-    {&Fatti::sceltafed, 2, false, "la mala fede del possessore (art. 1147)"},
-    {&Fatti::sceltainterr, 2, false, "che il possesso è stato perduto per oltre un anno (art. 1167)"},
-    {&Fatti::sceltamodus, 1, false, "che il possesso è stato acquistato in modo violento o clandestino (art. 1163)"},
-    {&Fatti::sceltapsic, 1, false, "che l'attore ha goduto del bene per conto d'altri, come semplice detentore (art. 1140)"},
-    {&Fatti::sceltaprov, 2, false, "la provenienza illegittima della cosa, nota all'acquirente (art. 1154)"},
+    risposta<&Fatti::titolo, Titolo::Idoneo>(true, "provare un titolo idoneo a trasferire il diritto"),
+    risposta<&Fatti::fede, Fede::Buona>(true, "la buona fede del possessore, che la legge presume (art. 1147)"),
+    risposta<&Fatti::interruzione, Interruzione::Nessuna>(
+        true, "provare che il possesso non è stato perduto per oltre un anno (art. 1167)"),
+    risposta<&Fatti::modo, Modo::PacificoPubblico>(
+        true, "provare che il possesso è stato acquistato in modo pacifico e pubblico (art. 1163)"),
+    risposta<&Fatti::animo, Animo::DaTitolare>(
+        true, "provare che l'attore ha posseduto come titolare del diritto e non per conto d'altri (art. 1140)"),
+    risposta<&Fatti::provenienza, Provenienza::Legittima>(true, "provare la provenienza legittima della cosa"),
+    risposta<&Fatti::recupero, Recupero::EntroLAnno>(
+        true, "provare che il possesso è stato recuperato con l'azione proposta entro l'anno (art. 1167, secondo comma)"),
+    risposta<&Fatti::titolo, Titolo::Mancante>(false, "che manca un titolo idoneo"),
+    risposta<&Fatti::fede, Fede::Mala>(false, "la mala fede del possessore (art. 1147)"),
+    risposta<&Fatti::interruzione, Interruzione::OltreUnAnno>(
+        false, "che il possesso è stato perduto per oltre un anno (art. 1167)"),
+    risposta<&Fatti::modo, Modo::ViolentoClandestino>(
+        false, "che il possesso è stato acquistato in modo violento o clandestino (art. 1163)"),
+    risposta<&Fatti::animo, Animo::PerContoAltrui>(
+        false, "che l'attore ha goduto del bene per conto d'altri, come semplice detentore (art. 1140)"),
+    risposta<&Fatti::provenienza, Provenienza::Illegittima>(
+        false, "la provenienza illegittima della cosa, nota all'acquirente (art. 1154)"),
 };
 
 // A proof of the defendant's that, if it failed, would leave the plaintiff's answer standing.
 struct RigaObiezione {
-    Scelta Fatti::*campo;
-    bool (*provata)(const Scelta&);
-    qint16 senzaProva;
+    Campo campo;
+    bool (*provata)(const Fatti&);
+    bool (*tolleranza)(const Fatti&);   // acts of tolerance proved
+    void (*senzaProva)(Fatti&);         // "nessuna prova" of its list
+    void (*ripristina)(Fatti&, const Fatti&);
     const char* oggetto;   // after "far cadere la prova del convenuto"
 };
 
-bool questionarioProvato(const Scelta& s)
+// Any proof of a questionnaire, acts of tolerance included; a formal notice and "nessuna prova"
+// prove nothing.
+template <auto campo>
+constexpr RigaObiezione questionario(const char* oggetto)
 {
-    // Any proof, acts of tolerance included; a formal notice and "nessuna prova" prove nothing.
-    return valore(s) >= 1 && valore(s) <= ProvaQuestionario::tolleranza;
+    return {campoDi<campo>(),
+            [](const Fatti& f) { return (f.*campo && mezzoDiProva(*(f.*campo))) || f.*campo == ProvaRequisito::Tolleranza; },
+            [](const Fatti& f) { return f.*campo == ProvaRequisito::Tolleranza; },
+            imposta<campo, ProvaRequisito::Nessuna>, ripristina<campo>, oggetto};
 }
 
-bool interruzioneProvata(const Scelta& s)
+// A proved date: a formal notice and "nessuna prova" prove none.
+template <auto campo, auto nessuna>
+constexpr RigaObiezione data(const char* oggetto)
 {
-    return ProvaData::provataLunga(s);
+    return {campoDi<campo>(), [](const Fatti& f) { return dataProvata(f.*campo); },
+            [](const Fatti&) { return false; }, imposta<campo, nessuna>, ripristina<campo>, oggetto};
 }
 
 const RigaObiezione obiezioniTentate[] = {
-    {&Fatti::obiezmodo, questionarioProvato, ProvaQuestionario::nessuna, "sul modo di acquisto del possesso"},
-    {&Fatti::obiezpsiche, questionarioProvato, ProvaQuestionario::nessuna, "sull'animo del possessore"},
-    {&Fatti::obiezfede, questionarioProvato, ProvaQuestionario::nessuna, "sulla fede del possessore"},
-    {&Fatti::obiezacq, questionarioProvato, ProvaQuestionario::nessuna, "sul titolo di acquisto"},
-    {&Fatti::obiezprov, questionarioProvato, ProvaQuestionario::nessuna, "sulla provenienza della cosa"},
-    {&Fatti::ledatin, ProvaData::provataCorta, ProvaData::nessunaCorta, "sulla data d'inizio del possesso"},
-    {&Fatti::ledatfin, ProvaData::provataLunga, ProvaData::nessunaLunga, "sulla data di fine del possesso"},
-    {&Fatti::interdatin, interruzioneProvata, ProvaData::nessunaLunga, "sull'interruzione del possesso"},
+    questionario<&Fatti::obiezioneModo>("sul modo di acquisto del possesso"),
+    questionario<&Fatti::obiezioneAnimo>("sull'animo del possessore"),
+    questionario<&Fatti::obiezioneFede>("sulla fede del possessore"),
+    questionario<&Fatti::obiezioneTitolo>("sul titolo di acquisto"),
+    questionario<&Fatti::obiezioneProvenienza>("sulla provenienza della cosa"),
+    data<&Fatti::provaInizioDate, ProvaCorta::Nessuna>("sulla data d'inizio del possesso"),
+    data<&Fatti::provaFineDate, ProvaLunga::Nessuna>("sulla data di fine del possesso"),
+    data<&Fatti::provaInizioInterruzione, ProvaLunga::Nessuna>("sull'interruzione del possesso"),
 };
 
 // A date of the case moved, and how each direction is told. Most dates help the plaintiff the
@@ -186,18 +236,19 @@ QString irraggiungibile(const Fatti& f, const Decisione& d)
 {
     const Fattori& x = d.fattori;
     const Origini& o = d.origini;
-    if (termineApplicabile(x.tipologia, 2, 2).anni < 0)
-        return x.tipologia == 7 ? u"le servitù non apparenti non si acquistano per usucapione (art. 1061)"_s
-                                : u"i beni del demanio pubblico non si acquistano per usucapione (art. 823)"_s;
-    if (x.tolleranza == 2)
+    if (termineApplicabile(x.tipologia, Fede::Mala, Titolo::Mancante).anni < 0)
+        return x.tipologia == Tipologia::ServituNonApparenti
+                   ? u"le servitù non apparenti non si acquistano per usucapione (art. 1061)"_s
+                   : u"i beni del demanio pubblico non si acquistano per usucapione (art. 823)"_s;
+    if (x.tolleranza)
         return u"gli atti compiuti con l'altrui tolleranza non fondano il possesso (art. 1144)"_s;
-    if (x.animo == 1)
+    if (x.animo == Animo::PerContoAltrui)
         return u"chi ha la detenzione della cosa non ne acquista il possesso finché il titolo non viene mutato "
                u"(art. 1141)"_s;
-    if (x.modoacq == 1)
+    if (x.modo == Modo::ViolentoClandestino)
         return u"il possesso acquistato in modo violento o clandestino giova all'usucapione soltanto dal giorno "
                u"in cui la violenza o la clandestinità sono cessate (art. 1163), e quel giorno non è indicato"_s;
-    if (valore(f.sceltainterr) == 2)
+    if (f.interruzione == Interruzione::OltreUnAnno)
         return u"l'interruzione dichiarata dall'attore non ha date, sicché non si sa da quando il termine "
                u"decorra di nuovo (art. 1167)"_s;
     if ((o.attoFineDate == TipoInterruzione::Domanda && !o.attoFineDateDopoCompimento)
@@ -285,7 +336,7 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
     const auto [primo, ultimo] = limiti(f);
     a.giorno = giorno(f, d, ultimo);
     // The law excludes some rights from usucapione altogether: no change of the facts is proposed.
-    if (termineApplicabile(d.fattori.tipologia, 2, 2).anni < 0)
+    if (termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante).anni < 0)
         return a;
 
     const bool perduta = d.esito == Esito::Perde;
@@ -294,33 +345,29 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
     // One answer or one failed proof at a time.
     std::vector<Modifica> modifiche;
     for (const RigaRisposta& r : risposte) {
-        const int ora = valore(f.*r.campo);
-        if (r.versoVittoria != perduta || ora == r.valore)
+        if (r.versoVittoria != perduta || r.data(f))
             continue;
         // "Under a year" and "no interruption" count alike; the recovery only for a loss of possession.
-        if (r.campo == &Fatti::sceltainterr && r.valore == 3 && ora != 2)
+        if (porta<&Fatti::interruzione, Interruzione::Nessuna>(r) && f.interruzione != Interruzione::OltreUnAnno)
             continue;
-        if (r.campo == &Fatti::recupero1167 && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
+        if (porta<&Fatti::recupero, Recupero::EntroLAnno>(r)
+            && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
             continue;
         // With an interruption of the defendant's in its dates, the one that matters is that one.
-        if (r.campo == &Fatti::sceltainterr && r.valore == 2 && d.origini.opposizione != Opposizione::NonProposta)
+        if (porta<&Fatti::interruzione, Interruzione::OltreUnAnno>(r) && d.origini.opposizione != Opposizione::NonProposta)
             continue;
         QString clausola = u(r.clausola);
-        if (r.campo == &Fatti::sceltaacq && r.valore == 1
-            && termineApplicabile(d.fattori.tipologia, 1, 1).daTrascrizione)
+        if (porta<&Fatti::titolo, Titolo::Idoneo>(r)
+            && termineApplicabile(d.fattori.tipologia, Fede::Buona, Titolo::Idoneo).daTrascrizione)
             clausola += u", debitamente trascritto"_s;
-        modifiche.push_back({r.campo, r.valore, TipoCambiamento::Risposta, clausola});
+        modifiche.push_back({r.campo, r.applica, r.ripristina, TipoCambiamento::Risposta, clausola});
     }
     if (perduta)
         for (const RigaObiezione& r : obiezioniTentate)
-            if (r.provata(f.*r.campo)) {
-                const bool tolleranza = r.campo != &Fatti::ledatin && r.campo != &Fatti::ledatfin
-                                     && r.campo != &Fatti::interdatin
-                                     && valore(f.*r.campo) == ProvaQuestionario::tolleranza;
-                modifiche.push_back({r.campo, r.senzaProva, TipoCambiamento::Obiezione,
+            if (r.provata(f))
+                modifiche.push_back({r.campo, r.senzaProva, r.ripristina, TipoCambiamento::Obiezione,
                                      u"far cadere la prova del convenuto "_s
-                                         + (tolleranza ? u"sugli atti di tolleranza (art. 1144)"_s : u(r.oggetto))});
-            }
+                                         + (r.tolleranza(f) ? u"sugli atti di tolleranza (art. 1144)"_s : u(r.oggetto))});
 
     std::vector<Cambiamento> obiezioni, risposteCambiate, dateMosse;
     const auto frase = [&](const QString& clausole, const Decisione& esito) {
@@ -330,7 +377,7 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
     };
     for (const Modifica& m : modifiche) {
         Fatti g = f;
-        g.*m.campo = m.valore;
+        m.applica(g);
         const Decisione e = decidi(g);
         if (e.esito == cercato)
             (m.tipo == TipoCambiamento::Obiezione ? obiezioni : risposteCambiate)
@@ -341,12 +388,12 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
     // all the others together no longer do.
     Fatti tutte = f;
     for (const Modifica& m : modifiche)
-        tutte.*m.campo = m.valore;
+        m.applica(tutte);
     if (obiezioni.empty() && risposteCambiate.empty() && modifiche.size() >= 2 && decidi(tutte).esito == cercato) {
         std::vector<size_t> necessarie;
         for (size_t i = 0; i < modifiche.size() && necessarie.size() <= 2; ++i) {
             Fatti g = tutte;
-            g.*modifiche[i].campo = f.*modifiche[i].campo;
+            modifiche[i].ripristina(g, f);
             if (decidi(g).esito != cercato)
                 necessarie.push_back(i);
         }
@@ -360,8 +407,8 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
                 if (p.campo == q.campo || !comprende(i, j))
                     continue;
                 Fatti g = f;
-                g.*p.campo = p.valore;
-                g.*q.campo = q.valore;
+                p.applica(g);
+                q.applica(g);
                 const Decisione e = decidi(g);
                 if (e.esito == cercato)
                     risposteCambiate.push_back(
@@ -387,7 +434,8 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
             verso = *f.interruzioneInizio;   // recovered the day it was lost: no interruption at all
         if (!da) {
             // A violent possession with no day the violence ceased: the day to be proved.
-            if (r.campo != &Fatti::cessazioneVizio || !perduta || d.fattori.modoacq != 1 || !d.origini.fine)
+            if (r.campo != &Fatti::cessazioneVizio || !perduta || d.fattori.modo != Modo::ViolentoClandestino
+                || !d.origini.fine)
                 continue;
             da = d.origini.fine;
         }

@@ -23,28 +23,37 @@ constexpr std::array<FormaRecord, 10> formaRecord = {{
 // skipped by a reader that knows only nine and missing from the files it wrote.
 constexpr int recordStorici = 9;
 
-// Where each field of a record lives in the case.
+// Where each field of a record lives in the case. An answer is written as its number and read
+// back into its type here, and nowhere else.
 struct Posti {
     std::array<QString*, 4> testi{};
-    std::array<Scelta*, 6> scelte{};
+    std::array<CampoRisposta, 6> scelte{};
 };
+
+template <auto campo>
+constexpr CampoRisposta r()
+{
+    return CampoRisposta::di<campo>();
+}
 
 Posti postiRecord(Causa& c, int record)
 {
     TestiCausa& t = c.testi;
-    DatiCausa& s = c.scelte;
+    using D = DatiCausa;
     switch (record) {
-    case 0: return {{&t.attore, &t.convenuto, &t.bene, &t.luogo}, {&s.tipologia}};
+    case 0: return {{&t.attore, &t.convenuto, &t.bene, &t.luogo}, {r<&D::tipologia>()}};
     case 1: return {{&t.possessoInizio, &t.possessoFine},
-                    {&s.sceltainterr, &s.sceltamodus, &s.sceltapsic, &s.sceltaprov, &s.sceltafed, &s.sceltaacq}};
-    case 2: return {{&t.ledateInizio, &t.ledateFine}, {&s.ledatin, &s.ledatfin}};
-    case 3: return {{&t.interruzioneInizio, &t.interruzioneFine}, {&s.interdatin, &s.interdatfin}};
-    case 4: return {{}, {&s.obiezmodo}};
-    case 5: return {{}, {&s.obiezpsiche}};
-    case 6: return {{}, {&s.obiezprov}};
-    case 7: return {{}, {&s.obiezfede}};
-    case 8: return {{}, {&s.obiezacq}};
-    default: return {{&t.trascrizione, &t.cessazioneVizio}, {&s.tipointerr, &s.domandaestinta, &s.recupero1167}};
+                    {r<&D::interruzione>(), r<&D::modo>(), r<&D::animo>(), r<&D::provenienza>(), r<&D::fede>(),
+                     r<&D::titolo>()}};
+    case 2: return {{&t.ledateInizio, &t.ledateFine}, {r<&D::provaInizioDate>(), r<&D::provaFineDate>()}};
+    case 3: return {{&t.interruzioneInizio, &t.interruzioneFine},
+                    {r<&D::provaInizioInterruzione>(), r<&D::provaFineInterruzione>()}};
+    case 4: return {{}, {r<&D::obiezioneModo>()}};
+    case 5: return {{}, {r<&D::obiezioneAnimo>()}};
+    case 6: return {{}, {r<&D::obiezioneProvenienza>()}};
+    case 7: return {{}, {r<&D::obiezioneFede>()}};
+    case 8: return {{}, {r<&D::obiezioneTitolo>()}};
+    default: return {{&t.trascrizione, &t.cessazioneVizio}, {r<&D::atto>(), r<&D::estinzione>(), r<&D::recupero>()}};
     }
 }
 
@@ -265,7 +274,7 @@ QByteArray scriviArchivio(const Causa& causa)
                 out += '"';
                 out += utf8 ? p.testi[k]->toUtf8() : QByteArray(codificatore.encode(*p.testi[k]));
                 out += '"';
-            } else if (const Scelta& s = *p.scelte[k - f.testi]; s) {
+            } else if (const Scelta s = p.scelte[k - f.testi].numero(c.scelte); s) {
                 out += QByteArray::number(*s);
             }
         }
@@ -327,7 +336,7 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
             if (k < f.testi) {
                 *p.testi[k] = decodifica.decode(campo->grezzo);
             } else if (const std::optional<Scelta> s = sceltaDa(*campo); s) {
-                *p.scelte[k - f.testi] = *s;
+                p.scelte[k - f.testi].imposta(esito.causa.scelte, *s);
             } else if (buono) {
                 buono = false;
                 campoErrato = k + 1;
@@ -338,7 +347,7 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
             for (int k = 0; k < f.testi; ++k)
                 p.testi[k]->clear();
             for (int k = f.testi; k < f.campi; ++k)
-                p.scelte[k - f.testi]->reset();
+                p.scelte[k - f.testi].imposta(esito.causa.scelte, std::nullopt);
             // Every version writes the nine records: a file that stops before the ninth was cut,
             // and reading it as whole would judge another case. A damaged choice in records 3..9
             // only leaves that record out.
@@ -455,10 +464,10 @@ bool nominaPulsante(Scelta scelta, int pulsanti)
 QString controlloPrimiRecord(const DatiCausa& s)
 {
     // An empty choice is a question not yet answered (a case saved half-way); a number must name a button.
-    if (s.tipologia && !nominaPulsante(s.tipologia, Archivio::pulsantiTipologia))
+    if (s.tipologia && !nominaPulsante(numero(s.tipologia), Archivio::pulsantiTipologia))
         return QStringLiteral("il file è danneggiato: il tipo di causa non è tra quelli previsti");
-    const std::array<Scelta, 6> possesso = {s.sceltainterr, s.sceltamodus, s.sceltapsic,
-                                            s.sceltaprov, s.sceltafed, s.sceltaacq};
+    const std::array<Scelta, 6> possesso = {numero(s.interruzione), numero(s.modo), numero(s.animo),
+                                            numero(s.provenienza), numero(s.fede), numero(s.titolo)};
     for (size_t i = 0; i < possesso.size(); ++i)
         if (possesso[i] && !nominaPulsante(possesso[i], Archivio::pulsantiPossesso[i]))
             return QStringLiteral("il file è danneggiato: i dati sul possesso non indicano una "

@@ -3,13 +3,13 @@
 //
 // Every record ends with CR LF, fields are separated by a comma:
 //   1  attore, convenuto, bene, luogo (texts), tipologia
-//   2  possession start and end (texts), sceltainterr, sceltamodus, sceltapsic, sceltaprov,
-//      sceltafed, sceltaacq
-//   3  dates window start and end (texts), ledatin, ledatfin
-//   4  interruption window start and end (texts), interdatin, interdatfin
-//   5..9  obiezmodo, obiezpsiche, obiezprov, obiezfede, obiezacq
-//   10 transcription date and date the violence or clandestinity ceased (texts), tipointerr,
-//      domandaestinta, recupero1167
+//   2  possession start and end (texts), interruzione, modo, animo, provenienza, fede, titolo
+//   3  dates window start and end (texts), provaInizioDate, provaFineDate
+//   4  interruption window start and end (texts), provaInizioInterruzione, provaFineInterruzione
+//   5..9  obiezioneModo, obiezioneAnimo, obiezioneProvenienza, obiezioneFede, obiezioneTitolo
+//   10 transcription date and date the violence or clandestinity ceased (texts), atto,
+//      estinzione, recupero
+// (the fields of Causa); an answer is written as the number its enumerator carries (risposte.h).
 // A reader that knows nine records stops after the ninth, so the tenth never misleads it; a file
 // that ends after the ninth (every file written before the tenth existed) leaves its facts empty.
 // A text is written between double quotes exactly as typed (there is no escape), a choice as

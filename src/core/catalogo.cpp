@@ -677,7 +677,7 @@ std::vector<VoceCatalogo> costruisci()
 bool interruzioneCivile(const Decisione& d)
 {
     const TipoInterruzione t = d.origini.tipoInterruzione;
-    return d.fattori.interrotto == 2 && d.origini.interruzione == Fonte::Convenuto
+    return d.fattori.interrotto && d.origini.interruzione == Fonte::Convenuto
         && (t == TipoInterruzione::Domanda || t == TipoInterruzione::Riconoscimento);
 }
 
@@ -691,7 +691,7 @@ QString anniTesto(int n)
 QString motivazioneInterruzioneCivile(const Decisione& d)
 {
     const bool domanda = d.origini.tipoInterruzione == TipoInterruzione::Domanda;
-    const int termine = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq).anni;
+    const int termine = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo).anni;
     QString t = u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
         + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato contro l'attore un giudizio "
                      u"diretto a recuperare il possesso della cosa."_s
@@ -770,9 +770,9 @@ MotivoRF motivoRF(const Decisione& d)
 // defect that would bar the case even with those years.
 QString motivazioneAnni(const Decisione& d)
 {
-    const Termine lungo = termineApplicabile(d.fattori.tipologia, 2, 2);
-    const Termine breve = termineApplicabile(d.fattori.tipologia, 1, 1);
-    const bool mobili = d.fattori.tipologia == 10;
+    const Termine lungo = termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante);
+    const Termine breve = termineApplicabile(d.fattori.tipologia, Fede::Buona, Titolo::Idoneo);
+    const bool mobili = d.fattori.tipologia == Tipologia::BeniMobili;
     const bool malaFede = d.difetti.testFlag(Difetto::MalaFede);
     const bool senzaTitolo = d.difetti.testFlag(Difetto::SenzaTitolo);
     const int mancano = lungo.anni - d.fattori.anni;
@@ -899,7 +899,7 @@ namespace {
 QString paragrafoDellaDecisione(const Decisione& d)
 {
     const Regola& r = regolaDi(d);
-    if (r.interrotto == 2 && interruzioneCivile(d))
+    if (r.interrotto == true && interruzioneCivile(d))
         return fraseEsito(r.esito) + u' ' + motivazioneInterruzioneCivile(d);
     if (r.chiave != u"RF"_s)
         return sentenzaDellaRegola(r);
@@ -981,10 +981,10 @@ QString testoCommento(const Decisione& d, const QString& nomeAttore)
 {
     const Regola& r = regolaDi(d);
     QString testo;
-    if (r.interrotto == 2 && interruzioneCivile(d))
+    if (r.interrotto == true && interruzioneCivile(d))
         return commentoCompleto(FormaCommento::Nome, commentoInterruzioneCivile, nomeAttore);
     if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::Anni) {
-        const Termine lungo = termineApplicabile(d.fattori.tipologia, 2, 2);
+        const Termine lungo = termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante);
         testo = u"Con la mala fede o senza un titolo idoneo l'usucapione richiede il termine più lungo: "
                 u"occorre attendere che il possesso raggiunga "_s
             + anniTesto(lungo.anni) + u", oppure provare la buona fede e il titolo che consentono il termine "

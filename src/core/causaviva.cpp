@@ -12,12 +12,19 @@ void CausaViva::imposta(QString TestiCausa::*campo, const QString& testo)
     annuncia(era);
 }
 
-void CausaViva::imposta(Scelta DatiCausa::*campo, Scelta valore)
+void CausaViva::imposta(const CampoRisposta& campo, Scelta numero)
 {
-    if (causa_.scelte.*campo == valore)
+    Causa nuova = causa_;
+    campo.imposta(nuova.scelte, numero);
+    cambia(nuova);
+}
+
+void CausaViva::cambia(const Causa& nuova)
+{
+    if (nuova == causa_)
         return;
     const bool era = modificata();
-    causa_.scelte.*campo = valore;
+    causa_ = nuova;
     annuncia(era);
 }
 
@@ -28,14 +35,10 @@ bool CausaViva::scegliProvaData(int obiezione, bool fine, Scelta prova)
     const int i = prova.value_or(0);
     const bool attore = obiezione == 1 && i >= 1 && prove.value(i - 1) == Prove::NessunaProva;
     Causa nuova = causa_;
-    nuova.scelte.*(fine ? o.provaFine : o.prova) = prova;
+    (fine ? o.provaFine : o.prova).imposta(nuova.scelte, prova);
     if (attore)
         nuova.testi.*(fine ? o.dataFine : o.dataInizio) = fine ? causa_.testi.possessoFine : causa_.testi.possessoInizio;
-    if (nuova != causa_) {
-        const bool era = modificata();
-        causa_ = nuova;
-        annuncia(era);
-    }
+    cambia(nuova);
     return attore;
 }
 

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <type_traits>
 
 class CausaViva : public QObject {
     Q_OBJECT
@@ -32,9 +34,17 @@ public:
     // The case as it stands is now what its archive holds (a save under that name).
     void segnaSalvata(const QString& archivio);
 
-    // An edit: a text as typed, or a choice. Announced only when the value changes.
+    // An edit: a text as typed, or an answer. Announced only when the value changes.
     void imposta(QString TestiCausa::*campo, const QString& testo);
-    void imposta(Scelta DatiCausa::*campo, Scelta valore);
+    template <class E>
+    void imposta(std::optional<E> DatiCausa::*campo, std::type_identity_t<std::optional<E>> valore)
+    {
+        Causa nuova = causa_;
+        nuova.scelte.*campo = valore;
+        cambia(nuova);
+    }
+    // An answer by its option's position, as a window's table numbers it.
+    void imposta(const CampoRisposta& campo, Scelta numero);
     // The proof of a date objection (1: the possession's dates, 2: its interruption) for its start
     // (fine false) or its end, numbered as the objection's proofs. On the possession's own dates
     // "nessuna prova" lets the plaintiff's date stand: that date of the objection becomes his. Only
@@ -57,6 +67,8 @@ signals:
     void modificataCambiata(bool modificata);
 
 private:
+    // Takes the case when it differs, and announces it.
+    void cambia(const Causa& nuova);
     // Announces the change and, when it turned, the modified state.
     void annuncia(bool eraModificata);
 

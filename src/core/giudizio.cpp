@@ -33,6 +33,11 @@ Fatti fattiDellaCausa(const Causa& causa)
 
 QStringList righeFatti(const Causa& causa)
 {
+    return righeFatti(causa, Fatti::da(causa));
+}
+
+QStringList righeFatti(const Causa& causa, const Fatti& fatti)
+{
     const TestiCausa& t = causa.testi;
     const DatiCausa& d = causa.scelte;
     QStringList f{
@@ -40,11 +45,11 @@ QStringList righeFatti(const Causa& causa)
         QStringLiteral("- nome del convenuto: ") + t.convenuto,
         QStringLiteral("- bene: ") + t.bene,
         QStringLiteral("- luogo: ") + t.luogo,
-        QStringLiteral("- tipologia di usucapione: ") + nomeTipologia(d.tipologia.value_or(0)),
+        QStringLiteral("- tipologia di usucapione: ") + nomeTipologia(d.tipologia),
         QStringLiteral("- data d'inizio del possesso: ") + t.possessoInizio,
         QStringLiteral("- data di fine del possesso: ") + t.possessoFine,
         // The duration text opens with its own blank.
-        QStringLiteral("- durata del possesso:") + StatoCausa::durataPossesso(t),
+        QStringLiteral("- durata del possesso:") + StatoCausa::durata(fatti.possessoInizio, fatti.possessoFine),
     };
     const char* const voci[6] = {
         "- durata dell'interruzione del possesso: ", "- modo di acquisto del possesso: ",
@@ -52,7 +57,7 @@ QStringList righeFatti(const Causa& causa)
         "- acquisto del bene da chi non è proprietario: ",
     };
     for (int k = 1; k <= 6; ++k)
-        f << QString::fromUtf8(voci[k - 1]) + didascaliaRisposta(k, d.*requisiti()[size_t(k - 1)].variabile);
+        f << QString::fromUtf8(voci[k - 1]) + didascaliaRisposta(k, requisiti()[size_t(k - 1)].variabile.numero(d));
     return f;
 }
 
@@ -71,27 +76,28 @@ QStringList righeObiezioni(const Causa& causa)
         const bool sollevata = StatoCausa::obiezioneSollevata(d, k);
         o << QString::fromUtf8(date[k - 1][0]) + (sollevata ? t.*x.dataInizio : nessuna)
           << QString::fromUtf8(date[k - 1][1]) + (sollevata ? t.*x.dataFine : nessuna)
-          << QStringLiteral("- ") + x.titolo + (sollevata ? prova(x, d.*x.prova) : nessuna)
-          << QStringLiteral("- ") + x.titoloFine + (sollevata ? prova(x, d.*x.provaFine, true) : nessuna);
+          << QStringLiteral("- ") + x.titolo + (sollevata ? prova(x, x.prova.numero(d)) : nessuna)
+          << QStringLiteral("- ") + x.titoloFine + (sollevata ? prova(x, x.provaFine.numero(d), true) : nessuna);
     }
     for (int k = 3; k <= obiezioni; ++k) {
         const Obiezione& x = obiezione(k);
         o << QStringLiteral("- ") + x.titolo +
-                 (StatoCausa::obiezioneSollevata(d, k) ? prova(x, d.*x.prova) : nessuna);
+                 (StatoCausa::obiezioneSollevata(d, k) ? prova(x, x.prova.numero(d)) : nessuna);
     }
     return o;
 }
 
 std::optional<Giudizio> giudica(const Causa& causa)
 {
-    if (!StatoCausa::giudicabile(causa))
+    // The record is read once: the completeness, the decision and the lines all read these facts.
+    const Fatti fatti = Fatti::da(causa);
+    if (!StatoCausa::giudicabile(causa, fatti))
         return std::nullopt;
     Giudizio g;
     g.causa = causa;
-    const Fatti fatti = fattiDellaCausa(causa);
     g.decisione = decidi(fatti);
     g.sentenza = {g.decisione.chiave, testoSentenza(g.decisione), testoCommento(g.decisione, causa.testi.attore)};
-    g.fatti = righeFatti(causa);
+    g.fatti = righeFatti(causa, fatti);
     g.obiezioni = righeObiezioni(causa);
     g.perche = spiegazione(g.decisione);
     g.alternative = cercaAlternative(fatti, g.decisione);

@@ -20,10 +20,11 @@ struct Giudizio {
     Alternative alternative; // the day of the usucapione and what would turn the outcome
 };
 
-// What the decision reads of a case: its choices and its dates.
+// What the decision reads of a case: its answers and its dates, read once.
 Fatti fattiDellaCausa(const Causa& causa);
 
 QStringList righeFatti(const Causa& causa);
+QStringList righeFatti(const Causa& causa, const Fatti& fatti);
 QStringList righeObiezioni(const Causa& causa);
 
 // The judgment, or nothing while the case lacks something the judgment needs.

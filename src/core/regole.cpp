@@ -5,50 +5,28 @@
 #include <algorithm>
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-int valore(const Scelta& s)
-{
-    return s.value_or(0);
-}
+using enum Esito;
+using enum FormaCommento;
 
-bool fra(const Scelta& s, int da, int a)
-{
-    const int v = valore(s);
-    return v >= da && v <= a;
-}
+// The rows' types: ownership and the real rights of enjoyment (arts. 1158, 1159), then each type
+// with a term of its own.
+constexpr Tipi dirittiReali{Tipologia::Proprieta, Tipologia::ServituNonApparenti};
+constexpr Tipi servituNonApparenti{Tipologia::ServituNonApparenti, Tipologia::ServituNonApparenti};
+constexpr Tipi rurale{Tipologia::PiccolaProprietaRurale, Tipologia::PiccolaProprietaRurale};
+constexpr Tipi universalita{Tipologia::UniversalitaMobili, Tipologia::UniversalitaMobili};
+constexpr Tipi mobili{Tipologia::BeniMobili, Tipologia::BeniMobili};
+constexpr Tipi registrati{Tipologia::MobiliRegistrati, Tipologia::MobiliRegistrati};
+constexpr Tipi demanio{Tipologia::DemanioPubblico, Tipologia::DemanioPubblico};
 
-constexpr Esito W = Esito::Vince;
-constexpr Esito L = Esito::Perde;
-constexpr FormaCommento C = FormaCommento::Testo;
-constexpr FormaCommento N = FormaCommento::Nome;
-constexpr FormaCommento A = FormaCommento::ANome;
-
-Regola riga(const char* chiave, int tipoDa, int tipoA, int anni, int interrotto, int modoacq,
-            int animo, int fedeposs, int sceltaacq, int sceltaprov, Esito esito, FormaCommento forma)
-{
-    Regola r;
-    r.chiave = QString::fromLatin1(chiave);
-    r.tipoDa = tipoDa;
-    r.tipoA = tipoA;
-    r.anni = anni;
-    r.interrotto = interrotto;
-    r.modoacq = modoacq;
-    r.animo = animo;
-    r.fedeposs = fedeposs;
-    r.sceltaacq = sceltaacq;
-    r.sceltaprov = sceltaprov;
-    r.esito = esito;
-    r.forma = forma;
-    return r;
-}
-
-Regola tollerato()
-{
-    Regola r = riga("RT", 0, 0, 0, 0, 0, 0, 0, 0, 0, L, N);
-    r.tolleranza = 2;
-    return r;
-}
+constexpr Modo pacifico = Modo::PacificoPubblico, violento = Modo::ViolentoClandestino;
+constexpr Animo titolare = Animo::DaTitolare, detentore = Animo::PerContoAltrui;
+constexpr Fede buona = Fede::Buona, mala = Fede::Mala;
+constexpr Titolo idoneo = Titolo::Idoneo, senza = Titolo::Mancante;
+constexpr Provenienza illegittima = Provenienza::Illegittima;
 
 std::vector<Regola> costruisci()
 {
@@ -58,87 +36,94 @@ std::vector<Regola> costruisci()
     // movables (art. 1162); the public domain (art. 823) and non-apparent servitudes (art. 1061)
     // are never acquired. Every usucapione needs possession (arts. 1140, 1141) neither violent nor
     // clandestine (art. 1163) nor lost for over a year (art. 1167).
-    //      key     types   anni intr modo animo fede acq prov
     return {
-        riga("RD",  12, 12,  0,  0,  0,  0,  0,  0,  0, L, N),
+        {.chiave = u"RD"_s, .tipi = demanio, .esito = Perde, .forma = Nome},
         // A non-apparent servitude is never acquired by prescription (art. 1061).
-        riga("RS",   7,  7,  0,  0,  0,  0,  0,  0,  0, L, N),
+        {.chiave = u"RS"_s, .tipi = servituNonApparenti, .esito = Perde, .forma = Nome},
         // Acts done by the owner's tolerance found no possession (art. 1144), whatever the type.
-        tollerato(),
+        {.chiave = u"RT"_s, .tolleranza = true, .esito = Perde, .forma = Nome},
         // Types 1 to 7: ownership and the real rights of enjoyment.
-        riga("R1",   1,  7, 20,  1,  2,  2,  0,  0,  0, W, N),
-        riga("R2",   1,  7, 20,  2,  2,  2,  0,  0,  0, L, N),
-        riga("R3",   1,  7, 20,  1,  1,  2,  0,  0,  0, L, N),
-        riga("R4",   1,  7, 20,  1,  2,  1,  0,  0,  0, L, N),
-        riga("R5",   1,  7, 10,  1,  2,  2,  1,  1,  0, W, C),
-        riga("R6",   1,  7, 10,  2,  2,  2,  1,  1,  0, L, C),
-        riga("R7",   1,  7, 10,  1,  1,  2,  1,  1,  0, L, C),
-        riga("R8",   1,  7, 10,  1,  2,  1,  1,  1,  0, L, C),
-        riga("R9",   1,  7, 10,  1,  2,  2,  2,  1,  0, L, C),
-        riga("R10",  1,  7, 10,  1,  2,  2,  1,  2,  0, L, C),
+        {.chiave = u"R1"_s, .tipi = dirittiReali, .anni = 20, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Nome},
+        {.chiave = u"R2"_s, .tipi = dirittiReali, .anni = 20, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
+        {.chiave = u"R3"_s, .tipi = dirittiReali, .anni = 20, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Nome},
+        {.chiave = u"R4"_s, .tipi = dirittiReali, .anni = 20, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Nome},
+        {.chiave = u"R5"_s, .tipi = dirittiReali, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Vince, .forma = Testo},
+        {.chiave = u"R6"_s, .tipi = dirittiReali, .anni = 10, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Testo},
+        {.chiave = u"R7"_s, .tipi = dirittiReali, .anni = 10, .interrotto = false, .modo = violento, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Testo},
+        {.chiave = u"R8"_s, .tipi = dirittiReali, .anni = 10, .interrotto = false, .modo = pacifico, .animo = detentore, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Testo},
+        {.chiave = u"R9"_s, .tipi = dirittiReali, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Testo},
+        {.chiave = u"R10"_s, .tipi = dirittiReali, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Testo},
         // Type 8: small rural property.
-        riga("R11",  8,  8, 15,  1,  2,  2,  0,  0,  0, W, C),
-        riga("R12",  8,  8, 15,  2,  2,  2,  0,  0,  0, L, N),
-        riga("R13",  8,  8, 15,  1,  1,  2,  0,  0,  0, L, C),
-        riga("R14",  8,  8, 15,  1,  2,  1,  0,  0,  0, L, C),
-        riga("R15",  8,  8,  5,  1,  2,  2,  1,  1,  0, W, C),
-        riga("R16",  8,  8,  5,  2,  2,  2,  1,  1,  0, L, N),
-        riga("R17",  8,  8,  5,  1,  1,  2,  1,  1,  0, L, N),
-        riga("R18",  8,  8,  5,  1,  2,  1,  1,  1,  0, L, A),
-        riga("R19",  8,  8,  5,  1,  2,  2,  2,  1,  0, L, N),
-        riga("R20",  8,  8,  5,  1,  2,  2,  1,  2,  0, L, N),
+        {.chiave = u"R11"_s, .tipi = rurale, .anni = 15, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Testo},
+        {.chiave = u"R12"_s, .tipi = rurale, .anni = 15, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
+        {.chiave = u"R13"_s, .tipi = rurale, .anni = 15, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Testo},
+        {.chiave = u"R14"_s, .tipi = rurale, .anni = 15, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Testo},
+        {.chiave = u"R15"_s, .tipi = rurale, .anni = 5, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Vince, .forma = Testo},
+        {.chiave = u"R16"_s, .tipi = rurale, .anni = 5, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R17"_s, .tipi = rurale, .anni = 5, .interrotto = false, .modo = violento, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R18"_s, .tipi = rurale, .anni = 5, .interrotto = false, .modo = pacifico, .animo = detentore, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = ANome},
+        {.chiave = u"R19"_s, .tipi = rurale, .anni = 5, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R20"_s, .tipi = rurale, .anni = 5, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
         // Type 9: universality of movables.
-        riga("R21",  9,  9, 20,  1,  2,  2,  0,  0,  0, W, C),
-        riga("R22",  9,  9, 20,  2,  2,  2,  0,  0,  0, L, N),
-        riga("R23",  9,  9, 20,  1,  1,  2,  0,  0,  0, L, N),
-        riga("R24",  9,  9, 20,  1,  2,  1,  0,  0,  0, L, N),
-        riga("R25",  9,  9, 10,  1,  2,  2,  1,  1,  0, W, C),
-        riga("R26",  9,  9, 10,  2,  2,  2,  1,  1,  0, L, N),
-        riga("R27",  9,  9, 10,  1,  1,  2,  1,  1,  0, L, N),
-        riga("R28",  9,  9, 10,  1,  2,  1,  1,  1,  0, L, N),
-        riga("R29",  9,  9, 10,  1,  2,  2,  2,  1,  0, L, N),
-        riga("R30",  9,  9, 10,  1,  2,  2,  1,  2,  0, L, N),
+        {.chiave = u"R21"_s, .tipi = universalita, .anni = 20, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Testo},
+        {.chiave = u"R22"_s, .tipi = universalita, .anni = 20, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
+        {.chiave = u"R23"_s, .tipi = universalita, .anni = 20, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Nome},
+        {.chiave = u"R24"_s, .tipi = universalita, .anni = 20, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Nome},
+        {.chiave = u"R25"_s, .tipi = universalita, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Vince, .forma = Testo},
+        {.chiave = u"R26"_s, .tipi = universalita, .anni = 10, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R27"_s, .tipi = universalita, .anni = 10, .interrotto = false, .modo = violento, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R28"_s, .tipi = universalita, .anni = 10, .interrotto = false, .modo = pacifico, .animo = detentore, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R29"_s, .tipi = universalita, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R30"_s, .tipi = universalita, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
         // Type 10: movable goods; twenty years in bad faith, ten in good faith.
-        riga("R31", 10, 10, 20,  1,  2,  2,  2,  0,  0, W, C),
-        riga("R32", 10, 10, 20,  2,  2,  2,  2,  0,  0, L, N),
-        riga("R33", 10, 10, 20,  1,  1,  2,  2,  0,  0, L, N),
-        riga("R34", 10, 10, 20,  1,  2,  1,  2,  0,  0, L, N),
-        riga("R35", 10, 10, 10,  1,  2,  2,  1,  0,  0, W, C),
+        {.chiave = u"R31"_s, .tipi = mobili, .anni = 20, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .esito = Vince, .forma = Testo},
+        {.chiave = u"R32"_s, .tipi = mobili, .anni = 20, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = mala, .esito = Perde, .forma = Nome},
+        {.chiave = u"R33"_s, .tipi = mobili, .anni = 20, .interrotto = false, .modo = violento, .animo = titolare, .fede = mala, .esito = Perde, .forma = Nome},
+        {.chiave = u"R34"_s, .tipi = mobili, .anni = 20, .interrotto = false, .modo = pacifico, .animo = detentore, .fede = mala, .esito = Perde, .forma = Nome},
+        {.chiave = u"R35"_s, .tipi = mobili, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .esito = Vince, .forma = Testo},
         // An interruption loses only without a title: with one, delivery in good faith has already
         // made the plaintiff owner (R41), and a later loss of possession takes nothing away.
-        riga("R36", 10, 10, 10,  2,  2,  2,  1,  2,  0, L, N),
-        riga("R37", 10, 10, 10,  1,  1,  2,  1,  0,  0, L, N),
-        riga("R38", 10, 10, 10,  1,  2,  1,  1,  0,  0, L, N),
-        riga("R39", 10, 10, 10,  1,  2,  2,  2,  0,  0, L, N),
+        {.chiave = u"R36"_s, .tipi = mobili, .anni = 10, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
+        {.chiave = u"R37"_s, .tipi = mobili, .anni = 10, .interrotto = false, .modo = violento, .animo = titolare, .fede = buona, .esito = Perde, .forma = Nome},
+        {.chiave = u"R38"_s, .tipi = mobili, .anni = 10, .interrotto = false, .modo = pacifico, .animo = detentore, .fede = buona, .esito = Perde, .forma = Nome},
+        {.chiave = u"R39"_s, .tipi = mobili, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .esito = Perde, .forma = Nome},
         // No duration rule held. Knowing the illegitimate provenance bars the buyer in bad faith
         // (art. 1154); delivery to a buyer in good faith with a suitable title transfers ownership
         // whatever the provenance and the time (art. 1153), if the thing was handed over, not
         // taken by violence or stealth, and is possessed, not held for another.
-        riga("R40", 10, 10,  0,  0,  0,  0,  2,  0,  2, L, C),
-        riga("R41", 10, 10,  0,  0,  2,  2,  1,  1,  0, W, C),
-        riga("R42", 10, 10,  0,  0,  2,  2,  2,  1,  0, L, N),
-        riga("R43", 10, 10,  0,  0,  2,  2,  1,  2,  0, L, N),
+        {.chiave = u"R40"_s, .tipi = mobili, .fede = mala, .provenienza = illegittima, .esito = Perde, .forma = Testo},
+        {.chiave = u"R41"_s, .tipi = mobili, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Vince, .forma = Testo},
+        {.chiave = u"R42"_s, .tipi = mobili, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R43"_s, .tipi = mobili, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
         // Type 11: movables entered in public registers. Ten years (art. 1162, second paragraph),
         // or three with good faith and a registered title (first paragraph); either needs the
         // possession every usucapione needs, and one defect loses with its own paragraph.
-        riga("R44",  11, 11, 10, 1,  2,  2,  0,  0,  0, W, C),
-        riga("R44I", 11, 11, 10, 2,  2,  2,  0,  0,  0, L, N),
-        riga("R44V", 11, 11, 10, 1,  1,  2,  0,  0,  0, L, N),
-        riga("R44D", 11, 11, 10, 1,  2,  1,  0,  0,  0, L, N),
-        riga("R45",  11, 11,  3, 1,  2,  2,  1,  1,  0, W, C),
-        riga("R45I", 11, 11,  3, 2,  2,  2,  1,  1,  0, L, N),
-        riga("R45V", 11, 11,  3, 1,  1,  2,  1,  1,  0, L, N),
-        riga("R45D", 11, 11,  3, 1,  2,  1,  1,  1,  0, L, N),
-        riga("R46",  11, 11,  3, 1,  2,  2,  2,  1,  0, L, N),
-        riga("R47",  11, 11,  3, 1,  2,  2,  1,  2,  0, L, N),
+        {.chiave = u"R44"_s, .tipi = registrati, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Testo},
+        {.chiave = u"R44I"_s, .tipi = registrati, .anni = 10, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
+        {.chiave = u"R44V"_s, .tipi = registrati, .anni = 10, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Nome},
+        {.chiave = u"R44D"_s, .tipi = registrati, .anni = 10, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Nome},
+        {.chiave = u"R45"_s, .tipi = registrati, .anni = 3, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Vince, .forma = Testo},
+        {.chiave = u"R45I"_s, .tipi = registrati, .anni = 3, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R45V"_s, .tipi = registrati, .anni = 3, .interrotto = false, .modo = violento, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R45D"_s, .tipi = registrati, .anni = 3, .interrotto = false, .modo = pacifico, .animo = detentore, .fede = buona, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R46"_s, .tipi = registrati, .anni = 3, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Nome},
+        {.chiave = u"R47"_s, .tipi = registrati, .anni = 3, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
         // Anything else: too few years, two or more defects, or no rule names the case.
-        riga("RF",   0,  0,  0,  0,  0,  0,  0,  0,  0, L, C),
+        {.chiave = u"RF"_s, .esito = Perde, .forma = Testo},
     };
 }
 
-bool prova(int richiesto, int valore)
+// A field the row does not test holds for any value.
+template <class T>
+bool prova(const std::optional<T>& richiesto, const T& valore)
 {
-    return richiesto == 0 || richiesto == valore;
+    return !richiesto || *richiesto == valore;
+}
+
+template <class T>
+bool prova(const std::optional<T>& richiesto, const std::optional<T>& valore)
+{
+    return !richiesto || richiesto == valore;
 }
 
 // Over a year: a day at least past the anniversary.
@@ -161,22 +146,22 @@ void periodoUtile(const Fatti& f, Origini& o)
     o.fine = f.possessoFine;
     o.anniAttore = anniFra(o.inizio, o.fine);
     if (f.ledateInizio && o.inizio && *f.ledateInizio > *o.inizio) {
-        if (ProvaData::provataCorta(f.ledatin)) {
+        if (dataProvata(f.provaInizioDate)) {
             o.inizio = f.ledateInizio;
             o.inizioDa = Fonte::Convenuto;
         } else {
             o.dateConvenutoSenzaProva = true;
         }
     }
-    const int provaFine = valore(f.ledatfin);
+    const std::optional<ProvaLunga> provaFine = f.provaFineDate;
     if (f.ledateFine && o.fine && *f.ledateFine < *o.fine) {
-        if (provaFine == ProvaData::domanda || provaFine == ProvaData::riconoscimento) {
+        if (provaFine == ProvaLunga::DomandaGiudiziale || provaFine == ProvaLunga::Riconoscimento) {
             if (!o.inizio || *f.ledateFine >= *o.inizio) {
-                o.attoFineDate = provaFine == ProvaData::domanda ? TipoInterruzione::Domanda
-                                                                : TipoInterruzione::Riconoscimento;
+                o.attoFineDate = provaFine == ProvaLunga::DomandaGiudiziale ? TipoInterruzione::Domanda
+                                                                            : TipoInterruzione::Riconoscimento;
                 o.dataAttoFineDate = f.ledateFine;
             }
-        } else if (ProvaData::provataLunga(f.ledatfin)) {
+        } else if (dataProvata(provaFine)) {
             o.fine = f.ledateFine;
             o.fineDa = Fonte::Convenuto;
         } else {
@@ -196,27 +181,27 @@ void interruzioneOpposta(const Fatti& f, Origini& o)
 {
     if (!f.interruzioneInizio)
         return;
-    o.tipoInterruzione = tipoInterruzione(f.tipointerr, f.interdatin);
-    const bool secondaData
-        = StatoCausa::chiedeRipresa(StatoCausa::attoInterruttivo(f.tipointerr, f.interdatin), f.domandaestinta);
+    o.tipoInterruzione = tipoInterruzione(f.attoInterruzione());
+    const bool secondaData = f.interruzioneConRipresa();
     if (secondaData && !f.interruzioneFine)
         return;
     o.inizioInterruzione = f.interruzioneInizio;
     o.fineInterruzione = secondaData ? f.interruzioneFine : f.interruzioneInizio;
     o.ripresa = o.fineInterruzione;
     o.durataInterruzione = Date::calcola(*o.inizioInterruzione, *o.fineInterruzione);
-    const int inizio = valore(f.interdatin);
+    const std::optional<ProvaLunga> inizio = f.provaInizioInterruzione;
     if (*o.fineInterruzione < *o.inizioInterruzione)
         o.opposizione = Opposizione::DateInvertite;
-    else if (inizio < 1 || inizio >= ProvaData::nessunaLunga || (secondaData && !ProvaData::provataCorta(f.interdatfin)))
+    else if (!(dataProvata(inizio) || inizio == ProvaLunga::Diffida)
+             || (secondaData && !dataProvata(f.provaFineInterruzione)))
         o.opposizione = Opposizione::SenzaProva;
-    else if (inizio == ProvaData::diffida)
+    else if (inizio == ProvaLunga::Diffida)
         o.opposizione = Opposizione::Diffida;
     else if (!o.inizio || !o.fine || *o.inizioInterruzione < *o.inizio || *o.inizioInterruzione > *o.fine)
         o.opposizione = Opposizione::FuoriPossesso;
     else if (o.tipoInterruzione == TipoInterruzione::PerditaPossesso && !oltreUnAnno(o.durataInterruzione))
         o.opposizione = Opposizione::NonOltreUnAnno;
-    else if (o.tipoInterruzione == TipoInterruzione::PerditaPossesso && valore(f.recupero1167) == 1)
+    else if (o.tipoInterruzione == TipoInterruzione::PerditaPossesso && f.recupero == Recupero::EntroLAnno)
         o.opposizione = Opposizione::Recuperato;
     else
         o.opposizione = Opposizione::Efficace;
@@ -276,100 +261,56 @@ Corsa corri(QDate inizio, int termine, QDate fine, const std::vector<Atto>& atti
 
 } // namespace
 
-TipoInterruzione tipoInterruzione(const Scelta& tipointerr, const Scelta& interdatin)
+TipoInterruzione tipoInterruzione(AttoInterruttivo atto)
 {
-    switch (StatoCausa::attoInterruttivo(tipointerr, interdatin)) {
-    case StatoCausa::AttoInterruttivo::domanda:
+    switch (atto) {
+    case AttoInterruttivo::DomandaGiudiziale:
         return TipoInterruzione::Domanda;
-    case StatoCausa::AttoInterruttivo::riconoscimento:
+    case AttoInterruttivo::Riconoscimento:
         return TipoInterruzione::Riconoscimento;
     default:
         return TipoInterruzione::PerditaPossesso;
     }
 }
 
-bool ProvaData::provataCorta(const Scelta& s)
-{
-    return fra(s, 1, nessunaCorta - 1);
-}
-
-bool ProvaData::provataLunga(const Scelta& s)
-{
-    return fra(s, 1, nessunaLunga - 1) && valore(s) != diffida;
-}
-
-Fatti Fatti::da(const Causa& causa)
-{
-    const DatiCausa& d = causa.scelte;
-    const TestiCausa& t = causa.testi;
-    Fatti f;
-    f.tipologia = d.tipologia;
-    f.sceltainterr = d.sceltainterr;
-    f.sceltamodus = d.sceltamodus;
-    f.sceltapsic = d.sceltapsic;
-    f.sceltaprov = d.sceltaprov;
-    f.sceltafed = d.sceltafed;
-    f.sceltaacq = d.sceltaacq;
-    f.obiezmodo = d.obiezmodo;
-    f.obiezpsiche = d.obiezpsiche;
-    f.obiezfede = d.obiezfede;
-    f.obiezprov = d.obiezprov;
-    f.obiezacq = d.obiezacq;
-    f.tipointerr = d.tipointerr;
-    f.domandaestinta = d.domandaestinta;
-    f.recupero1167 = d.recupero1167;
-    f.trascrizione = Date::leggi(t.trascrizione);
-    f.cessazioneVizio = Date::leggi(t.cessazioneVizio);
-    f.ledatin = d.ledatin;
-    f.ledatfin = d.ledatfin;
-    f.interdatin = d.interdatin;
-    f.interdatfin = d.interdatfin;
-    f.possessoInizio = Date::leggi(t.possessoInizio);
-    f.possessoFine = Date::leggi(t.possessoFine);
-    f.ledateInizio = Date::leggi(t.ledateInizio);
-    f.ledateFine = Date::leggi(t.ledateFine);
-    f.interruzioneInizio = Date::leggi(t.interruzioneInizio);
-    f.interruzioneFine = Date::leggi(t.interruzioneFine);
-    return f;
-}
-
 Fattori fattori(const Fatti& f, Origini* origini)
 {
     Origini o;
     Fattori x;
-    x.tipologia = valore(f.tipologia);
+    x.tipologia = f.tipologia;
 
     // A proof of the defendant's, other than acts of tolerance, a formal notice or "nessuna prova",
     // decides the point against the plaintiff, whatever requirement it concerns. Acts of tolerance
     // mean there was no possession.
-    using namespace ProvaQuestionario;
-    const bool modo = fra(f.obiezmodo, 1, tolleranza - 1);
-    const bool animo = fra(f.obiezpsiche, 1, tolleranza - 1);
-    const bool fede = fra(f.obiezfede, 1, tolleranza - 1);
-    const bool provenienza = fra(f.obiezprov, 1, tolleranza - 1);
-    const bool titolo = fra(f.obiezacq, 1, tolleranza - 1);
-    o.tolleranzaModo = valore(f.obiezmodo) == tolleranza;
-    o.tolleranzaAnimo = valore(f.obiezpsiche) == tolleranza;
-    o.tolleranzaFede = valore(f.obiezfede) == tolleranza;
-    o.tolleranzaProvenienza = valore(f.obiezprov) == tolleranza;
-    o.tolleranzaTitolo = valore(f.obiezacq) == tolleranza;
+    const auto provata = [](const std::optional<ProvaRequisito>& p) { return p && mezzoDiProva(*p); };
+    const auto tollerato = [](const std::optional<ProvaRequisito>& p) { return p == ProvaRequisito::Tolleranza; };
+    const bool modo = provata(f.obiezioneModo);
+    const bool animo = provata(f.obiezioneAnimo);
+    const bool fede = provata(f.obiezioneFede);
+    const bool provenienza = provata(f.obiezioneProvenienza);
+    const bool titolo = provata(f.obiezioneTitolo);
+    o.tolleranzaModo = tollerato(f.obiezioneModo);
+    o.tolleranzaAnimo = tollerato(f.obiezioneAnimo);
+    o.tolleranzaFede = tollerato(f.obiezioneFede);
+    o.tolleranzaProvenienza = tollerato(f.obiezioneProvenienza);
+    o.tolleranzaTitolo = tollerato(f.obiezioneTitolo);
     x.tolleranza = o.tolleranzaModo || o.tolleranzaAnimo || o.tolleranzaFede || o.tolleranzaProvenienza
-                || o.tolleranzaTitolo ? 2 : 1;
-    x.modoacq = modo ? 1 : valore(f.sceltamodus);
-    x.animo = animo ? 1 : valore(f.sceltapsic);
-    x.fedeposs = fede ? 2 : valore(f.sceltafed);
-    x.sceltaprov = provenienza ? 2 : valore(f.sceltaprov);
-    x.sceltaacq = titolo ? 2 : valore(f.sceltaacq);
+                || o.tolleranzaTitolo;
+    x.modo = modo ? Modo::ViolentoClandestino : f.modo;
+    x.animo = animo ? Animo::PerContoAltrui : f.animo;
+    x.fede = fede ? Fede::Mala : f.fede;
+    x.provenienza = provenienza ? Provenienza::Illegittima : f.provenienza;
+    x.titolo = titolo ? Titolo::Mancante : f.titolo;
     // A proof that confirms what the plaintiff already conceded changes nothing he said.
-    if (modo && valore(f.sceltamodus) != 1)
+    if (modo && f.modo != Modo::ViolentoClandestino)
         o.modo = Fonte::Convenuto;
-    if (animo && valore(f.sceltapsic) != 1)
+    if (animo && f.animo != Animo::PerContoAltrui)
         o.animo = Fonte::Convenuto;
-    if (fede && valore(f.sceltafed) != 2)
+    if (fede && f.fede != Fede::Mala)
         o.fede = Fonte::Convenuto;
-    if (provenienza && valore(f.sceltaprov) != 2)
+    if (provenienza && f.provenienza != Provenienza::Illegittima)
         o.provenienza = Fonte::Convenuto;
-    if (titolo && valore(f.sceltaacq) != 2)
+    if (titolo && f.titolo != Titolo::Mancante)
         o.titolo = Fonte::Convenuto;
 
     periodoUtile(f, o);
@@ -378,10 +319,10 @@ Fattori fattori(const Fatti& f, Origini* origini)
     // Violent or clandestine possession is useful from the day the vice ceased (art. 1163), when
     // that day falls within the possession; from then on it is peaceful and public.
     std::optional<QDate> utile = o.inizio;
-    if (x.modoacq == 1 && f.cessazioneVizio && o.inizio && o.fine && *f.cessazioneVizio <= *o.fine) {
+    if (x.modo == Modo::ViolentoClandestino && f.cessazioneVizio && o.inizio && o.fine && *f.cessazioneVizio <= *o.fine) {
         o.cessazioneVizio = std::max(*f.cessazioneVizio, *o.inizio);
         utile = o.cessazioneVizio;
-        x.modoacq = 2;
+        x.modo = Modo::PacificoPubblico;
     }
 
     // The acts that interrupted, in order of date.
@@ -395,8 +336,8 @@ Fattori fattori(const Fatti& f, Origini* origini)
     std::sort(atti.begin(), atti.end(), [](const Atto& a, const Atto& b) { return a.data < b.data; });
 
     x.anni = anniFra(utile, o.fine);
-    const Termine lungo = termineApplicabile(x.tipologia, 2, 2);
-    const Termine applicabile = termineApplicabile(x.tipologia, x.fedeposs, x.sceltaacq);
+    const Termine lungo = termineApplicabile(x.tipologia, Fede::Mala, Titolo::Mancante);
+    const Termine applicabile = termineApplicabile(x.tipologia, x.fede, x.titolo);
     std::optional<QDate> inizioBreve = utile;
     if (applicabile.daTrascrizione && utile && applicabile.anni < lungo.anni) {
         if (f.trascrizione && *f.trascrizione > *utile)
@@ -406,10 +347,10 @@ Fattori fattori(const Fatti& f, Origini* origini)
     }
     o.inizioTermine = utile;
 
-    if (valore(f.sceltainterr) == 2) {
+    if (f.interruzione == Interruzione::OltreUnAnno) {
         // The plaintiff's own answer, which gives no dates: the term is interrupted; only delivery in
         // good faith with a title, which needs no term, still gives a day of acquisition.
-        x.interrotto = 2;
+        x.interrotto = true;
         if (applicabile.anni == 0)
             o.compiuta = utile;
     } else if (utile && o.fine && lungo.anni >= 0) {
@@ -435,7 +376,7 @@ Fattori fattori(const Fatti& f, Origini* origini)
                 x.anni = anniFra(inizioBreve, o.fine);
                 o.inizioTermine = inizioBreve;
             }
-            x.interrotto = decisiva.interrotta ? 2 : 1;
+            x.interrotto = decisiva.interrotta;
         }
         const std::optional<QDate> giorno = vinta ? vinta->compiuta : std::nullopt;
         o.compiuta = giorno;
@@ -465,11 +406,11 @@ Fattori fattori(const Fatti& f, Origini* origini)
 
 bool Regola::vale(const Fattori& x) const
 {
-    if (tipoDa != 0 && (x.tipologia < tipoDa || x.tipologia > tipoA))
+    if (tipi && !tipi->comprende(x.tipologia))
         return false;
-    return x.anni >= anni && prova(tolleranza, x.tolleranza) && prova(interrotto, x.interrotto) && prova(modoacq, x.modoacq)
-           && prova(animo, x.animo) && prova(fedeposs, x.fedeposs)
-           && prova(sceltaacq, x.sceltaacq) && prova(sceltaprov, x.sceltaprov);
+    return x.anni >= anni && prova(tolleranza, x.tolleranza) && prova(interrotto, x.interrotto) && prova(modo, x.modo)
+           && prova(animo, x.animo) && prova(fede, x.fede) && prova(titolo, x.titolo)
+           && prova(provenienza, x.provenienza);
 }
 
 const std::vector<Regola>& tabellaRegole()
@@ -482,49 +423,61 @@ int termineMinimo(const Fattori& x)
 {
     // The shortest the type allows, with good faith and a title; a movable delivered in good faith
     // needs its title to take no time at all, and without it good faith alone shortens the term.
-    const bool consegna = x.fedeposs == 1 && x.sceltaacq == 1;
-    return termineApplicabile(x.tipologia, 1, x.tipologia == 10 && !consegna ? 2 : 1).anni;
+    const bool consegna = x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
+    const bool mobili = x.tipologia == Tipologia::BeniMobili;
+    return termineApplicabile(x.tipologia, Fede::Buona, mobili && !consegna ? Titolo::Mancante : Titolo::Idoneo).anni;
 }
 
-Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq)
+Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std::optional<Fede>& fede,
+                           const std::optional<Titolo>& titolo)
 {
-    const bool fede = fedeposs == 1;
-    const bool breve = fede && sceltaacq == 1;
-    switch (tipologia) {
-    case 1: case 2: case 3: case 4: case 5: case 6:
+    const bool buona = fede == Fede::Buona;
+    const bool breve = buona && titolo == Titolo::Idoneo;
+    if (!tipologia)
+        return {};
+    switch (*tipologia) {
+    case Tipologia::Proprieta:
+    case Tipologia::Enfiteusi:
+    case Tipologia::Usufrutto:
+    case Tipologia::Uso:
+    case Tipologia::Abitazione:
+    case Tipologia::ServituApparenti:
         return breve ? Termine{10, "art. 1159", true} : Termine{20, "art. 1158"};
-    case 8:
+    case Tipologia::PiccolaProprietaRurale:
         return breve ? Termine{5, "art. 1159-bis", true} : Termine{15, "art. 1159-bis"};
-    case 9:
+    case Tipologia::UniversalitaMobili:
         return breve ? Termine{10, "art. 1160"} : Termine{20, "art. 1160"};
-    case 10:
+    case Tipologia::BeniMobili:
         if (breve)
             return {0, "art. 1153"};
-        return fede ? Termine{10, "art. 1161"} : Termine{20, "art. 1161"};
-    case 11:
+        return buona ? Termine{10, "art. 1161"} : Termine{20, "art. 1161"};
+    case Tipologia::MobiliRegistrati:
         return breve ? Termine{3, "art. 1162", true} : Termine{10, "art. 1162"};
-    default:
-        return {};   // a non-apparent servitude (art. 1061), the public domain (art. 823)
+    case Tipologia::ServituNonApparenti:   // art. 1061
+    case Tipologia::DemanioPubblico:       // art. 823
+        break;
     }
+    return {};
 }
 
 Difetti difettiPresenti(const Fattori& x)
 {
     Difetti d;
+    const bool mobili = x.tipologia == Tipologia::BeniMobili;
     // Delivery in good faith with a title transfers ownership however the possession went on.
-    const bool consegna = x.tipologia == 10 && x.fedeposs == 1 && x.sceltaacq == 1;
-    if (x.interrotto == 2 && !consegna)
+    const bool consegna = mobili && x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
+    if (x.interrotto && !consegna)
         d |= Difetto::Interruzione;
-    if (x.modoacq == 1)
+    if (x.modo == Modo::ViolentoClandestino)
         d |= Difetto::Violenza;
-    if (x.animo == 1)
+    if (x.animo == Animo::PerContoAltrui)
         d |= Difetto::Detenzione;
     // Without good faith or a title the long term applies; a type with no term never has the years.
-    const int lungo = termineApplicabile(x.tipologia, 2, 2).anni;
+    const int lungo = termineApplicabile(x.tipologia, Fede::Mala, Titolo::Mancante).anni;
     if (lungo < 0 || x.anni < lungo) {
-        if (x.fedeposs == 2)
+        if (x.fede == Fede::Mala)
             d |= Difetto::MalaFede;
-        if (x.sceltaacq == 2 && x.tipologia != 10)
+        if (x.titolo == Titolo::Mancante && !mobili)
             d |= Difetto::SenzaTitolo;
     }
     return d;
@@ -534,18 +487,19 @@ namespace {
 
 // For each type 0..12 the rows that can hold for it, in table order: the rows of that type, then
 // those for any type. Trying only these gives the first match of the whole table, sooner.
-const std::vector<int>& righePerTipo(int tipologia)
+const std::vector<int>& righePerTipo(const std::optional<Tipologia>& tipologia)
 {
     static const std::array<std::vector<int>, 13> righe = [] {
         std::array<std::vector<int>, 13> r;
         const std::vector<Regola>& tabella = tabellaRegole();
         for (int t = 0; t < int(r.size()); ++t)
             for (size_t i = 0; i < tabella.size(); ++i)
-                if (tabella[i].tipoDa == 0 || (t >= tabella[i].tipoDa && t <= tabella[i].tipoA))
+                if (!tabella[i].tipi || tabella[i].tipi->comprende(t == 0 ? std::nullopt : std::optional(Tipologia(t))))
                     r[size_t(t)].push_back(int(i));
         return r;
     }();
-    return righe[size_t(tipologia >= 0 && tipologia <= 12 ? tipologia : 0)];
+    const int t = tipologia ? int(*tipologia) : 0;
+    return righe[size_t(t >= 0 && t <= 12 ? t : 0)];
 }
 
 } // namespace
@@ -567,7 +521,7 @@ Decisione decidi(const Fatti& f)
     }
     if (d.riga < 0) {
         // Not reached: the last row holds for every case.
-        d.chiave = QStringLiteral("RF");
+        d.chiave = u"RF"_s;
         d.riga = int(tabella.size()) - 1;
     }
     d.termine = termineMinimo(d.fattori);

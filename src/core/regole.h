@@ -3,8 +3,7 @@
 // evaluated top to bottom, the first rule that holds deciding. The texts each rule writes live in
 // the catalogue under the same key; the outcome and the comment form live here, in the rule's row.
 #include "core/date.h"
-#include "core/daticausa.h"
-#include "core/statocausa.h"
+#include "core/fatti.h"
 
 #include <QDate>
 #include <optional>
@@ -13,58 +12,18 @@
 #include <QString>
 #include <vector>
 
-// What the decision reads: the choices of the case and the dates that read as dates.
-struct Fatti {
-    Scelta tipologia;
-    Scelta sceltainterr, sceltamodus, sceltapsic, sceltaprov, sceltafed, sceltaacq;
-    Scelta obiezmodo, obiezpsiche, obiezfede, obiezprov, obiezacq;
-    Scelta ledatin, ledatfin;         // proofs of the defendant's start and end of the possession
-    Scelta interdatin, interdatfin;   // proofs of the start and end of the defendant's interruption
-    std::optional<QDate> possessoInizio, possessoFine;           // the plaintiff's
-    std::optional<QDate> ledateInizio, ledateFine;               // the defendant's
-    std::optional<QDate> interruzioneInizio, interruzioneFine;   // the defendant's interruption
-    Scelta tipointerr;      // the act that interrupted; empty: told by the start proof
-    Scelta domandaestinta;  // 1: the claim's proceedings were extinguished
-    Scelta recupero1167;    // 1: possession recovered through the action brought within the year
-    std::optional<QDate> trascrizione;      // of the title
-    std::optional<QDate> cessazioneVizio;   // the day violence or clandestinity ceased
-
-    static Fatti da(const Causa& causa);
-};
-
-// Proof indices of the date windows: the short list ends with "nessuna prova" at 10; in the long
-// one 10 is the service of a judicial claim, 11 an acknowledgement, 12 a formal notice and 13
-// "nessuna prova".
-namespace ProvaData {
-inline constexpr int nessunaCorta = 10;
-inline constexpr int domanda = 10;
-inline constexpr int riconoscimento = 11;
-inline constexpr int diffida = 12;
-inline constexpr int nessunaLunga = 13;
-
-bool provataCorta(const Scelta& s);
-// A formal notice proves no date of the possession.
-bool provataLunga(const Scelta& s);
-}
-
-// Proof indices of the questionnaires (manner, state of mind, provenance, faith, acquisition).
-namespace ProvaQuestionario {
-inline constexpr int tolleranza = 10;   // acts of tolerance: no possession at all (art. 1144)
-inline constexpr int diffida = 11;      // a formal notice proves no fact of the possession
-inline constexpr int nessuna = 12;
-}
-
-// The factors the rules test. An empty choice counts as 0.
+// The factors the rules test, derived from the facts: each answer as the plaintiff gave it, or
+// as a proof of the defendant's replaced it. Empty where the case gives no answer.
 struct Fattori {
-    int tipologia = 0;
-    int anni = 0;         // years of possession taken into account
-    int interrotto = 1;   // 1 no, 2 interrupted (art. 1167, or arts. 2943 and 2944)
-    int modoacq = 0;      // 1 violent or clandestine, 2 peaceful and public
-    int animo = 0;        // 1 held for another (detention), 2 held as owner or holder of the right
-    int fedeposs = 0;     // 1 good faith, 2 bad faith
-    int sceltaacq = 0;    // 1 suitable registered title, 2 none
-    int sceltaprov = 0;   // 1 legitimate provenance, 2 illegitimate
-    int tolleranza = 1;   // 1 no, 2 the plaintiff acted by the owner's tolerance (art. 1144)
+    std::optional<Tipologia> tipologia;
+    int anni = 0;                 // years of possession taken into account
+    bool interrotto = false;      // art. 1167, or arts. 2943 and 2944
+    std::optional<Modo> modo;
+    std::optional<Animo> animo;
+    std::optional<Fede> fede;
+    std::optional<Titolo> titolo;
+    std::optional<Provenienza> provenienza;
+    bool tolleranza = false;      // the plaintiff acted by the owner's tolerance (art. 1144)
 };
 
 // Whose word a factor rests on: the plaintiff's answer, or a proof the defendant offered.
@@ -92,8 +51,8 @@ enum class TipoInterruzione {
     Dichiarata,        // the plaintiff concedes a loss of over a year, with no dates
 };
 
-// The act that interrupted (see StatoCausa::attoInterruttivo).
-TipoInterruzione tipoInterruzione(const Scelta& tipointerr, const Scelta& interdatin);
+// The interruption an act makes.
+TipoInterruzione tipoInterruzione(AttoInterruttivo atto);
 
 // The term the case's facts call for, and the article that sets it: the short one with good faith
 // and a suitable title (for movables, good faith alone gives ten years), the long one otherwise.
@@ -103,7 +62,8 @@ struct Termine {
     const char* articolo = "";
     bool daTrascrizione = false;   // runs from the transcription of the title (arts. 1159, 1159-bis, 1162)
 };
-Termine termineApplicabile(int tipologia, int fedeposs, int sceltaacq);
+Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std::optional<Fede>& fede,
+                           const std::optional<Titolo>& titolo);
 
 // Where the factors came from, so that the decision can be told without recomputing it.
 struct Origini {
@@ -156,13 +116,24 @@ enum class Esito { Vince, Perde };
 // the text (N), or "A " + name + text (A).
 enum class FormaCommento { Testo, Nome, ANome };
 
-// One row of the table. A zero in a field means "not tested"; anni is a minimum.
+// The types a rule is for, from `da` to `a` in the header window's order.
+struct Tipi {
+    Tipologia da, a;
+    bool comprende(const std::optional<Tipologia>& t) const { return t && *t >= da && *t <= a; }
+};
+
+// One row of the table. An empty field is not tested; anni is a minimum.
 struct Regola {
     QString chiave;
-    int tipoDa = 0, tipoA = 0;   // range of tipologia; 0 = any type
+    std::optional<Tipi> tipi{};   // empty: any type
     int anni = 0;
-    int interrotto = 0, modoacq = 0, animo = 0, fedeposs = 0, sceltaacq = 0, sceltaprov = 0;
-    int tolleranza = 0;
+    std::optional<bool> interrotto{};
+    std::optional<Modo> modo{};
+    std::optional<Animo> animo{};
+    std::optional<Fede> fede{};
+    std::optional<Titolo> titolo{};
+    std::optional<Provenienza> provenienza{};
+    std::optional<bool> tolleranza{};
     Esito esito = Esito::Perde;
     FormaCommento forma = FormaCommento::Testo;
 

@@ -73,7 +73,7 @@ QString rigaInterruzione(const Decisione& d)
                ? QString()
                : u" ("_s + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')');
     QString r = u"Interruzione: "_s;
-    if (d.fattori.interrotto == 2 && o.interruzione == Fonte::Attore) {
+    if (d.fattori.interrotto && o.interruzione == Fonte::Attore) {
         r += u"possesso perduto per oltre un anno, come dichiarato dall'attore"_s;
     } else if (o.interruzione == Fonte::Convenuto) {
         const int dopo = std::max(0, o.anniDopoInterruzione);
@@ -143,7 +143,7 @@ QString rigaAttoFineDate(const Decisione& d)
 // From when the short term that needs a transcribed title was counted.
 QString rigaTrascrizione(const Decisione& d)
 {
-    const Termine t = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq);
+    const Termine t = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo);
     if (d.origini.termineDaTrascrizione)
         return u"Trascrizione: il termine di "_s + anni(t.anni) + u" ("_s + QString::fromLatin1(t.articolo)
             + u") è computato dalla trascrizione del titolo, o dall'inizio del possesso se è successivo."_s;
@@ -182,62 +182,47 @@ QString rigaTolleranza(const Decisione& d)
 
 QString rigaModo(const Decisione& d)
 {
-    switch (d.fattori.modoacq) {
-    case 1:
+    if (d.fattori.modo == Modo::ViolentoClandestino)
         return u"Modo di acquisto del possesso: violento o clandestino"_s + fonte(d.origini.modo, u'o') + u'.';
-    case 2:
+    if (d.fattori.modo == Modo::PacificoPubblico)
         return u"Modo di acquisto del possesso: pacifico e pubblico"_s + fonte(d.origini.modo, u'o') + u'.';
-    default:
-        return u"Modo di acquisto del possesso: non indicato."_s;
-    }
+    return u"Modo di acquisto del possesso: non indicato."_s;
 }
 
 QString rigaAnimo(const Decisione& d)
 {
-    switch (d.fattori.animo) {
-    case 1:
+    if (d.fattori.animo == Animo::PerContoAltrui)
         return u"Animo: semplice detenzione per conto di altri"_s + fonte(d.origini.animo, u'a') + u'.';
-    case 2:
+    if (d.fattori.animo == Animo::DaTitolare)
         return u"Animo: del titolare del diritto"_s + fonte(d.origini.animo, u'o') + u'.';
-    default:
-        return u"Animo: non indicato."_s;
-    }
+    return u"Animo: non indicato."_s;
 }
 
 QString rigaFede(const Decisione& d)
 {
-    switch (d.fattori.fedeposs) {
-    case 1:
+    if (d.fattori.fede == Fede::Buona)
         return u"Fede: buona fede"_s + fonte(d.origini.fede, u'a') + u'.';
-    case 2:
+    if (d.fattori.fede == Fede::Mala)
         return u"Fede: mala fede"_s + fonte(d.origini.fede, u'a') + u'.';
-    default:
-        return u"Fede: non indicata."_s;
-    }
+    return u"Fede: non indicata."_s;
 }
 
 QString rigaTitolo(const Decisione& d)
 {
-    switch (d.fattori.sceltaacq) {
-    case 1:
+    if (d.fattori.titolo == Titolo::Idoneo)
         return u"Titolo: acquisto da chi non è proprietario con un titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
-    case 2:
+    if (d.fattori.titolo == Titolo::Mancante)
         return u"Titolo: nessun titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
-    default:
-        return u"Titolo: non indicato."_s;
-    }
+    return u"Titolo: non indicato."_s;
 }
 
 QString rigaProvenienza(const Decisione& d)
 {
-    switch (d.fattori.sceltaprov) {
-    case 1:
+    if (d.fattori.provenienza == Provenienza::Legittima)
         return u"Provenienza della cosa: legittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
-    case 2:
+    if (d.fattori.provenienza == Provenienza::Illegittima)
         return u"Provenienza della cosa: illegittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
-    default:
-        return u"Provenienza della cosa: non indicata."_s;
-    }
+    return u"Provenienza della cosa: non indicata."_s;
 }
 
 QString nomeDifetto(Difetto d)
@@ -264,8 +249,8 @@ QString rigaMotivo(const Decisione& d)
             + anni(d.termine) + u" previsto per la tipologia."_s;
     // Bad faith or no title count only below the long term: the years are what is missing.
     if (d.termine >= 0 && (d.difetti & (Difetto::MalaFede | Difetto::SenzaTitolo))) {
-        const Termine lungo = termineApplicabile(d.fattori.tipologia, 2, 2);
-        const Termine breve = termineApplicabile(d.fattori.tipologia, 1, 1);
+        const Termine lungo = termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante);
+        const Termine breve = termineApplicabile(d.fattori.tipologia, Fede::Buona, Titolo::Idoneo);
         QStringList senza;
         if (d.difetti.testFlag(Difetto::MalaFede))
             senza << u"la buona fede"_s;
@@ -292,12 +277,13 @@ QString rigaMotivo(const Decisione& d)
 namespace {
 
 // The type by its caption; its number when no caption names it.
-QString tipologiaDetta(int tipologia)
+QString tipologiaDetta(const std::optional<Tipologia>& tipologia)
 {
-    if (tipologia <= 0)
+    const int n = tipologia ? int(*tipologia) : 0;
+    if (n <= 0)
         return u"non indicata"_s;
-    const QString nome = TabelleCausa::nomeTipologia(tipologia);
-    return nome.isEmpty() ? u"n. "_s + QString::number(tipologia) : nome;
+    const QString nome = TabelleCausa::nomeTipologia(n);
+    return nome.isEmpty() ? u"n. "_s + QString::number(n) : nome;
 }
 
 } // namespace
@@ -316,7 +302,7 @@ QStringList spiegazione(const Decisione& d)
         righe << rigaAttoFineDate(d);
     if (d.origini.termineDaTrascrizione || d.origini.trascrizioneNonIndicata)
         righe << rigaTrascrizione(d);
-    if (d.fattori.tolleranza == 2)
+    if (d.fattori.tolleranza)
         righe << rigaTolleranza(d);
     righe << rigaModo(d) << rigaAnimo(d) << rigaFede(d)
           << rigaTitolo(d) << rigaProvenienza(d);

@@ -4,13 +4,17 @@
 #include "core/tabellecausa.h"
 
 #include <QFileInfo>
+#include <array>
 
 namespace StatoCausa {
 
 QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno, const QDate& oggi)
 {
-    const std::optional<QDate> a = Date::leggi(inizio);
-    const std::optional<QDate> b = Date::leggi(fine);
+    return erroreDate(Date::leggi(inizio), Date::leggi(fine), unGiorno, oggi);
+}
+
+QString erroreDate(const std::optional<QDate>& a, const std::optional<QDate>& b, bool unGiorno, const QDate& oggi)
+{
     for (const std::optional<QDate>& d : {a, b})
         if (d && *d > oggi)
             return QStringLiteral("la data %1 è successiva a oggi (%2): i fatti della causa non possono "
@@ -26,41 +30,69 @@ QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno, co
     return {};
 }
 
+namespace {
+
+// The three blocks of dates, in the order they are checked, as a block's reason names them.
+struct Blocco {
+    const char* nome;
+    std::optional<QDate> inizio, fine;
+    bool unGiorno;
+};
+
+QString primoErrore(const std::array<Blocco, 3>& blocchi, const QDate& oggi)
+{
+    for (const Blocco& b : blocchi)
+        if (const QString e = erroreDate(b.inizio, b.fine, b.unGiorno, oggi); !e.isEmpty())
+            return QString::fromUtf8(b.nome) + QStringLiteral(": ") + e;
+    return {};
+}
+
+} // namespace
+
 QString erroreDateCausa(const TestiCausa& t, const QDate& oggi)
 {
-    const struct {
-        const char* blocco;
-        const QString& inizio;
-        const QString& fine;
-        bool unGiorno;
-    } blocchi[] = {
-        {"Date del possesso", t.possessoInizio, t.possessoFine, false},
-        {"Date dell'obiezione sulla durata", t.ledateInizio, t.ledateFine, false},
-        {"Date dell'interruzione", t.interruzioneInizio, t.interruzioneFine, true},
-    };
-    for (const auto& b : blocchi)
-        if (const QString e = erroreDate(b.inizio, b.fine, b.unGiorno, oggi); !e.isEmpty())
-            return QString::fromUtf8(b.blocco) + QStringLiteral(": ") + e;
-    return {};
+    return primoErrore({{{"Date del possesso", Date::leggi(t.possessoInizio), Date::leggi(t.possessoFine), false},
+                         {"Date dell'obiezione sulla durata", Date::leggi(t.ledateInizio), Date::leggi(t.ledateFine), false},
+                         {"Date dell'interruzione", Date::leggi(t.interruzioneInizio), Date::leggi(t.interruzioneFine), true}}},
+                       oggi);
+}
+
+QString erroreDateCausa(const Fatti& f, const QDate& oggi)
+{
+    return primoErrore({{{"Date del possesso", f.possessoInizio, f.possessoFine, false},
+                         {"Date dell'obiezione sulla durata", f.ledateInizio, f.ledateFine, false},
+                         {"Date dell'interruzione", f.interruzioneInizio, f.interruzioneFine, true}}},
+                       oggi);
 }
 
 QString durata(const QString& inizio, const QString& fine, bool unGiorno)
 {
-    const std::optional<QDate> a = Date::leggi(inizio);
-    const std::optional<QDate> b = Date::leggi(fine);
-    return a && b && erroreDate(inizio, fine, unGiorno).isEmpty() ? Date::durata(*a, *b) : QString();
+    return durata(Date::leggi(inizio), Date::leggi(fine), unGiorno);
+}
+
+QString durata(const std::optional<QDate>& a, const std::optional<QDate>& b, bool unGiorno)
+{
+    return a && b && erroreDate(a, b, unGiorno).isEmpty() ? Date::durata(*a, *b) : QString();
 }
 
 QString durataPossesso(const TestiCausa& t) { return durata(t.possessoInizio, t.possessoFine); }
 QString durataDate(const TestiCausa& t) { return durata(t.ledateInizio, t.ledateFine); }
 QString durataInterruzione(const TestiCausa& t) { return durata(t.interruzioneInizio, t.interruzioneFine, true); }
 
+namespace {
+
+// A type of the header window's list.
+bool tipoElencato(const std::optional<Tipologia>& t)
+{
+    return t && *t >= Tipologia::Proprieta && *t <= Tipologia::DemanioPubblico;
+}
+
+} // namespace
+
 bool intestazioneCompleta(const Causa& c)
 {
     const TestiCausa& t = c.testi;
-    const int tipo = c.scelte.tipologia.value_or(0);
-    return !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipo >= 1 &&
-           tipo <= TabelleCausa::tipologie;
+    return !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipoElencato(c.scelte.tipologia);
 }
 
 bool datiGeneraliCompleti(const TestiCausa& t)
@@ -70,12 +102,7 @@ bool datiGeneraliCompleti(const TestiCausa& t)
 
 bool requisitiCompleti(const DatiCausa& d)
 {
-    for (const TabelleCausa::Requisito& r : TabelleCausa::requisiti()) {
-        const int i = (d.*r.variabile).value_or(0);
-        if (i < 1 || i > int(r.opzioni.size()))
-            return false;
-    }
-    return true;
+    return requisitiRisposti(d);
 }
 
 bool possessoCompleto(const Causa& c)
@@ -86,38 +113,23 @@ bool possessoCompleto(const Causa& c)
 bool obiezioneDateCompleta(const Causa& c, int k)
 {
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(k);
-    if (!o.provaFine)
+    if (!o.provaFine.numero)
         return false;
-    const bool inizio = !(c.testi.*o.dataInizio).isEmpty() && (c.scelte.*o.prova).value_or(0) != 0;
+    const DatiCausa& d = c.scelte;
     const bool interruzione = o.dataInizio == &TestiCausa::interruzioneInizio;
+    const bool provaInizio = interruzione ? sollevata(d.provaInizioInterruzione) : sollevata(d.provaInizioDate);
+    const bool provaFine = interruzione ? sollevata(d.provaFineInterruzione) : sollevata(d.provaFineDate);
+    const bool inizio = !(c.testi.*o.dataInizio).isEmpty() && provaInizio;
     // An act that needs no second date is one day: only the day itself must be one the Code can use.
-    if (k == 2 && !interruzioneChiedeFine(c.scelte))
+    if (k == 2 && !interruzioneChiedeFine(d))
         return inizio && erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataInizio, interruzione).isEmpty();
     return inizio && !(c.testi.*o.dataFine).isEmpty() &&
-           erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, interruzione).isEmpty() &&
-           (c.scelte.*o.provaFine).value_or(0) != 0;
-}
-
-int attoInterruttivo(Scelta tipointerr, Scelta interdatin)
-{
-    const int scelto = tipointerr.value_or(0);
-    if (scelto >= AttoInterruttivo::perdita && scelto <= AttoInterruttivo::riconoscimento)
-        return scelto;
-    switch (interdatin.value_or(0)) {
-    case 10: return AttoInterruttivo::domanda;
-    case 11: return AttoInterruttivo::riconoscimento;
-    default: return AttoInterruttivo::perdita;
-    }
-}
-
-bool chiedeRipresa(int atto, Scelta domandaestinta)
-{
-    return atto == AttoInterruttivo::perdita || (atto == AttoInterruttivo::domanda && domandaestinta.value_or(0) != 1);
+           erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, interruzione).isEmpty() && provaFine;
 }
 
 bool interruzioneChiedeFine(const DatiCausa& d)
 {
-    return chiedeRipresa(attoInterruttivo(d.tipointerr, d.interdatin), d.domandaestinta);
+    return d.interruzioneConRipresa();
 }
 
 QStringList mancanze(const Causa& c)
@@ -129,8 +141,7 @@ QStringList mancanze(const Causa& c)
     for (const auto& [testo, nome] : testi)
         if (testo.trimmed().isEmpty())
             m << QString::fromUtf8(nome);
-    const int tipo = c.scelte.tipologia.value_or(0);
-    if (tipo < 1 || tipo > TabelleCausa::tipologie)
+    if (!tipoElencato(c.scelte.tipologia))
         m << QStringLiteral("la tipologia di usucapione");
     return m + mancanzePossesso(c);
 }
@@ -144,7 +155,7 @@ QStringList mancanzePossesso(const Causa& c)
     if (!Date::leggi(t.possessoFine))
         m << QStringLiteral("la data finale del possesso");
     for (const TabelleCausa::Requisito& r : TabelleCausa::requisiti()) {
-        const int i = (c.scelte.*r.variabile).value_or(0);
+        const int i = r.variabile.numero(c.scelte).value_or(0);
         if (i < 1 || i > int(r.opzioni.size()))
             m << QStringLiteral("la risposta su «%1»").arg(QString::fromUtf8(r.titolo));
     }
@@ -153,8 +164,15 @@ QStringList mancanzePossesso(const Causa& c)
 
 bool giudicabile(const Causa& c)
 {
-    return intestazioneCompleta(c) && datiGeneraliCompleti(c.testi) && possessoCompleto(c) &&
-           erroreDateCausa(c.testi).isEmpty();
+    return giudicabile(c, Fatti::da(c));
+}
+
+bool giudicabile(const Causa& c, const Fatti& f)
+{
+    const TestiCausa& t = c.testi;
+    const bool intestazione = !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipoElencato(f.tipologia);
+    const bool possesso = !durata(f.possessoInizio, f.possessoFine).isEmpty() && requisitiRisposti(f);
+    return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(f).isEmpty();
 }
 
 QString nomeCausa(const TestiCausa& t, const QString& archivio)
@@ -169,9 +187,16 @@ QString nomeCausa(const TestiCausa& t, const QString& archivio)
 
 bool obiezioneSollevata(const DatiCausa& d, int k)
 {
-    if (k < 1 || k > TabelleCausa::obiezioni)
-        return false;
-    return (d.*TabelleCausa::obiezione(k).prova).value_or(0) != 0;
+    switch (k) {
+    case 1: return sollevata(d.provaInizioDate);
+    case 2: return sollevata(d.provaInizioInterruzione);
+    case 3: return sollevata(d.obiezioneModo);
+    case 4: return sollevata(d.obiezioneAnimo);
+    case 5: return sollevata(d.obiezioneProvenienza);
+    case 6: return sollevata(d.obiezioneFede);
+    case 7: return sollevata(d.obiezioneTitolo);
+    default: return false;
+    }
 }
 
 int numeroObiezioni(const DatiCausa& d)

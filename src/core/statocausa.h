@@ -2,6 +2,7 @@
 // What the case windows and the judgment derive from the case record: durations read from the
 // dates, the checks of completeness and the objections raised. Each is defined once, here.
 #include "core/daticausa.h"
+#include "core/fatti.h"
 
 #include <QDate>
 #include <QString>
@@ -14,12 +15,17 @@ namespace StatoCausa {
 // day. Empty when they can, or while a text is not (yet) a date.
 QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno = false,
                    const QDate& oggi = QDate::currentDate());
+// The same of dates already read: an empty one is a text that is not (yet) a date.
+QString erroreDate(const std::optional<QDate>& inizio, const std::optional<QDate>& fine, bool unGiorno = false,
+                   const QDate& oggi = QDate::currentDate());
 // The first such reason among the case's three blocks, naming the block; empty when there is none.
 QString erroreDateCausa(const TestiCausa& t, const QDate& oggi = QDate::currentDate());
+QString erroreDateCausa(const Fatti& f, const QDate& oggi = QDate::currentDate());
 
 // The duration between two texts, " 20 anni e  5 giorni"; empty unless both read as dates that
 // can be counted (erroreDate).
 QString durata(const QString& inizio, const QString& fine, bool unGiorno = false);
+QString durata(const std::optional<QDate>& inizio, const std::optional<QDate>& fine, bool unGiorno = false);
 QString durataPossesso(const TestiCausa& t);
 QString durataDate(const TestiCausa& t);
 QString durataInterruzione(const TestiCausa& t);
@@ -42,19 +48,10 @@ QStringList mancanzePossesso(const Causa& c);
 
 // Everything the judgment needs, and no date that cannot be counted in any block.
 bool giudicabile(const Causa& c);
+// The same, of the case's facts already read from it.
+bool giudicabile(const Causa& c, const Fatti& f);
 
-// The act that interrupted the possession, as tipointerr numbers it: the one chosen, or for an
-// archive that never asked, the one its start proof names (10 a claim, 11 an acknowledgement).
-namespace AttoInterruttivo {
-inline constexpr int perdita = 1;          // loss of possession (art. 1167)
-inline constexpr int domanda = 2;          // service of a judicial claim (art. 2943)
-inline constexpr int riconoscimento = 3;   // acknowledgement of the owner's right (art. 2944)
-}
-int attoInterruttivo(Scelta tipointerr, Scelta interdatin);
-// Whether the interruption window asks its second date: the recovery of a lost possession, the day
-// the judgment on a claim became final; not for an acknowledgement nor for a claim whose
-// proceedings were extinguished, where the term runs again from the act (art. 2945).
-bool chiedeRipresa(int atto, Scelta domandaestinta);
+// Whether the interruption window asks its second date (DatiCausa::interruzioneConRipresa()).
 bool interruzioneChiedeFine(const DatiCausa& d);
 // The case as a question names it: "«Rossi c. Bianchi»", the plaintiff alone, else the archive's
 // file name, else "senza nome".

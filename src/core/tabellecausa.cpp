@@ -18,9 +18,9 @@ QString didascaliaQuestionario(int i)
     }
 }
 
-Obiezione questionario(const char* finestra, Scelta DatiCausa::*prova, const char* titolo)
+Obiezione questionario(const char* finestra, CampoRisposta prova, const char* titolo)
 {
-    return {finestra, prova, nullptr, nullptr, nullptr, u(titolo), QString(), {}, {}};
+    return {finestra, prova, {}, nullptr, nullptr, u(titolo), QString(), {}, {}};
 }
 
 } // namespace
@@ -44,6 +44,11 @@ QString didascaliaTipologia(int i)
     return i >= 1 && i <= tipologie ? u(didascalie[i - 1]) : QString();
 }
 
+QString nomeTipologia(const std::optional<Tipologia>& t)
+{
+    return nomeTipologia(numero(t).value_or(0));
+}
+
 QString nomeTipologia(int i)
 {
     QString nome = didascaliaTipologia(i);
@@ -57,31 +62,31 @@ const std::vector<Requisito>& requisiti()
     static const std::vector<Requisito> t = {
         {"interr", "Interruzione del possesso tra le due date",
          {"per meno di un anno", "per oltre un anno", "nessuna interruzione del possesso"}, 0,
-         &DatiCausa::sceltainterr, 29, "cliccare per opporsi alla interruzione del possesso", 2,
+         CampoRisposta::di<&DatiCausa::interruzione>(), 29, "cliccare per opporsi alla interruzione del possesso", 2,
          "L'obiezione non ha senso in quanto l'attore riconosce che il possesso è stato interrotto per oltre un anno.",
          "Scegliere prima la tipologia della maggiore interruzione del possesso.", "interruzione"},
         {"modus", "Modo di acquisto del possesso",
          {"acquistato in modo violento o clandestino", "acquistato in modo pacifico e pubblico"}, 3,
-         &DatiCausa::sceltamodus, 25, "cliccare per opporsi al modo di acquisto del possesso", 1,
+         CampoRisposta::di<&DatiCausa::modo>(), 25, "cliccare per opporsi al modo di acquisto del possesso", 1,
          "L'obiezione non ha senso in quanto l'attore riconosce che il modo di acquisto del possesso è stato 'violento o clandestino'.",
          "Scegliere prima l'opzione sul modo di acquisto del possesso.", "modo"},
         {"psic", "Condizione psicologica del possessore",
          {"ha posseduto per conto del proprietario", "ha posseduto con l'animo del padrone"}, 5,
-         &DatiCausa::sceltapsic, 2, "cliccare per opporsi alla condizione psicologica del possessore", 1,
+         CampoRisposta::di<&DatiCausa::animo>(), 2, "cliccare per opporsi alla condizione psicologica del possessore", 1,
          "L'obiezione non ha senso in quanto l'attore riconosce di aver posseduto per conto del proprietario.",
          "Scegliere prima l'opzione sulla condizione psicologica del possessore.", "psiche"},
         {"prov", "Provenienza della cosa",
          {"la provenienza della cosa è legittima", "la provenienza della cosa è illegittima"}, 7,
-         &DatiCausa::sceltaprov, 15, "cliccare per opporsi alla provenienza della cosa", 2,
+         CampoRisposta::di<&DatiCausa::provenienza>(), 15, "cliccare per opporsi alla provenienza della cosa", 2,
          "L'obiezione non ha senso in quanto l'attore riconosce che la provenienza della cosa da usucapire è 'illegittima'.",
          "Scegliere prima l'opzione sulla provenienza della cosa.", "provenienza"},
         {"fed", "Fede del possessore",
          {"il possessore è di buona fede", "il possessore è di mala fede"}, 9,
-         &DatiCausa::sceltafed, 8, "cliccare per opporsi alla fede del possessore", 2,
+         CampoRisposta::di<&DatiCausa::fede>(), 8, "cliccare per opporsi alla fede del possessore", 2,
          "L'obiezione non ha senso in quanto l'attore riconosce di essere in 'mala fede'.",
          "Scegliere prima l'opzione sulla fede del possessore.", "fede"},
         {"acq", "Acquisto da chi non è proprietario", {"sì, con atto regolare", "no"}, 11,
-         &DatiCausa::sceltaacq, 0, "cliccare per opporsi alle modalità di acquisto della proprietà", 0, "",
+         CampoRisposta::di<&DatiCausa::titolo>(), 0, "cliccare per opporsi alle modalità di acquisto della proprietà", 0, "",
          "Scegliere prima l'opzione sull'acquisto da chi non è proprietario.", "acquisto"},
     };
     return t;
@@ -99,17 +104,18 @@ QString didascaliaRisposta(int k, Scelta risposta)
 const std::vector<Obiezione>& tabellaObiezioni()
 {
     static const std::vector<Obiezione> t = {
-        {"ledate", &DatiCausa::ledatin, &DatiCausa::ledatfin, &TestiCausa::ledateInizio, &TestiCausa::ledateFine,
+        {"ledate", CampoRisposta::di<&DatiCausa::provaInizioDate>(), CampoRisposta::di<&DatiCausa::provaFineDate>(), &TestiCausa::ledateInizio, &TestiCausa::ledateFine,
          QStringLiteral("la data iniziale del possesso risulta da: "), QStringLiteral("la data finale del possesso risulta da: "),
          Prove::corta(), Prove::lunga()},
-        {"interruzione", &DatiCausa::interdatin, &DatiCausa::interdatfin, &TestiCausa::interruzioneInizio,
+        {"interruzione", CampoRisposta::di<&DatiCausa::provaInizioInterruzione>(),
+         CampoRisposta::di<&DatiCausa::provaFineInterruzione>(), &TestiCausa::interruzioneInizio,
          &TestiCausa::interruzioneFine, QStringLiteral("l'inizio dell'interruzione risulta da: "),
          QStringLiteral("la fine dell'interruzione risulta da: "), Prove::lunga(), Prove::corta()},
-        questionario("modo", &DatiCausa::obiezmodo, "il possesso acquistato in modo violento o clandestino risulta da: "),
-        questionario("psiche", &DatiCausa::obiezpsiche, "il possesso dell'attore per conto del padrone risulta da: "),
-        questionario("provenienza", &DatiCausa::obiezprov, "la provenienza illegittima della cosa risulta da: "),
-        questionario("fede", &DatiCausa::obiezfede, "la mala fede del possessore risulta da: "),
-        questionario("acquisto", &DatiCausa::obiezacq,
+        questionario("modo", CampoRisposta::di<&DatiCausa::obiezioneModo>(), "il possesso acquistato in modo violento o clandestino risulta da: "),
+        questionario("psiche", CampoRisposta::di<&DatiCausa::obiezioneAnimo>(), "il possesso dell'attore per conto del padrone risulta da: "),
+        questionario("provenienza", CampoRisposta::di<&DatiCausa::obiezioneProvenienza>(), "la provenienza illegittima della cosa risulta da: "),
+        questionario("fede", CampoRisposta::di<&DatiCausa::obiezioneFede>(), "la mala fede del possessore risulta da: "),
+        questionario("acquisto", CampoRisposta::di<&DatiCausa::obiezioneTitolo>(),
                      "l'acquisto da non proprietari senza titolo idoneo e/o senza registrazione risulta da: "),
     };
     return t;
@@ -123,7 +129,7 @@ const Obiezione& obiezione(int k)
 QString didascaliaProva(const Obiezione& o, Scelta i, bool fine)
 {
     const int n = i.value_or(0);
-    if (!o.provaFine)
+    if (!o.provaFine.numero)
         return didascaliaQuestionario(n);
     const QVector<Prove::Prova>& prove = fine ? o.proveFine : o.prove;
     return n >= 1 && n <= prove.size() ? Prove::didascalia(prove[n - 1]) : QString();

@@ -16,6 +16,7 @@ inline constexpr int tipologie = 12;
 QString didascaliaTipologia(int i);
 // The caption without the periods that pad it ("proprietà"); empty for a number naming no type.
 QString nomeTipologia(int i);
+QString nomeTipologia(const std::optional<Tipologia>& t);
 
 // One requirement group of the possession window.
 struct Requisito {
@@ -23,7 +24,7 @@ struct Requisito {
     const char* titolo;         // caption of its frame
     std::vector<const char*> opzioni;
     int base;                   // marker of option i is Image1(i + base)
-    Scelta DatiCausa::*variabile;
+    CampoRisposta variabile;    // option i is the answer numbered i
     int articolo;               // cod(i): position of its article (0: depends on the case type)
     const char* tooltipObiezione;
     int concessione;            // the plaintiff's own answer that makes the objection pointless; 0 none
@@ -40,8 +41,8 @@ QString didascaliaRisposta(int k, Scelta risposta);
 // A date objection has two proofs and its own two dates; a questionnaire has one proof.
 struct Obiezione {
     const char* finestra;
-    Scelta DatiCausa::*prova;          // raised once this proof is chosen (the start proof for dates)
-    Scelta DatiCausa::*provaFine;      // dates only
+    CampoRisposta prova;               // raised once this proof is chosen (the start proof for dates)
+    CampoRisposta provaFine;           // dates only
     QString TestiCausa::*dataInizio;   // dates only
     QString TestiCausa::*dataFine;     // dates only
     QString titolo, titoloFine;        // the frames of the proofs: "… risulta da: "

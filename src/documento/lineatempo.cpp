@@ -76,10 +76,10 @@ LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
     l.fine = Date::leggi(t.possessoFine);
     if (l.inizio && l.fine && *l.fine < *l.inizio)
         l.fine.reset();
-    if (ProvaData::provataCorta(s.ledatin))
+    if (dataProvata(s.provaInizioDate))
         l.inizioConvenuto = Date::leggi(t.ledateInizio);
     // A claim or an acknowledgement ends no possession: the decision weighs it as an interruption.
-    if (ProvaData::provataLunga(s.ledatfin) && o.attoFineDate == TipoInterruzione::Nessuna)
+    if (dataProvata(s.provaFineDate) && o.attoFineDate == TipoInterruzione::Nessuna)
         l.fineConvenuto = Date::leggi(t.ledateFine);
 
     // The interruption as the decision weighed it.
@@ -88,10 +88,10 @@ LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
         l.inizioInterruzione = o.inizioInterruzione;
         l.fineInterruzione = o.fineInterruzione;
     }
-    if (d.fattori.interrotto == 2 && o.interruzione == Fonte::Attore)
+    if (d.fattori.interrotto && o.interruzione == Fonte::Attore)
         l.interruzione = TipoInterruzione::Dichiarata;
 
-    const Termine term = termineApplicabile(d.fattori.tipologia, d.fattori.fedeposs, d.fattori.sceltaacq);
+    const Termine term = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo);
     l.termine = term.anni;
     l.articolo = QString::fromLatin1(term.articolo);
     const auto da = l.inizioUtile();

@@ -28,7 +28,7 @@
 namespace {
 
 // Ownership of land, no interruption, peaceful, as owner, lawful origin, good faith, with a title.
-Causa caso(const char* inizio, Scelta obiezmodo)
+Causa caso(const char* inizio, std::optional<ProvaRequisito> obiezioneModo)
 {
     Causa c;
     c.testi.attore = QStringLiteral("Niccolò Ferrè");
@@ -37,10 +37,11 @@ Causa caso(const char* inizio, Scelta obiezmodo)
     c.testi.luogo = QStringLiteral("Città di Castello");
     c.testi.possessoInizio = QString::fromLatin1(inizio);
     c.testi.possessoFine = QStringLiteral("1/1/95");
-    c.scelte.tipologia = 1;
-    c.scelte.sceltainterr = 3, c.scelte.sceltamodus = 2, c.scelte.sceltapsic = 2;
-    c.scelte.sceltaprov = 1, c.scelte.sceltafed = 1, c.scelte.sceltaacq = 1;
-    c.scelte.obiezmodo = obiezmodo;
+    c.scelte.tipologia = Tipologia::Proprieta;
+    c.scelte.interruzione = Interruzione::Nessuna, c.scelte.modo = Modo::PacificoPubblico;
+    c.scelte.animo = Animo::DaTitolare, c.scelte.provenienza = Provenienza::Legittima;
+    c.scelte.fede = Fede::Buona, c.scelte.titolo = Titolo::Idoneo;
+    c.scelte.obiezioneModo = obiezioneModo;
     return c;
 }
 
@@ -97,7 +98,7 @@ void TstGiudice::initTestCase()
     QVERIFY2(QFileInfo(giudice()).isExecutable(), qPrintable(giudice()));
     QVERIFY(salvaFileArchivio(file("vinta"), caso("1/1/70", {})));
     // Twelve years with a title would win (R5); the manner's objection proved by a deed of gift loses it.
-    QVERIFY(salvaFileArchivio(file("obiezione"), caso("1/1/83", qint16(4))));
+    QVERIFY(salvaFileArchivio(file("obiezione"), caso("1/1/83", ProvaRequisito::Donazioni)));
     // A hostile archive: an escape sequence in the plaintiff's name, a file name that looks like an option.
     Causa ostile = caso("1/1/70", {});
     ostile.testi.attore = QStringLiteral("Rosso\x1b[31mVivo\x07");
@@ -105,7 +106,7 @@ void TstGiudice::initTestCase()
     QVERIFY(QFile::copy(file("vinta"), file("-platform")));
     // "12" (no proof) cut to "1" at the end of the file would be another objection: the cut file is refused.
     Causa senzaProva = caso("1/1/70", {});
-    senzaProva.scelte.obiezacq = 12;
+    senzaProva.scelte.obiezioneTitolo = ProvaRequisito::Nessuna;
     QVERIFY(salvaFileArchivio(file("intera"), senzaProva));
     QFile intera(file("intera"));
     QVERIFY(intera.open(QIODevice::ReadOnly));
@@ -546,11 +547,12 @@ void TstGiudice::fattiDelDecimoRecord()
 {
     Causa c = caso("1/1/1995", {});
     c.testi.possessoFine = QStringLiteral("1/1/2016");
-    c.scelte.sceltafed = 2, c.scelte.sceltaacq = 2;
+    c.scelte.fede = Fede::Mala, c.scelte.titolo = Titolo::Mancante;
     c.testi.interruzioneInizio = QStringLiteral("1/6/2005");
     c.testi.interruzioneFine = QStringLiteral("1/6/2005");
-    c.scelte.interdatin = 5, c.scelte.interdatfin = 5;
-    c.scelte.tipointerr = 3;
+    c.scelte.provaInizioInterruzione = ProvaLunga::AltriDocumenti;
+    c.scelte.provaFineInterruzione = ProvaCorta::AltriDocumenti;
+    c.scelte.atto = AttoInterruttivo::Riconoscimento;
     QVERIFY(salvaFileArchivio(file("riconoscimento"), c));
     QFile scritto(file("riconoscimento"));
     QVERIFY(scritto.open(QIODevice::ReadOnly));

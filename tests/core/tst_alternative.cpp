@@ -12,27 +12,22 @@ Q_DECLARE_METATYPE(TipoGiorno)
 
 namespace {
 
-Scelta s(int v)
-{
-    return Scelta(qint16(v));
-}
-
 QDate d(const char* testo)
 {
     return *Date::leggi(QString::fromLatin1(testo));
 }
 
 // A possession with no defect: peaceful, public, as owner, never lost, legitimate provenance.
-Fatti caso(int tipo, const char* inizio, const char* fine, int fede, int titolo)
+Fatti caso(Tipologia tipo, const char* inizio, const char* fine, Fede fede, Titolo titolo)
 {
     Fatti f;
-    f.tipologia = s(tipo);
-    f.sceltainterr = s(3);
-    f.sceltamodus = s(2);
-    f.sceltapsic = s(2);
-    f.sceltaprov = s(1);
-    f.sceltafed = s(fede);
-    f.sceltaacq = s(titolo);
+    f.tipologia = tipo;
+    f.interruzione = Interruzione::Nessuna;
+    f.modo = Modo::PacificoPubblico;
+    f.animo = Animo::DaTitolare;
+    f.provenienza = Provenienza::Legittima;
+    f.fede = fede;
+    f.titolo = titolo;
     f.possessoInizio = d(inizio);
     f.possessoFine = d(fine);
     return f;
@@ -41,9 +36,9 @@ Fatti caso(int tipo, const char* inizio, const char* fine, int fede, int titolo)
 // A loss of possession proved by witnesses at both ends.
 Fatti perdita(Fatti f, const char* da, const char* a)
 {
-    f.tipointerr = s(StatoCausa::AttoInterruttivo::perdita);
-    f.interdatin = s(6);
-    f.interdatfin = s(6);
+    f.atto = AttoInterruttivo::PerditaPossesso;
+    f.provaInizioInterruzione = ProvaLunga::Testimoni;
+    f.provaFineInterruzione = ProvaCorta::Testimoni;
     f.interruzioneInizio = d(da);
     f.interruzioneFine = d(a);
     return f;
@@ -52,14 +47,14 @@ Fatti perdita(Fatti f, const char* da, const char* a)
 // An acknowledgement of the owner's right, proved by a dated document.
 Fatti riconoscimento(Fatti f, const char* il)
 {
-    f.tipointerr = s(StatoCausa::AttoInterruttivo::riconoscimento);
-    f.interdatin = s(ProvaData::riconoscimento);
+    f.atto = AttoInterruttivo::Riconoscimento;
+    f.provaInizioInterruzione = ProvaLunga::Riconoscimento;
     f.interruzioneInizio = d(il);
     return f;
 }
 
-template <typename T>
-Fatti con(Fatti f, T Fatti::*campo, T valore)
+template <typename T, typename C>
+Fatti con(Fatti f, std::optional<T> C::*campo, std::type_identity_t<T> valore)
 {
     f.*campo = valore;
     return f;
@@ -123,55 +118,55 @@ void TstAlternative::giorno_data()
     QTest::addColumn<QDate>("giorno");
     QTest::addColumn<QString>("regola");
 
-    const Fatti ventennio = caso(1, "3/4/1985", "15/9/2008", 2, 2);
+    const Fatti ventennio = caso(Tipologia::Proprieta, "3/4/1985", "15/9/2008", Fede::Mala, Titolo::Mancante);
     QTest::newRow("anniversario del ventesimo anno") << ventennio << TipoGiorno::Compiuta << d("3/4/2005") << "R1";
     QTest::newRow("un giorno prima dell'anniversario")
-        << con(ventennio, &Fatti::possessoFine, std::optional<QDate>(d("2/4/2005"))) << TipoGiorno::Maturerebbe
+        << con(ventennio, &Fatti::possessoFine, d("2/4/2005")) << TipoGiorno::Maturerebbe
         << d("3/4/2005") << "R1";
     QTest::newRow("29 febbraio: il decimo anno scade il 28")
-        << caso(1, "29/2/2000", "1/1/2015", 1, 1) << TipoGiorno::Compiuta << d("28/2/2010") << "R5";
+        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2015", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Compiuta << d("28/2/2010") << "R5";
     QTest::newRow("29 febbraio, prima del termine")
-        << caso(1, "29/2/2000", "1/1/2005", 1, 1) << TipoGiorno::Maturerebbe << d("28/2/2010") << "R5";
+        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2005", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Maturerebbe << d("28/2/2010") << "R5";
     QTest::newRow("29 febbraio in un anno bisestile")
-        << caso(1, "29/2/2000", "1/1/2005", 2, 2) << TipoGiorno::Maturerebbe << d("29/2/2020") << "R1";
-    const Fatti trascritto = con(caso(1, "1/1/2000", "1/1/2019", 1, 1), &Fatti::trascrizione,
-                                 std::optional<QDate>(d("1/6/2003")));
+        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2005", Fede::Mala, Titolo::Mancante) << TipoGiorno::Maturerebbe << d("29/2/2020") << "R1";
+    const Fatti trascritto = con(caso(Tipologia::Proprieta, "1/1/2000", "1/1/2019", Fede::Buona, Titolo::Idoneo), &Fatti::trascrizione,
+                                 d("1/6/2003"));
     QTest::newRow("dieci anni dalla trascrizione") << trascritto << TipoGiorno::Compiuta << d("1/6/2013") << "R5";
     QTest::newRow("dieci anni dalla trascrizione, prima del termine")
-        << con(trascritto, &Fatti::possessoFine, std::optional<QDate>(d("1/1/2012"))) << TipoGiorno::Maturerebbe
+        << con(trascritto, &Fatti::possessoFine, d("1/1/2012")) << TipoGiorno::Maturerebbe
         << d("1/6/2013") << "R5";
-    const Fatti interrotto = perdita(caso(1, "1/3/1970", "15/9/2012", 2, 2), "1/4/1975", "30/6/1978");
+    const Fatti interrotto = perdita(caso(Tipologia::Proprieta, "1/3/1970", "15/9/2012", Fede::Mala, Titolo::Mancante), "1/4/1975", "30/6/1978");
     QTest::newRow("nuovo ventennio dal recupero del possesso")
         << interrotto << TipoGiorno::Compiuta << d("30/6/1998") << "R1";
     QTest::newRow("nuovo ventennio dal recupero, non ancora compiuto")
-        << con(interrotto, &Fatti::possessoFine, std::optional<QDate>(d("1/1/1995"))) << TipoGiorno::Maturerebbe
+        << con(interrotto, &Fatti::possessoFine, d("1/1/1995")) << TipoGiorno::Maturerebbe
         << d("30/6/1998") << "R1";
     QTest::newRow("nuovo ventennio dal riconoscimento")
-        << riconoscimento(caso(1, "1/6/1988", "1/1/2016", 2, 2), "12/5/2004") << TipoGiorno::Maturerebbe
+        << riconoscimento(caso(Tipologia::Proprieta, "1/6/1988", "1/1/2016", Fede::Mala, Titolo::Mancante), "12/5/2004") << TipoGiorno::Maturerebbe
         << d("12/5/2024") << "R1";
     QTest::newRow("mala fede: il termine lungo")
-        << caso(1, "12/1/2006", "5/5/2019", 2, 1) << TipoGiorno::Maturerebbe << d("12/1/2026") << "R1";
+        << caso(Tipologia::Proprieta, "12/1/2006", "5/5/2019", Fede::Mala, Titolo::Idoneo) << TipoGiorno::Maturerebbe << d("12/1/2026") << "R1";
     QTest::newRow("consegna di un mobile in buona fede")
-        << caso(10, "14/2/2021", "14/8/2022", 1, 1) << TipoGiorno::Compiuta << d("14/2/2021") << "R41";
+        << caso(Tipologia::BeniMobili, "14/2/2021", "14/8/2022", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Compiuta << d("14/2/2021") << "R41";
     QTest::newRow("fine provata dal convenuto: il possesso che prosegue")
-        << con(con(caso(1, "1/1/1990", "1/1/2015", 2, 2), &Fatti::ledateFine, std::optional<QDate>(d("1/1/2005"))),
-               &Fatti::ledatfin, s(6))
+        << con(con(caso(Tipologia::Proprieta, "1/1/1990", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::ledateFine, d("1/1/2005")),
+               &Fatti::provaFineDate, ProvaLunga::Testimoni)
         << TipoGiorno::Maturerebbe << d("1/1/2010") << "R1";
 
-    QTest::newRow("demanio pubblico") << caso(12, "1/1/1950", "1/1/2020", 1, 1) << TipoGiorno::Irraggiungibile << QDate()
+    QTest::newRow("demanio pubblico") << caso(Tipologia::DemanioPubblico, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Irraggiungibile << QDate()
                                       << "";
     QTest::newRow("servitù non apparente")
-        << caso(7, "1/1/1950", "1/1/2020", 1, 1) << TipoGiorno::Irraggiungibile << QDate() << "";
-    QTest::newRow("detenzione") << con(caso(1, "1/1/2010", "1/1/2015", 2, 2), &Fatti::sceltapsic, s(1))
+        << caso(Tipologia::ServituNonApparenti, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Irraggiungibile << QDate() << "";
+    QTest::newRow("detenzione") << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::animo, Animo::PerContoAltrui)
                                 << TipoGiorno::Irraggiungibile << QDate() << "";
     QTest::newRow("atti di tolleranza provati")
-        << con(caso(1, "1/1/2010", "1/1/2015", 2, 2), &Fatti::obiezmodo, s(ProvaQuestionario::tolleranza))
+        << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::obiezioneModo, ProvaRequisito::Tolleranza)
         << TipoGiorno::Irraggiungibile << QDate() << "";
     QTest::newRow("violenza senza il giorno in cui è cessata")
-        << con(caso(1, "1/1/2010", "1/1/2015", 2, 2), &Fatti::sceltamodus, s(1)) << TipoGiorno::Irraggiungibile
+        << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::modo, Modo::ViolentoClandestino) << TipoGiorno::Irraggiungibile
         << QDate() << "";
     QTest::newRow("interruzione dichiarata senza date")
-        << con(caso(1, "1/1/1980", "1/1/2015", 2, 2), &Fatti::sceltainterr, s(2)) << TipoGiorno::Irraggiungibile
+        << con(caso(Tipologia::Proprieta, "1/1/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::interruzione, Interruzione::OltreUnAnno) << TipoGiorno::Irraggiungibile
         << QDate() << "";
 }
 
@@ -199,30 +194,30 @@ void TstAlternative::cambiamenti_data()
     QTest::addColumn<QString>("firma");
 
     QTest::newRow("ventennio vinto: i difetti che il convenuto potrebbe provare")
-        << caso(1, "3/4/1985", "15/9/2008", 2, 2) << "R:R2 R:R3 R:R4 D:RF@16/9/1988";
+        << caso(Tipologia::Proprieta, "3/4/1985", "15/9/2008", Fede::Mala, Titolo::Mancante) << "R:R2 R:R3 R:R4 D:RF@16/9/1988";
     QTest::newRow("decennio vinto: titolo e buona fede prima")
-        << caso(1, "10/6/2009", "20/11/2021", 1, 1) << "R:R10 R:R9 R:R6 D:RF@21/11/2011";
+        << caso(Tipologia::Proprieta, "10/6/2009", "20/11/2021", Fede::Buona, Titolo::Idoneo) << "R:R10 R:R9 R:R6 D:RF@21/11/2011";
     QTest::newRow("mala fede e nessun titolo: occorrono entrambi, o un inizio anteriore")
-        << caso(1, "12/1/2006", "5/5/2019", 2, 2) << "R:R5 D:R1@5/5/1999";
+        << caso(Tipologia::Proprieta, "12/1/2006", "5/5/2019", Fede::Mala, Titolo::Mancante) << "R:R5 D:R1@5/5/1999";
     QTest::newRow("clandestinità provata dal convenuto")
-        << con(caso(1, "1/7/2008", "1/9/2021", 1, 1), &Fatti::obiezmodo, s(6)) << "O:R5 D:R5@1/9/2011";
+        << con(caso(Tipologia::Proprieta, "1/7/2008", "1/9/2021", Fede::Buona, Titolo::Idoneo), &Fatti::obiezioneModo, ProvaRequisito::Testimoni) << "O:R5 D:R5@1/9/2011";
     QTest::newRow("atti di tolleranza provati")
-        << con(caso(1, "1/1/1980", "1/1/2015", 2, 2), &Fatti::obiezpsiche, s(ProvaQuestionario::tolleranza))
+        << con(caso(Tipologia::Proprieta, "1/1/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::obiezioneAnimo, ProvaRequisito::Tolleranza)
         << "O:R1";
     QTest::newRow("perdita del possesso oltre l'anno")
-        << perdita(caso(1, "1/1/1990", "1/1/2015", 2, 2), "1/4/2000", "30/6/2001")
+        << perdita(caso(Tipologia::Proprieta, "1/1/1990", "1/1/2015", Fede::Mala, Titolo::Mancante), "1/4/2000", "30/6/2001")
         << "O:R1 R:R1 D:R1@31/3/1980 D:R1@1/4/2001 D:R1@30/6/2000";
     // The twenty years were complete on 1/3/2000: a loss of possession begun that day would still
     // have interrupted them.
     QTest::newRow("perdita del possesso dopo il compimento")
-        << perdita(caso(1, "1/3/1980", "1/1/2015", 2, 2), "10/4/2005", "1/6/2008")
+        << perdita(caso(Tipologia::Proprieta, "1/3/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), "10/4/2005", "1/6/2008")
         << "R:R3 R:R4 D:R2@10/4/1985 D:R2@1/3/2000";
     // The three years run from the transcription, when it comes after the start (art. 1162).
     QTest::newRow("mobili registrati: tre anni dalla trascrizione")
-        << con(caso(11, "1/3/2017", "1/5/2020", 1, 1), &Fatti::trascrizione, std::optional<QDate>(d("1/6/2017")))
+        << con(caso(Tipologia::MobiliRegistrati, "1/3/2017", "1/5/2020", Fede::Buona, Titolo::Idoneo), &Fatti::trascrizione, d("1/6/2017"))
         << "D:R44@1/5/2010 D:R45@1/5/2017";
-    QTest::newRow("demanio pubblico: nulla da proporre") << caso(12, "1/1/1950", "1/1/2020", 2, 2) << "";
-    QTest::newRow("servitù non apparente: nulla da proporre") << caso(7, "1/1/1950", "1/1/2020", 1, 1) << "";
+    QTest::newRow("demanio pubblico: nulla da proporre") << caso(Tipologia::DemanioPubblico, "1/1/1950", "1/1/2020", Fede::Mala, Titolo::Mancante) << "";
+    QTest::newRow("servitù non apparente: nulla da proporre") << caso(Tipologia::ServituNonApparenti, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo) << "";
 }
 
 void TstAlternative::cambiamenti()
@@ -240,14 +235,15 @@ void TstAlternative::ogniCambiamentoRigiudicato()
 {
     int trovati = 0;
     for (int i = 0; i < 600; ++i) {
-        Fatti f = caso(1 + i % 12, "1/3/1970", "1/3/1995", 1 + (i / 5) % 2, 1 + (i / 7) % 2);
+        // Every option of each answer in turn, and every proof of the questionnaires' lists.
+        Fatti f = caso(Tipologia(1 + i % 12), "1/3/1970", "1/3/1995", Fede(1 + (i / 5) % 2), Titolo(1 + (i / 7) % 2));
         f.possessoInizio = QDate(1960 + i % 30, 3, 1);
-        f.sceltainterr = s(1 + i % 3);
-        f.sceltamodus = s(1 + (i / 2) % 2);
-        f.sceltapsic = s(1 + (i / 11) % 2);
-        f.obiezmodo = s(i % 13);
-        f.obiezfede = s(i % 9);
-        f.obiezacq = s(i % 17 % 13);
+        f.interruzione = Interruzione(1 + i % 3);
+        f.modo = Modo(1 + (i / 2) % 2);
+        f.animo = Animo(1 + (i / 11) % 2);
+        f.obiezioneModo = ProvaRequisito(i % 13);
+        f.obiezioneFede = ProvaRequisito(i % 9);
+        f.obiezioneTitolo = ProvaRequisito(i % 17 % 13);
         if (i % 3 == 0)
             f = perdita(f, "1/1/1980", i % 2 ? "1/6/1981" : "1/6/1980");
         if (i % 4 == 1)
@@ -272,7 +268,7 @@ void TstAlternative::ogniCambiamentoRigiudicato()
 void TstAlternative::testiDellaSezione()
 {
     // The case: bad faith, no title, thirteen years; title and good faith together win.
-    const Fatti f = caso(1, "12/1/2006", "5/5/2019", 2, 2);
+    const Fatti f = caso(Tipologia::Proprieta, "12/1/2006", "5/5/2019", Fede::Mala, Titolo::Mancante);
     const Decisione decisione = decidi(f);
     const Alternative a = cercaAlternative(f, decisione);
     QCOMPARE(a.cambiamenti.front().testo,
@@ -285,7 +281,7 @@ void TstAlternative::testiDellaSezione()
     QCOMPARE(righe[0], a.giorno.testo);
     QVERIFY(righe[1].startsWith(QStringLiteral("- Occorrerebbe provare un titolo")));
 
-    const Fatti demanio = caso(12, "1/1/1950", "1/1/2020", 1, 1);
+    const Fatti demanio = caso(Tipologia::DemanioPubblico, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo);
     const QStringList nessuno = righeAlternative(cercaAlternative(demanio, decidi(demanio)), Esito::Perde);
     QCOMPARE(nessuno.size(), 2);
     QVERIFY(nessuno[0].contains(QStringLiteral("(art. 823)")));

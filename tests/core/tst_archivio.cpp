@@ -33,10 +33,13 @@ Causa casoCompleto()
                QStringLiteral("8/12/1980"), QStringLiteral("1/3/2005"),
                QStringLiteral("10/1/1981"), QStringLiteral("1/3/2005"), {}, {}};
     DatiCausa& s = c.scelte;
-    s.tipologia = 7;
-    s.sceltainterr = 3, s.sceltamodus = 2, s.sceltapsic = 2, s.sceltaprov = 1, s.sceltafed = 1, s.sceltaacq = 2;
-    s.ledatin = 10, s.ledatfin = 2;
-    s.obiezmodo = 3, s.obiezpsiche = 1, s.obiezprov = 2, s.obiezfede = 4, s.obiezacq = 1;
+    s.tipologia = Tipologia::ServituNonApparenti;
+    s.interruzione = Interruzione::Nessuna, s.modo = Modo::PacificoPubblico, s.animo = Animo::DaTitolare;
+    s.provenienza = Provenienza::Legittima, s.fede = Fede::Buona, s.titolo = Titolo::Mancante;
+    s.provaInizioDate = ProvaCorta::Nessuna, s.provaFineDate = ProvaLunga::Transazioni;
+    s.obiezioneModo = ProvaRequisito::ContrattiLocazione, s.obiezioneAnimo = ProvaRequisito::AttiDisposizione;
+    s.obiezioneProvenienza = ProvaRequisito::Transazioni, s.obiezioneFede = ProvaRequisito::Donazioni;
+    s.obiezioneTitolo = ProvaRequisito::AttiDisposizione;
     return c;
 }
 
@@ -127,10 +130,12 @@ Causa senzaRecordDa(Causa c, int da)
     TestiCausa& t = c.testi;
     DatiCausa& s = c.scelte;
     if (da <= 3)
-        t.ledateInizio.clear(), t.ledateFine.clear(), s.ledatin.reset(), s.ledatfin.reset();
+        t.ledateInizio.clear(), t.ledateFine.clear(), s.provaInizioDate.reset(), s.provaFineDate.reset();
     if (da <= 4)
-        t.interruzioneInizio.clear(), t.interruzioneFine.clear(), s.interdatin.reset(), s.interdatfin.reset();
-    Scelta* obiez[] = {&s.obiezmodo, &s.obiezpsiche, &s.obiezprov, &s.obiezfede, &s.obiezacq};
+        t.interruzioneInizio.clear(), t.interruzioneFine.clear(), s.provaInizioInterruzione.reset(),
+            s.provaFineInterruzione.reset();
+    std::optional<ProvaRequisito>* obiez[] = {&s.obiezioneModo, &s.obiezioneAnimo, &s.obiezioneProvenienza,
+                                              &s.obiezioneFede, &s.obiezioneTitolo};
     for (int r = std::max(da, 5); r <= 9; ++r)
         obiez[r - 5]->reset();
     return c;
@@ -176,24 +181,27 @@ private slots:
         Causa fatti = casoCompleto();
         fatti.testi.interruzioneInizio = QStringLiteral("1/2/1995");
         fatti.testi.interruzioneFine = QStringLiteral("3/4/1999");
-        fatti.scelte.interdatin = 5, fatti.scelte.interdatfin = 1;
+        fatti.scelte.provaInizioInterruzione = ProvaLunga::AltriDocumenti;
+        fatti.scelte.provaFineInterruzione = ProvaCorta::AttiDisposizione;
         fatti.testi.trascrizione = QStringLiteral("20/12/1980");
         fatti.testi.cessazioneVizio = QStringLiteral("1/1/1982");
-        fatti.scelte.tipointerr = 2, fatti.scelte.domandaestinta = 0, fatti.scelte.recupero1167 = 1;
+        fatti.scelte.atto = AttoInterruttivo::DomandaGiudiziale;
+        fatti.scelte.estinzione = EstinzioneGiudizio::NonEstinto;
+        fatti.scelte.recupero = Recupero::EntroLAnno;
         QTest::newRow("fatti successivi nel decimo record")
             << fatti
             << record1 + record2 + record3 + QByteArray("\"1/2/1995\",\"3/4/1999\",5,1\r\n") + obiezioni
                    + QByteArray("\"20/12/1980\",\"1/1/1982\",2,0,1\r\n");
 
         Causa senzaFede = casoCompleto();
-        senzaFede.scelte.obiezfede.reset();
+        senzaFede.scelte.obiezioneFede.reset();
         QTest::newRow("buona fede senza risposta: ottava riga vuota")
             << senzaFede << record1 + record2 + record3 + record4 + QByteArray("3\r\n1\r\n2\r\n\r\n1\r\n") + fattiVuoti;
 
         Causa zeri = casoCompleto();
-        zeri.scelte.obiezmodo = 0;
-        zeri.scelte.obiezacq = -1;
-        zeri.scelte.interdatin = 2;
+        zeri.scelte.obiezioneModo = ProvaRequisito::NonScelta;
+        zeri.scelte.obiezioneTitolo = ProvaRequisito(-1);   // names no proof: kept as read
+        zeri.scelte.provaInizioInterruzione = ProvaLunga::Transazioni;
         zeri.testi.interruzioneInizio = QStringLiteral("  3/4/1990 ");
         QTest::newRow("zero, negativo, spazi dentro le virgolette")
             << zeri
@@ -265,29 +273,29 @@ private slots:
         QTest::newRow("nove record e righe vuote dopo") << fileCompleto + "\r\n\r\n  \r\n" << "111111111" << caso << "";
         Causa conFatti = caso;
         conFatti.testi.trascrizione = QStringLiteral("2/2/1981");
-        conFatti.scelte.tipointerr = 3;
+        conFatti.scelte.atto = AttoInterruttivo::Riconoscimento;
         QTest::newRow("decimo record") << fileCompleto + "\"2/2/1981\",\"\",3,,\r\n" << "111111111" << conFatti << "";
         QTest::newRow("decimo record danneggiato: i fatti successivi restano vuoti")
             << fileCompleto + "\"2/2/1981\",\"\",tre,,\r\n" << "111111111" << caso << "";
 
         Causa senzaDate = caso;
         senzaDate.testi.ledateInizio.clear(), senzaDate.testi.ledateFine.clear();
-        senzaDate.scelte.ledatin.reset(), senzaDate.scelte.ledatfin.reset();
+        senzaDate.scelte.provaInizioDate.reset(), senzaDate.scelte.provaFineDate.reset();
         QTest::newRow("record 3 danneggiato, i seguenti letti")
             << record1 + record2 + "\"10/1/1981\",\"1/3/2005\",dieci,2\r\n" + record4 + obiezioni << "110111111"
             << senzaDate << "";
         Causa senzaModo = caso;
-        senzaModo.scelte.obiezmodo.reset();
+        senzaModo.scelte.obiezioneModo.reset();
         QTest::newRow("obiezione oltre 16 bit")
             << QByteArray(fileCompleto).replace("\r\n3\r\n", "\r\n70000\r\n") << "111101111" << senzaModo << "";
         Causa senzaPsiche = caso;
-        senzaPsiche.scelte.obiezpsiche.reset();
+        senzaPsiche.scelte.obiezioneAnimo.reset();
         QTest::newRow("obiezione tra virgolette")
             << QByteArray(fileCompleto).replace("\r\n1\r\n2\r\n", "\r\n\"1\"\r\n2\r\n") << "111110111" << senzaPsiche
             << "";
         Causa fuoriScala = caso;
-        fuoriScala.scelte.obiezprov = 0;
-        fuoriScala.scelte.obiezfede = 99;
+        fuoriScala.scelte.obiezioneProvenienza = ProvaRequisito::NonScelta;
+        fuoriScala.scelte.obiezioneFede = ProvaRequisito(99);
         QTest::newRow("scelte che non nominano un pulsante: lette lo stesso")
             << QByteArray(fileCompleto).replace("\r\n2\r\n4\r\n", "\r\n0\r\n99\r\n") << "111111111" << fuoriScala << "";
 
@@ -297,7 +305,7 @@ private slots:
         QTest::newRow("tipo non ancora scelto")
             << QByteArray(fileCompleto).replace(",7\r\n", ",\r\n") << "111111111" << senzaTipo << "";
         Causa senzaFede = caso;
-        senzaFede.scelte.sceltafed.reset();
+        senzaFede.scelte.fede.reset();
         QTest::newRow("fede non ancora scelta")
             << QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",3,2,2,1,,2") << "111111111" << senzaFede << "";
         Causa soloAttore;
@@ -442,13 +450,21 @@ private slots:
                                &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine})
                 *s = testo();
             DatiCausa& d = c.scelte;
-            d.tipologia = qint16(caso.bounded(1, 13));
-            Scelta* possesso[] = {&d.sceltainterr, &d.sceltamodus, &d.sceltapsic, &d.sceltaprov, &d.sceltafed, &d.sceltaacq};
+            // Any number in the answers of records 3..9, as an archive may hold them.
+            using D = DatiCausa;
+            d.tipologia = Tipologia(caso.bounded(1, 13));
+            const CampoRisposta possesso[] = {CampoRisposta::di<&D::interruzione>(), CampoRisposta::di<&D::modo>(),
+                                              CampoRisposta::di<&D::animo>(), CampoRisposta::di<&D::provenienza>(),
+                                              CampoRisposta::di<&D::fede>(), CampoRisposta::di<&D::titolo>()};
             for (size_t i = 0; i < 6; ++i)
-                *possesso[i] = qint16(caso.bounded(1, Archivio::pulsantiPossesso[i] + 1));
-            for (Scelta* s : {&d.ledatin, &d.ledatfin, &d.interdatin, &d.interdatfin, &d.obiezmodo, &d.obiezpsiche,
-                              &d.obiezprov, &d.obiezfede, &d.obiezacq})
-                *s = scelta(12);
+                possesso[i].imposta(d, qint16(caso.bounded(1, Archivio::pulsantiPossesso[i] + 1)));
+            for (const CampoRisposta& r :
+                 {CampoRisposta::di<&D::provaInizioDate>(), CampoRisposta::di<&D::provaFineDate>(),
+                  CampoRisposta::di<&D::provaInizioInterruzione>(), CampoRisposta::di<&D::provaFineInterruzione>(),
+                  CampoRisposta::di<&D::obiezioneModo>(), CampoRisposta::di<&D::obiezioneAnimo>(),
+                  CampoRisposta::di<&D::obiezioneProvenienza>(), CampoRisposta::di<&D::obiezioneFede>(),
+                  CampoRisposta::di<&D::obiezioneTitolo>()})
+                r.imposta(d, scelta(12));
             return c;
         };
 

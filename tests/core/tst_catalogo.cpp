@@ -9,6 +9,8 @@
 #include <algorithm>
 
 Q_DECLARE_METATYPE(Fatti)
+Q_DECLARE_METATYPE(Tipologia)
+Q_DECLARE_METATYPE(Animo)
 
 using namespace Qt::StringLiterals;
 
@@ -92,19 +94,26 @@ QString formaDi(FormaCommento f)
     return f == FormaCommento::Nome ? u"N"_s : f == FormaCommento::ANome ? u"A"_s : u"C"_s;
 }
 
-// A decision as decidi() gives it, for a flawless plaintiff of the given type and years with the
-// given answers changed.
-Decisione decisione(int tipo, const QString& durata, int interr = 3, int modus = 2, int psic = 2,
-                    int fed = 1, int acq = 1)
+// The plaintiff's answers, those of a flawless plaintiff unless a row says otherwise.
+struct Risposte {
+    Interruzione interruzione = Interruzione::Nessuna;
+    std::optional<Modo> modo = Modo::PacificoPubblico;
+    Animo animo = Animo::DaTitolare;
+    Fede fede = Fede::Buona;
+    Titolo titolo = Titolo::Idoneo;
+};
+
+// A decision as decidi() gives it, for a plaintiff of the given type and years with those answers.
+Decisione decisione(Tipologia tipo, const QString& durata, const Risposte& r)
 {
     Fatti f;
-    f.tipologia = qint16(tipo);
-    f.sceltainterr = qint16(interr);
-    f.sceltamodus = qint16(modus);
-    f.sceltapsic = qint16(psic);
-    f.sceltaprov = qint16(1);
-    f.sceltafed = qint16(fed);
-    f.sceltaacq = qint16(acq);
+    f.tipologia = tipo;
+    f.interruzione = r.interruzione;
+    f.modo = r.modo;
+    f.animo = r.animo;
+    f.provenienza = Provenienza::Legittima;
+    f.fede = r.fede;
+    f.titolo = r.titolo;
     const Periodo p = periodo(durata);
     f.possessoInizio = p.inizio;
     f.possessoFine = p.fine;
@@ -112,6 +121,8 @@ Decisione decisione(int tipo, const QString& durata, int interr = 3, int modus =
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Risposte)
 
 class TestCatalogo : public QObject {
     Q_OBJECT
@@ -512,46 +523,49 @@ void TestCatalogo::citazioniDellArticoloNominato()
 // minimum, otherwise each defect with its article; with answers missing, neither.
 void TestCatalogo::motivoDiRF_data()
 {
-    QTest::addColumn<int>("tipo");
+    QTest::addColumn<Tipologia>("tipo");
     QTest::addColumn<QString>("durata");
-    QTest::addColumn<int>("interr");
-    QTest::addColumn<int>("modus");
-    QTest::addColumn<int>("psic");
-    QTest::addColumn<int>("fed");
-    QTest::addColumn<int>("acq");
+    QTest::addColumn<Risposte>("risposte");
     QTest::addColumn<QStringList>("nominati");   // the articles of the defects named, or empty
     QTest::addColumn<bool>("periodo");
 
     const QStringList nessuno;
-    QTest::newRow("nine years") << 1 << u" 9 anni"_s << 3 << 2 << 2 << 1 << 1 << nessuno << true;
-    QTest::newRow("registered movables, two years") << 11 << u" 2 anni"_s << 3 << 2 << 2 << 1 << 1 << nessuno << true;
+    const Interruzione interrotto = Interruzione::OltreUnAnno;
+    const Modo violento = Modo::ViolentoClandestino;
+    QTest::newRow("nine years") << Tipologia::Proprieta << u" 9 anni"_s << Risposte{} << nessuno << true;
+    QTest::newRow("registered movables, two years")
+        << Tipologia::MobiliRegistrati << u" 2 anni"_s << Risposte{} << nessuno << true;
     QTest::newRow("twenty-five years, interrupted and violent")
-        << 1 << u" 25 anni"_s << 2 << 1 << 2 << 2 << 2 << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
+        << Tipologia::Proprieta << u" 25 anni"_s
+        << Risposte{.interruzione = interrotto, .modo = violento, .fede = Fede::Mala, .titolo = Titolo::Mancante}
+        << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
     QTest::newRow("movables without title, interrupted and violent")
-        << 10 << u" 25 anni"_s << 2 << 1 << 2 << 1 << 2 << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
+        << Tipologia::BeniMobili << u" 25 anni"_s
+        << Risposte{.interruzione = interrotto, .modo = violento, .titolo = Titolo::Mancante}
+        << QStringList{u"art. 1167"_s, u"art. 1163"_s} << false;
     // Delivery in good faith with a title makes the interruption irrelevant (art. 1153).
     QTest::newRow("movables delivered by violence, interrupted")
-        << 10 << u" 2 anni"_s << 2 << 1 << 2 << 1 << 1 << QStringList{u"art. 1163"_s} << false;
+        << Tipologia::BeniMobili << u" 2 anni"_s << Risposte{.interruzione = interrotto, .modo = violento}
+        << QStringList{u"art. 1163"_s} << false;
     QTest::newRow("movables delivered, years not counted")
-        << 10 << u" 0 anni"_s << 3 << 2 << 1 << 1 << 1 << QStringList{u"non conta (art. 1153)"_s} << false;
+        << Tipologia::BeniMobili << u" 0 anni"_s << Risposte{.animo = Animo::PerContoAltrui}
+        << QStringList{u"non conta (art. 1153)"_s} << false;
     QTest::newRow("movables delivered to a holder")
-        << 10 << u" 2 anni"_s << 3 << 2 << 1 << 1 << 1 << QStringList{u"artt. 1140 e 1141"_s} << false;
-    QTest::newRow("manner not given") << 1 << u" 20 anni"_s << 3 << 0 << 2 << 1 << 1 << nessuno << false;
+        << Tipologia::BeniMobili << u" 2 anni"_s << Risposte{.animo = Animo::PerContoAltrui}
+        << QStringList{u"artt. 1140 e 1141"_s} << false;
+    QTest::newRow("manner not given")
+        << Tipologia::Proprieta << u" 20 anni"_s << Risposte{.modo = std::nullopt} << nessuno << false;
 }
 
 void TestCatalogo::motivoDiRF()
 {
-    QFETCH(int, tipo);
+    QFETCH(Tipologia, tipo);
     QFETCH(QString, durata);
-    QFETCH(int, interr);
-    QFETCH(int, modus);
-    QFETCH(int, psic);
-    QFETCH(int, fed);
-    QFETCH(int, acq);
+    QFETCH(Risposte, risposte);
     QFETCH(QStringList, nominati);
     QFETCH(bool, periodo);
 
-    const Decisione d = decisione(tipo, durata, interr, modus, psic, fed, acq);
+    const Decisione d = decisione(tipo, durata, risposte);
     QCOMPARE(d.chiave, u"RF"_s);
     const QString s = testoSentenza(d);
     QVERIFY(s.startsWith(u"L'attore perde la causa. Difatti "_s));
@@ -575,46 +589,48 @@ void TestCatalogo::motivoDiRF()
 
 void TestCatalogo::emettiSentenza_data()
 {
-    QTest::addColumn<int>("tipo");
+    QTest::addColumn<Tipologia>("tipo");
     QTest::addColumn<QString>("durata");
-    QTest::addColumn<int>("psic");
+    QTest::addColumn<Animo>("animo");
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("chiave");
     QTest::addColumn<QString>("inizioCommento");
 
     // A plaintiff without defects: no interruption, peaceful and public, good faith, a title.
-    QTest::newRow("public domain, form N") << 12 << u" 30 anni"_s << 2 << u"Ada Neri"_s << u"RD"_s
-                                           << u"Ada Neri deve cercare altre vie"_s;
-    QTest::newRow("twenty years, form N") << 1 << u" 20 anni e  3 giorni"_s << 2 << u"Ada Neri"_s
-                                          << u"R1"_s << u"Ada Neri possiede tutti i requisiti"_s;
-    QTest::newRow("rural holder, form A") << 8 << u" 6 anni"_s << 1 << u"Ugo"_s << u"R18"_s
-                                          << u"A Ugo non dovrebbe essere difficile"_s;
-    QTest::newRow("rural holder, no name") << 8 << u" 6 anni"_s << 1 << QString() << u"R18"_s
-                                           << u"A  non dovrebbe essere difficile"_s;
-    QTest::newRow("too few years, form C") << 1 << u" 3 anni"_s << 2 << u"Ugo"_s << u"RF"_s
-                                           << u"Si consiglia di tornare"_s;
-    QTest::newRow("registered movables as holder, form N") << 11 << u" 12 anni"_s << 1 << u"Ugo"_s
-                                                           << u"R44D"_s << u"Ugo deve provare"_s;
+    const Animo titolare = Animo::DaTitolare, detentore = Animo::PerContoAltrui;
+    QTest::newRow("public domain, form N") << Tipologia::DemanioPubblico << u" 30 anni"_s << titolare
+                                           << u"Ada Neri"_s << u"RD"_s << u"Ada Neri deve cercare altre vie"_s;
+    QTest::newRow("twenty years, form N") << Tipologia::Proprieta << u" 20 anni e  3 giorni"_s << titolare
+                                          << u"Ada Neri"_s << u"R1"_s << u"Ada Neri possiede tutti i requisiti"_s;
+    QTest::newRow("rural holder, form A") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore
+                                          << u"Ugo"_s << u"R18"_s << u"A Ugo non dovrebbe essere difficile"_s;
+    QTest::newRow("rural holder, no name") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore
+                                           << QString() << u"R18"_s << u"A  non dovrebbe essere difficile"_s;
+    QTest::newRow("too few years, form C") << Tipologia::Proprieta << u" 3 anni"_s << titolare << u"Ugo"_s
+                                           << u"RF"_s << u"Si consiglia di tornare"_s;
+    QTest::newRow("registered movables as holder, form N") << Tipologia::MobiliRegistrati << u" 12 anni"_s
+                                                           << detentore << u"Ugo"_s << u"R44D"_s
+                                                           << u"Ugo deve provare"_s;
 }
 
 // The decision and the catalogue together give the two texts of the judgment window.
 void TestCatalogo::emettiSentenza()
 {
-    QFETCH(int, tipo);
+    QFETCH(Tipologia, tipo);
     QFETCH(QString, durata);
-    QFETCH(int, psic);
+    QFETCH(Animo, animo);
     QFETCH(QString, nome);
     QFETCH(QString, chiave);
     QFETCH(QString, inizioCommento);
 
     Fatti f;
-    f.tipologia = qint16(tipo);
-    f.sceltainterr = qint16(3);
-    f.sceltamodus = qint16(2);
-    f.sceltapsic = qint16(psic);
-    f.sceltaprov = qint16(1);
-    f.sceltafed = qint16(1);
-    f.sceltaacq = qint16(1);
+    f.tipologia = tipo;
+    f.interruzione = Interruzione::Nessuna;
+    f.modo = Modo::PacificoPubblico;
+    f.animo = animo;
+    f.provenienza = Provenienza::Legittima;
+    f.fede = Fede::Buona;
+    f.titolo = Titolo::Idoneo;
     const Periodo p = periodo(durata);
     f.possessoInizio = p.inizio;
     f.possessoFine = p.fine;
@@ -638,21 +654,21 @@ void TestCatalogo::testiDeiFatti_data()
     QTest::addColumn<QStringList>("nonDice");
 
     Fatti f;
-    f.tipologia = qint16(1);
-    f.sceltainterr = qint16(3);
-    f.sceltamodus = qint16(2);
-    f.sceltapsic = qint16(2);
-    f.sceltaprov = qint16(1);
-    f.sceltafed = qint16(2);
-    f.sceltaacq = qint16(2);
+    f.tipologia = Tipologia::Proprieta;
+    f.interruzione = Interruzione::Nessuna;
+    f.modo = Modo::PacificoPubblico;
+    f.animo = Animo::DaTitolare;
+    f.provenienza = Provenienza::Legittima;
+    f.fede = Fede::Mala;
+    f.titolo = Titolo::Mancante;
     f.possessoInizio = QDate(1970, 1, 1);
     f.possessoFine = QDate(2015, 1, 1);
 
     Fatti dopo = f;
     dopo.interruzioneInizio = QDate(2000, 1, 1);
     dopo.interruzioneFine = QDate(2003, 1, 1);
-    dopo.interdatin = qint16(1);
-    dopo.interdatfin = qint16(1);
+    dopo.provaInizioInterruzione = ProvaLunga::AttiDisposizione;
+    dopo.provaFineInterruzione = ProvaCorta::AttiDisposizione;
     QTest::newRow("a loss after the term") << dopo
         << QStringList{u"L'attore vince la causa."_s, u"L'usucapione si è compiuta il 1/1/1990"_s,
                        u"è successiva a quel giorno"_s}
@@ -668,14 +684,14 @@ void TestCatalogo::testiDeiFatti_data()
                        u"ogni difetto indicato deve essere superato"_s};
 
     Fatti violento = comune;
-    violento.sceltamodus = qint16(1);
+    violento.modo = Modo::ViolentoClandestino;
     QTest::newRow("bad faith, no title, violent") << violento
         << QStringList{u"ne mancano 5 anni"_s, u"Inoltre il possesso è stato acquistato in modo violento"_s}
         << QStringList{u"Non è in questione la durata"_s};
 
     Fatti senzaTrascrizione = f;
-    senzaTrascrizione.sceltafed = qint16(1);
-    senzaTrascrizione.sceltaacq = qint16(1);
+    senzaTrascrizione.fede = Fede::Buona;
+    senzaTrascrizione.titolo = Titolo::Idoneo;
     senzaTrascrizione.possessoInizio = QDate(2000, 1, 1);
     senzaTrascrizione.possessoFine = QDate(2012, 1, 1);
     QTest::newRow("the short term without a transcription date") << senzaTrascrizione
@@ -683,16 +699,16 @@ void TestCatalogo::testiDeiFatti_data()
         << QStringList{};
 
     Fatti cessata = f;
-    cessata.sceltamodus = qint16(1);
+    cessata.modo = Modo::ViolentoClandestino;
     cessata.cessazioneVizio = QDate(1980, 1, 1);
     QTest::newRow("violence ceased") << cessata
         << QStringList{u"cessate, il 1/1/1980 (art. 1163)"_s, u"compiuta il 1/1/2000"_s}
         << QStringList{u"infetta"_s};
 
     Fatti violenta = f;
-    violenta.sceltamodus = qint16(1);
-    violenta.sceltafed = qint16(1);
-    violenta.sceltaacq = qint16(1);
+    violenta.modo = Modo::ViolentoClandestino;
+    violenta.fede = Fede::Buona;
+    violenta.titolo = Titolo::Idoneo;
     violenta.possessoInizio = QDate(2000, 1, 1);
     QTest::newRow("violent, no day of cessation") << violenta << QStringList{u"L'attore perde la causa."_s}
         << QStringList{u"infetta"_s, u"1170"_s};
@@ -700,9 +716,9 @@ void TestCatalogo::testiDeiFatti_data()
     Fatti domanda = f;
     domanda.possessoInizio = QDate(1990, 1, 1);
     domanda.interruzioneInizio = QDate(1995, 1, 1);
-    domanda.interdatin = qint16(ProvaData::domanda);
-    domanda.tipointerr = qint16(StatoCausa::AttoInterruttivo::domanda);
-    domanda.domandaestinta = qint16(1);
+    domanda.provaInizioInterruzione = ProvaLunga::DomandaGiudiziale;
+    domanda.atto = AttoInterruttivo::DomandaGiudiziale;
+    domanda.estinzione = EstinzioneGiudizio::Estinto;
     domanda.possessoFine = QDate(2012, 1, 1);
     QTest::newRow("a claim whose proceedings were extinguished") << domanda
         << QStringList{u"diretto a recuperare il possesso della cosa"_s,
@@ -714,8 +730,8 @@ void TestCatalogo::testiDeiFatti_data()
     fineDomanda.possessoInizio = QDate(1990, 1, 1);
     fineDomanda.ledateInizio = QDate(1990, 1, 1);
     fineDomanda.ledateFine = QDate(2005, 1, 1);
-    fineDomanda.ledatin = qint16(1);
-    fineDomanda.ledatfin = qint16(ProvaData::domanda);
+    fineDomanda.provaInizioDate = ProvaCorta::AttiDisposizione;
+    fineDomanda.provaFineDate = ProvaLunga::DomandaGiudiziale;
     QTest::newRow("a claim given as the end of possession") << fineDomanda
         << QStringList{u"L'attore perde la causa."_s, u"diretto a recuperare il possesso della cosa"_s,
                        u"giudicato della sentenza che definirà il giudizio, non ancora provato"_s}

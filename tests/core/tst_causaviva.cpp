@@ -56,7 +56,10 @@ void TstCausaViva::nessunaProvaLasciaLaDataDellAttore()
     QVERIFY(nessuna >= 1);
     QVERIFY(viva.scegliProvaData(1, fine, nessuna));
     QCOMPARE(cambiata.size(), 1);
-    QCOMPARE(fine ? viva.scelte().ledatfin : viva.scelte().ledatin, Scelta(nessuna));
+    if (fine)
+        QCOMPARE(viva.scelte().provaFineDate, std::optional(ProvaLunga::Nessuna));
+    else
+        QCOMPARE(viva.scelte().provaInizioDate, std::optional(ProvaCorta::Nessuna));
     QCOMPARE(fine ? viva.testi().ledateFine : viva.testi().ledateInizio,
              fine ? QStringLiteral("1/1/1995") : QStringLiteral("1/1/1970"));
     // The other end keeps the defendant's date.
@@ -72,8 +75,8 @@ void TstCausaViva::altraProvaTieneLaDataDelConvenuto()
     QVERIFY(!viva.scegliProvaData(1, false, qint16(1)));
     QVERIFY(!viva.scegliProvaData(1, true, qint16(1)));
     QCOMPARE(cambiata.size(), 2);
-    QCOMPARE(viva.scelte().ledatin, Scelta(1));
-    QCOMPARE(viva.scelte().ledatfin, Scelta(1));
+    QCOMPARE(viva.scelte().provaInizioDate, std::optional(ProvaCorta::AttiDisposizione));
+    QCOMPARE(viva.scelte().provaFineDate, std::optional(ProvaLunga::AttiDisposizione));
     QCOMPARE(viva.testi().ledateInizio, QStringLiteral("1/3/1980"));
     QCOMPARE(viva.testi().ledateFine, QStringLiteral("15/3/1991"));
 }
@@ -91,8 +94,8 @@ void TstCausaViva::interruzioneNonPrendeMaiLaDataDellAttore()
     }
     QCOMPARE(viva.testi().interruzioneInizio, QStringLiteral("1/3/1980"));
     QCOMPARE(viva.testi().interruzioneFine, QStringLiteral("15/3/1991"));
-    QCOMPARE(viva.scelte().ledatin, Scelta());
-    QCOMPARE(viva.scelte().ledatfin, Scelta());
+    QVERIFY(!viva.scelte().provaInizioDate);
+    QVERIFY(!viva.scelte().provaFineDate);
 }
 
 void TstCausaViva::sceltaUgualeNonAnnunciaNulla()

@@ -17,35 +17,36 @@ void possesso(Fatti& f, const QString& durata)
 }
 
 // The defendant's dates, ending with the possession, proved at both ends unless told otherwise.
-void dateConvenuto(Fatti& f, const QString& durata, int provaInizio = 1, int provaFine = 1)
+void dateConvenuto(Fatti& f, const QString& durata, ProvaCorta provaInizio = ProvaCorta::AttiDisposizione,
+                   ProvaLunga provaFine = ProvaLunga::AttiDisposizione)
 {
     const Periodo p = periodo(durata);
     f.ledateInizio = p.inizio;
     f.ledateFine = p.fine;
-    f.ledatin = qint16(provaInizio);
-    f.ledatfin = qint16(provaFine);
+    f.provaInizioDate = provaInizio;
+    f.provaFineDate = provaFine;
 }
 
 // The defendant's interruption from the given date for the given time.
-void interruzione(Fatti& f, const QDate& inizio, int anni, int giorni, int provaInizio, int provaFine)
+void interruzione(Fatti& f, const QDate& inizio, int anni, int giorni, ProvaLunga provaInizio, ProvaCorta provaFine)
 {
     f.interruzioneInizio = inizio;
     f.interruzioneFine = inizio.addYears(anni).addDays(giorni);
-    f.interdatin = qint16(provaInizio);
-    f.interdatfin = qint16(provaFine);
+    f.provaInizioInterruzione = provaInizio;
+    f.provaFineInterruzione = provaFine;
 }
 
-// A flawless plaintiff of type 1 with 22 years, to which each row adds what the defendant proved.
+// A flawless plaintiff claiming ownership with 22 years, to which each row adds what the defendant proved.
 Fatti base()
 {
     Fatti f;
-    f.tipologia = qint16(1);
-    f.sceltainterr = qint16(3);
-    f.sceltamodus = qint16(2);
-    f.sceltapsic = qint16(2);
-    f.sceltaprov = qint16(1);
-    f.sceltafed = qint16(1);
-    f.sceltaacq = qint16(1);
+    f.tipologia = Tipologia::Proprieta;
+    f.interruzione = Interruzione::Nessuna;
+    f.modo = Modo::PacificoPubblico;
+    f.animo = Animo::DaTitolare;
+    f.provenienza = Provenienza::Legittima;
+    f.fede = Fede::Buona;
+    f.titolo = Titolo::Idoneo;
     possesso(f, u" 22 anni e  3 giorni"_s);   // from 29/12/1987 to 1/1/2010
     return f;
 }
@@ -86,13 +87,13 @@ void TstSpiegazione::righe_data()
         u"Anni di possesso considerati: 22, secondo le date dell'attore."_s};
 
     f = base();
-    dateConvenuto(f, u" 18 anni"_s, 10, 12);
+    dateConvenuto(f, u" 18 anni"_s, ProvaCorta::Nessuna, ProvaLunga::Diffida);
     QTest::newRow("defendant's dates unproved") << f << QStringList{
         u"Regola applicata: R1"_s,
         u"Anni di possesso considerati: 22, secondo le date dell'attore (le date del convenuto prive di prova"_s};
 
     f = base();
-    interruzione(f, QDate(1970, 1, 1), 5, 0, 1, 1);
+    interruzione(f, QDate(1970, 1, 1), 5, 0, ProvaLunga::AttiDisposizione, ProvaCorta::AttiDisposizione);
     possesso(f, u" 50 anni"_s);
     QTest::newRow("term complete after the interruption") << f << QStringList{
         u"Regola applicata: R1"_s,
@@ -100,57 +101,57 @@ void TstSpiegazione::righe_data()
         u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/1970 al 1/1/1975 (5 anni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi 35 anni, che compiono da soli il termine."_s};
 
     f = base();
-    f.sceltafed = qint16(2);
-    f.sceltaacq = qint16(2);
-    interruzione(f, QDate(1995, 1, 1), 1, 0, 10, 1);
+    f.fede = Fede::Mala;
+    f.titolo = Titolo::Mancante;
+    interruzione(f, QDate(1995, 1, 1), 1, 0, ProvaLunga::DomandaGiudiziale, ProvaCorta::AttiDisposizione);
     QTest::newRow("judicial claim") << f << QStringList{
         u"Regola applicata: R2 (l'attore perde la causa)."_s,
         u"Interruzione: notificazione di una domanda giudiziale, dal 1/1/1995 al 1/1/1996 (1 anno), secondo la prova del convenuto (artt. 1165 e 2943); dalla sua fine sono trascorsi soltanto 14 anni, e il termine interrotto non è maturato."_s};
 
     f = base();
-    interruzione(f, QDate(1980, 1, 1), 2, 0, 1, 1);
+    interruzione(f, QDate(1980, 1, 1), 2, 0, ProvaLunga::AttiDisposizione, ProvaCorta::AttiDisposizione);
     QTest::newRow("interruption before the possession") << f << QStringList{
         u"Regola applicata: R1"_s,
         u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/1980 al 1/1/1982 (2 anni), non comincia durante il possesso"_s};
 
     f = base();
-    f.obiezfede = qint16(10);
+    f.obiezioneFede = ProvaRequisito::Tolleranza;
     QTest::newRow("acts of tolerance") << f << QStringList{
         u"Regola applicata: RT (l'attore perde la causa)."_s,
         u"Tolleranza: il convenuto ha provato atti di tolleranza (fede), che non fondano il possesso (art. 1144)."_s};
 
     f = base();
-    f.sceltafed = qint16(2);
-    f.sceltaacq = qint16(2);
-    interruzione(f, QDate(2007, 1, 1), 1, 14, 2, 6);
+    f.fede = Fede::Mala;
+    f.titolo = Titolo::Mancante;
+    interruzione(f, QDate(2007, 1, 1), 1, 14, ProvaLunga::Transazioni, ProvaCorta::Testimoni);
     QTest::newRow("interruption proved") << f << QStringList{
         u"Regola applicata: R2 (l'attore perde la causa)."_s,
         u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi soltanto 1 anno"_s};
 
-    f.interdatin = qint16(ProvaData::diffida);
+    f.provaInizioInterruzione = ProvaLunga::Diffida;
     QTest::newRow("interruption by formal notice") << f << QStringList{
         u"Regola applicata: R1"_s,
         u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), comincia con una diffida"_s};
 
-    f.interdatin = qint16(2);
-    f.interdatfin = qint16(ProvaData::nessunaCorta);
+    f.provaInizioInterruzione = ProvaLunga::Transazioni;
+    f.provaFineInterruzione = ProvaCorta::Nessuna;
     QTest::newRow("interruption unproved") << f << QStringList{
         u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), è priva di prova"_s};
 
     f = base();
-    interruzione(f, QDate(2008, 1, 1), 1, 0, 1, 1);
+    interruzione(f, QDate(2008, 1, 1), 1, 0, ProvaLunga::AttiDisposizione, ProvaCorta::AttiDisposizione);
     QTest::newRow("interruption of a year") << f << QStringList{
         u"Interruzione: nessuna interruzione rilevante; la perdita del possesso opposta dal convenuto, dal 1/1/2008 al 1/1/2009 (1 anno), non supera l'anno"_s};
 
     f = base();
-    f.sceltainterr = qint16(2);
+    f.interruzione = Interruzione::OltreUnAnno;
     QTest::newRow("interruption conceded") << f << QStringList{
         u"Interruzione: possesso perduto per oltre un anno, come dichiarato dall'attore."_s};
 
     f = base();
-    f.obiezmodo = qint16(3);
-    f.obiezpsiche = qint16(3);
-    f.obiezfede = qint16(3);
+    f.obiezioneModo = ProvaRequisito::ContrattiLocazione;
+    f.obiezioneAnimo = ProvaRequisito::ContrattiLocazione;
+    f.obiezioneFede = ProvaRequisito::ContrattiLocazione;
     QTest::newRow("three objections proved") << f << QStringList{
         u"Regola applicata: RF"_s,
         u"Modo di acquisto del possesso: violento o clandestino (provato dal convenuto)."_s,
@@ -159,8 +160,8 @@ void TstSpiegazione::righe_data()
         u"Motivo: acquisto violento o clandestino, detenzione anziché possesso."_s};
 
     f = base();
-    f.sceltafed = qint16(2);
-    f.sceltaacq = qint16(2);
+    f.fede = Fede::Mala;
+    f.titolo = Titolo::Mancante;
     possesso(f, u" 15 anni"_s);
     QTest::newRow("faith and title missing") << f << QStringList{
         u"Fede: mala fede (dichiarata dall'attore)."_s,
@@ -174,8 +175,8 @@ void TstSpiegazione::righe_data()
         u"Motivo: il possesso considerato non raggiunge il termine minimo di 10 anni previsto per la tipologia."_s};
 
     f = base();
-    f.tipologia = qint16(10);
-    f.sceltaprov = qint16(2);
+    f.tipologia = Tipologia::BeniMobili;
+    f.provenienza = Provenienza::Illegittima;
     possesso(f, u" 2 anni"_s);
     QTest::newRow("movables delivered, illegitimate provenance") << f << QStringList{
         u"Regola applicata: R41 (l'attore vince la causa)."_s,

@@ -13,9 +13,10 @@ Causa completa()
     Causa c;
     c.testi = {QStringLiteral("Anna"), QStringLiteral("Bruno"), QStringLiteral("orto"), QStringLiteral("Pisa"),
                QStringLiteral("1/1/1970"), QStringLiteral("1/1/1995"), {}, {}, {}, {}};
-    c.scelte.tipologia = 1;
-    c.scelte.sceltainterr = 3, c.scelte.sceltamodus = 2, c.scelte.sceltapsic = 2;
-    c.scelte.sceltaprov = 1, c.scelte.sceltafed = 1, c.scelte.sceltaacq = 2;
+    c.scelte.tipologia = Tipologia::Proprieta;
+    c.scelte.interruzione = Interruzione::Nessuna, c.scelte.modo = Modo::PacificoPubblico;
+    c.scelte.animo = Animo::DaTitolare, c.scelte.provenienza = Provenienza::Legittima;
+    c.scelte.fede = Fede::Buona, c.scelte.titolo = Titolo::Mancante;
     return c;
 }
 
@@ -69,16 +70,17 @@ void TstStatoCausa::completezza_data()
     QTest::addColumn<bool>("possesso");
     QTest::addColumn<bool>("giudicabile");
     QTest::newRow("complete") << Ritocco([](Causa&) {}) << true << true << true;
-    // The place lets the case go on, but the judgment needs it.
+    // The place lets the case go on, but the judgment needs it. Numbers that name no option, as a
+    // damaged archive may hold them, answer nothing.
     QTest::newRow("no place") << Ritocco([](Causa& c) { c.testi.luogo.clear(); }) << true << true << false;
     QTest::newRow("no defendant") << Ritocco([](Causa& c) { c.testi.convenuto.clear(); }) << false << true << false;
-    QTest::newRow("type 0") << Ritocco([](Causa& c) { c.scelte.tipologia = 0; }) << false << true << false;
-    QTest::newRow("type 13") << Ritocco([](Causa& c) { c.scelte.tipologia = 13; }) << false << true << false;
+    QTest::newRow("type 0") << Ritocco([](Causa& c) { c.scelte.tipologia = Tipologia(0); }) << false << true << false;
+    QTest::newRow("type 13") << Ritocco([](Causa& c) { c.scelte.tipologia = Tipologia(13); }) << false << true << false;
     QTest::newRow("end date emptied") << Ritocco([](Causa& c) { c.testi.possessoFine.clear(); }) << true << false << false;
     QTest::newRow("start unreadable") << Ritocco([](Causa& c) { c.testi.possessoInizio = QStringLiteral("ieri"); })
                                       << true << false << false;
-    QTest::newRow("faith unanswered") << Ritocco([](Causa& c) { c.scelte.sceltafed.reset(); }) << true << false << false;
-    QTest::newRow("interruption 4 of 3") << Ritocco([](Causa& c) { c.scelte.sceltainterr = 4; }) << true << false
+    QTest::newRow("faith unanswered") << Ritocco([](Causa& c) { c.scelte.fede.reset(); }) << true << false << false;
+    QTest::newRow("interruption 4 of 3") << Ritocco([](Causa& c) { c.scelte.interruzione = Interruzione(4); }) << true << false
                                          << false;
     // Dates the Code cannot count from: no judgment rests on them, in the possession or an objection.
     QTest::newRow("possession ending in 2045") << Ritocco([](Causa& c) {
@@ -115,7 +117,7 @@ void TstStatoCausa::mancanzeNominate()
     Causa c;
     c.testi.attore = QStringLiteral("Rossi");
     c.testi.possessoInizio = QStringLiteral("1/1/1980");
-    c.scelte.sceltainterr = 3;
+    c.scelte.interruzione = Interruzione::Nessuna;
     const QStringList m = StatoCausa::mancanze(c);
     QCOMPARE(m.mid(0, 5), (QStringList{QStringLiteral("il convenuto"), QStringLiteral("il bene o diritto"),
                                         QStringLiteral("la località"), QStringLiteral("la tipologia di usucapione"),
@@ -132,17 +134,19 @@ void TstStatoCausa::obiezioni_data()
     QTest::addColumn<QString>("contatore");
     QTest::newRow("none") << Ritocco([](Causa&) {}) << 0 << "";
     // A date objection stands on its start proof alone.
-    QTest::newRow("dates, end proof only") << Ritocco([](Causa& c) { c.scelte.ledatfin = 2; }) << 0 << "";
-    QTest::newRow("dates") << Ritocco([](Causa& c) { c.scelte.ledatin = 2; }) << 1
+    QTest::newRow("dates, end proof only") << Ritocco([](Causa& c) { c.scelte.provaFineDate = ProvaLunga::Transazioni; }) << 0 << "";
+    QTest::newRow("dates") << Ritocco([](Causa& c) { c.scelte.provaInizioDate = ProvaCorta::Transazioni; }) << 1
                            << "È stata formulata n. 1 obiezione.";
-    QTest::newRow("a proof of 0 is none") << Ritocco([](Causa& c) { c.scelte.obiezmodo = 0; }) << 0 << "";
+    QTest::newRow("a proof never chosen is none")
+        << Ritocco([](Causa& c) { c.scelte.obiezioneModo = ProvaRequisito::NonScelta; }) << 0 << "";
     QTest::newRow("interruption and three questionnaires") << Ritocco([](Causa& c) {
-        c.scelte.interdatin = 13;
-        c.scelte.obiezmodo = 4, c.scelte.obiezfede = 12, c.scelte.obiezacq = 1;
+        c.scelte.provaInizioInterruzione = ProvaLunga::Nessuna;
+        c.scelte.obiezioneModo = ProvaRequisito::Donazioni, c.scelte.obiezioneFede = ProvaRequisito::Nessuna;
+        c.scelte.obiezioneTitolo = ProvaRequisito::AttiDisposizione;
     }) << 4 << "Sono state formulate n. 4 obiezioni.";
     QTest::newRow("all seven") << Ritocco([](Causa& c) {
         for (int k = 1; k <= TabelleCausa::obiezioni; ++k)
-            c.scelte.*TabelleCausa::obiezione(k).prova = 1;
+            TabelleCausa::obiezione(k).prova.imposta(c.scelte, qint16(1));
     }) << 7 << "Sono state formulate n. 7 obiezioni.";
 }
 

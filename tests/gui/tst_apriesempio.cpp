@@ -103,7 +103,7 @@ void TstApriEsempio::dalSommario()
     auto* causa = Finestre::di<FinestraCausa>();
     // The last example holds the facts of the tenth record: the act that interrupted is read too.
     QCOMPARE(causa->attore()->text(), QStringLiteral("Elisa Ferri"));
-    QCOMPARE(causaViva().scelte().tipointerr, Scelta(qint16(1)));
+    QCOMPARE(causaViva().scelte().atto, std::optional(AttoInterruttivo::PerditaPossesso));
     QVERIFY(causaViva().solaLettura());
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }

@@ -156,7 +156,7 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     const QString giudizio = sentenza();
     QVERIFY(giudizio.startsWith(QStringLiteral("L'attore")));
     const Causa scritta = causaViva().causa();
-    QCOMPARE(scritta.scelte.obiezfede, Scelta());
+    QVERIFY(!scritta.scelte.obiezioneFede);
 
     const QString file = percorso("Possidoria-dati-Ferrè");
     finta_->dialoghi.risposte.enqueue(file);
@@ -284,10 +284,12 @@ void TstArchivioCausa::testiIntegriTraApriESalva()
     c.testi = {QString(40000, QLatin1Char('N')), QStringLiteral("Bruno"), QStringLiteral("orto"), QStringLiteral("Pisa"),
                QStringLiteral("8/12/1980"), QStringLiteral("12/03/2005"), QStringLiteral(" 8/12/1980 "),
                QStringLiteral("1/1/2005"), {}, {}};
-    c.scelte.tipologia = 1;
-    c.scelte.sceltainterr = 3, c.scelte.sceltamodus = 2, c.scelte.sceltapsic = 2;
-    c.scelte.sceltaprov = 1, c.scelte.sceltafed = 1, c.scelte.sceltaacq = 2;
-    c.scelte.ledatin = 13, c.scelte.ledatfin = 10;
+    c.scelte.tipologia = Tipologia::Proprieta;
+    c.scelte.interruzione = Interruzione::Nessuna, c.scelte.modo = Modo::PacificoPubblico;
+    c.scelte.animo = Animo::DaTitolare, c.scelte.provenienza = Provenienza::Legittima;
+    c.scelte.fede = Fede::Buona, c.scelte.titolo = Titolo::Mancante;
+    // Numbers beyond each list, as an archive may hold them: kept as read.
+    c.scelte.provaInizioDate = ProvaCorta(13), c.scelte.provaFineDate = ProvaLunga::DomandaGiudiziale;
     const QString file = percorso("Possidoria-dati-lungo");
     QVERIFY(salvaFileArchivio(file, c));
     const QByteArray prima = contenuto(file);
@@ -399,7 +401,7 @@ void TstArchivioCausa::aperturaSenzaAvvisi()
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     QVERIFY(!Finestre::caricata(QString::fromLatin1(FinestraDate::nomeDate)));
     QCOMPARE(causaViva().testi().ledateInizio, QStringLiteral("10/1/80"));
-    QCOMPARE(causaViva().scelte().ledatin, Scelta(10));
+    QCOMPARE(causaViva().scelte().provaInizioDate, std::optional(ProvaCorta::Nessuna));
     FinestraDate* d = date(FinestraDate::nomeDate);
     QCOMPARE(d->blocco()->datainizio()->text(), QStringLiteral("10/1/80"));
     QCOMPARE(d->datin()->selezionato(), 10);

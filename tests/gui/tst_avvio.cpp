@@ -124,8 +124,8 @@ private slots:
         Finestre::mostra(QStringLiteral("informa"));
         Finestre::mostra(QStringLiteral("frmTip"));
         Finestre::mostra(QStringLiteral("supportoclienti"));
-        causaViva().imposta(&DatiCausa::tipologia, qint16(3));
-        causaViva().imposta(&DatiCausa::obiezmodo, qint16(4));
+        causaViva().imposta(&DatiCausa::tipologia, Tipologia::Usufrutto);
+        causaViva().imposta(&DatiCausa::obiezioneModo, ProvaRequisito::Donazioni);
         causaViva().impostaArchivio(QStringLiteral("Possidoria-dati-vecchia"));
         QStringList chiuse;
         for (const QString& nome : Finestre::ordineChiusura())

@@ -144,9 +144,9 @@ void TstCausa::controlli()
 void TstCausa::caricaMostraLaCausa()
 {
     // The window shows the case as it stands: a type chosen before it opened is selected.
-    causaViva().imposta(&DatiCausa::tipologia, Scelta(qint16(5)));
+    causaViva().imposta(&DatiCausa::tipologia, Tipologia::Abitazione);
     causa();
-    QCOMPARE(causaViva().scelte().tipologia, Scelta(qint16(5)));
+    QCOMPARE(causaViva().scelte().tipologia, std::optional(Tipologia::Abitazione));
     QCOMPARE(causa()->Option1()->selezionato(), 5);
     causaViva().azzera();
     QCOMPARE(causa()->Option1()->selezionato(), 0);
@@ -247,7 +247,7 @@ void TstCausa::passo()
     compila(testi[0], testi[1], testi[2], testi[3]);
     QCOMPARE(causa()->passo()->text(), atteso);
     if (tipo)
-        QCOMPARE(causaViva().scelte().tipologia, Scelta(qint16(tipo)));
+        QCOMPARE(causaViva().scelte().tipologia, daNumero<Tipologia>(qint16(tipo)));
 }
 
 void TstCausa::procedi_data()
@@ -291,13 +291,13 @@ void TstCausa::cancSenzaTipologiaChiede()
 {
     // Texts typed without a type are a case too: canc asks, and "Annulla" (the default) keeps it all.
     compila(QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("fondo"), QStringLiteral("Lecco"));
-    causaViva().imposta(&DatiCausa::sceltainterr, Scelta(qint16(3)));
+    causaViva().imposta(&DatiCausa::interruzione, Interruzione::Nessuna);
     causa()->findChild<QPushButton*>(QStringLiteral("azzera"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Rossi"));
     QCOMPARE(causa()->luogo()->text(), QStringLiteral("Lecco"));
-    QCOMPARE(causaViva().scelte().sceltainterr, Scelta(qint16(3)));
+    QCOMPARE(causaViva().scelte().interruzione, std::optional(Interruzione::Nessuna));
     // "No" drops it.
     finta_->messaggi.risposte.enqueue(Risposta::No);
     causa()->findChild<QPushButton*>(QStringLiteral("azzera"))->click();
@@ -315,8 +315,8 @@ void TstCausa::cancIniziaUnaNuovaCausa()
     for (int k = 1; k <= 6; ++k)
         p->gruppo(k)->seleziona(2);
     // Two objections: the dates and the manner, whose marker stands on the answer opposed.
-    causaViva().imposta(&DatiCausa::ledatin, Scelta(qint16(2)));
-    causaViva().imposta(&DatiCausa::obiezmodo, Scelta(qint16(4)));
+    causaViva().imposta(&DatiCausa::provaInizioDate, ProvaCorta::Transazioni);
+    causaViva().imposta(&DatiCausa::obiezioneModo, ProvaRequisito::Donazioni);
     QCOMPARE(p->numobiez()->text(), QStringLiteral("Sono state formulate n. 2 obiezioni."));
     QVERIFY(!p->marcatore(0)->isHidden());
     QVERIFY(!p->marcatore(5)->isHidden());

@@ -63,7 +63,7 @@ void TstDocumento::init()
     Causa c;
     c.testi.attore = QStringLiteral("Rossi");
     c.testi.convenuto = QStringLiteral("Bianchi");
-    c.scelte.tipologia = 1;
+    c.scelte.tipologia = Tipologia::Proprieta;
     QVERIFY(salvaFileArchivio(salvato_, c));
     c.testi.attore = QStringLiteral("Verdi");
     QVERIFY(salvaFileArchivio(altro_, c));

@@ -210,19 +210,19 @@ void TstGuide::tipiMaiUsucapibili()
 {
     // Every type the decision loses whatever the facts must be named, with its article, by the
     // guide that explains how the decision is reached.
-    const QMap<int, QStringList> nomi = {
-        {7, {QString::fromUtf8("servitù non apparenti"), QStringLiteral("1061")}},
-        {12, {QStringLiteral("demanio pubblico")}},
+    const QMap<Tipologia, QStringList> nomi = {
+        {Tipologia::ServituNonApparenti, {QString::fromUtf8("servitù non apparenti"), QStringLiteral("1061")}},
+        {Tipologia::DemanioPubblico, {QStringLiteral("demanio pubblico")}},
     };
     const QString testo = testoGuida(QStringLiteral("guidafunzionamento"))->testo;
     int trovati = 0;
     for (const Regola& r : tabellaRegole()) {
-        const bool incondizionata = r.tipoDa != 0 && r.tipoDa == r.tipoA && r.anni == 0 && r.interrotto == 0 &&
-            r.modoacq == 0 && r.animo == 0 && r.fedeposs == 0 && r.sceltaacq == 0 && r.sceltaprov == 0;
+        const bool incondizionata = r.tipi && r.tipi->da == r.tipi->a && r.anni == 0 && !r.interrotto &&
+            !r.modo && !r.animo && !r.fede && !r.titolo && !r.provenienza;
         if (!incondizionata || r.esito != Esito::Perde)
             continue;
-        QVERIFY2(nomi.contains(r.tipoDa), qPrintable(QStringLiteral("tipologia %1").arg(r.tipoDa)));
-        for (const QString& n : nomi.value(r.tipoDa))
+        QVERIFY2(nomi.contains(r.tipi->da), qPrintable(QStringLiteral("tipologia %1").arg(int(r.tipi->da))));
+        for (const QString& n : nomi.value(r.tipi->da))
             QVERIFY2(testo.contains(n), qPrintable(n));
         ++trovati;
     }

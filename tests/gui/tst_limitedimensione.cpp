@@ -32,9 +32,10 @@ Causa casoCompleto()
     c.testi.luogo = QStringLiteral("Città di Castello");
     c.testi.possessoInizio = QStringLiteral("8/12/1980");
     c.testi.possessoFine = QStringLiteral("1/3/2005");
-    c.scelte.tipologia = 1;
-    c.scelte.sceltainterr = 3, c.scelte.sceltamodus = 2, c.scelte.sceltapsic = 2;
-    c.scelte.sceltaprov = 1, c.scelte.sceltafed = 1, c.scelte.sceltaacq = 1;
+    c.scelte.tipologia = Tipologia::Proprieta;
+    c.scelte.interruzione = Interruzione::Nessuna, c.scelte.modo = Modo::PacificoPubblico;
+    c.scelte.animo = Animo::DaTitolare, c.scelte.provenienza = Provenienza::Legittima;
+    c.scelte.fede = Fede::Buona, c.scelte.titolo = Titolo::Idoneo;
     return c;
 }
 

@@ -125,14 +125,29 @@ void TstObiezioni::gruppiDiProve()
     QVERIFY(f->spiega1(23) && !f->spiega1(24));
 
     // Every click stores its index, the second overwriting the first.
-    const Scelta DatiCausa::*vi = nome == QLatin1String("ledate") ? &DatiCausa::ledatin : &DatiCausa::interdatin;
-    const Scelta DatiCausa::*vf = nome == QLatin1String("ledate") ? &DatiCausa::ledatfin : &DatiCausa::interdatfin;
+    const bool ledate = nome == QLatin1String("ledate");
+    const auto provaInizio = [ledate] {
+        const DatiCausa& d = causaViva().scelte();
+        return ledate ? numero(d.provaInizioDate) : numero(d.provaInizioInterruzione);
+    };
+    const auto provaFine = [ledate] {
+        const DatiCausa& d = causaViva().scelte();
+        return ledate ? numero(d.provaFineDate) : numero(d.provaFineInterruzione);
+    };
     f->datin()->pulsante(4)->click();
     f->datfin()->pulsante(fine - 1)->click();
-    QCOMPARE(causaViva().scelte().*vi, Scelta(4));
-    QCOMPARE(causaViva().scelte().*vf, Scelta(fine - 1));
+    // The fourth proof of either list is a gift; the one before "nessuna prova" an oath or a formal notice.
+    if (ledate) {
+        QCOMPARE(causaViva().scelte().provaInizioDate, std::optional(ProvaCorta::Donazioni));
+        QCOMPARE(causaViva().scelte().provaFineDate, std::optional(ProvaLunga::Diffida));
+    } else {
+        QCOMPARE(causaViva().scelte().provaInizioInterruzione, std::optional(ProvaLunga::Donazioni));
+        QCOMPARE(causaViva().scelte().provaFineInterruzione, std::optional(ProvaCorta::Giuramento));
+    }
+    QCOMPARE(provaInizio(), Scelta(4));
+    QCOMPARE(provaFine(), Scelta(fine - 1));
     f->datin()->pulsante(2)->click();
-    QCOMPARE(causaViva().scelte().*vi, Scelta(2));
+    QCOMPARE(provaInizio(), Scelta(2));
     QVERIFY(!f->datin()->pulsante(4)->isChecked());
 }
 
@@ -206,11 +221,11 @@ void TstObiezioni::nessunaProvaInizio()
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
     QCOMPARE(f->blocco()->inizio()->text(), QStringLiteral("giovedì, 1 gennaio 1970"));
     QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 25 anni"));
-    QCOMPARE(causaViva().scelte().ledatin, Scelta(10));
+    QCOMPARE(causaViva().scelte().provaInizioDate, std::optional(ProvaCorta::Nessuna));
 
     f->datin()->pulsante(3)->click();
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
-    QCOMPARE(causaViva().scelte().ledatin, Scelta(3));
+    QCOMPARE(causaViva().scelte().provaInizioDate, std::optional(ProvaCorta::ContrattiLocazione));
     possesso()->datainizio()->setText(QStringLiteral("1/1/1960"));
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
@@ -300,11 +315,11 @@ void TstObiezioni::interruzioneNonCopiaMai()
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/3/1990"));
     QCOMPARE(f->blocco()->datafine()->text(), QStringLiteral("15/3/1991"));
     QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 1 anno e  14 giorni"));
-    QCOMPARE(causaViva().scelte().interdatin, Scelta(13));
-    QCOMPARE(causaViva().scelte().interdatfin, Scelta(10));
+    QCOMPARE(causaViva().scelte().provaInizioInterruzione, std::optional(ProvaLunga::Nessuna));
+    QCOMPARE(causaViva().scelte().provaFineInterruzione, std::optional(ProvaCorta::Nessuna));
     // The dates window's variables are another window's: untouched.
-    QCOMPARE(causaViva().scelte().ledatin, Scelta());
-    QCOMPARE(causaViva().scelte().ledatfin, Scelta());
+    QVERIFY(!causaViva().scelte().provaInizioDate);
+    QVERIFY(!causaViva().scelte().provaFineDate);
 }
 
 // Neither window compares its dates with the plaintiff's: a period outside the possession stands.
@@ -369,11 +384,11 @@ void TstObiezioni::questionarioRitorno()
     QFETCH(int, scelta);
     QFETCH(QString, passoA);
     QFETCH(QString, passoB);
-    const QHash<QString, Scelta DatiCausa::*> variabili{
-        {QStringLiteral("modo"), &DatiCausa::obiezmodo}, {QStringLiteral("psiche"), &DatiCausa::obiezpsiche},
-        {QStringLiteral("provenienza"), &DatiCausa::obiezprov}, {QStringLiteral("fede"), &DatiCausa::obiezfede},
-        {QStringLiteral("acquisto"), &DatiCausa::obiezacq}};
-    const Scelta DatiCausa::*variabile = variabili.value(nome);
+    const QHash<QString, std::optional<ProvaRequisito> DatiCausa::*> variabili{
+        {QStringLiteral("modo"), &DatiCausa::obiezioneModo}, {QStringLiteral("psiche"), &DatiCausa::obiezioneAnimo},
+        {QStringLiteral("provenienza"), &DatiCausa::obiezioneProvenienza},
+        {QStringLiteral("fede"), &DatiCausa::obiezioneFede}, {QStringLiteral("acquisto"), &DatiCausa::obiezioneTitolo}};
+    const std::optional<ProvaRequisito> DatiCausa::*variabile = variabili.value(nome);
 
     Questionario* q = questionario(nome);
     QCOMPARE(q->passo()->text(), passoA);
@@ -388,7 +403,7 @@ void TstObiezioni::questionarioRitorno()
     QVERIFY(opzione);
     const QString contatore = possesso()->numobiez()->text();
     opzione->click();
-    QCOMPARE(causaViva().scelte().*variabile, Scelta(scelta));
+    QCOMPARE(causaViva().scelte().*variabile, daNumero<ProvaRequisito>(qint16(scelta)));
     QCOMPARE(q->passo()->text(), passoB);
     ritorno->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
@@ -404,7 +419,7 @@ void TstObiezioni::questionarioRitorno()
 
     // A new case leaves no objection: the option unchecked, hint A, the return refused again.
     possesso()->hide();
-    causaViva().imposta(&DatiCausa::tipologia, Scelta(qint16(1)));
+    causaViva().imposta(&DatiCausa::tipologia, Tipologia::Proprieta);
     finta_->messaggi.risposte.enqueue(Risposta::No);   // not saved: dropped
     Finestre::di<FinestraCausa>()->azzera_Click();
     QCOMPARE(q->gruppo()->selezionato(), 0);
@@ -417,15 +432,15 @@ void TstObiezioni::questionarioRitorno()
 // A window opened after the case holds its objection shows it; selecting from code stores the index.
 void TstObiezioni::sceltaDaCodice()
 {
-    causaViva().imposta(&DatiCausa::obiezfede, Scelta(qint16(5)));
+    causaViva().imposta(&DatiCausa::obiezioneFede, ProvaRequisito::AltriDocumenti);
     Questionario* q = questionario(QStringLiteral("fede"));
     QVERIFY(q->sceltaFatta());
     QCOMPARE(q->gruppo()->selezionato(), 5);
     q->gruppo()->seleziona(8);
-    QCOMPARE(causaViva().scelte().obiezfede, Scelta(8));
+    QCOMPARE(causaViva().scelte().obiezioneFede, std::optional(ProvaRequisito::Confessione));
     QVERIFY(q->sceltaFatta());
     q->gruppo()->seleziona(13);                // names no button: nothing at all
-    QCOMPARE(causaViva().scelte().obiezfede, Scelta(8));
+    QCOMPARE(causaViva().scelte().obiezioneFede, std::optional(ProvaRequisito::Confessione));
 }
 
 void TstObiezioni::spiegazioniQuestionari_data()
@@ -527,32 +542,34 @@ void TstObiezioni::immagini()
 // again from it, and the proofs stay the proofs of the dates.
 void TstObiezioni::attoInterruttivo_data()
 {
-    QTest::addColumn<int>("atto");
+    QTest::addColumn<AttoInterruttivo>("atto");
     QTest::addColumn<bool>("estinto");
     QTest::addColumn<bool>("chiedeFine");
     QTest::addColumn<QString>("etichetta");
-    QTest::newRow("perdita del possesso") << 1 << false << true << "Data finale dell'interruzione....:";
-    QTest::newRow("domanda giudiziale") << 2 << false << true << "Passata in giudicato il..........:";
-    QTest::newRow("domanda, processo estinto") << 2 << true << false << "Data finale (non richiesta)......:";
-    QTest::newRow("riconoscimento") << 3 << false << false << "Data finale (non richiesta)......:";
+    using A = AttoInterruttivo;
+    QTest::newRow("perdita del possesso") << A::PerditaPossesso << false << true << "Data finale dell'interruzione....:";
+    QTest::newRow("domanda giudiziale") << A::DomandaGiudiziale << false << true << "Passata in giudicato il..........:";
+    QTest::newRow("domanda, processo estinto") << A::DomandaGiudiziale << true << false << "Data finale (non richiesta)......:";
+    QTest::newRow("riconoscimento") << A::Riconoscimento << false << false << "Data finale (non richiesta)......:";
 }
 
 void TstObiezioni::attoInterruttivo()
 {
-    QFETCH(int, atto);
+    QFETCH(AttoInterruttivo, atto);
     QFETCH(bool, estinto);
     QFETCH(bool, chiedeFine);
     QFETCH(QString, etichetta);
     datePossesso(QStringLiteral("1/1/1970"), QStringLiteral("1/1/1995"));
     FinestraDate* f = date(QStringLiteral("interruzione"));
     QVERIFY(f->atto());
-    f->atto()->pulsante(atto)->click();
+    // The acts' options in the order of their numbers.
+    f->atto()->pulsante(*numero<AttoInterruttivo>(atto))->click();
     if (estinto)
         f->estinta()->click();
-    QCOMPARE(causaViva().scelte().tipointerr, Scelta(qint16(atto)));
-    QCOMPARE(causaViva().scelte().domandaestinta.value_or(0) == 1, estinto);
-    QCOMPARE(f->estinta()->isVisibleTo(f), atto == 2);
-    QCOMPARE(f->recupero()->isVisibleTo(f), atto == 1);
+    QCOMPARE(causaViva().scelte().atto, std::optional(atto));
+    QCOMPARE(causaViva().scelte().estinzione == EstinzioneGiudizio::Estinto, estinto);
+    QCOMPARE(f->estinta()->isVisibleTo(f), atto == AttoInterruttivo::DomandaGiudiziale);
+    QCOMPARE(f->recupero()->isVisibleTo(f), atto == AttoInterruttivo::PerditaPossesso);
     QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label2"))->text(), etichetta);
     QCOMPARE(f->blocco()->datafine()->isEnabled(), chiedeFine);
     // A dated document proves the act's day; the act is still the one chosen.
@@ -568,9 +585,9 @@ void TstObiezioni::attoInterruttivo()
     }
     Finestre::mostra(QStringLiteral("interruzione"));
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    salvaImmagine(f, QStringLiteral("interruzione-atto-%1%2").arg(atto).arg(estinto ? QStringLiteral("-estinto") : QString()));
+    salvaImmagine(f, QStringLiteral("interruzione-atto-%1%2").arg(int(atto)).arg(estinto ? QStringLiteral("-estinto") : QString()));
     // Back to the plaintiff's possession: the act is weighed as chosen.
-    QCOMPARE(StatoCausa::attoInterruttivo(causaViva().scelte().tipointerr, causaViva().scelte().interdatin), atto);
+    QCOMPARE(causaViva().scelte().attoInterruzione(), atto);
 }
 
 // An archive written before the act was asked: the window shows the act its start proof names,
@@ -580,13 +597,13 @@ void TstObiezioni::attoDallaProvaDiUnArchivioVecchio()
     Causa vecchia;
     vecchia.testi.interruzioneInizio = QStringLiteral("12/05/2004");
     vecchia.testi.interruzioneFine = QStringLiteral("12/05/2004");
-    vecchia.scelte.interdatin = 11;
-    vecchia.scelte.interdatfin = 5;
+    vecchia.scelte.provaInizioInterruzione = ProvaLunga::Riconoscimento;
+    vecchia.scelte.provaFineInterruzione = ProvaCorta::AltriDocumenti;
     causaViva().sostituisci(vecchia, QString());
     FinestraDate* f = date(QStringLiteral("interruzione"));
     QCOMPARE(f->atto()->selezionato(), 3);
     QVERIFY(!f->blocco()->datafine()->isEnabled());
-    QCOMPARE(causaViva().scelte().tipointerr, Scelta());
+    QVERIFY(!causaViva().scelte().atto);
     f->datin()->pulsante(10)->click();
     QCOMPARE(f->atto()->selezionato(), 2);
     QVERIFY(f->blocco()->datafine()->isEnabled());

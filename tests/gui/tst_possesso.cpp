@@ -58,7 +58,8 @@ private slots:
 private:
     FinestraPossesso* possesso() { return Finestre::di<FinestraPossesso>(); }
     void date(const QString& inizio = QStringLiteral("1/1/70"), const QString& fine = QStringLiteral("1/1/95"));
-    void rispondi(const QVector<int>& risposte);   // one per group, 0 leaves it unanswered
+    // Clicks the option of each answer on the possession given; an empty one is left unanswered.
+    void rispondi(const DatiCausa& r);
     void intestazione(int tipo = 1);
     PiattaformaFinta* finta_ = nullptr;
 };
@@ -81,11 +82,14 @@ void TstPossesso::date(const QString& inizio, const QString& fine)
     QTest::keyClicks(possesso()->datafine(), fine);
 }
 
-void TstPossesso::rispondi(const QVector<int>& risposte)
+void TstPossesso::rispondi(const DatiCausa& r)
 {
-    for (int k = 1; k <= risposte.size(); ++k)
-        if (risposte[k - 1])
-            possesso()->gruppo(k)->pulsante(risposte[k - 1])->click();
+    // Each group lists its options in the order of the answers' numbers.
+    const Scelta numeri[] = {numero(r.interruzione), numero(r.modo), numero(r.animo),
+                             numero(r.provenienza), numero(r.fede), numero(r.titolo)};
+    for (int k = 1; k <= 6; ++k)
+        if (numeri[k - 1])
+            possesso()->gruppo(k)->pulsante(*numeri[k - 1])->click();
 }
 
 void TstPossesso::intestazione(int tipo)
@@ -154,9 +158,10 @@ void TstPossesso::dateAbilitanoIRiquadri()
     for (int i = 1; i <= 6; ++i)
         QVERIFY(possesso()->frame(i)->isEnabled());
     QCOMPARE(possesso()->passo()->text(), tutteLeTipologie);
-    rispondi({3, 2, 2, 1, 1});
+    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona});
     QCOMPARE(possesso()->passo()->text(), tutteLeTipologie);
-    rispondi({0, 0, 0, 0, 0, 2});
+    rispondi({.titolo = Titolo::Mancante});
     QCOMPARE(possesso()->passo()->text(),
              QStringLiteral("correggere, archiviare quanto immesso, scegliere delle obiezioni, visualizzare il risultato "
                             "cliccando sull'apposito tasto ----------------->"));
@@ -165,8 +170,8 @@ void TstPossesso::dateAbilitanoIRiquadri()
     QCOMPARE(possesso()->passo()->text(), QStringLiteral("digitare la data iniziale del possesso"));
     QVERIFY(!possesso()->frame(6)->isEnabled());
     QCOMPARE(possesso()->gruppo(6)->selezionato(), 2);
-    QCOMPARE(causaViva().scelte().sceltainterr, Scelta(qint16(3)));
-    QCOMPARE(causaViva().scelte().sceltaacq, Scelta(qint16(2)));
+    QCOMPARE(causaViva().scelte().interruzione, std::optional(Interruzione::Nessuna));
+    QCOMPARE(causaViva().scelte().titolo, std::optional(Titolo::Mancante));
 }
 
 void TstPossesso::nonoCarattere_data()
@@ -193,7 +198,8 @@ void TstPossesso::cinqueGruppiPoiSentenza()
 {
     intestazione();
     date();
-    rispondi({3, 2, 2, 1, 1});
+    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona});
     possesso()->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     // The refusal names what is missing.
@@ -202,7 +208,7 @@ void TstPossesso::cinqueGruppiPoiSentenza()
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Critico);
     QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
 
-    rispondi({0, 0, 0, 0, 0, 2});
+    rispondi({.titolo = Titolo::Mancante});
     possesso()->cmdavanti_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY(Finestre::caricata(QStringLiteral("sentenza")));
@@ -250,7 +256,9 @@ void TstPossesso::concessioneNonSollevaObiezione()
 void TstPossesso::marcatoriDallaCausa()
 {
     date();
-    rispondi({1, 2, 2, 1, 1, 2});
+    rispondi({.interruzione = Interruzione::MenoDiUnAnno, .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona,
+              .titolo = Titolo::Mancante});
     QVERIFY(possesso()->numobiez()->text().isEmpty());
     for (int k = 2; k <= 7; ++k)
         causaViva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
@@ -263,7 +271,7 @@ void TstPossesso::marcatoriDallaCausa()
     possesso()->gruppo(2)->pulsante(1)->click();
     QVERIFY(possesso()->marcatore(5)->isHidden());
     QVERIFY(!possesso()->marcatore(4)->isHidden());
-    causaViva().imposta(&DatiCausa::obiezmodo, Scelta());
+    causaViva().imposta(&DatiCausa::obiezioneModo, std::nullopt);
     QVERIFY(possesso()->marcatore(4)->isHidden());
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 5 obiezioni."));
     for (int k = 4; k <= 7; ++k)
@@ -349,7 +357,9 @@ void TstPossesso::sentenzaConDataSvuotata()
     QFETCH(QString, inizio);
     intestazione();
     date(QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
-    rispondi({3, 2, 2, 1, 2, 2});
+    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Mala,
+              .titolo = Titolo::Mancante});
     possesso()->datainizio()->setText(inizio);
     QCOMPARE(possesso()->durata()->text(), QString());
     possesso()->cmdavanti_Click();
@@ -377,7 +387,9 @@ void TstPossesso::sentenzaSenzaDatiGenerali()
         Finestre::di<FinestraCausa>()->findChild<QLineEdit*>(vuoto)->clear();
     possesso()->show();
     date();
-    rispondi({3, 2, 2, 1, 1, 2});
+    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona,
+              .titolo = Titolo::Mancante});
     possesso()->cmdavanti_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Non sono stati inseriti i dati generali della causa."));
@@ -408,7 +420,9 @@ void TstPossesso::immagine()
 {
     possesso()->show();
     date(QStringLiteral("8/12/86"), QStringLiteral("8/12/06"));
-    rispondi({1, 2, 2, 1, 1, 1});
+    rispondi({.interruzione = Interruzione::MenoDiUnAnno, .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona,
+              .titolo = Titolo::Idoneo});
     for (int k = 1; k <= 7; ++k)
         causaViva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
     QCOMPARE(possesso()->findChild<QLabel*>(QStringLiteral("inizio"))->text(), QString::fromUtf8("lunedì, 8 dicembre 1986"));
@@ -435,7 +449,9 @@ void TstPossesso::dateFacoltative()
     intestazione();
     possesso()->show();
     date(QStringLiteral("1/1/1980"), QStringLiteral("1/1/2015"));
-    rispondi({3, 2, 2, 1, 2, 2});
+    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Mala,
+              .titolo = Titolo::Mancante});
     QVERIFY(!possesso()->cessazione()->isVisibleTo(possesso()));
     QVERIFY(!possesso()->trascrizione()->isVisibleTo(possesso()));
     possesso()->gruppo(2)->pulsante(1)->click();

@@ -92,7 +92,7 @@ void TstRipristino::copiaLettaComeScritta()
 {
     Ripristino::Copia c;
     c.causa.testi.attore = attore;
-    c.causa.scelte.tipologia = 3;
+    c.causa.scelte.tipologia = Tipologia::Usufrutto;
     c.salvata.testi.attore = QStringLiteral("Rossi");
     c.archivio = QDir::temp().filePath(QStringLiteral("Possidoria-dati-Ferrè"));
     c.ora = QDateTime(QDate(2026, 12, 11), QTime(8, 15), Qt::UTC);

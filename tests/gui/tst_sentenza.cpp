@@ -30,6 +30,16 @@ namespace {
 const QString iniziale = QStringLiteral("nessuna sentenza ancora possibile per \nmancanza di dati\n");
 const QString commentoIniziale = QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\n");
 
+// The plaintiff's answers on the possession, in the order of the window's groups.
+struct Risposte {
+    Interruzione interruzione = Interruzione::Nessuna;
+    Modo modo = Modo::PacificoPubblico;
+    Animo animo = Animo::DaTitolare;
+    Provenienza provenienza = Provenienza::Legittima;
+    Fede fede;
+    Titolo titolo;
+};
+
 } // namespace
 
 class TstSentenza : public QObject {
@@ -66,7 +76,9 @@ private slots:
 
 private:
     FinestraSentenza* sentenza() { return Finestre::di<FinestraSentenza>(); }
-    void causaCompleta(int tipo, const QString& inizio, const QString& fine, const QVector<int>& risposte);
+    // Header, dates and answers typed and clicked: a possession without defects, in bad faith
+    // and without a title.
+    void causaCompleta(Tipologia tipo, const QString& inizio, const QString& fine);
     PiattaformaFinta* finta_ = nullptr;
 };
 
@@ -82,19 +94,23 @@ void TstSentenza::cleanup()
     finta_ = nullptr;
 }
 
-void TstSentenza::causaCompleta(int tipo, const QString& inizio, const QString& fine, const QVector<int>& risposte)
+void TstSentenza::causaCompleta(Tipologia tipo, const QString& inizio, const QString& fine)
 {
     FinestraCausa* c = Finestre::di<FinestraCausa>();
     QTest::keyClicks(c->attore(), QStringLiteral("Mario Rossi"));
     QTest::keyClicks(c->convenuto(), QStringLiteral("Giulia Bianchi"));
     QTest::keyClicks(c->bene(), QStringLiteral("fondo rustico"));
     QTest::keyClicks(c->luogo(), QStringLiteral("Lecco"));
-    c->Option1()->pulsante(tipo)->click();
+    // Each group lists its options in the order of the answers' numbers.
+    c->Option1()->pulsante(*numero<Tipologia>(tipo))->click();
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
     QTest::keyClicks(p->datainizio(), inizio);
     QTest::keyClicks(p->datafine(), fine);
+    const Scelta risposte[] = {numero<Interruzione>(Interruzione::Nessuna), numero<Modo>(Modo::PacificoPubblico),
+                               numero<Animo>(Animo::DaTitolare), numero<Provenienza>(Provenienza::Legittima),
+                               numero<Fede>(Fede::Mala), numero<Titolo>(Titolo::Mancante)};
     for (int k = 1; k <= 6; ++k)
-        p->gruppo(k)->pulsante(risposte[k - 1])->click();
+        p->gruppo(k)->pulsante(*risposte[k - 1])->click();
 }
 
 void TstSentenza::controlli_data()
@@ -139,8 +155,8 @@ void TstSentenza::controlli()
 void TstSentenza::apertaPrimaDelTempo()
 {
     // From the window menu, before the possession window is complete.
-    causaViva().imposta(&DatiCausa::tipologia, qint16(1));
-    causaViva().imposta(&DatiCausa::sceltainterr, qint16(3));
+    causaViva().imposta(&DatiCausa::tipologia, Tipologia::Proprieta);
+    causaViva().imposta(&DatiCausa::interruzione, Interruzione::Nessuna);
     Finestre::di<FinestraCausa>()->visualizza(13);
     FinestraSentenza* s = sentenza();
     QVERIFY(s->isVisible());
@@ -156,7 +172,7 @@ void TstSentenza::apertaPrimaDelTempo()
 
 void TstSentenza::righe()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     const QStringList fatti = {
         QStringLiteral("- nome dell'attore: Mario Rossi"),
@@ -195,7 +211,7 @@ void TstSentenza::righe()
 // in its tooltip, at every position of the scroll bar.
 void TstSentenza::righeLeggibiliPerIntero()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     sentenza()->show();
     QVERIFY(QTest::qWaitForWindowExposed(sentenza()));
@@ -235,7 +251,7 @@ void TstSentenza::barre()
     QFETCH(int, massimo);
     QFETCH(int, pagina);
     QFETCH(int, primaVisibile);
-    causaCompleta(3, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Usufrutto, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     const QStringList elenco = barra == QLatin1String("VScroll1") ? sentenza()->giudizio()->fatti
                                                                   : sentenza()->giudizio()->obiezioni;
@@ -256,7 +272,7 @@ void TstSentenza::barre()
 
 void TstSentenza::sentenzaDueVolte()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
     p->cmdavanti_Click();
     sentenza()->VScroll1()->setValue(4);
@@ -269,7 +285,7 @@ void TstSentenza::sentenzaDueVolte()
 
 void TstSentenza::esportazione()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     // The toolbar's print button and the menu entry are the same action.
     sentenza()->azioneBarra(4)->trigger();
@@ -318,7 +334,7 @@ void TstSentenza::suggerimentoDopoEsportazione()
     QFETCH(bool, scritto);
     QFETCH(bool, aperto);
     QFETCH(QString, passo);
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     finta_->word.esitoMostra = {scritto, QDir::temp().filePath(QStringLiteral("sentenza.odt")), false, aperto,
                                 aperto ? QStringLiteral("writer") : QString()};
@@ -330,7 +346,7 @@ void TstSentenza::suggerimentoDopoEsportazione()
 
 void TstSentenza::esportazioneDopoCanc()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     finta_->messaggi.risposte << Risposta::No;   // the case dropped unsaved
     Finestre::di<FinestraCausa>()->azzera_Click();
@@ -370,7 +386,7 @@ void TstSentenza::esportazioneSenzaSentenza()
     QFETCH(QString, sentenzaScritta);
     QFETCH(QString, commentoScritto);
     if (altraCausa) {
-        causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+        causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
         Finestre::di<FinestraPossesso>()->cmdavanti_Click();
         causaViva().sostituisci(Causa(), QStringLiteral("Possidoria-dati-Verdi"));
     }
@@ -404,26 +420,28 @@ void TstSentenza::messaggiEPossesso()
 
 void TstSentenza::causaIntera_data()
 {
-    QTest::addColumn<int>("tipo");
+    QTest::addColumn<Tipologia>("tipo");
     QTest::addColumn<QString>("inizio");
     QTest::addColumn<QString>("fine");
-    QTest::addColumn<QVector<int>>("risposte");
+    QTest::addColumn<Risposte>("risposte");
     QTest::addColumn<QString>("chiave");
     QTest::addColumn<bool>("vince");
     // Twenty-five years, uninterrupted, peaceful and public, as owner: ordinary prescription.
-    QTest::newRow("R1 proprietà") << 1 << "1/1/70" << "1/1/95" << QVector<int>{3, 2, 2, 1, 2, 2} << "R1" << true;
+    const Risposte malaFede{.fede = Fede::Mala, .titolo = Titolo::Mancante};
+    const Risposte buonaFede{.fede = Fede::Buona, .titolo = Titolo::Idoneo};
+    QTest::newRow("R1 proprietà") << Tipologia::Proprieta << "1/1/70" << "1/1/95" << malaFede << "R1" << true;
     // Five years in good faith with a title is too short for every rule.
-    QTest::newRow("RF troppo breve") << 4 << "1/1/90" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RF" << false;
-    QTest::newRow("RD demanio") << 12 << "1/1/50" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RD" << false;
-    QTest::newRow("RS servitù") << 7 << "1/1/50" << "1/1/95" << QVector<int>{3, 2, 2, 1, 1, 1} << "RS" << false;
+    QTest::newRow("RF troppo breve") << Tipologia::Uso << "1/1/90" << "1/1/95" << buonaFede << "RF" << false;
+    QTest::newRow("RD demanio") << Tipologia::DemanioPubblico << "1/1/50" << "1/1/95" << buonaFede << "RD" << false;
+    QTest::newRow("RS servitù") << Tipologia::ServituNonApparenti << "1/1/50" << "1/1/95" << buonaFede << "RS" << false;
 }
 
 void TstSentenza::causaIntera()
 {
-    QFETCH(int, tipo);
+    QFETCH(Tipologia, tipo);
     QFETCH(QString, inizio);
     QFETCH(QString, fine);
-    QFETCH(QVector<int>, risposte);
+    QFETCH(Risposte, risposte);
     QFETCH(QString, chiave);
     QFETCH(bool, vince);
 
@@ -437,7 +455,8 @@ void TstSentenza::causaIntera()
     QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("convenuto")), QStringLiteral("Giulia Bianchi"));
     QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("bene")), QStringLiteral("fondo"));
     QTest::keyClicks(causa->findChild<QLineEdit*>(QStringLiteral("luogo")), QStringLiteral("Lecco"));
-    causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(tipo))->click();
+    // Each group names its options by the answers' numbers.
+    causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(int(tipo)))->click();
     causa->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
 
     QWidget* possesso = Finestre::finestra(QStringLiteral("possesso"));
@@ -445,8 +464,10 @@ void TstSentenza::causaIntera()
     QTest::keyClicks(possesso->findChild<QLineEdit*>(QStringLiteral("datainizio")), inizio);
     QTest::keyClicks(possesso->findChild<QLineEdit*>(QStringLiteral("datafine")), fine);
     const char* gruppi[6] = {"interr", "modus", "psic", "prov", "fed", "acq"};
+    const qint16 numeri[6] = {qint16(risposte.interruzione), qint16(risposte.modo), qint16(risposte.animo),
+                              qint16(risposte.provenienza), qint16(risposte.fede), qint16(risposte.titolo)};
     for (int k = 0; k < 6; ++k)
-        possesso->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[k])).arg(risposte[k]))->click();
+        possesso->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[k])).arg(numeri[k]))->click();
     possesso->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 
@@ -471,7 +492,7 @@ void TstSentenza::causaIntera()
     QCOMPARE(op.last(), QStringLiteral("show"));
     QVERIFY(finta_->word.testo.contains(QStringLiteral(" 5) - tipologia di usucapione: ") +
                                         ::senzaPunti(
-                                            causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(tipo))->text())));
+                                            causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(int(tipo)))->text())));
 }
 
 void TstSentenza::senzaPunti_data()
@@ -493,14 +514,14 @@ void TstSentenza::senzaPunti()
 
 void TstSentenza::obiezioniLette()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
     CausaViva& c = causaViva();
     c.imposta(&TestiCausa::ledateInizio, QStringLiteral("1/1/80"));
     c.imposta(&TestiCausa::ledateFine, QStringLiteral("1/1/95"));
 
     // With no start proof all four lines read "nessuna obiezione", whatever the end proof.
-    c.imposta(&DatiCausa::ledatfin, qint16(2));
+    c.imposta(&DatiCausa::provaFineDate, ProvaLunga::Transazioni);
     p->cmdavanti_Click();
     QStringList o = sentenza()->giudizio()->obiezioni;
     QCOMPARE(o.value(1), QStringLiteral("- data di fine del possesso: nessuna obiezione"));
@@ -508,8 +529,8 @@ void TstSentenza::obiezioniLette()
     QCOMPARE(o.value(3), QStringLiteral("- la data finale del possesso risulta da: nessuna obiezione"));
 
     // The objection raised: its dates as typed and both proofs, captions without their periods.
-    c.imposta(&DatiCausa::ledatin, qint16(7));
-    c.imposta(&DatiCausa::obiezfede, qint16(20));   // a number naming no proof, as a damaged file may hold
+    c.imposta(&DatiCausa::provaInizioDate, ProvaCorta::Presunzioni);
+    c.imposta(&DatiCausa::obiezioneFede, ProvaRequisito(20));   // a number naming no proof, as a damaged file may hold
     p->cmdavanti_Click();
     o = sentenza()->giudizio()->obiezioni;
     QCOMPARE(o.value(0), QStringLiteral("- data d'inizio del possesso: 1/1/80"));
@@ -523,7 +544,7 @@ void TstSentenza::obiezioniLette()
 // out of date and still gives the reasons of the one shown, never those of another.
 void TstSentenza::percheDopoUnaModifica()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     const QString testo = sentenza()->testosentenza()->toPlainText();
     const QStringList prima = sentenza()->perche();
@@ -531,7 +552,7 @@ void TstSentenza::percheDopoUnaModifica()
     QVERIFY(!sentenza()->superata());
 
     // Violence proved by witnesses would lose the case; the judgment shown has not judged it yet.
-    causaViva().imposta(&DatiCausa::obiezmodo, qint16(6));
+    causaViva().imposta(&DatiCausa::obiezioneModo, ProvaRequisito::Testimoni);
     QVERIFY(sentenza()->superata());
     QCOMPARE(sentenza()->testosentenza()->toPlainText(), testo);
     const QStringList dopo = sentenza()->perche();
@@ -549,7 +570,7 @@ void TstSentenza::percheDopoUnaModifica()
 // Its own button tells the day and the changes of the judgment shown; "Perché?" ends with them.
 void TstSentenza::cheCosaCambierebbe()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     auto* pulsante = sentenza()->findChild<QPushButton*>(QStringLiteral("cambierebbe"));
     QVERIFY(pulsante);
@@ -573,7 +594,7 @@ void TstSentenza::cheCosaCambierebbe()
 
 void TstSentenza::immagine()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     QVERIFY(QTest::qWaitForWindowExposed(sentenza()));
     salvaImmagine(sentenza(), QStringLiteral("sentenza-emessa"));
@@ -600,13 +621,13 @@ void TstSentenza::esportazioneSuperata()
 {
     QFETCH(int, via);
     QFETCH(bool, giudicabile);
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore vince la causa.")));
     if (giudicabile)
-        causaViva().imposta(&DatiCausa::obiezmodo, qint16(6));   // violence proved: now lost
+        causaViva().imposta(&DatiCausa::obiezioneModo, ProvaRequisito::Testimoni);   // violence proved: now lost
     else
-        causaViva().imposta(&DatiCausa::sceltafed, Scelta());
+        causaViva().imposta(&DatiCausa::fede, std::nullopt);
     QVERIFY(sentenza()->superata());
     const QString pdf = QDir::temp().filePath(QStringLiteral("sentenza-superata-%1.pdf").arg(QCoreApplication::applicationPid()));
     finta_->dialoghi.risposte.enqueue(pdf);
@@ -636,7 +657,7 @@ void TstSentenza::esportazioneSuperata()
 // Another case opened leaves nothing of the previous judgment: no facts, no outcome, no PDF name.
 void TstSentenza::altraCausaNessunaSentenza()
 {
-    causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     QVERIFY(sentenza()->giudizio());
     Causa altra;

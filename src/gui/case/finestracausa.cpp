@@ -198,7 +198,7 @@ void FinestraCausa::mostraCausa()
     VistaCausa::mostra(convenuto_, c.testi.convenuto);
     VistaCausa::mostra(bene_, c.testi.bene);
     VistaCausa::mostra(luogo_, c.testi.luogo);
-    option1_->mostra(c.scelte.tipologia.value_or(0));
+    option1_->mostra(::numero(c.scelte.tipologia).value_or(0));
     aggiornapasso();
 }
 
@@ -214,7 +214,7 @@ void FinestraCausa::aggiornapasso()
         t = QStringLiteral("digitare il tipo di bene da usucapire o il diritto relativo");
     else if (c.testi.luogo.isEmpty())
         t = u("digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
-    else if (TabelleCausa::didascaliaTipologia(c.scelte.tipologia.value_or(0)).isEmpty())
+    else if (TabelleCausa::didascaliaTipologia(::numero(c.scelte.tipologia).value_or(0)).isEmpty())
         t = QStringLiteral("scegliere la tipologia di usucapione cliccando in una di esse");
     else
         t = QStringLiteral("correggere, archiviare quanto immesso, procedere con i dati sul possesso cliccando "
@@ -229,7 +229,8 @@ int FinestraCausa::mancanodati() const
 
 void FinestraCausa::Option1_Click(int i)
 {
-    causa_.imposta(&DatiCausa::tipologia, qint16(i));
+    // The types in the order of their numbers.
+    causa_.imposta(&DatiCausa::tipologia, daNumero<Tipologia>(qint16(i)));
 }
 
 void FinestraCausa::cmdavanti_Click()

@@ -172,11 +172,11 @@ struct SecondaData {
     const char* etichetta;
     const char* frame;
 };
-SecondaData secondaData(int atto, bool chiesta)
+SecondaData secondaData(AttoInterruttivo atto, bool chiesta)
 {
     if (!chiesta)
         return {"Data finale (non richiesta)......:", "la seconda data non è richiesta:"};
-    if (atto == StatoCausa::AttoInterruttivo::domanda)
+    if (atto == AttoInterruttivo::DomandaGiudiziale)
         return {"Passata in giudicato il..........:", "il passaggio in giudicato risulta da:"};
     return {"Data finale dell'interruzione....:", "la fine dell'interruzione risulta da:"};
 }
@@ -203,8 +203,9 @@ void FinestraDate::creaAtto()
         b->setToolTip(QString::fromUtf8(x.tip));
         posiziona(b, x.left, 570, x.width, 255);
     }
+    // The options in the order of the acts' numbers.
     atto_->clic = [this](int i) {
-        causa_.imposta(&DatiCausa::tipointerr, qint16(i));
+        causa_.imposta(&DatiCausa::atto, daNumero<AttoInterruttivo>(qint16(i)));
     };
     // Below the end proofs, which are fewer than the start ones: their frame ends with them.
     const int altezzaFine = primaRiga + passoRiga * 10 + 60;
@@ -218,23 +219,25 @@ void FinestraDate::creaAtto()
     for (QCheckBox* c : {estinta_, recupero_})
         posiziona(c, 120 + larghezzaFrame + 60 + 30, altoFrame + altezzaFine + 90, larghezzaFrame - 60, 300);
     connect(estinta_, &QCheckBox::clicked, this,
-            [this](bool si) { causa_.imposta(&DatiCausa::domandaestinta, qint16(si ? 1 : 0)); });
+            [this](bool si) {
+                causa_.imposta(&DatiCausa::estinzione, si ? EstinzioneGiudizio::Estinto : EstinzioneGiudizio::NonEstinto);
+            });
     connect(recupero_, &QCheckBox::clicked, this,
-            [this](bool si) { causa_.imposta(&DatiCausa::recupero1167, qint16(si ? 1 : 0)); });
+            [this](bool si) { causa_.imposta(&DatiCausa::recupero, si ? Recupero::EntroLAnno : Recupero::NonRecuperato); });
 }
 
 void FinestraDate::mostraAtto(const Causa& c)
 {
     const DatiCausa& s = c.scelte;
     // An archive that never asked shows the act its start proof names, once there is one.
-    const bool detto = s.tipointerr || s.interdatin;
-    const int atto = StatoCausa::attoInterruttivo(s.tipointerr, s.interdatin);
-    atto_->mostra(detto ? atto : 0);
-    const bool chiesta = StatoCausa::interruzioneChiedeFine(s);
-    estinta_->setVisible(atto == StatoCausa::AttoInterruttivo::domanda);
-    estinta_->setChecked(s.domandaestinta.value_or(0) == 1);
-    recupero_->setVisible(atto == StatoCausa::AttoInterruttivo::perdita);
-    recupero_->setChecked(s.recupero1167.value_or(0) == 1);
+    const bool detto = s.atto || s.provaInizioInterruzione;
+    const AttoInterruttivo atto = s.attoInterruzione();
+    atto_->mostra(detto ? int(atto) : 0);
+    const bool chiesta = s.interruzioneConRipresa();
+    estinta_->setVisible(atto == AttoInterruttivo::DomandaGiudiziale);
+    estinta_->setChecked(s.estinzione == EstinzioneGiudizio::Estinto);
+    recupero_->setVisible(atto == AttoInterruttivo::PerditaPossesso);
+    recupero_->setChecked(s.recupero == Recupero::EntroLAnno);
     const SecondaData seconda = secondaData(atto, chiesta);
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(QString::fromUtf8(seconda.etichetta));
     auto* frame2 = findChild<QGroupBox*>(QStringLiteral("Frame2"));
@@ -288,8 +291,8 @@ void FinestraDate::mostraCausa()
     const Causa& c = causa_.causa();
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
     blocco_->mostra(c.testi);
-    datin_->mostra((c.scelte.*o.prova).value_or(0));
-    datfin_->mostra((c.scelte.*o.provaFine).value_or(0));
+    datin_->mostra(o.prova.numero(c.scelte).value_or(0));
+    datfin_->mostra(o.provaFine.numero(c.scelte).value_or(0));
     if (atto_)
         mostraAtto(c);
     aggiornapasso();
@@ -308,7 +311,7 @@ void FinestraDate::aggiornapasso()
     if ((c.testi.*o.dataInizio).isEmpty())
         passo_->setText(d_.passoInizio);
     else if (fineChiesta && (c.testi.*o.dataFine).isEmpty())
-        passo_->setText(c.scelte.tipointerr.value_or(0) == StatoCausa::AttoInterruttivo::domanda
+        passo_->setText(c.scelte.atto == AttoInterruttivo::DomandaGiudiziale
                             ? QStringLiteral("digitare la data in cui la sentenza è passata in giudicato, o indicare che il processo si è estinto")
                             : d_.passoFine);
     else if (const QString e = StatoCausa::erroreDate(c.testi.*o.dataInizio,

@@ -274,7 +274,7 @@ void FinestraPossesso::mostraCausa()
     const bool durata = !StatoCausa::durataPossesso(c.testi).isEmpty();
     for (int k = 1; k <= gruppi; ++k) {
         frame(k)->setEnabled(durata);
-        gruppo(k)->mostra((c.scelte.*requisiti()[k - 1].variabile).value_or(0));
+        gruppo(k)->mostra(requisiti()[k - 1].variabile.numero(c.scelte).value_or(0));
     }
     // A marker stands on the answer an objection of the defendant opposes.
     for (QLabel* m : std::as_const(image1_))
@@ -283,15 +283,15 @@ void FinestraPossesso::mostraCausa()
         marcatore(0)->show();
     for (int k = 1; k <= gruppi; ++k) {
         const Requisito& r = requisiti()[k - 1];
-        const int risposta = (c.scelte.*r.variabile).value_or(0);
+        const int risposta = r.variabile.numero(c.scelte).value_or(0);
         if (StatoCausa::obiezioneSollevata(c.scelte, k + 1) && risposta >= 1 && risposta <= int(r.opzioni.size()))
             marcatore(risposta + r.base)->show();
     }
     numobiez_->setText(StatoCausa::contatoreObiezioni(StatoCausa::numeroObiezioni(c.scelte)));
     // Each optional date only where it counts: a violent or clandestine possession, a title declared.
-    const int modo = c.scelte.obiezmodo.value_or(0);
-    const bool violento = c.scelte.sceltamodus.value_or(0) == 1 || (modo >= 1 && modo <= 9);
-    const bool titolo = c.scelte.sceltaacq.value_or(0) == 1;
+    const std::optional<ProvaRequisito>& modo = c.scelte.obiezioneModo;
+    const bool violento = c.scelte.modo == Modo::ViolentoClandestino || (modo && mezzoDiProva(*modo));
+    const bool titolo = c.scelte.titolo == Titolo::Idoneo;
     for (auto [campo, testo, visibile] : {std::tuple{cessazione_, c.testi.cessazioneVizio, violento},
                                           std::tuple{trascrizione_, c.testi.trascrizione, titolo}}) {
         if (campo->text() != testo)
@@ -344,7 +344,7 @@ void FinestraPossesso::oppos1_Click(int k)
     if (k < 2 || k > obiezioni)
         return;
     const Requisito& r = requisiti()[k - 2];
-    const int risposta = (d.*r.variabile).value_or(0);
+    const int risposta = r.variabile.numero(d).value_or(0);
     if (r.concessione != 0 && risposta == r.concessione) {
         piattaforma().messaggi->mostra(u(r.messaggioConcessione), titoloaiuto, Icona::Esclamazione);
         return;
@@ -359,16 +359,19 @@ void FinestraPossesso::oppos1_Click(int k)
         Finestre::mostra(nome);
 }
 
-QString FinestraPossesso::articoloAcquisto(int tipologia)
+QString FinestraPossesso::articoloAcquisto(const std::optional<Tipologia>& tipologia)
 {
-    switch (tipologia) {
-    case 7: return QStringLiteral("1061");      // a non-apparent servitude is never acquired
-    case 8: return QStringLiteral("1159 bis");
-    case 9: return QStringLiteral("1160");
-    case 10: return QStringLiteral("1153");
-    case 11: return QStringLiteral("1162");
-    default: return QStringLiteral("1159");
-    }
+    if (tipologia == Tipologia::ServituNonApparenti)
+        return QStringLiteral("1061");   // a non-apparent servitude is never acquired
+    if (tipologia == Tipologia::PiccolaProprietaRurale)
+        return QStringLiteral("1159 bis");
+    if (tipologia == Tipologia::UniversalitaMobili)
+        return QStringLiteral("1160");
+    if (tipologia == Tipologia::BeniMobili)
+        return QStringLiteral("1153");
+    if (tipologia == Tipologia::MobiliRegistrati)
+        return QStringLiteral("1162");
+    return QStringLiteral("1159");
 }
 
 void FinestraPossesso::cod_Click(int i)
@@ -380,7 +383,7 @@ void FinestraPossesso::cod_Click(int i)
     if (i < gruppi) {
         testo = CodiceCivile::testoVisualizzato(posizioni[i]);
     } else {
-        const QString numero = articoloAcquisto(causa_.scelte().tipologia.value_or(0));
+        const QString numero = articoloAcquisto(causa_.scelte().tipologia);
         if (numero == QLatin1String("1061"))
             testo = CodiceCivile::testoArticolo(numero, CodiceCivile::commiCitati(1061), CodiceCivile::commentoCitato(1061));
         for (int p = 1; testo.isEmpty() && p <= CodiceCivile::numeroArticoli; ++p)

@@ -59,7 +59,7 @@ public:
     QLabel* passo() const { return passo_; }
 
     // The article cod(6) shows for a case type (0 none): "1159", "1159 bis", "1160", "1153", "1162", "1061".
-    static QString articoloAcquisto(int tipologia);
+    static QString articoloAcquisto(const std::optional<Tipologia>& tipologia);
 
 private:
     // The record on screen: dates, answers, the markers of the objections raised and their count.

@@ -201,12 +201,12 @@ const TabelleCausa::Obiezione& Questionario::obiezione() const
 
 bool Questionario::sceltaFatta() const
 {
-    return (causa_.scelte().*obiezione().prova).value_or(0) != 0;
+    return obiezione().prova.numero(causa_.scelte()).value_or(0) != 0;
 }
 
 void Questionario::mostraCausa()
 {
-    gruppo_->mostra((causa_.scelte().*obiezione().prova).value_or(0));
+    gruppo_->mostra(obiezione().prova.numero(causa_.scelte()).value_or(0));
     passo_->setText(sceltaFatta() ? v_.passoB : v_.passoA);
 }
 
