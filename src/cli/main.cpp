@@ -85,7 +85,7 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
     QString t = testo;
     if (righe == Righe::piu) {
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        t.replace(QChar('\r'), QChar('\n'));
+        t.replace(QChar(u'\r'), QChar(u'\n'));
     }
     QString r;
     r.reserve(t.size());
@@ -99,11 +99,11 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
         if ((c == '\n' && righe == Righe::piu) || c == '\t' || !daEscludere(c))
             r += QStringView(QChar::fromUcs4(c));
         else if (c <= 0xff)
-            r += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QChar('0'));
+            r += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QChar(u'0'));
         else if (c <= 0xffff)
-            r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar('0'));
+            r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar(u'0'));
         else
-            r += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QChar('0'));
+            r += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QChar(u'0'));
     }
     return r;
 }

@@ -107,7 +107,7 @@ void mostraRiga(QLabel* l, const QString& riga)
 QString soloCr(QString t)
 {
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
-    t.replace(QChar('\n'), QChar('\r'));
+    t.replace(QChar(u'\n'), QChar(u'\r'));
     return t;
 }
 
