@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     }
 
     // A complete case, then the press, repeated on the loaded windows.
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
     auto* c = Finestre::di<FinestraCausa>();
     c->attore()->setText(QStringLiteral("Mario Rossi"));
     c->convenuto()->setText(QStringLiteral("Giulia Bianchi"));

@@ -48,12 +48,12 @@ int main(int argc, char** argv)
         finta.dialoghi.risposte.enqueue(file);
         QElapsedTimer t;
         t.start();
-        ArchivioCausa::apri();
+        ArchivioCausa::apri(causaViva());
         tempi << t.nsecsElapsed() / 1e6;
         create = 0;
         for (const char* nome : finestreCausa)
             create += Finestre::caricata(QString::fromLatin1(nome));
-        if (CausaViva::attiva().causa() != c) {
+        if (causaViva().causa() != c) {
             out << "the case did not come back\n";
             return 1;
         }
@@ -65,11 +65,11 @@ int main(int argc, char** argv)
         for (const char* nome : finestreCausa)
             Finestre::finestra(QString::fromLatin1(nome));
         for (int g = 0; g < giri; ++g) {
-            CausaViva::attiva().azzera();
+            causaViva().azzera();
             finta.dialoghi.risposte.enqueue(file);
             QElapsedTimer t;
             t.start();
-            ArchivioCausa::apri();
+            ArchivioCausa::apri(causaViva());
             caricate << t.nsecsElapsed() / 1e6;
         }
     }

@@ -1,6 +1,7 @@
 # Installation where a desktop finds the program, and a Debian package of the same files:
 #   <prefix>/bin/possidoria, possidoria-sentenza (the command-line judge)
 #   <prefix>/lib/<architecture>/possidoria/libpossidoria-stampa.so (the printer, loaded when the user prints)
+#   <prefix>/lib/<architecture>/possidoria/libpossidoria-disegno.so (the judge's drawing, loaded for a PDF or a picture)
 #   <prefix>/share/possidoria/SuggerimentiPossidoria.TXT, Internet.mid, esempi/ (the example cases)
 #   <prefix>/share/applications/possidoria.desktop
 #   <prefix>/share/icons/hicolor/scalable/apps/possidoria.svg
@@ -22,9 +23,10 @@ else()
 endif()
 file(RELATIVE_PATH _moduli_relativi /prefisso/${CMAKE_INSTALL_BINDIR} /prefisso/${POSSIDORIA_CARTELLA_MODULI})
 target_compile_definitions(pos_platform PRIVATE POSSIDORIA_MODULI_RELATIVI="${_moduli_relativi}")
+target_compile_definitions(possidoria-sentenza PRIVATE POSSIDORIA_MODULI_RELATIVI="${_moduli_relativi}")
 
 install(TARGETS possidoria possidoria-sentenza RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS possidoria-stampa LIBRARY DESTINATION ${POSSIDORIA_CARTELLA_MODULI})
+install(TARGETS possidoria-stampa possidoria-disegno LIBRARY DESTINATION ${POSSIDORIA_CARTELLA_MODULI})
 install(FILES ${CMAKE_BINARY_DIR}/SuggerimentiPossidoria.TXT ${CMAKE_BINARY_DIR}/Internet.mid
         DESTINATION ${POSSIDORIA_CARTELLA_DATI})
 file(GLOB _esempi_installati ${CMAKE_SOURCE_DIR}/resources/esempi/Possidoria-dati-*)

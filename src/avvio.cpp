@@ -5,6 +5,7 @@
 #include "gui/frame/modpossidoria.h"
 #include "gui/case/ripristino.h"
 #include "finestre_programma.h"
+#include "core/causaviva.h"
 #include "platform/messaggiqt.h"
 #include "platform/midifluid.h"
 #include "platform/porte.h"
@@ -154,7 +155,9 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     StampanteAlBisogno stampante;
     WordQt word;
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
-    registraFinestre();
+    // The case being worked on, one for the program's life, handed to the windows that show it.
+    CausaViva causa;
+    registraFinestre(causa);
     // A logout asks about unsaved changes as the exit does, and may be cancelled.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager& sessione) {
         const bool chiede = sessione.allowsInteraction();
@@ -165,12 +168,12 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
             sessione.cancel();
     });
     Finestre::mostra(QStringLiteral("frmSplash"));
-    Ripristino::Custode custode;
+    Ripristino::Custode custode(causa);
     // A case left unsaved by a crash is offered back first, over the main menu, then on its window.
     if (!Ripristino::abbandonate().isEmpty()) {
         midi.pausa();
         ModPossidoria::mostramenu();
-        if (Ripristino::offri())
+        if (Ripristino::offri(causa))
             Finestre::mostra(QStringLiteral("causa"));
     }
     if (!riga.file.isEmpty()) {

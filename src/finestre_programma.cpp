@@ -24,8 +24,9 @@ template <class T> static void finestra(const char* nome)
     Finestre::registra(QString::fromLatin1(nome), [] { return new T; });
 }
 
-void registraFinestre()
+void registraFinestre(CausaViva& causa)
 {
+    CausaViva* viva = &causa;
     finestra<FrmSplash>("frmSplash");
     finestra<FinestraScelta>("scelta");
     finestra<FrmTip>("frmTip");
@@ -34,21 +35,19 @@ void registraFinestre()
     finestra<Norme>("norme");
     finestra<Massime>("massime");
     finestra<Sommario>("sommario");
-    Finestre::registra<FinestraCausa>();
-    Finestre::registra<FinestraPossesso>();
+    Finestre::registra(QString::fromLatin1(FinestraCausa::nomeFinestra), [viva] { return new FinestraCausa(*viva); });
+    Finestre::registraArchivio(QString::fromLatin1(FinestraCausa::nomeFinestra));
+    Finestre::registra(QString::fromLatin1(FinestraPossesso::nomeFinestra), [viva] { return new FinestraPossesso(*viva); });
     for (const char* nome : {FinestraDate::nomeDate, FinestraDate::nomeInterruzione})
-        Finestre::registra(QString::fromLatin1(nome), [nome] { return new FinestraDate(QString::fromLatin1(nome)); });
+        Finestre::registra(QString::fromLatin1(nome), [viva, nome] { return new FinestraDate(*viva, QString::fromLatin1(nome)); });
     for (const QString& nome : Questionario::nomi())
-        Finestre::registra(nome, [nome] { return new Questionario(nome); });
-    Finestre::registra<FinestraSentenza>();
+        Finestre::registra(nome, [viva, nome] { return new Questionario(*viva, nome); });
+    Finestre::registra(QString::fromLatin1(FinestraSentenza::nomeFinestra), [viva] { return new FinestraSentenza(*viva); });
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });
-    Finestre::alCongedo([] { CausaViva::attiva().azzera(); });
-    Finestre::impostaCustode({[] { return CausaViva::attiva().modificata(); }, &ArchivioCausa::lasciaCausa});
+    Finestre::alCongedo([viva] { viva->azzera(); });
+    Finestre::impostaCustode({[viva] { return viva->modificata(); },
+                              [viva](const QString& perFare) { return ArchivioCausa::lasciaCausa(*viva, perFare); }});
     // The case windows' titles follow the case: "*" while it has unsaved changes.
-    static bool collegata = false;
-    if (!collegata) {
-        QObject::connect(&CausaViva::attiva(), &CausaViva::modificataCambiata, &FinestraLavoro::segnaCausaModificata);
-        collegata = true;
-    }
+    QObject::connect(viva, &CausaViva::modificataCambiata, &FinestraLavoro::segnaCausaModificata);
 }

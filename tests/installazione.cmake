@@ -8,7 +8,7 @@ endif()
 set(desktop ${PREFISSO}/${DATADIR}/applications/possidoria.desktop)
 set(mime ${PREFISSO}/${DATADIR}/mime/packages/possidoria.xml)
 set(metainfo ${PREFISSO}/${DATADIR}/metainfo/org.example.possidoria.metainfo.xml)
-foreach(f ${BINDIR}/possidoria ${BINDIR}/possidoria-sentenza ${MODULI}/libpossidoria-stampa.so ${DATADIR}/possidoria/SuggerimentiPossidoria.TXT
+foreach(f ${BINDIR}/possidoria ${BINDIR}/possidoria-sentenza ${MODULI}/libpossidoria-stampa.so ${MODULI}/libpossidoria-disegno.so ${DATADIR}/possidoria/SuggerimentiPossidoria.TXT
           ${DATADIR}/possidoria/Internet.mid ${DATADIR}/applications/possidoria.desktop
           ${DATADIR}/icons/hicolor/scalable/apps/possidoria.svg ${DATADIR}/mime/packages/possidoria.xml
           ${DATADIR}/metainfo/org.example.possidoria.metainfo.xml ${MANDIR}/man1/possidoria.1.gz
@@ -21,6 +21,14 @@ endforeach()
 execute_process(COMMAND test -x ${PREFISSO}/${BINDIR}/possidoria RESULT_VARIABLE esito)
 if(NOT esito EQUAL 0)
   message(FATAL_ERROR "il programma installato non è eseguibile")
+endif()
+# The installed judge finds its drawing module in the installed library folder.
+file(GLOB esempi_installati ${PREFISSO}/${DATADIR}/possidoria/esempi/Possidoria-dati-esempio-*)
+list(GET esempi_installati 0 esempio_installato)
+execute_process(COMMAND ${PREFISSO}/${BINDIR}/possidoria-sentenza --timeline ${PREFISSO}/linea.png ${esempio_installato}
+                RESULT_VARIABLE esito OUTPUT_QUIET ERROR_VARIABLE uscita)
+if(NOT esito EQUAL 0 OR NOT EXISTS ${PREFISSO}/linea.png)
+  message(FATAL_ERROR "il giudice installato non disegna (${esito}):\n${uscita}")
 endif()
 # The entry starts the installed program by name with the chosen files, shows the installed icon
 # and declares the type of the case archives.

@@ -1,24 +1,22 @@
 // possidoria-sentenza: judges archived cases from the command line. Each file is read as "&Apri..."
 // reads it and judged as "&Sentenza" judges it, from the case record alone: no window, no screen.
 //   possidoria-sentenza [--json] [--pdf CARTELLA] [--timeline FILE.png] [--sovrascrivi] [--] FILE...
-// Exit status 0; 1 when the output could not be written; 2 when a file could not be judged or the
-// command line is wrong (the reason on standard error).
+// Exit status 0; 1 when the output or a document could not be written (the drawing module missing,
+// nothing is judged); 2 when a file could not be judged or the command line is wrong (the reason on
+// standard error).
+#include "cli/disegno.h"
 #include "core/archivio.h"
 #include "core/statocausa.h"
-#include "documento/documentosentenza.h"
 #include "core/giudizio.h"
-#include "documento/lineatempo.h"
 #include "core/scritturafile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <memory>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
+#include <QLibrary>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -67,6 +65,8 @@ void scrivi(FILE* f, const QString& testo)
 // paragraph separators. A surrogate without its pair has no form to send.
 bool daEscludere(char32_t c)
 {
+    if (c >= 0x20 && c < 0x7f)
+        return false;
     if (c < 0x20 || (c >= 0x7f && c <= 0x9f) || QChar::isSurrogate(c))
         return true;
     const QChar::Category categoria = QChar::category(c);
@@ -85,11 +85,13 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
     QString t = testo;
     if (righe == Righe::piu) {
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        t.replace(QChar(u'\r'), QChar(u'\n'));
+        t.replace(QChar('\r'), QChar('\n'));
     }
     QString r;
-    r.reserve(t.size());
+    // Characters shown as they are go out a run at a time, and a text with nothing to escape as it is.
+    qsizetype daCopiare = 0;
     for (qsizetype i = 0; i < t.size(); ++i) {
+        const qsizetype inizio = i;
         char32_t c = t[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
             // The two halves read in order: arguments may be evaluated in any order.
@@ -97,14 +99,21 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
             ++i;
         }
         if ((c == '\n' && righe == Righe::piu) || c == '\t' || !daEscludere(c))
-            r += QStringView(QChar::fromUcs4(c));
-        else if (c <= 0xff)
-            r += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QChar(u'0'));
+            continue;
+        if (r.isEmpty())
+            r.reserve(t.size() + 16);
+        r += QStringView(t).sliced(daCopiare, inizio - daCopiare);
+        daCopiare = i + 1;
+        if (c <= 0xff)
+            r += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QChar('0'));
         else if (c <= 0xffff)
-            r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar(u'0'));
+            r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar('0'));
         else
-            r += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QChar(u'0'));
+            r += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QChar('0'));
     }
+    if (daCopiare == 0)
+        return t;
+    r += QStringView(t).sliced(daCopiare);
     return r;
 }
 
@@ -150,50 +159,119 @@ QString testo(const QString& file, const Giudizio& g, const QString& pdf)
     return r + QLatin1Char('\n');
 }
 
-// The day of the usucapione and the changes that would turn the outcome, each with its rule.
-QJsonObject jsonGiorno(const GiornoUsucapione& g)
+// JSON written straight into one buffer, byte for byte as QJsonDocument writes it compact: a
+// thousand judgments' objects are not built only to be taken apart again.
+void jsonTesto(QByteArray& b, QStringView s)
 {
-    const char* const tipi[] = {"nessuno", "compiuta", "maturerebbe", "irraggiungibile"};
-    return {
-        {QStringLiteral("tipo"), QLatin1String(tipi[int(g.tipo)])},
-        {QStringLiteral("data"), g.data ? QJsonValue(g.data->toString(Qt::ISODate)) : QJsonValue()},
-        {QStringLiteral("regola"), g.regola.isEmpty() ? QJsonValue() : QJsonValue(g.regola)},
-        {QStringLiteral("testo"), g.testo},
-    };
+    // A character beyond the 16-bit plane, or half of one, is rare: Qt's own writer takes the text.
+    for (const QChar c : s)
+        if (c.isSurrogate()) {
+            const QByteArray d = QJsonDocument(QJsonArray{s.toString()}).toJson(QJsonDocument::Compact);
+            b += QByteArrayView(d).sliced(1, d.size() - 2);
+            return;
+        }
+    const QByteArray u = s.toUtf8();
+    b += '"';
+    qsizetype daCopiare = 0;
+    for (qsizetype i = 0; i < u.size(); ++i) {
+        const uchar c = uchar(u[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        b.append(u.constData() + daCopiare, i - daCopiare);
+        daCopiare = i + 1;
+        b += '\\';
+        switch (c) {
+        case '"': b += '"'; break;
+        case '\\': b += '\\'; break;
+        case '\b': b += 'b'; break;
+        case '\f': b += 'f'; break;
+        case '\n': b += 'n'; break;
+        case '\r': b += 'r'; break;
+        case '\t': b += 't'; break;
+        default:
+            b += "u00";
+            b += "0123456789abcdef"[c >> 4];
+            b += "0123456789abcdef"[c & 0xf];
+        }
+    }
+    b.append(u.constData() + daCopiare, u.size() - daCopiare);
+    b += '"';
 }
 
-QJsonArray jsonCambiamenti(const std::vector<Cambiamento>& cambiamenti)
+void jsonData(QByteArray& b, const std::optional<QDate>& d)
 {
-    const char* const tipi[] = {"obiezione", "risposta", "data"};
-    QJsonArray r;
-    for (const Cambiamento& c : cambiamenti)
-        r.append(QJsonObject{
-            {QStringLiteral("tipo"), QLatin1String(tipi[int(c.tipo)])},
-            {QStringLiteral("testo"), c.testo},
-            {QStringLiteral("regola"), c.regola},
-            {QStringLiteral("vince"), c.esito == Esito::Vince},
-            {QStringLiteral("data"), c.data ? QJsonValue(c.data->toString(Qt::ISODate)) : QJsonValue()},
-        });
-    return r;
+    if (d)
+        jsonTesto(b, d->toString(Qt::ISODate));
+    else
+        b += "null";
 }
 
-QJsonObject json(const QString& file, const Giudizio& g)
+void jsonRighe(QByteArray& b, const QStringList& righe)
 {
-    return {
-        {QStringLiteral("giorno"), jsonGiorno(g.alternative.giorno)},
-        {QStringLiteral("cambierebbe"), jsonCambiamenti(g.alternative.cambiamenti)},
-        {QStringLiteral("file"), file},
-        {QStringLiteral("regola"), g.decisione.chiave},
-        {QStringLiteral("vince"), g.decisione.esito == Esito::Vince},
-        // The day the usucapione was acquired, or null when the plaintiff loses.
-        {QStringLiteral("compiuta"), g.decisione.compiuta ? QJsonValue(g.decisione.compiuta->toString(Qt::ISODate))
-                                                          : QJsonValue()},
-        {QStringLiteral("perche"), QJsonArray::fromStringList(g.perche)},
-        {QStringLiteral("sentenza"), g.sentenza.testo},
-        {QStringLiteral("commento"), g.sentenza.commento},
-        {QStringLiteral("fatti"), QJsonArray::fromStringList(g.fatti)},
-        {QStringLiteral("obiezioni"), QJsonArray::fromStringList(g.obiezioni)},
-    };
+    b += '[';
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        if (i)
+            b += ',';
+        jsonTesto(b, righe[i]);
+    }
+    b += ']';
+}
+
+// One judgment, its keys in the order QJsonObject sorts them: the day of the usucapione and the
+// changes that would turn the outcome, each with its rule; the PDF the case went to, under the name
+// the run gave it.
+void json(QByteArray& b, const QString& file, const Giudizio& g, const QString& pdf)
+{
+    const char* const tipiCambiamento[] = {"obiezione", "risposta", "data"};
+    b += "{\"cambierebbe\":[";
+    bool primo = true;
+    for (const Cambiamento& c : g.alternative.cambiamenti) {
+        b += primo ? "{\"data\":" : ",{\"data\":";
+        primo = false;
+        jsonData(b, c.data);
+        b += ",\"regola\":";
+        jsonTesto(b, c.regola);
+        b += ",\"testo\":";
+        jsonTesto(b, c.testo);
+        b += ",\"tipo\":\"";
+        b += tipiCambiamento[int(c.tipo)];
+        b += c.esito == Esito::Vince ? "\",\"vince\":true}" : "\",\"vince\":false}";
+    }
+    b += "],\"commento\":";
+    jsonTesto(b, g.sentenza.commento);
+    // The day the usucapione was acquired, or null when the plaintiff loses.
+    b += ",\"compiuta\":";
+    jsonData(b, g.decisione.compiuta);
+    b += ",\"fatti\":";
+    jsonRighe(b, g.fatti);
+    b += ",\"file\":";
+    jsonTesto(b, file);
+    const char* const tipiGiorno[] = {"nessuno", "compiuta", "maturerebbe", "irraggiungibile"};
+    const GiornoUsucapione& giorno = g.alternative.giorno;
+    b += ",\"giorno\":{\"data\":";
+    jsonData(b, giorno.data);
+    b += ",\"regola\":";
+    if (giorno.regola.isEmpty())
+        b += "null";
+    else
+        jsonTesto(b, giorno.regola);
+    b += ",\"testo\":";
+    jsonTesto(b, giorno.testo);
+    b += ",\"tipo\":\"";
+    b += tipiGiorno[int(giorno.tipo)];
+    b += "\"},\"obiezioni\":";
+    jsonRighe(b, g.obiezioni);
+    if (!pdf.isEmpty()) {
+        b += ",\"pdf\":";
+        jsonTesto(b, pdf);
+    }
+    b += ",\"perche\":";
+    jsonRighe(b, g.perche);
+    b += ",\"regola\":";
+    jsonTesto(b, g.decisione.chiave);
+    b += ",\"sentenza\":";
+    jsonTesto(b, g.sentenza.testo);
+    b += g.decisione.esito == Esito::Vince ? ",\"vince\":true}" : ",\"vince\":false}";
 }
 
 // The output flushed: 0 when all of it was written, else 1 with the reason on standard error.
@@ -260,6 +338,39 @@ QString nomeNumerato(const QString& nome, int n)
     return n == 1 ? nome : nome.chopped(4) + QStringLiteral(" (%1).pdf").arg(n);
 }
 
+const QLatin1String nomeModuloDisegno("libpossidoria-disegno.so");
+
+// The drawing module: beside the judge in a build, in the program's own library folder once
+// installed. Looked for before any application exists, from the executable's own path.
+QString moduloDisegno()
+{
+    const QDir eseguibile(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    if (eseguibile.exists(nomeModuloDisegno))
+        return eseguibile.filePath(nomeModuloDisegno);
+    return QDir::cleanPath(eseguibile.filePath(QLatin1String(POSSIDORIA_MODULI_RELATIVI "/") + nomeModuloDisegno));
+}
+
+// The module loaded for the rest of the run, or nothing with the reason on standard error.
+const Disegno* caricaDisegno()
+{
+    const QString percorso = moduloDisegno();
+    const QString conseguenza = QStringLiteral("senza di esso non si scrivono né il PDF né l'immagine. "
+                                               "Reinstallare il programma.\n");
+    if (!QFileInfo::exists(percorso)) {
+        scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma non si trova in %1: ")
+                               .arg(perTerminale(percorso)) + conseguenza);
+        return nullptr;
+    }
+    QLibrary libreria(percorso);
+    libreria.setLoadHints(QLibrary::PreventUnloadHint);
+    const auto voce = reinterpret_cast<VoceDisegno>(libreria.resolve(POSSIDORIA_DISEGNO));
+    if (const Disegno* d = voce ? voce() : nullptr)
+        return d;
+    scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma %1 non si carica (%2): ")
+                           .arg(perTerminale(percorso), perTerminale(libreria.errorString())) + conseguenza);
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -322,11 +433,15 @@ int main(int argc, char* argv[])
         scrivi(stderr, QString::fromUtf8(uso));
         return 2;
     }
-    // Drawing (a PDF, a picture) needs Qt Gui, offscreen; judging alone needs Qt Core only.
-    const bool disegna = !cartellaPdf.isEmpty() || !lineaTempo.isEmpty();
-    if (disegna)
+    // Drawing (a PDF, a picture) needs Qt Gui, offscreen, from its module; judging alone needs Qt Core only.
+    const Disegno* disegno = nullptr;
+    if (!cartellaPdf.isEmpty() || !lineaTempo.isEmpty()) {
+        disegno = caricaDisegno();
+        if (!disegno)
+            return 1;
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app(disegna ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    }
+    std::unique_ptr<QCoreApplication> app(disegno ? disegno->applicazione(argc, argv) : new QCoreApplication(argc, argv));
 
     int stato = 0;
     bool documentiMancati = false;   // a PDF or a picture asked for and not written
@@ -347,14 +462,15 @@ int main(int argc, char* argv[])
         }
         QString pdfScritto;
         if (!cartellaPdf.isEmpty()) {
-            const QString nome = DocumentoSentenza::nomeFilePdf(g->causa.testi.attore, g->causa.testi.convenuto);
-            const std::optional<QByteArray> pdf = pdfSentenza(
-                documentoDelGiudizio(*g, QStringLiteral("Possidoria - causa elettronica con sentenza"), QDate::currentDate()));
+            const QString nome = disegno->nomePdf(*g);
+            QByteArray pdf;
+            const bool composto = disegno->pdf(*g, QStringLiteral("Possidoria - causa elettronica con sentenza"),
+                                               QDate::currentDate(), pdf);
             QString pdfTentato = QDir(cartellaPdf).filePath(nome);
             EsitoScrittura scritto{false, QStringLiteral("il documento PDF non ha potuto essere composto")};
-            for (int n = 1; pdf && n <= 1000; ++n) {
+            for (int n = 1; composto && n <= 1000; ++n) {
                 pdfTentato = QDir(cartellaPdf).filePath(nomeNumerato(nome, n));
-                scritto = scriviDocumento(pdfTentato, *pdf);
+                scritto = scriviDocumento(pdfTentato, pdf);
                 if (!scritto.occupato)
                     break;
             }
@@ -369,9 +485,7 @@ int main(int argc, char* argv[])
         if (!lineaTempo.isEmpty()) {
             // Whole or nothing, and never onto a pipe or a device, as every file the program writes.
             QByteArray png;
-            QBuffer memoria(&png);
-            memoria.open(QIODevice::WriteOnly);
-            const EsitoScrittura scritta = immagineLineaTempo(*g).save(&memoria, "PNG")
+            const EsitoScrittura scritta = disegno->lineaTempo(*g, png)
                                                ? scriviDocumento(lineaTempo, png)
                                                : EsitoScrittura{false, QStringLiteral("l'immagine non è stata composta")};
             if (!scritta) {
@@ -381,12 +495,9 @@ int main(int argc, char* argv[])
             }
         }
         if (json) {
-            QJsonObject oggetto = ::json(percorso, *g);
-            // The PDF the case went to, under the name the run gave it.
-            if (!pdfScritto.isEmpty())
-                oggetto.insert(QStringLiteral("pdf"), pdfScritto);
-            scrivi(stdout, (primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n")) +
-                               QJsonDocument(oggetto).toJson(QJsonDocument::Compact));
+            QByteArray oggetto = primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n");
+            ::json(oggetto, percorso, *g, pdfScritto);
+            scrivi(stdout, oggetto);
             primo = false;
         } else {
             scrivi(stdout, testo(percorso, *g, pdfScritto));

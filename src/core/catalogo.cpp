@@ -9,95 +9,99 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The first paragraph of an article as the library holds it, between single quotes and without
-// its closing full stop, so that the sentence around it can go on.
-QString citazione(int articolo)
+// Paragraph n (from 1) of an article as the library holds it; empty when it has none.
+QString comma(const QString& articolo, int n)
 {
-    QString comma = CodiceCivile::commiArticolo(articolo).value(0);
-    if (comma.endsWith(u'.'))
-        comma.chop(1);
-    return u'\'' + comma + u'\'';
+    return CodiceCivile::commiArticolo(articolo).value(n - 1);
+}
+
+QString comma(int articolo, int n)
+{
+    return comma(QString::number(articolo), n);
+}
+
+// A passage between single quotes, without its closing full stop, so that the sentence around it
+// can go on.
+QString virgolette(QString passo)
+{
+    if (passo.endsWith(u'.'))
+        passo.chop(1);
+    return u'\'' + passo + u'\'';
+}
+
+// A paragraph of an article quoted whole.
+QString citazione(const QString& articolo, int n = 1)
+{
+    return virgolette(comma(articolo, n));
+}
+
+QString citazione(int articolo, int n = 1)
+{
+    return citazione(QString::number(articolo), n);
+}
+
+// The first sentence of a paragraph.
+QString primoPeriodo(const QString& testo)
+{
+    const qsizetype fine = testo.indexOf(u". "_s);
+    return fine < 0 ? testo : testo.left(fine + 1);
+}
+
+// A paragraph from the words given to its end; empty when they are not in it.
+QString daParole(const QString& testo, const QString& inizio)
+{
+    const qsizetype i = testo.indexOf(inizio);
+    return i < 0 ? QString() : testo.mid(i);
+}
+
+// A paragraph up to the words fino, then "..." for what is left out, then again from the words da;
+// empty when either is not in it.
+QString omettendo(const QString& testo, const QString& fino, const QString& da)
+{
+    const qsizetype taglio = testo.indexOf(fino);
+    const qsizetype ripresa = taglio < 0 ? -1 : testo.indexOf(da, taglio + fino.size());
+    if (ripresa < 0)
+        return {};
+    return testo.left(taglio + fino.size()) + u" ... "_s + testo.mid(ripresa);
 }
 
 // Built on first use, so that no other static initialisation can see it half made.
 std::vector<VoceCatalogo> costruisci()
 {
-    // The Civil Code passages the judgments quote, in their official wording, each between single
-    // quotes and without its closing full stop so that the sentence around it can go on.
-    const QString art823 =
-        u"'I beni che fanno parte del demanio pubblico sono inalienabili e non possono formare oggetto "
-        u"di diritti a favore di terzi, se non nei modi e nei limiti stabiliti dalle leggi che li "
-        u"riguardano'"_s;
-    const QString art1061 =
-        u"'Le servitù non apparenti non possono acquistarsi per usucapione o per destinazione del padre "
-        u"di famiglia. Non apparenti sono le servitù quando non si hanno opere visibili e permanenti "
-        u"destinate al loro esercizio'"_s;
-    const QString art1140 =
-        u"'Il possesso è il potere sulla cosa che si manifesta in un'attività corrispondente "
-        u"all'esercizio della proprietà o di altro diritto reale'"_s;
-    const QString art1141primo =
-        u"'Si presume il possesso in colui che esercita il potere di fatto, quando non si prova che ha "
-        u"cominciato a esercitarlo semplicemente come detenzione'"_s;
-    const QString art1141secondo =
-        u"'Se alcuno ha cominciato ad avere la detenzione, non può acquistare il possesso finché il "
-        u"titolo non venga a essere mutato per causa proveniente da un terzo o in forza di opposizione "
-        u"da lui fatta contro il possessore'"_s;
-    const QString art1147 =
-        u"'È possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. La buona fede "
-        u"non giova se l'ignoranza dipende da colpa grave'"_s;
-    const QString art1153 =
-        u"'Colui al quale sono alienati beni mobili da parte di chi non ne è proprietario, ne acquista "
-        u"la proprietà mediante il possesso, purché sia in buona fede al momento della consegna e "
-        u"sussista un titolo idoneo al trasferimento della proprietà'"_s;
-    const QString art1154 =
-        u"'A colui che ha acquistato conoscendo l'illegittima provenienza della cosa non giova "
-        u"l'erronea credenza che il suo autore o un precedente possessore ne sia divenuto proprietario'"_s;
-    const QString art1158 =
-        u"'La proprietà dei beni immobili e gli altri diritti reali di godimento sui beni medesimi si "
-        u"acquistano in virtù del possesso continuato per venti anni'"_s;
-    const QString art1159 =
-        u"'Colui che acquista in buona fede da chi non è proprietario un immobile, in forza di un "
-        u"titolo che sia idoneo a trasferire la proprietà e che sia stato debitamente trascritto, ne "
-        u"compie l'usucapione in suo favore col decorso di dieci anni dalla data della trascrizione'"_s;
-    const QString art1159bisPrimo =
-        u"'La proprietà dei fondi rustici con annessi fabbricati situati in comuni classificati montani "
-        u"dalla legge si acquista in virtù del possesso continuato per quindici anni'"_s;
-    const QString art1159bisSecondo =
-        u"'Colui che acquista in buona fede da chi non è proprietario, in forza di un titolo che sia "
-        u"idoneo a trasferire la proprietà e che sia debitamente trascritto, un fondo rustico con "
-        u"annessi fabbricati, situati in comuni classificati montani dalla legge, ne compie "
-        u"l'usucapione in suo favore col decorso di cinque anni dalla data di trascrizione'"_s;
+    // The Civil Code passages the judgments quote, taken from the library's text of the Code, each
+    // between single quotes and without its closing full stop so that the sentence around it can
+    // go on.
+    const QString art823 = citazione(823);
+    const QString art1061 = virgolette(comma(1061, 1) + u' ' + comma(1061, 2));
+    const QString art1140 = citazione(1140);
+    const QString art1141primo = citazione(1141, 1);
+    // The rule alone, without the sentence on universal successors.
+    const QString art1141secondo = virgolette(primoPeriodo(comma(1141, 2)));
+    const QString art1147 = virgolette(comma(1147, 1) + u' ' + comma(1147, 2));
+    const QString art1153 = citazione(1153);
+    const QString art1154 = citazione(1154);
+    const QString art1158 = citazione(1158);
+    const QString art1159 = citazione(1159);
+    const QString art1159bisPrimo = citazione(u"1159 bis"_s, 1);
+    const QString art1159bisSecondo = citazione(u"1159 bis"_s, 2);
     const QString art1159bisSecondoBreve =
-        u"'Colui che acquista in buona fede da chi non è proprietario, in forza di un titolo che sia "
-        u"idoneo a trasferire la proprietà e che sia debitamente trascritto, un fondo rustico ... ne "
-        u"compie l'usucapione in suo favore col decorso di cinque anni dalla data di trascrizione'"_s;
-    const QString art1160primo =
-        u"'L'usucapione di un'universalità di mobili o di diritti reali di godimento sopra la "
-        u"medesima si compie in virtù del possesso continuato per venti anni'"_s;
-    const QString art1160secondo =
-        u"'Nel caso di acquisto in buona fede da chi non è proprietario, in forza di titolo idoneo, "
-        u"l'usucapione si compie con il decorso di dieci anni'"_s;
-    const QString art1161primo =
-        u"'In mancanza di titolo idoneo, la proprietà dei beni mobili e gli altri diritti reali di "
-        u"godimento sui beni medesimi si acquistano in virtù del possesso continuato per dieci anni, "
-        u"qualora il possesso sia stato acquistato in buona fede'"_s;
-    const QString art1161secondo =
-        u"'Se il possessore è di mala fede, l'usucapione si compie con il decorso di venti anni'"_s;
-    const QString art1162primo =
-        u"'Colui che acquista in buona fede da chi non è proprietario un bene mobile iscritto in "
-        u"pubblici registri, in forza di un titolo che sia idoneo a trasferire la proprietà e che sia "
-        u"stato debitamente trascritto, ne compie in suo favore l'usucapione col decorso di tre anni "
-        u"dalla data della trascrizione'"_s;
-    const QString art1162secondo =
-        u"'Se non concorrono le condizioni previste dal comma precedente, l'usucapione si compie col "
-        u"decorso di dieci anni'"_s;
+        virgolette(omettendo(comma(u"1159 bis"_s, 2), u"un fondo rustico"_s, u"ne compie"_s));
+    const QString art1160primo = citazione(1160, 1);
+    const QString art1160secondo = citazione(1160, 2);
+    const QString art1161primo = citazione(1161, 1);
+    const QString art1161secondo = citazione(1161, 2);
+    const QString art1162primo = citazione(1162, 1);
+    const QString art1162secondo = citazione(1162, 2);
     const QString art1144 = citazione(1144);
-    const QString art1163 =
-        u"'Il possesso acquistato in modo violento o clandestino non giova per l'usucapione se non dal "
-        u"momento in cui la violenza o la clandestinità è cessata'"_s;
-    const QString art1167 =
-        u"'L'usucapione è interrotta quando il possessore è stato privato del possesso per oltre un "
-        u"anno'"_s;
+    const QString art1145 = citazione(1145);
+    const QString art1163 = citazione(1163);
+    const QString art1167 = citazione(1167, 1);
+    // Parts of a paragraph, quoted inside a sentence of the judgment.
+    const QString decorso1159 = virgolette(daParole(comma(1159, 1), u"col decorso"_s));
+    const QString buonaFede1161 = virgolette(daParole(comma(1161, 1), u"qualora"_s));
+    // The comments write the capital È as E'.
+    const QString buonaFede1147 =
+        u'\'' + QString(comma(1147, 1)).replace(u"È"_s, u"E'"_s) + u" ...'"_s;
 
     // Openings shared by the rules of one type.
     const QString ventennioPerso =
@@ -132,8 +136,8 @@ std::vector<VoceCatalogo> costruisci()
          u"Difatti i beni che appartengono al demanio pubblico sono sottratti al commercio "
                  u"giuridico. Ai sensi dell'art. 823 del Codice Civile "_s + art823
              + u". Su tali beni l'usucapione è impossibile, quali che siano la durata e i caratteri "
-               u"del possesso esercitato dall'attore, poiché, come dispone l'art. 1145, 'Il possesso "
-               u"delle cose di cui non si può acquistare la proprietà è senza effetto'."_s,
+               u"del possesso esercitato dall'attore, poiché, come dispone l'art. 1145, "_s
+             + art1145 + u"."_s,
          u" deve cercare altre vie per acquistare il bene: potrà rivolgersi all'ente che lo "
          u"amministra, ma soltanto dopo che il bene sia stato sottratto al demanio pubblico "
          u"(cosiddetta sdemanializzazione) con la procedura prevista dalla legge."_s},
@@ -212,8 +216,8 @@ std::vector<VoceCatalogo> costruisci()
          decennioPerso
              + u" è stato privato del possesso per oltre un anno. La buona fede e il titolo "
                u"trascritto restano perciò irrilevanti: non trova applicazione l'art. 1159 del Codice "
-               u"Civile, per il quale l'acquirente di buona fede compie l'usucapione 'col decorso di "
-               u"dieci anni dalla data della trascrizione', bensì l'art. 1167, secondo il quale "_s
+               u"Civile, per il quale l'acquirente di buona fede compie l'usucapione "_s
+             + decorso1159 + u", bensì l'art. 1167, secondo il quale "_s
              + art1167 + u"."_s,
          u"Manca un requisito essenziale dell'usucapione decennale, la continuità del possesso: "
          u"occorre provare che non vi è stata alcuna interruzione o che essa non è durata più di "
@@ -480,8 +484,8 @@ std::vector<VoceCatalogo> costruisci()
                u"ha ricevuto la cosa da chi non ne era proprietario in forza di un titolo idoneo, la "
                u"proprietà gli è stata trasferita già con la consegna, come dispone l'art. 1153."_s,
          u"La buona fede è presunta e ricorre quando il possessore ignora di ledere il diritto "
-         u"altrui; basta che vi sia stata al momento dell'acquisto. Dispone infatti l'art. 1147: "
-         u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s},
+         u"altrui; basta che vi sia stata al momento dell'acquisto. Dispone infatti l'art. 1147: "_s
+             + buonaFede1147},
         {"R36",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
                  u"in modo pacifico e pubblico e con l'animo del proprietario, è stato privato del "
@@ -510,9 +514,8 @@ std::vector<VoceCatalogo> costruisci()
         {"R39",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni, in modo "
                  u"pacifico e pubblico e con l'animo del proprietario, non era in buona fede. Il primo "
-                 u"comma dell'art. 1161 del Codice Civile consente l'usucapione decennale soltanto "
-                 u"'qualora il possesso sia stato acquistato in buona fede', mentre il secondo comma "
-                 u"dispone: "_s
+                 u"comma dell'art. 1161 del Codice Civile consente l'usucapione decennale soltanto "_s
+             + buonaFede1161 + u", mentre il secondo comma dispone: "_s
              + art1161secondo + u". Il possesso ventennale non è stato dimostrato."_s,
          u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147), "
          u"oppure attendere il decorso dei vent'anni previsti dal secondo comma dell'art. 1161."_s},

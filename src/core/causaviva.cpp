@@ -1,10 +1,7 @@
 #include "core/causaviva.h"
 
-CausaViva& CausaViva::attiva()
-{
-    static CausaViva causa;
-    return causa;
-}
+#include "core/prove.h"
+#include "core/tabellecausa.h"
 
 void CausaViva::imposta(QString TestiCausa::*campo, const QString& testo)
 {
@@ -22,6 +19,24 @@ void CausaViva::imposta(Scelta DatiCausa::*campo, Scelta valore)
     const bool era = modificata();
     causa_.scelte.*campo = valore;
     annuncia(era);
+}
+
+bool CausaViva::scegliProvaData(int obiezione, bool fine, Scelta prova)
+{
+    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(obiezione);
+    const QVector<Prove::Prova>& prove = fine ? o.proveFine : o.prove;
+    const int i = prova.value_or(0);
+    const bool attore = obiezione == 1 && i >= 1 && prove.value(i - 1) == Prove::NessunaProva;
+    Causa nuova = causa_;
+    nuova.scelte.*(fine ? o.provaFine : o.prova) = prova;
+    if (attore)
+        nuova.testi.*(fine ? o.dataFine : o.dataInizio) = fine ? causa_.testi.possessoFine : causa_.testi.possessoInizio;
+    if (nuova != causa_) {
+        const bool era = modificata();
+        causa_ = nuova;
+        annuncia(era);
+    }
+    return attore;
 }
 
 void CausaViva::sostituisci(const Causa& causa, const QString& archivio)

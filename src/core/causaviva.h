@@ -1,7 +1,7 @@
 #pragma once
-// The case being worked on: one record, owned here, that the case windows show and edit, the
-// judgment reads and the archive stores. Every change is announced once by cambiata(); a window
-// shows the record anew when it hears it.
+// The case being worked on: one record, created at start-up and handed to the case windows that
+// show and edit it, the judgment that reads it and the archive that stores it. Every change is
+// announced once by cambiata(); a window shows the record anew when it hears it.
 #include "core/daticausa.h"
 
 #include <QObject>
@@ -10,8 +10,7 @@
 class CausaViva : public QObject {
     Q_OBJECT
 public:
-    // The one case of the program.
-    static CausaViva& attiva();
+    CausaViva() = default;
 
     const Causa& causa() const { return causa_; }
     const TestiCausa& testi() const { return causa_.testi; }
@@ -36,6 +35,12 @@ public:
     // An edit: a text as typed, or a choice. Announced only when the value changes.
     void imposta(QString TestiCausa::*campo, const QString& testo);
     void imposta(Scelta DatiCausa::*campo, Scelta valore);
+    // The proof of a date objection (1: the possession's dates, 2: its interruption) for its start
+    // (fine false) or its end, numbered as the objection's proofs. On the possession's own dates
+    // "nessuna prova" lets the plaintiff's date stand: that date of the objection becomes his. Only
+    // there: an interruption that began or ended with the possession would be no interruption at
+    // all. One change announced; true when the plaintiff's date was taken.
+    bool scegliProvaData(int obiezione, bool fine, Scelta prova);
 
     // A whole case in one step (an archive opened), with the archive it came from.
     void sostituisci(const Causa& causa, const QString& archivio);
@@ -52,7 +57,6 @@ signals:
     void modificataCambiata(bool modificata);
 
 private:
-    CausaViva() = default;
     // Announces the change and, when it turned, the modified state.
     void annuncia(bool eraModificata);
 

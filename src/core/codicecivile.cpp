@@ -310,13 +310,19 @@ QStringList commiCitati(int articolo)
     return a ? a->commi : QStringList();
 }
 
-QStringList commiArticolo(int articolo)
+QStringList commiArticolo(const QString& numero)
 {
-    const QString numero = QString::number(articolo);
     for (int p = 1; p <= numeroArticoli; ++p)
         if (numeroArticolo(p) == numero)
             return commi(p);
-    return commiCitati(articolo);
+    bool intero = false;
+    const int articolo = numero.toInt(&intero);
+    return intero ? commiCitati(articolo) : QStringList();
+}
+
+QStringList commiArticolo(int articolo)
+{
+    return commiArticolo(QString::number(articolo));
 }
 
 QString commentoCitato(int articolo)

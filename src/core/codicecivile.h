@@ -45,7 +45,9 @@ QStringList righeStampa(int posizione);
 // the program quotes them and, for the five on proofs and interruption, the comment line.
 // Empty for any other number.
 QStringList commiCitati(int articolo);
-// The paragraphs of an article by its number, from whichever of the two holds it; empty otherwise.
+// The paragraphs of an article by its number ("1159 bis" for the one that has no plain number),
+// from whichever of the two holds it; empty otherwise.
+QStringList commiArticolo(const QString& numero);
 QStringList commiArticolo(int articolo);
 QString commentoCitato(int articolo);
 // Display text of 2727, 2730, 2736, 2943 or 2944, built like the 32 articles'; empty otherwise.

@@ -279,6 +279,48 @@ QByteArray pdfInLingua(const QByteArray& pdf, const QByteArray& lingua)
     return nuovo;
 }
 
+namespace {
+
+// Line ends of any kind become carriage returns alone.
+QString soloCr(QString t)
+{
+    t.replace(QLatin1String("\r\n"), QLatin1String("\r"));
+    t.replace(QChar(10), QChar(13));
+    return t;
+}
+
+// " 1) ", the number after a blank as the lists number their lines.
+QStringList righeNumerate(const QStringList& righe)
+{
+    const QChar cr(13);
+    QStringList r;
+    for (int i = 0; i < righe.size(); ++i)
+        r << QStringLiteral(" %1) ").arg(i + 1) + soloCr(righe.at(i)) + cr;
+    return r;
+}
+
+} // namespace
+
+DocumentoWord documentoWord(const DocumentoSentenza& d)
+{
+    const QString cr(QChar(13));
+    DocumentoWord w;
+    w.famiglia = famiglia;
+    w.passi << PassoWord{18, {soloCr(d.titolo) + cr + cr}, {}}
+            << PassoWord{14, {QStringLiteral("Svolgimento del processo") + cr + cr}, {}}
+            << PassoWord{12, {QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr}, {}}
+            << PassoWord{10, righeNumerate(d.fatti), {}}
+            << PassoWord{12, {cr + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr}, {}}
+            << PassoWord{10, righeNumerate(d.obiezioni), {}};
+    if (!d.lineaTempo.isNull())
+        w.passi << PassoWord{12, {cr + QStringLiteral("Il possesso nel tempo:") + cr}, d.lineaTempo};
+    w.passi << PassoWord{14, {cr + QStringLiteral("Sentenza:") + cr + cr}, {}}
+            << PassoWord{12, {soloCr(d.sentenza) + cr}, {}}
+            << PassoWord{12, {cr + QStringLiteral("Commenti:") + cr + cr}, {}}
+            << PassoWord{10, {soloCr(d.commento)}, {}};
+    return w;
+}
+
 std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d)
 {
     QBuffer buffer;

@@ -1,7 +1,8 @@
 #pragma once
 // The judgment as a document: built from plain data, laid out with QTextDocument and written as
 // PDF or on any paged device (a printer) with the page number and the judgment's date in the
-// footer. No widget: the command-line judge writes the same PDF as the judgment window.
+// footer, or handed to the word processor step by step. No widget: the command-line judge writes
+// the same PDF as the judgment window.
 #include <QDate>
 #include <QImage>
 #include <QString>
@@ -30,6 +31,24 @@ struct DocumentoSentenza {
     // system refuses.
     static QString nomeFilePdf(const QString& attore, const QString& convenuto);
 };
+
+// A step of the word-processor document: the font size, then texts set one after the other at
+// the end of the document (a carriage return starts a paragraph), then a picture when there is one.
+struct PassoWord {
+    int punti = 0;
+    QStringList testi;
+    QImage immagine;
+};
+
+// The judgment as the word-processor document receives it, in one font: the title, "Svolgimento
+// del processo", every fact and objection line numbered (empty ones too, as the window's lists
+// hold them), the timeline when there is one, the judgment and the comment. Lines end with a
+// carriage return alone.
+struct DocumentoWord {
+    QString famiglia;
+    QList<PassoWord> passi;
+};
+DocumentoWord documentoWord(const DocumentoSentenza& d);
 
 // The document laid out for a page of that size in points, with the device's resolution when one
 // is given (a screen's otherwise); the caller owns it.

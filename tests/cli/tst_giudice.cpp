@@ -81,6 +81,11 @@ private slots:
     void documentiSenzaDanni();
     void nienteArrivaCrudoAlTerminale();
     void uscitaChiusa();
+    void qtGuiSoloPerDisegnare_data();
+    void qtGuiSoloPerDisegnare();
+    void moduloDiDisegnoMancante_data();
+    void moduloDiDisegnoMancante();
+    void jsonComeQt();
 
 private:
     QTemporaryDir cartella_;
@@ -347,7 +352,7 @@ void TstGiudice::percheNominaLaRegola()
     QCOMPARE(finta.messaggi.ultimo().testo, QStringLiteral("Nessuna sentenza è stata ancora emessa."));
 
     finta.dialoghi.risposte.enqueue(file("obiezione"));
-    ArchivioCausa::apri();
+    ArchivioCausa::apri(causaViva());
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     const QString sentenza = s->testosentenza()->toPlainText();
     const int prima = finta.messaggi.mostrati.size();
@@ -567,6 +572,117 @@ void TstGiudice::fattiDelDecimoRecord()
     QVERIFY(r[0].toObject().value(QStringLiteral("compiuta")).isNull());
     QCOMPARE(r[1].toObject().value(QStringLiteral("regola")).toString(), QStringLiteral("R1"));
     QCOMPARE(r[1].toObject().value(QStringLiteral("compiuta")).toString(), QStringLiteral("2015-01-01"));
+}
+
+void TstGiudice::qtGuiSoloPerDisegnare_data()
+{
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<bool>("gui");
+    QTest::newRow("a judgment") << QStringList{file("vinta")} << false;
+    QTest::newRow("JSON") << QStringList{QStringLiteral("--json"), file("vinta"), file("obiezione")} << false;
+    QTest::newRow("a PDF") << QStringList{QStringLiteral("--pdf"), QStringLiteral("."), file("vinta")} << true;
+    QTest::newRow("a timeline") << QStringList{QStringLiteral("--timeline"), QStringLiteral("linea.png"), file("vinta")}
+                                << true;
+}
+
+// A judgment loads Qt Core alone: Qt Gui comes, with the drawing module, only for a PDF or a picture.
+void TstGiudice::qtGuiSoloPerDisegnare()
+{
+    QFETCH(QStringList, argomenti);
+    QFETCH(bool, gui);
+    QTemporaryDir lavoro;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    // The dynamic loader names every library it loads, at start or later.
+    ambiente.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("libs"));
+    QProcess p;
+    p.setProcessEnvironment(ambiente);
+    p.setWorkingDirectory(lavoro.path());
+    p.start(giudice(), argomenti);
+    QVERIFY(p.waitForFinished(60000));
+    const QString caricate = QString::fromLocal8Bit(p.readAllStandardError());
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, qPrintable(caricate.right(2000)));
+    QVERIFY2(caricate.contains(QStringLiteral("libQt6Core.so")), "the loader traced nothing");
+    QCOMPARE(caricate.contains(QStringLiteral("libQt6Gui.so")), gui);
+    QCOMPARE(caricate.contains(QStringLiteral("libpossidoria-disegno.so")), gui);
+}
+
+void TstGiudice::moduloDiDisegnoMancante_data()
+{
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QByteArray>("modulo");   // the module beside the judge; none when null
+    QTest::addColumn<int>("stato");
+    QTest::newRow("a judgment needs no module") << QStringList{file("vinta")} << QByteArray() << 0;
+    QTest::newRow("a PDF without the module") << QStringList{QStringLiteral("--pdf"), QStringLiteral("."), file("vinta")}
+                                              << QByteArray() << 1;
+    QTest::newRow("a timeline with a module that is not a library")
+        << QStringList{QStringLiteral("--timeline"), QStringLiteral("linea.png"), file("vinta")}
+        << QByteArray("non una libreria\n") << 1;
+}
+
+// A judge installed without its drawing module still judges; asked to draw, it says what is missing
+// and fails, with nothing judged half and nothing written.
+void TstGiudice::moduloDiDisegnoMancante()
+{
+    QFETCH(QStringList, argomenti);
+    QFETCH(QByteArray, modulo);
+    QFETCH(int, stato);
+    QTemporaryDir installato, lavoro;
+    const QString solo = installato.filePath(QStringLiteral("possidoria-sentenza"));
+    QVERIFY(QFile::copy(giudice(), solo));
+    if (!modulo.isNull()) {
+        QFile f(installato.filePath(QStringLiteral("libpossidoria-disegno.so")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(modulo), modulo.size());
+    }
+    QProcess p;
+    p.setWorkingDirectory(lavoro.path());
+    p.start(solo, argomenti);
+    QVERIFY(p.waitForFinished(60000));
+    const QString errori = QString::fromUtf8(p.readAllStandardError());
+    const QString uscita = QString::fromUtf8(p.readAllStandardOutput());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == stato, qPrintable(errori));
+    if (stato == 0) {
+        QVERIFY2(uscita.contains(QStringLiteral("Regola: R1")), qPrintable(uscita));
+        QCOMPARE(errori, QString());
+    } else {
+        QVERIFY2(errori.startsWith(QStringLiteral("possidoria-sentenza: il modulo di disegno del programma ")), qPrintable(errori));
+        QVERIFY2(errori.contains(QStringLiteral("libpossidoria-disegno.so")), qPrintable(errori));
+        QVERIFY2(errori.endsWith(QStringLiteral("senza di esso non si scrivono né il PDF né l'immagine. "
+                                                "Reinstallare il programma.\n")),
+                 qPrintable(errori));
+        QCOMPARE(uscita, QString());
+    }
+    QCOMPARE(QDir(lavoro.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Every object of --json is exactly what QJsonDocument writes compact for it: keys in its order,
+// its escapes, a character beyond the 16-bit plane, the PDF's name.
+void TstGiudice::jsonComeQt()
+{
+    QTemporaryDir pdf;
+    const QString strano = file("virgolette \"\\ \t\x01\x7f €");
+    const QString oltre = file("oltre \"\\ \x1f 𝔄");
+    QVERIFY(QFile::copy(file("vinta"), strano));
+    QVERIFY(QFile::copy(file("obiezione"), oltre));
+    QProcess p;
+    p.start(giudice(), {QStringLiteral("--json"), QStringLiteral("--pdf"), pdf.path(), strano, oltre, file("ostile"),
+                        file("formato"), file("x\nRegola: R99")});
+    QVERIFY(p.waitForFinished(60000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    const QByteArray uscita = p.readAllStandardOutput();
+    QVERIFY2(uscita.startsWith("[\n") && uscita.endsWith("\n]\n"), uscita.constData());
+    const QList<QByteArray> righe = uscita.sliced(2, uscita.size() - 5).split('\n');
+    QCOMPARE(righe.size(), 5);
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        const QByteArray oggetto = i + 1 < righe.size() ? righe[i].chopped(1) : righe[i];
+        QJsonParseError errore;
+        const QJsonDocument letto = QJsonDocument::fromJson(oggetto, &errore);
+        QVERIFY2(letto.isObject(), qPrintable(errore.errorString()));
+        QCOMPARE(letto.toJson(QJsonDocument::Compact), oggetto);
+        QVERIFY(letto.object().value(QStringLiteral("pdf")).toString().endsWith(QStringLiteral(".pdf")));
+    }
+    QCOMPARE(QJsonDocument::fromJson(righe[1].chopped(1)).object().value(QStringLiteral("file")).toString(), oltre);
 }
 
 QTEST_MAIN(TstGiudice)

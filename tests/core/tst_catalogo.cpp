@@ -127,6 +127,8 @@ private slots:
     void commentoCondiviso();
     void chiusaDiR35();
     void citazioniUfficiali();
+    void citazioniDellArticoloNominato_data();
+    void citazioniDellArticoloNominato();
     void motivoDiRF_data();
     void motivoDiRF();
     void emettiSentenza_data();
@@ -448,6 +450,61 @@ void TestCatalogo::citazioniUfficiali()
         QVERIFY2(!commi.isEmpty(), qPrintable(numero));
         const QString dove = comma > 0 ? commi.value(comma - 1) : commi.join(u' ');
         QVERIFY2(dove.contains(it.value()), qPrintable(it.key()));
+    }
+}
+
+void TestCatalogo::citazioniDellArticoloNominato_data()
+{
+    QTest::addColumn<QString>("testo");
+    for (const VoceCatalogo& v : catalogoSentenze()) {
+        QTest::newRow(qPrintable(u"%1 sentenza"_s.arg(QLatin1String(v.chiave)))) << v.motivazione;
+        QTest::newRow(qPrintable(u"%1 commento"_s.arg(QLatin1String(v.chiave)))) << v.commento;
+    }
+}
+
+// A quotation is the library's text of the article the sentence names for it: each piece between
+// "..." lies in that article, or in the paragraph named ("primo comma dell'art. 1160"). A
+// quotation that follows another with no article named in between (the rule on detention quoted
+// without its number) lies in some article of the library. No quotation is left empty.
+void TestCatalogo::citazioniDellArticoloNominato()
+{
+    QFETCH(QString, testo);
+    // The comments write the capital È as E'.
+    testo.replace(u"'E' "_s, u"'È "_s);
+    QVERIFY2(!QRegularExpression(u"(?:^|[\\s:(])''"_s).match(testo).hasMatch(), qPrintable(testo));
+
+    static const QRegularExpression citazione(u"(?:^|[\\s:(])'(\\p{L}.*?)'(?!\\p{L})"_s);
+    static const QRegularExpression articolo(u"(?:(primo|secondo) comma dell')?art\\. ?(\\d+(?:-bis)?)"_s);
+    QStringList tutti;
+    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k)
+        tutti << CodiceCivile::commi(k).join(u' ');
+    for (int a : {812, 816, 822, 823, 1061, 2727, 2730, 2736, 2943, 2944})
+        tutti << CodiceCivile::commiCitati(a).join(u' ');
+
+    qsizetype dopo = 0;   // where the text after the previous quotation begins
+    auto it = citazione.globalMatch(testo);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        QRegularExpressionMatch nominato;
+        for (auto a = articolo.globalMatch(testo.mid(dopo, m.capturedStart(1) - dopo)); a.hasNext();)
+            nominato = a.next();
+        QStringList dove = tutti;
+        QString quale = u"any article"_s;
+        if (nominato.hasMatch()) {
+            quale = nominato.captured(0);
+            const QStringList commi = CodiceCivile::commiArticolo(nominato.captured(2).replace(u'-', u' '));
+            QVERIFY2(!commi.isEmpty(), qPrintable(quale));
+            const QString comma = nominato.captured(1);
+            dove = {comma.isEmpty()            ? commi.join(u' ')
+                    : comma == u"primo"_s ? commi.value(0)
+                                          : commi.value(1)};
+        }
+        for (const QString& pezzo : m.captured(1).split(QRegularExpression(u"\\s*\\.\\.\\.\\s*"_s), Qt::SkipEmptyParts)) {
+            QVERIFY2(pezzo.size() >= 20, qPrintable(pezzo));
+            QVERIFY2(std::any_of(dove.begin(), dove.end(), [&](const QString& t) { return t.contains(pezzo); }),
+                     qPrintable(quale + u": "_s + pezzo));
+        }
+        dopo = m.capturedEnd(1);
     }
 }
 

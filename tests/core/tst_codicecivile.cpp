@@ -80,6 +80,8 @@ private slots:
     void numeroStato_data();
     void numeroStato();
     void fuoriIntervallo();
+    void commiPerNumero_data();
+    void commiPerNumero();
     void giustifica_data();
     void giustifica();
     void righeStampaArticoli_data();
@@ -272,6 +274,32 @@ void TstCodiceCivile::fuoriIntervallo()
     QCOMPARE(commiCitati(823).size(), 1);
     QCOMPARE(commiCitati(1061).size(), 2);
     QVERIFY(testoCitato(823).isEmpty() && testoCitato(1061).isEmpty());
+}
+
+// The paragraphs of an article by the number a judgment names it with, from either table.
+void TstCodiceCivile::commiPerNumero_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QStringList>("attesi");
+    QTest::newRow("1159 bis") << QStringLiteral("1159 bis") << commi(21);
+    QTest::newRow("1159") << QStringLiteral("1159") << commi(20);
+    QTest::newRow("1160, after the bis") << QStringLiteral("1160") << commi(22);
+    QTest::newRow("823, quoted only") << QStringLiteral("823") << commiCitati(823);
+    QTest::newRow("2944, quoted only") << QStringLiteral("2944") << commiCitati(2944);
+    QTest::newRow("not in the library") << QStringLiteral("1171") << QStringList();
+    QTest::newRow("bis of another") << QStringLiteral("1160 bis") << QStringList();
+    QTest::newRow("empty") << QString() << QStringList();
+}
+
+void TstCodiceCivile::commiPerNumero()
+{
+    QFETCH(QString, numero);
+    QFETCH(QStringList, attesi);
+    QCOMPARE(commiArticolo(numero), attesi);
+    bool intero = false;
+    const int n = numero.toInt(&intero);
+    if (intero)
+        QCOMPARE(commiArticolo(n), attesi);
 }
 
 void TstCodiceCivile::giustifica_data()

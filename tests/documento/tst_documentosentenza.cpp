@@ -37,6 +37,8 @@ QString semplice(const QString& s)
 
 } // namespace
 
+Q_DECLARE_METATYPE(DocumentoSentenza)
+
 class TstDocumentoSentenza : public QObject {
     Q_OBJECT
 private slots:
@@ -49,6 +51,8 @@ private slots:
     void scritturaFallita();
     void nomeFile_data();
     void nomeFile();
+    void documentoWord_data();
+    void documentoWord();
 
 private:
     QString pdftotext_;
@@ -184,6 +188,81 @@ void TstDocumentoSentenza::nomeFile()
     QFETCH(QString, convenuto);
     QFETCH(QString, nome);
     QCOMPARE(DocumentoSentenza::nomeFilePdf(attore, convenuto), nome);
+}
+
+// The word-processor document is the same document in the word processor's steps: the heading,
+// every line of the two lists numbered in its place (an empty one too, so that the numbers are
+// the window's), the timeline only when there is one, the two texts; no line feed anywhere.
+void TstDocumentoSentenza::documentoWord_data()
+{
+    QTest::addColumn<DocumentoSentenza>("d");
+    QTest::addColumn<QList<int>>("punti");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<bool>("immagine");
+
+    const QString cr(QChar(13));
+    DocumentoSentenza d = documento(2);
+    const QString intestazione = QStringLiteral("Possidoria - prova") + cr + cr + QStringLiteral("Svolgimento del processo") + cr + cr +
+                                 QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr +
+                                 QStringLiteral(" 1) nome dell'attore: Mario Rossi") + cr + QStringLiteral(" 2) ") + cr +
+                                 QStringLiteral(" 3) bene: fondo agricolo") + cr + cr +
+                                 QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr +
+                                 QStringLiteral(" 1) il convenuto eccepisce la clandestinità del possesso") + cr;
+    const QString sentenza = cr + QStringLiteral("Sentenza:") + cr + cr + d.sentenza + cr + cr + QStringLiteral("Commenti:") + cr +
+                             cr + QStringLiteral("Commento finale della causa.") + cr + QStringLiteral("Seconda riga del commento.");
+    QTest::newRow("con la linea del tempo")
+        << d << QList<int>{18, 14, 12, 10, 12, 10, 12, 14, 12, 12, 10}
+        << intestazione + cr + QStringLiteral("Il possesso nel tempo:") + cr + sentenza << true;
+
+    DocumentoSentenza senza = d;
+    senza.lineaTempo = QImage();
+    // Windows line ends in a text as typed become paragraph marks too.
+    senza.commento = QStringLiteral("Commento finale della causa.\r\nSeconda riga del commento.");
+    QTest::newRow("senza linea del tempo, CR LF")
+        << senza << QList<int>{18, 14, 12, 10, 12, 10, 14, 12, 12, 10} << intestazione + sentenza << false;
+
+    // Nothing judged yet: the lines are there, numbered, with nothing after ") ".
+    DocumentoSentenza vuoto;
+    vuoto.titolo = QStringLiteral("Possidoria - prova");
+    vuoto.fatti = QStringList(2);
+    vuoto.obiezioni = QStringList(1);
+    QTest::newRow("nessuna sentenza")
+        << vuoto << QList<int>{18, 14, 12, 10, 12, 10, 14, 12, 12, 10}
+        << QStringLiteral("Possidoria - prova") + cr + cr + QStringLiteral("Svolgimento del processo") + cr + cr +
+               QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr + QStringLiteral(" 1) ") + cr + QStringLiteral(" 2) ") + cr +
+               cr + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr + QStringLiteral(" 1) ") + cr + cr +
+               QStringLiteral("Sentenza:") + cr + cr + cr + cr + QStringLiteral("Commenti:") + cr + cr
+        << false;
+}
+
+void TstDocumentoSentenza::documentoWord()
+{
+    QFETCH(DocumentoSentenza, d);
+    QFETCH(QList<int>, punti);
+    QFETCH(QString, testo);
+    QFETCH(bool, immagine);
+
+    const DocumentoWord w = ::documentoWord(d);
+    QCOMPARE(w.famiglia, QStringLiteral("Century Gothic"));
+    QList<int> dimensioni;
+    QString scritto;
+    int immagini = 0;
+    for (const PassoWord& p : w.passi) {
+        dimensioni << p.punti;
+        scritto += p.testi.join(QString());
+        if (!p.immagine.isNull()) {
+            ++immagini;
+            QCOMPARE(p.immagine, d.lineaTempo);
+            // The picture follows the heading it belongs to.
+            QVERIFY(p.testi.join(QString()).contains(QStringLiteral("Il possesso nel tempo:")));
+        }
+    }
+    QCOMPARE(dimensioni, punti);
+    QCOMPARE(scritto, testo);
+    QCOMPARE(immagini, immagine ? 1 : 0);
+    QVERIFY(!scritto.contains(QChar(10)));
+    // The facts go one text per line, so that each line is its own numbered paragraph.
+    QCOMPARE(w.passi.at(3).testi.size(), d.fatti.size());
 }
 
 QTEST_MAIN(TstDocumentoSentenza)

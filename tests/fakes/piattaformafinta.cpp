@@ -81,16 +81,22 @@ void WordFinto::giustificaTutto() { operazioni << QStringLiteral("justify"); }
 bool WordFinto::salvaCome(const QString& p) { operazioni << QStringLiteral("save ") + p; return salvataggioRiesce; }
 DocumentoMostrato WordFinto::mostra() { operazioni << QStringLiteral("show"); return esitoMostra; }
 
+CausaViva& causaViva()
+{
+    static CausaViva causa;
+    return causa;
+}
+
 PiattaformaFinta::PiattaformaFinta()
 {
     static bool registrate = false;
     if (!registrate) {
         ModPossidoria::impostaAspetto();
-        registraFinestre();
+        registraFinestre(causaViva());
         registrate = true;
     }
     ModPossidoria::azzeraStato();
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
     installaPiattaforma({&messaggi, &dialoghi, &midi, &stampante, &word});
 }
 
@@ -98,7 +104,7 @@ PiattaformaFinta::~PiattaformaFinta()
 {
     chiudiTutteLeFinestre();
     ModPossidoria::azzeraStato();
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
     installaPiattaforma({});
 }
 

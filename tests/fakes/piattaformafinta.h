@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
+class CausaViva;
 class QWidget;
 
 struct MessaggioRegistrato {
@@ -92,8 +93,8 @@ public:
     DocumentoMostrato mostra() override;
 };
 
-// Installs a fresh set of fakes for the lifetime of the object and registers the program's windows;
-// the program state starts and ends as at start-up.
+// Installs a fresh set of fakes for the lifetime of the object and registers the program's windows
+// with the live case (causaViva()); the program state starts and ends as at start-up.
 struct PiattaformaFinta {
     MessaggiFinti messaggi;
     DialoghiFinti dialoghi;
@@ -103,6 +104,10 @@ struct PiattaformaFinta {
     PiattaformaFinta();
     ~PiattaformaFinta();
 };
+
+// The live case the fakes start the program's windows with, as start-up gives it to them: one for
+// the whole test program, emptied by each PiattaformaFinta.
+CausaViva& causaViva();
 
 // Closes and deletes every loaded window, so that each test starts from a fresh program.
 void chiudiTutteLeFinestre();

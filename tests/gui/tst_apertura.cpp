@@ -184,16 +184,16 @@ private slots:
         const bool aperta = Avvio::apriDallaRigaDiComando(QStringLiteral("Possidoria-dati-esempio-02-decennale"));
         QDir::setCurrent(prima);
         QVERIFY(aperta);
-        QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Anna Ferrari"));
-        QCOMPARE(CausaViva::attiva().archivio(), esempio("02-decennale"));
+        QCOMPARE(causaViva().testi().attore, QStringLiteral("Anna Ferrari"));
+        QCOMPARE(causaViva().archivio(), esempio("02-decennale"));
         QCOMPARE(Recenti::elenco(), QStringList{esempio("02-decennale")});
         QVERIFY(Finestre::finestra(QStringLiteral("causa"))->isVisible());
         QVERIFY(p->messaggi.mostrati.isEmpty());
 
         // A desktop's file: address names the same file.
         QVERIFY(Avvio::apriDallaRigaDiComando(QUrl::fromLocalFile(esempio("01-ventennale")).toString()));
-        QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Mario Rossi"));
-        QCOMPARE(CausaViva::attiva().archivio(), esempio("01-ventennale"));
+        QCOMPARE(causaViva().testi().attore, QStringLiteral("Mario Rossi"));
+        QCOMPARE(causaViva().archivio(), esempio("01-ventennale"));
     }
 
     // With several files named, the first is opened and the user is told, in the program, of the others.
@@ -201,7 +201,7 @@ private slots:
     {
         const QString altra = QDir::temp().filePath(QStringLiteral("altra causa"));
         Avvio::apriFileDellaRigaDiComando({esempio("02-decennale"), altra});
-        QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Anna Ferrari"));
+        QCOMPARE(causaViva().testi().attore, QStringLiteral("Anna Ferrari"));
         QCOMPARE(p->messaggi.mostrati.size(), 1);
         const MessaggioRegistrato& m = p->messaggi.ultimo();
         QCOMPARE(m.icona, Icona::Esclamazione);
@@ -241,8 +241,8 @@ private slots:
         QCOMPARE(p->messaggi.ultimo().testo, dalMenu.testo);
         QCOMPARE(p->messaggi.ultimo().titolo, dalMenu.titolo);
         QCOMPARE(p->messaggi.ultimo().icona, dalMenu.icona);
-        QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Mario Rossi"));
-        QCOMPARE(CausaViva::attiva().archivio(), esempio("01-ventennale"));
+        QCOMPARE(causaViva().testi().attore, QStringLiteral("Mario Rossi"));
+        QCOMPARE(causaViva().archivio(), esempio("01-ventennale"));
         QVERIFY(!Recenti::elenco().contains(percorso));
     }
 
@@ -267,8 +267,8 @@ private slots:
         QVERIFY(bersaglio);
 
         QVERIFY(lascia(bersaglio, QUrl::fromLocalFile(esempio("02-decennale"))));
-        QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Anna Ferrari"));
-        QCOMPARE(CausaViva::attiva().archivio(), esempio("02-decennale"));
+        QCOMPARE(causaViva().testi().attore, QStringLiteral("Anna Ferrari"));
+        QCOMPARE(causaViva().archivio(), esempio("02-decennale"));
         QCOMPARE(Recenti::elenco(), QStringList{esempio("02-decennale")});
         QVERIFY(p->messaggi.mostrati.isEmpty());
         // A field shows the case, never the file's name typed into it.
@@ -283,7 +283,7 @@ private slots:
         Finestre::mostra(QStringLiteral("possesso"));
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
         QVERIFY(!lascia(w->area(), QUrl(QStringLiteral("https://example.org/Possidoria-dati-x"))));
-        QVERIFY(CausaViva::attiva().archivio().isEmpty());
+        QVERIFY(causaViva().archivio().isEmpty());
 
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("nota.txt"));
@@ -293,7 +293,7 @@ private slots:
         f.close();
         QVERIFY(lascia(w->area(), QUrl::fromLocalFile(percorso)));
         QCOMPARE(p->messaggi.mostrati.size(), 1);
-        QVERIFY(CausaViva::attiva().archivio().isEmpty());
+        QVERIFY(causaViva().archivio().isEmpty());
         QVERIFY(Recenti::elenco().isEmpty());
     }
 
@@ -304,7 +304,7 @@ private slots:
         Finestre::mostra(QStringLiteral("norme"));
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("norme"));
         QVERIFY(!lascia(w->area(), QUrl::fromLocalFile(esempio("01-ventennale"))));
-        QVERIFY(CausaViva::attiva().archivio().isEmpty());
+        QVERIFY(causaViva().archivio().isEmpty());
         voci(menuFile(w));
         QVERIFY(!w->findChild<QAction*>(QStringLiteral("recente1")));
     }
@@ -357,7 +357,7 @@ private slots:
         QAction* quarta = w->findChild<QAction*>(QStringLiteral("recente4"));
         QVERIFY(quarta);
         quarta->trigger();
-        QCOMPARE(CausaViva::attiva().archivio(), esempio("04-clandestino"));
+        QCOMPARE(causaViva().archivio(), esempio("04-clandestino"));
         QCOMPARE(Recenti::elenco().first(), esempio("04-clandestino"));
         QCOMPARE(voci(menuFile(w)).mid(esci - 6, 2), (QStringList{"&1 Possidoria-dati-esempio-04-clandestino",
                                                                   "&2 Possidoria-dati-Rossi && Bianchi"}));
@@ -367,7 +367,7 @@ private slots:
         w->findChild<QAction*>(QStringLiteral("recente2"))->trigger();
         QCOMPARE(p->messaggi.mostrati.size(), 1);
         QVERIFY(!Recenti::elenco().contains(salvato));
-        QCOMPARE(CausaViva::attiva().archivio(), esempio("04-clandestino"));
+        QCOMPARE(causaViva().archivio(), esempio("04-clandestino"));
     }
 
     void recentiTraDueEsecuzioni()

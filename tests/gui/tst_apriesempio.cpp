@@ -73,7 +73,7 @@ void TstApriEsempio::dalMenuFile()
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(QDir(finta_->dialoghi.aperti[0].nomeIniziale).canonicalPath(), QDir(cartellaEsempi()).canonicalPath());
     QCOMPARE(causa->attore()->text(), QStringLiteral("Mario Rossi"));
-    QVERIFY(CausaViva::attiva().solaLettura());
+    QVERIFY(causaViva().solaLettura());
 
     // "&Salva" asks for a name, the example's own in the user's folder; cancelled, the example is untouched.
     causa->salva_Click();
@@ -103,8 +103,8 @@ void TstApriEsempio::dalSommario()
     auto* causa = Finestre::di<FinestraCausa>();
     // The last example holds the facts of the tenth record: the act that interrupted is read too.
     QCOMPARE(causa->attore()->text(), QStringLiteral("Elisa Ferri"));
-    QCOMPARE(CausaViva::attiva().scelte().tipointerr, Scelta(qint16(1)));
-    QVERIFY(CausaViva::attiva().solaLettura());
+    QCOMPARE(causaViva().scelte().tipointerr, Scelta(qint16(1)));
+    QVERIFY(causaViva().solaLettura());
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
 

@@ -155,7 +155,7 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     compilaCaso();
     const QString giudizio = sentenza();
     QVERIFY(giudizio.startsWith(QStringLiteral("L'attore")));
-    const Causa scritta = CausaViva::attiva().causa();
+    const Causa scritta = causaViva().causa();
     QCOMPARE(scritta.scelte.obiezfede, Scelta());
 
     const QString file = percorso("Possidoria-dati-Ferrè");
@@ -164,7 +164,7 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(finta_->dialoghi.aperti[0].tipo, QStringLiteral("salva"));
     QCOMPARE(finta_->dialoghi.aperti[0].titolo, QStringLiteral("Salva file con nome"));
-    QCOMPARE(CausaViva::attiva().archivio(), file);
+    QCOMPARE(causaViva().archivio(), file);
     const QByteArray byte = contenuto(file);
     QVERIFY(byte.startsWith("\"Niccol\xF2 Ferr\xE8\",\"Societ\xE0 l\x92" "Edera, in liquidazione\",\"fondo rustico del valore di 150.000 \x80\""));
     QVERIFY(byte.contains("\r\n3\r\n1\r\n2\r\n\r\n1\r\n"));   // good faith never answered: an empty eighth line
@@ -179,9 +179,9 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     QCOMPARE(finta_->dialoghi.aperti[0].titolo, QStringLiteral("Apri file"));
     QCOMPARE(finta_->dialoghi.aperti[0].filtroIniziale, 2);
     QCOMPARE(finta_->dialoghi.aperti[0].filtri.size(), 2);
-    QCOMPARE(CausaViva::attiva().archivio(), file);
-    QCOMPARE(CausaViva::attiva().causa(), scritta);
-    QCOMPARE(CausaViva::attiva().scelte(), scritta.scelte);
+    QCOMPARE(causaViva().archivio(), file);
+    QCOMPARE(causaViva().causa(), scritta);
+    QCOMPARE(causaViva().scelte(), scritta.scelte);
     QVERIFY(!causa()->isVisible());
     QVERIFY(!date(FinestraDate::nomeDate)->isVisible());
     QVERIFY(!questionario("acquisto")->isVisible());
@@ -202,18 +202,18 @@ void TstArchivioCausa::nomeConVirgolette()
     causa()->salvanome_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 0);
     QCOMPARE(QDir(cartella_->path()).entryList(QDir::Files), QStringList{QStringLiteral("nuovo caso \"q\"")});
-    QCOMPARE(CausaViva::attiva().archivio(), file);
-    const Causa scritta = CausaViva::attiva().causa();
+    QCOMPARE(causaViva().archivio(), file);
+    const Causa scritta = causaViva().causa();
     riavvia();
-    QVERIFY(ArchivioCausa::apriPercorso(file));
-    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QVERIFY(ArchivioCausa::apriPercorso(causaViva(), file));
+    QCOMPARE(causaViva().causa(), scritta);
 }
 
 void TstArchivioCausa::salvaDopoApriSenzaDialogo()
 {
     compilaCaso();
     const QString file = percorso("Possidoria-dati-1");
-    QVERIFY(salvaFileArchivio(file, CausaViva::attiva().causa()));
+    QVERIFY(salvaFileArchivio(file, causaViva().causa()));
     riavvia();
     finta_->dialoghi.risposte.enqueue(file);
     causa()->apri_Click();
@@ -224,7 +224,7 @@ void TstArchivioCausa::salvaDopoApriSenzaDialogo()
     const LetturaArchivio l = leggiFileArchivio(file);
     QVERIFY(l.valido);
     QCOMPARE(l.causa.testi.luogo, QStringLiteral("Gubbio, frazione Padule"));
-    QCOMPARE(CausaViva::attiva().archivio(), file);
+    QCOMPARE(causaViva().archivio(), file);
 }
 
 // Reopened into a program whose possession window is already on screen: the markers and the
@@ -233,7 +233,7 @@ void TstArchivioCausa::riaperturaMostraLeObiezioni()
 {
     compilaCaso();
     const QString file = percorso("Possidoria-dati-obiezioni");
-    QVERIFY(salvaFileArchivio(file, CausaViva::attiva().causa()));
+    QVERIFY(salvaFileArchivio(file, causaViva().causa()));
     riavvia();
     possesso()->show();
     QVERIFY(possesso()->numobiez()->text().isEmpty());
@@ -252,8 +252,8 @@ void TstArchivioCausa::cancPoiSalvaChiedeIlNome()
 {
     compilaCaso();
     const QString vecchio = percorso("Possidoria-dati-vecchio");
-    QVERIFY(salvaFileArchivio(vecchio, CausaViva::attiva().causa()));
-    CausaViva::attiva().segnaSalvata(vecchio);
+    QVERIFY(salvaFileArchivio(vecchio, causaViva().causa()));
+    causaViva().segnaSalvata(vecchio);
     finta_->dialoghi.risposte.enqueue(vecchio);
     causa()->apri_Click();
     const QByteArray prima = contenuto(vecchio);
@@ -273,7 +273,7 @@ void TstArchivioCausa::cancPoiSalvaChiedeIlNome()
     QCOMPARE(finta_->dialoghi.aperti.last().tipo, QStringLiteral("salva"));
     QCOMPARE(contenuto(vecchio), prima);
     QCOMPARE(leggiFileArchivio(nuovo).causa.testi.attore, QStringLiteral("Anna"));
-    QCOMPARE(CausaViva::attiva().archivio(), nuovo);
+    QCOMPARE(causaViva().archivio(), nuovo);
 }
 
 // Every text of an archive survives opening, being shown and saving, byte for byte: a date of ten
@@ -299,7 +299,7 @@ void TstArchivioCausa::testiIntegriTraApriESalva()
     QCOMPARE(possesso()->durata()->text(), QStringLiteral(" 24 anni e  94 giorni"));
     menu(possesso(), "salva");
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    QCOMPARE(CausaViva::attiva().causa(), c);
+    QCOMPARE(causaViva().causa(), c);
     QCOMPARE(contenuto(file), prima);
 }
 
@@ -321,8 +321,8 @@ void TstArchivioCausa::dialoghiAnnullati()
     compilaCaso();
     const QString file = percorso("Possidoria-dati-vecchio");
     scriviFile(file, "vecchio");
-    CausaViva::attiva().segnaSalvata(file);
-    const Causa prima = CausaViva::attiva().causa();
+    causaViva().segnaSalvata(file);
+    const Causa prima = causaViva().causa();
     switch (comando) {
     case 0: causa()->apri_Click(); break;
     case 1: causa()->salvanome_Click(); break;
@@ -332,8 +332,8 @@ void TstArchivioCausa::dialoghiAnnullati()
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     QCOMPARE(contenuto(file), QByteArray("vecchio"));
     QCOMPARE(QDir(cartella_->path()).entryList(QDir::Files), QStringList{QStringLiteral("Possidoria-dati-vecchio")});
-    QCOMPARE(CausaViva::attiva().causa(), prima);
-    QCOMPARE(CausaViva::attiva().archivio(), nomeDimenticato ? QString() : file);
+    QCOMPARE(causaViva().causa(), prima);
+    QCOMPARE(causaViva().archivio(), nomeDimenticato ? QString() : file);
 }
 
 // A whole case cut after a record's end: the objections it lost would read as never raised and a
@@ -341,22 +341,22 @@ void TstArchivioCausa::dialoghiAnnullati()
 void TstArchivioCausa::fileCorto()
 {
     compilaCaso();
-    CausaViva::attiva().segnaSalvata(QString());
+    causaViva().segnaSalvata(QString());
     const QString intero = percorso("Possidoria-dati-intero");
-    QVERIFY(salvaFileArchivio(intero, CausaViva::attiva().causa()));
+    QVERIFY(salvaFileArchivio(intero, causaViva().causa()));
     const QByteArray byte = contenuto(intero);
     const qsizetype dopoIlQuarto = byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n") + 2) + 2) + 2) + 2;
     const QString file = percorso("corto");
     scriviFile(file, byte.left(dopoIlQuarto));
-    const Causa prima = CausaViva::attiva().causa();
+    const Causa prima = causaViva().causa();
     finta_->dialoghi.risposte.enqueue(file);
     causa()->apri_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("il file è incompleto: finisce dopo 4 delle nove righe")),
              qPrintable(finta_->messaggi.ultimo().testo));
-    QCOMPARE(CausaViva::attiva().causa(), prima);
+    QCOMPARE(causaViva().causa(), prima);
     QCOMPARE(questionario("modo")->gruppo()->selezionato(), 3);
-    QCOMPARE(CausaViva::attiva().archivio(), QString());
+    QCOMPARE(causaViva().archivio(), QString());
     QCOMPARE(contenuto(file), byte.left(dopoIlQuarto));
 }
 
@@ -365,7 +365,7 @@ void TstArchivioCausa::fileCorto()
 void TstArchivioCausa::utf8EOccidentaleStessaCausa()
 {
     compilaCaso();
-    const Causa scritta = CausaViva::attiva().causa();
+    const Causa scritta = causaViva().causa();
     const QString occidentale = percorso("Possidoria-dati-occidentale");
     QVERIFY(salvaFileArchivio(occidentale, scritta));
     const QByteArray byte = contenuto(occidentale);
@@ -374,15 +374,15 @@ void TstArchivioCausa::utf8EOccidentaleStessaCausa()
     QVERIFY(contenuto(utf8) != byte);
 
     riavvia();
-    QVERIFY(ArchivioCausa::apriPercorso(utf8));
-    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QVERIFY(ArchivioCausa::apriPercorso(causaViva(), utf8));
+    QCOMPARE(causaViva().causa(), scritta);
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Niccolò Ferrè"));
     riavvia();
-    QVERIFY(ArchivioCausa::apriPercorso(occidentale));
-    QCOMPARE(CausaViva::attiva().causa(), scritta);
+    QVERIFY(ArchivioCausa::apriPercorso(causaViva(), occidentale));
+    QCOMPARE(causaViva().causa(), scritta);
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 
-    ArchivioCausa::apriPercorso(utf8);
+    ArchivioCausa::apriPercorso(causaViva(), utf8);
     menu(causa(), "salva");
     QCOMPARE(contenuto(utf8), byte);
 }
@@ -398,8 +398,8 @@ void TstArchivioCausa::aperturaSenzaAvvisi()
     causa()->apri_Click();
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     QVERIFY(!Finestre::caricata(QString::fromLatin1(FinestraDate::nomeDate)));
-    QCOMPARE(CausaViva::attiva().testi().ledateInizio, QStringLiteral("10/1/80"));
-    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta(10));
+    QCOMPARE(causaViva().testi().ledateInizio, QStringLiteral("10/1/80"));
+    QCOMPARE(causaViva().scelte().ledatin, Scelta(10));
     FinestraDate* d = date(FinestraDate::nomeDate);
     QCOMPARE(d->blocco()->datainizio()->text(), QStringLiteral("10/1/80"));
     QCOMPARE(d->datin()->selezionato(), 10);
@@ -437,8 +437,8 @@ void TstArchivioCausa::fallimenti()
         QVERIFY(QDir().mkpath(file));
     else if (dati != "-")
         scriviFile(file, dati);
-    CausaViva::attiva().segnaSalvata(QString());
-    const Causa prima = CausaViva::attiva().causa();
+    causaViva().segnaSalvata(QString());
+    const Causa prima = causaViva().causa();
     finta_->dialoghi.risposte.enqueue(file);
     switch (comando) {
     case 0: causa()->apri_Click(); break;
@@ -448,13 +448,13 @@ void TstArchivioCausa::fallimenti()
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY2(finta_->messaggi.ultimo().testo.contains(nelMessaggio), qPrintable(finta_->messaggi.ultimo().testo));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Critico);
-    QCOMPARE(CausaViva::attiva().causa(), prima);
+    QCOMPARE(causaViva().causa(), prima);
     if (dati == "dir")
         QVERIFY(QFileInfo(file).isDir());
     else
         QCOMPARE(contenuto(file), dati == "-" ? QByteArray("<assente>") : dati);
     // A file that could not be opened or written is not the case's file.
-    QCOMPARE(CausaViva::attiva().archivio(), QString());
+    QCOMPARE(causaViva().archivio(), QString());
 }
 
 // A write cut short by a file-size limit keeps the old archive whole and says so.
@@ -463,7 +463,7 @@ void TstArchivioCausa::scritturaInterrottaLasciaIlVecchio()
     compilaCaso();
     const QString file = percorso("Possidoria-dati-limite");
     scriviFile(file, "vecchio");
-    CausaViva::attiva().impostaArchivio(file);
+    causaViva().impostaArchivio(file);
     const auto vecchioSegnale = std::signal(SIGXFSZ, SIG_IGN);
     rlimit vecchio{};
     getrlimit(RLIMIT_FSIZE, &vecchio);
@@ -505,15 +505,15 @@ void TstArchivioCausa::casoIncompletoSiSalva()
         for (int k = 1; k <= 3; ++k)
             possesso()->gruppo(k)->seleziona(1);
     }
-    const Causa digitata = CausaViva::attiva().causa();
+    const Causa digitata = causaViva().causa();
     const QString file = percorso("Possidoria-dati-a-meta");
     finta_->dialoghi.risposte.enqueue(file);
     menu(Finestre::di<FinestraSentenza>(), "salva");
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    QVERIFY(!CausaViva::attiva().modificata());
-    CausaViva::attiva().azzera();
-    QVERIFY(ArchivioCausa::apriPercorso(file));
-    QCOMPARE(CausaViva::attiva().causa(), digitata);
+    QVERIFY(!causaViva().modificata());
+    causaViva().azzera();
+    QVERIFY(ArchivioCausa::apriPercorso(causaViva(), file));
+    QCOMPARE(causaViva().causa(), digitata);
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Anna"));
     QCOMPARE(causa()->Option1()->selezionato(), fino >= 2 ? 4 : 0);
     QCOMPARE(possesso()->gruppo(4)->selezionato(), 0);
@@ -551,8 +551,8 @@ void TstArchivioCausa::testiNonArchiviabiliRifiutati()
 void TstArchivioCausa::testoOltreIlCodiceOccidentale()
 {
     compilaCaso();
-    CausaViva::attiva().segnaSalvata(QString());
-    Causa scritta = CausaViva::attiva().causa();
+    causaViva().segnaSalvata(QString());
+    Causa scritta = causaViva().causa();
     scritta.testi.attore = QStringLiteral("Łukasz Żółw");
     const QString file = percorso("Possidoria-dati-polacco");
     QByteArray byte = scriviArchivio(scritta);
@@ -601,7 +601,7 @@ void TstArchivioCausa::comandiDaOgniFinestra()
 
     const QString vittima = percorso("Possidoria-dati-da-eliminare");
     scriviFile(vittima, "x");
-    CausaViva::attiva().impostaArchivio(percorso("Possidoria-dati-corrente"));
+    causaViva().impostaArchivio(percorso("Possidoria-dati-corrente"));
     finta_->dialoghi.risposte.enqueue(vittima);
     finta_->messaggi.risposte.enqueue(Risposta::Si);
     w->azioneBarra(3)->trigger();
@@ -613,7 +613,7 @@ void TstArchivioCausa::comandiDaOgniFinestra()
     QCOMPARE(d.filtroIniziale, 2);
     QCOMPARE(d.filtri.value(1).schema.trimmed(), QStringLiteral("Possidoria-dati-*"));
     QVERIFY(QFileInfo(d.nomeIniziale).isDir());   // a folder, no file chosen
-    QCOMPARE(CausaViva::attiva().archivio(), percorso("Possidoria-dati-corrente"));   // kept
+    QCOMPARE(causaViva().archivio(), percorso("Possidoria-dati-corrente"));   // kept
     if (soloElimina)
         return;
     w->azioneBarra(1)->trigger();
@@ -640,7 +640,7 @@ void TstArchivioCausa::eliminaChiedeEDice()
     compilaCaso();
     const QString file = percorso("Possidoria-dati-rossi");
     scriviFile(file, "x");
-    CausaViva::attiva().impostaArchivio(file);
+    causaViva().impostaArchivio(file);
     finta_->dialoghi.risposte.enqueue(file);
     for (Risposta r : risposte)
         finta_->messaggi.risposte.enqueue(r);
@@ -659,7 +659,7 @@ void TstArchivioCausa::eliminaChiedeEDice()
         QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Il file «Possidoria-dati-rossi» è stato eliminato."));
         QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Informazione);
     }
-    QCOMPARE(CausaViva::attiva().archivio(), file);
+    QCOMPARE(causaViva().archivio(), file);
 }
 
 // Open, save-as and delete start where the archives are: the folder of the case last opened or
@@ -689,7 +689,7 @@ void TstArchivioCausa::cartellaDeiDialoghi()
     const QString esempio = esempi.filePath(QStringLiteral("Possidoria-dati-esempio"));
     QVERIFY(QFile::copy(file, esempio));
     causa()->apriEsempio(esempio);
-    QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Niccolò Ferrè"));
+    QCOMPARE(causaViva().testi().attore, QStringLiteral("Niccolò Ferrè"));
     causa()->apri_Click();
     QCOMPARE(partenza(), qui);
 }

@@ -124,9 +124,9 @@ private slots:
         Finestre::mostra(QStringLiteral("informa"));
         Finestre::mostra(QStringLiteral("frmTip"));
         Finestre::mostra(QStringLiteral("supportoclienti"));
-        CausaViva::attiva().imposta(&DatiCausa::tipologia, qint16(3));
-        CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(4));
-        CausaViva::attiva().impostaArchivio(QStringLiteral("Possidoria-dati-vecchia"));
+        causaViva().imposta(&DatiCausa::tipologia, qint16(3));
+        causaViva().imposta(&DatiCausa::obiezmodo, qint16(4));
+        causaViva().impostaArchivio(QStringLiteral("Possidoria-dati-vecchia"));
         QStringList chiuse;
         for (const QString& nome : Finestre::ordineChiusura())
             if (Finestre::caricata(nome))
@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(s->label(2)->text(), QStringLiteral("elaborazione eseguita con"));
         QCOMPARE(p->midi.comandi.last(), QStringLiteral("play"));
         // Starting again from here is a new case: no answer, no objection, no archive of the old one.
-        QCOMPARE(CausaViva::attiva().causa(), Causa{});
-        QVERIFY(CausaViva::attiva().archivio().isEmpty());
+        QCOMPARE(causaViva().causa(), Causa{});
+        QVERIFY(causaViva().archivio().isEmpty());
 
         // A click on the farewell screen brings the menu back.
         QTest::mouseClick(s, Qt::LeftButton);

@@ -63,7 +63,7 @@ private:
 void TstCausa::init()
 {
     finta_ = new PiattaformaFinta;
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
 }
 
 void TstCausa::cleanup()
@@ -144,11 +144,11 @@ void TstCausa::controlli()
 void TstCausa::caricaMostraLaCausa()
 {
     // The window shows the case as it stands: a type chosen before it opened is selected.
-    CausaViva::attiva().imposta(&DatiCausa::tipologia, Scelta(qint16(5)));
+    causaViva().imposta(&DatiCausa::tipologia, Scelta(qint16(5)));
     causa();
-    QCOMPARE(CausaViva::attiva().scelte().tipologia, Scelta(qint16(5)));
+    QCOMPARE(causaViva().scelte().tipologia, Scelta(qint16(5)));
     QCOMPARE(causa()->Option1()->selezionato(), 5);
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
     QCOMPARE(causa()->Option1()->selezionato(), 0);
     // The caption, with the place of the desktop's mark of unsaved changes.
     QCOMPARE(causa()->windowTitle(), QStringLiteral("Possidoria: dati della causa[*]"));
@@ -247,7 +247,7 @@ void TstCausa::passo()
     compila(testi[0], testi[1], testi[2], testi[3]);
     QCOMPARE(causa()->passo()->text(), atteso);
     if (tipo)
-        QCOMPARE(CausaViva::attiva().scelte().tipologia, Scelta(qint16(tipo)));
+        QCOMPARE(causaViva().scelte().tipologia, Scelta(qint16(tipo)));
 }
 
 void TstCausa::procedi_data()
@@ -291,18 +291,18 @@ void TstCausa::cancSenzaTipologiaChiede()
 {
     // Texts typed without a type are a case too: canc asks, and "Annulla" (the default) keeps it all.
     compila(QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("fondo"), QStringLiteral("Lecco"));
-    CausaViva::attiva().imposta(&DatiCausa::sceltainterr, Scelta(qint16(3)));
+    causaViva().imposta(&DatiCausa::sceltainterr, Scelta(qint16(3)));
     causa()->findChild<QPushButton*>(QStringLiteral("azzera"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Rossi"));
     QCOMPARE(causa()->luogo()->text(), QStringLiteral("Lecco"));
-    QCOMPARE(CausaViva::attiva().scelte().sceltainterr, Scelta(qint16(3)));
+    QCOMPARE(causaViva().scelte().sceltainterr, Scelta(qint16(3)));
     // "No" drops it.
     finta_->messaggi.risposte.enqueue(Risposta::No);
     causa()->findChild<QPushButton*>(QStringLiteral("azzera"))->click();
     QVERIFY(causa()->attore()->text().isEmpty());
-    QCOMPARE(CausaViva::attiva().causa(), Causa{});
+    QCOMPARE(causaViva().causa(), Causa{});
 }
 
 void TstCausa::cancIniziaUnaNuovaCausa()
@@ -315,12 +315,12 @@ void TstCausa::cancIniziaUnaNuovaCausa()
     for (int k = 1; k <= 6; ++k)
         p->gruppo(k)->seleziona(2);
     // Two objections: the dates and the manner, whose marker stands on the answer opposed.
-    CausaViva::attiva().imposta(&DatiCausa::ledatin, Scelta(qint16(2)));
-    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, Scelta(qint16(4)));
+    causaViva().imposta(&DatiCausa::ledatin, Scelta(qint16(2)));
+    causaViva().imposta(&DatiCausa::obiezmodo, Scelta(qint16(4)));
     QCOMPARE(p->numobiez()->text(), QStringLiteral("Sono state formulate n. 2 obiezioni."));
     QVERIFY(!p->marcatore(0)->isHidden());
     QVERIFY(!p->marcatore(5)->isHidden());
-    CausaViva::attiva().impostaArchivio(QStringLiteral("Possidoria-dati-Rossi"));
+    causaViva().impostaArchivio(QStringLiteral("Possidoria-dati-Rossi"));
 
     finta_->messaggi.risposte.enqueue(Risposta::No);   // not saved: dropped
     causa()->azzera_Click();
@@ -335,14 +335,14 @@ void TstCausa::cancIniziaUnaNuovaCausa()
         QCOMPARE(p->gruppo(k)->selezionato(), 0);
     QCOMPARE(causa()->passo()->text(), hintAttore);
     // ...and nothing of the old case stays behind, unseen.
-    QCOMPARE(CausaViva::attiva().scelte(), DatiCausa{});
+    QCOMPARE(causaViva().scelte(), DatiCausa{});
     for (int i = 0; i < FinestraPossesso::marcatori; ++i)
         QVERIFY2(p->marcatore(i)->isHidden(), qPrintable(QString::number(i)));
     QVERIFY(p->numobiez()->text().isEmpty());
     // With no duration the requirements wait again.
     QVERIFY(!p->frame(1)->isEnabled());
     // The old archive name goes too: "Salva" of the new case asks for a name, never overwrites.
-    QVERIFY(CausaViva::attiva().archivio().isEmpty());
+    QVERIFY(causaViva().archivio().isEmpty());
 
     // A new case with new names but no new type is refused, and a second canc keeps it on "Annulla".
     compila(QStringLiteral("Verdi"), QStringLiteral("Neri"), QStringLiteral("casa"), QStringLiteral("Como"));
@@ -392,7 +392,7 @@ void TstCausa::chiusaDallaBarraNonPerdeNulla()
     QVERIFY(causa()->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Finestre::caricata(QStringLiteral("causa")));
-    QCOMPARE(CausaViva::attiva().testi().luogo, QStringLiteral("Lecco"));
+    QCOMPARE(causaViva().testi().luogo, QStringLiteral("Lecco"));
     QCOMPARE(causa()->attore()->text(), QStringLiteral("Rossi"));
     QCOMPARE(causa()->luogo()->text(), QStringLiteral("Lecco"));
     QCOMPARE(causa()->Option1()->selezionato(), 6);

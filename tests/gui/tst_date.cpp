@@ -84,9 +84,9 @@ struct Finestra {
         inizio->setObjectName(QStringLiteral("inizio"));
         fine->setObjectName(QStringLiteral("fine"));
         durata->setObjectName(QStringLiteral("durata"));
-        blocco = new BloccoDate(&w, &TestiCausa::possessoInizio, &TestiCausa::possessoFine);
-        QObject::connect(&CausaViva::attiva(), &CausaViva::cambiata, blocco,
-                         [this] { blocco->mostra(CausaViva::attiva().testi()); });
+        blocco = new BloccoDate(&w, causaViva(), &TestiCausa::possessoInizio, &TestiCausa::possessoFine);
+        QObject::connect(&causaViva(), &CausaViva::cambiata, blocco,
+                         [this] { blocco->mostra(causaViva().testi()); });
     }
 };
 
@@ -338,8 +338,8 @@ void TstDate::bloccoDigitazione()
     QTest::keyClicks(f.datafine, fine);
     QTest::keyClick(f.datafine, Qt::Key_Return);
     QVERIFY(finta.messaggi.mostrati.isEmpty());
-    QCOMPARE(CausaViva::attiva().testi().possessoInizio, inizio);
-    QCOMPARE(CausaViva::attiva().testi().possessoFine, fine);
+    QCOMPARE(causaViva().testi().possessoInizio, inizio);
+    QCOMPARE(causaViva().testi().possessoFine, fine);
     QCOMPARE(f.fine->text(), Date::formaLunga(*Date::leggi(fine)));
     QCOMPARE(f.durata->text(), durata);
 }
@@ -450,9 +450,9 @@ void TstDate::bloccoLimiteSoloAllaDigitazione()
 
     Causa c;
     c.testi.possessoInizio = QStringLiteral("  8/12/1980  ");
-    CausaViva::attiva().sostituisci(c, QString());
+    causaViva().sostituisci(c, QString());
     QCOMPARE(f.datainizio->text(), c.testi.possessoInizio);
-    QCOMPARE(CausaViva::attiva().testi().possessoInizio, c.testi.possessoInizio);
+    QCOMPARE(causaViva().testi().possessoInizio, c.testi.possessoInizio);
     QCOMPARE(f.inizio->text(), QString::fromUtf8("lunedì, 8 dicembre 1980"));
 }
 

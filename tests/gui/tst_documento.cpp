@@ -80,15 +80,15 @@ void TstDocumento::cleanup()
 // Typing marks the case and every case window's title; undoing the typing, or saving, unmarks it.
 void TstDocumento::modificataSeguitaDaiTitoli()
 {
-    QVERIFY(ArchivioCausa::apriPercorso(salvato_));
+    QVERIFY(ArchivioCausa::apriPercorso(causaViva(), salvato_));
     causa()->show();
     auto* possesso = Finestre::di<FinestraPossesso>();
     possesso->show();
     QVERIFY(QTest::qWaitForWindowExposed(possesso));
-    QVERIFY(!CausaViva::attiva().modificata());
+    QVERIFY(!causaViva().modificata());
     QVERIFY(!causa()->isWindowModified());
     QTest::keyClicks(causa()->luogo(), QStringLiteral("Lecco"));
-    QVERIFY(CausaViva::attiva().modificata());
+    QVERIFY(causaViva().modificata());
     QVERIFY(causa()->isWindowModified());
     QVERIFY(possesso->isWindowModified());
     QCOMPARE(causa()->windowHandle()->title(), QStringLiteral("Possidoria: dati della causa*"));
@@ -99,12 +99,12 @@ void TstDocumento::modificataSeguitaDaiTitoli()
     QVERIFY(!Finestre::finestra(QStringLiteral("scelta"))->isWindowModified());
     // Back to what the archive holds: not modified.
     causa()->luogo()->clear();
-    QVERIFY(!CausaViva::attiva().modificata());
+    QVERIFY(!causaViva().modificata());
     QVERIFY(!possesso->isWindowModified());
     QTest::keyClicks(causa()->luogo(), QStringLiteral("Como"));
     causa()->salva_Click();
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    QVERIFY(!CausaViva::attiva().modificata());
+    QVERIFY(!causaViva().modificata());
     QVERIFY(!causa()->isWindowModified());
     QCOMPARE(leggiFileArchivio(salvato_).causa.testi.luogo, QStringLiteral("Como"));
 }
@@ -135,12 +135,12 @@ void TstDocumento::vieDiAbbandono()
 {
     QFETCH(Via, via);
     QFETCH(bool, modificata);
-    QVERIFY(ArchivioCausa::apriPercorso(salvato_));
+    QVERIFY(ArchivioCausa::apriPercorso(causaViva(), salvato_));
     causa()->show();
     QVERIFY(QTest::qWaitForWindowExposed(causa()));
     if (modificata)
         QTest::keyClicks(causa()->bene(), QStringLiteral("fondo"));
-    const Causa prima = CausaViva::attiva().causa();
+    const Causa prima = causaViva().causa();
     const QByteArray file = [this] {
         QFile f(salvato_);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -178,9 +178,9 @@ void TstDocumento::vieDiAbbandono()
     if (!modificata) {
         QCOMPARE(domande, 0);
         if (via == Via::Canc)
-            QCOMPARE(CausaViva::attiva().causa(), Causa{});
+            QCOMPARE(causaViva().causa(), Causa{});
         if (via == Via::Apri || via == Via::FileNominato || via == Via::Esempio)
-            QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Verdi"));
+            QCOMPARE(causaViva().testi().attore, QStringLiteral("Verdi"));
         if (via == Via::Uscita)   // the program's own exit question, as ever
             QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Vuoi uscire da Possidoria?"));
         return;
@@ -194,9 +194,9 @@ void TstDocumento::vieDiAbbandono()
              qPrintable(d.testo));
     // Annulla: nothing lost, nothing written, the window still there.
     QVERIFY(!proseguita || via != Via::Sessione);
-    QCOMPARE(CausaViva::attiva().causa(), prima);
-    QVERIFY(CausaViva::attiva().modificata());
-    QCOMPARE(CausaViva::attiva().archivio(), salvato_);
+    QCOMPARE(causaViva().causa(), prima);
+    QVERIFY(causaViva().modificata());
+    QCOMPARE(causaViva().archivio(), salvato_);
     QFile f(salvato_);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), file);
@@ -211,13 +211,13 @@ void TstDocumento::vieDiAbbandono()
 // "Sì": the case saved first (to its archive, without a dialog), then left.
 void TstDocumento::siSalvaPrimaDiLasciare()
 {
-    QVERIFY(ArchivioCausa::apriPercorso(salvato_));
+    QVERIFY(ArchivioCausa::apriPercorso(causaViva(), salvato_));
     QTest::keyClicks(causa()->bene(), QStringLiteral("fondo"));
     finta_->messaggi.risposte.enqueue(Risposta::Si);
     QVERIFY(causa()->apriFile(altro_));
     QCOMPARE(leggiFileArchivio(salvato_).causa.testi.bene, QStringLiteral("fondo"));
-    QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Verdi"));
-    QVERIFY(!CausaViva::attiva().modificata());
+    QCOMPARE(causaViva().testi().attore, QStringLiteral("Verdi"));
+    QVERIFY(!causaViva().modificata());
 }
 
 // "Sì" for a case never saved opens the save dialog; cancelling it keeps the case.
@@ -230,8 +230,8 @@ void TstDocumento::siConDialogoAnnullatoNonPerdeNulla()
              QStringLiteral("La causa «Neri» non è stata salvata.\rSalvarla prima di iniziare una nuova causa?"));
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(finta_->dialoghi.aperti.last().tipo, QStringLiteral("salva"));
-    QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Neri"));
-    QVERIFY(CausaViva::attiva().modificata());
+    QCOMPARE(causaViva().testi().attore, QStringLiteral("Neri"));
+    QVERIFY(causaViva().modificata());
 }
 
 // An example, however opened, is never written: "Salva" asks for a name of the user's own, and
@@ -245,7 +245,7 @@ void TstDocumento::esempioMaiSovrascritto()
     QVERIFY(QFile::copy(salvato_, esempio));
     impostaCartellaProgramma(programma.path());
     QVERIFY(causa()->apriFile(esempio));   // as the command line and the recent list open it
-    QVERIFY(CausaViva::attiva().solaLettura());
+    QVERIFY(causaViva().solaLettura());
     QTest::keyClicks(causa()->luogo(), QStringLiteral("Lecco"));
     finta_->dialoghi.risposte.enqueue(esempio);
     causa()->salva_Click();
@@ -255,20 +255,20 @@ void TstDocumento::esempioMaiSovrascritto()
     QVERIFY(!finta_->dialoghi.aperti.last().nomeIniziale.startsWith(programma.path()));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
     QVERIFY(leggiFileArchivio(esempio).causa.testi.luogo.isEmpty());
-    QVERIFY(CausaViva::attiva().modificata());
+    QVERIFY(causaViva().modificata());
     // A name of the user's own: saved there, and from then on that is the case's archive.
     const QString mio = cartella_->filePath(QStringLiteral("Possidoria-dati-mio"));
     finta_->dialoghi.risposte.enqueue(mio);
     causa()->salva_Click();
-    QCOMPARE(CausaViva::attiva().archivio(), mio);
-    QVERIFY(!CausaViva::attiva().solaLettura());
+    QCOMPARE(causaViva().archivio(), mio);
+    QVERIFY(!causaViva().solaLettura());
     QCOMPARE(leggiFileArchivio(mio).causa.testi.luogo, QStringLiteral("Lecco"));
     impostaCartellaProgramma(QString());
 
     // The examples where the sources keep them, outside the program's folder, are examples too.
-    CausaViva::attiva().segnaSalvata(QString());
+    causaViva().segnaSalvata(QString());
     QVERIFY(causa()->apriFile(esempio));
-    QVERIFY(CausaViva::attiva().solaLettura());
+    QVERIFY(causaViva().solaLettura());
     QTest::keyClicks(causa()->luogo(), QStringLiteral("Como"));
     finta_->dialoghi.risposte.enqueue(QString());
     causa()->salva_Click();

@@ -50,12 +50,12 @@ int salvaSottoLimite(int argc, char* argv[], const QString& percorso)
         p.dialoghi = &dialoghi;
         installaPiattaforma(p);
         QTimer::singleShot(0, [&] {
-            CausaViva::attiva().sostituisci(casoCompleto(), QString());
+            causaViva().sostituisci(casoCompleto(), QString());
             dialoghi.risposte.enqueue(percorso);
-            ArchivioCausa::salva(true);
+            ArchivioCausa::salva(causaViva(), true);
             for (const MessaggioRegistrato& m : std::as_const(messaggi.mostrati))
                 std::printf("%s\n", m.testo.toUtf8().constData());
-            std::printf("causa: %s\n", CausaViva::attiva().causa() == casoCompleto() ? "intatta" : "cambiata");
+            std::printf("causa: %s\n", causaViva().causa() == casoCompleto() ? "intatta" : "cambiata");
             std::fflush(stdout);
             std::_Exit(0);
         });

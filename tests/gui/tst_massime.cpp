@@ -261,6 +261,8 @@ private slots:
     void esportazione();
     void esportazioneDocumento_data();
     void esportazioneDocumento();
+    void esportazioneDallaBiblioteca_data();
+    void esportazioneDallaBiblioteca();
     void avvisoSenzaScelta_data();
     void avvisoSenzaScelta();
     void aiuto();
@@ -670,6 +672,35 @@ void TestMassime::esportazioneDocumento()
     QVERIFY(QFileInfo(daCancellare_).isFile());
     QCOMPARE(docword, daCancellare_);
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
+}
+
+void TestMassime::esportazioneDallaBiblioteca_data()
+{
+    QTest::addColumn<int>("argomento");
+    QTest::addColumn<int>("mostrata");
+    QTest::addColumn<bool>("tutte");
+    QTest::newRow("Forma n.3") << 5 << 3 << false;
+    QTest::newRow("Luci dalla 7, tutte") << 9 << 7 << true;
+    QTest::newRow("Distanze, tutte") << 4 << 1 << true;
+}
+
+// The export takes the maxims from the library, from the one shown on, whatever the counter's
+// label says; print-all still leaves the end notice showing.
+void TestMassime::esportazioneDallaBiblioteca()
+{
+    QFETCH(int, argomento);
+    QFETCH(int, mostrata);
+    QFETCH(bool, tutte);
+    Massime* m = finestra();
+    scegli(argomento);
+    mostraNumero(mostrata);
+    controllo<QLabel>("conta")->setText(QStringLiteral("2"));
+    avvia(tutte ? QStringLiteral("stampatutte") : QStringLiteral("stampa"));
+    const int quante = massimeArgomento(argomento).size();
+    QCOMPARE(finta_->word.operazioni, operazioniAttese(argomento, mostrata, tutte ? quante : mostrata));
+    const int dopo = tutte ? quante + 1 : mostrata;
+    QCOMPARE(m->numeroSentenza(), std::optional<qint16>(dopo));
+    QCOMPARE(barra()->value(), dopo);
 }
 
 void TestMassime::avvisoSenzaScelta_data()

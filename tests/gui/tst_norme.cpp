@@ -64,6 +64,7 @@ private slots:
     void menu();
     void stampaRegistrata();
     void stampaDaMenuEBarra();
+    void stampaDalleNorme();
     void annullaNonStampa();
     void erroreInterrompe();
     void erroreInterrompe_data();
@@ -311,6 +312,17 @@ void TstNorme::stampaRegistrata()
     QVERIFY(op.filter(QStringLiteral("-----")).isEmpty());
     QCOMPARE(n->passo()->text(), inattivo);
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
+}
+
+// The print-out takes the headings from the library, not from the buttons: a caption given a
+// keyboard accelerator, or shortened to fit, prints as the article's heading all the same.
+void TstNorme::stampaDalleNorme()
+{
+    Norme* n = norme();
+    n->cmd(1)->setText(QStringLiteral("&1140) Possesso"));
+    n->cmd(28)->setText(QStringLiteral("1166) Inefficacia…"));
+    n->stampa_Click();
+    QCOMPARE(finta_->stampante.operazioni, stampaAttesa());
 }
 
 void TstNorme::stampaDaMenuEBarra()

@@ -89,7 +89,7 @@ private:
 void TstObiezioni::init()
 {
     finta_ = new PiattaformaFinta;
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
 }
 
 void TstObiezioni::cleanup()
@@ -129,10 +129,10 @@ void TstObiezioni::gruppiDiProve()
     const Scelta DatiCausa::*vf = nome == QLatin1String("ledate") ? &DatiCausa::ledatfin : &DatiCausa::interdatfin;
     f->datin()->pulsante(4)->click();
     f->datfin()->pulsante(fine - 1)->click();
-    QCOMPARE(CausaViva::attiva().scelte().*vi, Scelta(4));
-    QCOMPARE(CausaViva::attiva().scelte().*vf, Scelta(fine - 1));
+    QCOMPARE(causaViva().scelte().*vi, Scelta(4));
+    QCOMPARE(causaViva().scelte().*vf, Scelta(fine - 1));
     f->datin()->pulsante(2)->click();
-    QCOMPARE(CausaViva::attiva().scelte().*vi, Scelta(2));
+    QCOMPARE(causaViva().scelte().*vi, Scelta(2));
     QVERIFY(!f->datin()->pulsante(4)->isChecked());
 }
 
@@ -206,11 +206,11 @@ void TstObiezioni::nessunaProvaInizio()
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
     QCOMPARE(f->blocco()->inizio()->text(), QStringLiteral("giovedì, 1 gennaio 1970"));
     QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 25 anni"));
-    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta(10));
+    QCOMPARE(causaViva().scelte().ledatin, Scelta(10));
 
     f->datin()->pulsante(3)->click();
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
-    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta(3));
+    QCOMPARE(causaViva().scelte().ledatin, Scelta(3));
     possesso()->datainizio()->setText(QStringLiteral("1/1/1960"));
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/1/1970"));
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
@@ -268,7 +268,7 @@ void TstObiezioni::soloProvaFinale()
 
     const QString contatore = possesso()->numobiez()->text();
     f->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
-    QCOMPARE(f->mancanodati, 1);
+    QCOMPARE(f->mancanodati(), 1);
     QCOMPARE(finta_->messaggi.ultimo().testo, RIFIUTO_DATE);
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
     QCOMPARE(possesso()->numobiez()->text(), contatore);
@@ -278,7 +278,7 @@ void TstObiezioni::soloProvaFinale()
     QCOMPARE(f->passo()->text(), PASSO_COMPLETO);
     const int messaggi = finta_->messaggi.mostrati.size();
     f->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
-    QCOMPARE(f->mancanodati, 0);
+    QCOMPARE(f->mancanodati(), 0);
     QCOMPARE(finta_->messaggi.mostrati.size(), messaggi);
     QVERIFY(possesso()->numobiez()->text() != contatore);
     QVERIFY(possesso()->isVisible());
@@ -300,11 +300,11 @@ void TstObiezioni::interruzioneNonCopiaMai()
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/3/1990"));
     QCOMPARE(f->blocco()->datafine()->text(), QStringLiteral("15/3/1991"));
     QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 1 anno e  14 giorni"));
-    QCOMPARE(CausaViva::attiva().scelte().interdatin, Scelta(13));
-    QCOMPARE(CausaViva::attiva().scelte().interdatfin, Scelta(10));
+    QCOMPARE(causaViva().scelte().interdatin, Scelta(13));
+    QCOMPARE(causaViva().scelte().interdatfin, Scelta(10));
     // The dates window's variables are another window's: untouched.
-    QCOMPARE(CausaViva::attiva().scelte().ledatin, Scelta());
-    QCOMPARE(CausaViva::attiva().scelte().ledatfin, Scelta());
+    QCOMPARE(causaViva().scelte().ledatin, Scelta());
+    QCOMPARE(causaViva().scelte().ledatfin, Scelta());
 }
 
 // Neither window compares its dates with the plaintiff's: a period outside the possession stands.
@@ -318,7 +318,7 @@ void TstObiezioni::interruzioneFuoriPossesso()
         f->datfin()->pulsante(1)->click();
         QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 30 anni"));
         f->cmdpossesso_Click();
-        QCOMPARE(f->mancanodati, 0);
+        QCOMPARE(f->mancanodati(), 0);
     }
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
@@ -388,7 +388,7 @@ void TstObiezioni::questionarioRitorno()
     QVERIFY(opzione);
     const QString contatore = possesso()->numobiez()->text();
     opzione->click();
-    QCOMPARE(CausaViva::attiva().scelte().*variabile, Scelta(scelta));
+    QCOMPARE(causaViva().scelte().*variabile, Scelta(scelta));
     QCOMPARE(q->passo()->text(), passoB);
     ritorno->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
@@ -404,7 +404,7 @@ void TstObiezioni::questionarioRitorno()
 
     // A new case leaves no objection: the option unchecked, hint A, the return refused again.
     possesso()->hide();
-    CausaViva::attiva().imposta(&DatiCausa::tipologia, Scelta(qint16(1)));
+    causaViva().imposta(&DatiCausa::tipologia, Scelta(qint16(1)));
     finta_->messaggi.risposte.enqueue(Risposta::No);   // not saved: dropped
     Finestre::di<FinestraCausa>()->azzera_Click();
     QCOMPARE(q->gruppo()->selezionato(), 0);
@@ -417,15 +417,15 @@ void TstObiezioni::questionarioRitorno()
 // A window opened after the case holds its objection shows it; selecting from code stores the index.
 void TstObiezioni::sceltaDaCodice()
 {
-    CausaViva::attiva().imposta(&DatiCausa::obiezfede, Scelta(qint16(5)));
+    causaViva().imposta(&DatiCausa::obiezfede, Scelta(qint16(5)));
     Questionario* q = questionario(QStringLiteral("fede"));
     QVERIFY(q->sceltaFatta());
     QCOMPARE(q->gruppo()->selezionato(), 5);
     q->gruppo()->seleziona(8);
-    QCOMPARE(CausaViva::attiva().scelte().obiezfede, Scelta(8));
+    QCOMPARE(causaViva().scelte().obiezfede, Scelta(8));
     QVERIFY(q->sceltaFatta());
     q->gruppo()->seleziona(13);                // names no button: nothing at all
-    QCOMPARE(CausaViva::attiva().scelte().obiezfede, Scelta(8));
+    QCOMPARE(causaViva().scelte().obiezfede, Scelta(8));
 }
 
 void TstObiezioni::spiegazioniQuestionari_data()
@@ -462,7 +462,7 @@ void TstObiezioni::spiegazioniQuestionari()
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY2(finta_->messaggi.ultimo().testo.startsWith(inizio), qPrintable(finta_->messaggi.ultimo().testo.left(100)));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Informazione);
-    QVERIFY(CausaViva::attiva().scelte() == DatiCausa{});   // nothing stored
+    QVERIFY(causaViva().scelte() == DatiCausa{});   // nothing stored
 }
 
 // Every window's explanation opens with the invitation to read the "?"; the interruption window's is
@@ -549,8 +549,8 @@ void TstObiezioni::attoInterruttivo()
     f->atto()->pulsante(atto)->click();
     if (estinto)
         f->estinta()->click();
-    QCOMPARE(CausaViva::attiva().scelte().tipointerr, Scelta(qint16(atto)));
-    QCOMPARE(CausaViva::attiva().scelte().domandaestinta.value_or(0) == 1, estinto);
+    QCOMPARE(causaViva().scelte().tipointerr, Scelta(qint16(atto)));
+    QCOMPARE(causaViva().scelte().domandaestinta.value_or(0) == 1, estinto);
     QCOMPARE(f->estinta()->isVisibleTo(f), atto == 2);
     QCOMPARE(f->recupero()->isVisibleTo(f), atto == 1);
     QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label2"))->text(), etichetta);
@@ -559,18 +559,18 @@ void TstObiezioni::attoInterruttivo()
     scrivi(f, QStringLiteral("1/3/1990"), QString());
     f->datin()->pulsante(5)->click();
     f->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
-    QCOMPARE(f->mancanodati, chiedeFine ? 1 : 0);
+    QCOMPARE(f->mancanodati(), chiedeFine ? 1 : 0);
     if (chiedeFine) {
         scrivi(f, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1992"));
         f->datfin()->pulsante(1)->click();
         f->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
-        QCOMPARE(f->mancanodati, 0);
+        QCOMPARE(f->mancanodati(), 0);
     }
     Finestre::mostra(QStringLiteral("interruzione"));
     QVERIFY(QTest::qWaitForWindowExposed(f));
     salvaImmagine(f, QStringLiteral("interruzione-atto-%1%2").arg(atto).arg(estinto ? QStringLiteral("-estinto") : QString()));
     // Back to the plaintiff's possession: the act is weighed as chosen.
-    QCOMPARE(StatoCausa::attoInterruttivo(CausaViva::attiva().scelte().tipointerr, CausaViva::attiva().scelte().interdatin), atto);
+    QCOMPARE(StatoCausa::attoInterruttivo(causaViva().scelte().tipointerr, causaViva().scelte().interdatin), atto);
 }
 
 // An archive written before the act was asked: the window shows the act its start proof names,
@@ -582,11 +582,11 @@ void TstObiezioni::attoDallaProvaDiUnArchivioVecchio()
     vecchia.testi.interruzioneFine = QStringLiteral("12/05/2004");
     vecchia.scelte.interdatin = 11;
     vecchia.scelte.interdatfin = 5;
-    CausaViva::attiva().sostituisci(vecchia, QString());
+    causaViva().sostituisci(vecchia, QString());
     FinestraDate* f = date(QStringLiteral("interruzione"));
     QCOMPARE(f->atto()->selezionato(), 3);
     QVERIFY(!f->blocco()->datafine()->isEnabled());
-    QCOMPARE(CausaViva::attiva().scelte().tipointerr, Scelta());
+    QCOMPARE(causaViva().scelte().tipointerr, Scelta());
     f->datin()->pulsante(10)->click();
     QCOMPARE(f->atto()->selezionato(), 2);
     QVERIFY(f->blocco()->datafine()->isEnabled());

@@ -66,7 +66,7 @@ private:
 void TstPossesso::init()
 {
     finta_ = new PiattaformaFinta;
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
 }
 
 void TstPossesso::cleanup()
@@ -165,8 +165,8 @@ void TstPossesso::dateAbilitanoIRiquadri()
     QCOMPARE(possesso()->passo()->text(), QStringLiteral("digitare la data iniziale del possesso"));
     QVERIFY(!possesso()->frame(6)->isEnabled());
     QCOMPARE(possesso()->gruppo(6)->selezionato(), 2);
-    QCOMPARE(CausaViva::attiva().scelte().sceltainterr, Scelta(qint16(3)));
-    QCOMPARE(CausaViva::attiva().scelte().sceltaacq, Scelta(qint16(2)));
+    QCOMPARE(causaViva().scelte().sceltainterr, Scelta(qint16(3)));
+    QCOMPARE(causaViva().scelte().sceltaacq, Scelta(qint16(2)));
 }
 
 void TstPossesso::nonoCarattere_data()
@@ -253,7 +253,7 @@ void TstPossesso::marcatoriDallaCausa()
     rispondi({1, 2, 2, 1, 1, 2});
     QVERIFY(possesso()->numobiez()->text().isEmpty());
     for (int k = 2; k <= 7; ++k)
-        CausaViva::attiva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
+        causaViva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
     const QList<int> opposte{1, 5, 7, 8, 10, 13};
     for (int i = 0; i < FinestraPossesso::marcatori; ++i)
         QCOMPARE(possesso()->marcatore(i)->isHidden(), !opposte.contains(i));
@@ -263,11 +263,11 @@ void TstPossesso::marcatoriDallaCausa()
     possesso()->gruppo(2)->pulsante(1)->click();
     QVERIFY(possesso()->marcatore(5)->isHidden());
     QVERIFY(!possesso()->marcatore(4)->isHidden());
-    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, Scelta());
+    causaViva().imposta(&DatiCausa::obiezmodo, Scelta());
     QVERIFY(possesso()->marcatore(4)->isHidden());
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 5 obiezioni."));
     for (int k = 4; k <= 7; ++k)
-        CausaViva::attiva().imposta(TabelleCausa::obiezione(k).prova, Scelta());
+        causaViva().imposta(TabelleCausa::obiezione(k).prova, Scelta());
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("È stata formulata n. 1 obiezione."));
 }
 
@@ -410,7 +410,7 @@ void TstPossesso::immagine()
     date(QStringLiteral("8/12/86"), QStringLiteral("8/12/06"));
     rispondi({1, 2, 2, 1, 1, 1});
     for (int k = 1; k <= 7; ++k)
-        CausaViva::attiva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
+        causaViva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
     QCOMPARE(possesso()->findChild<QLabel*>(QStringLiteral("inizio"))->text(), QString::fromUtf8("lunedì, 8 dicembre 1986"));
     QVERIFY(QTest::qWaitForWindowExposed(possesso()));
     salvaImmagine(possesso(), QStringLiteral("possesso-obiezioni"));
@@ -441,8 +441,8 @@ void TstPossesso::dateFacoltative()
     possesso()->gruppo(2)->pulsante(1)->click();
     QVERIFY(possesso()->cessazione()->isVisibleTo(possesso()));
     QTest::keyClicks(possesso()->cessazione(), QStringLiteral("1/1/1990x"));
-    QCOMPARE(CausaViva::attiva().testi().cessazioneVizio, QStringLiteral("1/1/1990"));
-    std::optional<Giudizio> g = giudica(CausaViva::attiva().causa());
+    QCOMPARE(causaViva().testi().cessazioneVizio, QStringLiteral("1/1/1990"));
+    std::optional<Giudizio> g = giudica(causaViva().causa());
     QVERIFY(g);
     QCOMPARE(g->decisione.chiave, QStringLiteral("R1"));
     QVERIFY2(g->sentenza.testo.contains(QStringLiteral("L'usucapione si è compiuta il 1/1/2010")), qPrintable(g->sentenza.testo));
@@ -456,9 +456,9 @@ void TstPossesso::dateFacoltative()
     QTest::keyClicks(possesso()->datainizio(), QStringLiteral("1/1/2000"));
     possesso()->datafine()->clear();
     QTest::keyClicks(possesso()->datafine(), QStringLiteral("1/1/2012"));
-    QCOMPARE(giudica(CausaViva::attiva().causa())->decisione.chiave, QStringLiteral("R5"));
+    QCOMPARE(giudica(causaViva().causa())->decisione.chiave, QStringLiteral("R5"));
     QTest::keyClicks(possesso()->trascrizione(), QStringLiteral("1/1/2005"));
-    QCOMPARE(giudica(CausaViva::attiva().causa())->decisione.chiave, QStringLiteral("RF"));
+    QCOMPARE(giudica(causaViva().causa())->decisione.chiave, QStringLiteral("RF"));
     QVERIFY(QTest::qWaitForWindowExposed(possesso()));
     salvaImmagine(possesso(), QStringLiteral("possesso-trascrizione"));
 }

@@ -41,7 +41,7 @@ int figlio()
         std::fflush(stdout);
         return QApplication::exec();
     }
-    Ripristino::Custode custode;
+    Ripristino::Custode custode(causaViva());
     causa()->show();
     causa()->attore()->setText(attore);   // accents as pasted: the keyboard of a test types ASCII only
     QTest::keyClicks(causa()->bene(), bene);
@@ -126,13 +126,13 @@ void TstRipristino::uccisoERecuperato()
 
     QCOMPARE(Ripristino::abbandonate().size(), 1);
     finta_->messaggi.risposte.enqueue(Risposta::Si);
-    QVERIFY(Ripristino::offri());
+    QVERIFY(Ripristino::offri(causaViva()));
     QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("«Niccolò Ferrè»")), qPrintable(finta_->messaggi.ultimo().testo));
     QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
     QCOMPARE(finta_->messaggi.ultimo().predefinita, Risposta::Si);
-    QCOMPARE(CausaViva::attiva().testi().attore, attore);
-    QCOMPARE(CausaViva::attiva().testi().bene, bene);
-    QVERIFY(CausaViva::attiva().modificata());
+    QCOMPARE(causaViva().testi().attore, attore);
+    QCOMPARE(causaViva().testi().bene, bene);
+    QVERIFY(causaViva().modificata());
     QCOMPARE(causa()->attore()->text(), attore);
     QVERIFY(Ripristino::abbandonate().isEmpty());
 }
@@ -140,7 +140,7 @@ void TstRipristino::uccisoERecuperato()
 // A save, and the user's "No" at the start, leave no copy.
 void TstRipristino::salvataggioENoRimuovonoLaCopia()
 {
-    Ripristino::Custode custode;
+    Ripristino::Custode custode(causaViva());
     QTest::keyClicks(causa()->attore(), QStringLiteral("Rossi"));
     QVERIFY(QTest::qWaitFor([] { return QFile::exists(Ripristino::Custode::file()); }, 5000));
     const QString archivio = stato_->filePath(QStringLiteral("Possidoria-dati-Rossi"));
@@ -158,12 +158,12 @@ void TstRipristino::salvataggioENoRimuovonoLaCopia()
     f.write(Ripristino::scrivi(c));
     f.close();
     finta_->messaggi.risposte.enqueue(Risposta::Annulla);   // undecided: kept for the next start
-    QVERIFY(!Ripristino::offri());
+    QVERIFY(!Ripristino::offri(causaViva()));
     QVERIFY(QFile::exists(abbandonata));
     finta_->messaggi.risposte.enqueue(Risposta::No);
-    QVERIFY(!Ripristino::offri());
+    QVERIFY(!Ripristino::offri(causaViva()));
     QVERIFY(!QFile::exists(abbandonata));
-    QCOMPARE(CausaViva::attiva().testi().attore, QStringLiteral("Rossi"));
+    QCOMPARE(causaViva().testi().attore, QStringLiteral("Rossi"));
 }
 
 // A state folder that cannot be written: the user is told once that the copy is missing, not at
@@ -175,7 +175,7 @@ void TstRipristino::copiaImpossibileDettaUnaVolta()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
     qputenv("XDG_STATE_HOME", nonCartella.toLocal8Bit());
-    Ripristino::Custode custode;
+    Ripristino::Custode custode(causaViva());
     QTest::keyClicks(causa()->attore(), QStringLiteral("Rossi"));
     QVERIFY(QTest::qWaitFor([&] { return !finta_->messaggi.mostrati.isEmpty(); }, 5000));
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Esclamazione);
@@ -209,11 +209,11 @@ void TstRipristino::dueIstanzeSulloStessoArchivio()
     QVERIFY(!causa()->apriFile(archivio));
     QVERIFY(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("L'archivio «Possidoria-dati-Rossi» è già aperto da ")));
     QVERIFY(finta_->messaggi.ultimo().testo.contains(QStringLiteral(" dal ")));
-    QVERIFY(CausaViva::attiva().testi().attore.isEmpty());
+    QVERIFY(causaViva().testi().attore.isEmpty());
     // "Sì": read-only; "Salva" asks a new name and never writes the other's archive.
     finta_->messaggi.risposte.enqueue(Risposta::Si);
     QVERIFY(causa()->apriFile(archivio));
-    QVERIFY(CausaViva::attiva().solaLettura());
+    QVERIFY(causaViva().solaLettura());
     QTest::keyClicks(causa()->luogo(), QStringLiteral("Lecco"));
     finta_->dialoghi.risposte.enqueue(archivio);   // the user picks the same file in the dialog
     causa()->salva_Click();
@@ -238,12 +238,12 @@ void TstRipristino::bloccoAbbandonatoRipreso()
     f.close();
     QVERIFY(causa()->apriFile(archivio));
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
-    QVERIFY(!CausaViva::attiva().solaLettura());
+    QVERIFY(!causaViva().solaLettura());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(BloccoArchivio::leggi(f.readAll())->pid, QCoreApplication::applicationPid());
     f.close();
     // Another case opened lets it go.
-    CausaViva::attiva().azzera();
+    causaViva().azzera();
     QVERIFY(!QFile::exists(BloccoArchivio::percorso(archivio)));
 }
 
@@ -271,7 +271,7 @@ void TstRipristino::archivioCambiatoSulDisco()
     finta_->messaggi.risposte.enqueue(Risposta::Si);
     causa()->salva_Click();
     QCOMPARE(leggiFileArchivio(archivio).causa.testi.luogo, QStringLiteral("Lecco"));
-    QVERIFY(!CausaViva::attiva().modificata());
+    QVERIFY(!causaViva().modificata());
 }
 
 // A process that ended, even one its parent has not reaped yet, holds no copy and no lock.

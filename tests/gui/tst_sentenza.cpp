@@ -47,6 +47,8 @@ private slots:
     void sentenzaDueVolte();
     void esportazione();
     void esportazioneDopoCanc();
+    void esportazioneSenzaSentenza_data();
+    void esportazioneSenzaSentenza();
     void suggerimentoDopoEsportazione_data();
     void suggerimentoDopoEsportazione();
     void messaggiEPossesso();
@@ -137,8 +139,8 @@ void TstSentenza::controlli()
 void TstSentenza::apertaPrimaDelTempo()
 {
     // From the window menu, before the possession window is complete.
-    CausaViva::attiva().imposta(&DatiCausa::tipologia, qint16(1));
-    CausaViva::attiva().imposta(&DatiCausa::sceltainterr, qint16(3));
+    causaViva().imposta(&DatiCausa::tipologia, qint16(1));
+    causaViva().imposta(&DatiCausa::sceltainterr, qint16(3));
     Finestre::di<FinestraCausa>()->visualizza(13);
     FinestraSentenza* s = sentenza();
     QVERIFY(s->isVisible());
@@ -349,6 +351,44 @@ void TstSentenza::esportazioneDopoCanc()
     QCOMPARE(op.last(), QStringLiteral("show"));
 }
 
+// With no judgment the export writes what the window says in its place, from the window's data
+// and the same document as the PDF's, never from the text boxes, whatever they were made to show.
+void TstSentenza::esportazioneSenzaSentenza_data()
+{
+    QTest::addColumn<bool>("altraCausa");
+    QTest::addColumn<QString>("sentenzaScritta");
+    QTest::addColumn<QString>("commentoScritto");
+    QTest::newRow("finestra appena aperta")
+        << false << QStringLiteral("ptext nessuna sentenza ancora possibile per \rmancanza di dati\r\r")
+        << QStringLiteral("ptext immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r");
+    QTest::newRow("dopo un'altra causa") << true << QStringLiteral("ptext \r") << QStringLiteral("ptext ");
+}
+
+void TstSentenza::esportazioneSenzaSentenza()
+{
+    QFETCH(bool, altraCausa);
+    QFETCH(QString, sentenzaScritta);
+    QFETCH(QString, commentoScritto);
+    if (altraCausa) {
+        causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
+        Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+        causaViva().sostituisci(Causa(), QStringLiteral("Possidoria-dati-Verdi"));
+    }
+    QVERIFY(!sentenza()->giudizio());
+    sentenza()->testosentenza()->setPlainText(QStringLiteral("testo messo nella casella"));
+    sentenza()->commento()->setPlainText(QStringLiteral("commento messo nella casella"));
+    sentenza()->stampa_Click();
+    const QStringList& op = finta_->word.operazioni;
+    QVERIFY(!finta_->word.testo.contains(QStringLiteral("nella casella")));
+    QCOMPARE(op.at(op.size() - 3), commentoScritto);
+    const qsizetype titolo = op.indexOf(QStringLiteral("ptext \rSentenza:\r\r"));
+    QVERIFY(titolo > 0);
+    QCOMPARE(op.value(titolo + 2), sentenzaScritta);
+    QCOMPARE(op.filter(QRegularExpression(QStringLiteral("^ptext +\\d+\\) \r$"))).size(), 14 + 13);
+    QVERIFY(!op.contains(QStringLiteral("image 900x240")));
+    QCOMPARE(op.last(), QStringLiteral("show"));
+}
+
 void TstSentenza::messaggiEPossesso()
 {
     sentenza()->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
@@ -413,7 +453,7 @@ void TstSentenza::causaIntera()
     QWidget* s = Finestre::finestra(QStringLiteral("sentenza"));
     QVERIFY(s->isVisible());
     // The rule the case lands on, and its texts as the catalogue writes them for it.
-    const Decisione d = decidi(fattiDellaCausa(CausaViva::attiva().causa()));
+    const Decisione d = decidi(fattiDellaCausa(causaViva().causa()));
     QCOMPARE(d.chiave, chiave);
     QCOMPARE(d.esito == Esito::Vince, vince);
     const QString testo = s->findChild<QPlainTextEdit*>(QStringLiteral("testosentenza"))->toPlainText();
@@ -455,7 +495,7 @@ void TstSentenza::obiezioniLette()
 {
     causaCompleta(1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), {3, 2, 2, 1, 2, 2});
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
-    CausaViva& c = CausaViva::attiva();
+    CausaViva& c = causaViva();
     c.imposta(&TestiCausa::ledateInizio, QStringLiteral("1/1/80"));
     c.imposta(&TestiCausa::ledateFine, QStringLiteral("1/1/95"));
 
@@ -491,7 +531,7 @@ void TstSentenza::percheDopoUnaModifica()
     QVERIFY(!sentenza()->superata());
 
     // Violence proved by witnesses would lose the case; the judgment shown has not judged it yet.
-    CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));
+    causaViva().imposta(&DatiCausa::obiezmodo, qint16(6));
     QVERIFY(sentenza()->superata());
     QCOMPARE(sentenza()->testosentenza()->toPlainText(), testo);
     const QStringList dopo = sentenza()->perche();
@@ -564,9 +604,9 @@ void TstSentenza::esportazioneSuperata()
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore vince la causa.")));
     if (giudicabile)
-        CausaViva::attiva().imposta(&DatiCausa::obiezmodo, qint16(6));   // violence proved: now lost
+        causaViva().imposta(&DatiCausa::obiezmodo, qint16(6));   // violence proved: now lost
     else
-        CausaViva::attiva().imposta(&DatiCausa::sceltafed, Scelta());
+        causaViva().imposta(&DatiCausa::sceltafed, Scelta());
     QVERIFY(sentenza()->superata());
     const QString pdf = QDir::temp().filePath(QStringLiteral("sentenza-superata-%1.pdf").arg(QCoreApplication::applicationPid()));
     finta_->dialoghi.risposte.enqueue(pdf);
@@ -601,7 +641,7 @@ void TstSentenza::altraCausaNessunaSentenza()
     QVERIFY(sentenza()->giudizio());
     Causa altra;
     altra.testi.attore = QStringLiteral("Verdi");
-    CausaViva::attiva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
+    causaViva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
     QVERIFY(!sentenza()->giudizio());
     QVERIFY(sentenza()->testosentenza()->toPlainText().isEmpty());
     QVERIFY(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text().isEmpty());

@@ -80,7 +80,7 @@ void TstSentenzaPdf::cleanup()
 
 FinestraSentenza* TstSentenzaPdf::apriEGiudica(const QString& file)
 {
-    if (!ArchivioCausa::apriPercorso(esempio(file)))
+    if (!ArchivioCausa::apriPercorso(causaViva(), esempio(file)))
         return nullptr;
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     return Finestre::di<FinestraSentenza>();

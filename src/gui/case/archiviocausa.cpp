@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,17 +80,21 @@ bool archivioProtetto(const QString& archivio)
 QString bloccato;
 
 // The lock follows the live case: another case, a new one or the end of the program lets it go.
-void seguiBlocco(const QString& archivio, bool solaLettura)
+void seguiBlocco(CausaViva& viva, const QString& archivio, bool solaLettura)
 {
-    static bool collegato = false;
-    if (!collegato) {
-        collegato = true;
-        QObject::connect(&CausaViva::attiva(), &CausaViva::sostituita, [] {
-            if (CausaViva::attiva().archivio() != bloccato) {
+    static QPointer<CausaViva> seguita;
+    if (seguita != &viva) {
+        seguita = &viva;
+        QObject::connect(&viva, &CausaViva::sostituita, &viva, [&viva] {
+            if (viva.archivio() != bloccato) {
                 BloccoArchivio::lascia(bloccato);
                 bloccato.clear();
             }
         });
+    }
+    static bool collegato = false;
+    if (!collegato) {
+        collegato = true;
         if (QCoreApplication::instance())
             QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
                              [] { BloccoArchivio::lascia(bloccato); });
@@ -104,18 +109,18 @@ void seguiBlocco(const QString& archivio, bool solaLettura)
 
 // The archive no longer holds the case this one was opened from or last saved as: someone else
 // (another program, an instance that opened it read-only) wrote it since.
-bool cambiatoDaAltri(const QString& percorso)
+bool cambiatoDaAltri(const CausaViva& viva, const QString& percorso)
 {
     if (!QFileInfo::exists(percorso))
         return false;
     const LetturaArchivio l = leggiFileArchivio(percorso);
-    return !l.valido || l.causa != CausaViva::attiva().salvata();
+    return !l.valido || l.causa != viva.salvata();
 }
 
 // The file read whole and checked before the case on screen is touched: one that cannot be used is
 // told and leaves it as it was. An archive another instance holds may be opened to read only.
 // chiedi: unsaved changes of the case on screen are asked about first.
-bool apriLetto(const QString& percorso, bool chiedi)
+bool apriLetto(CausaViva& viva, const QString& percorso, bool chiedi)
 {
     const LetturaArchivio lettura = leggiFileArchivio(percorso);
     if (!lettura.valido) {
@@ -132,12 +137,12 @@ bool apriLetto(const QString& percorso, bool chiedi)
             return false;
         solaLettura = true;
     }
-    if (chiedi && !ArchivioCausa::lasciaCausa(QStringLiteral("aprirne un'altra")))
+    if (chiedi && !ArchivioCausa::lasciaCausa(viva, QStringLiteral("aprirne un'altra")))
         return false;
     // The whole case at once; windows not yet open show it when they open.
-    CausaViva::attiva().sostituisci(lettura.causa, percorso);
-    CausaViva::attiva().impostaSolaLettura(solaLettura);
-    seguiBlocco(percorso, solaLettura);
+    viva.sostituisci(lettura.causa, percorso);
+    viva.impostaSolaLettura(solaLettura);
+    seguiBlocco(viva, percorso, solaLettura);
     ricordaCartella(percorso);
     return true;
 }
@@ -154,9 +159,8 @@ QString cartellaDialoghi()
     return QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
 }
 
-bool lasciaCausa(const QString& perFare)
+bool lasciaCausa(CausaViva& viva, const QString& perFare)
 {
-    CausaViva& viva = CausaViva::attiva();
     if (!viva.modificata())
         return true;
     const QString nome = StatoCausa::nomeCausa(viva.testi(), viva.archivio());
@@ -166,7 +170,7 @@ bool lasciaCausa(const QString& perFare)
     switch (piattaforma().messaggi->mostra(stato + QStringLiteral("\rSalvarla prima di %1?").arg(perFare),
                                            nomeprogramma, Icona::Domanda, Pulsanti::SiNoAnnulla, Risposta::Annulla)) {
     case Risposta::Si:
-        return salva(false);
+        return salva(viva, false);
     case Risposta::No:
         return true;
     default:
@@ -174,23 +178,23 @@ bool lasciaCausa(const QString& perFare)
     }
 }
 
-void apri()
+void apri(CausaViva& viva)
 {
-    if (!lasciaCausa(QStringLiteral("aprirne un'altra")))
+    if (!lasciaCausa(viva, QStringLiteral("aprirne un'altra")))
         return;
-    CausaViva::attiva().impostaArchivio(QString());
+    viva.impostaArchivio(QString());
     const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
-    if (apriLetto(percorso, false))
+    if (apriLetto(viva, percorso, false))
         Recenti::aggiungi(percorso);
     else if (!QFileInfo::exists(percorso))
         Recenti::togli(percorso);
 }
 
-bool apriFile(const QString& percorso)
+bool apriFile(CausaViva& viva, const QString& percorso)
 {
-    if (apriPercorso(percorso)) {
+    if (apriPercorso(viva, percorso)) {
         Recenti::aggiungi(percorso);
         return true;
     }
@@ -199,14 +203,13 @@ bool apriFile(const QString& percorso)
     return false;
 }
 
-bool apriPercorso(const QString& percorso)
+bool apriPercorso(CausaViva& viva, const QString& percorso)
 {
-    return apriLetto(percorso, true);
+    return apriLetto(viva, percorso, true);
 }
 
-bool salva(bool nuovoNome)
+bool salva(CausaViva& viva, bool nuovoNome)
 {
-    CausaViva& viva = CausaViva::attiva();
     // An example, or an archive only to be read, is never written: its name goes into the
     // archives' folder as the new one proposed.
     const bool protetto = viva.solaLettura() || archivioProtetto(viva.archivio());
@@ -234,14 +237,14 @@ bool salva(bool nuovoNome)
     }
     // Changed on disk since it was opened or saved here (another program, an instance that had it
     // read-only): never overwritten unasked.
-    if (percorso == viva.archivio() && cambiatoDaAltri(percorso)) {
+    if (percorso == viva.archivio() && cambiatoDaAltri(viva, percorso)) {
         switch (piattaforma().messaggi->mostra(
             QStringLiteral("L'archivio «%1» è stato modificato da altri dopo che questa causa è stata aperta o "
                            "salvata.\rSovrascriverlo con la causa sullo schermo? (No: salvarla con un altro nome)")
                 .arg(QFileInfo(percorso).fileName()),
             nomeprogramma, Icona::Domanda, Pulsanti::SiNoAnnulla, Risposta::Annulla)) {
         case Risposta::Si: break;
-        case Risposta::No: return salva(true);
+        case Risposta::No: return salva(viva, true);
         default: return false;
         }
     }
@@ -251,7 +254,7 @@ bool salva(bool nuovoNome)
         return false;
     }
     viva.segnaSalvata(percorso);
-    seguiBlocco(percorso, false);
+    seguiBlocco(viva, percorso, false);
     Recenti::aggiungi(percorso);
     ricordaCartella(percorso);
     return true;

@@ -1,9 +1,10 @@
 #pragma once
 // The case archive as the windows use it: open, save, save as and delete. The file's records
 // are the codec's (case/archivio.h); this unit moves them between the file and the live case
-// record (case/causaviva.h), which the windows show.
+// record (core/causaviva.h), which the windows show: each operation is given that record.
 #include "core/archivio.h"
 
+class CausaViva;
 class QLabel;
 class QLineEdit;
 
@@ -12,23 +13,23 @@ namespace ArchivioCausa {
 // Before the case on screen is left: true when nothing would be lost, or the user saved it ("Sì")
 // or chose to drop it ("No"); false on "Annulla" (the default) or a save that did not happen.
 // perFare completes the question "Salvarla prima di ...?", which names the case.
-bool lasciaCausa(const QString& perFare);
+bool lasciaCausa(CausaViva& viva, const QString& perFare);
 // "&Apri...": unsaved changes asked about first; the file is read and checked before the case
 // changes, and only a readable one replaces the live case, in one step. A cancelled dialog forgets
 // the archive name and changes nothing else; a file that cannot be used is named in a message.
-void apri();
+void apri(CausaViva& viva);
 // What "&Apri..." does once a file is chosen (also for a file named on the command line, dropped
 // on a window or picked from the recent list): the file checked, then unsaved changes asked about,
 // then the case replaced; true when it was opened, else the reason told (or the user kept the case).
 // An example of the program opens protected: "&Salva" asks for a new name.
-bool apriPercorso(const QString& percorso);
+bool apriPercorso(CausaViva& viva, const QString& percorso);
 // A case the user chose, by the dialog or by naming its file: opened as apriPercorso opens it and
 // kept among the recent cases; a recent file that is gone leaves the list.
-bool apriFile(const QString& percorso);
+bool apriFile(CausaViva& viva, const QString& percorso);
 // "&Salva" (nuovoNome false) and "Salva con &nome..." (true): the case as it stands, complete or
 // not; the dialog when there is no name or the archive is protected, then a whole-or-nothing write.
 // True when written; a failure is told with its reason.
-bool salva(bool nuovoNome);
+bool salva(CausaViva& viva, bool nuovoNome);
 // "&Elimina...": the dialog starts with no file chosen; the chosen file is deleted once the user
 // confirms, and the user is told; the archive name stays as it was.
 void elimina();

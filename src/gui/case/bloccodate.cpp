@@ -22,7 +22,7 @@ QValidator* validatoreData(QObject* padre)
 
 } // namespace
 
-BloccoDate::BloccoDate(QWidget* finestra, QString TestiCausa::*inizio, QString TestiCausa::*fine)
+BloccoDate::BloccoDate(QWidget* finestra, CausaViva& causa, QString TestiCausa::*inizio, QString TestiCausa::*fine)
     : QObject(finestra),
       testoInizio_(inizio),
       testoFine_(fine),
@@ -39,8 +39,8 @@ BloccoDate::BloccoDate(QWidget* finestra, QString TestiCausa::*inizio, QString T
         campo->setValidator(validatoreData(campo));
         connect(campo, &QLineEdit::editingFinished, this, [this, campo] { controlla(campo); });
     }
-    VistaCausa::collega(datainizio_, inizio);
-    VistaCausa::collega(datafine_, fine);
+    VistaCausa::collega(causa, datainizio_, inizio);
+    VistaCausa::collega(causa, datafine_, fine);
 }
 
 void BloccoDate::mostra(const TestiCausa& testi)

@@ -15,12 +15,14 @@
 #include <QLineEdit>
 #include <QObject>
 
+class CausaViva;
+
 class BloccoDate : public QObject {
     Q_OBJECT
 public:
     // finestra: the window whose children are named datainizio, datafine, inizio, fine, durata;
-    // inizio and fine: the record's two texts it shows.
-    BloccoDate(QWidget* finestra, QString TestiCausa::*inizio, QString TestiCausa::*fine);
+    // inizio and fine: the two texts of the record `causa` it shows.
+    BloccoDate(QWidget* finestra, CausaViva& causa, QString TestiCausa::*inizio, QString TestiCausa::*fine);
 
     // The record's two dates on screen.
     void mostra(const TestiCausa& testi);

@@ -64,8 +64,8 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo,
 
 } // namespace
 
-FinestraCausa::FinestraCausa(QWidget* parent)
-    : FinestraLavoro(4, parent)
+FinestraCausa::FinestraCausa(CausaViva& causa, QWidget* parent)
+    : FinestraLavoro(4, parent), causa_(causa)
 {
     setWindowTitle(QStringLiteral("Possidoria: dati della causa"));
     QWidget* a = area();
@@ -89,7 +89,7 @@ FinestraCausa::FinestraCausa(QWidget* parent)
         t->setObjectName(u(campi[r].nome));
         t->setToolTip(tooltip);
         posiziona(t, 1500, y, 2955, 300);
-        VistaCausa::collega(t, campi[r].testo_);
+        VistaCausa::collega(causa_, t, campi[r].testo_);
         *campi[r].campo = t;
     }
 
@@ -187,13 +187,13 @@ void FinestraCausa::carica()
         findChild<QPushButton*>(QStringLiteral("spiega1(%1)").arg(i))
             ->setToolTip(QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia"));
     }
-    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraCausa::mostraCausa);
+    connect(&causa_, &CausaViva::cambiata, this, &FinestraCausa::mostraCausa);
     mostraCausa();
 }
 
 void FinestraCausa::mostraCausa()
 {
-    const Causa& c = CausaViva::attiva().causa();
+    const Causa& c = causa_.causa();
     VistaCausa::mostra(attore_, c.testi.attore);
     VistaCausa::mostra(convenuto_, c.testi.convenuto);
     VistaCausa::mostra(bene_, c.testi.bene);
@@ -204,7 +204,7 @@ void FinestraCausa::mostraCausa()
 
 void FinestraCausa::aggiornapasso()
 {
-    const Causa& c = CausaViva::attiva().causa();
+    const Causa& c = causa_.causa();
     QString t;
     if (c.testi.attore.isEmpty())
         t = QStringLiteral("aprire un file con i dati archiviati o iniziare l'immissione dei dati digitando il nome dell'attore della causa");
@@ -222,20 +222,19 @@ void FinestraCausa::aggiornapasso()
     passo_->setText(t);
 }
 
-void FinestraCausa::controllocausa()
+int FinestraCausa::mancanodati() const
 {
-    mancanodati_ = StatoCausa::intestazioneCompleta(CausaViva::attiva().causa()) ? 0 : 1;
+    return StatoCausa::intestazioneCompleta(causa_.causa()) ? 0 : 1;
 }
 
 void FinestraCausa::Option1_Click(int i)
 {
-    CausaViva::attiva().imposta(&DatiCausa::tipologia, qint16(i));
+    causa_.imposta(&DatiCausa::tipologia, qint16(i));
 }
 
 void FinestraCausa::cmdavanti_Click()
 {
-    controllocausa();
-    if (mancanodati_ == 1) {
+    if (mancanodati() == 1) {
         piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare tutti i dati richiesti per procedere correttamente."),
                                        titoloaiuto, Icona::Critico);
         return;
@@ -309,23 +308,23 @@ void FinestraCausa::aiuto_Click()
 void FinestraCausa::azzera_Click()
 {
     // Whatever was typed or chosen, a type or not; unsaved changes are asked about first.
-    CausaViva& viva = CausaViva::attiva();
+    CausaViva& viva = causa_;
     if ((viva.causa() == Causa{} && viva.archivio().isEmpty()) ||
-        !ArchivioCausa::lasciaCausa(QStringLiteral("iniziare una nuova causa")))
+        !ArchivioCausa::lasciaCausa(viva, QStringLiteral("iniziare una nuova causa")))
         return;
     // Every window of the case shows the empty record; the archive name goes with the old case.
     viva.azzera();
 }
 
-void FinestraCausa::apri_Click() { ArchivioCausa::apri(); }
+void FinestraCausa::apri_Click() { ArchivioCausa::apri(causa_); }
 
 void FinestraCausa::apriEsempio(const QString& percorso)
 {
     // An example stays as installed: "&Salva" asks for a name of the user's own.
-    if (ArchivioCausa::apriPercorso(percorso))
-        CausaViva::attiva().impostaSolaLettura(true);
+    if (ArchivioCausa::apriPercorso(causa_, percorso))
+        causa_.impostaSolaLettura(true);
 }
-bool FinestraCausa::apriFile(const QString& percorso) { return ArchivioCausa::apriFile(percorso); }
-void FinestraCausa::salva_Click() { ArchivioCausa::salva(false); }
-void FinestraCausa::salvanome_Click() { ArchivioCausa::salva(true); }
+bool FinestraCausa::apriFile(const QString& percorso) { return ArchivioCausa::apriFile(causa_, percorso); }
+void FinestraCausa::salva_Click() { ArchivioCausa::salva(causa_, false); }
+void FinestraCausa::salvanome_Click() { ArchivioCausa::salva(causa_, true); }
 void FinestraCausa::eliminare_click() { ArchivioCausa::elimina(); }

@@ -5,6 +5,7 @@
 #include "gui/frame/finestralavoro.h"
 #include "gui/frame/finestre.h"
 
+class CausaViva;
 class GruppoOpzioni;
 class QLabel;
 class QLineEdit;
@@ -16,15 +17,14 @@ public:
     static constexpr const char* nomeFinestra = "causa";
     static constexpr int tipologie = 12;
 
-    explicit FinestraCausa(QWidget* parent = nullptr);
+    explicit FinestraCausa(CausaViva& causa, QWidget* parent = nullptr);
 
     void carica() override;
 
     // "&Procedi": the header checked, then the possession window.
     void cmdavanti_Click();
-    // The check: mancanodati 1 when plaintiff, defendant, property or type is missing (the place is not required).
-    void controllocausa();
-    int mancanodati() const { return mancanodati_; }
+    // The check, of the record: 1 when plaintiff, defendant, property or type is missing (the place is not required).
+    int mancanodati() const;
     // "canc": a new case, and no archive name, once unsaved changes are asked about. Does nothing
     // while the case is already new and empty.
     void azzera_Click();
@@ -64,5 +64,5 @@ private:
     QLineEdit* luogo_ = nullptr;
     GruppoOpzioni* option1_ = nullptr;
     QLabel* passo_ = nullptr;
-    int mancanodati_ = 0;
+    CausaViva& causa_;
 };

@@ -29,9 +29,6 @@ struct FinestraDate::Differenze {
     int obiezione;                               // its row of the objection table: proofs, choices, dates
     QString label1, label1Tip;
     QString passoInizio, passoFine, passoProve;  // hint steps 1 to 3
-    // "nessuna prova" takes the plaintiff's date for that end. Only for the possession's own dates:
-    // an interruption that began or ended with the possession would be no interruption at all.
-    bool nessunaProvaCopiaAttore;
     bool durataArticolo1167;                     // the "?" of the duration shows art. 1167
 };
 
@@ -56,7 +53,7 @@ const FinestraDate::Differenze& differenze(const QString& nome)
         1,
         TESTO_LABEL1_DATE, QStringLiteral("informazioni sulla durata del possesso"),
         QStringLiteral("digitare la data iniziale del possesso"), QStringLiteral("digitare la data finale del possesso"), QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine del possesso"),
-        true, false,
+        false,
     };
     static const FinestraDate::Differenze interruzione{
         QString::fromLatin1(FinestraDate::nomeInterruzione), 7,
@@ -68,7 +65,7 @@ const FinestraDate::Differenze& differenze(const QString& nome)
         2,
         QStringLiteral("Il possesso è interrotto dalla sua perdita per oltre un anno (art.1167), dalla notificazione di una domanda giudiziale diretta a recuperarlo o dal riconoscimento del diritto del proprietario (artt.1165, 2943 e 2944). Indicare che cosa è avvenuto, le date e la prova di ciascuna. Il termine riprende a decorrere dal recupero del possesso, dalla data del riconoscimento o dal passaggio in giudicato della sentenza (art.2945); un'interruzione successiva al compimento del termine non ha effetto. Senza prova il possesso si presume continuato (art.1142 del Codice Civile)."), QStringLiteral("informazioni sull'interruzione del possesso"),
         QStringLiteral("digitare la data iniziale dell'interruzione del possesso"), QStringLiteral("digitare la data finale dell'interruzione del possesso"), QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine dell'interruzione del possesso"),
-        false, true,
+        true,
     };
     if (nome == ledate.nome)
         return ledate;
@@ -87,8 +84,8 @@ constexpr int primaRiga = 240, passoRiga = 270;
 
 } // namespace
 
-FinestraDate::FinestraDate(const QString& nome)
-    : FinestraLavoro(differenze(nome).numero), d_(differenze(nome))
+FinestraDate::FinestraDate(CausaViva& causa, const QString& nome)
+    : FinestraLavoro(differenze(nome).numero), d_(differenze(nome)), causa_(causa)
 {
     setWindowTitle(d_.titolo);
     QWidget* a = area();
@@ -122,7 +119,7 @@ FinestraDate::FinestraDate(const QString& nome)
     connect(cmddurata, &QPushButton::clicked, this, &FinestraDate::cmddurata_Click);
 
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
-    blocco_ = new BloccoDate(this, o.dataInizio, o.dataFine);
+    blocco_ = new BloccoDate(this, causa_, o.dataInizio, o.dataFine);
 
     datin_ = new GruppoOpzioni(QStringLiteral("datin"), this);
     datin_->setObjectName(QStringLiteral("datin"));
@@ -206,8 +203,8 @@ void FinestraDate::creaAtto()
         b->setToolTip(QString::fromUtf8(x.tip));
         posiziona(b, x.left, 570, x.width, 255);
     }
-    atto_->clic = [](int i) {
-        CausaViva::attiva().imposta(&DatiCausa::tipointerr, qint16(i));
+    atto_->clic = [this](int i) {
+        causa_.imposta(&DatiCausa::tipointerr, qint16(i));
     };
     // Below the end proofs, which are fewer than the start ones: their frame ends with them.
     const int altezzaFine = primaRiga + passoRiga * 10 + 60;
@@ -221,9 +218,9 @@ void FinestraDate::creaAtto()
     for (QCheckBox* c : {estinta_, recupero_})
         posiziona(c, 120 + larghezzaFrame + 60 + 30, altoFrame + altezzaFine + 90, larghezzaFrame - 60, 300);
     connect(estinta_, &QCheckBox::clicked, this,
-            [](bool si) { CausaViva::attiva().imposta(&DatiCausa::domandaestinta, qint16(si ? 1 : 0)); });
+            [this](bool si) { causa_.imposta(&DatiCausa::domandaestinta, qint16(si ? 1 : 0)); });
     connect(recupero_, &QCheckBox::clicked, this,
-            [](bool si) { CausaViva::attiva().imposta(&DatiCausa::recupero1167, qint16(si ? 1 : 0)); });
+            [this](bool si) { causa_.imposta(&DatiCausa::recupero1167, qint16(si ? 1 : 0)); });
 }
 
 void FinestraDate::mostraAtto(const Causa& c)
@@ -282,13 +279,13 @@ void FinestraDate::carica()
             g->pulsante(i)->setToolTip(TIP_OPZIONE);
     for (int k = 1; k <= 23; ++k)
         spiega1_[k]->setToolTip(TIP_SPIEGA);
-    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraDate::mostraCausa);
+    connect(&causa_, &CausaViva::cambiata, this, &FinestraDate::mostraCausa);
     mostraCausa();
 }
 
 void FinestraDate::mostraCausa()
 {
-    const Causa& c = CausaViva::attiva().causa();
+    const Causa& c = causa_.causa();
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
     blocco_->mostra(c.testi);
     datin_->mostra((c.scelte.*o.prova).value_or(0));
@@ -298,16 +295,15 @@ void FinestraDate::mostraCausa()
     aggiornapasso();
 }
 
-void FinestraDate::controllodate()
+int FinestraDate::mancanodati() const
 {
-    mancanodati = StatoCausa::obiezioneDateCompleta(CausaViva::attiva().causa(), d_.obiezione) ? 0 : 1;
+    return StatoCausa::obiezioneDateCompleta(causa_.causa(), d_.obiezione) ? 0 : 1;
 }
 
 void FinestraDate::aggiornapasso()
 {
-    const Causa& c = CausaViva::attiva().causa();
+    const Causa& c = causa_.causa();
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
-    controllodate();
     const bool fineChiesta = !atto_ || StatoCausa::interruzioneChiedeFine(c.scelte);
     if ((c.testi.*o.dataInizio).isEmpty())
         passo_->setText(d_.passoInizio);
@@ -320,7 +316,7 @@ void FinestraDate::aggiornapasso()
                                                       o.dataInizio == &TestiCausa::interruzioneInizio);
              !e.isEmpty())
         passo_->setText(QStringLiteral("correggere le date: ") + e);
-    else if (mancanodati == 1)
+    else if (mancanodati() == 1)
         passo_->setText(d_.passoProve);
     else
         passo_->setText(QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso"));
@@ -328,22 +324,14 @@ void FinestraDate::aggiornapasso()
 
 void FinestraDate::datin_Click(int i)
 {
-    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
-    CausaViva::attiva().imposta(o.prova, qint16(i));
-    if (d_.nessunaProvaCopiaAttore && o.prove.value(i - 1) == Prove::NessunaProva) {
+    if (causa_.scegliProvaData(d_.obiezione, false, qint16(i)))
         piattaforma().messaggi->mostra(QStringLiteral("In questo modo non viene fornita la prova dell'opposizione all'inizio del possesso: verrà, pertanto, considerata la data d'inizio indicata dall'attore."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
-        CausaViva::attiva().imposta(o.dataInizio, CausaViva::attiva().testi().possessoInizio);
-    }
 }
 
 void FinestraDate::datfin_Click(int j)
 {
-    const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(d_.obiezione);
-    CausaViva::attiva().imposta(o.provaFine, qint16(j));
-    if (d_.nessunaProvaCopiaAttore && o.proveFine.value(j - 1) == Prove::NessunaProva) {
+    if (causa_.scegliProvaData(d_.obiezione, true, qint16(j)))
         piattaforma().messaggi->mostra(QStringLiteral("In questo modo non viene fornita la prova dell'opposizione alla fine del possesso: verrà, pertanto, considerata la data finale indicata dall'attore."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
-        CausaViva::attiva().imposta(o.dataFine, CausaViva::attiva().testi().possessoFine);
-    }
 }
 
 void FinestraDate::spiega1_Click(int k)
@@ -374,9 +362,7 @@ void FinestraDate::aiuto_Click()
 
 void FinestraDate::cmdpossesso_Click()
 {
-    mancanodati = 1;
-    controllodate();
-    if (mancanodati == 1) {
+    if (mancanodati() == 1) {
         piattaforma().messaggi->mostra(QStringLiteral("Immettere tutti i dati necessari e segnalati nella casella gialla in basso: altrimenti tornare alla finestra Possesso cliccando sul relativo tasto della barra degli strumenti."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
         return;
     }

@@ -7,6 +7,7 @@
 #include "core/daticausa.h"
 
 class BloccoDate;
+class CausaViva;
 class GruppoOpzioni;
 class QCheckBox;
 class QGroupBox;
@@ -21,8 +22,8 @@ public:
 
     struct Differenze;
 
-    // nome: "ledate" or "interruzione".
-    explicit FinestraDate(const QString& nome);
+    // nome: "ledate" or "interruzione"; causa: the record it shows and edits.
+    FinestraDate(CausaViva& causa, const QString& nome);
     ~FinestraDate() override;
 
     void carica() override;
@@ -38,9 +39,8 @@ public:
     QCheckBox* estinta() const { return estinta_; }
     QCheckBox* recupero() const { return recupero_; }
 
-    // The completeness flag: 1 while a date or a proof is missing, 0 when the entry is complete.
-    qint16 mancanodati = 1;
-    void controllodate();
+    // The completeness of the record's objection: 1 while a date or a proof is missing, 0 when complete.
+    int mancanodati() const;
 
     void datin_Click(int i);
     void datfin_Click(int j);
@@ -58,6 +58,7 @@ private:
                           int primoSpiega, int left);
 
     const Differenze& d_;
+    CausaViva& causa_;
     BloccoDate* blocco_ = nullptr;
     GruppoOpzioni* datin_ = nullptr;
     GruppoOpzioni* datfin_ = nullptr;

@@ -67,8 +67,8 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo,
 
 } // namespace
 
-FinestraPossesso::FinestraPossesso(QWidget* parent)
-    : FinestraLavoro(5, parent)
+FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
+    : FinestraLavoro(5, parent), causa_(causa)
 {
     setWindowTitle(QStringLiteral("Possidoria: dati sul possesso"));
     QWidget* a = area();
@@ -115,7 +115,7 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
                                QStringLiteral("cliccare per avere informazioni sulla durata del possesso"));
     posiziona(cmddurata, 6240, yDurata, 375, 285);
     connect(cmddurata, &QPushButton::clicked, this, [this] { cmddurata_Click(); });
-    blocco_ = new BloccoDate(this, &TestiCausa::possessoInizio, &TestiCausa::possessoFine);
+    blocco_ = new BloccoDate(this, causa_, &TestiCausa::possessoInizio, &TestiCausa::possessoFine);
 
     const QPixmap marcatore = immagineObiezione();
     auto creaMarcatore = [&](QWidget* padre, int i) {
@@ -209,13 +209,13 @@ FinestraPossesso::FinestraPossesso(QWidget* parent)
         e->setToolTip(u(x.tip));
         posiziona(e, 6900, y, 1215, 270);
         QString TestiCausa::*campo = x.campo;
-        connect(e, &QLineEdit::textEdited, this, [e, campo](const QString& testo) {
+        connect(e, &QLineEdit::textEdited, this, [this, e, campo](const QString& testo) {
             // Only what a date can hold: anything else would not read, nor could be archived.
             if (!Date::caratteriAmmessi(testo)) {
-                e->setText(CausaViva::attiva().testi().*campo);
+                e->setText(causa_.testi().*campo);
                 return;
             }
-            CausaViva::attiva().imposta(campo, testo);
+            causa_.imposta(campo, testo);
         });
         (x.gruppo == 2 ? cessazione_ : trascrizione_) = e;
     }
@@ -262,13 +262,13 @@ void FinestraPossesso::carica()
         findChild<QPushButton*>(QStringLiteral("cod(%1)").arg(i))
             ->setToolTip(QStringLiteral("cliccare per visualizzare le norme del Codice Civile relative"));
     }
-    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraPossesso::mostraCausa);
+    connect(&causa_, &CausaViva::cambiata, this, &FinestraPossesso::mostraCausa);
     mostraCausa();
 }
 
 void FinestraPossesso::mostraCausa()
 {
-    const Causa& c = CausaViva::attiva().causa();
+    const Causa& c = causa_.causa();
     blocco_->mostra(c.testi);
     // The requirements wait for a duration to judge them by.
     const bool durata = !StatoCausa::durataPossesso(c.testi).isEmpty();
@@ -304,36 +304,35 @@ void FinestraPossesso::mostraCausa()
 
 void FinestraPossesso::aggiornapasso()
 {
-    const Causa& c = CausaViva::attiva().causa();
-    controlliamo();
+    const Causa& c = causa_.causa();
     if (c.testi.possessoInizio.isEmpty())
         passo_->setText(QStringLiteral("digitare la data iniziale del possesso"));
     else if (c.testi.possessoFine.isEmpty())
         passo_->setText(QStringLiteral("digitare la data finale del possesso"));
     else if (const QString e = StatoCausa::erroreDate(c.testi.possessoInizio, c.testi.possessoFine); !e.isEmpty())
         passo_->setText(QStringLiteral("correggere le date: ") + e);
-    else if (mancanodati_ == 1)
+    else if (mancanodati() == 1)
         passo_->setText(QStringLiteral("scegliere ognuna delle tipologie di dati visualizzate"));
     else
         passo_->setText(QStringLiteral("correggere, archiviare quanto immesso, scegliere delle obiezioni, "
                                        "visualizzare il risultato cliccando sull'apposito tasto ----------------->"));
 }
 
-void FinestraPossesso::controlliamo()
+int FinestraPossesso::mancanodati() const
 {
-    mancanodati_ = StatoCausa::possessoCompleto(CausaViva::attiva().causa()) ? 0 : 1;
+    return StatoCausa::possessoCompleto(causa_.causa()) ? 0 : 1;
 }
 
 void FinestraPossesso::opzione_Click(int k, int i)
 {
-    CausaViva::attiva().imposta(requisiti()[k - 1].variabile, qint16(i));
+    causa_.imposta(requisiti()[k - 1].variabile, qint16(i));
 }
 
 void FinestraPossesso::oppos1_Click(int k)
 {
-    const DatiCausa& d = CausaViva::attiva().scelte();
+    const DatiCausa& d = causa_.scelte();
     if (k == 1) {
-        if (StatoCausa::durataPossesso(CausaViva::attiva().testi()).isEmpty()) {
+        if (StatoCausa::durataPossesso(causa_.testi()).isEmpty()) {
             piattaforma().messaggi->mostra(QStringLiteral("Digitare prima entrambe le date della durata del possesso."),
                                            titoloaiuto, Icona::Critico);
             return;
@@ -381,7 +380,7 @@ void FinestraPossesso::cod_Click(int i)
     if (i < gruppi) {
         testo = CodiceCivile::testoVisualizzato(posizioni[i]);
     } else {
-        const QString numero = articoloAcquisto(CausaViva::attiva().scelte().tipologia.value_or(0));
+        const QString numero = articoloAcquisto(causa_.scelte().tipologia.value_or(0));
         if (numero == QLatin1String("1061"))
             testo = CodiceCivile::testoArticolo(numero, CodiceCivile::commiCitati(1061), CodiceCivile::commentoCitato(1061));
         for (int p = 1; testo.isEmpty() && p <= CodiceCivile::numeroArticoli; ++p)
@@ -429,7 +428,7 @@ void FinestraPossesso::aiuto_Click()
 
 void FinestraPossesso::cmdavanti_Click()
 {
-    const Causa& c = CausaViva::attiva().causa();
+    const Causa& c = causa_.causa();
     // Dates that cannot be counted, here or in an objection, are named: no judgment rests on them.
     const QString errore = StatoCausa::erroreDateCausa(c.testi);
     if (!StatoCausa::possessoCompleto(c) || !errore.isEmpty()) {

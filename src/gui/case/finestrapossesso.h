@@ -7,6 +7,7 @@
 #include <QVector>
 
 class BloccoDate;
+class CausaViva;
 class GruppoOpzioni;
 class QGroupBox;
 class QLabel;
@@ -21,13 +22,12 @@ public:
     static constexpr int obiezioni = 7;     // oppos1(1..7)
     static constexpr int marcatori = 14;    // Image1(0..13)
 
-    explicit FinestraPossesso(QWidget* parent = nullptr);
+    explicit FinestraPossesso(CausaViva& causa, QWidget* parent = nullptr);
 
     void carica() override;
 
     // Public operations other windows call.
-    void controlliamo();                    // sets mancanodati: 0 when both dates read and all six groups are answered
-    int mancanodati() const { return mancanodati_; }
+    int mancanodati() const;                // of the record: 0 when both dates read and all six groups are answered
     void cmddurata_Click();                 // the duration rules message
     void cmdavanti_Click();                 // "&Sentenza"
 
@@ -75,5 +75,5 @@ private:
     QVector<QLabel*> image1_;
     QLabel* numobiez_ = nullptr;
     QLabel* passo_ = nullptr;
-    int mancanodati_ = 0;
+    CausaViva& causa_;
 };

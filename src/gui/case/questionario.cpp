@@ -124,8 +124,8 @@ QStringList Questionario::nomi()
     return n;
 }
 
-Questionario::Questionario(const QString& nome)
-    : FinestraLavoro(valori(nome).numero), v_(valori(nome))
+Questionario::Questionario(CausaViva& causa, const QString& nome)
+    : FinestraLavoro(valori(nome).numero), v_(valori(nome)), causa_(causa)
 {
     setWindowTitle(v_.titolo);
     QWidget* a = area();
@@ -187,7 +187,7 @@ void Questionario::carica()
         gruppo_->pulsante(i)->setToolTip(QStringLiteral("cliccare su ? a lato per avere delucidazioni sulla tipologia della prova"));
         spiega1_[i]->setToolTip(QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia della prova"));
     }
-    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &Questionario::mostraCausa);
+    connect(&causa_, &CausaViva::cambiata, this, &Questionario::mostraCausa);
     mostraCausa();
 }
 
@@ -201,18 +201,18 @@ const TabelleCausa::Obiezione& Questionario::obiezione() const
 
 bool Questionario::sceltaFatta() const
 {
-    return (CausaViva::attiva().scelte().*obiezione().prova).value_or(0) != 0;
+    return (causa_.scelte().*obiezione().prova).value_or(0) != 0;
 }
 
 void Questionario::mostraCausa()
 {
-    gruppo_->mostra((CausaViva::attiva().scelte().*obiezione().prova).value_or(0));
+    gruppo_->mostra((causa_.scelte().*obiezione().prova).value_or(0));
     passo_->setText(sceltaFatta() ? v_.passoB : v_.passoA);
 }
 
 void Questionario::opzione_Click(int i)
 {
-    CausaViva::attiva().imposta(obiezione().prova, qint16(i));
+    causa_.imposta(obiezione().prova, qint16(i));
 }
 
 void Questionario::spiega1_Click(int i)

@@ -7,6 +7,7 @@
 #include "core/daticausa.h"
 #include "core/tabellecausa.h"
 
+class CausaViva;
 class GruppoOpzioni;
 class QLabel;
 class QPushButton;
@@ -19,8 +20,8 @@ public:
     // The five names, in window-number order.
     static QStringList nomi();
 
-    // nome: one of nomi().
-    explicit Questionario(const QString& nome);
+    // nome: one of nomi(); causa: the record it shows and edits.
+    Questionario(CausaViva& causa, const QString& nome);
     ~Questionario() override;
 
     void carica() override;
@@ -41,6 +42,7 @@ private:
     void mostraCausa();
 
     const Valori& v_;
+    CausaViva& causa_;
     GruppoOpzioni* gruppo_ = nullptr;
     QLabel* passo_ = nullptr;
     QPushButton* spiega1_[13] = {};

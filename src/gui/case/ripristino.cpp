@@ -93,7 +93,7 @@ QList<Copia> abbandonate()
     return elenco;
 }
 
-bool offri()
+bool offri(CausaViva& viva)
 {
     const QList<Copia> copie = abbandonate();
     if (copie.isEmpty())
@@ -113,18 +113,18 @@ bool offri()
     QFile::remove(c.file);
     if (r != Risposta::Si)
         return false;
-    CausaViva::attiva().ripristina(c.causa, c.salvata, c.archivio);
+    viva.ripristina(c.causa, c.salvata, c.archivio);
     return true;
 }
 
-Custode::Custode(QObject* parent)
-    : QObject(parent)
+Custode::Custode(const CausaViva& viva, QObject* parent)
+    : QObject(parent), viva_(viva)
 {
     attesa_.setSingleShot(true);
     attesa_.setInterval(ritardo);
     connect(&attesa_, &QTimer::timeout, this, &Custode::scriviOra);
-    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &Custode::causaCambiata);
-    connect(&CausaViva::attiva(), &CausaViva::modificataCambiata, this, &Custode::causaCambiata);
+    connect(&viva_, &CausaViva::cambiata, this, &Custode::causaCambiata);
+    connect(&viva_, &CausaViva::modificataCambiata, this, &Custode::causaCambiata);
     // A clean exit leaves no copy behind.
     if (QCoreApplication::instance())
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
@@ -146,7 +146,7 @@ QString Custode::file()
 
 void Custode::causaCambiata()
 {
-    if (CausaViva::attiva().modificata()) {
+    if (viva_.modificata()) {
         attesa_.start();   // again: a moment after the last change
         return;
     }
@@ -156,7 +156,7 @@ void Custode::causaCambiata()
 
 void Custode::scriviOra()
 {
-    const CausaViva& viva = CausaViva::attiva();
+    const CausaViva& viva = viva_;
     if (!viva.modificata())
         return;
     QDir().mkpath(cartella());

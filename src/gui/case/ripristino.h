@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <optional>
 
+class CausaViva;
+
 namespace Ripristino {
 
 // $XDG_STATE_HOME/possidoria, else ~/.local/state/possidoria.
@@ -34,17 +36,17 @@ std::optional<Copia> leggi(const QByteArray& dati);
 // The copies left by instances that no longer run, newest first.
 QList<Copia> abbandonate();
 
-// At start: the newest abandoned copy offered back (parties and time named). "Sì" puts it on
-// screen, still modified and unsaved; "No" removes it; "Annulla" keeps it for the next start.
-// True when a case was recovered.
-bool offri();
+// At start: the newest abandoned copy offered back (parties and time named). "Sì" puts it into
+// the live case `viva`, on screen, still modified and unsaved; "No" removes it; "Annulla" keeps it
+// for the next start. True when a case was recovered.
+bool offri(CausaViva& viva);
 
-// Keeps this instance's copy of the live case.
+// Keeps this instance's copy of the live case it is given.
 class Custode : public QObject {
     Q_OBJECT
 public:
     static constexpr int ritardo = 1000;   // ms after the last change
-    explicit Custode(QObject* parent = nullptr);
+    explicit Custode(const CausaViva& viva, QObject* parent = nullptr);
     ~Custode() override;
     // This instance's file: <cartella>/causa-<pid>.json
     static QString file();
@@ -52,6 +54,7 @@ public:
 private:
     void causaCambiata();
     void scriviOra();
+    const CausaViva& viva_;
     QTimer attesa_;
     bool avvisato_ = false;   // the user has been told the copy cannot be written
 };

@@ -9,10 +9,10 @@
 
 namespace VistaCausa {
 
-inline void collega(QLineEdit* campo, QString TestiCausa::*testo)
+inline void collega(CausaViva& causa, QLineEdit* campo, QString TestiCausa::*testo)
 {
     QObject::connect(campo, &QLineEdit::textChanged, campo,
-                     [testo](const QString& t) { CausaViva::attiva().imposta(testo, t); });
+                     [&causa, testo](const QString& t) { causa.imposta(testo, t); });
 }
 
 inline void mostra(QLineEdit* campo, const QString& testo)

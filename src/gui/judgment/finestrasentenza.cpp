@@ -103,18 +103,10 @@ void mostraRiga(QLabel* l, const QString& riga)
     l->setToolTip(riga);
 }
 
-// The document's line breaks are carriage returns alone.
-QString soloCr(QString t)
-{
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
-    t.replace(QChar(u'\n'), QChar(u'\r'));
-    return t;
-}
-
 } // namespace
 
-FinestraSentenza::FinestraSentenza(QWidget* parent)
-    : FinestraLavoro(13, parent)
+FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
+    : FinestraLavoro(13, parent), causa_(causa)
 {
     setWindowTitle(QStringLiteral("Possidoria: sentenza sulla causa svolta"));
     QWidget* a = area();
@@ -133,7 +125,8 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
               600, 1500, 435, 13.5, true);
     testosentenza_ = testo(a, QStringLiteral("testosentenza"), QStringLiteral("testo della sentenza elettronica"), 5880,
                            1200, 3495, 2055);
-    testosentenza_->setPlainText(QStringLiteral("nessuna sentenza ancora possibile per \r\nmancanza di dati\r\n"));
+    senzaSentenza_ = QStringLiteral("nessuna sentenza ancora possibile per \r\nmancanza di dati\r\n");
+    testosentenza_->setPlainText(senzaSentenza_);
     // "Perché?" joins the text box's own menu: the rule and the facts behind the judgment shown.
     auto* perche = new QAction(QStringLiteral("Perché?"), testosentenza_);
     perche->setObjectName(QStringLiteral("perche"));
@@ -164,8 +157,8 @@ FinestraSentenza::FinestraSentenza(QWidget* parent)
     cmdperche->setToolTip(QStringLiteral("cliccare per sapere quale regola ha deciso la sentenza e su quali fatti"));
     posiziona(cmdperche, 7560, 5160, 1815, 330);
     connect(cmdperche, &QPushButton::clicked, this, [this] { perche_Click(); });
-    commento_->setPlainText(
-        QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n"));
+    senzaCommento_ = QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n");
+    commento_->setPlainText(senzaCommento_);
 
     passo_ = etichetta(a, QStringLiteral("passo"), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"),
                        QString(), 2400, 5640, 4695, 450);
@@ -227,14 +220,14 @@ void FinestraSentenza::carica()
 {
     // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
     FinestraLavoro::carica();
-    connect(&CausaViva::attiva(), &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
-    connect(&CausaViva::attiva(), &CausaViva::sostituita, this, &FinestraSentenza::svuota);
+    connect(&causa_, &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
+    connect(&causa_, &CausaViva::sostituita, this, &FinestraSentenza::svuota);
     Form_Load();
 }
 
 void FinestraSentenza::Form_Load()
 {
-    std::optional<Giudizio> g = giudica(CausaViva::attiva().causa());
+    std::optional<Giudizio> g = giudica(causa_.causa());
     if (!g)
         return;
     giudizio_ = std::move(g);
@@ -269,16 +262,25 @@ void FinestraSentenza::aggiornaLineaTempo()
 
 DocumentoSentenza FinestraSentenza::documento() const
 {
-    return giudizio_ ? documentoDelGiudizio(*giudizio_, nomeprogramma + QStringLiteral(" - ") + sottotitolo,
-                                            QDate::currentDate())
-                     : DocumentoSentenza{};
+    const QString titolo = nomeprogramma + QStringLiteral(" - ") + sottotitolo;
+    if (giudizio_)
+        return documentoDelGiudizio(*giudizio_, titolo, QDate::currentDate());
+    // No judgment yet: the lists' lines all empty, and in place of the two texts what the window says.
+    DocumentoSentenza d;
+    d.titolo = titolo;
+    d.fatti = QStringList(fatti);
+    d.obiezioni = QStringList(obiezioni);
+    d.sentenza = senzaSentenza_;
+    d.commento = senzaCommento_;
+    d.data = QDate::currentDate();
+    return d;
 }
 
 bool FinestraSentenza::attualizza()
 {
     if (!giudizio_ || !superata_)
         return true;
-    if (giudica(CausaViva::attiva().causa())) {
+    if (giudica(causa_.causa())) {
         Form_Load();
         scriviPasso(passo_, QStringLiteral("la sentenza è stata emessa di nuovo con i dati attuali della causa"));
         return true;
@@ -427,6 +429,8 @@ void FinestraSentenza::VScroll2_Change()
 
 void FinestraSentenza::svuota()
 {
+    senzaSentenza_.clear();
+    senzaCommento_.clear();
     testosentenza_->clear();
     commento_->clear();
     giudizio_.reset();
@@ -442,40 +446,19 @@ void FinestraSentenza::stampa_Click()
     if (!attualizza())
         return;
     scriviPasso(passo_, QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    // The same document as the PDF's and the print-out's, in the word processor's steps.
+    const DocumentoWord documento = documentoWord(this->documento());
     PortaWord* word = piattaforma().word;
     word->nuovoDocumento();
-    word->fontSelezione(QStringLiteral("Century Gothic"));
+    word->fontSelezione(documento.famiglia);
     word->aggiungiParagrafoFinale();
-    auto passo = [word](int punti, const QString& testo) {
-        word->dimensioneParagrafo(punti);
-        word->testoParagrafo(testo);
-    };
-    const QString cr(QChar(13));
-    passo(18, nomeprogramma + QStringLiteral(" - ") + sottotitolo + cr + cr);
-    passo(14, QStringLiteral("Svolgimento del processo") + cr + cr);
-    passo(12, QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr);
-    word->dimensioneParagrafo(10);
-    const QStringList righeFatti = giudizio_ ? giudizio_->fatti : QStringList();
-    for (int i = 1; i <= fatti; ++i)
-        word->testoParagrafo(str(i) + QStringLiteral(") ") + righeFatti.value(i - 1) + cr);
-    passo(12, cr + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr);
-    word->dimensioneParagrafo(10);
-    const QStringList righeObiezioni = giudizio_ ? giudizio_->obiezioni : QStringList();
-    for (int i = 1; i <= obiezioni; ++i)
-        word->testoParagrafo(str(i) + QStringLiteral(") ") + righeObiezioni.value(i - 1) + cr);
-    // The timeline, as in the PDF, when the case has dates to draw.
-    if (giudizio_) {
-        const QImage linea = immagineLineaTempo(*giudizio_);
-        if (!linea.isNull()) {
-            passo(12, cr + QStringLiteral("Il possesso nel tempo:") + cr);
-            word->immagineParagrafo(linea);
-        }
+    for (const PassoWord& passo : documento.passi) {
+        word->dimensioneParagrafo(passo.punti);
+        for (const QString& testo : passo.testi)
+            word->testoParagrafo(testo);
+        if (!passo.immagine.isNull())
+            word->immagineParagrafo(passo.immagine);
     }
-    passo(14, cr + QStringLiteral("Sentenza:") + cr + cr);
-    // The judgment from the decision itself; without one, what the window says in its place.
-    passo(12, soloCr(giudizio_ ? giudizio_->sentenza.testo : testosentenza_->toPlainText()) + cr);
-    passo(12, cr + QStringLiteral("Commenti:") + cr + cr);
-    passo(10, soloCr(giudizio_ ? giudizio_->sentenza.commento : commento_->toPlainText()));
     word->giustificaTutto();
     // The document stays open for the user; the export step records it and tells of a failure.
     const QString scritto = Esportazione::mostra(*word);

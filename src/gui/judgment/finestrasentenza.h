@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class CausaViva;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -21,7 +22,7 @@ public:
     static constexpr int fatti = 14;          // lines of the facts
     static constexpr int obiezioni = 13;      // lines of the objections
 
-    explicit FinestraSentenza(QWidget* parent = nullptr);
+    explicit FinestraSentenza(CausaViva& causa, QWidget* parent = nullptr);
 
     // Creation: the window's layout, then the load operation.
     void carica() override;
@@ -57,7 +58,8 @@ public:
     QScrollBar* VScroll2() const { return vscroll2_; }
     QLabel* passo() const { return passo_; }
 
-    // The judgment as a document (also the PDF's and the print-out's content), and its exports.
+    // The judgment as a document, the one content of the PDF, the print-out and the word-processor
+    // export; without a judgment, what the window says in its place.
     DocumentoSentenza documento() const;
     void esportaPdf_Click();      // "Esporta in PDF...": a file dialog, the name from the parties
     void stampaSentenza_Click();  // "Stampa...": the printer dialog, then the same pages as the PDF
@@ -74,6 +76,10 @@ private:
     bool attualizza();
     void aggiornaLineaTempo();
 
+    // What the two texts say while no judgment is shown: the window's first words, nothing once a
+    // case has been replaced. The export writes them in place of a judgment.
+    QString senzaSentenza_;
+    QString senzaCommento_;
     QPlainTextEdit* testosentenza_ = nullptr;
     QPlainTextEdit* commento_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
@@ -87,4 +93,5 @@ private:
     QPushButton* cambierebbe_ = nullptr;
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};
+    CausaViva& causa_;
 };

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 using namespace ModPossidoria;
 
@@ -228,18 +229,22 @@ void Massime::esporta()
     word->aggiungiParagrafoFinale();
     word->dimensioneParagrafo(18);
     word->testoParagrafo(nomeprogramma + QStringLiteral(" - ") + sottotitolo + QStringLiteral("\r\r"));
-    const QString nome = argomenti_.value(argomento_.value_or(0));
-    do {
+    // The maxims from the library: the one shown, or from it to the last of its topic; with the end
+    // notice showing, one block numbered past the last, with no text.
+    const int argomento = argomento_.value_or(0);
+    const QString nome = argomentiMassime().value(argomento - 1);
+    const QStringList massime = massimeArgomento(argomento);
+    const int prima = numero_.value_or(1);
+    const int ultima = tutte_ == 1 ? std::max(prima, quante) : prima;
+    for (int n = prima; n <= ultima; ++n) {
         word->dimensioneParagrafo(12);
-        word->testoParagrafo(QStringLiteral("Sentenze: ") + nome + QStringLiteral("    n.") + conta->text() +
+        word->testoParagrafo(QStringLiteral("Sentenze: ") + nome + QStringLiteral("    n.") + QString::number(n) +
                              QStringLiteral("\r"));
-        word->testoParagrafo(massimario(argomento_.value_or(0), conta->text().trimmed().toInt()) +
-                             QStringLiteral("\r\r"));
-        if (tutte_ != 1)
-            break;
-        // Paging on updates conta and sent; past the last maxim the bar is pulled back to N + 1.
-        HScroll1->setValue(HScroll1->value() + 1);
-    } while (HScroll1->value() <= quante);
+        word->testoParagrafo(massime.value(n - 1) + QStringLiteral("\r\r"));
+    }
+    // All of them exported, the window shows the end of the topic, as paging past the last does.
+    if (tutte_ == 1)
+        HScroll1->setValue(quante + 1);
     word->giustificaTutto();
     // The document stays open for the user; the program keeps where it went.
     Esportazione::mostra(*word);

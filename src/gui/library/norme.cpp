@@ -58,6 +58,32 @@ QString testoAiuto()
     }.join(QChar(13));
 }
 
+// Prints every article in Courier from the library's text: the headings, then each article's
+// caption and its justified lines, with new pages before 1153 and 1164. Stops at the first
+// operation the printer refuses.
+bool stampaArticoli(PortaStampante& s)
+{
+    if (!s.posizioneVerticale(800) || !s.dimensioneFont(18) || !s.nomeFont(QStringLiteral("Courier")))
+        return false;
+    if (!s.stampaRiga(7, ModPossidoria::nomeprogramma + QStringLiteral(" - ") + ModPossidoria::sottotitolo))
+        return false;
+    if (!s.dimensioneFont(14) || !s.rigaVuota()
+        || !s.stampaRiga(10, QStringLiteral("Norme del Codice Civile sul possesso e sull'usucapione")))
+        return false;
+    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
+        if ((k == 14 || k == 26) && (!s.nuovaPagina() || !s.posizioneVerticale(800)))
+            return false;
+        if (!s.dimensioneFont(12) || !s.rigaVuota() || !s.stampaRiga(10, CodiceCivile::didascalia(k)))
+            return false;
+        if (!s.dimensioneFont(8))
+            return false;
+        for (const QString& riga : CodiceCivile::righeStampa(k))
+            if (!s.stampaRiga(10, riga))
+                return false;
+    }
+    return s.fine();
+}
+
 } // namespace
 
 Norme::Norme()
@@ -156,31 +182,6 @@ void Norme::aiuto_Click()
 {
     piattaforma().messaggi->mostra(testoAiuto(), ModPossidoria::titoloaiuto, Icona::Informazione,
                                    Pulsanti::Ok, Risposta::Ok);
-}
-
-// Prints every article in Courier: the headings, then each article's caption and its justified
-// lines, with new pages before 1153 and 1164. Stops at the first operation the printer refuses.
-bool Norme::stampaArticoli(PortaStampante& s) const
-{
-    if (!s.posizioneVerticale(800) || !s.dimensioneFont(18) || !s.nomeFont(QStringLiteral("Courier")))
-        return false;
-    if (!s.stampaRiga(7, ModPossidoria::nomeprogramma + QStringLiteral(" - ") + ModPossidoria::sottotitolo))
-        return false;
-    if (!s.dimensioneFont(14) || !s.rigaVuota()
-        || !s.stampaRiga(10, QStringLiteral("Norme del Codice Civile sul possesso e sull'usucapione")))
-        return false;
-    for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k) {
-        if ((k == 14 || k == 26) && (!s.nuovaPagina() || !s.posizioneVerticale(800)))
-            return false;
-        if (!s.dimensioneFont(12) || !s.rigaVuota() || !s.stampaRiga(10, cmd_[k]->text()))
-            return false;
-        if (!s.dimensioneFont(8))
-            return false;
-        for (const QString& riga : CodiceCivile::righeStampa(k))
-            if (!s.stampaRiga(10, riga))
-                return false;
-    }
-    return s.fine();
 }
 
 // A cancelled printer dialog prints nothing and says nothing; a print-out that stops on an error

@@ -6,8 +6,6 @@
 class QLabel;
 class QPushButton;
 
-class PortaStampante;
-
 class Norme : public FinestraLavoro {
     Q_OBJECT
 public:
@@ -28,7 +26,6 @@ protected:
 
 private:
     void statoInattivo();
-    bool stampaArticoli(PortaStampante& s) const;
 
     QPushButton* cmd_[33] = {};
     QLabel* passo_ = nullptr;

@@ -1,0 +1,45 @@
+// The judge's drawing as a module of its own, so that a judgment without a PDF or a picture never
+// loads Qt Gui.
+#include "cli/disegno.h"
+#include "core/giudizio.h"
+#include "documento/documentosentenza.h"
+#include "documento/lineatempo.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+namespace {
+
+QCoreApplication* applicazione(int& argc, char** argv)
+{
+    return new QGuiApplication(argc, argv);
+}
+
+QString nomePdf(const Giudizio& g)
+{
+    return DocumentoSentenza::nomeFilePdf(g.causa.testi.attore, g.causa.testi.convenuto);
+}
+
+bool pdf(const Giudizio& g, const QString& titolo, const QDate& data, QByteArray& pdf)
+{
+    std::optional<QByteArray> composto = pdfSentenza(documentoDelGiudizio(g, titolo, data));
+    if (composto)
+        pdf = std::move(*composto);
+    return composto.has_value();
+}
+
+bool lineaTempo(const Giudizio& g, QByteArray& png)
+{
+    QBuffer memoria(&png);
+    memoria.open(QIODevice::WriteOnly);
+    return immagineLineaTempo(g).save(&memoria, "PNG");
+}
+
+const Disegno disegno{applicazione, nomePdf, pdf, lineaTempo};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT const Disegno* possidoria_disegno()
+{
+    return &disegno;
+}
