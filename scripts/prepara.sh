@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 pacchetti=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
            libfluidsynth-dev libasound2-dev timgm6mb-soundfont fonts-dejavu-core xvfb xauth
            qt6-translations-l10n desktop-file-utils dpkg-dev poppler-utils
-           shared-mime-info libxml2-utils appstream libglib2.0-bin zlib1g-dev)
+           shared-mime-info libxml2-utils appstream libglib2.0-bin zlib1g-dev clang-format)
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")

@@ -85,7 +85,7 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
     QString t = testo;
     if (righe == Righe::piu) {
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        t.replace(QChar('\r'), QChar('\n'));
+        t.replace(QChar(u'\r'), QChar(u'\n'));
     }
     QString r;
     // Characters shown as they are go out a run at a time, and a text with nothing to escape as it is.
@@ -105,11 +105,11 @@ QString perTerminale(const QString& testo, Righe righe = Righe::una)
         r += QStringView(t).sliced(daCopiare, inizio - daCopiare);
         daCopiare = i + 1;
         if (c <= 0xff)
-            r += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QChar('0'));
+            r += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QChar(u'0'));
         else if (c <= 0xffff)
-            r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar('0'));
+            r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar(u'0'));
         else
-            r += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QChar('0'));
+            r += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QChar(u'0'));
     }
     if (daCopiare == 0)
         return t;

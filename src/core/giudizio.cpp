@@ -22,7 +22,7 @@ QString prova(const Obiezione& o, Scelta scelta, bool fine = false)
 QString senzaPunti(const QString& didascalia)
 {
     QString t = didascalia;
-    t.remove(QChar('.'));
+    t.remove(QChar(u'.'));
     return t;
 }
 

@@ -158,12 +158,6 @@ QStringList difetti(QWidget* w)
     return elenco;
 }
 
-QString nomeAccessibile(QWidget* c)
-{
-    QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(c);
-    return ai ? ai->text(QAccessible::Name) : QString();
-}
-
 } // namespace
 
 class TestLeggibilita : public QObject {

@@ -139,10 +139,11 @@ private slots:
              [](const QString& p) { return QFile(p).size() > 0 && !p.endsWith(QLatin1String(".txt")); }}};
         QStringList elencati;
         QString pulsante;
+        bool caricato = false;
         alDialogo([&](QFileDialog* d) {
             auto* vista = d->findChild<QListView*>(QStringLiteral("listView"));
             QAbstractItemModel* m = vista->model();
-            QTest::qWaitFor([&] { return m->rowCount(vista->rootIndex()) >= 2; }, 3000);
+            caricato = QTest::qWaitFor([&] { return m->rowCount(vista->rootIndex()) >= 2; }, 3000);
             QTest::qWait(50);
             for (int r = 0; r < m->rowCount(vista->rootIndex()); ++r)
                 elencati << m->index(r, 0, vista->rootIndex()).data().toString();
@@ -150,6 +151,7 @@ private slots:
             d->reject();
         });
         QVERIFY(DialoghiQt().elimina(QStringLiteral("Elimina"), filtri, 2, cartella.path()).isEmpty());
+        QVERIFY2(caricato, "the dialog never listed the folder's files");
         elencati.sort();
         QCOMPARE(elencati, (QStringList{QStringLiteral("Possidoria-dati-vuoto"), QStringLiteral("Rossi contro Bianchi")}));
         QCOMPARE(pulsante, QStringLiteral("&Elimina"));

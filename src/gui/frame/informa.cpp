@@ -57,10 +57,10 @@ Informa::Informa()
     Tastiera::comeDialogo(this, ok, ok);
 }
 
-// The edition runs to the year the program was built: __DATE__ reads "Mmm dd yyyy".
+// The edition runs to the year the program was built (SOURCE_DATE_EPOCH's, for a reproducible build).
 static QString annoEdizione()
 {
-    return QString::fromLatin1(__DATE__).right(4);
+    return QStringLiteral(POSSIDORIA_ANNO);
 }
 
 void Informa::carica()
