@@ -206,24 +206,27 @@ private:
     bool troncato = false;
 };
 
-// A choice field: empty, or a whole number of 16 bits written bare.
-std::optional<Scelta> sceltaDa(const Campo& c)
+// A choice field: empty, or a whole number of 16 bits written bare. False when it is neither.
+bool leggiScelta(const Campo& c, Scelta& scelta)
 {
     if (c.virgolettato)
-        return std::nullopt;
-    if (c.grezzo.isEmpty())
-        return Scelta{};
+        return false;
+    if (c.grezzo.isEmpty()) {
+        scelta.reset();
+        return true;
+    }
     qsizetype i = c.grezzo.startsWith('-') || c.grezzo.startsWith('+') ? 1 : 0;
     if (i == c.grezzo.size())
-        return std::nullopt;
+        return false;
     for (qsizetype k = i; k < c.grezzo.size(); ++k)
         if (c.grezzo[k] < '0' || c.grezzo[k] > '9')
-            return std::nullopt;
+            return false;
     bool ok = false;
     const int n = c.grezzo.toInt(&ok);
     if (!ok || n < -32768 || n > 32767)
-        return std::nullopt;
-    return Scelta{qint16(n)};
+        return false;
+    scelta = qint16(n);
+    return true;
 }
 
 const QString nomiRecordPrimi[2] = {
@@ -335,8 +338,8 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
             ++campiLetti;
             if (k < f.testi) {
                 *p.testi[k] = decodifica.decode(campo->grezzo);
-            } else if (const std::optional<Scelta> s = sceltaDa(*campo); s) {
-                p.scelte[k - f.testi].imposta(esito.causa.scelte, *s);
+            } else if (Scelta s; leggiScelta(*campo, s)) {
+                p.scelte[k - f.testi].imposta(esito.causa.scelte, s);
             } else if (buono) {
                 buono = false;
                 campoErrato = k + 1;

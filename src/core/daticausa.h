@@ -60,14 +60,15 @@ struct CampoRisposta {
     }
 };
 
-// The texts of a case, in the order the archive stores them.
+// The texts of a case, in the order the archive stores them; each starts empty, so that a case
+// names only the texts it sets.
 struct TestiCausa {
-    QString attore, convenuto, bene, luogo;
-    QString possessoInizio, possessoFine;
-    QString ledateInizio, ledateFine;
-    QString interruzioneInizio, interruzioneFine;
+    QString attore{}, convenuto{}, bene{}, luogo{};
+    QString possessoInizio{}, possessoFine{};
+    QString ledateInizio{}, ledateFine{};
+    QString interruzioneInizio{}, interruzioneFine{};
     // Optional dates: the transcription of the title, and when violence or clandestinity ceased.
-    QString trascrizione, cessazioneVizio;
+    QString trascrizione{}, cessazioneVizio{};
 
     friend bool operator==(const TestiCausa&, const TestiCausa&) = default;
 };

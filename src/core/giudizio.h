@@ -17,7 +17,7 @@ struct Giudizio {
     QStringList fatti;       // "- nome dell'attore: …", fourteen lines
     QStringList obiezioni;   // "- data d'inizio del possesso: …", thirteen lines
     QStringList perche;      // the explanation of the decision
-    Alternative alternative; // the day of the usucapione and what would turn the outcome
+    Alternative alternative{};   // the day of the usucapione and what would turn the outcome
 };
 
 // What the decision reads of a case: its answers and its dates, read once.
