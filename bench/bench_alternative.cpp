@@ -12,11 +12,7 @@
 namespace {
 
 // An answer by the number an archive holds for it, any number the sweep reaches.
-template <class E>
-std::optional<E> n(int v)
-{
-    return daNumero<E>(qint16(v));
-}
+template <class E> std::optional<E> n(int v) { return daNumero<E>(qint16(v)); }
 
 Fatti caso(int i)
 {
@@ -53,7 +49,7 @@ Fatti caso(int i)
     return f;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -92,8 +88,9 @@ int main(int argc, char** argv)
     std::sort(ancora.begin(), ancora.end());
     QTextStream out(stdout);
     out << "alternatives of " << quanti << " cases (" << cambiamenti << " changes found): mean "
-        << QString::number(totale * 1e3 / quanti, 'f', 1) << " us, median " << QString::number(tempi[quanti / 2], 'f', 1)
-        << " us, slowest " << QString::number(tempi.last(), 'f', 1) << " us per case (target 5000 us); the slowest again: "
-        << QString::number(ancora[10], 'f', 1) << " us (median of 21)\n";
+        << QString::number(totale * 1e3 / quanti, 'f', 1) << " us, median "
+        << QString::number(tempi[quanti / 2], 'f', 1) << " us, slowest " << QString::number(tempi.last(), 'f', 1)
+        << " us per case (target 5000 us); the slowest again: " << QString::number(ancora[10], 'f', 1)
+        << " us (median of 21)\n";
     return 0;
 }

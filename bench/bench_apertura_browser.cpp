@@ -59,7 +59,7 @@ double mediana(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -11,11 +11,16 @@ namespace {
 Causa casoCompleto()
 {
     Causa c;
-    c.testi = {QStringLiteral("Niccolò Ferrè"), QStringLiteral("Società l’Edera, in liquidazione"),
-               QStringLiteral("fondo rustico del valore di 150.000 €"), QStringLiteral("Città di Castello"),
-               QStringLiteral("8/12/1980"), QStringLiteral("1/3/2005"),
-               QStringLiteral("10/1/1981"), QStringLiteral("1/3/2005"),
-               QStringLiteral("2/2/1990"), QStringLiteral("5/5/1991")};
+    c.testi = {QStringLiteral("Niccolò Ferrè"),
+               QStringLiteral("Società l’Edera, in liquidazione"),
+               QStringLiteral("fondo rustico del valore di 150.000 €"),
+               QStringLiteral("Città di Castello"),
+               QStringLiteral("8/12/1980"),
+               QStringLiteral("1/3/2005"),
+               QStringLiteral("10/1/1981"),
+               QStringLiteral("1/3/2005"),
+               QStringLiteral("2/2/1990"),
+               QStringLiteral("5/5/1991")};
     c.scelte = {.tipologia = Tipologia::ServituNonApparenti,
                 .interruzione = Interruzione::Nessuna,
                 .modo = Modo::PacificoPubblico,
@@ -35,7 +40,7 @@ Causa casoCompleto()
     return c;
 }
 
-} // namespace
+}   // namespace
 
 int main()
 {
@@ -54,9 +59,9 @@ int main()
         buoni += l.valido && l.causa == causa;
     }
     const qint64 ns = cronometro.nsecsElapsed();
-    out << "archive of " << byte << " bytes; write + read in memory: "
-        << QString::number(double(ns) / giri / 1000.0, 'f', 2) << " us per case (" << giri << " rounds, "
-        << buoni << " read back equal)\n";
+    out << "archive of " << byte
+        << " bytes; write + read in memory: " << QString::number(double(ns) / giri / 1000.0, 'f', 2) << " us per case ("
+        << giri << " rounds, " << buoni << " read back equal)\n";
 
     QTemporaryDir cartella;
     const QString percorso = cartella.filePath(QStringLiteral("Possidoria-dati-bench"));

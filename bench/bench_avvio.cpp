@@ -31,7 +31,8 @@ int main(int argc, char** argv)
         avvii.push_back(t.nsecsElapsed() / 1e6);
     }
     std::printf("avvio fino al menu caricato (splash e menu): prima volta %.2f ms, "
-                "mediana %.2f ms su %zu prove\n", avvii.front(), mediana(avvii), avvii.size());
+                "mediana %.2f ms su %zu prove\n",
+                avvii.front(), mediana(avvii), avvii.size());
 
     auto* norme = Finestre::finestra<FinestraLavoro>(QStringLiteral("norme"));
     norme->show();
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     }
     norme->area()->removeEventFilter(&trattieni);
     std::printf("una passata di ridimensionamento di 'norme' (%d controlli, %d passate su %zu con controlli "
-                "spostati): mediana %.1f us\n", controlli, spostati, passate.size(), mediana(passate));
+                "spostati): mediana %.1f us\n",
+                controlli, spostati, passate.size(), mediana(passate));
     return 0;
 }

@@ -86,8 +86,7 @@ private:
         const QPointF globale = splash->mapToGlobal(punto);
         QMouseEvent premi(QEvent::MouseButtonPress, punto, globale, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(splash, &premi);
-        QMouseEvent rilascia(QEvent::MouseButtonRelease, punto, globale, Qt::LeftButton, Qt::NoButton,
-                             Qt::NoModifier);
+        QMouseEvent rilascia(QEvent::MouseButtonRelease, punto, globale, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(splash, &rilascia);
         segna("menu caricato e mostrato");
     }
@@ -96,7 +95,7 @@ private:
     bool menuDipinto_ = false;
 };
 
-} // namespace
+}   // namespace
 
 int main(int argc, char* argv[])
 {

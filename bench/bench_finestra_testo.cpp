@@ -17,7 +17,7 @@ protected:
         QTimer::singleShot(0, qApp, &QApplication::quit);
     }
 };
-} // namespace
+}   // namespace
 
 int main(int argc, char* argv[])
 {

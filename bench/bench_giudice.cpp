@@ -23,10 +23,15 @@ int main(int argc, char** argv)
     for (int i = 0; i < quanti; ++i) {
         // Every type, answer and objection in turn, and a possession from 5 to 34 years.
         Causa c;
-        c.testi = {QStringLiteral("Niccolò Ferrè %1").arg(i), QStringLiteral("Società l’Edera"),
-                   QStringLiteral("fondo rustico"), QStringLiteral("Città di Castello"),
-                   QStringLiteral("1/3/%1").arg(1960 + i % 30), QStringLiteral("1/3/1995"),
-                   QStringLiteral("1/3/1975"), QStringLiteral("1/3/1995"), QStringLiteral("1/1/1980"),
+        c.testi = {QStringLiteral("Niccolò Ferrè %1").arg(i),
+                   QStringLiteral("Società l’Edera"),
+                   QStringLiteral("fondo rustico"),
+                   QStringLiteral("Città di Castello"),
+                   QStringLiteral("1/3/%1").arg(1960 + i % 30),
+                   QStringLiteral("1/3/1995"),
+                   QStringLiteral("1/3/1975"),
+                   QStringLiteral("1/3/1995"),
+                   QStringLiteral("1/1/1980"),
                    QStringLiteral("1/6/1981")};
         // Every answer by the numbers an archive holds, any number the sweep reaches.
         c.scelte = {.tipologia = Tipologia(1 + i % 12),

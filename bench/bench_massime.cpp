@@ -48,9 +48,8 @@ int main(int argc, char** argv)
     }
 
     out << "maxims counted: " << totale << " (" << caratteri << " characters)\n";
-    out << "building the texts: median " << QString::number(mediana(testi), 'f', 3) << " ms over " << giri
-        << " runs\n";
-    out << "window creation and load: median " << QString::number(mediana(caricamenti), 'f', 3)
-        << " ms, first " << QString::number(caricamenti.value(0), 'f', 3) << " ms over " << giri << " runs\n";
+    out << "building the texts: median " << QString::number(mediana(testi), 'f', 3) << " ms over " << giri << " runs\n";
+    out << "window creation and load: median " << QString::number(mediana(caricamenti), 'f', 3) << " ms, first "
+        << QString::number(caricamenti.value(0), 'f', 3) << " ms over " << giri << " runs\n";
     return totale == 149 ? 0 : 1;
 }

@@ -25,10 +25,16 @@ int main(int argc, char** argv)
     QTemporaryDir cartella;
     const QString file = cartella.filePath(QStringLiteral("Possidoria-dati-completo"));
     Causa c;
-    c.testi = {QStringLiteral("Niccolò Ferrè"), QStringLiteral("Società l’Edera, in liquidazione"),
-               QStringLiteral("fondo rustico del valore di 150.000 €"), QStringLiteral("Città di Castello"),
-               QStringLiteral("8/12/70"), QStringLiteral("1/3/95"), QStringLiteral("10/1/80"), QStringLiteral("1/3/95"),
-               QStringLiteral("5/5/85"), QStringLiteral("6/6/86")};
+    c.testi = {QStringLiteral("Niccolò Ferrè"),
+               QStringLiteral("Società l’Edera, in liquidazione"),
+               QStringLiteral("fondo rustico del valore di 150.000 €"),
+               QStringLiteral("Città di Castello"),
+               QStringLiteral("8/12/70"),
+               QStringLiteral("1/3/95"),
+               QStringLiteral("10/1/80"),
+               QStringLiteral("1/3/95"),
+               QStringLiteral("5/5/85"),
+               QStringLiteral("6/6/86")};
     c.scelte = {.tipologia = Tipologia::Proprieta,
                 .interruzione = Interruzione::MenoDiUnAnno,
                 .modo = Modo::ViolentoClandestino,
@@ -51,8 +57,8 @@ int main(int argc, char** argv)
     }
 
     const int giri = 30;
-    const char* const finestreCausa[] = {"causa", "possesso", "ledate", "interruzione", "modo", "psiche",
-                                         "provenienza", "fede", "acquisto", "sentenza"};
+    const char* const finestreCausa[] = {"causa",  "possesso",    "ledate", "interruzione", "modo",
+                                         "psiche", "provenienza", "fede",   "acquisto",     "sentenza"};
     // Into a fresh program: the archive read into the record, no window created.
     QVector<double> tempi;
     int create = 0;

@@ -14,9 +14,9 @@ namespace {
 Causa causa()
 {
     Causa c;
-    c.testi = {QStringLiteral("Mario Rossi"), QStringLiteral("Giulia Bianchi"), QStringLiteral("fondo agricolo"),
-               QStringLiteral("Montepulciano"), QStringLiteral("01/01/80"), QStringLiteral("31/12/10"),
-               QStringLiteral("01/06/85"), QStringLiteral("31/12/10"), QStringLiteral("01/03/90"),
+    c.testi = {QStringLiteral("Mario Rossi"),   QStringLiteral("Giulia Bianchi"), QStringLiteral("fondo agricolo"),
+               QStringLiteral("Montepulciano"), QStringLiteral("01/01/80"),       QStringLiteral("31/12/10"),
+               QStringLiteral("01/06/85"),      QStringLiteral("31/12/10"),       QStringLiteral("01/03/90"),
                QStringLiteral("15/06/92")};
     c.scelte = {.tipologia = Tipologia::Proprieta,
                 .interruzione = Interruzione::Nessuna,
@@ -32,7 +32,7 @@ Causa causa()
     return c;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char* argv[])
 {
@@ -61,8 +61,9 @@ int main(int argc, char* argv[])
         d.obiezioni << QStringLiteral("obiezione del convenuto numero %1, con la sua prova").arg(i + 1);
     for (int i = 0; i < 6; ++i)
         d.sentenza += QStringLiteral("Paragrafo %1 della sentenza, della lunghezza di una motivazione ordinaria, che "
-                                     "espone i fatti, le prove e le norme applicate al caso in esame.\n").arg(i + 1)
-                                  .repeated(2);
+                                     "espone i fatti, le prove e le norme applicate al caso in esame.\n")
+                          .arg(i + 1)
+                          .repeated(2);
     d.commento = QStringLiteral("Commento della sentenza, con i consigli per lo studio del caso. ").repeated(4);
     d.data = QDate(2026, 3, 9);
     d.lineaTempo = immagineLineaTempo(*giudica(c));
@@ -75,8 +76,8 @@ int main(int argc, char* argv[])
     t.restart();
     for (int i = 0; i < giri; ++i)
         buoni += scriviPdfSentenza(d, percorso);
-    out << "judgment PDF written (" << QFileInfo(percorso).size() << " bytes): "
-        << QString::number(t.nsecsElapsed() / 1e6 / giri, 'f', 2) << " ms (" << giri << " rounds, " << buoni
-        << " written)\n";
+    out << "judgment PDF written (" << QFileInfo(percorso).size()
+        << " bytes): " << QString::number(t.nsecsElapsed() / 1e6 / giri, 'f', 2) << " ms (" << giri << " rounds, "
+        << buoni << " written)\n";
     return 0;
 }

@@ -3,8 +3,8 @@
 #include <sstream>
 
 namespace {
-constexpr int tickPerOttavo = 240;                 // 480 ticks to the quarter note
-constexpr uint32_t massimoVariabile = 0x0FFFFFFF;  // the largest delta time a MIDI file can hold
+constexpr int tickPerOttavo = 240;                  // 480 ticks to the quarter note
+constexpr uint32_t massimoVariabile = 0x0FFFFFFF;   // the largest delta time a MIDI file can hold
 
 struct Traccia {
     int canale = 0, programma = 0, velocita = 90;
@@ -35,8 +35,8 @@ long long numero(const std::string& parola, long long minimo, long long massimo,
     if (parola.empty() || ec != std::errc() || p != fine)
         throw Rifiuto{std::string(cosa) + " non numerico: " + parola};
     if (n < minimo || n > massimo)
-        throw Rifiuto{std::string(cosa) + " fuori dai limiti (" + std::to_string(minimo) + "-" +
-                      std::to_string(massimo) + "): " + parola};
+        throw Rifiuto{std::string(cosa) + " fuori dai limiti (" + std::to_string(minimo) + "-" + std::to_string(massimo)
+                      + "): " + parola};
     return n;
 }
 
@@ -75,7 +75,7 @@ void aggiungiTraccia(std::vector<uint8_t>& file, const std::vector<uint8_t>& cor
     file.insert(file.end(), {'M', 'T', 'r', 'k', uint8_t(n >> 24), uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)});
     file.insert(file.end(), corpo.begin(), corpo.end());
 }
-} // namespace
+}   // namespace
 
 std::optional<std::vector<uint8_t>> componiMidi(std::istream& in, ErrorePartitura& errore)
 {
@@ -119,7 +119,8 @@ std::optional<std::vector<uint8_t>> componiMidi(std::istream& in, ErrorePartitur
                 if (barra == std::string::npos)
                     throw Rifiuto{"manca la durata in " + p};
                 const uint32_t durata =
-                    uint32_t(numero(p.substr(barra + 1), 1, massimoVariabile / tickPerOttavo, "durata")) * tickPerOttavo;
+                    uint32_t(numero(p.substr(barra + 1), 1, massimoVariabile / tickPerOttavo, "durata"))
+                    * tickPerOttavo;
                 const std::string accordo = p.substr(0, barra);
                 if (accordo == "R") {
                     attesa += durata;

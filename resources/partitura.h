@@ -12,7 +12,7 @@
 #include <vector>
 
 struct ErrorePartitura {
-    int riga = 0;          // from 1
+    int riga = 0;   // from 1
     std::string motivo;
 };
 

@@ -37,12 +37,12 @@ int usoErrato(const RigaDiComando& riga)
 
 bool schermoDisponibile(const QStringList& argomenti)
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || argomenti.contains(QLatin1String("-platform")) ||
-           argomenti.contains(QLatin1String("--platform"));
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || argomenti.contains(QLatin1String("-platform"))
+           || argomenti.contains(QLatin1String("--platform"));
 }
 
-} // namespace
+}   // namespace
 
 RigaDiComando leggiRigaDiComando(const QStringList& argomenti)
 {
@@ -187,4 +187,4 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     return app.exec();
 }
 
-} // namespace Avvio
+}   // namespace Avvio

@@ -17,8 +17,8 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto = {});
 struct RigaDiComando {
     enum class Azione { Avvia, Aiuto, Versione, Errore };
     Azione azione = Azione::Avvia;
-    QStringList file;       // the cases named, in order
-    QString errore;         // the argument that is not an option of the program
+    QStringList file;   // the cases named, in order
+    QString errore;     // the argument that is not an option of the program
 };
 RigaDiComando leggiRigaDiComando(const QStringList& argomenti);   // without the program's name
 QString uso();
@@ -34,4 +34,4 @@ bool apriDallaRigaDiComando(const QString& argomento);
 // the program, that they were left aside.
 void apriFileDellaRigaDiComando(const QStringList& file);
 
-} // namespace Avvio
+}   // namespace Avvio

@@ -37,12 +37,15 @@ void registraFinestre(CausaViva& causa)
     finestra<Sommario>("sommario");
     Finestre::registra(QString::fromLatin1(FinestraCausa::nomeFinestra), [viva] { return new FinestraCausa(*viva); });
     Finestre::registraArchivio(QString::fromLatin1(FinestraCausa::nomeFinestra));
-    Finestre::registra(QString::fromLatin1(FinestraPossesso::nomeFinestra), [viva] { return new FinestraPossesso(*viva); });
+    Finestre::registra(QString::fromLatin1(FinestraPossesso::nomeFinestra),
+                       [viva] { return new FinestraPossesso(*viva); });
     for (const char* nome : {FinestraDate::nomeDate, FinestraDate::nomeInterruzione})
-        Finestre::registra(QString::fromLatin1(nome), [viva, nome] { return new FinestraDate(*viva, QString::fromLatin1(nome)); });
+        Finestre::registra(QString::fromLatin1(nome),
+                           [viva, nome] { return new FinestraDate(*viva, QString::fromLatin1(nome)); });
     for (const QString& nome : Questionario::nomi())
         Finestre::registra(nome, [viva, nome] { return new Questionario(*viva, nome); });
-    Finestre::registra(QString::fromLatin1(FinestraSentenza::nomeFinestra), [viva] { return new FinestraSentenza(*viva); });
+    Finestre::registra(QString::fromLatin1(FinestraSentenza::nomeFinestra),
+                       [viva] { return new FinestraSentenza(*viva); });
     for (const TestoGuida& t : testiGuida())
         Finestre::registra(t.finestra, [nome = t.finestra] { return new Guida(nome); });
     Finestre::alCongedo([viva] { viva->azzera(); });

@@ -1,6 +1,3 @@
 #include "avvio.h"
 
-int main(int argc, char* argv[])
-{
-    return Avvio::esegui(argc, argv);
-}
+int main(int argc, char* argv[]) { return Avvio::esegui(argc, argv); }

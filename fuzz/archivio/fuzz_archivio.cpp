@@ -8,7 +8,7 @@
 
 namespace {
 const char* const bersaglio = "archive reader";
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

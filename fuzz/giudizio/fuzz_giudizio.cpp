@@ -9,7 +9,7 @@
 
 namespace {
 const char* const bersaglio = "judgment of an archive";
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

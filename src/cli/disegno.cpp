@@ -10,10 +10,7 @@
 
 namespace {
 
-QCoreApplication* applicazione(int& argc, char** argv)
-{
-    return new QGuiApplication(argc, argv);
-}
+QCoreApplication* applicazione(int& argc, char** argv) { return new QGuiApplication(argc, argv); }
 
 QString nomePdf(const Giudizio& g)
 {
@@ -37,9 +34,6 @@ bool lineaTempo(const Giudizio& g, QByteArray& png)
 
 const Disegno disegno{applicazione, nomePdf, pdf, lineaTempo};
 
-} // namespace
+}   // namespace
 
-extern "C" Q_DECL_EXPORT const Disegno* possidoria_disegno()
-{
-    return &disegno;
-}
+extern "C" Q_DECL_EXPORT const Disegno* possidoria_disegno() { return &disegno; }

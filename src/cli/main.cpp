@@ -55,10 +55,7 @@ void scrivi(FILE* f, const QByteArray& b)
         scritturaFallita = true;
 }
 
-void scrivi(FILE* f, const QString& testo)
-{
-    scrivi(f, testo.toUtf8());
-}
+void scrivi(FILE* f, const QString& testo) { scrivi(f, testo.toUtf8()); }
 
 // Characters that would act on a terminal or on the text around them rather than show: controls,
 // format characters (a right-to-left override, a zero-width space) and the Unicode line and
@@ -146,8 +143,10 @@ QString testo(const QString& file, const Giudizio& g, const QString& pdf)
     r += titoloAlternative() + QStringLiteral(":\n");
     for (const QString& l : righeAlternative(g.alternative, g.decisione.esito))
         r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
-    r += QStringLiteral("Sentenza:\n") + corpoPerTerminale(g.sentenza.testo.trimmed(), g.causa.testi) + QLatin1Char('\n');
-    r += QStringLiteral("Commento:\n") + corpoPerTerminale(g.sentenza.commento.trimmed(), g.causa.testi) + QLatin1Char('\n');
+    r += QStringLiteral("Sentenza:\n") + corpoPerTerminale(g.sentenza.testo.trimmed(), g.causa.testi)
+         + QLatin1Char('\n');
+    r += QStringLiteral("Commento:\n") + corpoPerTerminale(g.sentenza.commento.trimmed(), g.causa.testi)
+         + QLatin1Char('\n');
     r += QStringLiteral("Fatti dichiarati dall'attore:\n");
     for (const QString& l : g.fatti)
         r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
@@ -321,10 +320,12 @@ EsitoScrittura scriviDocumento(const QString& percorso, const QByteArray& dati)
 {
     for (const Identita& i : identita(percorso))
         if (fileDellaSessione.count(i))
-            return {false, QStringLiteral("il nome indica un file di questa stessa esecuzione (un file da giudicare o un "
-                                          "documento appena scritto), che non viene sostituito"),
+            return {false,
+                    QStringLiteral("il nome indica un file di questa stessa esecuzione (un file da giudicare o un "
+                                   "documento appena scritto), che non viene sostituito"),
                     true};
-    EsitoScrittura esito = scriviFileIntero(percorso, dati, sovrascrivi ? Sostituzione::soloFileOrdinario : Sostituzione::mai);
+    EsitoScrittura esito =
+        scriviFileIntero(percorso, dati, sovrascrivi ? Sostituzione::soloFileOrdinario : Sostituzione::mai);
     if (esito)
         ricorda(percorso);
     else if (esito.occupato && !sovrascrivi && QFileInfo(percorso).isFile() && !QFileInfo(percorso).isSymLink())
@@ -358,7 +359,8 @@ const Disegno* caricaDisegno()
                                                "Reinstallare il programma.\n");
     if (!QFileInfo::exists(percorso)) {
         scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma non si trova in %1: ")
-                               .arg(perTerminale(percorso)) + conseguenza);
+                               .arg(perTerminale(percorso))
+                           + conseguenza);
         return nullptr;
     }
     QLibrary libreria(percorso);
@@ -367,11 +369,12 @@ const Disegno* caricaDisegno()
     if (const Disegno* d = voce ? voce() : nullptr)
         return d;
     scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma %1 non si carica (%2): ")
-                           .arg(perTerminale(percorso), perTerminale(libreria.errorString())) + conseguenza);
+                           .arg(perTerminale(percorso), perTerminale(libreria.errorString()))
+                       + conseguenza);
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char* argv[])
 {
@@ -407,11 +410,13 @@ int main(int argc, char* argv[])
             const bool manca = i + 1 >= argc;
             const QString valore = manca ? QString() : QString::fromLocal8Bit(argv[++i]);
             if (valore.isEmpty()) {
-                const QString atteso = a == QLatin1String("--pdf") ? QStringLiteral("CARTELLA") : QStringLiteral("FILE.png");
-                scrivi(stderr, (manca ? QStringLiteral("possidoria-sentenza: all'opzione %1 manca il valore (%2)\n")
-                                      : QStringLiteral("possidoria-sentenza: il valore dell'opzione %1 è vuoto: serve %2\n"))
-                                       .arg(a, atteso) +
-                                   QString::fromUtf8(uso));
+                const QString atteso =
+                    a == QLatin1String("--pdf") ? QStringLiteral("CARTELLA") : QStringLiteral("FILE.png");
+                scrivi(stderr,
+                       (manca ? QStringLiteral("possidoria-sentenza: all'opzione %1 manca il valore (%2)\n")
+                              : QStringLiteral("possidoria-sentenza: il valore dell'opzione %1 è vuoto: serve %2\n"))
+                               .arg(a, atteso)
+                           + QString::fromUtf8(uso));
                 return 2;
             }
             (a == QLatin1String("--pdf") ? cartellaPdf : lineaTempo) = valore;
@@ -424,8 +429,8 @@ int main(int argc, char* argv[])
             scrivi(stdout, QStringLiteral("possidoria-sentenza " POSSIDORIA_VERSIONE "\n"));
             return esitoUscita();
         } else {
-            scrivi(stderr, QStringLiteral("possidoria-sentenza: opzione sconosciuta: %1\n").arg(perTerminale(a)) +
-                               QString::fromUtf8(uso));
+            scrivi(stderr, QStringLiteral("possidoria-sentenza: opzione sconosciuta: %1\n").arg(perTerminale(a))
+                               + QString::fromUtf8(uso));
             return 2;
         }
     }
@@ -441,7 +446,8 @@ int main(int argc, char* argv[])
             return 1;
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    std::unique_ptr<QCoreApplication> app(disegno ? disegno->applicazione(argc, argv) : new QCoreApplication(argc, argv));
+    std::unique_ptr<QCoreApplication> app(disegno ? disegno->applicazione(argc, argv)
+                                                  : new QCoreApplication(argc, argv));
 
     int stato = 0;
     bool documentiMancati = false;   // a PDF or a picture asked for and not written
@@ -456,7 +462,8 @@ int main(int argc, char* argv[])
         const std::optional<Giudizio> g = lettura.valido ? giudica(lettura.causa) : std::nullopt;
         if (!g) {
             const QString motivo = lettura.valido ? mancanze(lettura.causa) : lettura.errore;
-            scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: %2\n").arg(perTerminale(percorso), perTerminale(motivo)));
+            scrivi(stderr,
+                   QStringLiteral("possidoria-sentenza: %1: %2\n").arg(perTerminale(percorso), perTerminale(motivo)));
             stato = 2;
             continue;
         }
@@ -477,17 +484,18 @@ int main(int argc, char* argv[])
             if (scritto) {
                 pdfScritto = pdfTentato;
             } else {
-                scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: PDF non scritto in %2: %3\n")
-                                   .arg(perTerminale(percorso), perTerminale(pdfTentato), perTerminale(scritto.errore)));
+                scrivi(stderr,
+                       QStringLiteral("possidoria-sentenza: %1: PDF non scritto in %2: %3\n")
+                           .arg(perTerminale(percorso), perTerminale(pdfTentato), perTerminale(scritto.errore)));
                 documentiMancati = true;
             }
         }
         if (!lineaTempo.isEmpty()) {
             // Whole or nothing, and never onto a pipe or a device, as every file the program writes.
             QByteArray png;
-            const EsitoScrittura scritta = disegno->lineaTempo(*g, png)
-                                               ? scriviDocumento(lineaTempo, png)
-                                               : EsitoScrittura{false, QStringLiteral("l'immagine non è stata composta")};
+            const EsitoScrittura scritta =
+                disegno->lineaTempo(*g, png) ? scriviDocumento(lineaTempo, png)
+                                             : EsitoScrittura{false, QStringLiteral("l'immagine non è stata composta")};
             if (!scritta) {
                 scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: immagine non scritta: %2\n")
                                    .arg(perTerminale(lineaTempo), perTerminale(scritta.errore)));

@@ -8,20 +8,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString u(const char* s)
-{
-    return QString::fromUtf8(s);
-}
+QString u(const char* s) { return QString::fromUtf8(s); }
 
-QString data(const std::optional<QDate>& d)
-{
-    return d ? Date::formaBreve(*d) : QString();
-}
+QString data(const std::optional<QDate>& d) { return d ? Date::formaBreve(*d) : QString(); }
 
-QString anni(int n)
-{
-    return n == 1 ? u"1 anno"_s : QString::number(n) + u" anni"_s;
-}
+QString anni(int n) { return n == 1 ? u"1 anno"_s : QString::number(n) + u" anni"_s; }
 
 // The term that gave the day, as a won decision holds it: "termine di 20 anni dell'art. 1158,
 // decorso dal 3/4/1985", or the delivery that needs no term.
@@ -30,7 +21,7 @@ QString termineDetto(const Decisione& d)
     const Termine& t = d.origini.termineCompiuto;
     if (t.anni > 0)
         return u"termine di "_s + anni(t.anni) + u" dell'"_s + QString::fromLatin1(t.articolo)
-            + (d.origini.inizioTermine ? u", decorso dal "_s + data(d.origini.inizioTermine) : QString());
+               + (d.origini.inizioTermine ? u", decorso dal "_s + data(d.origini.inizioTermine) : QString());
     return u"acquisto con la consegna della cosa (art. 1153)"_s;
 }
 
@@ -48,13 +39,8 @@ QString esitoDetto(const Decisione& d, bool conTermine = true)
 
 // Which answer or proof of the facts a change touches: one tag per field.
 using Campo = const char*;
-template <auto campo>
-inline constexpr char etichetta = 0;
-template <auto campo>
-constexpr Campo campoDi()
-{
-    return &etichetta<campo>;
-}
+template <auto campo> inline constexpr char etichetta = 0;
+template <auto campo> constexpr Campo campoDi() { return &etichetta<campo>; }
 
 // One change of the case, as a clause that follows "Occorrerebbe" (towards winning) or "Se il
 // convenuto provasse" (towards losing).
@@ -66,17 +52,9 @@ struct Modifica {
     QString clausola;
 };
 
-template <auto campo, auto valore>
-void imposta(Fatti& f)
-{
-    f.*campo = valore;
-}
+template <auto campo, auto valore> void imposta(Fatti& f) { f.*campo = valore; }
 
-template <auto campo>
-void ripristina(Fatti& g, const Fatti& f)
-{
-    g.*campo = f.*campo;
-}
+template <auto campo> void ripristina(Fatti& g, const Fatti& f) { g.*campo = f.*campo; }
 
 // An answer of the plaintiff tried with another value. The answers that lead towards winning are
 // tried on a lost case, the others on a won one.
@@ -89,19 +67,15 @@ struct RigaRisposta {
     const char* clausola;
 };
 
-template <auto campo, auto valore>
-constexpr RigaRisposta risposta(bool versoVittoria, const char* clausola)
+template <auto campo, auto valore> constexpr RigaRisposta risposta(bool versoVittoria, const char* clausola)
 {
-    return {campoDi<campo>(), [](const Fatti& f) { return f.*campo == valore; }, imposta<campo, valore>,
-            ripristina<campo>, versoVittoria, clausola};
+    return {campoDi<campo>(),       [](const Fatti& f) { return f.*campo == valore; },
+            imposta<campo, valore>, ripristina<campo>,
+            versoVittoria,          clausola};
 }
 
 // True for the row that gives that answer.
-template <auto campo, auto valore>
-bool porta(const RigaRisposta& r)
-{
-    return r.applica == &imposta<campo, valore>;
-}
+template <auto campo, auto valore> bool porta(const RigaRisposta& r) { return r.applica == &imposta<campo, valore>; }
 
 const RigaRisposta risposte[] = {
     // The short term's requirements first: they are what most often separates the two outcomes.
@@ -115,7 +89,8 @@ const RigaRisposta risposte[] = {
         true, "provare che l'attore ha posseduto come titolare del diritto e non per conto d'altri (art. 1140)"),
     risposta<&Fatti::provenienza, Provenienza::Legittima>(true, "provare la provenienza legittima della cosa"),
     risposta<&Fatti::recupero, Recupero::EntroLAnno>(
-        true, "provare che il possesso è stato recuperato con l'azione proposta entro l'anno (art. 1167, secondo comma)"),
+        true,
+        "provare che il possesso è stato recuperato con l'azione proposta entro l'anno (art. 1167, secondo comma)"),
     risposta<&Fatti::titolo, Titolo::Mancante>(false, "che manca un titolo idoneo"),
     risposta<&Fatti::fede, Fede::Mala>(false, "la mala fede del possessore (art. 1147)"),
     risposta<&Fatti::interruzione, Interruzione::OltreUnAnno>(
@@ -140,21 +115,27 @@ struct RigaObiezione {
 
 // Any proof of a questionnaire, acts of tolerance included; a formal notice and "nessuna prova"
 // prove nothing.
-template <auto campo>
-constexpr RigaObiezione questionario(const char* oggetto)
+template <auto campo> constexpr RigaObiezione questionario(const char* oggetto)
 {
     return {campoDi<campo>(),
-            [](const Fatti& f) { return (f.*campo && mezzoDiProva(*(f.*campo))) || f.*campo == ProvaRequisito::Tolleranza; },
+            [](const Fatti& f) {
+                return (f.*campo && mezzoDiProva(*(f.*campo))) || f.*campo == ProvaRequisito::Tolleranza;
+            },
             [](const Fatti& f) { return f.*campo == ProvaRequisito::Tolleranza; },
-            imposta<campo, ProvaRequisito::Nessuna>, ripristina<campo>, oggetto};
+            imposta<campo, ProvaRequisito::Nessuna>,
+            ripristina<campo>,
+            oggetto};
 }
 
 // A proved date: a formal notice and "nessuna prova" prove none.
-template <auto campo, auto nessuna>
-constexpr RigaObiezione data(const char* oggetto)
+template <auto campo, auto nessuna> constexpr RigaObiezione data(const char* oggetto)
 {
-    return {campoDi<campo>(), [](const Fatti& f) { return dataProvata(f.*campo); },
-            [](const Fatti&) { return false; }, imposta<campo, nessuna>, ripristina<campo>, oggetto};
+    return {campoDi<campo>(),
+            [](const Fatti& f) { return dataProvata(f.*campo); },
+            [](const Fatti&) { return false; },
+            imposta<campo, nessuna>,
+            ripristina<campo>,
+            oggetto};
 }
 
 const RigaObiezione obiezioniTentate[] = {
@@ -268,11 +249,11 @@ GiornoUsucapione giorno(const Fatti& f, const Decisione& d, QDate oltre)
         g.data = d.compiuta;
         g.regola = d.chiave;
         g.testo = d.origini.termineCompiuto.anni > 0
-            ? u"L'usucapione si è compiuta il "_s + data(d.compiuta) + u", alla fine dell'ultimo giorno del "_s
-                  + termineDetto(d) + u" (art. 2963)."_s
-            : u"La proprietà è stata acquistata il "_s + data(d.compiuta)
-                  + u", con la consegna della cosa al possessore di buona fede munito di un titolo idoneo "
-                    u"(art. 1153)."_s;
+                      ? u"L'usucapione si è compiuta il "_s + data(d.compiuta)
+                            + u", alla fine dell'ultimo giorno del "_s + termineDetto(d) + u" (art. 2963)."_s
+                      : u"La proprietà è stata acquistata il "_s + data(d.compiuta)
+                            + u", con la consegna della cosa al possessore di buona fede munito di un titolo idoneo "
+                              u"(art. 1153)."_s;
         return g;
     }
     if (!f.possessoFine)
@@ -288,14 +269,16 @@ GiornoUsucapione giorno(const Fatti& f, const Decisione& d, QDate oltre)
         prolungato.possessoFine = oltre;
         g.tipo = TipoGiorno::Irraggiungibile;
         g.testo = u"Anche se il possesso proseguisse senza mutamenti, nessun termine di usucapione potrebbe "
-                  u"compiersi: "_s + irraggiungibile(prolungato, decidi(prolungato)) + u'.';
+                  u"compiersi: "_s
+                  + irraggiungibile(prolungato, decidi(prolungato)) + u'.';
         return g;
     }
     g.tipo = TipoGiorno::Maturerebbe;
     g.data = vinta->compiuta ? vinta->compiuta : std::optional<QDate>(fine);
     g.regola = vinta->chiave;
     g.testo = u"Se il possesso proseguisse senza mutamenti, l'usucapione si compirebbe il "_s + data(g.data)
-        + u", alla fine dell'ultimo giorno del "_s + termineDetto(*vinta) + u": "_s + esitoDetto(*vinta, false) + u'.';
+              + u", alla fine dell'ultimo giorno del "_s + termineDetto(*vinta) + u": "_s + esitoDetto(*vinta, false)
+              + u'.';
     return g;
 }
 
@@ -323,12 +306,9 @@ Cambiamento cambiamento(TipoCambiamento tipo, const QString& testo, const Decisi
     return {tipo, testo, d.chiave, d.esito, quando, fatti};
 }
 
-} // namespace
+}   // namespace
 
-QString titoloAlternative()
-{
-    return u"Che cosa cambierebbe la sentenza"_s;
-}
+QString titoloAlternative() { return u"Che cosa cambierebbe la sentenza"_s; }
 
 Alternative cercaAlternative(const Fatti& f, const Decisione& d)
 {
@@ -354,7 +334,8 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
             && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
             continue;
         // With an interruption of the defendant's in its dates, the one that matters is that one.
-        if (porta<&Fatti::interruzione, Interruzione::OltreUnAnno>(r) && d.origini.opposizione != Opposizione::NonProposta)
+        if (porta<&Fatti::interruzione, Interruzione::OltreUnAnno>(r)
+            && d.origini.opposizione != Opposizione::NonProposta)
             continue;
         QString clausola = u(r.clausola);
         if (porta<&Fatti::titolo, Titolo::Idoneo>(r)
@@ -365,9 +346,10 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
     if (perduta)
         for (const RigaObiezione& r : obiezioniTentate)
             if (r.provata(f))
-                modifiche.push_back({r.campo, r.senzaProva, r.ripristina, TipoCambiamento::Obiezione,
-                                     u"far cadere la prova del convenuto "_s
-                                         + (r.tolleranza(f) ? u"sugli atti di tolleranza (art. 1144)"_s : u(r.oggetto))});
+                modifiche.push_back(
+                    {r.campo, r.senzaProva, r.ripristina, TipoCambiamento::Obiezione,
+                     u"far cadere la prova del convenuto "_s
+                         + (r.tolleranza(f) ? u"sugli atti di tolleranza (art. 1144)"_s : u(r.oggetto))});
 
     std::vector<Cambiamento> obiezioni, risposteCambiate, dateMosse;
     const auto frase = [&](const QString& clausole, const Decisione& esito) {
@@ -419,8 +401,7 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
     // One date moved: towards the past to win, towards the future to lose.
     for (const RigaData& r : dateTentate) {
         std::optional<QDate> da = f.*r.campo;
-        if (r.campo == &Fatti::interruzioneFine
-            && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
+        if (r.campo == &Fatti::interruzioneFine && d.origini.tipoInterruzione != TipoInterruzione::PerditaPossesso)
             continue;
         // Only an interruption that counted, or that came after the term, is worth moving.
         if (r.campo == &Fatti::interruzioneInizio && d.origini.opposizione != Opposizione::Efficace
@@ -447,10 +428,11 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
         // To lose by a later date, any day after the last one that still wins.
         const QDate detta = perduta || !r.primaGiova ? trovata : trovata.addDays(-1);
         const QString limite = perduta ? (r.primaGiova ? u" non più tardi del "_s : u" non prima del "_s)
-                                        : (r.primaGiova ? u" dopo il "_s : u" entro il "_s);
-        const QString testo = perduta
-            ? u"Occorrerebbe "_s + u(r.perVincere) + limite + data(detta) + u(r.articolo) + u": "_s + esitoDetto(*e) + u'.'
-            : u"Se "_s + u(r.perPerdere) + limite + data(detta) + u(r.articolo) + u", "_s + esitoDetto(*e) + u'.';
+                                       : (r.primaGiova ? u" dopo il "_s : u" entro il "_s);
+        const QString testo = perduta ? u"Occorrerebbe "_s + u(r.perVincere) + limite + data(detta) + u(r.articolo)
+                                            + u": "_s + esitoDetto(*e) + u'.'
+                                      : u"Se "_s + u(r.perPerdere) + limite + data(detta) + u(r.articolo) + u", "_s
+                                            + esitoDetto(*e) + u'.';
         dateMosse.push_back(cambiamento(TipoCambiamento::Data, testo, *e, g, trovata));
     }
 

@@ -12,10 +12,10 @@
 
 // What the section says of the day.
 enum class TipoGiorno {
-    Nessuno,          // nothing to say (a judgment without its day)
-    Compiuta,         // won: the day the usucapione was acquired
-    Maturerebbe,      // lost: the day it would be acquired if the possession went on unchanged
-    Irraggiungibile,  // lost: no term can be reached while the possession stays as it is
+    Nessuno,           // nothing to say (a judgment without its day)
+    Compiuta,          // won: the day the usucapione was acquired
+    Maturerebbe,       // lost: the day it would be acquired if the possession went on unchanged
+    Irraggiungibile,   // lost: no term can be reached while the possession stays as it is
 };
 
 struct GiornoUsucapione {

@@ -17,7 +17,16 @@ struct FormaRecord {
     int testi;   // the first `testi` fields are texts
 };
 constexpr std::array<FormaRecord, 10> formaRecord = {{
-    {5, 4}, {8, 2}, {4, 2}, {4, 2}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {5, 2},
+    {5, 4},
+    {8, 2},
+    {4, 2},
+    {4, 2},
+    {1, 0},
+    {1, 0},
+    {1, 0},
+    {1, 0},
+    {1, 0},
+    {5, 2},
 }};
 // The first nine records are those every version reads; the tenth, the facts asked later, is
 // skipped by a reader that knows only nine and missing from the files it wrote.
@@ -30,11 +39,7 @@ struct Posti {
     std::array<CampoRisposta, 6> scelte{};
 };
 
-template <auto campo>
-constexpr CampoRisposta r()
-{
-    return CampoRisposta::di<campo>();
-}
+template <auto campo> constexpr CampoRisposta r() { return CampoRisposta::di<campo>(); }
 
 Posti postiRecord(Causa& c, int record)
 {
@@ -42,12 +47,14 @@ Posti postiRecord(Causa& c, int record)
     using D = DatiCausa;
     switch (record) {
     case 0: return {{&t.attore, &t.convenuto, &t.bene, &t.luogo}, {r<&D::tipologia>()}};
-    case 1: return {{&t.possessoInizio, &t.possessoFine},
-                    {r<&D::interruzione>(), r<&D::modo>(), r<&D::animo>(), r<&D::provenienza>(), r<&D::fede>(),
-                     r<&D::titolo>()}};
+    case 1:
+        return {{&t.possessoInizio, &t.possessoFine},
+                {r<&D::interruzione>(), r<&D::modo>(), r<&D::animo>(), r<&D::provenienza>(), r<&D::fede>(),
+                 r<&D::titolo>()}};
     case 2: return {{&t.ledateInizio, &t.ledateFine}, {r<&D::provaInizioDate>(), r<&D::provaFineDate>()}};
-    case 3: return {{&t.interruzioneInizio, &t.interruzioneFine},
-                    {r<&D::provaInizioInterruzione>(), r<&D::provaFineInterruzione>()}};
+    case 3:
+        return {{&t.interruzioneInizio, &t.interruzioneFine},
+                {r<&D::provaInizioInterruzione>(), r<&D::provaFineInterruzione>()}};
     case 4: return {{}, {r<&D::obiezioneModo>()}};
     case 5: return {{}, {r<&D::obiezioneAnimo>()}};
     case 6: return {{}, {r<&D::obiezioneProvenienza>()}};
@@ -90,8 +97,7 @@ bool inOccidentale(char32_t c)
 
 // The characters of a text one by one, a surrogate without its pair given as itself (the
 // standard conversion would turn it into U+FFFD and hide it).
-template <class F>
-void perCarattere(QStringView testo, F&& f)
+template <class F> void perCarattere(QStringView testo, F&& f)
 {
     for (qsizetype i = 0; i < testo.size(); ++i) {
         const char16_t u = testo[i].unicode();
@@ -106,10 +112,7 @@ void perCarattere(QStringView testo, F&& f)
 
 // A double quote would end the field, a NUL is refused by every reader, and a lone surrogate has
 // no form in any encoding: no other character is out of the archive's reach.
-bool carattereArchiviabile(char32_t c)
-{
-    return c != U'"' && c != 0 && !QChar::isSurrogate(c);
-}
+bool carattereArchiviabile(char32_t c) { return c != U'"' && c != 0 && !QChar::isSurrogate(c); }
 
 bool testiInOccidentale(const TestiCausa& t)
 {
@@ -126,10 +129,11 @@ struct Campo {
     QByteArray grezzo;
 };
 
-class Lettore
-{
+class Lettore {
 public:
-    explicit Lettore(const QByteArray& dati) : d(dati) {}
+    explicit Lettore(const QByteArray& dati)
+        : d(dati)
+    {}
 
     // The next field, or nothing when the data is over.
     std::optional<Campo> prossimo()
@@ -251,12 +255,9 @@ bool inUtf8(QByteArrayView dati)
     return !utf8.hasError();
 }
 
-QString nomeFile(const QString& percorso)
-{
-    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(percorso));
-}
+QString nomeFile(const QString& percorso) { return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(percorso)); }
 
-} // namespace
+}   // namespace
 
 QByteArray scriviArchivio(const Causa& causa)
 {
@@ -355,8 +356,9 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
             // and reading it as whole would judge another case. A damaged choice in records 3..9
             // only leaves that record out.
             if (r < 2 || finiti) {
-                esito.errore = r >= 2 && campiLetti > 0 ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
-                                                                         "forse perché è stato troncato")
+                esito.errore = r >= 2 && campiLetti > 0
+                                   ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
+                                                    "forse perché è stato troncato")
                                : r >= 2 ? QStringLiteral("il file è incompleto: finisce dopo %1 delle nove righe di un "
                                                          "archivio, forse perché è stato troncato")
                                               .arg(r)
@@ -409,9 +411,9 @@ LetturaArchivio leggiFileArchivio(const QString& percorso)
 
 const QString* testoNonArchiviabile(const TestiCausa& t)
 {
-    for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
-                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine,
-                                 &t.trascrizione, &t.cessazioneVizio})
+    for (const QString* testo :
+         {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine, &t.ledateInizio,
+          &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine, &t.trascrizione, &t.cessazioneVizio})
         if (!testoArchiviabile(*testo))
             return testo;
     return nullptr;
@@ -420,8 +422,8 @@ const QString* testoNonArchiviabile(const TestiCausa& t)
 EsitoScrittura salvaFileArchivio(const QString& percorso, const Causa& causa)
 {
     const auto fallito = [&](const QString& motivo) {
-        return EsitoScrittura{false, QStringLiteral("Impossibile salvare l'archivio %1: %2.")
-                                         .arg(nomeFile(percorso), motivo)};
+        return EsitoScrittura{false,
+                              QStringLiteral("Impossibile salvare l'archivio %1: %2.").arg(nomeFile(percorso), motivo)};
     };
     if (const QString* testo = testoNonArchiviabile(causa.testi))
         return fallito(QStringLiteral("il testo «%1» contiene %2, che l'archivio non può registrare")
@@ -459,10 +461,7 @@ bool sembraArchivio(const QString& percorso)
     return sembraArchivio(QByteArrayView(inizio));
 }
 
-bool nominaPulsante(Scelta scelta, int pulsanti)
-{
-    return scelta && *scelta >= 1 && *scelta <= pulsanti;
-}
+bool nominaPulsante(Scelta scelta, int pulsanti) { return scelta && *scelta >= 1 && *scelta <= pulsanti; }
 
 QString controlloPrimiRecord(const DatiCausa& s)
 {
@@ -470,7 +469,7 @@ QString controlloPrimiRecord(const DatiCausa& s)
     if (s.tipologia && !nominaPulsante(numero(s.tipologia), Archivio::pulsantiTipologia))
         return QStringLiteral("il file è danneggiato: il tipo di causa non è tra quelli previsti");
     const std::array<Scelta, 6> possesso = {numero(s.interruzione), numero(s.modo), numero(s.animo),
-                                            numero(s.provenienza), numero(s.fede), numero(s.titolo)};
+                                            numero(s.provenienza),  numero(s.fede), numero(s.titolo)};
     for (size_t i = 0; i < possesso.size(); ++i)
         if (possesso[i] && !nominaPulsante(possesso[i], Archivio::pulsantiPossesso[i]))
             return QStringLiteral("il file è danneggiato: i dati sul possesso non indicano una "
@@ -478,10 +477,7 @@ QString controlloPrimiRecord(const DatiCausa& s)
     return {};
 }
 
-bool testoArchiviabile(QStringView testo)
-{
-    return !carattereNonArchiviabile(testo);
-}
+bool testoArchiviabile(QStringView testo) { return !carattereNonArchiviabile(testo); }
 
 std::optional<char32_t> carattereNonArchiviabile(QStringView testo)
 {
@@ -495,7 +491,8 @@ std::optional<char32_t> carattereNonArchiviabile(QStringView testo)
 
 QString nomeCarattere(char32_t c)
 {
-    const QString codice = QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    const QString codice =
+        QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
     if (c == U'"')
         return QStringLiteral("le virgolette doppie (\")");
     if (c == 0)

@@ -52,7 +52,7 @@ inline constexpr qsizetype dimensioneMassima = 64 * 1024;
 inline constexpr int pulsantiTipologia = 12;
 inline constexpr std::array<int, 6> pulsantiPossesso = {3, 2, 2, 2, 2, 2};
 
-} // namespace Archivio
+}   // namespace Archivio
 
 // The result of reading an archive.
 //   valido  records 1 and 2 are whole, their choices are empty (not yet answered: a case saved

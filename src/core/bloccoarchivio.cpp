@@ -30,7 +30,7 @@ QString nomeMacchina()
     return ::gethostname(nome, sizeof nome - 1) == 0 ? QString::fromLocal8Bit(nome) : QString();
 }
 
-} // namespace
+}   // namespace
 
 QString percorso(const QString& archivio)
 {
@@ -57,8 +57,7 @@ std::optional<Titolare> leggi(const QByteArray& dati)
 
 Titolare questaIstanza()
 {
-    return {nomeUtente(), nomeMacchina(), QCoreApplication::applicationPid(),
-            QDateTime::currentDateTimeUtc()};
+    return {nomeUtente(), nomeMacchina(), QCoreApplication::applicationPid(), QDateTime::currentDateTimeUtc()};
 }
 
 std::optional<Titolare> altroTitolare(const QString& archivio)
@@ -124,4 +123,4 @@ QString descrivi(const Titolare& t)
              t.dal.toLocalTime().toString(QStringLiteral("dd/MM/yyyy 'alle' HH:mm")));
 }
 
-} // namespace BloccoArchivio
+}   // namespace BloccoArchivio

@@ -38,4 +38,4 @@ bool processoAttivo(qint64 pid);
 // "da mario su studio, dal 11/12/2026 alle 08:15"
 QString descrivi(const Titolare& t);
 
-} // namespace BloccoArchivio
+}   // namespace BloccoArchivio

@@ -10,15 +10,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Paragraph n (from 1) of an article as the library holds it; empty when it has none.
-QString comma(const QString& articolo, int n)
-{
-    return CodiceCivile::commiArticolo(articolo).value(n - 1);
-}
+QString comma(const QString& articolo, int n) { return CodiceCivile::commiArticolo(articolo).value(n - 1); }
 
-QString comma(int articolo, int n)
-{
-    return comma(QString::number(articolo), n);
-}
+QString comma(int articolo, int n) { return comma(QString::number(articolo), n); }
 
 // A passage between single quotes, without its closing full stop, so that the sentence around it
 // can go on.
@@ -30,15 +24,9 @@ QString virgolette(QString passo)
 }
 
 // A paragraph of an article quoted whole.
-QString citazione(const QString& articolo, int n = 1)
-{
-    return virgolette(comma(articolo, n));
-}
+QString citazione(const QString& articolo, int n = 1) { return virgolette(comma(articolo, n)); }
 
-QString citazione(int articolo, int n = 1)
-{
-    return citazione(QString::number(articolo), n);
-}
+QString citazione(int articolo, int n = 1) { return citazione(QString::number(articolo), n); }
 
 // The first sentence of a paragraph.
 QString primoPeriodo(const QString& testo)
@@ -100,8 +88,7 @@ std::vector<VoceCatalogo> costruisci()
     const QString decorso1159 = virgolette(daParole(comma(1159, 1), u"col decorso"_s));
     const QString buonaFede1161 = virgolette(daParole(comma(1161, 1), u"qualora"_s));
     // The comments write the capital È as E'.
-    const QString buonaFede1147 =
-        u'\'' + QString(comma(1147, 1)).replace(u"È"_s, u"E'"_s) + u" ...'"_s;
+    const QString buonaFede1147 = u'\'' + QString(comma(1147, 1)).replace(u"È"_s, u"E'"_s) + u" ...'"_s;
 
     // Openings shared by the rules of one type.
     const QString ventennioPerso =
@@ -109,20 +96,17 @@ std::vector<VoceCatalogo> costruisci()
     const QString decennioPerso =
         u"Difatti egli, pur avendo posseduto per il tempo necessario (almeno dieci anni) la cosa,"_s;
     const QString rurale15 =
-        u"Difatti è pur vero che ai sensi del primo comma dell'art. 1159-bis del Codice Civile "_s
-        + art1159bisPrimo;
-    const QString rurale5 =
-        u"Difatti è pur vero che ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s
-        + art1159bisSecondo;
+        u"Difatti è pur vero che ai sensi del primo comma dell'art. 1159-bis del Codice Civile "_s + art1159bisPrimo;
+    const QString rurale5 = u"Difatti è pur vero che ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s
+                            + art1159bisSecondo;
     const QString universalita20 =
-        u"Difatti è pur vero che ai sensi del primo comma dell'art. 1160 del Codice Civile "_s
-        + art1160primo;
+        u"Difatti è pur vero che ai sensi del primo comma dell'art. 1160 del Codice Civile "_s + art1160primo;
     const QString universalita10 =
-        u"Difatti è pur vero che ai sensi del secondo comma dell'art. 1160 del Codice Civile "_s
-        + art1160secondo;
+        u"Difatti è pur vero che ai sensi del secondo comma dell'art. 1160 del Codice Civile "_s + art1160secondo;
     const QString mobili1153 =
         u"Difatti ai sensi dell'art. 1153 del Codice Civile il caso in esame non è di usucapione: la "
-        u"norma dispone che "_s + art1153;
+        u"norma dispone che "_s
+        + art1153;
 
     // The same advice closes the two losses by a year's loss of possession with a short term.
     const QString ricuperaPossesso =
@@ -134,7 +118,8 @@ std::vector<VoceCatalogo> costruisci()
     return {
         {"RD",
          u"Difatti i beni che appartengono al demanio pubblico sono sottratti al commercio "
-                 u"giuridico. Ai sensi dell'art. 823 del Codice Civile "_s + art823
+         u"giuridico. Ai sensi dell'art. 823 del Codice Civile "_s
+             + art823
              + u". Su tali beni l'usucapione è impossibile, quali che siano la durata e i caratteri "
                u"del possesso esercitato dall'attore, poiché, come dispone l'art. 1145, "_s
              + art1145 + u"."_s,
@@ -144,8 +129,9 @@ std::vector<VoceCatalogo> costruisci()
 
         {"RS",
          u"Difatti egli chiede di essere dichiarato titolare, per usucapione, di una servitù non "
-                 u"apparente, cioè di una servitù al cui esercizio non sono destinate opere visibili e "
-                 u"permanenti. L'art. 1061 del Codice Civile stabilisce che "_s + art1061
+         u"apparente, cioè di una servitù al cui esercizio non sono destinate opere visibili e "
+         u"permanenti. L'art. 1061 del Codice Civile stabilisce che "_s
+             + art1061
              + u". La legge esclude dunque che una servitù di questo genere si acquisti con il decorso "
                u"del tempo, quali che siano la durata e i caratteri del possesso esercitato dall'attore."_s,
          u" potrà ottenere la servitù soltanto per contratto o per testamento (art. 1058), oppure, quando "
@@ -154,7 +140,7 @@ std::vector<VoceCatalogo> costruisci()
 
         {"RT",
          u"Difatti è stato provato nel corso del giudizio che l'attore ha goduto della cosa per la "
-                 u"tolleranza del proprietario. L'art. 1144 del Codice Civile dispone: "_s
+         u"tolleranza del proprietario. L'art. 1144 del Codice Civile dispone: "_s
              + art1144
              + u". Chi si vale della cosa perché altri lo consente o lo sopporta non ne acquista il "
                u"possesso, e senza possesso non vi è usucapione, quali che siano la durata del "
@@ -166,9 +152,9 @@ std::vector<VoceCatalogo> costruisci()
         // Types 1 to 7: ordinary and ten-year prescription of immovables and real rights.
         {"R1",
          u"Difatti egli ha posseduto per il tempo necessario (almeno vent'anni) la cosa, senza "
-                 u"interruzioni o con interruzioni non superiori all'anno, in modo pacifico e pubblico e "
-                 u"con l'animo del titolare del diritto. Ricorrono pertanto i presupposti "
-                 u"dell'usucapione ordinaria prevista dall'art. 1158 del Codice Civile: "_s
+         u"interruzioni o con interruzioni non superiori all'anno, in modo pacifico e pubblico e "
+         u"con l'animo del titolare del diritto. Ricorrono pertanto i presupposti "
+         u"dell'usucapione ordinaria prevista dall'art. 1158 del Codice Civile: "_s
              + art1158
              + u". Ai fini di tale usucapione non rilevano né la buona fede del possessore né "
                u"l'esistenza di un titolo di acquisto."_s,
@@ -199,15 +185,14 @@ std::vector<VoceCatalogo> costruisci()
              + u" in modo pacifico e pubblico, non l'ha fatto con l'animo del titolare del diritto: "
                u"egli si è comportato come detentore e non come possessore. Ai sensi del secondo "
                u"comma dell'art. 1141 del Codice Civile "_s
-             + art1141secondo
-             + u". Finché il titolo non è mutato, la detenzione non giova all'usucapione."_s,
+             + art1141secondo + u". Finché il titolo non è mutato, la detenzione non giova all'usucapione."_s,
          u" deve dimostrare quando il titolo è mutato."_s},
         {"R5",
          u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa, senza "
-                 u"interruzioni o con interruzioni non superiori all'anno, in modo pacifico e pubblico e "
-                 u"con l'animo del titolare del diritto; egli era inoltre in buona fede e ha "
-                 u"acquistato in forza di un atto regolarmente trascritto. Ricorrono quindi i "
-                 u"presupposti dell'usucapione abbreviata dell'art. 1159 del Codice Civile: "_s
+         u"interruzioni o con interruzioni non superiori all'anno, in modo pacifico e pubblico e "
+         u"con l'animo del titolare del diritto; egli era inoltre in buona fede e ha "
+         u"acquistato in forza di un atto regolarmente trascritto. Ricorrono quindi i "
+         u"presupposti dell'usucapione abbreviata dell'art. 1159 del Codice Civile: "_s
              + art1159 + u"."_s,
          u"Sono presenti tutti i requisiti dell'usucapione decennale: buona fede, titolo idoneo "
          u"debitamente trascritto e possesso continuato, pacifico e pubblico per dieci anni dalla "
@@ -217,8 +202,7 @@ std::vector<VoceCatalogo> costruisci()
              + u" è stato privato del possesso per oltre un anno. La buona fede e il titolo "
                u"trascritto restano perciò irrilevanti: non trova applicazione l'art. 1159 del Codice "
                u"Civile, per il quale l'acquirente di buona fede compie l'usucapione "_s
-             + decorso1159 + u", bensì l'art. 1167, secondo il quale "_s
-             + art1167 + u"."_s,
+             + decorso1159 + u", bensì l'art. 1167, secondo il quale "_s + art1167 + u"."_s,
          u"Manca un requisito essenziale dell'usucapione decennale, la continuità del possesso: "
          u"occorre provare che non vi è stata alcuna interruzione o che essa non è durata più di "
          u"un anno."_s},
@@ -264,8 +248,7 @@ std::vector<VoceCatalogo> costruisci()
 
         // Type 8: small rural property in mountain communes.
         {"R11",
-         u"Difatti ai sensi del primo comma dell'art. 1159-bis del Codice Civile "_s
-             + art1159bisPrimo
+         u"Difatti ai sensi del primo comma dell'art. 1159-bis del Codice Civile "_s + art1159bisPrimo
              + u". L'attore ha posseduto il fondo per almeno quindici anni, senza interruzioni "
                u"superiori all'anno, in modo pacifico e pubblico e con l'animo del proprietario: "
                u"ricorrono dunque tutti i requisiti dell'usucapione speciale per la piccola "
@@ -300,8 +283,7 @@ std::vector<VoceCatalogo> costruisci()
          u"invocare l'usucapione; occorre dare la prova contraria, cioè dimostrare il possesso, ad "
          u"esempio con il pagamento delle imposte, i lavori eseguiti sul fondo e le relative fatture."_s},
         {"R15",
-         u"Difatti ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s
-             + art1159bisSecondo
+         u"Difatti ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s + art1159bisSecondo
              + u". L'attore ha acquistato il fondo in buona fede da chi non ne era proprietario, con "
                u"un titolo idoneo regolarmente trascritto, e lo ha posseduto per almeno cinque anni "
                u"senza interruzioni superiori all'anno, in modo pacifico e pubblico e con l'animo del "
@@ -310,7 +292,7 @@ std::vector<VoceCatalogo> costruisci()
          u"l'usucapione si compie in soli cinque anni dalla data della trascrizione."_s},
         {"R16",
          u"Difatti è pur vero che ai sensi del secondo comma dell'art. 1159-bis del Codice "
-                 u"Civile sarebbero bastati cinque anni di possesso, poiché "_s
+         u"Civile sarebbero bastati cinque anni di possesso, poiché "_s
              + art1159bisSecondoBreve
              + u"; tuttavia l'attore ha perso il possesso per oltre un anno, e l'usucapione si è "
                u"interrotta secondo l'art. 1167: "_s
@@ -371,12 +353,10 @@ std::vector<VoceCatalogo> costruisci()
          universalita20
              + u"; ma l'attore ha acquistato il possesso in modo violento o clandestino, e l'art. "
                u"1163 dispone che "_s
-             + art1163
-             + u". Il possesso dell'attore, così viziato, non è utile per l'usucapione."_s,
+             + art1163 + u". Il possesso dell'attore, così viziato, non è utile per l'usucapione."_s,
          u" deve cercare prove che il suo possesso è stato pubblico e pacifico."_s},
         {"R24",
-         universalita20
-             + u"; tuttavia il Codice distingue il possesso dalla detenzione e stabilisce che "_s
+         universalita20 + u"; tuttavia il Codice distingue il possesso dalla detenzione e stabilisce che "_s
              + art1141primo
              + u". Nel corso del giudizio è stato provato che l'attore ha avuto la mera detenzione "
                u"dell'universalità di mobili, senza l'animo del titolare del diritto, e il detentore non può "
@@ -384,8 +364,7 @@ std::vector<VoceCatalogo> costruisci()
          u" deve trovare prove (lavori eseguiti, pagamenti, ricevute) di essersi comportato come "
          u"titolare del diritto sui beni, e quindi del proprio possesso."_s},
         {"R25",
-         u"Difatti ai sensi del secondo comma dell'art. 1160 del Codice Civile "_s
-             + art1160secondo
+         u"Difatti ai sensi del secondo comma dell'art. 1160 del Codice Civile "_s + art1160secondo
              + u". L'attore ha provato di aver acquistato l'universalità di mobili in buona fede da "
                u"chi non ne era proprietario, in forza di un titolo idoneo, e di averla posseduta per "
                u"almeno dieci anni senza interruzioni superiori all'anno, in modo pacifico e "
@@ -424,8 +403,7 @@ std::vector<VoceCatalogo> costruisci()
          universalita10
              + u"; tuttavia, come è stato dimostrato in giudizio, l'attore non era in buona fede. "
                u"Ai sensi dell'art. 1147 del Codice Civile "_s
-             + art1147
-             + u"; mancando la buona fede, il termine abbreviato di dieci anni non si applica."_s,
+             + art1147 + u"; mancando la buona fede, il termine abbreviato di dieci anni non si applica."_s,
          u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147) e "
          u"non va dimostrata, oppure attendere il decorso dei vent'anni di possesso previsti dal "
          u"primo comma dell'art. 1160."_s},
@@ -441,8 +419,8 @@ std::vector<VoceCatalogo> costruisci()
         // Type 10: movable goods.
         {"R31",
          u"Difatti egli ha posseduto i beni mobili per oltre venti anni, senza interruzioni "
-                 u"superiori all'anno, in modo pacifico e pubblico e con l'animo del proprietario. Ai "
-                 u"sensi del secondo comma dell'art. 1161 del Codice Civile "_s
+         u"superiori all'anno, in modo pacifico e pubblico e con l'animo del proprietario. Ai "
+         u"sensi del secondo comma dell'art. 1161 del Codice Civile "_s
              + art1161secondo
              + u"; l'attore ha perciò acquistato la proprietà dei beni, benché il suo possesso fosse "
                u"di mala fede."_s,
@@ -451,8 +429,8 @@ std::vector<VoceCatalogo> costruisci()
          u"vent'anni, l'usucapione dei beni mobili si compie anche in mala fede."_s},
         {"R32",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
-                 u"pacifico e pubblico e con l'animo del proprietario, è stato privato del possesso "
-                 u"per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
+         u"pacifico e pubblico e con l'animo del proprietario, è stato privato del possesso "
+         u"per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
              + art1167
              + u"; il tempo anteriore all'interruzione va perduto, e il termine ventennale richiesto "
                u"al possessore di mala fede non è maturato."_s,
@@ -461,24 +439,23 @@ std::vector<VoceCatalogo> costruisci()
          u"mala fede."_s},
         {"R33",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, senza "
-                 u"interruzioni superiori all'anno, ne ha acquistato il possesso con violenza o "
-                 u"clandestinità: manca quindi il possesso pacifico e pubblico. Ai sensi dell'art. "
-                 u"1163 del Codice Civile "_s
+         u"interruzioni superiori all'anno, ne ha acquistato il possesso con violenza o "
+         u"clandestinità: manca quindi il possesso pacifico e pubblico. Ai sensi dell'art. "
+         u"1163 del Codice Civile "_s
              + art1163 + u"."_s,
          u" deve provare che non vi è stata violenza né clandestinità, oppure computare il tempo del "
          u"possesso dal momento in cui esse sono cessate."_s},
         {"R34",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
-                 u"pacifico e pubblico, non li ha tenuti con l'animo del proprietario, ma ne ha avuto "
-                 u"la semplice detenzione. Ai sensi del primo comma dell'art. 1140 del Codice Civile "_s
-             + art1140
-             + u"; la detenzione, priva dell'animo del possessore, non giova all'usucapione."_s,
+         u"pacifico e pubblico, non li ha tenuti con l'animo del proprietario, ma ne ha avuto "
+         u"la semplice detenzione. Ai sensi del primo comma dell'art. 1140 del Codice Civile "_s
+             + art1140 + u"; la detenzione, priva dell'animo del possessore, non giova all'usucapione."_s,
          u" deve provare di aver avuto l'animo del proprietario e di non aver tenuto i beni per conto "
          u"di altri (art. 1140); senza il possesso non può trovare applicazione l'art. 1161."_s},
         {"R35",
          u"Difatti egli ha posseduto i beni mobili per oltre dieci anni, senza interruzioni "
-                 u"superiori all'anno, in modo pacifico e pubblico, con l'animo del proprietario e in "
-                 u"buona fede. Ai sensi del primo comma dell'art. 1161 del Codice Civile "_s
+         u"superiori all'anno, in modo pacifico e pubblico, con l'animo del proprietario e in "
+         u"buona fede. Ai sensi del primo comma dell'art. 1161 del Codice Civile "_s
              + art1161primo
              + u". Il termine decennale richiede la sola buona fede e non un titolo; se poi l'attore "
                u"ha ricevuto la cosa da chi non ne era proprietario in forza di un titolo idoneo, la "
@@ -488,40 +465,39 @@ std::vector<VoceCatalogo> costruisci()
              + buonaFede1147},
         {"R36",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
-                 u"in modo pacifico e pubblico e con l'animo del proprietario, è stato privato del "
-                 u"possesso per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
-             + art1167
-             + u"; per effetto dell'interruzione il termine decennale non è maturato."_s,
+         u"in modo pacifico e pubblico e con l'animo del proprietario, è stato privato del "
+         u"possesso per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
+             + art1167 + u"; per effetto dell'interruzione il termine decennale non è maturato."_s,
          u" deve provare che non vi è stata interruzione, così da rientrare nell'art. 1161; "
          u"altrimenti il termine va computato dalla fine dell'interruzione, cioè dal giorno in cui ha "
          u"ripreso il possesso."_s},
         {"R37",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
-                 u"ne ha acquistato il possesso in modo violento o clandestino, e l'usucapione è "
-                 u"perciò impossibile. Ai sensi dell'art. 1163 del Codice Civile "_s
+         u"ne ha acquistato il possesso in modo violento o clandestino, e l'usucapione è "
+         u"perciò impossibile. Ai sensi dell'art. 1163 del Codice Civile "_s
              + art1163 + u"."_s,
          u" deve provare che il suo possesso è stato sempre pacifico e pubblico; altrimenti il tempo "
          u"va computato dal momento in cui la violenza o la clandestinità sono cessate."_s},
         {"R38",
          u"Difatti egli pur avendo gestito i beni mobili per oltre dieci anni in buona fede, in "
-                 u"modo pacifico e pubblico e senza interruzioni rilevanti, non ha avuto l'animo del "
-                 u"proprietario: egli ha esercitato una semplice detenzione per conto di un altro "
-                 u"soggetto, vero possessore dei beni. Il detentore non possiede per sé e non può "
-                 u"quindi invocare l'usucapione, quale che sia la durata della sua gestione."_s,
+         u"modo pacifico e pubblico e senza interruzioni rilevanti, non ha avuto l'animo del "
+         u"proprietario: egli ha esercitato una semplice detenzione per conto di un altro "
+         u"soggetto, vero possessore dei beni. Il detentore non possiede per sé e non può "
+         u"quindi invocare l'usucapione, quale che sia la durata della sua gestione."_s,
          u" deve provare di aver esercitato sui beni il potere richiesto dall'art. 1140, e non per "
          u"conto di altri; altrimenti non vi è possesso, e senza possesso non vi è usucapione ai "
          u"sensi dell'art. 1161."_s},
         {"R39",
          u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni, in modo "
-                 u"pacifico e pubblico e con l'animo del proprietario, non era in buona fede. Il primo "
-                 u"comma dell'art. 1161 del Codice Civile consente l'usucapione decennale soltanto "_s
-             + buonaFede1161 + u", mentre il secondo comma dispone: "_s
-             + art1161secondo + u". Il possesso ventennale non è stato dimostrato."_s,
+         u"pacifico e pubblico e con l'animo del proprietario, non era in buona fede. Il primo "
+         u"comma dell'art. 1161 del Codice Civile consente l'usucapione decennale soltanto "_s
+             + buonaFede1161 + u", mentre il secondo comma dispone: "_s + art1161secondo
+             + u". Il possesso ventennale non è stato dimostrato."_s,
          u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147), "
          u"oppure attendere il decorso dei vent'anni previsti dal secondo comma dell'art. 1161."_s},
         {"R40",
          u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della "
-                 u"cosa. Ai sensi dell'art. 1154 del Codice Civile "_s
+         u"cosa. Ai sensi dell'art. 1154 del Codice Civile "_s
              + art1154
              + u". La conoscenza dell'illegittima provenienza esclude la buona fede: all'attore non "
                u"giovano né l'acquisto immediato che l'art. 1153 riserva a chi riceve la cosa in "
@@ -531,7 +507,7 @@ std::vector<VoceCatalogo> costruisci()
          u"La mala fede di questo caso non può essere premiata dalla legge."_s},
         {"R41",
          u"Difatti ai sensi dell'art. 1153 del Codice Civile il caso in esame non è di "
-                 u"usucapione, bensì di trasferimento della proprietà per effetto del possesso: "_s
+         u"usucapione, bensì di trasferimento della proprietà per effetto del possesso: "_s
              + art1153
              + u". L'attore ha ricevuto la consegna dei beni in buona fede e in forza di un titolo "
                u"idoneo, ne ha acquistato il possesso in modo pacifico e pubblico e li tiene come "
@@ -557,7 +533,7 @@ std::vector<VoceCatalogo> costruisci()
         // Type 11: movables entered in public registers.
         {"R44",
          u"Difatti è sufficiente il possesso di dieci anni: per i beni mobili iscritti in "
-                 u"pubblici registri il secondo comma dell'art. 1162 del Codice Civile dispone che "_s
+         u"pubblici registri il secondo comma dell'art. 1162 del Codice Civile dispone che "_s
              + art1162secondo
              + u". L'attore ha posseduto il bene per almeno dieci anni, senza interruzioni superiori "
                u"all'anno, in modo pacifico e pubblico e con l'animo del proprietario, e ciò basta, "
@@ -571,8 +547,7 @@ std::vector<VoceCatalogo> costruisci()
          u"Difatti egli, pur avendo posseduto il bene per almeno dieci anni, termine che per i "
          u"beni mobili iscritti in pubblici registri il secondo comma dell'art. 1162 del Codice "
          u"Civile ritiene sufficiente ("_s
-             + art1162secondo
-             + u"), è stato privato del possesso per oltre un anno. Ai sensi dell'art. 1167 "_s
+             + art1162secondo + u"), è stato privato del possesso per oltre un anno. Ai sensi dell'art. 1167 "_s
              + art1167
              + u": il tempo anteriore all'interruzione va perduto, e il termine decennale non è "
                u"maturato."_s,
@@ -602,7 +577,7 @@ std::vector<VoceCatalogo> costruisci()
          u"mutamento."_s},
         {"R45",
          u"Difatti è sufficiente la sua buona fede ed il decorso di tre anni: ai sensi del "
-                 u"primo comma dell'art. 1162 del Codice Civile "_s
+         u"primo comma dell'art. 1162 del Codice Civile "_s
              + art1162primo
              + u". L'attore ha acquistato in buona fede con un titolo idoneo trascritto e ha "
                u"posseduto il bene per almeno tre anni, senza interruzioni superiori all'anno, in "
@@ -634,15 +609,13 @@ std::vector<VoceCatalogo> costruisci()
         {"R45D",
          u"Difatti egli ha acquistato il bene in buona fede, con un titolo idoneo debitamente "
          u"trascritto, e ai sensi del primo comma dell'art. 1162 del Codice Civile "_s
-             + art1162primo
-             + u"; tuttavia lo ha tenuto per conto di altri, e ai sensi dell'art. 1140 "_s
-             + art1140
+             + art1162primo + u"; tuttavia lo ha tenuto per conto di altri, e ai sensi dell'art. 1140 "_s + art1140
              + u": la semplice detenzione non consente l'usucapione."_s,
          u" deve provare di aver esercitato sul bene il potere che corrisponde alla proprietà, e non "
          u"di averlo tenuto per conto di altri: il titolo trascritto può aiutarlo in questa prova."_s},
         {"R46",
          u"Difatti sarebbe stata sufficiente la sua buona fede, unita al decorso di tre anni, "
-                 u"ai sensi del primo comma dell'art. 1162 del Codice Civile: "_s
+         u"ai sensi del primo comma dell'art. 1162 del Codice Civile: "_s
              + art1162primo
              + u". Ma l'attore non era in buona fede, e senza di essa il termine triennale non si "
                u"applica."_s,
@@ -651,7 +624,7 @@ std::vector<VoceCatalogo> costruisci()
          u"comma dell'art. 1162."_s},
         {"R47",
          u"Difatti egli non ha acquistato il bene nel modo richiesto dal primo comma "
-                 u"dell'art. 1162 del Codice Civile, secondo il quale "_s
+         u"dell'art. 1162 del Codice Civile, secondo il quale "_s
              + art1162primo
              + u". Manca infatti un titolo idoneo debitamente trascritto, sicché la buona fede "
                u"dell'attore e la durata del suo possesso, inferiore a dieci anni, restano "
@@ -661,11 +634,11 @@ std::vector<VoceCatalogo> costruisci()
 
         {"RF",
          u"Difatti egli non possiede i requisiti richiesti dalla legge per l'usucapione del "
-                 u"bene oggetto della causa; in particolare manca il periodo minimo di possesso "
-                 u"previsto per il caso in esame. Trattandosi di una questione pregiudiziale, ogni "
-                 u"altro requisito del possesso, come la continuità, la pacificità, la pubblicità, "
-                 u"l'animo del possessore, la buona fede o il titolo, resta privo di rilievo ai fini "
-                 u"della decisione."_s,
+         u"bene oggetto della causa; in particolare manca il periodo minimo di possesso "
+         u"previsto per il caso in esame. Trattandosi di una questione pregiudiziale, ogni "
+         u"altro requisito del possesso, come la continuità, la pacificità, la pubblicità, "
+         u"l'animo del possessore, la buona fede o il titolo, resta privo di rilievo ai fini "
+         u"della decisione."_s,
          u"Si consiglia di tornare alla finestra del possesso e di leggere, con i pulsanti \"?\" e "
          u"con quelli degli articoli del Codice Civile oppure nella finestra delle norme, i "
          u"requisiti necessari per vincere la causa, in particolare la durata minima del "
@@ -678,13 +651,10 @@ bool interruzioneCivile(const Decisione& d)
 {
     const TipoInterruzione t = d.origini.tipoInterruzione;
     return d.fattori.interrotto && d.origini.interruzione == Fonte::Convenuto
-        && (t == TipoInterruzione::Domanda || t == TipoInterruzione::Riconoscimento);
+           && (t == TipoInterruzione::Domanda || t == TipoInterruzione::Riconoscimento);
 }
 
-QString anniTesto(int n)
-{
-    return n == 1 ? u"un anno"_s : QString::number(n) + u" anni"_s;
-}
+QString anniTesto(int n) { return n == 1 ? u"un anno"_s : QString::number(n) + u" anni"_s; }
 
 // The paragraph of a loss by civil interruption (arts. 1165, 2943 to 2945), in place of the rule's
 // own, which speaks of a loss of possession (art. 1167).
@@ -692,29 +662,31 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
 {
     const bool domanda = d.origini.tipoInterruzione == TipoInterruzione::Domanda;
     const int termine = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo).anni;
-    QString t = u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
+    QString t =
+        u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
         + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato contro l'attore un giudizio "
                      u"diretto a recuperare il possesso della cosa."_s
                    : u"dal riconoscimento del diritto del proprietario compiuto dallo stesso attore."_s)
         + u" L'art. 1165 del Codice Civile dispone che "_s + citazione(1165) + u", e l'art. "_s
-        + (domanda ? u"2943 stabilisce che "_s + citazione(2943) : u"2944 stabilisce che "_s + citazione(2944))
-        + u'.'
+        + (domanda ? u"2943 stabilisce che "_s + citazione(2943) : u"2944 stabilisce che "_s + citazione(2944)) + u'.'
         + u" Un'interruzione di questo genere opera qualunque ne sia la durata: il limite dell'anno "
           u"riguarda soltanto la perdita del possesso. Per effetto dell'interruzione s'inizia un nuovo "
           u"periodo (art. 2945), che "_s
         + (domanda ? (d.origini.ripresa == d.origini.inizioInterruzione && d.origini.ripresa
                           ? u"essendosi estinto il processo, decorre dalla data della notificazione"_s
-                          : d.origini.ripresa ? u"per la domanda giudiziale decorre dal passaggio in giudicato della "
-                                                u"sentenza che definisce il giudizio"_s
-                                              : u"per la domanda giudiziale decorrerà soltanto dal passaggio in "
-                                                u"giudicato della sentenza che definirà il giudizio, non ancora "
-                                                u"provato"_s)
+                      : d.origini.ripresa ? u"per la domanda giudiziale decorre dal passaggio in giudicato della "
+                                            u"sentenza che definisce il giudizio"_s
+                                          : u"per la domanda giudiziale decorrerà soltanto dal passaggio in "
+                                            u"giudicato della sentenza che definirà il giudizio, non ancora "
+                                            u"provato"_s)
                    : u"decorre dalla data dell'atto di riconoscimento"_s)
-        + (d.origini.ripresa ? u" ("_s + Date::formaBreve(*d.origini.ripresa) + u"); da allora alla fine del "
-                                                                                u"possesso sono trascorsi "_s
-                  + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
-                  + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
-                             : QString())
+        + (d.origini.ripresa
+               ? u" ("_s + Date::formaBreve(*d.origini.ripresa)
+                     + u"); da allora alla fine del "
+                       u"possesso sono trascorsi "_s
+                     + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
+                     + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
+               : QString())
         + u", e il tempo dell'usucapione non è quindi maturato."_s;
     return t;
 }
@@ -732,24 +704,22 @@ QString difettoTesto(Difetto d, TipoInterruzione tipo)
     case Difetto::Interruzione:
         if (tipo == TipoInterruzione::Domanda || tipo == TipoInterruzione::Riconoscimento)
             return u"il termine è stato interrotto "_s + nomeInterruzione(tipo).dal + u" ("_s
-                + nomeInterruzione(tipo).articoli + u')';
+                   + nomeInterruzione(tipo).articoli + u')';
         return u"il possesso è stato interrotto per oltre un anno (art. 1167)"_s;
-    case Difetto::Violenza:
-        return u"il possesso è stato acquistato in modo violento o clandestino (art. 1163)"_s;
+    case Difetto::Violenza: return u"il possesso è stato acquistato in modo violento o clandestino (art. 1163)"_s;
     case Difetto::Detenzione:
         return u"l'attore ha avuto la semplice detenzione della cosa, non il possesso (artt. 1140 e "
                u"1141)"_s;
     case Difetto::MalaFede:
         return u"l'attore è possessore di mala fede, mentre il termine maturato richiede la buona "
                u"fede (artt. 1159-1162)"_s;
-    case Difetto::SenzaTitolo:
-        return u"manca il titolo idoneo che il termine maturato richiede"_s;
+    case Difetto::SenzaTitolo: return u"manca il titolo idoneo che il termine maturato richiede"_s;
     }
     return {};
 }
 
-constexpr Difetto ordineDifetti[] = {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione,
-                                     Difetto::MalaFede, Difetto::SenzaTitolo};
+constexpr Difetto ordineDifetti[] = {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione, Difetto::MalaFede,
+                                     Difetto::SenzaTitolo};
 
 // Anni: the years reach only the short term, which needs the good faith or the title missing here,
 // and the long term that needs neither has not run.
@@ -778,29 +748,30 @@ QString motivazioneAnni(const Decisione& d)
     const int mancano = lungo.anni - d.fattori.anni;
     const QString richiede = mobili ? u"la buona fede"_s : u"la buona fede e un titolo idoneo"_s;
     const QString manca = malaFede && senzaTitolo ? u"l'attore è in mala fede e non ha un titolo idoneo"_s
-        : malaFede                                ? u"l'attore è in mala fede"_s
+                          : malaFede              ? u"l'attore è in mala fede"_s
                                                   : u"l'attore non ha un titolo idoneo"_s;
     QStringList altri;
     for (Difetto x : {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione})
         if (d.difetti.testFlag(x))
-            altri << difettoTesto(x, interruzioneCivile(d) ? d.origini.tipoInterruzione : TipoInterruzione::PerditaPossesso);
+            altri << difettoTesto(x, interruzioneCivile(d) ? d.origini.tipoInterruzione
+                                                           : TipoInterruzione::PerditaPossesso);
     return u"Difatti il possesso considerato dura "_s + anniTesto(d.fattori.anni) + u", mentre "_s
-        + u"l'usucapione che non richiede né la buona fede né un titolo si compie soltanto con il possesso di "_s
-        + anniTesto(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo) + u"), e ne mancano "_s
-        + anniTesto(mancano) + u". Il termine più breve di "_s + anniTesto(breve.anni) + u" ("_s
-        + QString::fromLatin1(breve.articolo) + u"), che gli anni trascorsi basterebbero a compiere, richiede "_s
-        + richiede + u", e nel caso in esame "_s + manca + u'.'
-        + (altri.isEmpty() ? QString()
-                           : u" Inoltre "_s + altri.join(u"; "_s) + u", e anche questo impedisce l'acquisto."_s)
-        + u" L'usucapione non è quindi compiuta."_s;
+           + u"l'usucapione che non richiede né la buona fede né un titolo si compie soltanto con il possesso di "_s
+           + anniTesto(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo) + u"), e ne mancano "_s
+           + anniTesto(mancano) + u". Il termine più breve di "_s + anniTesto(breve.anni) + u" ("_s
+           + QString::fromLatin1(breve.articolo) + u"), che gli anni trascorsi basterebbero a compiere, richiede "_s
+           + richiede + u", e nel caso in esame "_s + manca + u'.'
+           + (altri.isEmpty() ? QString()
+                              : u" Inoltre "_s + altri.join(u"; "_s) + u", e anche questo impedisce l'acquisto."_s)
+           + u" L'usucapione non è quindi compiuta."_s;
 }
 
 QString motivazioneDifetti(const Decisione& decisione)
 {
     const Difetti difetti = decisione.difetti;
     const bool senzaTermine = decisione.termine == 0;
-    const TipoInterruzione tipo = interruzioneCivile(decisione) ? decisione.origini.tipoInterruzione
-                                                                : TipoInterruzione::PerditaPossesso;
+    const TipoInterruzione tipo =
+        interruzioneCivile(decisione) ? decisione.origini.tipoInterruzione : TipoInterruzione::PerditaPossesso;
     QStringList voci;
     for (Difetto d : ordineDifetti)
         if (difetti.testFlag(d))
@@ -808,17 +779,16 @@ QString motivazioneDifetti(const Decisione& decisione)
     const bool uno = voci.size() == 1;
     return u"Difatti egli non possiede i requisiti richiesti dalla legge per l'usucapione del bene "
            u"oggetto della causa. Non è in questione la durata del possesso, "_s
-        + (senzaTermine ? u"che per l'acquisto dei beni mobili in buona fede con un titolo idoneo "
-                          u"non conta (art. 1153), ma "_s
-                        : u"che raggiunge il minimo previsto per il caso in esame, ma "_s)
-        + (uno ? u"manca un altro requisito: "_s : u"mancano altri requisiti: "_s)
-        + voci.join(u"; "_s)
-        + (uno ? u". Tale difetto basta da solo"_s : u". Ciascuno di tali difetti basta da solo"_s)
-        + u" a escludere l'acquisto del diritto, e gli altri caratteri del possesso, pur "
-          u"favorevoli all'attore, restano privi di rilievo ai fini della decisione."_s;
+           + (senzaTermine ? u"che per l'acquisto dei beni mobili in buona fede con un titolo idoneo "
+                             u"non conta (art. 1153), ma "_s
+                           : u"che raggiunge il minimo previsto per il caso in esame, ma "_s)
+           + (uno ? u"manca un altro requisito: "_s : u"mancano altri requisiti: "_s) + voci.join(u"; "_s)
+           + (uno ? u". Tale difetto basta da solo"_s : u". Ciascuno di tali difetti basta da solo"_s)
+           + u" a escludere l'acquisto del diritto, e gli altri caratteri del possesso, pur "
+             u"favorevoli all'attore, restano privi di rilievo ai fini della decisione."_s;
 }
 
-} // namespace
+}   // namespace
 
 const std::vector<VoceCatalogo>& catalogoSentenze()
 {
@@ -841,8 +811,8 @@ NomeInterruzione nomeInterruzione(TipoInterruzione tipo)
         return {u"notificazione di una domanda giudiziale"_s, u"dalla notificazione di una domanda giudiziale"_s,
                 u"artt. 1165 e 2943"_s};
     case TipoInterruzione::Riconoscimento:
-        return {u"riconoscimento del diritto del proprietario"_s,
-                u"dal riconoscimento del diritto del proprietario"_s, u"artt. 1165 e 2944"_s};
+        return {u"riconoscimento del diritto del proprietario"_s, u"dal riconoscimento del diritto del proprietario"_s,
+                u"artt. 1165 e 2944"_s};
     default:
         return {u"perdita del possesso per oltre un anno"_s, u"dalla perdita del possesso per oltre un anno"_s,
                 u"art. 1167"_s};
@@ -853,8 +823,8 @@ QString dateInterruzione(const Origini& o)
 {
     const auto data = [](const std::optional<QDate>& x) { return x ? Date::formaBreve(*x) : QString(); };
     return o.inizioInterruzione == o.fineInterruzione
-        ? u"il "_s + data(o.inizioInterruzione)
-        : u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione);
+               ? u"il "_s + data(o.inizioInterruzione)
+               : u"dal "_s + data(o.inizioInterruzione) + u" al "_s + data(o.fineInterruzione);
 }
 
 QString fraseEsito(Esito esito)
@@ -871,12 +841,9 @@ QString sentenzaDellaRegola(const Regola& regola)
 QString commentoCompleto(FormaCommento forma, const QString& testo, const QString& nomeAttore)
 {
     switch (forma) {
-    case FormaCommento::Nome:
-        return nomeAttore + testo;
-    case FormaCommento::ANome:
-        return u"A "_s + nomeAttore + testo;
-    case FormaCommento::Testo:
-        break;
+    case FormaCommento::Nome: return nomeAttore + testo;
+    case FormaCommento::ANome: return u"A "_s + nomeAttore + testo;
+    case FormaCommento::Testo: break;
     }
     return testo;
 }
@@ -892,7 +859,7 @@ const Regola& regolaDi(const Decisione& d)
     return tabella.back();
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 
@@ -904,22 +871,18 @@ QString paragrafoDellaDecisione(const Decisione& d)
     if (r.chiave != u"RF"_s)
         return sentenzaDellaRegola(r);
     switch (motivoRF(d)) {
-    case MotivoRF::Periodo:
-        return sentenzaDellaRegola(r);
-    case MotivoRF::Anni:
-        return fraseEsito(r.esito) + u' ' + motivazioneAnni(d);
-    case MotivoRF::Difetti:
-        return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d);
-    case MotivoRF::DatiIncompleti:
-        break;
+    case MotivoRF::Periodo: return sentenzaDellaRegola(r);
+    case MotivoRF::Anni: return fraseEsito(r.esito) + u' ' + motivazioneAnni(d);
+    case MotivoRF::Difetti: return fraseEsito(r.esito) + u' ' + motivazioneDifetti(d);
+    case MotivoRF::DatiIncompleti: break;
     }
     return fraseEsito(r.esito) + u' '
-        + u"Difatti dagli atti non risultano tutti gli elementi necessari per decidere: mancano le "
-          u"indicazioni sul tipo di usucapione o su alcuni caratteri del possesso, e in loro "
-          u"assenza non può dirsi provato alcuno dei requisiti che la legge richiede per "
-          u"l'usucapione del bene oggetto della causa. Spetta all'attore, che chiede di essere "
-          u"dichiarato titolare del diritto, dare la prova dei fatti su cui la domanda si fonda, "
-          u"e tale prova non è stata data."_s;
+           + u"Difatti dagli atti non risultano tutti gli elementi necessari per decidere: mancano le "
+             u"indicazioni sul tipo di usucapione o su alcuni caratteri del possesso, e in loro "
+             u"assenza non può dirsi provato alcuno dei requisiti che la legge richiede per "
+             u"l'usucapione del bene oggetto della causa. Spetta all'attore, che chiede di essere "
+             u"dichiarato titolare del diritto, dare la prova dei fatti su cui la domanda si fonda, "
+             u"e tale prova non è stata data."_s;
 }
 
 // An interruption the new term has overcome: the years the paragraph speaks of run from its end.
@@ -927,12 +890,13 @@ QString dopoInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
     const NomeInterruzione n = nomeInterruzione(o.tipoInterruzione);
-    return u" Il convenuto ha provato che il possesso è stato interrotto "_s + n.dal + u" ("_s + n.articoli
-        + u"), "_s + dateInterruzione(o)
-        + u"; ma per effetto dell'interruzione s'inizia un nuovo periodo (artt. 1165 e 2945), e dalla "
-          u"fine dell'interruzione alla fine del possesso sono trascorsi "_s
-        + anniTesto(o.anniDopoInterruzione) + u" compiuti: il tempo necessario è maturato dopo "
-          u"l'interruzione, e a quel periodo si riferisce quanto sopra."_s;
+    return u" Il convenuto ha provato che il possesso è stato interrotto "_s + n.dal + u" ("_s + n.articoli + u"), "_s
+           + dateInterruzione(o)
+           + u"; ma per effetto dell'interruzione s'inizia un nuovo periodo (artt. 1165 e 2945), e dalla "
+             u"fine dell'interruzione alla fine del possesso sono trascorsi "_s
+           + anniTesto(o.anniDopoInterruzione)
+           + u" compiuti: il tempo necessario è maturato dopo "
+             u"l'interruzione, e a quel periodo si riferisce quanto sopra."_s;
 }
 
 // The day of acquisition, and why what came after it, or what was missing, did not change it.
@@ -945,18 +909,18 @@ QString compimento(const Decisione& d)
     if (o.cessazioneVizio)
         t += u" Il possesso, acquistato in modo violento o clandestino, giova all'usucapione dal giorno in cui "
              u"la violenza o la clandestinità sono cessate, il "_s
-            + Date::formaBreve(*o.cessazioneVizio) + u" (art. 1163), e da quel giorno è stato computato il termine."_s;
+             + Date::formaBreve(*o.cessazioneVizio) + u" (art. 1163), e da quel giorno è stato computato il termine."_s;
     if (o.termineCompiuto.daTrascrizione && o.termineDaTrascrizione)
         t += u" Il termine più breve decorre dalla trascrizione del titolo ("_s
-            + QString::fromLatin1(o.termineCompiuto.articolo) + u")."_s;
+             + QString::fromLatin1(o.termineCompiuto.articolo) + u")."_s;
     else if (o.termineCompiuto.daTrascrizione && o.trascrizioneNonIndicata)
         t += u" Non essendo indicata la data della trascrizione del titolo, dalla quale decorre il termine più "
              u"breve ("_s
-            + QString::fromLatin1(o.termineCompiuto.articolo)
-            + u"), si è assunta per essa la data d'inizio del possesso."_s;
+             + QString::fromLatin1(o.termineCompiuto.articolo)
+             + u"), si è assunta per essa la data d'inizio del possesso."_s;
     t += u" L'usucapione si è compiuta il "_s + Date::formaBreve(*d.compiuta)
-        + (o.termineCompiuto.anni > 0 ? u", allo scadere dell'ultimo giorno del termine."_s
-                                      : u", con la consegna della cosa."_s);
+         + (o.termineCompiuto.anni > 0 ? u", allo scadere dell'ultimo giorno del termine."_s
+                                       : u", con la consegna della cosa."_s);
     QStringList dopo;
     if (o.opposizione == Opposizione::DopoCompimento)
         dopo << nomeInterruzione(o.tipoInterruzione).nome + u", "_s + dateInterruzione(o);
@@ -964,12 +928,12 @@ QString compimento(const Decisione& d)
         dopo << nomeInterruzione(o.attoFineDate).nome + u" del "_s + Date::formaBreve(*o.dataAttoFineDate);
     if (!dopo.isEmpty())
         t += u" L'interruzione opposta dal convenuto ("_s + dopo.join(u"; "_s)
-            + u") è successiva a quel giorno: un termine già compiuto non può più essere interrotto, e il "
-              u"diritto acquistato non viene meno per la perdita del possesso o per gli atti che seguono."_s;
+             + u") è successiva a quel giorno: un termine già compiuto non può più essere interrotto, e il "
+               u"diritto acquistato non viene meno per la perdita del possesso o per gli atti che seguono."_s;
     return t;
 }
 
-} // namespace
+}   // namespace
 
 QString testoSentenza(const Decisione& d)
 {
@@ -987,8 +951,9 @@ QString testoCommento(const Decisione& d, const QString& nomeAttore)
         const Termine lungo = termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante);
         testo = u"Con la mala fede o senza un titolo idoneo l'usucapione richiede il termine più lungo: "
                 u"occorre attendere che il possesso raggiunga "_s
-            + anniTesto(lungo.anni) + u", oppure provare la buona fede e il titolo che consentono il termine "
-                                      u"più breve."_s;
+                + anniTesto(lungo.anni)
+                + u", oppure provare la buona fede e il titolo che consentono il termine "
+                  u"più breve."_s;
         if (d.difetti & (Difetto::Interruzione | Difetto::Violenza | Difetto::Detenzione))
             testo += u" Gli altri difetti indicati devono comunque essere superati."_s;
     } else if (r.chiave == u"RF"_s && motivoRF(d) == MotivoRF::Difetti) {

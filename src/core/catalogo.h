@@ -9,8 +9,8 @@
 
 struct VoceCatalogo {
     const char* chiave;
-    QString motivazione;  // one paragraph, no line breaks, after "L'attore vince/perde la causa. "
-    QString commento;     // for forms N and A it begins with a blank, to follow the name
+    QString motivazione;   // one paragraph, no line breaks, after "L'attore vince/perde la causa. "
+    QString commento;      // for forms N and A it begins with a blank, to follow the name
 };
 
 // All the entries, in the order the rules are tried. RF's entry holds its texts for a possession

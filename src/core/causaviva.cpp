@@ -37,15 +37,13 @@ bool CausaViva::scegliProvaData(int obiezione, bool fine, Scelta prova)
     Causa nuova = causa_;
     (fine ? o.provaFine : o.prova).imposta(nuova.scelte, prova);
     if (attore)
-        nuova.testi.*(fine ? o.dataFine : o.dataInizio) = fine ? causa_.testi.possessoFine : causa_.testi.possessoInizio;
+        nuova.testi.*(fine ? o.dataFine : o.dataInizio) =
+            fine ? causa_.testi.possessoFine : causa_.testi.possessoInizio;
     cambia(nuova);
     return attore;
 }
 
-void CausaViva::sostituisci(const Causa& causa, const QString& archivio)
-{
-    ripristina(causa, causa, archivio);
-}
+void CausaViva::sostituisci(const Causa& causa, const QString& archivio) { ripristina(causa, causa, archivio); }
 
 void CausaViva::ripristina(const Causa& causa, const Causa& salvata, const QString& archivio)
 {
@@ -75,7 +73,4 @@ void CausaViva::annuncia(bool eraModificata)
         emit modificataCambiata(modificata());
 }
 
-void CausaViva::azzera()
-{
-    sostituisci(Causa{}, QString());
-}
+void CausaViva::azzera() { sostituisci(Causa{}, QString()); }

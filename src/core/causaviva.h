@@ -36,8 +36,7 @@ public:
 
     // An edit: a text as typed, or an answer. Announced only when the value changes.
     void imposta(QString TestiCausa::*campo, const QString& testo);
-    template <class E>
-    void imposta(std::optional<E> DatiCausa::*campo, std::type_identity_t<std::optional<E>> valore)
+    template <class E> void imposta(std::optional<E> DatiCausa::*campo, std::type_identity_t<std::optional<E>> valore)
     {
         Causa nuova = causa_;
         nuova.scelte.*campo = valore;

@@ -2,7 +2,8 @@
 // The Civil Code as the program quotes it: the 32 articles on possession and acquisitive
 // prescription (1140 to 1170 with 1159 bis), each with its short comment, and the further
 // articles the program quotes (812, 816, 822 on goods; 823 and 1061, which no usucapione reaches;
-// 2727, 2730, 2736 on proofs; 2943, 2944 on interruption). The law lives here only; windows build their texts from these functions.
+// 2727, 2730, 2736 on proofs; 2943, 2944 on interruption). The law lives here only; windows build their texts from
+// these functions.
 #include <QString>
 #include <QStringList>
 
@@ -59,4 +60,4 @@ QString spiegazioneUniversalita();
 QString spiegazioneBeni();
 QString spiegazioneDemanio();
 
-} // namespace CodiceCivile
+}   // namespace CodiceCivile

@@ -7,18 +7,12 @@ namespace Date {
 
 namespace {
 
-bool separatore(QChar c)
-{
-    return c == u'/' || c == u'-' || c == u'.';
-}
+bool separatore(QChar c) { return c == u'/' || c == u'-' || c == u'.'; }
 
 // The sign position of a non-negative number, as every number of a duration text has it.
-QString numero(int n)
-{
-    return QLatin1Char(' ') + QString::number(n);
-}
+QString numero(int n) { return QLatin1Char(' ') + QString::number(n); }
 
-} // namespace
+}   // namespace
 
 std::optional<QDate> leggi(const QString& testo)
 {
@@ -68,10 +62,7 @@ QString formaLunga(const QDate& data)
     return italiano.toString(data, QStringLiteral("dddd, d MMMM yyyy"));
 }
 
-QString formaBreve(const QDate& data)
-{
-    return data.toString(QStringLiteral("d/M/yyyy"));
-}
+QString formaBreve(const QDate& data) { return data.toString(QStringLiteral("d/M/yyyy")); }
 
 QString formaLunga(const QString& testo)
 {
@@ -125,4 +116,4 @@ int anni(const QString& testoDurata)
     return int(std::min<long long>(n, std::numeric_limits<int>::max()));
 }
 
-} // namespace Date
+}   // namespace Date

@@ -48,4 +48,4 @@ inline QString durata(const QDate& inizio, const QDate& fine) { return testo(cal
 // The whole years at the head of a duration text, all their digits; 0 for an empty or garbled text.
 int anni(const QString& testoDurata);
 
-} // namespace Date
+}   // namespace Date

@@ -51,8 +51,7 @@ struct CampoRisposta {
     Scelta (*numero)(const DatiCausa&);
     void (*imposta)(DatiCausa&, Scelta);   // the answer the number names; empty: none
 
-    template <auto campo>
-    static constexpr CampoRisposta di()
+    template <auto campo> static constexpr CampoRisposta di()
     {
         using E = typename std::remove_cvref_t<decltype(DatiCausa{}.*campo)>::value_type;
         return {[](const DatiCausa& d) { return ::numero(d.*campo); },

@@ -30,4 +30,4 @@ QString cartella(const QString& cartellaProgramma);
 // The examples as one help text: title, file and explanation of each, its day and its changes.
 QString testoGuida();
 
-} // namespace Esempi
+}   // namespace Esempi

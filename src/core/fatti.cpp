@@ -5,13 +5,9 @@
 namespace {
 
 // An answer that names one of its options, from the first to `ultima`.
-template <class E>
-bool risposta(const std::optional<E>& r, E ultima)
-{
-    return r && qint16(*r) >= 1 && *r <= ultima;
-}
+template <class E> bool risposta(const std::optional<E>& r, E ultima) { return r && qint16(*r) >= 1 && *r <= ultima; }
 
-} // namespace
+}   // namespace
 
 Fatti Fatti::da(const Causa& causa)
 {
@@ -33,6 +29,6 @@ Fatti Fatti::da(const Causa& causa)
 bool requisitiRisposti(const DatiCausa& f)
 {
     return risposta(f.interruzione, Interruzione::Nessuna) && risposta(f.modo, Modo::PacificoPubblico)
-        && risposta(f.animo, Animo::DaTitolare) && risposta(f.provenienza, Provenienza::Illegittima)
-        && risposta(f.fede, Fede::Mala) && risposta(f.titolo, Titolo::Mancante);
+           && risposta(f.animo, Animo::DaTitolare) && risposta(f.provenienza, Provenienza::Illegittima)
+           && risposta(f.fede, Fede::Mala) && risposta(f.titolo, Titolo::Mancante);
 }

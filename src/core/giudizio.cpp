@@ -17,7 +17,7 @@ QString prova(const Obiezione& o, Scelta scelta, bool fine = false)
     return d.isEmpty() ? QStringLiteral("prova non riconosciuta (n. %1)").arg(scelta.value_or(0)) : senzaPunti(d);
 }
 
-} // namespace
+}   // namespace
 
 QString senzaPunti(const QString& didascalia)
 {
@@ -26,15 +26,9 @@ QString senzaPunti(const QString& didascalia)
     return t;
 }
 
-Fatti fattiDellaCausa(const Causa& causa)
-{
-    return Fatti::da(causa);
-}
+Fatti fattiDellaCausa(const Causa& causa) { return Fatti::da(causa); }
 
-QStringList righeFatti(const Causa& causa)
-{
-    return righeFatti(causa, Fatti::da(causa));
-}
+QStringList righeFatti(const Causa& causa) { return righeFatti(causa, Fatti::da(causa)); }
 
 QStringList righeFatti(const Causa& causa, const Fatti& fatti)
 {
@@ -52,8 +46,11 @@ QStringList righeFatti(const Causa& causa, const Fatti& fatti)
         QStringLiteral("- durata del possesso:") + StatoCausa::durata(fatti.possessoInizio, fatti.possessoFine),
     };
     const char* const voci[6] = {
-        "- durata dell'interruzione del possesso: ", "- modo di acquisto del possesso: ",
-        "- psicologia del possessore: ", "- provenienza della cosa: ", "- fede del possessore: ",
+        "- durata dell'interruzione del possesso: ",
+        "- modo di acquisto del possesso: ",
+        "- psicologia del possessore: ",
+        "- provenienza della cosa: ",
+        "- fede del possessore: ",
         "- acquisto del bene da chi non è proprietario: ",
     };
     for (int k = 1; k <= 6; ++k)
@@ -81,8 +78,8 @@ QStringList righeObiezioni(const Causa& causa)
     }
     for (int k = 3; k <= obiezioni; ++k) {
         const Obiezione& x = obiezione(k);
-        o << QStringLiteral("- ") + x.titolo +
-                 (StatoCausa::obiezioneSollevata(d, k) ? prova(x, x.prova.numero(d)) : nessuna);
+        o << QStringLiteral("- ") + x.titolo
+                 + (StatoCausa::obiezioneSollevata(d, k) ? prova(x, x.prova.numero(d)) : nessuna);
     }
     return o;
 }

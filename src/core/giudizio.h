@@ -11,12 +11,12 @@
 #include <optional>
 
 struct Giudizio {
-    Causa causa;             // the record judged, as it was then
+    Causa causa;   // the record judged, as it was then
     Decisione decisione;
     Sentenza sentenza;
-    QStringList fatti;       // "- nome dell'attore: …", fourteen lines
-    QStringList obiezioni;   // "- data d'inizio del possesso: …", thirteen lines
-    QStringList perche;      // the explanation of the decision
+    QStringList fatti;           // "- nome dell'attore: …", fourteen lines
+    QStringList obiezioni;       // "- data d'inizio del possesso: …", thirteen lines
+    QStringList perche;          // the explanation of the decision
     Alternative alternative{};   // the day of the usucapione and what would turn the outcome
 };
 

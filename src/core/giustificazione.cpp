@@ -27,7 +27,7 @@ QString allarga(const QStringList& parole, int larghezza)
     return riga;
 }
 
-} // namespace
+}   // namespace
 
 QStringList giustifica(const QString& paragrafo, int larghezza)
 {

@@ -4,11 +4,13 @@
 
 QStringList argomentiMassime()
 {
-    return {QStringLiteral("Accessione"),  QStringLiteral("Compossesso"), QStringLiteral("Condominio"),
-            QStringLiteral("Distanze"),    QStringLiteral("Forma"),       QStringLiteral("Immobili"),
-            QStringLiteral("Interruzione"), QStringLiteral("Libertà"),    QStringLiteral("Luci"),
-            QStringLiteral("Passaggi"),    QStringLiteral("Possesso"),    QStringLiteral("Servitù"),
-            QStringLiteral("Tolleranza"),  QStringLiteral("Usucapione decennale")};
+    return {QStringLiteral("Accessione"),   QStringLiteral("Compossesso"),
+            QStringLiteral("Condominio"),   QStringLiteral("Distanze"),
+            QStringLiteral("Forma"),        QStringLiteral("Immobili"),
+            QStringLiteral("Interruzione"), QStringLiteral("Libertà"),
+            QStringLiteral("Luci"),         QStringLiteral("Passaggi"),
+            QStringLiteral("Possesso"),     QStringLiteral("Servitù"),
+            QStringLiteral("Tolleranza"),   QStringLiteral("Usucapione decennale")};
 }
 
 QStringList massimeArgomento(int argomento)
@@ -32,10 +34,7 @@ QStringList massimeArgomento(int argomento)
     }
 }
 
-int totaleMassime()
-{
-    return numeroMassime01_05 + numeroMassime06_11 + numeroMassime12_14;
-}
+int totaleMassime() { return numeroMassime01_05 + numeroMassime06_11 + numeroMassime12_14; }
 
 QStringList elencoMassime(const Massima* massime, std::size_t quante)
 {

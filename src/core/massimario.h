@@ -16,7 +16,10 @@ struct Massima {
 QStringList elencoMassime(const Massima* massime, std::size_t quante);
 QStringList elencoMassime(const char16_t* const* testi, std::size_t quante);
 template <std::size_t N> QStringList elencoMassime(const Massima (&massime)[N]) { return elencoMassime(massime, N); }
-template <std::size_t N> QStringList elencoMassime(const char16_t* const (&testi)[N]) { return elencoMassime(testi, N); }
+template <std::size_t N> QStringList elencoMassime(const char16_t* const (&testi)[N])
+{
+    return elencoMassime(testi, N);
+}
 
 // How many maxims each content file holds.
 extern const int numeroMassime01_05, numeroMassime06_11, numeroMassime12_14;
@@ -29,17 +32,17 @@ QStringList massimeArgomento(int argomento);
 int totaleMassime();
 
 // One function per topic, each defined in the content file that holds the topic.
-QStringList massime01();  // Accessione
-QStringList massime02();  // Compossesso
-QStringList massime03();  // Condominio
-QStringList massime04();  // Distanze
-QStringList massime05();  // Forma
-QStringList massime06();  // Immobili
-QStringList massime07();  // Interruzione
-QStringList massime08();  // Libertà
-QStringList massime09();  // Luci
-QStringList massime10();  // Passaggi
-QStringList massime11();  // Possesso
-QStringList massime12();  // Servitù
-QStringList massime13();  // Tolleranza
-QStringList massime14();  // Usucapione decennale
+QStringList massime01();   // Accessione
+QStringList massime02();   // Compossesso
+QStringList massime03();   // Condominio
+QStringList massime04();   // Distanze
+QStringList massime05();   // Forma
+QStringList massime06();   // Immobili
+QStringList massime07();   // Interruzione
+QStringList massime08();   // Libertà
+QStringList massime09();   // Luci
+QStringList massime10();   // Passaggi
+QStringList massime11();   // Possesso
+QStringList massime12();   // Servitù
+QStringList massime13();   // Tolleranza
+QStringList massime14();   // Usucapione decennale

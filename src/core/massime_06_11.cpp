@@ -501,6 +501,5 @@ const Massima testi11[] = {
 QStringList massime11() { return elencoMassime(testi11); }
 
 // Counted by the compiler: the main menu shows the count without building a single maxim.
-extern const int numeroMassime06_11 = int(
-    std::size(testi06) + std::size(testi07) + std::size(testi08) + std::size(testi09) +
-    std::size(testi10) + std::size(testi11));
+extern const int numeroMassime06_11 = int(std::size(testi06) + std::size(testi07) + std::size(testi08)
+                                          + std::size(testi09) + std::size(testi10) + std::size(testi11));

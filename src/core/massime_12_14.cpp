@@ -3,11 +3,11 @@
 
 // Servitù
 const Massima testi12[] = {
-     // 1
+    // 1
     {"Per visibile servitù, usucapibile per prescrizione, non può essere intesa anche la "
      "particolare servitù d'aria.",
      "Pretura Vasto, 26 novembre 1953"},
-     // 2
+    // 2
     {"Ai sensi dell'art. 1061 c.c. possono acquistarsi per usucapione soltanto le servitù "
      "apparenti, quelle cioè al cui esercizio sono destinate opere visibili e permanenti. Il "
      "requisito dell'apparenza non si esaurisce nella mera visibilità delle opere, ma esige "
@@ -20,7 +20,7 @@ const Massima testi12[] = {
      "occorrendo una strada, un sentiero tracciato o altra opera visibile specificamente "
      "destinata all'accesso al fondo dominante.",
      "Cassazione, sez.II, 12 luglio 1963, n.1889"},
-     // 3
+    // 3
     {"Il possesso utile all'acquisto per usucapione di una servitù apparente decorre dal "
      "momento in cui sono state realizzate le opere visibili e permanenti destinate al suo "
      "esercizio e il possessore ha cominciato a servirsene in modo corrispondente al contenuto "
@@ -36,7 +36,7 @@ QStringList massime12() { return elencoMassime(testi12); }
 
 // Tolleranza
 const Massima testi13[] = {
-     // 1
+    // 1
     {"Gli atti compiuti con l'altrui tolleranza, ai quali l'art. 1144 c.c. nega ogni idoneità "
      "a fondare l'acquisto del possesso, sono quelli che il proprietario o il possessore "
      "consente per ragioni di amicizia, di parentela o di buon vicinato, in vista di un "
@@ -46,7 +46,7 @@ const Massima testi13[] = {
      "all'usucapione, anche se ripetuti nel tempo, finché conservano il carattere di "
      "concessione precaria.",
      "Appello Milano, 20 dicembre 1957"},
-     // 2
+    // 2
     {"Lo stabilire se un'attività corrispondente all'esercizio della proprietà o di altro "
      "diritto reale sia stata compiuta in virtù di un possesso ovvero per mera tolleranza del "
      "titolare è indagine di fatto, riservata al giudice di merito e incensurabile in sede di "
@@ -57,7 +57,7 @@ const Massima testi13[] = {
      "elemento presuntivo contrario alla tolleranza, la quale è normalmente propria di "
      "situazioni transitorie e occasionali.",
      "Cassazione civile, 12 gennaio 1959, n.59"},
-     // 3
+    // 3
     {"Poiché gli atti di mera tolleranza non costituiscono possesso, colui che li ha compiuti "
      "non può invocare la tutela possessoria contro il proprietario che abbia posto fine alla "
      "tolleranza, impedendo il godimento fino ad allora consentito: la revoca del consenso non "
@@ -69,7 +69,7 @@ QStringList massime13() { return elencoMassime(testi13); }
 
 // Usucapione decennale
 const Massima testi14[] = {
-     // 1
+    // 1
     {"L'usucapione decennale prevista dall'art. 1159 c.c. richiede il concorso di quattro "
      "requisiti: un acquisto da chi non è proprietario, un titolo astrattamente idoneo a "
      "trasferire la proprietà, la buona fede dell'acquirente al momento dell'acquisto e la "
@@ -79,7 +79,7 @@ const Massima testi14[] = {
      "del termine abbreviato e il suo acquisto resta subordinato al compimento del ventennio "
      "previsto dall'art. 1158 c.c.",
      "Appello Milano, 13 aprile 1960"},
-     // 2
+    // 2
     {"Per titolo idoneo ai sensi dell'art. 1159 c.c. deve intendersi un negozio che, per sua "
      "natura e per il suo contenuto, sarebbe di per sé idoneo a trasferire la proprietà o a "
      "costituire il diritto reale ove provenisse dal vero titolare: un titolo, cioè, valido "
@@ -89,7 +89,7 @@ const Massima testi14[] = {
      "essenziale, contrario a norme imperative o carente della forma prescritta, non può "
      "perciò fondare l'acquisto nel termine decennale.",
      "Cassazione civile, 21 maggio 1960, n.1307"},
-     // 3
+    // 3
     {"La buona fede richiesta per l'usucapione decennale consiste nell'ignoranza, da parte "
      "dell'acquirente, di ledere l'altrui diritto, e cioè nel ragionevole convincimento di "
      "acquistare da chi è proprietario del bene. Essa è presunta, a norma dell'art. 1147, "
@@ -97,7 +97,7 @@ const Massima testi14[] = {
      "dell'altruità della cosa, sopravvenuta dopo la conclusione del negozio, non impedisce il "
      "compimento dell'usucapione (mala fides superveniens non nocet).",
      "Tribunale Milano, 27 maggio 1960"},
-     // 4
+    // 4
     {"Il contratto preliminare di vendita, producendo soltanto l'obbligo delle parti di "
      "stipulare il contratto definitivo, non è titolo idoneo a trasferire la proprietà e non "
      "può fondare l'usucapione abbreviata di cui all'art. 1159 c.c., neppure quando sia "
@@ -107,7 +107,7 @@ const Massima testi14[] = {
      "detenzione nei modi previsti dall'art. 1141 c.c., e in tal caso, in difetto di un titolo "
      "idoneo, può giovarsi soltanto del termine ventennale.",
      "Tribunale Roma, 14 gennaio 1961"},
-     // 5
+    // 5
     {"Il titolo richiesto dall'art. 1159 c.c. deve esistere realmente ed essere fornito di "
      "tutti i requisiti di forma e di sostanza prescritti dalla legge; non basta il titolo "
      "putativo, cioè quello che l'acquirente, anche in buona fede, ritenga erroneamente di "
@@ -117,7 +117,7 @@ const Massima testi14[] = {
      "documento, né può essere surrogata dalla convinzione dell'acquirente di essere divenuto "
      "proprietario.",
      "Cassazione civile, 20 giugno 1961, n.1477"},
-     // 6
+    // 6
     {"Il decennio utile per l'usucapione abbreviata decorre, per espressa previsione dell'art. "
      "1159 c.c., dalla data della trascrizione del titolo, e non da quella della stipulazione "
      "del negozio o della consegna del bene: il possesso anteriore alla trascrizione non è "
@@ -125,7 +125,7 @@ const Massima testi14[] = {
      "trascrizione e del possesso, se l'acquirente consegue il possesso soltanto dopo la "
      "trascrizione il termine comincia a decorrere dall'inizio del possesso.",
      "Cassazione civile, 6 luglio 1962, n.1738"},
-     // 7
+    // 7
     {"L'usucapione decennale opera nei limiti del titolo e può condurre all'acquisto soltanto "
      "del bene che il titolo trascritto descrive e individua. Qualora il possesso "
      "dell'acquirente si estenda a una porzione di terreno non compresa nel titolo, come una "
@@ -135,7 +135,7 @@ const Massima testi14[] = {
      "titolo e tenendo conto dei confini e dei dati catastali in esso indicati, stabilire "
      "l'esatta estensione del bene trasferito.",
      "Cassazione civile, 10 luglio 1962, n.1826"},
-     // 8
+    // 8
     {"La divisione, avendo natura dichiarativa e non traslativa, in quanto si limita a "
      "trasformare la quota ideale di ciascun condividente in una porzione concreta del bene "
      "comune, con l'effetto retroattivo stabilito dall'art. 757 c.c. e reso applicabile alla "
@@ -144,7 +144,7 @@ const Massima testi14[] = {
      "assegnato un bene estraneo alla comunione non può, pertanto, invocare l'usucapione "
      "abbreviata, ma soltanto, ricorrendone i presupposti, quella ordinaria ventennale.",
      "Cassazione civile, 8 ottobre 1963, n.2669"},
-     // 9
+    // 9
     {"La successione a causa di morte a titolo universale non è titolo idoneo ai fini "
      "dell'art. 1159 c.c., poiché l'erede non acquista in forza di un negozio traslativo "
      "proveniente da un non proprietario, ma subentra nella medesima posizione del defunto. A "
@@ -154,7 +154,7 @@ const Massima testi14[] = {
      "un titolo idoneo debitamente trascritto, né la sua personale buona fede vale a sanare la "
      "mala fede del dante causa.",
      "Tribunale Napoli, 16 gennaio 1963"},
-     // 10
+    // 10
     {"Ai sensi dell'art. 1147, secondo comma, c.c., la buona fede non giova se l'ignoranza di "
      "ledere l'altrui diritto dipende da colpa grave; sicché l'acquirente che abbia trascurato "
      "le più elementari cautele, omettendo quelle verifiche che anche una persona di scarsa "
@@ -164,7 +164,7 @@ const Massima testi14[] = {
      "fatto, riservato al giudice di merito e incensurabile in cassazione se congruamente "
      "motivato.",
      "Cassazione civile, 21 gennaio 1963, n.84"},
-     // 11
+    // 11
     {"Il titolo è debitamente trascritto, ai sensi dell'art. 1159 c.c., soltanto se la "
      "trascrizione è stata eseguita nelle forme e sulla base dei documenti che la legge "
      "prescrive. Poiché, a norma dell'art. 2657 c.c., la trascrizione può farsi solo in forza "
@@ -176,7 +176,7 @@ const Massima testi14[] = {
      "sottoscrizioni, provveda alla trascrizione, dalla cui data soltanto decorre il termine "
      "abbreviato.",
      "Tribunale Napoli, 28 febbraio 1963"},
-     // 12
+    // 12
     {"Il successore a titolo particolare può unire al proprio possesso quello del suo autore "
      "(art. 1146, secondo comma, c.c.), ma ai fini dell'usucapione abbreviata l'accessione è "
      "consentita soltanto fra possessi omogenei, e cioè quando anche il possesso del dante "
@@ -186,7 +186,7 @@ const Massima testi14[] = {
      "decennale deve far capo esclusivamente al proprio titolo e al possesso esercitato dalla "
      "data della sua trascrizione.",
      "Cassazione civile, 2 aprile 1964, n.708"},
-     // 13
+    // 13
     {"I beni del demanio pubblico, essendo inalienabili e non potendo formare oggetto di "
      "diritti a favore di terzi se non nei modi e nei limiti stabiliti dalle leggi che li "
      "riguardano (art. 823 c.c.), sono sottratti all'usucapione, tanto ordinaria quanto "
@@ -196,7 +196,7 @@ const Massima testi14[] = {
      "può condurre all'acquisto. Lo stesso vale per i beni del patrimonio indisponibile, "
      "finché dura la loro destinazione a un pubblico servizio (art. 828 c.c.).",
      "Cassazione civile, 24 luglio 1968, n.2691"},
-     // 14
+    // 14
     {"A norma del secondo comma dell'art. 1159 c.c., nel medesimo termine decennale e alle "
      "medesime condizioni si compie l'usucapione a favore di chi abbia acquistato in buona "
      "fede, da chi non ne è titolare, un diritto reale di godimento sopra un immobile, quale "
@@ -205,7 +205,7 @@ const Massima testi14[] = {
      "titolo, pur trascritto, non giova all'acquirente di una servitù non apparente costituita "
      "da chi non era proprietario del fondo servente.",
      "Cassazione civile, 26 marzo 1968, n.947"},
-     // 15
+    // 15
     {"Gli artt. 1159 e 2644 c.c. operano su piani diversi: il secondo risolve il conflitto fra "
      "più persone che abbiano acquistato lo stesso diritto dal medesimo titolare, dando "
      "prevalenza a chi per primo ha trascritto, senza che occorra alcun possesso né rilevi la "
@@ -217,7 +217,7 @@ const Massima testi14[] = {
      "priorità della propria trascrizione, la quale vale soltanto come presupposto del decorso "
      "del termine decennale.",
      "Cassazione civile, 12 febbraio 1968, n.464"},
-     // 16
+    // 16
     {"La vendita dell'intero bene comune compiuta da uno solo dei comproprietari, senza il "
      "consenso degli altri, produce effetti reali soltanto per la quota dell'alienante e si "
      "configura, per le quote degli altri partecipanti, come vendita di cosa altrui. Essa "
@@ -226,7 +226,7 @@ const Massima testi14[] = {
      "era l'unico proprietario, e abbia posseduto l'intero bene in modo esclusivo per dieci "
      "anni dalla trascrizione.",
      "Cassazione civile, 27 giugno 1968, n.2179"},
-     // 17
+    // 17
     {"Il decorso del termine decennale di cui all'art. 1159 c.c. è interrotto, in virtù del "
      "rinvio dell'art. 1165 c.c. alle norme sulla prescrizione, dalla notificazione dell'atto "
      "con il quale il proprietario inizia un giudizio diretto a recuperare il possesso del "
@@ -236,7 +236,7 @@ const Massima testi14[] = {
      "costituzione in mora, che, previsti per i diritti di credito, non sono idonei a togliere "
      "al possessore il potere di fatto sulla cosa.",
      "Cassazione civile, 11 giugno 1968, n.1864"},
-     // 18
+    // 18
     {"In tema di beni mobili, chi ne abbia ricevuto la consegna da un non proprietario, in "
      "buona fede e in forza di un titolo idoneo, ne acquista immediatamente la proprietà a "
      "norma dell'art. 1153 c.c., senza bisogno di alcun decorso di tempo. L'usucapione "
@@ -244,7 +244,7 @@ const Massima testi14[] = {
      "richiede soltanto che il possesso sia stato acquistato in buona fede e si sia protratto "
      "per dieci anni; il possessore di mala fede usucapisce col decorso di venti anni.",
      "Appello Firenze, 5 settembre 1967"},
-     // 19
+    // 19
     {"Anche ai fini dell'usucapione abbreviata il possesso deve essere pacifico e pubblico: a "
      "norma dell'art. 1163 c.c. il possesso acquistato in modo violento o clandestino non "
      "giova per l'usucapione se non dal momento in cui la violenza o la clandestinità è "
@@ -253,7 +253,7 @@ const Massima testi14[] = {
      "del titolo trascritto non sanano il vizio del possesso, che attiene al modo in cui il "
      "potere di fatto sulla cosa è stato conseguito e non al negozio di acquisto.",
      "Cassazione civile, 10 aprile 1970, n.988"},
-     // 20
+    // 20
     {"Il possessore convenuto dal proprietario con l'azione di rivendicazione può far valere "
      "l'acquisto compiuto per usucapione decennale sia in via di eccezione, al fine di "
      "paralizzare la domanda, sia con domanda riconvenzionale diretta a ottenerne "
@@ -262,13 +262,13 @@ const Massima testi14[] = {
      "trascrizione e il possesso protratto per dieci anni dalla data di questa, mentre la "
      "buona fede, essendo presunta, non deve essere dimostrata.",
      "Cassazione civile, 8 gennaio 1970, n.56"},
-     // 21
+    // 21
     {"Ai beni mobili iscritti in pubblici registri non si applica la regola del possesso vale "
      "titolo (art. 1156 c.c.): chi li acquista in buona fede da chi non è proprietario, con un "
      "titolo idoneo debitamente trascritto, ne compie l'usucapione in tre anni dalla "
      "trascrizione; in difetto di tali condizioni occorrono dieci anni (art. 1162 c.c.).",
      "Cassazione civile, 20 luglio 1971, n.2345"},
-     // 22
+    // 22
     {"L'universalità di mobili, quale una biblioteca, una collezione o un gregge, costituisce "
      "oggetto unitario di possesso e di usucapione, e a essa non si applica la regola "
      "dell'art. 1153 c.c. (art. 1156 c.c.). La proprietà se ne acquista col possesso "
@@ -277,7 +277,7 @@ const Massima testi14[] = {
      "per l'universalità non è richiesta la trascrizione del titolo, ma soltanto la sua "
      "idoneità astratta a trasferire la proprietà del complesso, considerato come un tutto.",
      "Tribunale Napoli, 3 febbraio 1973"},
-     // 23
+    // 23
     {"La presunzione di buona fede stabilita dall'art. 1147 c.c. a favore dell'acquirente che "
      "invoca l'usucapione abbreviata può essere vinta dalla prova contraria, il cui onere "
      "grava su chi contesta l'acquisto. Tale prova può essere data con ogni mezzo, anche per "
@@ -286,13 +286,13 @@ const Massima testi14[] = {
      "proprietario o le risultanze dei registri immobiliari di cui l'acquirente abbia avuto "
      "conoscenza al tempo dell'acquisto.",
      "Cassazione civile, 22 aprile 1974, n.1152"},
-     // 24
+    // 24
     {"Se l'acquisto è concluso a mezzo di rappresentante, la buona fede richiesta dall'art. "
      "1159 c.c. si accerta in capo al rappresentante, salvo che si tratti di elementi "
      "predeterminati dal rappresentato (art. 1391 c.c.); il rappresentato in mala fede non può "
      "comunque giovarsi della buona fede del rappresentante.",
      "Cassazione civile, 2 dicembre 1974, n.3912"},
-     // 25
+    // 25
     {"In forza dell'art. 1165 c.c., che rinvia alle disposizioni sulla prescrizione in quanto "
      "applicabili, il termine decennale dell'usucapione abbreviata resta sospeso nei casi "
      "previsti dagli artt. 2941 e 2942 c.c., e così, tra l'altro, fra i coniugi e contro i "
@@ -301,7 +301,7 @@ const Massima testi14[] = {
      "cessazione dell'incapacità. Durante la sospensione il termine non decorre, e riprende il "
      "suo corso al cessare della causa, computandosi il periodo già maturato.",
      "Cassazione civile, 26 luglio 1974, n.2272"},
-     // 26
+    // 26
     {"L'art. 1159 bis c.c., introdotto dalla legge 10 maggio 1976, n. 346, ha configurato una "
      "speciale usucapione della piccola proprietà rurale: la proprietà dei fondi rustici con "
      "annessi fabbricati situati in comuni classificati montani si acquista col possesso "
@@ -312,7 +312,7 @@ const Massima testi14[] = {
      "limiti fissati dalla legge speciale. Trattandosi di norme eccezionali, esse non possono "
      "essere estese per analogia a beni diversi da quelli indicati.",
      "Cassazione civile, 21 novembre 1978, n.5415"},
-     // 27
+    // 27
     {"L'usucapione decennale, come quella ordinaria, dà luogo a un acquisto a titolo "
      "originario, che si compie per effetto del solo decorso del termine e che la sentenza si "
      "limita ad accertare. La trascrizione della sentenza che dichiara l'acquisto, prevista "
@@ -321,7 +321,7 @@ const Massima testi14[] = {
      "quale il possesso è iniziato, non è fonte dell'acquisto, ma soltanto presupposto "
      "dell'abbreviazione del termine.",
      "Cassazione civile, 20 marzo 1982, n.1813"},
-     // 28
+    // 28
     {"Non costituiscono titolo idoneo ai sensi dell'art. 1159 c.c. i contratti che, come la "
      "locazione, l'affitto o il comodato, attribuiscono soltanto il godimento del bene e fanno "
      "sorgere in chi lo riceve una mera detenzione. Chi ha la cosa in base a tali titoli non "
@@ -329,7 +329,7 @@ const Massima testi14[] = {
      "da un terzo o in forza di opposizione fatta contro il possessore (art. 1141, secondo "
      "comma, c.c.), e il tempo utile per l'usucapione decorre soltanto da tale mutamento.",
      "Cassazione civile, 8 giugno 1982, n.3466"},
-     // 29
+    // 29
     {"La vendita di cosa altrui, valida nel sistema del codice vigente e produttiva "
      "dell'obbligo del venditore di procurare all'acquirente la proprietà della cosa (art. "
      "1478 c.c.), costituisce il tipico titolo idoneo ai fini dell'art. 1159 c.c., poiché è "
@@ -339,7 +339,7 @@ const Massima testi14[] = {
      "anni di possesso dalla trascrizione, e il proprietario originario, che non abbia "
      "interrotto il termine, non può più rivendicarla.",
      "Cassazione civile, 6 febbraio 1982, n.680"},
-     // 30
+    // 30
     {"Le acque pubbliche appartengono al demanio dello Stato e la loro utilizzazione da parte "
      "dei privati, fuori dei casi di uso libero consentiti dalla legge, è subordinata al "
      "provvedimento di concessione previsto dal testo unico 11 dicembre 1933, n. 1775. Ne "
@@ -349,7 +349,7 @@ const Massima testi14[] = {
      "sensi dell'art. 1159 c.c., né il possesso protratto per oltre un decennio può tenere "
      "luogo della concessione.",
      "Tribunale Sup. Acque, 17 ottobre 1984, n.31"},
-     // 31
+    // 31
     {"Ai fini dell'usucapione speciale prevista dall'art. 1159 bis c.c. occorre che il bene "
      "sia un fondo rustico, destinato cioè all'esercizio dell'attività agricola, e che i "
      "fabbricati vi siano annessi in rapporto di strumentalità con la coltivazione. La norma "
@@ -359,7 +359,7 @@ const Massima testi14[] = {
      "più brevi di quindici e di cinque anni valgono per i soli fondi che presentino i "
      "requisiti indicati dalla legge.",
      "Cassazione civile, 20 marzo 1986, n.1953"},
-     // 32
+    // 32
     {"Il titolo si considera debitamente trascritto, ai fini dell'usucapione abbreviata, "
      "quando la trascrizione sia stata eseguita presso l'ufficio dei registri immobiliari "
      "nella cui circoscrizione è situato il bene e la nota contenga le indicazioni necessarie "
@@ -373,5 +373,4 @@ const Massima testi14[] = {
 QStringList massime14() { return elencoMassime(testi14); }
 
 // Counted by the compiler: the main menu shows the count without building a single maxim.
-extern const int numeroMassime12_14 = int(
-    std::size(testi12) + std::size(testi13) + std::size(testi14));
+extern const int numeroMassime12_14 = int(std::size(testi12) + std::size(testi13) + std::size(testi14));

@@ -6,16 +6,16 @@ namespace Prove {
 
 const QVector<Prova>& corta()
 {
-    static const QVector<Prova> v{AttiDisposizione, Transazioni, ContrattiLocazione, Donazioni, AltriDocumenti,
-                                  Testimoni, Presunzioni, Confessione, Giuramento, NessunaProva};
+    static const QVector<Prova> v{AttiDisposizione, Transazioni, ContrattiLocazione, Donazioni,  AltriDocumenti,
+                                  Testimoni,        Presunzioni, Confessione,        Giuramento, NessunaProva};
     return v;
 }
 
 const QVector<Prova>& lunga()
 {
-    static const QVector<Prova> v{AttiDisposizione, Transazioni, ContrattiLocazione, Donazioni, AltriDocumenti,
-                                  Testimoni, Presunzioni, Confessione, Giuramento,
-                                  NotificazioneGiudizio, Riconoscimento, DiffidaMora, NessunaProva};
+    static const QVector<Prova> v{AttiDisposizione, Transazioni, ContrattiLocazione, Donazioni,  AltriDocumenti,
+                                  Testimoni,        Presunzioni, Confessione,        Giuramento, NotificazioneGiudizio,
+                                  Riconoscimento,   DiffidaMora, NessunaProva};
     return v;
 }
 
@@ -41,12 +41,14 @@ QString didascalia(Prova p)
 
 QString spiegazioneDocumenti()
 {
-    return QStringLiteral("Tali atti, quando hanno una data certa (come risulterebbe dalla loro registrazione), costituiscono prova come è affermato da sentenze della Cassazione (vedi 'forma' nella finestra delle Sentenze)");
+    return QStringLiteral(
+        "Tali atti, quando hanno una data certa (come risulterebbe dalla loro registrazione), costituiscono prova come è affermato da sentenze della Cassazione (vedi 'forma' nella finestra delle Sentenze)");
 }
 
 QString spiegazioneTestimoni()
 {
-    return QStringLiteral("I testi possono costituire prova come è stato affermato dalla Cassazione (vedi 'forma' nella finestra Sentenze)");
+    return QStringLiteral(
+        "I testi possono costituire prova come è stato affermato dalla Cassazione (vedi 'forma' nella finestra Sentenze)");
 }
 
 QString spiegazioneNessunaProva()
@@ -69,10 +71,12 @@ QString spiegazione(Prova p)
     case NotificazioneGiudizio: return CodiceCivile::testoCitato(2943);
     case Riconoscimento: return CodiceCivile::testoCitato(2944);
     // For usucapione the basis is art. 1165 and the case law, not art. 2943, which speaks of debtors.
-    case DiffidaMora: return QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione. L'art.1165 del Codice Civile estende all'usucapione le norme sull'interruzione della prescrizione soltanto in quanto applicabili, e la Cassazione ha più volte affermato che gli atti di costituzione in mora, efficaci per i diritti di credito (art.2943, quarto comma), non bastano contro il possessore: occorre che questi perda il possesso, che sia notificata una domanda giudiziale diretta a recuperarlo o che egli riconosca il diritto del proprietario (vedi 'notificazione atto di inizio giudizio').");
+    case DiffidaMora:
+        return QStringLiteral(
+            "La diffida e la messa in mora non interrompono il possesso utile per l'usucapione. L'art.1165 del Codice Civile estende all'usucapione le norme sull'interruzione della prescrizione soltanto in quanto applicabili, e la Cassazione ha più volte affermato che gli atti di costituzione in mora, efficaci per i diritti di credito (art.2943, quarto comma), non bastano contro il possessore: occorre che questi perda il possesso, che sia notificata una domanda giudiziale diretta a recuperarlo o che egli riconosca il diritto del proprietario (vedi 'notificazione atto di inizio giudizio').");
     case NessunaProva: return spiegazioneNessunaProva();
     }
     return {};
 }
 
-} // namespace Prove
+}   // namespace Prove

@@ -8,9 +8,19 @@ namespace Prove {
 
 // The proof list of the two date windows, in the order the end group of the dates window lists it.
 enum Prova {
-    AttiDisposizione = 1, Transazioni, ContrattiLocazione, Donazioni, AltriDocumenti,
-    Testimoni, Presunzioni, Confessione, Giuramento,
-    NotificazioneGiudizio, Riconoscimento, DiffidaMora, NessunaProva,
+    AttiDisposizione = 1,
+    Transazioni,
+    ContrattiLocazione,
+    Donazioni,
+    AltriDocumenti,
+    Testimoni,
+    Presunzioni,
+    Confessione,
+    Giuramento,
+    NotificazioneGiudizio,
+    Riconoscimento,
+    DiffidaMora,
+    NessunaProva,
 };
 
 // The nine proofs every group offers, then "nessuna prova"; and the full list of thirteen.
@@ -29,4 +39,4 @@ QString spiegazioneDocumenti();
 QString spiegazioneTestimoni();
 QString spiegazioneNessunaProva();
 
-} // namespace Prove
+}   // namespace Prove

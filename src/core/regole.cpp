@@ -37,6 +37,7 @@ std::vector<Regola> costruisci()
     // are never acquired. Every usucapione needs possession (arts. 1140, 1141) neither violent nor
     // clandestine (art. 1163) nor lost for over a year (art. 1167).
     return {
+        // clang-format off
         {.chiave = u"RD"_s, .tipi = demanio, .esito = Perde, .forma = Nome},
         // A non-apparent servitude is never acquired by prescription (art. 1061).
         {.chiave = u"RS"_s, .tipi = servituNonApparenti, .esito = Perde, .forma = Nome},
@@ -110,27 +111,23 @@ std::vector<Regola> costruisci()
         {.chiave = u"R47"_s, .tipi = registrati, .anni = 3, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
         // Anything else: too few years, two or more defects, or no rule names the case.
         {.chiave = u"RF"_s, .esito = Perde, .forma = Testo},
+        // clang-format on
     };
 }
 
 // A field the row does not test holds for any value.
-template <class T>
-bool prova(const std::optional<T>& richiesto, const T& valore)
+template <class T> bool prova(const std::optional<T>& richiesto, const T& valore)
 {
     return !richiesto || *richiesto == valore;
 }
 
-template <class T>
-bool prova(const std::optional<T>& richiesto, const std::optional<T>& valore)
+template <class T> bool prova(const std::optional<T>& richiesto, const std::optional<T>& valore)
 {
     return !richiesto || richiesto == valore;
 }
 
 // Over a year: a day at least past the anniversary.
-bool oltreUnAnno(const Date::Durata& d)
-{
-    return d.anni > 1 || (d.anni == 1 && d.giorni > 0);
-}
+bool oltreUnAnno(const Date::Durata& d) { return d.anni > 1 || (d.anni == 1 && d.giorni > 0); }
 
 int anniFra(const std::optional<QDate>& da, const std::optional<QDate>& a)
 {
@@ -216,10 +213,10 @@ struct Atto {
 // One attempt at a term: it runs from `inizio`, each act on or before its last day starts it
 // again, and it is complete when its last day comes within the possession.
 struct Corsa {
-    std::optional<QDate> inizio;     // of the last run; none when it never ran again
+    std::optional<QDate> inizio;   // of the last run; none when it never ran again
     std::optional<QDate> compiuta;
     bool interrotta = false;
-    int anni = 0;                    // years of the last run, to the next act or the end
+    int anni = 0;   // years of the last run, to the next act or the end
 };
 
 // atti in order of date.
@@ -258,18 +255,14 @@ Corsa corri(QDate inizio, int termine, QDate fine, const std::vector<Atto>& atti
     return c;
 }
 
-
-} // namespace
+}   // namespace
 
 TipoInterruzione tipoInterruzione(AttoInterruttivo atto)
 {
     switch (atto) {
-    case AttoInterruttivo::DomandaGiudiziale:
-        return TipoInterruzione::Domanda;
-    case AttoInterruttivo::Riconoscimento:
-        return TipoInterruzione::Riconoscimento;
-    default:
-        return TipoInterruzione::PerditaPossesso;
+    case AttoInterruttivo::DomandaGiudiziale: return TipoInterruzione::Domanda;
+    case AttoInterruttivo::Riconoscimento: return TipoInterruzione::Riconoscimento;
+    default: return TipoInterruzione::PerditaPossesso;
     }
 }
 
@@ -294,8 +287,8 @@ Fattori fattori(const Fatti& f, Origini* origini)
     o.tolleranzaFede = tollerato(f.obiezioneFede);
     o.tolleranzaProvenienza = tollerato(f.obiezioneProvenienza);
     o.tolleranzaTitolo = tollerato(f.obiezioneTitolo);
-    x.tolleranza = o.tolleranzaModo || o.tolleranzaAnimo || o.tolleranzaFede || o.tolleranzaProvenienza
-                || o.tolleranzaTitolo;
+    x.tolleranza =
+        o.tolleranzaModo || o.tolleranzaAnimo || o.tolleranzaFede || o.tolleranzaProvenienza || o.tolleranzaTitolo;
     x.modo = modo ? Modo::ViolentoClandestino : f.modo;
     x.animo = animo ? Animo::PerContoAltrui : f.animo;
     x.fede = fede ? Fede::Mala : f.fede;
@@ -319,7 +312,8 @@ Fattori fattori(const Fatti& f, Origini* origini)
     // Violent or clandestine possession is useful from the day the vice ceased (art. 1163), when
     // that day falls within the possession; from then on it is peaceful and public.
     std::optional<QDate> utile = o.inizio;
-    if (x.modo == Modo::ViolentoClandestino && f.cessazioneVizio && o.inizio && o.fine && *f.cessazioneVizio <= *o.fine) {
+    if (x.modo == Modo::ViolentoClandestino && f.cessazioneVizio && o.inizio && o.fine
+        && *f.cessazioneVizio <= *o.fine) {
         o.cessazioneVizio = std::max(*f.cessazioneVizio, *o.inizio);
         utile = o.cessazioneVizio;
         x.modo = Modo::PacificoPubblico;
@@ -441,18 +435,15 @@ Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std:
     case Tipologia::Usufrutto:
     case Tipologia::Uso:
     case Tipologia::Abitazione:
-    case Tipologia::ServituApparenti:
-        return breve ? Termine{10, "art. 1159", true} : Termine{20, "art. 1158"};
+    case Tipologia::ServituApparenti: return breve ? Termine{10, "art. 1159", true} : Termine{20, "art. 1158"};
     case Tipologia::PiccolaProprietaRurale:
         return breve ? Termine{5, "art. 1159-bis", true} : Termine{15, "art. 1159-bis"};
-    case Tipologia::UniversalitaMobili:
-        return breve ? Termine{10, "art. 1160"} : Termine{20, "art. 1160"};
+    case Tipologia::UniversalitaMobili: return breve ? Termine{10, "art. 1160"} : Termine{20, "art. 1160"};
     case Tipologia::BeniMobili:
         if (breve)
             return {0, "art. 1153"};
         return buona ? Termine{10, "art. 1161"} : Termine{20, "art. 1161"};
-    case Tipologia::MobiliRegistrati:
-        return breve ? Termine{3, "art. 1162", true} : Termine{10, "art. 1162"};
+    case Tipologia::MobiliRegistrati: return breve ? Termine{3, "art. 1162", true} : Termine{10, "art. 1162"};
     case Tipologia::ServituNonApparenti:   // art. 1061
     case Tipologia::DemanioPubblico:       // art. 823
         break;
@@ -502,7 +493,7 @@ const std::vector<int>& righePerTipo(const std::optional<Tipologia>& tipologia)
     return righe[size_t(t >= 0 && t <= 12 ? t : 0)];
 }
 
-} // namespace
+}   // namespace
 
 Decisione decidi(const Fatti& f)
 {

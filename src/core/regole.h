@@ -16,14 +16,14 @@
 // as a proof of the defendant's replaced it. Empty where the case gives no answer.
 struct Fattori {
     std::optional<Tipologia> tipologia;
-    int anni = 0;                 // years of possession taken into account
-    bool interrotto = false;      // art. 1167, or arts. 2943 and 2944
+    int anni = 0;              // years of possession taken into account
+    bool interrotto = false;   // art. 1167, or arts. 2943 and 2944
     std::optional<Modo> modo;
     std::optional<Animo> animo;
     std::optional<Fede> fede;
     std::optional<Titolo> titolo;
     std::optional<Provenienza> provenienza;
-    bool tolleranza = false;      // the plaintiff acted by the owner's tolerance (art. 1144)
+    bool tolleranza = false;   // the plaintiff acted by the owner's tolerance (art. 1144)
 };
 
 // Whose word a factor rests on: the plaintiff's answer, or a proof the defendant offered.
@@ -67,8 +67,8 @@ Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std:
 
 // Where the factors came from, so that the decision can be told without recomputing it.
 struct Origini {
-    std::optional<QDate> inizio, fine;             // the possession taken into account
-    int anniAttore = 0;                            // years of the plaintiff's own dates
+    std::optional<QDate> inizio, fine;   // the possession taken into account
+    int anniAttore = 0;                  // years of the plaintiff's own dates
     Fonte inizioDa = Fonte::Attore, fineDa = Fonte::Attore;
     bool dateConvenutoSenzaProva = false;   // a date of the defendant's would shorten it, but lacks proof
     Fonte anni = Fonte::Attore;             // Convenuto when a proved date of his shortened the possession
@@ -76,7 +76,7 @@ struct Origini {
     Opposizione opposizione = Opposizione::NonProposta;
     TipoInterruzione tipoInterruzione = TipoInterruzione::Nessuna;   // of the objection, when it has dates
     std::optional<QDate> inizioInterruzione, fineInterruzione;
-    Date::Durata durataInterruzione;     // the defendant's interruption, start to end
+    Date::Durata durataInterruzione;   // the defendant's interruption, start to end
     // After an effective interruption the years run again (arts. 1167 and 2945) from ripresa: the
     // recovery of possession, the act of acknowledgement, the day the judgment on a claim became
     // final, or its service when the proceedings were extinguished; none while a claim is pending.
@@ -160,7 +160,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Difetti)
 // delivery transfer ownership (art. 1153). -1 for a type with no term (7, 12) or no type.
 int termineMinimo(const Fattori& x);
 
-
 // The defects present that by themselves keep the case from winning with the years it has:
 // manner and state of mind always; interruption unless delivery in good faith with a title made
 // the plaintiff owner of movables (art. 1153); bad faith and a missing title only below the
@@ -172,11 +171,11 @@ struct Decisione {
     QString chiave;
     Esito esito = Esito::Perde;
     FormaCommento forma = FormaCommento::Testo;
-    int riga = -1;          // position of the rule in tabellaRegole()
+    int riga = -1;   // position of the rule in tabellaRegole()
     Fattori fattori;
     Origini origini;
-    int termine = -1;       // termineMinimo(fattori)
-    Difetti difetti;        // difettiPresenti(fattori)
+    int termine = -1;   // termineMinimo(fattori)
+    Difetti difetti;    // difettiPresenti(fattori)
     // The day the usucapione was acquired, at the end of which the term expired (art. 2963);
     // only when the plaintiff wins.
     std::optional<QDate> compiuta;

@@ -3,32 +3,17 @@
 namespace {
 
 // The nine means of proof open every list, numbered 1 to 9.
-constexpr bool traINove(qint16 n)
-{
-    return n >= 1 && n <= 9;
-}
+constexpr bool traINove(qint16 n) { return n >= 1 && n <= 9; }
 
-} // namespace
+}   // namespace
 
-bool mezzoDiProva(ProvaRequisito p)
-{
-    return traINove(qint16(p));
-}
+bool mezzoDiProva(ProvaRequisito p) { return traINove(qint16(p)); }
 
-bool mezzoDiProva(ProvaCorta p)
-{
-    return traINove(qint16(p));
-}
+bool mezzoDiProva(ProvaCorta p) { return traINove(qint16(p)); }
 
-bool mezzoDiProva(ProvaLunga p)
-{
-    return traINove(qint16(p));
-}
+bool mezzoDiProva(ProvaLunga p) { return traINove(qint16(p)); }
 
-bool dataProvata(const std::optional<ProvaCorta>& p)
-{
-    return p && mezzoDiProva(*p);
-}
+bool dataProvata(const std::optional<ProvaCorta>& p) { return p && mezzoDiProva(*p); }
 
 bool dataProvata(const std::optional<ProvaLunga>& p)
 {
@@ -38,8 +23,9 @@ bool dataProvata(const std::optional<ProvaLunga>& p)
 AttoInterruttivo attoInterruttivo(const std::optional<AttoInterruttivo>& scelto,
                                   const std::optional<ProvaLunga>& provaInizio)
 {
-    if (scelto && (*scelto == AttoInterruttivo::PerditaPossesso || *scelto == AttoInterruttivo::DomandaGiudiziale
-                   || *scelto == AttoInterruttivo::Riconoscimento))
+    if (scelto
+        && (*scelto == AttoInterruttivo::PerditaPossesso || *scelto == AttoInterruttivo::DomandaGiudiziale
+            || *scelto == AttoInterruttivo::Riconoscimento))
         return *scelto;
     if (provaInizio == ProvaLunga::DomandaGiudiziale)
         return AttoInterruttivo::DomandaGiudiziale;
@@ -51,5 +37,5 @@ AttoInterruttivo attoInterruttivo(const std::optional<AttoInterruttivo>& scelto,
 bool chiedeRipresa(AttoInterruttivo atto, const std::optional<EstinzioneGiudizio>& estinzione)
 {
     return atto == AttoInterruttivo::PerditaPossesso
-        || (atto == AttoInterruttivo::DomandaGiudiziale && estinzione != EstinzioneGiudizio::Estinto);
+           || (atto == AttoInterruttivo::DomandaGiudiziale && estinzione != EstinzioneGiudizio::Estinto);
 }

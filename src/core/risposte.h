@@ -19,12 +19,12 @@ enum class Tipologia : qint16 {
     Uso,
     Abitazione,
     ServituApparenti,
-    ServituNonApparenti,     // never acquired by usucapione (art. 1061)
-    PiccolaProprietaRurale,  // art. 1159-bis
-    UniversalitaMobili,      // art. 1160
-    BeniMobili,              // arts. 1153 and 1161
-    MobiliRegistrati,        // art. 1162
-    DemanioPubblico,         // never acquired by usucapione (art. 823)
+    ServituNonApparenti,      // never acquired by usucapione (art. 1061)
+    PiccolaProprietaRurale,   // art. 1159-bis
+    UniversalitaMobili,       // art. 1160
+    BeniMobili,               // arts. 1153 and 1161
+    MobiliRegistrati,         // art. 1162
+    DemanioPubblico,          // never acquired by usucapione (art. 823)
 };
 
 // The plaintiff's answer on losing the possession between its two dates (art. 1167).
@@ -108,14 +108,12 @@ enum class EstinzioneGiudizio : qint16 { NonEstinto = 0, Estinto };
 enum class Recupero : qint16 { NonRecuperato = 0, EntroLAnno };
 
 // The answer an archive's or a window's number names, kept as read when it names none.
-template <class E>
-constexpr std::optional<E> daNumero(const std::optional<qint16>& n)
+template <class E> constexpr std::optional<E> daNumero(const std::optional<qint16>& n)
 {
     return n ? std::optional<E>(static_cast<E>(*n)) : std::nullopt;
 }
 // The number the archive writes for an answer, and the window's option position.
-template <class E>
-constexpr std::optional<qint16> numero(const std::optional<E>& r)
+template <class E> constexpr std::optional<qint16> numero(const std::optional<E>& r)
 {
     return r ? std::optional<qint16>(static_cast<qint16>(*r)) : std::nullopt;
 }
@@ -129,11 +127,7 @@ bool mezzoDiProva(ProvaLunga p);
 bool dataProvata(const std::optional<ProvaCorta>& p);
 bool dataProvata(const std::optional<ProvaLunga>& p);
 // An objection raised: a proof chosen, whatever it is.
-template <class P>
-constexpr bool sollevata(const std::optional<P>& p)
-{
-    return p && *p != P::NonScelta;
-}
+template <class P> constexpr bool sollevata(const std::optional<P>& p) { return p && *p != P::NonScelta; }
 
 // The act that interrupted: the one chosen, or for an archive that never asked, the one the
 // start proof names (a claim, an acknowledgement, else a loss of possession).

@@ -78,21 +78,21 @@ QString motivoPercorso(int codice, const QByteArray& percorso, const QString& pe
             return QStringLiteral("il nome del file non è scritto in UTF-8, la codifica dei nomi di questo "
                                   "sistema, e così non si può aprire: rinominare il file");
         return QStringLiteral("il file non esiste");
-    case ENOTDIR:
-        return QStringLiteral("una parte del percorso non è una cartella");
+    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
     case EACCES:
         return cartellaPercorribile(percorso)
                    ? perIlFile
                    : QStringLiteral("non si hanno i permessi per entrare nella cartella che contiene il file");
-    default:
-        return descriviErrore(codice);
+    default: return descriviErrore(codice);
     }
 }
 
 // An open descriptor, closed on every way out.
 class Descrittore {
 public:
-    explicit Descrittore(int fd) : fd_(fd) {}
+    explicit Descrittore(int fd)
+        : fd_(fd)
+    {}
     ~Descrittore()
     {
         if (fd_ >= 0)
@@ -168,7 +168,7 @@ bool rinominaSenzaSostituire(const QByteArray& temporaneo, const QByteArray& ber
     return ::rename(temporaneo.constData(), bersaglio.constData()) == 0;
 }
 
-} // namespace
+}   // namespace
 
 EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati, Sostituzione sostituzione)
 {
@@ -177,18 +177,24 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
     struct stat prima {};
     const bool esiste = (segue ? ::stat(bersaglio.constData(), &prima) : ::lstat(bersaglio.constData(), &prima)) == 0;
     if (!esiste && errno != ENOENT)
-        return {false, motivoPercorso(errno, bersaglio, QStringLiteral("non si hanno i permessi per raggiungere il file"))};
+        return {false,
+                motivoPercorso(errno, bersaglio, QStringLiteral("non si hanno i permessi per raggiungere il file"))};
     if (nomeDi(bersaglio).size() > nomeMassimo(cartellaDi(bersaglio)))
         return {false, descriviErrore(ENAMETOOLONG)};
-    const QString conseguenza = esiste ? QStringLiteral("il file precedente è rimasto com'era")
-                                       : QStringLiteral("il file non è stato creato");
+    const QString conseguenza =
+        esiste ? QStringLiteral("il file precedente è rimasto com'era") : QStringLiteral("il file non è stato creato");
     if (esiste) {
         // A link under a name the program made up is never followed: it may lead anywhere.
         if (S_ISLNK(prima.st_mode))
-            return {false, QStringLiteral("il nome indica un collegamento simbolico, che non viene seguito né sostituito"), true};
+            return {false,
+                    QStringLiteral("il nome indica un collegamento simbolico, che non viene seguito né sostituito"),
+                    true};
         // A device or a pipe under the name would be replaced by a regular file: never.
         if (!S_ISREG(prima.st_mode))
-            return {false, QStringLiteral("il nome indica %1, non un file, che non viene sostituito").arg(tipoNonFile(prima.st_mode)), true};
+            return {false,
+                    QStringLiteral("il nome indica %1, non un file, che non viene sostituito")
+                        .arg(tipoNonFile(prima.st_mode)),
+                    true};
         if (sostituzione == Sostituzione::mai)
             return {false, QStringLiteral("un file con questo nome esiste già e non viene sostituito"), true};
         // Through a link, the file it leads to is replaced and the link stays.
@@ -218,8 +224,9 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
     }
     const auto scartato = [&](int codice) {
         ::unlink(temporaneo.constData());
-        return EsitoScrittura{false, QStringLiteral("la scrittura non è stata completata (%1); %2")
-                                         .arg(descriviErrore(codice), conseguenza)};
+        return EsitoScrittura{
+            false,
+            QStringLiteral("la scrittura non è stata completata (%1); %2").arg(descriviErrore(codice), conseguenza)};
     };
     if (esiste)
         fchmod(file.fd(), prima.st_mode & 07777);
@@ -244,7 +251,9 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
         const int codice = errno;
         ::unlink(temporaneo.constData());
         if (codice == EEXIST)
-            return {false, QStringLiteral("un file con questo nome è comparso durante la scrittura e non viene sostituito"), true};
+            return {false,
+                    QStringLiteral("un file con questo nome è comparso durante la scrittura e non viene sostituito"),
+                    true};
         QString motivo = descriviErrore(codice);
         struct stat cartella {};
         if ((codice == EPERM || codice == EACCES) && esiste && ::stat(cartellaDi(bersaglio).constData(), &cartella) == 0

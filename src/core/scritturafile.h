@@ -9,7 +9,7 @@
 
 struct EsitoScrittura {
     bool riuscita = false;
-    QString errore;   // why it failed, in Italian, and what became of an old file; empty on success
+    QString errore;          // why it failed, in Italian, and what became of an old file; empty on success
     bool occupato = false;   // refused only because what stands under the name may not be replaced
     explicit operator bool() const { return riuscita; }
 };

@@ -10,20 +10,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString anni(int n)
-{
-    return n == 1 ? u"1 anno"_s : QString::number(n) + u" anni"_s;
-}
+QString anni(int n) { return n == 1 ? u"1 anno"_s : QString::number(n) + u" anni"_s; }
 
-QString giorni(int n)
-{
-    return n == 1 ? u"1 giorno"_s : QString::number(n) + u" giorni"_s;
-}
+QString giorni(int n) { return n == 1 ? u"1 giorno"_s : QString::number(n) + u" giorni"_s; }
 
-QString durata(int a, int g)
-{
-    return g > 0 ? anni(a) + u" e "_s + giorni(g) : anni(a);
-}
+QString durata(int a, int g) { return g > 0 ? anni(a) + u" e "_s + giorni(g) : anni(a); }
 
 // " (dichiarato dall'attore)" or " (provata dal convenuto)": the ending agrees with the noun.
 QString fonte(Fonte f, QChar finale)
@@ -32,31 +23,28 @@ QString fonte(Fonte f, QChar finale)
                               : u" (provat"_s + finale + u" dal convenuto)"_s;
 }
 
-QString data(const std::optional<QDate>& d)
-{
-    return d ? Date::formaBreve(*d) : QString();
-}
+QString data(const std::optional<QDate>& d) { return d ? Date::formaBreve(*d) : QString(); }
 
 QString rigaAnni(const Decisione& d)
 {
     const Origini& o = d.origini;
     QString r = u"Anni di possesso considerati: "_s + QString::number(d.fattori.anni);
     if (o.interruzioneSuperata)
-        return r + u", dalla fine dell'interruzione ("_s + data(o.fineInterruzione)
-            + u") alla fine del possesso ("_s + data(o.fine) + u")."_s;
+        return r + u", dalla fine dell'interruzione ("_s + data(o.fineInterruzione) + u") alla fine del possesso ("_s
+               + data(o.fine) + u")."_s;
     if (o.anni == Fonte::Convenuto) {
         const QString quali = o.inizioDa == Fonte::Convenuto && o.fineDa == Fonte::Convenuto
-            ? u"secondo le date provate dal convenuto"_s
-            : o.inizioDa == Fonte::Convenuto ? u"secondo la data d'inizio provata dal convenuto"_s
-                                             : u"secondo la data di fine provata dal convenuto"_s;
+                                  ? u"secondo le date provate dal convenuto"_s
+                              : o.inizioDa == Fonte::Convenuto ? u"secondo la data d'inizio provata dal convenuto"_s
+                                                               : u"secondo la data di fine provata dal convenuto"_s;
         return r + u", "_s + quali + u" (l'attore ne indicava "_s + QString::number(o.anniAttore) + u")."_s;
     }
     if (o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento)
         return r + u", dall'inizio del termine ("_s + data(o.inizioTermine)
-            + u") all'interruzione successiva al suo compimento."_s;
+               + u") all'interruzione successiva al suo compimento."_s;
     if (o.cessazioneVizio)
         return r + u", dal giorno in cui sono cessate la violenza o la clandestinità ("_s + data(o.cessazioneVizio)
-            + u", art. 1163) alla fine del possesso ("_s + data(o.fine) + u")."_s;
+               + u", art. 1163) alla fine del possesso ("_s + data(o.fine) + u")."_s;
     r += u", secondo le date dell'attore"_s;
     if (o.dateConvenutoSenzaProva)
         r += u" (le date del convenuto prive di prova, o provate soltanto con una diffida, restano "
@@ -68,7 +56,8 @@ QString rigaInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
     // "dal 1/1/1970 al 1/1/1975 (5 anni)", or "il 1/6/2000" for an act of one day
-    const QString opposta = dateInterruzione(o)
+    const QString opposta =
+        dateInterruzione(o)
         + (o.inizioInterruzione == o.fineInterruzione
                ? QString()
                : u" ("_s + durata(o.durataInterruzione.anni, std::max(0, o.durataInterruzione.giorni)) + u')');
@@ -84,7 +73,8 @@ QString rigaInterruzione(const Decisione& d)
         else if (dopo == 0)
             r += u"dalla sua fine non è trascorso nemmeno un anno, e il termine interrotto non è maturato"_s;
         else
-            r += u"dalla sua fine sono trascorsi soltanto "_s + anni(dopo) + u", e il termine interrotto non è maturato"_s;
+            r += u"dalla sua fine sono trascorsi soltanto "_s + anni(dopo)
+                 + u", e il termine interrotto non è maturato"_s;
     } else {
         r += u"nessuna interruzione rilevante"_s;
     }
@@ -92,21 +82,20 @@ QString rigaInterruzione(const Decisione& d)
     const QString interruzioneOpposta = u"; l'interruzione opposta dal convenuto, "_s + opposta + u", "_s;
     switch (o.opposizione) {
     case Opposizione::NonProposta:
-    case Opposizione::Efficace:
-        break;
+    case Opposizione::Efficace: break;
     case Opposizione::NonOltreUnAnno:
         r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
-            + u", non supera l'anno e non interrompe il possesso"_s;
+             + u", non supera l'anno e non interrompe il possesso"_s;
         break;
     case Opposizione::Recuperato:
         r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
-            + u", si considera non avvenuta, perché il possesso è stato recuperato con l'azione proposta "
-              u"entro l'anno (art. 1167, secondo comma; per il termine dell'azione, art. 1168)"_s;
+             + u", si considera non avvenuta, perché il possesso è stato recuperato con l'azione proposta "
+               u"entro l'anno (art. 1167, secondo comma; per il termine dell'azione, art. 1168)"_s;
         break;
     case Opposizione::DopoCompimento:
         r += u"; l'interruzione opposta dal convenuto ("_s + nomeInterruzione(o.tipoInterruzione).nome + u"), "_s
-            + opposta + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
-            + u") e non interrompe un'usucapione già compiuta"_s;
+             + opposta + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
+             + u") e non interrompe un'usucapione già compiuta"_s;
         break;
     case Opposizione::SenzaProva:
         r += interruzioneOpposta + u"è priva di prova per l'inizio o per la fine ed è inefficace"_s;
@@ -131,12 +120,13 @@ QString rigaAttoFineDate(const Decisione& d)
     const Origini& o = d.origini;
     const NomeInterruzione n = nomeInterruzione(o.attoFineDate);
     QString r = u"Data finale opposta dal convenuto: "_s + n.nome + u" del "_s + data(o.dataAttoFineDate)
-        + u", che non pone fine al possesso ma lo interrompe ("_s + n.articoli + u")"_s;
+                + u", che non pone fine al possesso ma lo interrompe ("_s + n.articoli + u")"_s;
     if (o.attoFineDateDopoCompimento)
         return r + u"; viene però dopo il compimento del termine e resta senza effetto."_s;
     if (o.attoFineDate == TipoInterruzione::Domanda)
-        return r + u"; non essendo provato il passaggio in giudicato della sentenza, il termine non ha ripreso "
-                   u"a decorrere."_s;
+        return r
+               + u"; non essendo provato il passaggio in giudicato della sentenza, il termine non ha ripreso "
+                 u"a decorrere."_s;
     return r + u"; il termine riprende a decorrere dalla data dell'atto."_s;
 }
 
@@ -146,20 +136,21 @@ QString rigaTrascrizione(const Decisione& d)
     const Termine t = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo);
     if (d.origini.termineDaTrascrizione)
         return u"Trascrizione: il termine di "_s + anni(t.anni) + u" ("_s + QString::fromLatin1(t.articolo)
-            + u") è computato dalla trascrizione del titolo, o dall'inizio del possesso se è successivo."_s;
+               + u") è computato dalla trascrizione del titolo, o dall'inizio del possesso se è successivo."_s;
     return u"Trascrizione: la data non è indicata; per il termine di "_s + anni(t.anni) + u" ("_s
-        + QString::fromLatin1(t.articolo) + u"), che decorre dalla trascrizione del titolo, si è assunta la "
-                                            u"data d'inizio del possesso."_s;
+           + QString::fromLatin1(t.articolo)
+           + u"), che decorre dalla trascrizione del titolo, si è assunta la "
+             u"data d'inizio del possesso."_s;
 }
 
 QString rigaCompiuta(const Decisione& d)
 {
     const Origini& o = d.origini;
     return u"Compiuta il "_s + data(d.compiuta) + u": "_s
-        + (o.termineCompiuto.anni > 0 ? u"termine di "_s + anni(o.termineCompiuto.anni) + u" ("_s
-                  + QString::fromLatin1(o.termineCompiuto.articolo) + u") decorso dal "_s + data(o.inizioTermine)
-                  + u", scaduto alla fine di quel giorno."_s
-                                      : u"acquisto con la consegna della cosa (art. 1153)."_s);
+           + (o.termineCompiuto.anni > 0 ? u"termine di "_s + anni(o.termineCompiuto.anni) + u" ("_s
+                                               + QString::fromLatin1(o.termineCompiuto.articolo) + u") decorso dal "_s
+                                               + data(o.inizioTermine) + u", scaduto alla fine di quel giorno."_s
+                                         : u"acquisto con la consegna della cosa (art. 1153)."_s);
 }
 
 QString rigaTolleranza(const Decisione& d)
@@ -177,7 +168,7 @@ QString rigaTolleranza(const Decisione& d)
     if (o.tolleranzaTitolo)
         dove << u"titolo"_s;
     return u"Tolleranza: il convenuto ha provato atti di tolleranza ("_s + dove.join(u", "_s)
-        + u"), che non fondano il possesso (art. 1144)."_s;
+           + u"), che non fondano il possesso (art. 1144)."_s;
 }
 
 QString rigaModo(const Decisione& d)
@@ -210,7 +201,8 @@ QString rigaFede(const Decisione& d)
 QString rigaTitolo(const Decisione& d)
 {
     if (d.fattori.titolo == Titolo::Idoneo)
-        return u"Titolo: acquisto da chi non è proprietario con un titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
+        return u"Titolo: acquisto da chi non è proprietario con un titolo idoneo"_s + fonte(d.origini.titolo, u'o')
+               + u'.';
     if (d.fattori.titolo == Titolo::Mancante)
         return u"Titolo: nessun titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
     return u"Titolo: non indicato."_s;
@@ -228,16 +220,11 @@ QString rigaProvenienza(const Decisione& d)
 QString nomeDifetto(Difetto d)
 {
     switch (d) {
-    case Difetto::Interruzione:
-        return u"interruzione del termine"_s;
-    case Difetto::Violenza:
-        return u"acquisto violento o clandestino"_s;
-    case Difetto::Detenzione:
-        return u"detenzione anziché possesso"_s;
-    case Difetto::MalaFede:
-        return u"mala fede"_s;
-    case Difetto::SenzaTitolo:
-        return u"mancanza di un titolo idoneo"_s;
+    case Difetto::Interruzione: return u"interruzione del termine"_s;
+    case Difetto::Violenza: return u"acquisto violento o clandestino"_s;
+    case Difetto::Detenzione: return u"detenzione anziché possesso"_s;
+    case Difetto::MalaFede: return u"mala fede"_s;
+    case Difetto::SenzaTitolo: return u"mancanza di un titolo idoneo"_s;
     }
     return {};
 }
@@ -245,8 +232,8 @@ QString nomeDifetto(Difetto d)
 QString rigaMotivo(const Decisione& d)
 {
     if (d.termine >= 0 && d.fattori.anni < d.termine)
-        return u"Motivo: il possesso considerato non raggiunge il termine minimo di "_s
-            + anni(d.termine) + u" previsto per la tipologia."_s;
+        return u"Motivo: il possesso considerato non raggiunge il termine minimo di "_s + anni(d.termine)
+               + u" previsto per la tipologia."_s;
     // Bad faith or no title count only below the long term: the years are what is missing.
     if (d.termine >= 0 && (d.difetti & (Difetto::MalaFede | Difetto::SenzaTitolo))) {
         const Termine lungo = termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante);
@@ -257,14 +244,14 @@ QString rigaMotivo(const Decisione& d)
         if (d.difetti.testFlag(Difetto::SenzaTitolo))
             senza << u"un titolo idoneo"_s;
         return u"Motivo: il possesso di "_s + anni(d.fattori.anni) + u" non raggiunge il termine di "_s
-            + anni(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo)
-            + u"), che non richiede né buona fede né titolo: mancano "_s + anni(lungo.anni - d.fattori.anni)
-            + u". Il termine di "_s + anni(breve.anni) + u" ("_s + QString::fromLatin1(breve.articolo)
-            + u") richiederebbe "_s + senza.join(u" e "_s) + u", che mancano."_s;
+               + anni(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo)
+               + u"), che non richiede né buona fede né titolo: mancano "_s + anni(lungo.anni - d.fattori.anni)
+               + u". Il termine di "_s + anni(breve.anni) + u" ("_s + QString::fromLatin1(breve.articolo)
+               + u") richiederebbe "_s + senza.join(u" e "_s) + u", che mancano."_s;
     }
     QStringList nomi;
-    for (Difetto x : {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione,
-                      Difetto::MalaFede, Difetto::SenzaTitolo})
+    for (Difetto x :
+         {Difetto::Interruzione, Difetto::Violenza, Difetto::Detenzione, Difetto::MalaFede, Difetto::SenzaTitolo})
         if (d.difetti.testFlag(x))
             nomi << nomeDifetto(x);
     if (d.termine >= 0 && !nomi.isEmpty())
@@ -272,7 +259,7 @@ QString rigaMotivo(const Decisione& d)
     return u"Motivo: mancano la tipologia o alcune risposte sul possesso."_s;
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 
@@ -286,14 +273,13 @@ QString tipologiaDetta(const std::optional<Tipologia>& tipologia)
     return nome.isEmpty() ? u"n. "_s + QString::number(n) : nome;
 }
 
-} // namespace
+}   // namespace
 
 QStringList spiegazione(const Decisione& d)
 {
     QStringList righe;
     righe << u"Regola applicata: "_s + d.chiave
-                 + (d.esito == Esito::Vince ? u" (l'attore vince la causa)."_s
-                                            : u" (l'attore perde la causa)."_s);
+                 + (d.esito == Esito::Vince ? u" (l'attore vince la causa)."_s : u" (l'attore perde la causa)."_s);
     righe << u"Tipologia di usucapione: "_s + tipologiaDetta(d.fattori.tipologia) + u'.';
     if (d.compiuta)
         righe << rigaCompiuta(d);
@@ -304,8 +290,7 @@ QStringList spiegazione(const Decisione& d)
         righe << rigaTrascrizione(d);
     if (d.fattori.tolleranza)
         righe << rigaTolleranza(d);
-    righe << rigaModo(d) << rigaAnimo(d) << rigaFede(d)
-          << rigaTitolo(d) << rigaProvenienza(d);
+    righe << rigaModo(d) << rigaAnimo(d) << rigaFede(d) << rigaTitolo(d) << rigaProvenienza(d);
     if (d.chiave == u"RF"_s)
         righe << rigaMotivo(d);
     return righe;

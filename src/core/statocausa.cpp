@@ -47,14 +47,15 @@ QString primoErrore(const std::array<Blocco, 3>& blocchi, const QDate& oggi)
     return {};
 }
 
-} // namespace
+}   // namespace
 
 QString erroreDateCausa(const TestiCausa& t, const QDate& oggi)
 {
-    return primoErrore({{{"Date del possesso", Date::leggi(t.possessoInizio), Date::leggi(t.possessoFine), false},
-                         {"Date dell'obiezione sulla durata", Date::leggi(t.ledateInizio), Date::leggi(t.ledateFine), false},
-                         {"Date dell'interruzione", Date::leggi(t.interruzioneInizio), Date::leggi(t.interruzioneFine), true}}},
-                       oggi);
+    return primoErrore(
+        {{{"Date del possesso", Date::leggi(t.possessoInizio), Date::leggi(t.possessoFine), false},
+          {"Date dell'obiezione sulla durata", Date::leggi(t.ledateInizio), Date::leggi(t.ledateFine), false},
+          {"Date dell'interruzione", Date::leggi(t.interruzioneInizio), Date::leggi(t.interruzioneFine), true}}},
+        oggi);
 }
 
 QString erroreDateCausa(const Fatti& f, const QDate& oggi)
@@ -87,7 +88,7 @@ bool tipoElencato(const std::optional<Tipologia>& t)
     return t && *t >= Tipologia::Proprieta && *t <= Tipologia::DemanioPubblico;
 }
 
-} // namespace
+}   // namespace
 
 bool intestazioneCompleta(const Causa& c)
 {
@@ -100,15 +101,9 @@ bool datiGeneraliCompleti(const TestiCausa& t)
     return !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && !t.luogo.isEmpty();
 }
 
-bool requisitiCompleti(const DatiCausa& d)
-{
-    return requisitiRisposti(d);
-}
+bool requisitiCompleti(const DatiCausa& d) { return requisitiRisposti(d); }
 
-bool possessoCompleto(const Causa& c)
-{
-    return !durataPossesso(c.testi).isEmpty() && requisitiCompleti(c.scelte);
-}
+bool possessoCompleto(const Causa& c) { return !durataPossesso(c.testi).isEmpty() && requisitiCompleti(c.scelte); }
 
 bool obiezioneDateCompleta(const Causa& c, int k)
 {
@@ -123,14 +118,11 @@ bool obiezioneDateCompleta(const Causa& c, int k)
     // An act that needs no second date is one day: only the day itself must be one the Code can use.
     if (k == 2 && !interruzioneChiedeFine(d))
         return inizio && erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataInizio, interruzione).isEmpty();
-    return inizio && !(c.testi.*o.dataFine).isEmpty() &&
-           erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, interruzione).isEmpty() && provaFine;
+    return inizio && !(c.testi.*o.dataFine).isEmpty()
+           && erroreDate(c.testi.*o.dataInizio, c.testi.*o.dataFine, interruzione).isEmpty() && provaFine;
 }
 
-bool interruzioneChiedeFine(const DatiCausa& d)
-{
-    return d.interruzioneConRipresa();
-}
+bool interruzioneChiedeFine(const DatiCausa& d) { return d.interruzioneConRipresa(); }
 
 QStringList mancanze(const Causa& c)
 {
@@ -162,15 +154,13 @@ QStringList mancanzePossesso(const Causa& c)
     return m;
 }
 
-bool giudicabile(const Causa& c)
-{
-    return giudicabile(c, Fatti::da(c));
-}
+bool giudicabile(const Causa& c) { return giudicabile(c, Fatti::da(c)); }
 
 bool giudicabile(const Causa& c, const Fatti& f)
 {
     const TestiCausa& t = c.testi;
-    const bool intestazione = !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipoElencato(f.tipologia);
+    const bool intestazione =
+        !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipoElencato(f.tipologia);
     const bool possesso = !durata(f.possessoInizio, f.possessoFine).isEmpty() && requisitiRisposti(f);
     return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(f).isEmpty();
 }
@@ -216,4 +206,4 @@ QString contatoreObiezioni(int n)
                   : QStringLiteral("Sono state formulate n. %1 obiezioni.").arg(n);
 }
 
-} // namespace StatoCausa
+}   // namespace StatoCausa

@@ -63,4 +63,4 @@ int numeroObiezioni(const DatiCausa& d);
 // "Sono state formulate n. 2 obiezioni." ("È stata formulata n. 1 obiezione."); empty while there is none.
 QString contatoreObiezioni(int n);
 
-} // namespace StatoCausa
+}   // namespace StatoCausa

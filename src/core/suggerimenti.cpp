@@ -5,18 +5,18 @@
 
 QString Suggerimenti::testoFileMancante()
 {
-    return QStringLiteral("Impossibile trovare il file ") + nomeFile() + QStringLiteral("\r\n\r\n") +
-           QStringLiteral("Creare un file di testo denominato ") + nomeFile() +
-           QStringLiteral(" utilizzando il Blocco note e inserendo un suggerimento per ogni riga. ") +
-           QStringLiteral("Inserire il file nella stessa directory dell'applicazione. ");
+    return QStringLiteral("Impossibile trovare il file ") + nomeFile() + QStringLiteral("\r\n\r\n")
+           + QStringLiteral("Creare un file di testo denominato ") + nomeFile()
+           + QStringLiteral(" utilizzando il Blocco note e inserendo un suggerimento per ogni riga. ")
+           + QStringLiteral("Inserire il file nella stessa directory dell'applicazione. ");
 }
 
 QString Suggerimenti::testoFileIlleggibile()
 {
-    return QStringLiteral("Impossibile leggere il file ") + nomeFile() + QStringLiteral("\r\n\r\n") +
-           QStringLiteral("Il file si trova nella directory dell'applicazione, ma non può essere letto. ") +
-           QStringLiteral("Verificare che sia accessibile in lettura, oppure sostituirlo con un file di testo ") +
-           QStringLiteral("che contenga un suggerimento per ogni riga.");
+    return QStringLiteral("Impossibile leggere il file ") + nomeFile() + QStringLiteral("\r\n\r\n")
+           + QStringLiteral("Il file si trova nella directory dell'applicazione, ma non può essere letto. ")
+           + QStringLiteral("Verificare che sia accessibile in lettura, oppure sostituirlo con un file di testo ")
+           + QStringLiteral("che contenga un suggerimento per ogni riga.");
 }
 
 Suggerimenti::Lettura Suggerimenti::carica(const QString& percorso)

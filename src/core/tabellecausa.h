@@ -20,17 +20,17 @@ QString nomeTipologia(const std::optional<Tipologia>& t);
 
 // One requirement group of the possession window.
 struct Requisito {
-    const char* nome;           // the option group's name
-    const char* titolo;         // caption of its frame
+    const char* nome;     // the option group's name
+    const char* titolo;   // caption of its frame
     std::vector<const char*> opzioni;
-    int base;                   // marker of option i is Image1(i + base)
-    CampoRisposta variabile;    // option i is the answer numbered i
-    int articolo;               // cod(i): position of its article (0: depends on the case type)
+    int base;                  // marker of option i is Image1(i + base)
+    CampoRisposta variabile;   // option i is the answer numbered i
+    int articolo;              // cod(i): position of its article (0: depends on the case type)
     const char* tooltipObiezione;
-    int concessione;            // the plaintiff's own answer that makes the objection pointless; 0 none
+    int concessione;   // the plaintiff's own answer that makes the objection pointless; 0 none
     const char* messaggioConcessione;
     const char* messaggioMancante;
-    const char* finestra;       // the objection window it opens
+    const char* finestra;   // the objection window it opens
 };
 // Groups 1..6 in window order: interr, modus, psic, prov, fed, acq.
 const std::vector<Requisito>& requisiti();
@@ -41,11 +41,11 @@ QString didascaliaRisposta(int k, Scelta risposta);
 // A date objection has two proofs and its own two dates; a questionnaire has one proof.
 struct Obiezione {
     const char* finestra;
-    CampoRisposta prova;               // raised once this proof is chosen (the start proof for dates)
-    CampoRisposta provaFine;           // dates only
-    QString TestiCausa::*dataInizio;   // dates only
-    QString TestiCausa::*dataFine;     // dates only
-    QString titolo, titoloFine;        // the frames of the proofs: "… risulta da: "
+    CampoRisposta prova;                      // raised once this proof is chosen (the start proof for dates)
+    CampoRisposta provaFine;                  // dates only
+    QString TestiCausa::*dataInizio;          // dates only
+    QString TestiCausa::*dataFine;            // dates only
+    QString titolo, titoloFine;               // the frames of the proofs: "… risulta da: "
     QVector<Prove::Prova> prove, proveFine;   // dates only; a questionnaire lists its twelve
 };
 inline constexpr int obiezioni = 7;
@@ -55,4 +55,4 @@ const Obiezione& obiezione(int k);
 // The caption of proof i of an objection's start (fine false) or end group; empty when i names none.
 QString didascaliaProva(const Obiezione& o, Scelta i, bool fine = false);
 
-} // namespace TabelleCausa
+}   // namespace TabelleCausa

@@ -75,7 +75,7 @@ QString dataLunga(const QDate& d)
     return QLocale(QLocale::Italian, QLocale::Italy).toString(d, QStringLiteral("d MMMM yyyy"));
 }
 
-} // namespace
+}   // namespace
 
 QString sentenzaDel(const QDate& data)
 {
@@ -84,7 +84,8 @@ QString sentenzaDel(const QDate& data)
     if (g == 8 || g == 11)
         return QStringLiteral("Sentenza dell'") + dataLunga(data);
     if (g == 1)
-        return QStringLiteral("Sentenza del 1º ") + QLocale(QLocale::Italian, QLocale::Italy).toString(data, QStringLiteral("MMMM yyyy"));
+        return QStringLiteral("Sentenza del 1º ")
+               + QLocale(QLocale::Italian, QLocale::Italy).toString(data, QStringLiteral("MMMM yyyy"));
     return QStringLiteral("Sentenza del ") + dataLunga(data);
 }
 
@@ -122,7 +123,7 @@ void disegnaPagina(QPainter& p, QTextDocument& doc, qreal alto, qreal basso)
     }
 }
 
-} // namespace
+}   // namespace
 
 QString DocumentoSentenza::titoloPerParti(const QString& attore, const QString& convenuto)
 {
@@ -269,10 +270,13 @@ QByteArray pdfInLingua(const QByteArray& pdf, const QByteArray& lingua)
     const qsizetype posizione = nuovo.size();
     nuovo += pdf.mid(inizio, chiusa - inizio) + "/Lang (" + lingua + ")\n>>\nendobj\n";
     const qsizetype tabella = nuovo.size();
-    nuovo += "xref\n" + r.captured(1).toLatin1() + " 1\n" +
-             QStringLiteral("%1 %2 n \n").arg(posizione, 10, 10, QLatin1Char('0')).arg(r.captured(2).toInt(), 5, 10, QLatin1Char('0')).toLatin1();
-    nuovo += "trailer\n<<\n/Size " + n.captured(1).toLatin1() + "\n/Root " + r.captured(1).toLatin1() + ' ' +
-             r.captured(2).toLatin1() + " R\n";
+    nuovo += "xref\n" + r.captured(1).toLatin1() + " 1\n"
+             + QStringLiteral("%1 %2 n \n")
+                   .arg(posizione, 10, 10, QLatin1Char('0'))
+                   .arg(r.captured(2).toInt(), 5, 10, QLatin1Char('0'))
+                   .toLatin1();
+    nuovo += "trailer\n<<\n/Size " + n.captured(1).toLatin1() + "\n/Root " + r.captured(1).toLatin1() + ' '
+             + r.captured(2).toLatin1() + " R\n";
     if (const QRegularExpressionMatch i = info.match(trailer); i.hasMatch())
         nuovo += i.captured(0).toLatin1() + '\n';
     nuovo += "/Prev " + x.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(tabella) + "\n%%EOF\n";
@@ -299,7 +303,7 @@ QStringList righeNumerate(const QStringList& righe)
     return r;
 }
 
-} // namespace
+}   // namespace
 
 DocumentoWord documentoWord(const DocumentoSentenza& d)
 {

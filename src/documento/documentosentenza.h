@@ -21,9 +21,9 @@ struct DocumentoSentenza {
     QStringList obiezioni;   // objections of the defendant
     QString sentenza;        // the judgment's text, paragraphs separated by line ends
     QString commento;
-    QStringList cambierebbe; // the day of the usucapione and the changes that would turn the judgment
-    QDate data;              // the judgment's date
-    QImage lineaTempo;       // the timeline of the possession; none when null
+    QStringList cambierebbe;   // the day of the usucapione and the changes that would turn the judgment
+    QDate data;                // the judgment's date
+    QImage lineaTempo;         // the timeline of the possession; none when null
 
     // "Causa <attore> contro <convenuto>" (the parties missing: "Causa").
     static QString titoloPerParti(const QString& attore, const QString& convenuto);

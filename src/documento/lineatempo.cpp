@@ -8,18 +8,14 @@
 
 namespace {
 
-QString anni(int n)
-{
-    return n == 1 ? QStringLiteral("1 anno") : QStringLiteral("%1 anni").arg(n);
-}
-
+QString anni(int n) { return n == 1 ? QStringLiteral("1 anno") : QStringLiteral("%1 anni").arg(n); }
 
 const QColor coloreAttore(0, 90, 170);
 const QColor coloreConvenuto(200, 110, 0);
 const QColor coloreInterruzione(190, 0, 0);
 const QColor coloreTermine(0, 130, 60);
 
-} // namespace
+}   // namespace
 
 int passoAnni(int durata, qreal pixelAnno, qreal larghezzaEtichetta)
 {
@@ -100,7 +96,8 @@ LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
         return l;
     // After an interruption inside the possession a new term runs from the day art. 2945 says.
     l.decorrenza = o.interruzione == Fonte::Convenuto && (o.ripresa || l.fineInterruzione)
-        ? (o.ripresa ? o.ripresa : l.fineInterruzione) : da;
+                       ? (o.ripresa ? o.ripresa : l.fineInterruzione)
+                       : da;
     l.scadenza = l.decorrenza->addYears(l.termine);
     l.raggiunto = l.interruzione != TipoInterruzione::Dichiarata && *l.scadenza <= *a;
     // A term already complete is what the decision found, whatever came after it.
@@ -128,8 +125,8 @@ GeometriaLinea geometria(const LineaTempo& l, const QRectF& area)
 {
     GeometriaLinea g;
     QList<QDate> date;
-    for (const auto& d : {l.inizio, l.fine, l.inizioConvenuto, l.fineConvenuto, l.inizioInterruzione,
-                          l.fineInterruzione, l.scadenza})
+    for (const auto& d :
+         {l.inizio, l.fine, l.inizioConvenuto, l.fineConvenuto, l.inizioInterruzione, l.fineInterruzione, l.scadenza})
         if (d)
             date << *d;
     if (date.isEmpty()) {

@@ -14,8 +14,8 @@
 class QPainter;
 
 struct LineaTempo {
-    std::optional<QDate> inizio, fine;                 // the plaintiff's possession
-    std::optional<QDate> inizioConvenuto, fineConvenuto; // the defendant's dates, when proved
+    std::optional<QDate> inizio, fine;                     // the plaintiff's possession
+    std::optional<QDate> inizioConvenuto, fineConvenuto;   // the defendant's dates, when proved
     TipoInterruzione interruzione = TipoInterruzione::Nessuna;
     std::optional<QDate> inizioInterruzione, fineInterruzione;
     // The term of the type (-1 when the right is never acquired by possession, 0 for art. 1153).

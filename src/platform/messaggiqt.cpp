@@ -28,16 +28,16 @@ static void allargaPerTitolo(QMessageBox& box)
     // The box fixes its own size from its layout's minimum width when shown: a spacer as wide as
     // the caption needs raises that minimum.
     if (auto* griglia = qobject_cast<QGridLayout*>(box.layout()))
-        griglia->addItem(new QSpacerItem(MessaggiQt::larghezzaPerTitolo(box.windowTitle(), &box), 0,
-                                         QSizePolicy::Fixed, QSizePolicy::Minimum),
+        griglia->addItem(new QSpacerItem(MessaggiQt::larghezzaPerTitolo(box.windowTitle(), &box), 0, QSizePolicy::Fixed,
+                                         QSizePolicy::Minimum),
                          griglia->rowCount(), 0, 1, griglia->columnCount());
 }
 
-Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona icona,
-                            Pulsanti pulsanti, Risposta predefinita)
+Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti,
+                            Risposta predefinita)
 {
-    static const QMessageBox::Icon icone[] = {QMessageBox::Information, QMessageBox::Warning,
-                                              QMessageBox::Critical, QMessageBox::Question};
+    static const QMessageBox::Icon icone[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical,
+                                              QMessageBox::Question};
     QMessageBox box(icone[int(icona)], titolo, QString(testo).replace(QLatin1Char('\r'), QLatin1Char('\n')),
                     QMessageBox::NoButton, QApplication::activeWindow());
     if (pulsanti == Pulsanti::SiNo || pulsanti == Pulsanti::SiNoAnnulla) {
@@ -47,8 +47,8 @@ Risposta MessaggiQt::mostra(const QString& testo, const QString& titolo, Icona i
                                    ? box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole)
                                    : nullptr;
         box.setDefaultButton(predefinita == Risposta::Annulla && annulla ? annulla
-                             : predefinita == Risposta::No              ? no
-                                                                        : si);
+                             : predefinita == Risposta::No               ? no
+                                                                         : si);
         box.setEscapeButton(annulla ? annulla : no);
         allargaPerTitolo(box);
         box.exec();
@@ -108,10 +108,11 @@ protected:
             return;
         }
         if (acceptMode() == AcceptSave && file.exists() && !testOption(DontConfirmOverwrite)
-            && QMessageBox::warning(this, windowTitle(),
-                                    QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
-                                        .arg(file.fileName()),
-                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            && QMessageBox::warning(
+                   this, windowTitle(),
+                   QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                       .arg(file.fileName()),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                    != QMessageBox::Yes)
             return;
         nomeIntero_ = file.absoluteFilePath();
@@ -192,7 +193,7 @@ QString dialogo(Scopo scopo, const QString& titolo, const QList<FiltroFile>& fil
     return d.exec() == QDialog::Accepted ? d.scelto() : QString();
 }
 
-} // namespace
+}   // namespace
 
 QString DialoghiQt::apri(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
                          const QString& nomeIniziale)

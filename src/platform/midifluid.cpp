@@ -15,12 +15,14 @@ namespace {
 
 // FluidSynth is loaded when the tune is prepared, not linked: its forty-odd libraries would
 // otherwise be loaded and relocated before the first window, sound card or not.
+// clang-format off
 #define FUNZIONI_FLUID(X)                                                                            \
     X(fluid_set_log_function) X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setstr) \
     X(fluid_settings_setint) X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload)          \
     X(fluid_synth_all_notes_off) X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add)      \
     X(fluid_player_play) X(fluid_player_stop) X(fluid_player_get_current_tick)                       \
     X(new_fluid_audio_driver) X(delete_fluid_audio_driver)
+// clang-format on
 
 struct Fluid {
 #define DICHIARA(f) decltype(&::f) f = nullptr;
@@ -36,8 +38,8 @@ const Fluid* fluid()
     static const Fluid* const caricata = []() -> const Fluid* {
         QLibrary libreria(QStringLiteral("fluidsynth"), POSSIDORIA_FLUIDSYNTH_VERSIONE);
         static Fluid f;
-#define RISOLVI(nome)                                                                  \
-    if (!(f.nome = reinterpret_cast<decltype(&::nome)>(libreria.resolve(#nome)))) \
+#define RISOLVI(nome)                                                                                                  \
+    if (!(f.nome = reinterpret_cast<decltype(&::nome)>(libreria.resolve(#nome))))                                      \
         return nullptr;
         FUNZIONI_FLUID(RISOLVI)
 #undef RISOLVI
@@ -58,11 +60,12 @@ void alsaMuto(const char*, int, const char*, int, const char*, ...) {}
 bool dispositivoAlsa()
 {
     QLibrary libreria(QStringLiteral("asound"), 2);
-    auto gestore = reinterpret_cast<decltype(&snd_lib_error_set_handler)>(libreria.resolve("snd_lib_error_set_handler"));
+    auto gestore =
+        reinterpret_cast<decltype(&snd_lib_error_set_handler)>(libreria.resolve("snd_lib_error_set_handler"));
     auto apri = reinterpret_cast<decltype(&snd_pcm_open)>(libreria.resolve("snd_pcm_open"));
     auto chiudi = reinterpret_cast<decltype(&snd_pcm_close)>(libreria.resolve("snd_pcm_close"));
-    auto dimentica = reinterpret_cast<decltype(&snd_config_update_free_global)>(
-        libreria.resolve("snd_config_update_free_global"));
+    auto dimentica =
+        reinterpret_cast<decltype(&snd_config_update_free_global)>(libreria.resolve("snd_config_update_free_global"));
     if (!gestore || !apri || !chiudi || !dimentica)
         return false;
     gestore(alsaMuto);
@@ -77,7 +80,7 @@ bool dispositivoAlsa()
 }
 #endif
 
-} // namespace
+}   // namespace
 
 // One opened tune: its synthesizer once ready, and the worker thread that prepares it.
 struct MidiFluid::Brano {
@@ -90,7 +93,7 @@ struct MidiFluid::Brano {
 
     mutable std::mutex guardia;   // what follows is shared with the worker
     bool inPreparazione = true;
-    bool suonare = false;         // the last play or pause asked for
+    bool suonare = false;   // the last play or pause asked for
     const Fluid* f = nullptr;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
@@ -141,7 +144,8 @@ void MidiFluid::Brano::prepara()
     if (riuscito)
         riuscito = !annullato && fs->fluid_synth_sfload(sy, soundfont.constData(), 1) != FLUID_FAILED;
     if (riuscito)
-        riuscito = (p = fs->new_fluid_player(sy)) != nullptr && fs->fluid_player_add(p, percorso.constData()) == FLUID_OK;
+        riuscito =
+            (p = fs->new_fluid_player(sy)) != nullptr && fs->fluid_player_add(p, percorso.constData()) == FLUID_OK;
     // A tested device gets its driver last: its audio thread does not run while the soundfont is read.
     if (riuscito && !d)
         riuscito = !annullato && (d = fs->new_fluid_audio_driver(s, sy)) != nullptr;
@@ -181,7 +185,9 @@ void MidiFluid::Brano::smonta()
 }
 
 MidiFluid::MidiFluid() = default;
-MidiFluid::MidiFluid(const QString& fileAudio) : fileAudio_(fileAudio) {}
+MidiFluid::MidiFluid(const QString& fileAudio)
+    : fileAudio_(fileAudio)
+{}
 MidiFluid::~MidiFluid() { chiudi(); }
 
 QString MidiFluid::soundfont()
@@ -199,7 +205,8 @@ bool MidiFluid::dispositivoPossibile(const QString& radice, const QString& casa)
         return true;
     const QDir r(radice.isEmpty() ? QDir::rootPath() : radice);
     const QDir h(casa.isEmpty() ? QDir::homePath() : casa);
-    QStringList configurazioni = {r.filePath(QStringLiteral("etc/asound.conf")), h.filePath(QStringLiteral(".asoundrc")),
+    QStringList configurazioni = {r.filePath(QStringLiteral("etc/asound.conf")),
+                                  h.filePath(QStringLiteral(".asoundrc")),
                                   h.filePath(QStringLiteral(".config/alsa/asoundrc"))};
     if (!qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
         configurazioni << qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/alsa/asoundrc");

@@ -61,7 +61,8 @@ std::optional<std::vector<Membro>> leggiZip(const QByteArray& zip)
             return std::nullopt;
         const quint16 metodo = leggi16(zip, voce + 10);
         const quint32 compressi = leggi32(zip, voce + 20), dimensione = leggi32(zip, voce + 24);
-        const quint16 lNome = leggi16(zip, voce + 28), lExtra = leggi16(zip, voce + 30), lNota = leggi16(zip, voce + 32);
+        const quint16 lNome = leggi16(zip, voce + 28), lExtra = leggi16(zip, voce + 30),
+                      lNota = leggi16(zip, voce + 32);
         const qsizetype locale = leggi32(zip, voce + 42);
         if (voce + 46 + lNome > zip.size() || locale + 30 > zip.size() || leggi32(zip, locale) != 0x04034b50)
             return std::nullopt;
@@ -102,12 +103,12 @@ QByteArray scriviZip(const std::vector<Membro>& membri)
             scrivi32(b, quint32(m.dati.size()));
             scrivi32(b, quint32(m.dati.size()));
             scrivi16(b, quint16(m.nome.size()));
-            scrivi16(b, 0);        // extra
+            scrivi16(b, 0);   // extra
             if (centrale) {
-                scrivi16(b, 0);    // comment
-                scrivi16(b, 0);    // disk
-                scrivi16(b, 0);    // internal attributes
-                scrivi32(b, 0);    // external attributes
+                scrivi16(b, 0);   // comment
+                scrivi16(b, 0);   // disk
+                scrivi16(b, 0);   // internal attributes
+                scrivi32(b, 0);   // external attributes
                 scrivi32(b, posizione);
             }
             b += m.nome;
@@ -129,7 +130,7 @@ QByteArray scriviZip(const std::vector<Membro>& membri)
     return zip;
 }
 
-} // namespace
+}   // namespace
 
 namespace OdfLingua {
 
@@ -138,8 +139,8 @@ QByteArray dichiara(const QByteArray& odt, QByteArrayView lingua, QByteArrayView
     std::optional<std::vector<Membro>> membri = leggiZip(odt);
     if (!membri)
         return odt;
-    const QByteArray proprieta = "<style:text-properties fo:language=\"" + lingua.toByteArray() + "\" fo:country=\""
-                                 + paese.toByteArray() + '"';
+    const QByteArray proprieta =
+        "<style:text-properties fo:language=\"" + lingua.toByteArray() + "\" fo:country=\"" + paese.toByteArray() + '"';
     for (Membro& m : *membri)
         if (m.nome == "content.xml" && !m.dati.contains("fo:language="))
             m.dati.replace("<style:text-properties", proprieta);
@@ -155,4 +156,4 @@ QByteArray membro(const QByteArray& zip, QByteArrayView nome)
     return {};
 }
 
-} // namespace OdfLingua
+}   // namespace OdfLingua

@@ -13,4 +13,4 @@ QByteArray dichiara(const QByteArray& odt, QByteArrayView lingua, QByteArrayView
 // The uncompressed content of one member of a zip package; empty when missing or unreadable.
 QByteArray membro(const QByteArray& zip, QByteArrayView nome);
 
-} // namespace OdfLingua
+}   // namespace OdfLingua

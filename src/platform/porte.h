@@ -17,8 +17,7 @@ class PortaMessaggi {
 public:
     virtual ~PortaMessaggi() = default;
     // Lines inside testo are separated by "\r"; the implementation shows them as line breaks.
-    virtual Risposta mostra(const QString& testo, const QString& titolo, Icona icona,
-                            Pulsanti pulsanti = Pulsanti::Ok,
+    virtual Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti = Pulsanti::Ok,
                             Risposta predefinita = Risposta::Ok) = 0;
 };
 
@@ -33,10 +32,10 @@ class PortaDialoghi {
 public:
     virtual ~PortaDialoghi() = default;
     // Both return the chosen path, or an empty string when the user cancels.
-    virtual QString apri(const QString& titolo, const QList<FiltroFile>& filtri,
-                         int filtroIniziale, const QString& nomeIniziale) = 0;
-    virtual QString salva(const QString& titolo, const QList<FiltroFile>& filtri,
-                          int filtroIniziale, const QString& nomeIniziale) = 0;
+    virtual QString apri(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                         const QString& nomeIniziale) = 0;
+    virtual QString salva(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
+                          const QString& nomeIniziale) = 0;
     // A file to delete: an opening dialog whose button says "Elimina".
     virtual QString elimina(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
                             const QString& nomeIniziale)
@@ -60,14 +59,14 @@ public:
 class PortaStampante {
 public:
     virtual ~PortaStampante() = default;
-    virtual bool scegli() = 0;                          // printer dialog; false also when cancelled
+    virtual bool scegli() = 0;   // printer dialog; false also when cancelled
     virtual bool posizioneVerticale(int twips) = 0;
     virtual bool dimensioneFont(int punti) = 0;
     virtual bool nomeFont(const QString& nome) = 0;
     virtual bool stampaRiga(int colonna, const QString& testo) = 0;   // colonna counts from 1
     virtual bool rigaVuota() = 0;
     virtual bool nuovaPagina() = 0;
-    virtual bool fine() = 0;                            // sends the document to the printer
+    virtual bool fine() = 0;   // sends the document to the printer
     // A laid-out document instead of lines: after scegli(), disegna paints every page on the chosen
     // printer. False when none was chosen or the painting failed (a port that cannot paint says so).
     virtual bool stampaPagine(const std::function<bool(QPagedPaintDevice&)>& disegna)
@@ -80,22 +79,22 @@ public:
 // What became of a document handed to the word processor. The port only reports it: what to
 // record and what to tell the user is the program's decision.
 struct DocumentoMostrato {
-    bool scritto = false;        // the file holds the whole document
-    QString percorso;            // the file written, or the one that could not be (empty: no folder took it)
-    bool cartellaRipiego = false;// the temporary folder was missing or read-only: percorso is elsewhere
-    bool aperto = false;         // a word processor took the file
-    QString applicazione;        // the program the desktop opens such documents with, as far as it has said
+    bool scritto = false;           // the file holds the whole document
+    QString percorso;               // the file written, or the one that could not be (empty: no folder took it)
+    bool cartellaRipiego = false;   // the temporary folder was missing or read-only: percorso is elsewhere
+    bool aperto = false;            // a word processor took the file
+    QString applicazione;           // the program the desktop opens such documents with, as far as it has said
 };
 
 // A word-processor document built operation by operation, then handed to the desktop's word processor.
 class PortaWord {
 public:
     virtual ~PortaWord() = default;
-    virtual void nuovoDocumento() = 0;                       // new visible instance with an empty document
+    virtual void nuovoDocumento() = 0;   // new visible instance with an empty document
     virtual void fontSelezione(const QString& nome) = 0;
     virtual void dimensioneSelezione(int punti) = 0;
-    virtual void scrivi(const QString& testo) = 0;           // "\r" starts a paragraph, "\f" a page
-    virtual void aggiungiParagrafoFinale() = 0;              // later paragraph texts go in it
+    virtual void scrivi(const QString& testo) = 0;   // "\r" starts a paragraph, "\f" a page
+    virtual void aggiungiParagrafoFinale() = 0;      // later paragraph texts go in it
     virtual void dimensioneParagrafo(int punti) = 0;
     virtual void testoParagrafo(const QString& testo) = 0;   // appended after the previous one
     // A picture in a paragraph of its own, as wide as the text column, after the previous one.

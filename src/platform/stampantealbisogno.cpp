@@ -10,16 +10,13 @@ const QLatin1String nomeModulo("libpossidoria-stampa.so");
 }
 
 StampanteAlBisogno::StampanteAlBisogno(QString modulo, QString percorsoPdf)
-    : modulo_(std::move(modulo)), pdf_(std::move(percorsoPdf))
-{
-}
+    : modulo_(std::move(modulo))
+    , pdf_(std::move(percorsoPdf))
+{}
 
 StampanteAlBisogno::~StampanteAlBisogno() = default;
 
-QString StampanteAlBisogno::moduloInstallato()
-{
-    return moduloPer(QCoreApplication::applicationDirPath());
-}
+QString StampanteAlBisogno::moduloInstallato() { return moduloPer(QCoreApplication::applicationDirPath()); }
 
 QString StampanteAlBisogno::moduloPer(const QString& cartellaEseguibile)
 {

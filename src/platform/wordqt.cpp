@@ -82,13 +82,12 @@ bool apriInSilenzio(const QUrl& u)
     return aperto;
 }
 
-} // namespace
+}   // namespace
 
 WordQt::WordQt(Apertura apri, Applicazione applicazione)
-    : apri_(apri ? std::move(apri) : Apertura(apriInSilenzio)),
-      chiediApplicazione_(applicazione ? std::move(applicazione) : Applicazione(applicazionePredefinita))
-{
-}
+    : apri_(apri ? std::move(apri) : Apertura(apriInSilenzio))
+    , chiediApplicazione_(applicazione ? std::move(applicazione) : Applicazione(applicazionePredefinita))
+{}
 
 WordQt::~WordQt() = default;
 
@@ -149,8 +148,7 @@ void WordQt::aggiungiParagrafoFinale()
         QTextBlockFormat f = fine.blockFormat();
         f.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
         fine.insertBlock(f, formatoParagrafo_);
-    }
-    else
+    } else
         fine.setBlockCharFormat(formatoParagrafo_);
     paragrafoFinale_ = true;
 }
@@ -301,7 +299,7 @@ DocumentoMostrato WordQt::mostra()
         if (cartella.isEmpty())
             return esito;
         const QString nome = QCoreApplication::applicationName().isEmpty() ? QStringLiteral("documento")
-                                                                          : QCoreApplication::applicationName();
+                                                                           : QCoreApplication::applicationName();
         // Reserves a name no other document has; the whole document then replaces the empty file.
         QTemporaryFile nuovo(QDir(cartella).filePath(nome + QStringLiteral("-XXXXXX.odt")));
         nuovo.setAutoRemove(false);

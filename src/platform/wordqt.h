@@ -50,11 +50,11 @@ private:
     Applicazione chiediApplicazione_;
     std::optional<QString> applicazione_;   // the answer, once asked
     std::unique_ptr<QTextDocument> documento_;
-    QTextCursor selezione_;            // the insertion point of typed text
-    QTextCharFormat formatoSelezione_; // font of what is typed next
-    QTextCharFormat formatoParagrafo_; // font of what is set in the final paragraph next
+    QTextCursor selezione_;              // the insertion point of typed text
+    QTextCharFormat formatoSelezione_;   // font of what is typed next
+    QTextCharFormat formatoParagrafo_;   // font of what is set in the final paragraph next
     bool paragrafoFinale_ = false;
-    int immagini_ = 0;   // pictures added, for their resource names
-    QString salvato_;                  // where salvaCome last wrote the document
-    bool intatto_ = false;             // the document has not changed since salvaCome wrote it
+    int immagini_ = 0;       // pictures added, for their resource names
+    QString salvato_;        // where salvaCome last wrote the document
+    bool intatto_ = false;   // the document has not changed since salvaCome wrote it
 };

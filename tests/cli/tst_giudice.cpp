@@ -45,10 +45,7 @@ Causa caso(const char* inizio, std::optional<ProvaRequisito> obiezioneModo)
     return c;
 }
 
-QString giudice()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../possidoria-sentenza");
-}
+QString giudice() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../possidoria-sentenza"); }
 
 QByteArray contenuto(const QString& percorso)
 {
@@ -59,7 +56,7 @@ QByteArray contenuto(const QString& percorso)
 // The name of a file no UTF-8 text can give: Latin-1 bytes, as an older system wrote them.
 const char* const nomeLatino = "Possidoria-dati-Ferr\xE8";
 
-} // namespace
+}   // namespace
 
 class TstGiudice : public QObject {
     Q_OBJECT
@@ -153,8 +150,15 @@ void TstGiudice::sentenzeDaRiga_data()
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("cambiamento");   // the first: its kind, rule and outcome
     // The ten years from the start of possession, with no transcription date, come first.
-    QTest::newRow("vinta") << "vinta" << "R1" << true << "" << "compiuta" << "1980-01-01" << "risposta R2 perde";
-    QTest::newRow("persa per obiezione") << "obiezione" << "R7" << false << "donazioni" << "irraggiungibile" << ""
+    QTest::newRow("vinta") << "vinta"
+                           << "R1" << true << ""
+                           << "compiuta"
+                           << "1980-01-01"
+                           << "risposta R2 perde";
+    QTest::newRow("persa per obiezione") << "obiezione"
+                                         << "R7" << false << "donazioni"
+                                         << "irraggiungibile"
+                                         << ""
                                          << "obiezione R5 vince";
 }
 
@@ -174,7 +178,7 @@ void TstGiudice::sentenzeDaRiga()
     QCOMPARE(r[QStringLiteral("regola")].toString(), regola);
     QCOMPARE(r[QStringLiteral("vince")].toBool(), vince);
     QVERIFY(r[QStringLiteral("sentenza")].toString().startsWith(vince ? QStringLiteral("L'attore vince la causa.")
-                                                                         : QStringLiteral("L'attore perde la causa.")));
+                                                                      : QStringLiteral("L'attore perde la causa.")));
     const QJsonArray perche = r[QStringLiteral("perche")].toArray();
     QVERIFY(perche.size() > 3);
     QVERIFY(perche[0].toString().contains(regola));
@@ -203,7 +207,8 @@ void TstGiudice::sentenzeDaRiga()
     const QString testo = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY(testo.contains(QStringLiteral("Regola: ") + regola + QLatin1Char('\n')));
     QVERIFY(testo.contains(QStringLiteral("Città di Castello")));
-    QVERIFY(testo.contains(QStringLiteral("\nChe cosa cambierebbe la sentenza:\n  ") + g[QStringLiteral("testo")].toString()));
+    QVERIFY(testo.contains(QStringLiteral("\nChe cosa cambierebbe la sentenza:\n  ")
+                           + g[QStringLiteral("testo")].toString()));
 }
 
 // A damaged archive among good ones: the good ones are judged, the damaged one named with its
@@ -226,29 +231,35 @@ void TstGiudice::rigaDiComando_data()
 {
     QTest::addColumn<QStringList>("argomenti");
     QTest::addColumn<int>("stato");
-    QTest::addColumn<QString>("uscita");     // in standard output
-    QTest::addColumn<QString>("errori");     // in standard error
+    QTest::addColumn<QString>("uscita");   // in standard output
+    QTest::addColumn<QString>("errori");   // in standard error
+    // clang-format off
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Uso: possidoria-sentenza" << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "possidoria-sentenza " POSSIDORIA_VERSIONE_ATTESA << "";
     QTest::newRow("wrong option") << QStringList{"--colori"} << 2 << "" << "opzione sconosciuta: --colori";
     QTest::newRow("no file") << QStringList{} << 2 << "" << "Uso: possidoria-sentenza";
     QTest::newRow("a Qt option is a file name") << QStringList{"--", "-platform"} << 0 << "Regola: R1" << "";
     QTest::newRow("an archive whole") << QStringList{"intera"} << 0 << "Regola: R1" << "";
+    // clang-format on
     QTest::newRow("the same archive cut inside a number")
-        << QStringList{"troncata"} << 2 << "" << "troncata: Impossibile aprire l'archivio «troncata»: il file è incompleto";
-    QTest::newRow("a timeline drawn") << QStringList{"--timeline", "linea.png", "vinta"} << 0 << "Regola: R1" << "";
+        << QStringList{"troncata"} << 2 << ""
+        << "troncata: Impossibile aprire l'archivio «troncata»: il file è incompleto";
+    QTest::newRow("a timeline drawn") << QStringList{"--timeline", "linea.png", "vinta"} << 0 << "Regola: R1"
+                                      << "";
     QTest::newRow("a timeline onto a pipe: refused, never waited on")
         << QStringList{"--timeline", "coda", "vinta"} << 1 << "Regola: R1"
         << "coda: immagine non scritta: il nome indica una coda (FIFO), non un file";
-    QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0
-                                                      << "Rosso\\x1b[31mVivo\\x07" << "";
+    QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0 << "Rosso\\x1b[31mVivo\\x07"
+                                                      << "";
     QTest::newRow("a file name that is not UTF-8: said so, not missing")
         << QStringList{QString::fromLocal8Bit(nomeLatino)} << 2 << ""
         << "il nome del file non è scritto in UTF-8, la codifica dei nomi di questo sistema, e così non si può aprire";
-    QTest::newRow("--pdf empty") << QStringList{"--pdf", "", "vinta"} << 2 << "" << "il valore dell'opzione --pdf è vuoto";
+    QTest::newRow("--pdf empty") << QStringList{"--pdf", "", "vinta"} << 2 << ""
+                                 << "il valore dell'opzione --pdf è vuoto";
     QTest::newRow("--timeline empty") << QStringList{"--timeline", "", "vinta"} << 2 << ""
                                       << "il valore dell'opzione --timeline è vuoto";
-    QTest::newRow("--pdf last") << QStringList{"vinta", "--pdf"} << 2 << "" << "all'opzione --pdf manca il valore (CARTELLA)";
+    QTest::newRow("--pdf last") << QStringList{"vinta", "--pdf"} << 2 << ""
+                                << "all'opzione --pdf manca il valore (CARTELLA)";
     QTest::newRow("--timeline last") << QStringList{"vinta", "--timeline"} << 2 << ""
                                      << "all'opzione --timeline manca il valore (FILE.png)";
 }
@@ -288,7 +299,8 @@ void TstGiudice::scritturaFallitaStato1()
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
     const QString errori = QString::fromUtf8(p.readAllStandardError());
-    QVERIFY2(errori.contains(QStringLiteral("scrittura del risultato non riuscita: il disco è pieno")), qPrintable(errori));
+    QVERIFY2(errori.contains(QStringLiteral("scrittura del risultato non riuscita: il disco è pieno")),
+             qPrintable(errori));
 }
 
 // Under a file-size limit (ulimit -f) a PDF that crosses it is a failure told, not the end of the judge.
@@ -365,7 +377,7 @@ void TstGiudice::percheNominaLaRegola()
     // The account, then what would change the judgment.
     const Giudizio& dato = *s->giudizio();
     QCOMPARE(m.testo, (spiegazione(*s->decisione()) << titoloAlternative() + QLatin1Char(':')
-                       << righeAlternative(dato.alternative, dato.decisione.esito))
+                                                    << righeAlternative(dato.alternative, dato.decisione.esito))
                           .join(QChar(13)));
     QCOMPARE(s->testosentenza()->toPlainText(), sentenza);   // the window's texts stay as they were
 
@@ -415,28 +427,33 @@ void TstGiudice::archivioTroncato()
 void TstGiudice::documentiSenzaDanni_data()
 {
     QTest::addColumn<QStringList>("argomenti");
-    QTest::addColumn<QString>("prima");      // what out/ holds under the first PDF's name: "", "pdf", "link", "archivio"
+    QTest::addColumn<QString>("prima");   // what out/ holds under the first PDF's name: "", "pdf", "link", "archivio"
     QTest::addColumn<int>("stato");
     QTest::addColumn<QString>("errori");
-    QTest::addColumn<int>("pdf");            // PDFs written by the run, by their numbers: 1 the plain name, 2 "(2)"...
+    QTest::addColumn<int>("pdf");   // PDFs written by the run, by their numbers: 1 the plain name, 2 "(2)"...
 
-    QTest::newRow("--timeline taken for a flag") << QStringList{"--timeline", "casoA", "casoB"} << "" << 1
-                                                 << "casoA: immagine non scritta: un file con questo nome esiste già" << 0;
-    QTest::newRow("--timeline onto the archive judged") << QStringList{"--timeline", "casoA", "casoA"} << "" << 1
-                                                        << "casoA: immagine non scritta: il nome indica un file di questa stessa esecuzione" << 0;
+    QTest::newRow("--timeline taken for a flag")
+        << QStringList{"--timeline", "casoA", "casoB"} << "" << 1
+        << "casoA: immagine non scritta: un file con questo nome esiste già" << 0;
+    QTest::newRow("--timeline onto the archive judged")
+        << QStringList{"--timeline", "casoA", "casoA"} << "" << 1
+        << "casoA: immagine non scritta: il nome indica un file di questa stessa esecuzione" << 0;
     QTest::newRow("--timeline onto the archive judged, even when asked")
-        << QStringList{"--sovrascrivi", "--timeline", "casoA", "casoA"} << "" << 1 << "di questa stessa esecuzione" << 0;
-    QTest::newRow("two cases of the same parties") << QStringList{"--pdf", "out", "casoA", "casoB"} << "" << 0 << "" << 0b110;
-    QTest::newRow("two cases of the same parties, in JSON") << QStringList{"--json", "--pdf", "out", "casoA", "casoB"} << ""
-                                                            << 0 << "" << 0b110;
+        << QStringList{"--sovrascrivi", "--timeline", "casoA", "casoA"} << "" << 1 << "di questa stessa esecuzione"
+        << 0;
+    QTest::newRow("two cases of the same parties")
+        << QStringList{"--pdf", "out", "casoA", "casoB"} << "" << 0 << "" << 0b110;
+    QTest::newRow("two cases of the same parties, in JSON")
+        << QStringList{"--json", "--pdf", "out", "casoA", "casoB"} << "" << 0 << "" << 0b110;
     QTest::newRow("a PDF already there is kept") << QStringList{"--pdf", "out", "casoA"} << "pdf" << 0 << "" << 0b100;
-    QTest::newRow("a PDF already there is replaced when asked") << QStringList{"--sovrascrivi", "--pdf", "out", "casoA"}
-                                                                << "pdf" << 0 << "" << 0b010;
-    QTest::newRow("a planted link is not followed") << QStringList{"--pdf", "out", "casoA"} << "link" << 0 << "" << 0b100;
+    QTest::newRow("a PDF already there is replaced when asked")
+        << QStringList{"--sovrascrivi", "--pdf", "out", "casoA"} << "pdf" << 0 << "" << 0b010;
+    QTest::newRow("a planted link is not followed")
+        << QStringList{"--pdf", "out", "casoA"} << "link" << 0 << "" << 0b100;
     QTest::newRow("a planted link is not followed, even when asked")
         << QStringList{"--sovrascrivi", "--pdf", "out", "casoA"} << "link" << 0 << "" << 0b100;
-    QTest::newRow("an archive under the PDF's name, judged") << QStringList{"--sovrascrivi", "--pdf", "out", "out/pdf"}
-                                                             << "archivio" << 0 << "" << 0b100;
+    QTest::newRow("an archive under the PDF's name, judged")
+        << QStringList{"--sovrascrivi", "--pdf", "out", "out/pdf"} << "archivio" << 0 << "" << 0b100;
     QTest::newRow("the timeline never over a PDF of the run")
         << QStringList{"--sovrascrivi", "--pdf", "out", "--timeline", "out/pdf", "casoA"} << "" << 1
         << "immagine non scritta: il nome indica un file di questa stessa esecuzione" << 0b010;
@@ -452,7 +469,8 @@ void TstGiudice::documentiSenzaDanni()
     QTemporaryDir lavoro;
     QDir qui(lavoro.path());
     QVERIFY(qui.mkpath(QStringLiteral("out")) && qui.mkpath(QStringLiteral("vittima")));
-    const QString nome = DocumentoSentenza::nomeFilePdf(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Società l’Edera"));
+    const QString nome =
+        DocumentoSentenza::nomeFilePdf(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Società l’Edera"));
     const auto numerato = [&](int n) { return n == 1 ? nome : nome.chopped(4) + QStringLiteral(" (%1).pdf").arg(n); };
     const QString primo = qui.filePath(QStringLiteral("out/") + nome);
     for (const char* c : {"casoA", "casoB"})
@@ -519,7 +537,8 @@ void TstGiudice::nienteArrivaCrudoAlTerminale()
     QCOMPARE(uscita.count(QStringLiteral("\nRegola: R1\n")), 3);
     QVERIFY(uscita.contains(QStringLiteral("x\\x0aRegola: R99")));
     QVERIFY(uscita.contains(QStringLiteral("y\\x0dRegola: R98")));
-    QVERIFY2(uscita.contains(QStringLiteral("Rosso\\x0aRegola: R97 \\u202eotsor\\u2028Bianco\\u200b \U0001D504")), qPrintable(uscita));
+    QVERIFY2(uscita.contains(QStringLiteral("Rosso\\x0aRegola: R97 \\u202eotsor\\u2028Bianco\\u200b \U0001D504")),
+             qPrintable(uscita));
     for (const char16_t c : {u'\r', u'\u202E', u'\u2028', u'\u200B'})
         QVERIFY(!uscita.contains(QChar(c)));
 }
@@ -535,7 +554,8 @@ void TstGiudice::uscitaChiusa()
     QVERIFY(p.waitForFinished(60000));
     const QString errori = QString::fromUtf8(p.readAllStandardError());
     QCOMPARE(p.exitCode(), 1);
-    QVERIFY2(errori.contains(QStringLiteral("scrittura del risultato non riuscita: lo standard output è chiuso")), qPrintable(errori));
+    QVERIFY2(errori.contains(QStringLiteral("scrittura del risultato non riuscita: lo standard output è chiuso")),
+             qPrintable(errori));
     QVERIFY(contenuto(png).startsWith("\x89PNG"));
     QVERIFY(!contenuto(png).contains("Regola:"));
 }
@@ -614,8 +634,8 @@ void TstGiudice::moduloDiDisegnoMancante_data()
     QTest::addColumn<QByteArray>("modulo");   // the module beside the judge; none when null
     QTest::addColumn<int>("stato");
     QTest::newRow("a judgment needs no module") << QStringList{file("vinta")} << QByteArray() << 0;
-    QTest::newRow("a PDF without the module") << QStringList{QStringLiteral("--pdf"), QStringLiteral("."), file("vinta")}
-                                              << QByteArray() << 1;
+    QTest::newRow("a PDF without the module")
+        << QStringList{QStringLiteral("--pdf"), QStringLiteral("."), file("vinta")} << QByteArray() << 1;
     QTest::newRow("a timeline with a module that is not a library")
         << QStringList{QStringLiteral("--timeline"), QStringLiteral("linea.png"), file("vinta")}
         << QByteArray("non una libreria\n") << 1;
@@ -648,7 +668,8 @@ void TstGiudice::moduloDiDisegnoMancante()
         QVERIFY2(uscita.contains(QStringLiteral("Regola: R1")), qPrintable(uscita));
         QCOMPARE(errori, QString());
     } else {
-        QVERIFY2(errori.startsWith(QStringLiteral("possidoria-sentenza: il modulo di disegno del programma ")), qPrintable(errori));
+        QVERIFY2(errori.startsWith(QStringLiteral("possidoria-sentenza: il modulo di disegno del programma ")),
+                 qPrintable(errori));
         QVERIFY2(errori.contains(QStringLiteral("libpossidoria-disegno.so")), qPrintable(errori));
         QVERIFY2(errori.endsWith(QStringLiteral("senza di esso non si scrivono né il PDF né l'immagine. "
                                                 "Reinstallare il programma.\n")),

@@ -12,10 +12,7 @@ Q_DECLARE_METATYPE(TipoGiorno)
 
 namespace {
 
-QDate d(const char* testo)
-{
-    return *Date::leggi(QString::fromLatin1(testo));
-}
+QDate d(const char* testo) { return *Date::leggi(QString::fromLatin1(testo)); }
 
 // A possession with no defect: peaceful, public, as owner, never lost, legitimate provenance.
 Fatti caso(Tipologia tipo, const char* inizio, const char* fine, Fede fede, Titolo titolo)
@@ -53,8 +50,7 @@ Fatti riconoscimento(Fatti f, const char* il)
     return f;
 }
 
-template <typename T, typename C>
-Fatti con(Fatti f, std::optional<T> C::*campo, std::type_identity_t<T> valore)
+template <typename T, typename C> Fatti con(Fatti f, std::optional<T> C::*campo, std::type_identity_t<T> valore)
 {
     f.*campo = valore;
     return f;
@@ -80,9 +76,9 @@ void verificaRigiudicando(const Fatti& f, const Decisione& prima, const Alternat
         QVERIFY2(dopo.esito != prima.esito, qPrintable(c.testo));
         QCOMPARE(dopo.chiave, c.regola);
         QCOMPARE(c.esito, dopo.esito);
-        QVERIFY2(c.testo.startsWith(prima.esito == Esito::Perde ? QStringLiteral("Occorrerebbe ")
-                                                                 : QStringLiteral("Se ")),
-                 qPrintable(c.testo));
+        QVERIFY2(
+            c.testo.startsWith(prima.esito == Esito::Perde ? QStringLiteral("Occorrerebbe ") : QStringLiteral("Se ")),
+            qPrintable(c.testo));
         QVERIFY(c.testo.contains(QStringLiteral("(regola ") + c.regola));
     }
     if (a.giorno.tipo == TipoGiorno::Maturerebbe) {
@@ -98,7 +94,7 @@ void verificaRigiudicando(const Fatti& f, const Decisione& prima, const Alternat
     }
 }
 
-} // namespace
+}   // namespace
 
 class TstAlternative : public QObject {
     Q_OBJECT
@@ -121,53 +117,63 @@ void TstAlternative::giorno_data()
     const Fatti ventennio = caso(Tipologia::Proprieta, "3/4/1985", "15/9/2008", Fede::Mala, Titolo::Mancante);
     QTest::newRow("anniversario del ventesimo anno") << ventennio << TipoGiorno::Compiuta << d("3/4/2005") << "R1";
     QTest::newRow("un giorno prima dell'anniversario")
-        << con(ventennio, &Fatti::possessoFine, d("2/4/2005")) << TipoGiorno::Maturerebbe
-        << d("3/4/2005") << "R1";
+        << con(ventennio, &Fatti::possessoFine, d("2/4/2005")) << TipoGiorno::Maturerebbe << d("3/4/2005") << "R1";
     QTest::newRow("29 febbraio: il decimo anno scade il 28")
-        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2015", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Compiuta << d("28/2/2010") << "R5";
+        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2015", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Compiuta
+        << d("28/2/2010") << "R5";
     QTest::newRow("29 febbraio, prima del termine")
-        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2005", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Maturerebbe << d("28/2/2010") << "R5";
+        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2005", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Maturerebbe
+        << d("28/2/2010") << "R5";
     QTest::newRow("29 febbraio in un anno bisestile")
-        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2005", Fede::Mala, Titolo::Mancante) << TipoGiorno::Maturerebbe << d("29/2/2020") << "R1";
-    const Fatti trascritto = con(caso(Tipologia::Proprieta, "1/1/2000", "1/1/2019", Fede::Buona, Titolo::Idoneo), &Fatti::trascrizione,
-                                 d("1/6/2003"));
+        << caso(Tipologia::Proprieta, "29/2/2000", "1/1/2005", Fede::Mala, Titolo::Mancante) << TipoGiorno::Maturerebbe
+        << d("29/2/2020") << "R1";
+    const Fatti trascritto = con(caso(Tipologia::Proprieta, "1/1/2000", "1/1/2019", Fede::Buona, Titolo::Idoneo),
+                                 &Fatti::trascrizione, d("1/6/2003"));
     QTest::newRow("dieci anni dalla trascrizione") << trascritto << TipoGiorno::Compiuta << d("1/6/2013") << "R5";
     QTest::newRow("dieci anni dalla trascrizione, prima del termine")
-        << con(trascritto, &Fatti::possessoFine, d("1/1/2012")) << TipoGiorno::Maturerebbe
-        << d("1/6/2013") << "R5";
-    const Fatti interrotto = perdita(caso(Tipologia::Proprieta, "1/3/1970", "15/9/2012", Fede::Mala, Titolo::Mancante), "1/4/1975", "30/6/1978");
+        << con(trascritto, &Fatti::possessoFine, d("1/1/2012")) << TipoGiorno::Maturerebbe << d("1/6/2013") << "R5";
+    const Fatti interrotto = perdita(caso(Tipologia::Proprieta, "1/3/1970", "15/9/2012", Fede::Mala, Titolo::Mancante),
+                                     "1/4/1975", "30/6/1978");
     QTest::newRow("nuovo ventennio dal recupero del possesso")
         << interrotto << TipoGiorno::Compiuta << d("30/6/1998") << "R1";
     QTest::newRow("nuovo ventennio dal recupero, non ancora compiuto")
-        << con(interrotto, &Fatti::possessoFine, d("1/1/1995")) << TipoGiorno::Maturerebbe
-        << d("30/6/1998") << "R1";
+        << con(interrotto, &Fatti::possessoFine, d("1/1/1995")) << TipoGiorno::Maturerebbe << d("30/6/1998") << "R1";
     QTest::newRow("nuovo ventennio dal riconoscimento")
-        << riconoscimento(caso(Tipologia::Proprieta, "1/6/1988", "1/1/2016", Fede::Mala, Titolo::Mancante), "12/5/2004") << TipoGiorno::Maturerebbe
-        << d("12/5/2024") << "R1";
+        << riconoscimento(caso(Tipologia::Proprieta, "1/6/1988", "1/1/2016", Fede::Mala, Titolo::Mancante), "12/5/2004")
+        << TipoGiorno::Maturerebbe << d("12/5/2024") << "R1";
     QTest::newRow("mala fede: il termine lungo")
-        << caso(Tipologia::Proprieta, "12/1/2006", "5/5/2019", Fede::Mala, Titolo::Idoneo) << TipoGiorno::Maturerebbe << d("12/1/2026") << "R1";
+        << caso(Tipologia::Proprieta, "12/1/2006", "5/5/2019", Fede::Mala, Titolo::Idoneo) << TipoGiorno::Maturerebbe
+        << d("12/1/2026") << "R1";
     QTest::newRow("consegna di un mobile in buona fede")
-        << caso(Tipologia::BeniMobili, "14/2/2021", "14/8/2022", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Compiuta << d("14/2/2021") << "R41";
+        << caso(Tipologia::BeniMobili, "14/2/2021", "14/8/2022", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Compiuta
+        << d("14/2/2021") << "R41";
     QTest::newRow("fine provata dal convenuto: il possesso che prosegue")
-        << con(con(caso(Tipologia::Proprieta, "1/1/1990", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::ledateFine, d("1/1/2005")),
+        << con(con(caso(Tipologia::Proprieta, "1/1/1990", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::ledateFine,
+                   d("1/1/2005")),
                &Fatti::provaFineDate, ProvaLunga::Testimoni)
         << TipoGiorno::Maturerebbe << d("1/1/2010") << "R1";
 
-    QTest::newRow("demanio pubblico") << caso(Tipologia::DemanioPubblico, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Irraggiungibile << QDate()
-                                      << "";
+    QTest::newRow("demanio pubblico") << caso(Tipologia::DemanioPubblico, "1/1/1950", "1/1/2020", Fede::Buona,
+                                              Titolo::Idoneo)
+                                      << TipoGiorno::Irraggiungibile << QDate() << "";
     QTest::newRow("servitù non apparente")
-        << caso(Tipologia::ServituNonApparenti, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo) << TipoGiorno::Irraggiungibile << QDate() << "";
-    QTest::newRow("detenzione") << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::animo, Animo::PerContoAltrui)
+        << caso(Tipologia::ServituNonApparenti, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo)
+        << TipoGiorno::Irraggiungibile << QDate() << "";
+    QTest::newRow("detenzione") << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante),
+                                       &Fatti::animo, Animo::PerContoAltrui)
                                 << TipoGiorno::Irraggiungibile << QDate() << "";
     QTest::newRow("atti di tolleranza provati")
-        << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::obiezioneModo, ProvaRequisito::Tolleranza)
+        << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::obiezioneModo,
+               ProvaRequisito::Tolleranza)
         << TipoGiorno::Irraggiungibile << QDate() << "";
     QTest::newRow("violenza senza il giorno in cui è cessata")
-        << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::modo, Modo::ViolentoClandestino) << TipoGiorno::Irraggiungibile
-        << QDate() << "";
+        << con(caso(Tipologia::Proprieta, "1/1/2010", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::modo,
+               Modo::ViolentoClandestino)
+        << TipoGiorno::Irraggiungibile << QDate() << "";
     QTest::newRow("interruzione dichiarata senza date")
-        << con(caso(Tipologia::Proprieta, "1/1/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::interruzione, Interruzione::OltreUnAnno) << TipoGiorno::Irraggiungibile
-        << QDate() << "";
+        << con(caso(Tipologia::Proprieta, "1/1/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::interruzione,
+               Interruzione::OltreUnAnno)
+        << TipoGiorno::Irraggiungibile << QDate() << "";
 }
 
 void TstAlternative::giorno()
@@ -194,30 +200,38 @@ void TstAlternative::cambiamenti_data()
     QTest::addColumn<QString>("firma");
 
     QTest::newRow("ventennio vinto: i difetti che il convenuto potrebbe provare")
-        << caso(Tipologia::Proprieta, "3/4/1985", "15/9/2008", Fede::Mala, Titolo::Mancante) << "R:R2 R:R3 R:R4 D:RF@16/9/1988";
+        << caso(Tipologia::Proprieta, "3/4/1985", "15/9/2008", Fede::Mala, Titolo::Mancante)
+        << "R:R2 R:R3 R:R4 D:RF@16/9/1988";
     QTest::newRow("decennio vinto: titolo e buona fede prima")
-        << caso(Tipologia::Proprieta, "10/6/2009", "20/11/2021", Fede::Buona, Titolo::Idoneo) << "R:R10 R:R9 R:R6 D:RF@21/11/2011";
+        << caso(Tipologia::Proprieta, "10/6/2009", "20/11/2021", Fede::Buona, Titolo::Idoneo)
+        << "R:R10 R:R9 R:R6 D:RF@21/11/2011";
     QTest::newRow("mala fede e nessun titolo: occorrono entrambi, o un inizio anteriore")
         << caso(Tipologia::Proprieta, "12/1/2006", "5/5/2019", Fede::Mala, Titolo::Mancante) << "R:R5 D:R1@5/5/1999";
     QTest::newRow("clandestinità provata dal convenuto")
-        << con(caso(Tipologia::Proprieta, "1/7/2008", "1/9/2021", Fede::Buona, Titolo::Idoneo), &Fatti::obiezioneModo, ProvaRequisito::Testimoni) << "O:R5 D:R5@1/9/2011";
+        << con(caso(Tipologia::Proprieta, "1/7/2008", "1/9/2021", Fede::Buona, Titolo::Idoneo), &Fatti::obiezioneModo,
+               ProvaRequisito::Testimoni)
+        << "O:R5 D:R5@1/9/2011";
     QTest::newRow("atti di tolleranza provati")
-        << con(caso(Tipologia::Proprieta, "1/1/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::obiezioneAnimo, ProvaRequisito::Tolleranza)
+        << con(caso(Tipologia::Proprieta, "1/1/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), &Fatti::obiezioneAnimo,
+               ProvaRequisito::Tolleranza)
         << "O:R1";
-    QTest::newRow("perdita del possesso oltre l'anno")
-        << perdita(caso(Tipologia::Proprieta, "1/1/1990", "1/1/2015", Fede::Mala, Titolo::Mancante), "1/4/2000", "30/6/2001")
-        << "O:R1 R:R1 D:R1@31/3/1980 D:R1@1/4/2001 D:R1@30/6/2000";
+    QTest::newRow("perdita del possesso oltre l'anno") << perdita(
+        caso(Tipologia::Proprieta, "1/1/1990", "1/1/2015", Fede::Mala, Titolo::Mancante), "1/4/2000", "30/6/2001")
+                                                       << "O:R1 R:R1 D:R1@31/3/1980 D:R1@1/4/2001 D:R1@30/6/2000";
     // The twenty years were complete on 1/3/2000: a loss of possession begun that day would still
     // have interrupted them.
-    QTest::newRow("perdita del possesso dopo il compimento")
-        << perdita(caso(Tipologia::Proprieta, "1/3/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), "10/4/2005", "1/6/2008")
-        << "R:R3 R:R4 D:R2@10/4/1985 D:R2@1/3/2000";
+    QTest::newRow("perdita del possesso dopo il compimento") << perdita(
+        caso(Tipologia::Proprieta, "1/3/1980", "1/1/2015", Fede::Mala, Titolo::Mancante), "10/4/2005", "1/6/2008")
+                                                             << "R:R3 R:R4 D:R2@10/4/1985 D:R2@1/3/2000";
     // The three years run from the transcription, when it comes after the start (art. 1162).
     QTest::newRow("mobili registrati: tre anni dalla trascrizione")
-        << con(caso(Tipologia::MobiliRegistrati, "1/3/2017", "1/5/2020", Fede::Buona, Titolo::Idoneo), &Fatti::trascrizione, d("1/6/2017"))
+        << con(caso(Tipologia::MobiliRegistrati, "1/3/2017", "1/5/2020", Fede::Buona, Titolo::Idoneo),
+               &Fatti::trascrizione, d("1/6/2017"))
         << "D:R44@1/5/2010 D:R45@1/5/2017";
-    QTest::newRow("demanio pubblico: nulla da proporre") << caso(Tipologia::DemanioPubblico, "1/1/1950", "1/1/2020", Fede::Mala, Titolo::Mancante) << "";
-    QTest::newRow("servitù non apparente: nulla da proporre") << caso(Tipologia::ServituNonApparenti, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo) << "";
+    QTest::newRow("demanio pubblico: nulla da proporre")
+        << caso(Tipologia::DemanioPubblico, "1/1/1950", "1/1/2020", Fede::Mala, Titolo::Mancante) << "";
+    QTest::newRow("servitù non apparente: nulla da proporre")
+        << caso(Tipologia::ServituNonApparenti, "1/1/1950", "1/1/2020", Fede::Buona, Titolo::Idoneo) << "";
 }
 
 void TstAlternative::cambiamenti()
@@ -271,11 +285,12 @@ void TstAlternative::testiDellaSezione()
     const Fatti f = caso(Tipologia::Proprieta, "12/1/2006", "5/5/2019", Fede::Mala, Titolo::Mancante);
     const Decisione decisione = decidi(f);
     const Alternative a = cercaAlternative(f, decisione);
-    QCOMPARE(a.cambiamenti.front().testo,
-             QStringLiteral("Occorrerebbe provare un titolo idoneo a trasferire il diritto, debitamente trascritto e la "
-                            "buona fede del possessore, che la legge presume (art. 1147): l'attore vincerebbe (regola "
-                            "R5: termine di 10 anni dell'art. 1159, decorso dal 12/1/2006, usucapione compiuta il "
-                            "12/1/2016)."));
+    QCOMPARE(
+        a.cambiamenti.front().testo,
+        QStringLiteral("Occorrerebbe provare un titolo idoneo a trasferire il diritto, debitamente trascritto e la "
+                       "buona fede del possessore, che la legge presume (art. 1147): l'attore vincerebbe (regola "
+                       "R5: termine di 10 anni dell'art. 1159, decorso dal 12/1/2006, usucapione compiuta il "
+                       "12/1/2016)."));
     const QStringList righe = righeAlternative(a, decisione.esito);
     QCOMPARE(righe.size(), 3);
     QCOMPARE(righe[0], a.giorno.testo);

@@ -28,10 +28,16 @@ namespace {
 Causa casoCompleto()
 {
     Causa c;
-    c.testi = {QStringLiteral("Niccolò Ferrè"), QStringLiteral("Società l’Edera, in liquidazione"),
-               QStringLiteral("fondo rustico del valore di 150.000 €"), QStringLiteral("Città di Castello"),
-               QStringLiteral("8/12/1980"), QStringLiteral("1/3/2005"),
-               QStringLiteral("10/1/1981"), QStringLiteral("1/3/2005"), {}, {}};
+    c.testi = {QStringLiteral("Niccolò Ferrè"),
+               QStringLiteral("Società l’Edera, in liquidazione"),
+               QStringLiteral("fondo rustico del valore di 150.000 €"),
+               QStringLiteral("Città di Castello"),
+               QStringLiteral("8/12/1980"),
+               QStringLiteral("1/3/2005"),
+               QStringLiteral("10/1/1981"),
+               QStringLiteral("1/3/2005"),
+               {},
+               {}};
     DatiCausa& s = c.scelte;
     s.tipologia = Tipologia::ServituNonApparenti;
     s.interruzione = Interruzione::Nessuna, s.modo = Modo::PacificoPubblico, s.animo = Animo::DaTitolare;
@@ -44,9 +50,10 @@ Causa casoCompleto()
 }
 
 // Its file, byte by byte in Windows-1252 (ò F2, è E8, à E0, ’ 92, € 80).
-const QByteArray record1 = QByteArrayLiteral(
-    "\"Niccol\xF2 Ferr\xE8\",\"Societ\xE0 l\x92" "Edera, in liquidazione\","
-    "\"fondo rustico del valore di 150.000 \x80\",\"Citt\xE0 di Castello\",7\r\n");
+const QByteArray record1 =
+    QByteArrayLiteral("\"Niccol\xF2 Ferr\xE8\",\"Societ\xE0 l\x92"
+                      "Edera, in liquidazione\","
+                      "\"fondo rustico del valore di 150.000 \x80\",\"Citt\xE0 di Castello\",7\r\n");
 const QByteArray record2 = QByteArrayLiteral("\"8/12/1980\",\"1/3/2005\",3,2,2,1,1,2\r\n");
 const QByteArray record3 = QByteArrayLiteral("\"10/1/1981\",\"1/3/2005\",10,2\r\n");
 const QByteArray record4 = QByteArrayLiteral("\"\",\"\",,\r\n");
@@ -119,10 +126,7 @@ bool diventaUtenteComune()
     return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
 }
 
-QByteArray comeRisposta(const EsitoScrittura& e)
-{
-    return (e.riuscita ? "1" : "0") + e.errore.toUtf8();
-}
+QByteArray comeRisposta(const EsitoScrittura& e) { return (e.riuscita ? "1" : "0") + e.errore.toUtf8(); }
 
 // Records 3..9 of a case emptied from record `da` on (1-based), as a short file leaves them.
 Causa senzaRecordDa(Causa c, int da)
@@ -155,18 +159,17 @@ QString difettoDiLettura(const QByteArray& dati, bool* valida = nullptr)
         return {};   // a hand-made field such as ab"c: nothing to write back faithfully
     const QByteArray riscritto = scriviArchivio(l.causa);
     const LetturaArchivio diNuovo = leggiArchivio(riscritto);
-    if (!diNuovo.valido || lettiComeTesto(diNuovo.letti) != QLatin1String("111111111")
-        || !(diNuovo.causa == l.causa))
-        return QStringLiteral("rewritten case reads back different: ") + QString::fromLatin1(riscritto.toPercentEncoding());
+    if (!diNuovo.valido || lettiComeTesto(diNuovo.letti) != QLatin1String("111111111") || !(diNuovo.causa == l.causa))
+        return QStringLiteral("rewritten case reads back different: ")
+               + QString::fromLatin1(riscritto.toPercentEncoding());
     if (scriviArchivio(diNuovo.causa) != riscritto)
         return QStringLiteral("second rewrite differs");
     return {};
 }
 
-} // namespace
+}   // namespace
 
-class TstArchivio : public QObject
-{
+class TstArchivio : public QObject {
     Q_OBJECT
 
 private slots:
@@ -205,7 +208,8 @@ private slots:
         zeri.testi.interruzioneInizio = QStringLiteral("  3/4/1990 ");
         QTest::newRow("zero, negativo, spazi dentro le virgolette")
             << zeri
-            << record1 + record2 + record3 + QByteArray("\"  3/4/1990 \",\"\",2,\r\n0\r\n1\r\n2\r\n4\r\n-1\r\n") + fattiVuoti;
+            << record1 + record2 + record3 + QByteArray("\"  3/4/1990 \",\"\",2,\r\n0\r\n1\r\n2\r\n4\r\n-1\r\n")
+                   + fattiVuoti;
 
         // "NiccolÃ² FerrÃ¨" in Western bytes is "Niccolò Ferrè" in UTF-8: the byte 0xFF after the
         // first closing quote keeps the file from reading back as another name.
@@ -219,15 +223,23 @@ private slots:
         polacco.testi.attore = QStringLiteral("Łukasz Żółw");
         QTest::newRow("lettere oltre la codifica occidentale: tutto in UTF-8")
             << polacco
-            << QStringDecoder("windows-1252").decode(fileCompleto).operator QString()
-                   .replace(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Łukasz Żółw")).toUtf8()
+            << QStringDecoder("windows-1252")
+                       .decode(fileCompleto)
+                       .
+                       operator QString()
+                       .replace(QStringLiteral("Niccolò Ferrè"), QStringLiteral("Łukasz Żółw"))
+                       .toUtf8()
                    + fattiVuoti;
         Causa rovesciato = casoCompleto();
         rovesciato.testi.luogo = QStringLiteral("Pisa\u202Eo\u200B");
         QTest::newRow("caratteri di formato conservati")
             << rovesciato
-            << QStringDecoder("windows-1252").decode(fileCompleto).operator QString()
-                   .replace(QStringLiteral("Città di Castello"), rovesciato.testi.luogo).toUtf8()
+            << QStringDecoder("windows-1252")
+                       .decode(fileCompleto)
+                       .
+                       operator QString()
+                       .replace(QStringLiteral("Città di Castello"), rovesciato.testi.luogo)
+                       .toUtf8()
                    + fattiVuoti;
 
         QTest::newRow("occidentale che passerebbe per UTF-8")
@@ -258,10 +270,11 @@ private slots:
         unaRiga.replace(",7\r\n", ",7,");
         QTest::newRow("fine riga come virgola") << unaRiga << "111111111" << caso << "";
         QTest::newRow("campi uno per riga")
-            << QByteArray(record1).replace("\",\"", "\"\r\n\"") + record2 + record3 + record4 + obiezioni
-            << "111111111" << caso << "";
+            << QByteArray(record1).replace("\",\"", "\"\r\n\"") + record2 + record3 + record4 + obiezioni << "111111111"
+            << caso << "";
         QTest::newRow("LF soli e spazi iniziali")
-            << QByteArray(fileCompleto).replace("\r\n", "\n  ").replace("\",\"", "\", \t\"") << "111111111" << caso << "";
+            << QByteArray(fileCompleto).replace("\r\n", "\n  ").replace("\",\"", "\", \t\"") << "111111111" << caso
+            << "";
         QTest::newRow("CR soli") << QByteArray(fileCompleto).replace("\r\n", "\r") << "111111111" << caso << "";
         QTest::newRow("resto dopo le virgolette ignorato")
             << QByteArray(fileCompleto).replace("\"1/3/2005\",3", "\"1/3/2005\"xyz ,3") << "111111111" << caso << "";
@@ -270,13 +283,16 @@ private slots:
 
         // Files of every version before the tenth record: its facts empty, the interruption's kind
         // left to its start proof.
-        QTest::newRow("nove record e righe vuote dopo") << fileCompleto + "\r\n\r\n  \r\n" << "111111111" << caso << "";
+        QTest::newRow("nove record e righe vuote dopo") << fileCompleto + "\r\n\r\n  \r\n"
+                                                        << "111111111" << caso << "";
         Causa conFatti = caso;
         conFatti.testi.trascrizione = QStringLiteral("2/2/1981");
         conFatti.scelte.atto = AttoInterruttivo::Riconoscimento;
-        QTest::newRow("decimo record") << fileCompleto + "\"2/2/1981\",\"\",3,,\r\n" << "111111111" << conFatti << "";
+        QTest::newRow("decimo record") << fileCompleto + "\"2/2/1981\",\"\",3,,\r\n"
+                                       << "111111111" << conFatti << "";
         QTest::newRow("decimo record danneggiato: i fatti successivi restano vuoti")
-            << fileCompleto + "\"2/2/1981\",\"\",tre,,\r\n" << "111111111" << caso << "";
+            << fileCompleto + "\"2/2/1981\",\"\",tre,,\r\n"
+            << "111111111" << caso << "";
 
         Causa senzaDate = caso;
         senzaDate.testi.ledateInizio.clear(), senzaDate.testi.ledateFine.clear();
@@ -318,13 +334,13 @@ private slots:
         QTest::newRow("salvato in UTF-8 da un editor") << inUtf8 << "111111111" << caso << "";
         QTest::newRow("UTF-8 con segno d'ordine") << "\xEF\xBB\xBF" + inUtf8 << "111111111" << caso << "";
         QTest::newRow("UTF-8 guastato da un byte occidentale: tutto occidentale")
-            << QByteArray(inUtf8).replace("\xC3\xA0 di Castello", "\xE0 di Castello") << "111111111"
-            << [&] {
-                   Causa c = caso;
-                   for (QString* t : {&c.testi.attore, &c.testi.convenuto, &c.testi.bene})
-                       *t = QStringDecoder("windows-1252").decode(t->toUtf8());
-                   return c;
-               }()
+            << QByteArray(inUtf8).replace("\xC3\xA0 di Castello", "\xE0 di Castello") << "111111111" <<
+            [&] {
+                Causa c = caso;
+                for (QString* t : {&c.testi.attore, &c.testi.convenuto, &c.testi.bene})
+                    *t = QStringDecoder("windows-1252").decode(t->toUtf8());
+                return c;
+            }()
             << "";
 
         QByteArray alLimite = fileCompleto;
@@ -347,7 +363,8 @@ private slots:
         rifiuto("acquisto 3", QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",3,2,2,1,1,3"), "possesso");
         rifiuto("modo non numerico", QByteArray(fileCompleto).replace(",3,2,2,1,1,2", ",3,x,2,1,1,2"),
                 "nei dati sul possesso il campo 4 non è un numero");
-        rifiuto("record 2 incompleto", record1 + "\"8/12/1980\",\"1/3/2005\",3,2,2,1,1\r\n", "mancano i dati sul possesso");
+        rifiuto("record 2 incompleto", record1 + "\"8/12/1980\",\"1/3/2005\",3,2,2,1,1\r\n",
+                "mancano i dati sul possesso");
         rifiuto("solo il record 1", record1, "mancano i dati sul possesso");
         rifiuto("virgolette mai chiuse", "\"Niccol\xF2,7\r\nx,y,1,1,1\r\n", "mancano i dati della causa");
         rifiuto("testo qualsiasi", "Caro amico, ti scrivo\r\n", "mancano i dati della causa");
@@ -359,7 +376,8 @@ private slots:
         rifiuto("interrotto dentro il record 3", record1 + record2 + "\"10/1/1981\",\"1/3", troncato);
         rifiuto("record 3 a metà, un campo per riga", record1 + record2 + "\"10/1/1981\"\r\n", troncato);
         rifiuto("virgola in fondo apre un campo vuoto", record1 + record2 + record3 + record4 + "3,", troncato);
-        rifiuto("record 2 senza a capo", record1 + record2.chopped(2), "il file è incompleto: mancano i dati sul possesso");
+        rifiuto("record 2 senza a capo", record1 + record2.chopped(2),
+                "il file è incompleto: mancano i dati sul possesso");
         // Nine records or a cut file: missing objections would read as never raised.
         rifiuto("solo i record 1 e 2", record1 + record2, "il file è incompleto: finisce dopo 2 delle nove righe");
         rifiuto("fino al record 6", record1 + record2 + record3 + record4 + "3\r\n1\r\n",
@@ -375,7 +393,8 @@ private slots:
         quasiVuota.testi.attore = QStringLiteral("Rossi");
         QVERIFY(sembraArchivio(QByteArrayView(scriviArchivio(quasiVuota))));
         QVERIFY(sembraArchivio(QByteArrayView(scriviArchivio(Causa{}))));
-        for (const char* altro : {"", "Caro amico, ti scrivo\r\n", "\"solo una riga\"\r\n", "\"a\",\"b\" senza altre righe"})
+        for (const char* altro :
+             {"", "Caro amico, ti scrivo\r\n", "\"solo una riga\"\r\n", "\"a\",\"b\" senza altre righe"})
             QVERIFY2(!sembraArchivio(QByteArrayView(altro)), altro);
         QVERIFY(!sembraArchivio(QStringLiteral("/percorso/che/non/esiste")));
     }
@@ -410,14 +429,18 @@ private slots:
             const LetturaArchivio l = leggiArchivio(fileCompleto.left(n));
             // Records whole before the cut (a CR alone ends a line too); 0 when the cut is inside one.
             const int interi = int(fineRecord.indexOf(n > 0 && fileCompleto[n - 1] == '\r' ? n + 1 : n)) + 1;
-            const QString dove = QStringLiteral("cut after %1 bytes (%2 records whole): %3").arg(n).arg(interi).arg(l.errore);
+            const QString dove =
+                QStringLiteral("cut after %1 bytes (%2 records whole): %3").arg(n).arg(interi).arg(l.errore);
             if (interi < 9) {
-                QVERIFY2(!l.valido && l.errore.startsWith(n ? QStringLiteral("il file è incompleto") : QStringLiteral("il file è vuoto")),
+                QVERIFY2(!l.valido
+                             && l.errore.startsWith(n ? QStringLiteral("il file è incompleto")
+                                                      : QStringLiteral("il file è vuoto")),
                          qPrintable(dove));
                 continue;
             }
             QVERIFY2(l.valido, qPrintable(dove));
-            QCOMPARE(lettiComeTesto(l.letti), QString(interi, QLatin1Char('1')) + QString(9 - interi, QLatin1Char('0')));
+            QCOMPARE(lettiComeTesto(l.letti),
+                     QString(interi, QLatin1Char('1')) + QString(9 - interi, QLatin1Char('0')));
             QVERIFY2(l.causa == senzaRecordDa(casoCompleto(), interi + 1), qPrintable(dove));
         }
     }
@@ -453,9 +476,9 @@ private slots:
             // Any number in the answers of records 3..9, as an archive may hold them.
             using D = DatiCausa;
             d.tipologia = Tipologia(caso.bounded(1, 13));
-            const CampoRisposta possesso[] = {CampoRisposta::di<&D::interruzione>(), CampoRisposta::di<&D::modo>(),
-                                              CampoRisposta::di<&D::animo>(), CampoRisposta::di<&D::provenienza>(),
-                                              CampoRisposta::di<&D::fede>(), CampoRisposta::di<&D::titolo>()};
+            const CampoRisposta possesso[] = {
+                CampoRisposta::di<&D::interruzione>(), CampoRisposta::di<&D::modo>(), CampoRisposta::di<&D::animo>(),
+                CampoRisposta::di<&D::provenienza>(),  CampoRisposta::di<&D::fede>(), CampoRisposta::di<&D::titolo>()};
             for (size_t i = 0; i < 6; ++i)
                 possesso[i].imposta(d, qint16(caso.bounded(1, Archivio::pulsantiPossesso[i] + 1)));
             for (const CampoRisposta& r :
@@ -506,7 +529,8 @@ private slots:
             }
             bool valida = false;
             const QString difetto = difettoDiLettura(dati, &valida);
-            QVERIFY2(difetto.isEmpty(), qPrintable(difetto + QStringLiteral(" <- ") + QString::fromLatin1(dati.toPercentEncoding())));
+            QVERIFY2(difetto.isEmpty(),
+                     qPrintable(difetto + QStringLiteral(" <- ") + QString::fromLatin1(dati.toPercentEncoding())));
             validi += valida;
         }
         // The mangled files must reach the accepting paths often enough to mean something.
@@ -528,7 +552,8 @@ private slots:
         riga("virgola, a capo, tabulazione", QStringLiteral("a,b\r\nc\td"), QStringLiteral("a,b\r\nc\td"));
         riga("virgolette doppie", QStringLiteral("Mario \"il Rosso\""), QStringLiteral("Mario il Rosso"),
              QStringLiteral("le virgolette doppie (\")"));
-        riga("NUL", QString(QChar(0)) + QStringLiteral("x"), QStringLiteral("x"), QStringLiteral("il carattere nullo (U+0000)"));
+        riga("NUL", QString(QChar(0)) + QStringLiteral("x"), QStringLiteral("x"),
+             QStringLiteral("il carattere nullo (U+0000)"));
         riga("surrogato isolato", QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), QStringLiteral("ab"),
              QStringLiteral("un carattere incompleto (U+D800, metà di una coppia)"));
         riga("surrogato basso isolato in fondo", QStringLiteral("a") + QChar(0xDC00), QStringLiteral("a"),
@@ -585,6 +610,7 @@ private slots:
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QByteArray>("dati");
         QTest::addColumn<QString>("motivo");
+        // clang-format off
         QTest::newRow("mancante") << "nessuno" << QByteArray() << "il file non esiste";
         QTest::newRow("nome non UTF-8") << "non utf8" << fileCompleto << "il nome del file non è scritto in UTF-8";
         QTest::newRow("nome con U+FFFD che non esiste") << "sostituto" << QByteArray() << "il file non esiste";
@@ -596,6 +622,7 @@ private slots:
         QTest::newRow("binario") << "file" << QByteArray::fromHex("7f454c460201010000000000") << "dati binari";
         QTest::newRow("illeggibile") << "illeggibile" << fileCompleto << "non si hanno i permessi per leggere il file";
         QTest::newRow("coda (FIFO) senza scrittori: nessuna attesa") << "coda" << QByteArray() << "non è un file ma una coda (FIFO)";
+        // clang-format on
         QTest::newRow("cartella che non si può attraversare")
             << "chiusa" << fileCompleto << "non si hanno i permessi per entrare nella cartella che contiene il file";
     }
@@ -630,14 +657,15 @@ private slots:
             scrivi(percorso, dati);
         }
         if (tipo == QLatin1String("illeggibile") || tipo == QLatin1String("chiusa")) {
-            QFile::setPermissions(dir.path(), tipo == QLatin1String("chiusa")
-                                                  ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                                  : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            QFile::setPermissions(dir.path(),
+                                  tipo == QLatin1String("chiusa")
+                                      ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                            | QFile::ExeOther);
             if (tipo == QLatin1String("illeggibile"))
                 QFile::setPermissions(percorso, QFile::WriteOwner);
-            const auto risposta = inFiglio([&] {
-                return diventaUtenteComune() ? leggiFileArchivio(percorso).errore.toUtf8() : QByteArray("!");
-            });
+            const auto risposta = inFiglio(
+                [&] { return diventaUtenteComune() ? leggiFileArchivio(percorso).errore.toUtf8() : QByteArray("!"); });
             QVERIFY(risposta && *risposta != "!");
             errore = QString::fromUtf8(*risposta);
         } else {
@@ -647,7 +675,8 @@ private slots:
         }
         if (!daTogliere.isEmpty())
             ::unlink(daTogliere.constData());
-        const QString inizio = QStringLiteral("Impossibile aprire l'archivio «%1»: ").arg(QDir::toNativeSeparators(percorso));
+        const QString inizio =
+            QStringLiteral("Impossibile aprire l'archivio «%1»: ").arg(QDir::toNativeSeparators(percorso));
         QVERIFY2(errore.startsWith(inizio) && errore.contains(motivo) && errore.endsWith('.'), qPrintable(errore));
     }
 
@@ -658,10 +687,12 @@ private slots:
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<bool>("collegamento");
         QTest::addColumn<QString>("motivo");
+        // clang-format off
         QTest::newRow("coda (FIFO)") << "coda" << false << "il nome indica una coda (FIFO), non un file";
         QTest::newRow("collegamento a una coda") << "coda" << true << "il nome indica una coda (FIFO), non un file";
         QTest::newRow("dispositivo") << "dispositivo" << false << "il nome indica un dispositivo, non un file";
         QTest::newRow("collegamento a un dispositivo") << "dispositivo" << true << "il nome indica un dispositivo, non un file";
+        // clang-format on
     }
     void salvataggioSuNonFile()
     {
@@ -695,7 +726,8 @@ private slots:
         QStringList attesi{QStringLiteral("speciale")};
         if (collegamento)
             attesi.prepend(QStringLiteral("Possidoria-dati-collegamento"));
-        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+        QCOMPARE(QDir(tmp.path())
+                     .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
                  attesi);
     }
 
@@ -704,20 +736,26 @@ private slots:
     {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("motivo");
+        // clang-format off
         QTest::newRow("cartella in sola lettura") << "cartella" << "non si hanno i permessi per scrivere nella cartella";
         QTest::newRow("file in sola lettura") << "file" << "il file è protetto dalla scrittura";
         QTest::newRow("scrittura interrotta da un limite di dimensione") << "limite" << "la scrittura non è stata completata";
         QTest::newRow("cartella mancante") << "mancante" << "la cartella non esiste";
         QTest::newRow("nome di una cartella") << "nome cartella" << "il nome indica una cartella";
+        // clang-format on
         QTest::newRow("testo con virgolette doppie")
-            << "virgolette" << "il testo «Mario \"il Rosso\"» contiene le virgolette doppie (\"), che l'archivio non può registrare";
+            << "virgolette"
+            << "il testo «Mario \"il Rosso\"» contiene le virgolette doppie (\"), che l'archivio non può registrare";
         QTest::newRow("nuovo file oltre il limite: nessun file precedente")
-            << "limite, nuovo" << "la scrittura non è stata completata (il file supererebbe la dimensione massima "
-                                  "consentita); il file non è stato creato.";
+            << "limite, nuovo"
+            << "la scrittura non è stata completata (il file supererebbe la dimensione massima "
+               "consentita); il file non è stato creato.";
         QTest::newRow("cartella condivisa, file di un altro utente")
-            << "condivisa" << "la cartella è condivisa e solo il proprietario del file può sostituirlo";
+            << "condivisa"
+            << "la cartella è condivisa e solo il proprietario del file può sostituirlo";
         QTest::newRow("cartella che non si può attraversare")
-            << "chiusa" << "non si hanno i permessi per entrare nella cartella che contiene il file";
+            << "chiusa"
+            << "non si hanno i permessi per entrare nella cartella che contiene il file";
     }
     void salvataggioFallito()
     {
@@ -744,9 +782,11 @@ private slots:
                 QSKIP("needs root to hand the file to another user");
             QFile::setPermissions(tmp.path(), tutti);
             if (caso == QLatin1String("cartella"))
-                QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+                QFile::setPermissions(cartella,
+                                      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
             else if (caso == QLatin1String("chiusa"))
-                QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther);
+                QFile::setPermissions(cartella,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther);
             else if (caso == QLatin1String("condivisa"))
                 QVERIFY(chmod(QFile::encodeName(cartella).constData(), 01777) == 0);
             else
@@ -754,7 +794,8 @@ private slots:
             if (caso == QLatin1String("file"))
                 QFile::setPermissions(vecchio, QFile::ReadOwner | QFile::ReadOther);
             if (caso == QLatin1String("condivisa"))
-                QFile::setPermissions(vecchio, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+                QFile::setPermissions(vecchio,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
             const auto risposta = inFiglio([&] {
                 if (limite) {
                     signal(SIGXFSZ, SIG_IGN);
@@ -781,7 +822,8 @@ private slots:
         }
 
         QVERIFY(!esito.riuscita);
-        const QString inizio = QStringLiteral("Impossibile salvare l'archivio «%1»: ").arg(QDir::toNativeSeparators(bersaglio));
+        const QString inizio =
+            QStringLiteral("Impossibile salvare l'archivio «%1»: ").arg(QDir::toNativeSeparators(bersaglio));
         QVERIFY2(esito.errore.startsWith(inizio) && esito.errore.contains(motivo), qPrintable(esito.errore));
         QVERIFY2(!esito.errore.contains(QLatin1String("Operation")) && !esito.errore.contains(QLatin1String("denied")),
                  qPrintable(esito.errore));

@@ -18,18 +18,24 @@ namespace {
 
 // Comment texts the judgment must give word for word.
 const QString commentoR4 = u" deve dimostrare quando il titolo è mutato."_s;
-const QString commentoR9 = u"La buona fede è imprescindibile e se viene provata la mala fede dalla controparte la causa è persa."_s;
-const QString commentoR16R22 = u" deve verificare se, entro l'anno dallo spoglio, ha proposto l'azione diretta a ricuperare il possesso (art. 1168): se il possesso è stato così ricuperato, l'interruzione si ha come non avvenuta (art. 1167, secondo comma); altrimenti il tempo decorre di nuovo dal giorno in cui lo ha ripreso."_s;
-const QString commentoR21 = u"In questo caso non incide nemmeno l'illegittima provenienza della cosa ai sensi di quanto dispone l'art.1156 per l'universalità di mobili."_s;
+const QString commentoR9 =
+    u"La buona fede è imprescindibile e se viene provata la mala fede dalla controparte la causa è persa."_s;
+const QString commentoR16R22 =
+    u" deve verificare se, entro l'anno dallo spoglio, ha proposto l'azione diretta a ricuperare il possesso (art. 1168): se il possesso è stato così ricuperato, l'interruzione si ha come non avvenuta (art. 1167, secondo comma); altrimenti il tempo decorre di nuovo dal giorno in cui lo ha ripreso."_s;
+const QString commentoR21 =
+    u"In questo caso non incide nemmeno l'illegittima provenienza della cosa ai sensi di quanto dispone l'art.1156 per l'universalità di mobili."_s;
 const QString commentoR23 = u" deve cercare prove che il suo possesso è stato pubblico e pacifico."_s;
-const QString commentoR25 = u"In questo caso è necessario il titolo idoneo al trasferimento dell'universalità di mobili."_s;
-const QString commentoR26 = u" deve cercare prove che il possesso non è stato interrotto e riprovare la causa con i nuovi dati."_s;
+const QString commentoR25 =
+    u"In questo caso è necessario il titolo idoneo al trasferimento dell'universalità di mobili."_s;
+const QString commentoR26 =
+    u" deve cercare prove che il possesso non è stato interrotto e riprovare la causa con i nuovi dati."_s;
 const QString commentoR40 = u"La mala fede di questo caso non può essere premiata dalla legge."_s;
 const QString chiusaR35 = u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s;
 
 // A few words of each quoted passage in the Code's official wording: an article cited by number
 // must also be quoted, not just named. A token "1160/2" means the second paragraph of art. 1160.
 const QHash<QString, QString> passoUfficiale = {
+    // clang-format off
     {u"823"_s, u"sono inalienabili e non possono formare oggetto di diritti"_s},
     {u"1061"_s, u"Le servitù non apparenti non possono acquistarsi per usucapione"_s},
     {u"1140"_s, u"il potere sulla cosa che si manifesta in un'attività"_s},
@@ -52,6 +58,7 @@ const QHash<QString, QString> passoUfficiale = {
     {u"1162/2"_s, u"Se non concorrono le condizioni previste dal comma precedente"_s},
     {u"1163"_s, u"in modo violento o clandestino non giova per l'usucapione"_s},
     {u"1167"_s, u"privato del possesso per oltre un anno"_s},
+    // clang-format on
 };
 
 // The program's own text of every article a judgment may quote, paragraphs joined by a blank:
@@ -120,7 +127,7 @@ Decisione decisione(Tipologia tipo, const QString& durata, const Risposte& r)
     return decidi(f);
 }
 
-} // namespace
+}   // namespace
 
 Q_DECLARE_METATYPE(Risposte)
 
@@ -168,20 +175,22 @@ void TestCatalogo::voce_data()
     const QString difatti = u"Difatti"_s;
     const QStringList nessuna;
 
-    auto riga = [](const char* k, bool w, const char* f, QStringList art, QString ap,
-                   QStringList frasi = {}, QString vietato = {}, QString comm = {}) {
-        QTest::newRow(k) << QString::fromLatin1(k) << w << QString::fromLatin1(f) << art << ap
-                         << frasi << vietato << comm;
+    auto riga = [](const char* k, bool w, const char* f, QStringList art, QString ap, QStringList frasi = {},
+                   QString vietato = {}, QString comm = {}) {
+        QTest::newRow(k) << QString::fromLatin1(k) << w << QString::fromLatin1(f) << art << ap << frasi << vietato
+                         << comm;
     };
 
     riga("RD", false, "N", {u"823"_s}, difatti);
     riga("RS", false, "N", {u"1061"_s}, difatti);
     riga("RT", false, "N", {u"1144"_s}, difatti);
-    riga("R1", true, "N", {u"1158"_s}, u"Difatti egli ha posseduto per il tempo necessario (almeno vent'anni) la cosa"_s);
+    riga("R1", true, "N", {u"1158"_s},
+         u"Difatti egli ha posseduto per il tempo necessario (almeno vent'anni) la cosa"_s);
     riga("R2", false, "N", {u"1167"_s}, venti);
     riga("R3", false, "N", {u"1163"_s}, venti);
     riga("R4", false, "N", {u"1141"_s}, venti, {}, {}, commentoR4);
-    riga("R5", true, "C", {u"1159"_s}, u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa"_s);
+    riga("R5", true, "C", {u"1159"_s},
+         u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa"_s);
     riga("R6", false, "C", {u"1159"_s, u"1167"_s}, dieci);
     riga("R7", false, "C", {u"1163"_s}, dieci);
     riga("R8", false, "C", {u"1141"_s}, dieci);
@@ -215,9 +224,12 @@ void TestCatalogo::voce_data()
     riga("R35", true, "C", {u"1161/1"_s}, u"Difatti egli ha posseduto i beni mobili per oltre dieci anni"_s);
     riga("R36", false, "N", {u"1167"_s}, mobili10);
     riga("R37", false, "N", {u"1163"_s}, mobili10);
-    riga("R38", false, "N", nessuna, u"Difatti egli pur avendo gestito i beni mobili per oltre dieci anni"_s, {}, u"art."_s);
+    riga("R38", false, "N", nessuna, u"Difatti egli pur avendo gestito i beni mobili per oltre dieci anni"_s, {},
+         u"art."_s);
     riga("R39", false, "N", {u"1161"_s}, mobili10);
-    riga("R40", false, "C", {u"1154"_s}, u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della cosa."_s, {}, {}, commentoR40);
+    riga("R40", false, "C", {u"1154"_s},
+         u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della cosa."_s, {}, {},
+         commentoR40);
     riga("R41", true, "C", {u"1153"_s}, art1153, {nonUsucapione, u"trasferimento della proprietà"_s});
     riga("R42", false, "N", {u"1153"_s}, art1153, {nonUsucapione});
     riga("R43", false, "N", {u"1153"_s}, art1153, {nonUsucapione});
@@ -225,7 +237,8 @@ void TestCatalogo::voce_data()
     // Registered movables: one defect of the possession loses, naming it with its article.
     const QString registrati10 = u"Difatti egli, pur avendo"_s;
     riga("R44I", false, "N", {u"1162/2"_s, u"1167"_s}, registrati10, {u"privato del possesso per oltre un anno"_s});
-    riga("R44V", false, "N", {u"1163"_s}, registrati10, {u"secondo comma dell'art. 1162"_s, u"violento o clandestino"_s});
+    riga("R44V", false, "N", {u"1163"_s}, registrati10,
+         {u"secondo comma dell'art. 1162"_s, u"violento o clandestino"_s});
     riga("R44D", false, "N", {u"1141"_s}, registrati10, {u"secondo comma dell'art. 1162"_s, u"detenzione"_s});
     riga("R45", true, "C", {u"1162/1"_s}, u"Difatti è sufficiente la sua buona fede ed il decorso di tre anni"_s);
     const QString registrati3 = u"Difatti egli ha acquistato il bene in buona fede"_s;
@@ -342,8 +355,7 @@ void TestCatalogo::commentoCompleto_data()
 
     QTest::newRow("N name") << u"R23"_s << u"Mario Rossi"_s << u"Mario Rossi"_s + commentoR23;
     QTest::newRow("N empty name") << u"R23"_s << QString() << commentoR23;
-    QTest::newRow("N name kept as typed") << u"R26"_s << u"  Anna Bianchi "_s
-                                          << u"  Anna Bianchi "_s + commentoR26;
+    QTest::newRow("N name kept as typed") << u"R26"_s << u"  Anna Bianchi "_s << u"  Anna Bianchi "_s + commentoR26;
     QTest::newRow("N R4") << u"R4"_s << u"Luigi"_s << u"Luigi deve dimostrare quando il titolo è mutato."_s;
     QTest::newRow("C ignores name") << u"R9"_s << u"Mario Rossi"_s << commentoR9;
     QTest::newRow("C empty name") << u"R40"_s << QString() << commentoR40;
@@ -351,7 +363,7 @@ void TestCatalogo::commentoCompleto_data()
     // Every key with three names, the expected text built from the form the rule table gives.
     const QString nomi[] = {u"Mario Rossi"_s, QString(), u" Giò D'Amico  "_s};
     const QString formeA = u"R18"_s;
-    const QStringList formeC{u"R5"_s, u"R6"_s, u"R7"_s, u"R8"_s, u"R9"_s, u"R10"_s, u"R11"_s,
+    const QStringList formeC{u"R5"_s,  u"R6"_s,  u"R7"_s,  u"R8"_s,  u"R9"_s,  u"R10"_s, u"R11"_s,
                              u"R13"_s, u"R14"_s, u"R15"_s, u"R21"_s, u"R25"_s, u"R31"_s, u"R35"_s,
                              u"R40"_s, u"R41"_s, u"R44"_s, u"R45"_s, u"RF"_s};
     for (const QString& k : chiaviInOrdine()) {
@@ -436,8 +448,8 @@ void TestCatalogo::citazioniUfficiali()
             for (const QString& pezzo : passo.split(u" ... "_s)) {
                 // A quotation cut short by a stray quote mark would leave a scrap behind.
                 QVERIFY2(pezzo.size() >= 20, qPrintable(r.chiave + u": "_s + pezzo));
-                const bool trovato = std::any_of(testi.begin(), testi.end(),
-                                                 [&](const QString& t) { return t.contains(pezzo); });
+                const bool trovato =
+                    std::any_of(testi.begin(), testi.end(), [&](const QString& t) { return t.contains(pezzo); });
                 QVERIFY2(trovato, qPrintable(r.chiave + u": "_s + pezzo));
             }
         }
@@ -506,11 +518,10 @@ void TestCatalogo::citazioniDellArticoloNominato()
             const QStringList commi = CodiceCivile::commiArticolo(nominato.captured(2).replace(u'-', u' '));
             QVERIFY2(!commi.isEmpty(), qPrintable(quale));
             const QString comma = nominato.captured(1);
-            dove = {comma.isEmpty()            ? commi.join(u' ')
-                    : comma == u"primo"_s ? commi.value(0)
-                                          : commi.value(1)};
+            dove = {comma.isEmpty() ? commi.join(u' ') : comma == u"primo"_s ? commi.value(0) : commi.value(1)};
         }
-        for (const QString& pezzo : m.captured(1).split(QRegularExpression(u"\\s*\\.\\.\\.\\s*"_s), Qt::SkipEmptyParts)) {
+        for (const QString& pezzo :
+             m.captured(1).split(QRegularExpression(u"\\s*\\.\\.\\.\\s*"_s), Qt::SkipEmptyParts)) {
             QVERIFY2(pezzo.size() >= 20, qPrintable(pezzo));
             QVERIFY2(std::any_of(dove.begin(), dove.end(), [&](const QString& t) { return t.contains(pezzo); }),
                      qPrintable(quale + u": "_s + pezzo));
@@ -553,8 +564,8 @@ void TestCatalogo::motivoDiRF_data()
     QTest::newRow("movables delivered to a holder")
         << Tipologia::BeniMobili << u" 2 anni"_s << Risposte{.animo = Animo::PerContoAltrui}
         << QStringList{u"artt. 1140 e 1141"_s} << false;
-    QTest::newRow("manner not given")
-        << Tipologia::Proprieta << u" 20 anni"_s << Risposte{.modo = std::nullopt} << nessuno << false;
+    QTest::newRow("manner not given") << Tipologia::Proprieta << u" 20 anni"_s << Risposte{.modo = std::nullopt}
+                                      << nessuno << false;
 }
 
 void TestCatalogo::motivoDiRF()
@@ -598,19 +609,18 @@ void TestCatalogo::emettiSentenza_data()
 
     // A plaintiff without defects: no interruption, peaceful and public, good faith, a title.
     const Animo titolare = Animo::DaTitolare, detentore = Animo::PerContoAltrui;
-    QTest::newRow("public domain, form N") << Tipologia::DemanioPubblico << u" 30 anni"_s << titolare
-                                           << u"Ada Neri"_s << u"RD"_s << u"Ada Neri deve cercare altre vie"_s;
+    QTest::newRow("public domain, form N") << Tipologia::DemanioPubblico << u" 30 anni"_s << titolare << u"Ada Neri"_s
+                                           << u"RD"_s << u"Ada Neri deve cercare altre vie"_s;
     QTest::newRow("twenty years, form N") << Tipologia::Proprieta << u" 20 anni e  3 giorni"_s << titolare
                                           << u"Ada Neri"_s << u"R1"_s << u"Ada Neri possiede tutti i requisiti"_s;
-    QTest::newRow("rural holder, form A") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore
-                                          << u"Ugo"_s << u"R18"_s << u"A Ugo non dovrebbe essere difficile"_s;
+    QTest::newRow("rural holder, form A") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore << u"Ugo"_s
+                                          << u"R18"_s << u"A Ugo non dovrebbe essere difficile"_s;
     QTest::newRow("rural holder, no name") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore
                                            << QString() << u"R18"_s << u"A  non dovrebbe essere difficile"_s;
-    QTest::newRow("too few years, form C") << Tipologia::Proprieta << u" 3 anni"_s << titolare << u"Ugo"_s
-                                           << u"RF"_s << u"Si consiglia di tornare"_s;
-    QTest::newRow("registered movables as holder, form N") << Tipologia::MobiliRegistrati << u" 12 anni"_s
-                                                           << detentore << u"Ugo"_s << u"R44D"_s
-                                                           << u"Ugo deve provare"_s;
+    QTest::newRow("too few years, form C")
+        << Tipologia::Proprieta << u" 3 anni"_s << titolare << u"Ugo"_s << u"RF"_s << u"Si consiglia di tornare"_s;
+    QTest::newRow("registered movables as holder, form N")
+        << Tipologia::MobiliRegistrati << u" 12 anni"_s << detentore << u"Ugo"_s << u"R44D"_s << u"Ugo deve provare"_s;
 }
 
 // The decision and the catalogue together give the two texts of the judgment window.
@@ -645,7 +655,6 @@ void TestCatalogo::emettiSentenza()
     QVERIFY(s.commento.endsWith(v->commento));
 }
 
-
 // The texts of the facts the Code weighs: what each must say, and what it must no longer say.
 void TestCatalogo::testiDeiFatti_data()
 {
@@ -669,24 +678,26 @@ void TestCatalogo::testiDeiFatti_data()
     dopo.interruzioneFine = QDate(2003, 1, 1);
     dopo.provaInizioInterruzione = ProvaLunga::AttiDisposizione;
     dopo.provaFineInterruzione = ProvaCorta::AttiDisposizione;
-    QTest::newRow("a loss after the term") << dopo
+    QTest::newRow("a loss after the term")
+        << dopo
         << QStringList{u"L'attore vince la causa."_s, u"L'usucapione si è compiuta il 1/1/1990"_s,
                        u"è successiva a quel giorno"_s}
         << QStringList{u"fa perdere il tempo di possesso maturato"_s};
 
     Fatti comune = f;
     comune.possessoInizio = QDate(2000, 1, 1);
-    QTest::newRow("bad faith, no title, fifteen years") << comune
-        << QStringList{u"dura 15 anni"_s, u"20 anni (art. 1158), e ne mancano 5 anni"_s,
-                       u"10 anni (art. 1159)"_s, u"l'attore è in mala fede e non ha un titolo idoneo"_s,
+    QTest::newRow("bad faith, no title, fifteen years")
+        << comune
+        << QStringList{u"dura 15 anni"_s, u"20 anni (art. 1158), e ne mancano 5 anni"_s, u"10 anni (art. 1159)"_s,
+                       u"l'attore è in mala fede e non ha un titolo idoneo"_s,
                        u"occorre attendere che il possesso raggiunga 20 anni"_s}
         << QStringList{u"Non è in questione la durata"_s, u"ciascuno di tali difetti basta da solo"_s,
                        u"ogni difetto indicato deve essere superato"_s};
 
     Fatti violento = comune;
     violento.modo = Modo::ViolentoClandestino;
-    QTest::newRow("bad faith, no title, violent") << violento
-        << QStringList{u"ne mancano 5 anni"_s, u"Inoltre il possesso è stato acquistato in modo violento"_s}
+    QTest::newRow("bad faith, no title, violent")
+        << violento << QStringList{u"ne mancano 5 anni"_s, u"Inoltre il possesso è stato acquistato in modo violento"_s}
         << QStringList{u"Non è in questione la durata"_s};
 
     Fatti senzaTrascrizione = f;
@@ -694,7 +705,8 @@ void TestCatalogo::testiDeiFatti_data()
     senzaTrascrizione.titolo = Titolo::Idoneo;
     senzaTrascrizione.possessoInizio = QDate(2000, 1, 1);
     senzaTrascrizione.possessoFine = QDate(2012, 1, 1);
-    QTest::newRow("the short term without a transcription date") << senzaTrascrizione
+    QTest::newRow("the short term without a transcription date")
+        << senzaTrascrizione
         << QStringList{u"si è assunta per essa la data d'inizio del possesso"_s, u"compiuta il 1/1/2010"_s}
         << QStringList{};
 
@@ -702,16 +714,16 @@ void TestCatalogo::testiDeiFatti_data()
     cessata.modo = Modo::ViolentoClandestino;
     cessata.cessazioneVizio = QDate(1980, 1, 1);
     QTest::newRow("violence ceased") << cessata
-        << QStringList{u"cessate, il 1/1/1980 (art. 1163)"_s, u"compiuta il 1/1/2000"_s}
-        << QStringList{u"infetta"_s};
+                                     << QStringList{u"cessate, il 1/1/1980 (art. 1163)"_s, u"compiuta il 1/1/2000"_s}
+                                     << QStringList{u"infetta"_s};
 
     Fatti violenta = f;
     violenta.modo = Modo::ViolentoClandestino;
     violenta.fede = Fede::Buona;
     violenta.titolo = Titolo::Idoneo;
     violenta.possessoInizio = QDate(2000, 1, 1);
-    QTest::newRow("violent, no day of cessation") << violenta << QStringList{u"L'attore perde la causa."_s}
-        << QStringList{u"infetta"_s, u"1170"_s};
+    QTest::newRow("violent, no day of cessation")
+        << violenta << QStringList{u"L'attore perde la causa."_s} << QStringList{u"infetta"_s, u"1170"_s};
 
     Fatti domanda = f;
     domanda.possessoInizio = QDate(1990, 1, 1);
@@ -720,7 +732,8 @@ void TestCatalogo::testiDeiFatti_data()
     domanda.atto = AttoInterruttivo::DomandaGiudiziale;
     domanda.estinzione = EstinzioneGiudizio::Estinto;
     domanda.possessoFine = QDate(2012, 1, 1);
-    QTest::newRow("a claim whose proceedings were extinguished") << domanda
+    QTest::newRow("a claim whose proceedings were extinguished")
+        << domanda
         << QStringList{u"diretto a recuperare il possesso della cosa"_s,
                        u"essendosi estinto il processo, decorre dalla data della notificazione (1/1/1995)"_s}
         << QStringList{};
@@ -732,7 +745,8 @@ void TestCatalogo::testiDeiFatti_data()
     fineDomanda.ledateFine = QDate(2005, 1, 1);
     fineDomanda.provaInizioDate = ProvaCorta::AttiDisposizione;
     fineDomanda.provaFineDate = ProvaLunga::DomandaGiudiziale;
-    QTest::newRow("a claim given as the end of possession") << fineDomanda
+    QTest::newRow("a claim given as the end of possession")
+        << fineDomanda
         << QStringList{u"L'attore perde la causa."_s, u"diretto a recuperare il possesso della cosa"_s,
                        u"giudicato della sentenza che definirà il giudizio, non ancora provato"_s}
         << QStringList{u"privato del possesso per oltre un anno"_s, u"trascorsi 0 anni"_s};

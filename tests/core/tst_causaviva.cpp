@@ -27,7 +27,7 @@ void conDate(CausaViva& viva)
     viva.imposta(&TestiCausa::interruzioneFine, QStringLiteral("15/3/1991"));
 }
 
-} // namespace
+}   // namespace
 
 class TstCausaViva : public QObject {
     Q_OBJECT

@@ -66,7 +66,7 @@ void verificaGiustificazione(const QString& paragrafo, const QStringList& righe,
     QCOMPARE(tutte, parole(paragrafo));   // no word split, lost or reordered
 }
 
-} // namespace
+}   // namespace
 
 class TstCodiceCivile : public QObject {
     Q_OBJECT
@@ -98,7 +98,11 @@ void TstCodiceCivile::struttura_data()
     QTest::addColumn<int>("paragrafi");
     QTest::addColumn<QString>("inizioCommento");   // empty: no comment
 
-    struct Riga { const char* numero; int paragrafi; const char* commento; };
+    struct Riga {
+        const char* numero;
+        int paragrafi;
+        const char* commento;
+    };
     const Riga righe[] = {
         {"1140", 2, "Commento: per diritti reali bisogna intendere"},
         {"1141", 2, "Commento: chi si comporta come un"},
@@ -158,15 +162,13 @@ void TstCodiceCivile::struttura()
     QCOMPARE(pezzi.first(), QStringLiteral("Articolo ") + numero + QStringLiteral(" del Codice Civile:"));
     for (int i = 1; i <= paragrafi; ++i) {
         QVERIFY2(pezzi[i].size() > 20, qPrintable(pezzi[i]));
-        QVERIFY2(pezzi[i].endsWith(QLatin1Char('.')) || pezzi[i].endsWith(QLatin1Char(';')),
-                 qPrintable(pezzi[i]));
+        QVERIFY2(pezzi[i].endsWith(QLatin1Char('.')) || pezzi[i].endsWith(QLatin1Char(';')), qPrintable(pezzi[i]));
     }
     QCOMPARE(pezzi[paragrafi + 1], QStringLiteral("--------------------"));
     if (conCommento) {
         const QString c = pezzi.last();
         QVERIFY(c.startsWith(QStringLiteral("Commento: ")));
-        QVERIFY2(c.startsWith(inizioCommento + QLatin1Char(' ')) || c == inizioCommento,
-                 qPrintable(c));
+        QVERIFY2(c.startsWith(inizioCommento + QLatin1Char(' ')) || c == inizioCommento, qPrintable(c));
         QVERIFY(c.endsWith(QLatin1Char('.')));
         QCOMPARE(commento(posizione), c);
     } else {
@@ -178,9 +180,11 @@ void TstCodiceCivile::struttura()
 
 void TstCodiceCivile::esempioArticolo1144()
 {
-    const QString atteso = QStringLiteral("Articolo 1144 del Codice Civile:") + CR
-        + QStringLiteral("Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto del possesso.") + CR
-        + QStringLiteral("--------------------") + CR
+    const QString atteso =
+        QStringLiteral("Articolo 1144 del Codice Civile:") + CR
+        + QStringLiteral(
+            "Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto del possesso.")
+        + CR + QStringLiteral("--------------------") + CR
         + QStringLiteral("Commento: non può esserci possesso con il consenso del proprietario.");
     QCOMPARE(testoVisualizzato(5), atteso);
 }
@@ -309,8 +313,7 @@ void TstCodiceCivile::giustifica_data()
     QTest::addColumn<int>("righe");
 
     QTest::newRow("short, one line") << QStringLiteral("Nello stesso modo si acquistano diritti.") << 102 << 1;
-    QTest::newRow("exactly the width")
-        << QStringLiteral("aaaa bbbb cccc") << 14 << 1;
+    QTest::newRow("exactly the width") << QStringLiteral("aaaa bbbb cccc") << 14 << 1;
     QTest::newRow("one over the width") << QStringLiteral("aaaa bbbb ccccc") << 14 << 2;
     // Three words of 4 letters on the first line: 8 blanks to spread over 2 gaps, 4 and 4.
     QTest::newRow("even gaps") << QStringLiteral("aaaa bbbb cccc dddddddddddddddddd") << 20 << 2;
@@ -320,9 +323,9 @@ void TstCodiceCivile::giustifica_data()
         << QStringLiteral("  uno   due\ttre  quattro cinque sei sette otto nove dieci  ") << 16 << 4;
     QTest::newRow("accented letters count once")
         << QStringLiteral("È già così perché più è là né sì ciò però qualità città") << 20 << 3;
-    QTest::newRow("long paragraph at 102")
-        << QStringLiteral("Il possessore di buona fede fa suoi i frutti naturali separati fino al giorno della domanda giudiziale e i frutti civili maturati fino allo stesso giorno. Egli, fino alla restituzione della cosa, risponde verso il rivendicante dei frutti percepiti dopo la domanda giudiziale e di quelli che avrebbe potuto percepire dopo tale data.")
-        << 102 << 4;
+    QTest::newRow("long paragraph at 102") << QStringLiteral(
+        "Il possessore di buona fede fa suoi i frutti naturali separati fino al giorno della domanda giudiziale e i frutti civili maturati fino allo stesso giorno. Egli, fino alla restituzione della cosa, risponde verso il rivendicante dei frutti percepiti dopo la domanda giudiziale e di quelli che avrebbe potuto percepire dopo tale data.")
+                                           << 102 << 4;
 }
 
 void TstCodiceCivile::giustifica()
@@ -362,30 +365,35 @@ void TstCodiceCivile::righeStampaArticoli()
 void TstCodiceCivile::articoliCitati_data()
 {
     QTest::addColumn<int>("articolo");
-    QTest::addColumn<QStringList>("inizi");    // first words of each paragraph
+    QTest::addColumn<QStringList>("inizi");   // first words of each paragraph
     QTest::addColumn<QString>("commento");
 
     QTest::newRow("2727") << 2727
-        << QStringList{QStringLiteral("Le presunzioni sono le conseguenze che la legge o il giudice trae")}
-        << QStringLiteral("Commento: vedi anche gli altri articoli sulle presunzioni 2728 e 2729.");
+                          << QStringList{QStringLiteral(
+                                 "Le presunzioni sono le conseguenze che la legge o il giudice trae")}
+                          << QStringLiteral("Commento: vedi anche gli altri articoli sulle presunzioni 2728 e 2729.");
     QTest::newRow("2730") << 2730
-        << QStringList{QStringLiteral("La confessione è la dichiarazione che una parte fa"),
-                       QStringLiteral("La confessione è giudiziale o stragiudiziale (228, 229 c.p.c.).")}
-        << QStringLiteral("Commento: vedi anche gli altri articoli sulla confessione 2731-2735.");
+                          << QStringList{QStringLiteral("La confessione è la dichiarazione che una parte fa"),
+                                         QStringLiteral(
+                                             "La confessione è giudiziale o stragiudiziale (228, 229 c.p.c.).")}
+                          << QStringLiteral("Commento: vedi anche gli altri articoli sulla confessione 2731-2735.");
     QTest::newRow("2736") << 2736
-        << QStringList{QStringLiteral("Il giuramento è di due specie:"),
-                       QStringLiteral("1) è decisorio quello che"),
-                       QStringLiteral("2) è suppletorio quello che")}
-        << QStringLiteral("Commento: vedi anche gli altri articoli sul giuramento 2737-2739.");
-    QTest::newRow("2943") << 2943
+                          << QStringList{QStringLiteral("Il giuramento è di due specie:"),
+                                         QStringLiteral("1) è decisorio quello che"),
+                                         QStringLiteral("2) è suppletorio quello che")}
+                          << QStringLiteral("Commento: vedi anche gli altri articoli sul giuramento 2737-2739.");
+    QTest::newRow("2943")
+        << 2943
         << QStringList{QStringLiteral("La prescrizione è interrotta dalla notificazione dell'atto"),
                        QStringLiteral("E' pure interrotta dalla domanda proposta nel corso di un giudizio (2945 2)."),
                        QStringLiteral("L'interruzione si verifica anche se il giudice adito è incompetente."),
                        QStringLiteral("La prescrizione è inoltre interrotta da ogni altro atto")}
-        << QStringLiteral("Commento: vedi anche gli altri articoli sull'interruzione 2944 e 2945. Naturalmente il quarto comma dell'art.2943 si riferisce unicamente al caso del debitore.");
-    QTest::newRow("2944") << 2944
-        << QStringList{QStringLiteral("La prescrizione è interrotta dal riconoscimento del diritto")}
-        << QStringLiteral("Commento: se la parte avversa riconosce il diritto dell'altro non è più necessario procedere oltre per accertarsene.");
+        << QStringLiteral(
+               "Commento: vedi anche gli altri articoli sull'interruzione 2944 e 2945. Naturalmente il quarto comma dell'art.2943 si riferisce unicamente al caso del debitore.");
+    QTest::newRow("2944")
+        << 2944 << QStringList{QStringLiteral("La prescrizione è interrotta dal riconoscimento del diritto")}
+        << QStringLiteral(
+               "Commento: se la parte avversa riconosce il diritto dell'altro non è più necessario procedere oltre per accertarsene.");
 }
 
 void TstCodiceCivile::articoliCitati()
@@ -406,10 +414,14 @@ void TstCodiceCivile::articoliCitati()
 
 void TstCodiceCivile::spiegazioniBeni()
 {
-    QCOMPARE(spiegazioneUniversalita(),
-             QStringLiteral("L'universalità di mobili è definita dall'art.816 del Codice Civile:") + CR
-                 + QStringLiteral("E' considerata universalità di mobili la pluralità di cose che appartengono alla stessa persona e hanno una destinazione unitaria.") + CR
-                 + QStringLiteral("Le singole cose componenti la universalità possono formare oggetto di separati atti e rapporti giuridici."));
+    QCOMPARE(
+        spiegazioneUniversalita(),
+        QStringLiteral("L'universalità di mobili è definita dall'art.816 del Codice Civile:") + CR
+            + QStringLiteral(
+                "E' considerata universalità di mobili la pluralità di cose che appartengono alla stessa persona e hanno una destinazione unitaria.")
+            + CR
+            + QStringLiteral(
+                "Le singole cose componenti la universalità possono formare oggetto di separati atti e rapporti giuridici."));
 
     const QStringList beni = spiegazioneBeni().split(CR);
     QCOMPARE(beni.size(), 4);
@@ -420,7 +432,8 @@ void TstCodiceCivile::spiegazioniBeni()
 
     const QString demanio = spiegazioneDemanio();
     QVERIFY(!demanio.contains(CR));
-    QVERIFY(demanio.startsWith(QStringLiteral("I beni appartenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,")));
+    QVERIFY(demanio.startsWith(QStringLiteral(
+        "I beni appartenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,")));
     QCOMPARE(demanio.size(), 702);
     QCOMPARE(commiCitati(822).size(), 2);
     QCOMPARE(commiCitati(816).size(), 2);

@@ -15,12 +15,9 @@
 
 namespace {
 
-QString cartellaEsempi()
-{
-    return Esempi::cartella(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
-}
+QString cartellaEsempi() { return Esempi::cartella(QCoreApplication::applicationDirPath() + QStringLiteral("/..")); }
 
-} // namespace
+}   // namespace
 
 class TstEsempi : public QObject {
     Q_OBJECT
@@ -40,8 +37,8 @@ void TstEsempi::ogniEsempioGiungeAllaSuaRegola_data()
     QTest::addColumn<QStringList>("cambia");
     const char* const giorni[] = {"nessuno", "compiuta", "maturerebbe", "irraggiungibile"};
     for (const EsempioCausa& e : Esempi::elenco())
-        QTest::newRow(qPrintable(e.file)) << e.file << e.regola << QString::fromLatin1(giorni[int(e.giorno)]) << e.data
-                                          << e.cambia;
+        QTest::newRow(qPrintable(e.file))
+            << e.file << e.regola << QString::fromLatin1(giorni[int(e.giorno)]) << e.data << e.cambia;
 }
 
 void TstEsempi::ogniEsempioGiungeAllaSuaRegola()
@@ -109,9 +106,10 @@ void TstEsempi::regoleDistinte()
     QSet<QString> regole;
     for (const EsempioCausa& e : Esempi::elenco())
         regole.insert(e.regola);
-    const QStringList famiglie{QStringLiteral("R1"), QStringLiteral("R5"), QStringLiteral("R2"), QStringLiteral("R3"),
-                               QStringLiteral("R4"), QStringLiteral("R9"), QStringLiteral("R10"), QStringLiteral("R41"),
-                               QStringLiteral("R45"), QStringLiteral("R11"), QStringLiteral("RD"), QStringLiteral("RS"),
+    const QStringList famiglie{QStringLiteral("R1"),  QStringLiteral("R5"),  QStringLiteral("R2"),
+                               QStringLiteral("R3"),  QStringLiteral("R4"),  QStringLiteral("R9"),
+                               QStringLiteral("R10"), QStringLiteral("R41"), QStringLiteral("R45"),
+                               QStringLiteral("R11"), QStringLiteral("RD"),  QStringLiteral("RS"),
                                QStringLiteral("R7")};
     for (const QString& r : famiglie)
         QVERIFY2(regole.contains(r), qPrintable(r));

@@ -32,11 +32,11 @@ struct Caso {
     std::optional<Fede> fede;
     std::optional<Titolo> titolo;
     std::optional<ProvaRequisito> obiezioneModo, obiezioneAnimo, obiezioneFede;
-    const char* date;       // duration of the defendant's dates, ending with the possession
+    const char* date;   // duration of the defendant's dates, ending with the possession
     const char* durataInterruzione;
     const char* chiave;
-    char esito;             // 'W' the plaintiff wins, 'L' loses
-    char forma;             // 'C' comment alone, 'N' name + comment, 'A' "A " + name + comment
+    char esito;   // 'W' the plaintiff wins, 'L' loses
+    char forma;   // 'C' comment alone, 'N' name + comment, 'A' "A " + name + comment
     std::optional<ProvaLunga> provaInizioInterruzione = {};
     std::optional<ProvaCorta> provaFineInterruzione = {};
     std::optional<ProvaCorta> provaInizioDate = {};
@@ -46,6 +46,7 @@ struct Caso {
 // A flawless plaintiff answers: no interruption, peaceful and public, as owner, legitimate
 // provenance, good faith, a title.
 const Caso casi[] = {
+    // clang-format off
     {"public domain, fifty flawless years", DemanioPubblico, " 50 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RD", 'L', 'N'},
     {"public domain, nothing else given", DemanioPubblico, "", {}, {}, {}, {}, {}, {}, {}, {}, {}, "", "", "RD", 'L', 'N'},
 
@@ -172,6 +173,7 @@ const Caso casi[] = {
     {"movables, bad faith without title", BeniMobili, " 5 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"registered movables, two years", MobiliRegistrati, " 2 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"no type chosen", {}, " 30 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
+    // clang-format on
 };
 
 // A case told by its dates, as the user types them, for the law of time and of proof. The plaintiff
@@ -182,10 +184,10 @@ struct CasoTempo {
     Tipologia tipo;
     const char* inizio;
     const char* fine;
-    const char* interruzioneInizio, *interruzioneFine;
+    const char *interruzioneInizio, *interruzioneFine;
     std::optional<ProvaLunga> provaInizioInterruzione;
     std::optional<ProvaCorta> provaFineInterruzione;
-    const char* ledateInizio, *ledateFine;
+    const char *ledateInizio, *ledateFine;
     std::optional<ProvaCorta> provaInizioDate;
     std::optional<ProvaLunga> provaFineDate;
     Fede fede;
@@ -199,6 +201,7 @@ struct CasoTempo {
 
 const CasoTempo casiTempo[] = {
     // Years by anniversaries.
+    // clang-format off
     {"29/2/1984 to 29/2/2004 is twenty years", Proprieta, "29/2/1984", "29/2/2004", "", "", {}, {}, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R1", 20, "art. 1158", ""},
     {"twenty years across the common year 1900", Proprieta, "1/1/1890", "1/1/1910", "", "", {}, {}, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R1", 20, "art. 1158", ""},
     {"a day short of twenty years", Proprieta, "2/1/1990", "1/1/2010", "", "", {}, {}, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R10", 19, "", ""},
@@ -228,6 +231,7 @@ const CasoTempo casiTempo[] = {
     {"a formal notice proves no violence", Proprieta, "1/1/1985", "1/1/2010", "", "", {}, {}, "", "", {}, {}, buona, senzaTitolo, Req::Diffida, {}, "R1", 25, "", ""},
     {"a formal notice proves no bad faith", Proprieta, "1/1/1995", "1/1/2010", "", "", {}, {}, "", "", {}, {}, buona, idoneo, {}, Req::Diffida, "R5", 15, "", ""},
     {"acts of tolerance, where faith does not matter", Proprieta, "1/1/1985", "1/1/2010", "", "", {}, {}, "", "", {}, {}, mala, senzaTitolo, {}, Req::Tolleranza, "RT", 25, "'Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto del possesso'", ""},
+    // clang-format on
 };
 
 Causa causaDi(const CasoTempo& c)
@@ -289,11 +293,7 @@ Causa causaDi(const Caso& c)
     return k;
 }
 
-Fatti fattiDi(const Caso& c)
-{
-    return Fatti::da(causaDi(c));
-}
-
+Fatti fattiDi(const Caso& c) { return Fatti::da(causaDi(c)); }
 
 // The facts the Code weighs, told by their dates: a term complete before an interruption, the act
 // that interrupted and the day the term runs again, the transcription of the title, the end of
@@ -301,25 +301,26 @@ Fatti fattiDi(const Caso& c)
 struct CasoFatti {
     const char* nome;
     Tipologia tipo;
-    const char* inizio, *fine;
+    const char *inizio, *fine;
     Fede fede;
     Titolo titolo;
     Modo modo;
     std::optional<AttoInterruttivo> atto;   // {}: an archive that never asked, the start proof tells it
-    const char* interruzioneInizio, *interruzioneFine;
+    const char *interruzioneInizio, *interruzioneFine;
     std::optional<ProvaLunga> provaInizioInterruzione;
     std::optional<ProvaCorta> provaFineInterruzione;
     std::optional<EstinzioneGiudizio> estinzione;
     std::optional<Recupero> recupero;
-    const char* fineConvenuto;      // the defendant's end of possession, with its proof
+    const char* fineConvenuto;   // the defendant's end of possession, with its proof
     std::optional<ProvaLunga> provaFineDate;
-    const char* trascrizione, *cessazione;
+    const char *trascrizione, *cessazione;
     const char* chiave;
-    const char* compiuta;           // the day of acquisition, "" when none
+    const char* compiuta;   // the day of acquisition, "" when none
 };
 
 const CasoFatti casiFatti[] = {
     // A term already complete is not undone (art. 2963: it expires at the end of its last day).
+    // clang-format off
     {"twenty years complete before a loss of possession", Proprieta, "1/1/1970", "1/1/2015", mala, senzaTitolo, pacifico, AttoInterruttivo::PerditaPossesso, "1/1/2000", "1/1/2003", Lunga::AttiDisposizione, Corta::AttiDisposizione, {}, {}, "", {}, "", "", "R1", "1/1/1990"},
     {"a claim served the day after the twentieth anniversary", Proprieta, "1/1/1970", "1/1/2015", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "2/1/1990", "1/1/2000", Lunga::DomandaGiudiziale, Corta::AttiDisposizione, {}, {}, "", {}, "", "", "R1", "1/1/1990"},
     {"a claim served on the anniversary itself", Proprieta, "1/1/1970", "1/1/2015", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/1990", "1/1/2000", Lunga::DomandaGiudiziale, Corta::AttiDisposizione, {}, {}, "", {}, "", "", "R2", ""},
@@ -351,6 +352,7 @@ const CasoFatti casiFatti[] = {
     {"violence ceased too late", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/1/2000", "RF", ""},
     {"violence that never ceased", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "", "R3", ""},
     {"violence ceased after the possession ended", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/1/2020", "R3", ""},
+    // clang-format on
 };
 
 Fatti fattiDi(const CasoFatti& c)
@@ -409,7 +411,7 @@ QString anniTesto(int n)
     return QStringLiteral(" %1 %2").arg(n).arg(n == 1 ? QStringLiteral("anno") : QStringLiteral("anni"));
 }
 
-} // namespace
+}   // namespace
 
 class TstRegole : public QObject {
     Q_OBJECT
@@ -448,8 +450,9 @@ void TstRegole::decisione()
     const Decisione d = decidi(fattiDi(c));
     QCOMPARE(d.chiave, QString::fromLatin1(c.chiave));
     QCOMPARE(d.esito, c.esito == 'W' ? Esito::Vince : Esito::Perde);
-    const FormaCommento forma = c.forma == 'N' ? FormaCommento::Nome
-                                : c.forma == 'A' ? FormaCommento::ANome : FormaCommento::Testo;
+    const FormaCommento forma = c.forma == 'N'   ? FormaCommento::Nome
+                                : c.forma == 'A' ? FormaCommento::ANome
+                                                 : FormaCommento::Testo;
     QCOMPARE(d.forma, forma);
     QVERIFY(d.riga >= 0 && d.riga < int(tabellaRegole().size()));
     QCOMPARE(tabellaRegole()[size_t(d.riga)].chiave, d.chiave);
@@ -494,6 +497,7 @@ void TstRegole::fattori_data()
     const QString p22 = QStringLiteral(" 22 anni e  17 giorni");
     // Twenty years to the day: an interruption ending with the possession falls within the term.
     const QString p20 = QStringLiteral(" 20 anni");
+    // clang-format off
     QTest::newRow("plaintiff's own answers") << CasoFattori{p22, {}, {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
     QTest::newRow("the other answers") << CasoFattori{p22, {}, {}, menoDiUnAnno, violento, detentore, mala, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, violento, detentore, mala};
     QTest::newRow("interrupted over a year") << CasoFattori{p22, {}, {}, oltreUnAnno, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, true, pacifico, titolare, buona};
@@ -522,6 +526,7 @@ void TstRegole::fattori_data()
     QTest::newRow("objections never raised") << CasoFattori{p22, {}, {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
     QTest::newRow("objections do not improve") << CasoFattori{p22, {}, {}, nessunaInterruzione, violento, detentore, mala, Req::Nessuna, Req::Diffida, Req::Nessuna, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, violento, detentore, mala};
     QTest::newRow("answers left empty") << CasoFattori{p22, {}, {}, {}, {}, {}, {}, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, {}, {}, {}};
+    // clang-format on
 }
 
 void TstRegole::fattori()
@@ -600,11 +605,12 @@ void TstRegole::obiezioniProvate_data()
     QTest::addColumn<QString>("chiave");
 
     const std::optional<ProvaRequisito> nessuna, tolleranza = Req::Tolleranza, diffida = Req::Diffida,
-                                                  senzaProva = Req::Nessuna;
+                                                 senzaProva = Req::Nessuna;
     const std::optional<ProvaRequisito> documenti = Req::AltriDocumenti, testimoni = Req::Testimoni,
                                         atti = Req::AttiDisposizione, giuramento = Req::Giuramento,
                                         presunzioni = Req::Presunzioni;
     // A proof of the defendant's replaces the plaintiff's answer, as for manner, mind and faith.
+    // clang-format off
     QTest::newRow("title disproved: ten years no longer win") << Proprieta << " 12 anni" << buona << nessuna << documenti << "R10";
     QTest::newRow("title disproved by witnesses, rural five years") << PiccolaProprietaRurale << " 6 anni" << buona << nessuna << testimoni << "R20";
     QTest::newRow("title disproved, registered movables") << MobiliRegistrati << " 4 anni" << buona << nessuna << atti << "R47";
@@ -617,6 +623,7 @@ void TstRegole::obiezioniProvate_data()
     QTest::newRow("formal notice on the title proves nothing") << Proprieta << " 12 anni" << buona << nessuna << diffida << "R5";
     QTest::newRow("no proof of the title objection") << Proprieta << " 12 anni" << buona << nessuna << senzaProva << "R5";
     QTest::newRow("no proof of the provenance objection") << BeniMobili << " 2 anni" << mala << senzaProva << nessuna << "R42";
+    // clang-format on
 }
 
 void TstRegole::obiezioniProvate()
@@ -766,6 +773,7 @@ void TstRegole::origini_data()
                                                        inizioSenzaProva = Lunga::Nessuna, diffida = Lunga::Diffida;
     const std::optional<ProvaCorta> fineNonProposta, fineProvata = Corta::AttiDisposizione;
     const std::optional<ProvaRequisito> nessunaObiezione, violenzaProvata = Req::AltriDocumenti;
+    // clang-format off
     QTest::newRow("the plaintiff's word") << "" << "" << nessunaInterruzione << inizioNonProposto << fineNonProposta << nessunaObiezione << pacifico << false << Opposizione::NonProposta << false << false;
     QTest::newRow("shorter dates of the defendant") << " 18 anni" << "" << nessunaInterruzione << inizioNonProposto << fineNonProposta << nessunaObiezione << pacifico << true << Opposizione::NonProposta << false << false;
     QTest::newRow("longer dates of the defendant") << " 30 anni" << "" << nessunaInterruzione << inizioNonProposto << fineNonProposta << nessunaObiezione << pacifico << false << Opposizione::NonProposta << false << false;
@@ -776,6 +784,7 @@ void TstRegole::origini_data()
     QTest::newRow("interruption conceded and objected") << "" << " 2 anni" << oltreUnAnno << inizioProvato << fineProvata << nessunaObiezione << pacifico << false << Opposizione::Efficace << false << false;
     QTest::newRow("violence proved") << "" << "" << nessunaInterruzione << inizioNonProposto << fineNonProposta << violenzaProvata << pacifico << false << Opposizione::NonProposta << false << true;
     QTest::newRow("violence conceded") << "" << "" << nessunaInterruzione << inizioNonProposto << fineNonProposta << violenzaProvata << violento << false << Opposizione::NonProposta << false << false;
+    // clang-format on
 }
 
 void TstRegole::origini()
@@ -839,7 +848,6 @@ void TstRegole::tempoEProve()
         QVERIFY2(!paragrafo.contains(QString::fromUtf8(c.nonCita)), qPrintable(paragrafo));
 }
 
-
 void TstRegole::fattiDelCodice_data()
 {
     QTest::addColumn<int>("i");
@@ -853,7 +861,8 @@ void TstRegole::fattiDelCodice()
     const CasoFatti& c = casiFatti[i];
     const Decisione d = decidi(fattiDi(c));
     QCOMPARE(d.chiave, QString::fromLatin1(c.chiave));
-    QCOMPARE(d.compiuta ? d.compiuta->toString(QStringLiteral("d/M/yyyy")) : QString(), QString::fromLatin1(c.compiuta));
+    QCOMPARE(d.compiuta ? d.compiuta->toString(QStringLiteral("d/M/yyyy")) : QString(),
+             QString::fromLatin1(c.compiuta));
     QCOMPARE(d.compiuta.has_value(), d.esito == Esito::Vince);
     // The same facts decide the same way every time: the decision reads nothing but them.
     const Decisione ancora = decidi(fattiDi(c));

@@ -24,13 +24,13 @@ QByteArray contenuto(const QString& percorso)
     QFile f(percorso);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
 }
-} // namespace
+}   // namespace
 
 void TestScritturaFile::scrittura_data()
 {
     QTest::addColumn<QByteArray>("vecchio");   // what the file held before; "<assente>" for no file
     QTest::addColumn<QByteArray>("nuovo");
-    QTest::addColumn<int>("limite");           // bytes the disk takes, 0 for no limit
+    QTest::addColumn<int>("limite");   // bytes the disk takes, 0 for no limit
     QTest::addColumn<bool>("riuscita");
 
     const QByteArray grande(64 * 1024, 'x');
@@ -69,14 +69,15 @@ void TestScritturaFile::scrittura()
     QCOMPARE(esito.errore.isEmpty(), riuscita);
     QCOMPARE(contenuto(percorso), riuscita ? nuovo : vecchio);
     // No temporary file is left beside the target.
-    QCOMPARE(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden).size(), vecchio != "<assente>" || riuscita ? 1 : 0);
+    QCOMPARE(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden).size(),
+             vecchio != "<assente>" || riuscita ? 1 : 0);
 }
 
 // What stands under the name, what may be replaced, and a name as long as the folder takes.
 void TestScritturaFile::sostituzione_data()
 {
     QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("sotto");          // "": nothing; "file"; "link": to another file; "link rotto"
+    QTest::addColumn<QString>("sotto");   // "": nothing; "file"; "link": to another file; "link rotto"
     QTest::addColumn<Sostituzione>("modo");
     QTest::addColumn<QString>("errore");         // empty: written
     QTest::addColumn<QByteArray>("altroFile");   // what the file a link leads to holds after; "<assente>" when none
@@ -92,20 +93,26 @@ void TestScritturaFile::sostituzione_data()
     QTest::newRow("nome di 255 byte sostituito") << lunghissimo << "file" << segue << "" << QByteArray("<assente>");
     QTest::newRow("nome di 255 byte accentato") << accentato << "file" << ordinario << "" << QByteArray("<assente>");
     QTest::newRow("nome di 255 byte nuovo") << lunghissimo << "" << mai << "" << QByteArray("<assente>");
-    QTest::newRow("nome di 256 byte") << lunghissimo + QLatin1Char('n') << "" << segue << "il nome del file è troppo lungo"
-                                      << QByteArray("<assente>");
-    QTest::newRow("collegamento seguito") << "Sentenza.pdf" << "link" << segue << "" << QByteArray("nuovo");
-    QTest::newRow("collegamento mai seguito") << "Sentenza.pdf" << "link" << ordinario
-                                              << "collegamento simbolico, che non viene seguito" << vittima;
-    QTest::newRow("collegamento rotto mai seguito") << "Sentenza.pdf" << "link rotto" << ordinario
-                                                    << "collegamento simbolico" << QByteArray("<assente>");
+    QTest::newRow("nome di 256 byte") << lunghissimo + QLatin1Char('n') << "" << segue
+                                      << "il nome del file è troppo lungo" << QByteArray("<assente>");
+    QTest::newRow("collegamento seguito") << "Sentenza.pdf"
+                                          << "link" << segue << "" << QByteArray("nuovo");
+    QTest::newRow("collegamento mai seguito")
+        << "Sentenza.pdf"
+        << "link" << ordinario << "collegamento simbolico, che non viene seguito" << vittima;
+    QTest::newRow("collegamento rotto mai seguito")
+        << "Sentenza.pdf"
+        << "link rotto" << ordinario << "collegamento simbolico" << QByteArray("<assente>");
+    // clang-format off
     QTest::newRow("file ordinario sostituito") << "Sentenza.pdf" << "file" << ordinario << "" << QByteArray("<assente>");
     QTest::newRow("nome libero") << "Sentenza.pdf" << "" << mai << "" << QByteArray("<assente>");
     QTest::newRow("nome occupato da un file") << "Sentenza.pdf" << "file" << mai << "esiste già" << QByteArray("<assente>");
-    QTest::newRow("nome occupato da un collegamento") << "Sentenza.pdf" << "link" << mai << "collegamento simbolico"
-                                                      << vittima;
-    QTest::newRow("nome occupato da un collegamento rotto") << "Sentenza.pdf" << "link rotto" << mai
-                                                            << "collegamento simbolico" << QByteArray("<assente>");
+    // clang-format on
+    QTest::newRow("nome occupato da un collegamento") << "Sentenza.pdf"
+                                                      << "link" << mai << "collegamento simbolico" << vittima;
+    QTest::newRow("nome occupato da un collegamento rotto")
+        << "Sentenza.pdf"
+        << "link rotto" << mai << "collegamento simbolico" << QByteArray("<assente>");
 }
 
 void TestScritturaFile::sostituzione()

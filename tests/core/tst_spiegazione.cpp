@@ -51,7 +51,7 @@ Fatti base()
     return f;
 }
 
-} // namespace
+}   // namespace
 
 class TstSpiegazione : public QObject {
     Q_OBJECT
@@ -67,131 +67,158 @@ void TstSpiegazione::righe_data()
     QTest::addColumn<QStringList>("attese");   // a piece of the line with the same heading
 
     Fatti f = base();
-    QTest::newRow("flawless") << f << QStringList{
-        u"Regola applicata: R1 (l'attore vince la causa)."_s,
-        u"Anni di possesso considerati: 22, secondo le date dell'attore."_s,
-        u"Interruzione: nessuna interruzione rilevante."_s,
-        u"Modo di acquisto del possesso: pacifico e pubblico (dichiarato dall'attore)."_s,
-        u"Animo: del titolare del diritto (dichiarato dall'attore)."_s,
-        u"Fede: buona fede (dichiarata dall'attore)."_s};
+    QTest::newRow("flawless") << f
+                              << QStringList{
+                                     u"Regola applicata: R1 (l'attore vince la causa)."_s,
+                                     u"Anni di possesso considerati: 22, secondo le date dell'attore."_s,
+                                     u"Interruzione: nessuna interruzione rilevante."_s,
+                                     u"Modo di acquisto del possesso: pacifico e pubblico (dichiarato dall'attore)."_s,
+                                     u"Animo: del titolare del diritto (dichiarato dall'attore)."_s,
+                                     u"Fede: buona fede (dichiarata dall'attore)."_s};
 
     f = base();
     dateConvenuto(f, u" 18 anni"_s);
-    QTest::newRow("defendant's dates shorten") << f << QStringList{
-        u"Regola applicata: R5"_s,
-        u"Anni di possesso considerati: 18, secondo la data d'inizio provata dal convenuto (l'attore ne indicava 22)."_s};
+    QTest::newRow("defendant's dates shorten")
+        << f
+        << QStringList{
+               u"Regola applicata: R5"_s,
+               u"Anni di possesso considerati: 18, secondo la data d'inizio provata dal convenuto (l'attore ne indicava 22)."_s};
 
     f = base();
     dateConvenuto(f, u" 30 anni"_s);
-    QTest::newRow("defendant's dates do not lengthen") << f << QStringList{
-        u"Anni di possesso considerati: 22, secondo le date dell'attore."_s};
+    QTest::newRow("defendant's dates do not lengthen")
+        << f << QStringList{u"Anni di possesso considerati: 22, secondo le date dell'attore."_s};
 
     f = base();
     dateConvenuto(f, u" 18 anni"_s, ProvaCorta::Nessuna, ProvaLunga::Diffida);
-    QTest::newRow("defendant's dates unproved") << f << QStringList{
-        u"Regola applicata: R1"_s,
-        u"Anni di possesso considerati: 22, secondo le date dell'attore (le date del convenuto prive di prova"_s};
+    QTest::newRow("defendant's dates unproved")
+        << f
+        << QStringList{
+               u"Regola applicata: R1"_s,
+               u"Anni di possesso considerati: 22, secondo le date dell'attore (le date del convenuto prive di prova"_s};
 
     f = base();
     interruzione(f, QDate(1970, 1, 1), 5, 0, ProvaLunga::AttiDisposizione, ProvaCorta::AttiDisposizione);
     possesso(f, u" 50 anni"_s);
-    QTest::newRow("term complete after the interruption") << f << QStringList{
-        u"Regola applicata: R1"_s,
-        u"Anni di possesso considerati: 35, dalla fine dell'interruzione (1/1/1975) alla fine del possesso (1/1/2010)."_s,
-        u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/1970 al 1/1/1975 (5 anni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi 35 anni, che compiono da soli il termine."_s};
+    QTest::newRow("term complete after the interruption")
+        << f
+        << QStringList{
+               u"Regola applicata: R1"_s,
+               u"Anni di possesso considerati: 35, dalla fine dell'interruzione (1/1/1975) alla fine del possesso (1/1/2010)."_s,
+               u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/1970 al 1/1/1975 (5 anni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi 35 anni, che compiono da soli il termine."_s};
 
     f = base();
     f.fede = Fede::Mala;
     f.titolo = Titolo::Mancante;
     interruzione(f, QDate(1995, 1, 1), 1, 0, ProvaLunga::DomandaGiudiziale, ProvaCorta::AttiDisposizione);
-    QTest::newRow("judicial claim") << f << QStringList{
-        u"Regola applicata: R2 (l'attore perde la causa)."_s,
-        u"Interruzione: notificazione di una domanda giudiziale, dal 1/1/1995 al 1/1/1996 (1 anno), secondo la prova del convenuto (artt. 1165 e 2943); dalla sua fine sono trascorsi soltanto 14 anni, e il termine interrotto non è maturato."_s};
+    QTest::newRow("judicial claim")
+        << f
+        << QStringList{
+               u"Regola applicata: R2 (l'attore perde la causa)."_s,
+               u"Interruzione: notificazione di una domanda giudiziale, dal 1/1/1995 al 1/1/1996 (1 anno), secondo la prova del convenuto (artt. 1165 e 2943); dalla sua fine sono trascorsi soltanto 14 anni, e il termine interrotto non è maturato."_s};
 
     f = base();
     interruzione(f, QDate(1980, 1, 1), 2, 0, ProvaLunga::AttiDisposizione, ProvaCorta::AttiDisposizione);
-    QTest::newRow("interruption before the possession") << f << QStringList{
-        u"Regola applicata: R1"_s,
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/1980 al 1/1/1982 (2 anni), non comincia durante il possesso"_s};
+    QTest::newRow("interruption before the possession")
+        << f
+        << QStringList{
+               u"Regola applicata: R1"_s,
+               u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/1980 al 1/1/1982 (2 anni), non comincia durante il possesso"_s};
 
     f = base();
     f.obiezioneFede = ProvaRequisito::Tolleranza;
-    QTest::newRow("acts of tolerance") << f << QStringList{
-        u"Regola applicata: RT (l'attore perde la causa)."_s,
-        u"Tolleranza: il convenuto ha provato atti di tolleranza (fede), che non fondano il possesso (art. 1144)."_s};
+    QTest::newRow("acts of tolerance")
+        << f
+        << QStringList{
+               u"Regola applicata: RT (l'attore perde la causa)."_s,
+               u"Tolleranza: il convenuto ha provato atti di tolleranza (fede), che non fondano il possesso (art. 1144)."_s};
 
     f = base();
     f.fede = Fede::Mala;
     f.titolo = Titolo::Mancante;
     interruzione(f, QDate(2007, 1, 1), 1, 14, ProvaLunga::Transazioni, ProvaCorta::Testimoni);
-    QTest::newRow("interruption proved") << f << QStringList{
-        u"Regola applicata: R2 (l'attore perde la causa)."_s,
-        u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi soltanto 1 anno"_s};
+    QTest::newRow("interruption proved")
+        << f
+        << QStringList{
+               u"Regola applicata: R2 (l'attore perde la causa)."_s,
+               u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi soltanto 1 anno"_s};
 
     f.provaInizioInterruzione = ProvaLunga::Diffida;
-    QTest::newRow("interruption by formal notice") << f << QStringList{
-        u"Regola applicata: R1"_s,
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), comincia con una diffida"_s};
+    QTest::newRow("interruption by formal notice")
+        << f
+        << QStringList{
+               u"Regola applicata: R1"_s,
+               u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), comincia con una diffida"_s};
 
     f.provaInizioInterruzione = ProvaLunga::Transazioni;
     f.provaFineInterruzione = ProvaCorta::Nessuna;
-    QTest::newRow("interruption unproved") << f << QStringList{
-        u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), è priva di prova"_s};
+    QTest::newRow("interruption unproved")
+        << f
+        << QStringList{
+               u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), è priva di prova"_s};
 
     f = base();
     interruzione(f, QDate(2008, 1, 1), 1, 0, ProvaLunga::AttiDisposizione, ProvaCorta::AttiDisposizione);
-    QTest::newRow("interruption of a year") << f << QStringList{
-        u"Interruzione: nessuna interruzione rilevante; la perdita del possesso opposta dal convenuto, dal 1/1/2008 al 1/1/2009 (1 anno), non supera l'anno"_s};
+    QTest::newRow("interruption of a year")
+        << f
+        << QStringList{
+               u"Interruzione: nessuna interruzione rilevante; la perdita del possesso opposta dal convenuto, dal 1/1/2008 al 1/1/2009 (1 anno), non supera l'anno"_s};
 
     f = base();
     f.interruzione = Interruzione::OltreUnAnno;
-    QTest::newRow("interruption conceded") << f << QStringList{
-        u"Interruzione: possesso perduto per oltre un anno, come dichiarato dall'attore."_s};
+    QTest::newRow("interruption conceded")
+        << f << QStringList{u"Interruzione: possesso perduto per oltre un anno, come dichiarato dall'attore."_s};
 
     f = base();
     f.obiezioneModo = ProvaRequisito::ContrattiLocazione;
     f.obiezioneAnimo = ProvaRequisito::ContrattiLocazione;
     f.obiezioneFede = ProvaRequisito::ContrattiLocazione;
-    QTest::newRow("three objections proved") << f << QStringList{
-        u"Regola applicata: RF"_s,
-        u"Modo di acquisto del possesso: violento o clandestino (provato dal convenuto)."_s,
-        u"Animo: semplice detenzione per conto di altri (provata dal convenuto)."_s,
-        u"Fede: mala fede (provata dal convenuto)."_s,
-        u"Motivo: acquisto violento o clandestino, detenzione anziché possesso."_s};
+    QTest::newRow("three objections proved")
+        << f
+        << QStringList{u"Regola applicata: RF"_s,
+                       u"Modo di acquisto del possesso: violento o clandestino (provato dal convenuto)."_s,
+                       u"Animo: semplice detenzione per conto di altri (provata dal convenuto)."_s,
+                       u"Fede: mala fede (provata dal convenuto)."_s,
+                       u"Motivo: acquisto violento o clandestino, detenzione anziché possesso."_s};
 
     f = base();
     f.fede = Fede::Mala;
     f.titolo = Titolo::Mancante;
     possesso(f, u" 15 anni"_s);
-    QTest::newRow("faith and title missing") << f << QStringList{
-        u"Fede: mala fede (dichiarata dall'attore)."_s,
-        u"Titolo: nessun titolo idoneo (dichiarato dall'attore)."_s,
-        // The commonest loss: the years, not faith or title, are what is missing.
-        u"Motivo: il possesso di 15 anni non raggiunge il termine di 20 anni (art. 1158), che non richiede né buona fede né titolo: mancano 5 anni. Il termine di 10 anni (art. 1159) richiederebbe la buona fede e un titolo idoneo, che mancano."_s};
+    QTest::newRow("faith and title missing")
+        << f
+        << QStringList{
+               u"Fede: mala fede (dichiarata dall'attore)."_s,
+               u"Titolo: nessun titolo idoneo (dichiarato dall'attore)."_s,
+               // The commonest loss: the years, not faith or title, are what is missing.
+               u"Motivo: il possesso di 15 anni non raggiunge il termine di 20 anni (art. 1158), che non richiede né buona fede né titolo: mancano 5 anni. Il termine di 10 anni (art. 1159) richiederebbe la buona fede e un titolo idoneo, che mancano."_s};
 
     f = base();
     possesso(f, u" 7 anni"_s);
-    QTest::newRow("too few years") << f << QStringList{
-        u"Motivo: il possesso considerato non raggiunge il termine minimo di 10 anni previsto per la tipologia."_s};
+    QTest::newRow("too few years")
+        << f
+        << QStringList{
+               u"Motivo: il possesso considerato non raggiunge il termine minimo di 10 anni previsto per la tipologia."_s};
 
     f = base();
     f.tipologia = Tipologia::BeniMobili;
     f.provenienza = Provenienza::Illegittima;
     possesso(f, u" 2 anni"_s);
-    QTest::newRow("movables delivered, illegitimate provenance") << f << QStringList{
-        u"Regola applicata: R41 (l'attore vince la causa)."_s,
-        u"Tipologia di usucapione: beni mobili."_s,
-        u"Titolo: acquisto da chi non è proprietario con un titolo idoneo (dichiarato dall'attore)."_s,
-        u"Provenienza della cosa: illegittima (dichiarata dall'attore)."_s,
-        u"Compiuta il 1/1/2008: acquisto con la consegna della cosa (art. 1153)."_s};
+    QTest::newRow("movables delivered, illegitimate provenance")
+        << f
+        << QStringList{u"Regola applicata: R41 (l'attore vince la causa)."_s,
+                       u"Tipologia di usucapione: beni mobili."_s,
+                       u"Titolo: acquisto da chi non è proprietario con un titolo idoneo (dichiarato dall'attore)."_s,
+                       u"Provenienza della cosa: illegittima (dichiarata dall'attore)."_s,
+                       u"Compiuta il 1/1/2008: acquisto con la consegna della cosa (art. 1153)."_s};
 
     f = Fatti();
-    QTest::newRow("nothing answered") << f << QStringList{
-        u"Tipologia di usucapione: non indicata."_s,
-        u"Modo di acquisto del possesso: non indicato."_s,
-        u"Fede: non indicata."_s,
-        u"Provenienza della cosa: non indicata."_s,
-        u"Motivo: mancano la tipologia o alcune risposte sul possesso."_s};
+    QTest::newRow("nothing answered") << f
+                                      << QStringList{u"Tipologia di usucapione: non indicata."_s,
+                                                     u"Modo di acquisto del possesso: non indicato."_s,
+                                                     u"Fede: non indicata."_s,
+                                                     u"Provenienza della cosa: non indicata."_s,
+                                                     u"Motivo: mancano la tipologia o alcune risposte sul possesso."_s};
 }
 
 void TstSpiegazione::righe()
@@ -201,8 +228,8 @@ void TstSpiegazione::righe()
     const QStringList righe = spiegazione(decidi(fatti));
     for (const QString& a : attese) {
         const QString intestazione = a.section(u':', 0, 0) + u':';
-        const auto riga = std::find_if(righe.begin(), righe.end(),
-                                       [&](const QString& r) { return r.startsWith(intestazione); });
+        const auto riga =
+            std::find_if(righe.begin(), righe.end(), [&](const QString& r) { return r.startsWith(intestazione); });
         QVERIFY2(riga != righe.end(), qPrintable(intestazione));
         QVERIFY2(riga->startsWith(a), qPrintable(*riga));
     }
@@ -214,10 +241,15 @@ void TstSpiegazione::righe()
 // its reason, and a won case its day of acquisition.
 void TstSpiegazione::ordine()
 {
-    const QStringList intestazioni{u"Regola applicata:"_s, u"Tipologia di usucapione:"_s,
-                                   u"Anni di possesso considerati:"_s, u"Interruzione:"_s,
-                                   u"Modo di acquisto del possesso:"_s, u"Animo:"_s, u"Fede:"_s,
-                                   u"Titolo:"_s, u"Provenienza della cosa:"_s};
+    const QStringList intestazioni{u"Regola applicata:"_s,
+                                   u"Tipologia di usucapione:"_s,
+                                   u"Anni di possesso considerati:"_s,
+                                   u"Interruzione:"_s,
+                                   u"Modo di acquisto del possesso:"_s,
+                                   u"Animo:"_s,
+                                   u"Fede:"_s,
+                                   u"Titolo:"_s,
+                                   u"Provenienza della cosa:"_s};
     Fatti vince = base();
     Fatti perde = base();
     possesso(perde, u" 3 anni"_s);
@@ -225,7 +257,8 @@ void TstSpiegazione::ordine()
         const Decisione d = decidi(f);
         // The lines told only when they apply: the day of acquisition, the transcription.
         QStringList righe = spiegazione(d);
-        righe.removeIf([](const QString& r) { return r.startsWith(u"Compiuta il"_s) || r.startsWith(u"Trascrizione:"_s); });
+        righe.removeIf(
+            [](const QString& r) { return r.startsWith(u"Compiuta il"_s) || r.startsWith(u"Trascrizione:"_s); });
         const bool rf = d.chiave == u"RF"_s;
         QCOMPARE(righe.size(), intestazioni.size() + (rf ? 1 : 0));
         for (int i = 0; i < intestazioni.size(); ++i)

@@ -11,8 +11,16 @@ namespace {
 Causa completa()
 {
     Causa c;
-    c.testi = {QStringLiteral("Anna"), QStringLiteral("Bruno"), QStringLiteral("orto"), QStringLiteral("Pisa"),
-               QStringLiteral("1/1/1970"), QStringLiteral("1/1/1995"), {}, {}, {}, {}};
+    c.testi = {QStringLiteral("Anna"),
+               QStringLiteral("Bruno"),
+               QStringLiteral("orto"),
+               QStringLiteral("Pisa"),
+               QStringLiteral("1/1/1970"),
+               QStringLiteral("1/1/1995"),
+               {},
+               {},
+               {},
+               {}};
     c.scelte.tipologia = Tipologia::Proprieta;
     c.scelte.interruzione = Interruzione::Nessuna, c.scelte.modo = Modo::PacificoPubblico;
     c.scelte.animo = Animo::DaTitolare, c.scelte.provenienza = Provenienza::Legittima;
@@ -22,7 +30,7 @@ Causa completa()
 
 using Ritocco = std::function<void(Causa&)>;
 
-} // namespace
+}   // namespace
 
 Q_DECLARE_METATYPE(Ritocco)
 
@@ -43,11 +51,21 @@ void TstStatoCausa::durata_data()
     QTest::addColumn<QString>("inizio");
     QTest::addColumn<QString>("fine");
     QTest::addColumn<QString>("durata");
-    QTest::newRow("both dates") << "1/1/70" << "1/1/95" << " 25 anni";
-    QTest::newRow("blanks around") << " 1/1/1970 " << "1.1.1995" << " 25 anni";
-    QTest::newRow("end missing") << "1/1/70" << "" << "";
-    QTest::newRow("no such day") << "31/2/99" << "1/1/2005" << "";
-    QTest::newRow("cut by a field limit") << "8/12/198" << "8/12/2000" << "";
+    QTest::newRow("both dates") << "1/1/70"
+                                << "1/1/95"
+                                << " 25 anni";
+    QTest::newRow("blanks around") << " 1/1/1970 "
+                                   << "1.1.1995"
+                                   << " 25 anni";
+    QTest::newRow("end missing") << "1/1/70"
+                                 << ""
+                                 << "";
+    QTest::newRow("no such day") << "31/2/99"
+                                 << "1/1/2005"
+                                 << "";
+    QTest::newRow("cut by a field limit") << "8/12/198"
+                                          << "8/12/2000"
+                                          << "";
 }
 
 // A duration stands only on two dates that read; nothing else, whatever was shown before.
@@ -69,6 +87,7 @@ void TstStatoCausa::completezza_data()
     QTest::addColumn<bool>("intestazione");
     QTest::addColumn<bool>("possesso");
     QTest::addColumn<bool>("giudicabile");
+    // clang-format off
     QTest::newRow("complete") << Ritocco([](Causa&) {}) << true << true << true;
     // The place lets the case go on, but the judgment needs it. Numbers that name no option, as a
     // damaged archive may hold them, answer nothing.
@@ -77,11 +96,12 @@ void TstStatoCausa::completezza_data()
     QTest::newRow("type 0") << Ritocco([](Causa& c) { c.scelte.tipologia = Tipologia(0); }) << false << true << false;
     QTest::newRow("type 13") << Ritocco([](Causa& c) { c.scelte.tipologia = Tipologia(13); }) << false << true << false;
     QTest::newRow("end date emptied") << Ritocco([](Causa& c) { c.testi.possessoFine.clear(); }) << true << false << false;
+    // clang-format on
     QTest::newRow("start unreadable") << Ritocco([](Causa& c) { c.testi.possessoInizio = QStringLiteral("ieri"); })
                                       << true << false << false;
     QTest::newRow("faith unanswered") << Ritocco([](Causa& c) { c.scelte.fede.reset(); }) << true << false << false;
-    QTest::newRow("interruption 4 of 3") << Ritocco([](Causa& c) { c.scelte.interruzione = Interruzione(4); }) << true << false
-                                         << false;
+    QTest::newRow("interruption 4 of 3") << Ritocco([](Causa& c) { c.scelte.interruzione = Interruzione(4); }) << true
+                                         << false << false;
     // Dates the Code cannot count from: no judgment rests on them, in the possession or an objection.
     QTest::newRow("possession ending in 2045") << Ritocco([](Causa& c) {
         c.testi.possessoFine = QDate::currentDate().addYears(19).toString(QStringLiteral("d/M/yyyy"));
@@ -120,8 +140,8 @@ void TstStatoCausa::mancanzeNominate()
     c.scelte.interruzione = Interruzione::Nessuna;
     const QStringList m = StatoCausa::mancanze(c);
     QCOMPARE(m.mid(0, 5), (QStringList{QStringLiteral("il convenuto"), QStringLiteral("il bene o diritto"),
-                                        QStringLiteral("la località"), QStringLiteral("la tipologia di usucapione"),
-                                        QStringLiteral("la data finale del possesso")}));
+                                       QStringLiteral("la località"), QStringLiteral("la tipologia di usucapione"),
+                                       QStringLiteral("la data finale del possesso")}));
     QCOMPARE(m.size(), 10);
     QCOMPARE(m.last(), QStringLiteral("la risposta su «Acquisto da chi non è proprietario»"));
     QVERIFY(StatoCausa::mancanze(completa()).isEmpty());
@@ -134,7 +154,8 @@ void TstStatoCausa::obiezioni_data()
     QTest::addColumn<QString>("contatore");
     QTest::newRow("none") << Ritocco([](Causa&) {}) << 0 << "";
     // A date objection stands on its start proof alone.
-    QTest::newRow("dates, end proof only") << Ritocco([](Causa& c) { c.scelte.provaFineDate = ProvaLunga::Transazioni; }) << 0 << "";
+    QTest::newRow("dates, end proof only")
+        << Ritocco([](Causa& c) { c.scelte.provaFineDate = ProvaLunga::Transazioni; }) << 0 << "";
     QTest::newRow("dates") << Ritocco([](Causa& c) { c.scelte.provaInizioDate = ProvaCorta::Transazioni; }) << 1
                            << "È stata formulata n. 1 obiezione.";
     QTest::newRow("a proof never chosen is none")

@@ -20,7 +20,8 @@ DocumentoSentenza documento(int paragrafiSentenza)
     QStringList p;
     for (int i = 1; i <= paragrafiSentenza; ++i)
         p << QStringLiteral("Paragrafo numero %1 della motivazione, che prosegue abbastanza a lungo da andare a capo "
-                            "più volte sulla pagina stampata e occupare spazio.").arg(i);
+                            "più volte sulla pagina stampata e occupare spazio.")
+                 .arg(i);
     d.sentenza = p.join(QChar(13));
     d.commento = QStringLiteral("Commento finale della causa.\nSeconda riga del commento.");
     d.data = QDate(2026, 3, 9);
@@ -35,7 +36,7 @@ QString semplice(const QString& s)
     return s.normalized(QString::NormalizationForm_KC).simplified();
 }
 
-} // namespace
+}   // namespace
 
 Q_DECLARE_METATYPE(DocumentoSentenza)
 
@@ -101,13 +102,14 @@ void TstDocumentoSentenza::testoDelPdf()
     QString errore;
     QVERIFY2(scriviPdfSentenza(d, pdf, &errore), qPrintable(errore));
     QProcess p;
-    p.start(pdftotext_, {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    p.start(pdftotext_,
+            {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 0);
     const QString testo = QString::fromUtf8(p.readAllStandardOutput());
     // Footers fall inside a paragraph that runs over two pages.
-    const QString piano = semplice(testo).remove(
-        QRegularExpression(QStringLiteral("Sentenza del 9 marzo 2026 Pagina \\d+ di \\d+ ?")));
+    const QString piano =
+        semplice(testo).remove(QRegularExpression(QStringLiteral("Sentenza del 9 marzo 2026 Pagina \\d+ di \\d+ ?")));
 
     // Every paragraph whole, in the document's order.
     QStringList attesi = {d.titolo, d.parti, QStringLiteral("1) nome dell'attore: Mario Rossi"),
@@ -124,7 +126,8 @@ void TstDocumentoSentenza::testoDelPdf()
     }
     // Pages numbered "n di N", each dated.
     const QStringList pagine = testo.split(QChar(12), Qt::SkipEmptyParts);
-    const int n = int(std::count_if(pagine.begin(), pagine.end(), [](const QString& s) { return !s.trimmed().isEmpty(); }));
+    const int n =
+        int(std::count_if(pagine.begin(), pagine.end(), [](const QString& s) { return !s.trimmed().isEmpty(); }));
     QCOMPARE_GE(n, pagineMinime);
     for (int i = 1; i <= n; ++i) {
         const QString pagina = semplice(pagine[i - 1]);
@@ -202,14 +205,15 @@ void TstDocumentoSentenza::documentoWord_data()
 
     const QString cr(QChar(13));
     DocumentoSentenza d = documento(2);
-    const QString intestazione = QStringLiteral("Possidoria - prova") + cr + cr + QStringLiteral("Svolgimento del processo") + cr + cr +
-                                 QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr +
-                                 QStringLiteral(" 1) nome dell'attore: Mario Rossi") + cr + QStringLiteral(" 2) ") + cr +
-                                 QStringLiteral(" 3) bene: fondo agricolo") + cr + cr +
-                                 QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr +
-                                 QStringLiteral(" 1) il convenuto eccepisce la clandestinità del possesso") + cr;
-    const QString sentenza = cr + QStringLiteral("Sentenza:") + cr + cr + d.sentenza + cr + cr + QStringLiteral("Commenti:") + cr +
-                             cr + QStringLiteral("Commento finale della causa.") + cr + QStringLiteral("Seconda riga del commento.");
+    const QString intestazione =
+        QStringLiteral("Possidoria - prova") + cr + cr + QStringLiteral("Svolgimento del processo") + cr + cr
+        + QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr + QStringLiteral(" 1) nome dell'attore: Mario Rossi")
+        + cr + QStringLiteral(" 2) ") + cr + QStringLiteral(" 3) bene: fondo agricolo") + cr + cr
+        + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr
+        + QStringLiteral(" 1) il convenuto eccepisce la clandestinità del possesso") + cr;
+    const QString sentenza = cr + QStringLiteral("Sentenza:") + cr + cr + d.sentenza + cr + cr
+                             + QStringLiteral("Commenti:") + cr + cr + QStringLiteral("Commento finale della causa.")
+                             + cr + QStringLiteral("Seconda riga del commento.");
     QTest::newRow("con la linea del tempo")
         << d << QList<int>{18, 14, 12, 10, 12, 10, 12, 14, 12, 12, 10}
         << intestazione + cr + QStringLiteral("Il possesso nel tempo:") + cr + sentenza << true;
@@ -226,13 +230,15 @@ void TstDocumentoSentenza::documentoWord_data()
     vuoto.titolo = QStringLiteral("Possidoria - prova");
     vuoto.fatti = QStringList(2);
     vuoto.obiezioni = QStringList(1);
-    QTest::newRow("nessuna sentenza")
-        << vuoto << QList<int>{18, 14, 12, 10, 12, 10, 14, 12, 12, 10}
-        << QStringLiteral("Possidoria - prova") + cr + cr + QStringLiteral("Svolgimento del processo") + cr + cr +
-               QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr + QStringLiteral(" 1) ") + cr + QStringLiteral(" 2) ") + cr +
-               cr + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr + QStringLiteral(" 1) ") + cr + cr +
-               QStringLiteral("Sentenza:") + cr + cr + cr + cr + QStringLiteral("Commenti:") + cr + cr
-        << false;
+    QTest::newRow("nessuna sentenza") << vuoto << QList<int>{18, 14, 12, 10, 12, 10, 14, 12, 12, 10}
+                                      << QStringLiteral("Possidoria - prova") + cr + cr
+                                             + QStringLiteral("Svolgimento del processo") + cr + cr
+                                             + QStringLiteral("Fatti sostenuti dall'attore:") + cr + cr
+                                             + QStringLiteral(" 1) ") + cr + QStringLiteral(" 2) ") + cr + cr
+                                             + QStringLiteral("Obiezioni sostenute dal convenuto:") + cr + cr
+                                             + QStringLiteral(" 1) ") + cr + cr + QStringLiteral("Sentenza:") + cr + cr
+                                             + cr + cr + QStringLiteral("Commenti:") + cr + cr
+                                      << false;
 }
 
 void TstDocumentoSentenza::documentoWord()

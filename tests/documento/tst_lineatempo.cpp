@@ -49,12 +49,9 @@ Causa conDate(Causa c, const char* inizio, const char* fine, ProvaCorta provaIni
     return c;
 }
 
-QDate d(const char* testo)
-{
-    return QDate::fromString(QString::fromLatin1(testo), QStringLiteral("dd/MM/yyyy"));
-}
+QDate d(const char* testo) { return QDate::fromString(QString::fromLatin1(testo), QStringLiteral("dd/MM/yyyy")); }
 
-} // namespace
+}   // namespace
 
 class TstLineaTempo : public QObject {
     Q_OBJECT
@@ -79,26 +76,32 @@ void TstLineaTempo::termine_data()
     QTest::addColumn<QString>("etichetta");
 
     const Causa ventennio = causa(Tipologia::Proprieta, "03/04/1985", "15/09/2008");
-    QTest::newRow("venti anni raggiunti") << ventennio << 20 << d("03/04/2005") << true << 0
-                                          << QStringLiteral("20 anni: art. 1158");
+    QTest::newRow("venti anni raggiunti")
+        << ventennio << 20 << d("03/04/2005") << true << 0 << QStringLiteral("20 anni: art. 1158");
     QTest::newRow("un giorno prima dell'anniversario")
         << causa(Tipologia::Proprieta, "03/04/1985", "02/04/2005") << 20 << d("03/04/2005") << false << 1
         << QStringLiteral("20 anni: art. 1158, mancano 1 anno");
-    QTest::newRow("nel giorno dell'anniversario") << causa(Tipologia::Proprieta, "03/04/1985", "03/04/2005") << 20 << d("03/04/2005")
-                                                  << true << 0 << QStringLiteral("20 anni: art. 1158");
-    QTest::newRow("buona fede e titolo") << causa(Tipologia::Proprieta, "10/06/2009", "20/11/2021", Fede::Buona, Titolo::Idoneo) << 10 << d("10/06/2019")
-                                         << true << 0 << QStringLiteral("10 anni: art. 1159");
-    QTest::newRow("mobili registrati") << causa(Tipologia::MobiliRegistrati, "01/03/2017", "15/09/2021", Fede::Buona, Titolo::Idoneo) << 3 << d("01/03/2020")
-                                       << true << 0 << QStringLiteral("3 anni: art. 1162");
-    QTest::newRow("proprietà rurale") << causa(Tipologia::PiccolaProprietaRurale, "01/11/1995", "30/04/2009") << 15 << d("01/11/2010") << false
-                                      << 2 << QStringLiteral("15 anni: art. 1159-bis, mancano 2 anni");
+    QTest::newRow("nel giorno dell'anniversario")
+        << causa(Tipologia::Proprieta, "03/04/1985", "03/04/2005") << 20 << d("03/04/2005") << true << 0
+        << QStringLiteral("20 anni: art. 1158");
+    QTest::newRow("buona fede e titolo") << causa(Tipologia::Proprieta, "10/06/2009", "20/11/2021", Fede::Buona,
+                                                  Titolo::Idoneo)
+                                         << 10 << d("10/06/2019") << true << 0 << QStringLiteral("10 anni: art. 1159");
+    QTest::newRow("mobili registrati") << causa(Tipologia::MobiliRegistrati, "01/03/2017", "15/09/2021", Fede::Buona,
+                                                Titolo::Idoneo)
+                                       << 3 << d("01/03/2020") << true << 0 << QStringLiteral("3 anni: art. 1162");
+    QTest::newRow("proprietà rurale") << causa(Tipologia::PiccolaProprietaRurale, "01/11/1995", "30/04/2009") << 15
+                                      << d("01/11/2010") << false << 2
+                                      << QStringLiteral("15 anni: art. 1159-bis, mancano 2 anni");
     // A claim interrupts whatever its length; a new term runs from its end.
     QTest::newRow("domanda giudiziale, poi nuovo ventennio")
-        << interrotta(causa(Tipologia::Proprieta, "01/01/1980", "31/12/2010"), "01/03/1983", "15/06/1985", Lunga::DomandaGiudiziale) << 20
-        << d("15/06/2005") << true << 0 << QStringLiteral("20 anni: art. 1158");
-    QTest::newRow("riconoscimento breve") << interrotta(causa(Tipologia::Proprieta, "01/01/1980", "31/12/2002"), "01/03/1995", "01/05/1995", Lunga::Riconoscimento)
-                                          << 20 << d("01/03/2015") << false << 13
-                                          << QStringLiteral("20 anni: art. 1158, mancano 13 anni");
+        << interrotta(causa(Tipologia::Proprieta, "01/01/1980", "31/12/2010"), "01/03/1983", "15/06/1985",
+                      Lunga::DomandaGiudiziale)
+        << 20 << d("15/06/2005") << true << 0 << QStringLiteral("20 anni: art. 1158");
+    QTest::newRow("riconoscimento breve")
+        << interrotta(causa(Tipologia::Proprieta, "01/01/1980", "31/12/2002"), "01/03/1995", "01/05/1995",
+                      Lunga::Riconoscimento)
+        << 20 << d("01/03/2015") << false << 13 << QStringLiteral("20 anni: art. 1158, mancano 13 anni");
     // Losing possession interrupts only beyond a year; a formal notice never does.
     QTest::newRow("perdita per meno di un anno")
         << interrotta(ventennio, "01/01/1990", "01/10/1990", Lunga::Testimoni) << 20 << d("03/04/2005") << true << 0
@@ -106,24 +109,26 @@ void TstLineaTempo::termine_data()
     QTest::newRow("perdita per oltre un anno")
         << interrotta(ventennio, "01/01/1990", "01/10/1991", Lunga::Testimoni) << 20 << d("01/10/2011") << false << 4
         << QStringLiteral("20 anni: art. 1158, mancano 4 anni");
-    QTest::newRow("diffida") << interrotta(ventennio, "01/01/1990", "01/10/1992", Lunga::Diffida) << 20 << d("03/04/2005")
-                             << true << 0 << QStringLiteral("20 anni: art. 1158");
+    QTest::newRow("diffida") << interrotta(ventennio, "01/01/1990", "01/10/1992", Lunga::Diffida) << 20
+                             << d("03/04/2005") << true << 0 << QStringLiteral("20 anni: art. 1158");
     QTest::newRow("fine dell'interruzione senza prova")
-        << interrotta(ventennio, "01/01/1990", "01/10/1992", Lunga::Testimoni, Corta::Nessuna) << 20 << d("03/04/2005") << true << 0
-        << QStringLiteral("20 anni: art. 1158");
+        << interrotta(ventennio, "01/01/1990", "01/10/1992", Lunga::Testimoni, Corta::Nessuna) << 20 << d("03/04/2005")
+        << true << 0 << QStringLiteral("20 anni: art. 1158");
     // The defendant's dates count where proved, and only to shorten the possession.
     QTest::newRow("date del convenuto provate")
-        << conDate(ventennio, "01/01/1992", "01/01/2008", Corta::AttiDisposizione, Lunga::Testimoni) << 20 << d("01/01/2012") << false << 4
-        << QStringLiteral("20 anni: art. 1158, mancano 4 anni");
+        << conDate(ventennio, "01/01/1992", "01/01/2008", Corta::AttiDisposizione, Lunga::Testimoni) << 20
+        << d("01/01/2012") << false << 4 << QStringLiteral("20 anni: art. 1158, mancano 4 anni");
     QTest::newRow("date del convenuto senza prova")
-        << conDate(ventennio, "01/01/1992", "01/01/2008", Corta::Nessuna, Lunga::Nessuna) << 20 << d("03/04/2005") << true << 0
-        << QStringLiteral("20 anni: art. 1158");
-    QTest::newRow("date del convenuto più ampie") << conDate(ventennio, "01/01/1980", "01/01/2010", Corta::AttiDisposizione, Lunga::Testimoni) << 20
-                                                  << d("03/04/2005") << true << 0
-                                                  << QStringLiteral("20 anni: art. 1158");
-    QTest::newRow("consegna in buona fede") << causa(Tipologia::BeniMobili, "14/02/2021", "14/08/2022", Fede::Buona, Titolo::Idoneo) << 0 << d("14/02/2021")
-                                            << true << 0 << QStringLiteral("consegna in buona fede: art. 1153");
-    QTest::newRow("demanio") << causa(Tipologia::DemanioPubblico, "01/06/1975", "01/06/2005") << -1 << QDate() << false << 0 << QString();
+        << conDate(ventennio, "01/01/1992", "01/01/2008", Corta::Nessuna, Lunga::Nessuna) << 20 << d("03/04/2005")
+        << true << 0 << QStringLiteral("20 anni: art. 1158");
+    QTest::newRow("date del convenuto più ampie")
+        << conDate(ventennio, "01/01/1980", "01/01/2010", Corta::AttiDisposizione, Lunga::Testimoni) << 20
+        << d("03/04/2005") << true << 0 << QStringLiteral("20 anni: art. 1158");
+    QTest::newRow("consegna in buona fede")
+        << causa(Tipologia::BeniMobili, "14/02/2021", "14/08/2022", Fede::Buona, Titolo::Idoneo) << 0 << d("14/02/2021")
+        << true << 0 << QStringLiteral("consegna in buona fede: art. 1153");
+    QTest::newRow("demanio") << causa(Tipologia::DemanioPubblico, "01/06/1975", "01/06/2005") << -1 << QDate() << false
+                             << 0 << QString();
 }
 
 void TstLineaTempo::termine()
@@ -147,9 +152,11 @@ void TstLineaTempo::barreProporzionaliAgliAnni_data()
     QTest::addColumn<Causa>("c");
     QTest::addColumn<QSize>("dimensione");
     QTest::newRow("ventennio") << causa(Tipologia::Proprieta, "03/04/85", "15/09/08") << QSize(900, 240);
-    QTest::newRow("date del convenuto") << conDate(causa(Tipologia::Proprieta, "01/01/80", "01/01/10"), "01/01/90", "01/01/05", Corta::AttiDisposizione, Lunga::Testimoni)
+    QTest::newRow("date del convenuto") << conDate(causa(Tipologia::Proprieta, "01/01/80", "01/01/10"), "01/01/90",
+                                                   "01/01/05", Corta::AttiDisposizione, Lunga::Testimoni)
                                         << QSize(600, 200);
-    QTest::newRow("interruzione") << interrotta(causa(Tipologia::Proprieta, "01/01/80", "31/12/10"), "01/03/83", "15/06/85", Lunga::DomandaGiudiziale)
+    QTest::newRow("interruzione") << interrotta(causa(Tipologia::Proprieta, "01/01/80", "31/12/10"), "01/03/83",
+                                                "15/06/85", Lunga::DomandaGiudiziale)
                                   << QSize(1200, 300);
 }
 
@@ -213,13 +220,15 @@ void TstLineaTempo::immagini_data()
     QTest::addColumn<Causa>("c");
     QTest::addColumn<QString>("nome");
     QTest::newRow("vinta") << causa(Tipologia::Proprieta, "03/04/85", "15/09/08") << QStringLiteral("linea_vinta");
-    QTest::newRow("interrotta poi vinta")
-        << interrotta(causa(Tipologia::Proprieta, "01/01/80", "31/12/10"), "01/03/83", "15/06/85", Lunga::DomandaGiudiziale)
-        << QStringLiteral("linea_interrotta_vinta");
-    QTest::newRow("interrotta e persa") << interrotta(causa(Tipologia::Proprieta, "01/02/90", "30/06/14"), "01/05/00", "10/09/02", Lunga::Testimoni)
+    QTest::newRow("interrotta poi vinta") << interrotta(causa(Tipologia::Proprieta, "01/01/80", "31/12/10"), "01/03/83",
+                                                        "15/06/85", Lunga::DomandaGiudiziale)
+                                          << QStringLiteral("linea_interrotta_vinta");
+    QTest::newRow("interrotta e persa") << interrotta(causa(Tipologia::Proprieta, "01/02/90", "30/06/14"), "01/05/00",
+                                                      "10/09/02", Lunga::Testimoni)
                                         << QStringLiteral("linea_interrotta_persa");
     QTest::newRow("accorciata dal convenuto")
-        << conDate(causa(Tipologia::Proprieta, "01/01/85", "31/12/09"), "01/06/93", "31/12/09", Corta::ContrattiLocazione, Lunga::Testimoni)
+        << conDate(causa(Tipologia::Proprieta, "01/01/85", "31/12/09"), "01/06/93", "31/12/09",
+                   Corta::ContrattiLocazione, Lunga::Testimoni)
         << QStringLiteral("linea_date_convenuto");
 }
 

@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QWidget>
 
-Risposta MessaggiFinti::mostra(const QString& testo, const QString& titolo, Icona icona,
-                               Pulsanti pulsanti, Risposta predefinita)
+Risposta MessaggiFinti::mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti,
+                               Risposta predefinita)
 {
     mostrati.append({testo, titolo, icona, pulsanti, predefinita});
     if (!risposte.isEmpty())
@@ -48,11 +48,17 @@ bool StampanteFinta::registra(const QString& op)
     return true;
 }
 
-bool StampanteFinta::scegli() { return annulla ? (operazioni << QStringLiteral("dialog cancelled"), false) : registra(QStringLiteral("dialog")); }
+bool StampanteFinta::scegli()
+{
+    return annulla ? (operazioni << QStringLiteral("dialog cancelled"), false) : registra(QStringLiteral("dialog"));
+}
 bool StampanteFinta::posizioneVerticale(int t) { return registra(QStringLiteral("y %1").arg(t)); }
 bool StampanteFinta::dimensioneFont(int p) { return registra(QStringLiteral("size %1").arg(p)); }
 bool StampanteFinta::nomeFont(const QString& n) { return registra(QStringLiteral("font ") + n); }
-bool StampanteFinta::stampaRiga(int c, const QString& t) { return registra(QStringLiteral("line %1 %2").arg(c).arg(t)); }
+bool StampanteFinta::stampaRiga(int c, const QString& t)
+{
+    return registra(QStringLiteral("line %1 %2").arg(c).arg(t));
+}
 bool StampanteFinta::rigaVuota() { return registra(QStringLiteral("empty")); }
 bool StampanteFinta::nuovaPagina() { return registra(QStringLiteral("page")); }
 bool StampanteFinta::fine() { return registra(QStringLiteral("end")); }
@@ -66,20 +72,40 @@ bool StampanteFinta::stampaPagine(const std::function<bool(QPagedPaintDevice&)>&
     return disegna(scrittore);
 }
 
-void WordFinto::nuovoDocumento() { operazioni << QStringLiteral("new"); testo.clear(); }
+void WordFinto::nuovoDocumento()
+{
+    operazioni << QStringLiteral("new");
+    testo.clear();
+}
 void WordFinto::fontSelezione(const QString& n) { operazioni << QStringLiteral("font ") + n; }
 void WordFinto::dimensioneSelezione(int p) { operazioni << QStringLiteral("size %1").arg(p); }
-void WordFinto::scrivi(const QString& t) { operazioni << QStringLiteral("type ") + t; testo += t; }
+void WordFinto::scrivi(const QString& t)
+{
+    operazioni << QStringLiteral("type ") + t;
+    testo += t;
+}
 void WordFinto::aggiungiParagrafoFinale() { operazioni << QStringLiteral("paragraph"); }
 void WordFinto::dimensioneParagrafo(int p) { operazioni << QStringLiteral("psize %1").arg(p); }
-void WordFinto::testoParagrafo(const QString& t) { operazioni << QStringLiteral("ptext ") + t; testo += t; }
+void WordFinto::testoParagrafo(const QString& t)
+{
+    operazioni << QStringLiteral("ptext ") + t;
+    testo += t;
+}
 void WordFinto::immagineParagrafo(const QImage& immagine)
 {
     operazioni << QStringLiteral("image %1x%2").arg(immagine.width()).arg(immagine.height());
 }
 void WordFinto::giustificaTutto() { operazioni << QStringLiteral("justify"); }
-bool WordFinto::salvaCome(const QString& p) { operazioni << QStringLiteral("save ") + p; return salvataggioRiesce; }
-DocumentoMostrato WordFinto::mostra() { operazioni << QStringLiteral("show"); return esitoMostra; }
+bool WordFinto::salvaCome(const QString& p)
+{
+    operazioni << QStringLiteral("save ") + p;
+    return salvataggioRiesce;
+}
+DocumentoMostrato WordFinto::mostra()
+{
+    operazioni << QStringLiteral("show");
+    return esitoMostra;
+}
 
 CausaViva& causaViva()
 {

@@ -18,14 +18,14 @@ struct MessaggioRegistrato {
 class MessaggiFinti : public PortaMessaggi {
 public:
     QVector<MessaggioRegistrato> mostrati;
-    QQueue<Risposta> risposte;      // scripted answers; when empty, the default button is pressed
+    QQueue<Risposta> risposte;   // scripted answers; when empty, the default button is pressed
     Risposta mostra(const QString& testo, const QString& titolo, Icona icona, Pulsanti pulsanti,
                     Risposta predefinita) override;
     const MessaggioRegistrato& ultimo() const { return mostrati.last(); }
 };
 
 struct DialogoRegistrato {
-    QString tipo;                   // "apri" or "salva"
+    QString tipo;   // "apri" or "salva"
     QString titolo;
     QList<FiltroFile> filtri;
     int filtroIniziale;
@@ -35,7 +35,7 @@ struct DialogoRegistrato {
 class DialoghiFinti : public PortaDialoghi {
 public:
     QVector<DialogoRegistrato> aperti;
-    QQueue<QString> risposte;       // scripted paths; empty string or no answer = cancel
+    QQueue<QString> risposte;   // scripted paths; empty string or no answer = cancel
     QString apri(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
                  const QString& nomeIniziale) override;
     QString salva(const QString& titolo, const QList<FiltroFile>& filtri, int filtroIniziale,
@@ -44,7 +44,7 @@ public:
 
 class MidiFinto : public PortaMidi {
 public:
-    QStringList comandi;            // "open <path>", "play", "pause", "close"
+    QStringList comandi;   // "open <path>", "play", "pause", "close"
     bool apribile = true;
     bool apri(const QString& percorso) override;
     void suona() override { comandi << QStringLiteral("play"); }
@@ -54,9 +54,9 @@ public:
 
 class StampanteFinta : public PortaStampante {
 public:
-    QStringList operazioni;         // "dialog", "y 800", "size 18", "font Courier", "line 7 <text>", "empty", "page", "end"
-    bool annulla = false;           // the user cancels the printer dialog
-    int erroreAlla = -1;            // the operation number (0-based) that fails, -1 for none
+    QStringList operazioni;   // "dialog", "y 800", "size 18", "font Courier", "line 7 <text>", "empty", "page", "end"
+    bool annulla = false;     // the user cancels the printer dialog
+    int erroreAlla = -1;      // the operation number (0-based) that fails, -1 for none
     bool scegli() override;
     bool posizioneVerticale(int twips) override;
     bool dimensioneFont(int punti) override;
@@ -68,16 +68,17 @@ public:
     // Paints the pages into a PDF kept in pdf; records "pages" (or "error").
     bool stampaPagine(const std::function<bool(QPagedPaintDevice&)>& disegna) override;
     QByteArray pdf;
+
 private:
     bool registra(const QString& op);
 };
 
 class WordFinto : public PortaWord {
 public:
-    QStringList operazioni;         // "new", "font <name>", "size <n>", "type <text>", "paragraph",
-                                    // "psize <n>", "ptext <text>", "image <w>x<h>", "justify",
-                                    // "save <path>", "show"
-    QString testo;                  // every text typed or set, in order
+    QStringList operazioni;   // "new", "font <name>", "size <n>", "type <text>", "paragraph",
+                              // "psize <n>", "ptext <text>", "image <w>x<h>", "justify",
+                              // "save <path>", "show"
+    QString testo;            // every text typed or set, in order
     bool salvataggioRiesce = true;
     DocumentoMostrato esitoMostra{true, QStringLiteral("documento-finto.odt"), false, true, QStringLiteral("finto")};
     void nuovoDocumento() override;

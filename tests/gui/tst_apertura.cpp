@@ -32,10 +32,7 @@ QString esempio(const char* nome)
     return QDir(cartellaEsempi).filePath(QStringLiteral("Possidoria-dati-esempio-") + QString::fromLatin1(nome));
 }
 
-QString programma()
-{
-    return QStringLiteral(POSSIDORIA_PROGRAMMA);
-}
+QString programma() { return QStringLiteral(POSSIDORIA_PROGRAMMA); }
 
 // Sends a drag of `url` and its drop to `bersaglio`, as the window system does; true when the drag was taken.
 bool lascia(QWidget* bersaglio, const QUrl& url)
@@ -62,12 +59,9 @@ QStringList voci(QMenu* menu)
     return v;
 }
 
-QMenu* menuFile(QWidget* finestra)
-{
-    return finestra->findChild<QMenu*>(QStringLiteral("mnufile"));
-}
+QMenu* menuFile(QWidget* finestra) { return finestra->findChild<QMenu*>(QStringLiteral("mnufile")); }
 
-} // namespace
+}   // namespace
 
 class TstApertura : public QObject {
     Q_OBJECT
@@ -106,10 +100,10 @@ private slots:
         QTest::newRow("version") << QStringList{"--version"} << A::Versione << QStringList{} << QString();
         QTest::newRow("wrong option") << QStringList{"--colori", "causa"} << A::Errore << QStringList{"causa"}
                                       << "--colori";
-        QTest::newRow("help wins over a wrong option") << QStringList{"--colori", "--help"} << A::Aiuto
-                                                       << QStringList{} << "--colori";
-        QTest::newRow("after --, names are files") << QStringList{"--", "--help", "-x"} << A::Avvia
-                                                   << QStringList{"--help", "-x"} << QString();
+        QTest::newRow("help wins over a wrong option")
+            << QStringList{"--colori", "--help"} << A::Aiuto << QStringList{} << "--colori";
+        QTest::newRow("after --, names are files")
+            << QStringList{"--", "--help", "-x"} << A::Avvia << QStringList{"--help", "-x"} << QString();
         QTest::newRow("a lone dash is a name") << QStringList{"-"} << A::Avvia << QStringList{"-"} << QString();
     }
     void rigaDiComando()
@@ -129,11 +123,12 @@ private slots:
     void comeUnComando_data()
     {
         QTest::addColumn<QStringList>("argomenti");
-        QTest::addColumn<QString>("schermo");       // QT_QPA_PLATFORM, empty for none
+        QTest::addColumn<QString>("schermo");   // QT_QPA_PLATFORM, empty for none
         QTest::addColumn<int>("stato");
         QTest::addColumn<QString>("uscita");
         QTest::addColumn<QString>("errori");
-        QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "Uso: possidoria" << "";
+        QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "Uso: possidoria"
+                              << "";
         QTest::newRow("version") << QStringList{"--version"} << "" << 0 << "possidoria " POSSIDORIA_VERSIONE_ATTESA "\n"
                                  << "";
         QTest::newRow("wrong option, no screen") << QStringList{"--colori"} << "" << 2 << ""
@@ -206,8 +201,7 @@ private slots:
         const MessaggioRegistrato& m = p->messaggi.ultimo();
         QCOMPARE(m.icona, Icona::Esclamazione);
         QCOMPARE(m.titolo, ModPossidoria::titoloaiuto);
-        QVERIFY2(m.testo.contains(QStringLiteral("Possidoria-dati-esempio-02-decennale")) &&
-                     m.testo.contains(altra),
+        QVERIFY2(m.testo.contains(QStringLiteral("Possidoria-dati-esempio-02-decennale")) && m.testo.contains(altra),
                  qPrintable(m.testo));
     }
 
@@ -250,11 +244,15 @@ private slots:
     void lasciataSullaFinestra_data()
     {
         QTest::addColumn<QString>("finestra");
-        QTest::addColumn<QString>("controllo");      // empty: the window's client area
-        QTest::newRow("header, a text field") << "causa" << "attore";
-        QTest::newRow("possession, a date field") << "possesso" << "datainizio";
-        QTest::newRow("judgment, background") << "sentenza" << "";
-        QTest::newRow("good faith, background") << "fede" << "";
+        QTest::addColumn<QString>("controllo");   // empty: the window's client area
+        QTest::newRow("header, a text field") << "causa"
+                                              << "attore";
+        QTest::newRow("possession, a date field") << "possesso"
+                                                  << "datainizio";
+        QTest::newRow("judgment, background") << "sentenza"
+                                              << "";
+        QTest::newRow("good faith, background") << "fede"
+                                                << "";
     }
     void lasciataSullaFinestra()
     {
@@ -333,8 +331,8 @@ private slots:
     void menuDeiRecenti()
     {
         QTemporaryDir cartella;
-        const QStringList nomi = {"01-ventennale", "02-decennale", "03-interruzione", "04-clandestino",
-                                  "05-detenzione", "06-mala-fede"};
+        const QStringList nomi = {"01-ventennale",  "02-decennale",  "03-interruzione",
+                                  "04-clandestino", "05-detenzione", "06-mala-fede"};
         for (const QString& n : nomi)
             QVERIFY(Avvio::apriDallaRigaDiComando(esempio(qPrintable(n))));
         // Saved under a new name (with an ampersand, which the menu must show as itself).
@@ -346,11 +344,10 @@ private slots:
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("interruzione"));
         const QStringList v = voci(menuFile(w));
         const int esci = int(v.indexOf(QStringLiteral("Es&ci")));
-        QCOMPARE(v.mid(esci - 6, 6), (QStringList{"&1 Possidoria-dati-Rossi && Bianchi",
-                                                  "&2 Possidoria-dati-esempio-06-mala-fede",
-                                                  "&3 Possidoria-dati-esempio-05-detenzione",
-                                                  "&4 Possidoria-dati-esempio-04-clandestino",
-                                                  "&5 Possidoria-dati-esempio-03-interruzione", "-"}));
+        QCOMPARE(v.mid(esci - 6, 6),
+                 (QStringList{"&1 Possidoria-dati-Rossi && Bianchi", "&2 Possidoria-dati-esempio-06-mala-fede",
+                              "&3 Possidoria-dati-esempio-05-detenzione", "&4 Possidoria-dati-esempio-04-clandestino",
+                              "&5 Possidoria-dati-esempio-03-interruzione", "-"}));
         QCOMPARE(v.count(QStringLiteral("-")), 5);
 
         // Picking the fourth entry opens that case; it then leads the list.
@@ -359,8 +356,8 @@ private slots:
         quarta->trigger();
         QCOMPARE(causaViva().archivio(), esempio("04-clandestino"));
         QCOMPARE(Recenti::elenco().first(), esempio("04-clandestino"));
-        QCOMPARE(voci(menuFile(w)).mid(esci - 6, 2), (QStringList{"&1 Possidoria-dati-esempio-04-clandestino",
-                                                                  "&2 Possidoria-dati-Rossi && Bianchi"}));
+        QCOMPARE(voci(menuFile(w)).mid(esci - 6, 2),
+                 (QStringList{"&1 Possidoria-dati-esempio-04-clandestino", "&2 Possidoria-dati-Rossi && Bianchi"}));
 
         // A recent file that has gone is told, and leaves the list.
         QVERIFY(QFile::remove(salvato));
@@ -383,7 +380,8 @@ private slots:
         QCOMPARE(Recenti::elenco(), (QStringList{esempio("08-consegna-buona-fede"), esempio("07-senza-titolo")}));
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("causa"));
         QStringList v = voci(menuFile(w));
-        QVERIFY2(v.contains(QStringLiteral("&1 Possidoria-dati-esempio-08-consegna-buona-fede")), qPrintable(v.join(", ")));
+        QVERIFY2(v.contains(QStringLiteral("&1 Possidoria-dati-esempio-08-consegna-buona-fede")),
+                 qPrintable(v.join(", ")));
         QVERIFY(v.contains(QStringLiteral("&2 Possidoria-dati-esempio-07-senza-titolo")));
     }
 

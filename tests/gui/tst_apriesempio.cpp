@@ -21,18 +21,16 @@ using namespace ModPossidoria;
 
 namespace {
 
-QString cartellaEsempi()
-{
-    return Esempi::cartella(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
-}
+QString cartellaEsempi() { return Esempi::cartella(QCoreApplication::applicationDirPath() + QStringLiteral("/..")); }
 
 QByteArray impronta(const QString& percorso)
 {
     QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                       : QByteArray();
 }
 
-} // namespace
+}   // namespace
 
 class TstApriEsempio : public QObject {
     Q_OBJECT

@@ -90,7 +90,7 @@ QString sentenza()
     return s->isVisible() ? s->testosentenza()->toPlainText() : QString();
 }
 
-} // namespace
+}   // namespace
 
 class TstArchivioCausa : public QObject {
     Q_OBJECT
@@ -166,7 +166,8 @@ void TstArchivioCausa::casoCompletoTornaUguale()
     QCOMPARE(finta_->dialoghi.aperti[0].titolo, QStringLiteral("Salva file con nome"));
     QCOMPARE(causaViva().archivio(), file);
     const QByteArray byte = contenuto(file);
-    QVERIFY(byte.startsWith("\"Niccol\xF2 Ferr\xE8\",\"Societ\xE0 l\x92" "Edera, in liquidazione\",\"fondo rustico del valore di 150.000 \x80\""));
+    QVERIFY(byte.startsWith("\"Niccol\xF2 Ferr\xE8\",\"Societ\xE0 l\x92"
+                            "Edera, in liquidazione\",\"fondo rustico del valore di 150.000 \x80\""));
     QVERIFY(byte.contains("\r\n3\r\n1\r\n2\r\n\r\n1\r\n"));   // good faith never answered: an empty eighth line
 
     riavvia();
@@ -281,9 +282,16 @@ void TstArchivioCausa::cancPoiSalvaChiedeIlNome()
 void TstArchivioCausa::testiIntegriTraApriESalva()
 {
     Causa c;
-    c.testi = {QString(40000, QLatin1Char('N')), QStringLiteral("Bruno"), QStringLiteral("orto"), QStringLiteral("Pisa"),
-               QStringLiteral("8/12/1980"), QStringLiteral("12/03/2005"), QStringLiteral(" 8/12/1980 "),
-               QStringLiteral("1/1/2005"), {}, {}};
+    c.testi = {QString(40000, QLatin1Char('N')),
+               QStringLiteral("Bruno"),
+               QStringLiteral("orto"),
+               QStringLiteral("Pisa"),
+               QStringLiteral("8/12/1980"),
+               QStringLiteral("12/03/2005"),
+               QStringLiteral(" 8/12/1980 "),
+               QStringLiteral("1/1/2005"),
+               {},
+               {}};
     c.scelte.tipologia = Tipologia::Proprieta;
     c.scelte.interruzione = Interruzione::Nessuna, c.scelte.modo = Modo::PacificoPubblico;
     c.scelte.animo = Animo::DaTitolare, c.scelte.provenienza = Provenienza::Legittima;
@@ -347,14 +355,16 @@ void TstArchivioCausa::fileCorto()
     const QString intero = percorso("Possidoria-dati-intero");
     QVERIFY(salvaFileArchivio(intero, causaViva().causa()));
     const QByteArray byte = contenuto(intero);
-    const qsizetype dopoIlQuarto = byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n") + 2) + 2) + 2) + 2;
+    const qsizetype dopoIlQuarto =
+        byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n", byte.indexOf("\r\n") + 2) + 2) + 2) + 2;
     const QString file = percorso("corto");
     scriviFile(file, byte.left(dopoIlQuarto));
     const Causa prima = causaViva().causa();
     finta_->dialoghi.risposte.enqueue(file);
     causa()->apri_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
-    QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("il file è incompleto: finisce dopo 4 delle nove righe")),
+    QVERIFY2(finta_->messaggi.ultimo().testo.contains(
+                 QStringLiteral("il file è incompleto: finisce dopo 4 delle nove righe")),
              qPrintable(finta_->messaggi.ultimo().testo));
     QCOMPARE(causaViva().causa(), prima);
     QCOMPARE(questionario("modo")->gruppo()->selezionato(), 3);
@@ -415,16 +425,22 @@ void TstArchivioCausa::fallimenti_data()
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QByteArray>("dati");   // the file's bytes before; "-" for no file
     QTest::addColumn<QString>("nelMessaggio");
+    // clang-format off
     QTest::newRow("apri: manca") << 0 << "assente" << QByteArray("-") << "assente";
     QTest::newRow("apri: record 2 guasto") << 0 << "guasto" << QByteArray("\"A\",\"B\",\"C\",\"D\",1\r\n\"x\",\"y\",1,9,1,1,1,1\r\n") << "guasto";
     QTest::newRow("apri: binario") << 0 << "binario" << QByteArray("\x00\xff\x01\"\r\n", 6) << "binario";
+    // clang-format on
     QTest::newRow("apri: troncato dentro un numero")
-        << 0 << "troncato" << QByteArray("\"A\",\"B\",\"C\",\"D\",1\r\n\"8/12/70\",\"1/3/95\",1,1,1,1,1,1\r\n\"\",\"\",,\r\n\"\",\"\",,\r\n1")
+        << 0 << "troncato"
+        << QByteArray(
+               "\"A\",\"B\",\"C\",\"D\",1\r\n\"8/12/70\",\"1/3/95\",1,1,1,1,1,1\r\n\"\",\"\",,\r\n\"\",\"\",,\r\n1")
         << "troncato»: il file è incompleto";
+    // clang-format off
     QTest::newRow("apri: troppo grande") << 0 << "grande" << QByteArray(70 * 1024, 'a') << "grande";
     QTest::newRow("salva: cartella assente") << 1 << "manca/Possidoria-dati-x" << QByteArray("-") << "Possidoria-dati-x";
     QTest::newRow("elimina: manca") << 2 << "assente" << QByteArray("-") << "assente";
     QTest::newRow("elimina: cartella") << 2 << "sotto" << QByteArray("dir") << "sotto";
+    // clang-format on
 }
 
 void TstArchivioCausa::fallimenti()
@@ -614,7 +630,7 @@ void TstArchivioCausa::comandiDaOgniFinestra()
     QCOMPARE(d.titolo, titoloelimina);
     QCOMPARE(d.filtroIniziale, 2);
     QCOMPARE(d.filtri.value(1).schema.trimmed(), QStringLiteral("Possidoria-dati-*"));
-    QVERIFY(QFileInfo(d.nomeIniziale).isDir());   // a folder, no file chosen
+    QVERIFY(QFileInfo(d.nomeIniziale).isDir());                               // a folder, no file chosen
     QCOMPARE(causaViva().archivio(), percorso("Possidoria-dati-corrente"));   // kept
     if (soloElimina)
         return;

@@ -41,8 +41,9 @@ private slots:
     {
         Finestre::mostra(QStringLiteral("frmSplash"));
         auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
-        QCOMPARE(p->midi.comandi, (QStringList{QStringLiteral("open ") + cartella.path() + QStringLiteral("/Internet.mid"),
-                                               QStringLiteral("play")}));
+        QCOMPARE(p->midi.comandi,
+                 (QStringList{QStringLiteral("open ") + cartella.path() + QStringLiteral("/Internet.mid"),
+                              QStringLiteral("play")}));
         QCOMPARE(s->label(3)->text(), QStringLiteral("Possidoria"));
         QCOMPARE(s->label(4)->text(), QStringLiteral("causa elettronica con sentenza"));
         QCOMPARE(s->label(5)->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 2.04.05"));
@@ -179,9 +180,11 @@ private slots:
         auto* s = Finestre::finestra<FrmSplash>(QStringLiteral("frmSplash"));
         QVERIFY(s->isVisible());
         QVERIFY(!s->windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(s->label(8)->text(), QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
+        QCOMPARE(s->label(8)->text(),
+                 QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
         // On its one line, whole.
-        QVERIFY(s->label(8)->fontMetrics().horizontalAdvance(s->label(8)->text()) <= s->label(8)->contentsRect().width());
+        QVERIFY(s->label(8)->fontMetrics().horizontalAdvance(s->label(8)->text())
+                <= s->label(8)->contentsRect().width());
         auto* timer = s->findChild<QTimer*>(QStringLiteral("chiusura"));
         QVERIFY(timer && timer->isActive());
         QCOMPARE(timer->interval(), FrmSplash::secondiCongedo * 1000);
@@ -208,7 +211,8 @@ private slots:
         QTest::mouseClick(s, Qt::LeftButton);
         QVERIFY(!timer->isActive());
         QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
-        QCOMPARE(s->label(8)->text(), QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
+        QCOMPARE(s->label(8)->text(),
+                 QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
     }
 
     void uscitaDopoLoSplashChiusoLoRicarica()
@@ -248,10 +252,14 @@ private slots:
     {
         QTest::addColumn<QString>("build");
         QTest::addColumn<QString>("mostrata");
-        QTest::newRow("this edition") << "2.4.5" << "2.04.05";
-        QTest::newRow("two digits stay") << "2.10.12" << "2.10.12";
-        QTest::newRow("major and minor only") << "3.0" << "3.00";
-        QTest::newRow("major only") << "7" << "7";
+        QTest::newRow("this edition") << "2.4.5"
+                                      << "2.04.05";
+        QTest::newRow("two digits stay") << "2.10.12"
+                                         << "2.10.12";
+        QTest::newRow("major and minor only") << "3.0"
+                                              << "3.00";
+        QTest::newRow("major only") << "7"
+                                    << "7";
     }
     void versioneMostrata()
     {
@@ -277,10 +285,12 @@ private slots:
     {
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("testo");
+        // clang-format off
         QTest::newRow("sfondo") << 0 << "Elenca le tematiche trattate dal software.";
         QTest::newRow("norme") << 1 << "Apre una finestra per la visualizzazione delle norme del Codice Civile sull'usucapione.";
         QTest::newRow("massime") << 2 << "Apre una finestra per la visualizzazione di massime riguardanti l'usucapione.";
         QTest::newRow("causa") << 3 << "Apre una finestra per lo sviluppo schematico di una causa con una sentenza finale.";
+        // clang-format on
     }
     void suggerimentiNellaBarraDiStato()
     {
@@ -323,8 +333,9 @@ private slots:
     {
         auto* menu = Finestre::finestra<FinestraScelta>(QStringLiteral("scelta"));
         menu->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
-        QCOMPARE(p->messaggi.ultimo().testo, QStringLiteral("- Scegliere la procedura che si desidera cliccandoci sopra;\r"
-                                                             "- visualizzare le informazioni nella barra di stato muovendosi con il mouse."));
+        QCOMPARE(p->messaggi.ultimo().testo,
+                 QStringLiteral("- Scegliere la procedura che si desidera cliccandoci sopra;\r"
+                                "- visualizzare le informazioni nella barra di stato muovendosi con il mouse."));
         QCOMPARE(p->messaggi.ultimo().icona, Icona::Informazione);
         QCOMPARE(p->messaggi.ultimo().titolo, QStringLiteral("Possidoria: aiuto in linea"));
         menu->show();
@@ -335,12 +346,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QStringList>("mostrati");   // on opening, then after each "Successivo"
-        QTest::newRow("tre righe") << QByteArray("uno\r\ndue\r\ntre\r\n")
-                                   << QStringList{"uno", "due", "tre", "uno"};
+        QTest::newRow("tre righe") << QByteArray("uno\r\ndue\r\ntre\r\n") << QStringList{"uno", "due", "tre", "uno"};
+        // clang-format off
         QTest::newRow("riga vuota in mezzo") << QByteArray("uno\n\ntre") << QStringList{"uno", "", "tre", "uno"};
         QTest::newRow("file vuoto") << QByteArray() << QStringList{"", ""};
         QTest::newRow("righe chiuse dal solo CR") << QByteArray("uno\rdue\rtre\r") << QStringList{"uno", "due", "tre", "uno"};
         QTest::newRow("code page occidentale") << QByteArray("possibilit\xe0\n") << QStringList{QStringLiteral("possibilità")};
+        // clang-format on
         // One line in the old code page leaves the UTF-8 lines around it as they are.
         QTest::newRow("righe di due codifiche") << QByteArray("facolt\xc3\xa0\npossibilit\xe0\nvolont\xc3\xa0")
                                                 << QStringList{QStringLiteral("facoltà"), QStringLiteral("possibilità"),
@@ -394,10 +406,11 @@ private slots:
         Finestre::mostra(QStringLiteral("frmTip"));
         auto* tip = Finestre::finestra<FrmTip>(QStringLiteral("frmTip"));
         auto* etich = tip->findChild<QLabel*>(QStringLiteral("lblTipText"));
-        QCOMPARE(etich->text(), QStringLiteral("Impossibile trovare il file SuggerimentiPossidoria.TXT\n\n"
-                                               "Creare un file di testo denominato SuggerimentiPossidoria.TXT utilizzando il "
-                                               "Blocco note e inserendo un suggerimento per ogni riga. Inserire il file nella "
-                                               "stessa directory dell'applicazione. "));
+        QCOMPARE(etich->text(),
+                 QStringLiteral("Impossibile trovare il file SuggerimentiPossidoria.TXT\n\n"
+                                "Creare un file di testo denominato SuggerimentiPossidoria.TXT utilizzando il "
+                                "Blocco note e inserendo un suggerimento per ogni riga. Inserire il file nella "
+                                "stessa directory dell'applicazione. "));
         tip->cmdNextTip_Click();
         tip->cmdprecedente_Click();
         QVERIFY(etich->text().startsWith(QStringLiteral("Impossibile trovare")));
@@ -445,7 +458,8 @@ private slots:
             QVERIFY(scrivi("<b>grassetto</b> e <img src=\"x.png\">\n"));
 
         Finestre::mostra(QStringLiteral("frmTip"));
-        auto* etich = Finestre::finestra<FrmTip>(QStringLiteral("frmTip"))->findChild<QLabel*>(QStringLiteral("lblTipText"));
+        auto* etich =
+            Finestre::finestra<FrmTip>(QStringLiteral("frmTip"))->findChild<QLabel*>(QStringLiteral("lblTipText"));
         const QString testo = etich->text();
         if (tipo == QLatin1String("errore"))
             salvaImmagine(etich->window(), QStringLiteral("frmTip-illeggibile"));
@@ -463,7 +477,8 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni su Possidoria"));
         QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.04.05 2004–2026"));
         const QString sistema = etichetta(w, "Label5");
-        QVERIFY2(sistema.startsWith(QStringLiteral("per sistemi ")) && sistema.endsWith(QStringLiteral(" bit")), qPrintable(sistema));
+        QVERIFY2(sistema.startsWith(QStringLiteral("per sistemi ")) && sistema.endsWith(QStringLiteral(" bit")),
+                 qPrintable(sistema));
         QVERIFY(sistema.contains(QString::number(QSysInfo::WordSize)));
         QVERIFY(!sistema.contains(QStringLiteral("Windows")) || QSysInfo::kernelType() == QLatin1String("winnt"));
         salvaImmagine(w, QStringLiteral("informa"));

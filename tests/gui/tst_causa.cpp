@@ -28,7 +28,7 @@ const QString hintAttore = QStringLiteral(
 const QString hintFinale = QStringLiteral(
     "correggere, archiviare quanto immesso, procedere con i dati sul possesso cliccando sull'apposito tasto "
     "-------------------------->>>");
-} // namespace
+}   // namespace
 
 class TstCausa : public QObject {
     Q_OBJECT
@@ -72,10 +72,7 @@ void TstCausa::cleanup()
     finta_ = nullptr;
 }
 
-FinestraCausa* TstCausa::causa()
-{
-    return Finestre::di<FinestraCausa>();
-}
+FinestraCausa* TstCausa::causa() { return Finestre::di<FinestraCausa>(); }
 
 void TstCausa::compila(const QString& attore, const QString& convenuto, const QString& bene, const QString& luogo)
 {
@@ -109,8 +106,9 @@ void TstCausa::controlli_data()
     riga("Option1(12)", "beni mobili e immobili appartenenti al demanio pubblico",
          "cliccare su ? a lato per avere delucidazioni sulla tipologia");
     riga("spiega1(12)", "?", "cliccare per visualizzare una breve spiegazione della tipologia");
-    riga("Label8", "Scegli una delle tipologie di causa che corrispondono a differenti normative del Codice Civile. "
-                   "Clicca sul tasto ? per avere delucidazioni in proposito.",
+    riga("Label8",
+         "Scegli una delle tipologie di causa che corrispondono a differenti normative del Codice Civile. "
+         "Clicca sul tasto ? per avere delucidazioni in proposito.",
          "come scegliere la tipologia di usucapione");
     riga("lbbeni(2)", "Beni mobili", "sono definiti dall'art.812 del Codice Civile (clicca per visualizzarli)");
     riga("lbbeni(3)", "Beni del demanio", "sono definiti dall'art.822 del Codice Civile (clicca per visualizzarli)");
@@ -153,8 +151,10 @@ void TstCausa::caricaMostraLaCausa()
     // The caption, with the place of the desktop's mark of unsaved changes.
     QCOMPARE(causa()->windowTitle(), QStringLiteral("Possidoria: dati della causa[*]"));
     QCOMPARE(causa()->passo()->text(), hintAttore);
-    QVERIFY(causa()->findChild<QLabel*>(QStringLiteral("guidafinestra"))->text().startsWith(
-        QStringLiteral("Da questo momento in poi i dati vengono")));
+    QVERIFY(causa()
+                ->findChild<QLabel*>(QStringLiteral("guidafinestra"))
+                ->text()
+                .startsWith(QStringLiteral("Da questo momento in poi i dati vengono")));
 }
 
 void TstCausa::spiegazioni_data()
@@ -163,19 +163,24 @@ void TstCausa::spiegazioni_data()
     QTest::addColumn<QString>("inizio");
     QTest::addColumn<QString>("fine");
     auto riga = [](int tipo, const char* inizio, const char* fine) {
-        QTest::newRow(qPrintable(QString::number(tipo))) << tipo << QString::fromUtf8(inizio) << QString::fromUtf8(fine);
+        QTest::newRow(qPrintable(QString::number(tipo)))
+            << tipo << QString::fromUtf8(inizio) << QString::fromUtf8(fine);
     };
     riga(1, "Per proprietà si intende il potere sul bene", "che ciò comporta.");
     riga(2, "L'enfiteusi è una sorta di affitto", "(regolata dagli artt.957-977 del Codice Civile).");
     riga(5, "L'abitazione è regolata dagli art.1022-1026", "il diritto di abitare una casa.");
     riga(6, "La servitù è regolata dagli artt.1027-1099", "destinate al loro esercizio.");
     riga(7, "La servitù è regolata dagli artt.1027-1099", "destinate al loro esercizio.");
-    riga(9, "L'universalità di mobili è definita dall'art.816 del Codice Civile:", "separati atti e rapporti giuridici.");
-    riga(10, "I beni immobili e mobili sono definiti dall'art.812 del Codice Civile:", "Sono mobili tutti gli altri beni.");
+    riga(9,
+         "L'universalità di mobili è definita dall'art.816 del Codice Civile:", "separati atti e rapporti giuridici.");
+    riga(10,
+         "I beni immobili e mobili sono definiti dall'art.812 del Codice Civile:", "Sono mobili tutti gli altri beni.");
     riga(11, "I beni mobili iscritti in pubblici registri sono elencati dall'art.2683",
          "3) gli autoveicoli iscritti nel pubblico registro automobilistico.");
-    riga(12, "I beni appartenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,",
-         "non usucapibili.");
+    riga(
+        12,
+        "I beni appartenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,",
+        "non usucapibili.");
 }
 
 void TstCausa::spiegazioni()
@@ -225,13 +230,17 @@ void TstCausa::passo_data()
     QTest::addColumn<QStringList>("testi");   // attore, convenuto, bene, luogo
     QTest::addColumn<int>("tipo");
     QTest::addColumn<QString>("atteso");
+    // clang-format off
     QTest::newRow("vuota") << QStringList{"", "", "", ""} << 0 << hintAttore;
     QTest::newRow("senza attore") << QStringList{"", "B", "C", "D"} << 3 << hintAttore;
     QTest::newRow("convenuto") << QStringList{"A", "", "C", "D"} << 3 << QStringLiteral("digitare il nome del convenuto");
+    // clang-format on
     QTest::newRow("bene") << QStringList{"A", "B", "", ""} << 0
                           << QStringLiteral("digitare il tipo di bene da usucapire o il diritto relativo");
-    QTest::newRow("luogo") << QStringList{"A", "B", "C", ""} << 2
-                           << QString::fromUtf8("digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
+    QTest::newRow("luogo")
+        << QStringList{"A", "B", "C", ""} << 2
+        << QString::fromUtf8(
+               "digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
     QTest::newRow("tipo") << QStringList{"A", "B", "C", "D"} << 0
                           << QStringLiteral("scegliere la tipologia di usucapione cliccando in una di esse");
     QTest::newRow("completa") << QStringList{"A", "B", "C", "D"} << 12 << hintFinale;
@@ -326,8 +335,8 @@ void TstCausa::cancIniziaUnaNuovaCausa()
     causa()->azzera_Click();
 
     // Every screen is cleared...
-    for (QLineEdit* t : {causa()->attore(), causa()->convenuto(), causa()->bene(), causa()->luogo(), p->datainizio(),
-                         p->datafine()})
+    for (QLineEdit* t :
+         {causa()->attore(), causa()->convenuto(), causa()->bene(), causa()->luogo(), p->datainizio(), p->datafine()})
         QVERIFY(t->text().isEmpty());
     QVERIFY(p->durata()->text().isEmpty());
     QCOMPARE(causa()->Option1()->selezionato(), 0);
@@ -461,7 +470,8 @@ void TstCausa::menuEScelta()
 void TstCausa::immagine()
 {
     causa()->show();
-    compila(QStringLiteral("Mario Rossi"), QStringLiteral("Giulia Bianchi"), QStringLiteral("fondo rustico"), QString());
+    compila(QStringLiteral("Mario Rossi"), QStringLiteral("Giulia Bianchi"), QStringLiteral("fondo rustico"),
+            QString());
     causa()->luogo()->setText(QStringLiteral("Città di Castello"));   // typed keys are ASCII only
     causa()->Option1()->pulsante(8)->click();
     QVERIFY(QTest::qWaitForWindowExposed(causa()));

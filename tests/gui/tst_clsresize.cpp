@@ -190,7 +190,8 @@ private slots:
         w.resize(1, 1);
         QCOMPARE(w.size(), w.minimumSize());
         const QRect serve = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 100000), Qt::TextWordWrap, testo);
-        QVERIFY2(serve.height() <= l->height(), qPrintable(QStringLiteral("%1 in %2").arg(serve.height()).arg(l->height())));
+        QVERIFY2(serve.height() <= l->height(),
+                 qPrintable(QStringLiteral("%1 in %2").arg(serve.height()).arg(l->height())));
     }
 
     // A caption shrunk to fit a narrow button regains its size when the window widens the button,

@@ -15,7 +15,8 @@
 // A work window with nothing of its own: what it shows is the frame alone.
 class FinestraProva : public FinestraLavoro {
 public:
-    explicit FinestraProva(int n) : FinestraLavoro(n)
+    explicit FinestraProva(int n)
+        : FinestraLavoro(n)
     {
         creaEsco(7920, 5640, 1335, 495);
         creaGuida(QStringLiteral("guidainlinea"), 6360, 5640, 1455, 495);
@@ -26,7 +27,11 @@ public:
 class FinestraConPasso : public FinestraProva {
 public:
     QLabel* passo;
-    FinestraConPasso() : FinestraProva(13) { passo = creaPasso(2400, 5640, 4695, 450, 7.5); }
+    FinestraConPasso()
+        : FinestraProva(13)
+    {
+        passo = creaPasso(2400, 5640, 4695, 450, 7.5);
+    }
 };
 
 // The case header window as far as the frame sees it: the four archive commands.
@@ -34,7 +39,9 @@ class CausaFinta : public FinestraProva, public ComandiArchivio {
     Q_OBJECT
 public:
     static constexpr const char* nomeFinestra = "causa";
-    CausaFinta() : FinestraProva(4) {}
+    CausaFinta()
+        : FinestraProva(4)
+    {}
     static inline QStringList chiamate;
     void apri_Click() override { chiamate << QStringLiteral("apri_Click"); }
     void salva_Click() override { chiamate << QStringLiteral("salva_Click"); }
@@ -78,12 +85,13 @@ private slots:
         auto* w = Finestre::finestra<FinestraLavoro>(QStringLiteral("possesso"));
         const QList<QAction*> menu = w->menuBar()->actions();
         QCOMPARE(menu.size(), 3);
-        QCOMPARE(voci(menu[0]->menu()), (QStringList{"&Apri...", "Apri esempio...", "-", "&Salva", "Salva con &nome...", "-", "&Elimina...", "-",
-                                                      "S&tampa dati finestra", "-", "Es&ci"}));
-        QCOMPARE(voci(menu[1]->menu()).mid(0, 7), (QStringList{"Finestra Menu", "-", "Finestra Norme", "Finestra Massime",
-                                                                "-", "Finestra Causa", "Finestra Possesso"}));
-        QCOMPARE(voci(menu[2]->menu()), (QStringList{"&Guida in linea", "&Suggerimenti...", "-", "Supporto &prodotto", "-",
-                                                      "&Informazioni su Possidoria"}));
+        QCOMPARE(voci(menu[0]->menu()), (QStringList{"&Apri...", "Apri esempio...", "-", "&Salva", "Salva con &nome...",
+                                                     "-", "&Elimina...", "-", "S&tampa dati finestra", "-", "Es&ci"}));
+        QCOMPARE(voci(menu[1]->menu()).mid(0, 7),
+                 (QStringList{"Finestra Menu", "-", "Finestra Norme", "Finestra Massime", "-", "Finestra Causa",
+                              "Finestra Possesso"}));
+        QCOMPARE(voci(menu[2]->menu()), (QStringList{"&Guida in linea", "&Suggerimenti...", "-", "Supporto &prodotto",
+                                                     "-", "&Informazioni su Possidoria"}));
         QVERIFY(w->azione(QStringLiteral("fin5"))->isChecked());
         QVERIFY(!w->azione(QStringLiteral("fin4"))->isChecked());
         QCOMPARE(w->azione(QStringLiteral("fin5"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
@@ -106,13 +114,13 @@ private slots:
     void differenzeTraLeDodiciFinestre_data()
     {
         QTest::addColumn<int>("numero");
-        QTest::addColumn<QString>("stampa");        // caption of the print entry
+        QTest::addColumn<QString>("stampa");   // caption of the print entry
         QTest::addColumn<bool>("stampaAttiva");
-        QTest::addColumn<bool>("soloElimina");      // open, save and save-as disabled
-        QTest::addColumn<bool>("obiezione");        // entries 6..12 read "Finestra obiezione ..."
+        QTest::addColumn<bool>("soloElimina");   // open, save and save-as disabled
+        QTest::addColumn<bool>("obiezione");     // entries 6..12 read "Finestra obiezione ..."
         QTest::addColumn<QString>("suggerimenti");
         QTest::addColumn<QString>("supporto");
-        QTest::addColumn<QString>("domanda");       // the own-window question, empty where none is asked
+        QTest::addColumn<QString>("domanda");   // the own-window question, empty where none is asked
         const QString sugg = QStringLiteral("&Suggerimenti..."), suggMin = QStringLiteral("&suggerimenti...");
         const QString supp = QStringLiteral("Supporto &prodotto"), suppS = QStringLiteral("&Supporto prodotto");
         const QString dati = QStringLiteral("S&tampa dati finestra");
@@ -163,8 +171,8 @@ private slots:
             QCOMPARE(w.azioneBarra(pos)->isEnabled(), !soloElimina);
         QVERIFY(w.azione(QStringLiteral("eliminare"))->isEnabled());
         QVERIFY(w.azioneBarra(3)->isEnabled());
-        QCOMPARE(w.azione(QStringLiteral("fin7"))->text(),
-                 obiezione ? QStringLiteral("Finestra obiezione Interruzione") : QStringLiteral("Finestra Interruzione"));
+        QCOMPARE(w.azione(QStringLiteral("fin7"))->text(), obiezione ? QStringLiteral("Finestra obiezione Interruzione")
+                                                                     : QStringLiteral("Finestra Interruzione"));
         QCOMPARE(w.azione(QStringLiteral("fin13"))->text(), QStringLiteral("Finestra Sentenza"));
         QCOMPARE(w.azione(QStringLiteral("suggerimenti"))->text(), suggerimenti);
         QCOMPARE(w.azione(QStringLiteral("supporto"))->text(), supporto);
@@ -239,7 +247,8 @@ private slots:
         QSet<qint64> immagini;
         for (QAction* a : azioni)
             if (!a->isSeparator())
-                immagini.insert(a->icon().pixmap(24, 24).toImage().cacheKey() ^ qHash(a->icon().pixmap(24, 24).toImage().bits()[0]));
+                immagini.insert(a->icon().pixmap(24, 24).toImage().cacheKey()
+                                ^ qHash(a->icon().pixmap(24, 24).toImage().bits()[0]));
         QSet<QByteArray> diverse;
         for (QAction* a : azioni)
             if (!a->isSeparator()) {
@@ -270,8 +279,8 @@ private slots:
         QCOMPARE(m.titolo, QStringLiteral("Possidoria: aiuto in linea"));
         QCOMPARE(m.icona, Icona::Domanda);
         QCOMPARE(m.pulsanti, Pulsanti::SiNo);
-        const bool mostrata = Finestre::caricata(QStringLiteral("guidapossesso")) &&
-                              Finestre::finestra(QStringLiteral("guidapossesso"))->isVisible();
+        const bool mostrata = Finestre::caricata(QStringLiteral("guidapossesso"))
+                              && Finestre::finestra(QStringLiteral("guidapossesso"))->isVisible();
         if (!Finestre::disponibile(QStringLiteral("guidapossesso")))
             QSKIP("the guide windows are not part of this build");
         QCOMPARE(mostrata, guidaMostrata);
@@ -327,8 +336,9 @@ private slots:
         campo->setFocus();
         QTest::keySequence(campo, tasto);
         QCOMPARE(CausaFinta::chiamate, chiamata.isEmpty() ? QStringList() : QStringList{chiamata});
-        QCOMPARE(Finestre::caricata(QStringLiteral("guidapossesso")) &&
-                     Finestre::finestra(QStringLiteral("guidapossesso"))->isVisible(), chiamata.isEmpty());
+        QCOMPARE(Finestre::caricata(QStringLiteral("guidapossesso"))
+                     && Finestre::finestra(QStringLiteral("guidapossesso"))->isVisible(),
+                 chiamata.isEmpty());
         QCOMPARE(campo->text(), QStringLiteral("Mario Rossi"));
         QVERIFY(p->messaggi.mostrati.isEmpty());
         delete campo;
@@ -340,15 +350,27 @@ private slots:
     {
         QTest::addColumn<int>("tasto");
         QTest::addColumn<bool>("nelCampo");
-        QTest::addColumn<QString>("finestra");     // the window it brings up; empty for none
-        QTest::addColumn<QString>("selezione");    // the field's selection afterwards
-        QTest::addColumn<QString>("appunti");      // the clipboard afterwards
-        QTest::newRow("Ctrl+A nel campo") << int(Qt::Key_A) << true << "" << "Mario Rossi" << "prima";
-        QTest::newRow("Ctrl+C nel campo") << int(Qt::Key_C) << true << "" << "Rossi" << "Rossi";
-        QTest::newRow("Ctrl+E nel campo") << int(Qt::Key_E) << true << "possesso" << "Rossi" << "prima";
-        QTest::newRow("Ctrl+K nel campo") << int(Qt::Key_K) << true << "fede" << "Rossi" << "prima";
-        QTest::newRow("Ctrl+A fuori") << int(Qt::Key_A) << false << "scelta" << "Rossi" << "prima";
-        QTest::newRow("Ctrl+C fuori") << int(Qt::Key_C) << false << "massime" << "Rossi" << "prima";
+        QTest::addColumn<QString>("finestra");    // the window it brings up; empty for none
+        QTest::addColumn<QString>("selezione");   // the field's selection afterwards
+        QTest::addColumn<QString>("appunti");     // the clipboard afterwards
+        QTest::newRow("Ctrl+A nel campo") << int(Qt::Key_A) << true << ""
+                                          << "Mario Rossi"
+                                          << "prima";
+        QTest::newRow("Ctrl+C nel campo") << int(Qt::Key_C) << true << ""
+                                          << "Rossi"
+                                          << "Rossi";
+        QTest::newRow("Ctrl+E nel campo") << int(Qt::Key_E) << true << "possesso"
+                                          << "Rossi"
+                                          << "prima";
+        QTest::newRow("Ctrl+K nel campo") << int(Qt::Key_K) << true << "fede"
+                                          << "Rossi"
+                                          << "prima";
+        QTest::newRow("Ctrl+A fuori") << int(Qt::Key_A) << false << "scelta"
+                                      << "Rossi"
+                                      << "prima";
+        QTest::newRow("Ctrl+C fuori") << int(Qt::Key_C) << false << "massime"
+                                      << "Rossi"
+                                      << "prima";
     }
     void scorciatoieConIlCursoreInUnCampo()
     {
@@ -364,7 +386,8 @@ private slots:
         causa->show();
         QVERIFY(QTest::qWaitForWindowActive(causa));
         campo->setSelection(6, 5);
-        QWidget* fuoco = nelCampo ? static_cast<QWidget*>(campo) : causa->findChild<QPushButton*>(QStringLiteral("esco"));
+        QWidget* fuoco =
+            nelCampo ? static_cast<QWidget*>(campo) : causa->findChild<QPushButton*>(QStringLiteral("esco"));
         fuoco->setFocus();
         QVERIFY(fuoco->hasFocus());
         const QStringList tutte{"scelta", "massime", "possesso", "fede"};
@@ -391,7 +414,8 @@ private slots:
         QVERIFY(Finestre::caricata(QStringLiteral("causa")));
         w->findChild<QPushButton*>(QStringLiteral("esco"))->click();
         QCOMPARE(p->messaggi.mostrati.size(), 2);
-        QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("esco"))->toolTip(), QStringLiteral("cliccare per uscire da Possidoria"));
+        QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("esco"))->toolTip(),
+                 QStringLiteral("cliccare per uscire da Possidoria"));
     }
 
     void misureEBarraDeiMenu()
@@ -420,8 +444,9 @@ private slots:
         QCOMPARE(passo->font().pointSizeF(), 8.0);
         const QRect progetto = passo->geometry();
         const QString breve = QStringLiteral("cliccare su Procedi");
-        const QString lungo = QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
-                                             "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare");
+        const QString lungo =
+            QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
+                           "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare");
         for (const QString& testo : {lungo, lungo.repeated(3), breve, lungo}) {
             passo->setText(testo);
             QApplication::sendPostedEvents();
@@ -467,7 +492,8 @@ private slots:
         for (int i = 1; i < aperte.size(); ++i) {
             QCOMPARE(aperte[i]->size(), aperte[0]->size());
             const QPoint scarto = aperte[i]->pos() - aperte[i - 1]->pos();
-            QVERIFY2(scarto.x() >= 20 && scarto.y() >= 20, qPrintable(QStringLiteral("%1,%2").arg(scarto.x()).arg(scarto.y())));
+            QVERIFY2(scarto.x() >= 20 && scarto.y() >= 20,
+                     qPrintable(QStringLiteral("%1,%2").arg(scarto.x()).arg(scarto.y())));
             QVERIFY(schermo.contains(aperte[i]->geometry()));
         }
     }

@@ -17,10 +17,7 @@
 namespace {
 
 // Day numbers of the real calendar, counted year by year with the Gregorian rule.
-bool gregorianoBisestile(int y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
+bool gregorianoBisestile(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 int giorniDelMese(int y, int m)
 {
@@ -85,12 +82,11 @@ struct Finestra {
         fine->setObjectName(QStringLiteral("fine"));
         durata->setObjectName(QStringLiteral("durata"));
         blocco = new BloccoDate(&w, causaViva(), &TestiCausa::possessoInizio, &TestiCausa::possessoFine);
-        QObject::connect(&causaViva(), &CausaViva::cambiata, blocco,
-                         [this] { blocco->mostra(causaViva().testi()); });
+        QObject::connect(&causaViva(), &CausaViva::cambiata, blocco, [this] { blocco->mostra(causaViva().testi()); });
     }
 };
 
-} // namespace
+}   // namespace
 
 class TstDate : public QObject {
     Q_OBJECT
@@ -128,33 +124,85 @@ void TstDate::durata_data()
     QTest::addColumn<QString>("fine");
     QTest::addColumn<QString>("durata");
 
-    QTest::newRow("one common year") << "1/1/1995" << "1/1/1996" << " 1 anno";
-    QTest::newRow("one leap year, its 29 February out") << "1/1/1996" << "1/1/1997" << " 1 anno";
-    QTest::newRow("twenty years and five days") << "10/5/1980" << "15/5/2000" << " 20 anni e  5 giorni";
-    QTest::newRow("twenty years") << "1/1/1970" << "1/1/1990" << " 20 anni";
-    QTest::newRow("one day") << "1/6/1990" << "2/6/1990" << " 0 anni e  1 giorno";
-    QTest::newRow("leap year to its last day") << "1/1/2000" << "31/12/2000" << " 0 anni e  365 giorni";
-    QTest::newRow("leap year, before 29 February") << "1/1/2000" << "15/2/2000" << " 0 anni e  45 giorni";
-    QTest::newRow("29 February to 29 February") << "29/2/1984" << "29/2/2004" << " 20 anni";
-    QTest::newRow("29 February to its anniversary in a common year") << "29/2/2000" << "28/2/2001" << " 1 anno";
-    QTest::newRow("29 February to the day before") << "29/2/2000" << "27/2/2001" << " 0 anni e  364 giorni";
-    QTest::newRow("over a year across 29 February") << "28/2/2003" << "29/2/2004" << " 1 anno e  1 giorno";
-    QTest::newRow("twenty years across 1900") << "1/1/1890" << "1/1/1910" << " 20 anni";
-    QTest::newRow("end before start") << "2/6/1990" << "1/6/1990" << " 0 anni";
+    QTest::newRow("one common year") << "1/1/1995"
+                                     << "1/1/1996"
+                                     << " 1 anno";
+    QTest::newRow("one leap year, its 29 February out") << "1/1/1996"
+                                                        << "1/1/1997"
+                                                        << " 1 anno";
+    QTest::newRow("twenty years and five days") << "10/5/1980"
+                                                << "15/5/2000"
+                                                << " 20 anni e  5 giorni";
+    QTest::newRow("twenty years") << "1/1/1970"
+                                  << "1/1/1990"
+                                  << " 20 anni";
+    QTest::newRow("one day") << "1/6/1990"
+                             << "2/6/1990"
+                             << " 0 anni e  1 giorno";
+    QTest::newRow("leap year to its last day") << "1/1/2000"
+                                               << "31/12/2000"
+                                               << " 0 anni e  365 giorni";
+    QTest::newRow("leap year, before 29 February") << "1/1/2000"
+                                                   << "15/2/2000"
+                                                   << " 0 anni e  45 giorni";
+    QTest::newRow("29 February to 29 February") << "29/2/1984"
+                                                << "29/2/2004"
+                                                << " 20 anni";
+    QTest::newRow("29 February to its anniversary in a common year") << "29/2/2000"
+                                                                     << "28/2/2001"
+                                                                     << " 1 anno";
+    QTest::newRow("29 February to the day before") << "29/2/2000"
+                                                   << "27/2/2001"
+                                                   << " 0 anni e  364 giorni";
+    QTest::newRow("over a year across 29 February") << "28/2/2003"
+                                                    << "29/2/2004"
+                                                    << " 1 anno e  1 giorno";
+    QTest::newRow("twenty years across 1900") << "1/1/1890"
+                                              << "1/1/1910"
+                                              << " 20 anni";
+    QTest::newRow("end before start") << "2/6/1990"
+                                      << "1/6/1990"
+                                      << " 0 anni";
 
-    QTest::newRow("end a year before start") << "1/1/2000" << "31/12/1999" << " 0 anni";
-    QTest::newRow("same day") << "5/5/2005" << "5/5/2005" << " 0 anni";
-    QTest::newRow("a 29 February on its own") << "29/2/2000" << "29/2/2000" << " 0 anni";
-    QTest::newRow("leap year, across 29 February") << "1/1/2000" << "1/3/2000" << " 0 anni e  60 giorni";
-    QTest::newRow("from 28 to 29 February") << "28/2/1984" << "29/2/1984" << " 0 anni e  1 giorno";
-    QTest::newRow("365 days, no leap day") << "1/3/2001" << "1/3/2002" << " 1 anno";
-    QTest::newRow("364 days") << "1/3/2001" << "28/2/2002" << " 0 anni e  364 giorni";
-    QTest::newRow("1900 is a common year") << "1/1/1899" << "1/1/1901" << " 2 anni";
-    QTest::newRow("2100 is a common year") << "1/2/2100" << "1/2/2101" << " 1 anno";
-    QTest::newRow("2100 after its February") << "1/3/2100" << "1/3/2101" << " 1 anno";
-    QTest::newRow("1900 at the end") << "1/2/1899" << "1/3/1900" << " 1 anno e  28 giorni";
-    QTest::newRow("120 years from 1900") << "1/1/1900" << "1/1/2020" << " 120 anni";
-    QTest::newRow("two-digit years") << "8/12/06" << "9/12/26" << " 20 anni e  1 giorno";
+    QTest::newRow("end a year before start") << "1/1/2000"
+                                             << "31/12/1999"
+                                             << " 0 anni";
+    QTest::newRow("same day") << "5/5/2005"
+                              << "5/5/2005"
+                              << " 0 anni";
+    QTest::newRow("a 29 February on its own") << "29/2/2000"
+                                              << "29/2/2000"
+                                              << " 0 anni";
+    QTest::newRow("leap year, across 29 February") << "1/1/2000"
+                                                   << "1/3/2000"
+                                                   << " 0 anni e  60 giorni";
+    QTest::newRow("from 28 to 29 February") << "28/2/1984"
+                                            << "29/2/1984"
+                                            << " 0 anni e  1 giorno";
+    QTest::newRow("365 days, no leap day") << "1/3/2001"
+                                           << "1/3/2002"
+                                           << " 1 anno";
+    QTest::newRow("364 days") << "1/3/2001"
+                              << "28/2/2002"
+                              << " 0 anni e  364 giorni";
+    QTest::newRow("1900 is a common year") << "1/1/1899"
+                                           << "1/1/1901"
+                                           << " 2 anni";
+    QTest::newRow("2100 is a common year") << "1/2/2100"
+                                           << "1/2/2101"
+                                           << " 1 anno";
+    QTest::newRow("2100 after its February") << "1/3/2100"
+                                             << "1/3/2101"
+                                             << " 1 anno";
+    QTest::newRow("1900 at the end") << "1/2/1899"
+                                     << "1/3/1900"
+                                     << " 1 anno e  28 giorni";
+    QTest::newRow("120 years from 1900") << "1/1/1900"
+                                         << "1/1/2020"
+                                         << " 120 anni";
+    QTest::newRow("two-digit years") << "8/12/06"
+                                     << "9/12/26"
+                                     << " 20 anni e  1 giorno";
 }
 
 void TstDate::durata()
@@ -185,8 +233,7 @@ void TstDate::durataControllata()
         const QString atteso = durataAttesa(a.year(), a.month(), a.day(), b.year(), b.month(), b.day());
         if (Date::durata(a, b) != atteso)
             QFAIL(qPrintable(QStringLiteral("%1 -> %2: %3 instead of %4")
-                                 .arg(a.toString(Qt::ISODate), b.toString(Qt::ISODate),
-                                      Date::durata(a, b), atteso)));
+                                 .arg(a.toString(Qt::ISODate), b.toString(Qt::ISODate), Date::durata(a, b), atteso)));
         ++provati;
     }
     // Every start and end around the end of February of a few chosen years.
@@ -263,13 +310,19 @@ void TstDate::formaLunga_data()
     QTest::addColumn<QString>("forma");
 
     QTest::newRow("Friday") << "8/12/06" << QString::fromUtf8("venerdì, 8 dicembre 2006");
-    QTest::newRow("Saturday, January") << "01/01/2000" << "sabato, 1 gennaio 2000";
+    QTest::newRow("Saturday, January") << "01/01/2000"
+                                       << "sabato, 1 gennaio 2000";
     QTest::newRow("Wednesday, February") << "29/2/1984" << QString::fromUtf8("mercoledì, 29 febbraio 1984");
-    QTest::newRow("Sunday, August") << "15-8-1965" << "domenica, 15 agosto 1965";
-    QTest::newRow("not yet a date") << "8/12" << "8/12";
-    QTest::newRow("impossible day") << "31/2/2001" << "31/2/2001";
-    QTest::newRow("words") << "ieri" << "ieri";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("Sunday, August") << "15-8-1965"
+                                    << "domenica, 15 agosto 1965";
+    QTest::newRow("not yet a date") << "8/12"
+                                    << "8/12";
+    QTest::newRow("impossible day") << "31/2/2001"
+                                    << "31/2/2001";
+    QTest::newRow("words") << "ieri"
+                           << "ieri";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TstDate::formaLunga()
@@ -309,14 +362,18 @@ void TstDate::bloccoDigitazione_data()
     QTest::addColumn<QString>("formaInizio");
     QTest::addColumn<QString>("durata");
 
-    QTest::newRow("short years") << "8/12/06" << "9/12/26" << QString::fromUtf8("venerdì, 8 dicembre 2006")
+    QTest::newRow("short years") << "8/12/06"
+                                 << "9/12/26" << QString::fromUtf8("venerdì, 8 dicembre 2006")
                                  << " 20 anni e  1 giorno";
-    QTest::newRow("long years") << "10/05/1980" << "15/05/2000" << "sabato, 10 maggio 1980"
+    QTest::newRow("long years") << "10/05/1980"
+                                << "15/05/2000"
+                                << "sabato, 10 maggio 1980"
                                 << " 20 anni e  5 giorni";
-    QTest::newRow("before 1930, ten characters") << "12/03/1925" << "12/03/1945"
-                                                 << QString::fromUtf8("giovedì, 12 marzo 1925") << " 20 anni";
-    QTest::newRow("dashes") << "1-6-1990" << "2-6-1990" << QString::fromUtf8("venerdì, 1 giugno 1990")
-                            << " 0 anni e  1 giorno";
+    QTest::newRow("before 1930, ten characters")
+        << "12/03/1925"
+        << "12/03/1945" << QString::fromUtf8("giovedì, 12 marzo 1925") << " 20 anni";
+    QTest::newRow("dashes") << "1-6-1990"
+                            << "2-6-1990" << QString::fromUtf8("venerdì, 1 giugno 1990") << " 0 anni e  1 giorno";
 }
 
 // A correct date typed key by key raises no message at any key, and leaving the field none either;
@@ -409,8 +466,9 @@ void TstDate::dateNonComputabili_data()
                                      << QStringLiteral("è successiva a oggi");
     QTest::newRow("fine domani") << QStringLiteral("1/1/2020") << domani << QStringLiteral("è successiva a oggi");
     QTest::newRow("inizio nel futuro") << domani << QString() << QStringLiteral("è successiva a oggi");
-    QTest::newRow("fine prima dell'inizio") << QStringLiteral("2/6/1990") << QStringLiteral("1/6/1990")
-                                            << QStringLiteral("la data finale (1/6/1990) precede quella iniziale (2/6/1990)");
+    QTest::newRow("fine prima dell'inizio")
+        << QStringLiteral("2/6/1990") << QStringLiteral("1/6/1990")
+        << QStringLiteral("la data finale (1/6/1990) precede quella iniziale (2/6/1990)");
     QTest::newRow("stesso giorno") << QStringLiteral("1/6/1990") << QStringLiteral("1/6/1990")
                                    << QStringLiteral("coincide con quella iniziale");
 }
@@ -430,14 +488,15 @@ void TstDate::dateNonComputabili()
     f.datafine->setFocus();
     QTest::keyClick(fine.isEmpty() ? f.datainizio : f.datafine, Qt::Key_Return);
     QCOMPARE(finta.messaggi.mostrati.size(), 1);
-    QVERIFY2(finta.messaggi.ultimo().testo.startsWith(QStringLiteral("Attenzione: ")) &&
-                 finta.messaggi.ultimo().testo.contains(motivo),
+    QVERIFY2(finta.messaggi.ultimo().testo.startsWith(QStringLiteral("Attenzione: "))
+                 && finta.messaggi.ultimo().testo.contains(motivo),
              qPrintable(finta.messaggi.ultimo().testo));
     // Yesterday to today is a day of possession, and an interruption by one act has a single day.
-    QCOMPARE(StatoCausa::durata(Date::formaBreve(QDate::currentDate().addDays(-1)),
-                                Date::formaBreve(QDate::currentDate())),
-             QStringLiteral(" 0 anni e  1 giorno"));
-    QCOMPARE(StatoCausa::durata(QStringLiteral("12/5/2004"), QStringLiteral("12/5/2004"), true), QStringLiteral(" 0 anni"));
+    QCOMPARE(
+        StatoCausa::durata(Date::formaBreve(QDate::currentDate().addDays(-1)), Date::formaBreve(QDate::currentDate())),
+        QStringLiteral(" 0 anni e  1 giorno"));
+    QCOMPARE(StatoCausa::durata(QStringLiteral("12/5/2004"), QStringLiteral("12/5/2004"), true),
+             QStringLiteral(" 0 anni"));
 }
 
 // Typing stops at ten characters; a longer text of the record is shown whole and stays whole.

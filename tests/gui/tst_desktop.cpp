@@ -49,7 +49,7 @@ void premi(Qt::Key tasto)
     QTest::keyClick(dest, tasto);
 }
 
-} // namespace
+}   // namespace
 
 class TestDesktop : public QObject {
     Q_OBJECT
@@ -104,9 +104,8 @@ private slots:
         QTest::newRow("guidacausa") << QStringLiteral("guidacausa")
                                     << QStringList{QStringLiteral("cmdchiudi"), QStringLiteral("cmdstampa"),
                                                    QStringLiteral("cmdsommario")};
-        QTest::newRow("sommario") << QStringLiteral("sommario")
-                                  << QStringList{QStringLiteral("puls(1)"), QStringLiteral("puls(2)"),
-                                                 QStringLiteral("puls(3)")};
+        QTest::newRow("sommario") << QStringLiteral(
+            "sommario") << QStringList{QStringLiteral("puls(1)"), QStringLiteral("puls(2)"), QStringLiteral("puls(3)")};
     }
 
     void tastiDelleFinestrePiccole()
@@ -156,7 +155,8 @@ private slots:
         for (QWidget* c : w->findChildren<QWidget*>()) {
             if (c->isWindow() || c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")))
                 continue;
-            if (c->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(c) && !qobject_cast<QAbstractSlider*>(c))
+            if (c->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(c)
+                && !qobject_cast<QAbstractSlider*>(c))
                 continue;
             QVERIFY2(!nomeAccessibile(c).trimmed().isEmpty(), qPrintable(nome + QLatin1Char('/') + c->objectName()));
             QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(c);
@@ -171,6 +171,7 @@ private slots:
     {
         QTest::addColumn<QString>("controllo");
         QTest::addColumn<QString>("atteso");
+        // clang-format off
         QTest::newRow("inizio") << "datainizio" << "Data di inizio del possesso";
         QTest::newRow("fine") << "datafine" << "Data di fine del possesso";
         QTest::newRow("cessazione, nascosta") << "cessazione" << "violenza o clandestinità cessate il";
@@ -178,6 +179,7 @@ private slots:
         QTest::newRow("obiezione alle date") << "oppos1(1)" << "obiezione: date del possesso";
         QTest::newRow("obiezione al modo") << "oppos1(3)" << "obiezione: Modo di acquisto del possesso";
         QTest::newRow("articoli dell'interruzione") << "cod(1)" << "Codice Civile: Interruzione del possesso tra le due date";
+        // clang-format on
     }
 
     void nomiNellaFinestraPossesso()

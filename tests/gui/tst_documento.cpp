@@ -30,7 +30,7 @@ FinestraCausa* causa() { return Finestre::di<FinestraCausa>(); }
 // The ways of leaving the case on screen.
 enum class Via { Canc, Apri, FileNominato, Esempio, Uscita, BarraDelTitolo, TastoSplash, Sessione };
 
-} // namespace
+}   // namespace
 
 Q_DECLARE_METATYPE(Via)
 
@@ -190,7 +190,8 @@ void TstDocumento::vieDiAbbandono()
     QCOMPARE(d.pulsanti, Pulsanti::SiNoAnnulla);
     QCOMPARE(d.predefinita, Risposta::Annulla);
     QCOMPARE(d.icona, Icona::Domanda);
-    QVERIFY2(d.testo.startsWith(QStringLiteral("Le modifiche alla causa «Rossi c. Bianchi» non sono state salvate.\rSalvarla prima di ")),
+    QVERIFY2(d.testo.startsWith(QStringLiteral(
+                 "Le modifiche alla causa «Rossi c. Bianchi» non sono state salvate.\rSalvarla prima di ")),
              qPrintable(d.testo));
     // Annulla: nothing lost, nothing written, the window still there.
     QVERIFY(!proseguita || via != Via::Sessione);
@@ -291,9 +292,9 @@ void TstDocumento::recentiSenzaArchiviScomparsi()
     QVERIFY(QFile::remove(salvato_));
     QMenu* file = causa()->findChild<QMenu*>(QStringLiteral("mnufile"));
     QMetaObject::invokeMethod(file, "aboutToShow");
-    QVERIFY(!causa()->findChild<QAction*>(QStringLiteral("recente1")) ||
-            causa()->findChild<QAction*>(QStringLiteral("recente1"))->property("recente").toString() !=
-                QFileInfo(salvato_).absoluteFilePath());
+    QVERIFY(!causa()->findChild<QAction*>(QStringLiteral("recente1"))
+            || causa()->findChild<QAction*>(QStringLiteral("recente1"))->property("recente").toString()
+                   != QFileInfo(salvato_).absoluteFilePath());
     QVERIFY(!Recenti::elenco().contains(QFileInfo(salvato_).absoluteFilePath()));
 }
 

@@ -18,20 +18,21 @@ void TestEsportazione::esito_data()
     QTest::addColumn<DocumentoMostrato>("mostrato");
     QTest::addColumn<QString>("docword");
     QTest::addColumn<QString>("appword");
-    QTest::addColumn<int>("icona");          // the message's icon, -1 for no message
-    QTest::addColumn<QString>("inizio");     // how the message starts
+    QTest::addColumn<int>("icona");        // the message's icon, -1 for no message
+    QTest::addColumn<QString>("inizio");   // how the message starts
 
     const QString p = QStringLiteral("/cartella/Possidoria-ab12.odt");
-    QTest::newRow("scritto e aperto") << DocumentoMostrato{true, p, false, true, QStringLiteral("writer")}
-                                      << p << QStringLiteral("writer") << -1 << QString();
+    QTest::newRow("scritto e aperto") << DocumentoMostrato{true, p, false, true, QStringLiteral("writer")} << p
+                                      << QStringLiteral("writer") << -1 << QString();
     QTest::newRow("nessun programma") << DocumentoMostrato{true, p, false, false, QString()} << p << QString()
-                                      << int(Icona::Esclamazione) << QStringLiteral("Nessun programma di videoscrittura");
-    QTest::newRow("cartella di ripiego") << DocumentoMostrato{true, p, true, true, QStringLiteral("writer")}
-                                         << p << QStringLiteral("writer") << int(Icona::Informazione)
+                                      << int(Icona::Esclamazione)
+                                      << QStringLiteral("Nessun programma di videoscrittura");
+    QTest::newRow("cartella di ripiego") << DocumentoMostrato{true, p, true, true, QStringLiteral("writer")} << p
+                                         << QStringLiteral("writer") << int(Icona::Informazione)
                                          << QStringLiteral("La cartella dei file temporanei non è disponibile");
     // Nothing written: the last export's record stays, and the user hears of it.
-    QTest::newRow("non scritto") << DocumentoMostrato{false, p, false, false, QString()}
-                                 << QStringLiteral("prima") << QStringLiteral("prima") << int(Icona::Esclamazione)
+    QTest::newRow("non scritto") << DocumentoMostrato{false, p, false, false, QString()} << QStringLiteral("prima")
+                                 << QStringLiteral("prima") << int(Icona::Esclamazione)
                                  << QStringLiteral("Non è stato possibile scrivere il documento:\r/cartella");
     QTest::newRow("nessuna cartella") << DocumentoMostrato{false, QString(), true, false, QString()}
                                       << QStringLiteral("prima") << QStringLiteral("prima") << int(Icona::Esclamazione)

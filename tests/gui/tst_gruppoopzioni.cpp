@@ -9,7 +9,7 @@ class TestGruppoOpzioni : public QObject {
 private slots:
     void seleziona_data()
     {
-        QTest::addColumn<int>("prima");        // selection before, 0 = none
+        QTest::addColumn<int>("prima");   // selection before, 0 = none
         QTest::addColumn<int>("indice");
         QTest::addColumn<int>("dopo");
         QTest::addColumn<QList<int>>("clic");

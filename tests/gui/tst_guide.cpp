@@ -23,14 +23,21 @@
 namespace {
 
 // The headings in the order of the contents window, which is also the order of the collected document.
-const QStringList TITOLI = {
-    QString::fromUtf8("MANUALE D'USO RAPIDO"), QString::fromUtf8("FUNZIONAMENTO DEL PROGRAMMA"),
-    QString::fromUtf8("Finestra MENU"), QString::fromUtf8("Finestra NORME"), QString::fromUtf8("Finestra MASSIME"),
-    QString::fromUtf8("Finestra CAUSA"), QString::fromUtf8("Finestra POSSESSO"),
-    QString::fromUtf8("Finestra obiezione DURATA"), QString::fromUtf8("Finestra obiezione INTERRUZIONE"),
-    QString::fromUtf8("Finestra obiezione MODO"), QString::fromUtf8("Finestra obiezione PSICOLOGIA"),
-    QString::fromUtf8("Finestra obiezione PROVENIENZA"), QString::fromUtf8("Finestra obiezione FEDE"),
-    QString::fromUtf8("Finestra obiezione ACQUISTO"), QString::fromUtf8("Finestra SENTENZA")};
+const QStringList TITOLI = {QString::fromUtf8("MANUALE D'USO RAPIDO"),
+                            QString::fromUtf8("FUNZIONAMENTO DEL PROGRAMMA"),
+                            QString::fromUtf8("Finestra MENU"),
+                            QString::fromUtf8("Finestra NORME"),
+                            QString::fromUtf8("Finestra MASSIME"),
+                            QString::fromUtf8("Finestra CAUSA"),
+                            QString::fromUtf8("Finestra POSSESSO"),
+                            QString::fromUtf8("Finestra obiezione DURATA"),
+                            QString::fromUtf8("Finestra obiezione INTERRUZIONE"),
+                            QString::fromUtf8("Finestra obiezione MODO"),
+                            QString::fromUtf8("Finestra obiezione PSICOLOGIA"),
+                            QString::fromUtf8("Finestra obiezione PROVENIENZA"),
+                            QString::fromUtf8("Finestra obiezione FEDE"),
+                            QString::fromUtf8("Finestra obiezione ACQUISTO"),
+                            QString::fromUtf8("Finestra SENTENZA")};
 
 const QString PROGRAMMA = QStringLiteral("Possidoria");
 const QString SOTTOTITOLO = QStringLiteral("causa elettronica con sentenza");
@@ -38,15 +45,13 @@ const QString SOTTOTITOLO = QStringLiteral("causa elettronica con sentenza");
 // Where the help documents go: a folder of the user's documents, inside the test's home.
 QString cartellaDocumenti()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Possidoria"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(QStringLiteral("Possidoria"));
 }
 
 int inTwips(int pixel, const QWidget* w) { return qRound(pixelInTwip(pixel, w)); }
 
-void rilascia()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void rilascia() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 QList<QLabel*> inGrassetto(Sommario* s)
 {
@@ -76,10 +81,12 @@ int dimensioneInVigore(const QStringList& op, int k)
 // A work window with nothing of its own, to reach the frame's help entries.
 class FinestraDiProva : public FinestraLavoro {
 public:
-    explicit FinestraDiProva(int n) : FinestraLavoro(n) {}
+    explicit FinestraDiProva(int n)
+        : FinestraLavoro(n)
+    {}
 };
 
-} // namespace
+}   // namespace
 
 class TstGuide : public QObject {
     Q_OBJECT
@@ -125,7 +132,6 @@ private slots:
     void guideDelleFinestreNumerate();
     void guidaInLineaDelMenu();
 
-
 private:
     QTemporaryDir cartella_;
     QTemporaryDir casa_;   // the user's home while testing: its documents folder is ours to remove
@@ -155,35 +161,55 @@ void TstGuide::testi_data()
     QTest::addColumn<QString>("inizio");
     QTest::addColumn<int>("lunghezza");
     QTest::newRow("manuale") << "manuale" << QString::fromUtf8("MANUALE D'USO RAPIDO")
-        << QString::fromUtf8("Il programma Possidoria è un software di nuovissima concezione") << 2232;
+                             << QString::fromUtf8("Il programma Possidoria è un software di nuovissima concezione")
+                             << 2232;
     QTest::newRow("guidafunzionamento") << "guidafunzionamento" << QString::fromUtf8("FUNZIONAMENTO DEL PROGRAMMA")
-        << QString::fromUtf8("Il funzionamento del presente software è basato sulle leggi italiane") << 1275;
+                                        << QString::fromUtf8(
+                                               "Il funzionamento del presente software è basato sulle leggi italiane")
+                                        << 1275;
     QTest::newRow("guidascelta") << "guidascelta" << QString::fromUtf8("Finestra MENU")
-        << QString::fromUtf8("La prima finestra del programma riguarda la scelta della procedura.") << 1227;
+                                 << QString::fromUtf8(
+                                        "La prima finestra del programma riguarda la scelta della procedura.")
+                                 << 1227;
     QTest::newRow("guidanorme") << "guidanorme" << QString::fromUtf8("Finestra NORME")
-        << QString::fromUtf8("La finestra relativa alle norme del Codice Civile") << 1236;
+                                << QString::fromUtf8("La finestra relativa alle norme del Codice Civile") << 1236;
     QTest::newRow("guidamassime") << "guidamassime" << QString::fromUtf8("Finestra MASSIME")
-        << QString::fromUtf8("La finestra del programma riguardante le massime") << 1226;
+                                  << QString::fromUtf8("La finestra del programma riguardante le massime") << 1226;
     QTest::newRow("guidacausa") << "guidacausa" << QString::fromUtf8("Finestra CAUSA")
-        << QString::fromUtf8("In questa finestra inizia la causa.") << 1228;
+                                << QString::fromUtf8("In questa finestra inizia la causa.") << 1228;
     QTest::newRow("guidapossesso") << "guidapossesso" << QString::fromUtf8("Finestra POSSESSO")
-        << QString::fromUtf8("La finestra che riguarda il possesso è la più importante per la causa.") << 1268;
+                                   << QString::fromUtf8(
+                                          "La finestra che riguarda il possesso è la più importante per la causa.")
+                                   << 1268;
     QTest::newRow("guidadurata") << "guidadurata" << QString::fromUtf8("Finestra obiezione DURATA")
-        << QString::fromUtf8("La controparte, anche se rappresentata dallo stesso operatore,") << 1271;
-    QTest::newRow("guidainterruzione") << "guidainterruzione" << QString::fromUtf8("Finestra obiezione INTERRUZIONE")
+                                 << QString::fromUtf8("La controparte, anche se rappresentata dallo stesso operatore,")
+                                 << 1271;
+    QTest::newRow("guidainterruzione")
+        << "guidainterruzione" << QString::fromUtf8("Finestra obiezione INTERRUZIONE")
         << QString::fromUtf8("Come per l'obiezione, eventualmente proposta, per la durata del possesso") << 1235;
     QTest::newRow("guidamodo") << "guidamodo" << QString::fromUtf8("Finestra obiezione MODO")
-        << QString::fromUtf8("Come le altre finestre dedicate alle obiezioni del convenuto") << 1240;
+                               << QString::fromUtf8("Come le altre finestre dedicate alle obiezioni del convenuto")
+                               << 1240;
     QTest::newRow("guidapsiche") << "guidapsiche" << QString::fromUtf8("Finestra obiezione PSICOLOGIA")
-        << QString::fromUtf8("L'obiezione formulata dalla controparte sulla condizione psicologica") << 1265;
+                                 << QString::fromUtf8(
+                                        "L'obiezione formulata dalla controparte sulla condizione psicologica")
+                                 << 1265;
     QTest::newRow("guidaprovenienza") << "guidaprovenienza" << QString::fromUtf8("Finestra obiezione PROVENIENZA")
-        << QString::fromUtf8("L'obiezione alla provenienza della cosa avrà un certo valore") << 1216;
+                                      << QString::fromUtf8(
+                                             "L'obiezione alla provenienza della cosa avrà un certo valore")
+                                      << 1216;
     QTest::newRow("guidafede") << "guidafede" << QString::fromUtf8("Finestra obiezione FEDE")
-        << QString::fromUtf8("L'obiezione che la controparte esprime deve essere opportunamente provata") << 1226;
+                               << QString::fromUtf8(
+                                      "L'obiezione che la controparte esprime deve essere opportunamente provata")
+                               << 1226;
     QTest::newRow("guidaacquisto") << "guidaacquisto" << QString::fromUtf8("Finestra obiezione ACQUISTO")
-        << QString::fromUtf8("L'acquisto da chi non è proprietario di un bene immobile") << 1254;
-    QTest::newRow("guidasentenza") << "guidasentenza" << QString::fromUtf8("Finestra SENTENZA")
-        << QString::fromUtf8("La finestra relativa alla sentenza sulla causa elettronica è il sunto di tutta l'elaborazione.") << 1219;
+                                   << QString::fromUtf8("L'acquisto da chi non è proprietario di un bene immobile")
+                                   << 1254;
+    QTest::newRow("guidasentenza")
+        << "guidasentenza" << QString::fromUtf8("Finestra SENTENZA")
+        << QString::fromUtf8(
+               "La finestra relativa alla sentenza sulla causa elettronica è il sunto di tutta l'elaborazione.")
+        << 1219;
 }
 
 void TstGuide::testi()
@@ -217,8 +243,8 @@ void TstGuide::tipiMaiUsucapibili()
     const QString testo = testoGuida(QStringLiteral("guidafunzionamento"))->testo;
     int trovati = 0;
     for (const Regola& r : tabellaRegole()) {
-        const bool incondizionata = r.tipi && r.tipi->da == r.tipi->a && r.anni == 0 && !r.interrotto &&
-            !r.modo && !r.animo && !r.fede && !r.titolo && !r.provenienza;
+        const bool incondizionata = r.tipi && r.tipi->da == r.tipi->a && r.anni == 0 && !r.interrotto && !r.modo
+                                    && !r.animo && !r.fede && !r.titolo && !r.provenienza;
         if (!incondizionata || r.esito != Esito::Perde)
             continue;
         QVERIFY2(nomi.contains(r.tipi->da), qPrintable(QStringLiteral("tipologia %1").arg(int(r.tipi->da))));
@@ -238,35 +264,37 @@ void TstGuide::concordaConIlCodice_data()
     QTest::addColumn<QString>("vietato");
 
     // Art. 1167 interrupts for a loss of over one year, and an unproved objection does nothing.
-    QTest::newRow("interruption over a year") << "guidainterruzione" << QString::fromUtf8("se dura oltre un anno (art. 1167)")
-                                              << QString::fromUtf8("almeno un anno");
+    QTest::newRow("interruption over a year")
+        << "guidainterruzione" << QString::fromUtf8("se dura oltre un anno (art. 1167)")
+        << QString::fromUtf8("almeno un anno");
     // A claim or an acknowledgement interrupts whatever its length, and the term starts again.
     QTest::newRow("civil interruption") << "guidainterruzione" << QString::fromUtf8("qualunque ne sia la durata")
                                         << QString();
-    QTest::newRow("a new term after the interruption") << "guidainterruzione" << QString::fromUtf8("nuovo periodo (art. 2945)")
-                                                       << QString();
+    QTest::newRow("a new term after the interruption")
+        << "guidainterruzione" << QString::fromUtf8("nuovo periodo (art. 2945)") << QString();
     // A formal notice proves neither violence nor bad faith; tolerance founds no possession.
     QTest::newRow("manner: formal notice") << "guidamodo" << QString::fromUtf8("atti di tolleranza")
                                            << QString::fromUtf8("fino alla diffida e messa in mora, la sentenza");
     QTest::newRow("faith: formal notice") << "guidafede" << QString::fromUtf8("non toglie la buona fede")
                                           << QString::fromUtf8("alla diffida e messa in mora, fa sì");
-    QTest::newRow("dates proved one by one") << "guidadurata" << QString::fromUtf8("soltanto se è provata")
-                                             << QString::fromUtf8("soltanto se è più breve");
-    QTest::newRow("interruption proved at both ends") << "guidainterruzione" << QString::fromUtf8("nessuna prova e la diffida")
-                                                      << QString();
+    QTest::newRow("dates proved one by one")
+        << "guidadurata" << QString::fromUtf8("soltanto se è provata") << QString::fromUtf8("soltanto se è più breve");
+    QTest::newRow("interruption proved at both ends")
+        << "guidainterruzione" << QString::fromUtf8("nessuna prova e la diffida") << QString();
     // The rules cover real rights of enjoyment as well as ownership.
-    QTest::newRow("the holder of the right") << "guidafunzionamento" << QString::fromUtf8("l'animo del titolare del diritto")
-                                             << QString::fromUtf8("l'animo del proprietario (");
-    QTest::newRow("provenance of movables in bad faith") << "guidafunzionamento" << QString::fromUtf8("mala fede (art. 1154)")
-                                                         << QString();
-    QTest::newRow("psyche: the holder of the right") << "guidapsiche" << QString::fromUtf8("o del titolare del diritto")
-                                                     << QString();
+    QTest::newRow("the holder of the right")
+        << "guidafunzionamento" << QString::fromUtf8("l'animo del titolare del diritto")
+        << QString::fromUtf8("l'animo del proprietario (");
+    QTest::newRow("provenance of movables in bad faith")
+        << "guidafunzionamento" << QString::fromUtf8("mala fede (art. 1154)") << QString();
+    QTest::newRow("psyche: the holder of the right")
+        << "guidapsiche" << QString::fromUtf8("o del titolare del diritto") << QString();
     // Knowing the illegitimate provenance of an immovable is bad faith: no ten years of art. 1159.
     QTest::newRow("provenance of immovables") << "guidaprovenienza" << QString::fromUtf8("dieci anni dell'art. 1159")
                                               << QString::fromUtf8("la provenienza non incide");
     // Art. 1153 does not reach universalities and registered movables (art. 1156).
-    QTest::newRow("delivery of movables") << "guidaacquisto" << QString::fromUtf8("1156")
-                                          << QString::fromUtf8("per gli altri beni mobili");
+    QTest::newRow("delivery of movables")
+        << "guidaacquisto" << QString::fromUtf8("1156") << QString::fromUtf8("per gli altri beni mobili");
 }
 
 void TstGuide::concordaConIlCodice()
@@ -280,10 +308,7 @@ void TstGuide::concordaConIlCodice()
         QVERIFY2(!testo.contains(vietato), qPrintable(vietato));
 }
 
-void TstGuide::finestraDiTesto_data()
-{
-    testi_data();
-}
+void TstGuide::finestraDiTesto_data() { testi_data(); }
 
 void TstGuide::finestraDiTesto()
 {
@@ -352,22 +377,38 @@ void TstGuide::righe_data()
     QTest::addColumn<int>("i");
     QTest::addColumn<QString>("etichetta");
     QTest::addColumn<QString>("finestra");
-    QTest::newRow("1") << 1 << " Manuale d'uso rapido" << "manuale";
-    QTest::newRow("2") << 2 << " Funzionamento del programma" << "guidafunzionamento";
-    QTest::newRow("3") << 3 << " Finestra Menu" << "guidascelta";
-    QTest::newRow("4") << 4 << " Finestra Norme" << "guidanorme";
-    QTest::newRow("5") << 5 << " Finestra Massime" << "guidamassime";
-    QTest::newRow("6") << 6 << " Finestra Causa" << "guidacausa";
-    QTest::newRow("7") << 7 << " Finestra Possesso" << "guidapossesso";
-    QTest::newRow("8") << 8 << " Finestra obiezione Durata" << "guidadurata";
-    QTest::newRow("9") << 9 << " Finestra obiezione Interruzione" << "guidainterruzione";
-    QTest::newRow("10") << 10 << " Finestra obiezione Modo" << "guidamodo";
-    QTest::newRow("11") << 11 << " Finestra obiezione Psicologia" << "guidapsiche";
-    QTest::newRow("12") << 12 << " Finestra obiezione Provenienza" << "guidaprovenienza";
-    QTest::newRow("13") << 13 << " Finestra obiezione Fede" << "guidafede";
-    QTest::newRow("14") << 14 << " Finestra obiezione Acquisto" << "guidaacquisto";
-    QTest::newRow("15") << 15 << " Finestra Sentenza" << "guidasentenza";
-    QTest::newRow("16") << 16 << "  Suggerimento del giorno" << "frmTip";
+    QTest::newRow("1") << 1 << " Manuale d'uso rapido"
+                       << "manuale";
+    QTest::newRow("2") << 2 << " Funzionamento del programma"
+                       << "guidafunzionamento";
+    QTest::newRow("3") << 3 << " Finestra Menu"
+                       << "guidascelta";
+    QTest::newRow("4") << 4 << " Finestra Norme"
+                       << "guidanorme";
+    QTest::newRow("5") << 5 << " Finestra Massime"
+                       << "guidamassime";
+    QTest::newRow("6") << 6 << " Finestra Causa"
+                       << "guidacausa";
+    QTest::newRow("7") << 7 << " Finestra Possesso"
+                       << "guidapossesso";
+    QTest::newRow("8") << 8 << " Finestra obiezione Durata"
+                       << "guidadurata";
+    QTest::newRow("9") << 9 << " Finestra obiezione Interruzione"
+                       << "guidainterruzione";
+    QTest::newRow("10") << 10 << " Finestra obiezione Modo"
+                        << "guidamodo";
+    QTest::newRow("11") << 11 << " Finestra obiezione Psicologia"
+                        << "guidapsiche";
+    QTest::newRow("12") << 12 << " Finestra obiezione Provenienza"
+                        << "guidaprovenienza";
+    QTest::newRow("13") << 13 << " Finestra obiezione Fede"
+                        << "guidafede";
+    QTest::newRow("14") << 14 << " Finestra obiezione Acquisto"
+                        << "guidaacquisto";
+    QTest::newRow("15") << 15 << " Finestra Sentenza"
+                        << "guidasentenza";
+    QTest::newRow("16") << 16 << "  Suggerimento del giorno"
+                        << "frmTip";
 }
 
 void TstGuide::righe()
@@ -591,21 +632,19 @@ void TstGuide::documentoSingolo()
 
     QTest::mouseClick(g->findChild<QPushButton*>(QStringLiteral("cmdstampa")), Qt::LeftButton);
 
-    const QString percorso = QDir(cartellaDocumenti()).filePath(
-        QStringLiteral("Possidoria-guida-interruzione.odt"));
-    const QStringList atteso = {
-        QStringLiteral("new"),
-        QStringLiteral("font Century Gothic"),
-        QStringLiteral("size 20"),
-        QStringLiteral("type ") + PROGRAMMA + QStringLiteral("\r"),
-        QStringLiteral("size 16"),
-        QStringLiteral("type ") + SOTTOTITOLO + QStringLiteral("\r\r\r"),
-        QStringLiteral("type Guida: Finestra obiezione INTERRUZIONE\r\r"),
-        QStringLiteral("size 12"),
-        QStringLiteral("type ") + testo + QStringLiteral("\r"),
-        QStringLiteral("justify"),
-        QStringLiteral("save ") + percorso,
-        QStringLiteral("show")};
+    const QString percorso = QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida-interruzione.odt"));
+    const QStringList atteso = {QStringLiteral("new"),
+                                QStringLiteral("font Century Gothic"),
+                                QStringLiteral("size 20"),
+                                QStringLiteral("type ") + PROGRAMMA + QStringLiteral("\r"),
+                                QStringLiteral("size 16"),
+                                QStringLiteral("type ") + SOTTOTITOLO + QStringLiteral("\r\r\r"),
+                                QStringLiteral("type Guida: Finestra obiezione INTERRUZIONE\r\r"),
+                                QStringLiteral("size 12"),
+                                QStringLiteral("type ") + testo + QStringLiteral("\r"),
+                                QStringLiteral("justify"),
+                                QStringLiteral("save ") + percorso,
+                                QStringLiteral("show")};
     QCOMPARE(p.word.operazioni, atteso);
     QVERIFY(!p.word.testo.contains(QLatin1Char('\f')));
     QVERIFY(g->isVisible());
@@ -620,13 +659,14 @@ void TstGuide::documentoRaccolto()
 
     const QStringList& op = p.word.operazioni;
     QVERIFY(op.size() > 8);
-    QCOMPARE(op.mid(0, 6), (QStringList{QStringLiteral("new"), QStringLiteral("font Century Gothic"),
-                                        QStringLiteral("size 20"), QStringLiteral("type Possidoria\r"),
-                                        QStringLiteral("size 16"),
-                                        QStringLiteral("type causa elettronica con sentenza\r\r\r")}));
+    QCOMPARE(op.mid(0, 6),
+             (QStringList{QStringLiteral("new"), QStringLiteral("font Century Gothic"), QStringLiteral("size 20"),
+                          QStringLiteral("type Possidoria\r"), QStringLiteral("size 16"),
+                          QStringLiteral("type causa elettronica con sentenza\r\r\r")}));
     QCOMPARE(op.mid(op.size() - 3),
              (QStringList{QStringLiteral("justify"),
-                          QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida.odt")),
+                          QStringLiteral("save ")
+                              + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida.odt")),
                           QStringLiteral("show")}));
 
     // Fifteen sections in the contents order, each "Guida: " + heading, its text, and a page break.
@@ -679,7 +719,8 @@ void TstGuide::documentoRaccoltoReale()
     QTextBlock b = d->begin();
     QCOMPARE(b.text(), QStringLiteral("Possidoria"));
     QCOMPARE(dimensione(b), 20.0);
-    QCOMPARE(b.begin().fragment().charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Century Gothic"));
+    QCOMPARE(b.begin().fragment().charFormat().fontFamilies().toStringList().value(0),
+             QStringLiteral("Century Gothic"));
     b = b.next();
     QCOMPARE(b.text(), QStringLiteral("causa elettronica con sentenza"));
     QCOMPARE(dimensione(b), 16.0);
@@ -729,7 +770,8 @@ void TstGuide::cartellaDellUtente()
     ModPossidoria::impostaCartellaProgramma(programma);
     Finestre::finestra<Guida>(QStringLiteral("manuale"))->cmdstampa_Click();
     QCOMPARE(p.word.operazioni.filter(QRegularExpression(QStringLiteral("^save "))),
-             QStringList{QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-manuale.odt"))});
+             QStringList{QStringLiteral("save ")
+                         + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-manuale.odt"))});
     QVERIFY(QDir(cartella_.path()).entryList(QDir::Files).isEmpty());
 }
 
@@ -745,7 +787,8 @@ void TstGuide::cartellaDocumentiDaCreare()
     PiattaformaFinta p;
     WordQt reale([](const QUrl&) { return true; });
     const QString testo = testoGuida(QStringLiteral("guidafede"))->testo;
-    const QString salvato = DocumentoGuida::singola(reale, QStringLiteral("guidafede"), QStringLiteral("Finestra obiezione FEDE"), testo);
+    const QString salvato =
+        DocumentoGuida::singola(reale, QStringLiteral("guidafede"), QStringLiteral("Finestra obiezione FEDE"), testo);
 
     const QString atteso = QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida-fede.odt"));
     QCOMPARE(salvato, atteso);
@@ -762,7 +805,8 @@ void TstGuide::salvataggioRifiutato()
     p.word.salvataggioRiesce = false;
     Finestre::finestra<Sommario>(QStringLiteral("sommario"))->cmdstampa_Click();
     QCOMPARE(p.word.operazioni.filter(QRegularExpression(QStringLiteral("^save "))),
-             QStringList{QStringLiteral("save ") + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida.odt"))});
+             QStringList{QStringLiteral("save ")
+                         + QDir(cartellaDocumenti()).filePath(QStringLiteral("Possidoria-guida.odt"))});
     QCOMPARE(p.word.operazioni.last(), QStringLiteral("show"));
 
     // Called directly, the builder says that the file was not saved.

@@ -48,7 +48,7 @@ void barraIntegra(QWidget* w, const QString& quando, bool tutti = true)
     QVERIFY(tutti ? pulsanti == 22 : pulsanti > 10);
 }
 
-} // namespace
+}   // namespace
 
 class TestImmagini : public QObject {
     Q_OBJECT
@@ -71,7 +71,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // Nothing of the window lies outside it, and a menu bar fits its width.
         for (QWidget* c : w->findChildren<QWidget*>()) {
-            if (!c->isVisible() || c->isWindow() || c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")))
+            if (!c->isVisible() || c->isWindow() || c->objectName().isEmpty()
+                || c->objectName().startsWith(QLatin1String("qt_")))
                 continue;
             const QRect dentro = QRect(c->mapTo(w, QPoint(0, 0)), c->size());
             QVERIFY2(w->rect().adjusted(-1, -1, 1, 1).contains(dentro),

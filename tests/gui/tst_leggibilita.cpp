@@ -63,7 +63,10 @@ QString difetto(QWidget* c)
                                             int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), t);
         if (serve.width() > area.width() + 1 || serve.height() > area.height() + 1)
             return QStringLiteral("testo tagliato (%1×%2 in %3×%4)")
-                .arg(serve.width()).arg(serve.height()).arg(area.width()).arg(area.height());
+                .arg(serve.width())
+                .arg(serve.height())
+                .arg(area.width())
+                .arg(area.height());
         return {};
     }
     auto* b = qobject_cast<QAbstractButton*>(c);
@@ -85,8 +88,10 @@ QString difetto(QWidget* c)
         for (const QString& riga : t.split(QLatin1Char('\n')))
             larga = qMax(larga, fm.horizontalAdvance(riga));
         const bool radio = qobject_cast<QRadioButton*>(b);
-        const int accanto = b->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b)
-                + b->style()->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr, b);
+        const int accanto =
+            b->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b)
+            + b->style()->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
+                                      nullptr, b);
         serve = larga + accanto;
         // An option may wrap its caption onto the lines its height gives.
         const QRect aCapo = fm.boundingRect(QRect(0, 0, b->width() - accanto, 100000), Qt::TextWordWrap, t);
@@ -128,13 +133,15 @@ QStringList difetti(QWidget* w)
     const QRect schermo = w->screen()->availableGeometry();
     if (!schermo.contains(w->frameGeometry()))
         elenco << QStringLiteral("fuori dallo schermo: %1,%2 %3×%4")
-                      .arg(w->frameGeometry().x()).arg(w->frameGeometry().y())
-                      .arg(w->frameGeometry().width()).arg(w->frameGeometry().height());
+                      .arg(w->frameGeometry().x())
+                      .arg(w->frameGeometry().y())
+                      .arg(w->frameGeometry().width())
+                      .arg(w->frameGeometry().height());
     // The caption in the title bar, in the bold a frame usually takes, beside an icon and three buttons.
     QFont titolo = w->font();
     titolo.setBold(true);
-    if (!w->windowFlags().testFlag(Qt::FramelessWindowHint) &&
-        QFontMetrics(titolo).horizontalAdvance(w->windowTitle()) + 120 > w->width())
+    if (!w->windowFlags().testFlag(Qt::FramelessWindowHint)
+        && QFontMetrics(titolo).horizontalAdvance(w->windowTitle()) + 120 > w->width())
         elenco << QStringLiteral("titolo tagliato: ") + w->windowTitle();
     QList<QWidget*> visibili;
     for (QWidget* c : w->findChildren<QWidget*>()) {
@@ -158,7 +165,7 @@ QStringList difetti(QWidget* w)
     return elenco;
 }
 
-} // namespace
+}   // namespace
 
 class TestLeggibilita : public QObject {
     Q_OBJECT
@@ -228,7 +235,8 @@ private slots:
             const bool interattivo = c->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(c);
             const bool proprio = propria(c) || qobject_cast<QToolBar*>(c->parentWidget());
             const QString n = ai->text(QAccessible::Name);
-            const QString chi = c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className()) + QLatin1Char(' ') + c->toolTip()
+            const QString chi = c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className())
+                                                                + QLatin1Char(' ') + c->toolTip()
                                                           : c->objectName();
             // The toolbar's overflow button counts even while the window is wide enough to hide it.
             const bool visibile = c->isVisibleTo(w) || qobject_cast<QToolBar*>(c->parentWidget());

@@ -63,7 +63,7 @@ int salvaSottoLimite(int argc, char* argv[], const QString& percorso)
     });
 }
 
-} // namespace
+}   // namespace
 
 class TstLimiteDimensione : public QObject {
     Q_OBJECT
@@ -97,7 +97,8 @@ private slots:
         QVERIFY2(figlio.exitStatus() == QProcess::NormalExit,
                  qPrintable(QStringLiteral("ended by signal: ") + QString::fromUtf8(figlio.readAllStandardError())));
         QCOMPARE(figlio.exitCode(), 0);
-        QVERIFY2(uscita.startsWith(QStringLiteral("Impossibile salvare l'archivio «%1»: ").arg(file)), qPrintable(uscita));
+        QVERIFY2(uscita.startsWith(QStringLiteral("Impossibile salvare l'archivio «%1»: ").arg(file)),
+                 qPrintable(uscita));
         QVERIFY2(uscita.endsWith(QStringLiteral("\ncausa: intatta\n")), qPrintable(uscita));
         QFile f(file);
         QCOMPARE(f.exists(), !vecchio.isEmpty());

@@ -202,7 +202,8 @@ static void righeCatalogo()
 }
 
 // The one maxim whose whole text is fixed.
-static const QString servitu1 = QStringLiteral("Per visibile servitù, usucapibile per prescrizione, non può essere intesa anche la particolare servitù d'aria. - (Pretura Vasto, 26 novembre 1953)");
+static const QString servitu1 = QStringLiteral(
+    "Per visibile servitù, usucapibile per prescrizione, non può essere intesa anche la particolare servitù d'aria. - (Pretura Vasto, 26 novembre 1953)");
 
 static const QString avvisoFine =
     QStringLiteral("     ----- non esistono altre sentenze da visualizzare sull'argomento -----");
@@ -214,10 +215,12 @@ static QStringList operazioniAttese(int argomento, int da, int a)
     const QStringList testi = massimeArgomento(argomento);
     QStringList r{QStringLiteral("new"), QStringLiteral("font Century Gothic"), QStringLiteral("paragraph"),
                   QStringLiteral("psize 18"),
-                  QStringLiteral("ptext ") + nomeprogramma + QStringLiteral(" - ") + sottotitolo + QStringLiteral("\r\r")};
+                  QStringLiteral("ptext ") + nomeprogramma + QStringLiteral(" - ") + sottotitolo
+                      + QStringLiteral("\r\r")};
     for (int n = da; n <= a; ++n)
         r << QStringLiteral("psize 12")
-          << QStringLiteral("ptext Sentenze: ") + nome + QStringLiteral("    n.") + QString::number(n) + QStringLiteral("\r")
+          << QStringLiteral("ptext Sentenze: ") + nome + QStringLiteral("    n.") + QString::number(n)
+                 + QStringLiteral("\r")
           << QStringLiteral("ptext ") + testi.value(n - 1) + QStringLiteral("\r\r");
     r << QStringLiteral("justify") << QStringLiteral("show");
     return r;
@@ -463,8 +466,8 @@ void TestMassime::sceltaArgomento()
     QCOMPARE(sent(), massimeArgomento(argomento).value(0));
     QCOMPARE(controllo<QLabel>("Label2")->text(), nome);
     QCOMPARE(controllo<QListWidget>("List1")->toolTip(), QStringLiteral("argomento scelto: ") + nome);
-    QCOMPARE(passo(), QStringLiteral("visualizzazione delle  ") + QString::number(quante) +
-                          QStringLiteral(" sentenze relative all'argomento scelto"));
+    QCOMPARE(passo(), QStringLiteral("visualizzazione delle  ") + QString::number(quante)
+                          + QStringLiteral(" sentenze relative all'argomento scelto"));
     QCOMPARE(barra()->value(), 1);
 }
 
@@ -564,7 +567,7 @@ void TestMassime::esportazione_data()
     QTest::addColumn<int>("argomento");
     QTest::addColumn<int>("mostrata");
     QTest::addColumn<QString>("comando");
-    QTest::addColumn<int>("ultima");       // the last maxim exported
+    QTest::addColumn<int>("ultima");   // the last maxim exported
     QTest::newRow("Forma n.3, pulsante") << 5 << 3 << "pulsante" << 3;
     QTest::newRow("Forma n.3, menu") << 5 << 3 << "stampa" << 3;
     QTest::newRow("Forma n.3, barra") << 5 << 3 << "barra" << 3;
@@ -737,11 +740,13 @@ void TestMassime::aiuto()
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     const MessaggioRegistrato& msg = finta_->messaggi.ultimo();
     QCOMPARE(msg.testo.split(QLatin1Char('\r')),
-             (QStringList{QStringLiteral("- Scegliere uno degli argomenti elencati sulla sinistra della finestra;"),
-                          QStringLiteral("- visualizzare le sentenze disponibili usando la barra di scorrimento orizzontale;"),
-                          QStringLiteral("- stampare la singola sentenza cliccando sul tasto Stampa;"),
-                          QStringLiteral("- stampare tutte le sentenze dell'argomento scelto cliccando su File nella barra del menu;"),
-                          QStringLiteral("- visualizzare il numero di sentenze disponibili nella casella gialla.")}));
+             (QStringList{
+                 QStringLiteral("- Scegliere uno degli argomenti elencati sulla sinistra della finestra;"),
+                 QStringLiteral("- visualizzare le sentenze disponibili usando la barra di scorrimento orizzontale;"),
+                 QStringLiteral("- stampare la singola sentenza cliccando sul tasto Stampa;"),
+                 QStringLiteral(
+                     "- stampare tutte le sentenze dell'argomento scelto cliccando su File nella barra del menu;"),
+                 QStringLiteral("- visualizzare il numero di sentenze disponibili nella casella gialla.")}));
     QCOMPARE(msg.titolo, titoloaiuto);
     QCOMPARE(msg.icona, Icona::Informazione);
 }

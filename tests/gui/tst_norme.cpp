@@ -21,8 +21,8 @@
 
 namespace {
 
-const QString inattivo = QStringLiteral(
-    "cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'usucapione");
+const QString inattivo =
+    QStringLiteral("cliccare su un tasto per visualizzare le norme del Codice Civile a cui va riferita l'usucapione");
 
 // Message boxes that also note what the status line said while each box was open.
 class MessaggiConStato : public MessaggiFinti {
@@ -47,7 +47,7 @@ int paginePdf(const QString& percorso)
     return int(QString::fromLatin1(f.readAll()).count(pagina));
 }
 
-} // namespace
+}   // namespace
 
 class TstNorme : public QObject {
     Q_OBJECT
@@ -81,10 +81,7 @@ private:
     PiattaformaFinta* finta_ = nullptr;
 };
 
-void TstNorme::init()
-{
-    finta_ = new PiattaformaFinta;
-}
+void TstNorme::init() { finta_ = new PiattaformaFinta; }
 
 void TstNorme::cleanup()
 {
@@ -134,7 +131,11 @@ void TstNorme::controlli()
     QCOMPARE(n->cmd(21)->text(), QStringLiteral("1159 bis) Usucapione speciale per la piccola proprietà rurale"));
     QCOMPARE(n->cmd(32)->text(), QStringLiteral("1170) Azione di manutenzione"));
 
-    struct Atteso { const char* nome; const char* testo; const char* tooltip; };
+    struct Atteso {
+        const char* nome;
+        const char* testo;
+        const char* tooltip;
+    };
     const Atteso attesi[] = {
         {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea"},
         {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida"},
@@ -197,12 +198,14 @@ void TstNorme::articolo_data()
     QTest::addColumn<int>("indice");
     QTest::addColumn<QString>("intestazione");
     QTest::addColumn<QString>("numeroStato");
+    // clang-format off
     QTest::newRow("1: 1140") << 1 << QStringLiteral("Articolo 1140 del Codice Civile:") << QStringLiteral("1140");
     QTest::newRow("14: 1153") << 14 << QStringLiteral("Articolo 1153 del Codice Civile:") << QStringLiteral("1153");
     QTest::newRow("20: 1159") << 20 << QStringLiteral("Articolo 1159 del Codice Civile:") << QStringLiteral("1159");
     QTest::newRow("21: 1159 bis") << 21 << QStringLiteral("Articolo 1159 bis del Codice Civile:") << QStringLiteral("1159");
     QTest::newRow("22: 1160") << 22 << QStringLiteral("Articolo 1160 del Codice Civile:") << QStringLiteral("1160");
     QTest::newRow("32: 1170") << 32 << QStringLiteral("Articolo 1170 del Codice Civile:") << QStringLiteral("1170");
+    // clang-format on
 }
 
 void TstNorme::articolo()
@@ -245,11 +248,12 @@ void TstNorme::aiuto()
 {
     norme()->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
     const MessaggioRegistrato& m = finta_->messaggi.ultimo();
-    QCOMPARE(m.testo,
-             QStringLiteral("La finestra è di sola lettura:\r"
-                            "- cliccare su uno dei 32 tasti gialli per visualizzare l'articolo relativo del Codice Civile;\r"
-                            "- visualizzare nella casella gialla in basso a quale situazione si riferisce l'informazione;\r"
-                            "- cliccare sull'icona della stampante per stampare tutti gli articoli riportati."));
+    QCOMPARE(
+        m.testo,
+        QStringLiteral("La finestra è di sola lettura:\r"
+                       "- cliccare su uno dei 32 tasti gialli per visualizzare l'articolo relativo del Codice Civile;\r"
+                       "- visualizzare nella casella gialla in basso a quale situazione si riferisce l'informazione;\r"
+                       "- cliccare sull'icona della stampante per stampare tutti gli articoli riportati."));
     QCOMPARE(m.titolo, QStringLiteral("Possidoria: aiuto in linea"));
     QCOMPARE(m.icona, Icona::Informazione);
     QCOMPARE(m.pulsanti, Pulsanti::Ok);
@@ -270,10 +274,13 @@ void TstNorme::menu()
 // caption at 12 points and its print lines at 8, new pages before positions 14 and 26.
 QStringList TstNorme::stampaAttesa() const
 {
-    QStringList op{QStringLiteral("dialog"), QStringLiteral("y 800"), QStringLiteral("size 18"),
+    QStringList op{QStringLiteral("dialog"),
+                   QStringLiteral("y 800"),
+                   QStringLiteral("size 18"),
                    QStringLiteral("font Courier"),
                    QStringLiteral("line 7 Possidoria - causa elettronica con sentenza"),
-                   QStringLiteral("size 14"), QStringLiteral("empty"),
+                   QStringLiteral("size 14"),
+                   QStringLiteral("empty"),
                    QStringLiteral("line 10 Norme del Codice Civile sul possesso e sull'usucapione")};
     for (int k = 1; k <= 32; ++k) {
         if (k == 14 || k == 26)
@@ -490,7 +497,7 @@ void TstNorme::dialogoAnnullato()
     QVERIFY(visto);
     QCOMPARE(stampante.pagine(), 0);
     QVERIFY(stampante.righe().isEmpty());
-    QVERIFY(!stampante.fine());   // no document was opened
+    QVERIFY(!stampante.fine());                     // no document was opened
     QVERIFY(finta_->messaggi.mostrati.isEmpty());   // a choice of the user, not a failure
 }
 

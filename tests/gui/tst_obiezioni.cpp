@@ -20,7 +20,8 @@
 
 namespace {
 
-const QString NESSUNA_PROVA = QStringLiteral("In questo caso manca un elemento importante di prova e l'opposizione è inefficace.");
+const QString NESSUNA_PROVA =
+    QStringLiteral("In questo caso manca un elemento importante di prova e l'opposizione è inefficace.");
 const QString AVVISO_INIZIO = QStringLiteral(
     "In questo modo non viene fornita la prova dell'opposizione all'inizio del possesso: verrà, pertanto, considerata la data d'inizio indicata dall'attore.");
 const QString AVVISO_FINE = QStringLiteral(
@@ -49,7 +50,7 @@ void datePossesso(const QString& inizio, const QString& fine)
     possesso()->datafine()->setText(fine);
 }
 
-} // namespace
+}   // namespace
 
 class TstObiezioni : public QObject {
     Q_OBJECT
@@ -158,14 +159,22 @@ void TstObiezioni::spiegazioni_data()
     QTest::addColumn<int>("k");
     QTest::addColumn<QString>("inizio");   // how the explanation begins
 
-    const QString documenti = QStringLiteral("Tali atti, quando hanno una data certa (come risulterebbe dalla loro registrazione)");
-    const QString testimoni = QStringLiteral("I testi possono costituire prova come è stato affermato dalla Cassazione");
-    const QString art2727 = QStringLiteral("Articolo 2727 del Codice Civile:\rLe presunzioni sono le conseguenze che la legge o il giudice trae");
-    const QString art2730 = QStringLiteral("Articolo 2730 del Codice Civile:\rLa confessione è la dichiarazione che una parte fa");
-    const QString art2736 = QStringLiteral("Articolo 2736 del Codice Civile:\rIl giuramento è di due specie:\r1) è decisorio quello che");
-    const QString art2943 = QStringLiteral("Articolo 2943 del Codice Civile:\rLa prescrizione è interrotta dalla notificazione dell'atto");
-    const QString art2944 = QStringLiteral("Articolo 2944 del Codice Civile:\rLa prescrizione è interrotta dal riconoscimento del diritto");
-    const QString diffida = QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione");
+    const QString documenti =
+        QStringLiteral("Tali atti, quando hanno una data certa (come risulterebbe dalla loro registrazione)");
+    const QString testimoni =
+        QStringLiteral("I testi possono costituire prova come è stato affermato dalla Cassazione");
+    const QString art2727 = QStringLiteral(
+        "Articolo 2727 del Codice Civile:\rLe presunzioni sono le conseguenze che la legge o il giudice trae");
+    const QString art2730 =
+        QStringLiteral("Articolo 2730 del Codice Civile:\rLa confessione è la dichiarazione che una parte fa");
+    const QString art2736 =
+        QStringLiteral("Articolo 2736 del Codice Civile:\rIl giuramento è di due specie:\r1) è decisorio quello che");
+    const QString art2943 =
+        QStringLiteral("Articolo 2943 del Codice Civile:\rLa prescrizione è interrotta dalla notificazione dell'atto");
+    const QString art2944 =
+        QStringLiteral("Articolo 2944 del Codice Civile:\rLa prescrizione è interrotta dal riconoscimento del diritto");
+    const QString diffida =
+        QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione");
 
     QTest::newRow("ledate 1") << "ledate" << 1 << documenti;
     QTest::newRow("ledate 6") << "ledate" << 6 << testimoni;
@@ -265,9 +274,11 @@ void TstObiezioni::soloProvaFinale_data()
 {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("passo");
-    QTest::newRow("ledate") << "ledate" << "scegliere una tipologia di prova per l'inizio e la fine del possesso";
-    QTest::newRow("interruzione") << "interruzione"
-                                  << "scegliere una tipologia di prova per l'inizio e la fine dell'interruzione del possesso";
+    QTest::newRow("ledate") << "ledate"
+                            << "scegliere una tipologia di prova per l'inizio e la fine del possesso";
+    QTest::newRow("interruzione")
+        << "interruzione"
+        << "scegliere una tipologia di prova per l'inizio e la fine dell'interruzione del possesso";
 }
 
 void TstObiezioni::soloProvaFinale()
@@ -363,18 +374,29 @@ void TstObiezioni::questionarioRitorno_data()
     QTest::addColumn<int>("scelta");
     QTest::addColumn<QString>("passoA");
     QTest::addColumn<QString>("passoB");
-    const QString b = QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso");
-    QTest::newRow("modo") << "modo" << "viol" << 12
+    const QString b = QStringLiteral(
+        "consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso");
+    QTest::newRow("modo") << "modo"
+                          << "viol" << 12
                           << "scegliere l'opzione che ricorre come prova del possesso in modo violento e clandestino"
                           << "cliccare sul tasto Possesso per procedere con la causa";
-    QTest::newRow("psiche") << "psiche" << "datfin" << 11
-                            << "scegliere una delle opzioni disponibili come prova della detenzione dell'attore per conto del proprietario" << b;
-    QTest::newRow("provenienza") << "provenienza" << "datfin" << 1
-                                 << "scegliere una delle opzioni disponibili come prova della provenienza illegittima della cosa" << b;
-    QTest::newRow("fede") << "fede" << "datfin" << 7
+    QTest::newRow("psiche")
+        << "psiche"
+        << "datfin" << 11
+        << "scegliere una delle opzioni disponibili come prova della detenzione dell'attore per conto del proprietario"
+        << b;
+    QTest::newRow("provenienza")
+        << "provenienza"
+        << "datfin" << 1
+        << "scegliere una delle opzioni disponibili come prova della provenienza illegittima della cosa" << b;
+    QTest::newRow("fede") << "fede"
+                          << "datfin" << 7
                           << "scegliere una delle opzioni disponibili come prova della mala fede del possesso" << b;
-    QTest::newRow("acquisto") << "acquisto" << "datfin" << 10
-                              << "scegliere una delle opzioni disponibili come prova dell'acquisto da chi non è proprietario senza un titolo idoneo" << b;
+    QTest::newRow("acquisto")
+        << "acquisto"
+        << "datfin" << 10
+        << "scegliere una delle opzioni disponibili come prova dell'acquisto da chi non è proprietario senza un titolo idoneo"
+        << b;
 }
 
 void TstObiezioni::questionarioRitorno()
@@ -385,9 +407,11 @@ void TstObiezioni::questionarioRitorno()
     QFETCH(QString, passoA);
     QFETCH(QString, passoB);
     const QHash<QString, std::optional<ProvaRequisito> DatiCausa::*> variabili{
-        {QStringLiteral("modo"), &DatiCausa::obiezioneModo}, {QStringLiteral("psiche"), &DatiCausa::obiezioneAnimo},
+        {QStringLiteral("modo"), &DatiCausa::obiezioneModo},
+        {QStringLiteral("psiche"), &DatiCausa::obiezioneAnimo},
         {QStringLiteral("provenienza"), &DatiCausa::obiezioneProvenienza},
-        {QStringLiteral("fede"), &DatiCausa::obiezioneFede}, {QStringLiteral("acquisto"), &DatiCausa::obiezioneTitolo}};
+        {QStringLiteral("fede"), &DatiCausa::obiezioneFede},
+        {QStringLiteral("acquisto"), &DatiCausa::obiezioneTitolo}};
     const std::optional<ProvaRequisito> DatiCausa::*variabile = variabili.value(nome);
 
     Questionario* q = questionario(nome);
@@ -439,7 +463,7 @@ void TstObiezioni::sceltaDaCodice()
     q->gruppo()->seleziona(8);
     QCOMPARE(causaViva().scelte().obiezioneFede, std::optional(ProvaRequisito::Confessione));
     QVERIFY(q->sceltaFatta());
-    q->gruppo()->seleziona(13);                // names no button: nothing at all
+    q->gruppo()->seleziona(13);   // names no button: nothing at all
     QCOMPARE(causaViva().scelte().obiezioneFede, std::optional(ProvaRequisito::Confessione));
 }
 
@@ -448,12 +472,15 @@ void TstObiezioni::spiegazioniQuestionari_data()
     QTest::addColumn<QString>("nome");
     QTest::addColumn<int>("i");
     QTest::addColumn<QString>("inizio");
-    const QString tolleranza = QStringLiteral("Gli atti compiuti con l'altrui tolleranza non fondano il possesso (art.1144");
-    const QString diffida = QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione");
+    const QString tolleranza =
+        QStringLiteral("Gli atti compiuti con l'altrui tolleranza non fondano il possesso (art.1144");
+    const QString diffida =
+        QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione");
     for (const QString& nome : Questionario::nomi()) {
         const bool modo = nome == QLatin1String("modo");
         const bool fede = nome == QLatin1String("fede");
-        QTest::addRow("%s 5", qPrintable(nome)) << nome << 5 << QStringLiteral("Tali atti, quando hanno una data certa");
+        QTest::addRow("%s 5", qPrintable(nome))
+            << nome << 5 << QStringLiteral("Tali atti, quando hanno una data certa");
         QTest::addRow("%s 8", qPrintable(nome)) << nome << 8 << QStringLiteral("Articolo 2730 del Codice Civile:\r");
         QTest::addRow("%s 10", qPrintable(nome)) << nome << 10 << tolleranza;
         QTest::addRow("%s 11", qPrintable(nome))
@@ -463,7 +490,8 @@ void TstObiezioni::spiegazioniQuestionari_data()
                        : diffida);
         QTest::addRow("%s 12", qPrintable(nome))
             << nome << 12
-            << (modo ? QStringLiteral("In questo caso l'opposizione non ha motivo di lamentarsi dei vizi del possesso per l'acquisto in modo violento o clandestino.")
+            << (modo ? QStringLiteral(
+                    "In questo caso l'opposizione non ha motivo di lamentarsi dei vizi del possesso per l'acquisto in modo violento o clandestino.")
                      : NESSUNA_PROVA);
     }
 }
@@ -484,15 +512,17 @@ void TstObiezioni::spiegazioniQuestionari()
 // the fixed paragraph on arts. 1142 and 1143.
 void TstObiezioni::spiegazioneDellaFinestra()
 {
-    const QString apertura = QStringLiteral("Per una corretta scelta dei casi disponibili è opportuno leggere le informazioni "
-                                            "fornite cliccando sul tasto con il punto interrogativo. ");
+    const QString apertura =
+        QStringLiteral("Per una corretta scelta dei casi disponibili è opportuno leggere le informazioni "
+                       "fornite cliccando sul tasto con il punto interrogativo. ");
     QStringList nomi = Questionario::nomi();
     nomi << QStringLiteral("ledate");
     for (const QString& nome : nomi) {
         const QString testo = Finestre::finestra(nome)->findChild<QLabel*>(QStringLiteral("Label1"))->text();
         QVERIFY2(testo.startsWith(apertura) && testo.size() > apertura.size() + 150, qPrintable(nome));
     }
-    const QString interruzione = Finestre::finestra(QStringLiteral("interruzione"))->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    const QString interruzione =
+        Finestre::finestra(QStringLiteral("interruzione"))->findChild<QLabel*>(QStringLiteral("Label1"))->text();
     QVERIFY(interruzione.startsWith(QStringLiteral("Il possesso è interrotto dalla sua perdita per oltre un anno")));
     // Continuity is presumed by art. 1142; art. 1143 presumes earlier possession, not this.
     QVERIFY(interruzione.contains(QStringLiteral("art.1142")) && !interruzione.contains(QStringLiteral("1143")));
@@ -504,15 +534,19 @@ void TstObiezioni::immagini()
 {
     auto entra = [](QWidget* w) {
         for (QRadioButton* b : w->findChildren<QRadioButton*>()) {
-            QVERIFY2(b->sizeHint().width() <= b->width() + 1, qPrintable(w->objectName() + '/' + b->objectName() + QStringLiteral(": %1 > %2").arg(b->sizeHint().width()).arg(b->width())));
+            QVERIFY2(b->sizeHint().width() <= b->width() + 1,
+                     qPrintable(w->objectName() + '/' + b->objectName()
+                                + QStringLiteral(": %1 > %2").arg(b->sizeHint().width()).arg(b->width())));
         }
         for (QLabel* l : w->findChildren<QLabel*>()) {
             if (l->text().isEmpty() || !l->isVisible())
                 continue;
             if (l->wordWrap())
-                QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(w->objectName() + '/' + l->objectName()));
+                QVERIFY2(l->heightForWidth(l->width()) <= l->height(),
+                         qPrintable(w->objectName() + '/' + l->objectName()));
             else
-                QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(w->objectName() + '/' + l->objectName()));
+                QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(),
+                         qPrintable(w->objectName() + '/' + l->objectName()));
         }
     };
     datePossesso(QStringLiteral("29/9/76"), QStringLiteral("28/12/04"));
@@ -537,7 +571,6 @@ void TstObiezioni::immagini()
     }
 }
 
-
 // The act that interrupted is chosen on its own; the second date is asked only when the term runs
 // again from it, and the proofs stay the proofs of the dates.
 void TstObiezioni::attoInterruttivo_data()
@@ -547,10 +580,12 @@ void TstObiezioni::attoInterruttivo_data()
     QTest::addColumn<bool>("chiedeFine");
     QTest::addColumn<QString>("etichetta");
     using A = AttoInterruttivo;
+    // clang-format off
     QTest::newRow("perdita del possesso") << A::PerditaPossesso << false << true << "Data finale dell'interruzione....:";
     QTest::newRow("domanda giudiziale") << A::DomandaGiudiziale << false << true << "Passata in giudicato il..........:";
     QTest::newRow("domanda, processo estinto") << A::DomandaGiudiziale << true << false << "Data finale (non richiesta)......:";
     QTest::newRow("riconoscimento") << A::Riconoscimento << false << false << "Data finale (non richiesta)......:";
+    // clang-format on
 }
 
 void TstObiezioni::attoInterruttivo()
@@ -585,7 +620,9 @@ void TstObiezioni::attoInterruttivo()
     }
     Finestre::mostra(QStringLiteral("interruzione"));
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    salvaImmagine(f, QStringLiteral("interruzione-atto-%1%2").arg(int(atto)).arg(estinto ? QStringLiteral("-estinto") : QString()));
+    salvaImmagine(
+        f,
+        QStringLiteral("interruzione-atto-%1%2").arg(int(atto)).arg(estinto ? QStringLiteral("-estinto") : QString()));
     // Back to the plaintiff's possession: the act is weighed as chosen.
     QCOMPARE(causaViva().scelte().attoInterruzione(), atto);
 }

@@ -31,7 +31,7 @@ struct Possesso {
 enum class Obiezione { Nessuna, Date, Interruzione, Modo, Psiche, Fede };
 struct Prova {
     Obiezione obiezione = Obiezione::Nessuna;
-    QString inizio, fine;   // dates of the date windows
+    QString inizio, fine;                 // dates of the date windows
     int provaInizio = 0, provaFine = 0;   // the date windows' proofs, or the questionnaire's choice
 };
 
@@ -76,9 +76,11 @@ QString paragrafo(const char* chiave)
 // Raises the objection from the possession window's button, enters the proof, goes back.
 void obietta(const Prova& p)
 {
-    static const QHash<Obiezione, std::pair<int, const char*>> finestre{
-        {Obiezione::Date, {1, "ledate"}}, {Obiezione::Interruzione, {2, "interruzione"}},
-        {Obiezione::Modo, {3, "modo"}}, {Obiezione::Psiche, {4, "psiche"}}, {Obiezione::Fede, {6, "fede"}}};
+    static const QHash<Obiezione, std::pair<int, const char*>> finestre{{Obiezione::Date, {1, "ledate"}},
+                                                                        {Obiezione::Interruzione, {2, "interruzione"}},
+                                                                        {Obiezione::Modo, {3, "modo"}},
+                                                                        {Obiezione::Psiche, {4, "psiche"}},
+                                                                        {Obiezione::Fede, {6, "fede"}}};
     if (p.obiezione == Obiezione::Nessuna)
         return;
     const auto [bottone, nome] = finestre.value(p.obiezione);
@@ -100,7 +102,7 @@ void obietta(const Prova& p)
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("È stata formulata n. 1 obiezione."));
 }
 
-} // namespace
+}   // namespace
 
 Q_DECLARE_METATYPE(Possesso)
 Q_DECLARE_METATYPE(Prova)
@@ -109,7 +111,11 @@ class TstObiezioniSentenza : public QObject {
     Q_OBJECT
 private slots:
     void init() { finta_ = new PiattaformaFinta; }
-    void cleanup() { delete finta_; finta_ = nullptr; }
+    void cleanup()
+    {
+        delete finta_;
+        finta_ = nullptr;
+    }
     void obiezioneCambiaSentenza_data();
     void obiezioneCambiaSentenza();
 
@@ -127,11 +133,12 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
     // Type 1 (ownership), 25 years, no interruption, good faith; with and without a title.
     const Possesso senzaTitolo{1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), 3, 1, 2};
     const Possesso conTitolo{1, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"), 3, 1, 1};
-    const Possesso breve{1, QStringLiteral("1/1/83"), QStringLiteral("1/1/95"), 3, 1, 1};   // 12 years
-    const Possesso mobili{10, QStringLiteral("1/1/83"), QStringLiteral("1/1/95"), 3, 1, 2}; // movables, 12 years
+    const Possesso breve{1, QStringLiteral("1/1/83"), QStringLiteral("1/1/95"), 3, 1, 1};     // 12 years
+    const Possesso mobili{10, QStringLiteral("1/1/83"), QStringLiteral("1/1/95"), 3, 1, 2};   // movables, 12 years
 
     const Prova dateProvate{Obiezione::Date, QStringLiteral("1/1/1980"), QStringLiteral("1/1/1995"), 5, 6};
-    QTest::newRow("15 anni provati: R1 diventa R10") << senzaTitolo << dateProvate << paragrafo("R1") << paragrafo("R10");
+    QTest::newRow("15 anni provati: R1 diventa R10")
+        << senzaTitolo << dateProvate << paragrafo("R1") << paragrafo("R10");
     QTest::newRow("15 anni provati: R1 diventa R5") << conTitolo << dateProvate << paragrafo("R1") << paragrafo("R5");
     QTest::newRow("date senza prova: nulla cambia")
         << senzaTitolo << Prova{Obiezione::Date, QStringLiteral("1/1/1980"), QStringLiteral("1/1/1990"), 10, 13}
@@ -150,15 +157,18 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
         << paragrafo("R1") << paragrafo("R1");
     // An end without proof leaves the objection unproved, and the possession uninterrupted.
     QTest::newRow("interruzione senza prova dell'inizio")
-        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 13, 1}
+        << menoDiUnAnno
+        << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 13, 1}
         << paragrafo("R1") << paragrafo("R1");
     QTest::newRow("interruzione senza prova della fine")
-        << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 10, 10}
+        << menoDiUnAnno
+        << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"), 10, 10}
         << paragrafo("R1") << paragrafo("R1");
     QTest::newRow("interruzione di meno di un anno")
         << menoDiUnAnno << Prova{Obiezione::Interruzione, QStringLiteral("1/3/1990"), QStringLiteral("28/2/1991"), 1, 1}
         << paragrafo("R1") << paragrafo("R1");
 
+    // clang-format off
     QTest::newRow("mala fede provata") << mobili << Prova{Obiezione::Fede, {}, {}, 5} << paragrafo("R35") << paragrafo("R39");
     QTest::newRow("mala fede senza prova") << mobili << Prova{Obiezione::Fede, {}, {}, 12} << paragrafo("R35") << paragrafo("R35");
     QTest::newRow("modo, diffida: nulla cambia") << breve << Prova{Obiezione::Modo, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
@@ -168,6 +178,7 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
     QTest::newRow("fede, tolleranza") << conTitolo << Prova{Obiezione::Fede, {}, {}, 10} << paragrafo("R1") << paragrafo("RT");
     QTest::newRow("psiche, tolleranza") << breve << Prova{Obiezione::Psiche, {}, {}, 10} << paragrafo("R5") << paragrafo("RT");
     QTest::newRow("psiche, diffida: nulla cambia") << breve << Prova{Obiezione::Psiche, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
+    // clang-format on
 }
 
 void TstObiezioniSentenza::obiezioneCambiaSentenza()

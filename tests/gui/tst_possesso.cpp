@@ -24,8 +24,9 @@ using namespace ModPossidoria;
 
 namespace {
 const QString tutteLeTipologie = QStringLiteral("scegliere ognuna delle tipologie di dati visualizzate");
-const QString mancanoDati = QString::fromUtf8("Non sono stati immessi tutti i dati necessari: non è possibile procedere.");
-} // namespace
+const QString mancanoDati =
+    QString::fromUtf8("Non sono stati immessi tutti i dati necessari: non è possibile procedere.");
+}   // namespace
 
 class TstPossesso : public QObject {
     Q_OBJECT
@@ -86,7 +87,7 @@ void TstPossesso::rispondi(const DatiCausa& r)
 {
     // Each group lists its options in the order of the answers' numbers.
     const Scelta numeri[] = {numero(r.interruzione), numero(r.modo), numero(r.animo),
-                             numero(r.provenienza), numero(r.fede), numero(r.titolo)};
+                             numero(r.provenienza),  numero(r.fede), numero(r.titolo)};
     for (int k = 1; k <= 6; ++k)
         if (numeri[k - 1])
             possesso()->gruppo(k)->pulsante(*numeri[k - 1])->click();
@@ -126,7 +127,9 @@ void TstPossesso::obiezioneSenzaRisposta_data()
 {
     QTest::addColumn<int>("k");
     QTest::addColumn<QString>("messaggio");
-    auto riga = [](int k, const char* m) { QTest::newRow(qPrintable(QString::number(k))) << k << QString::fromUtf8(m); };
+    auto riga = [](int k, const char* m) {
+        QTest::newRow(qPrintable(QString::number(k))) << k << QString::fromUtf8(m);
+    };
     riga(1, "Digitare prima entrambe le date della durata del possesso.");
     riga(2, "Scegliere prima la tipologia della maggiore interruzione del possesso.");
     riga(3, "Scegliere prima l'opzione sul modo di acquisto del possesso.");
@@ -158,13 +161,17 @@ void TstPossesso::dateAbilitanoIRiquadri()
     for (int i = 1; i <= 6; ++i)
         QVERIFY(possesso()->frame(i)->isEnabled());
     QCOMPARE(possesso()->passo()->text(), tutteLeTipologie);
-    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
-              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona});
+    rispondi({.interruzione = Interruzione::Nessuna,
+              .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare,
+              .provenienza = Provenienza::Legittima,
+              .fede = Fede::Buona});
     QCOMPARE(possesso()->passo()->text(), tutteLeTipologie);
     rispondi({.titolo = Titolo::Mancante});
-    QCOMPARE(possesso()->passo()->text(),
-             QStringLiteral("correggere, archiviare quanto immesso, scegliere delle obiezioni, visualizzare il risultato "
-                            "cliccando sull'apposito tasto ----------------->"));
+    QCOMPARE(
+        possesso()->passo()->text(),
+        QStringLiteral("correggere, archiviare quanto immesso, scegliere delle obiezioni, visualizzare il risultato "
+                       "cliccando sull'apposito tasto ----------------->"));
     // Emptying a date brings the hint back and the requirements wait for a duration, answers kept.
     possesso()->datainizio()->clear();
     QCOMPARE(possesso()->passo()->text(), QStringLiteral("digitare la data iniziale del possesso"));
@@ -198,8 +205,11 @@ void TstPossesso::cinqueGruppiPoiSentenza()
 {
     intestazione();
     date();
-    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
-              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona});
+    rispondi({.interruzione = Interruzione::Nessuna,
+              .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare,
+              .provenienza = Provenienza::Legittima,
+              .fede = Fede::Buona});
     possesso()->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     // The refusal names what is missing.
@@ -225,12 +235,14 @@ void TstPossesso::concessioneNonSollevaObiezione_data()
     };
     riga("interruzione", 2, 2,
          "L'obiezione non ha senso in quanto l'attore riconosce che il possesso è stato interrotto per oltre un anno.");
-    riga("modo", 3, 1,
-         "L'obiezione non ha senso in quanto l'attore riconosce che il modo di acquisto del possesso è stato 'violento o clandestino'.");
+    riga(
+        "modo", 3, 1,
+        "L'obiezione non ha senso in quanto l'attore riconosce che il modo di acquisto del possesso è stato 'violento o clandestino'.");
     riga("psiche", 4, 1,
          "L'obiezione non ha senso in quanto l'attore riconosce di aver posseduto per conto del proprietario.");
-    riga("provenienza", 5, 2,
-         "L'obiezione non ha senso in quanto l'attore riconosce che la provenienza della cosa da usucapire è 'illegittima'.");
+    riga(
+        "provenienza", 5, 2,
+        "L'obiezione non ha senso in quanto l'attore riconosce che la provenienza della cosa da usucapire è 'illegittima'.");
     riga("fede", 6, 2, "L'obiezione non ha senso in quanto l'attore riconosce di essere in 'mala fede'.");
 }
 
@@ -256,8 +268,11 @@ void TstPossesso::concessioneNonSollevaObiezione()
 void TstPossesso::marcatoriDallaCausa()
 {
     date();
-    rispondi({.interruzione = Interruzione::MenoDiUnAnno, .modo = Modo::PacificoPubblico,
-              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona,
+    rispondi({.interruzione = Interruzione::MenoDiUnAnno,
+              .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare,
+              .provenienza = Provenienza::Legittima,
+              .fede = Fede::Buona,
               .titolo = Titolo::Mancante});
     QVERIFY(possesso()->numobiez()->text().isEmpty());
     for (int k = 2; k <= 7; ++k)
@@ -311,7 +326,8 @@ void TstPossesso::codiceCivile()
     possesso()->findChild<QPushButton*>(QStringLiteral("cod(%1)").arg(i))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().icona, Icona::Informazione);
-    QVERIFY2(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("Articolo ") + articolo + QStringLiteral(" del Codice Civile:")),
+    QVERIFY2(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("Articolo ") + articolo
+                                                        + QStringLiteral(" del Codice Civile:")),
              qPrintable(finta_->messaggi.ultimo().testo));
 }
 
@@ -319,8 +335,8 @@ void TstPossesso::acquistoPerTipologia_data()
 {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<QString>("articolo");
-    const QStringList attesi = {"1159", "1159", "1159", "1159", "1159", "1159", "1061",
-                                "1159 bis", "1160", "1153", "1162", "1159"};
+    const QStringList attesi = {"1159", "1159",     "1159", "1159", "1159", "1159",
+                                "1061", "1159 bis", "1160", "1153", "1162", "1159"};
     for (int t = 1; t <= 12; ++t)
         QTest::newRow(qPrintable(QString::number(t))) << t << attesi[t - 1];
 }
@@ -332,7 +348,8 @@ void TstPossesso::acquistoPerTipologia()
     Finestre::di<FinestraCausa>()->Option1()->pulsante(tipo)->click();
     possesso()->cod_Click(6);
     const QString testo = finta_->messaggi.ultimo().testo;
-    QVERIFY2(testo.startsWith(QStringLiteral("Articolo ") + articolo + QStringLiteral(" del Codice Civile:")), qPrintable(testo));
+    QVERIFY2(testo.startsWith(QStringLiteral("Articolo ") + articolo + QStringLiteral(" del Codice Civile:")),
+             qPrintable(testo));
     // The article's own text follows, as the Civil Code browser holds it.
     if (articolo == QLatin1String("1061"))
         QVERIFY(testo.contains(CodiceCivile::commiCitati(1061).join(QChar(13))));
@@ -357,8 +374,11 @@ void TstPossesso::sentenzaConDataSvuotata()
     QFETCH(QString, inizio);
     intestazione();
     date(QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
-    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
-              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Mala,
+    rispondi({.interruzione = Interruzione::Nessuna,
+              .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare,
+              .provenienza = Provenienza::Legittima,
+              .fede = Fede::Mala,
               .titolo = Titolo::Mancante});
     possesso()->datainizio()->setText(inizio);
     QCOMPARE(possesso()->durata()->text(), QString());
@@ -387,8 +407,11 @@ void TstPossesso::sentenzaSenzaDatiGenerali()
         Finestre::di<FinestraCausa>()->findChild<QLineEdit*>(vuoto)->clear();
     possesso()->show();
     date();
-    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
-              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona,
+    rispondi({.interruzione = Interruzione::Nessuna,
+              .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare,
+              .provenienza = Provenienza::Legittima,
+              .fede = Fede::Buona,
               .titolo = Titolo::Mancante});
     possesso()->cmdavanti_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
@@ -405,7 +428,8 @@ void TstPossesso::messaggi()
     QCOMPARE(finta_->messaggi.mostrati.size(), 2);
     const QStringList durata = finta_->messaggi.mostrati[0].testo.split(QChar(13));
     QCOMPARE(durata.size(), 3);
-    QVERIFY(durata[0].startsWith(QString::fromUtf8("La durata del possesso richiesta dalle norme italiane è di 20 anni")));
+    QVERIFY(
+        durata[0].startsWith(QString::fromUtf8("La durata del possesso richiesta dalle norme italiane è di 20 anni")));
     QVERIFY(durata[0].contains(QString::fromUtf8("dalla data della trascrizione")));
     QVERIFY(durata[1].startsWith(QString::fromUtf8("Gli anni si contano per anniversari")));
     QVERIFY(durata[2].endsWith(QStringLiteral("nella finestra Norme.")));
@@ -420,12 +444,16 @@ void TstPossesso::immagine()
 {
     possesso()->show();
     date(QStringLiteral("8/12/86"), QStringLiteral("8/12/06"));
-    rispondi({.interruzione = Interruzione::MenoDiUnAnno, .modo = Modo::PacificoPubblico,
-              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Buona,
+    rispondi({.interruzione = Interruzione::MenoDiUnAnno,
+              .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare,
+              .provenienza = Provenienza::Legittima,
+              .fede = Fede::Buona,
               .titolo = Titolo::Idoneo});
     for (int k = 1; k <= 7; ++k)
         causaViva().imposta(TabelleCausa::obiezione(k).prova, Scelta(qint16(1)));
-    QCOMPARE(possesso()->findChild<QLabel*>(QStringLiteral("inizio"))->text(), QString::fromUtf8("lunedì, 8 dicembre 1986"));
+    QCOMPARE(possesso()->findChild<QLabel*>(QStringLiteral("inizio"))->text(),
+             QString::fromUtf8("lunedì, 8 dicembre 1986"));
     QVERIFY(QTest::qWaitForWindowExposed(possesso()));
     salvaImmagine(possesso(), QStringLiteral("possesso-obiezioni"));
     QCOMPARE(possesso()->numobiez()->text(), QStringLiteral("Sono state formulate n. 7 obiezioni."));
@@ -441,7 +469,6 @@ void TstPossesso::immagine()
     }
 }
 
-
 // The optional dates stand where they count, go into the record as typed, and decide: twenty
 // years from the end of violence win, a transcription after the start shortens the short term.
 void TstPossesso::dateFacoltative()
@@ -449,8 +476,11 @@ void TstPossesso::dateFacoltative()
     intestazione();
     possesso()->show();
     date(QStringLiteral("1/1/1980"), QStringLiteral("1/1/2015"));
-    rispondi({.interruzione = Interruzione::Nessuna, .modo = Modo::PacificoPubblico,
-              .animo = Animo::DaTitolare, .provenienza = Provenienza::Legittima, .fede = Fede::Mala,
+    rispondi({.interruzione = Interruzione::Nessuna,
+              .modo = Modo::PacificoPubblico,
+              .animo = Animo::DaTitolare,
+              .provenienza = Provenienza::Legittima,
+              .fede = Fede::Mala,
               .titolo = Titolo::Mancante});
     QVERIFY(!possesso()->cessazione()->isVisibleTo(possesso()));
     QVERIFY(!possesso()->trascrizione()->isVisibleTo(possesso()));
@@ -461,7 +491,8 @@ void TstPossesso::dateFacoltative()
     std::optional<Giudizio> g = giudica(causaViva().causa());
     QVERIFY(g);
     QCOMPARE(g->decisione.chiave, QStringLiteral("R1"));
-    QVERIFY2(g->sentenza.testo.contains(QStringLiteral("L'usucapione si è compiuta il 1/1/2010")), qPrintable(g->sentenza.testo));
+    QVERIFY2(g->sentenza.testo.contains(QStringLiteral("L'usucapione si è compiuta il 1/1/2010")),
+             qPrintable(g->sentenza.testo));
 
     possesso()->gruppo(2)->pulsante(2)->click();
     possesso()->gruppo(5)->pulsante(1)->click();

@@ -52,7 +52,7 @@ int figlio()
     return QApplication::exec();
 }
 
-} // namespace
+}   // namespace
 
 class TstRipristino : public QObject {
     Q_OBJECT
@@ -119,7 +119,12 @@ void TstRipristino::uccisoERecuperato()
     p.setProcessEnvironment(env);
     p.start(QCoreApplication::applicationFilePath(), {});
     QVERIFY(p.waitForStarted());
-    QVERIFY(QTest::qWaitFor([&] { p.waitForReadyRead(100); return p.readAllStandardOutput().contains("pronto"); }, 20000));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            p.waitForReadyRead(100);
+            return p.readAllStandardOutput().contains("pronto");
+        },
+        20000));
     ::kill(pid_t(p.processId()), SIGKILL);
     QVERIFY(p.waitForFinished());
     QCOMPARE(p.exitStatus(), QProcess::CrashExit);
@@ -127,7 +132,8 @@ void TstRipristino::uccisoERecuperato()
     QCOMPARE(Ripristino::abbandonate().size(), 1);
     finta_->messaggi.risposte.enqueue(Risposta::Si);
     QVERIFY(Ripristino::offri(causaViva()));
-    QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("«Niccolò Ferrè»")), qPrintable(finta_->messaggi.ultimo().testo));
+    QVERIFY2(finta_->messaggi.ultimo().testo.contains(QStringLiteral("«Niccolò Ferrè»")),
+             qPrintable(finta_->messaggi.ultimo().testo));
     QCOMPARE(finta_->messaggi.ultimo().pulsanti, Pulsanti::SiNoAnnulla);
     QCOMPARE(finta_->messaggi.ultimo().predefinita, Risposta::Si);
     QCOMPARE(causaViva().testi().attore, attore);
@@ -201,13 +207,19 @@ void TstRipristino::dueIstanzeSulloStessoArchivio()
     env.insert(QStringLiteral("POSSIDORIA_ARCHIVIO"), archivio);
     prima.setProcessEnvironment(env);
     prima.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(QTest::qWaitFor([&] { prima.waitForReadyRead(100); return prima.readAllStandardOutput().contains("pronto"); }, 20000));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            prima.waitForReadyRead(100);
+            return prima.readAllStandardOutput().contains("pronto");
+        },
+        20000));
     QVERIFY(QFile::exists(BloccoArchivio::percorso(archivio)));
 
     // "No": not opened at all.
     finta_->messaggi.risposte.enqueue(Risposta::No);
     QVERIFY(!causa()->apriFile(archivio));
-    QVERIFY(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("L'archivio «Possidoria-dati-Rossi» è già aperto da ")));
+    QVERIFY(finta_->messaggi.ultimo().testo.startsWith(
+        QStringLiteral("L'archivio «Possidoria-dati-Rossi» è già aperto da ")));
     QVERIFY(finta_->messaggi.ultimo().testo.contains(QStringLiteral(" dal ")));
     QVERIFY(causaViva().testi().attore.isEmpty());
     // "Sì": read-only; "Salva" asks a new name and never writes the other's archive.

@@ -28,7 +28,8 @@ using namespace ModPossidoria;
 namespace {
 
 const QString iniziale = QStringLiteral("nessuna sentenza ancora possibile per \nmancanza di dati\n");
-const QString commentoIniziale = QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\n");
+const QString commentoIniziale =
+    QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\n");
 
 // The plaintiff's answers on the possession, in the order of the window's groups.
 struct Risposte {
@@ -40,7 +41,7 @@ struct Risposte {
     Titolo titolo;
 };
 
-} // namespace
+}   // namespace
 
 class TstSentenza : public QObject {
     Q_OBJECT
@@ -106,9 +107,12 @@ void TstSentenza::causaCompleta(Tipologia tipo, const QString& inizio, const QSt
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
     QTest::keyClicks(p->datainizio(), inizio);
     QTest::keyClicks(p->datafine(), fine);
-    const Scelta risposte[] = {numero<Interruzione>(Interruzione::Nessuna), numero<Modo>(Modo::PacificoPubblico),
-                               numero<Animo>(Animo::DaTitolare), numero<Provenienza>(Provenienza::Legittima),
-                               numero<Fede>(Fede::Mala), numero<Titolo>(Titolo::Mancante)};
+    const Scelta risposte[] = {numero<Interruzione>(Interruzione::Nessuna),
+                               numero<Modo>(Modo::PacificoPubblico),
+                               numero<Animo>(Animo::DaTitolare),
+                               numero<Provenienza>(Provenienza::Legittima),
+                               numero<Fede>(Fede::Mala),
+                               numero<Titolo>(Titolo::Mancante)};
     for (int k = 1; k <= 6; ++k)
         p->gruppo(k)->pulsante(*risposte[k - 1])->click();
 }
@@ -133,7 +137,8 @@ void TstSentenza::controlli_data()
     riga("VScroll2", {7200, 3720, 255, 1695}, "");
     riga("Label1", {7560, 3360, 1815, 375}, "suggerimenti per l'attore o commenti alla sentenza");
     riga("commento", {7560, 3840, 1815, 1275}, "");
-    riga("cmdperche", {7560, 5160, 1815, 330}, "cliccare per sapere quale regola ha deciso la sentenza e su quali fatti");
+    riga("cmdperche", {7560, 5160, 1815, 330},
+         "cliccare per sapere quale regola ha deciso la sentenza e su quali fatti");
     riga("passo", {2400, 5640, 4695, 450}, "");
     riga("cmdpossesso", {7200, 5760, 1095, 375}, "cliccare per tornare alla finestra Possesso");
 }
@@ -221,8 +226,10 @@ void TstSentenza::righeLeggibiliPerIntero()
         for (int v = b->minimum(); v <= b->maximum(); ++v) {
             b->setValue(v);
             for (int k = 1; k <= 7; ++k) {
-                auto* l = sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(QString::fromLatin1(riga)).arg(k));
-                const int visibile = qMin(l->geometry().right(), b->geometry().left() - 1) - l->x() + 1 - 2 * l->margin();
+                auto* l =
+                    sentenza()->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(QString::fromLatin1(riga)).arg(k));
+                const int visibile =
+                    qMin(l->geometry().right(), b->geometry().left() - 1) - l->x() + 1 - 2 * l->margin();
                 if (l->fontMetrics().horizontalAdvance(l->text()) <= visibile)
                     continue;
                 ++tagliate;
@@ -253,8 +260,8 @@ void TstSentenza::barre()
     QFETCH(int, primaVisibile);
     causaCompleta(Tipologia::Usufrutto, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
-    const QStringList elenco = barra == QLatin1String("VScroll1") ? sentenza()->giudizio()->fatti
-                                                                  : sentenza()->giudizio()->obiezioni;
+    const QStringList elenco =
+        barra == QLatin1String("VScroll1") ? sentenza()->giudizio()->fatti : sentenza()->giudizio()->obiezioni;
     auto* b = sentenza()->findChild<QScrollBar*>(barra);
     QCOMPARE(b->minimum(), 1);
     QCOMPARE(b->maximum(), massimo);
@@ -280,7 +287,8 @@ void TstSentenza::sentenzaDueVolte()
     p->cmdavanti_Click();
     QCOMPARE(sentenza()->testosentenza()->toPlainText(), prima);
     QCOMPARE(sentenza()->VScroll1()->value(), 4);
-    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), sentenza()->giudizio()->fatti.value(3));
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(),
+             sentenza()->giudizio()->fatti.value(3));
 }
 
 void TstSentenza::esportazione()
@@ -290,21 +298,30 @@ void TstSentenza::esportazione()
     // The toolbar's print button and the menu entry are the same action.
     sentenza()->azioneBarra(4)->trigger();
     const QStringList& op = finta_->word.operazioni;
-    QCOMPARE(sentenza()->passo()->text(),
-             QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in documento-finto.odt"));
-    QStringList atteso = {QStringLiteral("new"), QStringLiteral("font Century Gothic"), QStringLiteral("paragraph"),
-                          QStringLiteral("psize 18"), QStringLiteral("ptext Possidoria - causa elettronica con sentenza\r\r"),
-                          QStringLiteral("psize 14"), QStringLiteral("ptext Svolgimento del processo\r\r"),
-                          QStringLiteral("psize 12"), QStringLiteral("ptext Fatti sostenuti dall'attore:\r\r"),
+    QCOMPARE(
+        sentenza()->passo()->text(),
+        QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in documento-finto.odt"));
+    QStringList atteso = {QStringLiteral("new"),
+                          QStringLiteral("font Century Gothic"),
+                          QStringLiteral("paragraph"),
+                          QStringLiteral("psize 18"),
+                          QStringLiteral("ptext Possidoria - causa elettronica con sentenza\r\r"),
+                          QStringLiteral("psize 14"),
+                          QStringLiteral("ptext Svolgimento del processo\r\r"),
+                          QStringLiteral("psize 12"),
+                          QStringLiteral("ptext Fatti sostenuti dall'attore:\r\r"),
                           QStringLiteral("psize 10")};
     for (int i = 1; i <= 14; ++i)
-        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->fatti[i - 1] + QStringLiteral("\r");
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->fatti[i - 1]
+                      + QStringLiteral("\r");
     atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rObiezioni sostenute dal convenuto:\r\r")
            << QStringLiteral("psize 10");
     for (int i = 1; i <= 13; ++i)
-        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->obiezioni[i - 1] + QStringLiteral("\r");
+        atteso << QStringLiteral("ptext ") + str(i) + QStringLiteral(") ") + sentenza()->giudizio()->obiezioni[i - 1]
+                      + QStringLiteral("\r");
     // The timeline as in the PDF, at the size the PDF draws it.
-    atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rIl possesso nel tempo:\r") << QStringLiteral("image 900x240");
+    atteso << QStringLiteral("psize 12") << QStringLiteral("ptext \rIl possesso nel tempo:\r")
+           << QStringLiteral("image 900x240");
     atteso << QStringLiteral("psize 14") << QStringLiteral("ptext \rSentenza:\r\r") << QStringLiteral("psize 12")
            << QStringLiteral("ptext ") + sentenza()->testosentenza()->toPlainText() + QStringLiteral("\r")
            << QStringLiteral("psize 12") << QStringLiteral("ptext \rCommenti:\r\r") << QStringLiteral("psize 10")
@@ -321,10 +338,11 @@ void TstSentenza::suggerimentoDopoEsportazione_data()
     QTest::addColumn<bool>("scritto");
     QTest::addColumn<bool>("aperto");
     QTest::addColumn<QString>("passo");
-    QTest::newRow("aperto") << true << true
-                            << "la sentenza è aperta nel programma di videoscrittura; il documento è in /tmp/sentenza.odt";
-    QTest::newRow("solo scritto") << true << false
-                                  << "la sentenza è stata scritta in /tmp/sentenza.odt, ma nessun programma di videoscrittura l'ha aperta";
+    QTest::newRow("aperto")
+        << true << true << "la sentenza è aperta nel programma di videoscrittura; il documento è in /tmp/sentenza.odt";
+    QTest::newRow("solo scritto")
+        << true << false
+        << "la sentenza è stata scritta in /tmp/sentenza.odt, ma nessun programma di videoscrittura l'ha aperta";
     QTest::newRow("non scritto") << false << false
                                  << "la sentenza non è stata esportata: il documento non si è potuto scrivere";
 }
@@ -354,8 +372,8 @@ void TstSentenza::esportazioneDopoCanc()
     const QStringList& op = finta_->word.operazioni;
     QStringList numerate;
     for (const QString& o : op)
-        if (o.startsWith(QStringLiteral("ptext ")) && o.contains(QStringLiteral(") ")) && o.endsWith(QChar('\r')) &&
-            o.size() <= 12)
+        if (o.startsWith(QStringLiteral("ptext ")) && o.contains(QStringLiteral(") ")) && o.endsWith(QChar('\r'))
+            && o.size() <= 12)
             numerate << o;
     QStringList attese;
     for (int i = 1; i <= 14; ++i)
@@ -429,11 +447,15 @@ void TstSentenza::causaIntera_data()
     // Twenty-five years, uninterrupted, peaceful and public, as owner: ordinary prescription.
     const Risposte malaFede{.fede = Fede::Mala, .titolo = Titolo::Mancante};
     const Risposte buonaFede{.fede = Fede::Buona, .titolo = Titolo::Idoneo};
-    QTest::newRow("R1 proprietà") << Tipologia::Proprieta << "1/1/70" << "1/1/95" << malaFede << "R1" << true;
+    QTest::newRow("R1 proprietà") << Tipologia::Proprieta << "1/1/70"
+                                  << "1/1/95" << malaFede << "R1" << true;
     // Five years in good faith with a title is too short for every rule.
-    QTest::newRow("RF troppo breve") << Tipologia::Uso << "1/1/90" << "1/1/95" << buonaFede << "RF" << false;
-    QTest::newRow("RD demanio") << Tipologia::DemanioPubblico << "1/1/50" << "1/1/95" << buonaFede << "RD" << false;
-    QTest::newRow("RS servitù") << Tipologia::ServituNonApparenti << "1/1/50" << "1/1/95" << buonaFede << "RS" << false;
+    QTest::newRow("RF troppo breve") << Tipologia::Uso << "1/1/90"
+                                     << "1/1/95" << buonaFede << "RF" << false;
+    QTest::newRow("RD demanio") << Tipologia::DemanioPubblico << "1/1/50"
+                                << "1/1/95" << buonaFede << "RD" << false;
+    QTest::newRow("RS servitù") << Tipologia::ServituNonApparenti << "1/1/50"
+                                << "1/1/95" << buonaFede << "RS" << false;
 }
 
 void TstSentenza::causaIntera()
@@ -465,9 +487,10 @@ void TstSentenza::causaIntera()
     QTest::keyClicks(possesso->findChild<QLineEdit*>(QStringLiteral("datafine")), fine);
     const char* gruppi[6] = {"interr", "modus", "psic", "prov", "fed", "acq"};
     const qint16 numeri[6] = {qint16(risposte.interruzione), qint16(risposte.modo), qint16(risposte.animo),
-                              qint16(risposte.provenienza), qint16(risposte.fede), qint16(risposte.titolo)};
+                              qint16(risposte.provenienza),  qint16(risposte.fede), qint16(risposte.titolo)};
     for (int k = 0; k < 6; ++k)
-        possesso->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[k])).arg(numeri[k]))->click();
+        possesso->findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(gruppi[k])).arg(numeri[k]))
+            ->click();
     possesso->findChild<QPushButton*>(QStringLiteral("cmdavanti"))->click();
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 
@@ -481,7 +504,8 @@ void TstSentenza::causaIntera()
     const QString commento = s->findChild<QPlainTextEdit*>(QStringLiteral("commento"))->toPlainText();
     QCOMPARE(testo, testoSentenza(d));
     QCOMPARE(commento, testoCommento(d, QStringLiteral("Mario Rossi")));
-    QVERIFY(testo.startsWith(vince ? QStringLiteral("L'attore vince la causa.") : QStringLiteral("L'attore perde la causa.")));
+    QVERIFY(testo.startsWith(vince ? QStringLiteral("L'attore vince la causa.")
+                                   : QStringLiteral("L'attore perde la causa.")));
 
     // The export, from the window's File menu.
     qobject_cast<FinestraLavoro*>(s)->azione(QStringLiteral("stampa"))->trigger();
@@ -490,9 +514,9 @@ void TstSentenza::causaIntera()
     QVERIFY(op.contains(QStringLiteral("ptext ") + testo + QStringLiteral("\r")));
     QCOMPARE(op.at(op.size() - 3), QStringLiteral("ptext ") + commento);
     QCOMPARE(op.last(), QStringLiteral("show"));
-    QVERIFY(finta_->word.testo.contains(QStringLiteral(" 5) - tipologia di usucapione: ") +
-                                        ::senzaPunti(
-                                            causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(int(tipo)))->text())));
+    QVERIFY(finta_->word.testo.contains(
+        QStringLiteral(" 5) - tipologia di usucapione: ")
+        + ::senzaPunti(causa->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(int(tipo)))->text())));
 }
 
 void TstSentenza::senzaPunti_data()
@@ -501,7 +525,8 @@ void TstSentenza::senzaPunti_data()
     QTest::addColumn<QString>("attesa");
     QTest::newRow("proprietà") << QString::fromUtf8("proprietà.........................................")
                                << QString::fromUtf8("proprietà");
-    QTest::newRow("art.2727") << QStringLiteral("presunzioni (art.2727)........") << QStringLiteral("presunzioni (art2727)");
+    QTest::newRow("art.2727") << QStringLiteral("presunzioni (art.2727)........")
+                              << QStringLiteral("presunzioni (art2727)");
     QTest::newRow("senza punti") << QStringLiteral("no") << QStringLiteral("no");
 }
 
@@ -580,8 +605,9 @@ void TstSentenza::cheCosaCambierebbe()
     QCOMPARE(m.icona, Icona::Informazione);
     const QStringList righe = m.testo.split(QChar(13), Qt::SkipEmptyParts);
     QVERIFY(m.testo.contains(QStringLiteral("\r\r- ")));
-    QCOMPARE(righe.first(), QString::fromUtf8("L'usucapione si è compiuta il 1/1/1990, alla fine dell'ultimo giorno del "
-                                              "termine di 20 anni dell'art. 1158, decorso dal 1/1/1970 (art. 2963)."));
+    QCOMPARE(righe.first(),
+             QString::fromUtf8("L'usucapione si è compiuta il 1/1/1990, alla fine dell'ultimo giorno del "
+                               "termine di 20 anni dell'art. 1158, decorso dal 1/1/1970 (art. 2963)."));
     QVERIFY2(righe.contains(QStringLiteral("- Se il possesso fosse cominciato dopo il 1/1/1975, l'attore perderebbe "
                                            "(regola RF).")),
              qPrintable(m.testo));
@@ -612,7 +638,8 @@ void TstSentenza::esportazioneSuperata_data()
     QTest::addColumn<bool>("giudicabile");
     const char* const vie[] = {"PDF", "stampa", "videoscrittura"};
     for (int v = 0; v < 3; ++v) {
-        QTest::newRow(qPrintable(QStringLiteral("%1, giudicata di nuovo").arg(QString::fromLatin1(vie[v])))) << v << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1, giudicata di nuovo").arg(QString::fromLatin1(vie[v]))))
+            << v << true;
         QTest::newRow(qPrintable(QStringLiteral("%1, rifiutata").arg(QString::fromLatin1(vie[v])))) << v << false;
     }
 }
@@ -629,7 +656,8 @@ void TstSentenza::esportazioneSuperata()
     else
         causaViva().imposta(&DatiCausa::fede, std::nullopt);
     QVERIFY(sentenza()->superata());
-    const QString pdf = QDir::temp().filePath(QStringLiteral("sentenza-superata-%1.pdf").arg(QCoreApplication::applicationPid()));
+    const QString pdf =
+        QDir::temp().filePath(QStringLiteral("sentenza-superata-%1.pdf").arg(QCoreApplication::applicationPid()));
     finta_->dialoghi.risposte.enqueue(pdf);
     finta_->messaggi.risposte << Risposta::Ok << Risposta::No;
     switch (via) {
@@ -637,8 +665,8 @@ void TstSentenza::esportazioneSuperata()
     case 1: sentenza()->stampaSentenza_Click(); break;
     default: sentenza()->stampa_Click(); break;
     }
-    const bool esportata = QFile::exists(pdf) || finta_->stampante.operazioni.contains(QStringLiteral("pages")) ||
-                           finta_->word.operazioni.contains(QStringLiteral("show"));
+    const bool esportata = QFile::exists(pdf) || finta_->stampante.operazioni.contains(QStringLiteral("pages"))
+                           || finta_->word.operazioni.contains(QStringLiteral("show"));
     QFile::remove(pdf);
     if (giudicabile) {
         QVERIFY(esportata);

@@ -36,18 +36,20 @@ QString esempio(const QString& nome)
 QString testoPdf(const QString& percorso)
 {
     QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-            {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), percorso, QStringLiteral("-")});
+    p.start(
+        QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+        {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), percorso, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
-    static const QRegularExpression piede(QStringLiteral("Sentenza (?:del |dell')\\d+º? \\w+ \\d{4} Pagina \\d+ di \\d+ ?"));
+    static const QRegularExpression piede(
+        QStringLiteral("Sentenza (?:del |dell')\\d+º? \\w+ \\d{4} Pagina \\d+ di \\d+ ?"));
     return QString::fromUtf8(p.readAllStandardOutput())
         .normalized(QString::NormalizationForm_KC)
         .simplified()
         .remove(piede);
 }
 
-} // namespace
+}   // namespace
 
 class TstSentenzaPdf : public QObject {
     Q_OBJECT
@@ -67,10 +69,7 @@ private:
     QTemporaryDir cartella_;
 };
 
-void TstSentenzaPdf::init()
-{
-    finta_ = new PiattaformaFinta;
-}
+void TstSentenzaPdf::init() { finta_ = new PiattaformaFinta; }
 
 void TstSentenzaPdf::cleanup()
 {
@@ -205,8 +204,9 @@ void TstSentenzaPdf::lineaTempoDellaCausa()
     QVERIFY(s);
     QLabel* l = s->lineaTempo();
     QVERIFY(!l->pixmap().isNull());
-    QCOMPARE(l->pixmap().toImage(), immagineLineaTempo(*s->giudizio(), l->contentsRect().size())
-                                        .convertToFormat(l->pixmap().toImage().format()));
+    QCOMPARE(
+        l->pixmap().toImage(),
+        immagineLineaTempo(*s->giudizio(), l->contentsRect().size()).convertToFormat(l->pixmap().toImage().format()));
     // Grown and brought back, the window draws its timeline anew at each size of the panel.
     s->show();
     QVERIFY(QTest::qWaitForWindowExposed(s));

@@ -26,7 +26,7 @@ struct MessaggiContati : PortaMessaggi {
 
 QStringList terminale;
 void registraTerminale(QtMsgType, const QMessageLogContext&, const QString& m) { terminale << m; }
-} // namespace
+}   // namespace
 
 class TestAvvisi : public QObject {
     Q_OBJECT
@@ -48,9 +48,9 @@ private slots:
         QTest::newRow("uscita") << QStringLiteral("Vuoi uscire da Possidoria?")
                                 << QStringLiteral("Attenzione: i dati non archiviati andranno persi !")
                                 << int(Pulsanti::SiNo);
-        QTest::newRow("controllo stampa") << QStringLiteral("Nessuna sentenza da stampare.")
-                                          << QStringLiteral("Possidoria: controllo dati immessi nella finestra attiva")
-                                          << int(Pulsanti::Ok);
+        QTest::newRow("controllo stampa")
+            << QStringLiteral("Nessuna sentenza da stampare.")
+            << QStringLiteral("Possidoria: controllo dati immessi nella finestra attiva") << int(Pulsanti::Ok);
     }
 
     void titoloIntero()
@@ -68,8 +68,8 @@ private slots:
             titoloMostrato = box->windowTitle();
             const QString cartella = qEnvironmentVariable("POSSIDORIA_SCREENSHOTS", QStringLiteral("screenshots"));
             QDir().mkpath(cartella);
-            box->grab().save(cartella + QStringLiteral("/messaggio-") + QString::fromUtf8(QTest::currentDataTag()) +
-                             QStringLiteral(".png"));
+            box->grab().save(cartella + QStringLiteral("/messaggio-") + QString::fromUtf8(QTest::currentDataTag())
+                             + QStringLiteral(".png"));
             box->reject();
         });
         MessaggiQt messaggi;
@@ -89,7 +89,8 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("righe");
         QTest::newRow("art. 1166") << QStringLiteral(
-            "1166) Inefficacia delle cause d'impedimento e di sospensione rispetto al terzo...") << 2;
+            "1166) Inefficacia delle cause d'impedimento e di sospensione rispetto al terzo...")
+                                   << 2;
         QTest::newRow("entra nella pagina") << QStringLiteral("1163) Vizi del possesso") << 1;
         QTest::newRow("parola senza spazi") << QString(150, QLatin1Char('x')) << 3;
     }
@@ -154,8 +155,8 @@ private slots:
         MessaggiContati messaggi;
         installaPiattaforma({&messaggi});
         StampanteAlBisogno s(QStringLiteral(POSSIDORIA_MODULO_STAMPA), pdf);
-        const bool stampato = s.scegli() && s.nomeFont(QStringLiteral("Courier")) && s.dimensioneFont(12) &&
-                              s.stampaRiga(5, QStringLiteral("Art. 1158 Usucapione dei beni immobili")) && s.fine();
+        const bool stampato = s.scegli() && s.nomeFont(QStringLiteral("Courier")) && s.dimensioneFont(12)
+                              && s.stampaRiga(5, QStringLiteral("Art. 1158 Usucapione dei beni immobili")) && s.fine();
         installaPiattaforma({});
         QVERIFY(stampato);
         QVERIFY(messaggi.testi.isEmpty());
@@ -196,8 +197,8 @@ private slots:
         QTemporaryDir prefisso;
         QVERIFY(QDir(prefisso.path()).mkdir(QStringLiteral("bin")));
         const QString installato = StampanteAlBisogno::moduloPer(prefisso.filePath(QStringLiteral("bin")));
-        QVERIFY2(installato.startsWith(prefisso.path() + QStringLiteral("/lib")) &&
-                     installato.endsWith(QStringLiteral("/possidoria/libpossidoria-stampa.so")),
+        QVERIFY2(installato.startsWith(prefisso.path() + QStringLiteral("/lib"))
+                     && installato.endsWith(QStringLiteral("/possidoria/libpossidoria-stampa.so")),
                  qPrintable(installato));
     }
 };

@@ -16,8 +16,7 @@ class TestDialoghiQt : public QObject {
     Q_OBJECT
 
     // Runs one dialog, reads what it shows, then gives it the answer.
-    template <class Azione>
-    static void alDialogo(Azione azione)
+    template <class Azione> static void alDialogo(Azione azione)
     {
         QTimer::singleShot(0, [azione] {
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -32,9 +31,11 @@ private slots:
         QTest::addColumn<QString>("descrizione");
         QTest::addColumn<QString>("schema");
         QTest::addColumn<QString>("atteso");
+        // clang-format off
         QTest::newRow("tutti i file") << "Tutti i file (*.*)" << " *.*" << "Tutti i file (*.*) (*)";
         QTest::newRow("archivi") << "File Possidoria-dati- " << " Possidoria-dati-*" << "File Possidoria-dati- (Possidoria-dati-*)";
         QTest::newRow("più schemi") << "Documenti" << "*.odt;*.doc" << "Documenti (*.odt *.doc)";
+        // clang-format on
     }
     void filtri()
     {
@@ -52,8 +53,9 @@ private slots:
         QFile f(archivio);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        const QList<FiltroFile> filtri = {{QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
-                                          {QStringLiteral("File Possidoria-dati-"), QStringLiteral("Possidoria-dati-*")}};
+        const QList<FiltroFile> filtri = {
+            {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
+            {QStringLiteral("File Possidoria-dati-"), QStringLiteral("Possidoria-dati-*")}};
         bool conferma = true;
         QString filtroMostrato;
         alDialogo([&](QFileDialog* d) {
@@ -101,16 +103,19 @@ private slots:
                 d->reject();
         });
         const QList<FiltroFile> filtri = {{QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")}};
-        const QString scelto = salvare ? DialoghiQt().salva(QStringLiteral("Salva file con nome"), filtri, 1, cartella.path() + QLatin1Char('/'))
-                                       : DialoghiQt().apri(QStringLiteral("Apri file"), filtri, 1, cartella.path() + QLatin1Char('/'));
+        const QString scelto =
+            salvare ? DialoghiQt().salva(QStringLiteral("Salva file con nome"), filtri, 1,
+                                         cartella.path() + QLatin1Char('/'))
+                    : DialoghiQt().apri(QStringLiteral("Apri file"), filtri, 1, cartella.path() + QLatin1Char('/'));
         QVERIFY(accettato);
         QCOMPARE(scelto, QDir(cartella.path()).absoluteFilePath(digitato));
     }
 
     void apriAnnullato()
     {
-        const QList<FiltroFile> filtri = {{QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
-                                          {QStringLiteral("File Possidoria-dati-"), QStringLiteral("Possidoria-dati-*")}};
+        const QList<FiltroFile> filtri = {
+            {QStringLiteral("Tutti i file (*.*)"), QStringLiteral("*.*")},
+            {QStringLiteral("File Possidoria-dati-"), QStringLiteral("Possidoria-dati-*")}};
         QString filtroMostrato;
         alDialogo([&](QFileDialog* d) {
             filtroMostrato = d->selectedNameFilter();
@@ -153,7 +158,8 @@ private slots:
         QVERIFY(DialoghiQt().elimina(QStringLiteral("Elimina"), filtri, 2, cartella.path()).isEmpty());
         QVERIFY2(caricato, "the dialog never listed the folder's files");
         elencati.sort();
-        QCOMPARE(elencati, (QStringList{QStringLiteral("Possidoria-dati-vuoto"), QStringLiteral("Rossi contro Bianchi")}));
+        QCOMPARE(elencati,
+                 (QStringList{QStringLiteral("Possidoria-dati-vuoto"), QStringLiteral("Rossi contro Bianchi")}));
         QCOMPARE(pulsante, QStringLiteral("&Elimina"));
     }
 };

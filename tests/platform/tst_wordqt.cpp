@@ -45,7 +45,7 @@ bool conSaltoPagina(const QTextBlock& b)
     return b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
 }
 
-} // namespace
+}   // namespace
 
 class TestWordQt : public QObject {
     Q_OBJECT
@@ -126,9 +126,9 @@ void TestWordQt::scrittura_data()
     QTest::newRow("pagina dopo a capo") << QStringLiteral("a\r\fb") << QStringList{"a", "b"} << QList<int>{1};
     QTest::newRow("pagina a meta") << QStringLiteral("a\fb") << QStringList{"a", "b"} << QList<int>{1};
     QTest::newRow("pagina in fondo") << QStringLiteral("a\r\f") << QStringList{"a", ""} << QList<int>{1};
-    QTest::newRow("due sezioni")
-        << QStringLiteral("Guida: X\r\rtesto X\r\fGuida: Y\r\rtesto Y\r\f")
-        << QStringList{"Guida: X", "", "testo X", "Guida: Y", "", "testo Y", ""} << QList<int>{3, 6};
+    QTest::newRow("due sezioni") << QStringLiteral("Guida: X\r\rtesto X\r\fGuida: Y\r\rtesto Y\r\f")
+                                 << QStringList{"Guida: X", "", "testo X", "Guida: Y", "", "testo Y", ""}
+                                 << QList<int>{3, 6};
 }
 
 void TestWordQt::scrittura()
@@ -432,8 +432,10 @@ void TestWordQt::applicazioneChiestaSoloDallEsportazione_data()
 {
     QTest::addColumn<QString>("risposta");
     QTest::addColumn<QString>("nome");   // what the export reports
-    QTest::newRow("il desktop risponde") << "writer.desktop" << "writer.desktop";
-    QTest::newRow("il desktop non sa") << "" << "desktop";
+    QTest::newRow("il desktop risponde") << "writer.desktop"
+                                         << "writer.desktop";
+    QTest::newRow("il desktop non sa") << ""
+                                       << "desktop";
 }
 
 void TestWordQt::applicazioneChiestaSoloDallEsportazione()
@@ -443,10 +445,11 @@ void TestWordQt::applicazioneChiestaSoloDallEsportazione()
     QTemporaryDir cartella;
     int domande = 0;
     bool apre = false;
-    WordQt w([&apre](const QUrl&) { return apre; }, [&domande, risposta] {
-        ++domande;
-        return risposta;
-    });
+    WordQt w([&apre](const QUrl&) { return apre; },
+             [&domande, risposta] {
+                 ++domande;
+                 return risposta;
+             });
     w.nuovoDocumento();
     w.scrivi(QStringLiteral("sentenza"));
     QVERIFY(w.salvaCome(cartella.filePath(QStringLiteral("sentenza.odt"))));

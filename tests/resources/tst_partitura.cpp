@@ -18,6 +18,7 @@ void TestPartitura::compone()
     ErrorePartitura errore;
     const auto midi = componiMidi(in, errore);
     QVERIFY(midi);
+    // clang-format off
     const std::vector<uint8_t> atteso = {
         'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0x01, 0xE0,
         'M', 'T', 'r', 'k', 0, 0, 0, 11, 0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x2F, 0x00,
@@ -28,6 +29,7 @@ void TestPartitura::compone()
         0x1E, 0x92, 60, 90, 0x00, 0x92, 64, 90, // the chord, after the gap of 30 ticks
         0x9D, 0x62, 0x82, 60, 0, 0x00, 0x82, 64, 0, // sixteen eighths less the gap (3810 ticks)
         0x00, 0xFF, 0x2F, 0x00};
+    // clang-format on
     QCOMPARE(*midi, atteso);
 }
 

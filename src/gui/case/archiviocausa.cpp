@@ -133,7 +133,8 @@ bool apriLetto(CausaViva& viva, const QString& percorso, bool chiedi)
                 QStringLiteral("L'archivio «%1» è già aperto %2.\rAprirlo in sola lettura? Le modifiche si "
                                "potranno salvare soltanto con un altro nome.")
                     .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro)),
-                nomeprogramma, Icona::Domanda, Pulsanti::SiNo, Risposta::Si) != Risposta::Si)
+                nomeprogramma, Icona::Domanda, Pulsanti::SiNo, Risposta::Si)
+            != Risposta::Si)
             return false;
         solaLettura = true;
     }
@@ -147,7 +148,7 @@ bool apriLetto(CausaViva& viva, const QString& percorso, bool chiedi)
     return true;
 }
 
-} // namespace
+}   // namespace
 
 namespace ArchivioCausa {
 
@@ -169,12 +170,9 @@ bool lasciaCausa(CausaViva& viva, const QString& perFare)
                               : QStringLiteral("Le modifiche alla causa %1 non sono state salvate.").arg(nome);
     switch (piattaforma().messaggi->mostra(stato + QStringLiteral("\rSalvarla prima di %1?").arg(perFare),
                                            nomeprogramma, Icona::Domanda, Pulsanti::SiNoAnnulla, Risposta::Annulla)) {
-    case Risposta::Si:
-        return salva(viva, false);
-    case Risposta::No:
-        return true;
-    default:
-        return false;
+    case Risposta::Si: return salva(viva, false);
+    case Risposta::No: return true;
+    default: return false;
     }
 }
 
@@ -183,7 +181,8 @@ void apri(CausaViva& viva)
     if (!lasciaCausa(viva, QStringLiteral("aprirne un'altra")))
         return;
     viva.impostaArchivio(QString());
-    const QString percorso = piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, cartellaDialoghi());
+    const QString percorso =
+        piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
     if (apriLetto(viva, percorso, false))
@@ -203,10 +202,7 @@ bool apriFile(CausaViva& viva, const QString& percorso)
     return false;
 }
 
-bool apriPercorso(CausaViva& viva, const QString& percorso)
-{
-    return apriLetto(viva, percorso, true);
-}
+bool apriPercorso(CausaViva& viva, const QString& percorso) { return apriLetto(viva, percorso, true); }
 
 bool salva(CausaViva& viva, bool nuovoNome)
 {
@@ -218,7 +214,8 @@ bool salva(CausaViva& viva, bool nuovoNome)
         const QString proposta = viva.archivio().isEmpty() ? cartellaDialoghi()
                                  : protetto ? QDir(cartellaDialoghi()).filePath(QFileInfo(viva.archivio()).fileName())
                                             : viva.archivio();
-        percorso = piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1, proposta);
+        percorso =
+            piattaforma().dialoghi->salva(QStringLiteral("Salva file con nome"), filtri(filtriSalva), 1, proposta);
         if (percorso.isEmpty())
             return false;
         if (archivioProtetto(percorso)) {
@@ -263,7 +260,8 @@ bool salva(CausaViva& viva, bool nuovoNome)
 void elimina()
 {
     // No file is chosen beforehand: the case's own archive is deleted only when the user picks it.
-    const QString percorso = piattaforma().dialoghi->elimina(titoloelimina, filtri(filtriElimina), 2, cartellaDialoghi());
+    const QString percorso =
+        piattaforma().dialoghi->elimina(titoloelimina, filtri(filtriElimina), 2, cartellaDialoghi());
     if (percorso.isEmpty())
         return;
     const QString nome = QFileInfo(percorso).fileName();
@@ -272,7 +270,8 @@ void elimina()
         return;
     }
     if (piattaforma().messaggi->mostra(QStringLiteral("Eliminare definitivamente «%1»?").arg(nome), nomeprogramma,
-                                       Icona::Domanda, Pulsanti::SiNo, Risposta::No) != Risposta::Si)
+                                       Icona::Domanda, Pulsanti::SiNo, Risposta::No)
+        != Risposta::Si)
         return;
     if (::unlink(QFile::encodeName(percorso).constData()) != 0) {
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: %2.").arg(nome, descriviErrore(errno)));
@@ -296,4 +295,4 @@ void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso)
     });
 }
 
-} // namespace ArchivioCausa
+}   // namespace ArchivioCausa

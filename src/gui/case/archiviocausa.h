@@ -41,4 +41,4 @@ QString cartellaDialoghi();
 // is dropped as it is typed or pasted, and the hint names it.
 void accettaSoloArchiviabile(QLineEdit* campo, QLabel* avviso);
 
-} // namespace ArchivioCausa
+}   // namespace ArchivioCausa

@@ -19,18 +19,17 @@ QValidator* validatoreData(QObject* padre)
     return new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,10}")), padre);
 }
 
-
-} // namespace
+}   // namespace
 
 BloccoDate::BloccoDate(QWidget* finestra, CausaViva& causa, QString TestiCausa::*inizio, QString TestiCausa::*fine)
-    : QObject(finestra),
-      testoInizio_(inizio),
-      testoFine_(fine),
-      datainizio_(finestra->findChild<QLineEdit*>(QStringLiteral("datainizio"))),
-      datafine_(finestra->findChild<QLineEdit*>(QStringLiteral("datafine"))),
-      inizio_(finestra->findChild<QLabel*>(QStringLiteral("inizio"))),
-      fine_(finestra->findChild<QLabel*>(QStringLiteral("fine"))),
-      durata_(finestra->findChild<QLabel*>(QStringLiteral("durata")))
+    : QObject(finestra)
+    , testoInizio_(inizio)
+    , testoFine_(fine)
+    , datainizio_(finestra->findChild<QLineEdit*>(QStringLiteral("datainizio")))
+    , datafine_(finestra->findChild<QLineEdit*>(QStringLiteral("datafine")))
+    , inizio_(finestra->findChild<QLabel*>(QStringLiteral("inizio")))
+    , fine_(finestra->findChild<QLabel*>(QStringLiteral("fine")))
+    , durata_(finestra->findChild<QLabel*>(QStringLiteral("durata")))
 {
     // A window without the five controls is a programming error, caught at its first load.
     if (!datainizio_ || !datafine_ || !inizio_ || !fine_ || !durata_)

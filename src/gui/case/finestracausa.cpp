@@ -29,7 +29,8 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 class EtichettaCliccabile : public QLabel {
 public:
     EtichettaCliccabile(const QString& testo, QWidget* padre, std::function<void()> clic)
-        : QLabel(testo, padre), clic_(std::move(clic))
+        : QLabel(testo, padre)
+        , clic_(std::move(clic))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -62,24 +63,34 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo,
     return b;
 }
 
-} // namespace
+}   // namespace
 
 FinestraCausa::FinestraCausa(CausaViva& causa, QWidget* parent)
-    : FinestraLavoro(4, parent), causa_(causa)
+    : FinestraLavoro(4, parent)
+    , causa_(causa)
 {
     setWindowTitle(QStringLiteral("Possidoria: dati della causa"));
     QWidget* a = area();
 
-    auto* titolo = creaEtichetta(a, QStringLiteral("Label5"), QStringLiteral("Dati generali della causa"),
-                                 120, 600, 4335, 315, 10, true);
+    auto* titolo = creaEtichetta(a, QStringLiteral("Label5"), QStringLiteral("Dati generali della causa"), 120, 600,
+                                 4335, 315, 10, true);
     titolo->setToolTip(QStringLiteral("questi dati servono unicamente come informazioni sulla causa"));
 
-    struct Campo { const char* etichetta; const char* testo; const char* nome; const char* tooltip; QLineEdit** campo; QString TestiCausa::*testo_; };
+    struct Campo {
+        const char* etichetta;
+        const char* testo;
+        const char* nome;
+        const char* tooltip;
+        QLineEdit** campo;
+        QString TestiCausa::*testo_;
+    };
     const Campo campi[4] = {
+        // clang-format off
         {"Label1", "attore:", "attore", "il nome di chi promuove la causa", &attore_, &TestiCausa::attore},
         {"Label2", "convenuto:", "convenuto", "il nome di chi è chiamato in causa", &convenuto_, &TestiCausa::convenuto},
         {"Label3", "bene o diritto:", "bene", "il bene o il diritto sul bene a cui si riferisce la causa", &bene_, &TestiCausa::bene},
         {"Label4", "località:", "luogo", "il luogo in cui si trova il bene oggetto di causa", &luogo_, &TestiCausa::luogo},
+        // clang-format on
     };
     for (int r = 0; r < 4; ++r) {
         const int y = 1020 + r * 390;
@@ -93,10 +104,11 @@ FinestraCausa::FinestraCausa(CausaViva& causa, QWidget* parent)
         *campi[r].campo = t;
     }
 
-    auto* label8 = creaEtichetta(a, QStringLiteral("Label8"),
-                                 QStringLiteral("Scegli una delle tipologie di causa che corrispondono a differenti normative "
-                                                "del Codice Civile. Clicca sul tasto ? per avere delucidazioni in proposito."),
-                                 120, 2520, 4335, 780);
+    auto* label8 =
+        creaEtichetta(a, QStringLiteral("Label8"),
+                      QStringLiteral("Scegli una delle tipologie di causa che corrispondono a differenti normative "
+                                     "del Codice Civile. Clicca sul tasto ? per avere delucidazioni in proposito."),
+                      120, 2520, 4335, 780);
     label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label8->setToolTip(QStringLiteral("come scegliere la tipologia di usucapione"));
 
@@ -105,8 +117,9 @@ FinestraCausa::FinestraCausa(CausaViva& causa, QWidget* parent)
         auto* l = new EtichettaCliccabile(u(beni[i - 1]), a, [this, i] { lbbeni_Click(i); });
         l->setObjectName(QStringLiteral("lbbeni(%1)").arg(i));
         l->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); text-decoration: underline; }"));
-        l->setToolTip(i == 3 ? QStringLiteral("sono definiti dall'art.822 del Codice Civile (clicca per visualizzarli)")
-                             : QStringLiteral("sono definiti dall'art.812 del Codice Civile (clicca per visualizzarli)"));
+        l->setToolTip(i == 3
+                          ? QStringLiteral("sono definiti dall'art.822 del Codice Civile (clicca per visualizzarli)")
+                          : QStringLiteral("sono definiti dall'art.812 del Codice Civile (clicca per visualizzarli)"));
         static const int x[3][2] = {{120, 1260}, {1500, 1200}, {2820, 1635}};
         posiziona(l, x[i - 1][0], 3330, x[i - 1][1], 255);
     }
@@ -183,7 +196,8 @@ void FinestraCausa::carica()
 {
     FinestraLavoro::carica();
     for (int i = 1; i <= tipologie; ++i) {
-        option1_->pulsante(i)->setToolTip(QStringLiteral("cliccare su ? a lato per avere delucidazioni sulla tipologia"));
+        option1_->pulsante(i)->setToolTip(
+            QStringLiteral("cliccare su ? a lato per avere delucidazioni sulla tipologia"));
         findChild<QPushButton*>(QStringLiteral("spiega1(%1)").arg(i))
             ->setToolTip(QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia"));
     }
@@ -207,7 +221,8 @@ void FinestraCausa::aggiornapasso()
     const Causa& c = causa_.causa();
     QString t;
     if (c.testi.attore.isEmpty())
-        t = QStringLiteral("aprire un file con i dati archiviati o iniziare l'immissione dei dati digitando il nome dell'attore della causa");
+        t = QStringLiteral(
+            "aprire un file con i dati archiviati o iniziare l'immissione dei dati digitando il nome dell'attore della causa");
     else if (c.testi.convenuto.isEmpty())
         t = QStringLiteral("digitare il nome del convenuto");
     else if (c.testi.bene.isEmpty())
@@ -222,10 +237,7 @@ void FinestraCausa::aggiornapasso()
     passo_->setText(t);
 }
 
-int FinestraCausa::mancanodati() const
-{
-    return StatoCausa::intestazioneCompleta(causa_.causa()) ? 0 : 1;
-}
+int FinestraCausa::mancanodati() const { return StatoCausa::intestazioneCompleta(causa_.causa()) ? 0 : 1; }
 
 void FinestraCausa::Option1_Click(int i)
 {
@@ -236,8 +248,9 @@ void FinestraCausa::Option1_Click(int i)
 void FinestraCausa::cmdavanti_Click()
 {
     if (mancanodati() == 1) {
-        piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare tutti i dati richiesti per procedere correttamente."),
-                                       titoloaiuto, Icona::Critico);
+        piattaforma().messaggi->mostra(
+            QStringLiteral("Attenzione: digitare tutti i dati richiesti per procedere correttamente."), titoloaiuto,
+            Icona::Critico);
         return;
     }
     Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
@@ -248,38 +261,40 @@ QString FinestraCausa::spiegazione(int i)
     const QChar cr(13);
     switch (i) {
     case 2:
-        return u("L'enfiteusi è una sorta di affitto di un fondo che può avere durata perpetua o non inferiore a vent'anni (regolata dagli artt.957-977 del Codice Civile).");
+        return u(
+            "L'enfiteusi è una sorta di affitto di un fondo che può avere durata perpetua o non inferiore a vent'anni (regolata dagli artt.957-977 del Codice Civile).");
     case 3:
-        return u("L'usufrutto è regolato dagli artt.978-1020 del Codice Civile. Riguarda il diritto di sfruttamento di un bene di proprietà di altri.");
+        return u(
+            "L'usufrutto è regolato dagli artt.978-1020 del Codice Civile. Riguarda il diritto di sfruttamento di un bene di proprietà di altri.");
     case 4:
-        return u("L'uso è regolato dagli artt.1021, 1023-1026 del Codice Civile e riguarda il diritto di utilizzare un bene.");
+        return u(
+            "L'uso è regolato dagli artt.1021, 1023-1026 del Codice Civile e riguarda il diritto di utilizzare un bene.");
     case 5:
-        return u("L'abitazione è regolata dagli art.1022-1026 del Codice Civile e riguarda il diritto di abitare una casa.");
+        return u(
+            "L'abitazione è regolata dagli art.1022-1026 del Codice Civile e riguarda il diritto di abitare una casa.");
     case 6:
     case 7: {
         // Art. 1061 in its own wording, from the program's Civil Code.
         const QStringList commi = CodiceCivile::commiCitati(1061);
         return u("La servitù è regolata dagli artt.1027-1099 del Codice Civile e riguarda un peso posto su un fondo "
-                 "servente a vantaggio di un altro fondo detto dominante.") +
-               cr + cr + QStringLiteral("Art.1061 - ") + commi.join(cr);
+                 "servente a vantaggio di un altro fondo detto dominante.")
+               + cr + cr + QStringLiteral("Art.1061 - ") + commi.join(cr);
     }
-    case 8:
-        return CodiceCivile::testoVisualizzato(21);
-    case 9:
-        return CodiceCivile::spiegazioneUniversalita();
-    case 10:
-        return CodiceCivile::spiegazioneBeni();
+    case 8: return CodiceCivile::testoVisualizzato(21);
+    case 9: return CodiceCivile::spiegazioneUniversalita();
+    case 10: return CodiceCivile::spiegazioneBeni();
     case 11:
         return QStringList{
             u("I beni mobili iscritti in pubblici registri sono elencati dall'art.2683 del Codice Civile e riguardano:"),
             u("1) le navi e i galleggianti iscritti nei registri indicati dal codice della navigazione (146 s. nav.);"),
             u("2) gli aeromobili iscritti nei registri indicati dallo stesso codice (752 s. nav.);"),
             u("3) gli autoveicoli iscritti nel pubblico registro automobilistico."),
-        }.join(cr);
-    case 12:
-        return CodiceCivile::spiegazioneDemanio();
+        }
+            .join(cr);
+    case 12: return CodiceCivile::spiegazioneDemanio();
     default:
-        return u("Per proprietà si intende il potere sul bene, con tutti i benefici e le responsabilità che ciò comporta.");
+        return u(
+            "Per proprietà si intende il potere sul bene, con tutti i benefici e le responsabilità che ciò comporta.");
     }
 }
 
@@ -288,10 +303,7 @@ void FinestraCausa::spiega1_Click(int i)
     piattaforma().messaggi->mostra(spiegazione(i), titoloaiuto, Icona::Informazione);
 }
 
-void FinestraCausa::lbbeni_Click(int i)
-{
-    spiega1_Click(i == 3 ? 12 : 10);
-}
+void FinestraCausa::lbbeni_Click(int i) { spiega1_Click(i == 3 ? 12 : 10); }
 
 void FinestraCausa::aiuto_Click()
 {
@@ -302,7 +314,8 @@ void FinestraCausa::aiuto_Click()
             QStringLiteral("- o aprire un file archiviato per prelevare i dati;"),
             QStringLiteral("- seguire le indicazioni in linea nella casella gialla;"),
             QStringLiteral("- procedere con la causa cliccando sul tasto Procedi."),
-        }.join(QChar(13)),
+        }
+            .join(QChar(13)),
         titoloaiuto, Icona::Informazione);
 }
 
@@ -310,8 +323,8 @@ void FinestraCausa::azzera_Click()
 {
     // Whatever was typed or chosen, a type or not; unsaved changes are asked about first.
     CausaViva& viva = causa_;
-    if ((viva.causa() == Causa{} && viva.archivio().isEmpty()) ||
-        !ArchivioCausa::lasciaCausa(viva, QStringLiteral("iniziare una nuova causa")))
+    if ((viva.causa() == Causa{} && viva.archivio().isEmpty())
+        || !ArchivioCausa::lasciaCausa(viva, QStringLiteral("iniziare una nuova causa")))
         return;
     // Every window of the case shows the empty record; the archive name goes with the old case.
     viva.azzera();

@@ -30,8 +30,8 @@ public:
     void azzera_Click();
 
     // Handlers, public so that tests can run them.
-    void spiega1_Click(int i);      // the "?" beside type i
-    void lbbeni_Click(int i);       // 1, 2 immovable and movable goods; 3 the public domain
+    void spiega1_Click(int i);   // the "?" beside type i
+    void lbbeni_Click(int i);    // 1, 2 immovable and movable goods; 3 the public domain
     void aiuto_Click();
 
     // The header's texts as the possession and judgment windows read them.

@@ -26,10 +26,10 @@ struct FinestraDate::Differenze {
     int numero;
     QString titolo;
     QString label36, label36Tip, label2, label2Tip, label3, label3Tip, cmddurataTip;
-    int obiezione;                               // its row of the objection table: proofs, choices, dates
+    int obiezione;   // its row of the objection table: proofs, choices, dates
     QString label1, label1Tip;
-    QString passoInizio, passoFine, passoProve;  // hint steps 1 to 3
-    bool durataArticolo1167;                     // the "?" of the duration shows art. 1167
+    QString passoInizio, passoFine, passoProve;   // hint steps 1 to 3
+    bool durataArticolo1167;                      // the "?" of the duration shows art. 1167
 };
 
 namespace {
@@ -44,27 +44,44 @@ const QString TESTO_LABEL1_DATE = QStringLiteral(
 const FinestraDate::Differenze& differenze(const QString& nome)
 {
     static const FinestraDate::Differenze ledate{
-        QString::fromLatin1(FinestraDate::nomeDate), 6,
+        QString::fromLatin1(FinestraDate::nomeDate),
+        6,
         QStringLiteral("Possidoria: opposizione sulle date del possesso"),
-        QStringLiteral("Data di inizio del possesso....:"), QStringLiteral("la data in cui è iniziato il possesso della cosa o del diritto reale di godimento"),
-        QStringLiteral("Data finale del possesso.......:"), QStringLiteral("la data in cui è terminato il possesso della cosa o del diritto reale di godimento"),
-        QStringLiteral("Durata del possesso:"), QStringLiteral("la durata del possesso viene calcolata in automatico"),
+        QStringLiteral("Data di inizio del possesso....:"),
+        QStringLiteral("la data in cui è iniziato il possesso della cosa o del diritto reale di godimento"),
+        QStringLiteral("Data finale del possesso.......:"),
+        QStringLiteral("la data in cui è terminato il possesso della cosa o del diritto reale di godimento"),
+        QStringLiteral("Durata del possesso:"),
+        QStringLiteral("la durata del possesso viene calcolata in automatico"),
         QStringLiteral("cliccare per avere informazioni sulla durata del possesso"),
         1,
-        TESTO_LABEL1_DATE, QStringLiteral("informazioni sulla durata del possesso"),
-        QStringLiteral("digitare la data iniziale del possesso"), QStringLiteral("digitare la data finale del possesso"), QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine del possesso"),
+        TESTO_LABEL1_DATE,
+        QStringLiteral("informazioni sulla durata del possesso"),
+        QStringLiteral("digitare la data iniziale del possesso"),
+        QStringLiteral("digitare la data finale del possesso"),
+        QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine del possesso"),
         false,
     };
     static const FinestraDate::Differenze interruzione{
-        QString::fromLatin1(FinestraDate::nomeInterruzione), 7,
+        QString::fromLatin1(FinestraDate::nomeInterruzione),
+        7,
         QStringLiteral("Possidoria: opposizione sull'interruzione del possesso"),
-        QStringLiteral("Data di inizio dell'interruzione:"), QStringLiteral("la data in cui è iniziata l'interruzione del possesso della cosa o del diritto reale di godimento"),
-        QStringLiteral("Data finale dell'interruzione....:"), QStringLiteral("la data in cui è terminata l'interruzione del possesso della cosa o del diritto reale di godimento"),
-        QStringLiteral("Durata dell'interruzione:"), QStringLiteral("la durata dell'interruzione del possesso viene calcolata in automatico"),
+        QStringLiteral("Data di inizio dell'interruzione:"),
+        QStringLiteral(
+            "la data in cui è iniziata l'interruzione del possesso della cosa o del diritto reale di godimento"),
+        QStringLiteral("Data finale dell'interruzione....:"),
+        QStringLiteral(
+            "la data in cui è terminata l'interruzione del possesso della cosa o del diritto reale di godimento"),
+        QStringLiteral("Durata dell'interruzione:"),
+        QStringLiteral("la durata dell'interruzione del possesso viene calcolata in automatico"),
         QStringLiteral("cliccare per avere informazioni sull'interruzione della durata del possesso"),
         2,
-        QStringLiteral("Il possesso è interrotto dalla sua perdita per oltre un anno (art.1167), dalla notificazione di una domanda giudiziale diretta a recuperarlo o dal riconoscimento del diritto del proprietario (artt.1165, 2943 e 2944). Indicare che cosa è avvenuto, le date e la prova di ciascuna. Il termine riprende a decorrere dal recupero del possesso, dalla data del riconoscimento o dal passaggio in giudicato della sentenza (art.2945); un'interruzione successiva al compimento del termine non ha effetto. Senza prova il possesso si presume continuato (art.1142 del Codice Civile)."), QStringLiteral("informazioni sull'interruzione del possesso"),
-        QStringLiteral("digitare la data iniziale dell'interruzione del possesso"), QStringLiteral("digitare la data finale dell'interruzione del possesso"), QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine dell'interruzione del possesso"),
+        QStringLiteral(
+            "Il possesso è interrotto dalla sua perdita per oltre un anno (art.1167), dalla notificazione di una domanda giudiziale diretta a recuperarlo o dal riconoscimento del diritto del proprietario (artt.1165, 2943 e 2944). Indicare che cosa è avvenuto, le date e la prova di ciascuna. Il termine riprende a decorrere dal recupero del possesso, dalla data del riconoscimento o dal passaggio in giudicato della sentenza (art.2945); un'interruzione successiva al compimento del termine non ha effetto. Senza prova il possesso si presume continuato (art.1142 del Codice Civile)."),
+        QStringLiteral("informazioni sull'interruzione del possesso"),
+        QStringLiteral("digitare la data iniziale dell'interruzione del possesso"),
+        QStringLiteral("digitare la data finale dell'interruzione del possesso"),
+        QStringLiteral("scegliere una tipologia di prova per l'inizio e la fine dell'interruzione del possesso"),
         true,
     };
     if (nome == ledate.nome)
@@ -72,20 +89,22 @@ const FinestraDate::Differenze& differenze(const QString& nome)
     if (nome == interruzione.nome)
         return interruzione;
     qFatal("Finestra delle date sconosciuta: %s", qPrintable(nome));
-
 }
 
 const QString TIP_OPZIONE = QStringLiteral("cliccare su ? a lato per avere delucidazioni sulla tipologia della prova");
-const QString TIP_SPIEGA = QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia della prova");
+const QString TIP_SPIEGA =
+    QStringLiteral("cliccare per visualizzare una breve spiegazione della tipologia della prova");
 
 // Design geometry, twips. The proofs stand one under the other, the "?" of each at its right.
 constexpr int altoFrame = 1740, altezzaFrame = 3780, larghezzaFrame = 3660;
 constexpr int primaRiga = 240, passoRiga = 270;
 
-} // namespace
+}   // namespace
 
 FinestraDate::FinestraDate(CausaViva& causa, const QString& nome)
-    : FinestraLavoro(differenze(nome).numero), d_(differenze(nome)), causa_(causa)
+    : FinestraLavoro(differenze(nome).numero)
+    , d_(differenze(nome))
+    , causa_(causa)
 {
     setWindowTitle(d_.titolo);
     QWidget* a = area();
@@ -93,9 +112,10 @@ FinestraDate::FinestraDate(CausaViva& causa, const QString& nome)
     // The interruption window asks the act above the dates, whose rows close up to make room.
     const int riga0 = d_.obiezione == 2 ? 840 : 570, passoDate = d_.obiezione == 2 ? 300 : 360;
     const int altoCampo = d_.obiezione == 2 ? 300 : 315;
-    for (QLabel* l : {creaEtichetta(a, QStringLiteral("Label36"), d_.label36, 120, riga0 + 60, 2580, 255),
-                      creaEtichetta(a, QStringLiteral("Label2"), d_.label2, 120, riga0 + passoDate + 60, 2580, 255),
-                      creaEtichetta(a, QStringLiteral("Label3"), d_.label3, 120, riga0 + 2 * passoDate + 60, 2580, 240)})
+    for (QLabel* l :
+         {creaEtichetta(a, QStringLiteral("Label36"), d_.label36, 120, riga0 + 60, 2580, 255),
+          creaEtichetta(a, QStringLiteral("Label2"), d_.label2, 120, riga0 + passoDate + 60, 2580, 255),
+          creaEtichetta(a, QStringLiteral("Label3"), d_.label3, 120, riga0 + 2 * passoDate + 60, 2580, 240)})
         l->setWordWrap(false);
     a->findChild<QLabel*>(QStringLiteral("Label36"))->setToolTip(d_.label36Tip);
     a->findChild<QLabel*>(QStringLiteral("Label2"))->setToolTip(d_.label2Tip);
@@ -110,7 +130,8 @@ FinestraDate::FinestraDate(CausaViva& causa, const QString& nome)
     creaEtichetta(a, QStringLiteral("inizio"), QString(), 4080, riga0 + 60, 3360, 255);
     creaEtichetta(a, QStringLiteral("fine"), QString(), 4080, riga0 + passoDate + 60, 3360, 255);
 
-    QLabel* durata = creaEtichetta(a, QStringLiteral("durata"), QString(), 2760, riga0 + 2 * passoDate + 60, 2520, 240, 8, true);
+    QLabel* durata =
+        creaEtichetta(a, QStringLiteral("durata"), QString(), 2760, riga0 + 2 * passoDate + 60, 2520, 240, 8, true);
     durata->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* cmddurata = new QPushButton(QStringLiteral("?"), a);
     cmddurata->setObjectName(QStringLiteral("cmddurata"));
@@ -135,8 +156,10 @@ FinestraDate::FinestraDate(CausaViva& causa, const QString& nome)
 
     const int destra = 120 + 2 * larghezzaFrame + 180;
     const int larghezzaDestra = larghezzaProgetto - 120 - destra;
-    QLabel* banner = creaEtichetta(a, QStringLiteral("Label4"), QStringLiteral("Le prove digitate e scelte in questa pagina sono supportate dal convenuto"),
-                                   destra, 570, larghezzaDestra, 960, 7, true);
+    QLabel* banner =
+        creaEtichetta(a, QStringLiteral("Label4"),
+                      QStringLiteral("Le prove digitate e scelte in questa pagina sono supportate dal convenuto"),
+                      destra, 570, larghezzaDestra, 960, 7, true);
     banner->setToolTip(QStringLiteral("i dati vengono riferiti al convenuto"));
     banner->setAlignment(Qt::AlignCenter);
     banner->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(192,0,0); color: rgb(255,255,0); }"));
@@ -181,7 +204,7 @@ SecondaData secondaData(AttoInterruttivo atto, bool chiesta)
     return {"Data finale dell'interruzione....:", "la fine dell'interruzione risulta da:"};
 }
 
-} // namespace
+}   // namespace
 
 void FinestraDate::creaAtto()
 {
@@ -194,9 +217,11 @@ void FinestraDate::creaAtto()
         const char* tip;
         int left, width;
     } atti[] = {
+        // clang-format off
         {"perdita del possesso", "il possessore è stato privato del possesso per oltre un anno (art.1167)", 120, 2100},
         {"domanda giudiziale", "è stata notificata all'attore una domanda giudiziale diretta a recuperare il possesso (artt.1165 e 2943)", 2280, 2100},
         {"riconoscimento del diritto", "l'attore ha riconosciuto il diritto del proprietario (artt.1165 e 2944)", 4440, 3000},
+        // clang-format on
     };
     for (const auto& x : atti) {
         QRadioButton* b = atto_->aggiungi(a, QString::fromUtf8(x.testo));
@@ -204,26 +229,27 @@ void FinestraDate::creaAtto()
         posiziona(b, x.left, 570, x.width, 255);
     }
     // The options in the order of the acts' numbers.
-    atto_->clic = [this](int i) {
-        causa_.imposta(&DatiCausa::atto, daNumero<AttoInterruttivo>(qint16(i)));
-    };
+    atto_->clic = [this](int i) { causa_.imposta(&DatiCausa::atto, daNumero<AttoInterruttivo>(qint16(i))); };
     // Below the end proofs, which are fewer than the start ones: their frame ends with them.
     const int altezzaFine = primaRiga + passoRiga * 10 + 60;
-    posiziona(findChild<QGroupBox*>(QStringLiteral("Frame2")), 120 + larghezzaFrame + 60, altoFrame, larghezzaFrame, altezzaFine);
+    posiziona(findChild<QGroupBox*>(QStringLiteral("Frame2")), 120 + larghezzaFrame + 60, altoFrame, larghezzaFrame,
+              altezzaFine);
     estinta_ = new QCheckBox(QStringLiteral("processo estinto"), a);
     estinta_->setObjectName(QStringLiteral("estinta"));
-    estinta_->setToolTip(QStringLiteral("il processo si è estinto: il nuovo periodo decorre dalla notificazione della domanda (art.2945, terzo comma)"));
+    estinta_->setToolTip(QStringLiteral(
+        "il processo si è estinto: il nuovo periodo decorre dalla notificazione della domanda (art.2945, terzo comma)"));
     recupero_ = new QCheckBox(QStringLiteral("recuperato con l'azione entro l'anno"), a);
     recupero_->setObjectName(QStringLiteral("recupero"));
-    recupero_->setToolTip(QStringLiteral("il possesso è stato recuperato con l'azione proposta entro l'anno: l'interruzione si ha come non avvenuta (art.1167, secondo comma; l'azione si propone entro l'anno, art.1168)"));
+    recupero_->setToolTip(QStringLiteral(
+        "il possesso è stato recuperato con l'azione proposta entro l'anno: l'interruzione si ha come non avvenuta (art.1167, secondo comma; l'azione si propone entro l'anno, art.1168)"));
     for (QCheckBox* c : {estinta_, recupero_})
         posiziona(c, 120 + larghezzaFrame + 60 + 30, altoFrame + altezzaFine + 90, larghezzaFrame - 60, 300);
-    connect(estinta_, &QCheckBox::clicked, this,
-            [this](bool si) {
-                causa_.imposta(&DatiCausa::estinzione, si ? EstinzioneGiudizio::Estinto : EstinzioneGiudizio::NonEstinto);
-            });
-    connect(recupero_, &QCheckBox::clicked, this,
-            [this](bool si) { causa_.imposta(&DatiCausa::recupero, si ? Recupero::EntroLAnno : Recupero::NonRecuperato); });
+    connect(estinta_, &QCheckBox::clicked, this, [this](bool si) {
+        causa_.imposta(&DatiCausa::estinzione, si ? EstinzioneGiudizio::Estinto : EstinzioneGiudizio::NonEstinto);
+    });
+    connect(recupero_, &QCheckBox::clicked, this, [this](bool si) {
+        causa_.imposta(&DatiCausa::recupero, si ? Recupero::EntroLAnno : Recupero::NonRecuperato);
+    });
 }
 
 void FinestraDate::mostraAtto(const Causa& c)
@@ -267,16 +293,15 @@ QGroupBox* FinestraDate::creaGruppo(const QString& nomeFrame, const QString& tit
     return frame;
 }
 
-QPushButton* FinestraDate::spiega1(int k) const
-{
-    return k >= 1 && k <= 23 ? spiega1_[k] : nullptr;
-}
+QPushButton* FinestraDate::spiega1(int k) const { return k >= 1 && k <= 23 ? spiega1_[k] : nullptr; }
 
 void FinestraDate::carica()
 {
     FinestraLavoro::carica();
-    findChild<QGroupBox*>(QStringLiteral("Frame1"))->setToolTip(QStringLiteral("scegliere l'opzione come prova più importante per l'inizio del possesso"));
-    findChild<QGroupBox*>(QStringLiteral("Frame2"))->setToolTip(QStringLiteral("scegliere l'opzione come prova più importante per la fine del possesso"));
+    findChild<QGroupBox*>(QStringLiteral("Frame1"))
+        ->setToolTip(QStringLiteral("scegliere l'opzione come prova più importante per l'inizio del possesso"));
+    findChild<QGroupBox*>(QStringLiteral("Frame2"))
+        ->setToolTip(QStringLiteral("scegliere l'opzione come prova più importante per la fine del possesso"));
     for (GruppoOpzioni* g : {datin_, datfin_})
         for (int i = 1; i <= g->conta(); ++i)
             g->pulsante(i)->setToolTip(TIP_OPZIONE);
@@ -311,9 +336,10 @@ void FinestraDate::aggiornapasso()
     if ((c.testi.*o.dataInizio).isEmpty())
         passo_->setText(d_.passoInizio);
     else if (fineChiesta && (c.testi.*o.dataFine).isEmpty())
-        passo_->setText(c.scelte.atto == AttoInterruttivo::DomandaGiudiziale
-                            ? QStringLiteral("digitare la data in cui la sentenza è passata in giudicato, o indicare che il processo si è estinto")
-                            : d_.passoFine);
+        passo_->setText(
+            c.scelte.atto == AttoInterruttivo::DomandaGiudiziale ? QStringLiteral(
+                "digitare la data in cui la sentenza è passata in giudicato, o indicare che il processo si è estinto")
+                                                                 : d_.passoFine);
     else if (const QString e = StatoCausa::erroreDate(c.testi.*o.dataInizio,
                                                       fineChiesta ? c.testi.*o.dataFine : c.testi.*o.dataInizio,
                                                       o.dataInizio == &TestiCausa::interruzioneInizio);
@@ -322,19 +348,26 @@ void FinestraDate::aggiornapasso()
     else if (mancanodati() == 1)
         passo_->setText(d_.passoProve);
     else
-        passo_->setText(QStringLiteral("consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso"));
+        passo_->setText(QStringLiteral(
+            "consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso"));
 }
 
 void FinestraDate::datin_Click(int i)
 {
     if (causa_.scegliProvaData(d_.obiezione, false, qint16(i)))
-        piattaforma().messaggi->mostra(QStringLiteral("In questo modo non viene fornita la prova dell'opposizione all'inizio del possesso: verrà, pertanto, considerata la data d'inizio indicata dall'attore."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
+        piattaforma().messaggi->mostra(
+            QStringLiteral(
+                "In questo modo non viene fornita la prova dell'opposizione all'inizio del possesso: verrà, pertanto, considerata la data d'inizio indicata dall'attore."),
+            ModPossidoria::titoloaiuto, Icona::Esclamazione);
 }
 
 void FinestraDate::datfin_Click(int j)
 {
     if (causa_.scegliProvaData(d_.obiezione, true, qint16(j)))
-        piattaforma().messaggi->mostra(QStringLiteral("In questo modo non viene fornita la prova dell'opposizione alla fine del possesso: verrà, pertanto, considerata la data finale indicata dall'attore."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
+        piattaforma().messaggi->mostra(
+            QStringLiteral(
+                "In questo modo non viene fornita la prova dell'opposizione alla fine del possesso: verrà, pertanto, considerata la data finale indicata dall'attore."),
+            ModPossidoria::titoloaiuto, Icona::Esclamazione);
 }
 
 void FinestraDate::spiega1_Click(int k)
@@ -350,23 +383,30 @@ void FinestraDate::spiega1_Click(int k)
 void FinestraDate::cmddurata_Click()
 {
     if (d_.durataArticolo1167)
-        piattaforma().messaggi->mostra(CodiceCivile::testoVisualizzato(29), ModPossidoria::titoloaiuto, Icona::Informazione);
+        piattaforma().messaggi->mostra(CodiceCivile::testoVisualizzato(29), ModPossidoria::titoloaiuto,
+                                       Icona::Informazione);
     else
         Finestre::di<FinestraPossesso>()->cmddurata_Click();
 }
 
 void FinestraDate::aiuto_Click()
 {
-    piattaforma().messaggi->mostra(QStringList{QStringLiteral("- Digitare le date d'inizio e fine del possesso;"), QStringLiteral("- scegliere l'opzione che ricorre per provare l'inizio e la fine del possesso;"),
-                                               QStringLiteral("- cliccare sul relativo tasto ? per visualizzare le norme vigenti;"), QStringLiteral("- cliccare sul tasto Possesso per procedere con la causa.")}
-                                       .join(QChar(13)),
-                                   ModPossidoria::titoloaiuto, Icona::Informazione);
+    piattaforma().messaggi->mostra(
+        QStringList{QStringLiteral("- Digitare le date d'inizio e fine del possesso;"),
+                    QStringLiteral("- scegliere l'opzione che ricorre per provare l'inizio e la fine del possesso;"),
+                    QStringLiteral("- cliccare sul relativo tasto ? per visualizzare le norme vigenti;"),
+                    QStringLiteral("- cliccare sul tasto Possesso per procedere con la causa.")}
+            .join(QChar(13)),
+        ModPossidoria::titoloaiuto, Icona::Informazione);
 }
 
 void FinestraDate::cmdpossesso_Click()
 {
     if (mancanodati() == 1) {
-        piattaforma().messaggi->mostra(QStringLiteral("Immettere tutti i dati necessari e segnalati nella casella gialla in basso: altrimenti tornare alla finestra Possesso cliccando sul relativo tasto della barra degli strumenti."), ModPossidoria::titoloaiuto, Icona::Esclamazione);
+        piattaforma().messaggi->mostra(
+            QStringLiteral(
+                "Immettere tutti i dati necessari e segnalati nella casella gialla in basso: altrimenti tornare alla finestra Possesso cliccando sul relativo tasto della barra degli strumenti."),
+            ModPossidoria::titoloaiuto, Icona::Esclamazione);
         return;
     }
     Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));

@@ -54,8 +54,8 @@ private:
     void mostraAtto(const Causa& c);
     void aggiornapasso();
     void creaAtto();
-    QGroupBox* creaGruppo(const QString& nomeFrame, const QString& titolo, GruppoOpzioni* gruppo,
-                          int primoSpiega, int left);
+    QGroupBox* creaGruppo(const QString& nomeFrame, const QString& titolo, GruppoOpzioni* gruppo, int primoSpiega,
+                          int left);
 
     const Differenze& d_;
     CausaViva& causa_;

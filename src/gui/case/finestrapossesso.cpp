@@ -28,17 +28,17 @@ namespace {
 
 QString u(const char* s) { return QString::fromUtf8(s); }
 
-using TabelleCausa::Requisito;
 using TabelleCausa::requisiti;
+using TabelleCausa::Requisito;
 
 // Design geometry, in twips.
-constexpr int rigaData = 840;       // first date row
+constexpr int rigaData = 840;   // first date row
 constexpr int passoRiga = 300;
-constexpr int primoRiquadro = 1770; // top of Frame(1)
+constexpr int primoRiquadro = 1770;   // top of Frame(1)
 constexpr int altezzaRiquadro = 555;
 constexpr int passoRiquadro = 585;
 constexpr int larghezzaRiquadro = 8055;
-constexpr int lato = 300;           // a marker
+constexpr int lato = 300;   // a marker
 
 // Shrinks an option's font until its caption fits beside the indicator, never below a readable size.
 void adattaOpzione(QRadioButton* b)
@@ -65,10 +65,11 @@ QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo,
     return b;
 }
 
-} // namespace
+}   // namespace
 
 FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
-    : FinestraLavoro(5, parent), causa_(causa)
+    : FinestraLavoro(5, parent)
+    , causa_(causa)
 {
     setWindowTitle(QStringLiteral("Possidoria: dati sul possesso"));
     QWidget* a = area();
@@ -78,12 +79,19 @@ FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
                              QStringLiteral("Le prove digitate e scelte in questa pagina sono supportate dall'attore"),
                              QStringLiteral("i dati vengono riferiti all'attore"));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(192,0,0); color: rgb(255,255,0); font-weight: bold; }"));
+    banner->setStyleSheet(
+        QStringLiteral("QLabel { background-color: rgb(192,0,0); color: rgb(255,255,0); font-weight: bold; }"));
     posiziona(banner, 120, 540, 9255, 255);
 
     // The date block: two fields, centred, with their long forms and the duration.
     const QString tooltipData = QStringLiteral("utilizzare un formato di data tipo gg/mm/aa");
-    struct RigaData { const char* etichetta; const char* testo; const char* tooltip; const char* campo; const char* lungo; };
+    struct RigaData {
+        const char* etichetta;
+        const char* testo;
+        const char* tooltip;
+        const char* campo;
+        const char* lungo;
+    };
     const RigaData righe[2] = {
         {"Label36", "Data di inizio del possesso.........................:",
          "la data in cui è iniziato il possesso della cosa o del diritto reale di godimento", "datainizio", "inizio"},
@@ -173,8 +181,8 @@ FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
         connect(cod, &QPushButton::clicked, this, [this, k] { cod_Click(k); });
         // Six buttons of each kind: a screen reader tells them apart by their row.
         cod->setAccessibleName(QStringLiteral("Codice Civile: ") + f->title());
-        auto* oppos = pulsante(a, QStringLiteral("oppos1(%1)").arg(k + 1), QStringLiteral("obiezione"),
-                               u(r.tooltipObiezione));
+        auto* oppos =
+            pulsante(a, QStringLiteral("oppos1(%1)").arg(k + 1), QStringLiteral("obiezione"), u(r.tooltipObiezione));
         posiziona(oppos, 8280, y + 285, 1095, 270);
         connect(oppos, &QPushButton::clicked, this, [this, k] { oppos1_Click(k + 1); });
         oppos->setAccessibleName(QStringLiteral("obiezione: ") + f->title());
@@ -220,12 +228,15 @@ FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
         (x.gruppo == 2 ? cessazione_ : trascrizione_) = e;
     }
     if (QRadioButton* si = acq()->pulsante(1))
-        si->setToolTip(u("con titolo idoneo al trasferimento della proprietà e debitamente trascritto (se trattasi di beni immobili)"));
+        si->setToolTip(u(
+            "con titolo idoneo al trasferimento della proprietà e debitamente trascritto (se trattasi di beni immobili)"));
     if (QRadioButton* no = acq()->pulsante(2))
         no->setToolTip(QStringLiteral("cliccare qui in tutti gli altri casi"));
 
-    numobiez_ = etichetta(a, QStringLiteral("numobiez"), QString(),
-                          QStringLiteral("il numero delle obiezioni formulate dal convenuto, aggiornato al ritorno da una finestra di obiezione"));
+    numobiez_ = etichetta(
+        a, QStringLiteral("numobiez"), QString(),
+        QStringLiteral(
+            "il numero delle obiezioni formulate dal convenuto, aggiornato al ritorno da una finestra di obiezione"));
     numobiez_->setStyleSheet(giallo);
     numobiez_->setAutoFillBackground(true);
     posiziona(numobiez_, 120, 5310, 8055, 255);
@@ -241,8 +252,9 @@ FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
     posiziona(aiuto, 120, 5760, 960, 375);
     connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
     QPushButton* guida = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
-    auto* avanti = pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Sentenza"),
-                            QStringLiteral("cliccare per visualizzare la finestra Sentenza con il risultato della causa"));
+    auto* avanti =
+        pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Sentenza"),
+                 QStringLiteral("cliccare per visualizzare la finestra Sentenza con il risultato della causa"));
     posiziona(avanti, 7200, 5760, 1095, 375);
     connect(avanti, &QPushButton::clicked, this, [this] { cmdavanti_Click(); });
     QPushButton* esco = creaEsco(8280, 5760, 1095, 375);
@@ -258,7 +270,8 @@ void FinestraPossesso::carica()
 {
     FinestraLavoro::carica();
     for (int i = 1; i <= gruppi; ++i) {
-        frame(i)->setToolTip(QStringLiteral("scegliere l'opzione o cliccare su Codice Civile per visualizzare gli articoli di riferimento"));
+        frame(i)->setToolTip(QStringLiteral(
+            "scegliere l'opzione o cliccare su Codice Civile per visualizzare gli articoli di riferimento"));
         findChild<QPushButton*>(QStringLiteral("cod(%1)").arg(i))
             ->setToolTip(QStringLiteral("cliccare per visualizzare le norme del Codice Civile relative"));
     }
@@ -318,15 +331,9 @@ void FinestraPossesso::aggiornapasso()
                                        "visualizzare il risultato cliccando sull'apposito tasto ----------------->"));
 }
 
-int FinestraPossesso::mancanodati() const
-{
-    return StatoCausa::possessoCompleto(causa_.causa()) ? 0 : 1;
-}
+int FinestraPossesso::mancanodati() const { return StatoCausa::possessoCompleto(causa_.causa()) ? 0 : 1; }
 
-void FinestraPossesso::opzione_Click(int k, int i)
-{
-    causa_.imposta(requisiti()[k - 1].variabile, qint16(i));
-}
+void FinestraPossesso::opzione_Click(int k, int i) { causa_.imposta(requisiti()[k - 1].variabile, qint16(i)); }
 
 void FinestraPossesso::oppos1_Click(int k)
 {
@@ -385,7 +392,8 @@ void FinestraPossesso::cod_Click(int i)
     } else {
         const QString numero = articoloAcquisto(causa_.scelte().tipologia);
         if (numero == QLatin1String("1061"))
-            testo = CodiceCivile::testoArticolo(numero, CodiceCivile::commiCitati(1061), CodiceCivile::commentoCitato(1061));
+            testo = CodiceCivile::testoArticolo(numero, CodiceCivile::commiCitati(1061),
+                                                CodiceCivile::commentoCitato(1061));
         for (int p = 1; testo.isEmpty() && p <= CodiceCivile::numeroArticoli; ++p)
             if (CodiceCivile::numeroArticolo(p) == numero)
                 testo = CodiceCivile::testoVisualizzato(p);
@@ -425,7 +433,8 @@ void FinestraPossesso::aiuto_Click()
             QStringLiteral("- o aprire un file archiviato per prelevare i dati;"),
             QStringLiteral("- seguire le indicazioni in linea nella casella gialla;"),
             QStringLiteral("- visualizzare la sentenza cliccando sul tasto Sentenza."),
-        }.join(QChar(13)),
+        }
+            .join(QChar(13)),
         titoloaiuto, Icona::Informazione);
 }
 
@@ -437,11 +446,13 @@ void FinestraPossesso::cmdavanti_Click()
     if (!StatoCausa::possessoCompleto(c) || !errore.isEmpty()) {
         // What is missing of the possession is named, so that a case saved half-way can be finished.
         const QStringList possesso = StatoCausa::mancanzePossesso(c);
-        piattaforma().messaggi->mostra(
-            u("Non sono stati immessi tutti i dati necessari: non è possibile procedere.") +
-                (errore.isEmpty() ? QString() : QChar(13) + errore) +
-                (possesso.isEmpty() ? QString() : QChar(13) + QStringLiteral("Mancano: ") + possesso.join(QStringLiteral(", ")) + QLatin1Char('.')),
-            titoloaiuto, Icona::Critico);
+        piattaforma().messaggi->mostra(u("Non sono stati immessi tutti i dati necessari: non è possibile procedere.")
+                                           + (errore.isEmpty() ? QString() : QChar(13) + errore)
+                                           + (possesso.isEmpty()
+                                                  ? QString()
+                                                  : QChar(13) + QStringLiteral("Mancano: ")
+                                                        + possesso.join(QStringLiteral(", ")) + QLatin1Char('.')),
+                                       titoloaiuto, Icona::Critico);
         return;
     }
     if (!StatoCausa::intestazioneCompleta(c) || !StatoCausa::datiGeneraliCompleti(c.testi)) {

@@ -18,22 +18,22 @@ class FinestraPossesso : public FinestraLavoro {
     Q_OBJECT
 public:
     static constexpr const char* nomeFinestra = "possesso";
-    static constexpr int gruppi = 6;        // Frame(1..6), cod(1..6)
-    static constexpr int obiezioni = 7;     // oppos1(1..7)
-    static constexpr int marcatori = 14;    // Image1(0..13)
+    static constexpr int gruppi = 6;       // Frame(1..6), cod(1..6)
+    static constexpr int obiezioni = 7;    // oppos1(1..7)
+    static constexpr int marcatori = 14;   // Image1(0..13)
 
     explicit FinestraPossesso(CausaViva& causa, QWidget* parent = nullptr);
 
     void carica() override;
 
     // Public operations other windows call.
-    int mancanodati() const;                // of the record: 0 when both dates read and all six groups are answered
-    void cmddurata_Click();                 // the duration rules message
-    void cmdavanti_Click();                 // "&Sentenza"
+    int mancanodati() const;   // of the record: 0 when both dates read and all six groups are answered
+    void cmddurata_Click();    // the duration rules message
+    void cmdavanti_Click();    // "&Sentenza"
 
     // Handlers, public so that tests and other windows can run them.
-    void oppos1_Click(int k);               // 1 the dates, 2..7 the groups
-    void cod_Click(int i);                  // 1..6
+    void oppos1_Click(int k);   // 1 the dates, 2..7 the groups
+    void cod_Click(int i);      // 1..6
     void aiuto_Click();
 
     // The date block and its texts (read by the objection windows' "nessuna prova" copies).

@@ -23,10 +23,7 @@ namespace {
 const QString marca = QStringLiteral("possidoria-ripristino");
 
 // The case as the archive writes it: whatever fields the record has, the copy carries them.
-QString comeTesto(const Causa& c)
-{
-    return QString::fromLatin1(scriviArchivio(c).toBase64());
-}
+QString comeTesto(const Causa& c) { return QString::fromLatin1(scriviArchivio(c).toBase64()); }
 
 std::optional<Causa> daTesto(const QJsonValue& v)
 {
@@ -34,7 +31,7 @@ std::optional<Causa> daTesto(const QJsonValue& v)
     return l.valido ? std::optional<Causa>(l.causa) : std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 QString cartella()
 {
@@ -118,7 +115,8 @@ bool offri(CausaViva& viva)
 }
 
 Custode::Custode(const CausaViva& viva, QObject* parent)
-    : QObject(parent), viva_(viva)
+    : QObject(parent)
+    , viva_(viva)
 {
     attesa_.setSingleShot(true);
     attesa_.setInterval(ritardo);
@@ -134,10 +132,7 @@ Custode::Custode(const CausaViva& viva, QObject* parent)
     causaCambiata();
 }
 
-Custode::~Custode()
-{
-    QFile::remove(file());
-}
+Custode::~Custode() { QFile::remove(file()); }
 
 QString Custode::file()
 {
@@ -163,11 +158,12 @@ void Custode::scriviOra()
     QFile::setPermissions(cartella(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Whole or not at all: a crash while writing leaves the previous copy.
     QSaveFile f(file());
-    const bool scritta = f.open(QIODevice::WriteOnly)
-                         && f.write(scrivi({viva.causa(), viva.salvata(), viva.archivio(),
-                                            QDateTime::currentDateTimeUtc(), QCoreApplication::applicationPid(),
-                                            QString()})) >= 0
-                         && f.commit();
+    const bool scritta =
+        f.open(QIODevice::WriteOnly)
+        && f.write(scrivi({viva.causa(), viva.salvata(), viva.archivio(), QDateTime::currentDateTimeUtc(),
+                           QCoreApplication::applicationPid(), QString()}))
+               >= 0
+        && f.commit();
     // The user counts on the copy: told once while it cannot be written, not at every key.
     if (!scritta && !avvisato_)
         piattaforma().messaggi->mostra(
@@ -179,4 +175,4 @@ void Custode::scriviOra()
     avvisato_ = !scritta;
 }
 
-} // namespace Ripristino
+}   // namespace Ripristino

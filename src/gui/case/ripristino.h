@@ -59,4 +59,4 @@ private:
     bool avvisato_ = false;   // the user has been told the copy cannot be written
 };
 
-} // namespace Ripristino
+}   // namespace Ripristino

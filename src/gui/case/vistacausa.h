@@ -23,4 +23,4 @@ inline void mostra(QLineEdit* campo, const QString& testo)
     campo->setText(testo);
 }
 
-} // namespace VistaCausa
+}   // namespace VistaCausa

@@ -64,8 +64,8 @@ QString etichettaVicina(QWidget* c, QWidget* finestra, bool ancheOpzioni = false
         int distanza = INT_MAX;
         if (e.right() <= r.left() && e.bottom() >= r.top() && e.top() <= r.bottom())
             distanza = r.left() - e.right();
-        else if (e.bottom() <= r.top() && e.right() >= r.left() && e.left() <= r.right() &&
-                 r.top() - e.bottom() <= 2 * r.height())
+        else if (e.bottom() <= r.top() && e.right() >= r.left() && e.left() <= r.right()
+                 && r.top() - e.bottom() <= 2 * r.height())
             distanza = r.top() - e.bottom();
         if (distanza < distanzaMigliore) {
             distanzaMigliore = distanza;
@@ -97,7 +97,9 @@ QString tipo(QWidget* c)
 // caption without padding. Qt would call it a check box, since its group allows no choice at all.
 class OpzioneAccessibile : public QAccessibleWidget {
 public:
-    explicit OpzioneAccessibile(QWidget* w) : QAccessibleWidget(w, QAccessible::RadioButton) {}
+    explicit OpzioneAccessibile(QWidget* w)
+        : QAccessibleWidget(w, QAccessible::RadioButton)
+    {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -137,7 +139,7 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto)
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 namespace Accessibilita {
 
@@ -174,8 +176,8 @@ void nomina(QWidget* finestra)
         }
         // A field is named by its label, as the user sees it and without the dots that pad it (Qt
         // would read a tied label whole); its tooltip describes it.
-        const bool campo = qobject_cast<QLineEdit*>(c) || qobject_cast<QPlainTextEdit*>(c) ||
-                           qobject_cast<QTextEdit*>(c) || qobject_cast<QAbstractItemView*>(c);
+        const bool campo = qobject_cast<QLineEdit*>(c) || qobject_cast<QPlainTextEdit*>(c)
+                           || qobject_cast<QTextEdit*>(c) || qobject_cast<QAbstractItemView*>(c);
         QString nuovo = campo ? etichettaVicina(c, finestra) : QString();
         if (!nuovo.isEmpty()) {
             c->setAccessibleName(nuovo);
@@ -194,4 +196,4 @@ void nomina(QWidget* finestra)
     }
 }
 
-} // namespace Accessibilita
+}   // namespace Accessibilita

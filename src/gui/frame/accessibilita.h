@@ -14,4 +14,4 @@ void nomina(QWidget* finestra);
 // boxes); before the first window is built, since a screen reader's view of a control is kept.
 void prepara();
 
-} // namespace Accessibilita
+}   // namespace Accessibilita

@@ -14,7 +14,8 @@
 #include <QScreen>
 #include <cmath>
 
-Linea::Linea(QWidget* parent) : QWidget(parent)
+Linea::Linea(QWidget* parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -76,7 +77,7 @@ Dimensioni leggiTag(const QWidget* c)
     return {tag.contains(QLatin1Char('L')), tag.contains(QLatin1Char('T')), tag.contains(QLatin1Char('W')),
             tag.contains(QLatin1Char('H'))};
 }
-} // namespace
+}   // namespace
 
 QWidget* clsResize::areaInterna(QWidget* finestra)
 {
@@ -179,12 +180,12 @@ bool leggibile(const QWidget* c, QSize box)
     if (!qobject_cast<const QRadioButton*>(b) && !qobject_cast<const QCheckBox*>(b))
         return larga + 6 <= box.width();
     // An option wraps a long caption onto the lines its height gives.
-    const int accanto = b->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, b) +
-                        b->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, b);
+    const int accanto = b->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, b)
+                        + b->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, b);
     const QRect serve = fm.boundingRect(QRect(0, 0, box.width() - accanto, 1000000), Qt::TextWordWrap, testo);
     return serve.width() <= box.width() - accanto && serve.height() <= box.height();
 }
-} // namespace
+}   // namespace
 
 double clsResize::scalaLeggibile() const
 {
@@ -228,25 +229,35 @@ void clsResize::ResizeControls()
         const Dimensioni d = leggiTag(c);
         if (auto* l = qobject_cast<Linea*>(c)) {
             QPoint a = l->p1(), b = l->p2();
-            if (d.l) a.setX(twipInPixel(r.v[0] * rx, c));
-            if (d.t) a.setY(twipInPixel(r.v[1] * ry, c));
-            if (d.w) b.setX(twipInPixel(r.v[2] * rx, c));
-            if (d.h) b.setY(twipInPixel(r.v[3] * ry, c));
+            if (d.l)
+                a.setX(twipInPixel(r.v[0] * rx, c));
+            if (d.t)
+                a.setY(twipInPixel(r.v[1] * ry, c));
+            if (d.w)
+                b.setX(twipInPixel(r.v[2] * rx, c));
+            if (d.h)
+                b.setY(twipInPixel(r.v[3] * ry, c));
             l->impostaPunti(a, b);
             continue;
         }
         QRect g = c->geometry();
-        if (d.l) g.moveLeft(twipInPixel(r.v[0] * rx, c));
-        if (d.t) g.moveTop(twipInPixel(r.v[1] * ry, c));
-        if (d.w) g.setWidth(twipInPixel(r.v[2] * rx, c));
-        if (d.h) g.setHeight(twipInPixel(r.v[3] * ry, c));
+        if (d.l)
+            g.moveLeft(twipInPixel(r.v[0] * rx, c));
+        if (d.t)
+            g.moveTop(twipInPixel(r.v[1] * ry, c));
+        if (d.w)
+            g.setWidth(twipInPixel(r.v[2] * rx, c));
+        if (d.h)
+            g.setHeight(twipInPixel(r.v[3] * ry, c));
         c->setGeometry(g);
     }
     SourceForm_->setUpdatesEnabled(true);
 }
 
 Ridimensionamento::Ridimensionamento(QWidget* finestra)
-    : QObject(finestra), area_(clsResize::areaInterna(finestra)), resize_(std::make_unique<clsResize>())
+    : QObject(finestra)
+    , area_(clsResize::areaInterna(finestra))
+    , resize_(std::make_unique<clsResize>())
 {
     resize_->setSourceForm(finestra);
     area_->installEventFilter(this);
@@ -272,15 +283,16 @@ clsResize* Ridimensionamento::caricaFinestra(QWidget* finestra, int larghezzaTwi
     // The scale is of the recorded layout, the one every resize starts from.
     const double s = r->scalaLeggibile();
     QSize minima = QSize(twipInPixel(std::ceil(r->OriginalWidth() * s), finestra),
-                         twipInPixel(std::ceil(r->OriginalHeight() * s), finestra)) + cornice;
+                         twipInPixel(std::ceil(r->OriginalHeight() * s), finestra))
+                   + cornice;
     // The caption is read whole in the title bar, beside the frame's icon and buttons.
     QFont titolo = finestra->font();
     titolo.setBold(true);
-    minima.setWidth(qMax(minima.width(), QFontMetrics(titolo).horizontalAdvance(finestra->windowTitle()) +
-                                             twipInPixel(1800, finestra)));
+    minima.setWidth(qMax(minima.width(), QFontMetrics(titolo).horizontalAdvance(finestra->windowTitle())
+                                             + twipInPixel(1800, finestra)));
     if (const QScreen* schermo = finestra->screen())
-        minima = minima.boundedTo(schermo->availableGeometry().size() -
-                                  QSize(twipInPixel(120, finestra), twipInPixel(510, finestra)));
+        minima = minima.boundedTo(schermo->availableGeometry().size()
+                                  - QSize(twipInPixel(120, finestra), twipInPixel(510, finestra)));
     finestra->setMinimumSize(minima.expandedTo(finestra->size()));
     finestra->resize(finestra->minimumSize());
     collocaAlCentro(finestra);

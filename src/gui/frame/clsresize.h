@@ -17,8 +17,10 @@ public:
     void impostaPunti(QPoint a, QPoint b);
     // The same in twips.
     void impostaPuntiTwips(int x1, int y1, int x2, int y2);
+
 protected:
     void paintEvent(QPaintEvent*) override;
+
 private:
     QPoint p1_, p2_;
 };

@@ -13,7 +13,7 @@ void avvisa(const QString& testo, Icona icona = Icona::Esclamazione)
         piattaforma().messaggi->mostra(testo, ModPossidoria::titoloaiuto, icona);
 }
 
-} // namespace
+}   // namespace
 
 QString mostra(PortaWord& word)
 {
@@ -24,24 +24,24 @@ QString mostra(PortaWord& word)
         avvisa(esito.percorso.isEmpty()
                    ? QStringLiteral("Non è stato possibile scrivere il documento: né la cartella temporanea, "
                                     "né la cartella della cache, né quella dei documenti possono accoglierlo.")
-                   : QStringLiteral("Non è stato possibile scrivere il documento:\r") + dove +
-                         QStringLiteral("\rIl disco potrebbe essere pieno o la cartella protetta da scrittura."));
+                   : QStringLiteral("Non è stato possibile scrivere il documento:\r") + dove
+                         + QStringLiteral("\rIl disco potrebbe essere pieno o la cartella protetta da scrittura."));
         return {};
     }
     ModPossidoria::docword = esito.percorso;
     ModPossidoria::appword = esito.aperto ? esito.applicazione : QString();
     if (!esito.aperto)
         avvisa(QStringLiteral("Nessun programma di videoscrittura ha potuto aprire il documento, "
-                              "che è stato scritto in:\r") +
-               dove +
-               QStringLiteral("\rLo si può aprire con un programma che legga i documenti "
-                              "OpenDocument (.odt)."));
+                              "che è stato scritto in:\r")
+               + dove
+               + QStringLiteral("\rLo si può aprire con un programma che legga i documenti "
+                                "OpenDocument (.odt)."));
     else if (esito.cartellaRipiego)
         avvisa(QStringLiteral("La cartella dei file temporanei non è disponibile: il documento è stato "
-                              "scritto in:\r") +
-                   dove,
+                              "scritto in:\r")
+                   + dove,
                Icona::Informazione);
     return esito.percorso;
 }
 
-} // namespace Esportazione
+}   // namespace Esportazione

@@ -11,4 +11,4 @@ namespace Esportazione {
 // written; appword and docword change only when a file was written.
 QString mostra(PortaWord& word);
 
-} // namespace Esportazione
+}   // namespace Esportazione

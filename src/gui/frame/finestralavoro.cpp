@@ -47,26 +47,37 @@ const char* const SUPP_S = "&Supporto prodotto";
 // Indexed by window number; 0 and 1 have no frame.
 // Indexed by window number; 0 and 1 have no frame.
 const Differenze tabella[14] = {
-    {}, {},
-    {Stampa::Articoli, true, false, SUGG, SUPP, true},        // norme
-    {Stampa::Sottomenu, true, false, SUGG, SUPP, true},       // massime
-    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // causa
-    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // possesso
-    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // ledate
-    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},   // interruzione
-    {Stampa::Disabilitata, false, false, SUGG, SUPP_S, true}, // modo
-    {Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},  // psiche
-    {Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},  // provenienza
-    {Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, true},// fede
-    {Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, false},// acquisto
-    {Stampa::Abilitata, false, true, SUGG, SUPP, true},       // sentenza
+    {},
+    {},
+    {Stampa::Articoli, true, false, SUGG, SUPP, true},            // norme
+    {Stampa::Sottomenu, true, false, SUGG, SUPP, true},           // massime
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},       // causa
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},       // possesso
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},       // ledate
+    {Stampa::Disabilitata, false, false, SUGG, SUPP, true},       // interruzione
+    {Stampa::Disabilitata, false, false, SUGG, SUPP_S, true},     // modo
+    {Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},      // psiche
+    {Stampa::Disabilitata, false, true, SUGG, SUPP_S, true},      // provenienza
+    {Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, true},    // fede
+    {Stampa::Disabilitata, false, true, SUGG_MIN, SUPP, false},   // acquisto
+    {Stampa::Abilitata, false, true, SUGG, SUPP, true},           // sentenza
 };
 
 // Toolbar positions: the archive and print commands, the thirteen windows, then help and exit.
 enum PosizioneBarra {
-    BarraApri = 1, BarraSalva, BarraElimina, BarraStampa, BarraSeparatore1,
-    BarraPrimaFinestra = 6, BarraUltimaFinestra = 18, BarraSeparatore2,
-    BarraGuida = 20, BarraSuggerimenti, BarraSupporto, BarraInformazioni, BarraEsci,
+    BarraApri = 1,
+    BarraSalva,
+    BarraElimina,
+    BarraStampa,
+    BarraSeparatore1,
+    BarraPrimaFinestra = 6,
+    BarraUltimaFinestra = 18,
+    BarraSeparatore2,
+    BarraGuida = 20,
+    BarraSuggerimenti,
+    BarraSupporto,
+    BarraInformazioni,
+    BarraEsci,
 };
 
 // The command behind each non-window toolbar position, and the tooltip of its button.
@@ -96,15 +107,17 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 // copy, cut, paste, undo, redo) stay with the field: the menu still offers those windows.
 class ScorciatoieFinestra : public QObject {
 public:
-    explicit ScorciatoieFinestra(FinestraLavoro* finestra) : QObject(finestra), finestra_(finestra)
+    explicit ScorciatoieFinestra(FinestraLavoro* finestra)
+        : QObject(finestra)
+        , finestra_(finestra)
     {
         qApp->installEventFilter(this);
     }
 
     static bool tastoDiScrittura(QWidget* w, const QKeyEvent* k)
     {
-        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QTextEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w) &&
-            !qobject_cast<QAbstractSpinBox*>(w))
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QTextEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w)
+            && !qobject_cast<QAbstractSpinBox*>(w))
             return false;
         for (auto chiave : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
                             QKeySequence::Undo, QKeySequence::Redo})
@@ -120,8 +133,8 @@ protected:
             return false;
         auto* k = static_cast<QKeyEvent*>(e);
         auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w->window() != finestra_ || k->modifiers() != Qt::ControlModifier || k->key() < Qt::Key_A ||
-            k->key() > Qt::Key_M || tastoDiScrittura(w, k))
+        if (!w || w->window() != finestra_ || k->modifiers() != Qt::ControlModifier || k->key() < Qt::Key_A
+            || k->key() > Qt::Key_M || tastoDiScrittura(w, k))
             return false;
         const QAction* a = finestra_->azione(QStringLiteral("fin%1").arg(k->key() - Qt::Key_A + 1));
         if (!a || !a->isEnabled())
@@ -138,7 +151,9 @@ private:
 // opens the chosen file: the window's fields would otherwise take the file's name as text.
 class ArchivioTrascinato : public QObject {
 public:
-    explicit ArchivioTrascinato(FinestraLavoro* finestra) : QObject(finestra), finestra_(finestra)
+    explicit ArchivioTrascinato(FinestraLavoro* finestra)
+        : QObject(finestra)
+        , finestra_(finestra)
     {
         finestra->setAcceptDrops(true);
         qApp->installEventFilter(this);
@@ -184,7 +199,12 @@ private:
 // size it grows from.
 class PassoCresce : public QObject {
 public:
-    explicit PassoCresce(QWidget* area) : QObject(area), area_(area) { area->installEventFilter(this); }
+    explicit PassoCresce(QWidget* area)
+        : QObject(area)
+        , area_(area)
+    {
+        area->installEventFilter(this);
+    }
 
     static void adatta(QLabel* passo)
     {
@@ -210,7 +230,8 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
         // A new text asks the parent for a new layout; a resize or a showing may move the box.
-        if (o == area_ && (e->type() == QEvent::LayoutRequest || e->type() == QEvent::Resize || e->type() == QEvent::Show))
+        if (o == area_
+            && (e->type() == QEvent::LayoutRequest || e->type() == QEvent::Resize || e->type() == QEvent::Show))
             for (QLabel* passo : area_->findChildren<QLabel*>(QStringLiteral("passo"), Qt::FindDirectChildrenOnly))
                 if (passo->wordWrap())
                     adatta(passo);
@@ -221,10 +242,12 @@ private:
     QWidget* area_;
 };
 
-} // namespace
+}   // namespace
 
 FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
-    : QMainWindow(parent), numero_(numero), area_(new QWidget(this))
+    : QMainWindow(parent)
+    , numero_(numero)
+    , area_(new QWidget(this))
 {
     if (numero < 2 || numero > Finestre::numeroMassimo)
         qFatal("Numero di finestra di lavoro non valido: %d", numero);
@@ -245,10 +268,7 @@ FinestraLavoro::FinestraLavoro(int numero, QWidget* parent)
         setWindowModified(Finestre::causaModificata());
 }
 
-bool FinestraLavoro::dellaCausa() const
-{
-    return !tabella[numero_].soloElimina;
-}
+bool FinestraLavoro::dellaCausa() const { return !tabella[numero_].soloElimina; }
 
 void FinestraLavoro::segnaCausaModificata(bool modificata)
 {
@@ -295,15 +315,13 @@ QString FinestraLavoro::nomeGuida(int n)
     return s ? s->guida : QString();
 }
 
-QAction* FinestraLavoro::azione(const QString& nome) const
-{
-    return findChild<QAction*>(nome);
-}
+QAction* FinestraLavoro::azione(const QString& nome) const { return findChild<QAction*>(nome); }
 
 QAction* FinestraLavoro::azioneBarra(int posizione) const
 {
-    return barra_->findChild<QToolButton*>(QStringLiteral("Toolbar1(%1)").arg(posizione)) ?
-        barra_->findChild<QToolButton*>(QStringLiteral("Toolbar1(%1)").arg(posizione))->defaultAction() : nullptr;
+    return barra_->findChild<QToolButton*>(QStringLiteral("Toolbar1(%1)").arg(posizione))
+               ? barra_->findChild<QToolButton*>(QStringLiteral("Toolbar1(%1)").arg(posizione))->defaultAction()
+               : nullptr;
 }
 
 void FinestraLavoro::costruisciMenu()
@@ -346,8 +364,9 @@ void FinestraLavoro::costruisciMenu()
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))
         ->setEnabled(!d.soloElimina && archivio);
     file->addSeparator();
-    voce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [] { Finestre::archivio()->eliminare_click(); })
-        ->setEnabled(archivio);
+    voce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [] {
+        Finestre::archivio()->eliminare_click();
+    })->setEnabled(archivio);
     file->addSeparator();
     switch (d.stampa) {
     case Stampa::Disabilitata:
@@ -358,15 +377,18 @@ void FinestraLavoro::costruisciMenu()
               QKeySequence::Print);
         break;
     case Stampa::Articoli:
-        tasto(voce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa testo articoli"), [this] { stampa_Click(); }),
-              QKeySequence::Print);
+        tasto(
+            voce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa testo articoli"), [this] { stampa_Click(); }),
+            QKeySequence::Print);
         break;
     case Stampa::Sottomenu: {
         QMenu* sotto = file->addMenu(QStringLiteral("S&tampa"));
         sotto->setObjectName(QStringLiteral("mnustampa"));
-        tasto(voce(sotto, QStringLiteral("stampa"), QStringLiteral("&Sentenza visualizzata"), [this] { stampa_Click(); }),
-              QKeySequence::Print);
-        voce(sotto, QStringLiteral("stampatutte"), QStringLiteral("&Tutte le sentenze dell'argomento"), [this] { stampatutte_Click(); });
+        tasto(
+            voce(sotto, QStringLiteral("stampa"), QStringLiteral("&Sentenza visualizzata"), [this] { stampa_Click(); }),
+            QKeySequence::Print);
+        voce(sotto, QStringLiteral("stampatutte"), QStringLiteral("&Tutte le sentenze dell'argomento"),
+             [this] { stampatutte_Click(); });
         break;
     }
     }
@@ -383,7 +405,8 @@ void FinestraLavoro::costruisciMenu()
     for (int n = 1; n <= Finestre::numeroMassimo; ++n) {
         const SchedaFinestra& f = *Finestre::scheda(n);
         const bool obiezione = d.visteObiezione && f.obiezione;
-        const QString testo = QStringLiteral("Finestra ") + (obiezione ? QStringLiteral("obiezione ") : QString()) + f.voce;
+        const QString testo =
+            QStringLiteral("Finestra ") + (obiezione ? QStringLiteral("obiezione ") : QString()) + f.voce;
         QAction* a = voce(vis, QStringLiteral("fin%1").arg(n), testo, [this, n] { visualizza(n); });
         a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + n - 1)));
         a->setShortcutContext(Qt::WindowShortcut);
@@ -400,16 +423,19 @@ void FinestraLavoro::costruisciMenu()
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
     aiuto->setObjectName(QStringLiteral("mnuaiuto"));
-    voce(aiuto, QStringLiteral("guida"), QStringLiteral("&Guida in linea"), [] { Finestre::mostra(QStringLiteral("sommario")); })
-        ->setEnabled(Finestre::disponibile(QStringLiteral("sommario")));
+    voce(aiuto, QStringLiteral("guida"), QStringLiteral("&Guida in linea"), [] {
+        Finestre::mostra(QStringLiteral("sommario"));
+    })->setEnabled(Finestre::disponibile(QStringLiteral("sommario")));
     voce(aiuto, QStringLiteral("suggerimenti"), u(d.suggerimenti), [] { Finestre::mostra(QStringLiteral("frmTip")); });
     aiuto->addSeparator();
     voce(aiuto, QStringLiteral("supporto"), u(d.supporto), [] { Finestre::mostra(QStringLiteral("supportoclienti")); });
     aiuto->addSeparator();
-    voce(aiuto, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Possidoria"), [] { Finestre::mostra(QStringLiteral("informa")); });
+    voce(aiuto, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Possidoria"),
+         [] { Finestre::mostra(QStringLiteral("informa")); });
 
     // The window-number entry stands at the right end of the menu bar, within the window's width.
-    auto* numeroFinestra = new QAction(QStringLiteral("Fi&nestra n.%1 di %2").arg(numero_).arg(Finestre::numeroMassimo), this);
+    auto* numeroFinestra =
+        new QAction(QStringLiteral("Fi&nestra n.%1 di %2").arg(numero_).arg(Finestre::numeroMassimo), this);
     numeroFinestra->setObjectName(QStringLiteral("finestra"));
     numeroFinestra->setEnabled(Finestre::disponibile(nomeGuida(numero_)));
     connect(numeroFinestra, &QAction::triggered, this, &FinestraLavoro::finestra_Click);
@@ -440,7 +466,8 @@ void FinestraLavoro::elencaRecenti(QMenu* file, QAction* prima)
     for (int i = 0; i < recenti.size(); ++i) {
         const QString percorso = recenti[i];
         QString nome = QFileInfo(percorso).fileName();
-        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(nome.replace(QLatin1Char('&'), QStringLiteral("&&"))), file);
+        auto* a = new QAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(nome.replace(QLatin1Char('&'), QStringLiteral("&&"))), file);
         a->setObjectName(QStringLiteral("recente%1").arg(i + 1));
         a->setProperty("recente", percorso);
         a->setStatusTip(QDir::toNativeSeparators(percorso));
@@ -498,17 +525,15 @@ void FinestraLavoro::visualizza(int n)
         activateWindow();
         return;
     }
-    const Risposta r = piattaforma().messaggi->mostra(
-        QStringLiteral("È questa la finestra '") + Finestre::scheda(numero_)->voce + QStringLiteral("': si vuole la guida della finestra?"),
-        ModPossidoria::titoloaiuto, Icona::Domanda, Pulsanti::SiNo, Risposta::Si);
+    const Risposta r =
+        piattaforma().messaggi->mostra(QStringLiteral("È questa la finestra '") + Finestre::scheda(numero_)->voce
+                                           + QStringLiteral("': si vuole la guida della finestra?"),
+                                       ModPossidoria::titoloaiuto, Icona::Domanda, Pulsanti::SiNo, Risposta::Si);
     if (r != Risposta::No)
         Finestre::mostra(nomeGuida(numero_));
 }
 
-void FinestraLavoro::finestra_Click()
-{
-    Finestre::mostra(nomeGuida(numero_));
-}
+void FinestraLavoro::finestra_Click() { Finestre::mostra(nomeGuida(numero_)); }
 
 void FinestraLavoro::carica()
 {

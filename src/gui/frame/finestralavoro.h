@@ -41,9 +41,9 @@ public:
     static constexpr double puntiMinimi = 8.0;
 
     // The frame's handlers, public so that tests and other windows can run them.
-    void visualizza(int n);          // fin1..fin13, also toolbar positions 6..18
-    void finestra_Click();           // the window-number entry: the window's guide at once
-    static QString nomeGuida(int n); // guidascelta .. guidasentenza
+    void visualizza(int n);            // fin1..fin13, also toolbar positions 6..18
+    void finestra_Click();             // the window-number entry: the window's guide at once
+    static QString nomeGuida(int n);   // guidascelta .. guidasentenza
 
     // A window of the case (4..13): its title carries the desktop's mark of unsaved changes.
     bool dellaCausa() const;
@@ -64,9 +64,9 @@ protected:
     // The yellow step-hint box `passo`, word-wrapped and centred, in the given point size (8 at least);
     // a hint too long for it makes it grow, as every word-wrapped `passo` of a work window does.
     QLabel* creaPasso(int left, int top, int width, int height, double punti, const QString& tooltip = QString());
-    QPushButton* creaGuida(const QString& nome, int left, int top, int width, int height,
-                           const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
-
+    QPushButton* creaGuida(
+        const QString& nome, int left, int top, int width, int height,
+        const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
 
 private:
     void costruisciMenu();

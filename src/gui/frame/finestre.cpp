@@ -16,7 +16,7 @@ QHash<QString, Voce>& registro()
     static QHash<QString, Voce> r;
     return r;
 }
-} // namespace
+}   // namespace
 
 namespace Finestre {
 
@@ -28,10 +28,7 @@ void registra(const QString& nome, Fabbrica fabbrica)
     registro()[nome].fabbrica = std::move(fabbrica);
 }
 
-bool disponibile(const QString& nome)
-{
-    return registro().contains(nome);
-}
+bool disponibile(const QString& nome) { return registro().contains(nome); }
 
 QStringList registrate()
 {
@@ -105,8 +102,8 @@ void chiudi(const QString& nome)
 void nascondi(QWidget* w)
 {
     for (QWidget* altra : QApplication::topLevelWidgets())
-        if (altra != w && altra->isVisible() && altra->testAttribute(Qt::WA_QuitOnClose) &&
-            (altra->windowType() == Qt::Window || altra->windowType() == Qt::Dialog)) {
+        if (altra != w && altra->isVisible() && altra->testAttribute(Qt::WA_QuitOnClose)
+            && (altra->windowType() == Qt::Window || altra->windowType() == Qt::Dialog)) {
             w->hide();
             return;
         }
@@ -128,24 +125,18 @@ QString& proprietarioArchivio()
     static QString nome;
     return nome;
 }
-} // namespace
+}   // namespace
 
-void registraArchivio(const QString& nome)
-{
-    proprietarioArchivio() = nome;
-}
+void registraArchivio(const QString& nome) { proprietarioArchivio() = nome; }
 
 ComandiArchivio* archivio()
 {
     return proprietarioArchivio().isEmpty() ? nullptr : finestra<ComandiArchivio>(proprietarioArchivio());
 }
 
-bool archivioDisponibile()
-{
-    return !proprietarioArchivio().isEmpty() && disponibile(proprietarioArchivio());
-}
+bool archivioDisponibile() { return !proprietarioArchivio().isEmpty() && disponibile(proprietarioArchivio()); }
 
-} // namespace Finestre
+}   // namespace Finestre
 
 namespace {
 std::function<void()>& azioneCongedo()
@@ -153,14 +144,11 @@ std::function<void()>& azioneCongedo()
     static std::function<void()> a;
     return a;
 }
-} // namespace
+}   // namespace
 
 namespace Finestre {
 
-void alCongedo(std::function<void()> azione)
-{
-    azioneCongedo() = std::move(azione);
-}
+void alCongedo(std::function<void()> azione) { azioneCongedo() = std::move(azione); }
 
 void congedo()
 {
@@ -168,7 +156,7 @@ void congedo()
         azioneCongedo()();
 }
 
-} // namespace Finestre
+}   // namespace Finestre
 
 namespace {
 Finestre::CustodeCausa& custode()
@@ -176,23 +164,17 @@ Finestre::CustodeCausa& custode()
     static Finestre::CustodeCausa c;
     return c;
 }
-} // namespace
+}   // namespace
 
 namespace Finestre {
 
-void impostaCustode(CustodeCausa c)
-{
-    custode() = std::move(c);
-}
+void impostaCustode(CustodeCausa c) { custode() = std::move(c); }
 
-bool causaModificata()
-{
-    return custode().modificata && custode().modificata();
-}
+bool causaModificata() { return custode().modificata && custode().modificata(); }
 
 bool lasciaCausa(const QString& perFare)
 {
     return !causaModificata() || !custode().lascia || custode().lascia(perFare);
 }
 
-} // namespace Finestre
+}   // namespace Finestre

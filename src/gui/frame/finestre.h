@@ -60,8 +60,8 @@ template <class T> void registra()
 ComandiArchivio* archivio();
 bool archivioDisponibile();
 
-void mostra(const QString& nome);        // create if needed, show modeless, bring to front
-void chiudi(const QString& nome);        // close (and unload) if loaded
+void mostra(const QString& nome);   // create if needed, show modeless, bring to front
+void chiudi(const QString& nome);   // close (and unload) if loaded
 // Hides a window that stays loaded; when no other window is on screen it closes instead, so that
 // the program ends rather than live on with nothing visible.
 void nascondi(QWidget* w);
@@ -86,4 +86,4 @@ bool lasciaCausa(const QString& perFare);
 void alCongedo(std::function<void()> azione);
 void congedo();
 
-} // namespace Finestre
+}   // namespace Finestre

@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-FrmTip::FrmTip() : lblTipText_(new QLabel(this))
+FrmTip::FrmTip()
+    : lblTipText_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -52,7 +53,12 @@ FrmTip::FrmTip() : lblTipText_(new QLabel(this))
     lblTipText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     posiziona(lblTipText_, 960, 900, 4920, 1980);
 
-    struct Pulsante { const char* nome; const char* testo; int top; void (FrmTip::*gestore)(); };
+    struct Pulsante {
+        const char* nome;
+        const char* testo;
+        int top;
+        void (FrmTip::*gestore)();
+    };
     static const Pulsante pulsanti[3] = {{"cmdprecedente", "&Precedente", 120, &FrmTip::cmdprecedente_Click},
                                          {"cmdNextTip", "&Successivo", 600, &FrmTip::cmdNextTip_Click},
                                          {"cmdOK", "&Chiudi", 2520, &FrmTip::cmdOK_Click}};
@@ -70,17 +76,13 @@ FrmTip::FrmTip() : lblTipText_(new QLabel(this))
 
 void FrmTip::carica()
 {
-    auto avviso = [this](QString testo) { lblTipText_->setText(testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); };
+    auto avviso = [this](QString testo) {
+        lblTipText_->setText(testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    };
     switch (tips_.carica(ModPossidoria::cartellaProgramma() + QLatin1Char('/') + Suggerimenti::nomeFile())) {
-    case Suggerimenti::Lettura::Riuscita:
-        mostraSuggerimento();
-        break;
-    case Suggerimenti::Lettura::Mancante:
-        avviso(Suggerimenti::testoFileMancante());
-        break;
-    case Suggerimenti::Lettura::Illeggibile:
-        avviso(Suggerimenti::testoFileIlleggibile());
-        break;
+    case Suggerimenti::Lettura::Riuscita: mostraSuggerimento(); break;
+    case Suggerimenti::Lettura::Mancante: avviso(Suggerimenti::testoFileMancante()); break;
+    case Suggerimenti::Lettura::Illeggibile: avviso(Suggerimenti::testoFileIlleggibile()); break;
     }
 }
 
@@ -104,7 +106,4 @@ void FrmTip::cmdprecedente_Click()
         mostraSuggerimento();
 }
 
-void FrmTip::cmdOK_Click()
-{
-    Finestre::nascondi(this);
-}
+void FrmTip::cmdOK_Click() { Finestre::nascondi(this); }

@@ -30,9 +30,12 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
-GruppoOpzioni::GruppoOpzioni(const QString& nome, QObject* parent) : QObject(parent), nome_(nome) {}
+GruppoOpzioni::GruppoOpzioni(const QString& nome, QObject* parent)
+    : QObject(parent)
+    , nome_(nome)
+{}
 
 QRadioButton* GruppoOpzioni::aggiungi(QWidget* contenitore, const QString& testo)
 {
@@ -106,8 +109,10 @@ bool GruppoOpzioni::eventFilter(QObject* o, QEvent* e)
         return false;
     int verso = 0;
     switch (tasto->key()) {
-    case Qt::Key_Up: case Qt::Key_Left: verso = -1; break;
-    case Qt::Key_Down: case Qt::Key_Right: verso = 1; break;
+    case Qt::Key_Up:
+    case Qt::Key_Left: verso = -1; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: verso = 1; break;
     default: return false;
     }
     // The next button that can take the focus, round the group; the choice stays as it is.

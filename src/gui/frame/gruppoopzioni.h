@@ -17,15 +17,15 @@ public:
     QRadioButton* aggiungi(QWidget* contenitore, const QString& testo);   // next index
     QRadioButton* pulsante(int i) const { return pulsanti_.value(i - 1); }
     int conta() const { return pulsanti_.size(); }
-    int selezionato() const;                    // 0 when none
+    int selezionato() const;   // 0 when none
 
-    void seleziona(int i);                      // runs the click handler; out of range: nothing at all
-    void deseleziona(int i);                    // no handler
+    void seleziona(int i);     // runs the click handler; out of range: nothing at all
+    void deseleziona(int i);   // no handler
     void deselezionaTutti();
     // Shows button i as the selected one (none for an index naming no button), running nothing.
     void mostra(int i);
 
-    std::function<void(int)> clic;              // the group's Click(Index) handler
+    std::function<void(int)> clic;   // the group's Click(Index) handler
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -29,8 +29,13 @@ void cartella(QPainter& p)
     p.setPen(QPen(QColor(120, 90, 0), 1));
     p.setBrush(QColor(250, 205, 60));
     QPainterPath path;
-    path.moveTo(2, 6); path.lineTo(9, 6); path.lineTo(11, 8); path.lineTo(21, 8);
-    path.lineTo(21, 20); path.lineTo(2, 20); path.closeSubpath();
+    path.moveTo(2, 6);
+    path.lineTo(9, 6);
+    path.lineTo(11, 8);
+    path.lineTo(21, 8);
+    path.lineTo(21, 20);
+    path.lineTo(2, 20);
+    path.closeSubpath();
     p.drawPath(path);
     p.setBrush(QColor(255, 225, 110));
     QPolygon davanti({QPoint(4, 11), QPoint(23, 11), QPoint(20, 20), QPoint(2, 20)});
@@ -127,9 +132,9 @@ QPixmap tela()
 class IconaAlBisogno : public QIconEngine {
 public:
     explicit IconaAlBisogno(std::function<QIcon()> disegno, QList<QSize> misure = {QSize(L, L)})
-        : disegno_(std::move(disegno)), misure_(std::move(misure))
-    {
-    }
+        : disegno_(std::move(disegno))
+        , misure_(std::move(misure))
+    {}
 
     void paint(QPainter* p, const QRect& r, QIcon::Mode m, QIcon::State s) override
     {
@@ -205,13 +210,12 @@ QIcon disegnaBarra(int posizione)
     return QIcon(pm);
 }
 
-} // namespace
+}   // namespace
 
 QIcon iconaFinestra(const SchedaFinestra& finestra)
 {
-    return QIcon(new IconaAlBisogno([colore = finestra.colore, sigla = finestra.sigla] {
-        return disegnaFinestra(colore, sigla);
-    }));
+    return QIcon(new IconaAlBisogno(
+        [colore = finestra.colore, sigla = finestra.sigla] { return disegnaFinestra(colore, sigla); }));
 }
 
 QIcon iconaBarra(int posizione)
@@ -254,7 +258,7 @@ QIcon disegnaProgramma()
     return icona;
 }
 
-} // namespace
+}   // namespace
 
 // Drawn when a title bar first asks for it, at the sizes desktops use.
 QIcon iconaProgramma()

@@ -21,13 +21,17 @@ QLabel* etichetta(QWidget* padre, const char* nome, int l, int t, int w, int h, 
 QString nomeSistema()
 {
     const QString k = QSysInfo::kernelType();
-    if (k == QLatin1String("linux")) return QStringLiteral("Linux");
-    if (k == QLatin1String("winnt")) return QStringLiteral("Windows");
-    if (k == QLatin1String("darwin")) return QStringLiteral("macOS");
-    if (k == QLatin1String("freebsd")) return QStringLiteral("FreeBSD");
+    if (k == QLatin1String("linux"))
+        return QStringLiteral("Linux");
+    if (k == QLatin1String("winnt"))
+        return QStringLiteral("Windows");
+    if (k == QLatin1String("darwin"))
+        return QStringLiteral("macOS");
+    if (k == QLatin1String("freebsd"))
+        return QStringLiteral("FreeBSD");
     return k;
 }
-} // namespace
+}   // namespace
 
 QString Informa::sistema()
 {
@@ -45,7 +49,8 @@ Informa::Informa()
     etichetta(this, "Label2", 240, 900, 5520, 360, 12, false);
     etichetta(this, "Label6", 240, 1380, 5520, 300, 9, false);
     etichetta(this, "Label5", 240, 1740, 5520, 300, 9, false);
-    etichetta(this, "Label3", 240, 2220, 5520, 300, 9, false)->setText(QStringLiteral("Realizzato dagli sviluppatori del progetto Possidoria"));
+    etichetta(this, "Label3", 240, 2220, 5520, 300, 9, false)
+        ->setText(QStringLiteral("Realizzato dagli sviluppatori del progetto Possidoria"));
     auto* riga = new Linea(this);
     riga->setObjectName(QStringLiteral("Line1"));
     riga->impostaPuntiTwips(360, 2100, 5640, 2100);
@@ -58,10 +63,7 @@ Informa::Informa()
 }
 
 // The edition runs to the year the program was built (SOURCE_DATE_EPOCH's, for a reproducible build).
-static QString annoEdizione()
-{
-    return QStringLiteral(POSSIDORIA_ANNO);
-}
+static QString annoEdizione() { return QStringLiteral(POSSIDORIA_ANNO); }
 
 void Informa::carica()
 {
@@ -70,7 +72,7 @@ void Informa::carica()
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(sottotitolo);
     const int anno = QDate::fromString(dataversione, QStringLiteral("dd/MM/yyyy")).year();
     findChild<QLabel*>(QStringLiteral("Label6"))
-        ->setText(QStringLiteral("edizione professionale - versione ") + versione + QLatin1Char(' ') +
-                  QString::number(anno) + QChar(0x2013) + annoEdizione());
+        ->setText(QStringLiteral("edizione professionale - versione ") + versione + QLatin1Char(' ')
+                  + QString::number(anno) + QChar(0x2013) + annoEdizione());
     findChild<QLabel*>(QStringLiteral("Label5"))->setText(sistema());
 }

@@ -11,10 +11,7 @@ namespace {
 const QLocale italiano(QLocale::Italian, QLocale::Italy);
 }
 
-void imposta()
-{
-    QLocale::setDefault(italiano);
-}
+void imposta() { QLocale::setDefault(italiano); }
 
 void sistemaInItaliano()
 {
@@ -47,4 +44,4 @@ bool carica()
     return true;
 }
 
-} // namespace Lingua
+}   // namespace Lingua

@@ -17,4 +17,4 @@ void sistemaInItaliano();
 // without a word on the terminal.
 bool carica();
 
-} // namespace Lingua
+}   // namespace Lingua

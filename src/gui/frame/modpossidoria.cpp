@@ -29,10 +29,7 @@ void inizializza()
     titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Elimina per cancellarlo");
 }
 
-void mostramenu()
-{
-    Finestre::mostra(QStringLiteral("scelta"));
-}
+void mostramenu() { Finestre::mostra(QStringLiteral("scelta")); }
 
 void chiediuscita()
 {
@@ -43,7 +40,8 @@ void chiediuscita()
             return;
     } else if (piattaforma().messaggi->mostra(QStringLiteral("Vuoi uscire da ") + nomeprogramma + QStringLiteral("?"),
                                               QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
-                                              Icona::Domanda, Pulsanti::SiNo, Risposta::No) == Risposta::No) {
+                                              Icona::Domanda, Pulsanti::SiNo, Risposta::No)
+               == Risposta::No) {
         return;
     }
     // The splash survives as the farewell screen: closing the others must not end the program.
@@ -83,10 +81,7 @@ QString versioneMostrata(const QString& versione)
     return parti.join(QLatin1Char('.'));
 }
 
-QString str(long long n)
-{
-    return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n);
-}
+QString str(long long n) { return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n); }
 
 static QString cartellaImpostata;
 
@@ -113,9 +108,6 @@ QString cartellaProgramma()
                                        : cartellaImpostata;
 }
 
-void impostaCartellaProgramma(const QString& cartella)
-{
-    cartellaImpostata = cartella;
-}
+void impostaCartellaProgramma(const QString& cartella) { cartellaImpostata = cartella; }
 
-} // namespace ModPossidoria
+}   // namespace ModPossidoria

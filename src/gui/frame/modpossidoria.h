@@ -17,8 +17,8 @@ inline QString titoloaiuto;
 inline QString titolocontrollo;
 inline QString titoloelimina;
 
-inline QString appword;                      // the application that showed the last export
-inline QString docword;                      // the file of the last export
+inline QString appword;   // the application that showed the last export
+inline QString docword;   // the file of the last export
 
 // Everything above back to its value once the program has started (identity and captions set,
 // nothing loaded), with no window touched: a fresh program. The case itself lives in case/.
@@ -48,4 +48,4 @@ QString cartellaProgramma();
 QString cartellaProgrammaPer(const QString& cartellaEseguibile);
 void impostaCartellaProgramma(const QString& cartella);
 
-} // namespace ModPossidoria
+}   // namespace ModPossidoria

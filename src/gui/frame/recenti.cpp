@@ -18,7 +18,7 @@ void scrivi(const QStringList& elenco)
     s.sync();
 }
 
-} // namespace
+}   // namespace
 
 QStringList conNuovo(QStringList elenco, const QString& percorso)
 {
@@ -47,4 +47,4 @@ void togli(const QString& percorso)
         scrivi(e);
 }
 
-} // namespace Recenti
+}   // namespace Recenti

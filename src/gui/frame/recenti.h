@@ -17,4 +17,4 @@ void aggiungi(const QString& percorso);
 // An entry whose file is gone, so that the menu stops offering it.
 void togli(const QString& percorso);
 
-} // namespace Recenti
+}   // namespace Recenti

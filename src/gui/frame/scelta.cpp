@@ -13,14 +13,16 @@ using namespace ModPossidoria;
 namespace {
 const char* const destinazioni[4] = {"", "norme", "massime", "causa"};
 
-QLabel* etichetta(QWidget* area, const char* nome, const char* testo, int l, int t, int w, int h,
-                  double punti = 8, bool grassetto = false)
+QLabel* etichetta(QWidget* area, const char* nome, const char* testo, int l, int t, int w, int h, double punti = 8,
+                  bool grassetto = false)
 {
     return creaEtichetta(area, QString::fromLatin1(nome), QString::fromUtf8(testo), l, t, w, h, punti, grassetto);
 }
-} // namespace
+}   // namespace
 
-FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new GruppoOpzioni(QStringLiteral("Option1"), this))
+FinestraScelta::FinestraScelta()
+    : area_(new QWidget(this))
+    , opzioni_(new GruppoOpzioni(QStringLiteral("Option1"), this))
 {
     setObjectName(QStringLiteral("scelta"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -35,8 +37,10 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     colora(titolo, QPalette::WindowText, QColor(0, 0, 160));
     etichetta(area_, "Label71", " il programma visualizza...", 4320, 300, 4800, 360, 10, true);
 
-    static const struct { const char* testo; int top; } opzioni[3] = {
-        {"norme del Codice Civile", 1020}, {"sentenze sul tema", 2220}, {"svolgiamo una causa", 3420}};
+    static const struct {
+        const char* testo;
+        int top;
+    } opzioni[3] = {{"norme del Codice Civile", 1020}, {"sentenze sul tema", 2220}, {"svolgiamo una causa", 3420}};
     static const char* const spiegazioni[3] = {
         "...gli articoli del Codice Civile che trattano del possesso e dell'usucapione, ossia dall'art.1140 "
         "all'art.1170, con una breve spiegazione dell'argomento di ciascuno",
@@ -53,8 +57,8 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
         b->setMouseTracking(true);
         b->setEnabled(Finestre::disponibile(QString::fromLatin1(destinazioni[i])));
         posiziona(b, 360, opzioni[i - 1].top, 3600, 480);
-        auto* l = etichetta(area_, QStringLiteral("Label%1").arg(i).toLatin1().constData(), spiegazioni[i - 1],
-                            4320, opzioni[i - 1].top - 240, 4920, 1020);
+        auto* l = etichetta(area_, QStringLiteral("Label%1").arg(i).toLatin1().constData(), spiegazioni[i - 1], 4320,
+                            opzioni[i - 1].top - 240, 4920, 1020);
         l->setFrameShape(QFrame::StyledPanel);
         l->setMargin(4);
     }
@@ -66,7 +70,12 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     auto* contiam = etichetta(area_, "contiam", "", 4320, 4620, 4920, 540, 9, true);
     colora(contiam, QPalette::WindowText, QColor(0, 0, 160));
 
-    struct Pulsante { const char* nome; const char* testo; const char* tooltip; int left; };
+    struct Pulsante {
+        const char* nome;
+        const char* testo;
+        const char* tooltip;
+        int left;
+    };
     static const Pulsante pulsanti[3] = {
         {"guida", "&Guida in linea", "cliccare per visualizzare gli Argomenti della guida", 360},
         {"aiuto", "&AIUTO", "cliccare per avere informazioni sull'uso della finestra", 3600},
@@ -80,7 +89,8 @@ FinestraScelta::FinestraScelta() : area_(new QWidget(this)), opzioni_(new Gruppo
     auto* guida = findChild<QPushButton*>(QStringLiteral("guida"));
     guida->setEnabled(Finestre::disponibile(QStringLiteral("sommario")));
     connect(guida, &QPushButton::clicked, this, [] { Finestre::mostra(QStringLiteral("sommario")); });
-    connect(findChild<QPushButton*>(QStringLiteral("aiuto")), &QPushButton::clicked, this, &FinestraScelta::aiuto_Click);
+    connect(findChild<QPushButton*>(QStringLiteral("aiuto")), &QPushButton::clicked, this,
+            &FinestraScelta::aiuto_Click);
     connect(findChild<QPushButton*>(QStringLiteral("esco")), &QPushButton::clicked, this, [] { chiediuscita(); });
 
     resize(twipInPixel(larghezzaProgetto), twipInPixel(altezzaProgetto));
@@ -94,10 +104,11 @@ void FinestraScelta::carica()
     Ridimensionamento::caricaFinestra(this);
     // The count comes from the content: no browser is built before the user asks for it.
     findChild<QLabel*>(QStringLiteral("contiam"))
-        ->setText(QStringLiteral("Sono archiviate n.") + str(totaleMassime()) +
-                  QStringLiteral(" sentenze sull'usucapione."));
+        ->setText(QStringLiteral("Sono archiviate n.") + str(totaleMassime())
+                  + QStringLiteral(" sentenze sull'usucapione."));
     inizializza();
-    findChild<QPushButton*>(QStringLiteral("esco"))->setToolTip(QStringLiteral("cliccare per uscire da ") + nomeprogramma);
+    findChild<QPushButton*>(QStringLiteral("esco"))
+        ->setToolTip(QStringLiteral("cliccare per uscire da ") + nomeprogramma);
 }
 
 void FinestraScelta::Option1_Click(int indice)
@@ -121,7 +132,9 @@ QString FinestraScelta::suggerimento(int indice)
     case 0: return QStringLiteral("Elenca le tematiche trattate dal software.");
     case 2: return QStringLiteral("Apre una finestra per la visualizzazione di massime riguardanti l'usucapione.");
     case 3: return QStringLiteral("Apre una finestra per lo sviluppo schematico di una causa con una sentenza finale.");
-    default: return QStringLiteral("Apre una finestra per la visualizzazione delle norme del Codice Civile sull'usucapione.");
+    default:
+        return QStringLiteral(
+            "Apre una finestra per la visualizzazione delle norme del Codice Civile sull'usucapione.");
     }
 }
 

@@ -33,7 +33,7 @@ const Etichetta etichette[] = {
      "avvocato né la decisione di un giudice."},
     {8, 300, 4080, 6600, 300, 9, false, suggerimentoIniziale},
 };
-} // namespace
+}   // namespace
 
 FrmSplash::FrmSplash()
 {
@@ -75,10 +75,7 @@ FrmSplash::FrmSplash()
     connect(chiusura_, &QTimer::timeout, this, &FrmSplash::termina);
 }
 
-QLabel* FrmSplash::label(int i) const
-{
-    return findChild<QLabel*>(QStringLiteral("label(%1)").arg(i));
-}
+QLabel* FrmSplash::label(int i) const { return findChild<QLabel*>(QStringLiteral("label(%1)").arg(i)); }
 
 void FrmSplash::congedo()
 {
@@ -113,10 +110,7 @@ bool FrmSplash::termina()
     return true;
 }
 
-QString FrmSplash::fileMusica()
-{
-    return cartellaProgramma() + QStringLiteral("/Internet.mid");
-}
+QString FrmSplash::fileMusica() { return cartellaProgramma() + QStringLiteral("/Internet.mid"); }
 
 void FrmSplash::carica()
 {

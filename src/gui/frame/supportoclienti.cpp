@@ -45,8 +45,8 @@ SupportoClienti::SupportoClienti()
 QString SupportoClienti::resoconto() const
 {
     return QStringLiteral("Programma: %1 %2 (%3)\nSistema: %4 - %5\nCartella del programma: %6")
-        .arg(nomeprogramma, versione, dataversione, QSysInfo::prettyProductName(),
-             Informa::sistema(), QDir::toNativeSeparators(cartellaProgramma()));
+        .arg(nomeprogramma, versione, dataversione, QSysInfo::prettyProductName(), Informa::sistema(),
+             QDir::toNativeSeparators(cartellaProgramma()));
 }
 
 void SupportoClienti::carica()

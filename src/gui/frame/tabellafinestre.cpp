@@ -6,9 +6,14 @@ SchedaFinestra numerata(const char* nome, int numero, const char* voce, const ch
                         const char* sigla, bool obiezione = false)
 {
     const QString v = QString::fromUtf8(voce);
-    return {QString::fromUtf8(nome), numero, v, obiezione,
+    return {QString::fromUtf8(nome),
+            numero,
+            v,
+            obiezione,
             QStringLiteral("visualizza finestra ") + (obiezione ? QStringLiteral("obiezione ") : QString()) + v,
-            QString::fromUtf8(guida), colore, QString::fromUtf8(sigla)};
+            QString::fromUtf8(guida),
+            colore,
+            QString::fromUtf8(sigla)};
 }
 
 SchedaFinestra semplice(const char* nome, bool daChiudere = true)
@@ -38,17 +43,31 @@ QVector<SchedaFinestra> costruisci()
         numerata("fede", 11, "Fede", "guidafede", obiezione, "F", true),
         numerata("acquisto", 12, "Acquisto", "guidaacquisto", obiezione, "A", true),
         numerata("sentenza", 13, "Sentenza", "guidasentenza", QColor(90, 60, 0), "§"),
-        semplice("sommario"), semplice("manuale"), semplice("guidafunzionamento"),
-        semplice("guidascelta"), semplice("guidanorme"), semplice("guidamassime"), semplice("guidacausa"),
-        semplice("guidapossesso"), semplice("guidadurata"), semplice("guidainterruzione"),
-        semplice("guidamodo"), semplice("guidapsiche"), semplice("guidaprovenienza"), semplice("guidafede"),
-        semplice("guidaacquisto"), semplice("guidasentenza"), semplice("frmTip"), semplice("prodotti"),
-        semplice("supportoclienti"), semplice("informa"),
+        semplice("sommario"),
+        semplice("manuale"),
+        semplice("guidafunzionamento"),
+        semplice("guidascelta"),
+        semplice("guidanorme"),
+        semplice("guidamassime"),
+        semplice("guidacausa"),
+        semplice("guidapossesso"),
+        semplice("guidadurata"),
+        semplice("guidainterruzione"),
+        semplice("guidamodo"),
+        semplice("guidapsiche"),
+        semplice("guidaprovenienza"),
+        semplice("guidafede"),
+        semplice("guidaacquisto"),
+        semplice("guidasentenza"),
+        semplice("frmTip"),
+        semplice("prodotti"),
+        semplice("supportoclienti"),
+        semplice("informa"),
         semplice("frmSplash", false),
     };
 }
 
-} // namespace
+}   // namespace
 
 namespace Finestre {
 
@@ -78,4 +97,4 @@ QString nomeNumero(int numero)
     return s ? s->nome : QString();
 }
 
-} // namespace Finestre
+}   // namespace Finestre

@@ -7,14 +7,14 @@
 #include <QVector>
 
 struct SchedaFinestra {
-    QString nome;         // objectName, the window's name everywhere in the program
-    int numero = 0;       // 1..13 for the numbered windows, 0 for the others
-    QString voce;         // window-menu entry after "Finestra " ("Causa"), its name in the own-window question
+    QString nome;             // objectName, the window's name everywhere in the program
+    int numero = 0;           // 1..13 for the numbered windows, 0 for the others
+    QString voce;             // window-menu entry after "Finestra " ("Causa"), its name in the own-window question
     bool obiezione = false;   // an objection window: "Finestra obiezione ..." where the menu says so
-    QString tooltip;      // toolbar tooltip of its navigation button
-    QString guida;        // the guide window of a numbered window
-    QColor colore;        // toolbar picture: title-bar colour
-    QString sigla;        // toolbar picture: the initial in the body
+    QString tooltip;          // toolbar tooltip of its navigation button
+    QString guida;            // the guide window of a numbered window
+    QColor colore;            // toolbar picture: title-bar colour
+    QString sigla;            // toolbar picture: the initial in the body
     bool daChiudere = true;   // closed by the exit sequence (the splash survives as farewell screen)
 };
 
@@ -30,4 +30,4 @@ const SchedaFinestra* scheda(const QString& nome);
 // The name of window number 1..13; empty for any other number.
 QString nomeNumero(int numero);
 
-} // namespace Finestre
+}   // namespace Finestre

@@ -11,9 +11,11 @@ namespace {
 class TastiDialogo : public QObject {
 public:
     TastiDialogo(QWidget* finestra, QPushButton* predefinito, QPushButton* chiusura)
-        : QObject(finestra), finestra_(finestra), predefinito_(predefinito), chiusura_(chiusura)
-    {
-    }
+        : QObject(finestra)
+        , finestra_(finestra)
+        , predefinito_(predefinito)
+        , chiusura_(chiusura)
+    {}
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
@@ -33,8 +35,7 @@ protected:
                     return true;
                 }
             }
-        }
-        else if (o == finestra_ && e->type() == QEvent::Show && predefinito_) {
+        } else if (o == finestra_ && e->type() == QEvent::Show && predefinito_) {
             predefinito_->setFocus(Qt::OtherFocusReason);
         }
         return false;
@@ -46,7 +47,7 @@ private:
     QPointer<QPushButton> chiusura_;
 };
 
-} // namespace
+}   // namespace
 
 namespace Tastiera {
 
@@ -63,8 +64,8 @@ void comeDialogo(QWidget* finestra, QPushButton* predefinito, QPushButton* chius
 
     QList<QWidget*> ordine;
     for (QWidget* c : finestra->findChildren<QWidget*>())
-        if (!c->isWindow() && (c->focusPolicy() & Qt::TabFocus) && !c->objectName().isEmpty() &&
-            !c->objectName().startsWith(QLatin1String("qt_")))
+        if (!c->isWindow() && (c->focusPolicy() & Qt::TabFocus) && !c->objectName().isEmpty()
+            && !c->objectName().startsWith(QLatin1String("qt_")))
             ordine << c;
     auto posizione = [finestra](QWidget* c) { return c->mapTo(finestra, QPoint(0, 0)); };
     std::stable_sort(ordine.begin(), ordine.end(), [&](QWidget* a, QWidget* b) {
@@ -75,4 +76,4 @@ void comeDialogo(QWidget* finestra, QPushButton* predefinito, QPushButton* chius
         QWidget::setTabOrder(ordine[i - 1], ordine[i]);
 }
 
-} // namespace Tastiera
+}   // namespace Tastiera

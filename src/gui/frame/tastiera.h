@@ -10,4 +10,4 @@ namespace Tastiera {
 // window's controls, top to bottom and left to right.
 void comeDialogo(QWidget* finestra, QPushButton* predefinito, QPushButton* chiusura);
 
-} // namespace Tastiera
+}   // namespace Tastiera

@@ -14,15 +14,9 @@ double pixelPerTwip(const QWidget* w)
     return dpi / twipPerPollice;
 }
 
-int twipInPixel(double twips, const QWidget* w)
-{
-    return int(std::lround(twips * pixelPerTwip(w)));
-}
+int twipInPixel(double twips, const QWidget* w) { return int(std::lround(twips * pixelPerTwip(w))); }
 
-double pixelInTwip(int pixel, const QWidget* w)
-{
-    return pixel / pixelPerTwip(w);
-}
+double pixelInTwip(int pixel, const QWidget* w) { return pixel / pixelPerTwip(w); }
 
 namespace {
 
@@ -30,7 +24,9 @@ namespace {
 // designed with, no larger, down to what fits.
 class AdattaTesto : public QObject {
 public:
-    explicit AdattaTesto(QAbstractButton* b) : QObject(b), punti_(b->font().pointSizeF())
+    explicit AdattaTesto(QAbstractButton* b)
+        : QObject(b)
+        , punti_(b->font().pointSizeF())
     {
         b->installEventFilter(this);
     }
@@ -58,7 +54,7 @@ private:
     const double punti_;
 };
 
-} // namespace
+}   // namespace
 
 void adattaTesto(QAbstractButton* b)
 {
@@ -91,6 +87,6 @@ void colora(QWidget* controllo, QPalette::ColorRole ruolo, const QColor& colore)
 
 void posiziona(QWidget* controllo, int left, int top, int width, int height)
 {
-    controllo->setGeometry(twipInPixel(left, controllo), twipInPixel(top, controllo),
-                           twipInPixel(width, controllo), twipInPixel(height, controllo));
+    controllo->setGeometry(twipInPixel(left, controllo), twipInPixel(top, controllo), twipInPixel(width, controllo),
+                           twipInPixel(height, controllo));
 }

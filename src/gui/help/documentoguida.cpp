@@ -41,7 +41,7 @@ QString salvaEMostra(PortaWord& word, const QString& nome)
     return salvato;
 }
 
-} // namespace
+}   // namespace
 
 QString cartellaSalvataggio()
 {
@@ -58,10 +58,7 @@ QString nomeSingola(const QString& finestra)
     return ModPossidoria::nomeprogramma + QLatin1Char('-') + nome + QStringLiteral(".odt");
 }
 
-QString nomeRaccolta()
-{
-    return ModPossidoria::nomeprogramma + QStringLiteral("-guida.odt");
-}
+QString nomeRaccolta() { return ModPossidoria::nomeprogramma + QStringLiteral("-guida.odt"); }
 
 QString singola(PortaWord& word, const QString& finestra, const QString& titolo, const QString& testo)
 {
@@ -84,4 +81,4 @@ QString raccolta(PortaWord& word)
     return salvaEMostra(word, nomeRaccolta());
 }
 
-} // namespace DocumentoGuida
+}   // namespace DocumentoGuida

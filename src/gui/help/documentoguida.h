@@ -23,4 +23,4 @@ QString singola(PortaWord& word, const QString& finestra, const QString& titolo,
 // Returns as singola does.
 QString raccolta(PortaWord& word);
 
-} // namespace DocumentoGuida
+}   // namespace DocumentoGuida

@@ -11,13 +11,11 @@ namespace {
 const QString MANUALE = QStringLiteral("manuale");
 }
 
-int Guida::larghezzaTwips(const QString& finestra)
-{
-    return finestra == MANUALE ? 9600 : 5640;
-}
+int Guida::larghezzaTwips(const QString& finestra) { return finestra == MANUALE ? 9600 : 5640; }
 
 Guida::Guida(const QString& finestra, QWidget* parent)
-    : QWidget(parent, Qt::Window), finestra_(finestra)
+    : QWidget(parent, Qt::Window)
+    , finestra_(finestra)
 {
     setObjectName(finestra);
     setWindowTitle(QStringLiteral("Guida in linea"));
@@ -41,7 +39,8 @@ Guida::Guida(const QString& finestra, QWidget* parent)
     Label2_->setObjectName(QStringLiteral("Label2"));
     Label2_->setWordWrap(true);
     Label2_->setAlignment(Qt::AlignJustify | Qt::AlignTop);
-    Label2_->setStyleSheet(QStringLiteral("background: rgb(255,255,225); border: 1px solid rgb(160,160,160); padding: 4px;"));
+    Label2_->setStyleSheet(
+        QStringLiteral("background: rgb(255,255,225); border: 1px solid rgb(160,160,160); padding: 4px;"));
     QFont f2 = Label2_->font();
     f2.setPointSizeF(9);
     Label2_->setFont(f2);
@@ -75,18 +74,12 @@ Guida::Guida(const QString& finestra, QWidget* parent)
 
 Guida::~Guida() = default;
 
-void Guida::carica()
-{
-    Ridimensionamento::caricaFinestra(this, larghezzaTwips(finestra_), altezzaTwips);
-}
+void Guida::carica() { Ridimensionamento::caricaFinestra(this, larghezzaTwips(finestra_), altezzaTwips); }
 
 QString Guida::titolo() const { return Label1_->text(); }
 QString Guida::testo() const { return Label2_->text(); }
 
-void Guida::cmdchiudi_Click()
-{
-    close();
-}
+void Guida::cmdchiudi_Click() { close(); }
 
 void Guida::cmdstampa_Click()
 {
@@ -94,7 +87,4 @@ void Guida::cmdstampa_Click()
         DocumentoGuida::singola(*word, finestra_, titolo(), testo());
 }
 
-void Guida::cmdsommario_Click()
-{
-    Finestre::mostra(QStringLiteral("sommario"));
-}
+void Guida::cmdsommario_Click() { Finestre::mostra(QStringLiteral("sommario")); }

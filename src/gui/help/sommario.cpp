@@ -18,9 +18,10 @@ constexpr int ALTEZZA = 6825;
 
 // Row i sits on line i of the list; row 18 keeps the gap of the missing 17.
 int cimaRiga(int i) { return 600 + (i - 1) * 300; }
-}
+}   // namespace
 
-Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window)
+Sommario::Sommario(QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("sommario"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -64,7 +65,12 @@ Sommario::Sommario(QWidget* parent) : QWidget(parent, Qt::Window)
         puls_.insert(i, b);
     }
 
-    struct Pulsante { const char* nome; const char* testo; int left; void (Sommario::*gestore)(); };
+    struct Pulsante {
+        const char* nome;
+        const char* testo;
+        int left;
+        void (Sommario::*gestore)();
+    };
     static const Pulsante pulsanti[3] = {{"cmdstampa", "&Stampa", 120, &Sommario::cmdstampa_Click},
                                          {"cmdchiudi", "&Chiudi", 1380, &Sommario::cmdchiudi_Click},
                                          {"Command1", "&USCITA", 2640, &Sommario::Command1_Click}};
@@ -163,10 +169,7 @@ void Sommario::cmdchiudi_Click()
     Finestre::nascondi(this);
 }
 
-void Sommario::Command1_Click()
-{
-    ModPossidoria::chiediuscita();
-}
+void Sommario::Command1_Click() { ModPossidoria::chiediuscita(); }
 
 bool Sommario::eventFilter(QObject* o, QEvent* e)
 {
@@ -174,18 +177,13 @@ bool Sommario::eventFilter(QObject* o, QEvent* e)
     const int i = l ? lbl_.key(l, 0) : 0;
     if (i != 0) {
         switch (e->type()) {
-        case QEvent::MouseButtonPress:
-            lbl_MouseDown(i);
-            return true;
-        case QEvent::MouseButtonRelease:
-            lbl_MouseUp(i);
-            return true;
+        case QEvent::MouseButtonPress: lbl_MouseDown(i); return true;
+        case QEvent::MouseButtonRelease: lbl_MouseUp(i); return true;
         case QEvent::MouseMove:
             // Handled here, or the window underneath would clear the bold again.
             lbl_MouseMove(i);
             return true;
-        default:
-            break;
+        default: break;
         }
     }
     return QWidget::eventFilter(o, e);

@@ -46,8 +46,8 @@ QString cartellaEsportazione()
 
 QString u(const char* s) { return QString::fromUtf8(s); }
 
-QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip,
-                  int left, int top, int width, int height, double punti = 0, bool grassetto = false)
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip, int left, int top,
+                  int width, int height, double punti = 0, bool grassetto = false)
 {
     auto* l = new QLabel(testo, padre);
     l->setObjectName(nome);
@@ -90,10 +90,7 @@ QScrollBar* barraScorrimento(QWidget* padre, const QString& nome, int massimo, i
 }
 
 // The hint keeps the window's font: the frame gives a long one room.
-void scriviPasso(QLabel* passo, const QString& testo)
-{
-    passo->setText(testo);
-}
+void scriviPasso(QLabel* passo, const QString& testo) { passo->setText(testo); }
 
 // A line of the facts or objections lists: one row high, so a long one is cut at the row's end;
 // its tooltip holds it whole.
@@ -103,10 +100,11 @@ void mostraRiga(QLabel* l, const QString& riga)
     l->setToolTip(riga);
 }
 
-} // namespace
+}   // namespace
 
 FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
-    : FinestraLavoro(13, parent), causa_(causa)
+    : FinestraLavoro(13, parent)
+    , causa_(causa)
 {
     setWindowTitle(QStringLiteral("Possidoria: sentenza sulla causa svolta"));
     QWidget* a = area();
@@ -114,8 +112,8 @@ FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
     etichetta(a, QStringLiteral("Label7"), QStringLiteral("Svolgimento del processo"),
               QStringLiteral("ricapitolo dei dati inseriti"), 120, 600, 5655, 435, 13.5, true);
     etichetta(a, QStringLiteral("Label4"), QStringLiteral("Fatti sostenuti dall'attore"),
-              QStringLiteral("tutti gli elementi della causa ricavati dalle dichiarazioni dell'attore"), 120, 1200, 5655,
-              315, 9.75, true);
+              QStringLiteral("tutti gli elementi della causa ricavati dalle dichiarazioni dell'attore"), 120, 1200,
+              5655, 315, 9.75, true);
     for (int k = 1; k <= righeVisibili; ++k)
         azione_[k - 1] = etichetta(a, QStringLiteral("azione(%1)").arg(k), QString(), QString(), 120,
                                    1560 + 240 * (k - 1), 5415, 255);
@@ -157,11 +155,13 @@ FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
     cmdperche->setToolTip(QStringLiteral("cliccare per sapere quale regola ha deciso la sentenza e su quali fatti"));
     posiziona(cmdperche, 7560, 5160, 1815, 330);
     connect(cmdperche, &QPushButton::clicked, this, [this] { perche_Click(); });
-    senzaCommento_ = QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n");
+    senzaCommento_ =
+        QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n");
     commento_->setPlainText(senzaCommento_);
 
-    passo_ = etichetta(a, QStringLiteral("passo"), QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"),
-                       QString(), 2400, 5640, 4695, 450);
+    passo_ = etichetta(a, QStringLiteral("passo"),
+                       QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"), QString(), 2400,
+                       5640, 4695, 450);
     passo_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255,255,0); color: rgb(0,0,192); }"));
     passo_->setAutoFillBackground(true);
     passo_->setWordWrap(true);
@@ -234,8 +234,9 @@ void FinestraSentenza::Form_Load()
     superata_ = false;
     VScroll1_Change();
     VScroll2_Change();
-    scriviPasso(passo_, QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
-                                   "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
+    scriviPasso(passo_,
+                QStringLiteral("leggere la sentenza, apportare delle correzioni nei dati, secondo i suggerimenti "
+                               "forniti nei Commenti, tornando alla finestra Possesso oppure stampare o archiviare"));
     testosentenza_->setPlainText(giudizio_->sentenza.testo);
     commento_->setPlainText(giudizio_->sentenza.commento);
     aggiornaLineaTempo();
@@ -255,8 +256,7 @@ void FinestraSentenza::causaCambiata()
 void FinestraSentenza::aggiornaLineaTempo()
 {
     // Drawn at the panel's own size, so that it stays sharp after the window is resized.
-    const QImage img = giudizio_ ? immagineLineaTempo(*giudizio_, lineaTempo_->contentsRect().size())
-                                 : QImage();
+    const QImage img = giudizio_ ? immagineLineaTempo(*giudizio_, lineaTempo_->contentsRect().size()) : QImage();
     lineaTempo_->setPixmap(QPixmap::fromImage(img));
 }
 
@@ -331,8 +331,8 @@ void FinestraSentenza::stampaSentenza_Click()
         return;   // cancelled
     const DocumentoSentenza d = documento();
     if (!stampante->stampaPagine([&d](QPagedPaintDevice& pagine) { return stampaSentenza(d, pagine); }))
-        piattaforma().messaggi->mostra(QStringLiteral("La stampa della sentenza non è stata completata."),
-                                       titoloaiuto, Icona::Esclamazione);
+        piattaforma().messaggi->mostra(QStringLiteral("La stampa della sentenza non è stata completata."), titoloaiuto,
+                                       Icona::Esclamazione);
 }
 
 void FinestraSentenza::lineaTempo_Click()
@@ -464,14 +464,18 @@ void FinestraSentenza::stampa_Click()
     const QString scritto = Esportazione::mostra(*word);
     // The hint tells what became of the export, no longer what it was about to do.
     const QString dove = QDir::toNativeSeparators(scritto);
-    scriviPasso(passo_, scritto.isEmpty() ? QStringLiteral("la sentenza non è stata esportata: il documento non si è potuto scrivere")
-                        : !appword.isEmpty() ? QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in ") + dove
-                                             : QStringLiteral("la sentenza è stata scritta in ") + dove
-                                                   + QStringLiteral(", ma nessun programma di videoscrittura l'ha aperta"));
+    scriviPasso(passo_,
+                scritto.isEmpty()
+                    ? QStringLiteral("la sentenza non è stata esportata: il documento non si è potuto scrivere")
+                : !appword.isEmpty()
+                    ? QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in ") + dove
+                    : QStringLiteral("la sentenza è stata scritta in ") + dove
+                          + QStringLiteral(", ma nessun programma di videoscrittura l'ha aperta"));
     // Written but opened by no word processor: the same judgment can be had as PDF.
     if (!scritto.isEmpty() && appword.isEmpty()
         && piattaforma().messaggi->mostra(QStringLiteral("Si desidera esportare la sentenza in PDF?"), titoloaiuto,
-                                          Icona::Domanda, Pulsanti::SiNo, Risposta::Si) == Risposta::Si)
+                                          Icona::Domanda, Pulsanti::SiNo, Risposta::Si)
+               == Risposta::Si)
         esportaPdf_Click();
 }
 
@@ -484,11 +488,9 @@ void FinestraSentenza::aiuto_Click()
             QStringLiteral("- E' possibile apportare delle modifiche tornando alla finestra Possesso cliccando "
                            "sull'apposito tasto;"),
             QStringLiteral("- oppure stampare i dati visualizzati o archiviarli in un apposito file."),
-        }.join(QChar(13)),
+        }
+            .join(QChar(13)),
         titoloaiuto, Icona::Informazione);
 }
 
-void FinestraSentenza::cmdpossesso_Click()
-{
-    Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra));
-}
+void FinestraSentenza::cmdpossesso_Click() { Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra)); }

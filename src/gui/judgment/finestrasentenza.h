@@ -61,9 +61,9 @@ public:
     // The judgment as a document, the one content of the PDF, the print-out and the word-processor
     // export; without a judgment, what the window says in its place.
     DocumentoSentenza documento() const;
-    void esportaPdf_Click();      // "Esporta in PDF...": a file dialog, the name from the parties
-    void stampaSentenza_Click();  // "Stampa...": the printer dialog, then the same pages as the PDF
-    void lineaTempo_Click();      // the timeline shown bigger
+    void esportaPdf_Click();       // "Esporta in PDF...": a file dialog, the name from the parties
+    void stampaSentenza_Click();   // "Stampa...": the printer dialog, then the same pages as the PDF
+    void lineaTempo_Click();       // the timeline shown bigger
     QLabel* lineaTempo() const { return lineaTempo_; }
 
 protected:

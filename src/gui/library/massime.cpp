@@ -42,8 +42,7 @@ QPushButton* pulsante(QWidget* area, const char* nome, const QString& testo, con
     return b;
 }
 
-
-} // namespace
+}   // namespace
 
 Massime::Massime(QWidget* parent)
     : FinestraLavoro(3, parent)
@@ -93,7 +92,8 @@ Massime::Massime(QWidget* parent)
     passo->setWordWrap(true);
     posiziona(passo, 2400, 5640, 4695, 450);
 
-    aiuto = pulsante(a, "aiuto", QStringLiteral("&AIUTO"), QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
+    aiuto =
+        pulsante(a, "aiuto", QStringLiteral("&AIUTO"), QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
     posiziona(aiuto, 120, 5760, 960, 375);
     guidainlinea = creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375);
     stampiamo = pulsante(a, "stampiamo", QStringLiteral("&Stampa"),
@@ -176,8 +176,8 @@ void Massime::List1_Click()
         if (!massimario(*argomento_, n).isEmpty())
             ++quante;
     disponibili_ = quante;
-    passo->setText(QStringLiteral("visualizzazione delle ") + str(quante) +
-                   QStringLiteral(" sentenze relative all'argomento scelto"));
+    passo->setText(QStringLiteral("visualizzazione delle ") + str(quante)
+                   + QStringLiteral(" sentenze relative all'argomento scelto"));
 }
 
 void Massime::HScroll1_Change()
@@ -185,7 +185,8 @@ void Massime::HScroll1_Change()
     numero_ = qint16(HScroll1->value());
     const int quante = disponibili_.value_or(0);
     if (*numero_ > quante) {
-        sent->setPlainText(QStringLiteral("     ----- non esistono altre sentenze da visualizzare sull'argomento -----"));
+        sent->setPlainText(
+            QStringLiteral("     ----- non esistono altre sentenze da visualizzare sull'argomento -----"));
         conta->setText(QString::number(quante + 1));
         HScroll1->setValue(quante + 1);
     } else {
@@ -194,10 +195,7 @@ void Massime::HScroll1_Change()
     }
 }
 
-void Massime::stampa_Click()
-{
-    esporta();
-}
+void Massime::stampa_Click() { esporta(); }
 
 void Massime::stampatutte_Click()
 {
@@ -238,8 +236,8 @@ void Massime::esporta()
     const int ultima = tutte_ == 1 ? std::max(prima, quante) : prima;
     for (int n = prima; n <= ultima; ++n) {
         word->dimensioneParagrafo(12);
-        word->testoParagrafo(QStringLiteral("Sentenze: ") + nome + QStringLiteral("    n.") + QString::number(n) +
-                             QStringLiteral("\r"));
+        word->testoParagrafo(QStringLiteral("Sentenze: ") + nome + QStringLiteral("    n.") + QString::number(n)
+                             + QStringLiteral("\r"));
         word->testoParagrafo(massime.value(n - 1) + QStringLiteral("\r\r"));
     }
     // All of them exported, the window shows the end of the topic, as paging past the last does.

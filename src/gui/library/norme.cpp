@@ -18,7 +18,8 @@ namespace {
 // long article titles stay readable on buttons of the design size.
 class PulsanteArticolo : public QPushButton {
 public:
-    PulsanteArticolo(const QString& testo, QWidget* padre) : QPushButton(testo, padre)
+    PulsanteArticolo(const QString& testo, QWidget* padre)
+        : QPushButton(testo, padre)
     {
         // The caption wraps inside the button: the window's layout measures it so.
         setProperty("aCapo", true);
@@ -47,7 +48,6 @@ protected:
     }
 };
 
-
 QString testoAiuto()
 {
     return QStringList{
@@ -55,7 +55,8 @@ QString testoAiuto()
         QStringLiteral("- cliccare su uno dei 32 tasti gialli per visualizzare l'articolo relativo del Codice Civile;"),
         QStringLiteral("- visualizzare nella casella gialla in basso a quale situazione si riferisce l'informazione;"),
         QStringLiteral("- cliccare sull'icona della stampante per stampare tutti gli articoli riportati."),
-    }.join(QChar(13));
+    }
+        .join(QChar(13));
 }
 
 // Prints every article in Courier from the library's text: the headings, then each article's
@@ -84,7 +85,7 @@ bool stampaArticoli(PortaStampante& s)
     return s.fine();
 }
 
-} // namespace
+}   // namespace
 
 Norme::Norme()
     : FinestraLavoro(2)
@@ -118,7 +119,7 @@ Norme::Norme()
     connect(aiuto, &QPushButton::clicked, this, &Norme::aiuto_Click);
 
     adattaTesto(creaGuida(QStringLiteral("guidainlinea"), 1110, 5760, 1260, 375,
-                              QStringLiteral("cliccare per visualizzare il Sommario della guida")));
+                          QStringLiteral("cliccare per visualizzare il Sommario della guida")));
 
     auto* men = new QPushButton(QStringLiteral("&Menu"), a);
     men->setObjectName(QStringLiteral("men"));
@@ -136,10 +137,10 @@ bool Norme::event(QEvent* e)
     if (e->type() == QEvent::Show && !tastiStilati_) {
         tastiStilati_ = true;
         for (int k = 1; k <= CodiceCivile::numeroArticoli; ++k)
-            cmd_[k]->setStyleSheet(QStringLiteral(
-                "QPushButton { background-color: rgb(255,255,192); border: 1px solid rgb(128,128,128);"
-                " border-radius: 2px; }"
-                "QPushButton:pressed { background-color: rgb(230,230,160); }"));
+            cmd_[k]->setStyleSheet(
+                QStringLiteral("QPushButton { background-color: rgb(255,255,192); border: 1px solid rgb(128,128,128);"
+                               " border-radius: 2px; }"
+                               "QPushButton:pressed { background-color: rgb(230,230,160); }"));
     }
     return FinestraLavoro::event(e);
 }
@@ -168,20 +169,17 @@ void Norme::cmd_Click(int indice)
     passo_->setText(QStringLiteral("viene visualizzata la norma del Codice Civile contenuta nell'art.")
                     + ModPossidoria::str(CodiceCivile::numeroStato(indice)));
     piattaforma().messaggi->mostra(CodiceCivile::testoVisualizzato(indice),
-                                   QStringLiteral("Possidoria - Normativa di riferimento"),
-                                   Icona::Informazione, Pulsanti::Ok, Risposta::Ok);
+                                   QStringLiteral("Possidoria - Normativa di riferimento"), Icona::Informazione,
+                                   Pulsanti::Ok, Risposta::Ok);
     statoInattivo();
 }
 
-void Norme::men_Click()
-{
-    ModPossidoria::mostramenu();
-}
+void Norme::men_Click() { ModPossidoria::mostramenu(); }
 
 void Norme::aiuto_Click()
 {
-    piattaforma().messaggi->mostra(testoAiuto(), ModPossidoria::titoloaiuto, Icona::Informazione,
-                                   Pulsanti::Ok, Risposta::Ok);
+    piattaforma().messaggi->mostra(testoAiuto(), ModPossidoria::titoloaiuto, Icona::Informazione, Pulsanti::Ok,
+                                   Risposta::Ok);
 }
 
 // A cancelled printer dialog prints nothing and says nothing; a print-out that stops on an error

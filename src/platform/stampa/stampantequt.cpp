@@ -11,8 +11,7 @@ StampanteQt::StampanteQt() = default;
 
 StampanteQt::StampanteQt(const QString& percorsoPdf)
     : pdf_(percorsoPdf)
-{
-}
+{}
 
 StampanteQt::~StampanteQt()
 {
@@ -78,15 +77,9 @@ bool StampanteQt::nomeFont(const QString& nome)
     return true;
 }
 
-bool StampanteQt::stampaRiga(int colonna, const QString& testo)
-{
-    return colonna >= 1 && riga(colonna, testo);
-}
+bool StampanteQt::stampaRiga(int colonna, const QString& testo) { return colonna >= 1 && riga(colonna, testo); }
 
-bool StampanteQt::rigaVuota()
-{
-    return riga(1, QString());
-}
+bool StampanteQt::rigaVuota() { return riga(1, QString()); }
 
 bool StampanteQt::nuovaPagina()
 {
@@ -110,7 +103,7 @@ bool StampanteQt::fine()
 bool StampanteQt::avvia()
 {
     if (!stampante_)
-        return false;                       // no printer chosen
+        return false;   // no printer chosen
     if (pittore_)
         return pittore_->isActive();
     pittore_ = std::make_unique<QPainter>();
@@ -130,10 +123,7 @@ QFont StampanteQt::fontCorrente() const
     return f;
 }
 
-double StampanteQt::pixelPerTwip() const
-{
-    return stampante_->resolution() / 1440.0;
-}
+double StampanteQt::pixelPerTwip() const { return stampante_->resolution() / 1440.0; }
 
 double StampanteQt::altezzaPagina() const
 {

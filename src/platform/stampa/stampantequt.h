@@ -30,8 +30,8 @@ public:
 
     // Where each printed line went, for a reader of the finished document.
     struct RigaStampata {
-        int pagina;        // from 1
-        int twipsDallAlto; // top of the line, from the top of the printable area
+        int pagina;          // from 1
+        int twipsDallAlto;   // top of the line, from the top of the printable area
         int colonna;
         QString font;
         int punti;
@@ -41,10 +41,10 @@ public:
     int pagine() const { return pagina_; }
 
 private:
-    bool avvia();                  // opens the document at the first output
+    bool avvia();   // opens the document at the first output
     QFont fontCorrente() const;
     double pixelPerTwip() const;
-    double altezzaPagina() const;  // twips
+    double altezzaPagina() const;   // twips
     bool aCapo(double altezzaRiga);
     bool riga(int colonna, const QString& testo);
 
@@ -53,7 +53,7 @@ private:
     std::unique_ptr<QPainter> pittore_;
     QString nomeFont_ = QStringLiteral("Courier");
     int punti_ = 10;
-    double y_ = 0;                 // twips
+    double y_ = 0;   // twips
     int pagina_ = 0;
     QVector<RigaStampata> righe_;
 };
