@@ -33,7 +33,7 @@ bool CausaViva::scegliProvaData(int obiezione, bool fine, Scelta prova)
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(obiezione);
     const QVector<Prove::Prova>& prove = fine ? o.proveFine : o.prove;
     const int i = prova.value_or(0);
-    const bool attore = obiezione == 1 && i >= 1 && prove.value(i - 1) == Prove::NessunaProva;
+    const bool attore = obiezione == 1 && i >= 1 && prove.value(i - 1) == ProvaLunga::Nessuna;
     Causa nuova = causa_;
     (fine ? o.provaFine : o.prova).imposta(nuova.scelte, prova);
     if (attore)

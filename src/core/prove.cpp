@@ -4,18 +4,20 @@
 
 namespace Prove {
 
+using enum ProvaLunga;
+
 const QVector<Prova>& corta()
 {
     static const QVector<Prova> v{AttiDisposizione, Transazioni, ContrattiLocazione, Donazioni,  AltriDocumenti,
-                                  Testimoni,        Presunzioni, Confessione,        Giuramento, NessunaProva};
+                                  Testimoni,        Presunzioni, Confessione,        Giuramento, Nessuna};
     return v;
 }
 
 const QVector<Prova>& lunga()
 {
-    static const QVector<Prova> v{AttiDisposizione, Transazioni, ContrattiLocazione, Donazioni,  AltriDocumenti,
-                                  Testimoni,        Presunzioni, Confessione,        Giuramento, NotificazioneGiudizio,
-                                  Riconoscimento,   DiffidaMora, NessunaProva};
+    static const QVector<Prova> v{
+        AttiDisposizione, Transazioni, ContrattiLocazione, Donazioni,      AltriDocumenti, Testimoni, Presunzioni,
+        Confessione,      Giuramento,  DomandaGiudiziale,  Riconoscimento, Diffida,        Nessuna};
     return v;
 }
 
@@ -31,10 +33,11 @@ QString didascalia(Prova p)
     case Presunzioni: return QStringLiteral("presunzioni (art.2727).....................");
     case Confessione: return QStringLiteral("confessione (art.2730)....................");
     case Giuramento: return QStringLiteral("giuramento (art.2736).....................");
-    case NotificazioneGiudizio: return QStringLiteral("notificazione atto di inizio giudizio...");
+    case DomandaGiudiziale: return QStringLiteral("notificazione atto di inizio giudizio...");
     case Riconoscimento: return QStringLiteral("riconoscimento del diritto (art.2944)");
-    case DiffidaMora: return QStringLiteral("diffida e messa in mora...................");
-    case NessunaProva: return QStringLiteral("nessuna prova...............................");
+    case Diffida: return QStringLiteral("diffida e messa in mora...................");
+    case Nessuna: return QStringLiteral("nessuna prova...............................");
+    case NonScelta: break;
     }
     return {};
 }
@@ -68,13 +71,14 @@ QString spiegazione(Prova p)
     case Presunzioni: return CodiceCivile::testoCitato(2727);
     case Confessione: return CodiceCivile::testoCitato(2730);
     case Giuramento: return CodiceCivile::testoCitato(2736);
-    case NotificazioneGiudizio: return CodiceCivile::testoCitato(2943);
+    case DomandaGiudiziale: return CodiceCivile::testoCitato(2943);
     case Riconoscimento: return CodiceCivile::testoCitato(2944);
     // For usucapione the basis is art. 1165 and the case law, not art. 2943, which speaks of debtors.
-    case DiffidaMora:
+    case Diffida:
         return QStringLiteral(
             "La diffida e la messa in mora non interrompono il possesso utile per l'usucapione. L'art.1165 del Codice Civile estende all'usucapione le norme sull'interruzione della prescrizione soltanto in quanto applicabili, e la Cassazione ha più volte affermato che gli atti di costituzione in mora, efficaci per i diritti di credito (art.2943, quarto comma), non bastano contro il possessore: occorre che questi perda il possesso, che sia notificata una domanda giudiziale diretta a recuperarlo o che egli riconosca il diritto del proprietario (vedi 'notificazione atto di inizio giudizio').");
-    case NessunaProva: return spiegazioneNessunaProva();
+    case Nessuna: return spiegazioneNessunaProva();
+    case NonScelta: break;
     }
     return {};
 }

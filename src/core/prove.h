@@ -1,27 +1,15 @@
 #pragma once
 // The means of proof the defendant can bring against the plaintiff's dates and interruption, and
 // the short explanation of each that the "?" beside it shows.
+#include "core/risposte.h"
+
 #include <QString>
 #include <QVector>
 
 namespace Prove {
 
-// The proof list of the two date windows, in the order the end group of the dates window lists it.
-enum Prova {
-    AttiDisposizione = 1,
-    Transazioni,
-    ContrattiLocazione,
-    Donazioni,
-    AltriDocumenti,
-    Testimoni,
-    Presunzioni,
-    Confessione,
-    Giuramento,
-    NotificazioneGiudizio,
-    Riconoscimento,
-    DiffidaMora,
-    NessunaProva,
-};
+// A means of proof, named as on the long list of the date windows, which offers them all.
+using Prova = ProvaLunga;
 
 // The nine proofs every group offers, then "nessuna prova"; and the full list of thirteen.
 const QVector<Prova>& corta();

@@ -12,8 +12,8 @@ QString didascaliaQuestionario(int i)
 {
     switch (i) {
     case 10: return QStringLiteral("atti di tolleranza............................");
-    case 11: return Prove::didascalia(Prove::DiffidaMora);
-    case 12: return Prove::didascalia(Prove::NessunaProva);
+    case 11: return Prove::didascalia(ProvaLunga::Diffida);
+    case 12: return Prove::didascalia(ProvaLunga::Nessuna);
     default: return i >= 1 && i <= 9 ? Prove::didascalia(Prove::Prova(i)) : QString();
     }
 }

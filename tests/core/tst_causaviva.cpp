@@ -13,7 +13,7 @@ namespace {
 qint16 nessunaProva(int obiezione, bool fine)
 {
     const TabelleCausa::Obiezione& o = TabelleCausa::obiezione(obiezione);
-    return qint16((fine ? o.proveFine : o.prove).indexOf(Prove::NessunaProva) + 1);
+    return qint16((fine ? o.proveFine : o.prove).indexOf(ProvaLunga::Nessuna) + 1);
 }
 
 // The plaintiff's dates typed, and the defendant's own ones for both objections.

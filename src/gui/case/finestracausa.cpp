@@ -47,22 +47,6 @@ private:
     std::function<void()> clic_;
 };
 
-QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip)
-{
-    auto* l = new QLabel(testo, padre);
-    l->setObjectName(nome);
-    l->setToolTip(tooltip);
-    return l;
-}
-
-QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip)
-{
-    auto* b = new QPushButton(testo, padre);
-    b->setObjectName(nome);
-    b->setToolTip(tooltip);
-    return b;
-}
-
 }   // namespace
 
 FinestraCausa::FinestraCausa(CausaViva& causa, QWidget* parent)

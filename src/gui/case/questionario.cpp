@@ -33,7 +33,7 @@ const QString APERTURA = QStringLiteral(
 const QString PASSO_B = QStringLiteral(
     "consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso");
 
-const QString DIFFIDA = Prove::spiegazione(Prove::DiffidaMora);
+const QString DIFFIDA = Prove::spiegazione(ProvaLunga::Diffida);
 
 // The names alone, for the window registry at start-up: the table itself is built by the first
 // questionnaire opened.

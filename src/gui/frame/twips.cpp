@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <cmath>
 
 double pixelPerTwip(const QWidget* w)
@@ -89,4 +90,20 @@ void posiziona(QWidget* controllo, int left, int top, int width, int height)
 {
     controllo->setGeometry(twipInPixel(left, controllo), twipInPixel(top, controllo), twipInPixel(width, controllo),
                            twipInPixel(height, controllo));
+}
+
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setObjectName(nome);
+    l->setToolTip(tooltip);
+    return l;
+}
+
+QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip)
+{
+    auto* b = new QPushButton(testo, padre);
+    b->setObjectName(nome);
+    b->setToolTip(tooltip);
+    return b;
 }

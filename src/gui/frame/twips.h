@@ -17,6 +17,11 @@ double pixelInTwip(int pixel, const QWidget* w = nullptr);
 
 class QAbstractButton;
 class QLabel;
+class QPushButton;
+
+// A label or a push button with its object name, caption and tooltip, placed by the caller.
+QLabel* etichetta(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip);
+QPushButton* pulsante(QWidget* padre, const QString& nome, const QString& testo, const QString& tooltip);
 
 // Shrinks a button's font until its caption fits its width, and fits it again whenever the button
 // is resized (never above the size it had when first fitted, never below puntiLeggibili): the
