@@ -171,50 +171,46 @@ QString rigaTolleranza(const Decisione& d)
            + u"), che non fondano il possesso (art. 1144)."_s;
 }
 
-QString rigaModo(const Decisione& d)
+// What one of the two answers to a requirement is called, and the ending its source agrees with.
+template <class E> struct Dizione {
+    E risposta;
+    const char16_t* testo;
+    char16_t finale;
+};
+
+// A requirement's line: the answer the decision weighed and whose word it rests on, or "non
+// indicat…" for none (a number naming no answer included).
+template <class E>
+QString rigaRequisito(const char16_t* voce, const std::optional<E>& valore, Fonte fonteValore, Dizione<E> prima,
+                      Dizione<E> seconda, char16_t finaleVoce)
 {
-    if (d.fattori.modo == Modo::ViolentoClandestino)
-        return u"Modo di acquisto del possesso: violento o clandestino"_s + fonte(d.origini.modo, u'o') + u'.';
-    if (d.fattori.modo == Modo::PacificoPubblico)
-        return u"Modo di acquisto del possesso: pacifico e pubblico"_s + fonte(d.origini.modo, u'o') + u'.';
-    return u"Modo di acquisto del possesso: non indicato."_s;
+    for (const Dizione<E>& d : {prima, seconda})
+        if (valore == d.risposta)
+            return QString::fromUtf16(voce) + u": "_s + QString::fromUtf16(d.testo) + fonte(fonteValore, d.finale)
+                   + u'.';
+    return QString::fromUtf16(voce) + u": non indicat"_s + QChar(finaleVoce) + u'.';
 }
 
-QString rigaAnimo(const Decisione& d)
+QStringList righeRequisiti(const Decisione& d)
 {
-    if (d.fattori.animo == Animo::PerContoAltrui)
-        return u"Animo: semplice detenzione per conto di altri"_s + fonte(d.origini.animo, u'a') + u'.';
-    if (d.fattori.animo == Animo::DaTitolare)
-        return u"Animo: del titolare del diritto"_s + fonte(d.origini.animo, u'o') + u'.';
-    return u"Animo: non indicato."_s;
-}
-
-QString rigaFede(const Decisione& d)
-{
-    if (d.fattori.fede == Fede::Buona)
-        return u"Fede: buona fede"_s + fonte(d.origini.fede, u'a') + u'.';
-    if (d.fattori.fede == Fede::Mala)
-        return u"Fede: mala fede"_s + fonte(d.origini.fede, u'a') + u'.';
-    return u"Fede: non indicata."_s;
-}
-
-QString rigaTitolo(const Decisione& d)
-{
-    if (d.fattori.titolo == Titolo::Idoneo)
-        return u"Titolo: acquisto da chi non è proprietario con un titolo idoneo"_s + fonte(d.origini.titolo, u'o')
-               + u'.';
-    if (d.fattori.titolo == Titolo::Mancante)
-        return u"Titolo: nessun titolo idoneo"_s + fonte(d.origini.titolo, u'o') + u'.';
-    return u"Titolo: non indicato."_s;
-}
-
-QString rigaProvenienza(const Decisione& d)
-{
-    if (d.fattori.provenienza == Provenienza::Legittima)
-        return u"Provenienza della cosa: legittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
-    if (d.fattori.provenienza == Provenienza::Illegittima)
-        return u"Provenienza della cosa: illegittima"_s + fonte(d.origini.provenienza, u'a') + u'.';
-    return u"Provenienza della cosa: non indicata."_s;
+    const Fattori& f = d.fattori;
+    const Origini& o = d.origini;
+    return {
+        rigaRequisito<Modo>(u"Modo di acquisto del possesso", f.modo, o.modo,
+                            {Modo::ViolentoClandestino, u"violento o clandestino", u'o'},
+                            {Modo::PacificoPubblico, u"pacifico e pubblico", u'o'}, u'o'),
+        rigaRequisito<Animo>(u"Animo", f.animo, o.animo,
+                             {Animo::PerContoAltrui, u"semplice detenzione per conto di altri", u'a'},
+                             {Animo::DaTitolare, u"del titolare del diritto", u'o'}, u'o'),
+        rigaRequisito<Fede>(u"Fede", f.fede, o.fede, {Fede::Buona, u"buona fede", u'a'},
+                            {Fede::Mala, u"mala fede", u'a'}, u'a'),
+        rigaRequisito<Titolo>(u"Titolo", f.titolo, o.titolo,
+                              {Titolo::Idoneo, u"acquisto da chi non è proprietario con un titolo idoneo", u'o'},
+                              {Titolo::Mancante, u"nessun titolo idoneo", u'o'}, u'o'),
+        rigaRequisito<Provenienza>(u"Provenienza della cosa", f.provenienza, o.provenienza,
+                                   {Provenienza::Legittima, u"legittima", u'a'},
+                                   {Provenienza::Illegittima, u"illegittima", u'a'}, u'a'),
+    };
 }
 
 QString nomeDifetto(Difetto d)
@@ -290,7 +286,7 @@ QStringList spiegazione(const Decisione& d)
         righe << rigaTrascrizione(d);
     if (d.fattori.tolleranza)
         righe << rigaTolleranza(d);
-    righe << rigaModo(d) << rigaAnimo(d) << rigaFede(d) << rigaTitolo(d) << rigaProvenienza(d);
+    righe << righeRequisiti(d);
     if (d.chiave == u"RF"_s)
         righe << rigaMotivo(d);
     return righe;
