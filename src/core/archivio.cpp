@@ -60,7 +60,7 @@ Posti postiRecord(Causa& c, int record)
     case 6: return {{}, {r<&D::obiezioneProvenienza>()}};
     case 7: return {{}, {r<&D::obiezioneFede>()}};
     case 8: return {{}, {r<&D::obiezioneTitolo>()}};
-    default: return {{&t.trascrizione, &t.cessazioneVizio}, {r<&D::atto>(), r<&D::estinzione>(), r<&D::recupero>()}};
+    default: return {{&t.trascrizione, &t.cessazioneVizio}, {r<&D::atto>(), r<&D::statoGiudizio>(), r<&D::recupero>()}};
     }
 }
 

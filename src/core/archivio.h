@@ -8,7 +8,7 @@
 //   4  interruption window start and end (texts), provaInizioInterruzione, provaFineInterruzione
 //   5..9  obiezioneModo, obiezioneAnimo, obiezioneProvenienza, obiezioneFede, obiezioneTitolo
 //   10 transcription date and date the violence or clandestinity ceased (texts), atto,
-//      estinzione, recupero
+//      statoGiudizio, recupero
 // (the fields of Causa); an answer is written as the number its enumerator carries (risposte.h).
 // A reader that knows nine records stops after the ninth, so the tenth never misleads it; a file
 // that ends after the ninth (every file written before the tenth existed) leaves its facts empty.

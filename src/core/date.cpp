@@ -1,6 +1,8 @@
 #include "core/date.h"
 
 #include <QLocale>
+#include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 namespace Date {
@@ -45,6 +47,22 @@ std::optional<QDate> leggi(const QString& testo)
     if (!d.isValid())
         return std::nullopt;
     return d;
+}
+
+QString difetto(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    if (t.isEmpty() || leggi(t))
+        return {};
+    // The shape of a date with a day the calendar lacks: digits, one separator twice, a full year.
+    const QStringList parti = t.split(QRegularExpression(QStringLiteral("[/.-]")));
+    bool numeri = parti.size() == 3;
+    for (const QString& p : parti)
+        numeri = numeri && !p.isEmpty() && p.size() <= 4
+                 && std::all_of(p.begin(), p.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (numeri && parti[0].size() <= 2 && parti[1].size() <= 2 && (parti[2].size() == 2 || parti[2].size() == 4))
+        return QStringLiteral("il %1 non esiste").arg(t);
+    return QStringLiteral("«%1» non è una data nella forma gg/mm/aaaa").arg(t);
 }
 
 bool caratteriAmmessi(const QString& testo)

@@ -18,6 +18,10 @@ namespace Date {
 
 std::optional<QDate> leggi(const QString& testo);
 
+// Why a text typed as a date is none: "il 31/06/1995 non esiste" for a day the calendar lacks,
+// "«1995» non è una data nella forma gg/mm/aaaa" for anything else. Empty for an empty text or a date.
+QString difetto(const QString& testo);
+
 // True when every character could belong to a date being typed: digits, the three separators and
 // blanks. Any prefix of a correct date passes; a letter or another sign does not.
 bool caratteriAmmessi(const QString& testo);

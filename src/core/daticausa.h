@@ -32,15 +32,15 @@ struct DatiCausa {
     // What interrupted the possession; empty in an archive written before it was asked, where the
     // start proof tells it.
     std::optional<AttoInterruttivo> atto{};
-    // Whether the proceedings on a judicial claim were extinguished: the term runs again from its service.
-    std::optional<EstinzioneGiudizio> estinzione{};
+    // Where the proceedings on a judicial claim stand: final, extinguished or pending.
+    std::optional<StatoGiudizio> statoGiudizio{};
     // Whether the possession lost was recovered through the action brought within the year.
     std::optional<Recupero> recupero{};
 
     // The act that interrupted, as attoInterruttivo() tells it.
     AttoInterruttivo attoInterruzione() const { return attoInterruttivo(atto, provaInizioInterruzione); }
     // Whether the interruption has a second date (see chiedeRipresa()).
-    bool interruzioneConRipresa() const { return chiedeRipresa(attoInterruzione(), estinzione); }
+    bool interruzioneConRipresa() const { return chiedeRipresa(attoInterruzione(), statoGiudizio); }
 
     friend bool operator==(const DatiCausa&, const DatiCausa&) = default;
 };

@@ -93,7 +93,7 @@ std::vector<Regola> costruisci()
         // whatever the provenance and the time (art. 1153), if the thing was handed over, not
         // taken by violence or stealth, and is possessed, not held for another.
         {.chiave = u"R40"_s, .tipi = mobili, .fede = mala, .provenienza = illegittima, .esito = Perde, .forma = Testo},
-        {.chiave = u"R41"_s, .tipi = mobili, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .esito = Vince, .forma = Testo},
+        {.chiave = u"R41"_s, .tipi = mobili, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = idoneo, .consegna = true, .esito = Vince, .forma = Testo},
         {.chiave = u"R42"_s, .tipi = mobili, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Nome},
         {.chiave = u"R43"_s, .tipi = mobili, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
         // Type 11: movables entered in public registers. Ten years (art. 1162, second paragraph),
@@ -151,8 +151,10 @@ void periodoUtile(const Fatti& f, Origini& o)
         }
     }
     const std::optional<ProvaLunga> provaFine = f.provaFineDate;
-    if (f.ledateFine && o.fine && *f.ledateFine < *o.fine) {
-        if (provaFine == ProvaLunga::DomandaGiudiziale || provaFine == ProvaLunga::Riconoscimento) {
+    const bool atto = provaFine == ProvaLunga::DomandaGiudiziale || provaFine == ProvaLunga::Riconoscimento;
+    // An act on the possession's last day still interrupts it; a mere end date there changes nothing.
+    if (f.ledateFine && o.fine && (*f.ledateFine < *o.fine || (atto && *f.ledateFine == *o.fine))) {
+        if (atto) {
             if (!o.inizio || *f.ledateFine >= *o.inizio) {
                 o.attoFineDate = provaFine == ProvaLunga::DomandaGiudiziale ? TipoInterruzione::Domanda
                                                                             : TipoInterruzione::Riconoscimento;
@@ -179,12 +181,15 @@ void interruzioneOpposta(const Fatti& f, Origini& o)
     if (!f.interruzioneInizio)
         return;
     o.tipoInterruzione = tipoInterruzione(f.attoInterruzione());
-    const bool secondaData = f.interruzioneConRipresa();
+    // A claim not extinguished whose judgment has no day of becoming final is still pending.
+    o.domandaPendente = o.tipoInterruzione == TipoInterruzione::Domanda && f.statoGiudizio != StatoGiudizio::Estinto
+                        && (f.statoGiudizio == StatoGiudizio::Pendente || !f.interruzioneFine);
+    const bool secondaData = f.interruzioneConRipresa() && !o.domandaPendente;
     if (secondaData && !f.interruzioneFine)
         return;
     o.inizioInterruzione = f.interruzioneInizio;
     o.fineInterruzione = secondaData ? f.interruzioneFine : f.interruzioneInizio;
-    o.ripresa = o.fineInterruzione;
+    o.ripresa = o.domandaPendente ? std::nullopt : o.fineInterruzione;
     o.durataInterruzione = Date::calcola(*o.inizioInterruzione, *o.fineInterruzione);
     const std::optional<ProvaLunga> inizio = f.provaInizioInterruzione;
     if (*o.fineInterruzione < *o.inizioInterruzione)
@@ -208,6 +213,7 @@ void interruzioneOpposta(const Fatti& f, Origini& o)
 struct Atto {
     QDate data;
     std::optional<QDate> ripresa;
+    TipoInterruzione tipo = TipoInterruzione::Nessuna;
 };
 
 // One attempt at a term: it runs from `inizio`, each act on or before its last day starts it
@@ -216,7 +222,8 @@ struct Corsa {
     std::optional<QDate> inizio;   // of the last run; none when it never ran again
     std::optional<QDate> compiuta;
     bool interrotta = false;
-    int anni = 0;   // years of the last run, to the next act or the end
+    int anni = 0;                       // years of the last run, to the next act or the end
+    const Atto* ultimoAtto = nullptr;   // the act the last run started again after
 };
 
 // atti in order of date.
@@ -226,9 +233,23 @@ Corsa corri(QDate inizio, int termine, QDate fine, const std::vector<Atto>& atti
     std::optional<QDate> da = inizio;
     size_t prossimo = 0;   // the acts before it have been weighed
     while (da) {
+        // An act before the start whose effect lasts beyond it (a pending claim, a loss not yet
+        // recovered, a judgment not yet final) keeps the term from starting until its effect ends.
+        while (da && prossimo < atti.size() && atti[prossimo].data < *da) {
+            const Atto& prima = atti[prossimo++];
+            if (!prima.ripresa || *prima.ripresa > *da) {
+                c.interrotta = true;
+                c.ultimoAtto = &prima;
+                da = prima.ripresa;
+            }
+        }
+        if (!da)
+            break;
         c.inizio = da;
-        while (prossimo < atti.size() && atti[prossimo].data < *da)
-            ++prossimo;
+        if (*da > fine) {
+            c.anni = 0;
+            return c;
+        }
         // The term expires at the end of its last day: an act on that very day still interrupts.
         const QDate ultimo = da->addYears(termine);
         const bool interrompe = prossimo < atti.size() && atti[prossimo].data <= ultimo && atti[prossimo].data <= fine;
@@ -241,6 +262,7 @@ Corsa corri(QDate inizio, int termine, QDate fine, const std::vector<Atto>& atti
         }
         const Atto& atto = atti[prossimo++];
         c.interrotta = true;
+        c.ultimoAtto = &atto;
         c.anni = anniFra(*da, atto.data);
         // A restart before the act (dates typed the wrong way) never goes back in time.
         da = atto.ripresa ? std::optional<QDate>(std::max(*atto.ripresa, atto.data)) : std::nullopt;
@@ -317,21 +339,23 @@ Fattori fattori(const Fatti& f, Origini* origini)
         o.cessazioneVizio = std::max(*f.cessazioneVizio, *o.inizio);
         utile = o.cessazioneVizio;
         x.modo = Modo::PacificoPubblico;
+        // What was taken was never delivered, however the possession went on afterwards.
+        x.consegna = false;
     }
 
     // The acts that interrupted, in order of date.
     std::vector<Atto> atti;
     if (o.opposizione == Opposizione::Efficace)
-        atti.push_back({*o.inizioInterruzione, o.ripresa});
+        atti.push_back({*o.inizioInterruzione, o.ripresa, o.tipoInterruzione});
     if (o.attoFineDate != TipoInterruzione::Nessuna) {
         const bool riconoscimento = o.attoFineDate == TipoInterruzione::Riconoscimento;
-        atti.push_back({*o.dataAttoFineDate, riconoscimento ? o.dataAttoFineDate : std::nullopt});
+        atti.push_back({*o.dataAttoFineDate, riconoscimento ? o.dataAttoFineDate : std::nullopt, o.attoFineDate});
     }
     std::sort(atti.begin(), atti.end(), [](const Atto& a, const Atto& b) { return a.data < b.data; });
 
     x.anni = anniFra(utile, o.fine);
     const Termine lungo = termineApplicabile(x.tipologia, Fede::Mala, Titolo::Mancante);
-    const Termine applicabile = termineApplicabile(x.tipologia, x.fede, x.titolo);
+    const Termine applicabile = termineApplicabile(x.tipologia, x.fede, x.titolo, x.consegna);
     std::optional<QDate> inizioBreve = utile;
     if (applicabile.daTrascrizione && utile && applicabile.anni < lungo.anni) {
         if (f.trascrizione && *f.trascrizione > *utile)
@@ -389,6 +413,10 @@ Fattori fattori(const Fatti& f, Origini* origini)
             const Corsa& ultima = vinta ? *vinta : decisiva;
             if (ultima.interrotta)
                 o.ripresa = ultima.inizio;
+            if (ultima.ultimoAtto) {
+                o.attoDecisivo = ultima.ultimoAtto->tipo;
+                o.dataAttoDecisivo = ultima.ultimoAtto->data;
+            }
             o.anniDopoInterruzione = anniFra(o.ripresa, o.fine);
             o.interruzioneSuperata = vinta && vinta->interrotta;
         }
@@ -402,9 +430,9 @@ bool Regola::vale(const Fattori& x) const
 {
     if (tipi && !tipi->comprende(x.tipologia))
         return false;
-    return x.anni >= anni && prova(tolleranza, x.tolleranza) && prova(interrotto, x.interrotto) && prova(modo, x.modo)
-           && prova(animo, x.animo) && prova(fede, x.fede) && prova(titolo, x.titolo)
-           && prova(provenienza, x.provenienza);
+    return x.anni >= anni && prova(tolleranza, x.tolleranza) && prova(consegna, x.consegna)
+           && prova(interrotto, x.interrotto) && prova(modo, x.modo) && prova(animo, x.animo) && prova(fede, x.fede)
+           && prova(titolo, x.titolo) && prova(provenienza, x.provenienza);
 }
 
 const std::vector<Regola>& tabellaRegole()
@@ -417,13 +445,13 @@ int termineMinimo(const Fattori& x)
 {
     // The shortest the type allows, with good faith and a title; a movable delivered in good faith
     // needs its title to take no time at all, and without it good faith alone shortens the term.
-    const bool consegna = x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
+    const bool consegna = x.consegna && x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
     const bool mobili = x.tipologia == Tipologia::BeniMobili;
     return termineApplicabile(x.tipologia, Fede::Buona, mobili && !consegna ? Titolo::Mancante : Titolo::Idoneo).anni;
 }
 
 Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std::optional<Fede>& fede,
-                           const std::optional<Titolo>& titolo)
+                           const std::optional<Titolo>& titolo, bool consegna)
 {
     const bool buona = fede == Fede::Buona;
     const bool breve = buona && titolo == Titolo::Idoneo;
@@ -440,7 +468,7 @@ Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std:
         return breve ? Termine{5, "art. 1159-bis", true} : Termine{15, "art. 1159-bis"};
     case Tipologia::UniversalitaMobili: return breve ? Termine{10, "art. 1160"} : Termine{20, "art. 1160"};
     case Tipologia::BeniMobili:
-        if (breve)
+        if (breve && consegna)
             return {0, "art. 1153"};
         return buona ? Termine{10, "art. 1161"} : Termine{20, "art. 1161"};
     case Tipologia::MobiliRegistrati: return breve ? Termine{3, "art. 1162", true} : Termine{10, "art. 1162"};
@@ -456,7 +484,7 @@ Difetti difettiPresenti(const Fattori& x)
     Difetti d;
     const bool mobili = x.tipologia == Tipologia::BeniMobili;
     // Delivery in good faith with a title transfers ownership however the possession went on.
-    const bool consegna = mobili && x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
+    const bool consegna = mobili && x.consegna && x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
     if (x.interrotto && !consegna)
         d |= Difetto::Interruzione;
     if (x.modo == Modo::ViolentoClandestino)

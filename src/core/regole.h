@@ -24,6 +24,9 @@ struct Fattori {
     std::optional<Titolo> titolo;
     std::optional<Provenienza> provenienza;
     bool tolleranza = false;   // the plaintiff acted by the owner's tolerance (art. 1144)
+    // The thing came by delivery: not taken by violence or stealth, even one that later ceased
+    // (arts. 1153 and 1163), so that delivery in good faith with a title can transfer ownership.
+    bool consegna = true;
 };
 
 // Whose word a factor rests on: the plaintiff's answer, or a proof the defendant offered.
@@ -56,14 +59,15 @@ TipoInterruzione tipoInterruzione(AttoInterruttivo atto);
 
 // The term the case's facts call for, and the article that sets it: the short one with good faith
 // and a suitable title (for movables, good faith alone gives ten years), the long one otherwise.
-// -1 for a type with no term, 0 where delivery transfers ownership (art. 1153).
+// -1 for a type with no term, 0 where delivery transfers ownership (art. 1153): never for a
+// movable taken by violence or stealth (consegna false), which art. 1161 governs.
 struct Termine {
     int anni = -1;
     const char* articolo = "";
     bool daTrascrizione = false;   // runs from the transcription of the title (arts. 1159, 1159-bis, 1162)
 };
 Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std::optional<Fede>& fede,
-                           const std::optional<Titolo>& titolo);
+                           const std::optional<Titolo>& titolo, bool consegna = true);
 
 // Where the factors came from, so that the decision can be told without recomputing it.
 struct Origini {
@@ -84,6 +88,12 @@ struct Origini {
     std::optional<QDate> ripresa;
     int anniDopoInterruzione = -1;
     bool interruzioneSuperata = false;
+    // The defendant's claim whose proceedings are still pending: the term has not run again.
+    bool domandaPendente = false;
+    // Of the acts that interrupted the term that decides, the last one, from whose effect the
+    // years are counted (with two acts, the one that decides); Nessuna when none did.
+    TipoInterruzione attoDecisivo = TipoInterruzione::Nessuna;
+    std::optional<QDate> dataAttoDecisivo;
     // A claim or an acknowledgement the defendant gave as the end of the possession: neither ends
     // it; it is an interruption on that day, pending for a claim (no day of a final judgment).
     TipoInterruzione attoFineDate = TipoInterruzione::Nessuna;
@@ -134,6 +144,7 @@ struct Regola {
     std::optional<Titolo> titolo{};
     std::optional<Provenienza> provenienza{};
     std::optional<bool> tolleranza{};
+    std::optional<bool> consegna{};
     Esito esito = Esito::Perde;
     FormaCommento forma = FormaCommento::Testo;
 

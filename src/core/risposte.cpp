@@ -34,8 +34,9 @@ AttoInterruttivo attoInterruttivo(const std::optional<AttoInterruttivo>& scelto,
     return AttoInterruttivo::PerditaPossesso;
 }
 
-bool chiedeRipresa(AttoInterruttivo atto, const std::optional<EstinzioneGiudizio>& estinzione)
+bool chiedeRipresa(AttoInterruttivo atto, const std::optional<StatoGiudizio>& stato)
 {
     return atto == AttoInterruttivo::PerditaPossesso
-           || (atto == AttoInterruttivo::DomandaGiudiziale && estinzione != EstinzioneGiudizio::Estinto);
+           || (atto == AttoInterruttivo::DomandaGiudiziale && stato != StatoGiudizio::Estinto
+               && stato != StatoGiudizio::Pendente);
 }

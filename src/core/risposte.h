@@ -102,8 +102,10 @@ enum class AttoInterruttivo : qint16 {
     DomandaGiudiziale,     // its service (art. 2943)
     Riconoscimento,        // of the owner's right by the possessor (art. 2944)
 };
-// Whether the proceedings on the judicial claim were extinguished (art. 2945, third paragraph).
-enum class EstinzioneGiudizio : qint16 { NonEstinto = 0, Estinto };
+// Where the proceedings on a judicial claim stand (art. 2945): decided by a judgment that became
+// final, from which the term runs again; extinguished, when it runs again from the service;
+// still pending, when it has not yet begun to run again.
+enum class StatoGiudizio : qint16 { Definito = 0, Estinto, Pendente };
 // Whether the possession lost was recovered through the action brought within the year (art. 1167).
 enum class Recupero : qint16 { NonRecuperato = 0, EntroLAnno };
 
@@ -135,5 +137,6 @@ AttoInterruttivo attoInterruttivo(const std::optional<AttoInterruttivo>& scelto,
                                   const std::optional<ProvaLunga>& provaInizio);
 // Whether the interruption has a second date, from which the term runs again: the recovery of a
 // lost possession, the day the judgment on a claim became final; not for an acknowledgement nor
-// for a claim whose proceedings were extinguished, where it runs again from the act (art. 2945).
-bool chiedeRipresa(AttoInterruttivo atto, const std::optional<EstinzioneGiudizio>& estinzione);
+// for a claim whose proceedings were extinguished, where it runs again from the act (art. 2945),
+// nor for a claim still pending, where it has not yet run again.
+bool chiedeRipresa(AttoInterruttivo atto, const std::optional<StatoGiudizio>& stato);

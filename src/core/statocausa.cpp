@@ -49,13 +49,79 @@ QString primoErrore(const std::array<Blocco, 3>& blocchi, const QDate& oggi)
 
 }   // namespace
 
+namespace {
+
+// Every date of a case, as a reason names it, with its text and its reading.
+struct CampoData {
+    const char* nome;
+    QString TestiCausa::*testo;
+    std::optional<QDate> Fatti::*data;
+};
+constexpr CampoData campiData[] = {
+    {"Data iniziale del possesso", &TestiCausa::possessoInizio, &Fatti::possessoInizio},
+    {"Data finale del possesso", &TestiCausa::possessoFine, &Fatti::possessoFine},
+    {"Data iniziale dell'obiezione sulla durata", &TestiCausa::ledateInizio, &Fatti::ledateInizio},
+    {"Data finale dell'obiezione sulla durata", &TestiCausa::ledateFine, &Fatti::ledateFine},
+    {"Data iniziale dell'interruzione", &TestiCausa::interruzioneInizio, &Fatti::interruzioneInizio},
+    {"Data finale dell'interruzione", &TestiCausa::interruzioneFine, &Fatti::interruzioneFine},
+    {"Data della trascrizione del titolo", &TestiCausa::trascrizione, &Fatti::trascrizione},
+    {"Data di cessazione della violenza o clandestinità", &TestiCausa::cessazioneVizio, &Fatti::cessazioneVizio},
+};
+
+ErroreData errore(const CampoData& c, const QString& motivo)
+{
+    return {c.testo, QString::fromUtf8(c.nome) + QStringLiteral(": ") + motivo + QLatin1Char('.')};
+}
+
+}   // namespace
+
+ErroreData dataErrata(const TestiCausa& t, const Fatti& f, const QDate& oggi)
+{
+    for (const CampoData& c : campiData)
+        if (!(t.*c.testo).trimmed().isEmpty() && !(f.*c.data))
+            return errore(c, Date::difetto(t.*c.testo));
+    // The two optional dates of the possession: none after today; the cessation within the
+    // possession, the transcription not after its end (one before its start is common: the term
+    // then runs from the start).
+    const CampoData &trascrizione = campiData[6], &cessazione = campiData[7];
+    for (const CampoData& c : {trascrizione, cessazione})
+        if (const std::optional<QDate> d = f.*c.data; d && *d > oggi)
+            return errore(c, QStringLiteral("la data %1 è successiva a oggi (%2)")
+                                 .arg(Date::formaBreve(*d), Date::formaBreve(oggi)));
+    if (!f.possessoInizio || !f.possessoFine)
+        return {};
+    const QString periodo =
+        QStringLiteral(" (dal %1 al %2)").arg(Date::formaBreve(*f.possessoInizio), Date::formaBreve(*f.possessoFine));
+    if (f.cessazioneVizio && (*f.cessazioneVizio < *f.possessoInizio || *f.cessazioneVizio > *f.possessoFine))
+        return errore(
+            cessazione,
+            QStringLiteral("la data %1 non cade durante il possesso").arg(Date::formaBreve(*f.cessazioneVizio))
+                + periodo);
+    if (f.trascrizione && *f.trascrizione > *f.possessoFine)
+        return errore(
+            trascrizione,
+            QStringLiteral("la data %1 è successiva alla fine del possesso").arg(Date::formaBreve(*f.trascrizione))
+                + periodo);
+    return {};
+}
+
 QString erroreDateCausa(const TestiCausa& t, const QDate& oggi)
 {
-    return primoErrore(
-        {{{"Date del possesso", Date::leggi(t.possessoInizio), Date::leggi(t.possessoFine), false},
-          {"Date dell'obiezione sulla durata", Date::leggi(t.ledateInizio), Date::leggi(t.ledateFine), false},
-          {"Date dell'interruzione", Date::leggi(t.interruzioneInizio), Date::leggi(t.interruzioneFine), true}}},
-        oggi);
+    Causa c;
+    c.testi = t;
+    return erroreDateCausa(t, Fatti::da(c), oggi);
+}
+
+QString erroreDateCausa(const TestiCausa& t, const Fatti& f, const QDate& oggi)
+{
+    // A text that is no date first: the blocks would take it for one not yet typed.
+    const ErroreData e = dataErrata(t, f, oggi);
+    const bool testo = e.campo && (t.*e.campo).trimmed().size() > 0 && !Date::difetto(t.*e.campo).isEmpty();
+    if (testo)
+        return e.motivo;
+    if (const QString blocchi = erroreDateCausa(f, oggi); !blocchi.isEmpty())
+        return blocchi;
+    return e.motivo;
 }
 
 QString erroreDateCausa(const Fatti& f, const QDate& oggi)
@@ -162,7 +228,7 @@ bool giudicabile(const Causa& c, const Fatti& f)
     const bool intestazione =
         !t.attore.isEmpty() && !t.convenuto.isEmpty() && !t.bene.isEmpty() && tipoElencato(f.tipologia);
     const bool possesso = !durata(f.possessoInizio, f.possessoFine).isEmpty() && requisitiRisposti(f);
-    return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(f).isEmpty();
+    return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(t, f).isEmpty();
 }
 
 QString nomeCausa(const TestiCausa& t, const QString& archivio)

@@ -18,9 +18,20 @@ QString erroreDate(const QString& inizio, const QString& fine, bool unGiorno = f
 // The same of dates already read: an empty one is a text that is not (yet) a date.
 QString erroreDate(const std::optional<QDate>& inizio, const std::optional<QDate>& fine, bool unGiorno = false,
                    const QDate& oggi = QDate::currentDate());
-// The first such reason among the case's three blocks, naming the block; empty when there is none.
+// The first reason why a date of the case cannot be used, naming it: a text that is no date (an
+// impossible day among them), a block whose dates cannot be counted, an optional date after today
+// or outside the possession. Empty when there is none. The judgment is refused for any of them.
 QString erroreDateCausa(const TestiCausa& t, const QDate& oggi = QDate::currentDate());
+QString erroreDateCausa(const TestiCausa& t, const Fatti& f, const QDate& oggi = QDate::currentDate());
+// Only the three blocks of dates already read.
 QString erroreDateCausa(const Fatti& f, const QDate& oggi = QDate::currentDate());
+// The first date typed that cannot be used alone, whatever the blocks: a text that is no date, an
+// optional date after today or outside the possession. The field, to be marked, and the reason.
+struct ErroreData {
+    QString TestiCausa::*campo = nullptr;
+    QString motivo;
+};
+ErroreData dataErrata(const TestiCausa& t, const Fatti& f, const QDate& oggi = QDate::currentDate());
 
 // The duration between two texts, " 20 anni e  5 giorni"; empty unless both read as dates that
 // can be counted (erroreDate).

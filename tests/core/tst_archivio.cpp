@@ -189,7 +189,7 @@ private slots:
         fatti.testi.trascrizione = QStringLiteral("20/12/1980");
         fatti.testi.cessazioneVizio = QStringLiteral("1/1/1982");
         fatti.scelte.atto = AttoInterruttivo::DomandaGiudiziale;
-        fatti.scelte.estinzione = EstinzioneGiudizio::NonEstinto;
+        fatti.scelte.statoGiudizio = StatoGiudizio::Definito;
         fatti.scelte.recupero = Recupero::EntroLAnno;
         QTest::newRow("fatti successivi nel decimo record")
             << fatti

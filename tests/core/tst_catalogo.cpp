@@ -730,7 +730,7 @@ void TestCatalogo::testiDeiFatti_data()
     domanda.interruzioneInizio = QDate(1995, 1, 1);
     domanda.provaInizioInterruzione = ProvaLunga::DomandaGiudiziale;
     domanda.atto = AttoInterruttivo::DomandaGiudiziale;
-    domanda.estinzione = EstinzioneGiudizio::Estinto;
+    domanda.statoGiudizio = StatoGiudizio::Estinto;
     domanda.possessoFine = QDate(2012, 1, 1);
     QTest::newRow("a claim whose proceedings were extinguished")
         << domanda

@@ -309,7 +309,7 @@ struct CasoFatti {
     const char *interruzioneInizio, *interruzioneFine;
     std::optional<ProvaLunga> provaInizioInterruzione;
     std::optional<ProvaCorta> provaFineInterruzione;
-    std::optional<EstinzioneGiudizio> estinzione;
+    std::optional<StatoGiudizio> statoGiudizio;
     std::optional<Recupero> recupero;
     const char* fineConvenuto;   // the defendant's end of possession, with its proof
     std::optional<ProvaLunga> provaFineDate;
@@ -331,15 +331,29 @@ const CasoFatti casiFatti[] = {
     {"an acknowledgement proved by a dated document", Proprieta, "1/1/1995", "1/1/2015", mala, senzaTitolo, pacifico, AttoInterruttivo::Riconoscimento, "1/6/2005", "", Lunga::AltriDocumenti, {}, {}, {}, "", {}, "", "", "R2", ""},
     {"old archive: an acknowledgement runs again from the act", Proprieta, "1/1/1990", "1/1/2016", mala, senzaTitolo, pacifico, {}, "1/1/1995", "1/1/2000", Lunga::Riconoscimento, Corta::AttiDisposizione, {}, {}, "", {}, "", "", "R1", "1/1/2015"},
     {"old archive: a loss told by its start proof", Proprieta, "1/1/1990", "1/1/2016", mala, senzaTitolo, pacifico, {}, "1/1/1995", "1/1/2000", Lunga::AltriDocumenti, Corta::AttiDisposizione, {}, {}, "", {}, "", "", "R2", ""},
-    {"a claim whose proceedings were extinguished", Proprieta, "1/1/1990", "1/1/2016", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/1995", "", Lunga::DomandaGiudiziale, {}, EstinzioneGiudizio::Estinto, {}, "", {}, "", "", "R1", "1/1/2015"},
+    {"a claim whose proceedings were extinguished", Proprieta, "1/1/1990", "1/1/2016", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/1995", "", Lunga::DomandaGiudiziale, {}, StatoGiudizio::Estinto, {}, "", {}, "", "", "R1", "1/1/2015"},
     {"a claim decided by a final judgment", Proprieta, "1/1/1990", "1/1/2016", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/1995", "1/1/2000", Lunga::DomandaGiudiziale, Corta::AttiDisposizione, {}, {}, "", {}, "", "", "R2", ""},
-    {"a claim without the day of its final judgment proves nothing", Proprieta, "1/1/1990", "1/1/2016", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/1995", "", Lunga::DomandaGiudiziale, {}, {}, {}, "", {}, "", "", "R1", "1/1/2010"},
+    // A claim served and not extinguished, with no day of a final judgment, is still pending: the
+    // new period has not begun (art. 2945, second paragraph).
+    {"a claim still pending keeps the term from running", Proprieta, "1/1/1990", "1/1/2026", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/2005", "", Lunga::DomandaGiudiziale, {}, StatoGiudizio::Pendente, {}, "", {}, "", "", "R2", ""},
+    {"a claim without the day of its final judgment is pending", Proprieta, "1/1/1990", "1/1/2016", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/1995", "", Lunga::DomandaGiudiziale, {}, {}, {}, "", {}, "", "", "R2", ""},
+    {"old archive: a claim proved with no second date is pending", Proprieta, "1/1/1990", "1/1/2026", mala, senzaTitolo, pacifico, {}, "1/1/2005", "", Lunga::DomandaGiudiziale, {}, {}, {}, "", {}, "", "", "R2", ""},
+    {"a pending claim after the term was complete", Proprieta, "1/1/1970", "1/1/2015", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/2000", "", Lunga::DomandaGiudiziale, {}, StatoGiudizio::Pendente, {}, "", {}, "", "", "R1", "1/1/1990"},
+    {"a claim pending, served while a loss still ran", Proprieta, "1/1/1990", "1/1/2020", mala, senzaTitolo, pacifico, AttoInterruttivo::PerditaPossesso, "1/1/1995", "1/1/1998", Lunga::AttiDisposizione, Corta::AttiDisposizione, {}, {}, "1/1/1997", Lunga::DomandaGiudiziale, "", "", "R2", ""},
+    // An act before a later useful start whose effect lasts beyond it still counts: the term runs
+    // from the latest of the start, the transcription, the cessation and the end of the act's effect.
+    {"a claim before the transcription, final after it", Proprieta, "1/1/2005", "1/1/2017", buona, idoneo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/6/2005", "1/6/2010", Lunga::DomandaGiudiziale, Corta::AttiDisposizione, {}, {}, "", {}, "1/1/2007", "", "R6", ""},
+    {"a claim before the violence ceased, final after it", Proprieta, "1/1/1990", "1/1/2015", mala, senzaTitolo, violento, AttoInterruttivo::DomandaGiudiziale, "1/1/1992", "1/1/1996", Lunga::DomandaGiudiziale, Corta::AttiDisposizione, {}, {}, "", {}, "", "1/1/1994", "R2", ""},
+    {"a loss still running at the transcription", Proprieta, "1/1/2005", "1/1/2019", buona, idoneo, pacifico, AttoInterruttivo::PerditaPossesso, "1/6/2006", "1/6/2008", Lunga::AttiDisposizione, Corta::AttiDisposizione, {}, {}, "", {}, "1/1/2007", "", "R5", "1/6/2018"},
+    {"an acknowledgement before the transcription has no lasting effect", Proprieta, "1/1/2005", "1/1/2018", buona, idoneo, pacifico, AttoInterruttivo::Riconoscimento, "1/6/2005", "", Lunga::Riconoscimento, {}, {}, {}, "", {}, "1/1/2007", "", "R5", "1/1/2017"},
     {"a loss over a year, recovered by the action within the year", Proprieta, "1/1/1990", "1/1/2010", mala, senzaTitolo, pacifico, AttoInterruttivo::PerditaPossesso, "1/1/1995", "1/6/1996", Lunga::AttiDisposizione, Corta::AttiDisposizione, {}, Recupero::EntroLAnno, "", {}, "", "", "R1", "1/1/2010"},
     {"recovery within the year does not save a claim", Proprieta, "1/1/1990", "1/1/2010", mala, senzaTitolo, pacifico, AttoInterruttivo::DomandaGiudiziale, "1/1/1995", "1/6/1996", Lunga::DomandaGiudiziale, Corta::AttiDisposizione, {}, Recupero::EntroLAnno, "", {}, "", "", "R2", ""},
     // A claim or an acknowledgement given as the end of possession is an interruption on that day.
     {"the defendant's end proved by a claim, pending", Proprieta, "1/1/1990", "1/1/2015", mala, senzaTitolo, pacifico, {}, "", "", {}, {}, {}, {}, "1/1/2005", Lunga::DomandaGiudiziale, "", "", "R2", ""},
     {"the defendant's end proved by an acknowledgement, after the term", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, pacifico, {}, "", "", {}, {}, {}, {}, "1/1/2005", Lunga::Riconoscimento, "", "", "R1", "1/1/2000"},
     {"the defendant's end proved by an acknowledgement, within the term", Proprieta, "1/1/1990", "1/1/2015", mala, senzaTitolo, pacifico, {}, "", "", {}, {}, {}, {}, "1/1/2005", Lunga::Riconoscimento, "", "", "R2", ""},
+    {"a claim on the possession's last day interrupts the term's last day", Proprieta, "1/1/1980", "1/1/2000", mala, senzaTitolo, pacifico, {}, "", "", {}, {}, {}, {}, "1/1/2000", Lunga::DomandaGiudiziale, "", "", "R2", ""},
+    {"an acknowledgement on the possession's last day", Proprieta, "1/1/1980", "1/1/2000", mala, senzaTitolo, pacifico, {}, "", "", {}, {}, {}, {}, "1/1/2000", Lunga::Riconoscimento, "", "", "R2", ""},
     {"the defendant's end proved by witnesses still ends it", Proprieta, "1/1/1990", "1/1/2015", mala, senzaTitolo, pacifico, {}, "", "", {}, {}, {}, {}, "1/1/2005", Lunga::Testimoni, "", "", "RF", ""},
     // The short terms run from the transcription of the title.
     {"ten years from the start, seven from the transcription", Proprieta, "1/1/2000", "1/1/2012", buona, idoneo, pacifico, {}, "", "", {}, {}, {}, {}, "", {}, "1/1/2005", "", "RF", ""},
@@ -348,6 +362,11 @@ const CasoFatti casiFatti[] = {
     {"rural property, five years from the transcription", PiccolaProprietaRurale, "1/1/2000", "1/1/2010", buona, idoneo, pacifico, {}, "", "", {}, {}, {}, {}, "", {}, "1/1/2004", "", "R15", "1/1/2009"},
     {"the long term runs from the start whatever the transcription", Proprieta, "1/1/1990", "1/1/2012", buona, idoneo, pacifico, {}, "", "", {}, {}, {}, {}, "", {}, "1/1/2005", "", "R1", "1/1/2010"},
     // Violent or clandestine possession is useful from when the vice ceased.
+    // Taking by violence or stealth is no delivery (art. 1153), whenever the vice ceased: from then,
+    // movables follow art. 1161.
+    {"movables taken by violence, ceased: no delivery", BeniMobili, "1/1/2025", "1/12/2026", buona, idoneo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/6/2025", "RF", ""},
+    {"movables taken by violence, ten years from the cessation", BeniMobili, "1/1/2005", "1/1/2020", buona, idoneo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/6/2005", "R35", "1/6/2015"},
+    {"movables taken by violence in bad faith, twenty years from the cessation", BeniMobili, "1/1/1990", "1/1/2020", mala, idoneo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/6/1995", "R31", "1/6/2015"},
     {"violence ceased: twenty years from then", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/1/1990", "R1", "1/1/2010"},
     {"violence ceased too late", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/1/2000", "RF", ""},
     {"violence that never ceased", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "", "R3", ""},
@@ -380,7 +399,7 @@ Fatti fattiDi(const CasoFatti& c)
     d.atto = c.atto;
     d.provaInizioInterruzione = c.provaInizioInterruzione;
     d.provaFineInterruzione = c.provaFineInterruzione;
-    d.estinzione = c.estinzione;
+    d.statoGiudizio = c.statoGiudizio;
     d.recupero = c.recupero;
     if (*c.fineConvenuto) {
         d.provaInizioDate = Corta::AttiDisposizione;

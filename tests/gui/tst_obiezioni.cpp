@@ -576,22 +576,24 @@ void TstObiezioni::immagini()
 void TstObiezioni::attoInterruttivo_data()
 {
     QTest::addColumn<AttoInterruttivo>("atto");
-    QTest::addColumn<bool>("estinto");
+    QTest::addColumn<StatoGiudizio>("stato");
     QTest::addColumn<bool>("chiedeFine");
     QTest::addColumn<QString>("etichetta");
     using A = AttoInterruttivo;
+    using G = StatoGiudizio;
     // clang-format off
-    QTest::newRow("perdita del possesso") << A::PerditaPossesso << false << true << "Data finale dell'interruzione....:";
-    QTest::newRow("domanda giudiziale") << A::DomandaGiudiziale << false << true << "Passata in giudicato il..........:";
-    QTest::newRow("domanda, processo estinto") << A::DomandaGiudiziale << true << false << "Data finale (non richiesta)......:";
-    QTest::newRow("riconoscimento") << A::Riconoscimento << false << false << "Data finale (non richiesta)......:";
+    QTest::newRow("perdita del possesso") << A::PerditaPossesso << G::Definito << true << "Data finale dell'interruzione....:";
+    QTest::newRow("domanda giudiziale") << A::DomandaGiudiziale << G::Definito << true << "Passata in giudicato il..........:";
+    QTest::newRow("domanda, processo estinto") << A::DomandaGiudiziale << G::Estinto << false << "Data finale (non richiesta)......:";
+    QTest::newRow("domanda, giudizio pendente") << A::DomandaGiudiziale << G::Pendente << false << "Data finale (non richiesta)......:";
+    QTest::newRow("riconoscimento") << A::Riconoscimento << G::Definito << false << "Data finale (non richiesta)......:";
     // clang-format on
 }
 
 void TstObiezioni::attoInterruttivo()
 {
     QFETCH(AttoInterruttivo, atto);
-    QFETCH(bool, estinto);
+    QFETCH(StatoGiudizio, stato);
     QFETCH(bool, chiedeFine);
     QFETCH(QString, etichetta);
     datePossesso(QStringLiteral("1/1/1970"), QStringLiteral("1/1/1995"));
@@ -599,11 +601,18 @@ void TstObiezioni::attoInterruttivo()
     QVERIFY(f->atto());
     // The acts' options in the order of their numbers.
     f->atto()->pulsante(*numero<AttoInterruttivo>(atto))->click();
-    if (estinto)
+    if (stato == StatoGiudizio::Estinto)
         f->estinta()->click();
+    if (stato == StatoGiudizio::Pendente) {
+        // Extinguished, then pending: the second replaces the first.
+        f->estinta()->click();
+        f->pendente()->click();
+        QVERIFY(!f->estinta()->isChecked());
+    }
     QCOMPARE(causaViva().scelte().atto, std::optional(atto));
-    QCOMPARE(causaViva().scelte().estinzione == EstinzioneGiudizio::Estinto, estinto);
+    QCOMPARE(causaViva().scelte().statoGiudizio.value_or(StatoGiudizio::Definito), stato);
     QCOMPARE(f->estinta()->isVisibleTo(f), atto == AttoInterruttivo::DomandaGiudiziale);
+    QCOMPARE(f->pendente()->isVisibleTo(f), atto == AttoInterruttivo::DomandaGiudiziale);
     QCOMPARE(f->recupero()->isVisibleTo(f), atto == AttoInterruttivo::PerditaPossesso);
     QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label2"))->text(), etichetta);
     QCOMPARE(f->blocco()->datafine()->isEnabled(), chiedeFine);
@@ -620,9 +629,7 @@ void TstObiezioni::attoInterruttivo()
     }
     Finestre::mostra(QStringLiteral("interruzione"));
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    salvaImmagine(
-        f,
-        QStringLiteral("interruzione-atto-%1%2").arg(int(atto)).arg(estinto ? QStringLiteral("-estinto") : QString()));
+    salvaImmagine(f, QStringLiteral("interruzione-atto-%1-%2").arg(int(atto)).arg(int(stato)));
     // Back to the plaintiff's possession: the act is weighed as chosen.
     QCOMPARE(causaViva().scelte().attoInterruzione(), atto);
 }

@@ -238,14 +238,24 @@ void FinestraDate::creaAtto()
     estinta_->setObjectName(QStringLiteral("estinta"));
     estinta_->setToolTip(QStringLiteral(
         "il processo si è estinto: il nuovo periodo decorre dalla notificazione della domanda (art.2945, terzo comma)"));
+    pendente_ = new QCheckBox(QStringLiteral("giudizio ancora pendente"), a);
+    pendente_->setObjectName(QStringLiteral("pendente"));
+    pendente_->setToolTip(QStringLiteral(
+        "il giudizio non è ancora definito con sentenza passata in giudicato: l'interruzione dura finché esso è "
+        "pendente e il nuovo periodo non è ancora iniziato (art.2945, secondo comma)"));
     recupero_ = new QCheckBox(QStringLiteral("recuperato con l'azione entro l'anno"), a);
     recupero_->setObjectName(QStringLiteral("recupero"));
     recupero_->setToolTip(QStringLiteral(
         "il possesso è stato recuperato con l'azione proposta entro l'anno: l'interruzione si ha come non avvenuta (art.1167, secondo comma; l'azione si propone entro l'anno, art.1168)"));
     for (QCheckBox* c : {estinta_, recupero_})
         posiziona(c, 120 + larghezzaFrame + 60 + 30, altoFrame + altezzaFine + 90, larghezzaFrame - 60, 300);
+    posiziona(pendente_, 120 + larghezzaFrame + 60 + 30, altoFrame + altezzaFine + 390, larghezzaFrame - 60, 300);
+    // Extinguished and pending exclude each other: either clears the other.
     connect(estinta_, &QCheckBox::clicked, this, [this](bool si) {
-        causa_.imposta(&DatiCausa::estinzione, si ? EstinzioneGiudizio::Estinto : EstinzioneGiudizio::NonEstinto);
+        causa_.imposta(&DatiCausa::statoGiudizio, si ? StatoGiudizio::Estinto : StatoGiudizio::Definito);
+    });
+    connect(pendente_, &QCheckBox::clicked, this, [this](bool si) {
+        causa_.imposta(&DatiCausa::statoGiudizio, si ? StatoGiudizio::Pendente : StatoGiudizio::Definito);
     });
     connect(recupero_, &QCheckBox::clicked, this, [this](bool si) {
         causa_.imposta(&DatiCausa::recupero, si ? Recupero::EntroLAnno : Recupero::NonRecuperato);
@@ -261,7 +271,9 @@ void FinestraDate::mostraAtto(const Causa& c)
     atto_->mostra(detto ? int(atto) : 0);
     const bool chiesta = s.interruzioneConRipresa();
     estinta_->setVisible(atto == AttoInterruttivo::DomandaGiudiziale);
-    estinta_->setChecked(s.estinzione == EstinzioneGiudizio::Estinto);
+    estinta_->setChecked(s.statoGiudizio == StatoGiudizio::Estinto);
+    pendente_->setVisible(atto == AttoInterruttivo::DomandaGiudiziale);
+    pendente_->setChecked(s.statoGiudizio == StatoGiudizio::Pendente);
     recupero_->setVisible(atto == AttoInterruttivo::PerditaPossesso);
     recupero_->setChecked(s.recupero == Recupero::EntroLAnno);
     const SecondaData seconda = secondaData(atto, chiesta);
@@ -338,7 +350,8 @@ void FinestraDate::aggiornapasso()
     else if (fineChiesta && (c.testi.*o.dataFine).isEmpty())
         passo_->setText(
             c.scelte.atto == AttoInterruttivo::DomandaGiudiziale ? QStringLiteral(
-                "digitare la data in cui la sentenza è passata in giudicato, o indicare che il processo si è estinto")
+                "digitare la data in cui la sentenza è passata in giudicato, o indicare che il processo si è estinto "
+                "o che il giudizio è ancora pendente")
                                                                  : d_.passoFine);
     else if (const QString e = StatoCausa::erroreDate(c.testi.*o.dataInizio,
                                                       fineChiesta ? c.testi.*o.dataFine : c.testi.*o.dataInizio,

@@ -37,6 +37,7 @@ public:
     // the term runs again (a claim's proceedings extinguished, a loss recovered within the year).
     GruppoOpzioni* atto() const { return atto_; }
     QCheckBox* estinta() const { return estinta_; }
+    QCheckBox* pendente() const { return pendente_; }
     QCheckBox* recupero() const { return recupero_; }
 
     // The completeness of the record's objection: 1 while a date or a proof is missing, 0 when complete.
@@ -64,6 +65,7 @@ private:
     GruppoOpzioni* datfin_ = nullptr;
     GruppoOpzioni* atto_ = nullptr;
     QCheckBox* estinta_ = nullptr;
+    QCheckBox* pendente_ = nullptr;
     QCheckBox* recupero_ = nullptr;
     QLabel* passo_ = nullptr;
     QPushButton* spiega1_[24] = {};

@@ -289,10 +289,16 @@ void FinestraPossesso::mostraCausa()
     const std::optional<ProvaRequisito>& modo = c.scelte.obiezioneModo;
     const bool violento = c.scelte.modo == Modo::ViolentoClandestino || (modo && mezzoDiProva(*modo));
     const bool titolo = c.scelte.titolo == Titolo::Idoneo;
-    for (auto [campo, testo, visibile] : {std::tuple{cessazione_, c.testi.cessazioneVizio, violento},
-                                          std::tuple{trascrizione_, c.testi.trascrizione, titolo}}) {
+    // A date that cannot be used is marked at its field, and the hint says why.
+    const StatoCausa::ErroreData errata = StatoCausa::dataErrata(c.testi, Fatti::da(c));
+    for (auto [campo, membro, visibile] : {std::tuple{cessazione_, &TestiCausa::cessazioneVizio, violento},
+                                           std::tuple{trascrizione_, &TestiCausa::trascrizione, titolo}}) {
+        const QString& testo = c.testi.*membro;
         if (campo->text() != testo)
             campo->setText(testo);
+        const bool sbagliata = errata.campo == membro;
+        campo->setStyleSheet(sbagliata ? QStringLiteral("color: #b00000;") : QString());
+        campo->setAccessibleDescription(sbagliata ? errata.motivo : QString());
         campo->setVisible(visibile);
         findChild<QLabel*>(QStringLiteral("l") + campo->objectName())->setVisible(visibile);
     }
@@ -307,6 +313,8 @@ void FinestraPossesso::aggiornapasso()
     else if (c.testi.possessoFine.isEmpty())
         passo_->setText(QStringLiteral("digitare la data finale del possesso"));
     else if (const QString e = StatoCausa::erroreDate(c.testi.possessoInizio, c.testi.possessoFine); !e.isEmpty())
+        passo_->setText(QStringLiteral("correggere le date: ") + e);
+    else if (const QString e = StatoCausa::erroreDateCausa(c.testi); !e.isEmpty())
         passo_->setText(QStringLiteral("correggere le date: ") + e);
     else if (mancanodati() == 1)
         passo_->setText(QStringLiteral("scegliere ognuna delle tipologie di dati visualizzate"));
