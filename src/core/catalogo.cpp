@@ -661,7 +661,7 @@ QString anniTesto(int n) { return n == 1 ? u"un anno"_s : QString::number(n) + u
 QString motivazioneInterruzioneCivile(const Decisione& d)
 {
     const bool domanda = d.origini.tipoInterruzione == TipoInterruzione::Domanda;
-    const int termine = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo).anni;
+    const int termine = termineDelCaso(d.fattori).anni;
     QString t =
         u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
         + (domanda ? u"dalla notificazione dell'atto con il quale è stato iniziato contro l'attore un giudizio "

@@ -44,7 +44,7 @@ std::vector<Regola> costruisci()
         // Acts done by the owner's tolerance found no possession (art. 1144), whatever the type.
         {.chiave = u"RT"_s, .tolleranza = true, .esito = Perde, .forma = Nome},
         // Types 1 to 7: ownership and the real rights of enjoyment.
-        {.chiave = u"R1"_s, .tipi = dirittiReali, .anni = 20, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Nome},
+        {.chiave = u"R1"_s, .tipi = dirittiReali, .anni = 20, .interrotto = false, .modo = pacifico, .animo = titolare, .termineBreve = false, .esito = Vince, .forma = Nome},
         {.chiave = u"R2"_s, .tipi = dirittiReali, .anni = 20, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
         {.chiave = u"R3"_s, .tipi = dirittiReali, .anni = 20, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Nome},
         {.chiave = u"R4"_s, .tipi = dirittiReali, .anni = 20, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Nome},
@@ -55,7 +55,7 @@ std::vector<Regola> costruisci()
         {.chiave = u"R9"_s, .tipi = dirittiReali, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Testo},
         {.chiave = u"R10"_s, .tipi = dirittiReali, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Testo},
         // Type 8: small rural property.
-        {.chiave = u"R11"_s, .tipi = rurale, .anni = 15, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Testo},
+        {.chiave = u"R11"_s, .tipi = rurale, .anni = 15, .interrotto = false, .modo = pacifico, .animo = titolare, .termineBreve = false, .esito = Vince, .forma = Testo},
         {.chiave = u"R12"_s, .tipi = rurale, .anni = 15, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
         {.chiave = u"R13"_s, .tipi = rurale, .anni = 15, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Testo},
         {.chiave = u"R14"_s, .tipi = rurale, .anni = 15, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Testo},
@@ -66,7 +66,7 @@ std::vector<Regola> costruisci()
         {.chiave = u"R19"_s, .tipi = rurale, .anni = 5, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = mala, .titolo = idoneo, .esito = Perde, .forma = Nome},
         {.chiave = u"R20"_s, .tipi = rurale, .anni = 5, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
         // Type 9: universality of movables.
-        {.chiave = u"R21"_s, .tipi = universalita, .anni = 20, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Testo},
+        {.chiave = u"R21"_s, .tipi = universalita, .anni = 20, .interrotto = false, .modo = pacifico, .animo = titolare, .termineBreve = false, .esito = Vince, .forma = Testo},
         {.chiave = u"R22"_s, .tipi = universalita, .anni = 20, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
         {.chiave = u"R23"_s, .tipi = universalita, .anni = 20, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Nome},
         {.chiave = u"R24"_s, .tipi = universalita, .anni = 20, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Nome},
@@ -81,7 +81,7 @@ std::vector<Regola> costruisci()
         {.chiave = u"R32"_s, .tipi = mobili, .anni = 20, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = mala, .esito = Perde, .forma = Nome},
         {.chiave = u"R33"_s, .tipi = mobili, .anni = 20, .interrotto = false, .modo = violento, .animo = titolare, .fede = mala, .esito = Perde, .forma = Nome},
         {.chiave = u"R34"_s, .tipi = mobili, .anni = 20, .interrotto = false, .modo = pacifico, .animo = detentore, .fede = mala, .esito = Perde, .forma = Nome},
-        {.chiave = u"R35"_s, .tipi = mobili, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .esito = Vince, .forma = Testo},
+        {.chiave = u"R35"_s, .tipi = mobili, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .fede = buona, .consegna = false, .esito = Vince, .forma = Testo},
         // An interruption loses only without a title: with one, delivery in good faith has already
         // made the plaintiff owner (R41), and a later loss of possession takes nothing away.
         {.chiave = u"R36"_s, .tipi = mobili, .anni = 10, .interrotto = true, .modo = pacifico, .animo = titolare, .fede = buona, .titolo = senza, .esito = Perde, .forma = Nome},
@@ -99,7 +99,7 @@ std::vector<Regola> costruisci()
         // Type 11: movables entered in public registers. Ten years (art. 1162, second paragraph),
         // or three with good faith and a registered title (first paragraph); either needs the
         // possession every usucapione needs, and one defect loses with its own paragraph.
-        {.chiave = u"R44"_s, .tipi = registrati, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .esito = Vince, .forma = Testo},
+        {.chiave = u"R44"_s, .tipi = registrati, .anni = 10, .interrotto = false, .modo = pacifico, .animo = titolare, .termineBreve = false, .esito = Vince, .forma = Testo},
         {.chiave = u"R44I"_s, .tipi = registrati, .anni = 10, .interrotto = true, .modo = pacifico, .animo = titolare, .esito = Perde, .forma = Nome},
         {.chiave = u"R44V"_s, .tipi = registrati, .anni = 10, .interrotto = false, .modo = violento, .animo = titolare, .esito = Perde, .forma = Nome},
         {.chiave = u"R44D"_s, .tipi = registrati, .anni = 10, .interrotto = false, .modo = pacifico, .animo = detentore, .esito = Perde, .forma = Nome},
@@ -334,14 +334,16 @@ Fattori fattori(const Fatti& f, Origini* origini)
     // Violent or clandestine possession is useful from the day the vice ceased (art. 1163), when
     // that day falls within the possession; from then on it is peaceful and public.
     std::optional<QDate> utile = o.inizio;
+    bool vizioCessato = false;
     if (x.modo == Modo::ViolentoClandestino && f.cessazioneVizio && o.inizio && o.fine
         && *f.cessazioneVizio <= *o.fine) {
         o.cessazioneVizio = std::max(*f.cessazioneVizio, *o.inizio);
         utile = o.cessazioneVizio;
         x.modo = Modo::PacificoPubblico;
         // What was taken was never delivered, however the possession went on afterwards.
-        x.consegna = false;
+        vizioCessato = true;
     }
+    x.consegna = !vizioCessato && x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
 
     // The acts that interrupted, in order of date.
     std::vector<Atto> atti;
@@ -355,7 +357,7 @@ Fattori fattori(const Fatti& f, Origini* origini)
 
     x.anni = anniFra(utile, o.fine);
     const Termine lungo = termineApplicabile(x.tipologia, Fede::Mala, Titolo::Mancante);
-    const Termine applicabile = termineApplicabile(x.tipologia, x.fede, x.titolo, x.consegna);
+    const Termine applicabile = termineDelCaso(x);
     std::optional<QDate> inizioBreve = utile;
     if (applicabile.daTrascrizione && utile && applicabile.anni < lungo.anni) {
         if (f.trascrizione && *f.trascrizione > *utile)
@@ -371,6 +373,11 @@ Fattori fattori(const Fatti& f, Origini* origini)
         x.interrotto = true;
         if (applicabile.anni == 0)
             o.compiuta = utile;
+        // Short of the long term, the years are those the short term counts, from the transcription.
+        if (applicabile.anni > 0 && applicabile.anni < lungo.anni && x.anni < lungo.anni && inizioBreve) {
+            x.anni = anniFra(inizioBreve, o.fine);
+            o.inizioTermine = inizioBreve;
+        }
     } else if (utile && o.fine && lungo.anni >= 0) {
         const Corsa l = corri(*utile, lungo.anni, *o.fine, atti);
         Corsa b;
@@ -387,6 +394,8 @@ Fattori fattori(const Fatti& f, Origini* origini)
         const Corsa& decisiva = l.compiuta ? l : (b.compiuta ? b : (breve && !lunghiAnni ? b : l));
         if (vinta) {
             x.anni = decisiva.anni;
+            // The right is acquired by the term complete first: the long term's rows give way.
+            x.termineBreve = vinta == &b;
             o.inizioTermine = vinta->inizio;
             o.termineCompiuto = vinta == &l ? lungo : applicabile;
         } else {
@@ -421,6 +430,8 @@ Fattori fattori(const Fatti& f, Origini* origini)
             o.interruzioneSuperata = vinta && vinta->interrotta;
         }
     }
+    o.termineDallaTrascrizione =
+        f.trascrizione && o.inizioTermine == f.trascrizione && utile && *f.trascrizione > *utile;
     if (origini)
         *origini = o;
     return x;
@@ -431,8 +442,9 @@ bool Regola::vale(const Fattori& x) const
     if (tipi && !tipi->comprende(x.tipologia))
         return false;
     return x.anni >= anni && prova(tolleranza, x.tolleranza) && prova(consegna, x.consegna)
-           && prova(interrotto, x.interrotto) && prova(modo, x.modo) && prova(animo, x.animo) && prova(fede, x.fede)
-           && prova(titolo, x.titolo) && prova(provenienza, x.provenienza);
+           && prova(termineBreve, x.termineBreve) && prova(interrotto, x.interrotto) && prova(modo, x.modo)
+           && prova(animo, x.animo) && prova(fede, x.fede) && prova(titolo, x.titolo)
+           && prova(provenienza, x.provenienza);
 }
 
 const std::vector<Regola>& tabellaRegole()
@@ -445,7 +457,7 @@ int termineMinimo(const Fattori& x)
 {
     // The shortest the type allows, with good faith and a title; a movable delivered in good faith
     // needs its title to take no time at all, and without it good faith alone shortens the term.
-    const bool consegna = x.consegna && x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
+    const bool consegna = x.consegna;
     const bool mobili = x.tipologia == Tipologia::BeniMobili;
     return termineApplicabile(x.tipologia, Fede::Buona, mobili && !consegna ? Titolo::Mancante : Titolo::Idoneo).anni;
 }
@@ -484,7 +496,7 @@ Difetti difettiPresenti(const Fattori& x)
     Difetti d;
     const bool mobili = x.tipologia == Tipologia::BeniMobili;
     // Delivery in good faith with a title transfers ownership however the possession went on.
-    const bool consegna = mobili && x.consegna && x.fede == Fede::Buona && x.titolo == Titolo::Idoneo;
+    const bool consegna = mobili && x.consegna;
     if (x.interrotto && !consegna)
         d |= Difetto::Interruzione;
     if (x.modo == Modo::ViolentoClandestino)

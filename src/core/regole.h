@@ -24,9 +24,12 @@ struct Fattori {
     std::optional<Titolo> titolo;
     std::optional<Provenienza> provenienza;
     bool tolleranza = false;   // the plaintiff acted by the owner's tolerance (art. 1144)
-    // The thing came by delivery: not taken by violence or stealth, even one that later ceased
-    // (arts. 1153 and 1163), so that delivery in good faith with a title can transfer ownership.
-    bool consegna = true;
+    // Delivery transferred the thing (art. 1153): good faith, a suitable title, and a delivery, not
+    // a taking by violence or stealth, even one that later ceased (art. 1163). Read for movables.
+    bool consegna = false;
+    // The right was acquired by the short term, complete before the long one: the long term's
+    // winning rows, which say good faith and title do not matter, give way to the short term's.
+    bool termineBreve = false;
 };
 
 // Whose word a factor rests on: the plaintiff's answer, or a proof the defendant offered.
@@ -69,6 +72,12 @@ struct Termine {
 Termine termineApplicabile(const std::optional<Tipologia>& tipologia, const std::optional<Fede>& fede,
                            const std::optional<Titolo>& titolo, bool consegna = true);
 
+// The term the factors call for.
+inline Termine termineDelCaso(const Fattori& x)
+{
+    return termineApplicabile(x.tipologia, x.fede, x.titolo, x.consegna);
+}
+
 // Where the factors came from, so that the decision can be told without recomputing it.
 struct Origini {
     std::optional<QDate> inizio, fine;   // the possession taken into account
@@ -107,6 +116,8 @@ struct Origini {
     // start of possession when the case gives no transcription date.
     bool termineDaTrascrizione = false;
     bool trascrizioneNonIndicata = false;
+    // The term used did start on the day of the transcription (not on a later or earlier start).
+    bool termineDallaTrascrizione = false;
     // The term completed, the article that sets it and the day it was completed.
     Termine termineCompiuto;
     std::optional<QDate> compiuta;
@@ -145,6 +156,7 @@ struct Regola {
     std::optional<Provenienza> provenienza{};
     std::optional<bool> tolleranza{};
     std::optional<bool> consegna{};
+    std::optional<bool> termineBreve{};
     Esito esito = Esito::Perde;
     FormaCommento forma = FormaCommento::Testo;
 

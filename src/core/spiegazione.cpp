@@ -133,7 +133,7 @@ QString rigaAttoFineDate(const Decisione& d)
 // From when the short term that needs a transcribed title was counted.
 QString rigaTrascrizione(const Decisione& d)
 {
-    const Termine t = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo);
+    const Termine t = termineDelCaso(d.fattori);
     if (d.origini.termineDaTrascrizione)
         return u"Trascrizione: il termine di "_s + anni(t.anni) + u" ("_s + QString::fromLatin1(t.articolo)
                + u") è computato dalla trascrizione del titolo, o dall'inizio del possesso se è successivo."_s;

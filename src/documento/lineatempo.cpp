@@ -87,7 +87,7 @@ LineaTempo lineaTempo(const Causa& causa, const Decisione& d)
     if (d.fattori.interrotto && o.interruzione == Fonte::Attore)
         l.interruzione = TipoInterruzione::Dichiarata;
 
-    const Termine term = termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo);
+    const Termine term = termineDelCaso(d.fattori);
     l.termine = term.anni;
     l.articolo = QString::fromLatin1(term.articolo);
     const auto da = l.inizioUtile();

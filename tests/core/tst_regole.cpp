@@ -50,22 +50,22 @@ const Caso casi[] = {
     {"public domain, fifty flawless years", DemanioPubblico, " 50 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RD", 'L', 'N'},
     {"public domain, nothing else given", DemanioPubblico, "", {}, {}, {}, {}, {}, {}, {}, {}, {}, "", "", "RD", 'L', 'N'},
 
-    {"twenty years flawless", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R1", 'W', 'N'},
+    {"twenty years flawless", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R5", 'W', 'C'},
     {"twenty-five years, bad faith, no title", Proprieta, " 25 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R1", 'W', 'N'},
     {"twenty-five years, bad faith proved", Proprieta, " 25 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, Req::AltriDocumenti, "", "", "R1", 'W', 'N'},
     {"apparent servitude, interrupted under a year", ServituApparenti, " 20 anni e  1 giorno", menoDiUnAnno, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R1", 'W', 'N'},
     {"non-apparent servitude, twenty flawless years", ServituNonApparenti, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RS", 'L', 'N'},
     {"non-apparent servitude, nothing else given", ServituNonApparenti, "", {}, {}, {}, {}, {}, {}, {}, {}, {}, "", "", "RS", 'L', 'N'},
     {"120 years read whole", Proprieta, " 120 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R1", 'W', 'N'},
-    {"interruption of 364 days is not a year", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 0 anni e  364 giorni", "R1", 'W', 'N', Lunga::AttiDisposizione, Corta::AttiDisposizione},
-    {"interruption of exactly a year is not over a year", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 1 anno", "R1", 'W', 'N', Lunga::AttiDisposizione, Corta::AttiDisposizione},
-    {"interruption over a year, start without proof", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R1", 'W', 'N', Lunga::Nessuna, Corta::AttiDisposizione},
-    {"interruption over a year, end without proof", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R1", 'W', 'N', Lunga::AttiDisposizione, Corta::Nessuna},
-    {"interruption over a year, proofs never chosen", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R1", 'W', 'N', {}, {}},
-    {"interruption begun by a formal notice", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R1", 'W', 'N', Lunga::Diffida, Corta::Giuramento},
-    {"defendant's dates longer than the plaintiff's", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 30 anni", "", "R1", 'W', 'N'},
-    {"defendant's dates equal to the plaintiff's", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 22 anni e  3 giorni", "", "R1", 'W', 'N'},
-    {"manner: no proof offered", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Nessuna, {}, {}, "", "", "R1", 'W', 'N'},
+    {"interruption of 364 days is not a year", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 0 anni e  364 giorni", "R5", 'W', 'C', Lunga::AttiDisposizione, Corta::AttiDisposizione},
+    {"interruption of exactly a year is not over a year", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 1 anno", "R5", 'W', 'C', Lunga::AttiDisposizione, Corta::AttiDisposizione},
+    {"interruption over a year, start without proof", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', Lunga::Nessuna, Corta::AttiDisposizione},
+    {"interruption over a year, end without proof", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', Lunga::AttiDisposizione, Corta::Nessuna},
+    {"interruption over a year, proofs never chosen", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', {}, {}},
+    {"interruption begun by a formal notice", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', Lunga::Diffida, Corta::Giuramento},
+    {"defendant's dates longer than the plaintiff's", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 30 anni", "", "R5", 'W', 'C'},
+    {"defendant's dates equal to the plaintiff's", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 22 anni e  3 giorni", "", "R5", 'W', 'C'},
+    {"manner: no proof offered", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Nessuna, {}, {}, "", "", "R5", 'W', 'C'},
 
     {"acts of tolerance proved on the manner", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Tolleranza, {}, {}, "", "", "RT", 'L', 'N'},
     {"acts of tolerance proved on faith, where faith does not matter", Proprieta, " 25 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, Req::Tolleranza, "", "", "RT", 'L', 'N'},
@@ -75,7 +75,7 @@ const Caso casi[] = {
     {"interruption of a year and a day, proved", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", " 1 anno e  1 giorno", "R2", 'L', 'N', Lunga::AttiDisposizione, Corta::AttiDisposizione},
     {"interruption proved by recognition and an oath", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", " 1 anno e  14 giorni", "R2", 'L', 'N', Lunga::Riconoscimento, Corta::Giuramento},
     {"twenty years violent", Usufrutto, " 21 anni e  3 giorni", nessunaInterruzione, violento, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R3", 'L', 'N'},
-    {"manner: a formal notice proves nothing", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Diffida, {}, {}, "", "", "R1", 'W', 'N'},
+    {"manner: a formal notice proves nothing", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Diffida, {}, {}, "", "", "R5", 'W', 'C'},
     {"manner proved by the defendant's oath", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Giuramento, {}, {}, "", "", "R3", 'L', 'N'},
     {"manner proved by acts of disposition", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::AttiDisposizione, {}, {}, "", "", "R3", 'L', 'N'},
     {"twenty years as holder", Uso, " 20 anni", nessunaInterruzione, pacifico, detentore, legittima, buona, idoneo, {}, {}, {}, "", "", "R4", 'L', 'N'},
@@ -121,8 +121,9 @@ const Caso casi[] = {
     {"movables, bad faith violent", BeniMobili, " 20 anni", nessunaInterruzione, violento, titolare, legittima, mala, idoneo, {}, {}, {}, "", "", "R33", 'L', 'N'},
     {"movables, bad faith as holder", BeniMobili, " 20 anni", nessunaInterruzione, pacifico, detentore, legittima, mala, idoneo, {}, {}, {}, "", "", "R34", 'L', 'N'},
     {"movables, ten years in good faith", BeniMobili, " 10 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, senzaTitolo, {}, {}, {}, "", "", "R35", 'W', 'C'},
-    {"movables, good faith for twenty-five years", BeniMobili, " 25 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R35", 'W', 'C'},
-    {"movables, fifteen years, illegitimate provenance", BeniMobili, " 15 anni", nessunaInterruzione, pacifico, titolare, illegittima, buona, idoneo, {}, {}, {}, "", "", "R35", 'W', 'C'},
+    // With a title, delivery in good faith made the plaintiff owner long before any term (art. 1153).
+    {"movables, good faith and title for twenty-five years", BeniMobili, " 25 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R41", 'W', 'C'},
+    {"movables, fifteen years, illegitimate provenance", BeniMobili, " 15 anni", nessunaInterruzione, pacifico, titolare, illegittima, buona, idoneo, {}, {}, {}, "", "", "R41", 'W', 'C'},
     {"movables, good faith interrupted, no title", BeniMobili, " 10 anni", oltreUnAnno, pacifico, titolare, legittima, buona, senzaTitolo, {}, {}, {}, "", "", "R36", 'L', 'N'},
     {"movables, good faith and title, interrupted", BeniMobili, " 12 anni", oltreUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R41", 'W', 'C'},
     {"movables, good faith violent", BeniMobili, " 10 anni", nessunaInterruzione, violento, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R37", 'L', 'N'},
@@ -166,8 +167,8 @@ const Caso casi[] = {
     {"fifteen years, bad faith and no title", Proprieta, " 15 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"empty possession duration", Proprieta, "", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"manner left empty", Proprieta, " 20 anni", nessunaInterruzione, {}, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
-    {"twenty-two years, defendant's dates unproved", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 8 anni", "", "R1", 'W', 'N', {}, {}, Corta::Nessuna, Lunga::Nessuna},
-    {"twenty-two years, defendant's end proved by a formal notice", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 8 anni", "", "R1", 'W', 'N', {}, {}, Corta::Nessuna, Lunga::Diffida},
+    {"twenty-two years, defendant's dates unproved", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 8 anni", "", "R5", 'W', 'C', {}, {}, Corta::Nessuna, Lunga::Nessuna},
+    {"twenty-two years, defendant's end proved by a formal notice", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 8 anni", "", "R5", 'W', 'C', {}, {}, Corta::Nessuna, Lunga::Diffida},
     {"rural, four years", PiccolaProprietaRurale, " 4 anni e  364 giorni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"universality, nine years", UniversalitaMobili, " 9 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"movables, bad faith without title", BeniMobili, " 5 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "RF", 'L', 'C'},
@@ -367,6 +368,9 @@ const CasoFatti casiFatti[] = {
     {"movables taken by violence, ceased: no delivery", BeniMobili, "1/1/2025", "1/12/2026", buona, idoneo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/6/2025", "RF", ""},
     {"movables taken by violence, ten years from the cessation", BeniMobili, "1/1/2005", "1/1/2020", buona, idoneo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/6/2005", "R35", "1/6/2015"},
     {"movables taken by violence in bad faith, twenty years from the cessation", BeniMobili, "1/1/1990", "1/1/2020", mala, idoneo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/6/1995", "R31", "1/6/2015"},
+    // The right is acquired by the term complete first, and the judgment is on that term.
+    {"ten years of art. 1159 complete before a loss that broke the twenty", Proprieta, "1/1/1980", "1/1/2005", buona, idoneo, pacifico, AttoInterruttivo::PerditaPossesso, "1/1/2000", "1/1/2003", Lunga::AttiDisposizione, Corta::AttiDisposizione, {}, {}, "", {}, "", "", "R5", "1/1/1990"},
+    {"registered movables: three years before ten", MobiliRegistrati, "1/1/2000", "1/1/2015", buona, idoneo, pacifico, {}, "", "", {}, {}, {}, {}, "", {}, "1/1/2001", "", "R45", "1/1/2004"},
     {"violence ceased: twenty years from then", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/1/1990", "R1", "1/1/2010"},
     {"violence ceased too late", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "1/1/2000", "RF", ""},
     {"violence that never ceased", Proprieta, "1/1/1980", "1/1/2015", mala, senzaTitolo, violento, {}, "", "", {}, {}, {}, {}, "", {}, "", "", "R3", ""},
@@ -636,7 +640,7 @@ void TstRegole::obiezioniProvate_data()
     QTest::newRow("title disproved, movables delivered two years ago") << BeniMobili << " 2 anni" << buona << nessuna << giuramento << "R43";
     QTest::newRow("title disproved, twenty years need none") << Proprieta << " 20 anni" << buona << nessuna << documenti << "R1";
     QTest::newRow("provenance disproved, movables in bad faith") << BeniMobili << " 2 anni" << mala << presunzioni << nessuna << "R40";
-    QTest::newRow("provenance disproved, ten years in good faith still win") << BeniMobili << " 10 anni" << buona << presunzioni << nessuna << "R35";
+    QTest::newRow("provenance disproved, delivery in good faith still transfers") << BeniMobili << " 10 anni" << buona << presunzioni << nessuna << "R41";
     QTest::newRow("acts of tolerance on the title") << Proprieta << " 12 anni" << buona << nessuna << tolleranza << "RT";
     QTest::newRow("acts of tolerance on the provenance") << BeniMobili << " 2 anni" << buona << tolleranza << nessuna << "RT";
     QTest::newRow("formal notice on the title proves nothing") << Proprieta << " 12 anni" << buona << nessuna << diffida << "R5";
@@ -686,14 +690,14 @@ void TstRegole::datiCausa()
     d.animo = titolare;
     d.provenienza = legittima;
     d.fede = buona;
-    d.titolo = idoneo;
+    d.titolo = senzaTitolo;
     QCOMPARE(chiave(), QStringLiteral("R35"));
     // The defendant's proved start shortens the possession below ten years.
     k.testi.ledateInizio = QStringLiteral("1/1/2002");
     k.testi.ledateFine = QStringLiteral("1/1/2010");
     d.provaInizioDate = Corta::Transazioni;
     d.provaFineDate = Lunga::Transazioni;
-    QCOMPARE(chiave(), QStringLiteral("R41"));
+    QCOMPARE(chiave(), QStringLiteral("R43"));
     d.provaInizioDate = Corta::Nessuna;
     QCOMPARE(chiave(), QStringLiteral("R35"));
     // The interruption counts with both its proofs, which the record carries.

@@ -69,7 +69,7 @@ void TstSpiegazione::righe_data()
     Fatti f = base();
     QTest::newRow("flawless") << f
                               << QStringList{
-                                     u"Regola applicata: R1 (l'attore vince la causa)."_s,
+                                     u"Regola applicata: R5 (l'attore vince la causa)."_s,
                                      u"Anni di possesso considerati: 22, secondo le date dell'attore."_s,
                                      u"Interruzione: nessuna interruzione rilevante."_s,
                                      u"Modo di acquisto del possesso: pacifico e pubblico (dichiarato dall'attore)."_s,
@@ -94,7 +94,7 @@ void TstSpiegazione::righe_data()
     QTest::newRow("defendant's dates unproved")
         << f
         << QStringList{
-               u"Regola applicata: R1"_s,
+               u"Regola applicata: R5"_s,
                u"Anni di possesso considerati: 22, secondo le date dell'attore (le date del convenuto prive di prova"_s};
 
     f = base();
@@ -103,7 +103,7 @@ void TstSpiegazione::righe_data()
     QTest::newRow("term complete after the interruption")
         << f
         << QStringList{
-               u"Regola applicata: R1"_s,
+               u"Regola applicata: R5"_s,
                u"Anni di possesso considerati: 35, dalla fine dell'interruzione (1/1/1975) alla fine del possesso (1/1/2010)."_s,
                u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/1970 al 1/1/1975 (5 anni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi 35 anni, che compiono da soli il termine."_s};
 
@@ -122,7 +122,7 @@ void TstSpiegazione::righe_data()
     QTest::newRow("interruption before the possession")
         << f
         << QStringList{
-               u"Regola applicata: R1"_s,
+               u"Regola applicata: R5"_s,
                u"Interruzione: nessuna interruzione rilevante; l'interruzione opposta dal convenuto, dal 1/1/1980 al 1/1/1982 (2 anni), non comincia durante il possesso"_s};
 
     f = base();
