@@ -200,9 +200,9 @@ std::vector<VoceCatalogo> costruisci()
         {"R6",
          decennioPerso
              + u" è stato privato del possesso per oltre un anno. La buona fede e il titolo "
-               u"trascritto restano perciò irrilevanti: non trova applicazione l'art. 1159 del Codice "
-               u"Civile, per il quale l'acquirente di buona fede compie l'usucapione "_s
-             + decorso1159 + u", bensì l'art. 1167, secondo il quale "_s + art1167 + u"."_s,
+               u"trascritto non bastano: il termine dell'art. 1159 del Codice Civile, per il quale "
+               u"l'acquirente di buona fede compie l'usucapione "_s
+             + decorso1159 + u", è stato interrotto, poiché l'art. 1167 dispone che "_s + art1167 + u"."_s,
          u"Manca un requisito essenziale dell'usucapione decennale, la continuità del possesso: "
          u"occorre provare che non vi è stata alcuna interruzione o che essa non è durata più di "
          u"un anno."_s},
@@ -649,7 +649,7 @@ std::vector<VoceCatalogo> costruisci()
 // A judicial claim or an acknowledgement interrupted the term, not a loss of possession.
 bool interruzioneCivile(const Decisione& d)
 {
-    const TipoInterruzione t = d.origini.tipoInterruzione;
+    const TipoInterruzione t = d.origini.attoCheDecide();
     return d.fattori.interrotto && d.origini.interruzione == Fonte::Convenuto
            && (t == TipoInterruzione::Domanda || t == TipoInterruzione::Riconoscimento);
 }
@@ -660,7 +660,7 @@ QString anniTesto(int n) { return n == 1 ? u"un anno"_s : QString::number(n) + u
 // own, which speaks of a loss of possession (art. 1167).
 QString motivazioneInterruzioneCivile(const Decisione& d)
 {
-    const bool domanda = d.origini.tipoInterruzione == TipoInterruzione::Domanda;
+    const bool domanda = d.origini.attoCheDecide() == TipoInterruzione::Domanda;
     const int termine = termineDelCaso(d.fattori).anni;
     QString t =
         u"Difatti il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s
@@ -677,8 +677,8 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
                       : d.origini.ripresa ? u"per la domanda giudiziale decorre dal passaggio in giudicato della "
                                             u"sentenza che definisce il giudizio"_s
                                           : u"per la domanda giudiziale decorrerà soltanto dal passaggio in "
-                                            u"giudicato della sentenza che definirà il giudizio, non ancora "
-                                            u"provato"_s)
+                                            u"giudicato della sentenza che definirà il giudizio, tuttora "
+                                            u"pendente"_s)
                    : u"decorre dalla data dell'atto di riconoscimento"_s)
         + (d.origini.ripresa
                ? u" ("_s + Date::formaBreve(*d.origini.ripresa)
@@ -889,14 +889,24 @@ QString paragrafoDellaDecisione(const Decisione& d)
 QString dopoInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
-    const NomeInterruzione n = nomeInterruzione(o.tipoInterruzione);
-    return u" Il convenuto ha provato che il possesso è stato interrotto "_s + n.dal + u" ("_s + n.articoli + u"), "_s
-           + dateInterruzione(o)
-           + u"; ma per effetto dell'interruzione s'inizia un nuovo periodo (artt. 1165 e 2945), e dalla "
-             u"fine dell'interruzione alla fine del possesso sono trascorsi "_s
-           + anniTesto(o.anniDopoInterruzione)
-           + u" compiuti: il tempo necessario è maturato dopo "
-             u"l'interruzione, e a quel periodo si riferisce quanto sopra."_s;
+    const TipoInterruzione tipo = o.attoCheDecide();
+    const NomeInterruzione n = nomeInterruzione(tipo);
+    // A claim or an acknowledgement interrupts the term; only a loss of possession is a loss.
+    const QString fatto =
+        tipo == TipoInterruzione::PerditaPossesso
+            ? u"il possesso è stato perduto per oltre un anno (art. 1167), "_s + dateInterruzione(o)
+            : u"il termine è stato interrotto "_s + n.dal + u" ("_s + n.articoli + u"), il "_s
+                  + Date::formaBreve(o.decideAltroAtto() ? *o.dataAttoDecisivo : *o.inizioInterruzione);
+    const bool estinto = tipo == TipoInterruzione::Domanda && o.ripresa
+                         && o.ripresa == (o.decideAltroAtto() ? o.dataAttoDecisivo : o.inizioInterruzione);
+    return u" Il convenuto ha provato che "_s + fatto
+           + u"; ma per effetto dell'interruzione s'inizia un nuovo periodo (artt. 1165 e 2945), che decorre dal "_s
+           + Date::formaBreve(*o.ripresa)
+           + (estinto ? u", data della notificazione, essendosi estinto il processo (art. 2945, terzo comma)"_s
+                      : QString())
+           + u", e da allora alla fine del possesso sono trascorsi "_s + anniTesto(o.anniDopoInterruzione)
+           + u" compiuti: il tempo necessario è maturato dopo l'interruzione, e a quel periodo si riferisce quanto "
+             u"sopra."_s;
 }
 
 // The day of acquisition, and why what came after it, or what was missing, did not change it.
@@ -910,7 +920,7 @@ QString compimento(const Decisione& d)
         t += u" Il possesso, acquistato in modo violento o clandestino, giova all'usucapione dal giorno in cui "
              u"la violenza o la clandestinità sono cessate, il "_s
              + Date::formaBreve(*o.cessazioneVizio) + u" (art. 1163), e da quel giorno è stato computato il termine."_s;
-    if (o.termineCompiuto.daTrascrizione && o.termineDaTrascrizione)
+    if (o.termineCompiuto.daTrascrizione && o.termineDallaTrascrizione)
         t += u" Il termine più breve decorre dalla trascrizione del titolo ("_s
              + QString::fromLatin1(o.termineCompiuto.articolo) + u")."_s;
     else if (o.termineCompiuto.daTrascrizione && o.trascrizioneNonIndicata)
@@ -918,19 +928,41 @@ QString compimento(const Decisione& d)
              u"breve ("_s
              + QString::fromLatin1(o.termineCompiuto.articolo)
              + u"), si è assunta per essa la data d'inizio del possesso."_s;
-    t += u" L'usucapione si è compiuta il "_s + Date::formaBreve(*d.compiuta)
-         + (o.termineCompiuto.anni > 0 ? u", allo scadere dell'ultimo giorno del termine."_s
-                                       : u", con la consegna della cosa."_s);
+    const bool consegna = o.termineCompiuto.anni <= 0;
+    t += consegna ? u" La proprietà è stata acquistata il "_s + Date::formaBreve(*d.compiuta)
+                        + u", con la consegna della cosa (art. 1153)."_s
+                  : u" L'usucapione si è compiuta il "_s + Date::formaBreve(*d.compiuta)
+                        + u", allo scadere dell'ultimo giorno del termine."_s;
     QStringList dopo;
     if (o.opposizione == Opposizione::DopoCompimento)
         dopo << nomeInterruzione(o.tipoInterruzione).nome + u", "_s + dateInterruzione(o);
     if (o.attoFineDateDopoCompimento)
         dopo << nomeInterruzione(o.attoFineDate).nome + u" del "_s + Date::formaBreve(*o.dataAttoFineDate);
     if (!dopo.isEmpty())
-        t += u" L'interruzione opposta dal convenuto ("_s + dopo.join(u"; "_s)
-             + u") è successiva a quel giorno: un termine già compiuto non può più essere interrotto, e il "
-               u"diritto acquistato non viene meno per la perdita del possesso o per gli atti che seguono."_s;
+        t += u" L'interruzione opposta dal convenuto ("_s + dopo.join(u"; "_s) + u") è successiva a quel giorno: "_s
+             + (consegna ? u"non tocca un acquisto già avvenuto, e il diritto acquistato"_s
+                         : u"un termine già compiuto non può più essere interrotto, e il diritto acquistato"_s)
+             + u" non viene meno per la perdita del possesso o per gli atti che seguono."_s;
     return t;
+}
+
+}   // namespace
+
+namespace {
+
+// A loss of possession the defendant proved that does not interrupt, said in the judgment itself.
+QString interruzioneSenzaEffetto(const Origini& o)
+{
+    switch (o.opposizione) {
+    case Opposizione::Recuperato:
+        return u" La perdita del possesso provata dal convenuto, "_s + dateInterruzione(o)
+               + u", si considera non avvenuta, perché il possesso è stato recuperato con l'azione proposta entro "
+                 u"l'anno (art. 1167, secondo comma)."_s;
+    case Opposizione::NonOltreUnAnno:
+        return u" La perdita del possesso provata dal convenuto, "_s + dateInterruzione(o)
+               + u", non supera l'anno e non interrompe il termine (art. 1167)."_s;
+    default: return {};
+    }
 }
 
 }   // namespace
@@ -938,7 +970,8 @@ QString compimento(const Decisione& d)
 QString testoSentenza(const Decisione& d)
 {
     const QString t = paragrafoDellaDecisione(d);
-    return (d.origini.interruzioneSuperata ? t + dopoInterruzione(d) : t) + compimento(d);
+    return (d.origini.interruzioneSuperata ? t + dopoInterruzione(d) : t) + interruzioneSenzaEffetto(d.origini)
+           + compimento(d);
 }
 
 QString testoCommento(const Decisione& d, const QString& nomeAttore)

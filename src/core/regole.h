@@ -103,6 +103,17 @@ struct Origini {
     // years are counted (with two acts, the one that decides); Nessuna when none did.
     TipoInterruzione attoDecisivo = TipoInterruzione::Nessuna;
     std::optional<QDate> dataAttoDecisivo;
+    // The act the judgment names as interrupting: the decisive one, else the defendant's objection.
+    TipoInterruzione attoCheDecide() const
+    {
+        return attoDecisivo != TipoInterruzione::Nessuna ? attoDecisivo : tipoInterruzione;
+    }
+    // The decisive act is not the interruption of the objection's window but the act given as the end.
+    bool decideAltroAtto() const
+    {
+        return attoDecisivo != TipoInterruzione::Nessuna
+               && (attoDecisivo != tipoInterruzione || dataAttoDecisivo != inizioInterruzione);
+    }
     // A claim or an acknowledgement the defendant gave as the end of the possession: neither ends
     // it; it is an interruption on that day, pending for a claim (no day of a final judgment).
     TipoInterruzione attoFineDate = TipoInterruzione::Nessuna;

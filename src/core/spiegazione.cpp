@@ -42,6 +42,9 @@ QString rigaAnni(const Decisione& d)
     if (o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento)
         return r + u", dall'inizio del termine ("_s + data(o.inizioTermine)
                + u") all'interruzione successiva al suo compimento."_s;
+    if (o.termineDallaTrascrizione)
+        return r + u", dalla trascrizione del titolo ("_s + data(o.inizioTermine)
+               + u"), dalla quale decorre il termine più breve, alla fine del possesso ("_s + data(o.fine) + u")."_s;
     if (o.cessazioneVizio)
         return r + u", dal giorno in cui sono cessate la violenza o la clandestinità ("_s + data(o.cessazioneVizio)
                + u", art. 1163) alla fine del possesso ("_s + data(o.fine) + u")."_s;
@@ -68,12 +71,30 @@ QString rigaInterruzione(const Decisione& d)
         const int dopo = std::max(0, o.anniDopoInterruzione);
         const NomeInterruzione n = nomeInterruzione(o.tipoInterruzione);
         r += n.nome + u", "_s + opposta + u", secondo la prova del convenuto ("_s + n.articoli + u"); "_s;
-        if (o.interruzioneSuperata)
-            r += u"dalla sua fine sono trascorsi "_s + anni(dopo) + u", che compiono da soli il termine"_s;
+        // With two acts the years run from the last one's effect, which is named.
+        const bool altro = o.decideAltroAtto();
+        if (altro) {
+            const NomeInterruzione ultimo = nomeInterruzione(o.attoDecisivo);
+            r += u"da ultimo il termine è stato interrotto da "_s + ultimo.nome + u" del "_s + data(o.dataAttoDecisivo)
+                 + u" ("_s + ultimo.articoli + u"); "_s;
+        }
+        const QString da = !altro && o.ripresa == o.fineInterruzione && o.tipoInterruzione != TipoInterruzione::Domanda
+                               ? u"dalla sua fine"_s
+                               : u"dalla ripresa del termine ("_s + data(o.ripresa) + u')';
+        const QString trascorsi =
+            dopo == 1 ? u" è trascorso "_s : (dopo == 0 ? u" non è trascorso"_s : u" sono trascorsi "_s);
+        if (!o.ripresa)
+            r += o.attoCheDecide() == TipoInterruzione::Domanda
+                     ? u"il giudizio è tuttora pendente, sicché il termine non ha ripreso a decorrere"_s
+                     : u"il termine non ha ripreso a decorrere"_s;
+        else if (o.interruzioneSuperata)
+            r += da + trascorsi + (dopo == 1 ? u"un anno"_s : anni(dopo)) + u", che compiono da soli il termine"_s;
+        else if (d.compiuta)
+            r += u"essa precede l'inizio del termine compiuto ("_s + data(o.inizioTermine) + u") e non lo tocca"_s;
         else if (dopo == 0)
-            r += u"dalla sua fine non è trascorso nemmeno un anno, e il termine interrotto non è maturato"_s;
+            r += da + trascorsi + u" nemmeno un anno, e il termine interrotto non è maturato"_s;
         else
-            r += u"dalla sua fine sono trascorsi soltanto "_s + anni(dopo)
+            r += da + trascorsi + u"soltanto "_s + (dopo == 1 ? u"un anno"_s : anni(dopo))
                  + u", e il termine interrotto non è maturato"_s;
     } else {
         r += u"nessuna interruzione rilevante"_s;
@@ -143,14 +164,39 @@ QString rigaTrascrizione(const Decisione& d)
              u"data d'inizio del possesso."_s;
 }
 
+// Sundays, Easter Monday and the national holidays on fixed days kept without change since 1949.
+bool festivo(const QDate& g)
+{
+    if (g.dayOfWeek() == Qt::Sunday)
+        return true;
+    constexpr std::pair<int, int> feste[] = {{1, 1}, {25, 4}, {1, 5}, {15, 8}, {1, 11}, {8, 12}, {25, 12}, {26, 12}};
+    for (const auto& [giorno, mese] : feste)
+        if (g.day() == giorno && g.month() == mese)
+            return true;
+    // Easter Monday (the Gregorian computus).
+    const int y = g.year(), a = y % 19, b = y / 100, c = y % 100,
+              e = (b - b / 4 - (8 * b + 13) / 25 + 19 * a + 15) % 30;
+    const int l = (32 + 2 * (b % 4) + 2 * (c / 4) - e - c % 4) % 7, m = (a + 11 * e + 22 * l) / 451;
+    const QDate pasqua(y, (e + l - 7 * m + 114) / 31, (e + l - 7 * m + 114) % 31 + 1);
+    return g == pasqua.addDays(1);
+}
+
 QString rigaCompiuta(const Decisione& d)
 {
     const Origini& o = d.origini;
-    return u"Compiuta il "_s + data(d.compiuta) + u": "_s
-           + (o.termineCompiuto.anni > 0 ? u"termine di "_s + anni(o.termineCompiuto.anni) + u" ("_s
-                                               + QString::fromLatin1(o.termineCompiuto.articolo) + u") decorso dal "_s
-                                               + data(o.inizioTermine) + u", scaduto alla fine di quel giorno."_s
-                                         : u"acquisto con la consegna della cosa (art. 1153)."_s);
+    if (o.termineCompiuto.anni <= 0)
+        return u"Acquisto il "_s + data(d.compiuta)
+               + u": con la consegna della cosa al possessore di buona fede munito di un titolo idoneo (art. 1153), "
+                 u"senza alcun termine di usucapione."_s;
+    QString r = u"Compiuta il "_s + data(d.compiuta) + u": termine di "_s + anni(o.termineCompiuto.anni) + u" ("_s
+                + QString::fromLatin1(o.termineCompiuto.articolo) + u") decorso dal "_s + data(o.inizioTermine)
+                + u", scaduto alla fine di quel giorno."_s;
+    // Whether a term of usucapione ending on a holiday is prolonged is debated; it is not prolonged here.
+    if (festivo(*d.compiuta))
+        r += u" Il giorno è festivo: la proroga al giorno seguente non festivo (art. 2963, terzo comma), la cui "
+             u"applicazione all'usucapione attraverso l'art. 1165 è discussa, non è stata applicata, perché il "
+             u"termine non richiede al possessore il compimento di alcun atto."_s;
+    return r;
 }
 
 QString rigaTolleranza(const Decisione& d)
@@ -195,10 +241,16 @@ QStringList righeRequisiti(const Decisione& d)
 {
     const Fattori& f = d.fattori;
     const Origini& o = d.origini;
+    // A vice that ceased is told as declared or proved: a violent start, useful from the cessation.
+    const QString modo = o.cessazioneVizio
+                             ? u"Modo di acquisto del possesso: violento o clandestino"_s + fonte(o.modo, u'o')
+                                   + u", cessato il "_s + data(o.cessazioneVizio)
+                                   + u", da quando il possesso giova (art. 1163)."_s
+                             : rigaRequisito<Modo>(u"Modo di acquisto del possesso", f.modo, o.modo,
+                                                   {Modo::ViolentoClandestino, u"violento o clandestino", u'o'},
+                                                   {Modo::PacificoPubblico, u"pacifico e pubblico", u'o'}, u'o');
     return {
-        rigaRequisito<Modo>(u"Modo di acquisto del possesso", f.modo, o.modo,
-                            {Modo::ViolentoClandestino, u"violento o clandestino", u'o'},
-                            {Modo::PacificoPubblico, u"pacifico e pubblico", u'o'}, u'o'),
+        modo,
         rigaRequisito<Animo>(u"Animo", f.animo, o.animo,
                              {Animo::PerContoAltrui, u"semplice detenzione per conto di altri", u'a'},
                              {Animo::DaTitolare, u"del titolare del diritto", u'o'}, u'o'),

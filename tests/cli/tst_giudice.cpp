@@ -149,9 +149,9 @@ void TstGiudice::sentenzeDaRiga_data()
     QTest::addColumn<QString>("giorno");
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("cambiamento");   // the first: its kind, rule and outcome
-    // The ten years from the start of possession, with no transcription date, come first.
+    // The ten years from the start of possession, with no transcription date, come first: art. 1159.
     QTest::newRow("vinta") << "vinta"
-                           << "R1" << true << ""
+                           << "R5" << true << ""
                            << "compiuta"
                            << "1980-01-01"
                            << "risposta R2 perde";
@@ -223,7 +223,7 @@ void TstGiudice::fileGuastoStato2()
     QVERIFY2(errori.contains(file("guasto") + QStringLiteral(": Impossibile aprire l'archivio")), qPrintable(errori));
     QVERIFY2(errori.contains(file("assente")), qPrintable(errori));
     QCOMPARE(errori.count(QLatin1Char('\n')), 2);
-    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R1")));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R5")));
 }
 
 // The judge answers as a command does, with no display at all: Qt Core alone, no platform plugin.
@@ -238,16 +238,16 @@ void TstGiudice::rigaDiComando_data()
     QTest::newRow("version") << QStringList{"--version"} << 0 << "possidoria-sentenza " POSSIDORIA_VERSIONE_ATTESA << "";
     QTest::newRow("wrong option") << QStringList{"--colori"} << 2 << "" << "opzione sconosciuta: --colori";
     QTest::newRow("no file") << QStringList{} << 2 << "" << "Uso: possidoria-sentenza";
-    QTest::newRow("a Qt option is a file name") << QStringList{"--", "-platform"} << 0 << "Regola: R1" << "";
-    QTest::newRow("an archive whole") << QStringList{"intera"} << 0 << "Regola: R1" << "";
+    QTest::newRow("a Qt option is a file name") << QStringList{"--", "-platform"} << 0 << "Regola: R5" << "";
+    QTest::newRow("an archive whole") << QStringList{"intera"} << 0 << "Regola: R5" << "";
     // clang-format on
     QTest::newRow("the same archive cut inside a number")
         << QStringList{"troncata"} << 2 << ""
         << "troncata: Impossibile aprire l'archivio «troncata»: il file è incompleto";
-    QTest::newRow("a timeline drawn") << QStringList{"--timeline", "linea.png", "vinta"} << 0 << "Regola: R1"
+    QTest::newRow("a timeline drawn") << QStringList{"--timeline", "linea.png", "vinta"} << 0 << "Regola: R5"
                                       << "";
     QTest::newRow("a timeline onto a pipe: refused, never waited on")
-        << QStringList{"--timeline", "coda", "vinta"} << 1 << "Regola: R1"
+        << QStringList{"--timeline", "coda", "vinta"} << 1 << "Regola: R5"
         << "coda: immagine non scritta: il nome indica una coda (FIFO), non un file";
     QTest::newRow("escapes never reach the terminal") << QStringList{"ostile"} << 0 << "Rosso\\x1b[31mVivo\\x07"
                                                       << "";
@@ -319,7 +319,7 @@ void TstGiudice::limiteDimensioneStato1()
     QVERIFY2(p.exitStatus() == QProcess::NormalExit, qPrintable(errori));
     QCOMPARE(p.exitCode(), 1);
     QVERIFY2(errori.contains(file("vinta") + QStringLiteral(": PDF non scritto in ")), qPrintable(errori));
-    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R1")));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("Regola: R5")));
     QCOMPARE(QDir(pdf.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
@@ -534,7 +534,7 @@ void TstGiudice::nienteArrivaCrudoAlTerminale()
     QCOMPARE(p.exitCode(), 0);
     const QString uscita = QString::fromUtf8(p.readAllStandardOutput());
     QCOMPARE(uscita.count(QStringLiteral("\nRegola: ")), 3);
-    QCOMPARE(uscita.count(QStringLiteral("\nRegola: R1\n")), 3);
+    QCOMPARE(uscita.count(QStringLiteral("\nRegola: R5\n")), 3);
     QVERIFY(uscita.contains(QStringLiteral("x\\x0aRegola: R99")));
     QVERIFY(uscita.contains(QStringLiteral("y\\x0dRegola: R98")));
     QVERIFY2(uscita.contains(QStringLiteral("Rosso\\x0aRegola: R97 \\u202eotsor\\u2028Bianco\\u200b \U0001D504")),
@@ -665,7 +665,7 @@ void TstGiudice::moduloDiDisegnoMancante()
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QVERIFY2(p.exitCode() == stato, qPrintable(errori));
     if (stato == 0) {
-        QVERIFY2(uscita.contains(QStringLiteral("Regola: R1")), qPrintable(uscita));
+        QVERIFY2(uscita.contains(QStringLiteral("Regola: R5")), qPrintable(uscita));
         QCOMPARE(errori, QString());
     } else {
         QVERIFY2(errori.startsWith(QStringLiteral("possidoria-sentenza: il modulo di disegno del programma ")),

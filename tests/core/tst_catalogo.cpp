@@ -750,7 +750,7 @@ void TestCatalogo::testiDeiFatti_data()
     QTest::newRow("a claim given as the end of possession")
         << fineDomanda
         << QStringList{u"L'attore perde la causa."_s, u"diretto a recuperare il possesso della cosa"_s,
-                       u"giudicato della sentenza che definirà il giudizio, non ancora provato"_s}
+                       u"giudicato della sentenza che definirà il giudizio, tuttora pendente"_s}
         << QStringList{u"privato del possesso per oltre un anno"_s, u"trascorsi 0 anni"_s};
 }
 

@@ -211,7 +211,7 @@ const CasoTempo casiTempo[] = {
     {"four-digit years before 1930", Proprieta, "12/03/1925", "12/03/1950", "", "", {}, {}, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R1", 25, "", ""},
 
     // Interruptions: inside the possession, the term starting again after them.
-    {"a new term of 35 years after a loss", Proprieta, "1/1/1960", "1/1/2010", "1/1/1970", "1/1/1975", Lunga::AttiDisposizione, Corta::AttiDisposizione, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R1", 35, "dalla fine dell'interruzione alla fine del possesso sono trascorsi 35 anni compiuti", ""},
+    {"a new term of 35 years after a loss", Proprieta, "1/1/1960", "1/1/2010", "1/1/1970", "1/1/1975", Lunga::AttiDisposizione, Corta::AttiDisposizione, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R1", 35, "che decorre dal 1/1/1975, e da allora alla fine del possesso sono trascorsi 35 anni compiuti", ""},
     {"ten years after a loss, twenty needed", Proprieta, "1/1/1980", "1/1/2010", "1/1/1995", "1/1/2000", Lunga::AttiDisposizione, Corta::AttiDisposizione, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R2", 30, "art. 1167", ""},
     {"ten years after a loss, good faith and title", Proprieta, "1/1/1990", "1/1/2010", "1/1/1995", "1/1/2000", Lunga::AttiDisposizione, Corta::AttiDisposizione, "", "", {}, {}, buona, idoneo, {}, {}, "R5", 10, "", ""},
     {"a loss wholly before the possession", Proprieta, "1/1/1985", "1/1/2010", "1/1/1970", "1/1/1975", Lunga::AttiDisposizione, Corta::AttiDisposizione, "", "", {}, {}, buona, senzaTitolo, {}, {}, "R1", 25, "", ""},

@@ -115,7 +115,7 @@ void TstSpiegazione::righe_data()
         << f
         << QStringList{
                u"Regola applicata: R2 (l'attore perde la causa)."_s,
-               u"Interruzione: notificazione di una domanda giudiziale, dal 1/1/1995 al 1/1/1996 (1 anno), secondo la prova del convenuto (artt. 1165 e 2943); dalla sua fine sono trascorsi soltanto 14 anni, e il termine interrotto non è maturato."_s};
+               u"Interruzione: notificazione di una domanda giudiziale, dal 1/1/1995 al 1/1/1996 (1 anno), secondo la prova del convenuto (artt. 1165 e 2943); dalla ripresa del termine (1/1/1996) sono trascorsi soltanto 14 anni, e il termine interrotto non è maturato."_s};
 
     f = base();
     interruzione(f, QDate(1980, 1, 1), 2, 0, ProvaLunga::AttiDisposizione, ProvaCorta::AttiDisposizione);
@@ -141,7 +141,7 @@ void TstSpiegazione::righe_data()
         << f
         << QStringList{
                u"Regola applicata: R2 (l'attore perde la causa)."_s,
-               u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine sono trascorsi soltanto 1 anno"_s};
+               u"Interruzione: perdita del possesso per oltre un anno, dal 1/1/2007 al 15/1/2008 (1 anno e 14 giorni), secondo la prova del convenuto (art. 1167); dalla sua fine è trascorso soltanto un anno, e il termine interrotto non è maturato."_s};
 
     f.provaInizioInterruzione = ProvaLunga::Diffida;
     QTest::newRow("interruption by formal notice")
@@ -206,11 +206,11 @@ void TstSpiegazione::righe_data()
     possesso(f, u" 2 anni"_s);
     QTest::newRow("movables delivered, illegitimate provenance")
         << f
-        << QStringList{u"Regola applicata: R41 (l'attore vince la causa)."_s,
-                       u"Tipologia di usucapione: beni mobili."_s,
-                       u"Titolo: acquisto da chi non è proprietario con un titolo idoneo (dichiarato dall'attore)."_s,
-                       u"Provenienza della cosa: illegittima (dichiarata dall'attore)."_s,
-                       u"Compiuta il 1/1/2008: acquisto con la consegna della cosa (art. 1153)."_s};
+        << QStringList{
+               u"Regola applicata: R41 (l'attore vince la causa)."_s, u"Tipologia di usucapione: beni mobili."_s,
+               u"Titolo: acquisto da chi non è proprietario con un titolo idoneo (dichiarato dall'attore)."_s,
+               u"Provenienza della cosa: illegittima (dichiarata dall'attore)."_s,
+               u"Acquisto il 1/1/2008: con la consegna della cosa al possessore di buona fede munito di un titolo idoneo (art. 1153), senza alcun termine di usucapione."_s};
 
     f = Fatti();
     QTest::newRow("nothing answered") << f
