@@ -150,7 +150,7 @@ const std::vector<Obiezione>& tabellaObiezioni()
         questionario("fede", CampoRisposta::di<&DatiCausa::obiezioneFede>(),
                      "la mala fede del possessore risulta da: "),
         questionario("acquisto", CampoRisposta::di<&DatiCausa::obiezioneTitolo>(),
-                     "l'acquisto da non proprietari senza titolo idoneo e/o senza registrazione risulta da: "),
+                     "l'acquisto da non proprietari senza titolo idoneo e/o senza trascrizione risulta da: "),
     };
     return t;
 }
