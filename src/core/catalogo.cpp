@@ -900,8 +900,8 @@ QString dopoInterruzione(const Decisione& d)
 {
     const Origini& o = d.origini;
     const NomeInterruzione n = nomeInterruzione(o.tipoInterruzione);
-    return u" Il convenuto ha provato che il possesso è stato interrotto "_s + n.dal + u" ("_s + n.articoli + u"), "_s
-           + dateInterruzione(o)
+    return u" Il convenuto ha provato che il termine dell'usucapione è stato interrotto "_s + n.dal + u" ("_s
+           + n.articoli + u"), "_s + dateInterruzione(o)
            + u"; ma per effetto dell'interruzione s'inizia un nuovo periodo (artt. 1165 e 2945), e dalla "
              u"fine dell'interruzione alla fine del possesso "_s
            + trascorsiTesto(o.anniDopoInterruzione)

@@ -789,6 +789,16 @@ void TestCatalogo::testiDeiFatti_data()
         << QStringList{u"diretto a recuperare il possesso della cosa"_s,
                        u"essendosi estinto il processo, decorre dalla data della notificazione (1/1/1995)"_s}
         << QStringList{};
+    // A claim the new term has overcome: the claim interrupted the term, not the possession.
+    Fatti superata = domanda;
+    superata.possessoInizio = QDate(1960, 1, 1);
+    superata.interruzioneInizio = QDate(1975, 1, 1);
+    superata.possessoFine = QDate(2010, 1, 1);
+    QTest::newRow("a claim the new term overcame")
+        << superata
+        << QStringList{u"ha provato che il termine dell'usucapione è stato interrotto dalla notificazione"_s,
+                       u"sono trascorsi 35 anni compiuti"_s}
+        << QStringList{u"il possesso è stato interrotto dalla"_s};
     // A claim given as the end of the possession ends nothing: it interrupts, and without the day of
     // its final judgment the term has not run again.
     Fatti fineDomanda = f;
