@@ -69,7 +69,10 @@ std::vector<VoceCatalogo> costruisci()
     const QString art1153 = citazione(1153);
     const QString art1154 = citazione(1154);
     const QString art1158 = citazione(1158);
-    const QString art1159 = citazione(1159);
+    // The second paragraph extends the first to the other real rights, which types 2 to 7 claim.
+    const QString art1159 = citazione(1159)
+                            + u" (primo comma, che il secondo estende agli altri diritti reali di godimento "
+                              u"sopra un immobile)"_s;
     const QString art1159bisPrimo = citazione(u"1159 bis"_s, 1);
     const QString art1159bisSecondo = citazione(u"1159 bis"_s, 2);
     const QString art1159bisSecondoBreve =
@@ -87,8 +90,7 @@ std::vector<VoceCatalogo> costruisci()
     // Parts of a paragraph, quoted inside a sentence of the judgment.
     const QString decorso1159 = virgolette(daParole(comma(1159, 1), u"col decorso"_s));
     const QString buonaFede1161 = virgolette(daParole(comma(1161, 1), u"qualora"_s));
-    // The comments write the capital È as E'.
-    const QString buonaFede1147 = u'\'' + QString(comma(1147, 1)).replace(u"È"_s, u"E'"_s) + u" ...'"_s;
+    const QString buonaFede1147 = u'\'' + comma(1147, 1) + u" ...'"_s;
 
     // Openings shared by the rules of one type.
     const QString ventennioPerso =
@@ -107,6 +109,13 @@ std::vector<VoceCatalogo> costruisci()
         u"Difatti ai sensi dell'art. 1153 del Codice Civile il caso in esame non è di usucapione: la "
         u"norma dispone che "_s
         + art1153;
+
+    // After detention only a change of title against the possessor starts the time (art. 1141).
+    const QString mutamentoTitolo =
+        u"che il titolo della detenzione è mutato per causa proveniente da un terzo o per sua "
+        u"opposizione contro il possessore (art. 1141, secondo comma): imposte pagate o lavori "
+        u"eseguiti non bastano, perché anche un detentore li compie."_s;
+    const QString dimostriMutamento = u" deve dimostrare "_s + mutamentoTitolo;
 
     // The same advice closes the two losses by a year's loss of possession with a short term.
     const QString ricuperaPossesso =
@@ -186,7 +195,7 @@ std::vector<VoceCatalogo> costruisci()
                u"egli si è comportato come detentore e non come possessore. Ai sensi del secondo "
                u"comma dell'art. 1141 del Codice Civile "_s
              + art1141secondo + u". Finché il titolo non è mutato, la detenzione non giova all'usucapione."_s,
-         u" deve dimostrare quando il titolo è mutato."_s},
+         dimostriMutamento},
         {"R5",
          u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa, senza "
          u"interruzioni o con interruzioni non superiori all'anno, in modo pacifico e pubblico e "
@@ -224,8 +233,7 @@ std::vector<VoceCatalogo> costruisci()
              + art1141primo
              + u"; nel caso in esame tale prova è stata data. La buona fede e il titolo trascritto "
                u"restano perciò privi di rilievo."_s,
-         u"Anche con un atto di acquisto da chi non è proprietario occorre sempre il possesso, e non "
-         u"la semplice detenzione: il titolo da solo non basta a compiere l'usucapione."_s},
+         u"Il solo titolo non basta senza il possesso: l'attore deve dimostrare "_s + mutamentoTitolo},
         {"R9",
          decennioPerso
              + u" in modo pacifico e pubblico e con l'animo del titolare del diritto, non era in "
@@ -275,13 +283,11 @@ std::vector<VoceCatalogo> costruisci()
          u"computando il tempo dal momento in cui il vizio è cessato."_s},
         {"R14",
          u"Difatti ai sensi del primo comma dell'art. 1141 del Codice Civile "_s + art1141primo
-             + u". Nel caso in esame è stato provato che l'attore ha tenuto il fondo per conto del "
-               u"proprietario e non come proprietario: gli è mancato l'animo del possessore, e la "
+             + u". Nel caso in esame è stato provato che l'attore ha tenuto il fondo per conto d'altri "
+               u"e non come proprietario: gli è mancato l'animo del possessore, e la "
                u"semplice detenzione non consente l'usucapione speciale per la piccola proprietà "
                u"rurale, anche se protratta per quindici anni."_s,
-         u"Senza il possesso, anche quando il bene è amministrato per conto di altri, non si può "
-         u"invocare l'usucapione; occorre dare la prova contraria, cioè dimostrare il possesso, ad "
-         u"esempio con il pagamento delle imposte, i lavori eseguiti sul fondo e le relative fatture."_s},
+         u"Chi ha cominciato come detentore non può invocare l'usucapione se non dimostra "_s + mutamentoTitolo},
         {"R15",
          u"Difatti ai sensi del secondo comma dell'art. 1159-bis del Codice Civile "_s + art1159bisSecondo
              + u". L'attore ha acquistato il fondo in buona fede da chi non ne era proprietario, con "
@@ -311,10 +317,7 @@ std::vector<VoceCatalogo> costruisci()
              + u". Ma l'attore, nonostante il titolo trascritto, non ha avuto l'animo del "
                u"proprietario: egli ha esercitato sul fondo una semplice detenzione per conto del "
                u"possessore, che non consente di usucapire."_s,
-         u" non dovrebbe essere difficile provare il possesso grazie al titolo di acquisto, ad "
-         u"esempio con ricevute di pagamento, lavori eseguiti e testimoni; in ogni caso egli può "
-         u"mutare la detenzione in possesso con un'opposizione, anche giudiziale, contro il "
-         u"possessore (art. 1141)."_s},
+         u" resta da dimostrare, nonostante il titolo trascritto, "_s + mutamentoTitolo},
         {"R19",
          rurale5
              + u"; tuttavia l'attore, come è emerso nel corso del giudizio, non era in buona fede, e "
@@ -361,8 +364,7 @@ std::vector<VoceCatalogo> costruisci()
              + u". Nel corso del giudizio è stato provato che l'attore ha avuto la mera detenzione "
                u"dell'universalità di mobili, senza l'animo del titolare del diritto, e il detentore non può "
                u"usucapire."_s,
-         u" deve trovare prove (lavori eseguiti, pagamenti, ricevute) di essersi comportato come "
-         u"titolare del diritto sui beni, e quindi del proprio possesso."_s},
+         dimostriMutamento},
         {"R25",
          u"Difatti ai sensi del secondo comma dell'art. 1160 del Codice Civile "_s + art1160secondo
              + u". L'attore ha provato di aver acquistato l'universalità di mobili in buona fede da "
@@ -397,8 +399,7 @@ std::vector<VoceCatalogo> costruisci()
                u"l'universalità di mobili per conto di altri, da lui ritenuti i veri possessori, e ne "
                u"ha avuto perciò la semplice detenzione, che non consente l'usucapione nemmeno con "
                u"un titolo idoneo e la buona fede."_s,
-         u" deve provare di aver posseduto con l'animo del titolare del diritto, il che non dovrebbe essere "
-         u"difficile disponendo di un atto di acquisto, e riproporre la causa con i nuovi dati."_s},
+         dimostriMutamento},
         {"R29",
          universalita10
              + u"; tuttavia, come è stato dimostrato in giudizio, l'attore non era in buona fede. "
@@ -418,7 +419,7 @@ std::vector<VoceCatalogo> costruisci()
 
         // Type 10: movable goods.
         {"R31",
-         u"Difatti egli ha posseduto i beni mobili per oltre venti anni, senza interruzioni "
+         u"Difatti egli ha posseduto i beni mobili per almeno venti anni, senza interruzioni "
          u"superiori all'anno, in modo pacifico e pubblico e con l'animo del proprietario. Ai "
          u"sensi del secondo comma dell'art. 1161 del Codice Civile "_s
              + art1161secondo
@@ -428,7 +429,7 @@ std::vector<VoceCatalogo> costruisci()
          u"anche quando la sua ignoranza dipende da colpa grave (art. 1147); in ogni caso, decorsi "
          u"vent'anni, l'usucapione dei beni mobili si compie anche in mala fede."_s},
         {"R32",
-         u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
+         u"Difatti egli pur avendo posseduto i beni mobili per almeno venti anni, in modo "
          u"pacifico e pubblico e con l'animo del proprietario, è stato privato del possesso "
          u"per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
              + art1167
@@ -438,7 +439,7 @@ std::vector<VoceCatalogo> costruisci()
          u"possesso maturino di nuovo i termini dell'art. 1161: dieci anni in buona fede, venti in "
          u"mala fede."_s},
         {"R33",
-         u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, senza "
+         u"Difatti egli pur avendo posseduto i beni mobili per almeno venti anni, senza "
          u"interruzioni superiori all'anno, ne ha acquistato il possesso con violenza o "
          u"clandestinità: manca quindi il possesso pacifico e pubblico. Ai sensi dell'art. "
          u"1163 del Codice Civile "_s
@@ -446,14 +447,13 @@ std::vector<VoceCatalogo> costruisci()
          u" deve provare che non vi è stata violenza né clandestinità, oppure computare il tempo del "
          u"possesso dal momento in cui esse sono cessate."_s},
         {"R34",
-         u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni, in modo "
+         u"Difatti egli pur avendo posseduto i beni mobili per almeno venti anni, in modo "
          u"pacifico e pubblico, non li ha tenuti con l'animo del proprietario, ma ne ha avuto "
          u"la semplice detenzione. Ai sensi del primo comma dell'art. 1140 del Codice Civile "_s
              + art1140 + u"; la detenzione, priva dell'animo del possessore, non giova all'usucapione."_s,
-         u" deve provare di aver avuto l'animo del proprietario e di non aver tenuto i beni per conto "
-         u"di altri (art. 1140); senza il possesso non può trovare applicazione l'art. 1161."_s},
+         dimostriMutamento},
         {"R35",
-         u"Difatti egli ha posseduto i beni mobili per oltre dieci anni, senza interruzioni "
+         u"Difatti egli ha posseduto i beni mobili per almeno dieci anni, senza interruzioni "
          u"superiori all'anno, in modo pacifico e pubblico, con l'animo del proprietario e in "
          u"buona fede. Ai sensi del primo comma dell'art. 1161 del Codice Civile "_s
              + art1161primo
@@ -464,7 +464,7 @@ std::vector<VoceCatalogo> costruisci()
          u"altrui; basta che vi sia stata al momento dell'acquisto. Dispone infatti l'art. 1147: "_s
              + buonaFede1147},
         {"R36",
-         u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
+         u"Difatti egli pur avendo posseduto i beni mobili per almeno dieci anni in buona fede, "
          u"in modo pacifico e pubblico e con l'animo del proprietario, è stato privato del "
          u"possesso per oltre un anno. Ai sensi dell'art. 1167 del Codice Civile "_s
              + art1167 + u"; per effetto dell'interruzione il termine decennale non è maturato."_s,
@@ -472,23 +472,21 @@ std::vector<VoceCatalogo> costruisci()
          u"altrimenti il termine va computato dalla fine dell'interruzione, cioè dal giorno in cui ha "
          u"ripreso il possesso."_s},
         {"R37",
-         u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni in buona fede, "
+         u"Difatti egli pur avendo posseduto i beni mobili per almeno dieci anni in buona fede, "
          u"ne ha acquistato il possesso in modo violento o clandestino, e l'usucapione è "
          u"perciò impossibile. Ai sensi dell'art. 1163 del Codice Civile "_s
              + art1163 + u"."_s,
          u" deve provare che il suo possesso è stato sempre pacifico e pubblico; altrimenti il tempo "
          u"va computato dal momento in cui la violenza o la clandestinità sono cessate."_s},
         {"R38",
-         u"Difatti egli pur avendo gestito i beni mobili per oltre dieci anni in buona fede, in "
+         u"Difatti egli pur avendo gestito i beni mobili per almeno dieci anni in buona fede, in "
          u"modo pacifico e pubblico e senza interruzioni rilevanti, non ha avuto l'animo del "
          u"proprietario: egli ha esercitato una semplice detenzione per conto di un altro "
          u"soggetto, vero possessore dei beni. Il detentore non possiede per sé e non può "
          u"quindi invocare l'usucapione, quale che sia la durata della sua gestione."_s,
-         u" deve provare di aver esercitato sui beni il potere richiesto dall'art. 1140, e non per "
-         u"conto di altri; altrimenti non vi è possesso, e senza possesso non vi è usucapione ai "
-         u"sensi dell'art. 1161."_s},
+         dimostriMutamento},
         {"R39",
-         u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni, in modo "
+         u"Difatti egli pur avendo posseduto i beni mobili per almeno dieci anni, in modo "
          u"pacifico e pubblico e con l'animo del proprietario, non era in buona fede. Il primo "
          u"comma dell'art. 1161 del Codice Civile consente l'usucapione decennale soltanto "_s
              + buonaFede1161 + u", mentre il secondo comma dispone: "_s + art1161secondo
@@ -496,7 +494,7 @@ std::vector<VoceCatalogo> costruisci()
          u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147), "
          u"oppure attendere il decorso dei vent'anni previsti dal secondo comma dell'art. 1161."_s},
         {"R40",
-         u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della "
+         u"È pregiudiziale il fatto che egli conoscesse la provenienza illegittima della "
          u"cosa. Ai sensi dell'art. 1154 del Codice Civile "_s
              + art1154
              + u". La conoscenza dell'illegittima provenienza esclude la buona fede: all'attore non "
@@ -572,9 +570,7 @@ std::vector<VoceCatalogo> costruisci()
              + art1141secondo
              + u". Finché il titolo non è mutato, la detenzione non giova all'usucapione, quale "
                u"che ne sia la durata."_s,
-         u" deve provare di aver tenuto il bene come proprietario e non per conto di altri, oppure "
-         u"dimostrare quando il titolo della detenzione è mutato: il tempo decorre da quel "
-         u"mutamento."_s},
+         dimostriMutamento},
         {"R45",
          u"Difatti è sufficiente la sua buona fede ed il decorso di tre anni: ai sensi del "
          u"primo comma dell'art. 1162 del Codice Civile "_s
@@ -611,8 +607,7 @@ std::vector<VoceCatalogo> costruisci()
          u"trascritto, e ai sensi del primo comma dell'art. 1162 del Codice Civile "_s
              + art1162primo + u"; tuttavia lo ha tenuto per conto di altri, e ai sensi dell'art. 1140 "_s + art1140
              + u": la semplice detenzione non consente l'usucapione."_s,
-         u" deve provare di aver esercitato sul bene il potere che corrisponde alla proprietà, e non "
-         u"di averlo tenuto per conto di altri: il titolo trascritto può aiutarlo in questa prova."_s},
+         dimostriMutamento},
         {"R46",
          u"Difatti sarebbe stata sufficiente la sua buona fede, unita al decorso di tre anni, "
          u"ai sensi del primo comma dell'art. 1162 del Codice Civile: "_s
@@ -656,6 +651,14 @@ bool interruzioneCivile(const Decisione& d)
 
 QString anniTesto(int n) { return n == 1 ? u"un anno"_s : QString::number(n) + u" anni"_s; }
 
+// "sono trascorsi 3 anni compiuti", with the verb and the participle agreeing with one year or none.
+QString trascorsiTesto(int n)
+{
+    if (n <= 0)
+        return u"non è trascorso nemmeno un anno compiuto"_s;
+    return n == 1 ? u"è trascorso un anno compiuto"_s : u"sono trascorsi "_s + anniTesto(n) + u" compiuti"_s;
+}
+
 // The paragraph of a loss by civil interruption (arts. 1165, 2943 to 2945), in place of the rule's
 // own, which speaks of a loss of possession (art. 1167).
 QString motivazioneInterruzioneCivile(const Decisione& d)
@@ -681,10 +684,8 @@ QString motivazioneInterruzioneCivile(const Decisione& d)
                                             u"pendente"_s)
                    : u"decorre dalla data dell'atto di riconoscimento"_s)
         + (d.origini.ripresa
-               ? u" ("_s + Date::formaBreve(*d.origini.ripresa)
-                     + u"); da allora alla fine del "
-                       u"possesso sono trascorsi "_s
-                     + anniTesto(std::max(0, d.origini.anniDopoInterruzione)) + u" compiuti"_s
+               ? u" ("_s + Date::formaBreve(*d.origini.ripresa) + u"); da allora alla fine del possesso "_s
+                     + trascorsiTesto(d.origini.anniDopoInterruzione)
                      + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString())
                : QString())
         + u", e il tempo dell'usucapione non è quindi maturato."_s;
@@ -757,10 +758,11 @@ QString motivazioneAnni(const Decisione& d)
                                                            : TipoInterruzione::PerditaPossesso);
     return u"Difatti il possesso considerato dura "_s + anniTesto(d.fattori.anni) + u", mentre "_s
            + u"l'usucapione che non richiede né la buona fede né un titolo si compie soltanto con il possesso di "_s
-           + anniTesto(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo) + u"), e ne mancano "_s
-           + anniTesto(mancano) + u". Il termine più breve di "_s + anniTesto(breve.anni) + u" ("_s
-           + QString::fromLatin1(breve.articolo) + u"), che gli anni trascorsi basterebbero a compiere, richiede "_s
-           + richiede + u", e nel caso in esame "_s + manca + u'.'
+           + anniTesto(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo)
+           + (mancano == 1 ? u"), e ne manca "_s : u"), e ne mancano "_s) + anniTesto(mancano)
+           + u". Il termine più breve di "_s + anniTesto(breve.anni) + u" ("_s + QString::fromLatin1(breve.articolo)
+           + u"), che gli anni trascorsi basterebbero a compiere, richiede "_s + richiede + u", e nel caso in esame "_s
+           + manca + u'.'
            + (altri.isEmpty() ? QString()
                               : u" Inoltre "_s + altri.join(u"; "_s) + u", e anche questo impedisce l'acquisto."_s)
            + u" L'usucapione non è quindi compiuta."_s;
@@ -850,6 +852,14 @@ QString commentoCompleto(FormaCommento forma, const QString& testo, const QStrin
 
 namespace {
 
+// The rows whose advice is to contest the defendant's proof of bad faith, which is no advice when
+// the plaintiff declared it himself.
+bool malaFedeDichiarata(const Decisione& d, const Regola& r)
+{
+    static const QStringList malaFedeProvata{u"R9"_s, u"R19"_s, u"R29"_s, u"R39"_s, u"R46"_s};
+    return d.origini.fede != Fonte::Convenuto && malaFedeProvata.contains(r.chiave);
+}
+
 // The row that decided, or RF's when the decision names no row of the table.
 const Regola& regolaDi(const Decisione& d)
 {
@@ -904,8 +914,8 @@ QString dopoInterruzione(const Decisione& d)
            + Date::formaBreve(*o.ripresa)
            + (estinto ? u", data della notificazione, essendosi estinto il processo (art. 2945, terzo comma)"_s
                       : QString())
-           + u", e da allora alla fine del possesso sono trascorsi "_s + anniTesto(o.anniDopoInterruzione)
-           + u" compiuti: il tempo necessario è maturato dopo l'interruzione, e a quel periodo si riferisce quanto "
+           + u", e da allora alla fine del possesso "_s + trascorsiTesto(o.anniDopoInterruzione)
+           + u": il tempo necessario è maturato dopo l'interruzione, e a quel periodo si riferisce quanto "
              u"sopra."_s;
 }
 
@@ -998,6 +1008,14 @@ QString testoCommento(const Decisione& d, const QString& nomeAttore)
         testo = u"Si consiglia di tornare alle finestre della causa e del possesso e di completare "
                 u"tutte le risposte: soltanto con i dati completi la sentenza può valutare i "
                 u"requisiti dell'usucapione."_s;
+    } else if (malaFedeDichiarata(d, r)) {
+        const Termine lungo = termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante);
+        return commentoCompleto(FormaCommento::Nome,
+                                u" ha dichiarato egli stesso di non essere stato in buona fede: il termine più "
+                                u"breve, che la richiede, non si applica, e occorre attendere che il possesso "
+                                u"raggiunga "_s
+                                    + anniTesto(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo) + u")."_s,
+                                nomeAttore);
     } else if (const VoceCatalogo* v = voceCatalogo(r.chiave)) {
         testo = v->commento;
     }

@@ -17,6 +17,7 @@ struct Articolo {
 // Positions 1..32 at indexes 0..31. Paragraphs in the official wording of the Code.
 const std::array<Articolo, numeroArticoli>& articoli()
 {
+    // clang-format off
     static const std::array<Articolo, numeroArticoli> tabella =
         {
             {
@@ -52,12 +53,13 @@ const std::array<Articolo, numeroArticoli>& articoli()
                 {QStringLiteral("1144) Atti di tolleranza"),
                  {QStringLiteral(
                      "Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto del possesso.")},
-                 QStringLiteral("Commento: non può esserci possesso con il consenso del proprietario.")},
+                 QStringLiteral(
+                     "Commento: gli atti che il proprietario si limita a sopportare, per cortesia, amicizia o buon vicinato e senza rinunciare al proprio diritto, non fanno nascere il possesso. Non ogni consenso lo esclude però: il compratore, che riceve la cosa dal venditore per averla come propria, la possiede proprio in forza di quel consenso.")},
                 // 6: art. 1145
                 {QStringLiteral("1145) Possesso di cose fuori commercio"),
                  {QStringLiteral("Il possesso delle cose di cui non si può acquistare la proprietà è senza effetto."),
                   QStringLiteral(
-                      "Tuttavia nei rapporti tra privati è concessa l'azione di spoglio rispetto ai beni appartenenti al pubblico demanio e ai beni delle province e dei comuni soggetti al regime proprio del demanio pubblico."),
+                      "Tuttavia nei rapporti tra privati è concessa l'azione di spoglio rispetto ai beni appartenenti al pubblico demanio e ai beni delle provincie e dei comuni soggetti al regime proprio del demanio pubblico."),
                   QStringLiteral(
                       "Se trattasi di esercizio di facoltà, le quali possono formare oggetto di concessione da parte della pubblica amministrazione, è data altresì l'azione di manutenzione.")},
                  QStringLiteral(
@@ -214,7 +216,7 @@ const std::array<Articolo, numeroArticoli>& articoli()
                  QStringLiteral(
                      "Commento: richiama le norme relative alla prescrizione (articoli 2934 e seguenti), in particolare quelle sulla sospensione, sull'interruzione e sul computo dei termini.")},
                 // 28: art. 1166
-                {QStringLiteral("1166) Inefficacia delle cause d'impedimento e di sospensione rispetto al terzo..."),
+                {QStringLiteral("1166) Inefficacia delle cause d'impedimento e di sospensione rispetto al terzo possessore"),
                  {QStringLiteral(
                       "Nell'usucapione ventennale non hanno luogo, riguardo al terzo possessore di un immobile o di un diritto reale sopra un immobile, né l'impedimento derivante da condizione o da termine, né le cause di sospensione indicate dall'art. 2942."),
                   QStringLiteral(
@@ -250,6 +252,7 @@ const std::array<Articolo, numeroArticoli>& articoli()
                 // 32: art. 1170
                 {QStringLiteral("1170) Azione di manutenzione"), {QStringLiteral("Chi è stato molestato nel possesso di un immobile, di un diritto reale sopra un immobile o di un'universalità di mobili può, entro l'anno dalla turbativa, chiedere la manutenzione del possesso medesimo."), QStringLiteral("L'azione è data se il possesso dura da oltre un anno, continuo e non interrotto, e non è stato acquistato violentemente o clandestinamente. Qualora il possesso sia stato acquistato in modo violento o clandestino, l'azione può nondimeno esercitarsi, decorso un anno dal giorno in cui la violenza o la clandestinità è cessata."), QStringLiteral("Anche colui che ha subito uno spoglio non violento o clandestino può chiedere di essere rimesso nel possesso, se ricorrono le condizioni indicate dal comma precedente.")}, QStringLiteral("Commento: chi ha il possesso da oltre un anno, continuo e non interrotto, di un immobile, di un diritto reale immobiliare o di un'universalità di mobili può chiedere, entro un anno dalla molestia, di essere mantenuto nel possesso.")},
             }};
+    // clang-format on
     return tabella;
 }
 
@@ -259,10 +262,10 @@ struct ArticoloCitato {
     QString commento;
 };
 
-// The articles other windows quote. 816 and some paragraphs of 2730 and 2943 keep the form in
-// which the program quotes them (with "E'" and the cross-references in brackets).
+// The articles other windows quote, in the official wording like the 32 above.
 const QList<ArticoloCitato>& citati()
 {
+    // clang-format off
     static const QList<ArticoloCitato> tabella =
         {
             {812,
@@ -274,7 +277,7 @@ const QList<ArticoloCitato>& citati()
              QString()},
             {816,
              {QStringLiteral(
-                  "E' considerata universalità di mobili la pluralità di cose che appartengono alla stessa persona e hanno una destinazione unitaria."),
+                  "È considerata universalità di mobili la pluralità di cose che appartengono alla stessa persona e hanno una destinazione unitaria."),
               QStringLiteral(
                   "Le singole cose componenti la universalità possono formare oggetto di separati atti e rapporti giuridici.")},
              QString()},
@@ -283,6 +286,11 @@ const QList<ArticoloCitato>& citati()
                   "Appartengono allo Stato e fanno parte del demanio pubblico il lido del mare, la spiaggia, le rade e i porti; i fiumi, i torrenti, i laghi e le altre acque definite pubbliche dalle leggi in materia; le opere destinate alla difesa nazionale."),
               QStringLiteral(
                   "Fanno parimenti parte del demanio pubblico, se appartengono allo Stato, le strade, le autostrade e le strade ferrate; gli aerodromi; gli acquedotti; gli immobili riconosciuti d'interesse storico, archeologico e artistico a norma delle leggi in materia; le raccolte dei musei, delle pinacoteche, degli archivi, delle biblioteche; e infine gli altri beni che sono dalla legge assoggettati al regime proprio del demanio pubblico.")},
+             QString()},
+            // Quoted by the explanation of ownership.
+            {832,
+             {QStringLiteral(
+                 "Il proprietario ha diritto di godere e disporre delle cose in modo pieno ed esclusivo, entro i limiti e con l'osservanza degli obblighi stabiliti dall'ordinamento giuridico.")},
              QString()},
             // Quoted by the judgments on the public domain and on non-apparent servitudes.
             {823,
@@ -302,7 +310,7 @@ const QList<ArticoloCitato>& citati()
             {2730,
              {QStringLiteral(
                   "La confessione è la dichiarazione che una parte fa della verità di fatti ad essa sfavorevoli e favorevoli all'altra parte."),
-              QStringLiteral("La confessione è giudiziale o stragiudiziale (228, 229 c.p.c.).")},
+              QStringLiteral("La confessione è giudiziale o stragiudiziale.")},
              QStringLiteral("Commento: vedi anche gli altri articoli sulla confessione 2731-2735.")},
             {2736,
              {QStringLiteral("Il giuramento è di due specie:"), QStringLiteral("1) è decisorio quello che una parte deferisce all'altra per farne dipendere la decisione totale o parziale della causa;"), QStringLiteral("2) è suppletorio quello che è deferito d'ufficio dal giudice a una delle parti al fine di decidere la causa quando la domanda o le eccezioni non sono pienamente provate, ma non sono del tutto sfornite di prova, ovvero quello che è deferito al fine di stabilire il valore della cosa domandata, se non si può accertarlo altrimenti.")},
@@ -310,18 +318,19 @@ const QList<ArticoloCitato>& citati()
             {2943,
              {QStringLiteral(
                   "La prescrizione è interrotta dalla notificazione dell'atto con il quale si inizia un giudizio, sia questo di cognizione ovvero conservativo o esecutivo."),
-              QStringLiteral("E' pure interrotta dalla domanda proposta nel corso di un giudizio (2945 2)."),
+              QStringLiteral("È pure interrotta dalla domanda proposta nel corso di un giudizio."),
               QStringLiteral("L'interruzione si verifica anche se il giudice adito è incompetente."),
               QStringLiteral(
                   "La prescrizione è inoltre interrotta da ogni altro atto che valga a costituire in mora il debitore e dall'atto notificato con il quale una parte, in presenza di compromesso o clausola compromissoria, dichiara la propria intenzione di promuovere il procedimento arbitrale, propone la domanda e procede, per quanto le spetta, alla nomina degli arbitri.")},
              QStringLiteral(
-                 "Commento: vedi anche gli altri articoli sull'interruzione 2944 e 2945. Naturalmente il quarto comma dell'art.2943 si riferisce unicamente al caso del debitore.")},
+                 "Commento: vedi anche gli altri articoli sull'interruzione 2944 e 2945. Naturalmente il quarto comma dell'art. 2943 si riferisce unicamente al caso del debitore.")},
             {2944,
              {QStringLiteral(
                  "La prescrizione è interrotta dal riconoscimento del diritto da parte di colui contro il quale il diritto stesso può essere fatto valere.")},
              QStringLiteral(
                  "Commento: se la parte avversa riconosce il diritto dell'altro non è più necessario procedere oltre per accertarsene.")},
         };
+    // clang-format on
     return tabella;
 }
 

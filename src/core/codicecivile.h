@@ -1,7 +1,7 @@
 #pragma once
 // The Civil Code as the program quotes it: the 32 articles on possession and acquisitive
 // prescription (1140 to 1170 with 1159 bis), each with its short comment, and the further
-// articles the program quotes (812, 816, 822 on goods; 823 and 1061, which no usucapione reaches;
+// articles the program quotes (812, 816, 822 on goods; 832 on ownership; 823 and 1061, which no usucapione reaches;
 // 2727, 2730, 2736 on proofs; 2943, 2944 on interruption). The law lives here only; windows build their texts from
 // these functions.
 #include <QString>
@@ -41,7 +41,7 @@ QString testoVisualizzato(int posizione);
 // The stored print lines of position 1..32: its paragraphs justified to 102 characters.
 QStringList righeStampa(int posizione);
 
-// Further articles, by their number (812, 816, 822, 823, 1061, 2727, 2730, 2736, 2943, 2944):
+// Further articles, by their number (812, 816, 822, 823, 832, 1061, 2727, 2730, 2736, 2943, 2944):
 // paragraphs (823 its first only) as
 // the program quotes them and, for the five on proofs and interruption, the comment line.
 // Empty for any other number.

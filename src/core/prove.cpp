@@ -76,7 +76,7 @@ QString spiegazione(Prova p)
     // For usucapione the basis is art. 1165 and the case law, not art. 2943, which speaks of debtors.
     case Diffida:
         return QStringLiteral(
-            "La diffida e la messa in mora non interrompono il possesso utile per l'usucapione. L'art.1165 del Codice Civile estende all'usucapione le norme sull'interruzione della prescrizione soltanto in quanto applicabili, e la Cassazione ha più volte affermato che gli atti di costituzione in mora, efficaci per i diritti di credito (art.2943, quarto comma), non bastano contro il possessore: occorre che questi perda il possesso, che sia notificata una domanda giudiziale diretta a recuperarlo o che egli riconosca il diritto del proprietario (vedi 'notificazione atto di inizio giudizio').");
+            "La diffida e la messa in mora non interrompono il termine dell'usucapione. L'art.1165 del Codice Civile estende all'usucapione le norme sull'interruzione della prescrizione soltanto in quanto applicabili, e la Cassazione ha più volte affermato che gli atti di costituzione in mora, efficaci per i diritti di credito (art.2943, quarto comma), non bastano contro il possessore: occorre che questi perda il possesso, che sia notificata una domanda giudiziale diretta a recuperarlo o che egli riconosca il diritto del proprietario (vedi 'notificazione atto di inizio giudizio').");
     case Nessuna: return spiegazioneNessunaProva();
     case NonScelta: break;
     }

@@ -188,7 +188,7 @@ const QList<TestoGuida>& testiGuida()
              "in forza di opposizione da lui fatta contro il possessore (art. 1141). La finestra si apre "
              "dalla finestra Possesso soltanto se l'attore ha dichiarato di aver posseduto con l'animo del "
              "padrone. Il convenuto sceglie fra dodici mezzi di prova quello che dimostra che l'attore "
-             "possedeva per conto del proprietario: con uno dei documenti, i testimoni, le presunzioni, la "
+             "teneva la cosa per conto d'altri: con uno dei documenti, i testimoni, le presunzioni, la "
              "confessione o il giuramento la sentenza tratta l'attore come detentore; gli atti di "
              "tolleranza escludono il possesso stesso (art. 1144) e la causa è persa; la diffida e messa "
              "in mora e la scelta nessuna prova lasciano immutata la condizione dichiarata dall'attore. Il "

@@ -47,7 +47,9 @@ QString LineaTempo::etichettaTermine() const
         return QStringLiteral("consegna in buona fede: %1").arg(articolo);
     if (raggiunto || !decorrenza)
         return QStringLiteral("%1: %2").arg(anni(termine), articolo);
-    return QStringLiteral("%1: %2, mancano %3").arg(anni(termine), articolo, anni(anniMancanti));
+    return QStringLiteral("%1: %2, %3 %4")
+        .arg(anni(termine), articolo, anniMancanti == 1 ? QStringLiteral("manca") : QStringLiteral("mancano"),
+             anni(anniMancanti));
 }
 
 QString LineaTempo::nomeInterruzione(TipoInterruzione tipo)

@@ -17,7 +17,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Comment texts the judgment must give word for word.
-const QString commentoR4 = u" deve dimostrare quando il titolo è mutato."_s;
+// Every proved detention closes on the change of title against the possessor.
+const QString commentoR4 =
+    u" deve dimostrare che il titolo della detenzione è mutato per causa proveniente da un terzo o per sua opposizione contro il possessore (art. 1141, secondo comma): imposte pagate o lavori eseguiti non bastano, perché anche un detentore li compie."_s;
 const QString commentoR9 =
     u"La buona fede è imprescindibile e se viene provata la mala fede dalla controparte la causa è persa."_s;
 const QString commentoR16R22 =
@@ -30,7 +32,7 @@ const QString commentoR25 =
 const QString commentoR26 =
     u" deve cercare prove che il possesso non è stato interrotto e riprovare la causa con i nuovi dati."_s;
 const QString commentoR40 = u"La mala fede di questo caso non può essere premiata dalla legge."_s;
-const QString chiusaR35 = u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s;
+const QString chiusaR35 = u"'È possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s;
 
 // A few words of each quoted passage in the Code's official wording: an article cited by number
 // must also be quoted, not just named. A token "1160/2" means the second paragraph of art. 1160.
@@ -168,8 +170,8 @@ void TestCatalogo::voce_data()
     const QString dieci = u"Difatti egli, pur avendo posseduto per il tempo necessario (almeno dieci anni) la cosa,"_s;
     const QString vero1 = u"Difatti è pur vero che ai sensi del primo comma"_s;
     const QString vero2 = u"Difatti è pur vero che ai sensi del secondo comma"_s;
-    const QString mobili20 = u"Difatti egli pur avendo posseduto i beni mobili per oltre venti anni"_s;
-    const QString mobili10 = u"Difatti egli pur avendo posseduto i beni mobili per oltre dieci anni"_s;
+    const QString mobili20 = u"Difatti egli pur avendo posseduto i beni mobili per almeno venti anni"_s;
+    const QString mobili10 = u"Difatti egli pur avendo posseduto i beni mobili per almeno dieci anni"_s;
     const QString art1153 = u"Difatti ai sensi dell'art. 1153"_s;
     const QString nonUsucapione = u"non è di usucapione"_s;
     const QString difatti = u"Difatti"_s;
@@ -189,13 +191,16 @@ void TestCatalogo::voce_data()
     riga("R2", false, "N", {u"1167"_s}, venti);
     riga("R3", false, "N", {u"1163"_s}, venti);
     riga("R4", false, "N", {u"1141"_s}, venti, {}, {}, commentoR4);
+    // Art. 1159 with its second paragraph, which extends it to the other real rights of types 2 to 7.
+    const QStringList altriDiritti{
+        u"trascrizione' (primo comma, che il secondo estende agli altri diritti reali di godimento sopra un immobile)"_s};
     riga("R5", true, "C", {u"1159"_s},
-         u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa"_s);
+         u"Difatti egli ha posseduto per il tempo necessario (almeno dieci anni) la cosa"_s, altriDiritti);
     riga("R6", false, "C", {u"1159"_s, u"1167"_s}, dieci);
     riga("R7", false, "C", {u"1163"_s}, dieci);
     riga("R8", false, "C", {u"1141"_s}, dieci);
-    riga("R9", false, "C", {u"1159"_s}, dieci, {}, {}, commentoR9);
-    riga("R10", false, "C", {u"1159"_s}, dieci);
+    riga("R9", false, "C", {u"1159"_s}, dieci, altriDiritti, {}, commentoR9);
+    riga("R10", false, "C", {u"1159"_s}, dieci, altriDiritti);
     riga("R11", true, "C", {u"1159-bis/1"_s}, u"Difatti ai sensi del primo comma"_s);
     riga("R12", false, "N", {u"1159-bis/1"_s, u"1167"_s}, vero1);
     riga("R13", false, "C", {u"1163"_s}, u"Difatti ai sensi dell'art. 1163"_s);
@@ -217,19 +222,18 @@ void TestCatalogo::voce_data()
     riga("R28", false, "N", {u"1160/2"_s}, vero2);
     riga("R29", false, "N", {u"1160/2"_s, u"1147"_s}, vero2);
     riga("R30", false, "N", {u"1160/2"_s}, vero2);
-    riga("R31", true, "C", {u"1161/2"_s}, u"Difatti egli ha posseduto i beni mobili per oltre venti anni"_s);
+    riga("R31", true, "C", {u"1161/2"_s}, u"Difatti egli ha posseduto i beni mobili per almeno venti anni"_s);
     riga("R32", false, "N", {u"1167"_s}, mobili20);
     riga("R33", false, "N", {u"1163"_s}, mobili20);
     riga("R34", false, "N", {u"1140"_s}, mobili20);
-    riga("R35", true, "C", {u"1161/1"_s}, u"Difatti egli ha posseduto i beni mobili per oltre dieci anni"_s);
+    riga("R35", true, "C", {u"1161/1"_s}, u"Difatti egli ha posseduto i beni mobili per almeno dieci anni"_s);
     riga("R36", false, "N", {u"1167"_s}, mobili10);
     riga("R37", false, "N", {u"1163"_s}, mobili10);
-    riga("R38", false, "N", nessuna, u"Difatti egli pur avendo gestito i beni mobili per oltre dieci anni"_s, {},
+    riga("R38", false, "N", nessuna, u"Difatti egli pur avendo gestito i beni mobili per almeno dieci anni"_s, {},
          u"art."_s);
     riga("R39", false, "N", {u"1161"_s}, mobili10);
     riga("R40", false, "C", {u"1154"_s},
-         u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della cosa."_s, {}, {},
-         commentoR40);
+         u"È pregiudiziale il fatto che egli conoscesse la provenienza illegittima della cosa."_s, {}, {}, commentoR40);
     riga("R41", true, "C", {u"1153"_s}, art1153, {nonUsucapione, u"trasferimento della proprietà"_s});
     riga("R42", false, "N", {u"1153"_s}, art1153, {nonUsucapione});
     riga("R43", false, "N", {u"1153"_s}, art1153, {nonUsucapione});
@@ -356,7 +360,7 @@ void TestCatalogo::commentoCompleto_data()
     QTest::newRow("N name") << u"R23"_s << u"Mario Rossi"_s << u"Mario Rossi"_s + commentoR23;
     QTest::newRow("N empty name") << u"R23"_s << QString() << commentoR23;
     QTest::newRow("N name kept as typed") << u"R26"_s << u"  Anna Bianchi "_s << u"  Anna Bianchi "_s + commentoR26;
-    QTest::newRow("N R4") << u"R4"_s << u"Luigi"_s << u"Luigi deve dimostrare quando il titolo è mutato."_s;
+    QTest::newRow("N R4") << u"R4"_s << u"Luigi"_s << u"Luigi"_s + commentoR4;
     QTest::newRow("C ignores name") << u"R9"_s << u"Mario Rossi"_s << commentoR9;
     QTest::newRow("C empty name") << u"R40"_s << QString() << commentoR40;
 
@@ -408,10 +412,20 @@ void TestCatalogo::commentoCondiviso()
     QCOMPARE(::commentoCompleto(regola(u"R16"_s)->forma, r16->commento, u"Ugo"_s),
              ::commentoCompleto(regola(u"R22"_s)->forma, r22->commento, u"Ugo"_s));
 
+    // Every detention proved against a plaintiff of the N form gets the same advice on the change of
+    // title; the other detention rows end on it.
+    const QStringList detenzioneN{u"R4"_s, u"R24"_s, u"R28"_s, u"R34"_s, u"R38"_s, u"R44D"_s, u"R45D"_s};
+    for (const QString& k : detenzioneN)
+        QCOMPARE(voceCatalogo(k)->commento, commentoR4);
+    const QString mutamento = commentoR4.mid(commentoR4.indexOf(u"che il titolo"_s));
+    for (const char* k : {"R8", "R14", "R18"})
+        QVERIFY2(voceCatalogo(QString::fromLatin1(k))->commento.endsWith(mutamento), k);
+
     // No other two rules share a comment.
     QSet<QString> visti;
     for (const VoceCatalogo& v : catalogoSentenze()) {
-        if (qstrcmp(v.chiave, "R22") == 0)
+        const QString chiave = QString::fromLatin1(v.chiave);
+        if (chiave == u"R22"_s || (detenzioneN.contains(chiave) && chiave != u"R4"_s))
             continue;
         QVERIFY2(!visti.contains(v.commento), v.chiave);
         visti.insert(v.commento);
@@ -616,13 +630,14 @@ void TestCatalogo::emettiSentenza_data()
         << Tipologia::Proprieta << u" 20 anni e  3 giorni"_s << titolare << u"Ada Neri"_s << u"R5"_s
         << u"Sono presenti tutti i requisiti"_s;
     QTest::newRow("rural holder, form A") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore << u"Ugo"_s
-                                          << u"R18"_s << u"A Ugo non dovrebbe essere difficile"_s;
+                                          << u"R18"_s << u"A Ugo resta da dimostrare"_s;
     QTest::newRow("rural holder, no name") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore
-                                           << QString() << u"R18"_s << u"A  non dovrebbe essere difficile"_s;
+                                           << QString() << u"R18"_s << u"A  resta da dimostrare"_s;
     QTest::newRow("too few years, form C")
         << Tipologia::Proprieta << u" 3 anni"_s << titolare << u"Ugo"_s << u"RF"_s << u"Si consiglia di tornare"_s;
     QTest::newRow("registered movables as holder, form N")
-        << Tipologia::MobiliRegistrati << u" 12 anni"_s << detentore << u"Ugo"_s << u"R44D"_s << u"Ugo deve provare"_s;
+        << Tipologia::MobiliRegistrati << u" 12 anni"_s << detentore << u"Ugo"_s << u"R44D"_s
+        << u"Ugo deve dimostrare che il titolo"_s;
 }
 
 // The decision and the catalogue together give the two texts of the judgment window.
@@ -702,6 +717,43 @@ void TestCatalogo::testiDeiFatti_data()
         << violento << QStringList{u"ne mancano 5 anni"_s, u"Inoltre il possesso è stato acquistato in modo violento"_s}
         << QStringList{u"Non è in questione la durata"_s};
 
+    // Bad faith the plaintiff declared himself: no advice to contest a proof that nobody gave.
+    Fatti malaDichiarata = f;
+    malaDichiarata.titolo = Titolo::Idoneo;
+    malaDichiarata.possessoInizio = QDate(2000, 1, 1);
+    QTest::newRow("bad faith declared by the plaintiff")
+        << malaDichiarata
+        << QStringList{u"Ugo ha dichiarato egli stesso di non essere stato in buona fede"_s,
+                       u"raggiunga 20 anni (art. 1158)"_s}
+        << QStringList{u"provata la mala fede"_s, u"prova della mala fede"_s};
+    Fatti malaProvata = malaDichiarata;
+    malaProvata.fede = Fede::Buona;
+    malaProvata.obiezioneFede = ProvaRequisito::Testimoni;
+    QTest::newRow("bad faith proved by the defendant")
+        << malaProvata << QStringList{u"se viene provata la mala fede dalla controparte"_s}
+        << QStringList{u"ha dichiarato egli stesso"_s};
+    Fatti malaRurale = malaDichiarata;
+    malaRurale.tipologia = Tipologia::PiccolaProprietaRurale;
+    malaRurale.possessoInizio = QDate(2008, 1, 1);
+    QTest::newRow("bad faith declared, rural property")
+        << malaRurale << QStringList{u"raggiunga 15 anni (art. 1159-bis)"_s} << QStringList{u"prova della mala fede"_s};
+
+    // A lease proved against the plaintiff: only the change of title helps, not taxes or works.
+    Fatti locazione = f;
+    locazione.fede = Fede::Buona;
+    locazione.titolo = Titolo::Idoneo;
+    locazione.obiezioneAnimo = ProvaRequisito::ContrattiLocazione;
+    QTest::newRow("detention proved by a lease")
+        << locazione
+        << QStringList{u"Ugo deve dimostrare che il titolo della detenzione è mutato"_s,
+                       u"opposizione contro il possessore (art. 1141, secondo comma)"_s}
+        << QStringList{u"deve dimostrare quando"_s, u"con il pagamento delle imposte"_s};
+
+    Fatti unAnno = comune;
+    unAnno.possessoInizio = QDate(1996, 1, 1);
+    QTest::newRow("one year lacking") << unAnno << QStringList{u"e ne manca un anno"_s}
+                                      << QStringList{u"ne mancano un anno"_s, u"1 anni"_s};
+
     Fatti senzaTrascrizione = f;
     senzaTrascrizione.fede = Fede::Buona;
     senzaTrascrizione.titolo = Titolo::Idoneo;
@@ -739,6 +791,16 @@ void TestCatalogo::testiDeiFatti_data()
         << QStringList{u"diretto a recuperare il possesso della cosa"_s,
                        u"essendosi estinto il processo, decorre dalla data della notificazione (1/1/1995)"_s}
         << QStringList{};
+    // A claim the new term has overcome: the claim interrupted the term, not the possession.
+    Fatti superata = domanda;
+    superata.possessoInizio = QDate(1960, 1, 1);
+    superata.interruzioneInizio = QDate(1975, 1, 1);
+    superata.possessoFine = QDate(2010, 1, 1);
+    QTest::newRow("a claim the new term overcame")
+        << superata
+        << QStringList{u"ha provato che il termine dell'usucapione è stato interrotto dalla notificazione"_s,
+                       u"sono trascorsi 35 anni compiuti"_s}
+        << QStringList{u"il possesso è stato interrotto dalla"_s};
     // A claim given as the end of the possession ends nothing: it interrupts, and without the day of
     // its final judgment the term has not run again.
     Fatti fineDomanda = f;

@@ -74,6 +74,8 @@ private slots:
     void struttura_data();
     void struttura();
     void esempioArticolo1144();
+    void testoUfficiale_data();
+    void testoUfficiale();
     void nomeDellIstituto();
     void portataCommenti_data();
     void portataCommenti();
@@ -108,7 +110,7 @@ void TstCodiceCivile::struttura_data()
         {"1141", 2, "Commento: chi si comporta come un"},
         {"1142", 1, "Commento: senza una prova contraria si"},
         {"1143", 1, "Commento: bisogna sempre provare da quando"},
-        {"1144", 1, "Commento: non può esserci possesso con"},
+        {"1144", 1, "Commento: gli atti che il proprietario"},
         {"1145", 3, "Commento: il possesso senza effetto riguarda"},
         {"1146", 2, "Commento: la durata del possesso non"},
         {"1147", 3, "Commento: la buona fede si presume,"},
@@ -185,8 +187,36 @@ void TstCodiceCivile::esempioArticolo1144()
         + QStringLiteral(
             "Gli atti compiuti con l'altrui tolleranza non possono servire di fondamento all'acquisto del possesso.")
         + CR + QStringLiteral("--------------------") + CR
-        + QStringLiteral("Commento: non può esserci possesso con il consenso del proprietario.");
+        + QStringLiteral(
+            "Commento: gli atti che il proprietario si limita a sopportare, per cortesia, amicizia o buon vicinato e senza rinunciare al proprio diritto, non fanno nascere il possesso. Non ogni consenso lo esclude però: il compratore, che riceve la cosa dal venditore per averla come propria, la possiede proprio in forza di quel consenso.");
     QCOMPARE(testoVisualizzato(5), atteso);
+}
+
+// Every quoted paragraph in the Code's own wording: the capital È, not "E'", and no cross-reference
+// or procedural article added in brackets; every heading whole.
+void TstCodiceCivile::testoUfficiale_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QStringList>("paragrafi");
+    for (int k = 1; k <= numeroArticoli; ++k)
+        QTest::addRow("%s", qPrintable(numeroArticolo(k))) << numeroArticolo(k) << commi(k);
+    for (int n : {812, 816, 822, 823, 832, 1061, 2727, 2730, 2736, 2943, 2944})
+        QTest::addRow("%d", n) << QString::number(n) << commiCitati(n);
+}
+
+void TstCodiceCivile::testoUfficiale()
+{
+    QFETCH(QString, numero);
+    QFETCH(QStringList, paragrafi);
+    static const QRegularExpression rinvio(QStringLiteral("\\(\\s*\\d|c\\.p\\.c\\."));
+    QVERIFY(!paragrafi.isEmpty());
+    for (const QString& p : paragrafi) {
+        QVERIFY2(!p.contains(QStringLiteral("E'")), qPrintable(p));
+        QVERIFY2(!rinvio.match(p).hasMatch(), qPrintable(p));
+    }
+    for (int k = 1; k <= numeroArticoli; ++k)
+        if (numeroArticolo(k) == numero)
+            QVERIFY2(!didascalia(k).endsWith(QStringLiteral("...")), qPrintable(didascalia(k)));
 }
 
 // The Code names the institute "usucapione": the program's own name never stands for it in a
@@ -374,8 +404,7 @@ void TstCodiceCivile::articoliCitati_data()
                           << QStringLiteral("Commento: vedi anche gli altri articoli sulle presunzioni 2728 e 2729.");
     QTest::newRow("2730") << 2730
                           << QStringList{QStringLiteral("La confessione è la dichiarazione che una parte fa"),
-                                         QStringLiteral(
-                                             "La confessione è giudiziale o stragiudiziale (228, 229 c.p.c.).")}
+                                         QStringLiteral("La confessione è giudiziale o stragiudiziale.")}
                           << QStringLiteral("Commento: vedi anche gli altri articoli sulla confessione 2731-2735.");
     QTest::newRow("2736") << 2736
                           << QStringList{QStringLiteral("Il giuramento è di due specie:"),
@@ -385,11 +414,11 @@ void TstCodiceCivile::articoliCitati_data()
     QTest::newRow("2943")
         << 2943
         << QStringList{QStringLiteral("La prescrizione è interrotta dalla notificazione dell'atto"),
-                       QStringLiteral("E' pure interrotta dalla domanda proposta nel corso di un giudizio (2945 2)."),
+                       QStringLiteral("È pure interrotta dalla domanda proposta nel corso di un giudizio."),
                        QStringLiteral("L'interruzione si verifica anche se il giudice adito è incompetente."),
                        QStringLiteral("La prescrizione è inoltre interrotta da ogni altro atto")}
         << QStringLiteral(
-               "Commento: vedi anche gli altri articoli sull'interruzione 2944 e 2945. Naturalmente il quarto comma dell'art.2943 si riferisce unicamente al caso del debitore.");
+               "Commento: vedi anche gli altri articoli sull'interruzione 2944 e 2945. Naturalmente il quarto comma dell'art. 2943 si riferisce unicamente al caso del debitore.");
     QTest::newRow("2944")
         << 2944 << QStringList{QStringLiteral("La prescrizione è interrotta dal riconoscimento del diritto")}
         << QStringLiteral(
@@ -418,7 +447,7 @@ void TstCodiceCivile::spiegazioniBeni()
         spiegazioneUniversalita(),
         QStringLiteral("L'universalità di mobili è definita dall'art.816 del Codice Civile:") + CR
             + QStringLiteral(
-                "E' considerata universalità di mobili la pluralità di cose che appartengono alla stessa persona e hanno una destinazione unitaria.")
+                "È considerata universalità di mobili la pluralità di cose che appartengono alla stessa persona e hanno una destinazione unitaria.")
             + CR
             + QStringLiteral(
                 "Le singole cose componenti la universalità possono formare oggetto di separati atti e rapporti giuridici."));

@@ -80,7 +80,7 @@ void TstLineaTempo::termine_data()
         << ventennio << 20 << d("03/04/2005") << true << 0 << QStringLiteral("20 anni: art. 1158");
     QTest::newRow("un giorno prima dell'anniversario")
         << causa(Tipologia::Proprieta, "03/04/1985", "02/04/2005") << 20 << d("03/04/2005") << false << 1
-        << QStringLiteral("20 anni: art. 1158, mancano 1 anno");
+        << QStringLiteral("20 anni: art. 1158, manca 1 anno");
     QTest::newRow("nel giorno dell'anniversario")
         << causa(Tipologia::Proprieta, "03/04/1985", "03/04/2005") << 20 << d("03/04/2005") << true << 0
         << QStringLiteral("20 anni: art. 1158");

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -166,11 +167,16 @@ void TstCausa::spiegazioni_data()
         QTest::newRow(qPrintable(QString::number(tipo)))
             << tipo << QString::fromUtf8(inizio) << QString::fromUtf8(fine);
     };
-    riga(1, "Per proprietà si intende il potere sul bene", "che ciò comporta.");
-    riga(2, "L'enfiteusi è una sorta di affitto", "(regolata dagli artt.957-977 del Codice Civile).");
-    riga(5, "L'abitazione è regolata dagli art.1022-1026", "il diritto di abitare una casa.");
-    riga(6, "La servitù è regolata dagli artt.1027-1099", "destinate al loro esercizio.");
-    riga(7, "La servitù è regolata dagli artt.1027-1099", "destinate al loro esercizio.");
+    // Ownership is the right of art. 832, not the power over the thing that possession is.
+    riga(1, "Per proprietà si intende il diritto di godere e disporre del bene",
+         "stabiliti dall'ordinamento giuridico.");
+    riga(2, "L'enfiteusi è un diritto reale di godimento su un fondo altrui",
+         "(regolata dagli artt. 957-977 del Codice Civile).");
+    riga(3, "L'usufrutto è regolato dagli artt. 978-1020", "rispettandone la destinazione economica.");
+    riga(4, "L'uso è regolato dagli artt. 1021 e 1023-1026", "ai bisogni propri e della propria famiglia.");
+    riga(5, "L'abitazione è regolata dagli artt. 1022-1026", "ai bisogni propri e della propria famiglia.");
+    riga(6, "La servitù è regolata dagli artt. 1027-1099", "destinate al loro esercizio.");
+    riga(7, "La servitù è regolata dagli artt. 1027-1099", "destinate al loro esercizio.");
     riga(9,
          "L'universalità di mobili è definita dall'art.816 del Codice Civile:", "separati atti e rapporti giuridici.");
     riga(10,
@@ -196,6 +202,9 @@ void TstCausa::spiegazioni()
     QVERIFY2(m.testo.startsWith(inizio), qPrintable(m.testo));
     QVERIFY2(m.testo.endsWith(fine), qPrintable(m.testo));
     QVERIFY(!m.testo.contains(QChar('\n')));
+    // Several articles are "artt.", one alone "art.".
+    static const QRegularExpression unoPerMolti(QStringLiteral("\\bart\\. ?\\d+(-\\d| e \\d|, \\d)"));
+    QVERIFY2(!unoPerMolti.match(m.testo).hasMatch(), qPrintable(m.testo));
 }
 
 void TstCausa::beniMostranoLeSpiegazioni()
@@ -212,6 +221,8 @@ void TstCausa::beniMostranoLeSpiegazioni()
     QCOMPARE(servitu[2], QStringLiteral("Art.1061 - ") + CodiceCivile::commiCitati(1061).value(0));
     QVERIFY(servitu[2].contains(QStringLiteral("per usucapione")));
     QCOMPARE(FinestraCausa::spiegazione(0), FinestraCausa::spiegazione(1));
+    QVERIFY(
+        FinestraCausa::spiegazione(1).endsWith(QStringLiteral("Art.832 - ") + CodiceCivile::commiCitati(832).value(0)));
     QCOMPARE(FinestraCausa::spiegazione(13), FinestraCausa::spiegazione(1));
 
     // The goods links: immovable and movable goods both show art. 812, the public domain art. 822.

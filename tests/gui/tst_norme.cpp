@@ -458,7 +458,7 @@ void TstNorme::stampaPdf()
     const auto& art1166 = righe[posti[27]];
     QVERIFY(art1166.testo != CodiceCivile::didascalia(28));
     QCOMPARE(righe[posti[27] + 1].colonna, 10);
-    QVERIFY(righe[posti[27] + 1].testo.endsWith(QStringLiteral("terzo...")));
+    QVERIFY(righe[posti[27] + 1].testo.endsWith(QStringLiteral("terzo possessore")));
 
     if (!qEnvironmentVariableIsEmpty("POSSIDORIA_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("POSSIDORIA_PDF"));

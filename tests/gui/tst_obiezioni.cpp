@@ -173,8 +173,7 @@ void TstObiezioni::spiegazioni_data()
         QStringLiteral("Articolo 2943 del Codice Civile:\rLa prescrizione è interrotta dalla notificazione dell'atto");
     const QString art2944 =
         QStringLiteral("Articolo 2944 del Codice Civile:\rLa prescrizione è interrotta dal riconoscimento del diritto");
-    const QString diffida =
-        QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione");
+    const QString diffida = QStringLiteral("La diffida e la messa in mora non interrompono il termine dell'usucapione");
 
     QTest::newRow("ledate 1") << "ledate" << 1 << documenti;
     QTest::newRow("ledate 6") << "ledate" << 6 << testimoni;
@@ -474,8 +473,7 @@ void TstObiezioni::spiegazioniQuestionari_data()
     QTest::addColumn<QString>("inizio");
     const QString tolleranza =
         QStringLiteral("Gli atti compiuti con l'altrui tolleranza non fondano il possesso (art.1144");
-    const QString diffida =
-        QStringLiteral("La diffida e la messa in mora non interrompono il possesso utile per l'usucapione");
+    const QString diffida = QStringLiteral("La diffida e la messa in mora non interrompono il termine dell'usucapione");
     for (const QString& nome : Questionario::nomi()) {
         const bool modo = nome == QLatin1String("modo");
         const bool fede = nome == QLatin1String("fede");

@@ -245,23 +245,27 @@ QString FinestraCausa::spiegazione(int i)
     const QChar cr(13);
     switch (i) {
     case 2:
-        return u(
-            "L'enfiteusi è una sorta di affitto di un fondo che può avere durata perpetua o non inferiore a vent'anni (regolata dagli artt.957-977 del Codice Civile).");
+        return u("L'enfiteusi è un diritto reale di godimento su un fondo altrui, perpetuo o a tempo non inferiore "
+                 "a vent'anni: l'enfiteuta ha sui frutti del fondo gli stessi diritti che avrebbe il proprietario, "
+                 "con l'obbligo di migliorarlo e di pagare al concedente un canone periodico (regolata dagli artt. "
+                 "957-977 del Codice Civile).");
     case 3:
-        return u(
-            "L'usufrutto è regolato dagli artt.978-1020 del Codice Civile. Riguarda il diritto di sfruttamento di un bene di proprietà di altri.");
+        return u("L'usufrutto è regolato dagli artt. 978-1020 del Codice Civile. È il diritto reale di godere di un "
+                 "bene di proprietà di altri e di trarne i frutti, rispettandone la destinazione economica.");
     case 4:
-        return u(
-            "L'uso è regolato dagli artt.1021, 1023-1026 del Codice Civile e riguarda il diritto di utilizzare un bene.");
+        return u("L'uso è regolato dagli artt. 1021 e 1023-1026 del Codice Civile e riguarda il diritto reale di "
+                 "servirsi di un bene altrui e, se fruttifero, di raccoglierne i frutti per quanto occorre ai "
+                 "bisogni propri e della propria famiglia.");
     case 5:
-        return u(
-            "L'abitazione è regolata dagli art.1022-1026 del Codice Civile e riguarda il diritto di abitare una casa.");
+        return u("L'abitazione è regolata dagli artt. 1022-1026 del Codice Civile e riguarda il diritto reale di "
+                 "abitare una casa altrui limitatamente ai bisogni propri e della propria famiglia.");
     case 6:
     case 7: {
         // Art. 1061 in its own wording, from the program's Civil Code.
         const QStringList commi = CodiceCivile::commiCitati(1061);
-        return u("La servitù è regolata dagli artt.1027-1099 del Codice Civile e riguarda un peso posto su un fondo "
-                 "servente a vantaggio di un altro fondo detto dominante.")
+        return u("La servitù è regolata dagli artt. 1027-1099 del Codice Civile e riguarda un peso imposto sopra un "
+                 "fondo, detto servente, per l'utilità di un altro fondo, detto dominante, che appartiene a un "
+                 "diverso proprietario.")
                + cr + cr + QStringLiteral("Art.1061 - ") + commi.join(cr);
     }
     case 8: return CodiceCivile::testoVisualizzato(21);
@@ -277,8 +281,10 @@ QString FinestraCausa::spiegazione(int i)
             .join(cr);
     case 12: return CodiceCivile::spiegazioneDemanio();
     default:
-        return u(
-            "Per proprietà si intende il potere sul bene, con tutti i benefici e le responsabilità che ciò comporta.");
+        // The right itself in the words of art. 832: possession is the power, ownership the right.
+        return u("Per proprietà si intende il diritto di godere e disporre del bene in modo pieno ed esclusivo, "
+                 "entro i limiti stabiliti dalla legge.")
+               + cr + cr + QStringLiteral("Art.832 - ") + CodiceCivile::commiCitati(832).join(cr);
     }
 }
 

@@ -68,7 +68,7 @@ const QVector<Questionario::Valori>& tabella()
          APERTURA
              + QStringLiteral(
                  "La condizione psicologica del possessore è decisiva: giova all'usucapione soltanto il possesso "
-                 "esercitato con l'animo del padrone. Chi tiene la cosa per conto del proprietario, come "
+                 "esercitato con l'animo del padrone. Chi tiene la cosa per conto d'altri, come "
                  "l'inquilino o il comodatario, ne è semplice detentore e non può usucapirla finché il titolo non "
                  "sia mutato per causa proveniente da un terzo o per sua opposizione contro il possessore "
                  "(art.1141 del Codice Civile). Poiché il possesso si presume in chi esercita il potere di fatto, "
