@@ -131,7 +131,7 @@ QString mancanze(const Causa& c)
         return QStringLiteral("la causa non può essere giudicata: mancano dati generali della causa "
                               "(attore, convenuto, bene, località o tipologia).");
     // A date that cannot be used is named with its reason, before anything still missing.
-    if (const QString errore = StatoCausa::erroreDateCausa(c.testi); !errore.isEmpty())
+    if (const QString errore = StatoCausa::erroreDateCausa(c); !errore.isEmpty())
         return QStringLiteral("la causa non può essere giudicata: ") + errore;
     return QStringLiteral("la causa non può essere giudicata: mancano dati sul possesso "
                           "(date leggibili e risposte ai sei requisiti).");

@@ -905,7 +905,7 @@ QString dopoInterruzione(const Decisione& d)
     const QString fatto =
         tipo == TipoInterruzione::PerditaPossesso
             ? u"il possesso è stato perduto per oltre un anno (art. 1167), "_s + dateInterruzione(o)
-            : u"il termine è stato interrotto "_s + n.dal + u" ("_s + n.articoli + u"), il "_s
+            : u"il termine dell'usucapione è stato interrotto "_s + n.dal + u" ("_s + n.articoli + u"), il "_s
                   + Date::formaBreve(o.decideAltroAtto() ? *o.dataAttoDecisivo : *o.inizioInterruzione);
     const bool estinto = tipo == TipoInterruzione::Domanda && o.ripresa
                          && o.ripresa == (o.decideAltroAtto() ? o.dataAttoDecisivo : o.inizioInterruzione);

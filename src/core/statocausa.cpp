@@ -77,27 +77,34 @@ ErroreData errore(const CampoData& c, const QString& motivo)
 
 ErroreData dataErrata(const TestiCausa& t, const Fatti& f, const QDate& oggi)
 {
-    for (const CampoData& c : campiData)
-        if (!(t.*c.testo).trimmed().isEmpty() && !(f.*c.data))
-            return errore(c, Date::difetto(t.*c.testo));
-    // The two optional dates of the possession: none after today; the cessation within the
-    // possession, the transcription not after its end (one before its start is common: the term
-    // then runs from the start).
+    // The two optional dates count only where the window shows them: the cessation for a violent
+    // start, the transcription for a title declared. Hidden, they wait unjudged.
+    const bool violento = f.modo == Modo::ViolentoClandestino || (f.obiezioneModo && mezzoDiProva(*f.obiezioneModo));
+    const bool titolo = f.titolo == Titolo::Idoneo;
     const CampoData &trascrizione = campiData[6], &cessazione = campiData[7];
-    for (const CampoData& c : {trascrizione, cessazione})
-        if (const std::optional<QDate> d = f.*c.data; d && *d > oggi)
-            return errore(c, QStringLiteral("la data %1 è successiva a oggi (%2)")
-                                 .arg(Date::formaBreve(*d), Date::formaBreve(oggi)));
+    const auto conta = [&](const CampoData& c) {
+        return c.testo == trascrizione.testo ? titolo : c.testo == cessazione.testo ? violento : true;
+    };
+    for (const CampoData& c : campiData)
+        if (conta(c) && !(t.*c.testo).trimmed().isEmpty() && !(f.*c.data))
+            return errore(c, Date::difetto(t.*c.testo));
+    // None after today; the cessation within the possession, the transcription not after its end
+    // (one before its start is common: the term then runs from the start).
+    for (const CampoData* c : {&trascrizione, &cessazione})
+        if (const std::optional<QDate> d = f.*c->data; conta(*c) && d && *d > oggi)
+            return errore(*c, QStringLiteral("la data %1 è successiva a oggi (%2)")
+                                  .arg(Date::formaBreve(*d), Date::formaBreve(oggi)));
     if (!f.possessoInizio || !f.possessoFine)
         return {};
     const QString periodo =
         QStringLiteral(" (dal %1 al %2)").arg(Date::formaBreve(*f.possessoInizio), Date::formaBreve(*f.possessoFine));
-    if (f.cessazioneVizio && (*f.cessazioneVizio < *f.possessoInizio || *f.cessazioneVizio > *f.possessoFine))
+    if (violento && f.cessazioneVizio
+        && (*f.cessazioneVizio < *f.possessoInizio || *f.cessazioneVizio > *f.possessoFine))
         return errore(
             cessazione,
             QStringLiteral("la data %1 non cade durante il possesso").arg(Date::formaBreve(*f.cessazioneVizio))
                 + periodo);
-    if (f.trascrizione && *f.trascrizione > *f.possessoFine)
+    if (titolo && f.trascrizione && *f.trascrizione > *f.possessoFine)
         return errore(
             trascrizione,
             QStringLiteral("la data %1 è successiva alla fine del possesso").arg(Date::formaBreve(*f.trascrizione))
@@ -105,12 +112,7 @@ ErroreData dataErrata(const TestiCausa& t, const Fatti& f, const QDate& oggi)
     return {};
 }
 
-QString erroreDateCausa(const TestiCausa& t, const QDate& oggi)
-{
-    Causa c;
-    c.testi = t;
-    return erroreDateCausa(t, Fatti::da(c), oggi);
-}
+QString erroreDateCausa(const Causa& c, const QDate& oggi) { return erroreDateCausa(c.testi, Fatti::da(c), oggi); }
 
 QString erroreDateCausa(const TestiCausa& t, const Fatti& f, const QDate& oggi)
 {

@@ -21,7 +21,7 @@ QString erroreDate(const std::optional<QDate>& inizio, const std::optional<QDate
 // The first reason why a date of the case cannot be used, naming it: a text that is no date (an
 // impossible day among them), a block whose dates cannot be counted, an optional date after today
 // or outside the possession. Empty when there is none. The judgment is refused for any of them.
-QString erroreDateCausa(const TestiCausa& t, const QDate& oggi = QDate::currentDate());
+QString erroreDateCausa(const Causa& c, const QDate& oggi = QDate::currentDate());
 QString erroreDateCausa(const TestiCausa& t, const Fatti& f, const QDate& oggi = QDate::currentDate());
 // Only the three blocks of dates already read.
 QString erroreDateCausa(const Fatti& f, const QDate& oggi = QDate::currentDate());

@@ -114,6 +114,9 @@ void TstStatoCausa::completezza_data()
         c.testi.ledateInizio = QStringLiteral("2/1/1990");
         c.testi.ledateFine = QStringLiteral("1/1/1990");
     }) << true << true << false;
+    // An optional date the window hides (no violence, no title) waits unjudged.
+    QTest::newRow("a hidden cessation on 31 November")
+        << Ritocco([](Causa& c) { c.testi.cessazioneVizio = QStringLiteral("31/11/2015"); }) << true << true << true;
     QTest::newRow("interruption of one day (an act)") << Ritocco([](Causa& c) {
         c.testi.interruzioneInizio = QStringLiteral("12/5/1990");
         c.testi.interruzioneFine = QStringLiteral("12/5/1990");
@@ -133,7 +136,7 @@ void TstStatoCausa::completezza()
     if (possesso)
         QVERIFY(StatoCausa::mancanzePossesso(c).isEmpty());
     else
-        QVERIFY(!StatoCausa::mancanzePossesso(c).isEmpty() || !StatoCausa::erroreDateCausa(c.testi).isEmpty());
+        QVERIFY(!StatoCausa::mancanzePossesso(c).isEmpty() || !StatoCausa::erroreDateCausa(c).isEmpty());
 }
 
 // A date that is shown but could not be used is never judged: each is named with its reason.
@@ -142,12 +145,14 @@ void TstStatoCausa::dateInutilizzabili_data()
     QTest::addColumn<Ritocco>("ritocco");
     QTest::addColumn<QString>("motivo");
     const QString domani = QDate::currentDate().addDays(1).toString(QStringLiteral("d/M/yyyy"));
-    QTest::newRow("transcription on 31 June")
-        << Ritocco([](Causa& c) { c.testi.trascrizione = QStringLiteral("31/06/1995"); })
-        << QStringLiteral("Data della trascrizione del titolo: il 31/06/1995 non esiste.");
-    QTest::newRow("cessation on 31 November")
-        << Ritocco([](Causa& c) { c.testi.cessazioneVizio = QStringLiteral("31/11/2015"); })
-        << QStringLiteral("Data di cessazione della violenza o clandestinità: il 31/11/2015 non esiste.");
+    QTest::newRow("transcription on 31 June") << Ritocco([](Causa& c) {
+        c.scelte.titolo = Titolo::Idoneo;
+        c.testi.trascrizione = QStringLiteral("31/06/1995");
+    }) << QStringLiteral("Data della trascrizione del titolo: il 31/06/1995 non esiste.");
+    QTest::newRow("cessation on 31 November") << Ritocco([](Causa& c) {
+        c.scelte.modo = Modo::ViolentoClandestino;
+        c.testi.cessazioneVizio = QStringLiteral("31/11/2015");
+    }) << QStringLiteral("Data di cessazione della violenza o clandestinità: il 31/11/2015 non esiste.");
     QTest::newRow("interruption ending on 29 February 2023") << Ritocco([](Causa& c) {
         c.testi.interruzioneInizio = QStringLiteral("1/1/2000");
         c.testi.interruzioneFine = QStringLiteral("29/02/2023");
@@ -156,15 +161,20 @@ void TstStatoCausa::dateInutilizzabili_data()
         << Ritocco([](Causa& c) { c.testi.interruzioneInizio = QStringLiteral("marzo 1995"); })
         << QStringLiteral("Data iniziale dell'interruzione: «marzo 1995» non è una data nella forma gg/mm/aaaa.");
     QTest::newRow("transcription after today")
-        << Ritocco([domani](Causa& c) { c.testi.trascrizione = domani; })
+        << Ritocco([domani](Causa& c) {
+               c.scelte.titolo = Titolo::Idoneo;
+               c.testi.trascrizione = domani;
+           })
         << QStringLiteral("Data della trascrizione del titolo: la data %1 è successiva a oggi")
                .arg(QDate::currentDate().addDays(1).toString(QStringLiteral("d/M/yyyy")));
-    QTest::newRow("cessation before the possession")
-        << Ritocco([](Causa& c) { c.testi.cessazioneVizio = QStringLiteral("1/1/1960"); })
-        << QStringLiteral("la data 1/1/1960 non cade durante il possesso");
-    QTest::newRow("transcription after the possession")
-        << Ritocco([](Causa& c) { c.testi.trascrizione = QStringLiteral("1/1/2020"); })
-        << QStringLiteral("la data 1/1/2020 è successiva alla fine del possesso");
+    QTest::newRow("cessation before the possession") << Ritocco([](Causa& c) {
+        c.scelte.modo = Modo::ViolentoClandestino;
+        c.testi.cessazioneVizio = QStringLiteral("1/1/1960");
+    }) << QStringLiteral("la data 1/1/1960 non cade durante il possesso");
+    QTest::newRow("transcription after the possession") << Ritocco([](Causa& c) {
+        c.scelte.titolo = Titolo::Idoneo;
+        c.testi.trascrizione = QStringLiteral("1/1/2020");
+    }) << QStringLiteral("la data 1/1/2020 è successiva alla fine del possesso");
 }
 
 void TstStatoCausa::dateInutilizzabili()
@@ -175,7 +185,7 @@ void TstStatoCausa::dateInutilizzabili()
     QVERIFY(StatoCausa::giudicabile(c));
     ritocco(c);
     QVERIFY(!StatoCausa::giudicabile(c));
-    const QString errore = StatoCausa::erroreDateCausa(c.testi);
+    const QString errore = StatoCausa::erroreDateCausa(c);
     QVERIFY2(errore.contains(motivo), qPrintable(errore));
 }
 

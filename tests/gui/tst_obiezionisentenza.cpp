@@ -139,7 +139,9 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
     const Prova dateProvate{Obiezione::Date, QStringLiteral("1/1/1980"), QStringLiteral("1/1/1995"), 5, 6};
     QTest::newRow("15 anni provati: R1 diventa R10")
         << senzaTitolo << dateProvate << paragrafo("R1") << paragrafo("R10");
-    QTest::newRow("15 anni provati: R1 diventa R5") << conTitolo << dateProvate << paragrafo("R1") << paragrafo("R5");
+    // With good faith and a title the ten years of art. 1159 came first, and fifteen still hold them.
+    QTest::newRow("con titolo, 15 anni provati: resta R5")
+        << conTitolo << dateProvate << paragrafo("R5") << paragrafo("R5");
     QTest::newRow("date senza prova: nulla cambia")
         << senzaTitolo << Prova{Obiezione::Date, QStringLiteral("1/1/1980"), QStringLiteral("1/1/1990"), 10, 13}
         << paragrafo("R1") << paragrafo("R1");
@@ -173,9 +175,9 @@ void TstObiezioniSentenza::obiezioneCambiaSentenza_data()
     QTest::newRow("mala fede senza prova") << mobili << Prova{Obiezione::Fede, {}, {}, 12} << paragrafo("R35") << paragrafo("R35");
     QTest::newRow("modo, diffida: nulla cambia") << breve << Prova{Obiezione::Modo, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
     QTest::newRow("modo, testimoni") << breve << Prova{Obiezione::Modo, {}, {}, 6} << paragrafo("R5") << paragrafo("R7");
-    QTest::newRow("modo senza prova") << conTitolo << Prova{Obiezione::Modo, {}, {}, 12} << paragrafo("R1") << paragrafo("R1");
+    QTest::newRow("modo senza prova") << conTitolo << Prova{Obiezione::Modo, {}, {}, 12} << paragrafo("R5") << paragrafo("R5");
     QTest::newRow("fede, diffida: nulla cambia") << breve << Prova{Obiezione::Fede, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
-    QTest::newRow("fede, tolleranza") << conTitolo << Prova{Obiezione::Fede, {}, {}, 10} << paragrafo("R1") << paragrafo("RT");
+    QTest::newRow("fede, tolleranza") << conTitolo << Prova{Obiezione::Fede, {}, {}, 10} << paragrafo("R5") << paragrafo("RT");
     QTest::newRow("psiche, tolleranza") << breve << Prova{Obiezione::Psiche, {}, {}, 10} << paragrafo("R5") << paragrafo("RT");
     QTest::newRow("psiche, diffida: nulla cambia") << breve << Prova{Obiezione::Psiche, {}, {}, 11} << paragrafo("R5") << paragrafo("R5");
     // clang-format on

@@ -365,13 +365,16 @@ void TstPossesso::acquistoPerTipologia()
 void TstPossesso::sentenzaConDataSvuotata_data()
 {
     QTest::addColumn<QString>("inizio");
-    QTest::newRow("emptied") << QString();
-    QTest::newRow("no such day") << QStringLiteral("31/2/99");
+    QTest::addColumn<QString>("motivo");   // why the date typed cannot be used
+    QTest::newRow("emptied") << QString() << QString();
+    QTest::newRow("no such day") << QStringLiteral("31/2/99")
+                                 << QStringLiteral("\rData iniziale del possesso: il 31/2/99 non esiste.");
 }
 
 void TstPossesso::sentenzaConDataSvuotata()
 {
     QFETCH(QString, inizio);
+    QFETCH(QString, motivo);
     intestazione();
     date(QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     rispondi({.interruzione = Interruzione::Nessuna,
@@ -385,7 +388,7 @@ void TstPossesso::sentenzaConDataSvuotata()
     possesso()->cmdavanti_Click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QCOMPARE(finta_->messaggi.ultimo().testo,
-             mancanoDati + QStringLiteral("\rMancano: la data iniziale del possesso."));
+             mancanoDati + motivo + QStringLiteral("\rMancano: la data iniziale del possesso."));
     QVERIFY(!Finestre::caricata(QStringLiteral("sentenza")));
 }
 

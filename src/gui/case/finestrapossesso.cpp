@@ -314,7 +314,7 @@ void FinestraPossesso::aggiornapasso()
         passo_->setText(QStringLiteral("digitare la data finale del possesso"));
     else if (const QString e = StatoCausa::erroreDate(c.testi.possessoInizio, c.testi.possessoFine); !e.isEmpty())
         passo_->setText(QStringLiteral("correggere le date: ") + e);
-    else if (const QString e = StatoCausa::erroreDateCausa(c.testi); !e.isEmpty())
+    else if (const QString e = StatoCausa::erroreDateCausa(c); !e.isEmpty())
         passo_->setText(QStringLiteral("correggere le date: ") + e);
     else if (mancanodati() == 1)
         passo_->setText(QStringLiteral("scegliere ognuna delle tipologie di dati visualizzate"));
@@ -434,7 +434,7 @@ void FinestraPossesso::cmdavanti_Click()
 {
     const Causa& c = causa_.causa();
     // Dates that cannot be counted, here or in an objection, are named: no judgment rests on them.
-    const QString errore = StatoCausa::erroreDateCausa(c.testi);
+    const QString errore = StatoCausa::erroreDateCausa(c);
     if (!StatoCausa::possessoCompleto(c) || !errore.isEmpty()) {
         // What is missing of the possession is named, so that a case saved half-way can be finished.
         const QStringList possesso = StatoCausa::mancanzePossesso(c);
