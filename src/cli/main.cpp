@@ -360,8 +360,7 @@ QString difettoModulo(const QString& percorso)
     const LetturaFile f = leggiFileOrdinario(percorso, sizeof(Elf64_Ehdr));
     if (!f.riuscita)
         return f.errore;
-    if (f.dati.size() < qsizetype(sizeof(Elf64_Ehdr)) || !f.dati.startsWith(ELFMAG)
-        || f.dati[EI_CLASS] != ELFCLASS64)
+    if (f.dati.size() < qsizetype(sizeof(Elf64_Ehdr)) || !f.dati.startsWith(ELFMAG) || f.dati[EI_CLASS] != ELFCLASS64)
         return QStringLiteral("non è una libreria del sistema");
     Elf64_Ehdr intestazione;
     std::memcpy(&intestazione, f.dati.constData(), sizeof intestazione);

@@ -119,10 +119,9 @@ bool testiInOccidentale(const Causa& causa)
 {
     const TestiCausa& t = causa.testi;
     bool tutti = true;
-    for (const QString* testo :
-         {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine, &t.ledateInizio,
-          &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine, &t.trascrizione, &t.cessazioneVizio,
-          &causa.recordSuccessivi})
+    for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
+                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine,
+                                 &t.trascrizione, &t.cessazioneVizio, &causa.recordSuccessivi})
         perCarattere(*testo, [&](char32_t c) { tutti = tutti && inOccidentale(c); });
     return tutti;
 }

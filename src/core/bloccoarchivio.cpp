@@ -165,14 +165,14 @@ std::optional<Titolare> titolareVivo(const Letto& l)
 void togliStantio(const QString& percorsoBlocco, const Letto& giudicato)
 {
     const QByteArray nome = QFile::encodeName(percorsoBlocco);
-    const QByteArray appartato =
-        nome + ".stantio." + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    const QByteArray appartato = nome + ".stantio." + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
     if (::rename(nome.constData(), appartato.constData()) != 0)
         return;
     struct stat st {};
     if (::lstat(appartato.constData(), &st) == 0 && (st.st_dev != giudicato.dispositivo || st.st_ino != giudicato.nodo))
         // A fresh lock taken meanwhile goes back; if another took the name since, that one stands.
-        [[maybe_unused]] const int rimesso = ::link(appartato.constData(), nome.constData());
+        [[maybe_unused]]
+        const int rimesso = ::link(appartato.constData(), nome.constData());
     ::unlink(appartato.constData());
 }
 
@@ -320,7 +320,8 @@ void lascia(const QString& archivio)
     tenuti().erase(it);
     if (t.fdBlocco >= 0) {
         // Removed only while the name still leads to the file this instance made.
-        struct stat nostro {}, nome {};
+        struct stat nostro {
+        }, nome{};
         if (::fstat(t.fdBlocco, &nostro) == 0 && ::lstat(QFile::encodeName(blocco).constData(), &nome) == 0
             && nostro.st_dev == nome.st_dev && nostro.st_ino == nome.st_ino)
             ::unlink(QFile::encodeName(blocco).constData());

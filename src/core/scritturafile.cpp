@@ -213,15 +213,15 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
         }
         // The new file takes the old one's place in its folder: the folder must take it first.
         if (faccessat(AT_FDCWD, cartellaDi(bersaglio).constData(), W_OK | X_OK, AT_EACCESS) != 0)
-            return {false, QStringLiteral("%1; %2")
-                               .arg(errno == EACCES ? QStringLiteral("non si hanno i permessi per scrivere nella cartella")
-                                                    : descriviErrore(errno),
-                                    conseguenza)};
+            return {false, QStringLiteral("%1; %2").arg(
+                               errno == EACCES ? QStringLiteral("non si hanno i permessi per scrivere nella cartella")
+                                               : descriviErrore(errno),
+                               conseguenza)};
         if (faccessat(AT_FDCWD, bersaglio.constData(), W_OK, AT_EACCESS) != 0)
-            return {false, QStringLiteral("%1; %2")
-                               .arg(errno == EACCES ? QStringLiteral("il file è protetto dalla scrittura")
-                                                    : descriviErrore(errno),
-                                    conseguenza)};
+            return {false,
+                    QStringLiteral("%1; %2").arg(errno == EACCES ? QStringLiteral("il file è protetto dalla scrittura")
+                                                                 : descriviErrore(errno),
+                                                 conseguenza)};
     }
 
     QByteArray temporaneo;

@@ -284,13 +284,17 @@ void TstGiudice::rigaDiComando_data()
                                 << "all'opzione --pdf manca il valore (CARTELLA)";
     QTest::newRow("--timeline last") << QStringList{"vinta", "--timeline"} << 2 << ""
                                      << "all'opzione --timeline manca il valore (FILE.png)";
-    QTest::newRow("--timeline with two files: why") << QStringList{"--timeline", "linea2.png", "vinta", "obiezione"} << 2
-                                                    << "" << "di una sola causa in un solo file, e i file da giudicare sono 2";
-    QTest::newRow("--pdf into /proc/self: the folder exists") << QStringList{"--pdf", "/proc/self", "vinta"} << 1
-                                                              << "Regola: R1" << "la cartella non accetta nuovi file";
-    QTest::newRow("a socket is no device") << QStringList{"presa"} << 2 << "" << "non è un file ma un socket";
+    QTest::newRow("--timeline with two files: why")
+        << QStringList{"--timeline", "linea2.png", "vinta", "obiezione"} << 2 << ""
+        << "di una sola causa in un solo file, e i file da giudicare sono 2";
+    QTest::newRow("--pdf into /proc/self: the folder exists")
+        << QStringList{"--pdf", "/proc/self", "vinta"} << 1 << "Regola: R1"
+        << "la cartella non accetta nuovi file";
+    QTest::newRow("a socket is no device") << QStringList{"presa"} << 2 << ""
+                                           << "non è un file ma un socket";
     QTest::newRow("a choice that is no number: not judged as another case")
-        << QStringList{"scelta guasta"} << 2 << "" << "nella riga 3 il campo 3 non è una scelta valida";
+        << QStringList{"scelta guasta"} << 2 << ""
+        << "nella riga 3 il campo 3 non è una scelta valida";
 }
 
 void TstGiudice::rigaDiComando()

@@ -433,9 +433,11 @@ private slots:
     {
         Causa base = casoCompleto();
         base.testi.convenuto = QStringLiteral("Società l’Edera");
-        base.testi.interruzioneInizio = QStringLiteral("1/1/1990"), base.testi.interruzioneFine = QStringLiteral("1/6/1990");
+        base.testi.interruzioneInizio = QStringLiteral("1/1/1990"),
+        base.testi.interruzioneFine = QStringLiteral("1/6/1990");
         base.testi.trascrizione = QStringLiteral("2/2/1981"), base.testi.cessazioneVizio = QStringLiteral("3/3/1982");
-        base.scelte.provaInizioInterruzione = ProvaLunga::Testimoni, base.scelte.provaFineInterruzione = ProvaCorta::Presunzioni;
+        base.scelte.provaInizioInterruzione = ProvaLunga::Testimoni,
+        base.scelte.provaFineInterruzione = ProvaCorta::Presunzioni;
         base.scelte.atto = AttoInterruttivo::DomandaGiudiziale, base.scelte.estinzione = EstinzioneGiudizio::Estinto;
         base.scelte.recupero = Recupero::EntroLAnno;
         const QByteArray lodz = QStringLiteral("Łódź").toUtf8();
@@ -458,8 +460,7 @@ private slots:
                     LetturaArchivio l = leggiArchivio(conCampo('"' + lodz + '"'));
                     QVERIFY2(l.valido && l.avvisi.isEmpty(), qPrintable(dove + l.errore));
                     const QByteArray riscritto = scriviArchivio(l.causa);
-                    QVERIFY2(riscritto.contains('"' + lodz + '"') && !riscritto.contains('\x1A'),
-                             qPrintable(dove));
+                    QVERIFY2(riscritto.contains('"' + lodz + '"') && !riscritto.contains('\x1A'), qPrintable(dove));
                     QVERIFY2(leggiArchivio(riscritto).causa == l.causa, qPrintable(dove));
                     ++testiProvati;
                     continue;

@@ -38,6 +38,29 @@ QByteArray contenuto(const QString& percorso)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// This test program started again as the child above, with the variables given, until it says
+// one of the words awaited; true when it did.
+bool avviaFiglio(QProcess& p, const QList<std::pair<QString, QString>>& variabili,
+                 const QList<QByteArray>& attese = {"pronto"})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("POSSIDORIA_FIGLIO"), QStringLiteral("1"));
+    for (const auto& [nome, valore] : variabili)
+        env.insert(nome, valore);
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationFilePath(), {});
+    QByteArray detto;
+    return QTest::qWaitFor(
+               [&] {
+                   p.waitForReadyRead(100);
+                   detto += p.readAllStandardOutput();
+                   return std::any_of(attese.begin(), attese.end(),
+                                      [&](const QByteArray& a) { return detto.contains(a); });
+               },
+               20000)
+           && detto.contains(attese.first());
+}
+
 // The typing of the child process, and what the recovered case must hold.
 const QString attore = QStringLiteral("Niccolò Ferrè");
 const QString bene = QStringLiteral("fondo rustico, Le Querce");
@@ -107,8 +130,19 @@ private slots:
     void terminatoConservaLaCopia();
     void eliminaRifiuta();
     void apriAnnullatoNonCambiaNulla();
+    void campoLasciatoScriveLaCopia();
 
 private:
+    // An archive of the plaintiff named, saved and opened as the live case.
+    QString archivioAperto(const QString& attore, Causa* causa = nullptr)
+    {
+        const QString archivio = stato_->filePath(QStringLiteral("Possidoria-dati-") + attore);
+        Causa c;
+        c.testi.attore = attore;
+        if (causa)
+            *causa = c;
+        return salvaFileArchivio(archivio, c) && ::causa()->apriFile(archivio) ? archivio : QString();
+    }
     QTemporaryDir* stato_ = nullptr;
     PiattaformaFinta* finta_ = nullptr;
 };
@@ -153,18 +187,7 @@ void TstRipristino::copiaLettaComeScritta()
 void TstRipristino::uccisoERecuperato()
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("POSSIDORIA_FIGLIO"), QStringLiteral("1"));
-    env.insert(QStringLiteral("XDG_STATE_HOME"), stato_->path());
-    p.setProcessEnvironment(env);
-    p.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(p.waitForStarted());
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            p.waitForReadyRead(100);
-            return p.readAllStandardOutput().contains("pronto");
-        },
-        20000));
+    QVERIFY(avviaFiglio(p, {{QStringLiteral("XDG_STATE_HOME"), stato_->path()}}));
     ::kill(pid_t(p.processId()), SIGKILL);
     QVERIFY(p.waitForFinished());
     QCOMPARE(p.exitStatus(), QProcess::CrashExit);
@@ -248,17 +271,7 @@ void TstRipristino::dueIstanzeSulloStessoArchivio()
     c.testi.attore = QStringLiteral("Rossi");
     QVERIFY(salvaFileArchivio(archivio, c));
     QProcess prima;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("POSSIDORIA_FIGLIO"), QStringLiteral("1"));
-    env.insert(QStringLiteral("POSSIDORIA_ARCHIVIO"), archivio);
-    prima.setProcessEnvironment(env);
-    prima.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            prima.waitForReadyRead(100);
-            return prima.readAllStandardOutput().contains("pronto");
-        },
-        20000));
+    QVERIFY(avviaFiglio(prima, {{QStringLiteral("POSSIDORIA_ARCHIVIO"), archivio}}));
     QVERIFY(QFile::exists(BloccoArchivio::percorso(archivio)));
 
     // "No": not opened at all.
@@ -309,11 +322,9 @@ void TstRipristino::bloccoAbbandonatoRipreso()
 // offers a new name, Sì overwrites.
 void TstRipristino::archivioCambiatoSulDisco()
 {
-    const QString archivio = stato_->filePath(QStringLiteral("Possidoria-dati-Verdi"));
     Causa c;
-    c.testi.attore = QStringLiteral("Verdi");
-    QVERIFY(salvaFileArchivio(archivio, c));
-    QVERIFY(causa()->apriFile(archivio));
+    const QString archivio = archivioAperto(QStringLiteral("Verdi"), &c);
+    QVERIFY(!archivio.isEmpty());
     Causa loro = c;
     loro.testi.bene = QStringLiteral("casa");
     QVERIFY(salvaFileArchivio(archivio, loro));
@@ -345,7 +356,6 @@ void TstRipristino::processoFinitoNonAttivo()
     ::waitpid(figlio, nullptr, 0);
 }
 
-
 namespace {
 
 QByteArray nomeByte(const QString& percorso) { return QFile::encodeName(percorso); }
@@ -356,22 +366,8 @@ struct AltroProcesso {
     QProcess p;
     bool preso = false;
     explicit AltroProcesso(const QString& archivio)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("POSSIDORIA_FIGLIO"), QStringLiteral("1"));
-        env.insert(QStringLiteral("POSSIDORIA_BLOCCO"), archivio);
-        p.setProcessEnvironment(env);
-        p.start(QCoreApplication::applicationFilePath(), {});
-        QByteArray detto;
-        preso = QTest::qWaitFor(
-                    [&] {
-                        p.waitForReadyRead(100);
-                        detto += p.readAllStandardOutput();
-                        return detto.contains("preso") || detto.contains("rifiutato");
-                    },
-                    20000)
-                && detto.contains("preso");
-    }
+        : preso(avviaFiglio(p, {{QStringLiteral("POSSIDORIA_BLOCCO"), archivio}}, {"preso", "rifiutato"}))
+    {}
     ~AltroProcesso()
     {
         p.kill();
@@ -386,10 +382,10 @@ struct AltroProcesso {
 // when whole and its writer gone, and a lock is refused only for a live holder.
 void TstRipristino::statiOstili_data()
 {
-    QTest::addColumn<bool>("blocco");           // a row of the lock path, else of the state folder
+    QTest::addColumn<bool>("blocco");   // a row of the lock path, else of the state folder
     QTest::addColumn<Preparazione>("prepara");
-    QTest::addColumn<int>("offerte");            // copies offered at the start
-    QTest::addColumn<bool>("riuscita");          // the copy written, or the lock taken
+    QTest::addColumn<int>("offerte");     // copies offered at the start
+    QTest::addColumn<bool>("riuscita");   // the copy written, or the lock taken
 
     const auto inCartella = [](const QString& nome) { return Ripristino::cartella() + QLatin1Char('/') + nome; };
     const auto copiaDi = [](qint64 pid, qint64 avvio) {
@@ -404,7 +400,10 @@ void TstRipristino::statiOstili_data()
         if (f.open(QIODevice::WriteOnly))
             f.write(dati);
     };
-    const auto cartellaPrivata = [] { QDir().mkpath(Ripristino::cartella()); ::chmod(nomeByte(Ripristino::cartella()), 0700); };
+    const auto cartellaPrivata = [] {
+        QDir().mkpath(Ripristino::cartella());
+        ::chmod(nomeByte(Ripristino::cartella()), 0700);
+    };
     const qint64 pid = QCoreApplication::applicationPid();
     const qint64 avvio = BloccoArchivio::avvioProcesso(pid);
 
@@ -437,27 +436,31 @@ void TstRipristino::statiOstili_data()
         cartellaPrivata();
         scriviIn(inCartella(QStringLiteral("causa-%1-1.json").arg(pid)), copiaDi(pid, 1));
     }) << 1 << true;
-    QTest::newRow("copia temporanea intera di una scrittura uccisa: offerta") << false << Preparazione([=](const QString&) {
-        cartellaPrivata();
-        scriviIn(inCartella(QStringLiteral("causa-5-5.json.Ab3dE6")), copiaDi(0x7ffffff0, 5));
-    }) << 1 << true;
+    QTest::newRow("copia temporanea intera di una scrittura uccisa: offerta")
+        << false << Preparazione([=](const QString&) {
+               cartellaPrivata();
+               scriviIn(inCartella(QStringLiteral("causa-5-5.json.Ab3dE6")), copiaDi(0x7ffffff0, 5));
+           })
+        << 1 << true;
     QTest::newRow("copia temporanea a metà: tolta") << false << Preparazione([=](const QString&) {
         cartellaPrivata();
         scriviIn(inCartella(QStringLiteral("causa-6-6.json.Zz9yY8")), copiaDi(0x7ffffff0, 6).left(40));
     }) << 0 << true;
-    QTest::newRow("collegamento piantato al nome della copia: tolto, mai seguito") << false << Preparazione([=](const QString&) {
-        cartellaPrivata();
-        scriviIn(inCartella(QStringLiteral("vittima")), "intatta");
-        QFile::link(inCartella(QStringLiteral("vittima")), Ripristino::Custode::file());
-    }) << 0 << true;
+    QTest::newRow("collegamento piantato al nome della copia: tolto, mai seguito")
+        << false << Preparazione([=](const QString&) {
+               cartellaPrivata();
+               scriviIn(inCartella(QStringLiteral("vittima")), "intatta");
+               QFile::link(inCartella(QStringLiteral("vittima")), Ripristino::Custode::file());
+           })
+        << 0 << true;
 
     // The lock path.
     QTest::newRow("blocco: coda (FIFO) al suo nome") << true << Preparazione([](const QString& archivio) {
         ::mkfifo(nomeByte(BloccoArchivio::percorso(archivio)), 0600);
     }) << 0 << true;
-    QTest::newRow("blocco: cartella al suo nome") << true << Preparazione([](const QString& archivio) {
-        QDir().mkpath(BloccoArchivio::percorso(archivio));
-    }) << 0 << true;
+    QTest::newRow("blocco: cartella al suo nome")
+        << true << Preparazione([](const QString& archivio) { QDir().mkpath(BloccoArchivio::percorso(archivio)); }) << 0
+        << true;
     QTest::newRow("blocco: collegamento a un file altrui") << true << Preparazione([=](const QString& archivio) {
         const QString vittima = QFileInfo(archivio).path() + QStringLiteral("/vittima");
         scriviIn(vittima, "intatta");
@@ -468,11 +471,13 @@ void TstRipristino::statiOstili_data()
         t.pid = 0x7ffffff0;
         scriviIn(BloccoArchivio::percorso(archivio), BloccoArchivio::scrivi(t));
     }) << 0 << true;
-    QTest::newRow("blocco: pid 1 di anni fa, nel formato di prima") << true << Preparazione([=](const QString& archivio) {
-        scriviIn(BloccoArchivio::percorso(archivio),
-                 "possidoria,Mario,"
-                     + QFile::encodeName(BloccoArchivio::questaIstanza().macchina) + ",1,2001-05-04T10:00:00Z\n");
-    }) << 0 << true;
+    QTest::newRow("blocco: pid 1 di anni fa, nel formato di prima")
+        << true << Preparazione([=](const QString& archivio) {
+               scriviIn(BloccoArchivio::percorso(archivio),
+                        "possidoria,Mario," + QFile::encodeName(BloccoArchivio::questaIstanza().macchina)
+                            + ",1,2001-05-04T10:00:00Z\n");
+           })
+        << 0 << true;
     QTest::newRow("blocco: il proprio pid con un altro avvio") << true << Preparazione([=](const QString& archivio) {
         BloccoArchivio::Titolare t = BloccoArchivio::questaIstanza();
         t.avvio = avvio + 1;
@@ -504,7 +509,8 @@ void TstRipristino::statiOstili()
             QVERIFY(!AltroProcesso(archivio).preso);
         } else {
             QVERIFY(BloccoArchivio::altroTitolare(archivio));
-            QVERIFY(BloccoArchivio::comeLiberare(archivio).contains(QFileInfo(BloccoArchivio::percorso(archivio)).fileName()));
+            QVERIFY(BloccoArchivio::comeLiberare(archivio).contains(
+                QFileInfo(BloccoArchivio::percorso(archivio)).fileName()));
         }
         BloccoArchivio::lascia(archivio);
     } else {
@@ -524,7 +530,8 @@ void TstRipristino::statiOstili()
         }
         causaViva().azzera();
     }
-    QCOMPARE(contenuto(cartella + QStringLiteral("/vittima")) + contenuto(Ripristino::cartella() + QStringLiteral("/vittima")),
+    QCOMPARE(contenuto(cartella + QStringLiteral("/vittima"))
+                 + contenuto(Ripristino::cartella() + QStringLiteral("/vittima")),
              vittimaPrima);
 }
 
@@ -680,18 +687,8 @@ void TstRipristino::recuperataPrendeIlBlocco()
 void TstRipristino::terminatoConservaLaCopia()
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("POSSIDORIA_FIGLIO"), QStringLiteral("1"));
-    env.insert(QStringLiteral("POSSIDORIA_TERMINE"), QStringLiteral("1"));
-    env.insert(QStringLiteral("XDG_STATE_HOME"), stato_->path());
-    p.setProcessEnvironment(env);
-    p.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            p.waitForReadyRead(100);
-            return p.readAllStandardOutput().contains("pronto");
-        },
-        20000));
+    QVERIFY(avviaFiglio(p, {{QStringLiteral("POSSIDORIA_TERMINE"), QStringLiteral("1")},
+                            {QStringLiteral("XDG_STATE_HOME"), stato_->path()}}));
     ::kill(pid_t(p.processId()), SIGTERM);
     QVERIFY(p.waitForFinished());
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
@@ -739,11 +736,8 @@ void TstRipristino::eliminaRifiuta()
 // Cancelling "Apri" changes nothing: the case keeps its archive and Ctrl+S writes there unasked.
 void TstRipristino::apriAnnullatoNonCambiaNulla()
 {
-    const QString archivio = stato_->filePath(QStringLiteral("Possidoria-dati-Rosa"));
-    Causa c;
-    c.testi.attore = QStringLiteral("Rosa");
-    QVERIFY(salvaFileArchivio(archivio, c));
-    QVERIFY(causa()->apriFile(archivio));
+    const QString archivio = archivioAperto(QStringLiteral("Rosa"));
+    QVERIFY(!archivio.isEmpty());
     finta_->dialoghi.risposte.enqueue(QString());
     ArchivioCausa::apri(causaViva());
     QCOMPARE(causaViva().archivio(), archivio);
@@ -752,6 +746,23 @@ void TstRipristino::apriAnnullatoNonCambiaNulla()
     causa()->salva_Click();
     QCOMPARE(int(finta_->dialoghi.aperti.size()), dialoghi);
     QCOMPARE(leggiFileArchivio(archivio).causa.testi.luogo, QStringLiteral("Como"));
+    causaViva().azzera();
+}
+
+// Leaving a field writes the copy at once, without waiting for the pause after the last key.
+void TstRipristino::campoLasciatoScriveLaCopia()
+{
+    Ripristino::Custode custode(causaViva());
+    causa()->show();
+    QVERIFY(QTest::qWaitForWindowActive(causa()));
+    causa()->attore()->setFocus();
+    QTest::keyClicks(causa()->attore(), QStringLiteral("Rossi"));
+    causa()->convenuto()->setFocus();
+    QCoreApplication::processEvents();
+    const std::optional<Ripristino::Copia> copia = Ripristino::leggi(contenuto(Ripristino::Custode::file()));
+    QVERIFY(copia);
+    QCOMPARE(copia->causa.testi.attore, QStringLiteral("Rossi"));
+    causa()->hide();
     causaViva().azzera();
 }
 

@@ -179,8 +179,8 @@ QList<Copia> abbandonate()
         if (temporanea && scrittoreVivo(pidNome, avvioNome))
             continue;
         const LetturaFile letto = leggiFileOrdinario(percorso, dimensioneMassimaCopia);
-        std::optional<Copia> c = letto.riuscita && letto.dimensione <= dimensioneMassimaCopia ? leggi(letto.dati)
-                                                                                              : std::nullopt;
+        std::optional<Copia> c =
+            letto.riuscita && letto.dimensione <= dimensioneMassimaCopia ? leggi(letto.dati) : std::nullopt;
         if (!c) {
             // What a killed write left half done is no copy.
             if (temporanea)
@@ -263,8 +263,7 @@ Custode::~Custode()
 
 QString Custode::file()
 {
-    return cartella()
-           + QStringLiteral("/causa-%1-%2.json").arg(QCoreApplication::applicationPid()).arg(questoAvvio());
+    return cartella() + QStringLiteral("/causa-%1-%2.json").arg(QCoreApplication::applicationPid()).arg(questoAvvio());
 }
 
 void Custode::causaCambiata()
@@ -287,11 +286,11 @@ bool Custode::scriviOra()
     if (errore.isEmpty()) {
         // Whole or not at all, private, never through a link planted at its name: a full disk leaves
         // the previous copy as it was.
-        const EsitoScrittura esito = scriviFileIntero(
-            file(),
-            scrivi({viva.causa(), viva.salvata(), viva.archivio(), QDateTime::currentDateTimeUtc(),
-                    QCoreApplication::applicationPid(), questoAvvio(), QString()}),
-            Sostituzione::soloFileOrdinario, Riservatezza::soloUtente);
+        const EsitoScrittura esito =
+            scriviFileIntero(file(),
+                             scrivi({viva.causa(), viva.salvata(), viva.archivio(), QDateTime::currentDateTimeUtc(),
+                                     QCoreApplication::applicationPid(), questoAvvio(), QString()}),
+                             Sostituzione::soloFileOrdinario, Riservatezza::soloUtente);
         errore = esito.errore;
     } else {
         errore = QStringLiteral("la cartella %1").arg(errore);

@@ -74,8 +74,8 @@ private:
     void causaCambiata();
     const CausaViva& viva_;
     QTimer attesa_;
-    bool avvisato_ = false;    // the user has been told the copy cannot be written
-    bool conservata_ = false;  // kept at the end of the program
+    bool avvisato_ = false;     // the user has been told the copy cannot be written
+    bool conservata_ = false;   // kept at the end of the program
 };
 
 // SIGTERM ends the program through its event loop: the copy kept by `custode`, then a clean quit.
