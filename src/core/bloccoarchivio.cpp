@@ -129,23 +129,9 @@ QDateTime inizioProcesso(qint64 avvio)
     return {};
 }
 
-// The process the lock names still runs here: its number, and its start, is the lock's.
-bool processoDelBlocco(const Titolare& t)
-{
-    if (!processoAttivo(t.pid))
-        return false;
-    const qint64 avvio = avvioProcesso(t.pid);
-    if (t.avvio > 0)
-        return avvio <= 0 || avvio == t.avvio;
-    // An older lock names no start: a process started after the lock was written is not its writer.
-    const QDateTime inizio = inizioProcesso(avvio);
-    return !inizio.isValid() || !t.dal.isValid() || inizio <= t.dal.addSecs(2);
-}
-
 bool diQuestaIstanza(const Titolare& t)
 {
-    const Titolare io = questaIstanza();
-    return t.macchina == io.macchina && t.pid == io.pid && (t.avvio == 0 || t.avvio == io.avvio);
+    return t.macchina == nomeMacchina() && t.pid == QCoreApplication::applicationPid() && processoDelBlocco(t);
 }
 
 // Who holds it, as far as the lock file tells: nothing when it is free or its writer is gone.
@@ -208,25 +194,21 @@ QByteArray scrivi(const Titolare& t)
     // One line of fields, commas in the names made harmless.
     QStringList campi{QString(t.utente).replace(QLatin1Char(','), QLatin1Char(' ')),
                       QString(t.macchina).replace(QLatin1Char(','), QLatin1Char(' ')), QString::number(t.pid),
-                      t.dal.toString(Qt::ISODate), QString::number(t.avvio)};
+                      t.dal.toString(Qt::ISODate)};
     return (QStringLiteral("possidoria,") + campi.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
 }
 
 std::optional<Titolare> leggi(const QByteArray& dati)
 {
     const QStringList campi = QString::fromUtf8(dati).trimmed().split(QLatin1Char(','));
-    // Five fields in a lock of an older version, six with the process's start.
-    if ((campi.size() != 5 && campi.size() != 6) || campi[0] != QLatin1String("possidoria"))
+    if (campi.size() != 5 || campi[0] != QLatin1String("possidoria"))
         return std::nullopt;
-    return Titolare{campi[1], campi[2], campi[3].toLongLong(), QDateTime::fromString(campi[4], Qt::ISODate),
-                    campi.size() == 6 ? campi[5].toLongLong() : 0};
+    return Titolare{campi[1], campi[2], campi[3].toLongLong(), QDateTime::fromString(campi[4], Qt::ISODate)};
 }
 
 Titolare questaIstanza()
 {
-    const qint64 pid = QCoreApplication::applicationPid();
-    static const qint64 avvio = avvioProcesso(pid);
-    return {nomeUtente(), nomeMacchina(), pid, QDateTime::currentDateTimeUtc(), avvio};
+    return {nomeUtente(), nomeMacchina(), QCoreApplication::applicationPid(), QDateTime::currentDateTimeUtc()};
 }
 
 std::optional<Titolare> altroTitolare(const QString& archivio)
@@ -255,7 +237,7 @@ std::optional<Titolare> altroTitolare(const QString& archivio)
     const bool tenutoAltrove = regolare && bloccatoDaAltri(fd);
     ::close(fd);
     if (tenutoAltrove)
-        return Titolare{{}, nomeMacchina(), 0, {}, 0};
+        return Titolare{{}, nomeMacchina(), 0, {}};
     return std::nullopt;
 }
 
@@ -341,6 +323,16 @@ bool processoAttivo(qint64 pid)
     const QByteArray riga = stat.read(1024);
     const qsizetype chiusa = riga.lastIndexOf(')');
     return chiusa < 0 || chiusa + 2 >= riga.size() || riga.at(chiusa + 2) != 'Z';
+}
+
+bool processoDelBlocco(const Titolare& t)
+{
+    if (!processoAttivo(t.pid))
+        return false;
+    // Started after the lock was written (a reused pid): not its writer. Boot time is told in whole
+    // seconds, and may move by a second or so.
+    const QDateTime inizio = inizioProcesso(avvioProcesso(t.pid));
+    return !inizio.isValid() || !t.dal.isValid() || inizio <= t.dal.addSecs(2);
 }
 
 qint64 avvioProcesso(qint64 pid)

@@ -1,11 +1,12 @@
 #pragma once
 // One writer per archive: an archive open for writing is marked by a lock file beside it, as office
 // suites mark an open document: ".~lock.<name>#" in the folder the archive really is in (links
-// followed), holding who opened it, on which machine, in which process (its number and start) and
-// since when. The holder keeps both the lock file and the archive itself locked with flock() for
-// as long as it holds them: on this machine the archive is one lock however it is reached (a
-// symbolic or a hard link, another pid namespace), and a lock file left by a crash is told apart
-// from a live one. The lock file alone speaks for an instance on another machine.
+// followed), holding who opened it, on which machine, in which process and since when (the five
+// fields every version writes and reads). The holder keeps both the lock file and the archive itself locked with
+// flock() for as long as it holds them: on this machine the archive is one lock however it is reached (a symbolic or a
+// hard link, another pid namespace), and a lock file left by a crash is told apart from a live one; a process that
+// started after the lock was written (a reused pid, pid 1 of a container) is not its writer. The lock file alone speaks
+// for an instance on another machine.
 #include <QDateTime>
 #include <QString>
 #include <optional>
@@ -17,9 +18,6 @@ struct Titolare {
     QString macchina;
     qint64 pid = 0;
     QDateTime dal;
-    // When the process started, in clock ticks after the machine's boot (/proc/<pid>/stat); 0 in a
-    // lock written by an older version.
-    qint64 avvio = 0;
 };
 
 // The lock file of the archive; a name too long for the folder is shortened, a digest of the whole
@@ -49,6 +47,8 @@ void lascia(const QString& archivio);
 bool processoAttivo(qint64 pid);
 // When the process started, in clock ticks after boot; 0 when it cannot be told.
 qint64 avvioProcesso(qint64 pid);
+// True while the process the lock names runs here and was already running when it wrote the lock.
+bool processoDelBlocco(const Titolare& t);
 
 // "da mario su studio, dal 11/12/2026 alle 08:15"
 QString descrivi(const Titolare& t);

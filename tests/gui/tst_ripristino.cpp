@@ -405,7 +405,6 @@ void TstRipristino::statiOstili_data()
         ::chmod(nomeByte(Ripristino::cartella()), 0700);
     };
     const qint64 pid = QCoreApplication::applicationPid();
-    const qint64 avvio = BloccoArchivio::avvioProcesso(pid);
 
     // The state folder.
     QTest::newRow("cartella di stato: collegamento a un'altra cartella") << false << Preparazione([](const QString&) {
@@ -478,11 +477,13 @@ void TstRipristino::statiOstili_data()
                             + ",1,2001-05-04T10:00:00Z\n");
            })
         << 0 << true;
-    QTest::newRow("blocco: il proprio pid con un altro avvio") << true << Preparazione([=](const QString& archivio) {
-        BloccoArchivio::Titolare t = BloccoArchivio::questaIstanza();
-        t.avvio = avvio + 1;
-        scriviIn(BloccoArchivio::percorso(archivio), BloccoArchivio::scrivi(t));
-    }) << 0 << true;
+    QTest::newRow("blocco: il proprio pid, scritto prima che questo processo partisse")
+        << true << Preparazione([=](const QString& archivio) {
+               BloccoArchivio::Titolare t = BloccoArchivio::questaIstanza();
+               t.dal = QDateTime(QDate(2001, 5, 4), QTime(10, 0), Qt::UTC);
+               scriviIn(BloccoArchivio::percorso(archivio), BloccoArchivio::scrivi(t));
+           })
+        << 0 << true;
     QTest::newRow("blocco: un'altra macchina") << true << Preparazione([=](const QString& archivio) {
         BloccoArchivio::Titolare t = BloccoArchivio::questaIstanza();
         t.macchina = QStringLiteral("studio-remoto");
