@@ -158,9 +158,16 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
     // The case being worked on, one for the program's life, handed to the windows that show it.
     CausaViva causa;
     registraFinestre(causa);
-    // A logout asks about unsaved changes as the exit does, and may be cancelled.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [](QSessionManager& sessione) {
+    // Copies left by a crash are looked for before this instance's own keeper starts.
+    const QList<Ripristino::Copia> copie = Ripristino::abbandonate();
+    Ripristino::Custode custode(causa);
+    Ripristino::terminaConCopia(custode);
+    // A logout asks about unsaved changes as the exit does, and may be cancelled; a session that
+    // ends without asking keeps the copy of the case for the next start.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&custode](QSessionManager& sessione) {
         const bool chiede = sessione.allowsInteraction();
+        if (!chiede)
+            custode.conserva();
         const bool termina = sessioneTermina(chiede);
         if (chiede)
             sessione.release();
@@ -168,12 +175,11 @@ int esegui(int argc, char* argv[], const std::function<void()>& pronto)
             sessione.cancel();
     });
     Finestre::mostra(QStringLiteral("frmSplash"));
-    Ripristino::Custode custode(causa);
     // A case left unsaved by a crash is offered back first, over the main menu, then on its window.
-    if (!Ripristino::abbandonate().isEmpty()) {
+    if (!copie.isEmpty()) {
         midi.pausa();
         ModPossidoria::mostramenu();
-        if (Ripristino::offri(causa))
+        if (Ripristino::offri(causa, custode, copie))
             Finestre::mostra(QStringLiteral("causa"));
     }
     if (!riga.file.isEmpty()) {

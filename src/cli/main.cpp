@@ -19,6 +19,8 @@
 #include <QLibrary>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <elf.h>
 #include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
@@ -354,6 +356,27 @@ QString moduloDisegno()
     return QDir::cleanPath(eseguibile.filePath(QLatin1String(POSSIDORIA_MODULI_RELATIVI "/") + nomeModuloDisegno));
 }
 
+// Why the file cannot be a whole 64-bit ELF library, read without waiting and before the loader
+// maps it (a file cut short would end the process with SIGBUS when touched); empty when it may be.
+QString difettoModulo(const QString& percorso)
+{
+    const LetturaFile f = leggiFileOrdinario(percorso, sizeof(Elf64_Ehdr));
+    if (!f.riuscita)
+        return f.errore;
+    if (f.dati.size() < qsizetype(sizeof(Elf64_Ehdr)) || !f.dati.startsWith(ELFMAG) || f.dati[EI_CLASS] != ELFCLASS64)
+        return QStringLiteral("non è una libreria del sistema");
+    Elf64_Ehdr intestazione;
+    std::memcpy(&intestazione, f.dati.constData(), sizeof intestazione);
+    // Every table the header names must lie inside the file.
+    const auto oltre = [&](quint64 inizio, quint64 numero, quint64 dimensione) {
+        return inizio + numero * dimensione > quint64(f.dimensione);
+    };
+    if (oltre(intestazione.e_phoff, intestazione.e_phnum, intestazione.e_phentsize)
+        || oltre(intestazione.e_shoff, intestazione.e_shnum, intestazione.e_shentsize))
+        return QStringLiteral("il file è incompleto o danneggiato (%1 byte)").arg(f.dimensione);
+    return {};
+}
+
 // The module loaded for the rest of the run, or nothing with the reason on standard error.
 const Disegno* caricaDisegno()
 {
@@ -363,6 +386,12 @@ const Disegno* caricaDisegno()
     if (!QFileInfo::exists(percorso)) {
         scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma non si trova in %1: ")
                                .arg(perTerminale(percorso))
+                           + conseguenza);
+        return nullptr;
+    }
+    if (const QString difetto = difettoModulo(percorso); !difetto.isEmpty()) {
+        scrivi(stderr, QStringLiteral("possidoria-sentenza: il modulo di disegno del programma %1 non si carica (%2): ")
+                               .arg(perTerminale(percorso), perTerminale(difetto))
                            + conseguenza);
         return nullptr;
     }
@@ -383,6 +412,8 @@ int main(int argc, char* argv[])
 {
     // A file-size limit makes a write fail, which is told, rather than end the process.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A reader that went away makes a write fail with EPIPE, told, rather than end the process unheard.
+    std::signal(SIGPIPE, SIG_IGN);
     // A descriptor the caller closed would go to the first file the judge opens, and what is meant
     // for the terminal into that file: the null device holds it instead.
     for (int fd = 0; fd <= 2; ++fd) {
@@ -422,6 +453,13 @@ int main(int argc, char* argv[])
                            + QString::fromUtf8(uso));
                 return 2;
             }
+            // A name whose bytes are not UTF-8 would reach the system as another name.
+            if (QFile::encodeName(valore) != QByteArray(argv[i])) {
+                scrivi(stderr, QStringLiteral("possidoria-sentenza: il nome dato a %1 («%2») non è scritto in UTF-8, "
+                                              "la codifica dei nomi di questo sistema: indicare un altro nome\n")
+                                   .arg(a, perTerminale(valore)));
+                return 2;
+            }
             (a == QLatin1String("--pdf") ? cartellaPdf : lineaTempo) = valore;
         } else if (a == QLatin1String("--sovrascrivi")) {
             sovrascrivi = true;
@@ -437,8 +475,14 @@ int main(int argc, char* argv[])
             return 2;
         }
     }
-    if (file.isEmpty() || (!lineaTempo.isEmpty() && file.size() != 1)) {
+    if (file.isEmpty()) {
         scrivi(stderr, QString::fromUtf8(uso));
+        return 2;
+    }
+    if (!lineaTempo.isEmpty() && file.size() != 1) {
+        scrivi(stderr, QStringLiteral("possidoria-sentenza: --timeline disegna la linea del tempo di una sola causa in "
+                                      "un solo file, e i file da giudicare sono %1: indicarne uno solo\n")
+                           .arg(file.size()));
         return 2;
     }
     // Drawing (a PDF, a picture) needs Qt Gui, offscreen, from its module; judging alone needs Qt Core only.
@@ -461,7 +505,14 @@ int main(int argc, char* argv[])
     if (json)
         scrivi(stdout, QByteArrayLiteral("["));
     for (const QString& percorso : std::as_const(file)) {
-        const LetturaArchivio lettura = leggiFileArchivio(percorso);
+        LetturaArchivio lettura = leggiFileArchivio(percorso);
+        // An answer the file holds and the reader could not take: the case judged would not be the file's.
+        if (lettura.valido && !lettura.avvisi.isEmpty()) {
+            lettura.valido = false;
+            lettura.errore = QStringLiteral("il file è danneggiato: %1; la causa giudicata non sarebbe quella "
+                                            "archiviata")
+                                 .arg(lettura.avvisi.join(QStringLiteral("; ")));
+        }
         const std::optional<Giudizio> g = lettura.valido ? giudica(lettura.causa) : std::nullopt;
         if (!g) {
             const QString motivo = lettura.valido ? mancanze(lettura.causa) : lettura.errore;

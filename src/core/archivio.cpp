@@ -114,11 +114,14 @@ template <class F> void perCarattere(QStringView testo, F&& f)
 // no form in any encoding: no other character is out of the archive's reach.
 bool carattereArchiviabile(char32_t c) { return c != U'"' && c != 0 && !QChar::isSurrogate(c); }
 
-bool testiInOccidentale(const TestiCausa& t)
+// Every text the file carries, the later records' as read included, decides the encoding.
+bool testiInOccidentale(const Causa& causa)
 {
+    const TestiCausa& t = causa.testi;
     bool tutti = true;
     for (const QString* testo : {&t.attore, &t.convenuto, &t.bene, &t.luogo, &t.possessoInizio, &t.possessoFine,
-                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine})
+                                 &t.ledateInizio, &t.ledateFine, &t.interruzioneInizio, &t.interruzioneFine,
+                                 &t.trascrizione, &t.cessazioneVizio, &causa.recordSuccessivi})
         perCarattere(*testo, [&](char32_t c) { tutti = tutti && inOccidentale(c); });
     return tutti;
 }
@@ -175,6 +178,9 @@ public:
                 return false;
         return true;
     }
+
+    // What follows the records read, as it stands.
+    QByteArray resto() const { return d.mid(pos); }
 
     // True once a field was ended by the end of the data rather than by a separator or a line
     // end: the file was cut there, and what that field holds may be only part of it.
@@ -264,7 +270,7 @@ QByteArray scriviArchivio(const Causa& causa)
     Causa c = causa;
     // The Western code page whenever it holds every text, as every version writes; UTF-8, which
     // the reader recognises, only for a text that needs it ("Łukasz").
-    const bool utf8 = !testiInOccidentale(c.testi);
+    const bool utf8 = !testiInOccidentale(c);
     QStringEncoder codificatore(codifica);
     QByteArray out;
     out.reserve(512);
@@ -284,6 +290,8 @@ QByteArray scriviArchivio(const Causa& causa)
         }
         out += "\r\n";
     }
+    // Records of a newer version, after the tenth, go back as they came.
+    out += utf8 ? c.recordSuccessivi.toUtf8() : QByteArray(codificatore.encode(c.recordSuccessivi));
     // Western bytes that happen to be valid UTF-8 (an "Ã¨" typed as such) would read back as UTF-8:
     // one byte UTF-8 never holds, after the first closing quote, keeps the file Western. Every
     // reader skips what follows a closing quote up to the separator.
@@ -292,14 +300,14 @@ QByteArray scriviArchivio(const Causa& causa)
     return out;
 }
 
-LetturaArchivio leggiArchivio(const QByteArray& dati)
+LetturaArchivio leggiArchivio(const QByteArray& dati, qsizetype massimo)
 {
     LetturaArchivio esito;
-    if (dati.size() > Archivio::dimensioneMassima) {
+    if (dati.size() > massimo) {
         esito.errore = QStringLiteral("il file è troppo grande per essere un archivio di causa "
                                       "(%1 byte, al massimo %2)")
                            .arg(dati.size())
-                           .arg(Archivio::dimensioneMassima);
+                           .arg(massimo);
         return esito;
     }
     if (dati.isEmpty()) {
@@ -341,40 +349,43 @@ LetturaArchivio leggiArchivio(const QByteArray& dati)
                 *p.testi[k] = decodifica.decode(campo->grezzo);
             } else if (Scelta s; leggiScelta(*campo, s)) {
                 p.scelte[k - f.testi].imposta(esito.causa.scelte, s);
-            } else if (buono) {
+            } else {
+                // Only this answer is lost, and the reader is told: the rest of the record stands.
+                p.scelte[k - f.testi].imposta(esito.causa.scelte, std::nullopt);
+                esito.avvisi << QStringLiteral("nella riga %1 il campo %2 non è una scelta valida ed è rimasto "
+                                               "senza risposta")
+                                    .arg(r + 1)
+                                    .arg(k + 1);
+                if (buono)
+                    campoErrato = k + 1;
                 buono = false;
-                campoErrato = k + 1;
             }
         }
-        if (!buono) {
-            // A record not read whole leaves nothing half-filled behind.
-            for (int k = 0; k < f.testi; ++k)
-                p.testi[k]->clear();
-            for (int k = f.testi; k < f.campi; ++k)
-                p.scelte[k - f.testi].imposta(esito.causa.scelte, std::nullopt);
-            // Every version writes the nine records: a file that stops before the ninth was cut,
-            // and reading it as whole would judge another case. A damaged choice in records 3..9
-            // only leaves that record out.
-            if (r < 2 || finiti) {
-                esito.errore = r >= 2 && campiLetti > 0
-                                   ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
-                                                    "forse perché è stato troncato")
-                               : r >= 2 ? QStringLiteral("il file è incompleto: finisce dopo %1 delle nove righe di un "
-                                                         "archivio, forse perché è stato troncato")
-                                              .arg(r)
-                               : finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
-                                        : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
-                                                         "non è un numero")
-                                              .arg(nomiRecordPrimi[r])
-                                              .arg(campoErrato);
-                esito.causa = Causa{};
-                esito.letti = {};
-                return esito;
-            }
+        // Every version writes the nine records: a file that stops before the ninth was cut, and
+        // reading it as whole would judge another case; so would records 1 and 2 without a choice.
+        if (!buono && (r < 2 || finiti)) {
+            esito.errore = r >= 2 && campiLetti > 0
+                               ? QStringLiteral("il file è incompleto: si interrompe a metà di una riga, "
+                                                "forse perché è stato troncato")
+                           : r >= 2 ? QStringLiteral("il file è incompleto: finisce dopo %1 delle nove righe di un "
+                                                     "archivio, forse perché è stato troncato")
+                                          .arg(r)
+                           : finiti ? QStringLiteral("il file è incompleto: mancano i %1").arg(nomiRecordPrimi[r])
+                                    : QStringLiteral("il file è danneggiato: nei %1 il campo %2 "
+                                                     "non è un numero")
+                                          .arg(nomiRecordPrimi[r])
+                                          .arg(campoErrato);
+            esito.causa = Causa{};
+            esito.letti = {};
+            esito.avvisi.clear();
+            return esito;
         }
         if (r < recordStorici)
             esito.letti[size_t(r)] = buono;
     }
+    // Records a newer version wrote after the tenth are kept, to be written back as they came.
+    if (!finiti && !lettore.soloSpazi())
+        esito.causa.recordSuccessivi = decodifica.decode(lettore.resto());
 
     const QString controllo = controlloPrimiRecord(esito.causa.scelte);
     if (!controllo.isEmpty()) {

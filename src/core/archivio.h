@@ -9,7 +9,8 @@
 //   5..9  obiezioneModo, obiezioneAnimo, obiezioneProvenienza, obiezioneFede, obiezioneTitolo
 //   10 transcription date and date the violence or clandestinity ceased (texts), atto,
 //      statoGiudizio, recupero
-// (the fields of Causa); an answer is written as the number its enumerator carries (risposte.h).
+// (the fields of Causa), then whatever records a newer version wrote after them, kept as read;
+// an answer is written as the number its enumerator carries (risposte.h).
 // A reader that knows nine records stops after the ninth, so the tenth never misleads it; a file
 // that ends after the ninth (every file written before the tenth existed) leaves its facts empty.
 // A text is written between double quotes exactly as typed (there is no escape), a choice as
@@ -38,6 +39,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <optional>
@@ -61,12 +63,16 @@ inline constexpr std::array<int, 6> pulsantiPossesso = {3, 2, 2, 2, 2, 2};
 //           replaced. When false, errore says why (Italian, fit for a message) and nothing else
 //           in the result is to be used.
 //   letti   letti[i] tells whether record i + 1 was read whole; records 1 and 2 are always read
-//           when valido. A record of 3..9 with a choice that is not a number is not read: its
-//           fields are left empty in causa, and the caller skips that record. A record read may
-//           still hold a choice naming no button (0, out of range, or empty): it selects nothing.
+//           when valido. A record of 3..10 with a choice that is not a number is read all the
+//           same but for that choice, left unanswered: letti is false for it, and avvisi names
+//           the line and field. A record read may still hold a choice naming no button (0, out
+//           of range, or empty): it selects nothing.
+//   avvisi  what of a valid file was not read (Italian, one line each): the case in causa then
+//           differs from the file, and whoever judges or shows it must say so.
 struct LetturaArchivio {
     bool valido = false;
     QString errore;
+    QStringList avvisi;
     Causa causa;
     std::array<bool, 9> letti{};
 };
@@ -75,9 +81,10 @@ struct LetturaArchivio {
 // testoArchiviabile() would not read back the same (salvaFileArchivio refuses it).
 QByteArray scriviArchivio(const Causa& causa);
 
-// Reads archive bytes (at most Archivio::dimensioneMassima; more, or any NUL byte, is refused).
-// Never fails on any input other than by reporting it.
-LetturaArchivio leggiArchivio(const QByteArray& dati);
+// Reads archive bytes (at most `massimo`; more, or any NUL byte, is refused). Never fails on any
+// input other than by reporting it. Only the recovery copy of a case, which may hold texts too long
+// for an archive, is read with a larger bound.
+LetturaArchivio leggiArchivio(const QByteArray& dati, qsizetype massimo = Archivio::dimensioneMassima);
 
 // Reads an archive file: only a regular file (what was opened, without waiting, is checked), never
 // more than Archivio::dimensioneMassima + 1 bytes of it. errore names the file and the reason:

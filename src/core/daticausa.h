@@ -76,6 +76,9 @@ struct TestiCausa {
 struct Causa {
     TestiCausa testi;
     DatiCausa scelte;
+    // Records a newer version wrote after the ones this version knows, as read, line ends included:
+    // written back after them, so that a save here loses none of them.
+    QString recordSuccessivi{};
 
     friend bool operator==(const Causa&, const Causa&) = default;
 };

@@ -79,6 +79,13 @@ QString motivoPercorso(int codice, const QByteArray& percorso, const QString& pe
                                   "sistema, e così non si può aprire: rinominare il file");
         return QStringLiteral("il file non esiste");
     case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
+    case ENXIO: {
+        // Opening a socket fails so: it is no device missing.
+        struct stat st {};
+        if (::stat(percorso.constData(), &st) == 0 && !S_ISREG(st.st_mode))
+            return QStringLiteral("non è un file ma %1").arg(tipoNonFile(st.st_mode));
+        return descriviErrore(codice);
+    }
     case EACCES:
         return cartellaPercorribile(percorso)
                    ? perIlFile
@@ -123,7 +130,7 @@ qsizetype nomeMassimo(const QByteArray& cartella)
 // A fresh file beside the target, made with the usual permissions (the umask applies). Its name is
 // the target's and seven characters more, the target's shortened (never inside a UTF-8 character)
 // when that would pass the longest name the folder takes.
-int creaTemporaneo(const QByteArray& bersaglio, QByteArray* nome)
+int creaTemporaneo(const QByteArray& bersaglio, QByteArray* nome, mode_t permessi)
 {
     static const char cifre[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     const QByteArray nomeBersaglio = nomeDi(bersaglio);
@@ -139,7 +146,7 @@ int creaTemporaneo(const QByteArray& bersaglio, QByteArray* nome)
         *nome = base + '.';
         for (int i = 0; i < 6; ++i)
             *nome += cifre[QRandomGenerator::global()->bounded(int(sizeof cifre - 1))];
-        const int fd = ::open(nome->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(nome->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, permessi);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -170,8 +177,10 @@ bool rinominaSenzaSostituire(const QByteArray& temporaneo, const QByteArray& ber
 
 }   // namespace
 
-EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati, Sostituzione sostituzione)
+EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati, Sostituzione sostituzione,
+                                Riservatezza riservatezza)
 {
+    const bool privato = riservatezza == Riservatezza::soloUtente;
     QByteArray bersaglio = QFile::encodeName(percorso);
     const bool segue = sostituzione == Sostituzione::seguendoCollegamenti;
     struct stat prima {};
@@ -204,20 +213,29 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
         }
         // The new file takes the old one's place in its folder: the folder must take it first.
         if (faccessat(AT_FDCWD, cartellaDi(bersaglio).constData(), W_OK | X_OK, AT_EACCESS) != 0)
-            return {false, QStringLiteral("non si hanno i permessi per scrivere nella cartella; %1").arg(conseguenza)};
+            return {false, QStringLiteral("%1; %2").arg(
+                               errno == EACCES ? QStringLiteral("non si hanno i permessi per scrivere nella cartella")
+                                               : descriviErrore(errno),
+                               conseguenza)};
         if (faccessat(AT_FDCWD, bersaglio.constData(), W_OK, AT_EACCESS) != 0)
-            return {false, QStringLiteral("il file è protetto dalla scrittura; %1").arg(conseguenza)};
+            return {false,
+                    QStringLiteral("%1; %2").arg(errno == EACCES ? QStringLiteral("il file è protetto dalla scrittura")
+                                                                 : descriviErrore(errno),
+                                                 conseguenza)};
     }
 
     QByteArray temporaneo;
-    Descrittore file(creaTemporaneo(bersaglio, &temporaneo));
+    Descrittore file(creaTemporaneo(bersaglio, &temporaneo, privato ? 0600 : 0666));
     if (file.fd() < 0) {
         const int codice = errno;
         QString motivo;
         if (codice == EACCES || codice == EPERM)
             motivo = QStringLiteral("non si hanno i permessi per scrivere nella cartella");
         else if (codice == ENOENT)
-            motivo = QStringLiteral("la cartella non esiste");
+            // A folder of the system's (/proc/self) exists and takes no new file.
+            motivo = ::access(cartellaDi(bersaglio).constData(), F_OK) == 0
+                         ? QStringLiteral("la cartella non accetta nuovi file")
+                         : QStringLiteral("la cartella non esiste");
         else
             motivo = descriviErrore(codice);
         return {false, QStringLiteral("%1; %2").arg(motivo, conseguenza)};
@@ -228,7 +246,7 @@ EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
             false,
             QStringLiteral("la scrittura non è stata completata (%1); %2").arg(descriviErrore(codice), conseguenza)};
     };
-    if (esiste)
+    if (esiste && !privato)
         fchmod(file.fd(), prima.st_mode & 07777);
     qsizetype scritti = 0;
     while (scritti < dati.size()) {
@@ -320,6 +338,7 @@ QString descriviErrore(int codice)
     case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
     case EISDIR: return QStringLiteral("il nome indica una cartella");
     case EROFS: return QStringLiteral("il disco è in sola lettura");
+    case EPIPE: return QStringLiteral("il programma che riceveva i dati ha chiuso la comunicazione (pipe interrotta)");
     case ENOSPC: return QStringLiteral("il disco è pieno");
     case EDQUOT: return QStringLiteral("lo spazio su disco concesso all'utente è esaurito");
     case EFBIG: return QStringLiteral("il file supererebbe la dimensione massima consentita");

@@ -26,9 +26,16 @@ enum class Sostituzione {
     mai,
 };
 
+// Who may read the new file.
+enum class Riservatezza {
+    comeIlSistema,   // the usual permissions, the umask applying; an old file's are kept
+    soloUtente,      // 0600 from its creation, whatever the old file had
+};
+
 // The temporary file's name fits the folder whenever the target's does.
 EsitoScrittura scriviFileIntero(const QString& percorso, const QByteArray& dati,
-                                Sostituzione sostituzione = Sostituzione::seguendoCollegamenti);
+                                Sostituzione sostituzione = Sostituzione::seguendoCollegamenti,
+                                Riservatezza riservatezza = Riservatezza::comeIlSistema);
 
 struct LetturaFile {
     bool riuscita = false;

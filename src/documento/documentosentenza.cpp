@@ -137,6 +137,34 @@ QString DocumentoSentenza::titoloPerParti(const QString& attore, const QString& 
     return QStringLiteral("Causa %1 contro %2").arg(a, c);
 }
 
+namespace {
+
+// The longest file name most file systems take, in bytes; room is kept for " (1000)" after it.
+constexpr qsizetype byteNomeMassimo = 255 - 7;
+
+// The text cut to at most `byte` bytes of UTF-8, never inside a character, "…" ending what was cut.
+QString accorciato(const QString& testo, qsizetype byte)
+{
+    if (testo.toUtf8().size() <= byte)
+        return testo;
+    const QString puntini = QStringLiteral("…");
+    QString r;
+    qsizetype usati = puntini.toUtf8().size();
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const qsizetype n = testo[i].isHighSurrogate() && i + 1 < testo.size() ? 2 : 1;
+        const QStringView carattere = QStringView(testo).sliced(i, n);
+        const qsizetype peso = carattere.toUtf8().size();
+        if (usati + peso > byte)
+            break;
+        r += carattere;
+        usati += peso;
+        i += n - 1;
+    }
+    return r.trimmed() + puntini;
+}
+
+}   // namespace
+
 QString DocumentoSentenza::nomeFilePdf(const QString& attore, const QString& convenuto)
 {
     QStringList parti;
@@ -148,8 +176,24 @@ QString DocumentoSentenza::nomeFilePdf(const QString& attore, const QString& con
         if (!s.trimmed().isEmpty())
             parti << s.trimmed();
     }
-    return parti.isEmpty() ? QStringLiteral("Sentenza.pdf")
-                           : QStringLiteral("Sentenza %1.pdf").arg(parti.join(QStringLiteral(" - ")));
+    if (parti.isEmpty())
+        return QStringLiteral("Sentenza.pdf");
+    const auto nome = [&] { return QStringLiteral("Sentenza %1.pdf").arg(parti.join(QStringLiteral(" - "))); };
+    // Names too long for a file name are shortened, the longer first, so that both stay recognisable.
+    const qsizetype fisso = nome().toUtf8().size() - parti.join(QString()).toUtf8().size();
+    if (fisso + parti.join(QString()).toUtf8().size() > byteNomeMassimo) {
+        const qsizetype disponibili = byteNomeMassimo - fisso;
+        if (parti.size() == 1) {
+            parti[0] = accorciato(parti[0], disponibili);
+        } else {
+            const qsizetype primo = parti[0].toUtf8().size(), secondo = parti[1].toUtf8().size();
+            const qsizetype meta = disponibili / 2;
+            const qsizetype quotaPrimo = primo <= meta ? primo : secondo <= meta ? disponibili - secondo : meta;
+            parti[0] = accorciato(parti[0], quotaPrimo);
+            parti[1] = accorciato(parti[1], disponibili - parti[0].toUtf8().size());
+        }
+    }
+    return nome();
 }
 
 QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, QPaintDevice* dispositivo)

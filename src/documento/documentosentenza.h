@@ -28,7 +28,8 @@ struct DocumentoSentenza {
     // "Causa <attore> contro <convenuto>" (the parties missing: "Causa").
     static QString titoloPerParti(const QString& attore, const QString& convenuto);
     // A file name from the parties: "Sentenza Rossi - Bianchi.pdf", without characters a file
-    // system refuses.
+    // system refuses; names too long for a file name are cut ("…") so that it fits with a
+    // " (1000)" added.
     static QString nomeFilePdf(const QString& attore, const QString& convenuto);
 };
 

@@ -20,8 +20,12 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -84,6 +88,7 @@ private slots:
     void moduloDiDisegnoMancante_data();
     void moduloDiDisegnoMancante();
     void jsonComeQt();
+    void nomiDiUscita();
 
 private:
     QTemporaryDir cartella_;
@@ -116,6 +121,23 @@ void TstGiudice::initTestCase()
     QCOMPARE(troncata.write(byte.chopped(3)), byte.size() - 3);
     troncata.close();
     QVERIFY(mkfifo(QFile::encodeName(file("coda")).constData(), 0666) == 0);
+    // A socket where an archive is looked for.
+    const int presa = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un indirizzo{};
+    indirizzo.sun_family = AF_UNIX;
+    const QByteArray nomePresa = QFile::encodeName(file("presa"));
+    QVERIFY(presa >= 0 && size_t(nomePresa.size()) < sizeof indirizzo.sun_path);
+    std::memcpy(indirizzo.sun_path, nomePresa.constData(), size_t(nomePresa.size()));
+    QVERIFY(::bind(presa, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) == 0);
+    // A choice of the third line that is no number: the judge would judge the case without it.
+    QByteArray guastaInRiga3 = contenuto(file("vinta"));
+    const qsizetype riga3 = guastaInRiga3.indexOf("\r\n", guastaInRiga3.indexOf("\r\n") + 2) + 2;
+    const qsizetype campo3 = guastaInRiga3.indexOf("\",", guastaInRiga3.indexOf("\",\"", riga3) + 3) + 2;
+    guastaInRiga3.insert(campo3, "x");
+    QFile sceltaGuasta(file("scelta guasta"));
+    QVERIFY(sceltaGuasta.open(QIODevice::WriteOnly));
+    sceltaGuasta.write(guastaInRiga3);
+    sceltaGuasta.close();
     QFile guasto(file("guasto"));
     QVERIFY(guasto.open(QIODevice::WriteOnly));
     guasto.write("\"A\",\"B\",\"C\",\"D\",1\r\n\"1/1/70\",\"1/1/95\",3,2,9,1,1,1\r\n");
@@ -262,6 +284,17 @@ void TstGiudice::rigaDiComando_data()
                                 << "all'opzione --pdf manca il valore (CARTELLA)";
     QTest::newRow("--timeline last") << QStringList{"vinta", "--timeline"} << 2 << ""
                                      << "all'opzione --timeline manca il valore (FILE.png)";
+    QTest::newRow("--timeline with two files: why")
+        << QStringList{"--timeline", "linea2.png", "vinta", "obiezione"} << 2 << ""
+        << "di una sola causa in un solo file, e i file da giudicare sono 2";
+    QTest::newRow("--pdf into /proc/self: the folder exists")
+        << QStringList{"--pdf", "/proc/self", "vinta"} << 1 << "Regola: R1"
+        << "la cartella non accetta nuovi file";
+    QTest::newRow("a socket is no device") << QStringList{"presa"} << 2 << ""
+                                           << "non è un file ma un socket";
+    QTest::newRow("a choice that is no number: not judged as another case")
+        << QStringList{"scelta guasta"} << 2 << ""
+        << "nella riga 3 il campo 3 non è una scelta valida";
 }
 
 void TstGiudice::rigaDiComando()
@@ -639,6 +672,12 @@ void TstGiudice::moduloDiDisegnoMancante_data()
     QTest::newRow("a timeline with a module that is not a library")
         << QStringList{QStringLiteral("--timeline"), QStringLiteral("linea.png"), file("vinta")}
         << QByteArray("non una libreria\n") << 1;
+    QTest::newRow("a module cut short: told, no SIGBUS")
+        << QStringList{QStringLiteral("--timeline"), QStringLiteral("linea.png"), file("vinta")}
+        << contenuto(QCoreApplication::applicationDirPath() + QStringLiteral("/../libpossidoria-disegno.so")).left(8192)
+        << 1;
+    QTest::newRow("a pipe at the module's name: never waited on")
+        << QStringList{QStringLiteral("--pdf"), QStringLiteral("."), file("vinta")} << QByteArray("FIFO") << 1;
 }
 
 // A judge installed without its drawing module still judges; asked to draw, it says what is missing
@@ -651,7 +690,11 @@ void TstGiudice::moduloDiDisegnoMancante()
     QTemporaryDir installato, lavoro;
     const QString solo = installato.filePath(QStringLiteral("possidoria-sentenza"));
     QVERIFY(QFile::copy(giudice(), solo));
-    if (!modulo.isNull()) {
+    if (modulo == "FIFO") {
+        QVERIFY(::mkfifo(QFile::encodeName(installato.filePath(QStringLiteral("libpossidoria-disegno.so"))).constData(),
+                         0600)
+                == 0);
+    } else if (!modulo.isNull()) {
         QFile f(installato.filePath(QStringLiteral("libpossidoria-disegno.so")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         QCOMPARE(f.write(modulo), modulo.size());
@@ -706,6 +749,66 @@ void TstGiudice::jsonComeQt()
         QVERIFY(letto.object().value(QStringLiteral("pdf")).toString().endsWith(QStringLiteral(".pdf")));
     }
     QCOMPARE(QJsonDocument::fromJson(righe[1].chopped(1)).object().value(QStringLiteral("file")).toString(), oltre);
+}
+
+// Output names the system would take for others are refused with the reason; parties' names too
+// long for a file name give a PDF name cut to fit; a reader gone away is named as such.
+void TstGiudice::nomiDiUscita()
+{
+    QTemporaryDir uscita;
+    for (const char* opzione : {"--timeline", "--pdf"}) {
+        QProcess p;
+        p.setWorkingDirectory(uscita.path());
+        // The shell passes the Latin-1 bytes as they are, which no list of texts can.
+        p.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("exec \"$0\" %1 \"$(printf 'l\\351nea')\" \"$1\"").arg(QString::fromLatin1(opzione)),
+                 giudice(), file("vinta")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString errori = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(p.exitCode() == 2 && errori.contains(QStringLiteral("non è scritto in UTF-8")), qPrintable(errori));
+        QCOMPARE(QDir(uscita.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    Causa lunga = caso("1/1/70", {});
+    lunga.testi.attore = QString(200, QChar(u'à'));
+    lunga.testi.convenuto = QStringLiteral("Bianchi ") + QString(300, QLatin1Char('b'));
+    QVERIFY(salvaFileArchivio(file("nomi lunghi"), lunga));
+    for (int volta = 1; volta <= 2; ++volta) {
+        QProcess p;
+        p.start(giudice(), {QStringLiteral("--pdf"), uscita.path(), file("nomi lunghi")});
+        QVERIFY(p.waitForFinished(60000));
+        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    }
+    const QStringList pdf = QDir(uscita.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    QCOMPARE(pdf.size(), 2);
+    for (const QString& nome : pdf) {
+        QVERIFY2(nome.startsWith(QStringLiteral("Sentenza àà")) && nome.contains(QStringLiteral("… - Bianchi bb")),
+                 qPrintable(nome));
+        QVERIFY(nome.toUtf8().size() <= 255);
+    }
+    QVERIFY(pdf[0].endsWith(QStringLiteral(" (2).pdf")) || pdf[1].endsWith(QStringLiteral(" (2).pdf")));
+
+    // The reader of the output gone before the judge writes: EPIPE named, status 1.
+    int tubo[2];
+    QVERIFY(::pipe(tubo) == 0);
+    ::close(tubo[0]);
+    const QByteArray errori = QFile::encodeName(uscita.filePath(QStringLiteral("errori.txt")));
+    const QByteArray eseguibile = QFile::encodeName(giudice()), archivio = QFile::encodeName(file("vinta"));
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        ::dup2(tubo[1], 1);
+        const int e = ::open(errori.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(e, 2);
+        ::execl(eseguibile.constData(), eseguibile.constData(), archivio.constData(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(tubo[1]);
+    int stato = 0;
+    QVERIFY(::waitpid(figlio, &stato, 0) == figlio);
+    const QString detto = QString::fromUtf8(contenuto(QFile::decodeName(errori)));
+    QVERIFY2(WIFEXITED(stato) && WEXITSTATUS(stato) == 1, qPrintable(detto));
+    QVERIFY2(detto.contains(QStringLiteral("pipe interrotta")), qPrintable(detto));
 }
 
 QTEST_MAIN(TstGiudice)

@@ -290,16 +290,17 @@ private slots:
         conFatti.scelte.atto = AttoInterruttivo::Riconoscimento;
         QTest::newRow("decimo record") << fileCompleto + "\"2/2/1981\",\"\",3,,\r\n"
                                        << "111111111" << conFatti << "";
-        QTest::newRow("decimo record danneggiato: i fatti successivi restano vuoti")
+        Causa trascrizione = caso;
+        trascrizione.testi.trascrizione = QStringLiteral("2/2/1981");
+        QTest::newRow("decimo record con una scelta danneggiata: la data resta")
             << fileCompleto + "\"2/2/1981\",\"\",tre,,\r\n"
-            << "111111111" << caso << "";
+            << "111111111" << trascrizione << "";
 
-        Causa senzaDate = caso;
-        senzaDate.testi.ledateInizio.clear(), senzaDate.testi.ledateFine.clear();
-        senzaDate.scelte.provaInizioDate.reset(), senzaDate.scelte.provaFineDate.reset();
-        QTest::newRow("record 3 danneggiato, i seguenti letti")
+        Causa senzaProva = caso;
+        senzaProva.scelte.provaInizioDate.reset();
+        QTest::newRow("record 3 con una scelta danneggiata: le date e l'altra prova restano")
             << record1 + record2 + "\"10/1/1981\",\"1/3/2005\",dieci,2\r\n" + record4 + obiezioni << "110111111"
-            << senzaDate << "";
+            << senzaProva << "";
         Causa senzaModo = caso;
         senzaModo.scelte.obiezioneModo.reset();
         QTest::newRow("obiezione oltre 16 bit")
@@ -415,6 +416,83 @@ private slots:
         QVERIFY(l.errore.isEmpty());
         QCOMPARE(lettiComeTesto(l.letti), letti);
         QVERIFY2(l.causa == atteso, scriviArchivio(l.causa).constData());
+        // Every record not read whole is told, by its line; a whole file tells nothing (the tenth
+        // record aside, which letti does not cover).
+        for (int i = 0; i < letti.size(); ++i)
+            if (letti[i] == QLatin1Char('0'))
+                QVERIFY2(l.avvisi.join(QLatin1Char(' ')).contains(QStringLiteral("nella riga %1 ").arg(i + 1)),
+                         qPrintable(l.avvisi.join(QLatin1Char(' '))));
+        if (!letti.contains(QLatin1Char('0')) && !QByteArray(QTest::currentDataTag()).contains("decimo"))
+            QVERIFY2(l.avvisi.isEmpty(), qPrintable(l.avvisi.join(QLatin1Char(' '))));
+    }
+
+    // A choice that is no number, in any record after the first two, costs that answer alone, told
+    // by line and field; a number naming no option, and a text beyond Windows-1252 in any field,
+    // go round the file unchanged; and so do records a newer version wrote after the tenth.
+    void ogniCampo()
+    {
+        Causa base = casoCompleto();
+        base.testi.convenuto = QStringLiteral("Società l’Edera");
+        base.testi.interruzioneInizio = QStringLiteral("1/1/1990"),
+        base.testi.interruzioneFine = QStringLiteral("1/6/1990");
+        base.testi.trascrizione = QStringLiteral("2/2/1981"), base.testi.cessazioneVizio = QStringLiteral("3/3/1982");
+        base.scelte.provaInizioInterruzione = ProvaLunga::Testimoni,
+        base.scelte.provaFineInterruzione = ProvaCorta::Presunzioni;
+        base.scelte.atto = AttoInterruttivo::DomandaGiudiziale, base.scelte.statoGiudizio = StatoGiudizio::Estinto;
+        base.scelte.recupero = Recupero::EntroLAnno;
+        const QByteArray lodz = QStringLiteral("Łódź").toUtf8();
+        const QList<QByteArray> righe = scriviArchivio(base).split('\n');
+        QCOMPARE(righe.size(), 11);   // ten records, and nothing after the last line end
+        int campiSceltaProvati = 0, testiProvati = 0;
+        for (int r = 0; r < 10; ++r) {
+            const QList<QByteArray> campi = righe[r].chopped(1).split(',');
+            for (int k = 0; k < campi.size(); ++k) {
+                const auto conCampo = [&](const QByteArray& valore) {
+                    QList<QByteArray> nuove = righe;
+                    QList<QByteArray> c = campi;
+                    c[k] = valore;
+                    nuove[r] = c.join(',') + '\r';
+                    return nuove.join('\n');
+                };
+                const QString dove = QStringLiteral("riga %1, campo %2").arg(r + 1).arg(k + 1);
+                if (campi[k].startsWith('"')) {
+                    // A text beyond the code page: the whole file in UTF-8, this text read back whole.
+                    LetturaArchivio l = leggiArchivio(conCampo('"' + lodz + '"'));
+                    QVERIFY2(l.valido && l.avvisi.isEmpty(), qPrintable(dove + l.errore));
+                    const QByteArray riscritto = scriviArchivio(l.causa);
+                    QVERIFY2(riscritto.contains('"' + lodz + '"') && !riscritto.contains('\x1A'), qPrintable(dove));
+                    QVERIFY2(leggiArchivio(riscritto).causa == l.causa, qPrintable(dove));
+                    ++testiProvati;
+                    continue;
+                }
+                if (r < 2)
+                    continue;   // records 1 and 2 refuse a file whose choice names no option
+                ++campiSceltaProvati;
+                // Out of range: kept as read, written back the same.
+                const LetturaArchivio fuori = leggiArchivio(conCampo("99"));
+                QVERIFY2(fuori.valido && fuori.avvisi.isEmpty(), qPrintable(dove));
+                QVERIFY2(scriviArchivio(fuori.causa) == conCampo("99"), qPrintable(dove));
+                // Not a number: only that answer is lost, and the line and field are named.
+                const LetturaArchivio guasta = leggiArchivio(conCampo("nove"));
+                QVERIFY2(guasta.valido, qPrintable(dove + guasta.errore));
+                QCOMPARE(guasta.avvisi.size(), 1);
+                QVERIFY2(guasta.avvisi[0].contains(QStringLiteral("nella riga %1 il campo %2 ").arg(r + 1).arg(k + 1)),
+                         qPrintable(guasta.avvisi[0]));
+                QVERIFY2(scriviArchivio(guasta.causa) == conCampo(""), qPrintable(dove));
+            }
+        }
+        QCOMPARE(testiProvati, 12);
+        QCOMPARE(campiSceltaProvati, 12);
+
+        // A newer version's eleventh and twelfth records survive a read and a write, in its encoding.
+        for (const QByteArray& seguenti : {QByteArray("\"altro\",1\r\n7\r\n"), QByteArray("\"Łódź\",2\r\n")}) {
+            const QByteArray file = righe.join('\n') + seguenti;
+            const LetturaArchivio l = leggiArchivio(file);
+            QVERIFY2(l.valido, qPrintable(l.errore));
+            QCOMPARE(l.causa.testi, base.testi);
+            QVERIFY(scriviArchivio(l.causa).endsWith(seguenti));
+            QVERIFY(leggiArchivio(scriviArchivio(l.causa)).causa == l.causa);
+        }
     }
 
     // A file cut anywhere is refused, after a record's line end as inside a record; only the whole

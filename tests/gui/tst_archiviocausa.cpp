@@ -313,21 +313,19 @@ void TstArchivioCausa::testiIntegriTraApriESalva()
     QCOMPARE(contenuto(file), prima);
 }
 
-// Cancelling any dialog writes and deletes nothing and leaves the case on screen; only a
-// cancelled open forgets the archive name (a cancelled save-as keeps it: the case is still that file's).
+// Cancelling any dialog writes and deletes nothing and leaves the case on screen with its archive
+// name: the case is still that file's, and "Salva" writes there.
 void TstArchivioCausa::dialoghiAnnullati_data()
 {
     QTest::addColumn<int>("comando");
-    QTest::addColumn<bool>("nomeDimenticato");
-    QTest::newRow("apri") << 0 << true;
-    QTest::newRow("salva con nome") << 1 << false;
-    QTest::newRow("elimina") << 2 << false;
+    QTest::newRow("apri") << 0;
+    QTest::newRow("salva con nome") << 1;
+    QTest::newRow("elimina") << 2;
 }
 
 void TstArchivioCausa::dialoghiAnnullati()
 {
     QFETCH(int, comando);
-    QFETCH(bool, nomeDimenticato);
     compilaCaso();
     const QString file = percorso("Possidoria-dati-vecchio");
     scriviFile(file, "vecchio");
@@ -343,7 +341,7 @@ void TstArchivioCausa::dialoghiAnnullati()
     QCOMPARE(contenuto(file), QByteArray("vecchio"));
     QCOMPARE(QDir(cartella_->path()).entryList(QDir::Files), QStringList{QStringLiteral("Possidoria-dati-vecchio")});
     QCOMPARE(causaViva().causa(), prima);
-    QCOMPARE(causaViva().archivio(), nomeDimenticato ? QString() : file);
+    QCOMPARE(causaViva().archivio(), file);
 }
 
 // A whole case cut after a record's end: the objections it lost would read as never raised and a

@@ -131,8 +131,9 @@ bool apriLetto(CausaViva& viva, const QString& percorso, bool chiedi)
     if (const auto altro = solaLettura ? std::nullopt : BloccoArchivio::altroTitolare(percorso)) {
         if (piattaforma().messaggi->mostra(
                 QStringLiteral("L'archivio «%1» è già aperto %2.\rAprirlo in sola lettura? Le modifiche si "
-                               "potranno salvare soltanto con un altro nome.")
-                    .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro)),
+                               "potranno salvare soltanto con un altro nome.\r%3")
+                    .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro),
+                         BloccoArchivio::comeLiberare(percorso)),
                 nomeprogramma, Icona::Domanda, Pulsanti::SiNo, Risposta::Si)
             != Risposta::Si)
             return false;
@@ -145,6 +146,12 @@ bool apriLetto(CausaViva& viva, const QString& percorso, bool chiedi)
     viva.impostaSolaLettura(solaLettura);
     seguiBlocco(viva, percorso, solaLettura);
     ricordaCartella(percorso);
+    // What of the file could not be read is said: the case on screen differs from it there.
+    if (!lettura.avvisi.isEmpty())
+        avvisa(QStringLiteral("L'archivio «%1» è stato aperto, ma in parte è danneggiato: %2. Controllare quelle "
+                              "risposte prima di salvare: il salvataggio le scriverebbe senza risposta.")
+                   .arg(QFileInfo(percorso).fileName(), lettura.avvisi.join(QStringLiteral("; "))),
+               Icona::Esclamazione);
     return true;
 }
 
@@ -180,7 +187,7 @@ void apri(CausaViva& viva)
 {
     if (!lasciaCausa(viva, QStringLiteral("aprirne un'altra")))
         return;
-    viva.impostaArchivio(QString());
+    // Cancelling changes nothing: the case keeps its archive, and "Salva" writes there.
     const QString percorso =
         piattaforma().dialoghi->apri(QStringLiteral("Apri file"), filtri(filtriApri), 2, cartellaDialoghi());
     if (percorso.isEmpty())
@@ -203,6 +210,24 @@ bool apriFile(CausaViva& viva, const QString& percorso)
 }
 
 bool apriPercorso(CausaViva& viva, const QString& percorso) { return apriLetto(viva, percorso, true); }
+
+void prendiBloccoRecuperato(CausaViva& viva)
+{
+    const QString archivio = viva.archivio();
+    if (archivio.isEmpty() || archivioProtetto(archivio) || !QFileInfo(archivio).isFile())
+        return;
+    if (const auto altro = BloccoArchivio::altroTitolare(archivio)) {
+        // Another instance opened it since the crash: the recovered work is saved under another name.
+        viva.impostaSolaLettura(true);
+        avvisa(QStringLiteral("L'archivio «%1» della causa recuperata è ora aperto %2: la causa recuperata si potrà "
+                              "salvare soltanto con un altro nome.\r%3")
+                   .arg(QFileInfo(archivio).fileName(), BloccoArchivio::descrivi(*altro),
+                        BloccoArchivio::comeLiberare(archivio)),
+               Icona::Esclamazione);
+        return;
+    }
+    seguiBlocco(viva, archivio, false);
+}
 
 bool salva(CausaViva& viva, bool nuovoNome)
 {
@@ -227,8 +252,9 @@ bool salva(CausaViva& viva, bool nuovoNome)
     }
     // Held by another instance: never written from here, whatever the dialog was given.
     if (const auto altro = BloccoArchivio::altroTitolare(percorso)) {
-        avvisa(QStringLiteral("L'archivio «%1» è aperto %2: salvare la causa con un altro nome.")
-                   .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro)),
+        avvisa(QStringLiteral("L'archivio «%1» è aperto %2: salvare la causa con un altro nome.\r%3")
+                   .arg(QFileInfo(percorso).fileName(), BloccoArchivio::descrivi(*altro),
+                        BloccoArchivio::comeLiberare(percorso)),
                Icona::Esclamazione);
         return false;
     }
@@ -269,13 +295,32 @@ void elimina()
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: non esiste o non è un file.").arg(nome));
         return;
     }
+    if (archivioProtetto(percorso)) {
+        avvisa(QStringLiteral("Il file «%1» non è stato eliminato: è un esempio del programma, che non si elimina.")
+                   .arg(nome),
+               Icona::Esclamazione);
+        return;
+    }
+    // An archive another instance is working on is not pulled from under it.
+    if (const auto altro = BloccoArchivio::altroTitolare(percorso)) {
+        avvisa(QStringLiteral("Il file «%1» non è stato eliminato: è aperto %2.\r%3")
+                   .arg(nome, BloccoArchivio::descrivi(*altro), BloccoArchivio::comeLiberare(percorso)),
+               Icona::Esclamazione);
+        return;
+    }
     if (piattaforma().messaggi->mostra(QStringLiteral("Eliminare definitivamente «%1»?").arg(nome), nomeprogramma,
                                        Icona::Domanda, Pulsanti::SiNo, Risposta::No)
         != Risposta::Si)
         return;
+    // The lock this instance holds on it goes with it (another's is never touched: none was found).
+    const bool tenuto = !bloccato.isEmpty() && BloccoArchivio::percorso(bloccato) == BloccoArchivio::percorso(percorso);
     if (::unlink(QFile::encodeName(percorso).constData()) != 0) {
         avvisa(QStringLiteral("Il file «%1» non è stato eliminato: %2.").arg(nome, descriviErrore(errno)));
         return;
+    }
+    if (tenuto) {
+        BloccoArchivio::lascia(bloccato);
+        bloccato.clear();
     }
     // The recent cases no longer offer it.
     Recenti::togli(percorso);

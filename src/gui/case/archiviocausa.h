@@ -15,8 +15,9 @@ namespace ArchivioCausa {
 // perFare completes the question "Salvarla prima di ...?", which names the case.
 bool lasciaCausa(CausaViva& viva, const QString& perFare);
 // "&Apri...": unsaved changes asked about first; the file is read and checked before the case
-// changes, and only a readable one replaces the live case, in one step. A cancelled dialog forgets
-// the archive name and changes nothing else; a file that cannot be used is named in a message.
+// changes, and only a readable one replaces the live case, in one step. A cancelled dialog changes
+// nothing, the archive name included; a file that cannot be used is named in a message, and what
+// of a file opened could not be read is told.
 void apri(CausaViva& viva);
 // What "&Apri..." does once a file is chosen (also for a file named on the command line, dropped
 // on a window or picked from the recent list): the file checked, then unsaved changes asked about,
@@ -31,8 +32,12 @@ bool apriFile(CausaViva& viva, const QString& percorso);
 // True when written; a failure is told with its reason.
 bool salva(CausaViva& viva, bool nuovoNome);
 // "&Elimina...": the dialog starts with no file chosen; the chosen file is deleted once the user
-// confirms, and the user is told; the archive name stays as it was.
+// confirms, and the user is told; the archive name stays as it was. An example of the program and
+// an archive another instance holds are refused; the lock this instance holds on it goes with it.
 void elimina();
+// A case recovered after a crash takes its archive's lock; when another instance took it since,
+// the case is left to be saved under another name, and the user told.
+void prendiBloccoRecuperato(CausaViva& viva);
 // Where the open, save-as and delete dialogs start: the folder of the archive last opened or saved,
 // else the user's documents folder; never the program's own folder.
 QString cartellaDialoghi();
