@@ -87,8 +87,7 @@ std::vector<VoceCatalogo> costruisci()
     // Parts of a paragraph, quoted inside a sentence of the judgment.
     const QString decorso1159 = virgolette(daParole(comma(1159, 1), u"col decorso"_s));
     const QString buonaFede1161 = virgolette(daParole(comma(1161, 1), u"qualora"_s));
-    // The comments write the capital È as E'.
-    const QString buonaFede1147 = u'\'' + QString(comma(1147, 1)).replace(u"È"_s, u"E'"_s) + u" ...'"_s;
+    const QString buonaFede1147 = u'\'' + comma(1147, 1) + u" ...'"_s;
 
     // Openings shared by the rules of one type.
     const QString ventennioPerso =
@@ -496,7 +495,7 @@ std::vector<VoceCatalogo> costruisci()
          u" deve contrastare la prova della mala fede, poiché la buona fede è presunta (art. 1147), "
          u"oppure attendere il decorso dei vent'anni previsti dal secondo comma dell'art. 1161."_s},
         {"R40",
-         u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della "
+         u"È pregiudiziale il fatto che egli conoscesse la provenienza illegittima della "
          u"cosa. Ai sensi dell'art. 1154 del Codice Civile "_s
              + art1154
              + u". La conoscenza dell'illegittima provenienza esclude la buona fede: all'attore non "

@@ -14,7 +14,14 @@ QString numero(int n) { return QLatin1Char(' ') + QString::number(n); }
 
 }   // namespace
 
-std::optional<QDate> leggi(const QString& testo)
+namespace {
+
+struct Parti {
+    int giorno, mese, anno;
+};
+
+// Day, month and year of a text in the form of a date, whether or not the calendar has that day.
+std::optional<Parti> scomponi(const QString& testo)
 {
     // "d/m/yy" or "d/m/yyyy", one separator twice. Read by hand, not by a regular expression: the
     // command-line judge reads a date at its start, where compiling one costs more than the rest.
@@ -41,10 +48,36 @@ std::optional<QDate> leggi(const QString& testo)
         return std::nullopt;
     if (cifre == 2)
         anno += anno < 30 ? 2000 : 1900;
-    const QDate d(anno, mese, giorno);   // invalid for a day the calendar lacks, and for year 0
+    return Parti{giorno, mese, anno};
+}
+
+}   // namespace
+
+std::optional<QDate> leggi(const QString& testo)
+{
+    const std::optional<Parti> p = scomponi(testo);
+    if (!p)
+        return std::nullopt;
+    const QDate d(p->anno, p->mese, p->giorno);   // invalid for a day the calendar lacks, and for year 0
     if (!d.isValid())
         return std::nullopt;
     return d;
+}
+
+QString errore(const QString& testo)
+{
+    if (testo.trimmed().isEmpty() || leggi(testo))
+        return {};
+    const std::optional<Parti> p = scomponi(testo);
+    if (!p)
+        return QStringLiteral("«%1» non è una data nella forma %2").arg(testo.trimmed(), QString::fromUtf16(forma));
+    const QString data = QStringLiteral("%1/%2/%3")
+                             .arg(p->giorno, 2, 10, QLatin1Char('0'))
+                             .arg(p->mese, 2, 10, QLatin1Char('0'))
+                             .arg(p->anno, 4, 10, QLatin1Char('0'));
+    // "l'8", "l'11": the article elided before a vowel sound.
+    const bool elisa = p->giorno == 8 || p->giorno == 11;
+    return (elisa ? QStringLiteral("l'") : QStringLiteral("il ")) + data + QStringLiteral(" non esiste");
 }
 
 bool caratteriAmmessi(const QString& testo)

@@ -165,13 +165,20 @@ bool giudicabile(const Causa& c, const Fatti& f)
     return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(f).isEmpty();
 }
 
+QString parti(const TestiCausa& t)
+{
+    const QString attore = t.attore.simplified(), convenuto = t.convenuto.simplified();
+    return !attore.isEmpty() && !convenuto.isEmpty() ? attore + QStringLiteral(" c. ") + convenuto
+           : !attore.isEmpty()                       ? attore
+           : !convenuto.isEmpty()                    ? QStringLiteral("contro ") + convenuto
+                                                     : QString();
+}
+
 QString nomeCausa(const TestiCausa& t, const QString& archivio)
 {
-    const QString attore = t.attore.trimmed(), convenuto = t.convenuto.trimmed();
-    const QString nome = !attore.isEmpty() && !convenuto.isEmpty() ? attore + QStringLiteral(" c. ") + convenuto
-                         : !attore.isEmpty()                       ? attore
-                         : !convenuto.isEmpty()                    ? QStringLiteral("contro ") + convenuto
-                                                                   : QFileInfo(archivio).fileName();
+    QString nome = parti(t);
+    if (nome.isEmpty())
+        nome = QFileInfo(archivio).fileName();
     return nome.isEmpty() ? QStringLiteral("senza nome") : QStringLiteral("«%1»").arg(nome);
 }
 

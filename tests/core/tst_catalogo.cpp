@@ -30,7 +30,7 @@ const QString commentoR25 =
 const QString commentoR26 =
     u" deve cercare prove che il possesso non è stato interrotto e riprovare la causa con i nuovi dati."_s;
 const QString commentoR40 = u"La mala fede di questo caso non può essere premiata dalla legge."_s;
-const QString chiusaR35 = u"'E' possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s;
+const QString chiusaR35 = u"'È possessore di buona fede chi possiede ignorando di ledere l'altrui diritto. ...'"_s;
 
 // A few words of each quoted passage in the Code's official wording: an article cited by number
 // must also be quoted, not just named. A token "1160/2" means the second paragraph of art. 1160.
@@ -228,8 +228,7 @@ void TestCatalogo::voce_data()
          u"art."_s);
     riga("R39", false, "N", {u"1161"_s}, mobili10);
     riga("R40", false, "C", {u"1154"_s},
-         u"E' pregiudiziale il fatto che egli conoscesse la provenienza illegittima della cosa."_s, {}, {},
-         commentoR40);
+         u"È pregiudiziale il fatto che egli conoscesse la provenienza illegittima della cosa."_s, {}, {}, commentoR40);
     riga("R41", true, "C", {u"1153"_s}, art1153, {nonUsucapione, u"trasferimento della proprietà"_s});
     riga("R42", false, "N", {u"1153"_s}, art1153, {nonUsucapione});
     riga("R43", false, "N", {u"1153"_s}, art1153, {nonUsucapione});

@@ -182,7 +182,7 @@ void TstDocumento::vieDiAbbandono()
         if (via == Via::Apri || via == Via::FileNominato || via == Via::Esempio)
             QCOMPARE(causaViva().testi().attore, QStringLiteral("Verdi"));
         if (via == Via::Uscita)   // the program's own exit question, as ever
-            QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Vuoi uscire da Possidoria?"));
+            QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Si desidera uscire da Possidoria?"));
         return;
     }
     QCOMPARE(domande, 1);

@@ -33,6 +33,9 @@ bool salva(CausaViva& viva, bool nuovoNome);
 // "&Elimina...": the dialog starts with no file chosen; the chosen file is deleted once the user
 // confirms, and the user is told; the archive name stays as it was.
 void elimina();
+// The name the first save proposes: the prefix the program knows its archives by, then the parties
+// ("Possidoria-dati-Rossi-c-Bianchi"), or "Possidoria-dati-nuova-causa" while none is typed.
+QString nomeProposto(const TestiCausa& testi);
 // Where the open, save-as and delete dialogs start: the folder of the archive last opened or saved,
 // else the user's documents folder; never the program's own folder.
 QString cartellaDialoghi();
