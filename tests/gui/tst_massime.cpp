@@ -472,7 +472,7 @@ void TestMassime::sceltaArgomento()
     QCOMPARE(sent(), massimeArgomento(argomento).value(0));
     QCOMPARE(controllo<QLabel>("Label2")->text(), nome);
     QCOMPARE(controllo<QListWidget>("List1")->toolTip(), QStringLiteral("argomento scelto: ") + nome);
-    QCOMPARE(passo(), QStringLiteral("visualizzazione delle  ") + QString::number(quante)
+    QCOMPARE(passo(), QStringLiteral("visualizzazione delle ") + QString::number(quante)
                           + QStringLiteral(" sentenze relative all'argomento scelto"));
     QCOMPARE(barra()->value(), 1);
 }

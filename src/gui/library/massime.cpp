@@ -179,7 +179,8 @@ void Massime::List1_Click()
         if (!massimario(*argomento_, n).isEmpty())
             ++quante;
     disponibili_ = quante;
-    passo->setText(QStringLiteral("visualizzazione delle ") + str(quante)
+    // One blank between the words: the number is written plain, not with the sign's place.
+    passo->setText(QStringLiteral("visualizzazione delle ") + QString::number(quante)
                    + QStringLiteral(" sentenze relative all'argomento scelto"));
 }
 
