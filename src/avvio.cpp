@@ -73,7 +73,7 @@ QString uso()
 {
     return QStringLiteral(
         "Uso: possidoria [OPZIONE...] [--] [FILE]\n"
-        "Avvia Possidoria, causa elettronica con sentenza sull'usucapione (artt. 1140-1170 del Codice\n"
+        "Avvia Possidoria, causa elettronica con sentenza sull'usucapione (artt. 1140–1170 del Codice\n"
         "Civile). Con FILE apre la causa archiviata in quel file, come \"Apri...\" del menu File.\n"
         "\n"
         "  --help      questo aiuto\n"

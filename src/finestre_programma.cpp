@@ -18,6 +18,8 @@
 #include "gui/help/guida.h"
 #include "gui/help/sommario.h"
 #include "core/testiguida.h"
+#include "core/statocausa.h"
+#include <QFileInfo>
 
 template <class T> static void finestra(const char* nome)
 {
@@ -53,4 +55,15 @@ void registraFinestre(CausaViva& causa)
                               [viva](const QString& perFare) { return ArchivioCausa::lasciaCausa(*viva, perFare); }});
     // The case windows' titles follow the case: "*" while it has unsaved changes.
     QObject::connect(viva, &CausaViva::modificataCambiata, &FinestraLavoro::segnaCausaModificata);
+    // ... and name the case and its archive, as an office program names its document.
+    const auto titola = [viva] {
+        const QString parti = StatoCausa::parti(viva->testi());
+        const QString archivio = QFileInfo(viva->archivio()).fileName();
+        FinestraLavoro::segnaDocumento(parti.isEmpty() || archivio.isEmpty() ? parti + archivio
+                                                                             : parti + QStringLiteral(" — ") + archivio,
+                                       viva->solaLettura());
+    };
+    QObject::connect(viva, &CausaViva::cambiata, viva, titola);
+    QObject::connect(viva, &CausaViva::archivioCambiato, viva, titola);
+    titola();
 }

@@ -54,6 +54,23 @@ void CausaViva::ripristina(const Causa& causa, const Causa& salvata, const QStri
     solaLettura_ = false;
     emit sostituita();
     annuncia(era);
+    emit archivioCambiato();
+}
+
+void CausaViva::impostaArchivio(const QString& percorso)
+{
+    if (archivio_ == percorso)
+        return;
+    archivio_ = percorso;
+    emit archivioCambiato();
+}
+
+void CausaViva::impostaSolaLettura(bool sola)
+{
+    if (solaLettura_ == sola)
+        return;
+    solaLettura_ = sola;
+    emit archivioCambiato();
 }
 
 void CausaViva::segnaSalvata(const QString& archivio)
@@ -64,6 +81,7 @@ void CausaViva::segnaSalvata(const QString& archivio)
     salvata_ = causa_;
     if (era)
         emit modificataCambiata(false);
+    emit archivioCambiato();
 }
 
 void CausaViva::annuncia(bool eraModificata)

@@ -20,11 +20,11 @@ public:
 
     // The archive the case was last opened from or saved to; empty for a new case.
     const QString& archivio() const { return archivio_; }
-    void impostaArchivio(const QString& percorso) { archivio_ = percorso; }
+    void impostaArchivio(const QString& percorso);
     // An archive "&Salva" must not write (an example of the program, one another instance holds):
     // saving asks for a new name.
     bool solaLettura() const { return solaLettura_; }
-    void impostaSolaLettura(bool sola) { solaLettura_ = sola; }
+    void impostaSolaLettura(bool sola);
 
     // True when the case differs from what was last opened or saved (a new case: from the empty
     // one). The whole record is compared, whatever fields it has.
@@ -64,6 +64,8 @@ signals:
     void sostituita();
     // modificata() turned true or false (an edit, an undone edit, a save, another case).
     void modificataCambiata(bool modificata);
+    // The archive the case belongs to, or whether it is only to be read, changed.
+    void archivioCambiato();
 
 private:
     // Takes the case when it differs, and announces it.

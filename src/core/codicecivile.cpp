@@ -439,7 +439,7 @@ QString spiegazioneBeni()
 // One paragraph that lists the goods of art. 822 in plain words.
 QString spiegazioneDemanio()
 {
-    return QStringLiteral("I beni appartenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e rigua"
+    return QStringLiteral("I beni appartenenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e rigua"
                           "rdano: il lido del mare, la spiaggia, le rade e i porti; i fiumi, i torrenti, i laghi e le"
                           " altre acque definite pubbliche dalle leggi in materia; le opere destinate alla difesa naz"
                           "ionale. Se appartengono allo Stato, fanno inoltre parte del demanio pubblico le strade, le"

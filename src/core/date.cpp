@@ -1,7 +1,6 @@
 #include "core/date.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 
@@ -16,7 +15,14 @@ QString numero(int n) { return QLatin1Char(' ') + QString::number(n); }
 
 }   // namespace
 
-std::optional<QDate> leggi(const QString& testo)
+namespace {
+
+struct Parti {
+    int giorno, mese, anno;
+};
+
+// Day, month and year of a text in the form of a date, whether or not the calendar has that day.
+std::optional<Parti> scomponi(const QString& testo)
 {
     // "d/m/yy" or "d/m/yyyy", one separator twice. Read by hand, not by a regular expression: the
     // command-line judge reads a date at its start, where compiling one costs more than the rest.
@@ -43,26 +49,36 @@ std::optional<QDate> leggi(const QString& testo)
         return std::nullopt;
     if (cifre == 2)
         anno += anno < 30 ? 2000 : 1900;
-    const QDate d(anno, mese, giorno);   // invalid for a day the calendar lacks, and for year 0
+    return Parti{giorno, mese, anno};
+}
+
+}   // namespace
+
+std::optional<QDate> leggi(const QString& testo)
+{
+    const std::optional<Parti> p = scomponi(testo);
+    if (!p)
+        return std::nullopt;
+    const QDate d(p->anno, p->mese, p->giorno);   // invalid for a day the calendar lacks, and for year 0
     if (!d.isValid())
         return std::nullopt;
     return d;
 }
 
-QString difetto(const QString& testo)
+QString errore(const QString& testo)
 {
-    const QString t = testo.trimmed();
-    if (t.isEmpty() || leggi(t))
+    if (testo.trimmed().isEmpty() || leggi(testo))
         return {};
-    // The shape of a date with a day the calendar lacks: digits, one separator twice, a full year.
-    const QStringList parti = t.split(QRegularExpression(QStringLiteral("[/.-]")));
-    bool numeri = parti.size() == 3;
-    for (const QString& p : parti)
-        numeri = numeri && !p.isEmpty() && p.size() <= 4
-                 && std::all_of(p.begin(), p.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (numeri && parti[0].size() <= 2 && parti[1].size() <= 2 && (parti[2].size() == 2 || parti[2].size() == 4))
-        return QStringLiteral("il %1 non esiste").arg(t);
-    return QStringLiteral("«%1» non è una data nella forma gg/mm/aaaa").arg(t);
+    const std::optional<Parti> p = scomponi(testo);
+    if (!p)
+        return QStringLiteral("«%1» non è una data nella forma %2").arg(testo.trimmed(), QString::fromUtf16(forma));
+    const QString data = QStringLiteral("%1/%2/%3")
+                             .arg(p->giorno, 2, 10, QLatin1Char('0'))
+                             .arg(p->mese, 2, 10, QLatin1Char('0'))
+                             .arg(p->anno, 4, 10, QLatin1Char('0'));
+    // "l'8", "l'11": the article elided before a vowel sound.
+    const bool elisa = p->giorno == 8 || p->giorno == 11;
+    return (elisa ? QStringLiteral("l'") : QStringLiteral("il ")) + data + QStringLiteral(" non esiste");
 }
 
 bool caratteriAmmessi(const QString& testo)

@@ -18,9 +18,12 @@ namespace Date {
 
 std::optional<QDate> leggi(const QString& testo);
 
-// Why a text typed as a date is none: "il 31/06/1995 non esiste" for a day the calendar lacks,
-// "«1995» non è una data nella forma gg/mm/aaaa" for anything else. Empty for an empty text or a date.
-QString difetto(const QString& testo);
+// The one form a date is asked in, as hints, tooltips and messages name it.
+inline constexpr char16_t forma[] = u"gg/mm/aaaa";
+// Why a text is not a date, for the user: "il 29/02/2023 non esiste" when it has the form of one
+// but names a day the calendar lacks, "«3 marzo» non è una data nella forma gg/mm/aaaa" otherwise.
+// Empty for a date and for an empty text.
+QString errore(const QString& testo);
 
 // True when every character could belong to a date being typed: digits, the three separators and
 // blanks. Any prefix of a correct date passes; a letter or another sign does not.

@@ -87,7 +87,7 @@ ErroreData dataErrata(const TestiCausa& t, const Fatti& f, const QDate& oggi)
     };
     for (const CampoData& c : campiData)
         if (conta(c) && !(t.*c.testo).trimmed().isEmpty() && !(f.*c.data))
-            return errore(c, Date::difetto(t.*c.testo));
+            return errore(c, Date::errore(t.*c.testo));
     // None after today; the cessation within the possession, the transcription not after its end
     // (one before its start is common: the term then runs from the start).
     for (const CampoData* c : {&trascrizione, &cessazione})
@@ -118,7 +118,7 @@ QString erroreDateCausa(const TestiCausa& t, const Fatti& f, const QDate& oggi)
 {
     // A text that is no date first: the blocks would take it for one not yet typed.
     const ErroreData e = dataErrata(t, f, oggi);
-    const bool testo = e.campo && (t.*e.campo).trimmed().size() > 0 && !Date::difetto(t.*e.campo).isEmpty();
+    const bool testo = e.campo && (t.*e.campo).trimmed().size() > 0 && !Date::errore(t.*e.campo).isEmpty();
     if (testo)
         return e.motivo;
     if (const QString blocchi = erroreDateCausa(f, oggi); !blocchi.isEmpty())
@@ -233,13 +233,20 @@ bool giudicabile(const Causa& c, const Fatti& f)
     return intestazione && datiGeneraliCompleti(t) && possesso && erroreDateCausa(t, f).isEmpty();
 }
 
+QString parti(const TestiCausa& t)
+{
+    const QString attore = t.attore.simplified(), convenuto = t.convenuto.simplified();
+    return !attore.isEmpty() && !convenuto.isEmpty() ? attore + QStringLiteral(" c. ") + convenuto
+           : !attore.isEmpty()                       ? attore
+           : !convenuto.isEmpty()                    ? QStringLiteral("contro ") + convenuto
+                                                     : QString();
+}
+
 QString nomeCausa(const TestiCausa& t, const QString& archivio)
 {
-    const QString attore = t.attore.trimmed(), convenuto = t.convenuto.trimmed();
-    const QString nome = !attore.isEmpty() && !convenuto.isEmpty() ? attore + QStringLiteral(" c. ") + convenuto
-                         : !attore.isEmpty()                       ? attore
-                         : !convenuto.isEmpty()                    ? QStringLiteral("contro ") + convenuto
-                                                                   : QFileInfo(archivio).fileName();
+    QString nome = parti(t);
+    if (nome.isEmpty())
+        nome = QFileInfo(archivio).fileName();
     return nome.isEmpty() ? QStringLiteral("senza nome") : QStringLiteral("«%1»").arg(nome);
 }
 

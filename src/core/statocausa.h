@@ -64,6 +64,9 @@ bool giudicabile(const Causa& c, const Fatti& f);
 
 // Whether the interruption window asks its second date (DatiCausa::interruzioneConRipresa()).
 bool interruzioneChiedeFine(const DatiCausa& d);
+// The parties as a title names the case: "Rossi c. Bianchi", the plaintiff alone, "contro Bianchi";
+// empty when neither is typed.
+QString parti(const TestiCausa& t);
 // The case as a question names it: "«Rossi c. Bianchi»", the plaintiff alone, else the archive's
 // file name, else "senza nome".
 QString nomeCausa(const TestiCausa& t, const QString& archivio);

@@ -22,8 +22,7 @@ const QList<TestoGuida>& testiGuida()
              "tasto Possesso di ogni finestra di obiezione riporta alla finestra Possesso e aggiorna il "
              "conteggio delle obiezioni formulate. Quando tutti i dati sono completi, il tasto Sentenza "
              "apre l'ultima finestra con il riepilogo dei fatti e delle obiezioni, la sentenza e i "
-             "commenti, che possono essere trasferiti in un documento del programma di videoscrittura "
-             "per la stampa. In ogni finestra la casella gialla indica il passo successivo da compiere, "
+             "commenti, che possono essere stampati o esportati in PDF e per la videoscrittura. In ogni finestra la casella gialla indica il passo successivo da compiere, "
              "il tasto AIUTO riassume brevemente l'uso della finestra e i tasti con il punto "
              "interrogativo spiegano le singole scelte. Il menu File permette di archiviare la causa in "
              "un file (il cui nome comincia, per convenzione, con Possidoria-dati-), anche incompleta, "
@@ -36,7 +35,7 @@ const QList<TestoGuida>& testiGuida()
         {QStringLiteral("guidafunzionamento"), QString::fromUtf8("FUNZIONAMENTO DEL PROGRAMMA"),
          QString::fromUtf8(
              "Il funzionamento del presente software è basato sulle leggi italiane che disciplinano il "
-             "possesso e l'usucapione, contenute negli artt. 1140-1170 del Codice Civile. La "
+             "possesso e l'usucapione, contenute negli artt. 1140–1170 del Codice Civile. La "
              "sentenza viene ricavata da una tabella ordinata di regole: ciascuna regola considera la "
              "tipologia di usucapione, gli anni di possesso e i requisiti che la legge richiede, cioè la"
              " continuità senza interruzioni superiori all'anno (art. 1167), l'acquisto pacifico e "
@@ -83,20 +82,21 @@ const QList<TestoGuida>& testiGuida()
                            "della causa, per esempio con i tasti Codice Civile della finestra Possesso, così che la "
                            "norma applicabile può essere letta nel momento in cui si compie ciascuna scelta.")},
         {QStringLiteral("guidamassime"), QString::fromUtf8("Finestra MASSIME"),
-         QString::fromUtf8("La finestra del programma riguardante le massime contiene una raccolta di "
-                           "centoquarantanove massime della Corte di Cassazione e dei giudici di merito sul possesso e"
-                           " sull'usucapione, suddivise in quattordici argomenti. Per consultarle si sceglie un "
-                           "argomento nell'elenco sulla sinistra: nel riquadro centrale compare la prima massima, con "
-                           "gli estremi della decisione tra parentesi, e la casella gialla in basso indica quante "
-                           "massime riguardano l'argomento scelto. Con la barra di scorrimento orizzontale si passa da"
-                           " una massima all'altra, mentre la casella a destra della barra ne mostra il numero; oltre "
-                           "l'ultima compare l'avviso che non esistono altre sentenze sull'argomento. Il tasto Stampa "
-                           "trasferisce la massima visualizzata in un nuovo documento del programma di videoscrittura,"
-                           " dal quale può essere stampata o salvata; dal menu File, con la voce Tutte le sentenze "
-                           "dell'argomento, si trasferiscono invece tutte le massime dell'argomento, a partire da "
-                           "quella visualizzata fino all'ultima. Se non è stato ancora scelto un argomento, il "
-                           "programma avverte che non vi è nulla da stampare. Le massime sono utili per approfondire i"
-                           " casi concreti: gli estremi consentono di ricercare il testo integrale della sentenza.")},
+         QString::fromUtf8(
+             "La finestra del programma riguardante le massime contiene una raccolta di "
+             "centoquarantanove massime della Corte di Cassazione e dei giudici di merito sul possesso e"
+             " sull'usucapione, suddivise in quattordici argomenti. Per consultarle si sceglie un "
+             "argomento nell'elenco sulla sinistra: nel riquadro centrale compare la prima massima, con "
+             "gli estremi della decisione tra parentesi, e la casella gialla in basso indica quante "
+             "massime riguardano l'argomento scelto. Con la barra di scorrimento orizzontale si passa da"
+             " una massima all'altra, mentre la casella a destra della barra ne mostra il numero; oltre "
+             "l'ultima compare l'avviso che non esistono altre sentenze sull'argomento. Il tasto Stampa "
+             "salva la massima visualizzata in un documento del programma di videoscrittura, nella "
+             "cartella Possidoria dei Documenti, e lo apre per la stampa; dal menu File, con la voce Tutte le sentenze "
+             "dell'argomento, si trasferiscono invece tutte le massime dell'argomento, a partire da "
+             "quella visualizzata fino all'ultima. Se non è stato ancora scelto un argomento, il "
+             "programma avverte che non vi è nulla da stampare. Le massime sono utili per approfondire i"
+             " casi concreti: gli estremi consentono di ricercare il testo integrale della sentenza.")},
         {QStringLiteral("guidacausa"), QString::fromUtf8("Finestra CAUSA"),
          QString::fromUtf8(
              "In questa finestra inizia la causa. Si digitano anzitutto i dati generali: il nome "
@@ -245,20 +245,20 @@ const QList<TestoGuida>& testiGuida()
                            "dell'attore sull'acquisto. Dopo la scelta, il tasto Possesso riporta alla finestra "
                            "Possesso e aggiorna il numero delle obiezioni.")},
         {QStringLiteral("guidasentenza"), QString::fromUtf8("Finestra SENTENZA"),
-         QString::fromUtf8("La finestra relativa alla sentenza sulla causa elettronica è il sunto di tutta "
-                           "l'elaborazione. Si apre con il tasto Sentenza della finestra Possesso, che ogni volta "
-                           "ricalcola la decisione sui dati attuali; se vi si giunge dal menu prima di aver completato"
-                           " la causa, mostra soltanto l'avviso che nessuna sentenza è ancora possibile. La finestra è"
-                           " di sola lettura. A sinistra sono elencati i fatti sostenuti dall'attore e, più in basso, "
-                           "le obiezioni del convenuto: le barre di scorrimento verticali permettono di leggere tutte "
-                           "le righe, dalle parti ai requisiti del possesso e alle prove del convenuto. A destra "
-                           "compare il testo della sentenza, che accoglie o respinge la domanda di usucapione citando "
-                           "le norme applicate, e sotto di esso i commenti, con i suggerimenti per l'attore su ciò che"
-                           " manca o potrebbe rafforzare la sua posizione. Per modificare i dati si torna alla "
-                           "finestra Possesso con l'apposito tasto. Il comando Stampa dati finestra del menu File, o "
-                           "l'icona della stampante, trasferisce fatti, obiezioni, sentenza e commenti in un nuovo "
-                           "documento del programma di videoscrittura, che rimane aperto per la stampa o il "
-                           "salvataggio; la causa può inoltre essere archiviata dal menu File.")},
+         QString::fromUtf8(
+             "La finestra relativa alla sentenza sulla causa elettronica è il sunto di tutta l'elaborazione. "
+             "Si apre con il tasto Sentenza della finestra Possesso, che ogni volta ricalcola la decisione "
+             "sui dati attuali; prima che la causa sia completa mostra soltanto l'avviso che nessuna sentenza "
+             "è ancora possibile. La finestra è di sola lettura. A sinistra sono elencati i fatti sostenuti "
+             "dall'attore e, più in basso, le obiezioni del convenuto, che le barre di scorrimento, anche con "
+             "i tasti freccia, permettono di leggere per intero. A destra compaiono la sentenza, che accoglie "
+             "o respinge la domanda citando le norme applicate, e i commenti, con i suggerimenti per "
+             "l'attore su ciò che manca o potrebbe rafforzare la sua posizione. Il tasto Perché? indica la regola che ha deciso la causa e i fatti su cui si fonda; "
+             "Che cosa cambierebbe? indica da quale giorno vale l'usucapione e quali fatti porterebbero "
+             "all'esito opposto. Per modificare i dati si torna alla finestra Possesso con l'apposito tasto. "
+             "Ctrl+P, l'icona della stampante o la voce Stampa dati finestra stampano la sentenza, anche in "
+             "un file PDF; la voce Esporta per videoscrittura del menu File la salva nella cartella "
+             "Possidoria dei Documenti.")},
     };
     return testi;
 }

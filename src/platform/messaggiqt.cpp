@@ -12,8 +12,8 @@
 #include <QPushButton>
 
 // The window manager writes the caption in its own bold font, larger than the program's, beside an
-// icon and three buttons. A box sized for its text alone cuts a caption that carries the warning
-// ("Attenzione: i dati non archiviati andranno persi !"): the box is widened to hold it whole.
+// icon and three buttons. A box sized for its short text alone cuts a long caption ("Possidoria:
+// controllo dati immessi nella finestra attiva"): the box is widened to hold it whole.
 int MessaggiQt::larghezzaPerTitolo(const QString& titolo, const QWidget* box)
 {
     QFont f = QApplication::font();

@@ -60,6 +60,8 @@ class PortaStampante {
 public:
     virtual ~PortaStampante() = default;
     virtual bool scegli() = 0;   // printer dialog; false also when cancelled
+    // The PDF file the next dialog proposes when the user prints to a file instead of a printer.
+    virtual void proponiPdf(const QString& percorso) { (void)percorso; }
     virtual bool posizioneVerticale(int twips) = 0;
     virtual bool dimensioneFont(int punti) = 0;
     virtual bool nomeFont(const QString& nome) = 0;

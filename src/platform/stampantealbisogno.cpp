@@ -46,7 +46,13 @@ bool StampanteAlBisogno::carica()
     return false;
 }
 
-bool StampanteAlBisogno::scegli() { return carica() && reale_->scegli(); }
+bool StampanteAlBisogno::scegli()
+{
+    if (!carica())
+        return false;
+    reale_->proponiPdf(proposto_);
+    return reale_->scegli();
+}
 bool StampanteAlBisogno::posizioneVerticale(int twips) { return reale_ && reale_->posizioneVerticale(twips); }
 bool StampanteAlBisogno::dimensioneFont(int punti) { return reale_ && reale_->dimensioneFont(punti); }
 bool StampanteAlBisogno::nomeFont(const QString& nome) { return reale_ && reale_->nomeFont(nome); }

@@ -18,6 +18,7 @@ public:
     static QString moduloInstallato();
 
     bool scegli() override;
+    void proponiPdf(const QString& percorso) override { proposto_ = percorso; }
     bool posizioneVerticale(int twips) override;
     bool dimensioneFont(int punti) override;
     bool nomeFont(const QString& nome) override;
@@ -32,5 +33,6 @@ private:
 
     QString modulo_;
     QString pdf_;
+    QString proposto_;
     std::unique_ptr<PortaStampante> reale_;
 };

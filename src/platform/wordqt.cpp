@@ -58,10 +58,15 @@ void impostaFont(QTextCharFormat& formato, const QString& nome)
 }
 
 // Hands the document to the desktop without a word on the terminal: the launcher's own complaints go
-// nowhere, and a desktop without a launcher answers false, which the program reports in its message.
+// nowhere, and a desktop without a launcher or without a program for the document answers false,
+// which the program reports in its message.
 bool apriInSilenzio(const QUrl& u)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // A launcher that starts counts for nothing: with no program for the document it fails later,
+    // unseen. The desktop is asked first whether anything opens such documents at all.
+    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty() && applicazionePredefinita().isEmpty())
+        return false;
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!xdgOpen.isEmpty()) {
         QProcess p;

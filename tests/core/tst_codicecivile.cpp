@@ -462,8 +462,8 @@ void TstCodiceCivile::spiegazioniBeni()
     const QString demanio = spiegazioneDemanio();
     QVERIFY(!demanio.contains(CR));
     QVERIFY(demanio.startsWith(QStringLiteral(
-        "I beni appartenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,")));
-    QCOMPARE(demanio.size(), 702);
+        "I beni appartenenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,")));
+    QCOMPARE(demanio.size(), 704);
     QCOMPARE(commiCitati(822).size(), 2);
     QCOMPARE(commiCitati(816).size(), 2);
 }

@@ -3,7 +3,9 @@
 #include "platform/porte.h"
 #include <QQueue>
 #include <QStringList>
+#include <QUrl>
 #include <QVector>
+#include <functional>
 
 class CausaViva;
 class QWidget;
@@ -56,8 +58,10 @@ class StampanteFinta : public PortaStampante {
 public:
     QStringList operazioni;   // "dialog", "y 800", "size 18", "font Courier", "line 7 <text>", "empty", "page", "end"
     bool annulla = false;     // the user cancels the printer dialog
+    QString pdfProposto;      // the file the dialog offered for printing to PDF
     int erroreAlla = -1;      // the operation number (0-based) that fails, -1 for none
     bool scegli() override;
+    void proponiPdf(const QString& percorso) override { pdfProposto = percorso; }
     bool posizioneVerticale(int twips) override;
     bool dimensioneFont(int punti) override;
     bool nomeFont(const QString& nome) override;
@@ -92,6 +96,20 @@ public:
     void giustificaTutto() override;
     bool salvaCome(const QString& percorso) override;
     DocumentoMostrato mostra() override;
+};
+
+// The desktop that opens documents in their program: it records every file it is handed and
+// answers as told (a desktop with no program for the document fails).
+struct DesktopFinto {
+    bool riesce = false;
+    QStringList aperti;
+    std::function<bool(const QUrl&)> apertura()
+    {
+        return [this](const QUrl& u) {
+            aperti << u.toLocalFile();
+            return riesce;
+        };
+    }
 };
 
 // Installs a fresh set of fakes for the lifetime of the object and registers the program's windows

@@ -693,7 +693,10 @@ void TstArchivioCausa::cartellaDeiDialoghi()
     finta_->dialoghi.risposte.enqueue(file);
     causa()->salvanome_Click();
     QVERIFY(QFile::exists(file));
-    QCOMPARE(QDir(finta_->dialoghi.aperti.last().nomeIniziale).canonicalPath(), prima);   // a new case: no name yet
+    // A new case: the archives' folder, and a name from the parties with the prefix the program knows.
+    const QFileInfo proposto(finta_->dialoghi.aperti.last().nomeIniziale);
+    QCOMPARE(QDir(proposto.absolutePath()).canonicalPath(), prima);
+    QCOMPARE(proposto.fileName(), QStringLiteral("Possidoria-dati-Niccolò-Ferrè-c-Società-l’Edera,-in-liquidazione"));
     const QString qui = QDir(cartella_->path()).canonicalPath();
     causa()->salvanome_Click();
     QCOMPARE(finta_->dialoghi.aperti.last().nomeIniziale, file);   // the current archive's name

@@ -108,8 +108,9 @@ private slots:
         p->messaggi.risposte.enqueue(Risposta::No);
         menu->findChild<QPushButton*>(QStringLiteral("esco"))->click();
         const MessaggioRegistrato& m = p->messaggi.ultimo();
-        QCOMPARE(m.testo, QStringLiteral("Vuoi uscire da Possidoria?"));
-        QCOMPARE(m.titolo, QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
+        QCOMPARE(m.testo, QStringLiteral("Si desidera uscire da Possidoria?"));
+        // Nothing unsaved: the question warns of no loss.
+        QCOMPARE(m.titolo, QStringLiteral("Possidoria"));
         QCOMPARE(m.icona, Icona::Domanda);
         QCOMPARE(m.pulsanti, Pulsanti::SiNo);
         QCOMPARE(m.predefinita, Risposta::No);
@@ -181,7 +182,7 @@ private slots:
         QVERIFY(s->isVisible());
         QVERIFY(!s->windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(s->label(8)->text(),
-                 QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
+                 QStringLiteral("(premere Esc per uscire o attendere; Invio per tornare al menu)"));
         // On its one line, whole.
         QVERIFY(s->label(8)->fontMetrics().horizontalAdvance(s->label(8)->text())
                 <= s->label(8)->contentsRect().width());
@@ -212,7 +213,7 @@ private slots:
         QVERIFY(!timer->isActive());
         QVERIFY(Finestre::finestra(QStringLiteral("scelta"))->isVisible());
         QCOMPARE(s->label(8)->text(),
-                 QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
+                 QStringLiteral("(cliccare o premere Invio per iniziare; premere Esc per uscire)"));
     }
 
     void uscitaDopoLoSplashChiusoLoRicarica()

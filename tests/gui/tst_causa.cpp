@@ -34,6 +34,8 @@ const QString hintFinale = QStringLiteral(
 class TstCausa : public QObject {
     Q_OBJECT
 private slots:
+    void titoloNominaLaCausa_data();
+    void titoloNominaLaCausa();
     void init();
     void cleanup();
     void controlli_data();
@@ -108,11 +110,11 @@ void TstCausa::controlli_data()
          "cliccare su ? a lato per avere delucidazioni sulla tipologia");
     riga("spiega1(12)", "?", "cliccare per visualizzare una breve spiegazione della tipologia");
     riga("Label8",
-         "Scegli una delle tipologie di causa che corrispondono a differenti normative del Codice Civile. "
-         "Clicca sul tasto ? per avere delucidazioni in proposito.",
+         "Scegliere una delle tipologie di causa che corrispondono a differenti normative del Codice Civile. "
+         "Cliccare sul tasto ? per avere delucidazioni in proposito.",
          "come scegliere la tipologia di usucapione");
-    riga("lbbeni(2)", "Beni mobili", "sono definiti dall'art.812 del Codice Civile (clicca per visualizzarli)");
-    riga("lbbeni(3)", "Beni del demanio", "sono definiti dall'art.822 del Codice Civile (clicca per visualizzarli)");
+    riga("lbbeni(2)", "Beni mobili", "sono definiti dall'art.812 del Codice Civile (cliccare per visualizzarli)");
+    riga("lbbeni(3)", "Beni del demanio", "sono definiti dall'art.822 del Codice Civile (cliccare per visualizzarli)");
     riga("passo", "", "indicazioni sulla corretta procedura di immissione dei dati");
     riga("guidafinestra", "", "informazioni sull'uso della finestra");
     riga("azzera", "canc", "cliccare per cancellare tutti i dati e iniziare una nuova causa");
@@ -158,6 +160,62 @@ void TstCausa::caricaMostraLaCausa()
                 .startsWith(QStringLiteral("Da questo momento in poi i dati vengono")));
 }
 
+// Every case window's title names the case and its archive, and says when it is only to be read.
+void TstCausa::titoloNominaLaCausa_data()
+{
+    QTest::addColumn<QString>("attore");
+    QTest::addColumn<QString>("convenuto");
+    QTest::addColumn<QString>("archivio");
+    QTest::addColumn<bool>("solaLettura");
+    QTest::addColumn<QString>("titolo");
+    const QString proprio = QStringLiteral("Possidoria: dati della causa");
+    QTest::newRow("nuova, vuota") << ""
+                                  << ""
+                                  << "" << false << proprio + QStringLiteral("[*]");
+    QTest::newRow("le parti") << "Rossi"
+                              << "Bianchi"
+                              << "" << false << QStringLiteral("Rossi c. Bianchi[*] — ") + proprio;
+    QTest::newRow("parti e archivio") << " Rossi "
+                                      << "Bianchi"
+                                      << "/casa/Possidoria-dati-rossi" << false
+                                      << QStringLiteral("Rossi c. Bianchi — Possidoria-dati-rossi[*] — ") + proprio;
+    QTest::newRow("sola lettura") << "Rossi"
+                                  << "Bianchi"
+                                  << "/casa/Possidoria-dati-rossi" << true
+                                  << QStringLiteral("Rossi c. Bianchi — Possidoria-dati-rossi[*] (sola lettura) — ")
+                                         + proprio;
+    QTest::newRow("solo l'archivio") << ""
+                                     << ""
+                                     << "/casa/Possidoria-dati-x" << false
+                                     << QStringLiteral("Possidoria-dati-x[*] — ") + proprio;
+    QTest::newRow("solo il convenuto") << ""
+                                       << "Bianchi"
+                                       << "" << false << QStringLiteral("contro Bianchi[*] — ") + proprio;
+}
+
+void TstCausa::titoloNominaLaCausa()
+{
+    QFETCH(QString, attore);
+    QFETCH(QString, convenuto);
+    QFETCH(QString, archivio);
+    QFETCH(bool, solaLettura);
+    QFETCH(QString, titolo);
+    causa();
+    Causa c;
+    c.testi.attore = attore;
+    c.testi.convenuto = convenuto;
+    causaViva().sostituisci(c, archivio);
+    causaViva().impostaSolaLettura(solaLettura);
+    QCOMPARE(causa()->windowTitle(), titolo);
+    // A window opened later names it the same way, after its own caption changes too.
+    auto* possesso = Finestre::finestra(QStringLiteral("possesso"));
+    QCOMPARE(possesso->windowTitle(),
+             QString(titolo).replace(QStringLiteral("dati della causa"), QStringLiteral("dati sul possesso")));
+    // Typing the parties renames it at once.
+    causa()->attore()->setText(QStringLiteral("Verdi"));
+    QVERIFY(causa()->windowTitle().startsWith(QStringLiteral("Verdi")));
+}
+
 void TstCausa::spiegazioni_data()
 {
     QTest::addColumn<int>("tipo");
@@ -185,7 +243,7 @@ void TstCausa::spiegazioni_data()
          "3) gli autoveicoli iscritti nel pubblico registro automobilistico.");
     riga(
         12,
-        "I beni appartenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,",
+        "I beni appartenenti al demanio pubblico sono indicati nell'art.822 del Codice Civile e riguardano: il lido del mare,",
         "non usucapibili.");
 }
 
@@ -253,7 +311,7 @@ void TstCausa::passo_data()
         << QString::fromUtf8(
                "digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
     QTest::newRow("tipo") << QStringList{"A", "B", "C", "D"} << 0
-                          << QStringLiteral("scegliere la tipologia di usucapione cliccando in una di esse");
+                          << QStringLiteral("scegliere la tipologia di usucapione cliccando su una di esse");
     QTest::newRow("completa") << QStringList{"A", "B", "C", "D"} << 12 << hintFinale;
 }
 

@@ -410,7 +410,7 @@ private slots:
         w->show();
         p->messaggi.risposte.enqueue(Risposta::No);
         w->azione(QStringLiteral("esci"))->trigger();
-        QCOMPARE(p->messaggi.ultimo().testo, QStringLiteral("Vuoi uscire da Possidoria?"));
+        QCOMPARE(p->messaggi.ultimo().testo, QStringLiteral("Si desidera uscire da Possidoria?"));
         QVERIFY(Finestre::caricata(QStringLiteral("causa")));
         w->findChild<QPushButton*>(QStringLiteral("esco"))->click();
         QCOMPARE(p->messaggi.mostrati.size(), 2);

@@ -62,8 +62,6 @@ QString durataAttesa(int ys, int ms, int ds, int ye, int me, int de)
     return t;
 }
 
-const QString avviso = QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aaaa.");
-
 // A window with the five controls of the block, showing the record's possession dates.
 struct Finestra {
     QWidget w;
@@ -405,22 +403,35 @@ void TstDate::bloccoNonData_data()
 {
     QTest::addColumn<bool>("fine");
     QTest::addColumn<QString>("testo");
-    QTest::newRow("start, letter o for zero") << false << "8/12/o6";
-    QTest::newRow("start, commas") << false << "8,12,06";
-    QTest::newRow("start, a word") << false << "ieri";
-    QTest::newRow("start, no such day") << false << "31/2/2001";
-    QTest::newRow("end, letter") << true << "1/1/199x";
-    QTest::newRow("end, day and month only") << true << "1/1";
+    QTest::addColumn<QString>("avviso");   // the one form asked, or the day that does not exist
+    const auto forma = [](const char* t) {
+        return QStringLiteral("Attenzione: «%1» non è una data nella forma gg/mm/aaaa.").arg(QString::fromUtf8(t));
+    };
+    QTest::newRow("start, letter o for zero") << false << "8/12/o6" << forma("8/12/o6");
+    QTest::newRow("start, commas") << false << "8,12,06" << forma("8,12,06");
+    QTest::newRow("start, a word") << false << "ieri" << forma("ieri");
+    QTest::newRow("start, no such day") << false << "31/2/2001"
+                                        << "Attenzione: il 31/02/2001 non esiste.";
+    QTest::newRow("start, not a leap year") << false << "29/02/23"
+                                            << "Attenzione: il 29/02/2023 non esiste.";
+    QTest::newRow("start, no such month") << false << "11/13/1990"
+                                          << "Attenzione: l'11/13/1990 non esiste.";
+    QTest::newRow("end, letter") << true << "1/1/199x" << forma("1/1/199x");
+    QTest::newRow("end, day and month only") << true << "1/1" << forma("1/1");
 }
 
 // A text that is not a date: nothing said while typing; the label shows it as typed and no
-// duration stands; leaving the field says how to write a date, once.
+// duration stands; leaving the field says how to write a date, or that the day does not exist, once.
 void TstDate::bloccoNonData()
 {
     QFETCH(bool, fine);
     QFETCH(QString, testo);
+    QFETCH(QString, avviso);
     PiattaformaFinta finta;
     Finestra f;
+    // The empty field and its tooltip name the same form as the message.
+    QCOMPARE(f.datainizio->placeholderText(), QStringLiteral("gg/mm/aaaa"));
+    QVERIFY(f.datafine->toolTip().endsWith(QStringLiteral("gg/mm/aaaa")));
     f.datainizio->setText(QStringLiteral("1/1/1970"));
     f.datafine->setText(QStringLiteral("1/1/1990"));
     QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni"));

@@ -91,7 +91,9 @@ void TstDocumento::modificataSeguitaDaiTitoli()
     QVERIFY(causaViva().modificata());
     QVERIFY(causa()->isWindowModified());
     QVERIFY(possesso->isWindowModified());
-    QCOMPARE(causa()->windowHandle()->title(), QStringLiteral("Possidoria: dati della causa*"));
+    // The title names the case and its archive, the mark after the archive.
+    QCOMPARE(causa()->windowHandle()->title(), QStringLiteral("Rossi c. Bianchi — Possidoria-dati-salvato* — "
+                                                              "Possidoria: dati della causa"));
     salvaImmagine(causa(), QStringLiteral("causa-modificata"));
     // A window opened later takes the mark too; the main menu has none.
     auto* sentenza = Finestre::finestra<FinestraLavoro>(QStringLiteral("sentenza"));
@@ -182,7 +184,7 @@ void TstDocumento::vieDiAbbandono()
         if (via == Via::Apri || via == Via::FileNominato || via == Via::Esempio)
             QCOMPARE(causaViva().testi().attore, QStringLiteral("Verdi"));
         if (via == Via::Uscita)   // the program's own exit question, as ever
-            QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Vuoi uscire da Possidoria?"));
+            QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Si desidera uscire da Possidoria?"));
         return;
     }
     QCOMPARE(domande, 1);

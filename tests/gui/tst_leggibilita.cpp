@@ -1,6 +1,6 @@
 // Every window as a user meets it at its smallest and at its largest: each caption whole and at a
 // readable size, nothing covering anything else, nothing outside the window or the screen; and as
-// a screen reader meets it: each control named as its label reads, in its true role.
+// a screen reader meets it: each control named as its label reads, in its true role, no two alike.
 #include "gui/frame/finestre.h"
 #include "fakes/piattaformafinta.h"
 #include <QAbstractButton>
@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -224,6 +225,7 @@ private slots:
         QVERIFY(w);
         static const QRegularExpression puntini(QStringLiteral("\\.{4,}"));
         QStringList trovati;
+        QHash<QString, QString> nomiDati;   // accessible name -> the control that has it
         QList<QWidget*> controlli = w->findChildren<QWidget*>();
         controlli.prepend(w);
         for (QWidget* c : std::as_const(controlli)) {
@@ -242,6 +244,15 @@ private slots:
             const bool visibile = c->isVisibleTo(w) || qobject_cast<QToolBar*>(c->parentWidget());
             if (interattivo && proprio && visibile && n.trimmed().isEmpty())
                 trovati << chi + QStringLiteral(": senza nome");
+            // Two controls heard by the same name cannot be told apart without seeing them.
+            if (interattivo && proprio && visibile && !n.trimmed().isEmpty() && c != w) {
+                const QString chiave = n.simplified().toLower();
+                if (nomiDati.contains(chiave))
+                    trovati << chi + QStringLiteral(": stesso nome di ") + nomiDati.value(chiave)
+                                   + QStringLiteral(" (\"") + n + QStringLiteral("\")");
+                else
+                    nomiDati.insert(chiave, chi);
+            }
             if (puntini.match(n).hasMatch())
                 trovati << chi + QStringLiteral(": puntini nel nome \"") + n + QLatin1Char('"');
             if (qobject_cast<QRadioButton*>(c) && ai->role() != QAccessible::RadioButton)

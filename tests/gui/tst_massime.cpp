@@ -2,11 +2,13 @@
 #include "gui/frame/finestre.h"
 #include "gui/frame/finestralavoro.h"
 #include "gui/frame/modpossidoria.h"
+#include "gui/frame/esportazione.h"
 #include "fakes/piattaformafinta.h"
 #include "core/massimario.h"
 #include "gui/library/massime.h"
 #include "platform/wordqt.h"
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -209,7 +211,7 @@ static const QString avvisoFine =
     QStringLiteral("     ----- non esistono altre sentenze da visualizzare sull'argomento -----");
 
 // The export of maxims from..to of a topic, as the fake records it.
-static QStringList operazioniAttese(int argomento, int da, int a)
+static QStringList operazioniAttese(int argomento, int da, int a, bool tutte)
 {
     const QString nome = argomentiMassime().value(argomento - 1);
     const QStringList testi = massimeArgomento(argomento);
@@ -222,7 +224,11 @@ static QStringList operazioniAttese(int argomento, int da, int a)
           << QStringLiteral("ptext Sentenze: ") + nome + QStringLiteral("    n.") + QString::number(n)
                  + QStringLiteral("\r")
           << QStringLiteral("ptext ") + testi.value(n - 1) + QStringLiteral("\r\r");
-    r << QStringLiteral("justify") << QStringLiteral("show");
+    // Saved among the user's documents under what it holds.
+    const QString titolo = tutte ? QStringLiteral("Massime - ") + nome : QStringLiteral("Massima %1 - ").arg(da) + nome;
+    r << QStringLiteral("justify")
+      << QStringLiteral("save ") + QDir(Esportazione::cartellaDocumenti()).filePath(titolo + QStringLiteral(".odt"))
+      << QStringLiteral("show");
     return r;
 }
 
@@ -466,7 +472,7 @@ void TestMassime::sceltaArgomento()
     QCOMPARE(sent(), massimeArgomento(argomento).value(0));
     QCOMPARE(controllo<QLabel>("Label2")->text(), nome);
     QCOMPARE(controllo<QListWidget>("List1")->toolTip(), QStringLiteral("argomento scelto: ") + nome);
-    QCOMPARE(passo(), QStringLiteral("visualizzazione delle  ") + QString::number(quante)
+    QCOMPARE(passo(), QStringLiteral("visualizzazione delle ") + QString::number(quante)
                           + QStringLiteral(" sentenze relative all'argomento scelto"));
     QCOMPARE(barra()->value(), 1);
 }
@@ -488,7 +494,7 @@ void TestMassime::paginazione()
     for (int volta = 0; volta < 3; ++volta) {
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(barra()->value(), quante + 1);
-        QCOMPARE(conta(), QString::number(quante + 1));
+        QCOMPARE(conta(), QStringLiteral("fine"));   // never a number past the last
         QCOMPARE(sent(), avvisoFine);
     }
     barra()->triggerAction(QAbstractSlider::SliderSingleStepSub);
@@ -526,8 +532,8 @@ void TestMassime::trascinamento()
     QCOMPARE(sent(), prima);
     b->setSliderDown(false);
     QCOMPARE(b->value(), posizione);
-    QCOMPARE(conta(), QString::number(posizione));
     const int quante = massimeArgomento(argomento).size();
+    QCOMPARE(conta(), posizione > quante ? QStringLiteral("fine") : QString::number(posizione));
     QCOMPARE(sent(), posizione > quante ? avvisoFine : massimeArgomento(argomento).value(posizione - 1));
 }
 
@@ -594,7 +600,8 @@ void TestMassime::esportazione()
     const QString suggerimento = passo();
     avvia(comando);
 
-    QCOMPARE(finta_->word.operazioni, operazioniAttese(argomento, mostrata, ultima));
+    QCOMPARE(finta_->word.operazioni,
+             operazioniAttese(argomento, mostrata, ultima, comando == QLatin1String("stampatutte")));
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     // The document shown, the hint names no program and is the window's own again.
     QCOMPARE(passo(), suggerimento);
@@ -606,7 +613,7 @@ void TestMassime::esportazione()
     // Print-all leaves the end notice showing; a single export leaves the maxim where it was.
     const int dopo = tutte ? quante + 1 : mostrata;
     QCOMPARE(barra()->value(), dopo);
-    QCOMPARE(conta(), QString::number(dopo));
+    QCOMPARE(conta(), dopo > quante ? QStringLiteral("fine") : QString::number(dopo));
     QCOMPARE(sent(), dopo > quante ? avvisoFine : massimeArgomento(argomento).value(dopo - 1));
 }
 
@@ -673,6 +680,8 @@ void TestMassime::esportazioneDocumento()
     QCOMPARE(aperti.size(), 1);
     daCancellare_ = aperti.at(0).toLocalFile();
     QVERIFY(QFileInfo(daCancellare_).isFile());
+    QCOMPARE(QFileInfo(daCancellare_).absolutePath(), Esportazione::cartellaDocumenti());
+    QVERIFY(QFileInfo(daCancellare_).fileName().endsWith(QStringLiteral(" - ") + nome + QStringLiteral(".odt")));
     QCOMPARE(docword, daCancellare_);
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
 }
@@ -700,7 +709,7 @@ void TestMassime::esportazioneDallaBiblioteca()
     controllo<QLabel>("conta")->setText(QStringLiteral("2"));
     avvia(tutte ? QStringLiteral("stampatutte") : QStringLiteral("stampa"));
     const int quante = massimeArgomento(argomento).size();
-    QCOMPARE(finta_->word.operazioni, operazioniAttese(argomento, mostrata, tutte ? quante : mostrata));
+    QCOMPARE(finta_->word.operazioni, operazioniAttese(argomento, mostrata, tutte ? quante : mostrata, tutte));
     const int dopo = tutte ? quante + 1 : mostrata;
     QCOMPARE(m->numeroSentenza(), std::optional<qint16>(dopo));
     QCOMPARE(barra()->value(), dopo);

@@ -377,7 +377,7 @@ void TstObiezioni::questionarioRitorno_data()
         "consultare le norme vigenti cliccando sul relativo tasto ? o continuare la causa cliccando sul tasto Possesso");
     QTest::newRow("modo") << "modo"
                           << "viol" << 12
-                          << "scegliere l'opzione che ricorre come prova del possesso in modo violento e clandestino"
+                          << "scegliere l'opzione che ricorre come prova del possesso in modo violento o clandestino"
                           << "cliccare sul tasto Possesso per procedere con la causa";
     QTest::newRow("psiche")
         << "psiche"

@@ -1,5 +1,6 @@
 // The judgment window: its controls, the load with its guard, the fact and objection lines, the
 // scroll bars, the export, and a whole case driven from the main menu to the exported judgment.
+#include "gui/frame/esportazione.h"
 #include "gui/frame/gruppoopzioni.h"
 #include "gui/frame/modpossidoria.h"
 #include "gui/frame/twips.h"
@@ -7,9 +8,11 @@
 #include "gui/case/finestrapossesso.h"
 #include "core/causaviva.h"
 #include "fakes/piattaformafinta.h"
+#include "comune/rispostesenzavizi.h"
 #include "core/catalogo.h"
 #include "documento/documentosentenza.h"
 #include "gui/judgment/finestrasentenza.h"
+#include "platform/wordqt.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,10 +20,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ModPossidoria;
@@ -72,6 +77,11 @@ private slots:
     void esportazioneSuperata_data();
     void esportazioneSuperata();
     void altraCausaNessunaSentenza();
+    void altraCausaCompletaLaSuaSentenza();
+    void stampaDaTastieraEDaBarra_data();
+    void stampaDaTastieraEDaBarra();
+    void esportazioneSenzaProgrammaPerOdt();
+    void tastieraEScreenReader();
     void cheCosaCambierebbe();
     void immagine();
 
@@ -107,12 +117,7 @@ void TstSentenza::causaCompleta(Tipologia tipo, const QString& inizio, const QSt
     FinestraPossesso* p = Finestre::di<FinestraPossesso>();
     QTest::keyClicks(p->datainizio(), inizio);
     QTest::keyClicks(p->datafine(), fine);
-    const Scelta risposte[] = {numero<Interruzione>(Interruzione::Nessuna),
-                               numero<Modo>(Modo::PacificoPubblico),
-                               numero<Animo>(Animo::DaTitolare),
-                               numero<Provenienza>(Provenienza::Legittima),
-                               numero<Fede>(Fede::Mala),
-                               numero<Titolo>(Titolo::Mancante)};
+    const std::array<Scelta, 6> risposte = risposteSenzaVizi();
     for (int k = 1; k <= 6; ++k)
         p->gruppo(k)->pulsante(*risposte[k - 1])->click();
 }
@@ -295,8 +300,11 @@ void TstSentenza::esportazione()
 {
     causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
-    // The toolbar's print button and the menu entry are the same action.
-    sentenza()->azioneBarra(4)->trigger();
+    // The word-processor export is its own entry of the File menu, after the print-out.
+    const QList<QAction*> file = sentenza()->findChild<QMenu*>(QStringLiteral("mnufile"))->actions();
+    QCOMPARE(file.value(file.indexOf(sentenza()->azione(QStringLiteral("stampa"))) + 1),
+             sentenza()->azione(QStringLiteral("esportaword")));
+    sentenza()->azione(QStringLiteral("esportaword"))->trigger();
     const QStringList& op = finta_->word.operazioni;
     QCOMPARE(
         sentenza()->passo()->text(),
@@ -326,6 +334,9 @@ void TstSentenza::esportazione()
            << QStringLiteral("ptext ") + sentenza()->testosentenza()->toPlainText() + QStringLiteral("\r")
            << QStringLiteral("psize 12") << QStringLiteral("ptext \rCommenti:\r\r") << QStringLiteral("psize 10")
            << QStringLiteral("ptext ") + sentenza()->commento()->toPlainText() << QStringLiteral("justify")
+           << QStringLiteral("save ")
+                  + QDir(Esportazione::cartellaDocumenti())
+                        .filePath(QStringLiteral("Sentenza Mario Rossi c. Giulia Bianchi.odt"))
            << QStringLiteral("show");
     QCOMPARE(op, atteso);
     QVERIFY(op.contains(QStringLiteral("ptext  1) - nome dell'attore: Mario Rossi\r")));
@@ -357,7 +368,7 @@ void TstSentenza::suggerimentoDopoEsportazione()
     finta_->word.esitoMostra = {scritto, QDir::temp().filePath(QStringLiteral("sentenza.odt")), false, aperto,
                                 aperto ? QStringLiteral("writer") : QString()};
     finta_->messaggi.risposte << Risposta::Ok << Risposta::No;   // no PDF instead
-    sentenza()->azione(QStringLiteral("stampa"))->trigger();
+    sentenza()->azione(QStringLiteral("esportaword"))->trigger();
     QCOMPARE(sentenza()->passo()->text(), passo);
     QVERIFY(sentenza()->passo()->font().pointSizeF() >= 8);
 }
@@ -368,7 +379,7 @@ void TstSentenza::esportazioneDopoCanc()
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     finta_->messaggi.risposte << Risposta::No;   // the case dropped unsaved
     Finestre::di<FinestraCausa>()->azzera_Click();
-    sentenza()->stampa_Click();
+    sentenza()->esportaWord_Click();
     const QStringList& op = finta_->word.operazioni;
     QStringList numerate;
     for (const QString& o : op)
@@ -411,10 +422,10 @@ void TstSentenza::esportazioneSenzaSentenza()
     QVERIFY(!sentenza()->giudizio());
     sentenza()->testosentenza()->setPlainText(QStringLiteral("testo messo nella casella"));
     sentenza()->commento()->setPlainText(QStringLiteral("commento messo nella casella"));
-    sentenza()->stampa_Click();
+    sentenza()->esportaWord_Click();
     const QStringList& op = finta_->word.operazioni;
     QVERIFY(!finta_->word.testo.contains(QStringLiteral("nella casella")));
-    QCOMPARE(op.at(op.size() - 3), commentoScritto);
+    QCOMPARE(op.at(op.size() - 4), commentoScritto);
     const qsizetype titolo = op.indexOf(QStringLiteral("ptext \rSentenza:\r\r"));
     QVERIFY(titolo > 0);
     QCOMPARE(op.value(titolo + 2), sentenzaScritta);
@@ -428,9 +439,13 @@ void TstSentenza::messaggiEPossesso()
     sentenza()->findChild<QPushButton*>(QStringLiteral("aiuto"))->click();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     const QStringList righe = finta_->messaggi.ultimo().testo.split(QChar(13));
-    QCOMPARE(righe.size(), 3);
+    QCOMPARE(righe.size(), 4);
     QVERIFY(righe[0].startsWith(QString::fromUtf8("- La finestra è di sola lettura:")));
-    QCOMPARE(righe[2], QStringLiteral("- oppure stampare i dati visualizzati o archiviarli in un apposito file."));
+    QVERIFY(righe[1].startsWith(QString::fromUtf8("- È possibile apportare delle modifiche")));
+    // The help describes the window as it is: the reasons, the alternatives, print, PDF, word processor.
+    QVERIFY(righe[2].contains(QString::fromUtf8("Perché?"))
+            && righe[2].contains(QStringLiteral("Che cosa cambierebbe?")));
+    QVERIFY(righe[3].contains(QStringLiteral("Ctrl+P")) && righe[3].contains(QStringLiteral("PDF")));
     sentenza()->findChild<QPushButton*>(QStringLiteral("cmdpossesso"))->click();
     QVERIFY(Finestre::finestra(QStringLiteral("possesso"))->isVisible());
     QVERIFY(Finestre::caricata(QStringLiteral("sentenza")));
@@ -508,11 +523,11 @@ void TstSentenza::causaIntera()
                                    : QStringLiteral("L'attore perde la causa.")));
 
     // The export, from the window's File menu.
-    qobject_cast<FinestraLavoro*>(s)->azione(QStringLiteral("stampa"))->trigger();
+    qobject_cast<FinestraLavoro*>(s)->azione(QStringLiteral("esportaword"))->trigger();
     const QStringList& op = finta_->word.operazioni;
     QCOMPARE(op.first(), QStringLiteral("new"));
     QVERIFY(op.contains(QStringLiteral("ptext ") + testo + QStringLiteral("\r")));
-    QCOMPARE(op.at(op.size() - 3), QStringLiteral("ptext ") + commento);
+    QCOMPARE(op.at(op.size() - 4), QStringLiteral("ptext ") + commento);
     QCOMPARE(op.last(), QStringLiteral("show"));
     QVERIFY(finta_->word.testo.contains(
         QStringLiteral(" 5) - tipologia di usucapione: ")
@@ -663,7 +678,7 @@ void TstSentenza::esportazioneSuperata()
     switch (via) {
     case 0: sentenza()->esportaPdf_Click(); break;
     case 1: sentenza()->stampaSentenza_Click(); break;
-    default: sentenza()->stampa_Click(); break;
+    default: sentenza()->esportaWord_Click(); break;
     }
     const bool esportata = QFile::exists(pdf) || finta_->stampante.operazioni.contains(QStringLiteral("pages"))
                            || finta_->word.operazioni.contains(QStringLiteral("show"));
@@ -693,10 +708,129 @@ void TstSentenza::altraCausaNessunaSentenza()
     causaViva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
     QVERIFY(!sentenza()->giudizio());
     QVERIFY(sentenza()->testosentenza()->toPlainText().isEmpty());
+    // Never the first-run hint: the window says how this case gets its judgment.
+    QVERIFY2(sentenza()->passo()->text().contains(QStringLiteral("cliccare sul tasto Sentenza")),
+             qPrintable(sentenza()->passo()->text()));
     QVERIFY(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text().isEmpty());
     sentenza()->esportaPdf_Click();
     QVERIFY(finta_->dialoghi.aperti.isEmpty());
     QCOMPARE(finta_->messaggi.ultimo().testo, QStringLiteral("Nessuna sentenza è stata ancora emessa."));
+}
+
+// Another case that can be judged, opened while the window shows a judgment, shows its own.
+void TstSentenza::altraCausaCompletaLaSuaSentenza()
+{
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    Causa altra = causaViva().causa();
+    altra.testi.attore = QStringLiteral("Luca Verdi");
+    altra.testi.possessoInizio = QStringLiteral("1/1/90");
+    causaViva().sostituisci(altra, QStringLiteral("Possidoria-dati-Verdi"));
+    QVERIFY(sentenza()->giudizio());
+    QCOMPARE(sentenza()->giudizio()->causa, altra);
+    QVERIFY(!sentenza()->superata());
+    QCOMPARE(sentenza()->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(),
+             QStringLiteral("- nome dell'attore: Luca Verdi"));
+    QVERIFY(sentenza()->testosentenza()->toPlainText().startsWith(QStringLiteral("L'attore perde la causa.")));
+}
+
+// Ctrl+P, the print entry and the printer button print: the printer dialog, offering a PDF named
+// after the case among the user's documents; nothing goes to the word processor.
+void TstSentenza::stampaDaTastieraEDaBarra_data()
+{
+    QTest::addColumn<QString>("come");
+    QTest::newRow("Ctrl+P") << "tasti";
+    QTest::newRow("icona della stampante") << "barra";
+    QTest::newRow("menu File") << "menu";
+}
+
+void TstSentenza::stampaDaTastieraEDaBarra()
+{
+    QFETCH(QString, come);
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    QVERIFY(QTest::qWaitForWindowActive(sentenza()));
+    if (come == QLatin1String("tasti"))
+        QTest::keyClick(sentenza(), Qt::Key_P, Qt::ControlModifier);
+    else if (come == QLatin1String("barra"))
+        sentenza()->azioneBarra(4)->trigger();
+    else
+        sentenza()->azione(QStringLiteral("stampa"))->trigger();
+    QCOMPARE(finta_->stampante.operazioni.value(0), QStringLiteral("dialog"));
+    QVERIFY(finta_->stampante.operazioni.contains(QStringLiteral("pages")));
+    QCOMPARE(
+        finta_->stampante.pdfProposto,
+        QDir(Esportazione::cartellaDocumenti()).filePath(QStringLiteral("Sentenza Mario Rossi c. Giulia Bianchi.pdf")));
+    QVERIFY(finta_->word.operazioni.isEmpty());
+}
+
+// No program opens word-processor documents: the user is told that nothing opened it, and where
+// the document was saved, among the documents under the case's name; never that it is open.
+void TstSentenza::esportazioneSenzaProgrammaPerOdt()
+{
+    QTemporaryDir casa;
+    const QByteArray casaPrima = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(casa.path()));
+    DesktopFinto desktop;   // fails, as xdg-open does with no program for .odt
+    WordQt word(desktop.apertura(), [] { return QString(); });
+    installaPiattaforma({&finta_->messaggi, &finta_->dialoghi, &finta_->midi, &finta_->stampante, &word});
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    finta_->messaggi.risposte << Risposta::Ok << Risposta::No << Risposta::Ok << Risposta::No;   // no PDF instead
+
+    sentenza()->esportaWord_Click();
+    sentenza()->esportaWord_Click();   // a second export keeps the first document
+    const QString cartella = QDir(casa.path()).filePath(QStringLiteral("Documents/Possidoria"));
+    const QStringList attesi = {
+        QDir(cartella).filePath(QStringLiteral("Sentenza Mario Rossi c. Giulia Bianchi.odt")),
+        QDir(cartella).filePath(QStringLiteral("Sentenza Mario Rossi c. Giulia Bianchi (2).odt"))};
+    qputenv("HOME", casaPrima);
+    installaPiattaforma({&finta_->messaggi, &finta_->dialoghi, &finta_->midi, &finta_->stampante, &finta_->word});
+    QCOMPARE(desktop.aperti, attesi);
+    for (const QString& f : attesi)
+        QVERIFY2(QFileInfo(f).size() > 0, qPrintable(f));
+    const MessaggioRegistrato& avviso = finta_->messaggi.mostrati.at(2);
+    QVERIFY2(avviso.testo.startsWith(QStringLiteral("Nessun programma di videoscrittura")), qPrintable(avviso.testo));
+    QVERIFY(avviso.testo.contains(attesi.last()));
+    QVERIFY(!sentenza()->passo()->text().contains(QStringLiteral("è aperta")));
+    QVERIFY(sentenza()->passo()->text().contains(attesi.last()));
+    QVERIFY(ModPossidoria::appword.isEmpty());
+    QCOMPARE(ModPossidoria::docword, attesi.last());
+}
+
+// Tab reads the window top to bottom, the lists scroll with the keyboard, and a screen reader
+// hears each control by what it is.
+void TstSentenza::tastieraEScreenReader()
+{
+    causaCompleta(Tipologia::Proprieta, QStringLiteral("1/1/70"), QStringLiteral("1/1/95"));
+    Finestre::di<FinestraPossesso>()->cmdavanti_Click();
+    FinestraSentenza* s = sentenza();
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    const QStringList ordine = {
+        QStringLiteral("esportapdf"),    QStringLiteral("stampasentenza"), QStringLiteral("VScroll1"),
+        QStringLiteral("testosentenza"), QStringLiteral("cambierebbe"),    QStringLiteral("VScroll2"),
+        QStringLiteral("commento"),      QStringLiteral("cmdperche"),      QStringLiteral("aiuto"),
+        QStringLiteral("guidainlinea"),  QStringLiteral("cmdpossesso"),    QStringLiteral("esco")};
+    QCOMPARE(Finestre::primoControllo(s)->objectName(), ordine.first());
+    s->findChild<QWidget*>(ordine.first())->setFocus();
+    QStringList visitati{ordine.first()};
+    for (int i = 1; i < ordine.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visitati << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visitati, ordine);
+
+    s->VScroll1()->setFocus();
+    QTest::keyClick(s->VScroll1(), Qt::Key_Down);
+    QCOMPARE(s->findChild<QLabel*>(QStringLiteral("azione(1)"))->text(), s->giudizio()->fatti.value(1));
+    QTest::keyClick(s->VScroll2(), Qt::Key_PageDown);
+    QCOMPARE(s->findChild<QLabel*>(QStringLiteral("obiezione(1)"))->text(), s->giudizio()->obiezioni.value(6));
+
+    QCOMPARE(s->testosentenza()->accessibleName(), QStringLiteral("Sentenza"));
+    QVERIFY(s->VScroll1()->accessibleName().contains(QStringLiteral("fatti")));
+    QVERIFY(s->VScroll2()->accessibleName().contains(QStringLiteral("obiezioni")));
+    QVERIFY2(s->lineaTempo()->accessibleDescription().contains(QStringLiteral("dal 01/01/1970 al 01/01/1995")),
+             qPrintable(s->lineaTempo()->accessibleDescription()));
 }
 
 QTEST_MAIN(TstSentenza)

@@ -45,7 +45,7 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("titolo");
         QTest::addColumn<int>("pulsanti");
-        QTest::newRow("uscita") << QStringLiteral("Vuoi uscire da Possidoria?")
+        QTest::newRow("uscita") << QStringLiteral("Si desidera uscire da Possidoria?")
                                 << QStringLiteral("Attenzione: i dati non archiviati andranno persi !")
                                 << int(Pulsanti::SiNo);
         QTest::newRow("controllo stampa")

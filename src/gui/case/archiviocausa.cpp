@@ -1,5 +1,6 @@
 #include "gui/case/archiviocausa.h"
 
+#include "gui/frame/esportazione.h"
 #include "gui/frame/modpossidoria.h"
 #include "gui/frame/recenti.h"
 #include "core/bloccoarchivio.h"
@@ -159,6 +160,19 @@ bool apriLetto(CausaViva& viva, const QString& percorso, bool chiedi)
 
 namespace ArchivioCausa {
 
+QString nomeProposto(const TestiCausa& testi)
+{
+    // Words joined by hyphens, after the prefix the open dialog's filter looks for.
+    const QString parti = Esportazione::nomeFile(StatoCausa::parti(testi), QStringLiteral("nuova causa"));
+    QString nome;
+    for (const QString& parola : parti.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString pulita = QString(parola).remove(QLatin1Char('.'));
+        if (!pulita.isEmpty())
+            nome += (nome.isEmpty() ? QString() : QStringLiteral("-")) + pulita;
+    }
+    return QStringLiteral("Possidoria-dati-") + nome;
+}
+
 QString cartellaDialoghi()
 {
     if (!ultimaCartella.isEmpty() && QFileInfo(ultimaCartella).isDir() && !nellaCartellaProgramma(ultimaCartella))
@@ -236,7 +250,8 @@ bool salva(CausaViva& viva, bool nuovoNome)
     const bool protetto = viva.solaLettura() || archivioProtetto(viva.archivio());
     QString percorso = nuovoNome || protetto ? QString() : viva.archivio();
     if (percorso.isEmpty()) {
-        const QString proposta = viva.archivio().isEmpty() ? cartellaDialoghi()
+        const QString proposta = viva.archivio().isEmpty()
+                                     ? QDir(cartellaDialoghi()).filePath(nomeProposto(viva.testi()))
                                  : protetto ? QDir(cartellaDialoghi()).filePath(QFileInfo(viva.archivio()).fileName())
                                             : viva.archivio();
         percorso =

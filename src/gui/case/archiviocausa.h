@@ -38,6 +38,9 @@ void elimina();
 // A case recovered after a crash takes its archive's lock; when another instance took it since,
 // the case is left to be saved under another name, and the user told.
 void prendiBloccoRecuperato(CausaViva& viva);
+// The name the first save proposes: the prefix the program knows its archives by, then the parties
+// ("Possidoria-dati-Rossi-c-Bianchi"), or "Possidoria-dati-nuova-causa" while none is typed.
+QString nomeProposto(const TestiCausa& testi);
 // Where the open, save-as and delete dialogs start: the folder of the archive last opened or saved,
 // else the user's documents folder; never the program's own folder.
 QString cartellaDialoghi();

@@ -35,6 +35,9 @@ BloccoDate::BloccoDate(QWidget* finestra, CausaViva& causa, QString TestiCausa::
     if (!datainizio_ || !datafine_ || !inizio_ || !fine_ || !durata_)
         qFatal("La finestra %s non ha i cinque controlli delle date", qPrintable(finestra->objectName()));
     for (QLineEdit* campo : {datainizio_, datafine_}) {
+        // The form asked, named the same way in the empty field, its tooltip and the messages.
+        campo->setPlaceholderText(QString::fromUtf16(Date::forma));
+        campo->setToolTip(QStringLiteral("digitare la data nella forma ") + QString::fromUtf16(Date::forma));
         campo->setValidator(validatoreData(campo));
         connect(campo, &QLineEdit::editingFinished, this, [this, campo] { controlla(campo); });
     }
@@ -58,8 +61,8 @@ void BloccoDate::controlla(const QLineEdit* campo)
     const QString t = campo->text().trimmed();
     if (t.isEmpty())
         return;
-    if (!Date::leggi(t)) {
-        piattaforma().messaggi->mostra(QStringLiteral("Attenzione: digitare dati corretti nella forma gg/mm/aaaa."),
+    if (const QString e = Date::errore(t); !e.isEmpty()) {
+        piattaforma().messaggi->mostra(QStringLiteral("Attenzione: ") + e + QLatin1Char('.'),
                                        ModPossidoria::titoloaiuto, Icona::Critico);
         return;
     }

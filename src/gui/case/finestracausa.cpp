@@ -90,8 +90,8 @@ FinestraCausa::FinestraCausa(CausaViva& causa, QWidget* parent)
 
     auto* label8 =
         creaEtichetta(a, QStringLiteral("Label8"),
-                      QStringLiteral("Scegli una delle tipologie di causa che corrispondono a differenti normative "
-                                     "del Codice Civile. Clicca sul tasto ? per avere delucidazioni in proposito."),
+                      QStringLiteral("Scegliere una delle tipologie di causa che corrispondono a differenti normative "
+                                     "del Codice Civile. Cliccare sul tasto ? per avere delucidazioni in proposito."),
                       120, 2520, 4335, 780);
     label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label8->setToolTip(QStringLiteral("come scegliere la tipologia di usucapione"));
@@ -101,9 +101,9 @@ FinestraCausa::FinestraCausa(CausaViva& causa, QWidget* parent)
         auto* l = new EtichettaCliccabile(u(beni[i - 1]), a, [this, i] { lbbeni_Click(i); });
         l->setObjectName(QStringLiteral("lbbeni(%1)").arg(i));
         l->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); text-decoration: underline; }"));
-        l->setToolTip(i == 3
-                          ? QStringLiteral("sono definiti dall'art.822 del Codice Civile (clicca per visualizzarli)")
-                          : QStringLiteral("sono definiti dall'art.812 del Codice Civile (clicca per visualizzarli)"));
+        l->setToolTip(
+            i == 3 ? QStringLiteral("sono definiti dall'art.822 del Codice Civile (cliccare per visualizzarli)")
+                   : QStringLiteral("sono definiti dall'art.812 del Codice Civile (cliccare per visualizzarli)"));
         static const int x[3][2] = {{120, 1260}, {1500, 1200}, {2820, 1635}};
         posiziona(l, x[i - 1][0], 3330, x[i - 1][1], 255);
     }
@@ -214,7 +214,7 @@ void FinestraCausa::aggiornapasso()
     else if (c.testi.luogo.isEmpty())
         t = u("digitare il nome della località in cui si trova il bene o il diritto relativo da usucapire");
     else if (TabelleCausa::didascaliaTipologia(::numero(c.scelte.tipologia).value_or(0)).isEmpty())
-        t = QStringLiteral("scegliere la tipologia di usucapione cliccando in una di esse");
+        t = QStringLiteral("scegliere la tipologia di usucapione cliccando su una di esse");
     else
         t = QStringLiteral("correggere, archiviare quanto immesso, procedere con i dati sul possesso cliccando "
                            "sull'apposito tasto -------------------------->>>");

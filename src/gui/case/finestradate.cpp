@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 // What sets "ledate" and "interruzione" apart; everything else the two windows share.
 struct FinestraDate::Differenze {
@@ -124,9 +125,16 @@ FinestraDate::FinestraDate(CausaViva& causa, const QString& nome)
         auto* e = new QLineEdit(a);
         e->setObjectName(QString::fromLatin1(campo));
         e->setAlignment(Qt::AlignCenter);
-        e->setToolTip(QStringLiteral("utilizzare un formato di data tipo gg/mm/aa"));
         posiziona(e, 2760, campo[4] == 'i' ? riga0 : riga0 + passoDate, 1215, altoCampo);
     }
+    // Heard by what they hold, whatever their labels say at the moment ("Passata in giudicato il").
+    const bool diInterruzione = d_.obiezione == 2;
+    a->findChild<QLineEdit*>(QStringLiteral("datainizio"))
+        ->setAccessibleName(diInterruzione ? QStringLiteral("Data di inizio dell'interruzione")
+                                           : QStringLiteral("Data di inizio del possesso"));
+    a->findChild<QLineEdit*>(QStringLiteral("datafine"))
+        ->setAccessibleName(diInterruzione ? QStringLiteral("Data di fine dell'interruzione")
+                                           : QStringLiteral("Data di fine del possesso"));
     creaEtichetta(a, QStringLiteral("inizio"), QString(), 4080, riga0 + 60, 3360, 255);
     creaEtichetta(a, QStringLiteral("fine"), QString(), 4080, riga0 + passoDate + 60, 3360, 255);
 
@@ -228,6 +236,17 @@ void FinestraDate::creaAtto()
         b->setToolTip(QString::fromUtf8(x.tip));
         posiziona(b, x.left, 570, x.width, 255);
     }
+    // Tab meets the act first, as the eye does, then the dates and their proofs.
+    QWidget* primaData = findChild<QLineEdit*>(QStringLiteral("datainizio"));
+    // Qt orders only controls that take the focus: the nearest such one before the date.
+    QWidget* prima = primaData->previousInFocusChain();
+    while (prima->focusPolicy() == Qt::NoFocus && prima != this)
+        prima = prima->previousInFocusChain();
+    for (int i = 1; i <= atto_->conta(); ++i) {
+        setTabOrder(prima, atto_->pulsante(i));
+        prima = atto_->pulsante(i);
+    }
+    setTabOrder(prima, primaData);
     // The options in the order of the acts' numbers.
     atto_->clic = [this](int i) { causa_.imposta(&DatiCausa::atto, daNumero<AttoInterruttivo>(qint16(i))); };
     // Below the end proofs, which are fewer than the start ones: their frame ends with them.
@@ -294,7 +313,12 @@ QGroupBox* FinestraDate::creaGruppo(const QString& nomeFrame, const QString& tit
     posiziona(frame, left, altoFrame, larghezzaFrame, altezzaFrame);
     for (int i = 1; i <= prove.size(); ++i) {
         const int alto = primaRiga + passoRiga * (i - 1);
-        posiziona(gruppo->aggiungi(frame, Prove::didascalia(prove[i - 1])), 30, alto, larghezzaFrame - 270, 255);
+        QRadioButton* opzione = gruppo->aggiungi(frame, Prove::didascalia(prove[i - 1]));
+        // The same proofs stand in both frames: heard with the date they prove.
+        opzione->setAccessibleName(
+            Prove::didascalia(prove[i - 1]).remove(QRegularExpression(QStringLiteral("\\.{2,}$")))
+            + (gruppo == datin_ ? QStringLiteral(", per la data iniziale") : QStringLiteral(", per la data finale")));
+        posiziona(opzione, 30, alto, larghezzaFrame - 270, 255);
         const int k = primoSpiega + i - 1;
         auto* b = new QPushButton(QStringLiteral("?"), frame);
         b->setObjectName(QStringLiteral("spiega1(%1)").arg(k));

@@ -68,7 +68,6 @@ FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
     posiziona(banner, 120, 540, 9255, 255);
 
     // The date block: two fields, centred, with their long forms and the duration.
-    const QString tooltipData = QStringLiteral("utilizzare un formato di data tipo gg/mm/aa");
     struct RigaData {
         const char* etichetta;
         const char* testo;
@@ -90,7 +89,6 @@ FinestraPossesso::FinestraPossesso(CausaViva& causa, QWidget* parent)
         nome->setBuddy(campo);
         campo->setObjectName(u(righe[r].campo));
         campo->setAlignment(Qt::AlignCenter);
-        campo->setToolTip(tooltipData);
         posiziona(campo, 3780, y, 1095, 285);
         auto* lungo = etichetta(a, u(righe[r].lungo), QString(), QString());
         lungo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,192); }"));

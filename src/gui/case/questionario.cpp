@@ -45,7 +45,7 @@ const QVector<Questionario::Valori>& tabella()
         {QStringLiteral("modo"), 8, QStringLiteral("viol"),
          QStringLiteral("Possidoria: opposizione al modo di acquisto del possesso"),
          QStringLiteral("scegliere l'opzione come prova dell'acquisto del possesso in modo violento o clandestino"),
-         QStringLiteral("scegliere l'opzione che ricorre come prova del possesso in modo violento e clandestino"),
+         QStringLiteral("scegliere l'opzione che ricorre come prova del possesso in modo violento o clandestino"),
          QStringLiteral("cliccare sul tasto Possesso per procedere con la causa"),
          APERTURA
              + QStringLiteral(
@@ -89,7 +89,7 @@ const QVector<Questionario::Valori>& tabella()
                  "illegittima e che l'attore lo sapeva al momento dell'acquisto."),
          DIFFIDA, Prove::spiegazioneNessunaProva()},
         {QStringLiteral("fede"), 11, QStringLiteral("datfin"),
-         QStringLiteral("Possidoria: opposizione sulla buona fede del possesso"),
+         QStringLiteral("Possidoria: opposizione sulla buona fede del possessore"),
          QStringLiteral("scegliere la prova della mala fede del possessore della cosa"),
          QStringLiteral("scegliere una delle opzioni disponibili come prova della mala fede del possesso"), PASSO_B,
          APERTURA

@@ -57,7 +57,10 @@ QString etichettaVicina(QWidget* c, QWidget* finestra, bool ancheOpzioni = false
             candidati << o;
     for (QWidget* l : std::as_const(candidati)) {
         const auto* etichetta = qobject_cast<QLabel*>(l);
-        const QString testo = comeSiLegge(etichetta ? etichetta->text() : static_cast<QAbstractButton*>(l)->text());
+        // An option heard by a name of its own lends that name, not its caption.
+        const QString testo = comeSiLegge(etichetta                        ? etichetta->text()
+                                          : !l->accessibleName().isEmpty() ? l->accessibleName()
+                                                                           : static_cast<QAbstractButton*>(l)->text());
         if (testo.isEmpty() || l->isWindow() || l->isAncestorOf(c) || !l->isVisibleTo(finestra))
             continue;
         const QRect e(l->mapTo(finestra, QPoint(0, 0)), l->size());
@@ -154,15 +157,22 @@ void nomina(QWidget* finestra)
     prepara();
     if (!finestra)
         return;
+    // A name the window gave a control itself stands; the ones given here are redone each time.
+    const auto dai = [](QWidget* c, const QString& nome) {
+        c->setAccessibleName(nome);
+        c->setProperty("nomeAccessibileDedotto", nome);
+    };
     for (QWidget* c : finestra->findChildren<QWidget*>()) {
+        if (!c->accessibleName().isEmpty() && c->property("nomeAccessibileDedotto").toString() != c->accessibleName())
+            continue;
         const QString nome = c->objectName();
         // The toolbar's own button for what does not fit is Qt's, and Qt leaves it unnamed.
         if (nome == QLatin1String("qt_toolbar_ext_button"))
-            c->setAccessibleName(QStringLiteral("altri pulsanti della barra"));
+            dai(c, QStringLiteral("altri pulsanti della barra"));
         if (auto* l = qobject_cast<QLabel*>(c)) {
             // A caption padded with dots is heard without them; any other label keeps its live text.
             if (l->text().contains(QLatin1String("....")))
-                l->setAccessibleName(comeSiLegge(l->text()));
+                dai(l, comeSiLegge(l->text()));
             continue;
         }
         if (nome.isEmpty() || nome.startsWith(QLatin1String("qt_")) || c->isWindow())
@@ -171,7 +181,7 @@ void nomina(QWidget* finestra)
         if (auto* b = qobject_cast<QAbstractButton*>(c); b && b->text() == QLatin1String("?")) {
             const QString spiegato = etichettaVicina(c, finestra, true);
             if (!spiegato.isEmpty())
-                c->setAccessibleName(QStringLiteral("spiegazione: ") + spiegato);
+                dai(c, QStringLiteral("spiegazione: ") + spiegato);
             continue;
         }
         // A field is named by its label, as the user sees it and without the dots that pad it (Qt
@@ -180,7 +190,7 @@ void nomina(QWidget* finestra)
                            || qobject_cast<QTextEdit*>(c) || qobject_cast<QAbstractItemView*>(c);
         QString nuovo = campo ? etichettaVicina(c, finestra) : QString();
         if (!nuovo.isEmpty()) {
-            c->setAccessibleName(nuovo);
+            dai(c, nuovo);
             continue;
         }
         QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(c);
@@ -192,7 +202,7 @@ void nomina(QWidget* finestra)
             nuovo = etichettaVicina(c, finestra);
         if (nuovo.isEmpty())
             nuovo = tipo(c);
-        c->setAccessibleName(nuovo);
+        dai(c, nuovo);
     }
 }
 

@@ -2,6 +2,8 @@
 #include "gui/frame/modpossidoria.h"
 #include "platform/porte.h"
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace Esportazione {
 
@@ -14,6 +16,54 @@ void avvisa(const QString& testo, Icona icona = Icona::Esclamazione)
 }
 
 }   // namespace
+
+QString cartellaDocumenti()
+{
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documenti.isEmpty() ? QString() : QDir(documenti).filePath(QStringLiteral("Possidoria"));
+}
+
+QString nomeFile(const QString& parole, const QString& riserva)
+{
+    QString nome;
+    for (const QChar c : parole)
+        if (!QStringLiteral("/\\:*?\"<>|").contains(c) && c.isPrint())
+            nome += c;
+    nome = nome.simplified();
+    // A leading dot would hide the file.
+    while (nome.startsWith(QLatin1Char('.')))
+        nome.remove(0, 1);
+    return nome.trimmed().isEmpty() ? riserva : nome.trimmed();
+}
+
+QString percorsoLibero(const QString& cartella, const QString& nome, const QString& estensione)
+{
+    const QDir dir(cartella);
+    QString percorso = dir.filePath(nome + QLatin1Char('.') + estensione);
+    for (int n = 2; QFileInfo::exists(percorso) || QFileInfo(percorso).isSymLink(); ++n)
+        percorso = dir.filePath(QStringLiteral("%1 (%2).%3").arg(nome).arg(n).arg(estensione));
+    return percorso;
+}
+
+QString salvaEMostra(PortaWord& word, const QString& nome, bool rifai)
+{
+    const QString cartella = cartellaDocumenti();
+    if (cartella.isEmpty() || !QDir().mkpath(cartella)) {
+        avvisa(QStringLiteral("Non è stato possibile creare la cartella dei documenti:\r")
+               + QDir::toNativeSeparators(cartella.isEmpty() ? QStringLiteral("Possidoria") : cartella)
+               + QStringLiteral("\rIl documento non è stato scritto."));
+        return {};
+    }
+    const QString percorso = rifai ? QDir(cartella).filePath(nome + QStringLiteral(".odt"))
+                                   : percorsoLibero(cartella, nome, QStringLiteral("odt"));
+    if (!word.salvaCome(percorso)) {
+        avvisa(QStringLiteral("Non è stato possibile scrivere il documento:\r") + QDir::toNativeSeparators(percorso)
+               + QStringLiteral("\rIl disco potrebbe essere pieno o la cartella protetta da scrittura."));
+        return {};
+    }
+    // Shown from where it was saved, never written a second time.
+    return mostra(word);
+}
 
 QString mostra(PortaWord& word)
 {

@@ -277,11 +277,42 @@ void FinestraLavoro::segnaCausaModificata(bool modificata)
             f->setWindowModified(modificata);
 }
 
-void FinestraLavoro::changeEvent(QEvent* e)
+namespace {
+QString documentoCausa;
+bool documentoSolaLettura = false;
+}   // namespace
+
+void FinestraLavoro::segnaDocumento(const QString& documento, bool solaLettura)
+{
+    if (documento == documentoCausa && solaLettura == documentoSolaLettura)
+        return;
+    documentoCausa = documento;
+    documentoSolaLettura = solaLettura;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<FinestraLavoro*>(w); f && f->dellaCausa())
+            f->componiTitolo();
+}
+
+void FinestraLavoro::componiTitolo()
 {
     // The title's place for the mark: the desktop shows "*" there while the case is unsaved.
-    if (e->type() == QEvent::WindowTitleChange && dellaCausa() && !windowTitle().contains(QLatin1String("[*]")))
-        setWindowTitle(windowTitle() + QStringLiteral("[*]"));
+    QString titolo = documentoCausa.isEmpty() ? titoloProprio_ : documentoCausa;
+    titolo += QStringLiteral("[*]");
+    if (documentoSolaLettura)
+        titolo += QStringLiteral(" (sola lettura)");
+    if (!documentoCausa.isEmpty())
+        titolo += QStringLiteral(" — ") + titoloProprio_;
+    componendo_ = true;
+    setWindowTitle(titolo);
+    componendo_ = false;
+}
+
+void FinestraLavoro::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::WindowTitleChange && dellaCausa() && !componendo_) {
+        titoloProprio_ = windowTitle().remove(QLatin1String("[*]"));
+        componiTitolo();
+    }
     QMainWindow::changeEvent(e);
 }
 
@@ -502,6 +533,10 @@ void FinestraLavoro::costruisciBarra()
         if (c.posizione == BarraStampa && d.stampa == Stampa::Articoli)
             tooltip = QStringLiteral("stampa");
         pulsante(c.posizione, azione(u(c.azione)), tooltip, iconaBarra(c.posizione));
+        // The window's own "Guida in linea" button does the same: the two are told apart by where they are.
+        if (c.posizione == BarraGuida)
+            barra_->widgetForAction(azione(u(c.azione)))
+                ->setAccessibleName(tooltip + QStringLiteral(" (barra degli strumenti)"));
         if (c.posizione == BarraStampa) {
             barra_->addSeparator();
             for (int n = 1; n <= Finestre::numeroMassimo; ++n)

@@ -49,6 +49,9 @@ public:
     bool dellaCausa() const;
     // Marks (or unmarks) every case window open now; a window opened later takes the mark itself.
     static void segnaCausaModificata(bool modificata);
+    // The case every case window's title names ("Rossi c. Bianchi — Possidoria-dati-rossi"), and
+    // whether it is open to read only; empty while the case has neither parties nor archive.
+    static void segnaDocumento(const QString& documento, bool solaLettura);
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -69,6 +72,8 @@ protected:
         const QString& tooltip = QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
 
 private:
+    // The title: the case and its archive, the mark of unsaved changes, then the window's own caption.
+    void componiTitolo();
     void costruisciMenu();
     void costruisciBarra();
     // The File menu's entries of the recent cases, placed before `prima`; rebuilt when it opens.
@@ -77,4 +82,6 @@ private:
     int numero_;
     QWidget* area_;
     QToolBar* barra_ = nullptr;
+    QString titoloProprio_;     // the window's own caption, as the window set it
+    bool componendo_ = false;   // the title being set by componiTitolo
 };

@@ -5,6 +5,8 @@
 #include "gui/frame/tabellafinestre.h"
 #include <QApplication>
 #include <QHash>
+#include <QMenuBar>
+#include <QToolBar>
 
 namespace {
 struct Voce {
@@ -66,9 +68,25 @@ QWidget* finestra(const QString& nome)
     return it->istanza;
 }
 
+QWidget* primoControllo(QWidget* w)
+{
+    const auto inBarra = [w](QWidget* c) {
+        for (QWidget* p = c; p && p != w; p = p->parentWidget())
+            if (qobject_cast<QMenuBar*>(p) || qobject_cast<QToolBar*>(p))
+                return true;
+        return false;
+    };
+    for (QWidget* c = w->nextInFocusChain(); c && c != w; c = c->nextInFocusChain())
+        if ((c->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && c->window() == w && c->isEnabled() && c->isVisibleTo(w)
+            && !inBarra(c))
+            return c;
+    return nullptr;
+}
+
 void mostra(const QString& nome)
 {
     if (QWidget* w = finestra(nome)) {
+        const bool apertura = !w->isVisible();
         Accessibilita::nomina(w);   // controls a handler added since the load
         // A window that places itself nowhere (the small ones) opens centred on the free area.
         if (!w->isVisible() && !Ridimensionamento::di(w) && !w->property("collocata").toBool()) {
@@ -78,6 +96,10 @@ void mostra(const QString& nome)
         if (w->isMinimized())
             w->showNormal();
         w->show();
+        // Opened, the window takes what is typed at once: its first field, or its first control.
+        if (apertura && !(w->focusWidget() && w->focusWidget()->isVisible()))
+            if (QWidget* primo = primoControllo(w))
+                primo->setFocus(Qt::TabFocusReason);
         w->raise();
         w->activateWindow();
     }

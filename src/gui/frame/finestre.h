@@ -60,7 +60,11 @@ template <class T> void registra()
 ComandiArchivio* archivio();
 bool archivioDisponibile();
 
-void mostra(const QString& nome);   // create if needed, show modeless, bring to front
+// The control Tab reaches first in the window's own area (not its menu or tool bar); nullptr if none.
+QWidget* primoControllo(QWidget* w);
+// Create if needed, show modeless, bring to front; a window opening takes the focus in its first
+// control, unless it put the focus somewhere itself.
+void mostra(const QString& nome);
 void chiudi(const QString& nome);   // close (and unload) if loaded
 // Hides a window that stays loaded; when no other window is on screen it closes instead, so that
 // the program ends rather than live on with nothing visible.

@@ -9,7 +9,30 @@ namespace Lingua {
 
 namespace {
 const QLocale italiano(QLocale::Italian, QLocale::Italy);
-}
+
+// What Qt's Italian catalogue of this release lacks and a user sees: the kinds of file in the
+// file dialogs' type column. Asked before the catalogue; anything else goes on to it.
+class TraduzioniMancanti : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* contesto, const char* testo, const char* chiarimento, int n) const override
+    {
+        Q_UNUSED(chiarimento);
+        Q_UNUSED(n);
+        if (qstrcmp(contesto, "QAbstractFileIconProvider") != 0)
+            return {};
+        static const struct {
+            const char* inglese;
+            const char* italiano;
+        } voci[] = {{"Folder", "Cartella"}, {"Drive", "Unità"}, {"%1 File", "File %1"}, {"File", "File"}};
+        for (const auto& v : voci)
+            if (qstrcmp(testo, v.inglese) == 0)
+                return QString::fromUtf8(v.italiano);
+        return {};
+    }
+};
+}   // namespace
 
 void imposta() { QLocale::setDefault(italiano); }
 
@@ -40,6 +63,8 @@ bool carica()
         return false;
     }
     QCoreApplication::installTranslator(traduttore);
+    // Installed after the catalogue, so asked before it.
+    QCoreApplication::installTranslator(new TraduzioniMancanti(traduttore));
     installato = traduttore;
     return true;
 }

@@ -26,21 +26,21 @@ void inizializza()
     titolocontrollo = nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
     titoloaiuto = nomeprogramma + QStringLiteral(": aiuto in linea");
     // The delete dialog's button says "Elimina", and so does its title.
-    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Elimina per cancellarlo");
+    titoloelimina = QStringLiteral("Elimina: selezionare il file desiderato e cliccare su Elimina per cancellarlo");
 }
 
 void mostramenu() { Finestre::mostra(QStringLiteral("scelta")); }
 
 void chiediuscita()
 {
-    // A case with unsaved changes is asked about instead (save, drop or stay); a saved one keeps
-    // the program's own question.
+    // A case with unsaved changes is asked about instead (save, drop or stay); with nothing unsaved
+    // the question warns of no loss.
     if (Finestre::causaModificata()) {
         if (!Finestre::lasciaCausa(QStringLiteral("uscire da ") + nomeprogramma))
             return;
-    } else if (piattaforma().messaggi->mostra(QStringLiteral("Vuoi uscire da ") + nomeprogramma + QStringLiteral("?"),
-                                              QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
-                                              Icona::Domanda, Pulsanti::SiNo, Risposta::No)
+    } else if (piattaforma().messaggi->mostra(QStringLiteral("Si desidera uscire da ") + nomeprogramma
+                                                  + QStringLiteral("?"),
+                                              nomeprogramma, Icona::Domanda, Pulsanti::SiNo, Risposta::No)
                == Risposta::No) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "core/massimario.h"
 #include "platform/porte.h"
 #include <QLabel>
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -136,6 +137,17 @@ QString FinestraScelta::suggerimento(int indice)
         return QStringLiteral(
             "Apre una finestra per la visualizzazione delle norme del Codice Civile sull'usucapione.");
     }
+}
+
+void FinestraScelta::closeEvent(QCloseEvent* e)
+{
+    // The exit sequence closes the menu itself after its question; any other closing asks it.
+    if (!property("chiusaDalProgramma").toBool()) {
+        e->ignore();
+        chiediuscita();
+        return;
+    }
+    QMainWindow::closeEvent(e);
 }
 
 bool FinestraScelta::eventFilter(QObject* o, QEvent* e)

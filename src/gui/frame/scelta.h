@@ -23,6 +23,8 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    // Closed by its title bar, the menu ends the program as its exit command does.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     QWidget* area_;

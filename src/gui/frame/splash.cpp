@@ -18,7 +18,7 @@ struct Etichetta {
     bool grassetto;
     const char* testo;
 };
-const char* const suggerimentoIniziale = "(cliccare sulla finestra per iniziare; premere un tasto per uscire)";
+const char* const suggerimentoIniziale = "(cliccare o premere Invio per iniziare; premere Esc per uscire)";
 
 // Design positions in twips; elements 3, 4 and 5 are filled at load.
 const Etichetta etichette[] = {
@@ -27,7 +27,7 @@ const Etichetta etichette[] = {
     {3, 300, 1020, 6600, 900, 36, true, ""},
     {4, 300, 1980, 6600, 420, 14, false, ""},
     {5, 300, 2460, 6600, 300, 10, true, ""},
-    {6, 300, 2880, 6600, 300, 9, false, "Il possesso e l'usucapione nel Codice Civile: artt. 1140 - 1170"},
+    {6, 300, 2880, 6600, 300, 9, false, "Il possesso e l'usucapione nel Codice Civile: artt. 1140–1170"},
     {7, 300, 3480, 6600, 480, 8, false,
      "Programma di studio e di esercitazione: le sentenze che elabora non sostituiscono il parere di un "
      "avvocato né la decisione di un giudice."},
@@ -80,7 +80,7 @@ QLabel* FrmSplash::label(int i) const { return findChild<QLabel*>(QStringLiteral
 void FrmSplash::congedo()
 {
     label(2)->setText(QStringLiteral("elaborazione eseguita con"));
-    label(8)->setText(QStringLiteral("(premere un tasto per uscire o attendere; cliccare per tornare al menu)"));
+    label(8)->setText(QStringLiteral("(premere Esc per uscire o attendere; Invio per tornare al menu)"));
     // The farewell shows in a window of its own, which its title bar can close too.
     const bool visibile = isVisible();
     setWindowFlag(Qt::FramelessWindowHint, false);
@@ -128,7 +128,9 @@ void FrmSplash::carica()
     }
 }
 
-void FrmSplash::mousePressEvent(QMouseEvent*)
+void FrmSplash::mousePressEvent(QMouseEvent*) { inizia(); }
+
+void FrmSplash::inizia()
 {
     // Back to the menu: the farewell no longer ends the program by itself.
     if (congedo_) {
@@ -143,7 +145,15 @@ void FrmSplash::mousePressEvent(QMouseEvent*)
 
 void FrmSplash::keyPressEvent(QKeyEvent* e)
 {
-    // A key that writes a character, or Esc, as the hint promises; Shift or Ctrl alone do nothing.
+    // Enter and Space do what a click does, as on a button; any other key that writes a character,
+    // or Esc, ends as the hint promises; Shift or Ctrl alone do nothing.
+    if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier)
+        switch (e->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: inizia(); return;
+        default: break;
+        }
     if (e->text().isEmpty() && e->key() != Qt::Key_Escape) {
         QWidget::keyPressEvent(e);
         return;

@@ -19,6 +19,8 @@ public:
     // other window open, the program ends, once unsaved changes are asked about; false when the
     // user keeps the case and the splash stays.
     bool termina();
+    // What a click, Enter or Space does: the tune paused, the main menu shown (at farewell, back to it).
+    void inizia();
 
     static QString fileMusica();   // "Internet.mid" in the program's folder
     static constexpr int secondiCongedo = 8;

@@ -3,8 +3,6 @@
 #include "gui/frame/esportazione.h"
 #include "gui/frame/modpossidoria.h"
 #include "platform/porte.h"
-#include <QDir>
-#include <QStandardPaths>
 
 namespace DocumentoGuida {
 
@@ -24,30 +22,19 @@ void intestazione(PortaWord& word)
     word.scrivi(ModPossidoria::sottotitolo + CR + CR + CR);
 }
 
-// Saves in the documents folder, made when a fresh account has none yet. Returns the path saved
-// under, empty when it could not be saved.
+// Saves in the documents folder, made when a fresh account has none yet, in place of an earlier
+// copy. Returns the path saved under, empty when it could not be saved (the user is told).
 QString salvaEMostra(PortaWord& word, const QString& nome)
 {
     word.giustificaTutto();
-    const QString cartella = cartellaSalvataggio();
-    QString salvato;
-    if (!cartella.isEmpty() && QDir().mkpath(cartella)) {
-        const QString percorso = QDir(cartella).filePath(nome);
-        if (word.salvaCome(percorso))
-            salvato = percorso;
-    }
-    // Shown from where it was saved, never written a second time.
-    Esportazione::mostra(word);
-    return salvato;
+    QString base = nome;
+    base.chop(4);   // ".odt"
+    return Esportazione::salvaEMostra(word, base, true);
 }
 
 }   // namespace
 
-QString cartellaSalvataggio()
-{
-    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documenti.isEmpty() ? QString() : QDir(documenti).filePath(QStringLiteral("Possidoria"));
-}
+QString cartellaSalvataggio() { return Esportazione::cartellaDocumenti(); }
 
 QString nomeSingola(const QString& finestra)
 {

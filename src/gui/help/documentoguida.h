@@ -17,7 +17,7 @@ QString nomeSingola(const QString& finestra);
 QString nomeRaccolta();
 
 // Build, save and show the document of one guide. Returns the path it was saved under, empty when
-// the folder could not be made or refused the file (the document is shown all the same).
+// the folder could not be made or refused the file (the user is told, and nothing is shown).
 QString singola(PortaWord& word, const QString& finestra, const QString& titolo, const QString& testo);
 // Build, save and show the document of all fifteen texts, each section ending with a page break.
 // Returns as singola does.

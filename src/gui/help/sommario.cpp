@@ -56,6 +56,8 @@ Sommario::Sommario(QWidget* parent)
 
         auto* b = new QPushButton(QStringLiteral("--->"), this);
         b->setObjectName(QStringLiteral("puls(%1)").arg(i));
+        // Heard by the guide it opens, not by its arrow.
+        b->setAccessibleName(r.etichetta);
         b->setStyleSheet(QStringLiteral("padding: 0px;"));
         QFont fb = b->font();
         fb.setPointSizeF(8);

@@ -5,6 +5,7 @@
 #include "gui/frame/modpossidoria.h"
 #include "gui/frame/twips.h"
 #include "core/causaviva.h"
+#include "core/statocausa.h"
 #include "gui/case/finestrapossesso.h"
 #include "documento/documentosentenza.h"
 #include "documento/lineatempo.h"
@@ -87,6 +88,27 @@ QScrollBar* barraScorrimento(QWidget* padre, const QString& nome, int massimo, i
     s->setTracking(false);
     posiziona(s, left, top, 255, 1695);
     return s;
+}
+
+// The timeline in words, for whoever cannot see the picture: the possession's dates, the
+// interruption's, and the term.
+QString descriviLineaTempo(const Giudizio& g)
+{
+    const LineaTempo l = lineaTempo(g.causa, g.decisione);
+    const auto data = [](const std::optional<QDate>& d) {
+        return d ? d->toString(QStringLiteral("dd/MM/yyyy")) : QStringLiteral("?");
+    };
+    QStringList parti;
+    parti << QStringLiteral("possesso dal %1 al %2").arg(data(l.inizioUtile()), data(l.fineUtile()));
+    if (l.inizioInterruzione)
+        parti << QStringLiteral("interruzione dal %1%2")
+                     .arg(data(l.inizioInterruzione),
+                          l.fineInterruzione ? QStringLiteral(" al ") + data(l.fineInterruzione) : QString());
+    if (l.raggiunto && l.scadenza)
+        parti << QStringLiteral("termine compiuto il %1 (%2)").arg(data(l.scadenza), l.etichettaTermine());
+    else if (!l.etichettaTermine().isEmpty())
+        parti << QStringLiteral("termine di ") + l.etichettaTermine();
+    return parti.join(QStringLiteral("; "));
 }
 
 // The hint keeps the window's font: the frame gives a long one room.
@@ -214,6 +236,37 @@ FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
 
     connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     connect(vscroll2_, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+
+    // The word-processor export has its own entry, after the print-out that Ctrl+P gives.
+    auto* esportaWord = new QAction(QStringLiteral("Esporta per &videoscrittura..."), this);
+    esportaWord->setObjectName(QStringLiteral("esportaword"));
+    esportaWord->setStatusTip(QStringLiteral("salva la sentenza in un documento per il programma di videoscrittura"));
+    connect(esportaWord, &QAction::triggered, this, [this] { esportaWord_Click(); });
+    if (auto* file = findChild<QMenu*>(QStringLiteral("mnufile"))) {
+        const QList<QAction*> voci = file->actions();
+        const qsizetype dopo = voci.indexOf(azione(QStringLiteral("stampa"))) + 1;
+        file->insertAction(voci.value(dopo), esportaWord);
+    }
+
+    // Heard by what they are: the two texts by their headings, the scroll bars by the list they move.
+    testosentenza_->setAccessibleName(QStringLiteral("Sentenza"));
+    commento_->setAccessibleName(QStringLiteral("Commenti"));
+    vscroll1_->setAccessibleName(QStringLiteral("Scorrimento dei fatti sostenuti dall'attore"));
+    vscroll2_->setAccessibleName(QStringLiteral("Scorrimento delle obiezioni sostenute dal convenuto"));
+    lineaTempo_->setAccessibleName(QStringLiteral("Il possesso nel tempo"));
+    // The lists move with the keyboard too: arrows by a line, page keys by a page.
+    for (QScrollBar* barra : {vscroll1_, vscroll2_})
+        barra->setFocusPolicy(Qt::StrongFocus);
+    // Tab reads the window as the eye does: the commands at the top, the facts, the judgment, the
+    // objections and the comment, then the row of buttons at the bottom, "USCITA" last.
+    QWidget* precedente = nullptr;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{esportaPdf_, stampaSentenza_, vscroll1_, testosentenza_, cambierebbe_,
+                                         vscroll2_, commento_, cmdperche, aiuto, guida, possesso, esco}) {
+        if (precedente)
+            setTabOrder(precedente, w);
+        precedente = w;
+    }
 }
 
 void FinestraSentenza::carica()
@@ -221,7 +274,7 @@ void FinestraSentenza::carica()
     // The layout step runs once: repeating it at every "&Sentenza" would undo the user's resizing.
     FinestraLavoro::carica();
     connect(&causa_, &CausaViva::cambiata, this, &FinestraSentenza::causaCambiata);
-    connect(&causa_, &CausaViva::sostituita, this, &FinestraSentenza::svuota);
+    connect(&causa_, &CausaViva::sostituita, this, &FinestraSentenza::causaSostituita);
     Form_Load();
 }
 
@@ -246,11 +299,22 @@ void FinestraSentenza::causaCambiata()
 {
     // A change leaves the judgment shown standing for what it judged, and says so; another case
     // (opened, new, recovered) leaves none (svuota, on CausaViva::sostituita).
-    if (!giudizio_ || superata_)
+    // The announcement of a case just judged (another opened) changes nothing judged.
+    if (!giudizio_ || superata_ || giudizio_->causa == causa_.causa())
         return;
     superata_ = true;
     scriviPasso(passo_, QStringLiteral("i dati della causa sono cambiati dopo la sentenza: cliccare sul tasto Sentenza "
                                        "della finestra Possesso per emetterla di nuovo"));
+}
+
+void FinestraSentenza::causaSostituita()
+{
+    // Nothing of the case that went stays; another case that can be judged shows its own judgment.
+    svuota();
+    Form_Load();
+    if (!giudizio_)
+        scriviPasso(passo_, QStringLiteral("è aperta un'altra causa: completarne i dati e cliccare sul tasto "
+                                           "Sentenza della finestra Possesso per emettere la sentenza"));
 }
 
 void FinestraSentenza::aggiornaLineaTempo()
@@ -258,6 +322,7 @@ void FinestraSentenza::aggiornaLineaTempo()
     // Drawn at the panel's own size, so that it stays sharp after the window is resized.
     const QImage img = giudizio_ ? immagineLineaTempo(*giudizio_, lineaTempo_->contentsRect().size()) : QImage();
     lineaTempo_->setPixmap(QPixmap::fromImage(img));
+    lineaTempo_->setAccessibleDescription(giudizio_ ? descriviLineaTempo(*giudizio_) : QString());
 }
 
 DocumentoSentenza FinestraSentenza::documento() const
@@ -327,6 +392,10 @@ void FinestraSentenza::stampaSentenza_Click()
     if (!attualizza())
         return;
     PortaStampante* stampante = piattaforma().stampante;
+    // Printed to a file, the judgment goes among the user's documents under the case's name.
+    const QString cartella = Esportazione::cartellaDocumenti();
+    if (!cartella.isEmpty() && QDir().mkpath(cartella))
+        stampante->proponiPdf(Esportazione::percorsoLibero(cartella, nomeDocumento(), QStringLiteral("pdf")));
     if (!stampante->scegli())
         return;   // cancelled
     const DocumentoSentenza d = documento();
@@ -441,7 +510,15 @@ void FinestraSentenza::svuota()
     VScroll2_Change();
 }
 
-void FinestraSentenza::stampa_Click()
+QString FinestraSentenza::nomeDocumento() const
+{
+    const TestiCausa& t = giudizio_ ? giudizio_->causa.testi : causa_.testi();
+    return QStringLiteral("Sentenza ") + Esportazione::nomeFile(StatoCausa::parti(t), QStringLiteral("senza nome"));
+}
+
+void FinestraSentenza::stampa_Click() { stampaSentenza_Click(); }
+
+void FinestraSentenza::esportaWord_Click()
 {
     if (!attualizza())
         return;
@@ -461,7 +538,7 @@ void FinestraSentenza::stampa_Click()
     }
     word->giustificaTutto();
     // The document stays open for the user; the export step records it and tells of a failure.
-    const QString scritto = Esportazione::mostra(*word);
+    const QString scritto = Esportazione::salvaEMostra(*word, nomeDocumento());
     // The hint tells what became of the export, no longer what it was about to do.
     const QString dove = QDir::toNativeSeparators(scritto);
     scriviPasso(passo_,
@@ -485,9 +562,12 @@ void FinestraSentenza::aiuto_Click()
         QStringList{
             u("- La finestra è di sola lettura: in essa vengono visualizzati gli elementi sostenuti dalle parti nel "
               "corso della causa e la sentenza finale."),
-            QStringLiteral("- E' possibile apportare delle modifiche tornando alla finestra Possesso cliccando "
-                           "sull'apposito tasto;"),
-            QStringLiteral("- oppure stampare i dati visualizzati o archiviarli in un apposito file."),
+            u("- È possibile apportare delle modifiche tornando alla finestra Possesso cliccando "
+              "sull'apposito tasto;"),
+            u("- cliccare su Perché? per conoscere la regola che ha deciso la causa e su Che cosa cambierebbe? "
+              "per sapere quali fatti porterebbero all'esito opposto;"),
+            QStringLiteral("- stampare la sentenza (Ctrl+P), esportarla in PDF o per il programma di videoscrittura, "
+                           "oppure archiviare la causa in un apposito file."),
         }
             .join(QChar(13)),
         titoloaiuto, Icona::Informazione);

@@ -37,7 +37,10 @@ public:
     void VScroll2_Change();
 
     // Handlers, public so that tests can run them.
-    void stampa_Click() override;   // the export to a word-processor document
+    void stampa_Click() override;   // the print-out: Ctrl+P, the print entry and the printer button
+    // "Esporta per videoscrittura...": the judgment as a word-processor document, saved in the
+    // user's documents under the case's name, then opened where the desktop can.
+    void esportaWord_Click();
     void aiuto_Click();
     void cmdpossesso_Click();
 
@@ -64,6 +67,8 @@ public:
     void esportaPdf_Click();       // "Esporta in PDF...": a file dialog, the name from the parties
     void stampaSentenza_Click();   // "Stampa...": the printer dialog, then the same pages as the PDF
     void lineaTempo_Click();       // the timeline shown bigger
+    // The name the case's documents take: "Sentenza Rossi c. Bianchi".
+    QString nomeDocumento() const;
     QLabel* lineaTempo() const { return lineaTempo_; }
 
 protected:
@@ -71,6 +76,8 @@ protected:
 
 private:
     void causaCambiata();
+    // Another case took the place of the one judged (opened, new, recovered).
+    void causaSostituita();
     // Before an export or a print: a judgment the case has changed since is given again from the
     // case on screen; when the case can no longer be judged, the user is told and false returned.
     bool attualizza();

@@ -86,6 +86,9 @@ Massime::Massime(QWidget* parent)
         sent->setFont(f);
     }
     posiziona(sent, 2760, 1680, 6615, 3720);
+    // Heard by what they hold, not by the label nearest to them.
+    sent->setAccessibleName(QStringLiteral("Massima"));
+    HScroll1->setAccessibleName(QStringLiteral("Scorrimento delle massime dell'argomento"));
 
     passo = etichettaGialla(a, "passo", 0,
                             QStringLiteral("indicazioni sulla procedura e sul numero di sentenze disponibili"));
@@ -176,7 +179,8 @@ void Massime::List1_Click()
         if (!massimario(*argomento_, n).isEmpty())
             ++quante;
     disponibili_ = quante;
-    passo->setText(QStringLiteral("visualizzazione delle ") + str(quante)
+    // One blank between the words: the number is written plain, not with the sign's place.
+    passo->setText(QStringLiteral("visualizzazione delle ") + QString::number(quante)
                    + QStringLiteral(" sentenze relative all'argomento scelto"));
 }
 
@@ -187,7 +191,8 @@ void Massime::HScroll1_Change()
     if (*numero_ > quante) {
         sent->setPlainText(
             QStringLiteral("     ----- non esistono altre sentenze da visualizzare sull'argomento -----"));
-        conta->setText(QString::number(quante + 1));
+        // Past the last maxim the counter says so, rather than number one that does not exist.
+        conta->setText(QStringLiteral("fine"));
         HScroll1->setValue(quante + 1);
     } else {
         conta->setText(QString::number(*numero_));
@@ -244,8 +249,11 @@ void Massime::esporta()
     if (tutte_ == 1)
         HScroll1->setValue(quante + 1);
     word->giustificaTutto();
-    // The document stays open for the user; the program keeps where it went.
-    Esportazione::mostra(*word);
+    // Saved among the user's documents under what it holds, then left open for the user; the
+    // program keeps where it went.
+    const QString titolo = Esportazione::nomeFile(nome, QStringLiteral("senza argomento"));
+    Esportazione::salvaEMostra(*word, tutte_ == 1 ? QStringLiteral("Massime - ") + titolo
+                                                  : QStringLiteral("Massima %1 - ").arg(prima) + titolo);
     passo->setText(suggerimento);
 }
 

@@ -35,6 +35,9 @@ bool StampanteQt::scegli()
         stampante_->setOutputFileName(pdf_);
         return true;
     }
+    // Printing to a file starts from a PDF named after what is printed, in the user's documents.
+    if (!proposto_.isEmpty())
+        stampante_->setOutputFileName(proposto_);
     QPrintDialog dialogo(stampante_.get(), QApplication::activeWindow());
     if (dialogo.exec() != QDialog::Accepted) {
         stampante_.reset();   // cancelled: nothing is printed

@@ -19,6 +19,7 @@ public:
     ~StampanteQt() override;
 
     bool scegli() override;
+    void proponiPdf(const QString& percorso) override { proposto_ = percorso; }
     bool posizioneVerticale(int twips) override;
     bool dimensioneFont(int punti) override;
     bool nomeFont(const QString& nome) override;
@@ -41,7 +42,8 @@ public:
     int pagine() const { return pagina_; }
 
 private:
-    bool avvia();   // opens the document at the first output
+    QString proposto_;   // the PDF the next dialog offers
+    bool avvia();        // opens the document at the first output
     QFont fontCorrente() const;
     double pixelPerTwip() const;
     double altezzaPagina() const;   // twips
