@@ -288,7 +288,7 @@ void TstGiudice::rigaDiComando_data()
         << QStringList{"--timeline", "linea2.png", "vinta", "obiezione"} << 2 << ""
         << "di una sola causa in un solo file, e i file da giudicare sono 2";
     QTest::newRow("--pdf into /proc/self: the folder exists")
-        << QStringList{"--pdf", "/proc/self", "vinta"} << 1 << "Regola: R1"
+        << QStringList{"--pdf", "/proc/self", "vinta"} << 1 << "Regola: R5"
         << "la cartella non accetta nuovi file";
     QTest::newRow("a socket is no device") << QStringList{"presa"} << 2 << ""
                                            << "non è un file ma un socket";

@@ -368,7 +368,7 @@ void TstPossesso::sentenzaConDataSvuotata_data()
     QTest::addColumn<QString>("motivo");   // why the date typed cannot be used
     QTest::newRow("emptied") << QString() << QString();
     QTest::newRow("no such day") << QStringLiteral("31/2/99")
-                                 << QStringLiteral("\rData iniziale del possesso: il 31/2/99 non esiste.");
+                                 << QStringLiteral("\rData iniziale del possesso: il 31/02/1999 non esiste.");
 }
 
 void TstPossesso::sentenzaConDataSvuotata()
