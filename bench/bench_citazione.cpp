@@ -1,6 +1,7 @@
 // Time of drafting the writ of summons for a won case: the draft from the judgment, then its ODF
 // text (.odt, language declared) and its PDF, as "Per l'avvocato" and --citazione make them.
-// Target: the whole draft of a case within 30 ms. Prints the median of many rounds.
+// Target: the whole draft of a case within 30 ms. Prints the median of many rounds, in wall time and
+// in the thread's processor time, which a machine busy with other work does not inflate.
 #include "core/citazione.h"
 #include "core/giudizio.h"
 #include "documento/documentocitazione.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
+#include <ctime>
 
 namespace {
 
@@ -39,6 +41,13 @@ Causa causa()
     return c;
 }
 
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
 double mediana(QVector<double> t)
 {
     std::sort(t.begin(), t.end());
@@ -57,10 +66,11 @@ int main(int argc, char* argv[])
         return 1;
     }
     const int giri = 60;
-    QVector<double> bozza, odt, pdf, tutto;
+    QVector<double> bozza, odt, pdf, tutto, cpu;
     qsizetype byte = 0;
     for (int i = 0; i < giri; ++i) {
         QElapsedTimer t;
+        const double inizio = cpuMs();
         t.start();
         const std::optional<BozzaCitazione> b = bozzaCitazione(*g);
         const qint64 t1 = t.nsecsElapsed();
@@ -68,6 +78,7 @@ int main(int argc, char* argv[])
         const qint64 t2 = t.nsecsElapsed();
         const std::optional<QByteArray> p = pdfCitazione(*b);
         const qint64 t3 = t.nsecsElapsed();
+        cpu << cpuMs() - inizio;
         if (!o || !p) {
             out << "the draft could not be composed\n";
             return 1;
@@ -80,6 +91,7 @@ int main(int argc, char* argv[])
     }
     out << "draft writ of a case (median of " << giri << " rounds): text " << QString::number(mediana(bozza), 'f', 3)
         << " ms, .odt " << QString::number(mediana(odt), 'f', 2) << " ms, PDF " << QString::number(mediana(pdf), 'f', 2)
-        << " ms; whole " << QString::number(mediana(tutto), 'f', 2) << " ms (target 30 ms), " << byte << " bytes\n";
+        << " ms; whole " << QString::number(mediana(tutto), 'f', 2) << " ms wall, "
+        << QString::number(mediana(cpu), 'f', 2) << " ms processor (target 30 ms), " << byte << " bytes\n";
     return 0;
 }

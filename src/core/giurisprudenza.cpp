@@ -141,16 +141,33 @@ const char* puntoInterruzione(TipoInterruzione t)
     return "interruzione";
 }
 
+// A maxim of the library and its two parts, split once.
+struct VoceBiblioteca {
+    QString testo, citazione, primaFrase;
+};
+
 // The maxims of every topic, built once: the judge over a thousand cases reads them each time.
-const QVector<QStringList>& biblioteca()
+const QVector<QVector<VoceBiblioteca>>& biblioteca()
 {
-    static const QVector<QStringList> tutte = [] {
-        QVector<QStringList> t(1);
-        for (int a = 1; a <= 14; ++a)
-            t << massimeArgomento(a);
+    static const QVector<QVector<VoceBiblioteca>> tutte = [] {
+        QVector<QVector<VoceBiblioteca>> t(1);
+        for (int a = 1; a <= 14; ++a) {
+            QVector<VoceBiblioteca> argomento;
+            for (const QString& testo : massimeArgomento(a))
+                argomento.push_back({testo, citazioneMassima(testo), primaFraseMassima(testo)});
+            t << argomento;
+        }
         return t;
     }();
     return tutte;
+}
+
+const VoceBiblioteca* voce(const RiferimentoMassima& r)
+{
+    const QVector<QVector<VoceBiblioteca>>& b = biblioteca();
+    if (r.argomento < 1 || r.argomento >= b.size() || r.numero < 1 || r.numero > b[r.argomento].size())
+        return nullptr;
+    return &b[r.argomento][r.numero - 1];
 }
 
 }   // namespace
@@ -255,10 +272,8 @@ QStringList puntiDelGiudizio(const Decisione& d)
 
 QString testoMassima(const RiferimentoMassima& r)
 {
-    const QVector<QStringList>& b = biblioteca();
-    if (r.argomento < 1 || r.argomento >= b.size())
-        return {};
-    return b[r.argomento].value(r.numero - 1);
+    const VoceBiblioteca* v = voce(r);
+    return v ? v->testo : QString();
 }
 
 QString citazioneMassima(const QString& testo)
@@ -300,10 +315,8 @@ std::vector<MassimaPertinente> massimePertinenti(const Decisione& d)
         for (const RiferimentoMassima& rif : p->massime) {
             if (std::any_of(r.begin(), r.end(), [&](const MassimaPertinente& m) { return m.riferimento == rif; }))
                 continue;
-            const QString testo = testoMassima(rif);
-            if (testo.isEmpty())
-                continue;
-            r.push_back({rif, chiave, citazioneMassima(testo), primaFraseMassima(testo)});
+            if (const VoceBiblioteca* v = voce(rif))
+                r.push_back({rif, chiave, v->citazione, v->primaFrase});
         }
     }
     return r;
