@@ -195,17 +195,6 @@ QStringList puntiDellaRegola(const Regola& r)
         aggiungi(punti, "servitu-non-apparenti");
     if (r.tolleranza == true)
         aggiungi(punti, "tolleranza");
-    if (r.tipi) {
-        // The term the row is built around: for a row that loses on faith or title, the one that
-        // good faith and a title would have given.
-        const bool perde = r.esito == Esito::Perde;
-        const std::optional<Fede> fede = perde && r.fede == Fede::Mala ? std::optional(Fede::Buona) : r.fede;
-        const std::optional<Titolo> titolo =
-            perde && r.titolo == Titolo::Mancante ? std::optional(Titolo::Idoneo) : r.titolo;
-        const Termine t = termineApplicabile(r.tipi->da, fede, titolo);
-        if (t.anni >= 0)
-            aggiungi(punti, t.articolo);
-    }
     if (r.interrotto == true)
         aggiungi(punti, "interruzione");
     if (r.modo == Modo::ViolentoClandestino)
@@ -218,6 +207,18 @@ QStringList puntiDellaRegola(const Regola& r)
         aggiungi(punti, "senza-titolo");
     if (r.provenienza == Provenienza::Illegittima)
         aggiungi(punti, "provenienza");
+    // After the defects, on which a lost case turns, the term.
+    if (r.tipi) {
+        // The term the row is built around: for a row that loses on faith or title, the one that
+        // good faith and a title would have given.
+        const bool perde = r.esito == Esito::Perde;
+        const std::optional<Fede> fede = perde && r.fede == Fede::Mala ? std::optional(Fede::Buona) : r.fede;
+        const std::optional<Titolo> titolo =
+            perde && r.titolo == Titolo::Mancante ? std::optional(Titolo::Idoneo) : r.titolo;
+        const Termine t = termineApplicabile(r.tipi->da, fede, titolo);
+        if (t.anni >= 0)
+            aggiungi(punti, t.articolo);
+    }
     if (r.esito == Esito::Vince)
         aggiungi(punti, "accertamento");
     if (punti.isEmpty())
