@@ -115,6 +115,12 @@ QString daCompletare(const QString& cosa)
 
 QString daVerificare(const QString& cosa) { return u"[DA VERIFICARE: %1]"_s.arg(cosa); }
 
+Termine termineDellAcquisto(const Decisione& d)
+{
+    const Termine& compiuto = d.origini.termineCompiuto;
+    return compiuto.anni >= 0 ? compiuto : termineApplicabile(d.fattori.tipologia, d.fattori.fede, d.fattori.titolo);
+}
+
 QString titoloCitazione() { return u"Bozza di atto di citazione"_s; }
 
 QString dataCitazione(const QDate& d)
@@ -141,7 +147,7 @@ std::optional<BozzaCitazione> bozzaCitazione(const Giudizio& g)
     const Decisione& d = g.decisione;
     const Origini& o = d.origini;
     const bool immobile = suImmobile(f.tipologia);
-    const Termine termine = o.termineCompiuto;
+    const Termine termine = termineDellAcquisto(d);
     const bool consegna = termine.anni == 0;   // art. 1153: ownership with the delivery, no term
     const Termine lungo = termineApplicabile(f.tipologia, Fede::Mala, Titolo::Mancante);
     const bool breve = termine.anni >= 0 && termine.anni < lungo.anni;

@@ -33,6 +33,10 @@ std::optional<BozzaCitazione> bozzaCitazione(const Giudizio& g);
 // Why a case gets no draft; empty when it gets one.
 QString senzaCitazione(const Giudizio& g);
 
+// The term by which a won case was acquired: the one completed, or for a movable delivered in good
+// faith with a title, which needs none, the one its facts call for (art. 1153).
+Termine termineDellAcquisto(const Decisione& d);
+
 // "Bozza di atto di citazione", as every place that offers the draft names it.
 QString titoloCitazione();
 // A date as the draft writes it: "1° gennaio 1990", "15 marzo 2004".

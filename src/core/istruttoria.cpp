@@ -1,6 +1,7 @@
 #include "core/istruttoria.h"
 
 #include "core/catalogo.h"
+#include "core/citazione.h"
 #include "core/date.h"
 
 using namespace Qt::StringLiterals;
@@ -183,7 +184,7 @@ ProveDaRaccogliere proveDaRaccogliere(const Giudizio& g)
     p.requisiti.push_back(modo(o));
     p.requisiti.push_back(animo(f.animo == Animo::PerContoAltrui || o.animo == Fonte::Convenuto));
     // The title and good faith when the term claimed or reached asks for them.
-    const Termine t = d.compiuta ? o.termineCompiuto : termineApplicabile(f.tipologia, f.fede, f.titolo);
+    const Termine t = d.compiuta ? termineDellAcquisto(d) : termineApplicabile(f.tipologia, f.fede, f.titolo);
     const Termine lungo = termineApplicabile(f.tipologia, Fede::Mala, Titolo::Mancante);
     if (t.anni >= 0 && t.anni < lungo.anni)
         p.requisiti.push_back(titolo(t, f.tipologia));

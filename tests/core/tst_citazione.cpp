@@ -87,6 +87,11 @@ void TstCitazione::bozza_data()
                                          << QStringList{u"1° marzo 1980"_s, u"1° maggio 1990"_s, u"1° settembre 1991"_s,
                                                         u"1° marzo 2000"_s, u"1° marzo 2005"_s}
                                          << u"art. 1158"_s << true;
+    // The plaintiff concedes a loss of over a year, with no dates: delivery had made him owner already.
+    Causa persoDopo = conTitolo(causaDi(Tipologia::BeniMobili, u"7/7/2003"_s, u"1/3/2005"_s));
+    persoDopo.scelte.interruzione = Interruzione::OltreUnAnno;
+    QTest::newRow("mobile, possesso poi perduto")
+        << persoDopo << QStringList{u"7 luglio 2003"_s, u"1° marzo 2005"_s} << u"art. 1153"_s << false;
     QTest::newRow("mobile in buona fede")
         << conTitolo(causaDi(Tipologia::BeniMobili, u"7/7/2003"_s, u"1/3/2005"_s))
         << QStringList{u"7 luglio 2003"_s, u"1° marzo 2005"_s} << u"art. 1153"_s << false;
@@ -101,11 +106,14 @@ void TstCitazione::bozza()
     const std::optional<Giudizio> g = giudica(causa);
     QVERIFY(g);
     QCOMPARE(g->decisione.esito, Esito::Vince);
-    QCOMPARE(QString::fromLatin1(g->decisione.origini.termineCompiuto.articolo), articolo);
+    QCOMPARE(QString::fromLatin1(termineDellAcquisto(g->decisione).articolo), articolo);
     const std::optional<BozzaCitazione> b = bozzaCitazione(*g);
     QVERIFY(b);
     QVERIFY(senzaCitazione(*g).isEmpty());
     const QString t = testoBozza(*b);
+    // Every term in words and every article named: none left out, none negative.
+    QVERIFY(!t.contains(u"-1"_s));
+    QVERIFY(!t.contains(u"dall' c.c."_s));
 
     // The parties, the thing and the place as typed; the court from the place, marked to verify.
     for (const QString& s : {causa.testi.attore, causa.testi.convenuto, causa.testi.bene, causa.testi.luogo})
