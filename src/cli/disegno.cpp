@@ -2,6 +2,7 @@
 // loads Qt Gui.
 #include "cli/disegno.h"
 #include "core/giudizio.h"
+#include "documento/documentocitazione.h"
 #include "documento/documentosentenza.h"
 #include "documento/lineatempo.h"
 
@@ -32,7 +33,22 @@ bool lineaTempo(const Giudizio& g, QByteArray& png)
     return immagineLineaTempo(g).save(&memoria, "PNG");
 }
 
-const Disegno disegno{applicazione, nomePdf, pdf, lineaTempo};
+bool citazione(const Giudizio& g, QByteArray& odt, QByteArray& pdf, QString& nome)
+{
+    const std::optional<BozzaCitazione> bozza = bozzaCitazione(g);
+    if (!bozza)
+        return false;
+    std::optional<QByteArray> testo = odtCitazione(*bozza);
+    std::optional<QByteArray> pagine = pdfCitazione(*bozza);
+    if (!testo || !pagine)
+        return false;
+    odt = std::move(*testo);
+    pdf = std::move(*pagine);
+    nome = nomeFileCitazione(g.causa.testi.attore, g.causa.testi.convenuto, QStringLiteral("pdf")).chopped(4);
+    return true;
+}
+
+const Disegno disegno{applicazione, nomePdf, pdf, lineaTempo, citazione};
 
 }   // namespace
 

@@ -18,6 +18,9 @@ struct Disegno {
     bool (*pdf)(const Giudizio& g, const QString& titolo, const QDate& data, QByteArray& pdf);
     // The possession's timeline as a PNG; false when the picture could not be composed.
     bool (*lineaTempo)(const Giudizio& g, QByteArray& png);
+    // The draft writ of summons of a won case as ODF text and as PDF, and the name they go under
+    // (without its extension); false when the case gets none or a document could not be composed.
+    bool (*citazione)(const Giudizio& g, QByteArray& odt, QByteArray& pdf, QString& nome);
 };
 
 #define POSSIDORIA_DISEGNO "possidoria_disegno"

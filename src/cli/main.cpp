@@ -1,13 +1,17 @@
 // possidoria-sentenza: judges archived cases from the command line. Each file is read as "&Apri..."
 // reads it and judged as "&Sentenza" judges it, from the case record alone: no window, no screen.
-//   possidoria-sentenza [--json] [--pdf CARTELLA] [--timeline FILE.png] [--sovrascrivi] [--] FILE...
+//   possidoria-sentenza [--json] [--pdf CARTELLA] [--citazione CARTELLA] [--timeline FILE.png] [--sovrascrivi]
+//                       [--] FILE...
 // Exit status 0; 1 when the output or a document could not be written (the drawing module missing,
 // nothing is judged); 2 when a file could not be judged or the command line is wrong (the reason on
 // standard error).
 #include "cli/disegno.h"
 #include "core/archivio.h"
 #include "core/statocausa.h"
+#include "core/citazione.h"
 #include "core/giudizio.h"
+#include "core/giurisprudenza.h"
+#include "core/istruttoria.h"
 #include "core/scritturafile.h"
 
 #include <QCoreApplication>
@@ -29,14 +33,18 @@
 namespace {
 
 const char* const uso =
-    "Uso: possidoria-sentenza [--json] [--pdf CARTELLA] [--timeline FILE.png] [--sovrascrivi] [--] FILE...\n"
+    "Uso: possidoria-sentenza [--json] [--pdf CARTELLA] [--citazione CARTELLA] [--timeline FILE.png]\n"
+    "                         [--sovrascrivi] [--] FILE...\n"
     "Giudica le cause archiviate da Possidoria e ne stampa la sentenza: la regola applicata, i fatti\n"
-    "su cui poggia, la sentenza, il commento, i fatti dell'attore e le obiezioni del convenuto.\n"
+    "su cui poggia, la sentenza, il commento, i fatti dell'attore e le obiezioni del convenuto, la\n"
+    "giurisprudenza pertinente e le prove da raccogliere per l'attore.\n"
     "\n"
     "  --json      un solo documento JSON con un oggetto per ogni file\n"
     "  --pdf CARTELLA        scrive in CARTELLA la sentenza di ogni file in PDF\n"
+    "  --citazione CARTELLA  scrive in CARTELLA la bozza di atto di citazione di ogni causa vinta\n"
+    "                        dall'attore, in formato .odt e PDF\n"
     "  --timeline FILE.png   disegna in FILE.png la linea del tempo del possesso (un solo file da giudicare)\n"
-    "  --sovrascrivi         sostituisce un PDF o un'immagine già esistenti con lo stesso nome (mai un file\n"
+    "  --sovrascrivi         sostituisce un documento o un'immagine già esistenti con lo stesso nome (mai un file\n"
     "                        da giudicare, né attraverso un collegamento simbolico)\n"
     "  --help      questo aiuto\n"
     "  --version   la versione del programma\n"
@@ -139,7 +147,7 @@ QString mancanze(const Causa& c)
                           "(date leggibili e risposte ai sei requisiti).");
 }
 
-QString testo(const QString& file, const Giudizio& g, const QString& pdf)
+QString testo(const QString& file, const Giudizio& g, const QString& pdf, const QStringList& citazione)
 {
     QString r = QStringLiteral("== %1\nRegola: %2\n").arg(perTerminale(file), g.decisione.chiave);
     r += QStringLiteral("Perché:\n");
@@ -158,8 +166,16 @@ QString testo(const QString& file, const Giudizio& g, const QString& pdf)
     r += QStringLiteral("Obiezioni del convenuto:\n");
     for (const QString& l : g.obiezioni)
         r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
+    r += titoloGiurisprudenza() + QStringLiteral(":\n");
+    for (const QString& l : righeGiurisprudenza(massimePertinenti(g.decisione)))
+        r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
+    r += titoloProve() + QStringLiteral(":\n");
+    for (const QString& l : righeProve(proveDaRaccogliere(g)))
+        r += QStringLiteral("  ") + perTerminale(l) + QLatin1Char('\n');
     if (!pdf.isEmpty())
         r += QStringLiteral("PDF: %1\n").arg(perTerminale(pdf));
+    for (const QString& c : citazione)
+        r += QStringLiteral("Citazione: %1\n").arg(perTerminale(c));
     return r + QLatin1Char('\n');
 }
 
@@ -210,6 +226,15 @@ void jsonData(QByteArray& b, const std::optional<QDate>& d)
         b += "null";
 }
 
+// A text, or null when it is empty.
+void jsonTestoONull(QByteArray& b, const QString& s)
+{
+    if (s.isEmpty())
+        b += "null";
+    else
+        jsonTesto(b, s);
+}
+
 void jsonRighe(QByteArray& b, const QStringList& righe)
 {
     b += '[';
@@ -224,7 +249,41 @@ void jsonRighe(QByteArray& b, const QStringList& righe)
 // One judgment, its keys in the order QJsonObject sorts them: the day of the usucapione and the
 // changes that would turn the outcome, each with its rule; the PDF the case went to, under the name
 // the run gave it.
-void json(QByteArray& b, const QString& file, const Giudizio& g, const QString& pdf)
+void jsonTesti(QByteArray& b, const char* chiave, const QStringList& righe)
+{
+    b += chiave;
+    jsonRighe(b, righe);
+}
+
+// The evidence to gather: each requirement with its proofs, each proved objection with its reply.
+void jsonProve(QByteArray& b, const ProveDaRaccogliere& p)
+{
+    b += "{\"repliche\":[";
+    for (size_t i = 0; i < p.repliche.size(); ++i) {
+        const ReplicaObiezione& x = p.repliche[i];
+        b += i ? ",{\"cambierebbe\":" : "{\"cambierebbe\":";
+        jsonTestoONull(b, x.cambierebbe);
+        b += ",\"obiezione\":";
+        jsonTesto(b, x.obiezione);
+        b += ",\"replica\":";
+        jsonTesto(b, x.replica);
+        b += '}';
+    }
+    b += "],\"requisiti\":[";
+    for (size_t i = 0; i < p.requisiti.size(); ++i) {
+        const RequisitoDaProvare& q = p.requisiti[i];
+        b += i ? "," : "";
+        jsonTesti(b, "{\"inutili\":", q.inutili);
+        b += ",\"requisito\":";
+        jsonTesto(b, q.requisito);
+        jsonTesti(b, ",\"utili\":", q.utili);
+        b += '}';
+    }
+    b += "]}";
+}
+
+void json(QByteArray& b, const QString& file, const Giudizio& g, const QString& pdf,
+          const std::optional<QStringList>& citazione)
 {
     const char* const tipiCambiamento[] = {"obiezione", "risposta", "data"};
     b += "{\"cambierebbe\":[";
@@ -241,7 +300,16 @@ void json(QByteArray& b, const QString& file, const Giudizio& g, const QString& 
         b += tipiCambiamento[int(c.tipo)];
         b += c.esito == Esito::Vince ? "\",\"vince\":true}" : "\",\"vince\":false}";
     }
-    b += "],\"commento\":";
+    b += ']';
+    // The draft's two documents, when asked for: null for a case that gets none.
+    if (citazione) {
+        b += ",\"citazione\":";
+        if (citazione->isEmpty())
+            b += "null";
+        else
+            jsonRighe(b, *citazione);
+    }
+    b += ",\"commento\":";
     jsonTesto(b, g.sentenza.commento);
     // The day the usucapione was acquired, or null when the plaintiff loses.
     b += ",\"compiuta\":";
@@ -255,22 +323,25 @@ void json(QByteArray& b, const QString& file, const Giudizio& g, const QString& 
     b += ",\"giorno\":{\"data\":";
     jsonData(b, giorno.data);
     b += ",\"regola\":";
-    if (giorno.regola.isEmpty())
-        b += "null";
-    else
-        jsonTesto(b, giorno.regola);
+    jsonTestoONull(b, giorno.regola);
     b += ",\"testo\":";
     jsonTesto(b, giorno.testo);
     b += ",\"tipo\":\"";
     b += tipiGiorno[int(giorno.tipo)];
-    b += "\"},\"obiezioni\":";
-    jsonRighe(b, g.obiezioni);
+    b += "\"}";
+    QStringList massime;
+    for (const MassimaPertinente& m : massimePertinenti(g.decisione))
+        massime << m.citazione;
+    jsonTesti(b, ",\"massime\":", massime);
+    jsonTesti(b, ",\"obiezioni\":", g.obiezioni);
     if (!pdf.isEmpty()) {
         b += ",\"pdf\":";
         jsonTesto(b, pdf);
     }
     b += ",\"perche\":";
     jsonRighe(b, g.perche);
+    b += ",\"prove\":";
+    jsonProve(b, proveDaRaccogliere(g));
     b += ",\"regola\":";
     jsonTesto(b, g.decisione.chiave);
     b += ",\"sentenza\":";
@@ -339,9 +410,25 @@ EsitoScrittura scriviDocumento(const QString& percorso, const QByteArray& dati)
 }
 
 // "Sentenza A - B.pdf", then "Sentenza A - B (2).pdf" and on: each case of a run gets its own file.
+// The extension, of three letters, stays at the end.
 QString nomeNumerato(const QString& nome, int n)
 {
-    return n == 1 ? nome : nome.chopped(4) + QStringLiteral(" (%1).pdf").arg(n);
+    return n == 1 ? nome : nome.chopped(4) + QStringLiteral(" (%1)").arg(n) + nome.right(4);
+}
+
+// A document of the run in the folder under its name, or the first numbered name free; the path
+// tried last and what became of it.
+std::pair<QString, EsitoScrittura> scriviNumerato(const QString& cartella, const QString& nome, const QByteArray& dati)
+{
+    QString tentato = QDir(cartella).filePath(nome);
+    EsitoScrittura scritto;
+    for (int n = 1; n <= 1000; ++n) {
+        tentato = QDir(cartella).filePath(nomeNumerato(nome, n));
+        scritto = scriviDocumento(tentato, dati);
+        if (!scritto.occupato)
+            break;
+    }
+    return {tentato, scritto};
 }
 
 const QLatin1String nomeModuloDisegno("libpossidoria-disegno.so");
@@ -431,7 +518,7 @@ int main(int argc, char* argv[])
     QStringList file;
     bool json = false;
     bool soloFile = false;
-    QString cartellaPdf, lineaTempo;
+    QString cartellaPdf, cartellaCitazione, lineaTempo;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (soloFile || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
@@ -440,12 +527,13 @@ int main(int argc, char* argv[])
             soloFile = true;
         } else if (a == QLatin1String("--json")) {
             json = true;
-        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--timeline")) {
+        } else if (a == QLatin1String("--pdf") || a == QLatin1String("--timeline")
+                   || a == QLatin1String("--citazione")) {
             const bool manca = i + 1 >= argc;
             const QString valore = manca ? QString() : QString::fromLocal8Bit(argv[++i]);
             if (valore.isEmpty()) {
                 const QString atteso =
-                    a == QLatin1String("--pdf") ? QStringLiteral("CARTELLA") : QStringLiteral("FILE.png");
+                    a == QLatin1String("--timeline") ? QStringLiteral("FILE.png") : QStringLiteral("CARTELLA");
                 scrivi(stderr,
                        (manca ? QStringLiteral("possidoria-sentenza: all'opzione %1 manca il valore (%2)\n")
                               : QStringLiteral("possidoria-sentenza: il valore dell'opzione %1 è vuoto: serve %2\n"))
@@ -460,7 +548,9 @@ int main(int argc, char* argv[])
                                    .arg(a, perTerminale(valore)));
                 return 2;
             }
-            (a == QLatin1String("--pdf") ? cartellaPdf : lineaTempo) = valore;
+            (a == QLatin1String("--pdf")        ? cartellaPdf
+             : a == QLatin1String("--timeline") ? lineaTempo
+                                                : cartellaCitazione) = valore;
         } else if (a == QLatin1String("--sovrascrivi")) {
             sovrascrivi = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -487,7 +577,7 @@ int main(int argc, char* argv[])
     }
     // Drawing (a PDF, a picture) needs Qt Gui, offscreen, from its module; judging alone needs Qt Core only.
     const Disegno* disegno = nullptr;
-    if (!cartellaPdf.isEmpty() || !lineaTempo.isEmpty()) {
+    if (!cartellaPdf.isEmpty() || !lineaTempo.isEmpty() || !cartellaCitazione.isEmpty()) {
         disegno = caricaDisegno();
         if (!disegno)
             return 1;
@@ -527,14 +617,11 @@ int main(int argc, char* argv[])
             QByteArray pdf;
             const bool composto = disegno->pdf(*g, QStringLiteral("Possidoria - causa elettronica con sentenza"),
                                                QDate::currentDate(), pdf);
-            QString pdfTentato = QDir(cartellaPdf).filePath(nome);
-            EsitoScrittura scritto{false, QStringLiteral("il documento PDF non ha potuto essere composto")};
-            for (int n = 1; composto && n <= 1000; ++n) {
-                pdfTentato = QDir(cartellaPdf).filePath(nomeNumerato(nome, n));
-                scritto = scriviDocumento(pdfTentato, pdf);
-                if (!scritto.occupato)
-                    break;
-            }
+            auto [pdfTentato, scritto] =
+                composto ? scriviNumerato(cartellaPdf, nome, pdf)
+                         : std::pair{
+                             QDir(cartellaPdf).filePath(nome),
+                             EsitoScrittura{false, QStringLiteral("il documento PDF non ha potuto essere composto")}};
             if (scritto) {
                 pdfScritto = pdfTentato;
             } else {
@@ -542,6 +629,35 @@ int main(int argc, char* argv[])
                        QStringLiteral("possidoria-sentenza: %1: PDF non scritto in %2: %3\n")
                            .arg(perTerminale(percorso), perTerminale(pdfTentato), perTerminale(scritto.errore)));
                 documentiMancati = true;
+            }
+        }
+        // The draft of a won case, as .odt and PDF; a lost case gets none, and is told so.
+        std::optional<QStringList> citazione;
+        if (!cartellaCitazione.isEmpty()) {
+            citazione.emplace();
+            QByteArray odt, pdf;
+            QString nome;
+            if (g->decisione.esito != Esito::Vince) {
+                scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: nessuna bozza di citazione: %2\n")
+                                   .arg(perTerminale(percorso), perTerminale(senzaCitazione(*g))));
+            } else if (!disegno->citazione(*g, odt, pdf, nome)) {
+                scrivi(stderr, QStringLiteral("possidoria-sentenza: %1: la bozza di citazione non ha potuto essere "
+                                              "composta\n")
+                                   .arg(perTerminale(percorso)));
+                documentiMancati = true;
+            } else {
+                for (const auto& [estensione, dati] :
+                     {std::pair{QStringLiteral(".odt"), &odt}, std::pair{QStringLiteral(".pdf"), &pdf}}) {
+                    const auto [tentato, scritto] = scriviNumerato(cartellaCitazione, nome + estensione, *dati);
+                    if (scritto) {
+                        *citazione << tentato;
+                        continue;
+                    }
+                    scrivi(stderr,
+                           QStringLiteral("possidoria-sentenza: %1: bozza di citazione non scritta in %2: %3\n")
+                               .arg(perTerminale(percorso), perTerminale(tentato), perTerminale(scritto.errore)));
+                    documentiMancati = true;
+                }
             }
         }
         if (!lineaTempo.isEmpty()) {
@@ -558,11 +674,11 @@ int main(int argc, char* argv[])
         }
         if (json) {
             QByteArray oggetto = primo ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n");
-            ::json(oggetto, percorso, *g, pdfScritto);
+            ::json(oggetto, percorso, *g, pdfScritto, citazione);
             scrivi(stdout, oggetto);
             primo = false;
         } else {
-            scrivi(stdout, testo(percorso, *g, pdfScritto));
+            scrivi(stdout, testo(percorso, *g, pdfScritto, citazione.value_or(QStringList())));
         }
     }
     if (json)

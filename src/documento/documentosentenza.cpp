@@ -2,6 +2,8 @@
 
 #include "core/alternative.h"
 #include "core/giudizio.h"
+#include "core/giurisprudenza.h"
+#include "core/istruttoria.h"
 #include "documento/lineatempo.h"
 #include "core/scritturafile.h"
 
@@ -235,15 +237,20 @@ QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, 
     paragrafo(c, QStringLiteral("Commenti:"), 12, true);
     for (const QString& p : paragrafi(d.commento))
         paragrafo(c, p, 10);
-    if (!d.cambierebbe.isEmpty()) {
-        paragrafo(c, titoloAlternative() + QLatin1Char(':'), 12, true);
-        for (const QString& p : d.cambierebbe)
+    // The sections that follow the judgment, each under its heading.
+    const std::pair<QString, const QStringList*> sezioni[] = {
+        {titoloAlternative(), &d.cambierebbe}, {titoloGiurisprudenza(), &d.giurisprudenza}, {titoloProve(), &d.prove}};
+    for (const auto& [titolo, righe] : sezioni) {
+        if (righe->isEmpty())
+            continue;
+        paragrafo(c, titolo + QLatin1Char(':'), 12, true);
+        for (const QString& p : *righe)
             paragrafo(c, p, 10, false, 3);
     }
     return doc;
 }
 
-bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
+bool stampaTesto(QPagedPaintDevice& dispositivo, const Composizione& componi, const QString& piede)
 {
     dispositivo.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     QPainter p;
@@ -252,12 +259,11 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
     // Painted in device pixels: k of them to a point.
     const QRectF pagina = dispositivo.pageLayout().fullRect(QPageLayout::Point);
     const qreal k = dispositivo.logicalDpiY() / 72.0;
-    std::unique_ptr<QTextDocument> doc(documentoTesto(d, pagina.size(), &dispositivo));
+    std::unique_ptr<QTextDocument> doc(componi(pagina.size(), &dispositivo));
     const int pagine = doc->pageCount();
     const QSizeF corpo = doc->pageSize();
-    QFont piede(famiglia);
-    piede.setPointSize(9);
-    const QString data = d.data.isValid() ? sentenzaDel(d.data) : QString();
+    QFont carattere(famiglia);
+    carattere.setPointSize(9);
     for (int n = 0; n < pagine; ++n) {
         if (n > 0 && !dispositivo.newPage()) {
             p.end();
@@ -269,13 +275,20 @@ bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
         p.restore();
         const QRectF riga(margine * k, (pagina.height() - margine) * k, (pagina.width() - 2 * margine) * k,
                           altezzaPiede * k);
-        p.setFont(piede);
+        p.setFont(carattere);
         p.setPen(Qt::black);
         p.drawLine(riga.topLeft(), riga.topRight());
-        p.drawText(riga, Qt::AlignLeft | Qt::AlignVCenter, data);
+        p.drawText(riga, Qt::AlignLeft | Qt::AlignVCenter, piede);
         p.drawText(riga, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Pagina %1 di %2").arg(n + 1).arg(pagine));
     }
     return p.end();
+}
+
+bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo)
+{
+    return stampaTesto(
+        dispositivo, [&d](const QSizeF& pagina, QPaintDevice* disp) { return documentoTesto(d, pagina, disp); },
+        d.data.isValid() ? sentenzaDel(d.data) : QString());
 }
 
 QByteArray pdfInLingua(const QByteArray& pdf, const QByteArray& lingua)
@@ -369,7 +382,8 @@ DocumentoWord documentoWord(const DocumentoSentenza& d)
     return w;
 }
 
-std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d)
+std::optional<QByteArray> pdfDi(const QString& titolo, const QString& creatore,
+                                const std::function<bool(QPagedPaintDevice&)>& stampa)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -377,13 +391,19 @@ std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d)
         QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(300);
-        pdf.setTitle(d.parti.isEmpty() ? d.titolo : d.parti);
-        pdf.setCreator(d.titolo);
-        if (!stampaSentenza(d, pdf))
+        pdf.setTitle(titolo);
+        pdf.setCreator(creatore);
+        if (!stampa(pdf))
             return std::nullopt;
     }
     // The reader's spelling and speech take the document as Italian.
     return pdfInLingua(buffer.data(), "it-IT");
+}
+
+std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d)
+{
+    return pdfDi(d.parti.isEmpty() ? d.titolo : d.parti, d.titolo,
+                 [&d](QPagedPaintDevice& pdf) { return stampaSentenza(d, pdf); });
 }
 
 bool scriviPdfSentenza(const DocumentoSentenza& d, const QString& percorso, QString* errore)
@@ -413,6 +433,8 @@ DocumentoSentenza documentoDelGiudizio(const Giudizio& g, const QString& titolo,
     d.sentenza = g.sentenza.testo;
     d.commento = g.sentenza.commento;
     d.cambierebbe = righeAlternative(g.alternative, g.decisione.esito);
+    d.giurisprudenza = righeGiurisprudenza(massimePertinenti(g.decisione));
+    d.prove = righeProve(proveDaRaccogliere(g));
     d.data = data;
     d.lineaTempo = immagineLineaTempo(g);
     return d;

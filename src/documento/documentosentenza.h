@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct Giudizio;
@@ -21,9 +22,11 @@ struct DocumentoSentenza {
     QStringList obiezioni;   // objections of the defendant
     QString sentenza;        // the judgment's text, paragraphs separated by line ends
     QString commento;
-    QStringList cambierebbe;   // the day of the usucapione and the changes that would turn the judgment
-    QDate data;                // the judgment's date
-    QImage lineaTempo;         // the timeline of the possession; none when null
+    QStringList cambierebbe;      // the day of the usucapione and the changes that would turn the judgment
+    QStringList giurisprudenza;   // the maxims that bear on it: citation and first sentence
+    QStringList prove;            // the evidence the plaintiff should gather
+    QDate data;                   // the judgment's date
+    QImage lineaTempo;            // the timeline of the possession; none when null
 
     // "Causa <attore> contro <convenuto>" (the parties missing: "Causa").
     static QString titoloPerParti(const QString& attore, const QString& convenuto);
@@ -65,6 +68,16 @@ QTextDocument* documentoTesto(const DocumentoSentenza& d, const QSizeF& pagina, 
 // Paints the document on the device, page after page, each with its footer. False when the
 // device cannot be painted on.
 bool stampaSentenza(const DocumentoSentenza& d, QPagedPaintDevice& dispositivo);
+
+// Paints the document that componi lays out for a page (in points) and a device, page after page,
+// each with a footer: piede at the left, the page number at the right. False when the device cannot
+// be painted on.
+using Composizione = std::function<QTextDocument*(const QSizeF& pagina, QPaintDevice* dispositivo)>;
+bool stampaTesto(QPagedPaintDevice& dispositivo, const Composizione& componi, const QString& piede);
+
+// An A4 PDF of what stampa paints, under that title, declaring Italian; nothing when it failed.
+std::optional<QByteArray> pdfDi(const QString& titolo, const QString& creatore,
+                                const std::function<bool(QPagedPaintDevice&)>& stampa);
 
 // The PDF's bytes; nothing when the document could not be composed.
 std::optional<QByteArray> pdfSentenza(const DocumentoSentenza& d);

@@ -1,6 +1,6 @@
 #include "platform/wordqt.h"
 
-#include "platform/odflingua.h"
+#include "documento/odflingua.h"
 #include "core/scritturafile.h"
 #include <QBuffer>
 #include <QCoreApplication>

@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <csignal>
@@ -89,6 +91,7 @@ private slots:
     void moduloDiDisegnoMancante();
     void jsonComeQt();
     void nomiDiUscita();
+    void citazione();
 
 private:
     QTemporaryDir cartella_;
@@ -732,8 +735,8 @@ void TstGiudice::jsonComeQt()
     QVERIFY(QFile::copy(file("vinta"), strano));
     QVERIFY(QFile::copy(file("obiezione"), oltre));
     QProcess p;
-    p.start(giudice(), {QStringLiteral("--json"), QStringLiteral("--pdf"), pdf.path(), strano, oltre, file("ostile"),
-                        file("formato"), file("x\nRegola: R99")});
+    p.start(giudice(), {QStringLiteral("--json"), QStringLiteral("--pdf"), pdf.path(), QStringLiteral("--citazione"),
+                        pdf.path(), strano, oltre, file("ostile"), file("formato"), file("x\nRegola: R99")});
     QVERIFY(p.waitForFinished(60000));
     QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
     const QByteArray uscita = p.readAllStandardOutput();
@@ -809,6 +812,59 @@ void TstGiudice::nomiDiUscita()
     const QString detto = QString::fromUtf8(contenuto(QFile::decodeName(errori)));
     QVERIFY2(WIFEXITED(stato) && WEXITSTATUS(stato) == 1, qPrintable(detto));
     QVERIFY2(detto.contains(QStringLiteral("pipe interrotta")), qPrintable(detto));
+}
+
+// The draft writ of a won case as .odt and PDF, none for a lost one, under the rules of --pdf; the
+// case law and the evidence in every judgment's JSON.
+void TstGiudice::citazione()
+{
+    QTemporaryDir uscita;
+    QProcess p;
+    const QStringList argomenti{QStringLiteral("--json"), QStringLiteral("--citazione"), uscita.path(), file("vinta"),
+                                file("obiezione")};
+    p.start(giudice(), argomenti);
+    QVERIFY(p.waitForFinished(60000));
+    const QString errore = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(p.exitCode() == 0, qPrintable(errore));
+    QVERIFY2(errore.contains(file("obiezione") + QStringLiteral(": nessuna bozza di citazione: ")), qPrintable(errore));
+    QVERIFY(errore.contains(QStringLiteral("Che cosa cambierebbe")));
+    const QJsonArray cause = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+    QCOMPARE(cause.size(), 2);
+    const QString nome = QStringLiteral("Bozza di citazione Niccolò Ferrè - Società l’Edera");
+    QCOMPARE(
+        cause[0][QStringLiteral("citazione")].toArray(),
+        (QJsonArray{uscita.filePath(nome + QStringLiteral(".odt")), uscita.filePath(nome + QStringLiteral(".pdf"))}));
+    QVERIFY(cause[1][QStringLiteral("citazione")].isNull());
+    QVERIFY(contenuto(uscita.filePath(nome + QStringLiteral(".odt"))).startsWith("PK"));
+    QVERIFY(contenuto(uscita.filePath(nome + QStringLiteral(".pdf"))).startsWith("%PDF"));
+    QCOMPARE(QDir(uscita.path()).entryList(QDir::Files).size(), 2);
+    for (const QJsonValue& c : cause) {
+        const QJsonArray massime = c[QStringLiteral("massime")].toArray();
+        QVERIFY(!massime.isEmpty());
+        for (const QJsonValue& m : massime)
+            QVERIFY2(m.toString().contains(QRegularExpression(QStringLiteral(", \\d{1,2}°? \\w+ \\d{4}"))),
+                     qPrintable(m.toString()));
+        QVERIFY(!c[QStringLiteral("prove")][QStringLiteral("requisiti")].toArray().isEmpty());
+    }
+    // The manner's objection proved: what meets it, and the change of the facts that turns the case.
+    const QJsonArray repliche = cause[1][QStringLiteral("prove")][QStringLiteral("repliche")].toArray();
+    QCOMPARE(repliche.size(), 1);
+    QVERIFY(repliche[0][QStringLiteral("replica")].toString().contains(QStringLiteral("art. 1163")));
+    QVERIFY(!repliche[0][QStringLiteral("cambierebbe")].toString().isEmpty());
+
+    // Again: the documents there are kept, the new ones numbered; a folder that is not there fails.
+    p.start(giudice(), argomenti);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(QFileInfo::exists(uscita.filePath(nome + QStringLiteral(" (2).odt"))));
+    QVERIFY(QFileInfo::exists(uscita.filePath(nome + QStringLiteral(" (2).pdf"))));
+    p.start(giudice(), {QStringLiteral("--citazione"), uscita.filePath(QStringLiteral("manca")), file("vinta")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(p.readAllStandardError().contains("bozza di citazione non scritta"));
+    p.start(giudice(), {QStringLiteral("--citazione")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 2);
 }
 
 QTEST_MAIN(TstGiudice)

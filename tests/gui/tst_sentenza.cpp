@@ -141,7 +141,9 @@ void TstSentenza::controlli_data()
     riga("obiezione(7)", {120, 5160, 7095, 255}, "");
     riga("VScroll2", {7200, 3720, 255, 1695}, "");
     riga("Label1", {7560, 3360, 1815, 375}, "suggerimenti per l'attore o commenti alla sentenza");
-    riga("commento", {7560, 3840, 1815, 1275}, "");
+    riga("commento", {7560, 3840, 1815, 930}, "");
+    riga("avvocato", {7560, 4815, 1815, 330},
+         "cliccare per la giurisprudenza pertinente, le prove da raccogliere e la bozza di atto di citazione");
     riga("cmdperche", {7560, 5160, 1815, 330},
          "cliccare per sapere quale regola ha deciso la sentenza e su quali fatti");
     riga("passo", {2400, 5640, 4695, 450}, "");
@@ -809,8 +811,9 @@ void TstSentenza::tastieraEScreenReader()
     const QStringList ordine = {
         QStringLiteral("esportapdf"),    QStringLiteral("stampasentenza"), QStringLiteral("VScroll1"),
         QStringLiteral("testosentenza"), QStringLiteral("cambierebbe"),    QStringLiteral("VScroll2"),
-        QStringLiteral("commento"),      QStringLiteral("cmdperche"),      QStringLiteral("aiuto"),
-        QStringLiteral("guidainlinea"),  QStringLiteral("cmdpossesso"),    QStringLiteral("esco")};
+        QStringLiteral("commento"),      QStringLiteral("avvocato"),       QStringLiteral("cmdperche"),
+        QStringLiteral("aiuto"),         QStringLiteral("guidainlinea"),   QStringLiteral("cmdpossesso"),
+        QStringLiteral("esco")};
     QCOMPARE(Finestre::primoControllo(s)->objectName(), ordine.first());
     s->findChild<QWidget*>(ordine.first())->setFocus();
     QStringList visitati{ordine.first()};

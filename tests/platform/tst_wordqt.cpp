@@ -4,7 +4,7 @@
 #include "comune/limitefile.h"
 #include "fakes/piattaformafinta.h"
 #include "platform/wordqt.h"
-#include "platform/odflingua.h"
+#include "documento/odflingua.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>

@@ -23,6 +23,14 @@ public:
     virtual bool apriFile(const QString& percorso) = 0;
 };
 
+// The maxims browser as other windows reach it: shown at one maxim of one topic.
+class VistaMassime {
+public:
+    virtual ~VistaMassime() = default;
+    // topic 1..14, maxim from 1; the browser is brought to the front at it.
+    virtual void mostraMassima(int argomento, int numero) = 0;
+};
+
 // A window with a load step (Form_Load), run once right after creation.
 class Caricabile {
 public:

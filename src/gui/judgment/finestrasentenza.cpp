@@ -7,7 +7,10 @@
 #include "core/causaviva.h"
 #include "core/statocausa.h"
 #include "gui/case/finestrapossesso.h"
+#include "documento/documentocitazione.h"
 #include "documento/documentosentenza.h"
+#include "core/istruttoria.h"
+#include "core/scritturafile.h"
 #include "documento/lineatempo.h"
 #include "platform/porte.h"
 
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QAction>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -170,13 +174,30 @@ FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
 
     etichetta(a, QStringLiteral("Label1"), QStringLiteral("Commenti"),
               QStringLiteral("suggerimenti per l'attore o commenti alla sentenza"), 7560, 3360, 1815, 375, 9.75, true);
-    commento_ = testo(a, QStringLiteral("commento"), QString(), 7560, 3840, 1815, 1275);
+    commento_ = testo(a, QStringLiteral("commento"), QString(), 7560, 3840, 1815, 930);
     // "Perché?" in sight too, under the comment, with its key (Alt+E).
     auto* cmdperche = new QPushButton(QStringLiteral("P&erché?"), a);
     cmdperche->setObjectName(QStringLiteral("cmdperche"));
     cmdperche->setToolTip(QStringLiteral("cliccare per sapere quale regola ha deciso la sentenza e su quali fatti"));
     posiziona(cmdperche, 7560, 5160, 1815, 330);
     connect(cmdperche, &QPushButton::clicked, this, [this] { perche_Click(); });
+    // What the lawyer does next, above "Perché?": one button, its menu the case law, the evidence, the writ.
+    avvocato_ = new QPushButton(QStringLiteral("Per l'avv&ocato..."), a);
+    avvocato_->setObjectName(QStringLiteral("avvocato"));
+    avvocato_->setToolTip(QStringLiteral("cliccare per la giurisprudenza pertinente, le prove da raccogliere e la "
+                                         "bozza di atto di citazione"));
+    posiziona(avvocato_, 7560, 4815, 1815, 330);
+    auto* menuAvvocato = new QMenu(avvocato_);
+    menuAvvocato->setObjectName(QStringLiteral("menuavvocato"));
+    const std::pair<const char*, void (FinestraSentenza::*)()> voci[] = {
+        {"&Giurisprudenza pertinente...", &FinestraSentenza::giurisprudenza_Click},
+        {"&Prove da raccogliere...", &FinestraSentenza::prove_Click},
+        {"&Bozza di atto di citazione (videoscrittura)", &FinestraSentenza::citazione_Click},
+        {"Bozza di atto di citazione in P&DF...", &FinestraSentenza::citazionePdf_Click},
+    };
+    for (const auto& [voce, gestore] : voci)
+        connect(menuAvvocato->addAction(u(voce)), &QAction::triggered, this, [this, g = gestore] { (this->*g)(); });
+    avvocato_->setMenu(menuAvvocato);
     senzaCommento_ =
         QStringLiteral("immettere tutti i dati richiesti nella finestra Causa e nella finestra Possesso\r\n");
     commento_->setPlainText(senzaCommento_);
@@ -262,7 +283,7 @@ FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
     QWidget* precedente = nullptr;
     for (QWidget* w :
          std::initializer_list<QWidget*>{esportaPdf_, stampaSentenza_, vscroll1_, testosentenza_, cambierebbe_,
-                                         vscroll2_, commento_, cmdperche, aiuto, guida, possesso, esco}) {
+                                         vscroll2_, commento_, avvocato_, cmdperche, aiuto, guida, possesso, esco}) {
         if (precedente)
             setTabOrder(precedente, w);
         precedente = w;
@@ -395,7 +416,8 @@ void FinestraSentenza::stampaSentenza_Click()
     // Printed to a file, the judgment goes among the user's documents under the case's name.
     const QString cartella = Esportazione::cartellaDocumenti();
     if (!cartella.isEmpty() && QDir().mkpath(cartella))
-        stampante->proponiPdf(Esportazione::percorsoLibero(cartella, nomeDocumento(), QStringLiteral("pdf")));
+        stampante->proponiPdf(
+            Esportazione::percorsoLibero(cartella, nomeDocumento(QStringLiteral("Sentenza")), QStringLiteral("pdf")));
     if (!stampante->scegli())
         return;   // cancelled
     const DocumentoSentenza d = documento();
@@ -510,21 +532,16 @@ void FinestraSentenza::svuota()
     VScroll2_Change();
 }
 
-QString FinestraSentenza::nomeDocumento() const
+QString FinestraSentenza::nomeDocumento(const QString& che) const
 {
     const TestiCausa& t = giudizio_ ? giudizio_->causa.testi : causa_.testi();
-    return QStringLiteral("Sentenza ") + Esportazione::nomeFile(StatoCausa::parti(t), QStringLiteral("senza nome"));
+    return che + QLatin1Char(' ') + Esportazione::nomeFile(StatoCausa::parti(t), QStringLiteral("senza nome"));
 }
 
 void FinestraSentenza::stampa_Click() { stampaSentenza_Click(); }
 
-void FinestraSentenza::esportaWord_Click()
+QString FinestraSentenza::inviaAWord(const DocumentoWord& documento, const QString& che, const QString& nome)
 {
-    if (!attualizza())
-        return;
-    scriviPasso(passo_, QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
-    // The same document as the PDF's and the print-out's, in the word processor's steps.
-    const DocumentoWord documento = documentoWord(this->documento());
     PortaWord* word = piattaforma().word;
     word->nuovoDocumento();
     word->fontSelezione(documento.famiglia);
@@ -538,16 +555,27 @@ void FinestraSentenza::esportaWord_Click()
     }
     word->giustificaTutto();
     // The document stays open for the user; the export step records it and tells of a failure.
-    const QString scritto = Esportazione::salvaEMostra(*word, nomeDocumento());
+    const QString scritto = Esportazione::salvaEMostra(*word, nome);
     // The hint tells what became of the export, no longer what it was about to do.
     const QString dove = QDir::toNativeSeparators(scritto);
     scriviPasso(passo_,
                 scritto.isEmpty()
-                    ? QStringLiteral("la sentenza non è stata esportata: il documento non si è potuto scrivere")
+                    ? che + QStringLiteral(" non è stata esportata: il documento non si è potuto scrivere")
                 : !appword.isEmpty()
-                    ? QStringLiteral("la sentenza è aperta nel programma di videoscrittura; il documento è in ") + dove
-                    : QStringLiteral("la sentenza è stata scritta in ") + dove
+                    ? che + QStringLiteral(" è aperta nel programma di videoscrittura; il documento è in ") + dove
+                    : che + QStringLiteral(" è stata scritta in ") + dove
                           + QStringLiteral(", ma nessun programma di videoscrittura l'ha aperta"));
+    return scritto;
+}
+
+void FinestraSentenza::esportaWord_Click()
+{
+    if (!attualizza())
+        return;
+    scriviPasso(passo_, QStringLiteral("sto caricando WORD per visualizzare la sentenza"));
+    // The same document as the PDF's and the print-out's, in the word processor's steps.
+    const QString scritto = inviaAWord(documentoWord(documento()), QStringLiteral("la sentenza"),
+                                       nomeDocumento(QStringLiteral("Sentenza")));
     // Written but opened by no word processor: the same judgment can be had as PDF.
     if (!scritto.isEmpty() && appword.isEmpty()
         && piattaforma().messaggi->mostra(QStringLiteral("Si desidera esportare la sentenza in PDF?"), titoloaiuto,
@@ -574,3 +602,121 @@ void FinestraSentenza::aiuto_Click()
 }
 
 void FinestraSentenza::cmdpossesso_Click() { Finestre::mostra(QString::fromLatin1(FinestraPossesso::nomeFinestra)); }
+
+std::vector<MassimaPertinente> FinestraSentenza::massime() const
+{
+    return giudizio_ ? massimePertinenti(giudizio_->decisione) : std::vector<MassimaPertinente>();
+}
+
+void FinestraSentenza::apriMassima(int indice)
+{
+    const std::vector<MassimaPertinente> m = massime();
+    if (indice < 0 || indice >= int(m.size()))
+        return;
+    if (auto* vista = Finestre::finestra<VistaMassime>(QStringLiteral("massime")))
+        vista->mostraMassima(m[size_t(indice)].riferimento.argomento, m[size_t(indice)].riferimento.numero);
+}
+
+void FinestraSentenza::giurisprudenza_Click()
+{
+    const std::vector<MassimaPertinente> m = massime();
+    if (m.empty()) {
+        piattaforma().messaggi->mostra(QStringLiteral("Nessuna sentenza è stata ancora emessa."), titoloaiuto,
+                                       Icona::Informazione);
+        return;
+    }
+    auto* finestra = new QDialog(this);
+    finestra->setObjectName(QStringLiteral("giurisprudenza"));
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->setWindowTitle(QStringLiteral("Possidoria: ") + titoloGiurisprudenza().toLower());
+    auto* spiegazione = new QLabel(QStringLiteral("Le massime che riguardano la regola applicata e i fatti "
+                                                  "controversi. Fare doppio clic su una massima, o sceglierla e "
+                                                  "premere Invio, per leggerla nella finestra Massime."),
+                                   finestra);
+    spiegazione->setWordWrap(true);
+    auto* elenco = new QListWidget(finestra);
+    elenco->setObjectName(QStringLiteral("elencomassime"));
+    elenco->setWordWrap(true);
+    elenco->setSpacing(4);
+    elenco->setAccessibleName(titoloGiurisprudenza());
+    for (const QString& riga : righeGiurisprudenza(m))
+        elenco->addItem(riga);
+    elenco->setCurrentRow(0);
+    auto* apri = new QPushButton(QStringLiteral("&Apri nel massimario"), finestra);
+    apri->setObjectName(QStringLiteral("aprimassima"));
+    apri->setDefault(true);
+    connect(elenco, &QListWidget::itemActivated, this, [this, elenco] { apriMassima(elenco->currentRow()); });
+    connect(apri, &QPushButton::clicked, this, [this, elenco] { apriMassima(elenco->currentRow()); });
+    auto* disposizione = new QVBoxLayout(finestra);
+    disposizione->addWidget(spiegazione);
+    disposizione->addWidget(elenco);
+    disposizione->addWidget(apri, 0, Qt::AlignRight);
+    finestra->resize(640, 420);
+    finestra->show();
+}
+
+QStringList FinestraSentenza::prove() const
+{
+    return giudizio_ ? righeProve(proveDaRaccogliere(*giudizio_)) : QStringList();
+}
+
+void FinestraSentenza::prove_Click()
+{
+    const QStringList righe = prove();
+    piattaforma().messaggi->mostra(righe.isEmpty() ? QStringLiteral("Nessuna sentenza è stata ancora emessa.")
+                                                   : righe.join(QChar(13)),
+                                   titoloProve(), Icona::Informazione);
+}
+
+std::optional<BozzaCitazione> FinestraSentenza::bozza()
+{
+    if (!giudizio_) {
+        piattaforma().messaggi->mostra(QStringLiteral("Nessuna sentenza è stata ancora emessa."), titoloaiuto,
+                                       Icona::Informazione);
+        return std::nullopt;
+    }
+    if (!attualizza())
+        return std::nullopt;
+    std::optional<BozzaCitazione> b = bozzaCitazione(*giudizio_);
+    // A lost case gets no writ: why, and what would change the judgment, at the user's choice.
+    if (!b
+        && piattaforma().messaggi->mostra(senzaCitazione(*giudizio_) + QStringLiteral("\r\rSi desidera vederlo ora?"),
+                                          titoloCitazione(), Icona::Informazione, Pulsanti::SiNo, Risposta::Si)
+               == Risposta::Si)
+        cambierebbe_Click();
+    return b;
+}
+
+void FinestraSentenza::citazione_Click()
+{
+    const std::optional<BozzaCitazione> b = bozza();
+    if (b)
+        inviaAWord(wordCitazione(*b), QStringLiteral("la bozza di citazione"),
+                   nomeDocumento(QStringLiteral("Bozza di citazione")));
+}
+
+void FinestraSentenza::citazionePdf_Click()
+{
+    const std::optional<BozzaCitazione> b = bozza();
+    if (!b)
+        return;
+    const Causa& causa = giudizio_->causa;
+    const QString nome = nomeFileCitazione(causa.testi.attore, causa.testi.convenuto, QStringLiteral("pdf"));
+    const QString percorso = piattaforma().dialoghi->salva(QStringLiteral("Esporta la bozza di citazione in PDF"),
+                                                           {{QStringLiteral("Documento PDF"), QStringLiteral("*.pdf")}},
+                                                           1, QDir(cartellaEsportazione()).filePath(nome));
+    if (percorso.isEmpty())
+        return;
+    cartellaPdf = QFileInfo(percorso).absolutePath();
+    const std::optional<QByteArray> pdf = pdfCitazione(*b);
+    const EsitoScrittura esito =
+        pdf ? scriviFileIntero(percorso, *pdf)
+            : EsitoScrittura{false, QStringLiteral("il documento non ha potuto essere composto")};
+    if (esito)
+        scriviPasso(passo_,
+                    QStringLiteral("la bozza di citazione è stata esportata in ") + QDir::toNativeSeparators(percorso));
+    else
+        piattaforma().messaggi->mostra(
+            QStringLiteral("La bozza di citazione non è stata scritta in %1: %2").arg(percorso, esito.errore),
+            titoloaiuto, Icona::Esclamazione);
+}

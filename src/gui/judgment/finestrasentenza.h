@@ -4,6 +4,7 @@
 #include "gui/frame/finestralavoro.h"
 #include "gui/case/giudiziocausa.h"
 #include "core/giudizio.h"
+#include "core/giurisprudenza.h"
 
 #include <optional>
 
@@ -11,7 +12,9 @@ class CausaViva;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+struct BozzaCitazione;
 struct DocumentoSentenza;
+struct DocumentoWord;
 class QScrollBar;
 
 class FinestraSentenza : public FinestraLavoro, public GiudizioCausa {
@@ -67,9 +70,20 @@ public:
     void esportaPdf_Click();       // "Esporta in PDF...": a file dialog, the name from the parties
     void stampaSentenza_Click();   // "Stampa...": the printer dialog, then the same pages as the PDF
     void lineaTempo_Click();       // the timeline shown bigger
-    // The name the case's documents take: "Sentenza Rossi c. Bianchi".
-    QString nomeDocumento() const;
+    // The name a document of the case takes, what it is then the parties: "Sentenza Rossi c. Bianchi".
+    QString nomeDocumento(const QString& che) const;
     QLabel* lineaTempo() const { return lineaTempo_; }
+
+    // What the lawyer does next, from the button "Per l'avvocato": the maxims that bear on the
+    // judgment, opened in the maxims browser; the evidence to gather; the draft writ of summons.
+    std::vector<MassimaPertinente> massime() const;
+    void giurisprudenza_Click();    // the list of the maxims; one chosen opens the browser on it
+    void apriMassima(int indice);   // the browser at the maxim of that position in massime()
+    QStringList prove() const;
+    void prove_Click();          // the same in a message
+    void citazione_Click();      // the draft to the word processor, or why there is none
+    void citazionePdf_Click();   // the draft as PDF, through a file dialog
+    QPushButton* avvocato() const { return avvocato_; }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -82,6 +96,11 @@ private:
     // case on screen; when the case can no longer be judged, the user is told and false returned.
     bool attualizza();
     void aggiornaLineaTempo();
+    // The draft of the judgment shown, or nothing, the user told why (and offered what would change it).
+    std::optional<BozzaCitazione> bozza();
+    // A document sent to the word processor step by step, saved under nome and shown; the hint
+    // tells the outcome.
+    QString inviaAWord(const DocumentoWord& documento, const QString& che, const QString& nome);
 
     // What the two texts say while no judgment is shown: the window's first words, nothing once a
     // case has been replaced. The export writes them in place of a judgment.
@@ -98,6 +117,7 @@ private:
     QPushButton* esportaPdf_ = nullptr;
     QPushButton* stampaSentenza_ = nullptr;
     QPushButton* cambierebbe_ = nullptr;
+    QPushButton* avvocato_ = nullptr;
     QLabel* azione_[righeVisibili] = {};
     QLabel* obiezione_[righeVisibili] = {};
     CausaViva& causa_;

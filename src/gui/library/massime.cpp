@@ -184,6 +184,15 @@ void Massime::List1_Click()
                    + QStringLiteral(" sentenze relative all'argomento scelto"));
 }
 
+void Massime::mostraMassima(int argomento, int numero)
+{
+    if (argomento < 1 || argomento > List1->count())
+        return;
+    List1->setCurrentRow(argomento - 1);
+    HScroll1->setValue(numero);
+    Finestre::mostra(objectName());
+}
+
 void Massime::HScroll1_Change()
 {
     numero_ = qint16(HScroll1->value());

@@ -2,6 +2,7 @@
 // The maxims browser: 149 case-law maxims in 14 topics, one shown at a time, exported to a
 // word-processor document one by one or from the shown one to the end of its topic.
 #include "gui/frame/finestralavoro.h"
+#include "gui/frame/finestre.h"
 #include <QStringList>
 #include <QVector>
 #include <optional>
@@ -12,7 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 
-class Massime : public FinestraLavoro {
+class Massime : public FinestraLavoro, public VistaMassime {
     Q_OBJECT
 public:
     // The limits of the table: topics 0..36, maxims 0..50 of each topic.
@@ -30,6 +31,8 @@ public:
     void stampatutte_Click() override;
     void stampiamo_Click() { stampa_Click(); }
     void aiuto_Click();
+    // The topic chosen in the list and the maxim paged to, as the user would.
+    void mostraMassima(int argomento, int numero) override;
 
     // The window's data. (numero() is the frame's window number, hence numeroSentenza().)
     std::optional<qint16> argomento() const { return argomento_; }

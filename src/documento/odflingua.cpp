@@ -1,4 +1,4 @@
-#include "platform/odflingua.h"
+#include "documento/odflingua.h"
 
 #include <QtEndian>
 #include <optional>
