@@ -1,6 +1,7 @@
 #include "core/alternative.h"
 
 #include "core/date.h"
+#include "core/statocausa.h"
 
 #include <algorithm>
 
@@ -239,7 +240,7 @@ QString irraggiungibile(const Fatti& f, const Decisione& d)
     return u"nessuna regola riconosce l'acquisto con i fatti dichiarati"_s;
 }
 
-GiornoUsucapione giorno(const Fatti& f, const Decisione& d, QDate oltre)
+GiornoUsucapione giorno(const Fatti& f, const Decisione& d, QDate oltre, const QDate& oggi)
 {
     GiornoUsucapione g;
     if (d.esito == Esito::Vince) {
@@ -276,9 +277,12 @@ GiornoUsucapione giorno(const Fatti& f, const Decisione& d, QDate oltre)
     g.tipo = TipoGiorno::Maturerebbe;
     g.data = vinta->compiuta ? vinta->compiuta : std::optional<QDate>(fine);
     g.regola = vinta->chiave;
-    g.testo = u"Se il possesso proseguisse senza mutamenti, l'usucapione si compirebbe il "_s + data(g.data)
-              + u", alla fine dell'ultimo giorno del "_s + termineDetto(*vinta) + u": "_s + esitoDetto(*vinta, false)
-              + u'.';
+    // A day already past is told as what would have been.
+    const bool passato = *g.data <= oggi;
+    g.testo = (passato ? u"Se il possesso fosse proseguito senza mutamenti, l'usucapione si sarebbe compiuta il "_s
+                       : u"Se il possesso proseguisse senza mutamenti, l'usucapione si compirebbe il "_s)
+              + data(g.data) + u", alla fine dell'ultimo giorno del "_s + termineDetto(*vinta) + u": "_s
+              + esitoDetto(*vinta, false) + u'.';
     return g;
 }
 
@@ -306,15 +310,24 @@ Cambiamento cambiamento(TipoCambiamento tipo, const QString& testo, const Decisi
     return {tipo, testo, d.chiave, d.esito, quando, fatti};
 }
 
+// A change a party could prove: its dates stay in order (an interruption ending after it begins, a
+// claim served before its final judgment), the cessation within the possession, the transcription
+// not after it. A change that turns the case only by breaking them is none.
+bool coerente(const Fatti& f)
+{
+    const QDate mai(9999, 12, 31);   // a change may lie in the future: only its order is weighed
+    return StatoCausa::erroreDateCausa(f, mai).isEmpty() && StatoCausa::dataErrata({}, f, mai).motivo.isEmpty();
+}
+
 }   // namespace
 
 QString titoloAlternative() { return u"Che cosa cambierebbe la sentenza"_s; }
 
-Alternative cercaAlternative(const Fatti& f, const Decisione& d)
+Alternative cercaAlternative(const Fatti& f, const Decisione& d, const QDate& oggi)
 {
     Alternative a;
     const auto [primo, ultimo] = limiti(f);
-    a.giorno = giorno(f, d, ultimo);
+    a.giorno = giorno(f, d, ultimo, oggi);
     // The law excludes some rights from usucapione altogether: no change of the facts is proposed.
     if (termineApplicabile(d.fattori.tipologia, Fede::Mala, Titolo::Mancante).anni < 0)
         return a;
@@ -338,6 +351,10 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
             && d.origini.opposizione != Opposizione::NonProposta)
             continue;
         QString clausola = u(r.clausola);
+        // A loss after the term was complete would take nothing away: only one before it counts.
+        if (porta<&Fatti::interruzione, Interruzione::OltreUnAnno>(r) && d.compiuta)
+            clausola = u"che il possesso è stato perduto per oltre un anno prima del "_s + data(d.compiuta)
+                       + u", giorno in cui il termine si è compiuto (art. 1167)"_s;
         if (porta<&Fatti::titolo, Titolo::Idoneo>(r)
             && termineApplicabile(d.fattori.tipologia, Fede::Buona, Titolo::Idoneo).daTrascrizione)
             clausola += u", debitamente trascritto"_s;
@@ -361,7 +378,7 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
         Fatti g = f;
         m.applica(g);
         const Decisione e = decidi(g);
-        if (e.esito == cercato)
+        if (e.esito == cercato && coerente(g))
             (m.tipo == TipoCambiamento::Obiezione ? obiezioni : risposteCambiate)
                 .push_back(cambiamento(m.tipo, frase(unisci({&m}), e), e, g));
     }
@@ -392,7 +409,7 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
                 p.applica(g);
                 q.applica(g);
                 const Decisione e = decidi(g);
-                if (e.esito == cercato)
+                if (e.esito == cercato && coerente(g))
                     risposteCambiate.push_back(
                         cambiamento(TipoCambiamento::Risposta, frase(unisci({&p, &q}), e), e, g));
             }
@@ -413,6 +430,13 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
             verso = *d.origini.inizio;
         if (r.campo == &Fatti::interruzioneFine && perduta && f.interruzioneInizio)
             verso = *f.interruzioneInizio;   // recovered the day it was lost: no interruption at all
+        // An act moved later no further than its own second date, nor than the possession.
+        if (r.campo == &Fatti::interruzioneInizio && perduta) {
+            if (f.interruzioneConRipresa() && f.interruzioneFine)
+                verso = std::min(verso, *f.interruzioneFine);
+            if (d.origini.fine)
+                verso = std::min(verso, *d.origini.fine);
+        }
         if (!da) {
             // A violent possession with no day the violence ceased: the day to be proved.
             if (r.campo != &Fatti::cessazioneVizio || !perduta || d.fattori.modo != Modo::ViolentoClandestino
@@ -423,7 +447,9 @@ Alternative cercaAlternative(const Fatti& f, const Decisione& d)
         QDate trovata;
         Fatti g = f;
         const std::optional<Decisione> e = cercaData(g, r.campo, *da, verso, cercato, &trovata);
-        if (!e)
+        // The day told is tried once more as the sentence states it: a party could prove it, and
+        // it gives the outcome claimed.
+        if (!e || !coerente(g) || decidi(g).esito != cercato)
             continue;
         // To lose by a later date, any day after the last one that still wins.
         const QDate detta = perduta || !r.primaGiova ? trovata : trovata.addDays(-1);

@@ -46,7 +46,8 @@ struct Alternative {
 // The day and the changes for the facts given and the decision they had. For a lost case the
 // changes are what would have to be proved (an answer, an objection that fails, an earlier date);
 // for a won one, what the defendant would have to prove for it to be lost.
-Alternative cercaAlternative(const Fatti& fatti, const Decisione& decisione);
+// A day of acquisition before oggi is told as past.
+Alternative cercaAlternative(const Fatti& fatti, const Decisione& decisione, const QDate& oggi = QDate::currentDate());
 
 // The heading of the section, as every place that shows it writes it.
 QString titoloAlternative();

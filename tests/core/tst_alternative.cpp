@@ -6,6 +6,7 @@
 #include "core/statocausa.h"
 
 #include <QTest>
+#include <algorithm>
 
 Q_DECLARE_METATYPE(Fatti)
 Q_DECLARE_METATYPE(TipoGiorno)
@@ -68,10 +69,20 @@ QString firma(const Alternative& a)
 
 // Every change given is the other outcome when judged, and reaches the rule it names; a day that
 // would come is the first end of the possession that wins.
+// The case's dates in order, as a party could prove them; none is weighed against today.
+bool dateInOrdine(const Fatti& f)
+{
+    const QDate mai(9999, 12, 31);
+    return StatoCausa::erroreDateCausa(f, mai).isEmpty() && StatoCausa::dataErrata({}, f, mai).motivo.isEmpty();
+}
+
 void verificaRigiudicando(const Fatti& f, const Decisione& prima, const Alternative& a)
 {
     QVERIFY(a.cambiamenti.size() <= size_t(Alternative::massimoCambiamenti));
     for (const Cambiamento& c : a.cambiamenti) {
+        // No change turns the case by putting its own dates out of order.
+        if (dateInOrdine(f))
+            QVERIFY2(dateInOrdine(c.fatti), qPrintable(c.testo));
         const Decisione dopo = decidi(c.fatti);
         QVERIFY2(dopo.esito != prima.esito, qPrintable(c.testo));
         QCOMPARE(dopo.chiave, c.regola);
@@ -248,7 +259,7 @@ void TstAlternative::cambiamenti()
 void TstAlternative::ogniCambiamentoRigiudicato()
 {
     int trovati = 0;
-    for (int i = 0; i < 600; ++i) {
+    for (int i = 0; i < 700; ++i) {
         // Every option of each answer in turn, and every proof of the questionnaires' lists.
         Fatti f = caso(Tipologia(1 + i % 12), "1/3/1970", "1/3/1995", Fede(1 + (i / 5) % 2), Titolo(1 + (i / 7) % 2));
         f.possessoInizio = QDate(1960 + i % 30, 3, 1);
@@ -262,8 +273,9 @@ void TstAlternative::ogniCambiamentoRigiudicato()
             f = perdita(f, "1/1/1980", i % 2 ? "1/6/1981" : "1/6/1980");
         if (i % 4 == 1)
             f.trascrizione = QDate(1970 + i % 20, 5, 1);
+        // Within the possession, as the program asks it.
         if (i % 6 == 2)
-            f.cessazioneVizio = QDate(1970 + i % 10, 7, 1);
+            f.cessazioneVizio = f.possessoInizio->addYears(i % 10).addMonths(4);
         const Decisione decisione = decidi(f);
         const Alternative a = cercaAlternative(f, decisione);
         verificaRigiudicando(f, decisione, a);
@@ -301,6 +313,32 @@ void TstAlternative::testiDellaSezione()
     QCOMPARE(nessuno.size(), 2);
     QVERIFY(nessuno[0].contains(QStringLiteral("(art. 823)")));
     QVERIFY(nessuno[1].startsWith(QStringLiteral("Nessun cambiamento")));
+
+    // A day already past is told as what would have been; one to come, as what would be.
+    const Fatti breve = caso(Tipologia::Proprieta, "3/4/1985", "2/4/2005", Fede::Mala, Titolo::Mancante);
+    QVERIFY(cercaAlternative(breve, decidi(breve), d("11/12/2026"))
+                .giorno.testo.startsWith(QStringLiteral("Se il possesso fosse proseguito senza mutamenti, l'usucapione "
+                                                        "si sarebbe compiuta il 3/4/2005")));
+    QVERIFY(cercaAlternative(breve, decidi(breve), d("3/4/2004"))
+                .giorno.testo.startsWith(QStringLiteral("Se il possesso proseguisse senza mutamenti, l'usucapione si "
+                                                        "compirebbe il 3/4/2005")));
+
+    // A claim finally judged: serving it later than its own final judgment is no change a party could prove.
+    Fatti domanda = perdita(caso(Tipologia::Proprieta, "1/1/1990", "1/1/2026", Fede::Mala, Titolo::Mancante),
+                            "1/1/2005", "20/11/2014");
+    domanda.atto = AttoInterruttivo::DomandaGiudiziale;
+    domanda.provaInizioInterruzione = ProvaLunga::DomandaGiudiziale;
+    const Decisione persa = decidi(domanda);
+    QCOMPARE(persa.esito, Esito::Perde);
+    for (const Cambiamento& c : cercaAlternative(domanda, persa).cambiamenti)
+        QVERIFY2(!(c.fatti.interruzioneInizio > domanda.interruzioneFine), qPrintable(c.testo));
+
+    // A won case is lost by a loss of over a year only before the term was complete.
+    const Fatti vinta = caso(Tipologia::Proprieta, "1/1/1970", "1/1/2015", Fede::Mala, Titolo::Mancante);
+    const Alternative perdere = cercaAlternative(vinta, decidi(vinta));
+    QVERIFY(std::any_of(perdere.cambiamenti.begin(), perdere.cambiamenti.end(), [](const Cambiamento& c) {
+        return c.testo.contains(QStringLiteral("perduto per oltre un anno prima del 1/1/1990"));
+    }));
 }
 
 QTEST_GUILESS_MAIN(TstAlternative)
