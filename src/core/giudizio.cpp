@@ -10,11 +10,31 @@ namespace {
 
 const QString nessuna = QStringLiteral("nessuna obiezione");
 
-// The proof named by an objection's choice; a number naming no proof of its list is said so.
+// The proof named by an objection's choice: none chosen is said so, and a number naming no proof
+// of its list (a damaged archive) too.
 QString prova(const Obiezione& o, Scelta scelta, bool fine = false)
 {
+    if (scelta.value_or(0) == 0)
+        return QStringLiteral("non indicata");
     const QString d = didascaliaProva(o, scelta, fine);
-    return d.isEmpty() ? QStringLiteral("prova non riconosciuta (n. %1)").arg(scelta.value_or(0)) : senzaPunti(d);
+    return d.isEmpty() ? QStringLiteral("prova non riconosciuta (n. %1)").arg(*scelta) : senzaPunti(d);
+}
+
+// What interrupted and where the act stands, for the objection's lines: the claim pending, decided
+// or extinguished, the possession recovered within the year.
+QString attoDetto(const DatiCausa& d)
+{
+    switch (d.attoInterruzione()) {
+    case AttoInterruttivo::DomandaGiudiziale:
+        return d.statoGiudizio == StatoGiudizio::Estinto    ? QStringLiteral("domanda giudiziale, processo estinto")
+               : d.statoGiudizio == StatoGiudizio::Pendente ? QStringLiteral("domanda giudiziale, giudizio pendente")
+                                                            : QStringLiteral("domanda giudiziale");
+    case AttoInterruttivo::Riconoscimento: return QStringLiteral("riconoscimento del diritto del proprietario");
+    case AttoInterruttivo::PerditaPossesso: break;
+    }
+    return d.recupero == Recupero::EntroLAnno
+               ? QStringLiteral("perdita del possesso, recuperato con l'azione entro l'anno")
+               : QStringLiteral("perdita del possesso");
 }
 
 }   // namespace
@@ -55,6 +75,11 @@ QStringList righeFatti(const Causa& causa, const Fatti& fatti)
     };
     for (int k = 1; k <= 6; ++k)
         f << QString::fromUtf8(voci[k - 1]) + didascaliaRisposta(k, requisiti()[size_t(k - 1)].variabile.numero(d));
+    // The optional dates, when given.
+    if (!t.cessazioneVizio.trimmed().isEmpty())
+        f << QStringLiteral("- violenza o clandestinità cessate il: ") + t.cessazioneVizio;
+    if (!t.trascrizione.trimmed().isEmpty())
+        f << QStringLiteral("- titolo trascritto il: ") + t.trascrizione;
     return f;
 }
 
@@ -71,10 +96,21 @@ QStringList righeObiezioni(const Causa& causa)
     for (int k = 1; k <= 2; ++k) {
         const Obiezione& x = obiezione(k);
         const bool sollevata = StatoCausa::obiezioneSollevata(d, k);
+        // An act of one day (an acknowledgement, a claim extinguished or pending) has no second date.
+        const bool unGiorno = k == 2 && !StatoCausa::interruzioneChiedeFine(d);
+        const QString nonRichiesta = QStringLiteral("non richiesta");
         o << QString::fromUtf8(date[k - 1][0]) + (sollevata ? t.*x.dataInizio : nessuna)
-          << QString::fromUtf8(date[k - 1][1]) + (sollevata ? t.*x.dataFine : nessuna)
+          << QString::fromUtf8(date[k - 1][1])
+                 + (!sollevata ? nessuna
+                    : unGiorno ? nonRichiesta
+                               : t.*x.dataFine)
           << QStringLiteral("- ") + x.titolo + (sollevata ? prova(x, x.prova.numero(d)) : nessuna)
-          << QStringLiteral("- ") + x.titoloFine + (sollevata ? prova(x, x.provaFine.numero(d), true) : nessuna);
+          << QStringLiteral("- ") + x.titoloFine
+                 + (!sollevata ? nessuna
+                    : unGiorno ? nonRichiesta
+                               : prova(x, x.provaFine.numero(d), true));
+        if (k == 2 && sollevata)
+            o << QStringLiteral("- atto interruttivo: ") + attoDetto(d);
     }
     for (int k = 3; k <= obiezioni; ++k) {
         const Obiezione& x = obiezione(k);

@@ -14,8 +14,8 @@ struct Giudizio {
     Causa causa;   // the record judged, as it was then
     Decisione decisione;
     Sentenza sentenza;
-    QStringList fatti;           // "- nome dell'attore: …", fourteen lines
-    QStringList obiezioni;       // "- data d'inizio del possesso: …", thirteen lines
+    QStringList fatti;           // "- nome dell'attore: …", fourteen lines and the optional dates given
+    QStringList obiezioni;       // "- data d'inizio del possesso: …", thirteen lines and the interrupting act
     QStringList perche;          // the explanation of the decision
     Alternative alternative{};   // the day of the usucapione and what would turn the outcome
 };

@@ -78,11 +78,14 @@ ErroreData errore(const CampoData& c, const QString& motivo)
 ErroreData dataErrata(const TestiCausa& t, const Fatti& f, const QDate& oggi)
 {
     // The two optional dates count only where the window shows them: the cessation for a violent
-    // start, the transcription for a title declared. Hidden, they wait unjudged.
+    // start, the transcription for a title declared; so does the interruption's second date, for an
+    // act that has one. Hidden, they wait unjudged.
     const bool violento = f.modo == Modo::ViolentoClandestino || (f.obiezioneModo && mezzoDiProva(*f.obiezioneModo));
     const bool titolo = f.titolo == Titolo::Idoneo;
     const CampoData &trascrizione = campiData[6], &cessazione = campiData[7];
     const auto conta = [&](const CampoData& c) {
+        if (c.testo == &TestiCausa::interruzioneFine)
+            return f.interruzioneConRipresa();
         return c.testo == trascrizione.testo ? titolo : c.testo == cessazione.testo ? violento : true;
     };
     for (const CampoData& c : campiData)
@@ -128,9 +131,12 @@ QString erroreDateCausa(const TestiCausa& t, const Fatti& f, const QDate& oggi)
 
 QString erroreDateCausa(const Fatti& f, const QDate& oggi)
 {
+    // An act of one day has no second date: one left in its hidden field is not weighed.
+    const std::optional<QDate> fineInterruzione =
+        f.interruzioneConRipresa() ? f.interruzioneFine : f.interruzioneInizio;
     return primoErrore({{{"Date del possesso", f.possessoInizio, f.possessoFine, false},
                          {"Date dell'obiezione sulla durata", f.ledateInizio, f.ledateFine, false},
-                         {"Date dell'interruzione", f.interruzioneInizio, f.interruzioneFine, true}}},
+                         {"Date dell'interruzione", f.interruzioneInizio, fineInterruzione, true}}},
                        oggi);
 }
 

@@ -306,6 +306,9 @@ void FinestraSentenza::Form_Load()
         return;
     giudizio_ = std::move(g);
     superata_ = false;
+    // The lists scroll as far as their last line: a case may add lines (optional dates, the act).
+    vscroll1_->setMaximum(std::max(1, int(giudizio_->fatti.size()) - righeVisibili + 1));
+    vscroll2_->setMaximum(std::max(1, int(giudizio_->obiezioni.size()) - righeVisibili + 1));
     VScroll1_Change();
     VScroll2_Change();
     scriviPasso(passo_,
