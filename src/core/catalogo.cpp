@@ -977,11 +977,35 @@ QString interruzioneSenzaEffetto(const Origini& o)
 
 }   // namespace
 
+namespace {
+
+// A loss of possession the defendant proved that decided the case: its dates, the act that
+// interrupted last when there were two, and the years since the term ran again.
+QString nuovoPeriodo(const Decisione& d)
+{
+    const Origini& o = d.origini;
+    const Regola& r = regolaDi(d);
+    if (r.interrotto != true || interruzioneCivile(d) || o.interruzione != Fonte::Convenuto || !o.inizioInterruzione)
+        return {};
+    QString t = u" Il convenuto ha provato che il possesso è stato perduto "_s + dateInterruzione(o) + u'.';
+    if (o.decideAltroAtto())
+        t += u" Da ultimo il termine è stato interrotto "_s + nomeInterruzione(o.attoDecisivo).dal + u" ("_s
+             + nomeInterruzione(o.attoDecisivo).articoli + u"), il "_s + Date::formaBreve(*o.dataAttoDecisivo) + u'.';
+    if (!o.ripresa)
+        return t + u" Il giudizio è tuttora pendente, e il nuovo periodo non è ancora iniziato (art. 2945)."_s;
+    const int termine = termineDelCaso(d.fattori).anni;
+    return t + u" Il nuovo periodo decorre dal "_s + Date::formaBreve(*o.ripresa)
+           + u", e da allora alla fine del possesso "_s + trascorsiTesto(std::max(0, o.anniDopoInterruzione))
+           + (termine > 0 ? u", mentre la legge ne richiede "_s + QString::number(termine) : QString()) + u'.';
+}
+
+}   // namespace
+
 QString testoSentenza(const Decisione& d)
 {
     const QString t = paragrafoDellaDecisione(d);
-    return (d.origini.interruzioneSuperata ? t + dopoInterruzione(d) : t) + interruzioneSenzaEffetto(d.origini)
-           + compimento(d);
+    return (d.origini.interruzioneSuperata ? t + dopoInterruzione(d) : t) + nuovoPeriodo(d)
+           + interruzioneSenzaEffetto(d.origini) + compimento(d);
 }
 
 QString testoCommento(const Decisione& d, const QString& nomeAttore)

@@ -1,5 +1,7 @@
 // The account of a decision: from what decidi() returned, one line per fact that decided it.
 #include "comune/periodo.h"
+#include "core/catalogo.h"
+#include "core/date.h"
 #include "core/regole.h"
 #include "core/spiegazione.h"
 
@@ -59,6 +61,7 @@ private slots:
     void righe_data();
     void righe();
     void ordine();
+    void testiConcordi();
 };
 
 void TstSpiegazione::righe_data()
@@ -265,6 +268,93 @@ void TstSpiegazione::ordine()
             QVERIFY2(righe[i].startsWith(intestazioni[i]), qPrintable(righe[i]));
         if (rf)
             QVERIFY(righe.last().startsWith(u"Motivo:"_s));
+    }
+}
+
+// Over generated cases, the judgment's paragraph says what "Perché?" says: the day and the term's
+// article, the act that decides and the day the term ran again from, no uninterrupted term where
+// the term interrupted did not mature, no restart of a claim still pending.
+void TstSpiegazione::testiConcordi()
+{
+    using A = AttoInterruttivo;
+    using G = StatoGiudizio;
+    const Tipologia tipi[] = {Tipologia::Proprieta, Tipologia::PiccolaProprietaRurale, Tipologia::BeniMobili,
+                              Tipologia::MobiliRegistrati};
+    for (int i = 0; i < 4 * 4 * 6 * 5 * 3; ++i) {
+        Fatti f;
+        f.tipologia = tipi[i % 4];
+        f.interruzione = Interruzione::Nessuna;
+        f.animo = Animo::DaTitolare;
+        f.provenienza = Provenienza::Legittima;
+        f.fede = (i / 4) % 2 ? Fede::Mala : Fede::Buona;
+        f.titolo = (i / 8) % 2 ? Titolo::Mancante : Titolo::Idoneo;
+        f.modo = (i / 16) % 3 == 2 ? Modo::ViolentoClandestino : Modo::PacificoPubblico;
+        f.possessoInizio = QDate(1980, 1, 1);
+        f.possessoFine = QDate(1996 + (i / 96) % 5 * 6, 6, 1);
+        if (f.modo == Modo::ViolentoClandestino)
+            f.cessazioneVizio = QDate(1983, 3, 1);
+        if ((i / 48) % 2)
+            f.trascrizione = QDate(1982, 5, 1);
+        // The acts: none, a loss, a claim decided, pending or extinguished, an acknowledgement; and
+        // sometimes a claim given as the defendant's end of possession as well.
+        const int atto = (i / 480) % 3 * 2 + (i / 16) % 2;
+        const struct {
+            std::optional<A> atto;
+            std::optional<G> stato;
+            int anni;
+        } atti[] = {{},
+                    {A::PerditaPossesso, {}, 3},
+                    {A::DomandaGiudiziale, G::Definito, 4},
+                    {A::DomandaGiudiziale, G::Pendente, 0},
+                    {A::DomandaGiudiziale, G::Estinto, 0},
+                    {A::Riconoscimento, {}, 0}};
+        if (atti[atto].atto) {
+            f.atto = atti[atto].atto;
+            f.statoGiudizio = atti[atto].stato;
+            f.interruzioneInizio = QDate(1981 + i % 7 * 2, 2, 1);
+            f.interruzioneFine = f.interruzioneInizio->addYears(atti[atto].anni);
+            f.provaInizioInterruzione = ProvaLunga::AltriDocumenti;
+            f.provaFineInterruzione = ProvaCorta::AltriDocumenti;
+        }
+        if (i % 5 == 0) {
+            f.ledateInizio = f.possessoInizio;
+            f.ledateFine = QDate(1994, 9, 1);
+            f.provaInizioDate = ProvaCorta::AltriDocumenti;
+            f.provaFineDate = i % 10 ? ProvaLunga::Riconoscimento : ProvaLunga::DomandaGiudiziale;
+        }
+        const Decisione d = decidi(f);
+        const QString testo = testoSentenza(d);
+        const QString perche = spiegazione(d).join(u'\n');
+        const QString caso = u"caso "_s + QString::number(i) + u": "_s + testo + u"\n"_s + perche;
+        const Origini& o = d.origini;
+        if (d.compiuta) {
+            const QString giorno = Date::formaBreve(*d.compiuta);
+            QVERIFY2(testo.contains(giorno), qPrintable(caso));
+            if (o.termineCompiuto.anni > 0) {
+                QVERIFY2(perche.contains(u"Compiuta il "_s + giorno), qPrintable(caso));
+                // The paragraph is on the term acquired: its article, never the long term's words
+                // when the short term gave the day.
+                const QString articolo = QString::fromLatin1(o.termineCompiuto.articolo).mid(5);
+                QVERIFY2(testo.contains(articolo), qPrintable(caso));
+                if (o.termineCompiuto.daTrascrizione)
+                    QVERIFY2(!testo.contains(u"non rilevano né la buona fede"_s), qPrintable(caso));
+            } else {
+                QVERIFY2(!testo.contains(u"L'usucapione si è compiuta"_s), qPrintable(caso));
+            }
+        }
+        if (perche.contains(u"il termine interrotto non è maturato"_s))
+            QVERIFY2(!testo.contains(u"senza interruzioni o con interruzioni non superiori all'anno"_s),
+                     qPrintable(caso));
+        // The day the term ran again from, when the years were counted from it.
+        const bool perInterruzione = tabellaRegole()[size_t(d.riga)].interrotto == true;
+        if (perInterruzione && o.interruzione == Fonte::Convenuto && o.ripresa)
+            QVERIFY2(testo.contains(Date::formaBreve(*o.ripresa)), qPrintable(caso));
+        if (o.decideAltroAtto())
+            QVERIFY2(perche.contains(u"da ultimo il termine è stato interrotto"_s), qPrintable(caso));
+        // A claim still pending: the term has not run again, and nobody says it has.
+        if (d.fattori.interrotto && o.interruzione == Fonte::Convenuto && !o.ripresa)
+            QVERIFY2(!perche.contains(u"dalla sua fine"_s) && !testo.contains(u"dalla fine dell'interruzione"_s),
+                     qPrintable(caso));
     }
 }
 
