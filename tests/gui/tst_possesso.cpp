@@ -511,6 +511,16 @@ void TstPossesso::dateFacoltative()
     QCOMPARE(giudica(causaViva().causa())->decisione.chiave, QStringLiteral("RF"));
     QVERIFY(QTest::qWaitForWindowExposed(possesso()));
     salvaImmagine(possesso(), QStringLiteral("possesso-trascrizione"));
+
+    // A day the calendar lacks is never taken for "not given": it is named at the field and in the
+    // hint, and no judgment rests on it.
+    possesso()->trascrizione()->clear();
+    QTest::keyClicks(possesso()->trascrizione(), QStringLiteral("31/06/2005"));
+    QVERIFY(!giudica(causaViva().causa()));
+    const QString errore = QStringLiteral("Data della trascrizione del titolo: il 31/06/2005 non esiste.");
+    QCOMPARE(possesso()->trascrizione()->accessibleDescription(), errore);
+    QVERIFY2(possesso()->passo()->text().contains(errore), qPrintable(possesso()->passo()->text()));
+    salvaImmagine(possesso(), QStringLiteral("possesso-data-impossibile"));
 }
 
 QTEST_MAIN(TstPossesso)
