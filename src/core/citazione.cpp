@@ -81,8 +81,8 @@ QStringList interruzioni(const Origini& o, const Fatti& f)
                  .arg(n.nome, periodo(o));
         break;
     case Opposizione::Diffida:
-        r << u"La diffida indicata dal convenuto (%1) non interrompe il possesso, che soltanto la perdita del "
-             "possesso per oltre un anno, la domanda giudiziale e il riconoscimento del diritto altrui interrompono "
+        r << u"La diffida indicata dal convenuto (%1) non interrompe il termine dell'usucapione, che soltanto la "
+             "perdita del possesso per oltre un anno, la domanda giudiziale e il riconoscimento del diritto altrui interrompono "
              "(artt. 1165 e 1167 c.c.)."_s.arg(periodo(o));
         break;
     case Opposizione::SenzaProva:

@@ -130,7 +130,7 @@ std::optional<RequisitoDaProvare> interruzione(const Origini& o, const Fatti& f)
                    "privazione non superiore all'anno non interrompe (art. 1167 c.c.)"_s.arg(breve(o.fineInterruzione));
         break;
     case Opposizione::Diffida:
-        r.utili << u"nessuna prova contraria occorre contro la diffida, che non interrompe il possesso"_s;
+        r.utili << u"nessuna prova contraria occorre contro la diffida, che non interrompe il termine"_s;
         break;
     default:
         if (o.opposizione == Opposizione::NonProposta && o.attoFineDate == TipoInterruzione::Nessuna

@@ -106,7 +106,7 @@ QString rigaInterruzione(const Decisione& d)
     case Opposizione::Efficace: break;
     case Opposizione::NonOltreUnAnno:
         r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
-             + u", non supera l'anno e non interrompe il possesso"_s;
+             + u", non supera l'anno e non interrompe il termine"_s;
         break;
     case Opposizione::Recuperato:
         r += u"; la perdita del possesso opposta dal convenuto, "_s + opposta
@@ -122,7 +122,7 @@ QString rigaInterruzione(const Decisione& d)
         r += interruzioneOpposta + u"è priva di prova per l'inizio o per la fine ed è inefficace"_s;
         break;
     case Opposizione::Diffida:
-        r += interruzioneOpposta + u"comincia con una diffida e messa in mora, che non interrompe il possesso"_s;
+        r += interruzioneOpposta + u"comincia con una diffida e messa in mora, che non interrompe il termine"_s;
         break;
     case Opposizione::FuoriPossesso:
         r += interruzioneOpposta + u"non comincia durante il possesso considerato e non lo interrompe"_s;
@@ -293,7 +293,9 @@ QString rigaMotivo(const Decisione& d)
             senza << u"un titolo idoneo"_s;
         return u"Motivo: il possesso di "_s + anni(d.fattori.anni) + u" non raggiunge il termine di "_s
                + anni(lungo.anni) + u" ("_s + QString::fromLatin1(lungo.articolo)
-               + u"), che non richiede né buona fede né titolo: mancano "_s + anni(lungo.anni - d.fattori.anni)
+               + u"), che non richiede né buona fede né titolo: "_s
+               + (lungo.anni - d.fattori.anni == 1 ? u"manca un anno"_s
+                                                   : u"mancano "_s + anni(lungo.anni - d.fattori.anni))
                + u". Il termine di "_s + anni(breve.anni) + u" ("_s + QString::fromLatin1(breve.articolo)
                + u") richiederebbe "_s + senza.join(u" e "_s) + u", che mancano."_s;
     }

@@ -521,7 +521,8 @@ void TstObiezioni::spiegazioneDellaFinestra()
     }
     const QString interruzione =
         Finestre::finestra(QStringLiteral("interruzione"))->findChild<QLabel*>(QStringLiteral("Label1"))->text();
-    QVERIFY(interruzione.startsWith(QStringLiteral("Il possesso è interrotto dalla sua perdita per oltre un anno")));
+    QVERIFY(interruzione.startsWith(
+        QStringLiteral("Il termine dell'usucapione è interrotto dalla perdita del possesso per oltre un anno")));
     // Continuity is presumed by art. 1142; art. 1143 presumes earlier possession, not this.
     QVERIFY(interruzione.contains(QStringLiteral("art.1142")) && !interruzione.contains(QStringLiteral("1143")));
 }

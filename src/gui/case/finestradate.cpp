@@ -78,7 +78,7 @@ const FinestraDate::Differenze& differenze(const QString& nome)
         QStringLiteral("cliccare per avere informazioni sull'interruzione della durata del possesso"),
         2,
         QStringLiteral(
-            "Il possesso è interrotto dalla sua perdita per oltre un anno (art.1167), dalla notificazione di una domanda giudiziale diretta a recuperarlo o dal riconoscimento del diritto del proprietario (artt.1165, 2943 e 2944). Indicare che cosa è avvenuto, le date e la prova di ciascuna. Il termine riprende a decorrere dal recupero del possesso, dalla data del riconoscimento o dal passaggio in giudicato della sentenza (art.2945); un'interruzione successiva al compimento del termine non ha effetto. Senza prova il possesso si presume continuato (art.1142 del Codice Civile)."),
+            "Il termine dell'usucapione è interrotto dalla perdita del possesso per oltre un anno (art.1167), dalla notificazione di una domanda giudiziale diretta a recuperarlo o dal riconoscimento del diritto del proprietario (artt.1165, 2943 e 2944). Indicare che cosa è avvenuto, le date e la prova di ciascuna. Il termine riprende a decorrere dal recupero del possesso, dalla data del riconoscimento o dal passaggio in giudicato della sentenza (art.2945); un'interruzione successiva al compimento del termine non ha effetto. Senza prova il possesso si presume continuato (art.1142 del Codice Civile)."),
         QStringLiteral("informazioni sull'interruzione del possesso"),
         QStringLiteral("digitare la data iniziale dell'interruzione del possesso"),
         QStringLiteral("digitare la data finale dell'interruzione del possesso"),
