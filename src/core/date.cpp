@@ -125,7 +125,7 @@ QString testo(const Durata& d)
 {
     QString t = numero(d.anni) + (d.anni == 1 ? QStringLiteral(" anno") : QStringLiteral(" anni"));
     if (d.giorni > 0)
-        t += QStringLiteral(" e ") + numero(d.giorni)
+        t += QStringLiteral(" e") + numero(d.giorni)
              + (d.giorni == 1 ? QStringLiteral(" giorno") : QStringLiteral(" giorni"));
     return t;
 }

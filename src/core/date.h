@@ -48,7 +48,7 @@ struct Durata {
 
 Durata calcola(const QDate& inizio, const QDate& fine);
 
-// " 20 anni e  5 giorni", " 1 anno", " 0 anni e  1 giorno", " 0 anni": each number after a blank.
+// " 20 anni e 5 giorni", " 1 anno", " 0 anni e 1 giorno", " 0 anni": each number after a blank.
 QString testo(const Durata& d);
 inline QString durata(const QDate& inizio, const QDate& fine) { return testo(calcola(inizio, fine)); }
 

@@ -33,7 +33,7 @@ struct ErroreData {
 };
 ErroreData dataErrata(const TestiCausa& t, const Fatti& f, const QDate& oggi = QDate::currentDate());
 
-// The duration between two texts, " 20 anni e  5 giorni"; empty unless both read as dates that
+// The duration between two texts, " 20 anni e 5 giorni"; empty unless both read as dates that
 // can be counted (erroreDate).
 QString durata(const QString& inizio, const QString& fine, bool unGiorno = false);
 QString durata(const std::optional<QDate>& inizio, const std::optional<QDate>& fine, bool unGiorno = false);

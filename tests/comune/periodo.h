@@ -1,5 +1,5 @@
 #pragma once
-// A period given by its duration as the windows show it (" 20 anni e  5 giorni"), for tests that
+// A period given by its duration as the windows show it (" 20 anni e 5 giorni"), for tests that
 // think in durations: it ends on 1 January 2010 and begins that many years and days earlier, so
 // that the anniversaries fall on ordinary days. Any other text gives no dates.
 #include <QDate>
@@ -17,7 +17,7 @@ struct Periodo {
 
 inline Periodo periodo(const QString& durata)
 {
-    static const QRegularExpression forma(QStringLiteral("^ (\\d+) ann[oi](?: e  (\\d+) giorn[oi])?$"));
+    static const QRegularExpression forma(QStringLiteral("^ (\\d+) ann[oi](?: e (\\d+) giorn[oi])?$"));
     const QRegularExpressionMatch m = forma.match(durata);
     if (!m.hasMatch())
         return {};

@@ -627,7 +627,7 @@ void TestCatalogo::emettiSentenza_data()
                                            << u"RD"_s << u"Ada Neri deve cercare altre vie"_s;
     // With good faith and a title the ten years came first: the judgment is on their term, not on twenty.
     QTest::newRow("twenty years, the short term first")
-        << Tipologia::Proprieta << u" 20 anni e  3 giorni"_s << titolare << u"Ada Neri"_s << u"R5"_s
+        << Tipologia::Proprieta << u" 20 anni e 3 giorni"_s << titolare << u"Ada Neri"_s << u"R5"_s
         << u"Sono presenti tutti i requisiti"_s;
     QTest::newRow("rural holder, form A") << Tipologia::PiccolaProprietaRurale << u" 6 anni"_s << detentore << u"Ugo"_s
                                           << u"R18"_s << u"A Ugo resta da dimostrare"_s;

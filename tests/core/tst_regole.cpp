@@ -53,18 +53,18 @@ const Caso casi[] = {
     {"twenty years flawless", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R5", 'W', 'C'},
     {"twenty-five years, bad faith, no title", Proprieta, " 25 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R1", 'W', 'N'},
     {"twenty-five years, bad faith proved", Proprieta, " 25 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, Req::AltriDocumenti, "", "", "R1", 'W', 'N'},
-    {"apparent servitude, interrupted under a year", ServituApparenti, " 20 anni e  1 giorno", menoDiUnAnno, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R1", 'W', 'N'},
+    {"apparent servitude, interrupted under a year", ServituApparenti, " 20 anni e 1 giorno", menoDiUnAnno, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R1", 'W', 'N'},
     {"non-apparent servitude, twenty flawless years", ServituNonApparenti, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RS", 'L', 'N'},
     {"non-apparent servitude, nothing else given", ServituNonApparenti, "", {}, {}, {}, {}, {}, {}, {}, {}, {}, "", "", "RS", 'L', 'N'},
     {"120 years read whole", Proprieta, " 120 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R1", 'W', 'N'},
-    {"interruption of 364 days is not a year", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 0 anni e  364 giorni", "R5", 'W', 'C', Lunga::AttiDisposizione, Corta::AttiDisposizione},
+    {"interruption of 364 days is not a year", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 0 anni e 364 giorni", "R5", 'W', 'C', Lunga::AttiDisposizione, Corta::AttiDisposizione},
     {"interruption of exactly a year is not over a year", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 1 anno", "R5", 'W', 'C', Lunga::AttiDisposizione, Corta::AttiDisposizione},
     {"interruption over a year, start without proof", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', Lunga::Nessuna, Corta::AttiDisposizione},
     {"interruption over a year, end without proof", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', Lunga::AttiDisposizione, Corta::Nessuna},
     {"interruption over a year, proofs never chosen", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', {}, {}},
     {"interruption begun by a formal notice", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", " 3 anni", "R5", 'W', 'C', Lunga::Diffida, Corta::Giuramento},
     {"defendant's dates longer than the plaintiff's", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 30 anni", "", "R5", 'W', 'C'},
-    {"defendant's dates equal to the plaintiff's", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 22 anni e  3 giorni", "", "R5", 'W', 'C'},
+    {"defendant's dates equal to the plaintiff's", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 22 anni e 3 giorni", "", "R5", 'W', 'C'},
     {"manner: no proof offered", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Nessuna, {}, {}, "", "", "R5", 'W', 'C'},
 
     {"acts of tolerance proved on the manner", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Tolleranza, {}, {}, "", "", "RT", 'L', 'N'},
@@ -72,9 +72,9 @@ const Caso casi[] = {
     {"acts of tolerance proved on the state of mind of movables", BeniMobili, " 2 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, Req::Tolleranza, {}, "", "", "RT", 'L', 'N'},
 
     {"twenty years interrupted", Enfiteusi, " 20 anni", oltreUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R2", 'L', 'N'},
-    {"interruption of a year and a day, proved", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", " 1 anno e  1 giorno", "R2", 'L', 'N', Lunga::AttiDisposizione, Corta::AttiDisposizione},
-    {"interruption proved by recognition and an oath", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", " 1 anno e  14 giorni", "R2", 'L', 'N', Lunga::Riconoscimento, Corta::Giuramento},
-    {"twenty years violent", Usufrutto, " 21 anni e  3 giorni", nessunaInterruzione, violento, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R3", 'L', 'N'},
+    {"interruption of a year and a day, proved", Proprieta, " 20 anni", menoDiUnAnno, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", " 1 anno e 1 giorno", "R2", 'L', 'N', Lunga::AttiDisposizione, Corta::AttiDisposizione},
+    {"interruption proved by recognition and an oath", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", " 1 anno e 14 giorni", "R2", 'L', 'N', Lunga::Riconoscimento, Corta::Giuramento},
+    {"twenty years violent", Usufrutto, " 21 anni e 3 giorni", nessunaInterruzione, violento, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R3", 'L', 'N'},
     {"manner: a formal notice proves nothing", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Diffida, {}, {}, "", "", "R5", 'W', 'C'},
     {"manner proved by the defendant's oath", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::Giuramento, {}, {}, "", "", "R3", 'L', 'N'},
     {"manner proved by acts of disposition", Proprieta, " 20 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, Req::AttiDisposizione, {}, {}, "", "", "R3", 'L', 'N'},
@@ -91,7 +91,7 @@ const Caso casi[] = {
     {"ten years in bad faith", Proprieta, " 10 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, idoneo, {}, {}, {}, "", "", "R9", 'L', 'C'},
     {"bad faith: a formal notice proves nothing", Proprieta, " 10 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, Req::Diffida, "", "", "R5", 'W', 'C'},
     {"bad faith proved by the defendant's oath", Proprieta, " 10 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, Req::Giuramento, "", "", "R9", 'L', 'C'},
-    {"almost twenty years without title", Proprieta, " 19 anni e  364 giorni", nessunaInterruzione, pacifico, titolare, legittima, buona, senzaTitolo, {}, {}, {}, "", "", "R10", 'L', 'C'},
+    {"almost twenty years without title", Proprieta, " 19 anni e 364 giorni", nessunaInterruzione, pacifico, titolare, legittima, buona, senzaTitolo, {}, {}, {}, "", "", "R10", 'L', 'C'},
 
     {"rural, fifteen years in bad faith without title", PiccolaProprietaRurale, " 15 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "R11", 'W', 'C'},
     {"rural, fifteen years interrupted", PiccolaProprietaRurale, " 15 anni", oltreUnAnno, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "R12", 'L', 'N'},
@@ -169,7 +169,7 @@ const Caso casi[] = {
     {"manner left empty", Proprieta, " 20 anni", nessunaInterruzione, {}, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"twenty-two years, defendant's dates unproved", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 8 anni", "", "R5", 'W', 'C', {}, {}, Corta::Nessuna, Lunga::Nessuna},
     {"twenty-two years, defendant's end proved by a formal notice", Proprieta, " 22 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, " 8 anni", "", "R5", 'W', 'C', {}, {}, Corta::Nessuna, Lunga::Diffida},
-    {"rural, four years", PiccolaProprietaRurale, " 4 anni e  364 giorni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
+    {"rural, four years", PiccolaProprietaRurale, " 4 anni e 364 giorni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"universality, nine years", UniversalitaMobili, " 9 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"movables, bad faith without title", BeniMobili, " 5 anni", nessunaInterruzione, pacifico, titolare, legittima, mala, senzaTitolo, {}, {}, {}, "", "", "RF", 'L', 'C'},
     {"registered movables, two years", MobiliRegistrati, " 2 anni", nessunaInterruzione, pacifico, titolare, legittima, buona, idoneo, {}, {}, {}, "", "", "RF", 'L', 'C'},
@@ -517,7 +517,7 @@ void TstRegole::fattori_data()
 {
     QTest::addColumn<CasoFattori>("caso");
 
-    const QString p22 = QStringLiteral(" 22 anni e  17 giorni");
+    const QString p22 = QStringLiteral(" 22 anni e 17 giorni");
     // Twenty years to the day: an interruption ending with the possession falls within the term.
     const QString p20 = QStringLiteral(" 20 anni");
     // clang-format off
@@ -525,20 +525,20 @@ void TstRegole::fattori_data()
     QTest::newRow("the other answers") << CasoFattori{p22, {}, {}, menoDiUnAnno, violento, detentore, mala, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, violento, detentore, mala};
     QTest::newRow("interrupted over a year") << CasoFattori{p22, {}, {}, oltreUnAnno, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, true, pacifico, titolare, buona};
     QTest::newRow("interruption window, exactly one year") << CasoFattori{p22, {}, " 1 anno", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
-    QTest::newRow("interruption window, a year and a day") << CasoFattori{p20, {}, " 1 anno e  1 giorno", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 20, true, pacifico, titolare, buona};
-    QTest::newRow("interruption window, 1 anno e 14 giorni") << CasoFattori{p20, {}, " 1 anno e  14 giorni", menoDiUnAnno, pacifico, titolare, buona, {}, {}, {}, Lunga::DomandaGiudiziale, Corta::Giuramento, 20, true, pacifico, titolare, buona};
+    QTest::newRow("interruption window, a year and a day") << CasoFattori{p20, {}, " 1 anno e 1 giorno", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 20, true, pacifico, titolare, buona};
+    QTest::newRow("interruption window, 1 anno e 14 giorni") << CasoFattori{p20, {}, " 1 anno e 14 giorni", menoDiUnAnno, pacifico, titolare, buona, {}, {}, {}, Lunga::DomandaGiudiziale, Corta::Giuramento, 20, true, pacifico, titolare, buona};
     QTest::newRow("interruption by an acknowledgement") << CasoFattori{p20, {}, " 2 anni", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::Riconoscimento, Corta::AttiDisposizione, 20, true, pacifico, titolare, buona};
-    QTest::newRow("a judicial claim of a day interrupts") << CasoFattori{p20, {}, " 0 anni e  1 giorno", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::DomandaGiudiziale, Corta::AttiDisposizione, 20, true, pacifico, titolare, buona};
+    QTest::newRow("a judicial claim of a day interrupts") << CasoFattori{p20, {}, " 0 anni e 1 giorno", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::DomandaGiudiziale, Corta::AttiDisposizione, 20, true, pacifico, titolare, buona};
     QTest::newRow("interruption, formal notice") << CasoFattori{p22, {}, " 2 anni", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::Diffida, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
     QTest::newRow("interruption, no proof of the start") << CasoFattori{p22, {}, " 2 anni", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::Nessuna, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
     QTest::newRow("interruption, no proof of the end") << CasoFattori{p22, {}, " 2 anni", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::Nessuna, 22, false, pacifico, titolare, buona};
     QTest::newRow("interruption, proofs never chosen") << CasoFattori{p22, {}, " 2 anni", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, {}, {}, 22, false, pacifico, titolare, buona};
     QTest::newRow("interruption unproved, plaintiff conceded one") << CasoFattori{p22, {}, " 2 anni", oltreUnAnno, pacifico, titolare, buona, {}, {}, {}, Lunga::Nessuna, Corta::Nessuna, 22, true, pacifico, titolare, buona};
-    QTest::newRow("interruption window, days only") << CasoFattori{p22, {}, " 0 anni e  300 giorni", menoDiUnAnno, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
+    QTest::newRow("interruption window, days only") << CasoFattori{p22, {}, " 0 anni e 300 giorni", menoDiUnAnno, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
     QTest::newRow("interruption window garbled") << CasoFattori{p22, {}, "??", nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
     QTest::newRow("defendant's dates shorter") << CasoFattori{p22, " 18 anni", {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 18, false, pacifico, titolare, buona};
     QTest::newRow("defendant's dates longer") << CasoFattori{p22, " 30 anni", {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, pacifico, titolare, buona};
-    QTest::newRow("defendant's dates under a year") << CasoFattori{p22, " 0 anni e  2 giorni", {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 0, false, pacifico, titolare, buona};
+    QTest::newRow("defendant's dates under a year") << CasoFattori{p22, " 0 anni e 2 giorni", {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 0, false, pacifico, titolare, buona};
     QTest::newRow("no possession duration") << CasoFattori{{}, " 5 anni", {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 0, false, pacifico, titolare, buona};
     QTest::newRow("120 years") << CasoFattori{" 120 anni", {}, {}, nessunaInterruzione, pacifico, titolare, buona, {}, {}, {}, Lunga::AttiDisposizione, Corta::AttiDisposizione, 120, false, pacifico, titolare, buona};
     QTest::newRow("objections at their lower bound") << CasoFattori{p22, {}, {}, nessunaInterruzione, pacifico, titolare, buona, Req::AttiDisposizione, Req::AttiDisposizione, Req::AttiDisposizione, Lunga::AttiDisposizione, Corta::AttiDisposizione, 22, false, violento, detentore, mala};

@@ -49,7 +49,7 @@ Fatti base()
     f.provenienza = Provenienza::Legittima;
     f.fede = Fede::Buona;
     f.titolo = Titolo::Idoneo;
-    possesso(f, u" 22 anni e  3 giorni"_s);   // from 29/12/1987 to 1/1/2010
+    possesso(f, u" 22 anni e 3 giorni"_s);   // from 29/12/1987 to 1/1/2010
     return f;
 }
 

@@ -306,7 +306,7 @@ void TstArchivioCausa::testiIntegriTraApriESalva()
     for (const char* nome : {"causa", "possesso", "ledate", "sentenza"})
         Finestre::mostra(QString::fromLatin1(nome));
     QCOMPARE(possesso()->datainizio()->text(), QStringLiteral("8/12/1980"));
-    QCOMPARE(possesso()->durata()->text(), QStringLiteral(" 24 anni e  94 giorni"));
+    QCOMPARE(possesso()->durata()->text(), QStringLiteral(" 24 anni e 94 giorni"));
     menu(possesso(), "salva");
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     QCOMPARE(causaViva().causa(), c);

@@ -58,7 +58,7 @@ QString durataAttesa(int ys, int ms, int ds, int ye, int me, int de)
     const long long giorni = giorniTra(y, ms, giornoAnniversario(y), ye, me, de);
     QString t = QStringLiteral(" %1 %2").arg(anni).arg(anni == 1 ? "anno" : "anni");
     if (giorni > 0)
-        t += QStringLiteral(" e  %1 %2").arg(giorni).arg(giorni == 1 ? "giorno" : "giorni");
+        t += QStringLiteral(" e %1 %2").arg(giorni).arg(giorni == 1 ? "giorno" : "giorni");
     return t;
 }
 
@@ -130,19 +130,19 @@ void TstDate::durata_data()
                                                         << " 1 anno";
     QTest::newRow("twenty years and five days") << "10/5/1980"
                                                 << "15/5/2000"
-                                                << " 20 anni e  5 giorni";
+                                                << " 20 anni e 5 giorni";
     QTest::newRow("twenty years") << "1/1/1970"
                                   << "1/1/1990"
                                   << " 20 anni";
     QTest::newRow("one day") << "1/6/1990"
                              << "2/6/1990"
-                             << " 0 anni e  1 giorno";
+                             << " 0 anni e 1 giorno";
     QTest::newRow("leap year to its last day") << "1/1/2000"
                                                << "31/12/2000"
-                                               << " 0 anni e  365 giorni";
+                                               << " 0 anni e 365 giorni";
     QTest::newRow("leap year, before 29 February") << "1/1/2000"
                                                    << "15/2/2000"
-                                                   << " 0 anni e  45 giorni";
+                                                   << " 0 anni e 45 giorni";
     QTest::newRow("29 February to 29 February") << "29/2/1984"
                                                 << "29/2/2004"
                                                 << " 20 anni";
@@ -151,10 +151,10 @@ void TstDate::durata_data()
                                                                      << " 1 anno";
     QTest::newRow("29 February to the day before") << "29/2/2000"
                                                    << "27/2/2001"
-                                                   << " 0 anni e  364 giorni";
+                                                   << " 0 anni e 364 giorni";
     QTest::newRow("over a year across 29 February") << "28/2/2003"
                                                     << "29/2/2004"
-                                                    << " 1 anno e  1 giorno";
+                                                    << " 1 anno e 1 giorno";
     QTest::newRow("twenty years across 1900") << "1/1/1890"
                                               << "1/1/1910"
                                               << " 20 anni";
@@ -173,16 +173,16 @@ void TstDate::durata_data()
                                               << " 0 anni";
     QTest::newRow("leap year, across 29 February") << "1/1/2000"
                                                    << "1/3/2000"
-                                                   << " 0 anni e  60 giorni";
+                                                   << " 0 anni e 60 giorni";
     QTest::newRow("from 28 to 29 February") << "28/2/1984"
                                             << "29/2/1984"
-                                            << " 0 anni e  1 giorno";
+                                            << " 0 anni e 1 giorno";
     QTest::newRow("365 days, no leap day") << "1/3/2001"
                                            << "1/3/2002"
                                            << " 1 anno";
     QTest::newRow("364 days") << "1/3/2001"
                               << "28/2/2002"
-                              << " 0 anni e  364 giorni";
+                              << " 0 anni e 364 giorni";
     QTest::newRow("1900 is a common year") << "1/1/1899"
                                            << "1/1/1901"
                                            << " 2 anni";
@@ -194,13 +194,13 @@ void TstDate::durata_data()
                                              << " 1 anno";
     QTest::newRow("1900 at the end") << "1/2/1899"
                                      << "1/3/1900"
-                                     << " 1 anno e  28 giorni";
+                                     << " 1 anno e 28 giorni";
     QTest::newRow("120 years from 1900") << "1/1/1900"
                                          << "1/1/2020"
                                          << " 120 anni";
     QTest::newRow("two-digit years") << "8/12/06"
                                      << "9/12/26"
-                                     << " 20 anni e  1 giorno";
+                                     << " 20 anni e 1 giorno";
 }
 
 void TstDate::durata()
@@ -334,11 +334,11 @@ void TstDate::anni_data()
     QTest::addColumn<QString>("testo");
     QTest::addColumn<int>("anni");
 
-    QTest::newRow("years and days") << " 20 anni e  5 giorni" << 20;
+    QTest::newRow("years and days") << " 20 anni e 5 giorni" << 20;
     QTest::newRow("one year") << " 1 anno" << 1;
-    QTest::newRow("zero years and days") << " 0 anni e  364 giorni" << 0;
+    QTest::newRow("zero years and days") << " 0 anni e 364 giorni" << 0;
     QTest::newRow("three digits") << " 120 anni" << 120;
-    QTest::newRow("four digits") << " 1000 anni e  1 giorno" << 1000;
+    QTest::newRow("four digits") << " 1000 anni e 1 giorno" << 1000;
     QTest::newRow("no leading blank") << "15 anni" << 15;
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("blank only") << " " << 0;
@@ -361,17 +361,16 @@ void TstDate::bloccoDigitazione_data()
     QTest::addColumn<QString>("durata");
 
     QTest::newRow("short years") << "8/12/06"
-                                 << "9/12/26" << QString::fromUtf8("venerdì, 8 dicembre 2006")
-                                 << " 20 anni e  1 giorno";
+                                 << "9/12/26" << QString::fromUtf8("venerdì, 8 dicembre 2006") << " 20 anni e 1 giorno";
     QTest::newRow("long years") << "10/05/1980"
                                 << "15/05/2000"
                                 << "sabato, 10 maggio 1980"
-                                << " 20 anni e  5 giorni";
+                                << " 20 anni e 5 giorni";
     QTest::newRow("before 1930, ten characters")
         << "12/03/1925"
         << "12/03/1945" << QString::fromUtf8("giovedì, 12 marzo 1925") << " 20 anni";
     QTest::newRow("dashes") << "1-6-1990"
-                            << "2-6-1990" << QString::fromUtf8("venerdì, 1 giugno 1990") << " 0 anni e  1 giorno";
+                            << "2-6-1990" << QString::fromUtf8("venerdì, 1 giugno 1990") << " 0 anni e 1 giorno";
 }
 
 // A correct date typed key by key raises no message at any key, and leaving the field none either;
@@ -457,7 +456,7 @@ void TstDate::bloccoSvuotatoEAntecedente()
     Finestra f;
     f.datainizio->setText(QStringLiteral("10/5/1980"));
     f.datafine->setText(QStringLiteral("15/5/2000"));
-    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e  5 giorni"));
+    QCOMPARE(f.durata->text(), QStringLiteral(" 20 anni e 5 giorni"));
     f.datafine->clear();
     QCOMPARE(f.fine->text(), QString());
     QCOMPARE(f.durata->text(), QString());
@@ -505,7 +504,7 @@ void TstDate::dateNonComputabili()
     // Yesterday to today is a day of possession, and an interruption by one act has a single day.
     QCOMPARE(
         StatoCausa::durata(Date::formaBreve(QDate::currentDate().addDays(-1)), Date::formaBreve(QDate::currentDate())),
-        QStringLiteral(" 0 anni e  1 giorno"));
+        QStringLiteral(" 0 anni e 1 giorno"));
     QCOMPARE(StatoCausa::durata(QStringLiteral("12/5/2004"), QStringLiteral("12/5/2004"), true),
              QStringLiteral(" 0 anni"));
 }

@@ -245,8 +245,8 @@ private slots:
         QCOMPARE(nomeAccessibile(attore), QStringLiteral("Attore"));
         QCOMPARE(nomeAccessibile(luogo), QStringLiteral("Luogo"));
         QCOMPARE(nomeAccessibile(bene), QStringLiteral("digitare il bene conteso"));
-        durata->setText(QStringLiteral(" 20 anni e  5 giorni"));
-        QCOMPARE(nomeAccessibile(durata), QStringLiteral(" 20 anni e  5 giorni"));
+        durata->setText(QStringLiteral(" 20 anni e 5 giorni"));
+        QCOMPARE(nomeAccessibile(durata), QStringLiteral(" 20 anni e 5 giorni"));
     }
 
     // Installed, the program finds its files in <prefix>/share/possidoria; in a build tree, or in a

@@ -252,7 +252,7 @@ void TstObiezioni::nessunaProvaEntrambe()
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("10/5/80"));
     QCOMPARE(f->blocco()->datafine()->text(), QStringLiteral("15/5/00"));
     QCOMPARE(f->blocco()->durata()->text(), possesso()->durata()->text());
-    QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 20 anni e  5 giorni"));
+    QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 20 anni e 5 giorni"));
     QCOMPARE(f->passo()->text(), PASSO_COMPLETO);
 }
 
@@ -316,7 +316,7 @@ void TstObiezioni::interruzioneNonCopiaMai()
     datePossesso(QStringLiteral("1/1/1970"), QStringLiteral("1/1/1995"));
     FinestraDate* f = date(QStringLiteral("interruzione"));
     scrivi(f, QStringLiteral("1/3/1990"), QStringLiteral("15/3/1991"));
-    QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 1 anno e  14 giorni"));
+    QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 1 anno e 14 giorni"));
     for (int i = 1; i <= 13; ++i)
         f->datin()->pulsante(i)->click();
     for (int j = 1; j <= 10; ++j)
@@ -324,7 +324,7 @@ void TstObiezioni::interruzioneNonCopiaMai()
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     QCOMPARE(f->blocco()->datainizio()->text(), QStringLiteral("1/3/1990"));
     QCOMPARE(f->blocco()->datafine()->text(), QStringLiteral("15/3/1991"));
-    QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 1 anno e  14 giorni"));
+    QCOMPARE(f->blocco()->durata()->text(), QStringLiteral(" 1 anno e 14 giorni"));
     QCOMPARE(causaViva().scelte().provaInizioInterruzione, std::optional(ProvaLunga::Nessuna));
     QCOMPARE(causaViva().scelte().provaFineInterruzione, std::optional(ProvaCorta::Nessuna));
     // The dates window's variables are another window's: untouched.
