@@ -46,7 +46,7 @@ private slots:
                               QStringLiteral("play")}));
         QCOMPARE(s->label(3)->text(), QStringLiteral("Possidoria"));
         QCOMPARE(s->label(4)->text(), QStringLiteral("causa elettronica con sentenza"));
-        QCOMPARE(s->label(5)->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 2.04.05"));
+        QCOMPARE(s->label(5)->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 2.05.00"));
         QCOMPARE(s->label(2)->text(), QStringLiteral("presenta"));
         QCOMPARE(titoloaiuto, QStringLiteral("Possidoria: aiuto in linea"));
         QCOMPARE(titolocontrollo, QStringLiteral("Possidoria: controllo dati immessi nella finestra attiva"));
@@ -476,7 +476,7 @@ private slots:
         Finestre::mostra(QStringLiteral("informa"));
         QWidget* w = Finestre::finestra(QStringLiteral("informa"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni su Possidoria"));
-        QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.04.05 2004–2026"));
+        QCOMPARE(etichetta(w, "Label6"), QStringLiteral("edizione professionale - versione 2.05.00 2004–2026"));
         const QString sistema = etichetta(w, "Label5");
         QVERIFY2(sistema.startsWith(QStringLiteral("per sistemi ")) && sistema.endsWith(QStringLiteral(" bit")),
                  qPrintable(sistema));
@@ -532,7 +532,7 @@ private slots:
         Finestre::mostra(QStringLiteral("supportoclienti"));
         auto* w = Finestre::finestra<SupportoClienti>(QStringLiteral("supportoclienti"));
         const QString r = w->resoconto();
-        QVERIFY(r.contains(QStringLiteral("Possidoria 2.04.05")));
+        QVERIFY(r.contains(QStringLiteral("Possidoria 2.05.00")));
         QVERIFY(r.contains(cartella.path()));
         salvaImmagine(w, QStringLiteral("supportoclienti"));
     }

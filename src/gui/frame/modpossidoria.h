@@ -33,7 +33,7 @@ void chiediuscita();
 // Qt's own texts in Italian.
 void impostaAspetto();
 
-// The build's version (2.4.5) as the program shows it: every part after the first in two digits (2.04.05).
+// The build's version (2.5.0) as the program shows it: every part after the first in two digits (2.05.00).
 QString versioneMostrata(const QString& versione);
 
 // Str(): decimal with one leading blank for a non-negative number.
