@@ -457,9 +457,9 @@ std::vector<VoceCatalogo> costruisci()
          u"superiori all'anno, in modo pacifico e pubblico, con l'animo del proprietario e in "
          u"buona fede. Ai sensi del primo comma dell'art. 1161 del Codice Civile "_s
              + art1161primo
-             + u". Il termine decennale richiede la sola buona fede e non un titolo; se poi l'attore "
-               u"ha ricevuto la cosa da chi non ne era proprietario in forza di un titolo idoneo, la "
-               u"proprietà gli è stata trasferita già con la consegna, come dispone l'art. 1153."_s,
+             + u". Il termine decennale richiede la sola buona fede e non un titolo: l'acquisto immediato "
+               u"con la consegna, che l'art. 1153 riconosce a chi riceve la cosa in buona fede in forza di un "
+               u"titolo idoneo, non ricorre nel caso in esame."_s,
          u"La buona fede è presunta e ricorre quando il possessore ignora di ledere il diritto "
          u"altrui; basta che vi sia stata al momento dell'acquisto. Dispone infatti l'art. 1147: "_s
              + buonaFede1147},

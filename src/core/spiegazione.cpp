@@ -39,6 +39,9 @@ QString rigaAnni(const Decisione& d)
                                                                : u"secondo la data di fine provata dal convenuto"_s;
         return r + u", "_s + quali + u" (l'attore ne indicava "_s + QString::number(o.anniAttore) + u")."_s;
     }
+    if ((o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento) && o.termineCompiuto.anni <= 0)
+        return u"Anni di possesso considerati: nessuno, perché la proprietà si è acquistata con la consegna (art. "
+               u"1153)."_s;
     if (o.opposizione == Opposizione::DopoCompimento || o.attoFineDateDopoCompimento)
         return r + u", dall'inizio del termine ("_s + data(o.inizioTermine)
                + u") all'interruzione successiva al suo compimento."_s;
@@ -75,7 +78,7 @@ QString rigaInterruzione(const Decisione& d)
         const bool altro = o.decideAltroAtto();
         if (altro) {
             const NomeInterruzione ultimo = nomeInterruzione(o.attoDecisivo);
-            r += u"da ultimo il termine è stato interrotto da "_s + ultimo.nome + u" del "_s + data(o.dataAttoDecisivo)
+            r += u"da ultimo il termine è stato interrotto "_s + ultimo.dal + u" del "_s + data(o.dataAttoDecisivo)
                  + u" ("_s + ultimo.articoli + u"); "_s;
         }
         const QString da = !altro && o.ripresa == o.fineInterruzione && o.tipoInterruzione != TipoInterruzione::Domanda
@@ -115,8 +118,11 @@ QString rigaInterruzione(const Decisione& d)
         break;
     case Opposizione::DopoCompimento:
         r += u"; l'interruzione opposta dal convenuto ("_s + nomeInterruzione(o.tipoInterruzione).nome + u"), "_s
-             + opposta + u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
-             + u") e non interrompe un'usucapione già compiuta"_s;
+             + opposta
+             + (o.termineCompiuto.anni <= 0 ? u", viene dopo l'acquisto con la consegna (il "_s + data(o.compiuta)
+                                                  + u") e non tocca un acquisto già avvenuto"_s
+                                            : u", viene dopo il compimento del termine (il "_s + data(o.compiuta)
+                                                  + u") e non interrompe un'usucapione già compiuta"_s);
         break;
     case Opposizione::SenzaProva:
         r += interruzioneOpposta + u"è priva di prova per l'inizio o per la fine ed è inefficace"_s;
