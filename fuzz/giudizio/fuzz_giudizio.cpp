@@ -4,6 +4,7 @@
 #include "core/archivio.h"
 #include "difetto.h"
 #include "core/giudizio.h"
+#include "core/statocausa.h"
 
 #include <cstdint>
 
@@ -26,7 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         difetto(bersaglio, "the judgment holds another case", dati);
     if (g->decisione.chiave.isEmpty() || g->sentenza.testo.trimmed().isEmpty() || g->perche.isEmpty())
         difetto(bersaglio, "a judgment without its rule, its text or its explanation", dati);
-    if (g->fatti.size() != 14 || g->obiezioni.size() != 13)
+    // Fourteen facts and thirteen objections, then a line for each optional date given and one
+    // for the act of an interruption raised.
+    const TestiCausa& t = l.causa.testi;
+    const qsizetype facoltative =
+        (t.trascrizione.trimmed().isEmpty() ? 0 : 1) + (t.cessazioneVizio.trimmed().isEmpty() ? 0 : 1);
+    const qsizetype atto = StatoCausa::obiezioneSollevata(l.causa.scelte, 2) ? 1 : 0;
+    if (g->fatti.size() != 14 + facoltative || g->obiezioni.size() != 13 + atto)
         difetto(bersaglio, "a judgment without every line of the facts and the objections", dati);
     if (testoNonArchiviabile(l.causa.testi))
         return 0;
