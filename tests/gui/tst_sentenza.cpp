@@ -381,7 +381,7 @@ void TstSentenza::esportazioneDopoCanc()
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     finta_->messaggi.risposte << Risposta::No;   // the case dropped unsaved
     Finestre::di<FinestraCausa>()->azzera_Click();
-    sentenza()->esportaWord_Click();
+    sentenza()->esportaPerVideoscrittura();
     const QStringList& op = finta_->word.operazioni;
     QStringList numerate;
     for (const QString& o : op)
@@ -424,7 +424,7 @@ void TstSentenza::esportazioneSenzaSentenza()
     QVERIFY(!sentenza()->giudizio());
     sentenza()->testosentenza()->setPlainText(QStringLiteral("testo messo nella casella"));
     sentenza()->commento()->setPlainText(QStringLiteral("commento messo nella casella"));
-    sentenza()->esportaWord_Click();
+    sentenza()->esportaPerVideoscrittura();
     const QStringList& op = finta_->word.operazioni;
     QVERIFY(!finta_->word.testo.contains(QStringLiteral("nella casella")));
     QCOMPARE(op.at(op.size() - 4), commentoScritto);
@@ -680,7 +680,7 @@ void TstSentenza::esportazioneSuperata()
     switch (via) {
     case 0: sentenza()->esportaPdf_Click(); break;
     case 1: sentenza()->stampaSentenza_Click(); break;
-    default: sentenza()->esportaWord_Click(); break;
+    default: sentenza()->esportaPerVideoscrittura(); break;
     }
     const bool esportata = QFile::exists(pdf) || finta_->stampante.operazioni.contains(QStringLiteral("pages"))
                            || finta_->word.operazioni.contains(QStringLiteral("show"));
@@ -780,8 +780,8 @@ void TstSentenza::esportazioneSenzaProgrammaPerOdt()
     Finestre::di<FinestraPossesso>()->cmdavanti_Click();
     finta_->messaggi.risposte << Risposta::Ok << Risposta::No << Risposta::Ok << Risposta::No;   // no PDF instead
 
-    sentenza()->esportaWord_Click();
-    sentenza()->esportaWord_Click();   // a second export keeps the first document
+    sentenza()->esportaPerVideoscrittura();
+    sentenza()->esportaPerVideoscrittura();   // a second export keeps the first document
     const QString cartella = QDir(casa.path()).filePath(QStringLiteral("Documents/Possidoria"));
     const QStringList attesi = {
         QDir(cartella).filePath(QStringLiteral("Sentenza Mario Rossi c. Giulia Bianchi.odt")),

@@ -155,7 +155,7 @@ void TstSentenzaAvvocato::bozzaInPdf()
     QVERIFY(s);
     const QString pdf = cartella_.filePath(QStringLiteral("bozza.pdf"));
     finta_->dialoghi.risposte.enqueue(pdf);
-    s->citazionePdf_Click();
+    s->bozzaCitazioneInPdf();
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
     QCOMPARE(QFileInfo(finta_->dialoghi.aperti[0].nomeIniziale).fileName(),
              QStringLiteral("Bozza di citazione Mario Rossi - Giulia Bianchi.pdf"));
@@ -165,7 +165,7 @@ void TstSentenzaAvvocato::bozzaInPdf()
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     // A folder that cannot be written: the user is told.
     finta_->dialoghi.risposte.enqueue(cartella_.filePath(QStringLiteral("manca/bozza.pdf")));
-    s->citazionePdf_Click();
+    s->bozzaCitazioneInPdf();
     QCOMPARE(finta_->messaggi.mostrati.size(), 1);
     QVERIFY(finta_->messaggi.ultimo().testo.startsWith(QStringLiteral("La bozza di citazione non è stata scritta")));
 }
@@ -176,7 +176,7 @@ void TstSentenzaAvvocato::causaPersaSenzaBozza()
     QVERIFY(s);
     QCOMPARE(s->giudizio()->decisione.esito, Esito::Perde);
     finta_->messaggi.risposte.enqueue(Risposta::Si);
-    s->citazione_Click();
+    s->bozzaCitazioneInVideoscrittura();
     QVERIFY(finta_->word.operazioni.isEmpty());
     QCOMPARE(finta_->messaggi.mostrati.size(), 2);
     const MessaggioRegistrato& perche = finta_->messaggi.mostrati[0];
@@ -187,7 +187,7 @@ void TstSentenzaAvvocato::causaPersaSenzaBozza()
     QCOMPARE(finta_->messaggi.mostrati[1].titolo, titoloAlternative());
     // No: nothing else, and no file dialog for the PDF either.
     finta_->messaggi.risposte.enqueue(Risposta::No);
-    s->citazionePdf_Click();
+    s->bozzaCitazioneInPdf();
     QCOMPARE(finta_->messaggi.mostrati.size(), 3);
     QVERIFY(finta_->dialoghi.aperti.isEmpty());
 }

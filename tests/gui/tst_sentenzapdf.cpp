@@ -184,7 +184,7 @@ void TstSentenzaPdf::senzaVideoscritturaSiOffreIlPdf()
     const QString pdf = cartella_.filePath(QStringLiteral("offerto.pdf"));
     finta_->messaggi.risposte << Risposta::Ok << Risposta::Si;
     finta_->dialoghi.risposte.enqueue(pdf);
-    s->esportaWord_Click();
+    s->esportaPerVideoscrittura();
     QCOMPARE(finta_->messaggi.mostrati.size(), 2);
     QCOMPARE(finta_->messaggi.mostrati[1].pulsanti, Pulsanti::SiNo);
     QVERIFY(QFileInfo(pdf).size() > 0);
@@ -193,7 +193,7 @@ void TstSentenzaPdf::senzaVideoscritturaSiOffreIlPdf()
     finta_->messaggi.mostrati.clear();
     finta_->word.esitoMostra.aperto = true;
     finta_->word.esitoMostra.applicazione = QStringLiteral("finto");
-    s->esportaWord_Click();
+    s->esportaPerVideoscrittura();
     QVERIFY(finta_->messaggi.mostrati.isEmpty());
     QCOMPARE(finta_->dialoghi.aperti.size(), 1);
 }

@@ -192,8 +192,8 @@ FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
     const std::pair<const char*, void (FinestraSentenza::*)()> voci[] = {
         {"&Giurisprudenza pertinente...", &FinestraSentenza::giurisprudenza_Click},
         {"&Prove da raccogliere...", &FinestraSentenza::prove_Click},
-        {"&Bozza di atto di citazione (videoscrittura)", &FinestraSentenza::citazione_Click},
-        {"Bozza di atto di citazione in P&DF...", &FinestraSentenza::citazionePdf_Click},
+        {"&Bozza di atto di citazione (videoscrittura)", &FinestraSentenza::bozzaCitazioneInVideoscrittura},
+        {"Bozza di atto di citazione in P&DF...", &FinestraSentenza::bozzaCitazioneInPdf},
     };
     for (const auto& [voce, gestore] : voci)
         connect(menuAvvocato->addAction(u(voce)), &QAction::triggered, this, [this, g = gestore] { (this->*g)(); });
@@ -262,7 +262,7 @@ FinestraSentenza::FinestraSentenza(CausaViva& causa, QWidget* parent)
     auto* esportaWord = new QAction(QStringLiteral("Esporta per &videoscrittura..."), this);
     esportaWord->setObjectName(QStringLiteral("esportaword"));
     esportaWord->setStatusTip(QStringLiteral("salva la sentenza in un documento per il programma di videoscrittura"));
-    connect(esportaWord, &QAction::triggered, this, [this] { esportaWord_Click(); });
+    connect(esportaWord, &QAction::triggered, this, [this] { esportaPerVideoscrittura(); });
     if (auto* file = findChild<QMenu*>(QStringLiteral("mnufile"))) {
         const QList<QAction*> voci = file->actions();
         const qsizetype dopo = voci.indexOf(azione(QStringLiteral("stampa"))) + 1;
@@ -571,7 +571,7 @@ QString FinestraSentenza::inviaAWord(const DocumentoWord& documento, const QStri
     return scritto;
 }
 
-void FinestraSentenza::esportaWord_Click()
+void FinestraSentenza::esportaPerVideoscrittura()
 {
     if (!attualizza())
         return;
@@ -690,7 +690,7 @@ std::optional<BozzaCitazione> FinestraSentenza::bozza()
     return b;
 }
 
-void FinestraSentenza::citazione_Click()
+void FinestraSentenza::bozzaCitazioneInVideoscrittura()
 {
     const std::optional<BozzaCitazione> b = bozza();
     if (b)
@@ -698,7 +698,7 @@ void FinestraSentenza::citazione_Click()
                    nomeDocumento(QStringLiteral("Bozza di citazione")));
 }
 
-void FinestraSentenza::citazionePdf_Click()
+void FinestraSentenza::bozzaCitazioneInPdf()
 {
     const std::optional<BozzaCitazione> b = bozza();
     if (!b)

@@ -43,7 +43,7 @@ public:
     void stampa_Click() override;   // the print-out: Ctrl+P, the print entry and the printer button
     // "Esporta per videoscrittura...": the judgment as a word-processor document, saved in the
     // user's documents under the case's name, then opened where the desktop can.
-    void esportaWord_Click();
+    void esportaPerVideoscrittura();
     void aiuto_Click();
     void cmdpossesso_Click();
 
@@ -80,9 +80,9 @@ public:
     void giurisprudenza_Click();    // the list of the maxims; one chosen opens the browser on it
     void apriMassima(int indice);   // the browser at the maxim of that position in massime()
     QStringList prove() const;
-    void prove_Click();          // the same in a message
-    void citazione_Click();      // the draft to the word processor, or why there is none
-    void citazionePdf_Click();   // the draft as PDF, through a file dialog
+    void prove_Click();                      // the same in a message
+    void bozzaCitazioneInVideoscrittura();   // the draft to the word processor, or why there is none
+    void bozzaCitazioneInPdf();              // the draft as PDF, through a file dialog
     QPushButton* avvocato() const { return avvocato_; }
 
 protected:
