@@ -603,9 +603,16 @@ void TstObiezioni::attoInterruttivo()
     if (stato == StatoGiudizio::Estinto)
         f->estinta()->click();
     if (stato == StatoGiudizio::Pendente) {
-        // Extinguished, then pending: the second replaces the first.
+        // Extinguished, then pending by the keyboard: Tab from one box to the other, Space; the second
+        // replaces the first.
         f->estinta()->click();
-        f->pendente()->click();
+        Finestre::mostra(QStringLiteral("interruzione"));
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        f->estinta()->setFocus();
+        QTest::keyClick(f->estinta(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f->pendente());
+        QTest::keyClick(f->pendente(), Qt::Key_Space);
+        QVERIFY(f->pendente()->isChecked());
         QVERIFY(!f->estinta()->isChecked());
     }
     QCOMPARE(causaViva().scelte().atto, std::optional(atto));
